@@ -1,0 +1,2 @@
+// Placeholder until the GTK window lands.
+int main() { return 0; }

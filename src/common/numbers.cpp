@@ -1,0 +1,70 @@
+#include "common/numbers.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+namespace zarq {
+namespace {
+
+bool isBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
+// The text after leading blanks, its sign applied separately.
+TextView unsignedPart(TextView text, bool& negative) {
+  std::size_t i = 0;
+  while (i < text.size() && isBlank(text[i])) ++i;
+  negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+    negative = text[i] == u'-';
+    ++i;
+  }
+  return text.substr(i);
+}
+
+}  // namespace
+
+int leadingInt(TextView text) {
+  bool negative;
+  const TextView digits = unsignedPart(text, negative);
+  long long value = 0;
+  for (char16_t c : digits) {
+    if (c < u'0' || c > u'9') break;
+    value = value * 10 + (c - u'0');
+    if (value > static_cast<long long>(INT_MAX) + 1) break;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+double leadingDouble(TextView text) {
+  bool negative;
+  const TextView rest = unsignedPart(text, negative);
+  std::string ascii;
+  for (char16_t c : rest) {
+    if (c >= 0x80) break;
+    ascii.push_back(static_cast<char>(c));
+  }
+  double value = 0;
+  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (result.ec != std::errc() && result.ec != std::errc::result_out_of_range) return 0;
+  return negative ? -value : value;
+}
+
+long long roundHalfAway(double value) { return std::llround(value); }
+
+Text printfText(const char* format, double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  return Text(buffer, buffer + std::char_traits<char>::length(buffer));
+}
+
+Text printfText(const char* format, int value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  return Text(buffer, buffer + std::char_traits<char>::length(buffer));
+}
+
+}  // namespace zarq

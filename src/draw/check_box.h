@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace zarq {
+
+struct CheckBox {
+  float x = 0, y = 0;  // centre of the box
+  float size = 0;      // side of the box
+  bool checked = false;
+  bool shown = false;
+  bool enabled = true;
+  Argb colour = 0xFFFFFFFF;
+
+  void draw(Canvas& canvas) const;
+  bool hit(int mouseX, int mouseY) const;
+};
+
+}  // namespace zarq

@@ -1,0 +1,56 @@
+#include "draw/option_pair.h"
+
+#include "draw/colours.h"
+#include "draw/rounded_rect.h"
+
+namespace zarq {
+namespace {
+
+float boxWidth(TextMetrics& metrics, TextView text, float height) {
+  if (text.size() >= 2) return metrics.measureTextTight(text, 0.8f * height) + 0.4f * height;
+  return height;
+}
+
+}  // namespace
+
+void OptionPair::init(TextMetrics& metrics, float x_, float y_, float height_, TextView text1_,
+                      TextView text2_, bool selected1_, bool selected2_, std::int16_t gap_) {
+  x = x_;
+  y = y_;
+  height = height_;
+  text1 = capped(text1_, kOptionTextCapacity);
+  text2 = capped(text2_, kOptionTextCapacity);
+  selected1 = selected1_;
+  selected2 = selected2_;
+  gap = gap_;
+  shown = false;
+  width1 = boxWidth(metrics, text1, height);
+  width2 = boxWidth(metrics, text2, height);
+}
+
+void OptionPair::draw(Canvas& canvas, TextMetrics& metrics) const {
+  const Pen pen{kWhite, 2};
+  const float fontSize = 0.8f * height;
+  const float x2 = x + width1 + gap;
+  if (selected1) drawRoundedRect(canvas, pen, x, y, width1, height, 0.2f * height);
+  if (selected2) drawRoundedRect(canvas, pen, x2, y, width2, height, 0.2f * height);
+  auto drawCentred = [&](TextView text, float left, float boxWidth) {
+    const float w = metrics.measureText(text, fontSize);
+    canvas.drawText(text, fontSize, {left + (boxWidth - w) * 0.5f + 0.7f, y + 0.1f * height,
+                                     1.2f * w, height},
+                    Align::Near, kWhite);
+  };
+  drawCentred(text1, x, width1);
+  drawCentred(text2, x2, width2);
+}
+
+bool OptionPair::hitFirst(int mouseX, int mouseY) const {
+  return shown && mouseX >= x && mouseX <= x + width1 && mouseY >= y && mouseY <= y + height;
+}
+
+bool OptionPair::hitSecond(int mouseX, int mouseY) const {
+  const float left = x + width1 + gap;
+  return shown && mouseX >= left && mouseX <= left + width2 && mouseY >= y && mouseY <= y + height;
+}
+
+}  // namespace zarq

@@ -1,0 +1,29 @@
+#pragma once
+// Two adjacent option boxes; a selected box is outlined.
+
+#include <cstdint>
+
+#include "common/text.h"
+#include "draw/text_metrics.h"
+#include "platform/platform.h"
+
+namespace zarq {
+
+struct OptionPair {
+  float x = 0, y = 0;  // top-left corner of the first box
+  float height = 0;    // of both boxes; the font is 0.8 x height
+  float width1 = 0, width2 = 0;
+  std::int16_t gap = 0;
+  Text text1, text2;
+  bool selected1 = false, selected2 = false;
+  bool shown = false;
+
+  // A one-character option gets a square box; longer ones fit their text.
+  void init(TextMetrics& metrics, float x, float y, float height, TextView text1, TextView text2,
+            bool selected1, bool selected2, std::int16_t gap);
+  void draw(Canvas& canvas, TextMetrics& metrics) const;
+  bool hitFirst(int mouseX, int mouseY) const;
+  bool hitSecond(int mouseX, int mouseY) const;
+};
+
+}  // namespace zarq

@@ -1,0 +1,55 @@
+#include "draw/page_arrow.h"
+
+#include <cstdlib>
+
+namespace zarq {
+
+double PageArrow::progress(std::int32_t nowMs) const {
+  const double t = static_cast<double>(nowMs - startTime) / duration;
+  double e;
+  if (t <= 0) {
+    e = 0;
+  } else if (t >= 1) {
+    e = 1;
+  } else if (t < 0.5) {
+    e = 0.5 * (2 * t) * (2 * t);
+  } else {
+    e = 0.5 * (2 - (2 * t - 2) * (2 * t - 2));
+  }
+  return growing ? e : 1 - e;
+}
+
+bool PageArrow::animating(std::int32_t nowMs) const {
+  return 1.5 * duration >= static_cast<double>(nowMs) - startTime;
+}
+
+void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs) const {
+  const double e = progress(nowMs);
+  const double scale = (maxScale - 1) * e + 1;
+  const auto alpha = static_cast<Argb>(static_cast<int>(e * 50 + 180));
+  const Pen pen{(alpha << 24) | 0x00FFFFFF, static_cast<float>(3 * scale), true, true};
+  const float a = static_cast<float>(7.5 * scale);
+  const float b = static_cast<float>(19 * scale);
+  const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+  Path path;
+  if (pointsRight) {
+    path.addLine(fx - a, fy - b, fx + a, fy);
+    path.addLine(fx + a, fy, fx - a, fy + b);
+  } else {
+    path.addLine(fx + a, fy - b, fx - a, fy);
+    path.addLine(fx - a, fy, fx + a, fy + b);
+  }
+  canvas.strokePath(path, pen);
+}
+
+bool PageArrow::hit(int mouseX, int mouseY) const {
+  return std::abs(mouseX - x) <= 15 && std::abs(mouseY - y) <= 38;
+}
+
+void PageArrow::setHovered(bool over, std::int32_t nowMs) {
+  hovered = over;
+  growing = over;
+  startTime = nowMs;
+}
+
+}  // namespace zarq

@@ -1,0 +1,28 @@
+#pragma once
+// The page-turn chevrons at the window's sides, which grow while hovered.
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace zarq {
+
+struct PageArrow {
+  std::int32_t x = 0, y = 0;        // centre of the chevron
+  bool growing = false;             // true after the pointer entered
+  std::int32_t startTime = -200;    // clock milliseconds when the current animation began
+  std::int32_t duration = 200;
+  double maxScale = 1.2;
+  bool hovered = false;
+
+  // Eased progress of the animation at `nowMs`: 0 at rest, 1 when fully hovered.
+  double progress(std::int32_t nowMs) const;
+  // The main loop keeps drawing while this holds (a little longer than the animation).
+  bool animating(std::int32_t nowMs) const;
+  void draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs) const;
+  bool hit(int mouseX, int mouseY) const;
+  // The pointer entered or left: the animation restarts from its beginning.
+  void setHovered(bool over, std::int32_t nowMs);
+};
+
+}  // namespace zarq

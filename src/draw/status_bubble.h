@@ -1,0 +1,35 @@
+#pragma once
+// A validation message hanging next to its field: a status line in a translucent box, with
+// a close mark for warnings. Its longer speech opens in a message box when clicked.
+
+#include <cstdint>
+
+#include "common/text.h"
+#include "draw/text_metrics.h"
+#include "platform/platform.h"
+
+namespace zarq {
+
+enum class OwnerKind : std::int16_t { None = 0, TextField = 1, CheckBox = 2, OptionPair = 7 };
+
+struct StatusBubble {
+  float x = 0, y = 0;  // anchor point; y is the top of the box
+  float size = 0;      // font size in pixels
+  Text speech;         // at most kSpeechCapacity units
+  Text status;         // at most kStatusCapacity units
+  bool visible = false;
+  bool isError = false;  // errors have no close mark and cannot be dismissed
+  std::int16_t code = 0;
+  OwnerKind ownerKind = OwnerKind::None;
+  std::int16_t ownerId = 0;
+  Argb colour = 0xFF000000;
+  Align anchor = Align::Near;  // which edge or centre of the box x is
+
+  float boxWidth(TextMetrics& metrics) const;
+  float boxLeft(TextMetrics& metrics) const;
+  void draw(Canvas& canvas, TextMetrics& metrics) const;
+  bool hitClose(TextMetrics& metrics, int mouseX, int mouseY) const;
+  bool hit(TextMetrics& metrics, int mouseX, int mouseY) const;
+};
+
+}  // namespace zarq

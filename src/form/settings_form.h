@@ -1,0 +1,113 @@
+#pragma once
+// All state of the editor in one place: the pools of fields and widgets, the page on view,
+// the interaction state and the background preview. A test builds a fresh form; nothing
+// lives in globals.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+
+#include "common/text.h"
+#include "draw/check_box.h"
+#include "draw/field_label.h"
+#include "draw/option_pair.h"
+#include "draw/page_arrow.h"
+#include "draw/slider.h"
+#include "draw/status_bubble.h"
+#include "draw/text_metrics.h"
+#include "form/form_ids.h"
+#include "form/text_field.h"
+#include "image/image.h"
+#include "platform/platform.h"
+
+namespace zarq {
+
+enum class InteractionMode : std::int16_t { Idle = 0, Editing = 1, SliderDrag = 4 };
+
+// What the last button press hit, in the order the press tests them.
+enum class PressKind : std::int16_t {
+  None,
+  CloseMark,
+  Arrow,
+  Bubble,
+  Label,
+  Field,
+  CheckBox,
+  FirstOption,
+  SecondOption,
+  Slider,
+};
+
+// Widths measured once while the form is built (tight widths at 24 pixels); several
+// positions of pages 2 to 5 follow from them.
+struct FormLayout {
+  float Ls = 0;  // a long song name
+  float Ld = 0;  // a chart duration
+  float Lp = 0;  // the pause-shadow caption
+  float Lz = 0;  // a seven-digit score
+  float Lm = 0;  // a long obtained content
+  float Lg = 0;  // "你获得了"
+  float Lc = 0;  // a colour component
+  float Lw() const { return Ls + 20; }
+  float Lo() const { return Ls - 80; }
+  float Lk() const { return Lc + 20; }
+};
+
+// Values read from a chart by the last import; they stay until the next one.
+struct ChartScratch {
+  Text background, charter, composer, level, name, song;
+};
+
+inline constexpr int kFrameWidth = 960;
+inline constexpr int kFrameHeight = 720;
+
+struct SettingsForm {
+  SettingsForm(Platform& platform, std::filesystem::path workDir);
+  SettingsForm(const SettingsForm&) = delete;
+  SettingsForm& operator=(const SettingsForm&) = delete;
+
+  Platform& platform;
+  TextMetrics metrics;
+  // The folder the editor's own files live in: "save.set", the chart, its media, the
+  // avatar, "runfile.txt". The editor uses the process's current directory.
+  std::filesystem::path workDir;
+
+  std::array<TextField, kFieldCount> fields;
+  std::array<FieldLabel, kLabelCount> labels;
+  std::array<CheckBox, kCheckBoxCount> checkBoxes;
+  std::array<Slider, kSliderCount> sliders;
+  std::array<OptionPair, kOptionPairCount> optionPairs;
+  std::array<PageArrow, kArrowCount> arrows;
+  std::array<StatusBubble, kBubbleCount> bubbles;
+
+  std::int16_t currentPage = 1;
+  InteractionMode interactionMode = InteractionMode::Idle;
+  std::int16_t focusedField = 0;
+  std::int32_t mouseX = 0, mouseY = 0;
+  bool mouseDown = false;
+  PressKind pressKind = PressKind::None;
+  std::int16_t pressIndex = 0;
+
+  // Form-level messages, each a bubble index or kNoBubble.
+  std::int16_t recordPartsBubble = kNoBubble;
+  std::int16_t longNameBubble = kNoBubble;
+  std::int16_t longContentBubble = kNoBubble;
+  std::int16_t storyboardBubble = kNoBubble;
+
+  // The blurred, scaled illustration behind every page; opaque 0xFFRRGGBB pixels.
+  Image previewBitmap{kFrameWidth, kFrameHeight};
+  FormLayout layout;
+  ChartScratch chartScratch;
+
+  Host& host() { return platform.host; }
+  TextField& field(int slot) { return fields[slot]; }
+  const TextField& field(int slot) const { return fields[slot]; }
+  // A file of the editor's folder.
+  std::filesystem::path fileInWorkDir(const std::filesystem::path& name) const {
+    return workDir / name;
+  }
+  // Text of the selector on the result page ("无", "Data", "曲绘", "文件", "头像").
+  const Text& obtainedType() const;
+};
+
+}  // namespace zarq

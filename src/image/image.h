@@ -1,0 +1,38 @@
+#pragma once
+// An off-screen picture of 32-bit pixels, 0x00RRGGBB row by row from the top.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace zarq {
+
+class Image {
+ public:
+  Image() = default;
+  // A black image of the given size; (0, 0) or any zero side makes an empty image.
+  Image(int width, int height);
+
+  // Zero in either size does nothing. Otherwise the image becomes width x height: the old
+  // pixels stay at the top-left as far as they fit, new area is black.
+  void resize(int width, int height);
+
+  int getWidth() const { return width_; }
+  int getHeight() const { return height_; }
+  std::uint32_t* pixelBuffer() { return pixels_.data(); }
+  const std::uint32_t* pixelBuffer() const { return pixels_.data(); }
+  std::uint32_t pixel(int x, int y) const { return pixels_[x + static_cast<std::size_t>(y) * width_]; }
+  PixelView view() const { return {pixels_.data(), width_, height_}; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+};
+
+// Copies all of `source` into `target` with its top-left corner at (x, y); pixels that fall
+// outside the target are dropped, so negative offsets crop the source's left or top.
+void blitImage(Image& target, int x, int y, const Image& source);
+
+}  // namespace zarq

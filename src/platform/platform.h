@@ -1,0 +1,156 @@
+#pragma once
+// Everything the core needs from the outside world. The core includes this header and no
+// other platform header; each back end (GTK, Win32, the headless renderer of the tools and
+// tests) implements these interfaces.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "common/text.h"
+
+namespace zarq {
+
+using Argb = std::uint32_t;
+
+enum class Align : std::int16_t { Near = 0, Centre = 1, Far = 2 };
+
+struct RectF {
+  float x = 0, y = 0, w = 0, h = 0;
+};
+
+struct Pen {
+  Argb colour = 0xFF000000;
+  float width = 1;
+  bool roundCaps = false;   // start, end and dash caps
+  bool roundJoins = false;
+};
+
+// A figure of arcs and lines. Consecutive segments are joined, as in a GDI+ path figure:
+// each segment starts with a line from the end of the previous one.
+struct PathSegment {
+  enum class Kind { Arc, Line } kind;
+  // Arc: the ellipse inscribed in (a, b, c, d) = (x, y, w, h) from `startDeg` sweeping
+  // `sweepDeg`, angles clockwise from the positive x axis (y points down).
+  // Line: from (a, b) to (c, d).
+  float a, b, c, d;
+  float startDeg = 0, sweepDeg = 0;
+};
+
+struct Path {
+  std::vector<PathSegment> segments;
+  void addArc(float x, float y, float w, float h, float startDeg, float sweepDeg) {
+    segments.push_back({PathSegment::Kind::Arc, x, y, w, h, startDeg, sweepDeg});
+  }
+  void addLine(float x1, float y1, float x2, float y2) {
+    segments.push_back({PathSegment::Kind::Line, x1, y1, x2, y2});
+  }
+};
+
+// Read-only 32-bit pixels, row by row from the top, each 0xAARRGGBB.
+struct PixelView {
+  const std::uint32_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+// The drawing surface of one frame. Shapes are anti-aliased; text is anti-aliased with
+// grid fitting, in the editor's one font family at an absolute pixel size.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual void fillRect(RectF rect, Argb colour) = 0;
+  virtual void fillEllipse(RectF bounds, Argb colour) = 0;
+  virtual void strokeLine(float x1, float y1, float x2, float y2, const Pen& pen) = 0;
+  virtual void strokePath(const Path& path, const Pen& pen) = 0;
+  virtual void fillPath(const Path& path, Argb colour) = 0;
+  // One line of text in a layout rectangle, aligned near, centre or far horizontally and
+  // at the top vertically, laid out as GDI+ does by default: near-aligned text starts
+  // 1/6 em inside the rectangle, far-aligned text ends 1/6 em inside it.
+  virtual void drawText(TextView text, float sizePx, RectF layout, Align align, Argb colour) = 0;
+  virtual void drawPixels(PixelView image, RectF dest) = 0;
+};
+
+// Text measurement in the editor's font: the width GDI+'s default layout reports for one
+// line, i.e. the advance width plus 1/6 em of margin at each end, trailing spaces included.
+// An empty text measures 0.
+class TextMeasurer {
+ public:
+  virtual ~TextMeasurer() = default;
+  virtual float layoutWidth(TextView text, float sizePx) = 0;
+};
+
+struct ImageSize {
+  int width = 0;
+  int height = 0;
+};
+
+// Images whose header claims more pixels than this are refused before anything large is
+// allocated: no illustration needs them and they would exhaust memory.
+inline constexpr long long kMaxImagePixels = 100'000'000;
+
+struct DecodedPixels {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, transparent parts composited on black
+};
+
+class ImageDecoder {
+ public:
+  virtual ~ImageDecoder() = default;
+  // Reads only the header; nullopt when the file is not a loadable image, reports a zero
+  // size, or exceeds kMaxImagePixels.
+  virtual std::optional<ImageSize> probe(const std::filesystem::path& file) = 0;
+  // Decodes the whole image; nullopt under the same conditions as `probe` or on a decoding
+  // failure.
+  virtual std::optional<DecodedPixels> decode(const std::filesystem::path& file) = 0;
+};
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct ClipboardText {
+  enum class Status { Unavailable, NoText, LockFailed, Text } status = Status::NoText;
+  Text text;
+};
+
+// Side effects of the editor: message boxes, dialogs, clipboard, sound, the caret of the
+// input method, the clock, the window's foreground state.
+class Host {
+ public:
+  virtual ~Host() = default;
+  // A modal message box owned by the editor's window; returns the button pressed.
+  virtual MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) = 0;
+  // File dialogs with one filter (name and pattern); nullopt when cancelled.
+  virtual std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
+                                                              TextView pattern) = 0;
+  virtual std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
+                                                              TextView pattern) = 0;
+  virtual std::optional<std::filesystem::path> chooseFolder(TextView prompt) = 0;
+  virtual ClipboardText clipboardText() = 0;
+  virtual void beep() = 0;
+  // Where the input method's candidate window should open, in client pixels.
+  virtual void setCaretPos(int x, int y) = 0;
+  // Milliseconds since the process started.
+  virtual std::int32_t clockMs() = 0;
+  virtual bool isForeground() = 0;
+};
+
+// The off-screen 960 x 720 frame: `beginFrame` hands out a canvas on a fresh black frame,
+// `present` shows the finished frame in the window in one go.
+class FrameSink {
+ public:
+  virtual ~FrameSink() = default;
+  virtual Canvas& beginFrame() = 0;
+  virtual void present() = 0;
+};
+
+struct Platform {
+  TextMeasurer& text;
+  ImageDecoder& images;
+  Host& host;
+  FrameSink& frames;
+};
+
+}  // namespace zarq

@@ -1,0 +1,3 @@
+#include "commands.h"
+
+int zarq::tool::runRender(const Args&) { return 1; }

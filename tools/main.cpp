@@ -1,0 +1,43 @@
+// zarq-preset: the editor's command-line companion for people who handle many presets.
+
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+
+#include "commands.h"
+
+namespace zarq::tool {
+namespace {
+
+const Command kCommands[] = {
+    {"render", "render --page N -o OUT.png [--dir DIR]",
+     "draw page N of the form as the editor shows it at start-up, as a PNG", runRender},
+};
+
+void printHelp() {
+  std::printf("usage: zarq-preset COMMAND [ARGS]\n\ncommands:\n");
+  for (const Command& c : kCommands) std::printf("  %-44s %s\n", c.usage, c.summary);
+}
+
+}  // namespace
+
+int usageError(const std::string& message) {
+  std::fprintf(stderr, "zarq-preset: %s (see zarq-preset --help)\n", message.c_str());
+  return 2;
+}
+
+}  // namespace zarq::tool
+
+int main(int argc, char** argv) {
+  using namespace zarq::tool;
+  if (argc < 2) return usageError("no command given");
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    printHelp();
+    return 0;
+  }
+  for (const Command& c : kCommands) {
+    if (name == c.name) return c.run(Args(argv + 2, argv + argc));
+  }
+  return usageError("unknown command '" + name + "'");
+}
