@@ -1,0 +1,26 @@
+# Sourced by scripts/run and scripts/test: installs what the build and the tests need,
+# asking apt only when something is missing.
+zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libgtest-dev libgmock-dev
+  libbenchmark-dev nlohmann-json3-dev fonts-noto-cjk xvfb xdotool imagemagick python3
+  python3-xlib xclip"
+
+zarq_install_missing() {
+  local missing=()
+  for p in $zarq_packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+zarq_build() {
+  local dir="$1"
+  shift
+  cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
