@@ -63,7 +63,7 @@ TEST_F(RenderFrameTest, ChartPageDrawsTheScreenFrameAndThePauseButton) {
   render(0, 0);
   // The shadow lies 2 pixels right of and 1 below each bar, under it.
   EXPECT_LT(green(platform.headless.frame.pixel(195, 165)), 75);
-  EXPECT_LT(green(platform.headless.frame.pixel(202, 165)), 75);
+  EXPECT_LT(green(platform.headless.frame.pixel(204, 165)), 75);
   EXPECT_LT(green(platform.headless.frame.pixel(193, 173)), 110);
   EXPECT_EQ(platform.headless.frame.pixel(192, 165), 0xFFFFFFFF);
   EXPECT_EQ(platform.headless.frame.pixel(193, 515), 0xFFFFFFFF);
