@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "common/numbers.h"
+#include "form/form_builder.h"
 #include "form/pages.h"
 #include "form/settings_form.h"
 #include "image/background_preview.h"
@@ -38,18 +39,8 @@ void endEditing(SettingsForm& form) {
 // The selector on the result page, laid out as when the form is built, with the stored
 // caption; what it offers to fill in follows it.
 void setUpObtainedType(SettingsForm& form, TextView caption) {
-  FieldLabel& selector = form.labels[label::obtainedType];
-  selector.caption = capped(caption, kCaptionCapacity);
-  selector.x = form.metrics.measureTextTight(u"你获得了", 24) + 245 + 22;
-  selector.y = 383;
-  selector.size = 24;
-  selector.helpText = u"要是看到这行字就是主播卡bug了";
-  selector.shown = false;
-  selector.enabled = true;
-  selector.colour = 0xFFFFFFFF;
-  selector.anchor = Align::Near;
-
-  const bool typeChosen = selector.caption != kNoObtainedType;
+  placeObtainedTypeSelector(form, caption);
+  const bool typeChosen = form.obtainedType() != kNoObtainedType;
   form.fields[slot::obtainedContent].enabled = typeChosen;
   form.labels[label::obtainedSplit].enabled = typeChosen;
   form.checkBoxes[box::obtainedSplit].enabled = typeChosen;
