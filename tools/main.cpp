@@ -12,6 +12,9 @@ namespace {
 const Command kCommands[] = {
     {"render", "render --page N -o OUT.png [--dir DIR]",
      "draw page N of the form as the editor shows it at start-up, as a PNG", runRender},
+    {"dump", "dump FILE.set", "print a preset file as JSON", runDump},
+    {"make", "make IN.json -o OUT.set",
+     "write a preset from JSON; missing values keep the editor's defaults", runMake},
 };
 
 void printHelp() {
