@@ -1,30 +1,22 @@
 #pragma once
-// A fresh empty folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed afterwards.
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 namespace zarq::testing {
 
 class TempDir {
  public:
-  TempDir() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("zarq-test-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
-  }
+  TempDir();
+  ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+  // Writes `bytes` to a file of this folder and returns its path.
+  std::filesystem::path write(const std::filesystem::path& name, const std::string& bytes) const;
 
  private:
   std::filesystem::path path_;
