@@ -59,4 +59,16 @@ if "$preset" dump cut.set > /dev/null 2> err.txt; then fail "a cut file dumped";
 [ "$(cat err.txt)" = "读取失败！(ERROR 4)" ] || fail "cut file: $(cat err.txt)"
 if "$preset" dump missing.set > /dev/null 2> err.txt; then fail "a missing file dumped"; fi
 [ "$(cat err.txt)" = "无法读取文件！" ] || fail "missing file: $(cat err.txt)"
+
+# render --preset: the page shows the preset's values; a preset that fails stops it.
+echo '{"texts": [null, null, null, null, null, null, null, null, "另一首歌"]}' > song.json
+"$preset" make song.json -o song.set
+"$preset" render --page 2 --dir . -o plain.png
+"$preset" render --page 2 --dir . --preset song.set -o song.png
+if cmp -s plain.png song.png; then fail "render ignored --preset"; fi
+if "$preset" render --page 2 --dir . --preset missing.set -o none.png 2> err.txt; then
+  fail "render went on without its preset"
+fi
+grep -q '无法读取文件！' err.txt || fail "render --preset: $(cat err.txt)"
+[ ! -e none.png ] || fail "render wrote a page without its preset"
 echo ok
