@@ -49,7 +49,9 @@ struct Bench {
   std::unique_ptr<zarq::SettingsForm> form;
 };
 
-const char* contentName(std::int64_t content) { return content == kLongest ? "longest" : "defaults"; }
+const char* contentName(std::int64_t content) {
+  return content == kLongest ? "longest" : "defaults";
+}
 
 void SavePreset(benchmark::State& state) {
   Bench b(static_cast<Content>(state.range(0)));

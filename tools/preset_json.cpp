@@ -65,8 +65,8 @@ std::string optionPair(const json& value, std::array<bool, 2>& out) {
 
 // Applies `read` to each non-null entry of the array `key`, growing `target` as needed.
 template <typename Container, typename Read>
-std::string overlayArray(const json& object, const char* key, std::size_t limit,
-                         Container& target, Read read) {
+std::string overlayArray(const json& object, const char* key, std::size_t limit, Container& target,
+                         Read read) {
   const auto found = object.find(key);
   if (found == object.end() || found->is_null()) return "";
   if (!found->is_array() || found->size() > limit) {
@@ -80,7 +80,8 @@ std::string overlayArray(const json& object, const char* key, std::size_t limit,
       if (target.size() <= i) target.resize(i + 1);
     }
     const std::string problem = read(entry, target[i]);
-    if (!problem.empty()) return "\"" + std::string(key) + "[" + std::to_string(i) + "]\" " + problem;
+    if (!problem.empty())
+      return "\"" + std::string(key) + "[" + std::to_string(i) + "]\" " + problem;
   }
   return "";
 }
@@ -96,17 +97,16 @@ nlohmann::ordered_json presetToJson(const PresetValues& values) {
   out["sliders"] = nlohmann::ordered_json::array();
   for (float value : values.sliders) out["sliders"].push_back(floatJson(value));
   out["optionPairs"] = values.optionPairs;
-  out["obtainedType"] = values.obtainedType
-                            ? nlohmann::ordered_json(toUtf8(*values.obtainedType))
-                            : nlohmann::ordered_json(nullptr);
+  out["obtainedType"] = values.obtainedType ? nlohmann::ordered_json(toUtf8(*values.obtainedType))
+                                            : nlohmann::ordered_json(nullptr);
   return out;
 }
 
 std::string overlayPresetJson(const json& object, PresetValues& values) {
   if (!object.is_object()) return "the top level must be an object";
   for (const auto& [key, value] : object.items()) {
-    static const char* const known[] = {"version",     "texts",       "checkBoxes",
-                                        "sliders",     "optionPairs", "obtainedType"};
+    static const char* const known[] = {"version", "texts",       "checkBoxes",
+                                        "sliders", "optionPairs", "obtainedType"};
     if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
       return "unknown key \"" + key + "\"";
     }
@@ -116,12 +116,14 @@ std::string overlayPresetJson(const json& object, PresetValues& values) {
   }
   const auto text = [](const json& v, Text& out) { return storedText(v, kTextSlotUnits - 1, out); };
   std::string problem = overlayArray(object, "texts", 65, values.texts, text);
-  if (problem.empty()) problem = overlayArray(object, "checkBoxes", 9, values.checkBoxes, checkBoxByte);
+  if (problem.empty())
+    problem = overlayArray(object, "checkBoxes", 9, values.checkBoxes, checkBoxByte);
   if (problem.empty()) {
     problem = overlayArray(object, "sliders", kPresetSliderCount, values.sliders, sliderValue);
   }
   if (problem.empty()) {
-    problem = overlayArray(object, "optionPairs", kPresetOptionPairCount, values.optionPairs, optionPair);
+    problem =
+        overlayArray(object, "optionPairs", kPresetOptionPairCount, values.optionPairs, optionPair);
   }
   if (!problem.empty()) return problem;
 

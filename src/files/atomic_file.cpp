@@ -10,8 +10,8 @@ namespace {
 
 // A name next to the target that nothing uses yet, so that two writers never share one.
 fs::path freshTemporaryName(const fs::path& target) {
-  const auto stamp = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto stamp =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   for (int attempt = 0; attempt < 16; ++attempt) {
     char suffix[48];
     std::snprintf(suffix, sizeof suffix, ".%llx-%d.tmp", stamp, attempt);

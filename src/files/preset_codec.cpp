@@ -86,9 +86,8 @@ PresetDecoded failed(int error) {
 }  // namespace
 
 std::size_t PresetLayout::size() const {
-  return kHeaderSize + textSlots * kTextSlotUnits * 2 + checkBoxes +
-         kPresetSliderCount * 4 + kPresetOptionPairCount * 2 +
-         (hasTrailer ? kTrailerUnits * 2 : 0);
+  return kHeaderSize + textSlots * kTextSlotUnits * 2 + checkBoxes + kPresetSliderCount * 4 +
+         kPresetOptionPairCount * 2 + (hasTrailer ? kTrailerUnits * 2 : 0);
 }
 
 const PresetLayout* presetLayout(std::int16_t version) {

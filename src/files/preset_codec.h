@@ -36,14 +36,16 @@ struct PresetLayout {
   std::size_t size() const;
 };
 
+// clang-format off
 inline constexpr PresetLayout kPresetLayouts[] = {
     // version  text slots  check boxes  trailer
-    {1001, 43, 7, false},
-    {1002, 46, 8, true},
-    {1003, 61, 8, true},
-    {1004, 63, 9, true},
-    {1005, 65, 9, true},
+    {1001,      43,         7,           false},
+    {1002,      46,         8,           true},
+    {1003,      61,         8,           true},
+    {1004,      63,         9,           true},
+    {1005,      65,         9,           true},
 };
+// clang-format on
 
 // nullptr for a version the editor does not know.
 const PresetLayout* presetLayout(std::int16_t version);

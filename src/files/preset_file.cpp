@@ -75,9 +75,7 @@ void applyDependentPositions(SettingsForm& form) {
   scoreIncrease.x = scoreIncrease.checked ? 688 : 270;
 }
 
-Text readFailure(int error) {
-  return u"读取失败！(ERROR " + printfText("%d", error) + u")";
-}
+Text readFailure(int error) { return u"读取失败！(ERROR " + printfText("%d", error) + u")"; }
 
 }  // namespace
 

@@ -26,7 +26,8 @@ void expectSameValues(const PresetValues& a, const PresetValues& b) {
   EXPECT_EQ(a.texts, b.texts);
   EXPECT_EQ(a.checkBoxes, b.checkBoxes);
   for (std::size_t i = 0; i < a.sliders.size(); ++i) {
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(a.sliders[i]), std::bit_cast<std::uint32_t>(b.sliders[i]));
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(a.sliders[i]),
+              std::bit_cast<std::uint32_t>(b.sliders[i]));
   }
   EXPECT_EQ(a.optionPairs, b.optionPairs);
   EXPECT_EQ(a.obtainedType, b.obtainedType);
@@ -39,7 +40,8 @@ char16_t unitAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
 TEST(PresetCodec, VersionSizesMatchTheFormat) {
   const std::pair<std::int16_t, std::size_t> sizes[] = {
       {1001, 17'251}, {1002, 18'552}, {1003, 24'552}, {1004, 25'353}, {1005, 26'153}};
-  for (const auto& [version, size] : sizes) EXPECT_EQ(presetLayout(version)->size(), size) << version;
+  for (const auto& [version, size] : sizes)
+    EXPECT_EQ(presetLayout(version)->size(), size) << version;
   EXPECT_EQ(presetLayout(1000), nullptr);
   EXPECT_EQ(presetLayout(1006), nullptr);
 }

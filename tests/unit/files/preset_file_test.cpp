@@ -29,13 +29,15 @@ Bytes fileBytes(const fs::path& path) {
 }
 
 void writeBytes(const fs::path& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 // Every value away from its default: odd boxes clear, even ones ticked, options flipped.
 void fillEveryValue(SettingsForm& form) {
-  for (int slot = 0; slot < kFieldCount; ++slot) form.fields[slot].setText(u"值" + printfText("%d", slot));
+  for (int slot = 0; slot < kFieldCount; ++slot)
+    form.fields[slot].setText(u"值" + printfText("%d", slot));
   for (int b = 0; b < kCheckBoxCount; ++b) form.checkBoxes[b].checked = b % 2 == 0;
   const float sliders[] = {200, 33, 0.3f, 1.7f, 0.1f};
   for (int i = 0; i < kSliderCount; ++i) form.sliders[i].value = sliders[i];
@@ -140,12 +142,15 @@ TEST_F(PresetFileTest, OlderVersionsLeaveLaterValuesAsTheyWere) {
     ASSERT_TRUE(loadPreset(*form, file, true)) << layout.version;
     const PresetValues after = presetFromForm(*form);
     for (int s = 0; s < kFieldCount; ++s) {
-      EXPECT_EQ(after.texts[s], (s < layout.textSlots ? filled : before).texts[s]) << layout.version << " slot " << s;
+      EXPECT_EQ(after.texts[s], (s < layout.textSlots ? filled : before).texts[s])
+          << layout.version << " slot " << s;
     }
     for (int b = 0; b < kCheckBoxCount; ++b) {
-      EXPECT_EQ(after.checkBoxes[b], (b < layout.checkBoxes ? filled : before).checkBoxes[b]) << layout.version;
+      EXPECT_EQ(after.checkBoxes[b], (b < layout.checkBoxes ? filled : before).checkBoxes[b])
+          << layout.version;
     }
-    EXPECT_EQ(after.obtainedType, (layout.hasTrailer ? filled : before).obtainedType) << layout.version;
+    EXPECT_EQ(after.obtainedType, (layout.hasTrailer ? filled : before).obtainedType)
+        << layout.version;
   }
 }
 
@@ -205,7 +210,8 @@ TEST_F(PresetFileTest, LoadedBoxesDecideDependentControlsAndThePageIsShownAgain)
     auto form = freshForm();
     showPage(*form, 4);
     ASSERT_TRUE(loadPreset(*form, file, true));
-    for (int s : {sliderId::dim, sliderId::hitSoundVolume, sliderId::musicVolume, sliderId::resultVolume}) {
+    for (int s :
+         {sliderId::dim, sliderId::hitSoundVolume, sliderId::musicVolume, sliderId::resultVolume}) {
       EXPECT_EQ(form->sliders[s].enabled, ticked) << s;
     }
     EXPECT_TRUE(form->sliders[sliderId::blur].enabled);
@@ -214,7 +220,8 @@ TEST_F(PresetFileTest, LoadedBoxesDecideDependentControlsAndThePageIsShownAgain)
       EXPECT_EQ(form->fields[s].enabled, ticked) << s;
     }
     EXPECT_TRUE(form->fields[slot::backgroundBlur].enabled);
-    for (int l : {label::backgroundDim, label::hitSoundVolume, label::musicVolume, label::resultVolume}) {
+    for (int l :
+         {label::backgroundDim, label::hitSoundVolume, label::musicVolume, label::resultVolume}) {
       EXPECT_EQ(form->labels[l].enabled, ticked) << l;
     }
     EXPECT_EQ(form->fields[slot::chartSongName].x, ticked ? 197 : 185);
@@ -262,7 +269,9 @@ class FailingOutput : public FileOutput {
   enum class Step { Create, Write, Close } failing;
   explicit FailingOutput(Step step) : failing(step) {}
 
-  bool create(const fs::path& path) override { return failing != Step::Create && real.create(path); }
+  bool create(const fs::path& path) override {
+    return failing != Step::Create && real.create(path);
+  }
   bool write(std::span<const std::uint8_t> bytes) override {
     if (failing != Step::Write) return real.write(bytes);
     real.write(bytes.first(bytes.size() / 2));
@@ -278,12 +287,15 @@ TEST_F(PresetFileTest, AFailedSaveKeepsThePreviousFileAndSaysSo) {
   ASSERT_TRUE(savePreset(*freshForm(), file, true));
   const Bytes previous = fileBytes(file);
   auto form = filledForm();
-  for (auto step : {FailingOutput::Step::Create, FailingOutput::Step::Write, FailingOutput::Step::Close}) {
+  for (auto step :
+       {FailingOutput::Step::Create, FailingOutput::Step::Write, FailingOutput::Step::Close}) {
     for (bool silent : {false, true}) {
       FailingOutput output(step);
       EXPECT_FALSE(savePreset(*form, file, silent, output));
-      if (silent) EXPECT_TRUE(takeMessages().empty());
-      else expectMessage(u"无法写入文件！", kSaveTitle);
+      if (silent)
+        EXPECT_TRUE(takeMessages().empty());
+      else
+        expectMessage(u"无法写入文件！", kSaveTitle);
       EXPECT_EQ(fileBytes(file), previous);
       EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
     }
