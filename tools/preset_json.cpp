@@ -86,6 +86,16 @@ std::string overlayArray(const json& object, const char* key, std::size_t limit,
   return "";
 }
 
+std::string overlayCaption(const json& object, std::optional<Text>& caption) {
+  const auto found = object.find("obtainedType");
+  if (found == object.end() || found->is_null()) return "";
+  Text read;
+  const std::string problem = storedText(*found, kTrailerUnits - 1, read);
+  if (!problem.empty()) return "\"obtainedType\" " + problem;
+  caption = read;
+  return "";
+}
+
 }  // namespace
 
 nlohmann::ordered_json presetToJson(const PresetValues& values) {
@@ -114,25 +124,18 @@ std::string overlayPresetJson(const json& object, PresetValues& values) {
   if (object.contains("version") && !object["version"].is_number_integer()) {
     return "\"version\" must be an integer";
   }
+  const PresetLayout& newest = *presetLayout(kPresetVersion);
   const auto text = [](const json& v, Text& out) { return storedText(v, kTextSlotUnits - 1, out); };
-  std::string problem = overlayArray(object, "texts", 65, values.texts, text);
-  if (problem.empty())
-    problem = overlayArray(object, "checkBoxes", 9, values.checkBoxes, checkBoxByte);
-  if (problem.empty()) {
-    problem = overlayArray(object, "sliders", kPresetSliderCount, values.sliders, sliderValue);
-  }
-  if (problem.empty()) {
-    problem =
-        overlayArray(object, "optionPairs", kPresetOptionPairCount, values.optionPairs, optionPair);
-  }
-  if (!problem.empty()) return problem;
-
-  const auto caption = object.find("obtainedType");
-  if (caption != object.end() && !caption->is_null()) {
-    Text read;
-    problem = storedText(*caption, kTrailerUnits - 1, read);
-    if (!problem.empty()) return "\"obtainedType\" " + problem;
-    values.obtainedType = read;
+  // Every group is read, and the first problem in file order is the one reported.
+  const std::string problems[] = {
+      overlayArray(object, "texts", newest.textSlots, values.texts, text),
+      overlayArray(object, "checkBoxes", newest.checkBoxes, values.checkBoxes, checkBoxByte),
+      overlayArray(object, "sliders", kPresetSliderCount, values.sliders, sliderValue),
+      overlayArray(object, "optionPairs", kPresetOptionPairCount, values.optionPairs, optionPair),
+      overlayCaption(object, values.obtainedType),
+  };
+  for (const std::string& problem : problems) {
+    if (!problem.empty()) return problem;
   }
   return "";
 }
