@@ -103,23 +103,5 @@ TEST(PresetCodec, DamagedFilesReportTheGroupThatFails) {
   EXPECT_EQ(decodePreset(wrongSignature).error, 1);
 }
 
-// Older versions hold fewer entries in each group; the groups still follow each other.
-TEST(PresetCodec, OlderVersionsReadTheirOwnGroups) {
-  const std::vector<std::uint8_t> full = encodePreset(sampleValues());
-  for (const PresetLayout& layout : kPresetLayouts) {
-    const std::vector<std::uint8_t> bytes = testing::olderPresetBytes(full, layout);
-    ASSERT_EQ(bytes.size(), layout.size());
-
-    const PresetDecoded decoded = decodePreset(bytes);
-    ASSERT_EQ(decoded.error, 0) << layout.version;
-    PresetValues expected = sampleValues();
-    expected.version = layout.version;
-    expected.texts.resize(layout.textSlots);
-    expected.checkBoxes.resize(layout.checkBoxes);
-    if (!layout.hasTrailer) expected.obtainedType.reset();
-    expectSameValues(decoded.values, expected);
-  }
-}
-
 }  // namespace
 }  // namespace zarq

@@ -149,6 +149,8 @@ TEST_F(PresetFileTest, OlderVersionsLeaveLaterValuesAsTheyWere) {
       EXPECT_EQ(after.checkBoxes[b], (b < layout.checkBoxes ? filled : before).checkBoxes[b])
           << layout.version;
     }
+    EXPECT_EQ(after.sliders, filled.sliders);
+    EXPECT_EQ(after.optionPairs, filled.optionPairs);
     EXPECT_EQ(after.obtainedType, (layout.hasTrailer ? filled : before).obtainedType)
         << layout.version;
   }
