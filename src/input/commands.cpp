@@ -12,20 +12,13 @@ namespace {
 int commandPage(const SettingsForm& form, int commandId) {
   const bool resultRecorded = form.checkBoxes[box::recordResult].checked;
   switch (commandId) {
-    case command::page1:
-      return 1;
-    case command::page2:
-      return 2;
-    case command::page3:
-      return 3;
-    case command::page4:
-      return resultRecorded ? 4 : 5;
-    case command::page5:
-      return resultRecorded ? 5 : 6;
-    case command::page6:
-      return resultRecorded ? 6 : 0;
-    default:
-      return 0;
+    case command::page1: return 1;
+    case command::page2: return 2;
+    case command::page3: return 3;
+    case command::page4: return resultRecorded ? 4 : 5;
+    case command::page5: return resultRecorded ? 5 : 6;
+    case command::page6: return resultRecorded ? 6 : 0;
+    default: return 0;
   }
 }
 

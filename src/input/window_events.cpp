@@ -15,7 +15,9 @@ void onWindowCreate(SettingsForm& form) {
   buildForm(form);
 }
 
-void onWindowDestroy(SettingsForm& form) { savePreset(form, form.fileInWorkDir("save.set"), true); }
+void onWindowDestroy(SettingsForm& form) {
+  savePreset(form, form.fileInWorkDir("save.set"), true);
+}
 
 void onFocusGained(SettingsForm& form) {
   form.mouseDown = false;
