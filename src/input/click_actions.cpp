@@ -39,7 +39,11 @@ void clickOption(SettingsForm& form, int index, bool first) {
 
 void releaseFieldBubble(SettingsForm& form, int slot) {
   TextField& field = form.fields[slot];
-  if (field.bubble != kNoBubble) form.bubbles[field.bubble].visible = false;
+  // A record the field no longer owns may already carry another message.
+  if (field.bubble != kNoBubble) {
+    StatusBubble& bubble = form.bubbles[field.bubble];
+    if (bubble.ownerKind == OwnerKind::TextField && bubble.ownerId == slot) bubble.visible = false;
+  }
   field.bubble = kNoBubble;
 }
 
