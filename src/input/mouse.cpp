@@ -55,12 +55,17 @@ void dragSlider(SettingsForm& form, int index) {
   field.fitText(form.metrics, true);
 }
 
-void releaseSlider(SettingsForm& form) {
+// The drag ends: the value is validated and, for the blur, the preview follows.
+void endSliderDrag(SettingsForm& form) {
   form.interactionMode = InteractionMode::Idle;
   const int index = form.pressIndex;
-  dragSlider(form, index);
   validateAndCommit(form, index + slot::backgroundDim, false, true);
   if (index == sliderId::blur) refreshPreviewForBlur(form);
+}
+
+void releaseSlider(SettingsForm& form) {
+  dragSlider(form, form.pressIndex);
+  endSliderDrag(form);
   renderFrame(form);
 }
 
@@ -148,6 +153,9 @@ void handleMouseMove(SettingsForm& form, int x, int y) {
 }
 
 void handlePress(SettingsForm& form, int x, int y) {
+  // A drag whose release never came (the button went up while another window was in
+  // front) ends at the value it reached before this press is judged.
+  if (form.interactionMode == InteractionMode::SliderDrag) endSliderDrag(form);
   recordPointer(form, x, y);
   const Hit hit = hitTest(form, HitScope::Press);
   form.pressKind = hit.kind;

@@ -97,6 +97,18 @@ TEST_F(MouseTest, SliderFollowsThePointerAndValidatesOnRelease) {
   EXPECT_EQ(field(slot::musicVolume).text, u"0.7");
 }
 
+TEST_F(MouseTest, ADragNeverReleasedEndsWithTheNextPress) {
+  const Slider& blur = form->sliders[sliderId::blur];
+  press(blur.x, blur.y);
+  host().foreground = false;
+  onMouseLeave(*form);  // the button goes up while another window is in front
+  EXPECT_EQ(form->interactionMode, InteractionMode::SliderDrag);
+  clickBox(box::recordResult);
+  EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
+  EXPECT_EQ(field(slot::backgroundBlur).committedText, u"50");
+  EXPECT_FALSE(form->checkBoxes[box::recordResult].checked);
+}
+
 TEST_F(MouseTest, ArrowsTurnPagesSkippingTheResultPageWhileItIsNotRecorded) {
   const struct {
     bool resultRecorded;
