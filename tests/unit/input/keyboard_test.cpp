@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "input/printable.h"
 #include "input_fixture.h"
 
 namespace zarq {
@@ -9,68 +10,51 @@ namespace {
 
 class KeyboardTest : public testing::InputTest {};
 
-TEST_F(KeyboardTest, TypingInsertsAtTheCaretAndCommits) {
-  showPage(*form, 2);
-  edit(slot::songName, u"AC", 1);
-  type(u"B");
-  EXPECT_EQ(field(slot::songName).text, u"ABC");
-  EXPECT_EQ(field(slot::songName).caret, 2);
-  EXPECT_EQ(field(slot::songName).committedText, u"ABC");
-  // A character beyond the basic plane arrives as two units and is kept whole.
-  type(u"\U0001F600");
-  EXPECT_EQ(field(slot::songName).text, u"AB\U0001F600C");
-  EXPECT_EQ(host().beeps, 0);
+TEST(PrintableTest, OnlyControlCharactersAndSeparatorsAreNotPrintable) {
+  for (char16_t unit : {0x00, 0x08, 0x0A, 0x1F, 0x7F, 0x85, 0x9F, 0x2028, 0xFFFF}) {
+    EXPECT_FALSE(isPrintableUnit(unit)) << std::hex << static_cast<int>(unit);
+  }
+  for (char16_t unit : {u' ', u'~', u'\u00A0', u'秒', u'\u3000', u'\uFF1A', u'\uE000'}) {
+    EXPECT_TRUE(isPrintableUnit(unit)) << std::hex << static_cast<int>(unit);
+  }
+  EXPECT_TRUE(isPrintableUnit(0xD83D) && isPrintableUnit(0xDE00));  // halves of one emoji
 }
 
-TEST_F(KeyboardTest, FiltersBeepOnRefusedCharacters) {
+TEST_F(KeyboardTest, TypedCharactersPassTheFieldFiltersOrBeep) {
+  const Text full(150, u'a');
   const struct {
     int page, slot;
-    const char16_t* before;
+    Text before;
+    int caret;
     const char16_t* typed;
-    const char16_t* after;
+    Text after;
     int beeps;
   } cases[] = {
-      {1, slot::illustrationExt, u"", u"png", u"PNG", 0},
-      {1, slot::illustrationExt, u"PNG", u".", u"PNG", 1},
-      {1, slot::musicVolume, u"1", u"。", u"1.", 0},
-      {2, slot::frameRate, u"6", u"。", u"6", 1},
-      {2, slot::aspectRatio, u"16", u"：9", u"16:9", 0},
-      {2, slot::songName, u"a", u"\x01\x7f", u"a", 0},  // control characters are dropped silently
-      {3, slot::chartDuration, u"秒", u"6", u"秒", 1},  // the caret sits after the unit
+      {2, slot::songName, u"AC", 1, u"B", u"ABC", 0},
+      {2, slot::songName, u"A", 1, u"\U0001F600", u"A\U0001F600", 0},  // two units, both kept
+      {2, slot::songName, u"a", 1, u"\x01\x7f", u"a", 0},  // control characters: no sound
+      {2, slot::songName, full, 150, u"b", full, 1},
+      {2, slot::songName, full, 150, u"\bbc", Text(149, u'a') + u"b", 1},
+      {1, slot::illustrationExt, u"", 0, u"png", u"PNG", 0},
+      {1, slot::illustrationExt, u"PNG", 3, u".", u"PNG", 1},
+      {1, slot::musicVolume, u"1", 1, u"。.", u"1..", 0},  // "。" is a point; two may be typed
+      {1, slot::musicVolume, u"1", 1, u"-a", u"1", 2},
+      {2, slot::frameRate, u"6", 1, u"。.", u"6", 2},
+      {2, slot::aspectRatio, u"16", 2, u"：9/", u"16:9", 1},
+      {3, slot::chartDuration, u"60秒", 2, u"1", u"601秒", 0},
+      {3, slot::chartDuration, u"60秒", 3, u"1\b", u"60秒", 2},  // the unit stays last
+      {3, slot::chartDuration, u"60秒", 0, u"\b", u"60秒", 0},   // Backspace at 0 is silent
+      {3, slot::chartDuration, u"60秒", 2, u"\b", u"6秒", 0},
   };
   for (const auto& c : cases) {
     host().beeps = 0;
     showPage(*form, c.page);
-    edit(c.slot, c.before, static_cast<int>(std::char_traits<char16_t>::length(c.before)));
+    edit(c.slot, c.before, c.caret);
     type(c.typed);
-    EXPECT_EQ(field(c.slot).text, c.after) << c.slot << " " << TextView(c.typed).size();
-    EXPECT_EQ(host().beeps, c.beeps) << c.slot;
+    EXPECT_EQ(field(c.slot).text, c.after) << c.slot << " " << static_cast<int>(c.typed[0]);
+    if (c.after != c.before) EXPECT_EQ(field(c.slot).committedText, c.after) << c.slot;
+    EXPECT_EQ(host().beeps, c.beeps) << c.slot << " " << static_cast<int>(c.typed[0]);
   }
-}
-
-TEST_F(KeyboardTest, BackspaceAtTheStartIsSilentAndKeepsTheDurationUnit) {
-  showPage(*form, 3);
-  edit(slot::chartDuration, u"60秒", 0);
-  type(u"\b");
-  EXPECT_EQ(host().beeps, 0);
-  field(slot::chartDuration).caret = 3;
-  type(u"\b");
-  EXPECT_EQ(host().beeps, 1);
-  EXPECT_EQ(field(slot::chartDuration).text, u"60秒");
-  field(slot::chartDuration).caret = 2;
-  type(u"\b");
-  EXPECT_EQ(field(slot::chartDuration).text, u"6秒");
-  EXPECT_EQ(field(slot::chartDuration).caret, 1);
-}
-
-TEST_F(KeyboardTest, TypingStopsAt150UnitsUntilOneIsRemoved) {
-  showPage(*form, 2);
-  edit(slot::songName, Text(150, u'a'), 150);
-  type(u"b");
-  EXPECT_EQ(host().beeps, 1);
-  type(u"\bb");
-  EXPECT_EQ(field(slot::songName).text, Text(149, u'a') + u"b");
-  EXPECT_EQ(host().beeps, 1);
 }
 
 TEST_F(KeyboardTest, TypingIntoASliderFieldMovesTheSlider) {
@@ -111,7 +95,7 @@ TEST_F(KeyboardTest, DeleteClearsTheWholeField) {
 TEST_F(KeyboardTest, LeftAndRightWalkTheWholeTextKeepingTheCaretVisible) {
   showPage(*form, 2);
   edit(slot::songName, Text(60, u'曲'), 0);
-  TextField& f = field(slot::songName);
+  const TextField& f = field(slot::songName);
   for (int i = 0; i < 70; ++i) {
     key(Key::Right);
     ASSERT_LE(f.scroll, f.caret);
@@ -134,11 +118,11 @@ TEST_F(KeyboardTest, KeysDoNothingWithoutAFieldOrForOtherKeys) {
   key(Key::Left);
   key(Key::Delete);
   EXPECT_EQ(field(slot::chartId).text, before);
+  EXPECT_EQ(frames(), framesBefore);
   editAtEnd(slot::chartId);
   const int framesEditing = frames();
   key(Key::Other);
   EXPECT_EQ(frames(), framesEditing);
-  EXPECT_EQ(framesBefore + 2, framesEditing);  // the press and the release of the click
   EXPECT_EQ(host().beeps, 0);
 }
 
@@ -147,7 +131,6 @@ TEST_F(KeyboardTest, TabMovesToTheNextEditableFieldKeepingTheCaretColumn) {
     int page, from, column;
     int to, caret;
   } cases[] = {
-      {1, slot::chartId, 2, slot::illustrationExt, 2},
       {1, slot::chartId, 3, slot::illustrationExt, 3},
       {1, slot::chartId, 5, slot::illustrationExt, 2},  // past the new text: its last unit
       {1, slot::resultVolume, 1, slot::chartId, 1},     // wraps round to the page's first
@@ -159,16 +142,13 @@ TEST_F(KeyboardTest, TabMovesToTheNextEditableFieldKeepingTheCaretColumn) {
     type(u"\t");
     EXPECT_TRUE(editing(c.to)) << c.from;
     EXPECT_FALSE(field(c.from).focused) << c.from;
-    EXPECT_EQ(field(c.from).caret, 0) << c.from;
     EXPECT_EQ(field(c.to).caret, c.caret) << c.from;
   }
-}
-
-TEST_F(KeyboardTest, TabWithASingleEditableFieldRefocusesIt) {
+  // With a single editable field on view, Tab gives the keyboard back to it.
   showPage(*form, 3);
   editAtEnd(slot::noteSize);
   for (int slot = slot::chartSongName; slot <= slot::chartDuration; ++slot) {
-    if (slot != slot::noteSize) field(slot).shown = false;
+    field(slot).shown = slot == slot::noteSize;
   }
   type(u"\t");
   EXPECT_TRUE(editing(slot::noteSize));
@@ -181,15 +161,14 @@ TEST_F(KeyboardTest, EscapeLeavesTheFieldWithoutValidating) {
   EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
   EXPECT_FALSE(field(slot::chartId).focused);
   EXPECT_EQ(field(slot::chartId).committedText, committed);
-  EXPECT_NE(committed, u"changed");
 }
 
 TEST_F(KeyboardTest, DraggingOutsideTheBoxScrollsOneStepPer50Milliseconds) {
   showPage(*form, 2);
   edit(slot::songName, Text(120, u'曲'), 0);
-  TextField& f = field(slot::songName);
+  const TextField& f = field(slot::songName);
   press(f.x + 2, f.y + 5);
-  const float right = f.x + f.width + 40;
+  const float right = f.x + f.width + 40, left = f.x - 40;
   const struct {
     int atMs;
     float x;
@@ -198,8 +177,7 @@ TEST_F(KeyboardTest, DraggingOutsideTheBoxScrollsOneStepPer50Milliseconds) {
       {10'000, right, 1},  // the press cleared the last step time: one step at once
       {10'000, right, 1},  // the pointer moved, but too soon
       {10'050, right, 1},  // exactly 50 ms is not more than 50
-      {10'051, right, 2},    {10'200, f.x - 40, 1},  // left of the box
-      {10'300, f.x - 40, 0}, {10'400, f.x - 40, 0},  // at the start: no step
+      {10'051, right, 2}, {10'200, left, 1}, {10'300, left, 0}, {10'400, left, 0},
   };
   for (const auto& s : steps) {
     host().now = s.atMs;

@@ -109,22 +109,6 @@ TEST_F(MouseTest, ADragNeverReleasedEndsWithTheNextPress) {
   EXPECT_FALSE(form->checkBoxes[box::recordResult].checked);
 }
 
-TEST_F(MouseTest, ArrowsTurnPagesSkippingTheResultPageWhileItIsNotRecorded) {
-  const struct {
-    bool resultRecorded;
-    int from, arrow, to;
-  } cases[] = {
-      {false, 3, 1, 5}, {false, 5, 0, 3}, {false, 6, 1, 1}, {false, 1, 0, 6},
-      {true, 3, 1, 4},  {true, 5, 0, 4},  {true, 6, 1, 1},
-  };
-  for (const auto& c : cases) {
-    form->checkBoxes[box::recordResult].checked = c.resultRecorded;
-    showPage(*form, c.from);
-    click(form->arrows[c.arrow].x, form->arrows[c.arrow].y);
-    EXPECT_EQ(form->currentPage, c.to) << c.from << " " << c.arrow;
-  }
-}
-
 TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseEndsEditing) {
   const struct {
     float x;
@@ -140,16 +124,6 @@ TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseEndsEdi
     EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
     EXPECT_EQ(form->currentPage, page);
   }
-}
-
-TEST_F(MouseTest, PressOnAFieldPlacesTheCaretUnderThePointer) {
-  showPage(*form, 2);
-  const TextField& name = field(slot::songName);
-  clickField(slot::songName, name.width - 1);
-  EXPECT_TRUE(editing(slot::songName));
-  EXPECT_EQ(name.caret, name.length());
-  clickField(slot::songName, 1);
-  EXPECT_EQ(name.caret, 0);
 }
 
 TEST_F(MouseTest, DraggingFromOneFieldOntoAnotherMovesTheKeyboard) {
