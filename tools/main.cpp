@@ -12,6 +12,8 @@ namespace {
 const Command kCommands[] = {
     {"render", "render --page N -o OUT.png [--dir DIR]",
      "draw page N of the form as the editor shows it at start-up, as a PNG", runRender},
+    {"check", "check [--dir DIR] [--json]",
+     "list every message of pages 1 to 6 (exit 1 when any is an error)", runCheck},
 };
 
 void printHelp() {
