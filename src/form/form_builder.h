@@ -8,9 +8,9 @@ namespace zarq {
 // Text-field input flags, as the layout tables write them.
 enum FieldFlags : unsigned {
   kPlain = 0,
-  kNumeric = 1,      // N: digits and "." only
-  kIntegerOnly = 2,  // I: together with N, no "."
-  kSliderLinked = 4, // S: mirrors slider (slot - 3)
+  kNumeric = 1,       // N: digits and "." only
+  kIntegerOnly = 2,   // I: together with N, no "."
+  kSliderLinked = 4,  // S: mirrors slider (slot - 3)
 };
 
 // init + fitText(true); the field stays hidden.

@@ -19,11 +19,16 @@ struct SliderRow {
 
 // Slider i mirrors slot i + 3 and is captioned above its track.
 constexpr SliderRow kSliders[] = {
-    {slot::backgroundDim, label::backgroundDim, u"背景暗化", 322.8f, 346.25f, 351, 123, 255, 1, 150, true},
-    {slot::backgroundBlur, label::backgroundBlur, u"背景模糊", 382.8f, 406.25f, 411, 0, 100, 1, 80, true},
-    {slot::hitSoundVolume, label::hitSoundVolume, u"音效音量", 462.8f, 486.25f, 491, 0, 1, 0.1f, 1.0f, false},
-    {slot::musicVolume, label::musicVolume, u"音乐音量", 522.8f, 546.25f, 551, 0, 2, 0.1f, 0.8f, false},
-    {slot::resultVolume, label::resultVolume, u"结算音量", 582.8f, 606.25f, 611, 0, 2, 0.1f, 0.8f, false},
+    {slot::backgroundDim, label::backgroundDim, u"背景暗化", 322.8f, 346.25f, 351, 123, 255, 1, 150,
+     true},
+    {slot::backgroundBlur, label::backgroundBlur, u"背景模糊", 382.8f, 406.25f, 411, 0, 100, 1, 80,
+     true},
+    {slot::hitSoundVolume, label::hitSoundVolume, u"音效音量", 462.8f, 486.25f, 491, 0, 1, 0.1f,
+     1.0f, false},
+    {slot::musicVolume, label::musicVolume, u"音乐音量", 522.8f, 546.25f, 551, 0, 2, 0.1f, 0.8f,
+     false},
+    {slot::resultVolume, label::resultVolume, u"结算音量", 582.8f, 606.25f, 611, 0, 2, 0.1f, 0.8f,
+     false},
 };
 
 }  // namespace
@@ -53,7 +58,8 @@ void placeBasicControls(SettingsForm& form) {
 
   for (int i = 0; i < kSliderCount; ++i) {
     const SliderRow& row = kSliders[i];
-    placeLabel(form, row.labelIndex, row.caption, 582, row.labelY, 14.4f, Align::Centre, kBasicCaption);
+    placeLabel(form, row.labelIndex, row.caption, 582, row.labelY, 14.4f, Align::Centre,
+               kBasicCaption);
     Slider& slider = form.sliders[i];
     slider.x = 582;
     slider.y = row.trackY;

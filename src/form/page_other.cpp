@@ -30,8 +30,8 @@ void buildOtherPage(SettingsForm& form) {
 
   form.optionPairs[pair::mirror].init(form.metrics, 330, 334, 30, u"X", u"Y", false, false, 10);
   placeLabel(form, label::mirror, u"谱面镜像", 325, 337, 24, Align::Far);
-  form.optionPairs[pair::storyboardScaleRef].init(form.metrics, 330, 436, 30, u"X", u"Y", true, true,
-                                                 10);
+  form.optionPairs[pair::storyboardScaleRef].init(form.metrics, 330, 436, 30, u"X", u"Y", true,
+                                                  true, 10);
   placeLabel(form, label::storyboardScaleRef, u"故事版缩放参考", 325, 439, 24, Align::Far);
   placeCheckBox(form, box::textExpression, 692, 451, 24, false);
   placeLabel(form, label::textExpression, u"文本表达式", 672, 439, 24, Align::Far);
@@ -49,7 +49,11 @@ void buildOtherPage(SettingsForm& form) {
     const char16_t* rgb[3];
   } colours[] = {
       {slot::judgeLineColorR, label::judgeLineColor, u"判定线颜色", 538, {u"255", u"255", u"180"}},
-      {slot::hitEffectColorR, label::hitEffectColor, u"打击特效颜色", 589, {u"255", u"238", u"160"}},
+      {slot::hitEffectColorR,
+       label::hitEffectColor,
+       u"打击特效颜色",
+       589,
+       {u"255", u"238", u"160"}},
   };
   for (const auto& row : colours) {
     for (int i = 0; i < 3; ++i) {

@@ -194,13 +194,26 @@ void showPage(SettingsForm& form, int n) {
   form.currentPage = static_cast<std::int16_t>(n);
   hideEverything(form);
   switch (n) {
-    case 1: showBasicPage(form); break;
-    case 2: showOpeningPage(form); break;
-    case 3: showChartPage(form); break;
-    case 4: showResultPage(form); break;
-    case 5: showOtherPage(form); break;
-    case 6: showUiTextPage(form); break;
-    default: break;
+    case 1:
+      showBasicPage(form);
+      break;
+    case 2:
+      showOpeningPage(form);
+      break;
+    case 3:
+      showChartPage(form);
+      break;
+    case 4:
+      showResultPage(form);
+      break;
+    case 5:
+      showOtherPage(form);
+      break;
+    case 6:
+      showUiTextPage(form);
+      break;
+    default:
+      break;
   }
 }
 

@@ -13,6 +13,13 @@ class FixedMeasurer final : public TextMeasurer {
     if (text.empty()) return 0;
     return advance(text, sizePx) + sizePx / 3;
   }
+  std::vector<float> caretPositions(TextView text, float sizePx) override {
+    std::vector<float> positions{0};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      positions.push_back(positions.back() + advance(text.substr(i, 1), sizePx));
+    }
+    return positions;
+  }
   static float advance(TextView text, float sizePx) {
     float width = 0;
     for (char16_t unit : text) {

@@ -24,11 +24,11 @@ TEST_F(WidgetsTest, LabelIsHitOnlyOnItsText) {
     int x, y;
     bool hit;
   } cases[] = {
-      {Align::Near, 100, 110, true},   {Align::Near, 148, 124, true},
+      {Align::Near, 100, 110, true},  {Align::Near, 148, 124, true},
       {Align::Near, 149, 110, false},  // inside the layout box, right of the text
       {Align::Near, 120, 125, false},  // below the text
-      {Align::Centre, 76, 110, true},  {Align::Centre, 75, 110, false},
-      {Align::Far, 52, 110, true},     {Align::Far, 101, 110, false},
+      {Align::Centre, 76, 110, true}, {Align::Centre, 75, 110, false},
+      {Align::Far, 52, 110, true},    {Align::Far, 101, 110, false},
   };
   for (const auto& c : cases) {
     FieldLabel label;
@@ -70,7 +70,10 @@ TEST_F(WidgetsTest, SliderKnobIsClampedToTheTrack) {
   slider.max = 255;
   const struct {
     float value, knobLeft;
-  } cases[] = {{300, 507 + 150 - 3}, {255, 507 + 150 - 3}, {0, 507 - 3}, {123, 507 - 3},
+  } cases[] = {{300, 507 + 150 - 3},
+               {255, 507 + 150 - 3},
+               {0, 507 - 3},
+               {123, 507 - 3},
                {189, 507 + 75 - 3}};
   for (const auto& c : cases) {
     slider.value = c.value;
@@ -85,8 +88,8 @@ TEST_F(WidgetsTest, SliderValueSnapsToItsStep) {
   volume.min = 0;
   volume.max = 2;
   volume.step = 0.1f;
-  EXPECT_FLOAT_EQ(volume.valueAt(400), 0);    // left of the track
-  EXPECT_FLOAT_EQ(volume.valueAt(700), 2);    // right of it
+  EXPECT_FLOAT_EQ(volume.valueAt(400), 0);            // left of the track
+  EXPECT_FLOAT_EQ(volume.valueAt(700), 2);            // right of it
   EXPECT_NEAR(volume.valueAt(507 + 60), 0.8f, 1e-6);  // 20 x 60 / 150 = 8 steps
   EXPECT_NEAR(volume.valueAt(507 + 64), 0.9f, 1e-6);  // 8.53 rounds to 9
 }

@@ -1,6 +1,6 @@
-#include <set>
-
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "form/pages.h"
 #include "support/form_fixture.h"

@@ -51,12 +51,12 @@ TEST_F(RenderFrameTest, ChartPageDrawsTheScreenFrameAndThePauseButton) {
   field(slot::chartSongName).setText(u"");
   field(slot::chartSongName).fitText(form->metrics, true);
   render(0, 0);
-  EXPECT_EQ(platform.headless.frame.pixel(172, 340), 0xFFFFFFFF);   // left edge of the frame
-  EXPECT_EQ(platform.headless.frame.pixel(472, 140), 0xFFFFFFFF);   // top edge
-  EXPECT_EQ(platform.headless.frame.pixel(192, 165), 0xFFFFFFFF);   // first pause bar
-  EXPECT_EQ(platform.headless.frame.pixel(201, 165), 0xFFFFFFFF);   // second pause bar
-  EXPECT_EQ(platform.headless.frame.pixel(195, 165), kGrey);        // no shadow
-  EXPECT_EQ(platform.headless.frame.pixel(193, 515), kGrey);        // no name bar
+  EXPECT_EQ(platform.headless.frame.pixel(172, 340), 0xFFFFFFFF);  // left edge of the frame
+  EXPECT_EQ(platform.headless.frame.pixel(472, 140), 0xFFFFFFFF);  // top edge
+  EXPECT_EQ(platform.headless.frame.pixel(192, 165), 0xFFFFFFFF);  // first pause bar
+  EXPECT_EQ(platform.headless.frame.pixel(201, 165), 0xFFFFFFFF);  // second pause bar
+  EXPECT_EQ(platform.headless.frame.pixel(195, 165), kGrey);       // no shadow
+  EXPECT_EQ(platform.headless.frame.pixel(193, 515), kGrey);       // no name bar
 
   form->checkBoxes[box::pauseShadow].checked = true;
   form->checkBoxes[box::nameBar].checked = true;

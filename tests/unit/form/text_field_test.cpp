@@ -91,9 +91,9 @@ TEST_F(TextFieldTest, CaretOffsetsFollowTheAlignment) {
     int n;
     float expected;
   } cases[] = {
-      {Align::Near, 0, 0.22f * 30},       {Align::Near, 2, 0.22f * 30 + 24},
+      {Align::Near, 0, 0.22f * 30},         {Align::Near, 2, 0.22f * 30 + 24},
       {Align::Centre, 0, (100 - 24) / 2.f}, {Align::Centre, 2, (24 + 100) / 2.f},
-      {Align::Far, 2, 100 - 0.22f * 30},  {Align::Far, 0, 100 - 0.22f * 30 - 24},
+      {Align::Far, 2, 100 - 0.22f * 30},    {Align::Far, 0, 100 - 0.22f * 30 - 24},
   };
   for (const auto& c : cases) {
     TextField f = makeField(u"ab", 100, c.align);
@@ -108,14 +108,13 @@ TEST_F(TextFieldTest, CaretFromPointerPicksTheNearestPosition) {
     int mouseX;
     int expected;
   } cases[] = {
-      {40, 0},        // left of the box
-      {100 + 11, 0},  // on the first position
-      {100 + 21, 0},  // exactly between 0 and 1: the lower index
-      {100 + 22, 1},
-      {100 + 60, 2},
-      {900, 3},  // far right of the text
+      {40, 0},                                 // left of the box
+      {100 + 11, 0},                           // on the first position
+      {100 + 21, 0},                           // exactly between 0 and 1: the lower index
+      {100 + 22, 1}, {100 + 60, 2}, {900, 3},  // far right of the text
   };
-  for (const auto& c : cases) EXPECT_EQ(f.caretFromPointer(metrics, c.mouseX), c.expected) << c.mouseX;
+  for (const auto& c : cases)
+    EXPECT_EQ(f.caretFromPointer(metrics, c.mouseX), c.expected) << c.mouseX;
 }
 
 TEST_F(TextFieldTest, DisabledFocusedFieldShowsNoCaret) {
