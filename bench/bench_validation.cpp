@@ -32,7 +32,9 @@ struct BenchFolder {
 std::string largeChart() {
   std::string chart = "{\n  \"judgeLineList\": [\n";
   while (chart.size() < 1'000'000) {
-    chart += "    {\"type\": 1, \"time\": 1234, \"positionX\": 0.5, \"holdTime\": 0.0, \"speed\": 1.0},\n";
+    chart +=
+        "    {\"type\": 1, \"time\": 1234, \"positionX\": 0.5, \"holdTime\": 0.0, \"speed\": "
+        "1.0},\n";
   }
   chart += "  ],\n  \"ZarqVersion\": 120\n}\n";
   return chart;
@@ -57,7 +59,8 @@ BENCHMARK(TypedCharacterInLevel)->Unit(benchmark::kMicrosecond);
 void ChartIdWithOneMegabyteChart(benchmark::State& state) {
   BenchFolder folder;
   const std::string chart = largeChart();
-  for (const char* name : {"big.json", "big2.json"}) std::ofstream(folder.path / name, std::ios::binary) << chart;
+  for (const char* name : {"big.json", "big2.json"})
+    std::ofstream(folder.path / name, std::ios::binary) << chart;
   HeadlessPlatform platform;
   SettingsForm form(platform.platform(), folder.path);
   buildForm(form);

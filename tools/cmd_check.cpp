@@ -2,10 +2,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "args.h"
 #include "commands.h"
@@ -26,9 +25,12 @@ struct Message {
 std::string ownerName(const StatusBubble& bubble) {
   const std::string id = std::to_string(bubble.ownerId);
   switch (bubble.ownerKind) {
-    case OwnerKind::CheckBox: return "checkbox:" + id;
-    case OwnerKind::OptionPair: return "option:" + id;
-    default: return "slot:" + id;
+    case OwnerKind::CheckBox:
+      return "checkbox:" + id;
+    case OwnerKind::OptionPair:
+      return "option:" + id;
+    default:
+      return "slot:" + id;
   }
 }
 
@@ -61,7 +63,8 @@ int runCheck(const Args& args) {
   if (!parsed.error.empty()) return usageError(parsed.error);
   const std::filesystem::path dir = parsed.value("--dir", ".");
   std::error_code error;
-  if (!std::filesystem::is_directory(dir, error)) return usageError("no such folder: " + dir.string());
+  if (!std::filesystem::is_directory(dir, error))
+    return usageError("no such folder: " + dir.string());
 
   HeadlessEditor editor(dir);
   std::vector<Message> messages;
@@ -75,7 +78,8 @@ int runCheck(const Args& args) {
   for (const Message& m : messages) {
     anyError = anyError || m.kind == "error";
     if (parsed.has("--json")) {
-      json.push_back({{"page", m.page}, {"owner", m.owner}, {"kind", m.kind}, {"status", m.status}});
+      json.push_back(
+          {{"page", m.page}, {"owner", m.owner}, {"kind", m.kind}, {"status", m.status}});
     } else {
       std::printf("%d\t%s\t%s\t%s\n", m.page, m.owner.c_str(), m.kind.c_str(),
                   oneLine(m.status).c_str());

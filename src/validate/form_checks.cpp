@@ -55,10 +55,10 @@ void checkRecordParts(SettingsForm& form) {
   const bool nothingRecorded = !boxes[box::recordOpening].checked &&
                                !boxes[box::recordChart].checked &&
                                !boxes[box::recordResult].checked;
-  replaceMessage(form, form.recordPartsBubble, nothingRecorded,
-                 {true, u"错误：请至少选择一项！", u"你究竟想要录什么捏", middle.x,
-                  middle.y + middle.size / 2, Align::Centre, OwnerKind::CheckBox,
-                  box::recordChart});
+  replaceMessage(
+      form, form.recordPartsBubble, nothingRecorded,
+      {true, u"错误：请至少选择一项！", u"你究竟想要录什么捏", middle.x, middle.y + middle.size / 2,
+       Align::Centre, OwnerKind::CheckBox, box::recordChart});
 }
 
 void checkLongSongName(SettingsForm& form) {
@@ -75,10 +75,10 @@ void checkLongObtainedContent(SettingsForm& form) {
   const CheckBox& split = form.checkBoxes[box::obtainedSplit];
   const bool tooLong = form.metrics.measureText(form.fields[slot::obtainedContent].text, 24) >=
                        form.metrics.measureText(kObtainedSample, 24);
-  replaceMessage(form, form.longContentBubble, tooLong,
-                 {false, u"警告：已获得内容文本较长，应使用分行！", kNotForcing,
-                  split.x - split.size / 2, split.y - split.size / 2 - 30, Align::Near,
-                  OwnerKind::CheckBox, box::obtainedSplit});
+  replaceMessage(
+      form, form.longContentBubble, tooLong,
+      {false, u"警告：已获得内容文本较长，应使用分行！", kNotForcing, split.x - split.size / 2,
+       split.y - split.size / 2 - 30, Align::Near, OwnerKind::CheckBox, box::obtainedSplit});
 }
 
 void checkStoryboardScaleRef(SettingsForm& form) {

@@ -10,8 +10,8 @@ using SlotTable = std::array<std::span<const RuleRow>, kFieldCount>;
 
 SlotTable collectTables() {
   SlotTable table{};
-  for (auto page : {page1Rules(), page2Rules(), page3Rules(), page4Rules(), page5Rules(),
-                    fullScoreRules()}) {
+  for (auto page :
+       {page1Rules(), page2Rules(), page3Rules(), page4Rules(), page5Rules(), fullScoreRules()}) {
     for (const SlotRules& rules : page) table[rules.slot] = rules.rows;
   }
   return table;

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "common/numbers.h"
 #include "common/text.h"
 #include "form/settings_form.h"
 #include "platform/platform.h"
@@ -101,6 +102,34 @@ inline bool isEmpty(RuleContext& c) { return c.text().empty(); }
 template <int N>
 bool longerThan(RuleContext& c) {
   return c.length() > N;
+}
+// The number the text starts with, read as the recorder reads it; 0 when there is none.
+inline double numberOf(const RuleContext& c) { return leadingDouble(c.text()); }
+template <int N>
+bool numberBelow(RuleContext& c) {
+  return numberOf(c) < N;
+}
+template <int N>
+bool numberAbove(RuleContext& c) {
+  return numberOf(c) > N;
+}
+template <int N>
+bool numberAtMost(RuleContext& c) {
+  return numberOf(c) <= N;
+}
+template <int N>
+bool numberAtLeast(RuleContext& c) {
+  return numberOf(c) >= N;
+}
+inline bool numberIsZero(RuleContext& c) { return numberOf(c) == 0; }
+// The same for the integer the text starts with.
+template <int N>
+bool integerAbove(RuleContext& c) {
+  return leadingInt(c.text()) > N;
+}
+template <int N>
+bool integerBelow(RuleContext& c) {
+  return leadingInt(c.text()) < N;
 }
 
 // The record a slot refers to, or kNoBubble when it refers to none or the record has passed

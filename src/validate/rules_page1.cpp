@@ -49,7 +49,8 @@ bool versionUnreadable(RuleContext& c) {
   for (std::string_view key : {"\"ZarqVersion\":", "\"ZarqVersion\" : "}) {
     ChartStream stream{c.chart};
     if (!findKey(stream, key)) continue;
-    while (!stream.atEnd() && (stream.bytes[stream.pos] == ' ' || stream.bytes[stream.pos] == '\t')) {
+    while (!stream.atEnd() &&
+           (stream.bytes[stream.pos] == ' ' || stream.bytes[stream.pos] == '\t')) {
       ++stream.pos;
     }
     const double version = std::clamp(readKeyNumber(stream), -1e9, 1e9);
@@ -58,6 +59,9 @@ bool versionUnreadable(RuleContext& c) {
   }
   return true;
 }
+
+bool versionTooOld(RuleContext& c) { return c.chartVersion < 105; }
+bool versionTooNew(RuleContext& c) { return c.chartVersion > 130; }
 
 Text chartNotFound(RuleContext& c, TextView format) {
   return missingFileLine(c.form.metrics, format, c.text(), u"", 1.5f * c.field.width);
@@ -75,10 +79,9 @@ constexpr RuleRow kChartId[] = {
     E(3, chartUnopenable, u"错误：无法打开谱面！", u"Pim酱打不开唉……"),
     E(4, versionKeyMissing, u"错误：谱面格式错误！", kUnknownFormat),
     E(5, versionUnreadable, u"错误：谱面格式错误！", kUnknownFormat),
-    E(6, [](RuleContext& c) { return c.chartVersion < 105; }, u"错误：Zarq版本过低！",
+    E(6, versionTooOld, u"错误：Zarq版本过低！",
       u"你怎么在用这么老的Zarq吖 QAQ\n去下载一个新版的Zarq把谱面保存一下重新导出叭！"),
-    W(7, [](RuleContext& c) { return c.chartVersion > 130; }, u"警告：Zarq版本过高！",
-      u"好新的Zarq！(ΩДΩ)\nPim酱可能读取不了哦……"),
+    W(7, versionTooNew, u"警告：Zarq版本过高！", u"好新的Zarq！(ΩДΩ)\nPim酱可能读取不了哦……"),
     prompt(8, u"点击此处自动填写！", u"要Pim酱帮你填嘛(。-ω-)"),
 };
 
@@ -102,6 +105,8 @@ void rebuildPreview(RuleContext& c) {
                          static_cast<int>(roundHalfAway(c.form.sliders[sliderId::blur].value)));
 }
 
+bool illustrationSmall(RuleContext& c) { return c.image.width < 200 || c.image.height < 200; }
+
 Text mediaNotFound(RuleContext& c, TextView format) {
   return missingFileLine(c.form.metrics, format, c.textOf(slot::chartId), c.text(),
                          2 * c.field.width);
@@ -115,8 +120,7 @@ constexpr RuleRow kIllustrationExt[] = {
         .namingFile(mediaNotFound),
     E(3, illustrationUnloadable, u"错误：无法加载曲绘！", u"Pim酱不认识这样的曲绘呢 (；へ：)"),
     step(rebuildPreview),
-    W(4, [](RuleContext& c) { return c.image.width < 200 || c.image.height < 200; },
-      u"警告：曲绘尺寸过小！", u"曲绘太小辣，不换个清晰点的嘛 _(:з」∠)_ "),
+    W(4, illustrationSmall, u"警告：曲绘尺寸过小！", u"曲绘太小辣，不换个清晰点的嘛 _(:з」∠)_ "),
 };
 
 constexpr RuleRow kAudioExt[] = {
@@ -130,31 +134,37 @@ constexpr RuleRow kAudioExt[] = {
 
 // --- slots 3 to 7: the value of the slider the slot mirrors ---
 
-float sliderValue(const RuleContext& c) { return c.form.sliders[c.slot - slot::backgroundDim].value; }
+float sliderValue(const RuleContext& c) {
+  return c.form.sliders[c.slot - slot::backgroundDim].value;
+}
+
+bool dimOutOfRange(RuleContext& c) { return sliderValue(c) > 255 || sliderValue(c) < 0; }
+bool dimBelowLoadingScreens(RuleContext& c) { return sliderValue(c) < 123; }
+bool dimBlack(RuleContext& c) { return sliderValue(c) == 255; }
+bool blurTooStrong(RuleContext& c) { return sliderValue(c) > 200; }
+bool noBlur(RuleContext& c) { return sliderValue(c) == 0; }
+bool louderThanFive(RuleContext& c) { return sliderValue(c) > 5; }
+bool hitSoundAdjusted(RuleContext& c) { return sliderValue(c) != 1 && sliderValue(c) != 0; }
+bool resultVolumeAdjusted(RuleContext& c) { return std::abs(double{sliderValue(c)} - 0.8) > 0.01; }
 
 constexpr RuleRow kBackgroundDim[] = {
-    E(0, [](RuleContext& c) { return sliderValue(c) > 255 || sliderValue(c) < 0; },
-      u"错误：曲绘暗化应在0至255之间！", u"曲绘暗化和Zarq的透明度是差不多的类型呢……"),
-    W(1, [](RuleContext& c) { return sliderValue(c) < 123; }, u"警告：曲绘暗化不宜小于123！",
+    E(0, dimOutOfRange, u"错误：曲绘暗化应在0至255之间！",
+      u"曲绘暗化和Zarq的透明度是差不多的类型呢……"),
+    W(1, dimBelowLoadingScreens, u"警告：曲绘暗化不宜小于123！",
       u"在加载界面和结算界面的曲绘暗化是固定为123的哦 (o゜▽゜)o☆\n"
       u"所以如果曲绘暗化小于123，进入谱面后背景就会变亮！"),
-    W(2, [](RuleContext& c) { return sliderValue(c) == 255; }, u"警告：255会导致谱面背景全黑！",
-      u"曲绘全黑了呢 (○o○)"),
+    W(2, dimBlack, u"警告：255会导致谱面背景全黑！", u"曲绘全黑了呢 (○o○)"),
 };
 
 constexpr RuleRow kBackgroundBlur[] = {
-    E(0, [](RuleContext& c) { return sliderValue(c) > 200; }, u"错误：曲绘模糊不能大于200！",
-      u"再模糊一点就变成纯色了叭……"),
-    W(1, [](RuleContext& c) { return sliderValue(c) == 0; }, u"警告：0会导致曲绘没有模糊！",
-      u"不给曲绘酱打个码吗 (＊／ω＼＊)"),
+    E(0, blurTooStrong, u"错误：曲绘模糊不能大于200！", u"再模糊一点就变成纯色了叭……"),
+    W(1, noBlur, u"警告：0会导致曲绘没有模糊！", u"不给曲绘酱打个码吗 (＊／ω＼＊)"),
 };
-
-bool louderThanFive(RuleContext& c) { return sliderValue(c) > 5; }
 
 constexpr RuleRow kHitSoundVolume[] = {
     E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
-    W(1, [](RuleContext& c) { return sliderValue(c) != 1 && sliderValue(c) != 0; },
-      u"警告：不建议调整音效音量！", u"就，如果觉得音乐太大太小声可以调节音乐音量吖……"),
+    W(1, hitSoundAdjusted, u"警告：不建议调整音效音量！",
+      u"就，如果觉得音乐太大太小声可以调节音乐音量吖……"),
 };
 
 constexpr RuleRow kMusicVolume[] = {
@@ -163,8 +173,7 @@ constexpr RuleRow kMusicVolume[] = {
 
 constexpr RuleRow kResultVolume[] = {
     E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
-    W(1, [](RuleContext& c) { return std::abs(double{sliderValue(c)} - 0.8) > 0.01; },
-      u"警告：不建议调整结算音量！", u"结算音量一般都是一样的嘛 (=ω=；)"),
+    W(1, resultVolumeAdjusted, u"警告：不建议调整结算音量！", u"结算音量一般都是一样的嘛 (=ω=；)"),
 };
 
 constexpr SlotRules kPage1[] = {

@@ -28,6 +28,12 @@ bool avatarUnloadable(RuleContext& c) {
   return !size || size->width == 0 || size->height == 0;
 }
 
+bool noExtension(RuleContext& c) {
+  return lastDot(c) == Text::npos || lastDot(c) + 1 == c.text().size();
+}
+bool nothingBeforeExtension(RuleContext& c) { return lastDot(c) == 0; }
+bool avatarUnreadable(RuleContext& c) { return !fileReadable(avatarFile(c)); }
+
 Text avatarNotFound(RuleContext& c, TextView format) {
   const TextView name = c.text();
   return missingFileLine(c.form.metrics, format, name.substr(0, lastDot(c)),
@@ -37,11 +43,11 @@ Text avatarNotFound(RuleContext& c, TextView format) {
 constexpr RuleRow kAvatar[] = {
     E(0, isEmpty, u"错误：请拖入头像或输入头像名！", u"没头没脸的我怎么给你渲结算，绷"),
     E(1, longerThan<50>, u"错误：头像名过长！", kOverfilled),
-    E(2, [](RuleContext& c) { return lastDot(c) == Text::npos || lastDot(c) + 1 == c.text().size(); },
-      u"错误：请输入头像图片后缀名！", u"你想让我拿.mp4当头像呢，还是.prproj当头像呢"),
-    E(3, [](RuleContext& c) { return lastDot(c) == 0; }, u"错误：头像名不能为空！",
+    E(2, noExtension, u"错误：请输入头像图片后缀名！",
+      u"你想让我拿.mp4当头像呢，还是.prproj当头像呢"),
+    E(3, nothingBeforeExtension, u"错误：头像名不能为空！",
       u"光有后缀可不行！你是想叫1.jpg呢，还是想叫qwertyuiop114514.jpg呢（）"),
-    E(4, [](RuleContext& c) { return !fileReadable(avatarFile(c)); }, u"错误：未找到 %s%s！",
+    E(4, avatarUnreadable, u"错误：未找到 %s%s！",
       u"喔唷，崩溃啦！\n显示 头像 时出了点问题。\n可能是头像不存在\n了解详情")
         .namingFile(avatarNotFound),
     E(5, avatarUnloadable, u"错误：无法加载头像图片！",
@@ -49,6 +55,8 @@ constexpr RuleRow kAvatar[] = {
 };
 
 // --- slots 23 to 25: player name, rating and challenge ---
+
+bool rksTooWide(RuleContext& c) { return c.wider(c.text(), u"111111111", 30); }
 
 constexpr RuleRow kPlayerName[] = {
     E(0, isEmpty, u"错误：玩家名不能为空！", kWriteSomething),
@@ -58,8 +66,7 @@ constexpr RuleRow kPlayerName[] = {
 constexpr RuleRow kRks[] = {
     E(0, isEmpty, u"错误：RKS不能为空！", kWriteSomething),
     E(1, longerThan<12>, u"错误：RKS过长！", kOverfilled),
-    W(2, [](RuleContext& c) { return c.wider(c.text(), u"111111111", 30); },
-      u"警告：RKS较长，可能导致超框！",
+    W(2, rksTooWide, u"警告：RKS较长，可能导致超框！",
       u"rks框怎么着也顶天放的下00.00长度的字符\n再长就贴膜超框了"),
 };
 
@@ -69,15 +76,20 @@ bool unknownChallengeColour(RuleContext& c) {
   return colours.find(c.text()[0]) == TextView::npos;
 }
 
+bool colourWithoutLevel(RuleContext& c) { return c.length() == 1 && c.text()[0] != u'无'; }
+bool challengeLevelTooWide(RuleContext& c) {
+  return c.wider(TextView(c.text()).substr(1), u"1111", 30);
+}
+
 constexpr RuleRow kChallenge[] = {
     E(0, isEmpty, u"错误：课题内容不能为空！", kWriteSomething),
     E(1, longerThan<12>, u"错误：课题内容过长！", kOverfilled),
     E(2, unknownChallengeColour, u"错误：课题颜色应为 彩/金/红/蓝/绿/无！",
       u"就那么几个颜色你还能怎么填，不要想凭空捏造，，，，，，，"),
-    E(3, [](RuleContext& c) { return c.length() == 1 && c.text()[0] != u'无'; },
-      u"错误：应在课题颜色后输入课题文本！", u"你他妈就放个框干什么，没意思。"),
-    W(4, [](RuleContext& c) { return c.wider(TextView(c.text()).substr(1), u"1111", 30); },
-      u"警告：课题文本较长，可能导致超框！", u"课题框顶天放下00的长度，主播注意。"),
+    E(3, colourWithoutLevel, u"错误：应在课题颜色后输入课题文本！",
+      u"你他妈就放个框干什么，没意思。"),
+    W(4, challengeLevelTooWide, u"警告：课题文本较长，可能导致超框！",
+      u"课题框顶天放下00的长度，主播注意。"),
 };
 
 // --- slots 26 and 27: original and added score, which add up to the full score ---
@@ -86,6 +98,13 @@ int score(const RuleContext& c, int slot) { return leadingInt(c.textOf(slot)); }
 
 bool othersShort(const RuleContext& c, int other) {
   return c.textOf(other).size() < 9 && c.textOf(slot::resultFullScore).size() < 9;
+}
+
+bool originalNotBelowFull(RuleContext& c) {
+  return score(c, slot::originalScore) >= score(c, slot::resultFullScore);
+}
+bool addedAboveFull(RuleContext& c) {
+  return score(c, slot::addedScore) > score(c, slot::resultFullScore);
 }
 
 void completeAddedScore(RuleContext& c) {
@@ -103,23 +122,22 @@ void completeOriginalScore(RuleContext& c) {
 constexpr RuleRow kOriginalScore[] = {
     E(0, isEmpty, u"错误：原分数不能为空！", u"选上这个功能了你还不填？玩呢"),
     E(1, longerThan<8>, u"错误：原分数过长！", u"太长了，速速噶掉"),
-    E(2, [](RuleContext& c) { return score(c, slot::originalScore) >= score(c, slot::resultFullScore); },
-      u"错误：原分数应比满分分数低！", u"你在想什么\n？"),
+    E(2, originalNotBelowFull, u"错误：原分数应比满分分数低！", u"你在想什么\n？"),
     derive(completeAddedScore),
 };
 
 constexpr RuleRow kAddedScore[] = {
     E(0, isEmpty, u"错误：增加分数不能为空！", u"都用这个功能了你还不填？呃呃"),
     E(1, longerThan<8>, u"错误：增加分数过长！", u"太长了，砍了"),
-    E(2, [](RuleContext& c) { return score(c, slot::addedScore) > score(c, slot::resultFullScore); },
-      u"错误：增加分数不能大于满分分数！", u"你在想什么\n?"),
+    E(2, addedAboveFull, u"错误：增加分数不能大于满分分数！", u"你在想什么\n?"),
     derive(completeOriginalScore),
 };
 
 // --- slots 29 and 30: the song name split over two lines ---
 
 bool splitMatches(RuleContext& c) {
-  return c.textOf(slot::splitNameLine1) + c.textOf(slot::splitNameLine2) == c.textOf(slot::songName);
+  return c.textOf(slot::splitNameLine1) + c.textOf(slot::splitNameLine2) ==
+         c.textOf(slot::songName);
 }
 
 bool splitMatchesWithSpace(RuleContext& c) {
@@ -127,12 +145,14 @@ bool splitMatchesWithSpace(RuleContext& c) {
          c.textOf(slot::songName);
 }
 
+bool splitMatchesNeither(RuleContext&) { return true; }
+
 constexpr RuleRow kSplitNameLine1[] = {
     passWhen(splitMatches),
     E(1, splitMatchesWithSpace, u"错误：应在第一行后添加空格！",
       u"主播别忘了英文单词之间是有空格的，不加的话缩放就不一样了，你看Orvenn多好给你加个提示\n\n"
       u"不懂？加就是了"),
-    E(0, [](RuleContext&) { return true; }, u"错误：分行曲名与原曲名不符！",
+    E(0, splitMatchesNeither, u"错误：分行曲名与原曲名不符！",
       u"主播再仔细看看，是眼瘸手瘸还是脑瘸。"),
 };
 
@@ -145,11 +165,12 @@ constexpr RuleRow kSplitNameLine2[] = {
 
 // --- slots 43 to 45: the obtained box ---
 
+bool obtainedTextTooWide(RuleContext& c) { return c.wider(c.text(), u"已抢购得", 30); }
+
 constexpr RuleRow kObtainedText[] = {
     E(0, isEmpty, u"错误：已获得文本不能为空！", kWriteSomething),
     E(1, longerThan<20>, u"错误：已获得文本过长！", kOverfilled),
-    W(2, [](RuleContext& c) { return c.wider(c.text(), u"已抢购得", 30); },
-      u"警告：已获得文本较长，可能导致超框或观感变差！",
+    W(2, obtainedTextTooWide, u"警告：已获得文本较长，可能导致超框或观感变差！",
       u"已获得文本怎么着也就三个字，顶多四个字\n再长就贴膜超框了"),
 };
 
@@ -200,7 +221,8 @@ constexpr RuleRow kObtainedContent[] = {
     step(checkSingleLine),
     W(1, dataWithoutUnit, u"警告：Data获得一般应以GB/MB/KB/B结尾！", u"不加的话谁知道是什么单位呢"),
     W(2, dataWithoutSpace, u"警告：单位前应添加空格！", u"主播不加就要加重我的强迫症了！"),
-    W(3, illustrationWithoutEnding, u"警告：曲绘获得应该以「(New illustration)」结尾！", u"官方如此。"),
+    W(3, illustrationWithoutEnding, u"警告：曲绘获得应该以「(New illustration)」结尾！",
+      u"官方如此。"),
     W(4, avatarWithoutEnding, u"警告：曲绘获得应该以「(New avatar)」结尾！", u"官方如此。"),
     W(5, avatarWithoutBrackets, u"警告：头像名应该使用[]框住！", u"官方如此。"),
 };

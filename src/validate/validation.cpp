@@ -21,10 +21,14 @@ bool changed(const SettingsForm& form, int slot) {
   if (differs(form, slot)) return true;
   switch (slot) {
     case slot::illustrationExt:
-    case slot::audioExt: return differs(form, slot::chartId);
-    case slot::splitNameLine1: return differs(form, slot::splitNameLine2);
-    case slot::obtainedContent: return differs(form, slot::obtainedContentLine2);
-    default: return false;
+    case slot::audioExt:
+      return differs(form, slot::chartId);
+    case slot::splitNameLine1:
+      return differs(form, slot::splitNameLine2);
+    case slot::obtainedContent:
+      return differs(form, slot::obtainedContentLine2);
+    default:
+      return false;
   }
 }
 
@@ -34,11 +38,14 @@ void validateDependents(SettingsForm& form, int slot) {
       validateAndCommit(form, slot::illustrationExt, false, true);
       validateAndCommit(form, slot::audioExt, false, true);
       break;
-    case slot::splitNameLine2: validateAndCommit(form, slot::splitNameLine1, false, true); break;
+    case slot::splitNameLine2:
+      validateAndCommit(form, slot::splitNameLine1, false, true);
+      break;
     case slot::obtainedContentLine2:
       validateAndCommit(form, slot::obtainedContent, false, true);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -46,7 +53,9 @@ void validateDependents(SettingsForm& form, int slot) {
 const RuleRow* firstFailure(RuleContext& context, std::span<const RuleRow> rows, bool derive) {
   for (const RuleRow& row : rows) {
     switch (row.kind) {
-      case RowKind::Step: row.act(context); break;
+      case RowKind::Step:
+        row.act(context);
+        break;
       case RowKind::Derivation:
         if (derive) row.act(context);
         break;

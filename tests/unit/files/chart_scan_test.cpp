@@ -37,7 +37,7 @@ TEST(ChartScanTest, KeysMatchByteForByte) {
     std::string chart;
     std::optional<double> bpm;
   } cases[] = {
-      {"{\"bpm\" : 120}", 120},             // spaces around the colon vanish in the copy
+      {"{\"bpm\" : 120}", 120},              // spaces around the colon vanish in the copy
       {"{\"BPM\": 120}", std::nullopt},      // case matters
       {"{\"bpmfactor\": 2}", std::nullopt},  // a longer key only begins with bpm
       {"{\"bpmfactor\": 2, \"bpm\": 96}", 96},
@@ -71,9 +71,8 @@ TEST(ChartScanTest, NumbersAfterAKey) {
     std::string value;
     double number;
   } cases[] = {
-      {"120}", 120},     {"120.5,", 120.5}, {"-3.25]", -3.25}, {"1.5e2}", 150},
-      {"2.5e-1}", 0.25}, {"1e5}", 1},       {"abc}", 0},       {".5}", 0.5},
-      {"0.0e400}", 0},
+      {"120}", 120}, {"120.5,", 120.5}, {"-3.25]", -3.25}, {"1.5e2}", 150}, {"2.5e-1}", 0.25},
+      {"1e5}", 1},   {"abc}", 0},       {".5}", 0.5},      {"0.0e400}", 0},
   };
   for (const auto& c : cases) {
     ChartStream stream{c.value};

@@ -139,7 +139,8 @@ TEST_F(MediaRulesTest, AMissingMediaFileWithALongChartIdKeepsItsSuffix) {
   field(slot::chartId).setText(id);
   validateAndCommit(*form, slot::chartId, false, true);
   const Text status = messageOf(slot::illustrationExt);
-  EXPECT_TRUE(status.ends_with(u"…." + field(slot::illustrationExt).text + u"！")) << toUtf8(status);
+  EXPECT_TRUE(status.ends_with(u"…." + field(slot::illustrationExt).text + u"！"))
+      << toUtf8(status);
   EXPECT_LE(form->metrics.measureTextTight(status, 20) + 4, 2 * field(slot::illustrationExt).width);
 }
 

@@ -15,10 +15,14 @@ class OpeningRulesTest : public testing::ValidationTest {
 
 TEST_F(OpeningRulesTest, SongNameAndTheNames) {
   const Text ninetyOne(91, u'名');
-  expectMessages(slot::songName, {{u"", u"错误：曲名不能为空！"}, {ninetyOne.c_str(), u"错误：曲名过长！"}});
-  expectMessages(slot::composer, {{u"", u"错误：曲师名不能为空！"}, {ninetyOne.c_str(), u"错误：曲师名过长！"}});
-  expectMessages(slot::charter, {{u"", u"错误：谱师名不能为空！"}, {ninetyOne.c_str(), u"错误：谱师名过长！"}});
-  expectMessages(slot::illustrator, {{u"", u"错误：画师名不能为空！"}, {ninetyOne.c_str(), u"错误：画师名过长！"}});
+  expectMessages(slot::songName,
+                 {{u"", u"错误：曲名不能为空！"}, {ninetyOne.c_str(), u"错误：曲名过长！"}});
+  expectMessages(slot::composer,
+                 {{u"", u"错误：曲师名不能为空！"}, {ninetyOne.c_str(), u"错误：曲师名过长！"}});
+  expectMessages(slot::charter,
+                 {{u"", u"错误：谱师名不能为空！"}, {ninetyOne.c_str(), u"错误：谱师名过长！"}});
+  expectMessages(slot::illustrator,
+                 {{u"", u"错误：画师名不能为空！"}, {ninetyOne.c_str(), u"错误：画师名过长！"}});
   const Text ninety(90, u'名');
   for (int slot : {slot::songName, slot::composer, slot::charter, slot::illustrator}) {
     expectMessages(slot, {{ninety.c_str(), u""}});

@@ -43,7 +43,9 @@ TEST_F(ChartScreenRulesTest, ClosingLevelLineWarnings) {
     std::vector<Text> sequence;
   } cases[] = {
       {u"IN  lv.15", {u"警告：Lv.的L应为大写！", u""}},
-      {u"IN lV.15", {u"警告：Lv.的L应为大写！", u"警告：Lv.的v应为小写！", u"警告：应在「Lv.」前添加两个空格！", u""}},
+      {u"IN lV.15",
+       {u"警告：Lv.的L应为大写！", u"警告：Lv.的v应为小写！", u"警告：应在「Lv.」前添加两个空格！",
+        u""}},
       // Without "Lv." there is nothing left to check once its warning is closed.
       {u"IN 15", {u"警告：应在难度中添加「Lv.」！", u""}},
   };

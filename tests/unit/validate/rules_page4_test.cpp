@@ -47,7 +47,9 @@ TEST_F(ResultScreenRulesTest, AMissingAvatarWithALongNameKeepsItsExtension) {
 }
 
 TEST_F(ResultScreenRulesTest, PlayerRksAndChallenge) {
-  expectMessages(slot::playerName, {{u"", u"错误：玩家名不能为空！"}, {Text(91, u'x').c_str(), u"错误：玩家名过长！"}, {u"Me", u""}});
+  expectMessages(slot::playerName, {{u"", u"错误：玩家名不能为空！"},
+                                    {Text(91, u'x').c_str(), u"错误：玩家名过长！"},
+                                    {u"Me", u""}});
   expectMessages(slot::rks, {
                                 {u"14.99", u""},
                                 {u"", u"错误：RKS不能为空！"},
@@ -116,7 +118,8 @@ TEST_F(ResultScreenRulesTest, AFullScoreEditHidesTheScoreIncreaseMessages) {
   EXPECT_EQ(field(slot::originalScore).bubble, kNoBubble);
   EXPECT_EQ(field(slot::chartFullScore).text, u"2000000");
   EXPECT_EQ(field(slot::addedScore).text, u"2000000");
-  expectMessages(slot::resultFullScore, {{u"999999", u"警告：满分分数应为7位数！"}, {u"0", u"错误：满分分数不能为0！"}});
+  expectMessages(slot::resultFullScore,
+                 {{u"999999", u"警告：满分分数应为7位数！"}, {u"0", u"错误：满分分数不能为0！"}});
 }
 
 TEST_F(ResultScreenRulesTest, SplitSongName) {
@@ -140,18 +143,21 @@ TEST_F(ResultScreenRulesTest, SplitSongName) {
     // Editing line 2 revalidates line 1 as well.
     field(slot::splitNameLine2).committedText = u"\t";
     edit(slot::splitNameLine2, c.line2);
-    EXPECT_MESSAGE(messageOf(slot::splitNameLine1), c.status1) << toUtf8(c.line1) << "|" << toUtf8(c.line2);
-    EXPECT_MESSAGE(messageOf(slot::splitNameLine2), c.status2) << toUtf8(c.line1) << "|" << toUtf8(c.line2);
+    EXPECT_MESSAGE(messageOf(slot::splitNameLine1), c.status1)
+        << toUtf8(c.line1) << "|" << toUtf8(c.line2);
+    EXPECT_MESSAGE(messageOf(slot::splitNameLine2), c.status2)
+        << toUtf8(c.line1) << "|" << toUtf8(c.line2);
   }
 }
 
 TEST_F(ResultScreenRulesTest, ObtainedText) {
-  expectMessages(slot::obtainedText, {
-                                         {u"已获得", u""},
-                                         {u"", u"错误：已获得文本不能为空！"},
-                                         {Text(21, u'x').c_str(), u"错误：已获得文本过长！"},
-                                         {u"已经抢购获得", u"警告：已获得文本较长，可能导致超框或观感变差！"},
-                                     });
+  expectMessages(slot::obtainedText,
+                 {
+                     {u"已获得", u""},
+                     {u"", u"错误：已获得文本不能为空！"},
+                     {Text(21, u'x').c_str(), u"错误：已获得文本过长！"},
+                     {u"已经抢购获得", u"警告：已获得文本较长，可能导致超框或观感变差！"},
+                 });
 }
 
 TEST_F(ResultScreenRulesTest, ObtainedContentByType) {
@@ -179,7 +185,8 @@ TEST_F(ResultScreenRulesTest, ObtainedContentByType) {
   for (const auto& c : cases) {
     obtainedType(c.type);
     edit(slot::obtainedContent, c.content);
-    EXPECT_MESSAGE(messageOf(slot::obtainedContent), c.status) << toUtf8(c.type) << " " << toUtf8(c.content);
+    EXPECT_MESSAGE(messageOf(slot::obtainedContent), c.status)
+        << toUtf8(c.type) << " " << toUtf8(c.content);
   }
 }
 
@@ -205,11 +212,12 @@ TEST_F(ResultScreenRulesTest, SplitObtainedContentIsJudgedAsOneText) {
   edit(slot::obtainedContentLine2, u" MB");
   EXPECT_MESSAGE(messageOf(slot::obtainedContent), u"");
   EXPECT_MESSAGE(messageOf(slot::obtainedContentLine2), u"警告：不建议在第二行前添加空格！");
-  expectMessages(slot::obtainedContentLine2, {
-                                                 {u"", u"错误：开启已获得框分行后第二行不能为空！"},
-                                                 {Text(91, u'x').c_str(), u"错误：已获得内容第二行过长！"},
-                                                 {u"MB", u""},
-                                             });
+  expectMessages(slot::obtainedContentLine2,
+                 {
+                     {u"", u"错误：开启已获得框分行后第二行不能为空！"},
+                     {Text(91, u'x').c_str(), u"错误：已获得内容第二行过长！"},
+                     {u"MB", u""},
+                 });
   EXPECT_MESSAGE(messageOf(slot::obtainedContent), u"警告：单位前应添加空格！");
 }
 

@@ -15,7 +15,8 @@ class ValidationEngineTest : public testing::ValidationTest {
   }
   // Takes every free record from 1 to 49 for an unrelated owner.
   void fillPool() {
-    while (allocBubble(form->bubbles, {.status = u"x", .ownerKind = OwnerKind::CheckBox}) != kNoBubble) {
+    while (allocBubble(form->bubbles, {.status = u"x", .ownerKind = OwnerKind::CheckBox}) !=
+           kNoBubble) {
     }
   }
 };

@@ -3,11 +3,10 @@
 // message each slot carries.
 
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "common/utf.h"
 #include "form/pages.h"
@@ -15,10 +14,9 @@
 #include "validate/validation.h"
 
 // Compares status lines and prints both readably when they differ.
-#define EXPECT_MESSAGE(actual, expected)                                               \
-  EXPECT_TRUE(Text(actual) == Text(expected))                                          \
-      << "got \"" << ::zarq::toUtf8(actual) << "\", want \"" << ::zarq::toUtf8(expected) \
-      << "\" "
+#define EXPECT_MESSAGE(actual, expected)      \
+  EXPECT_TRUE(Text(actual) == Text(expected)) \
+      << "got \"" << ::zarq::toUtf8(actual) << "\", want \"" << ::zarq::toUtf8(expected) << "\" "
 
 namespace zarq::testing {
 
@@ -53,7 +51,8 @@ class ValidationTest : public FormTest {
     for (const Case& c : cases) {
       field(slot).committedText = u"\t";
       edit(slot, c.text);
-      EXPECT_MESSAGE(messageOf(slot), c.status) << "slot " << slot << " with \"" << toUtf8(c.text) << "\"";
+      EXPECT_MESSAGE(messageOf(slot), c.status)
+          << "slot " << slot << " with \"" << toUtf8(c.text) << "\"";
     }
   }
 
