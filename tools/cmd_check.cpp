@@ -11,6 +11,7 @@
 #include "common/utf.h"
 #include "form/pages.h"
 #include "headless_editor.h"
+#include "preset_option.h"
 
 namespace zarq::tool {
 namespace {
@@ -59,7 +60,7 @@ std::string oneLine(std::string text) {
 }  // namespace
 
 int runCheck(const Args& args) {
-  const ParsedArgs parsed = parseArgs(args, {"--dir"}, {"--json"}, 0);
+  const ParsedArgs parsed = parseArgs(args, {"--dir", kPresetOption}, {"--json"}, 0);
   if (!parsed.error.empty()) return usageError(parsed.error);
   const std::filesystem::path dir = parsed.value("--dir", ".");
   std::error_code error;
@@ -67,6 +68,7 @@ int runCheck(const Args& args) {
     return usageError("no such folder: " + dir.string());
 
   HeadlessEditor editor(dir);
+  if (!loadPresetOption(editor.form, parsed)) return 1;
   std::vector<Message> messages;
   for (int page = 1; page <= kPageCount; ++page) {
     showPage(editor.form, page);

@@ -52,4 +52,13 @@ expect_code 1 "$preset" check --dir "$full"
 expect_line "1${tab}slot:0${tab}prompt${tab}点击此处自动填写！"
 grep -q "slot:1${tab}" "$work/out" && fail "the illustration should pass"
 grep -q "slot:22${tab}" "$work/out" && fail "the avatar should pass"
+
+# With a duration and a hold tempo filled in, nothing is an error any more.
+python3 -c 'import json; t = [None] * 65; t[21] = t[35] = "120"; print(json.dumps({"texts": t}))' \
+  >"$work/filled.json"
+expect_code 0 "$preset" make "$work/filled.json" -o "$work/filled.set"
+expect_code 0 "$preset" check --dir "$full" --preset "$work/filled.set"
+grep -q "${tab}error${tab}" "$work/out" && fail "no error expected: $(cat "$work/out")"
+expect_line "1${tab}slot:0${tab}prompt${tab}点击此处自动填写！"
+expect_code 1 "$preset" check --dir "$full" --preset "$work/missing.set"
 echo "ok"
