@@ -45,6 +45,45 @@ TEST_F(ClickActionsTest, BubbleOpensItsSpeechAndTheAutoFillOfferAsksYesOrNo) {
   EXPECT_EQ(host().messages[1].buttons, MessageButtons::YesNo);
 }
 
+TEST_F(ClickActionsTest, ClosedWarningStaysClosedUntilTheTextChanges) {
+  showPage(*form, 5);
+  const int record = field(slot::holdBpm).bubble;  // "0" lies outside the usual tempo range
+  ASSERT_NE(record, kNoBubble);
+  const StatusBubble& warning = form->bubbles[record];
+  const Text status = warning.status;
+  click(warning.boxLeft(form->metrics) + warning.boxWidth(form->metrics) - 10, warning.y + 10);
+  EXPECT_FALSE(warning.visible);
+  EXPECT_TRUE(host().messages.empty());
+  editAtEnd(slot::holdBpm);
+  type(u"a");  // refused: the text stays, and so does the silence
+  EXPECT_EQ(visibleStatuses(), std::vector<Text>{});
+  type(u"0");
+  EXPECT_EQ(visibleStatuses(), std::vector<Text>{status});
+}
+
+TEST_F(ClickActionsTest, RecordPartsAndStoryboardAxesNeedOneTicked) {
+  auto with = [](std::vector<Text> statuses, TextView added) {
+    statuses.emplace_back(added);
+    return statuses;
+  };
+  const auto page1 = visibleStatuses();  // the chart ID's own messages
+  clickBox(box::recordOpening);
+  clickBox(box::recordChart);
+  EXPECT_EQ(visibleStatuses(), page1);
+  clickBox(box::recordResult);
+  EXPECT_EQ(visibleStatuses(), with(page1, u"错误：请至少选择一项！"));
+  clickBox(box::recordChart);
+  EXPECT_EQ(visibleStatuses(), page1);
+
+  showPage(*form, 5);
+  const auto page5 = visibleStatuses();
+  clickOption(pair::storyboardScaleRef, true);
+  clickOption(pair::storyboardScaleRef, false);
+  EXPECT_EQ(visibleStatuses(), with(page5, u"错误：至少选择一项！"));
+  clickOption(pair::storyboardScaleRef, false);
+  EXPECT_EQ(visibleStatuses(), page5);
+}
+
 TEST_F(ClickActionsTest, UntickingARecordedPartRestoresAndGreysItsVolumes) {
   for (int i : {sliderId::dim, sliderId::resultVolume}) {
     const Slider& slider = form->sliders[i];

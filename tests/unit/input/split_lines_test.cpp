@@ -59,14 +59,6 @@ TEST_F(SplitLinesTest, EnterMovesTheSplitPointOfTheObtainedContent) {
   EXPECT_EQ(host().beeps, 0);
 }
 
-TEST_F(SplitLinesTest, JoinedObtainedContentIsCutAtAFieldsCapacity) {
-  obtainedSplit(Text(150, u'a'), Text(100, u'b'));
-  edit(slot::obtainedContentLine2, Text(100, u'b'), 10);
-  type(u"\r");
-  EXPECT_EQ(field(slot::obtainedContent).text, Text(150, u'a') + Text(10, u'b'));
-  EXPECT_EQ(field(slot::obtainedContentLine2).text, Text(39, u'b'));
-}
-
 TEST_F(SplitLinesTest, EnterIsRefusedOutsideTheLinesOrWhileALineHasAnError) {
   const struct {
     const char* what;
