@@ -1,0 +1,25 @@
+#pragma once
+// A fresh folder for one test, removed afterwards.
+
+#include <filesystem>
+#include <string>
+
+namespace zarq::testing {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+  // Writes `bytes` to a file of this folder and returns its path.
+  std::filesystem::path write(const std::filesystem::path& name, const std::string& bytes) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace zarq::testing
