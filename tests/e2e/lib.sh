@@ -108,6 +108,13 @@ white_pixels() {
     -format '%[fx:round(mean*w*h)]' info:
 }
 
+# Sum of the grey levels (0 to 1 each) in the rectangle W x H at X,Y of an image.
+brightness() {
+  local image=$1 x=$2 y=$3 w=$4 h=$5
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
 # What page N looks like in the window, drawn by zarq-preset from the current directory:
 # the top-left 944 x 681 of the 960 x 720 frame.
 reference_page() {

@@ -1,5 +1,5 @@
 # The window opens with its title and size, shows page 1, turns pages by the arrow and by
-# Ctrl+3, and closing it ends the editor normally.
+# Ctrl+3, and closing it saves the form and ends the editor normally.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -29,4 +29,6 @@ close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "closing the window ended the editor with exit code $EDITOR_EXIT"
 window_gone "$ZARQ_TITLE" 2 || fail "the window is still on screen"
+# Closing saves the form; the next start loads it from here.
+"$ZARQ_PRESET" dump save.set >save.json || fail "closing left no readable save.set"
 note "window opens, turns pages and closes"
