@@ -22,8 +22,7 @@ grown=$(brightness hovered.png 829 290 60 100)
 
 rest_pointer
 sleep 0.5
-screenshot "$EDITOR_WID" left.png
-expect_page 1 left.png
+expect_page "$EDITOR_WID" 1 left.png
 
 before=$(editor_cpu_ticks)
 sleep 2

@@ -8,8 +8,7 @@ rest_pointer
 xdotool mousemove --window "$EDITOR_WID" 859 340 sleep 0.2 mousedown 1 sleep 0.2 \
   mousemove --window "$EDITOR_WID" 1100 340 sleep 0.3 mouseup 1 sleep 0.2
 rest_pointer
-screenshot "$EDITOR_WID" after-drag.png
-expect_page 2 after-drag.png
+expect_page "$EDITOR_WID" 2 after-drag.png
 
 close_window "$EDITOR_WID"
 wait_editor_exit 10

@@ -14,16 +14,14 @@ title_white=$(white_pixels page1.png 240 50 470 45)
 zarq_white=$(white_pixels page1.png 240 50 100 45)
 [ "$title_white" -gt 1000 ] || fail "page 1 shows only $title_white white pixels in its title"
 [ "$zarq_white" -gt 100 ] || fail "page 1's title does not begin at the left ($zarq_white)"
-expect_page 1 page1.png
+expect_page "$EDITOR_WID" 1 page1.png
 
 click_at 859 340
 rest_pointer
-screenshot "$EDITOR_WID" page2.png
-expect_page 2 page2.png
+expect_page "$EDITOR_WID" 2 page2.png
 
 keys ctrl+3
-screenshot "$EDITOR_WID" page3.png
-expect_page 3 page3.png
+expect_page "$EDITOR_WID" 3 page3.png
 
 close_window "$EDITOR_WID"
 wait_editor_exit 10

@@ -114,23 +114,33 @@ gboolean EditorWindow::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
   return FALSE;
 }
 
-guint EditorWindow::baseKeyval(const GdkEventKey* event) const {
+guint EditorWindow::baseKeyval(const GdkEventKey* event, gint group) const {
   GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(window_));
   guint keyval = event->keyval;
-  gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, GdkModifierType(0),
-                                      event->group, &keyval, nullptr, nullptr, nullptr);
+  gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, GdkModifierType(0), group,
+                                      &keyval, nullptr, nullptr, nullptr);
   return keyval;
+}
+
+std::optional<int> EditorWindow::accelerator(const GdkEventKey* event) const {
+  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
+  if (const auto command = acceleratorCommand(baseKeyval(event, event->group), mods)) {
+    return command;
+  }
+  // With a layout of other letters in use, Ctrl+S is still the key of S in the first one.
+  if (event->group == 0) return std::nullopt;
+  return acceleratorCommand(baseKeyval(event, 0), mods);
 }
 
 gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
-  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  if (const auto command = acceleratorCommand(w.baseKeyval(event), mods)) {
+  if (const auto command = w.accelerator(event)) {
     onCommand(w.form_, *command);
   } else if (gtk_im_context_filter_keypress(w.inputMethod_, event)) {
     // The input method took it: typed text arrives through "commit", and a key that edits
     // a composition (Backspace, Escape) belongs to the composition.
-  } else if (const auto unit = controlCharacter(event->keyval, mods)) {
+  } else if (const auto unit =
+                 controlCharacter(event->keyval, modifiersOf(GdkModifierType(event->state)))) {
     onChar(w.form_, *unit);
   }
   w.keepAnimating();

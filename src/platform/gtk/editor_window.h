@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "platform/cairo/offscreen_frame.h"
@@ -57,8 +58,10 @@ class EditorWindow {
 
   // After every event: keep drawing while a page arrow's animation runs.
   void keepAnimating();
-  // The key the event's key is on, at its first level (what an accelerator names).
-  guint baseKeyval(const GdkEventKey* event) const;
+  // The key the event's key is in the layout `group`, at its first level (what an
+  // accelerator names).
+  guint baseKeyval(const GdkEventKey* event, gint group) const;
+  std::optional<int> accelerator(const GdkEventKey* event) const;
   static bool inClientArea(double x, double y);
 
   SettingsForm& form_;

@@ -47,9 +47,8 @@ void GtkHost::closeModal(GtkDialog* dialog) {
 MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
   const bool question = buttons == MessageButtons::YesNo;
   GtkWidget* dialog = gtk_message_dialog_new(
-      window_, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
-      GTK_MESSAGE_OTHER, question ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s",
-      toUtf8(text).c_str());
+      window_, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT), GTK_MESSAGE_OTHER,
+      question ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s", toUtf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), toUtf8(title).c_str());
   gtk_dialog_set_default_response(GTK_DIALOG(dialog),
                                   question ? GTK_RESPONSE_YES : GTK_RESPONSE_OK);
@@ -61,13 +60,11 @@ MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons 
 }
 
 std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction action,
-                                                         const char* title,
-                                                         const char* acceptLabel,
-                                                         TextView filterName,
-                                                         TextView pattern) {
-  GtkWidget* dialog = gtk_file_chooser_dialog_new(title, window_, action, "取消(_C)",
-                                                  GTK_RESPONSE_CANCEL, acceptLabel,
-                                                  GTK_RESPONSE_ACCEPT, nullptr);
+                                                         const char* title, const char* acceptLabel,
+                                                         TextView filterName, TextView pattern) {
+  GtkWidget* dialog =
+      gtk_file_chooser_dialog_new(title, window_, action, "取消(_C)", GTK_RESPONSE_CANCEL,
+                                  acceptLabel, GTK_RESPONSE_ACCEPT, nullptr);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
   gtk_file_chooser_set_local_only(chooser, TRUE);
@@ -105,8 +102,8 @@ std::optional<std::filesystem::path> GtkHost::chooseOpenFile(TextView filterName
 }
 
 std::optional<std::filesystem::path> GtkHost::chooseFolder(TextView prompt) {
-  return chooseFile(GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, toUtf8(prompt).c_str(), "选择(_S)",
-                    u"", u"");
+  return chooseFile(GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, toUtf8(prompt).c_str(), "选择(_S)", u"",
+                    u"");
 }
 
 ClipboardText GtkHost::clipboardText() {

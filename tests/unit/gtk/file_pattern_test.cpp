@@ -12,9 +12,9 @@ TEST(FilePatternTest, FiltersMatchAsInAWindowsFileDialog) {
     const char* name;
     bool matches;
   } cases[] = {
-      {"*.set", "a.set", true},      {"*.set", "A.SET", true},   {"*.set", "预设.Set", true},
-      {"*.set", "a.set.bak", false}, {"*.set", "aset", false},   {"*.set", "a.sett", false},
-      {"*.*", "a.png", true},        {"*.*", "README", true},    {"*.json", "chart.JSON", true},
+      {"*.set", "a.set", true},      {"*.set", "A.SET", true}, {"*.set", "预设.Set", true},
+      {"*.set", "a.set.bak", false}, {"*.set", "aset", false}, {"*.set", "a.sett", false},
+      {"*.*", "a.png", true},        {"*.*", "README", true},  {"*.json", "chart.JSON", true},
   };
   for (const auto& c : cases) {
     const std::string glob = globForFilterPattern(c.pattern);

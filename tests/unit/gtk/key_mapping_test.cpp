@@ -53,12 +53,12 @@ TEST(KeyMappingTest, FourKeysTypeControlCharactersUnlessCtrlOrAltIsHeld) {
     unsigned state;
     std::optional<char16_t> unit;
   } cases[] = {
-      {GDK_KEY_BackSpace, 0, 8},       {GDK_KEY_Tab, 0, 9},
+      {GDK_KEY_BackSpace, 0, 8},         {GDK_KEY_Tab, 0, 9},
       {GDK_KEY_ISO_Left_Tab, kShift, 9}, {GDK_KEY_Return, 0, 13},
-      {GDK_KEY_KP_Enter, 0, 13},       {GDK_KEY_Escape, 0, 27},
-      {GDK_KEY_Return, kShift, 13},    {GDK_KEY_BackSpace, kCtrl, std::nullopt},
+      {GDK_KEY_KP_Enter, 0, 13},         {GDK_KEY_Escape, 0, 27},
+      {GDK_KEY_Return, kShift, 13},      {GDK_KEY_BackSpace, kCtrl, std::nullopt},
       {GDK_KEY_Tab, kAlt, std::nullopt}, {GDK_KEY_Delete, 0, std::nullopt},
-      {GDK_KEY_a, 0, std::nullopt},    {GDK_KEY_space, 0, std::nullopt},
+      {GDK_KEY_a, 0, std::nullopt},      {GDK_KEY_space, 0, std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(controlCharacter(c.keyval, modifiersOf(GdkModifierType(c.state))), c.unit)
