@@ -134,14 +134,13 @@ std::optional<int> EditorWindow::accelerator(const GdkEventKey* event) const {
 
 gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
+  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
   if (const auto command = w.accelerator(event)) {
     onCommand(w.form_, *command);
-  } else if (gtk_im_context_filter_keypress(w.inputMethod_, event)) {
-    // The input method took it: typed text arrives through "commit", and a key that edits
-    // a composition (Backspace, Escape) belongs to the composition.
-  } else if (const auto unit =
-                 controlCharacter(event->keyval, modifiersOf(GdkModifierType(event->state)))) {
-    onChar(w.form_, *unit);
+  } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_, event)) {
+    // What the input method takes is its own: typed text arrives through "commit", and a
+    // key that edits a composition (Backspace, Escape) belongs to the composition.
+    if (const auto unit = controlCharacter(event->keyval, mods)) onChar(w.form_, *unit);
   }
   w.keepAnimating();
   // Every key is the editor's: no focus moves, mnemonics or menu keys of GTK's own.
@@ -151,7 +150,7 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
 gboolean EditorWindow::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
   if (gtk_im_context_filter_keypress(w.inputMethod_, event)) return TRUE;
-  onKeyUp(w.form_, releasedKey(event->keyval));
+  onKeyUp(w.form_, releasedKey(event->keyval, modifiersOf(GdkModifierType(event->state))));
   w.keepAnimating();
   return TRUE;
 }

@@ -84,7 +84,10 @@ std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods) {
   return std::nullopt;
 }
 
-Key releasedKey(guint keyval) {
+bool mayType(Modifiers mods) { return !mods.alt; }
+
+Key releasedKey(guint keyval, Modifiers mods) {
+  if (mods.alt) return Key::Other;
   for (const ReleaseKey& r : kReleaseKeys) {
     if (r.keyval == keyval) return r.key;
   }

@@ -29,7 +29,11 @@ std::optional<int> acceleratorCommand(guint keyval, Modifiers mods);
 // Alt held they type nothing the editor would take.
 std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods);
 
-// The key handler's view of a released key.
-Key releasedKey(guint keyval);
+// Whether a pressed key that is no accelerator may type: keys pressed with Alt are the
+// system's (its menu keys on Windows), not text.
+bool mayType(Modifiers mods);
+
+// The key handler's view of a released key; with Alt held no key is the editor's.
+Key releasedKey(guint keyval, Modifiers mods);
 
 }  // namespace zarq::gtk

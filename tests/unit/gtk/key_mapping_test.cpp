@@ -66,20 +66,26 @@ TEST(KeyMappingTest, FourKeysTypeControlCharactersUnlessCtrlOrAltIsHeld) {
   }
 }
 
-TEST(KeyMappingTest, OnlyCaretKeysAndDeleteActOnRelease) {
+TEST(KeyMappingTest, OnlyCaretKeysAndDeleteActOnReleaseAndNotWithAlt) {
   const struct {
     guint keyval;
+    unsigned state;
     Key key;
   } cases[] = {
-      {GDK_KEY_Left, Key::Left},       {GDK_KEY_KP_Left, Key::Left},
-      {GDK_KEY_Right, Key::Right},     {GDK_KEY_KP_Right, Key::Right},
-      {GDK_KEY_Delete, Key::Delete},   {GDK_KEY_KP_Delete, Key::Delete},
-      {GDK_KEY_BackSpace, Key::Other}, {GDK_KEY_Up, Key::Other},
-      {GDK_KEY_KP_4, Key::Other},      {GDK_KEY_s, Key::Other},
+      {GDK_KEY_Left, 0, Key::Left},       {GDK_KEY_KP_Left, 0, Key::Left},
+      {GDK_KEY_Right, 0, Key::Right},     {GDK_KEY_KP_Right, 0, Key::Right},
+      {GDK_KEY_Delete, 0, Key::Delete},   {GDK_KEY_KP_Delete, 0, Key::Delete},
+      {GDK_KEY_Left, kShift, Key::Left},  {GDK_KEY_Delete, kCtrl, Key::Delete},
+      {GDK_KEY_Delete, kAlt, Key::Other}, {GDK_KEY_Right, kAlt, Key::Other},
+      {GDK_KEY_BackSpace, 0, Key::Other}, {GDK_KEY_Up, 0, Key::Other},
+      {GDK_KEY_KP_4, 0, Key::Other},      {GDK_KEY_s, 0, Key::Other},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(releasedKey(c.keyval), c.key) << gdk_keyval_name(c.keyval);
+    EXPECT_EQ(releasedKey(c.keyval, modifiersOf(GdkModifierType(c.state))), c.key)
+        << gdk_keyval_name(c.keyval) << " state " << c.state;
   }
+  EXPECT_TRUE(mayType(modifiersOf(GdkModifierType(kShift | kCtrl))));
+  EXPECT_FALSE(mayType(modifiersOf(kAlt)));
 }
 
 }  // namespace
