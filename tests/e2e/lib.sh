@@ -49,7 +49,7 @@ start_editor() {
   echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
   EDITOR_WID=$(find_window "$ZARQ_TITLE" 15) || fail "the editor's window did not appear"
   # Without a window manager nothing gives the window the keyboard.
-  xdotool windowfocus --sync "$EDITOR_WID"
+  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the window did not take the keyboard"
 }
 
 # Prints WIDTHxHEIGHT of a window's client area.
