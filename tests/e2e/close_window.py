@@ -13,5 +13,6 @@ delete = d.intern_atom("WM_DELETE_WINDOW")
 message = event.ClientMessage(window=window, client_type=protocols,
                               data=(32, [delete, X.CurrentTime, 0, 0, 0]))
 window.send_event(message, event_mask=X.NoEventMask)
-d.flush()
+# A round trip: the server has taken the message before the connection goes.
+d.sync()
 d.close()

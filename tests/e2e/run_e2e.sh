@@ -50,6 +50,15 @@ if [ ! -s "$root/logs/display" ]; then
   exit 1
 fi
 export DISPLAY=":$(head -n1 "$root/logs/display")"
+# The number is written before the server takes connections; wait until it does.
+for _ in $(seq 200); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.05
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || {
+  echo "Xvfb on $DISPLAY takes no connections" >&2
+  exit 1
+}
 
 # The same conditions on every machine: the display's own input method, no accessibility
 # bus, settings kept in memory, a home of the test's own for GTK's recent files.
