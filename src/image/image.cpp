@@ -9,6 +9,17 @@ Image::Image(int width, int height) {
   if (width > 0 && height > 0) resize(width, height);
 }
 
+Image::Image(int width, int height, std::vector<std::uint32_t>&& pixels) {
+  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) {
+    return;
+  }
+  pixels_ = std::move(pixels);
+  width_ = width;
+  height_ = height;
+}
+
+void Image::fill(std::uint32_t colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+
 void Image::resize(int width, int height) {
   if (width <= 0 || height <= 0) return;
   std::vector<std::uint32_t> grown(static_cast<std::size_t>(width) * height, 0);
