@@ -1,6 +1,7 @@
 #include "image/background_preview.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "common/numbers.h"
 #include "common/paths.h"
@@ -15,50 +16,58 @@ namespace {
 constexpr int kMaxBlur = 200;
 constexpr std::uint32_t kOpaque = 0xFF000000;
 
-// Scales the illustration to cover the frame, centred, and blurs it. A wide picture is
-// scaled to the frame's height and cropped left and right, a tall one to the frame's width
-// and cropped top and bottom; the two scale the blur by different lengths.
-Image coverFrame(const Image& illustration, int blur) {
-  const long long w = illustration.getWidth();
-  const long long h = illustration.getHeight();
-  Image result;
-  long long sigma;
-  if (static_cast<double>(w) / h >= 4.0 / 3) {
-    const long long scaledWidth = roundHalfAway(w * static_cast<double>(kFrameHeight) / h);
-    scaleImageWindow(result, illustration,
-                     {scaledWidth, kFrameHeight, (scaledWidth - kFrameWidth) / 2, 0, kFrameWidth,
-                      kFrameHeight});
-    sigma = roundHalfAway(static_cast<double>(kFrameHeight) * blur / 1080);
-  } else {
-    const long long scaledHeight = roundHalfAway(h * static_cast<double>(kFrameWidth) / w);
-    scaleImageWindow(result, illustration,
-                     {kFrameWidth, scaledHeight, 0, (scaledHeight - kFrameHeight) / 2, kFrameWidth,
-                      kFrameHeight});
-    sigma = roundHalfAway(static_cast<double>(kFrameWidth) * blur / 2048);
+// Scales the illustration, as the decoder hands out its rows, to cover the frame, centred.
+// A wide picture is scaled to the frame's height and cropped left and right, a tall one to
+// the frame's width and cropped top and bottom; the two scale the blur by different lengths.
+class CoverFrame final : public RowSink {
+ public:
+  explicit CoverFrame(int blur) : blur_(blur) {}
+
+  void begin(int width, int height) override {
+    const long long w = width, h = height;
+    if (static_cast<double>(w) / h >= 4.0 / 3) {
+      const long long scaledWidth = roundHalfAway(w * static_cast<double>(kFrameHeight) / h);
+      window_ = {scaledWidth, kFrameHeight, (scaledWidth - kFrameWidth) / 2, 0, kFrameWidth,
+                 kFrameHeight};
+      sigma_ = roundHalfAway(static_cast<double>(kFrameHeight) * blur_ / 1080);
+    } else {
+      const long long scaledHeight = roundHalfAway(h * static_cast<double>(kFrameWidth) / w);
+      window_ = {kFrameWidth, scaledHeight, 0, (scaledHeight - kFrameHeight) / 2, kFrameWidth,
+                 kFrameHeight};
+      sigma_ = roundHalfAway(static_cast<double>(kFrameWidth) * blur_ / 2048);
+    }
+    scaler_ = std::make_unique<RowScaler>(width, height, window_, result_);
   }
-  if (blur > 0) gaussianBlur(result, static_cast<int>(sigma));
-  return result;
-}
+
+  void row(int, const std::uint32_t* pixels) override { scaler_->addRow(pixels); }
+
+  // The finished picture, blurred, 0x00RRGGBB; empty if no picture began.
+  const Image& finish() {
+    if (blur_ > 0 && scaler_) gaussianBlur(result_, static_cast<int>(sigma_));
+    return result_;
+  }
+
+ private:
+  int blur_;
+  ScaleWindow window_;
+  long long sigma_ = 0;
+  Image result_;
+  std::unique_ptr<RowScaler> scaler_;
+};
 
 }  // namespace
 
 void buildBackgroundPreview(SettingsForm& form, int blur) {
-  blur = std::min(blur, kMaxBlur);
   const Text name =
       form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
-  std::optional<DecodedPixels> decoded =
-      form.platform.images.decode(form.fileInWorkDir(pathFromText(name)));
-  if (!decoded) {
+  CoverFrame cover(std::min(blur, kMaxBlur));
+  const bool decoded =
+      form.platform.images.decodeRows(form.fileInWorkDir(pathFromText(name)), cover);
+  const Image& result = cover.finish();
+  if (!decoded || result.getWidth() != kFrameWidth || result.getHeight() != kFrameHeight) {
     form.previewBitmap.fill(kOpaque);
     return;
   }
-  Image illustration(decoded->width, decoded->height, std::move(decoded->pixels));
-  decoded.reset();
-  if (illustration.getWidth() == 0) {
-    form.previewBitmap.fill(kOpaque);
-    return;
-  }
-  const Image result = coverFrame(illustration, blur);
   const std::uint32_t* from = result.pixelBuffer();
   std::uint32_t* to = form.previewBitmap.pixelBuffer();
   for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) to[i] = from[i] | kOpaque;

@@ -112,5 +112,41 @@ TEST(ScaleImageTest, AnEnormousScaledSizeIsFineThroughAWindow) {
   EXPECT_EQ(part.pixel(959, 719), 0xFF0000u);
 }
 
+TEST(ScaleImageTest, BothKernelsGiveTheSameBytes) {
+  if (!scaleKernelRuns(ScaleKernel::Sse2)) GTEST_SKIP() << "no SSE2 on this machine";
+  const struct {
+    int width, height, toWidth, toHeight;
+  } cases[] = {{640, 480, 960, 720}, {1023, 77, 211, 19}, {13, 9, 960, 720}, {300, 1000, 7, 5}};
+  for (const auto& c : cases) {
+    const Image source = randomImage(c.width, c.height, c.width + c.toWidth, true);
+    const ScaleWindow window{c.toWidth, c.toHeight, 0, 0, c.toWidth, c.toHeight};
+    Image portable, sse2;
+    scaleImageWindow(portable, source, window, ScaleKernel::Portable);
+    scaleImageWindow(sse2, source, window, ScaleKernel::Sse2);
+    for (int y = 0; y < c.toHeight; ++y) {
+      for (int x = 0; x < c.toWidth; ++x) {
+        ASSERT_EQ(sse2.pixel(x, y), portable.pixel(x, y)) << c.width << " to " << c.toWidth;
+      }
+    }
+  }
+}
+
+TEST(ScaleImageTest, RowsFedOneByOneGiveTheWholePicturesResult) {
+  const Image source = randomImage(200, 150, 9);
+  Image direct, fed;
+  scaleImage(direct, source, 120, 333);
+  RowScaler scaler(200, 150, {120, 333, 0, 0, 120, 333}, fed);
+  std::vector<std::uint32_t> row(200);
+  for (int y = 0; y < 150; ++y) {
+    // The scaler must copy what it keeps: the caller's buffer changes after every row.
+    std::copy(source.row(y), source.row(y) + 200, row.begin());
+    scaler.addRow(row.data());
+    std::fill(row.begin(), row.end(), 0xFFFFFFu);
+  }
+  for (int y = 0; y < 333; ++y) {
+    for (int x = 0; x < 120; ++x) ASSERT_EQ(fed.pixel(x, y), direct.pixel(x, y));
+  }
+}
+
 }  // namespace
 }  // namespace zarq
