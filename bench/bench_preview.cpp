@@ -164,8 +164,11 @@ int measurePeak(const char* folder) {
 void BM_PeakMemoryJpeg4096x4096(benchmark::State& state) {
   double megabytes = 0;
   for (auto _ : state) {
-    const std::string command = "'" + std::filesystem::read_symlink("/proc/self/exe").string() +
-                                "' --peak-memory '" + jpegFolder().dir.string() + "'";
+    std::string command = "'";
+    command += std::filesystem::read_symlink("/proc/self/exe").string();
+    command += "' --peak-memory '";
+    command += jpegFolder().dir.string();
+    command += "'";
     FILE* child = popen(command.c_str(), "r");
     long kb = -1;
     if (!child || std::fscanf(child, "%ld", &kb) != 1 || pclose(child) != 0) {
