@@ -36,3 +36,14 @@ float TextMetrics::measureTextTight(TextView text, float sizePx) {
 }
 
 }  // namespace zarq
+
+namespace zarq {
+
+const std::vector<float>& TextMetrics::caretPositions(TextView text, float sizePx) {
+  std::u16string key = cacheKey(text, sizePx);
+  if (auto found = positions_.find(key); found != positions_.end()) return found->second;
+  if (positions_.size() >= kCacheLimit) positions_.clear();
+  return positions_.emplace(std::move(key), measurer_.caretPositions(text, sizePx)).first->second;
+}
+
+}  // namespace zarq

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -22,10 +23,15 @@ class TextMetrics {
   float measureText(TextView text, float sizePx);
   // Width of the text alone: measureText("o" + text) - measureText("o"); 0 for "".
   float measureTextTight(TextView text, float sizePx);
+  // Caret positions along one line of the text (see TextMeasurer::caretPositions); what a
+  // field uses to fit and place its caret, so a long text is laid out once, not once per
+  // character.
+  const std::vector<float>& caretPositions(TextView text, float sizePx);
 
  private:
   TextMeasurer& measurer_;
   std::unordered_map<std::u16string, float> cache_;
+  std::unordered_map<std::u16string, std::vector<float>> positions_;
 };
 
 }  // namespace zarq

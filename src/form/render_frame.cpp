@@ -1,12 +1,77 @@
-// Placeholder until frame rendering lands.
 #include "form/render_frame.h"
 
+#include "common/numbers.h"
+#include "draw/colours.h"
+#include "draw/rounded_rect.h"
 #include "form/settings_form.h"
 
 namespace zarq {
+namespace {
+
+// The illustration behind the page, darkened by the dim setting; fully black above 255 or
+// without an illustration bitmap.
+void drawBackground(SettingsForm& form, Canvas& canvas) {
+  const float dim = form.sliders[sliderId::dim].value;
+  Argb dimColour = static_cast<Argb>(roundHalfAway(dim) & 0xFF) << 24;
+  const bool havePreview = form.previewBitmap.getWidth() > 0;
+  if (dim > 255 || !havePreview) dimColour = kBlack;
+  if (havePreview) canvas.drawPixels(form.previewBitmap.view(), {0, 0, kFrameWidth, kFrameHeight});
+  canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, dimColour);
+}
+
+// The chart screen of page 3: its frame, the bar left of the song name, the pause button.
+void drawChartMockUp(SettingsForm& form, Canvas& canvas) {
+  const Pen white{kWhite, 4, false, true};
+  drawRoundedRect(canvas, white, 172, 140, 600, 400, 10);
+  if (form.checkBoxes[box::nameBar].checked) canvas.strokeLine(193, 505, 193, 525, white);
+  Pen pause{0x75000000, 4.62f};
+  if (form.checkBoxes[box::pauseShadow].checked) {
+    canvas.strokeLine(194.28f, 157.38f, 194.28f, 173.58f, pause);
+    canvas.strokeLine(203.4f, 157.38f, 203.4f, 173.58f, pause);
+  }
+  pause.colour = kWhite;
+  canvas.strokeLine(192.28f, 156.38f, 192.28f, 172.58f, pause);
+  canvas.strokeLine(201.4f, 156.38f, 201.4f, 172.58f, pause);
+}
+
+// "+" and "=" between the three score fields of page 4.
+void drawScoreSum(Canvas& canvas) {
+  canvas.drawText(u"+", 24, {377, 333, 30, 30}, Align::Near, kWhite);
+  canvas.drawText(u"=", 24, {523, 333, 30, 30}, Align::Near, kWhite);
+}
+
+}  // namespace
 
 void renderFrame(SettingsForm& form) {
-  form.platform.frames.beginFrame();
+  Canvas& canvas = form.platform.frames.beginFrame();
+  TextMetrics& metrics = form.metrics;
+
+  drawBackground(form, canvas);
+  if (form.currentPage == 3) drawChartMockUp(form, canvas);
+  if (form.currentPage == 4 && form.checkBoxes[box::scoreIncrease].checked) drawScoreSum(canvas);
+
+  for (const TextField& field : form.fields) {
+    if (field.shown) field.draw(canvas, metrics, form.host());
+  }
+  for (const CheckBox& box : form.checkBoxes) {
+    if (box.shown) box.draw(canvas);
+  }
+  for (const FieldLabel& label : form.labels) {
+    if (label.shown) label.draw(canvas, metrics);
+  }
+  for (const Slider& slider : form.sliders) {
+    if (slider.shown) slider.draw(canvas, metrics);
+  }
+  for (const OptionPair& pair : form.optionPairs) {
+    if (pair.shown) pair.draw(canvas, metrics);
+  }
+  for (const StatusBubble& bubble : form.bubbles) {
+    if (bubble.visible) bubble.draw(canvas, metrics);
+  }
+  const std::int32_t now = form.host().clockMs();
+  form.arrows[0].draw(canvas, false, now);
+  form.arrows[1].draw(canvas, true, now);
+
   form.platform.frames.present();
 }
 

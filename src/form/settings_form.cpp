@@ -4,11 +4,11 @@
 
 namespace zarq {
 
-SettingsForm::SettingsForm(Platform& platform_, std::filesystem::path workDir_)
+SettingsForm::SettingsForm(const Platform& platform_, std::filesystem::path workDir_)
     : platform(platform_), metrics(platform_.text), workDir(std::move(workDir_)) {
   const std::uint32_t opaqueBlack = 0xFF000000;
-  std::fill(previewBitmap.pixelBuffer(),
-            previewBitmap.pixelBuffer() + kFrameWidth * kFrameHeight, opaqueBlack);
+  std::fill(previewBitmap.pixelBuffer(), previewBitmap.pixelBuffer() + kFrameWidth * kFrameHeight,
+            opaqueBlack);
 }
 
 const Text& SettingsForm::obtainedType() const { return labels[label::obtainedType].caption; }

@@ -62,11 +62,11 @@ inline constexpr int kFrameWidth = 960;
 inline constexpr int kFrameHeight = 720;
 
 struct SettingsForm {
-  SettingsForm(Platform& platform, std::filesystem::path workDir);
+  SettingsForm(const Platform& platform, std::filesystem::path workDir);
   SettingsForm(const SettingsForm&) = delete;
   SettingsForm& operator=(const SettingsForm&) = delete;
 
-  Platform& platform;
+  Platform platform;  // references to the back end's services
   TextMetrics metrics;
   // The folder the editor's own files live in: "save.set", the chart, its media, the
   // avatar, "runfile.txt". The editor uses the process's current directory.

@@ -1,5 +1,6 @@
 #include "form/text_field.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -36,12 +37,13 @@ void TextField::setText(TextView value) { text = capped(value, kFieldTextCapacit
 
 void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
   const double room = width - height * 0.1 * 4;
-  const float size = fontSize();
+  // One layout of the whole text gives the width of every run of it.
+  const std::vector<float>& at = metrics.caretPositions(text, fontSize());
   auto fit = [&] {
     const int start = std::min<int>(scroll, length());
-    TextView s = TextView(text).substr(start);
-    while (!s.empty() && metrics.measureTextTight(s, size) > room) s.remove_suffix(1);
-    visibleText = capped(s, kVisibleTextCapacity);
+    int end = length();
+    while (end > start && at[end] - at[start] > room) --end;
+    visibleText = capped(TextView(text).substr(start, end - start), kVisibleTextCapacity);
   };
   fit();
   const auto visible = [&] { return static_cast<int>(visibleText.size()); };
@@ -63,20 +65,20 @@ void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
 }
 
 float TextField::caretOffset(TextMetrics& metrics, int n) const {
-  const float size = fontSize();
-  const TextView visible = visibleText;
-  const TextView prefix = visible.substr(0, std::min<std::size_t>(n, visible.size()));
-  const TextView suffix = visible.substr(prefix.size());
+  const std::vector<float>& at = metrics.caretPositions(visibleText, fontSize());
+  const int count = static_cast<int>(visibleText.size());
+  n = std::clamp(n, 0, count);
+  const float prefix = at[n] - at[0];
+  const float suffix = at[count] - at[n];
   const float h = height;
   switch (alignment) {
     case Align::Centre:
-      return (metrics.measureTextTight(prefix, size) + width - metrics.measureTextTight(suffix, size)) *
-             0.5f;
+      return (prefix + width - suffix) * 0.5f;
     case Align::Far:
-      return width - 0.1f * h - metrics.measureTextTight(suffix, size) - 0.12f * h;
+      return width - 0.1f * h - suffix - 0.12f * h;
     case Align::Near:
     default:
-      return 0.1f * h + metrics.measureTextTight(prefix, size) + 0.12f * h;
+      return 0.1f * h + prefix + 0.12f * h;
   }
 }
 

@@ -23,7 +23,7 @@ struct RectF {
 struct Pen {
   Argb colour = 0xFF000000;
   float width = 1;
-  bool roundCaps = false;   // start, end and dash caps
+  bool roundCaps = false;  // start, end and dash caps
   bool roundJoins = false;
 };
 
@@ -79,6 +79,10 @@ class TextMeasurer {
  public:
   virtual ~TextMeasurer() = default;
   virtual float layoutWidth(TextView text, float sizePx) = 0;
+  // Caret positions of one line laid out from x = 0 without margins: the offset before
+  // each UTF-16 unit and, last, after the whole text (text.size() + 1 values). The width
+  // of a run of the text is the difference of its two ends.
+  virtual std::vector<float> caretPositions(TextView text, float sizePx) = 0;
 };
 
 struct ImageSize {

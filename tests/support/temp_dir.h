@@ -1,8 +1,8 @@
 #pragma once
-// A fresh directory under the system's temporary folder, removed with everything in it when
-// the test ends.
+// A fresh folder for one test, removed afterwards.
 
 #include <filesystem>
+#include <string>
 
 namespace zarq::testing {
 
@@ -15,6 +15,8 @@ class TempDir {
 
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+  // Writes `bytes` to a file of this folder and returns its path.
+  std::filesystem::path write(const std::filesystem::path& name, const std::string& bytes) const;
 
  private:
   std::filesystem::path path_;

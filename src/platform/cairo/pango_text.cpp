@@ -1,5 +1,8 @@
 #include "platform/cairo/pango_text.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "common/utf.h"
 
 namespace zarq {
@@ -37,6 +40,54 @@ float PangoText::advanceWidth(TextView text, float sizePx) {
   pango_layout_get_extents(layout, nullptr, &logical);
   g_object_unref(layout);
   return static_cast<float>(logical.width) / PANGO_SCALE;
+}
+
+std::vector<float> PangoText::caretPositions(TextView text, float sizePx) {
+  std::vector<float> positions(text.size() + 1, 0.f);
+  if (text.empty()) return positions;
+  // UTF-16 index of every UTF-8 byte offset, so clusters can be mapped back.
+  const std::string utf8 = toUtf8(text);
+  std::vector<int> unitAt(utf8.size() + 1, static_cast<int>(text.size()));
+  for (std::size_t i = 0, byte = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size();
+    const int bytes = pair ? 4 : unit < 0x80 ? 1 : unit < 0x800 ? 2 : 3;
+    for (int b = 0; b < bytes; ++b) unitAt[byte + b] = static_cast<int>(i);
+    byte += bytes;
+    if (pair) ++i;
+  }
+
+  PangoLayout* layout = createLayout(text, sizePx);
+  PangoLayoutIter* iter = pango_layout_get_iter(layout);
+  // Each cluster spreads its width evenly over the units it covers.
+  do {
+    PangoRectangle logical;
+    pango_layout_iter_get_cluster_extents(iter, nullptr, &logical);
+    const int first = unitAt[pango_layout_iter_get_index(iter)];
+    int last = static_cast<int>(text.size());
+    PangoLayoutIter* next = pango_layout_iter_copy(iter);
+    if (pango_layout_iter_next_cluster(next)) last = unitAt[pango_layout_iter_get_index(next)];
+    pango_layout_iter_free(next);
+    const int count = std::max(1, last - first);
+    for (int k = 0; k < count && first + k < static_cast<int>(text.size()); ++k) {
+      positions[first + k] =
+          static_cast<float>(logical.x + static_cast<double>(logical.width) * k / count) /
+          PANGO_SCALE;
+    }
+  } while (pango_layout_iter_next_cluster(iter));
+  pango_layout_iter_free(iter);
+
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  positions[text.size()] = static_cast<float>(logical.width) / PANGO_SCALE;
+  g_object_unref(layout);
+  // The low half of a surrogate pair shares its character's start.
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (text[i] >= 0xDC00 && text[i] <= 0xDFFF && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF) {
+      positions[i] = positions[i - 1];
+    }
+  }
+  return positions;
 }
 
 float PangoText::layoutWidth(TextView text, float sizePx) {

@@ -22,6 +22,7 @@ class PangoText final : public TextMeasurer {
   PangoText& operator=(const PangoText&) = delete;
 
   float layoutWidth(TextView text, float sizePx) override;
+  std::vector<float> caretPositions(TextView text, float sizePx) override;
   // Advance width of one line without margins, in pixels.
   float advanceWidth(TextView text, float sizePx);
   // A layout of one unwrapped line at the given size, owned by the caller.

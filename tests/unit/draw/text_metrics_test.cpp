@@ -49,3 +49,24 @@ TEST_F(TextMetricsTest, TheTitleUsesAnInstalledFamily) {
 
 }  // namespace
 }  // namespace zarq
+
+namespace zarq {
+namespace {
+
+TEST_F(TextMetricsTest, CaretPositionsAgreeWithMeasuredRuns) {
+  const std::u16string text = u"Zarq 曲名😀 Lv.15";  // one character outside the BMP
+  const std::vector<float>& at = metrics.caretPositions(text, 24);
+  ASSERT_EQ(at.size(), text.size() + 1);
+  EXPECT_EQ(at[0], 0);
+  for (std::size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i], at[i - 1]) << i;
+  for (std::size_t k : {std::size_t{1}, std::size_t{4}, std::size_t{5}, std::size_t{7},
+                        std::size_t{9}, text.size()}) {
+    EXPECT_NEAR(at[k], metrics.measureTextTight(std::u16string_view(text).substr(0, k), 24), 1.0)
+        << k;
+  }
+  // Both halves of the surrogate pair start at the same place.
+  EXPECT_EQ(at[7], at[8]);
+}
+
+}  // namespace
+}  // namespace zarq

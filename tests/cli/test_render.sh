@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# zarq-preset render and the command line's own conventions, without a display.
+set -euo pipefail
+preset="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+expect_code() {
+  local want=$1; shift
+  set +e; "$@" >"$work/out" 2>"$work/err"; local got=$?; set -e
+  [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
+}
+
+expect_code 0 "$preset" --help
+grep -q "render" "$work/out" || fail "--help does not list render"
+
+expect_code 2 "$preset" frobnicate
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "an unknown command should give one line"
+expect_code 2 "$preset"
+expect_code 2 "$preset" render --page 7 -o "$work/x.png"
+expect_code 2 "$preset" render --page 1
+expect_code 2 "$preset" render --page 1 -o "$work/x.png" --bogus
+expect_code 2 "$preset" render --page 1 -o "$work/x.png" --dir "$work/missing"
+
+for page in 1 2 3 4 5 6; do
+  expect_code 0 "$preset" render --page "$page" --dir "$work" -o "$work/p$page.png"
+  file "$work/p$page.png" | grep -q "960 x 720" || fail "page $page is not a 960 x 720 PNG"
+done
+cmp -s "$work/p1.png" "$work/p2.png" && fail "pages 1 and 2 look the same"
+echo "ok"

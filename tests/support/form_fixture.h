@@ -1,0 +1,39 @@
+#pragma once
+// A freshly built form in its own folder, driven through a scripted host.
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "form/pages.h"
+#include "form/settings_form.h"
+#include "support/scripted_host.h"
+#include "support/temp_dir.h"
+
+namespace zarq::testing {
+
+class FormTest : public ::testing::Test {
+ protected:
+  // Builds the form as at start-up; files the test needs go into `dir` first.
+  void build() {
+    form = std::make_unique<SettingsForm>(platform.platform(), dir.path());
+    buildForm(*form);
+  }
+  void SetUp() override { build(); }
+
+  TextField& field(int slot) { return form->fields[slot]; }
+  // The texts of every visible bubble, in pool order.
+  std::vector<Text> visibleStatuses() const {
+    std::vector<Text> out;
+    for (const StatusBubble& b : form->bubbles) {
+      if (b.visible) out.push_back(b.status);
+    }
+    return out;
+  }
+
+  TempDir dir;
+  TestPlatform platform;
+  std::unique_ptr<SettingsForm> form;
+};
+
+}  // namespace zarq::testing

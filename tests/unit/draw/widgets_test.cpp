@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "draw/bubble_pool.h"
+#include "draw/field_label.h"
+#include "draw/option_pair.h"
+#include "draw/page_arrow.h"
+#include "draw/slider.h"
+#include "draw/status_bubble.h"
+#include "support/fixed_measurer.h"
+
+namespace zarq {
+namespace {
+
+class WidgetsTest : public ::testing::Test {
+ protected:
+  testing::FixedMeasurer measurer;
+  TextMetrics metrics{measurer};
+};
+
+TEST_F(WidgetsTest, LabelIsHitOnlyOnItsText) {
+  // "曲名" at 24 pixels is 48 pixels of text; its layout box is 1.2 x 64 wide.
+  const struct {
+    Align anchor;
+    int x, y;
+    bool hit;
+  } cases[] = {
+      {Align::Near, 100, 110, true},  {Align::Near, 148, 124, true},
+      {Align::Near, 149, 110, false},  // inside the layout box, right of the text
+      {Align::Near, 120, 125, false},  // below the text
+      {Align::Centre, 76, 110, true}, {Align::Centre, 75, 110, false},
+      {Align::Far, 52, 110, true},    {Align::Far, 101, 110, false},
+  };
+  for (const auto& c : cases) {
+    FieldLabel label;
+    label.x = 100;
+    label.y = 100;
+    label.size = 24;
+    label.caption = u"曲名";
+    label.anchor = c.anchor;
+    label.shown = true;
+    EXPECT_EQ(label.hit(metrics, c.x, c.y), c.hit) << static_cast<int>(c.anchor) << " " << c.x;
+    label.enabled = false;
+    EXPECT_FALSE(label.hit(metrics, c.x, c.y));
+  }
+}
+
+TEST_F(WidgetsTest, ErrorBubbleHasNoCloseMark) {
+  StatusBubble bubble;
+  bubble.x = 100;
+  bubble.y = 100;
+  bubble.size = 20;
+  bubble.status = u"警告：x";  // 70 pixels at 20: the warning box is 92 wide
+  bubble.visible = true;
+  // The close mark of a warning sits 5 to 25 pixels inside the right edge.
+  EXPECT_TRUE(bubble.hitClose(metrics, 175, 115));
+  EXPECT_FALSE(bubble.hitClose(metrics, 160, 115));
+  bubble.isError = true;
+  EXPECT_FALSE(bubble.hitClose(metrics, 175, 115));
+  EXPECT_TRUE(bubble.hit(metrics, 150, 115));
+  EXPECT_FLOAT_EQ(bubble.boxWidth(metrics), 74);
+  bubble.visible = false;
+  EXPECT_FALSE(bubble.hit(metrics, 150, 115));
+}
+
+TEST_F(WidgetsTest, SliderKnobIsClampedToTheTrack) {
+  Slider slider;
+  slider.x = 582;
+  slider.width = 150;
+  slider.min = 123;
+  slider.max = 255;
+  const struct {
+    float value, knobLeft;
+  } cases[] = {{300, 507 + 150 - 3},
+               {255, 507 + 150 - 3},
+               {0, 507 - 3},
+               {123, 507 - 3},
+               {189, 507 + 75 - 3}};
+  for (const auto& c : cases) {
+    slider.value = c.value;
+    EXPECT_FLOAT_EQ(slider.knobLeft(), c.knobLeft) << c.value;
+  }
+}
+
+TEST_F(WidgetsTest, SliderValueSnapsToItsStep) {
+  Slider volume;
+  volume.x = 582;
+  volume.width = 150;
+  volume.min = 0;
+  volume.max = 2;
+  volume.step = 0.1f;
+  EXPECT_FLOAT_EQ(volume.valueAt(400), 0);            // left of the track
+  EXPECT_FLOAT_EQ(volume.valueAt(700), 2);            // right of it
+  EXPECT_NEAR(volume.valueAt(507 + 60), 0.8f, 1e-6);  // 20 x 60 / 150 = 8 steps
+  EXPECT_NEAR(volume.valueAt(507 + 64), 0.9f, 1e-6);  // 8.53 rounds to 9
+}
+
+TEST_F(WidgetsTest, OneCharacterOptionsAreSquare) {
+  OptionPair pair;
+  pair.init(metrics, 330, 334, 30, u"X", u"2K", false, false, 10);
+  EXPECT_FLOAT_EQ(pair.width1, 30);
+  EXPECT_FLOAT_EQ(pair.width2, 24 + 12);  // tight width of "2K" at 24 plus 0.4 x 30
+  pair.shown = true;
+  EXPECT_TRUE(pair.hitFirst(345, 340));
+  EXPECT_FALSE(pair.hitSecond(365, 340));  // in the gap
+  EXPECT_TRUE(pair.hitSecond(371, 340));
+}
+
+TEST_F(WidgetsTest, ArrowJumpsToFullSizeWhenLeftEarlyThenShrinks) {
+  PageArrow arrow;
+  EXPECT_DOUBLE_EQ(arrow.progress(0), 0);  // at rest after start-up
+  arrow.setHovered(true, 1000);
+  EXPECT_DOUBLE_EQ(arrow.progress(1050), 0.5 * 0.5 * 0.5);  // eased in: t = 0.25
+  arrow.setHovered(false, 1050);
+  EXPECT_DOUBLE_EQ(arrow.progress(1050), 1);  // a reversal starts from its beginning
+  EXPECT_DOUBLE_EQ(arrow.progress(1150), 0.5);
+  EXPECT_DOUBLE_EQ(arrow.progress(1250), 0);
+  EXPECT_TRUE(arrow.animating(1350));
+  EXPECT_FALSE(arrow.animating(1351));
+}
+
+TEST_F(WidgetsTest, BubblePoolKeepsRecordZeroAndRunsOutAfter49) {
+  BubblePool pool;
+  BubbleContent content;
+  content.status = u"错误：x";
+  for (int i = 1; i <= 49; ++i) EXPECT_EQ(allocBubble(pool, content), i);
+  EXPECT_EQ(allocBubble(pool, content), kNoBubble);
+  EXPECT_FALSE(pool[0].visible);
+  pool[7].visible = false;
+  EXPECT_EQ(allocBubble(pool, content), 7);
+}
+
+}  // namespace
+}  // namespace zarq

@@ -1,0 +1,113 @@
+#include "form/render_frame.h"
+
+#include <gtest/gtest.h>
+
+#include "form/pages.h"
+#include "support/form_fixture.h"
+
+namespace zarq {
+namespace {
+
+constexpr std::uint32_t kGrey = 0xFF808080;
+
+class RenderFrameTest : public testing::FormTest {
+ protected:
+  // A mid-grey illustration, undimmed, so that dark and light marks both show.
+  void greyBackground() {
+    std::fill(form->previewBitmap.pixelBuffer(),
+              form->previewBitmap.pixelBuffer() + kFrameWidth * kFrameHeight, kGrey);
+    form->sliders[sliderId::dim].value = 0;
+  }
+  std::uint32_t render(int x, int y) {
+    renderFrame(*form);
+    return platform.headless.frame.pixel(x, y);
+  }
+  int green(std::uint32_t pixel) { return (pixel >> 8) & 0xFF; }
+  // Light pixels in a rectangle of the last frame.
+  int lightPixels(int x0, int y0, int x1, int y1) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) count += green(platform.headless.frame.pixel(x, y)) > 160;
+    }
+    return count;
+  }
+};
+
+TEST_F(RenderFrameTest, DimDarkensTheIllustrationAndHidesItAbove255) {
+  greyBackground();
+  const struct {
+    float dim;
+    int expectedGreen;
+  } cases[] = {{0, 128}, {128, 64}, {255, 0}, {256, 0}, {300, 0}};
+  for (const auto& c : cases) {
+    form->sliders[sliderId::dim].value = c.dim;
+    EXPECT_NEAR(green(render(5, 5)), c.expectedGreen, 1) << c.dim;
+  }
+}
+
+TEST_F(RenderFrameTest, ChartPageDrawsTheScreenFrameAndThePauseButton) {
+  showPage(*form, 3);
+  greyBackground();
+  field(slot::chartSongName).setText(u"");
+  field(slot::chartSongName).fitText(form->metrics, true);
+  render(0, 0);
+  EXPECT_EQ(platform.headless.frame.pixel(172, 340), 0xFFFFFFFF);  // left edge of the frame
+  EXPECT_EQ(platform.headless.frame.pixel(472, 140), 0xFFFFFFFF);  // top edge
+  EXPECT_EQ(platform.headless.frame.pixel(192, 165), 0xFFFFFFFF);  // first pause bar
+  EXPECT_EQ(platform.headless.frame.pixel(201, 165), 0xFFFFFFFF);  // second pause bar
+  EXPECT_EQ(platform.headless.frame.pixel(195, 165), kGrey);       // no shadow
+  EXPECT_EQ(platform.headless.frame.pixel(193, 515), kGrey);       // no name bar
+
+  form->checkBoxes[box::pauseShadow].checked = true;
+  form->checkBoxes[box::nameBar].checked = true;
+  render(0, 0);
+  // The shadow lies 2 pixels right of and 1 below each bar, under it.
+  EXPECT_LT(green(platform.headless.frame.pixel(195, 165)), 75);
+  EXPECT_LT(green(platform.headless.frame.pixel(204, 165)), 75);
+  EXPECT_LT(green(platform.headless.frame.pixel(193, 173)), 110);
+  EXPECT_EQ(platform.headless.frame.pixel(192, 165), 0xFFFFFFFF);
+  EXPECT_EQ(platform.headless.frame.pixel(193, 515), 0xFFFFFFFF);
+}
+
+TEST_F(RenderFrameTest, ScoreSumSignsOnlyOnTheResultPageWithScoreIncrease) {
+  const struct {
+    int page;
+    bool scoreIncrease;
+    bool signs;
+  } cases[] = {{4, false, false}, {4, true, true}, {3, true, false}, {6, true, false}};
+  for (const auto& c : cases) {
+    form->checkBoxes[box::scoreIncrease].checked = c.scoreIncrease;
+    showPage(*form, c.page);
+    render(0, 0);
+    EXPECT_EQ(lightPixels(379, 338, 394, 362) > 0, c.signs) << c.page << c.scoreIncrease;  // "+"
+    EXPECT_EQ(lightPixels(525, 338, 540, 362) > 0, c.signs) << c.page << c.scoreIncrease;  // "="
+  }
+}
+
+TEST_F(RenderFrameTest, ArrowsAreDrawnOnEveryPage) {
+  for (int page = 1; page <= 6; ++page) {
+    showPage(*form, page);
+    render(0, 0);
+    EXPECT_GT(lightPixels(75, 320, 96, 360), 10) << page;
+    EXPECT_GT(lightPixels(849, 320, 870, 360), 10) << page;
+  }
+}
+
+TEST_F(RenderFrameTest, BubblesLieAboveFields) {
+  showPage(*form, 2);
+  form->bubbles[5] = StatusBubble{};
+  form->bubbles[5].x = 230;
+  form->bubbles[5].y = 128;
+  form->bubbles[5].size = 20;
+  form->bubbles[5].status = u"错误：曲名不能为空！";
+  form->bubbles[5].isError = true;
+  form->bubbles[5].visible = true;
+  render(0, 0);
+  // The translucent white box covers the song name's first letters.
+  const std::uint32_t inside = platform.headless.frame.pixel(232, 131);
+  EXPECT_GT(green(inside), 100);
+  EXPECT_LT(green(inside), 255);
+}
+
+}  // namespace
+}  // namespace zarq

@@ -1,0 +1,22 @@
+#pragma once
+// The editor without a window: the form built in a folder exactly as at start-up (which
+// loads that folder's "save.set"), for the subcommands that look at or produce presets.
+
+#include <filesystem>
+
+#include "form/pages.h"
+#include "form/settings_form.h"
+#include "platform/cairo/headless_platform.h"
+
+namespace zarq::tool {
+
+struct HeadlessEditor {
+  explicit HeadlessEditor(std::filesystem::path dir) : form(headless.platform(), std::move(dir)) {
+    buildForm(form);
+  }
+
+  HeadlessPlatform headless;
+  SettingsForm form;
+};
+
+}  // namespace zarq::tool
