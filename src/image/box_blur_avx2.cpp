@@ -53,6 +53,34 @@ ZARQ_AVX2 void store(std::uint16_t* lanes, __m256i v) {
   _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), v);
 }
 
+// Averages from rounded sums, with the divider in registers; the fourth byte's multiplier is
+// 0, so that byte comes out 0.
+struct Averager {
+  ZARQ_AVX2 explicit Averager(const Divider16& divider)
+      : multiplier(_mm256_set1_epi64x(static_cast<long long>(divider.multiplier) * 0x100010001LL)),
+        shift(_mm_cvtsi32_si128(divider.shift)),
+        scalarMultiplier(divider.multiplier),
+        scalarShift(16 + divider.shift) {}
+
+  // Thirty-two averages from two vectors of sums.
+  ZARQ_AVX2 void store(std::uint8_t* out, __m256i low, __m256i high) const {
+    low = _mm256_srl_epi16(_mm256_mulhi_epu16(low, multiplier), shift);
+    high = _mm256_srl_epi16(_mm256_mulhi_epu16(high, multiplier), shift);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                        _mm256_permute4x64_epi64(_mm256_packus_epi16(low, high), 0xD8));
+  }
+
+  std::uint8_t one(std::uint16_t roundedSum, int lane) const {
+    if (lane % 4 == 3) return 0;
+    return static_cast<std::uint8_t>((std::uint32_t{roundedSum} * scalarMultiplier) >> scalarShift);
+  }
+
+  __m256i multiplier;
+  __m128i shift;
+  std::uint32_t scalarMultiplier;
+  int scalarShift;
+};
+
 class Avx2Rows {
  public:
   using Sum = std::uint16_t;
@@ -67,8 +95,11 @@ class Avx2Rows {
   // each side: box[i] = prefix[i + 2r + 1] - prefix[i]. 16-bit prefixes wrap, but every
   // difference is a window sum below 2^16, so the wrap cancels.
   ZARQ_AVX2 void blurRow(const std::uint32_t* in, std::uint32_t* out) {
+    // Locals throughout: the vector stores may alias anything, members would be reloaded.
     std::uint16_t* prefix = prefix_.data();
     const int r = radius_;
+    const int width = width_;
+    const Averager averager(divider_);
     const __m256i ramp = _mm256_setr_epi16(0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3);
 
     // prefix[u] = u x first pixel for u <= r (writes past r are overwritten below).
@@ -86,7 +117,7 @@ class Avx2Rows {
     __m256i carry = _mm256_set1_epi64x(carryLanes);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(in);
     int i = 0;
-    for (; i + 4 <= width_; i += 4) {
+    for (; i + 4 <= width; i += 4) {
       __m256i v = widen(bytes + 4 * i);
       v = _mm256_add_epi16(v, _mm256_slli_si256(v, 8));
       v = _mm256_add_epi16(
@@ -94,20 +125,20 @@ class Avx2Rows {
       store(middle + 4 * i, _mm256_add_epi16(v, carry));
       carry = _mm256_add_epi16(carry, _mm256_permute4x64_epi64(v, 0xFF));
     }
-    for (; i < width_; ++i) {
+    for (; i < width; ++i) {
       for (int c = 0; c < 4; ++c) {
         middle[4 * i + c] = static_cast<std::uint16_t>(middle[4 * i + c - 4] + bytes[4 * i + c]);
       }
     }
 
     // prefix[r + width + k] = prefix[r + width] + k x last pixel for k = 1 .. r.
-    const __m256i last = _mm256_set1_epi64x(static_cast<long long>(lanesOf(in[width_ - 1])));
+    const __m256i last = _mm256_set1_epi64x(static_cast<long long>(lanesOf(in[width - 1])));
     long long baseLanes;
-    std::memcpy(&baseLanes, prefix + 4 * (r + width_), sizeof baseLanes);
+    std::memcpy(&baseLanes, prefix + 4 * (r + width), sizeof baseLanes);
     run = _mm256_add_epi16(_mm256_set1_epi64x(baseLanes),
                            _mm256_mullo_epi16(_mm256_add_epi16(ramp, _mm256_set1_epi16(1)), last));
     for (int k = 1; k <= r; k += 4) {
-      store(prefix + 4 * (r + width_ + k), run);
+      store(prefix + 4 * (r + width + k), run);
       run = _mm256_add_epi16(run, _mm256_slli_epi16(last, 2));
     }
 
@@ -115,26 +146,27 @@ class Avx2Rows {
     const std::uint16_t* ahead = prefix + 4 * (2 * r + 1);
     auto* outBytes = reinterpret_cast<std::uint8_t*>(out);
     i = 0;
-    for (; i + 8 <= width_; i += 8) {
+    for (; i + 8 <= width; i += 8) {
       const __m256i low = _mm256_sub_epi16(load(ahead + 4 * i), load(prefix + 4 * i));
       const __m256i high = _mm256_sub_epi16(load(ahead + 4 * i + 16), load(prefix + 4 * i + 16));
-      storeAverages(outBytes + 4 * i, _mm256_add_epi16(low, rounding),
-                    _mm256_add_epi16(high, rounding));
+      averager.store(outBytes + 4 * i, _mm256_add_epi16(low, rounding),
+                     _mm256_add_epi16(high, rounding));
     }
-    for (int lane = 4 * i; lane < 4 * width_; ++lane) {
-      outBytes[lane] = averageOf(static_cast<std::uint16_t>(ahead[lane] - prefix[lane] + r), lane);
+    for (int lane = 4 * i; lane < 4 * width; ++lane) {
+      outBytes[lane] = averager.one(static_cast<std::uint16_t>(ahead[lane] - prefix[lane] + r), lane);
     }
   }
 
   ZARQ_AVX2 void addRow(Sum* sums, const std::uint32_t* row, int times) const {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(row);
     const __m256i factor = _mm256_set1_epi16(static_cast<short>(times));
+    const int lanes = 4 * width_;
     int lane = 0;
-    for (; lane + 16 <= 4 * width_; lane += 16) {
+    for (; lane + 16 <= lanes; lane += 16) {
       store(sums + lane, _mm256_add_epi16(load(sums + lane),
                                           _mm256_mullo_epi16(widen(bytes + lane), factor)));
     }
-    for (; lane < 4 * width_; ++lane) sums[lane] = static_cast<Sum>(sums[lane] + times * bytes[lane]);
+    for (; lane < lanes; ++lane) sums[lane] = static_cast<Sum>(sums[lane] + times * bytes[lane]);
   }
 
   ZARQ_AVX2 void slideRow(Sum* sums, const std::uint32_t* entering, const std::uint32_t* leaving,
@@ -142,40 +174,25 @@ class Avx2Rows {
     const auto* in = reinterpret_cast<const std::uint8_t*>(entering);
     const auto* gone = reinterpret_cast<const std::uint8_t*>(leaving);
     auto* outBytes = reinterpret_cast<std::uint8_t*>(out);
+    const int lanes = 4 * width_;
+    const Averager averager(divider_);
     int lane = 0;
-    for (; lane + 32 <= 4 * width_; lane += 32) {
+    for (; lane + 32 <= lanes; lane += 32) {
       const __m256i low = _mm256_sub_epi16(_mm256_add_epi16(load(sums + lane), widen(in + lane)),
                                            widen(gone + lane));
       const __m256i high = _mm256_sub_epi16(
           _mm256_add_epi16(load(sums + lane + 16), widen(in + lane + 16)), widen(gone + lane + 16));
       store(sums + lane, low);
       store(sums + lane + 16, high);
-      storeAverages(outBytes + lane, low, high);
+      averager.store(outBytes + lane, low, high);
     }
-    for (; lane < 4 * width_; ++lane) {
+    for (; lane < lanes; ++lane) {
       sums[lane] = static_cast<Sum>(sums[lane] + in[lane] - gone[lane]);
-      outBytes[lane] = averageOf(sums[lane], lane);
+      outBytes[lane] = averager.one(sums[lane], lane);
     }
   }
 
  private:
-  // Thirty-two averages from two vectors of rounded sums; the fourth byte's multiplier is 0.
-  ZARQ_AVX2 void storeAverages(std::uint8_t* out, __m256i low, __m256i high) const {
-    const long long m = divider_.multiplier;
-    const __m256i multiplier = _mm256_set1_epi64x(m | m << 16 | m << 32);
-    const __m128i shift = _mm_cvtsi32_si128(divider_.shift);
-    low = _mm256_srl_epi16(_mm256_mulhi_epu16(low, multiplier), shift);
-    high = _mm256_srl_epi16(_mm256_mulhi_epu16(high, multiplier), shift);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
-                        _mm256_permute4x64_epi64(_mm256_packus_epi16(low, high), 0xD8));
-  }
-
-  std::uint8_t averageOf(std::uint16_t roundedSum, int lane) const {
-    if (lane % 4 == 3) return 0;
-    return static_cast<std::uint8_t>((std::uint32_t{roundedSum} * divider_.multiplier) >>
-                                     (16 + divider_.shift));
-  }
-
   int width_;
   int radius_;
   Divider16 divider_;
