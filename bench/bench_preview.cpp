@@ -81,15 +81,18 @@ void writeIllustration(const std::string& file, int width, int height, const cha
       guchar* p = data + static_cast<std::size_t>(y) * stride + 3 * x;
       const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
       const int grain = static_cast<int>(random() % 17) - 8;
-      p[0] = static_cast<guchar>(std::clamp(128 + 100 * std::sin(6 * u + 2 * v) + grain, 0.0, 255.0));
-      p[1] = static_cast<guchar>(std::clamp(128 + 100 * std::cos(5 * v - 3 * u) + grain, 0.0, 255.0));
+      p[0] =
+          static_cast<guchar>(std::clamp(128 + 100 * std::sin(6 * u + 2 * v) + grain, 0.0, 255.0));
+      p[1] =
+          static_cast<guchar>(std::clamp(128 + 100 * std::cos(5 * v - 3 * u) + grain, 0.0, 255.0));
       p[2] = static_cast<guchar>(std::clamp(128 + 90 * std::sin(9 * u * v) + grain, 0.0, 255.0));
     }
   }
   GError* error = nullptr;
-  const bool saved = std::string(type) == "jpeg"
-                         ? gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, "quality", "90", nullptr)
-                         : gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, nullptr);
+  const bool saved =
+      std::string(type) == "jpeg"
+          ? gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, "quality", "90", nullptr)
+          : gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, nullptr);
   g_object_unref(pixbuf);
   if (!saved) std::abort();
 }
@@ -128,7 +131,9 @@ void buildFrom(benchmark::State& state, const ChartFolder& folder, const char16_
   if (form.previewBitmap.pixel(480, 360) == 0xFF000000) state.SkipWithError("preview stayed black");
 }
 
-void BM_PreviewPng1920x1080Blur80(benchmark::State& state) { buildFrom(state, pngFolder(), u"PNG"); }
+void BM_PreviewPng1920x1080Blur80(benchmark::State& state) {
+  buildFrom(state, pngFolder(), u"PNG");
+}
 BENCHMARK(BM_PreviewPng1920x1080Blur80)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewJpeg4096x4096Blur80(benchmark::State& state) {

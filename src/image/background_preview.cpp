@@ -27,13 +27,13 @@ class CoverFrame final : public RowSink {
     const long long w = width, h = height;
     if (static_cast<double>(w) / h >= 4.0 / 3) {
       const long long scaledWidth = roundHalfAway(w * static_cast<double>(kFrameHeight) / h);
-      window_ = {scaledWidth, kFrameHeight, (scaledWidth - kFrameWidth) / 2, 0, kFrameWidth,
-                 kFrameHeight};
+      window_ = {scaledWidth, kFrameHeight, (scaledWidth - kFrameWidth) / 2,
+                 0,           kFrameWidth,  kFrameHeight};
       sigma_ = roundHalfAway(static_cast<double>(kFrameHeight) * blur_ / 1080);
     } else {
       const long long scaledHeight = roundHalfAway(h * static_cast<double>(kFrameWidth) / w);
-      window_ = {kFrameWidth, scaledHeight, 0, (scaledHeight - kFrameHeight) / 2, kFrameWidth,
-                 kFrameHeight};
+      window_ = {kFrameWidth, scaledHeight, 0, (scaledHeight - kFrameHeight) / 2,
+                 kFrameWidth, kFrameHeight};
       sigma_ = roundHalfAway(static_cast<double>(kFrameWidth) * blur_ / 2048);
     }
     scaler_ = std::make_unique<RowScaler>(width, height, window_, result_);
@@ -58,8 +58,7 @@ class CoverFrame final : public RowSink {
 }  // namespace
 
 void buildBackgroundPreview(SettingsForm& form, int blur) {
-  const Text name =
-      form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
+  const Text name = form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
   CoverFrame cover(std::min(blur, kMaxBlur));
   const bool decoded =
       form.platform.images.decodeRows(form.fileInWorkDir(pathFromText(name)), cover);

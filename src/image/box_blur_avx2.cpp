@@ -39,7 +39,8 @@ Divider16 divider16(int radius) {
 // The four bytes of a pixel as four 16-bit lanes.
 std::uint64_t lanesOf(std::uint32_t pixel) {
   std::uint64_t lanes = 0;
-  for (int c = 0; c < 4; ++c) lanes |= static_cast<std::uint64_t>((pixel >> (8 * c)) & 0xFF) << (16 * c);
+  for (int c = 0; c < 4; ++c)
+    lanes |= static_cast<std::uint64_t>((pixel >> (8 * c)) & 0xFF) << (16 * c);
   return lanes;
 }
 
@@ -153,7 +154,8 @@ class Avx2Rows {
                      _mm256_add_epi16(high, rounding));
     }
     for (int lane = 4 * i; lane < 4 * width; ++lane) {
-      outBytes[lane] = averager.one(static_cast<std::uint16_t>(ahead[lane] - prefix[lane] + r), lane);
+      outBytes[lane] =
+          averager.one(static_cast<std::uint16_t>(ahead[lane] - prefix[lane] + r), lane);
     }
   }
 
@@ -163,8 +165,8 @@ class Avx2Rows {
     const int lanes = 4 * width_;
     int lane = 0;
     for (; lane + 16 <= lanes; lane += 16) {
-      store(sums + lane, _mm256_add_epi16(load(sums + lane),
-                                          _mm256_mullo_epi16(widen(bytes + lane), factor)));
+      store(sums + lane,
+            _mm256_add_epi16(load(sums + lane), _mm256_mullo_epi16(widen(bytes + lane), factor)));
     }
     for (; lane < lanes; ++lane) sums[lane] = static_cast<Sum>(sums[lane] + times * bytes[lane]);
   }

@@ -31,7 +31,9 @@ void sweepBox(Image& image, int radius) {
 
   const int ringRows = std::min(2 * radius + 2, height);
   std::vector<std::uint32_t> ring(static_cast<std::size_t>(ringRows) * width);
-  auto ringRow = [&](int y) { return ring.data() + static_cast<std::size_t>(y % ringRows) * width; };
+  auto ringRow = [&](int y) {
+    return ring.data() + static_cast<std::size_t>(y % ringRows) * width;
+  };
   int made = 0;
   // The horizontal pass of row y; image row y is still unchanged when this is first asked.
   auto blurred = [&](int y) {

@@ -15,8 +15,8 @@ std::array<int, 3> boxSizesForGauss(int sigma) {
   int lower = static_cast<int>(std::floor(idealWidth));
   if (lower % 2 == 0) --lower;
   const int upper = lower + 2;
-  const long long lowerCount = roundHalfAway(
-      (variance12 - 3.0 * lower * lower - 12.0 * lower - 9) / (-4.0 * lower - 4));
+  const long long lowerCount =
+      roundHalfAway((variance12 - 3.0 * lower * lower - 12.0 * lower - 9) / (-4.0 * lower - 4));
   std::array<int, 3> widths{};
   for (int k = 0; k < 3; ++k) widths[k] = k < lowerCount ? lower : upper;
   return widths;

@@ -40,9 +40,10 @@ void blitImage(Image& target, int x, int y, const Image& source) {
   const int toY = std::min(source.getHeight(), target.getHeight() - y);
   if (fromX >= toX) return;
   for (int row = fromY; row < toY; ++row) {
-    std::memcpy(target.pixelBuffer() + static_cast<std::size_t>(row + y) * target.getWidth() + x + fromX,
-                source.pixelBuffer() + static_cast<std::size_t>(row) * source.getWidth() + fromX,
-                (toX - fromX) * sizeof(std::uint32_t));
+    std::memcpy(
+        target.pixelBuffer() + static_cast<std::size_t>(row + y) * target.getWidth() + x + fromX,
+        source.pixelBuffer() + static_cast<std::size_t>(row) * source.getWidth() + fromX,
+        (toX - fromX) * sizeof(std::uint32_t));
   }
 }
 

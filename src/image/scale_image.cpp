@@ -39,8 +39,7 @@ void RowScaler::addRow(const std::uint32_t* pixels) {
   std::memcpy(ring_.data() + static_cast<std::size_t>(y % ringRows_) * spanWidth_,
               pixels + columns_.lowest, spanWidth_ * sizeof(std::uint32_t));
   // Outputs are made as soon as their last row is in; their rows all fit in the ring.
-  while (nextOutput_ < outputs_ &&
-         rows_.first[nextOutput_] + rows_.count[nextOutput_] - 1 <= y) {
+  while (nextOutput_ < outputs_ && rows_.first[nextOutput_] + rows_.count[nextOutput_] - 1 <= y) {
     produce(nextOutput_++);
     skipEmptyOutputs();
   }

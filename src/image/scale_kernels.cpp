@@ -32,7 +32,8 @@ void blendColumnsPortable(const std::uint32_t* in, const ScaleTaps& columns, std
     const std::uint32_t* pixels = in + (columns.first[i] - columns.lowest);
     const std::int16_t* weights = columns.weights.data() + columns.offset[i];
     for (int k = 0; k < columns.padded[i]; ++k) {
-      for (int c = 0; c < 3; ++c) sum[c] += weights[k] * static_cast<int>((pixels[k] >> (8 * c)) & 0xFF);
+      for (int c = 0; c < 3; ++c)
+        sum[c] += weights[k] * static_cast<int>((pixels[k] >> (8 * c)) & 0xFF);
     }
     out[i] = toByte(sum[0]) | toByte(sum[1]) << 8 | toByte(sum[2]) << 16;
   }
@@ -95,8 +96,8 @@ void blendColumnsSse2(const std::uint32_t* in, const ScaleTaps& columns, std::ui
     for (int k = 0; k < columns.padded[i]; k += 2) {
       const __m128i two = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pixels + k));
       const __m128i byChannel = _mm_unpacklo_epi8(two, _mm_srli_si128(two, 4));
-      sum = _mm_add_epi32(sum, _mm_madd_epi16(_mm_unpacklo_epi8(byChannel, zero),
-                                              weightPair(weights + k)));
+      sum = _mm_add_epi32(
+          sum, _mm_madd_epi16(_mm_unpacklo_epi8(byChannel, zero), weightPair(weights + k)));
     }
     const __m128i bytes = roundedBytes(sum, zero, zero, zero);
     out[i] = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes)) & 0x00FFFFFF;

@@ -12,8 +12,8 @@ namespace zarq::testing {
 
 void writeImage(const std::filesystem::path& file, const Image& image, ImageFormat format) {
   const bool alpha = format == ImageFormat::PngWithAlpha;
-  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, alpha, 8, image.getWidth(),
-                                     image.getHeight());
+  GdkPixbuf* pixbuf =
+      gdk_pixbuf_new(GDK_COLORSPACE_RGB, alpha, 8, image.getWidth(), image.getHeight());
   if (!pixbuf) std::abort();
   guchar* data = gdk_pixbuf_get_pixels(pixbuf);
   const int stride = gdk_pixbuf_get_rowstride(pixbuf);
@@ -29,10 +29,10 @@ void writeImage(const std::filesystem::path& file, const Image& image, ImageForm
     }
   }
   GError* error = nullptr;
-  const bool saved = format == ImageFormat::Jpeg
-                         ? gdk_pixbuf_save(pixbuf, file.c_str(), "jpeg", &error, "quality",
-                                           "95", nullptr)
-                         : gdk_pixbuf_save(pixbuf, file.c_str(), "png", &error, nullptr);
+  const bool saved =
+      format == ImageFormat::Jpeg
+          ? gdk_pixbuf_save(pixbuf, file.c_str(), "jpeg", &error, "quality", "95", nullptr)
+          : gdk_pixbuf_save(pixbuf, file.c_str(), "png", &error, nullptr);
   g_object_unref(pixbuf);
   if (!saved) std::abort();
 }
@@ -86,7 +86,8 @@ void writePngHeaderOnly(const std::filesystem::path& file, std::uint32_t width,
   // The start of the pixel data, so that readers go past the header, but no pixels.
   putChunk("IDAT", {0x78, 0x9C});
   std::ofstream(file, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace zarq::testing

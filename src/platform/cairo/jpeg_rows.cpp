@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+// After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
 #include <jpeglib.h>
 
 #include "platform/cairo/row_decoding.h"

@@ -17,7 +17,8 @@ Format sniff(const std::filesystem::path& file) {
   std::array<unsigned char, 8> head{};
   std::ifstream(file, std::ios::binary).read(reinterpret_cast<char*>(head.data()), head.size());
   if (head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return Format::Jpeg;
-  constexpr std::array<unsigned char, 8> pngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  constexpr std::array<unsigned char, 8> pngSignature = {0x89, 'P',  'N',  'G',
+                                                         '\r', '\n', 0x1A, '\n'};
   if (head == pngSignature) return Format::Png;
   return Format::Other;
 }

@@ -1,8 +1,8 @@
+#include <png.h>
+
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
-
-#include <png.h>
 
 #include "platform/cairo/row_decoding.h"
 

@@ -22,7 +22,8 @@ using testing::writeImage;
 
 // Red and green follow x and y, blue their high bits: every misplaced row or column shows.
 std::uint32_t placeColour(int x, int y) {
-  return static_cast<std::uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8 | ((x >> 8) * 16 + (y >> 8)));
+  return static_cast<std::uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8 |
+                                    ((x >> 8) * 16 + (y >> 8)));
 }
 
 class BackgroundPreviewTest : public ::testing::Test {
@@ -104,10 +105,10 @@ TEST_F(BackgroundPreviewTest, TheBlurScalesWithTheFramesHeightOrWidth) {
     int scaledWidth, scaledHeight, y;
     int sigma;
   } cases[] = {
-      {800, 600, 80, 960, 720, 0, 53},      // wide: 720 x 80 / 1080
+      {800, 600, 80, 960, 720, 0, 53},       // wide: 720 x 80 / 1080
       {1024, 1024, 80, 960, 960, -120, 38},  // tall: 960 x 80 / 2048, 37.5 rounded away from 0
       {800, 600, 200, 960, 720, 0, 133},
-      {800, 600, 500, 960, 720, 0, 133},    // above 200 counts as 200
+      {800, 600, 500, 960, 720, 0, 133},  // above 200 counts as 200
       {1024, 1024, 500, 960, 960, -120, 94},
       {800, 600, 1, 960, 720, 0, 1},
   };

@@ -62,7 +62,8 @@ Image referenceBox(const Image& image, int r) {
       std::vector<int> line(h);
       for (int y = 0; y < h; ++y) line[y] = (rows.pixel(x, y) >> (8 * c)) & 0xFF;
       const std::vector<int> out = boxLine(line, r);
-      for (int y = 0; y < h; ++y) columns.row(y)[x] |= static_cast<std::uint32_t>(out[y]) << (8 * c);
+      for (int y = 0; y < h; ++y)
+        columns.row(y)[x] |= static_cast<std::uint32_t>(out[y]) << (8 * c);
     }
   }
   return columns;
@@ -82,8 +83,8 @@ Image referenceGaussian(Image image, int sigma) {
     for (int x = 0; x < actual.getWidth(); ++x) {
       if (actual.pixel(x, y) != expected.pixel(x, y)) {
         return ::testing::AssertionFailure()
-               << "at " << x << "," << y << ": " << std::hex << actual.pixel(x, y)
-               << " instead of " << expected.pixel(x, y);
+               << "at " << x << "," << y << ": " << std::hex << actual.pixel(x, y) << " instead of "
+               << expected.pixel(x, y);
       }
     }
   }
@@ -95,7 +96,7 @@ TEST(BoxSizesForGaussTest, ThreeOddWidthsApproximatingTheGaussian) {
     int sigma;
     std::array<int, 3> widths;
   } cases[] = {
-      {0, {1, 1, 1}},     {1, {1, 1, 3}},       {2, {3, 3, 5}},       {38, {75, 75, 77}},
+      {0, {1, 1, 1}},        {1, {1, 1, 3}},         {2, {3, 3, 5}},         {38, {75, 75, 77}},
       {53, {105, 105, 107}}, {133, {265, 265, 267}}, {-53, {105, 105, 107}},
   };
   for (const auto& c : cases) EXPECT_EQ(boxSizesForGauss(c.sigma), c.widths) << c.sigma;
@@ -105,8 +106,8 @@ TEST(GaussianBlurTest, MatchesTheStraightforwardDefinitionExactly) {
   const struct {
     int width, height, sigma;
   } cases[] = {
-      {37, 23, 1}, {37, 23, 3},  {64, 40, 6},  {133, 61, 10}, {41, 130, 12},
-      {9, 7, 5},   {5, 3, 4},    {1, 1, 3},    {1, 50, 7},    {50, 1, 7},
+      {37, 23, 1}, {37, 23, 3}, {64, 40, 6}, {133, 61, 10}, {41, 130, 12},
+      {9, 7, 5},   {5, 3, 4},   {1, 1, 3},   {1, 50, 7},    {50, 1, 7},
   };
   for (const auto& c : cases) {
     const Image original = randomImage(c.width, c.height, c.width * 31 + c.sigma);
@@ -144,9 +145,11 @@ TEST(BoxBlurTest, EveryKernelMatchesTheDefinitionForEveryRadius) {
     const Image inputs[] = {
         randomImage(width, 3, r, true),
         testing::makeImage(width, 3, [&](int x, int y) { return x * 7 + y == 0 ? 0u : 0xFFFFFFu; }),
-        testing::makeImage(width, 3, [r](int x, int y) {
-          return static_cast<std::uint32_t>((x * 13 + y * 5 + r) % 16) * 0x010101u ^ 0xFFFFFFu;
-        }),
+        testing::makeImage(
+            width, 3,
+            [r](int x, int y) {
+              return static_cast<std::uint32_t>((x * 13 + y * 5 + r) % 16) * 0x010101u ^ 0xFFFFFFu;
+            }),
     };
     for (const Image& input : inputs) {
       const Image expected = referenceBox(input, r);

@@ -28,9 +28,7 @@ TEST(ImageTest, EmptyUntilSizedAndAZeroSideChangesNothing) {
 }
 
 TEST(ImageTest, ResizeKeepsTheTopLeftAndBlackensNewArea) {
-  const struct {
-    int width, height;
-  } sizes[] = {{14, 12}, {6, 4}, {14, 4}, {3, 12}};
+  const struct { int width, height; } sizes[] = {{14, 12}, {6, 4}, {14, 4}, {3, 12}};
   for (const auto& size : sizes) {
     Image image = makeImage(10, 8, placeColour);
     image.resize(size.width, size.height);
@@ -39,8 +37,8 @@ TEST(ImageTest, ResizeKeepsTheTopLeftAndBlackensNewArea) {
     for (int y = 0; y < size.height; ++y) {
       for (int x = 0; x < size.width; ++x) {
         const std::uint32_t expected = x < 10 && y < 8 ? placeColour(x, y) : 0;
-        ASSERT_EQ(image.pixel(x, y), expected) << size.width << "x" << size.height << " at " << x
-                                               << "," << y;
+        ASSERT_EQ(image.pixel(x, y), expected)
+            << size.width << "x" << size.height << " at " << x << "," << y;
       }
     }
   }

@@ -86,8 +86,8 @@ TEST(ScaleImageTest, AWindowHoldsThePixelsOfTheWholeScaledPicture) {
   const struct {
     long long left, top;
     int width, height;
-  } windows[] = {{0, 0, 421, 233}, {30, 7, 100, 50}, {400, 200, 21, 33}, {-5, -3, 10, 10},
-                 {415, 230, 10, 10}};
+  } windows[] = {
+      {0, 0, 421, 233}, {30, 7, 100, 50}, {400, 200, 21, 33}, {-5, -3, 10, 10}, {415, 230, 10, 10}};
   for (const auto& w : windows) {
     Image part;
     scaleImageWindow(part, source, {421, 233, w.left, w.top, w.width, w.height});
@@ -105,7 +105,8 @@ TEST(ScaleImageTest, AWindowHoldsThePixelsOfTheWholeScaledPicture) {
 
 TEST(ScaleImageTest, AnEnormousScaledSizeIsFineThroughAWindow) {
   // A 4000 x 1 strip scaled to the frame's height is 2.88 million pixels wide.
-  const Image strip = makeImage(4000, 1, [](int x, int) { return x < 2000 ? 0x0000FFu : 0xFF0000u; });
+  const Image strip =
+      makeImage(4000, 1, [](int x, int) { return x < 2000 ? 0x0000FFu : 0xFF0000u; });
   Image part;
   scaleImageWindow(part, strip, {2'880'000, 720, 1'440'000 - 480, 0, 960, 720});
   EXPECT_EQ(part.pixel(0, 0), 0x0000FFu);

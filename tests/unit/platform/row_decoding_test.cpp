@@ -45,8 +45,8 @@ void writePng(const std::filesystem::path& file, const PngCase& c, int width, in
   png_infop info = png_create_info_struct(png);
   png_init_io(png, out);
   png_set_IHDR(png, info, width, height, c.depth, c.colourType,
-               c.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
+               c.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> palette;
   if (c.colourType == PNG_COLOR_TYPE_PALETTE) {
     for (int i = 0; i < 4; ++i) palette.push_back({png_byte(60 * i), png_byte(255 - 60 * i), 7});
@@ -90,18 +90,27 @@ TEST(RowDecodingTest, EveryPngColourTypeBecomesRgbOnBlack) {
   const int w = 13, h = 7;
   const PngCase cases[] = {
       {"rgb", PNG_COLOR_TYPE_RGB, 8, false,
-       [](int x, int y) { return std::vector<int>{x * 19, y * 36, 200}; },
+       [](int x, int y) {
+         return std::vector<int>{x * 19, y * 36, 200};
+       },
        [](int x, int y) { return rgb(x * 19, y * 36, 200); }},
       {"rgba", PNG_COLOR_TYPE_RGB_ALPHA, 8, false,
-       [](int x, int y) { return std::vector<int>{250, x * 19, 90, y * 40}; },
+       [](int x, int y) {
+         return std::vector<int>{250, x * 19, 90, y * 40};
+       },
        [](int x, int y) { return rgb(over(250, y * 40), over(x * 19, y * 40), over(90, y * 40)); }},
-      {"grey", PNG_COLOR_TYPE_GRAY, 8, false, [](int x, int y) { return std::vector<int>{x * 10 + y}; },
+      {"grey", PNG_COLOR_TYPE_GRAY, 8, false,
+       [](int x, int y) { return std::vector<int>{x * 10 + y}; },
        [](int x, int y) { return rgb(x * 10 + y, x * 10 + y, x * 10 + y); }},
       {"grey and alpha", PNG_COLOR_TYPE_GRAY_ALPHA, 8, false,
-       [](int x, int) { return std::vector<int>{200, x * 20}; },
+       [](int x, int) {
+         return std::vector<int>{200, x * 20};
+       },
        [](int x, int) { return rgb(over(200, x * 20), over(200, x * 20), over(200, x * 20)); }},
       {"16-bit", PNG_COLOR_TYPE_RGB, 16, false,
-       [](int x, int y) { return std::vector<int>{x * 5000, 65535, y * 9000 + 255}; },
+       [](int x, int y) {
+         return std::vector<int>{x * 5000, 65535, y * 9000 + 255};
+       },
        [](int x, int y) { return rgb(x * 5000 >> 8, 255, (y * 9000 + 255) >> 8); }},
       {"one-bit grey", PNG_COLOR_TYPE_GRAY, 1, false,
        [](int x, int y) { return std::vector<int>{(x + y) % 2}; },
@@ -113,7 +122,9 @@ TEST(RowDecodingTest, EveryPngColourTypeBecomesRgbOnBlack) {
          return rgb(over(60 * i, a), over(255 - 60 * i, a), over(7, a));
        }},
       {"interlaced", PNG_COLOR_TYPE_RGB, 8, true,
-       [](int x, int y) { return std::vector<int>{x * 19, y * 36, 17}; },
+       [](int x, int y) {
+         return std::vector<int>{x * 19, y * 36, 17};
+       },
        [](int x, int y) { return rgb(x * 19, y * 36, 17); }},
   };
   testing::TempDir dir;
@@ -194,7 +205,8 @@ TEST(RowDecodingTest, HeadersClaimingOverAHundredMegapixelsAreRefusedBeforeDecod
 
 TEST(RowDecodingTest, ATruncatedPngFails) {
   testing::TempDir dir;
-  testing::writeImage(dir / "whole.png", testing::randomImage(50, 50, 1), testing::ImageFormat::Png);
+  testing::writeImage(dir / "whole.png", testing::randomImage(50, 50, 1),
+                      testing::ImageFormat::Png);
   std::ifstream in(dir / "whole.png", std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), {});
   std::ofstream(dir / "cut.png", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
