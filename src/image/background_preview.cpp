@@ -25,32 +25,33 @@ class CoverFrame final : public RowSink {
 
   void begin(int width, int height) override {
     const long long w = width, h = height;
+    // The scaled sizes can exceed an int for a long, thin picture; only the window is made.
+    ScaleWindow window;
     if (static_cast<double>(w) / h >= 4.0 / 3) {
       const long long scaledWidth = roundHalfAway(w * static_cast<double>(kFrameHeight) / h);
-      window_ = {scaledWidth, kFrameHeight, (scaledWidth - kFrameWidth) / 2,
-                 0,           kFrameWidth,  kFrameHeight};
-      sigma_ = roundHalfAway(static_cast<double>(kFrameHeight) * blur_ / 1080);
+      window = {scaledWidth, kFrameHeight, (scaledWidth - kFrameWidth) / 2,
+                0,           kFrameWidth,  kFrameHeight};
+      sigma_ = static_cast<int>(roundHalfAway(static_cast<double>(kFrameHeight) * blur_ / 1080));
     } else {
       const long long scaledHeight = roundHalfAway(h * static_cast<double>(kFrameWidth) / w);
-      window_ = {kFrameWidth, scaledHeight, 0, (scaledHeight - kFrameHeight) / 2,
-                 kFrameWidth, kFrameHeight};
-      sigma_ = roundHalfAway(static_cast<double>(kFrameWidth) * blur_ / 2048);
+      window = {kFrameWidth, scaledHeight, 0, (scaledHeight - kFrameHeight) / 2,
+                kFrameWidth, kFrameHeight};
+      sigma_ = static_cast<int>(roundHalfAway(static_cast<double>(kFrameWidth) * blur_ / 2048));
     }
-    scaler_ = std::make_unique<RowScaler>(width, height, window_, result_);
+    scaler_ = std::make_unique<RowScaler>(width, height, window, result_);
   }
 
   void row(int, const std::uint32_t* pixels) override { scaler_->addRow(pixels); }
 
   // The finished picture, blurred, 0x00RRGGBB; empty if no picture began.
   const Image& finish() {
-    if (blur_ > 0 && scaler_) gaussianBlur(result_, static_cast<int>(sigma_));
+    if (blur_ > 0 && scaler_) gaussianBlur(result_, sigma_);
     return result_;
   }
 
  private:
   int blur_;
-  ScaleWindow window_;
-  long long sigma_ = 0;
+  int sigma_ = 0;
   Image result_;
   std::unique_ptr<RowScaler> scaler_;
 };
@@ -60,10 +61,12 @@ class CoverFrame final : public RowSink {
 void buildBackgroundPreview(SettingsForm& form, int blur) {
   const Text name = form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
   CoverFrame cover(std::min(blur, kMaxBlur));
-  const bool decoded =
-      form.platform.images.decodeRows(form.fileInWorkDir(pathFromText(name)), cover);
+  if (!form.platform.images.decodeRows(form.fileInWorkDir(pathFromText(name)), cover)) {
+    form.previewBitmap.fill(kOpaque);
+    return;
+  }
   const Image& result = cover.finish();
-  if (!decoded || result.getWidth() != kFrameWidth || result.getHeight() != kFrameHeight) {
+  if (result.getWidth() != kFrameWidth || result.getHeight() != kFrameHeight) {
     form.previewBitmap.fill(kOpaque);
     return;
   }
