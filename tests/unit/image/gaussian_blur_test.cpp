@@ -164,12 +164,5 @@ TEST(BoxBlurTest, EveryKernelMatchesTheDefinitionForEveryRadius) {
   }
 }
 
-TEST(BoxBlurTest, TheFastKernelCoversThePreviewsUsualRadii) {
-  // Not a correctness matter, but a slow preview would be noticed: blur 80 needs 52 and 53
-  // on a wide picture, 37 and 38 on a tall one.
-  if (!boxBlurKernelRuns(BoxBlurKernel::Avx2, 1)) GTEST_SKIP() << "no AVX2 on this machine";
-  for (int r : {37, 38, 52, 53}) EXPECT_TRUE(boxBlurKernelRuns(BoxBlurKernel::Avx2, r)) << r;
-}
-
 }  // namespace
 }  // namespace zarq
