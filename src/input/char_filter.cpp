@@ -1,7 +1,7 @@
 #include "input/char_filter.h"
 
 #include "form/form_ids.h"
-#include "input/printable.h"
+#include "common/printable.h"
 
 namespace zarq {
 namespace {
@@ -17,7 +17,7 @@ constexpr char16_t kIdeographicFullStop = 0x3002;
 
 FilteredChar filterTypedChar(const TextField& field, int slot, char16_t unit) {
   const FilteredChar refuse{CharVerdict::Refuse, unit};
-  if (!isPrintableUnit(unit)) return {CharVerdict::Ignore, unit};
+  if (!isPrintable(unit)) return {CharVerdict::Ignore, unit};
   // The duration ends in its unit "秒": nothing is typed after it.
   if (slot == slot::chartDuration && field.caret >= field.length()) return refuse;
   if (slot == slot::aspectRatio) {
