@@ -157,21 +157,5 @@ TEST_F(MouseTest, MouseLeaveInTheForegroundReleasesAnOpenPressOnce) {
   EXPECT_TRUE(opening.checked);
 }
 
-TEST_F(MouseTest, HoveringAnArrowRestartsItsAnimation) {
-  host().now = 20'000;
-  move(859, 340);
-  EXPECT_TRUE(form->arrows[1].hovered);
-  EXPECT_TRUE(form->arrows[1].growing);
-  EXPECT_EQ(form->arrows[1].startTime, 20'000);
-  host().now = 20'050;
-  move(85, 340);
-  EXPECT_FALSE(form->arrows[1].hovered);
-  EXPECT_FALSE(form->arrows[1].growing);
-  EXPECT_EQ(form->arrows[1].startTime, 20'050);
-  EXPECT_TRUE(form->arrows[0].hovered);
-  move(400, 600);
-  EXPECT_FALSE(form->arrows[0].hovered);
-}
-
 }  // namespace
 }  // namespace zarq

@@ -21,7 +21,7 @@ TEST_F(PageTurningTest, ArrowsWrapAroundAndSkipTheResultPageWhenItIsNotRecorded)
     bool resultRecorded;
     int from, arrow, to;
   } cases[] = {
-      {true, 1, 1, 2},  {true, 3, 1, 4},  {true, 6, 1, 1},  {true, 1, 0, 6},  {true, 5, 0, 4},
+      {true, 1, 1, 2}, {true, 3, 1, 4}, {true, 6, 1, 1}, {true, 1, 0, 6}, {true, 5, 0, 4},
       {false, 3, 1, 5}, {false, 5, 0, 3}, {false, 6, 1, 1}, {false, 1, 0, 6},
   };
   for (const auto& c : cases) {
