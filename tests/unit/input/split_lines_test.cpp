@@ -45,6 +45,20 @@ TEST_F(SplitLinesTest, EnterMovesTheSplitPointOfTheSongName) {
   EXPECT_EQ(host().beeps, 0);
 }
 
+TEST_F(SplitLinesTest, EnterInAScrolledSecondLineShowsItFromItsStart) {
+  const Text name(60, u'曲');
+  songNameSplit(name);
+  edit(slot::splitNameLine1, name, 0);
+  type(u"\r");
+  for (int i = 0; i < 40; ++i) key(Key::Right);
+  ASSERT_GT(field(slot::splitNameLine2).scroll, 0);
+  type(u"\r");
+  EXPECT_EQ(field(slot::splitNameLine1).text, Text(40, u'曲'));
+  EXPECT_EQ(field(slot::splitNameLine2).caret, 0);
+  EXPECT_EQ(field(slot::splitNameLine2).scroll, 0);
+  EXPECT_EQ(host().beeps, 0);
+}
+
 TEST_F(SplitLinesTest, EnterMovesTheSplitPointOfTheObtainedContent) {
   obtainedSplit(u"abc", u"def");
   edit(slot::obtainedContent, u"abc", 1);
