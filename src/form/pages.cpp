@@ -68,7 +68,7 @@ void hideEverything(SettingsForm& form) {
     field.bubble = kNoBubble;
     // Every slot counts as changed, so the page's rules run again and closed warnings
     // come back.
-    field.committedText = u"\t";
+    field.committedText.assign(1, u'\t');
   }
   for (CheckBox& box : form.checkBoxes) box.shown = false;
   for (FieldLabel& label : form.labels) label.shown = false;

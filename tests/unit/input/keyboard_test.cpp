@@ -52,7 +52,9 @@ TEST_F(KeyboardTest, TypedCharactersPassTheFieldFiltersOrBeep) {
     edit(c.slot, c.before, c.caret);
     type(c.typed);
     EXPECT_EQ(field(c.slot).text, c.after) << c.slot << " " << static_cast<int>(c.typed[0]);
-    if (c.after != c.before) EXPECT_EQ(field(c.slot).committedText, c.after) << c.slot;
+    if (c.after != c.before) {
+      EXPECT_EQ(field(c.slot).committedText, c.after) << c.slot;
+    }
     EXPECT_EQ(host().beeps, c.beeps) << c.slot << " " << static_cast<int>(c.typed[0]);
   }
 }

@@ -15,7 +15,7 @@ class ValidationEngineTest : public testing::ValidationTest {
   }
   // Takes every free record from 1 to 49 for an unrelated owner.
   void fillPool() {
-    while (allocBubble(form->bubbles, {.status = u"x", .ownerKind = OwnerKind::CheckBox}) !=
+    while (allocBubble(form->bubbles, {.status = u"x", .speech = u"", .ownerKind = OwnerKind::CheckBox}) !=
            kNoBubble) {
     }
   }
@@ -108,7 +108,9 @@ TEST_F(ValidationEngineTest, ShowingAPageHidesThePreviousPagesBubbles) {
   onPage(3);
   EXPECT_EQ(field(slot::level).bubble, kNoBubble);
   for (const StatusBubble& b : form->bubbles) {
-    if (b.visible) EXPECT_GE(b.ownerId, slot::chartSongName);
+    if (b.visible) {
+      EXPECT_GE(b.ownerId, slot::chartSongName);
+    }
   }
   onPage(2);
   EXPECT_MESSAGE(messageOf(slot::level), u"错误：等级不能为空！");
