@@ -15,11 +15,7 @@ namespace zarq::testing {
 
 class ScriptedHost : public Host {
  public:
-  struct Message {
-    Text text;
-    Text title;
-    MessageButtons buttons;
-  };
+  using Message = RecordedMessage;
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName, TextView pattern) override;

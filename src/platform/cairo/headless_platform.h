@@ -14,13 +14,15 @@
 
 namespace zarq {
 
+// A message box as a host without a screen records it.
+struct RecordedMessage {
+  Text text;
+  Text title;
+  MessageButtons buttons;
+};
+
 class QuietHost : public Host {
  public:
-  struct Message {
-    Text text;
-    Text title;
-    MessageButtons buttons;
-  };
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView, TextView) override { return {}; }
@@ -35,7 +37,7 @@ class QuietHost : public Host {
   std::int32_t clockMs() override;
   bool isForeground() override { return true; }
 
-  std::vector<Message> messages;
+  std::vector<RecordedMessage> messages;
   int beeps = 0;
   int caretX = 0, caretY = 0;
 
