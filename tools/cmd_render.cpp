@@ -8,11 +8,12 @@
 #include "form/pages.h"
 #include "form/render_frame.h"
 #include "headless_editor.h"
+#include "preset_option.h"
 
 namespace zarq::tool {
 
 int runRender(const Args& args) {
-  const ParsedArgs parsed = parseArgs(args, {"--page", "-o", "--dir"}, {}, 0);
+  const ParsedArgs parsed = parseArgs(args, {"--page", "-o", "--dir", kPresetOption}, {}, 0);
   if (!parsed.error.empty()) return usageError(parsed.error);
   const std::optional<int> page = parsePage(parsed.value("--page"));
   if (!page) return usageError("render needs --page N with N from 1 to 6");
@@ -22,6 +23,7 @@ int runRender(const Args& args) {
   if (!std::filesystem::is_directory(dir, error)) return usageError("no such folder: " + dir.string());
 
   HeadlessEditor editor(dir);
+  if (!loadPresetOption(editor.form, parsed)) return 1;
   showPage(editor.form, *page);
   renderFrame(editor.form);
   const std::filesystem::path out = parsed.value("-o");

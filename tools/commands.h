@@ -17,6 +17,8 @@ struct Command {
 };
 
 int runRender(const Args& args);
+int runDump(const Args& args);
+int runMake(const Args& args);
 
 // Prints "zarq-preset: MESSAGE" and a hint to stderr; returns 2.
 int usageError(const std::string& message);

@@ -10,13 +10,16 @@ namespace zarq::tool {
 namespace {
 
 const Command kCommands[] = {
-    {"render", "render --page N -o OUT.png [--dir DIR]",
+    {"render", "render --page N -o OUT.png [--dir DIR] [--preset FILE]",
      "draw page N of the form as the editor shows it at start-up, as a PNG", runRender},
+    {"dump", "dump FILE.set", "print a preset file as JSON", runDump},
+    {"make", "make IN.json -o OUT.set",
+     "write a preset from JSON; missing values keep the editor's defaults", runMake},
 };
 
 void printHelp() {
   std::printf("usage: zarq-preset COMMAND [ARGS]\n\ncommands:\n");
-  for (const Command& c : kCommands) std::printf("  %-44s %s\n", c.usage, c.summary);
+  for (const Command& c : kCommands) std::printf("  %-56s %s\n", c.usage, c.summary);
 }
 
 }  // namespace

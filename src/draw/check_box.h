@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/platform.h"
 
 namespace zarq {
@@ -8,6 +10,9 @@ struct CheckBox {
   float x = 0, y = 0;  // centre of the box
   float size = 0;      // side of the box
   bool checked = false;
+  // The byte a preset stores while ticked: 1, or whatever non-zero byte a loaded preset
+  // had, so that saving it again changes nothing.
+  std::uint8_t tickedByte = 1;
   bool shown = false;
   bool enabled = true;
   Argb colour = 0xFFFFFFFF;
