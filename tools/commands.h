@@ -19,6 +19,7 @@ struct Command {
 int runRender(const Args& args);
 int runDump(const Args& args);
 int runMake(const Args& args);
+int runCheck(const Args& args);
 
 // Prints "zarq-preset: MESSAGE" and a hint to stderr; returns 2.
 int usageError(const std::string& message);

@@ -15,6 +15,8 @@ const Command kCommands[] = {
     {"dump", "dump FILE.set", "print a preset file as JSON", runDump},
     {"make", "make IN.json -o OUT.set",
      "write a preset from JSON; missing values keep the editor's defaults", runMake},
+    {"check", "check [--dir DIR] [--preset FILE] [--json]",
+     "list every message of pages 1 to 6 (exit 1 when any is an error)", runCheck},
 };
 
 void printHelp() {

@@ -1,21 +1,162 @@
-// Placeholder until the rule tables land: every slot passes.
 #include "validate/validation.h"
 
+#include "draw/bubble_pool.h"
 #include "form/settings_form.h"
+#include "validate/bubble_anchor.h"
+#include "validate/rule_table.h"
 
 namespace zarq {
+namespace {
 
-void validateField(SettingsForm&, int, bool, bool) {}
-void commit(SettingsForm& form, int slot) { form.fields[slot].committedText = form.fields[slot].text; }
+constexpr float kBubbleFontSize = 20;
+constexpr std::int16_t kPromptRecord = 0;
+
+bool differs(const SettingsForm& form, int slot) {
+  return form.fields[slot].text != form.fields[slot].committedText;
+}
+
+// A slot counts as changed when its own text changed or, for the slots that read another
+// slot's text, when that one did.
+bool changed(const SettingsForm& form, int slot) {
+  if (differs(form, slot)) return true;
+  switch (slot) {
+    case slot::illustrationExt:
+    case slot::audioExt:
+      return differs(form, slot::chartId);
+    case slot::splitNameLine1:
+      return differs(form, slot::splitNameLine2);
+    case slot::obtainedContent:
+      return differs(form, slot::obtainedContentLine2);
+    default:
+      return false;
+  }
+}
+
+void validateDependents(SettingsForm& form, int slot) {
+  switch (slot) {
+    case slot::chartId:
+      validateAndCommit(form, slot::illustrationExt, false, true);
+      validateAndCommit(form, slot::audioExt, false, true);
+      break;
+    case slot::splitNameLine2:
+      validateAndCommit(form, slot::splitNameLine1, false, true);
+      break;
+    case slot::obtainedContentLine2:
+      validateAndCommit(form, slot::obtainedContent, false, true);
+      break;
+    default:
+      break;
+  }
+}
+
+// Runs the rows; the first failing check, if any.
+const RuleRow* firstFailure(RuleContext& context, std::span<const RuleRow> rows, bool derive) {
+  for (const RuleRow& row : rows) {
+    switch (row.kind) {
+      case RowKind::Step:
+        row.act(context);
+        break;
+      case RowKind::Derivation:
+        if (derive) row.act(context);
+        break;
+      case RowKind::Pass:
+        if (row.holds(context)) return nullptr;
+        break;
+      case RowKind::Warning:
+      case RowKind::Prompt:
+        if (context.field.dismissed[row.code]) break;
+        [[fallthrough]];
+      case RowKind::Error:
+        if (row.holds(context)) return &row;
+        break;
+    }
+  }
+  return nullptr;
+}
+
+void showMessage(RuleContext& context, const RuleRow& rule) {
+  SettingsForm& form = context.form;
+  TextField& field = context.field;
+  const Text status = rule.statusLine ? rule.statusLine(context, rule.status) : Text(rule.status);
+  const BubbleAnchor at = bubbleAnchor(context.slot, field);
+  const BubbleContent content{.status = status,
+                              .speech = rule.speech,
+                              .x = at.x,
+                              .y = at.y,
+                              .size = kBubbleFontSize,
+                              .anchor = at.anchor,
+                              .code = rule.code,
+                              .ownerKind = OwnerKind::TextField,
+                              .ownerId = static_cast<std::int16_t>(context.slot),
+                              .isError = rule.kind == RowKind::Error};
+  if (rule.kind == RowKind::Prompt) {
+    setBubble(form.bubbles[kPromptRecord], content);
+    field.bubble = kPromptRecord;
+  } else {
+    field.bubble = allocBubble(form.bubbles, content);
+  }
+}
+
+}  // namespace
+
+void validateField(SettingsForm& form, int slot, bool forced, bool derive) {
+  if (slot < 0 || slot >= kFieldCount) return;
+  TextField& field = form.fields[slot];
+  if (!forced) {
+    if (!changed(form, slot)) return;
+    field.dismissed.fill(false);
+  }
+  const std::span<const RuleRow> rows = rulesFor(slot);
+  if (rows.empty()) {
+    field.bubble = kNoBubble;
+    return;
+  }
+  if (const std::int16_t record = ownedBubble(form, slot); record != kNoBubble) {
+    form.bubbles[record].visible = false;
+  }
+  RuleContext context{form, slot, field, {}, 0, {}};
+  if (const RuleRow* failed = firstFailure(context, rows, derive)) {
+    showMessage(context, *failed);
+  } else {
+    field.bubble = kNoBubble;
+  }
+}
+
+void commit(SettingsForm& form, int slot) {
+  if (slot < 0 || slot >= kFieldCount) return;
+  form.fields[slot].committedText = capped(form.fields[slot].text, kFieldTextCapacity);
+}
+
 void validateAndCommit(SettingsForm& form, int slot, bool forced, bool derive) {
   validateField(form, slot, forced, derive);
+  validateDependents(form, slot);
   commit(form, slot);
 }
-bool hasError(const SettingsForm&, int) { return false; }
-void closeWarning(SettingsForm& form, int record) { form.bubbles[record].visible = false; }
-void checkRecordParts(SettingsForm&) {}
-void checkLongSongName(SettingsForm&) {}
-void checkLongObtainedContent(SettingsForm&) {}
-void checkStoryboardScaleRef(SettingsForm&) {}
+
+bool hasError(const SettingsForm& form, int slot) {
+  if (slot < 0 || slot >= kFieldCount) return false;
+  const std::int16_t record = ownedBubble(form, slot);
+  return record != kNoBubble && form.bubbles[record].visible && form.bubbles[record].isError;
+}
+
+void closeWarning(SettingsForm& form, int record) {
+  if (record < 0 || record >= kBubbleCount) return;
+  StatusBubble& bubble = form.bubbles[record];
+  if (!bubble.visible || bubble.isError) return;
+  bubble.visible = false;
+  for (std::int16_t* reference : {&form.recordPartsBubble, &form.longNameBubble,
+                                  &form.longContentBubble, &form.storyboardBubble}) {
+    if (*reference == record) *reference = kNoBubble;
+  }
+  if (bubble.ownerKind != OwnerKind::TextField) return;
+  const int slot = bubble.ownerId;
+  if (slot < 0 || slot >= kFieldCount) return;
+  if (bubble.code >= 0 && bubble.code < static_cast<int>(form.fields[slot].dismissed.size())) {
+    form.fields[slot].dismissed[bubble.code] = true;
+  }
+  validateField(form, slot, true, true);
+  validateDependents(form, slot);
+  commit(form, slot);
+}
 
 }  // namespace zarq

@@ -4,6 +4,12 @@
 #include <numbers>
 
 namespace zarq {
+namespace {
+
+// Where the baseline of a line lies below the top of its layout rectangle, in em.
+constexpr double kBaselineEm = 1.0;
+
+}  // namespace
 
 void CairoCanvas::setColour(Argb colour) {
   cairo_set_source_rgba(cr_, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
@@ -94,8 +100,11 @@ void CairoCanvas::drawText(TextView text, float sizePx, RectF layout, Align alig
   double left = layout.x + margin;
   if (align == Align::Centre) left = layout.x + (layout.w - advance) / 2;
   if (align == Align::Far) left = layout.x + layout.w - margin - advance;
+  // The form's vertical layout was made for a font whose ascent is one em; the CJK
+  // fallbacks reach higher, so their baseline is put where that font's would be.
+  const double baseline = static_cast<double>(pango_layout_get_baseline(line)) / PANGO_SCALE;
   setColour(colour);
-  cairo_move_to(cr_, left, layout.y);
+  cairo_move_to(cr_, left, layout.y + kBaselineEm * sizePx - baseline);
   pango_cairo_show_layout(cr_, line);
   g_object_unref(line);
 }

@@ -1,0 +1,194 @@
+// Page 1: the chart, its media files and the five sliders.
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "common/numbers.h"
+#include "common/paths.h"
+#include "files/chart_scan.h"
+#include "files/file_access.h"
+#include "image/background_preview.h"
+#include "validate/file_status_line.h"
+#include "validate/rule_table.h"
+
+namespace zarq {
+namespace {
+
+constexpr char16_t kNothingWritten[] =
+    u"你什么都没有写诶(」゜ロ゜)」\n你把谱面拖进来吧，Pim酱帮你填！(。-ω-)";
+constexpr char16_t kUnknownFormat[] =
+    u"是Pim酱不认识的谱面格式呢(╥╯^╰╥)\n"
+    u"打开你的Zarq谱面，点击谱面基本信息，点击打开文件夹就能找到谱面了哦！";
+constexpr char16_t kSuffixTooLong[] = u"太长辣！真的有这么长的后缀名嘛……";
+constexpr char16_t kEarsResonating[] = u"你的耳朵想要体验核心共振嘛 (；'A`)";
+
+// --- slot 0: the chart file "<chart ID>.json" ---
+
+std::filesystem::path chartFile(const RuleContext& c) {
+  return c.form.fileInWorkDir(pathFromText(c.text() + u".json"));
+}
+
+bool chartUnreadable(RuleContext& c) { return !fileReadable(chartFile(c)); }
+
+bool chartUnopenable(RuleContext& c) {
+  std::optional<std::string> bytes = readChartFile(chartFile(c));
+  if (!bytes) return true;
+  c.chart = std::move(*bytes);
+  return false;
+}
+
+bool versionKeyMissing(RuleContext& c) {
+  ChartStream stream{c.chart};
+  return !findKey(stream, "\"ZarqVersion\"");
+}
+
+// Reads the version after the first of the two key forms that occurs. JSON writers commonly
+// put blanks after the colon; they are skipped so that such a chart reads its real version.
+bool versionUnreadable(RuleContext& c) {
+  for (std::string_view key : {"\"ZarqVersion\":", "\"ZarqVersion\" : "}) {
+    ChartStream stream{c.chart};
+    if (!findKey(stream, key)) continue;
+    while (!stream.atEnd() &&
+           (stream.bytes[stream.pos] == ' ' || stream.bytes[stream.pos] == '\t')) {
+      ++stream.pos;
+    }
+    const double version = std::clamp(readKeyNumber(stream), -1e9, 1e9);
+    c.chartVersion = static_cast<int>(roundHalfAway(version));
+    return false;
+  }
+  return true;
+}
+
+bool versionTooOld(RuleContext& c) { return c.chartVersion < 105; }
+bool versionTooNew(RuleContext& c) { return c.chartVersion > 130; }
+
+Text chartNotFound(RuleContext& c, TextView format) {
+  return missingFileLine(c.form.metrics, format, c.text(), u"", 1.5f * c.field.width);
+}
+
+constexpr RuleRow kChartId[] = {
+    E(0, isEmpty, u"错误：请拖入谱面，或输入ID！", kNothingWritten),
+    E(1, longerThan<50>, u"错误：谱面ID过长！", u"太长辣！Pim酱已经装不下了……"),
+    E(2, chartUnreadable, u"错误：未找到 %s.json！",
+      u"如果有这个错误Pim酱觉得有两个可能哦（づ^o^）づ\n"
+      u"1.你没有把谱面和Pim酱放在一个房子里(T ^ T) \n"
+      u"2.你没有记对谱面酱的名字(′へ`、)\n\n"
+      u"你把谱面拖进来吧，Pim酱帮你填！(。-ω-)")
+        .namingFile(chartNotFound),
+    E(3, chartUnopenable, u"错误：无法打开谱面！", u"Pim酱打不开唉……"),
+    E(4, versionKeyMissing, u"错误：谱面格式错误！", kUnknownFormat),
+    E(5, versionUnreadable, u"错误：谱面格式错误！", kUnknownFormat),
+    E(6, versionTooOld, u"错误：Zarq版本过低！",
+      u"你怎么在用这么老的Zarq吖 QAQ\n去下载一个新版的Zarq把谱面保存一下重新导出叭！"),
+    W(7, versionTooNew, u"警告：Zarq版本过高！", u"好新的Zarq！(ΩДΩ)\nPim酱可能读取不了哦……"),
+    prompt(8, u"点击此处自动填写！", u"要Pim酱帮你填嘛(。-ω-)"),
+};
+
+// --- slots 1 and 2: "<chart ID>.<suffix>" ---
+
+std::filesystem::path mediaFile(const RuleContext& c) {
+  return c.form.fileInWorkDir(pathFromText(c.textOf(slot::chartId) + u"." + c.text()));
+}
+
+bool mediaUnreadable(RuleContext& c) { return !fileReadable(mediaFile(c)); }
+
+bool illustrationUnloadable(RuleContext& c) {
+  const std::optional<ImageSize> size = c.form.platform.images.probe(mediaFile(c));
+  if (!size || size->width == 0 || size->height == 0) return true;
+  c.image = *size;
+  return false;
+}
+
+void rebuildPreview(RuleContext& c) {
+  buildBackgroundPreview(c.form,
+                         static_cast<int>(roundHalfAway(c.form.sliders[sliderId::blur].value)));
+}
+
+bool illustrationSmall(RuleContext& c) { return c.image.width < 200 || c.image.height < 200; }
+
+Text mediaNotFound(RuleContext& c, TextView format) {
+  return missingFileLine(c.form.metrics, format, c.textOf(slot::chartId), c.text(),
+                         2 * c.field.width);
+}
+
+constexpr RuleRow kIllustrationExt[] = {
+    E(0, isEmpty, u"错误：曲绘后缀不能为空！", kNothingWritten),
+    E(1, longerThan<5>, u"错误：曲绘后缀过长！", kSuffixTooLong),
+    E(2, mediaUnreadable, u"错误：未找到 %s.%s！",
+      u"你没有把曲绘和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
+        .namingFile(mediaNotFound),
+    E(3, illustrationUnloadable, u"错误：无法加载曲绘！", u"Pim酱不认识这样的曲绘呢 (；へ：)"),
+    step(rebuildPreview),
+    W(4, illustrationSmall, u"警告：曲绘尺寸过小！", u"曲绘太小辣，不换个清晰点的嘛 _(:з」∠)_ "),
+};
+
+constexpr RuleRow kAudioExt[] = {
+    E(0, isEmpty, u"错误：音频后缀不能为空！", kNothingWritten),
+    E(1, longerThan<5>, u"错误：音频后缀过长！", kSuffixTooLong),
+    E(2, mediaUnreadable, u"错误：未找到 %s.%s！",
+      u"你没有把音乐和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
+        .namingFile(mediaNotFound),
+    step(rebuildPreview),
+};
+
+// --- slots 3 to 7: the value of the slider the slot mirrors ---
+
+float sliderValue(const RuleContext& c) {
+  return c.form.sliders[c.slot - slot::backgroundDim].value;
+}
+
+bool dimOutOfRange(RuleContext& c) { return sliderValue(c) > 255 || sliderValue(c) < 0; }
+bool dimBelowLoadingScreens(RuleContext& c) { return sliderValue(c) < 123; }
+bool dimBlack(RuleContext& c) { return sliderValue(c) == 255; }
+bool blurTooStrong(RuleContext& c) { return sliderValue(c) > 200; }
+bool noBlur(RuleContext& c) { return sliderValue(c) == 0; }
+bool louderThanFive(RuleContext& c) { return sliderValue(c) > 5; }
+bool hitSoundAdjusted(RuleContext& c) { return sliderValue(c) != 1 && sliderValue(c) != 0; }
+bool resultVolumeAdjusted(RuleContext& c) { return std::abs(double{sliderValue(c)} - 0.8) > 0.01; }
+
+constexpr RuleRow kBackgroundDim[] = {
+    E(0, dimOutOfRange, u"错误：曲绘暗化应在0至255之间！",
+      u"曲绘暗化和Zarq的透明度是差不多的类型呢……"),
+    W(1, dimBelowLoadingScreens, u"警告：曲绘暗化不宜小于123！",
+      u"在加载界面和结算界面的曲绘暗化是固定为123的哦 (o゜▽゜)o☆\n"
+      u"所以如果曲绘暗化小于123，进入谱面后背景就会变亮！"),
+    W(2, dimBlack, u"警告：255会导致谱面背景全黑！", u"曲绘全黑了呢 (○o○)"),
+};
+
+constexpr RuleRow kBackgroundBlur[] = {
+    E(0, blurTooStrong, u"错误：曲绘模糊不能大于200！", u"再模糊一点就变成纯色了叭……"),
+    W(1, noBlur, u"警告：0会导致曲绘没有模糊！", u"不给曲绘酱打个码吗 (＊／ω＼＊)"),
+};
+
+constexpr RuleRow kHitSoundVolume[] = {
+    E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
+    W(1, hitSoundAdjusted, u"警告：不建议调整音效音量！",
+      u"就，如果觉得音乐太大太小声可以调节音乐音量吖……"),
+};
+
+constexpr RuleRow kMusicVolume[] = {
+    E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
+};
+
+constexpr RuleRow kResultVolume[] = {
+    E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
+    W(1, resultVolumeAdjusted, u"警告：不建议调整结算音量！", u"结算音量一般都是一样的嘛 (=ω=；)"),
+};
+
+constexpr SlotRules kPage1[] = {
+    {slot::chartId, kChartId},
+    {slot::illustrationExt, kIllustrationExt},
+    {slot::audioExt, kAudioExt},
+    {slot::backgroundDim, kBackgroundDim},
+    {slot::backgroundBlur, kBackgroundBlur},
+    {slot::hitSoundVolume, kHitSoundVolume},
+    {slot::musicVolume, kMusicVolume},
+    {slot::resultVolume, kResultVolume},
+};
+
+}  // namespace
+
+std::span<const SlotRules> page1Rules() { return kPage1; }
+
+}  // namespace zarq

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# zarq-preset check: the messages of every page, as text and as JSON, and its exit codes.
+set -euo pipefail
+preset="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+expect_code() {
+  local want=$1; shift
+  set +e; "$@" >"$work/out" 2>"$work/err"; local got=$?; set -e
+  [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
+}
+expect_line() {
+  grep -qxF "$1" "$work/out" || fail "missing line '$1' in: $(cat "$work/out")"
+}
+tab=$'\t'
+
+expect_code 2 "$preset" check --bogus
+expect_code 2 "$preset" check --dir "$work/missing"
+expect_code 2 "$preset" check --dir
+expect_code 2 "$preset" check extra
+
+# An empty folder: the chart and its media are missing.
+mkdir "$work/empty"
+expect_code 1 "$preset" check --dir "$work/empty"
+expect_line "1${tab}slot:0${tab}error${tab}错误：未找到 20220924.json！"
+expect_line "1${tab}slot:1${tab}error${tab}错误：未找到 20220924.PNG！"
+expect_line "3${tab}slot:21${tab}error${tab}错误：谱面时长不能为空！"
+expect_line "4${tab}slot:22${tab}error${tab}错误：未找到 头像.png！"
+expect_line "5${tab}slot:35${tab}warning${tab}警告：长条BPM应在90 - 270之间！"
+[ "$(awk -F'\t' 'NF != 4' "$work/out" | wc -l)" -eq 0 ] || fail "every line has four fields"
+cp "$work/out" "$work/plain"
+
+expect_code 1 "$preset" check --dir "$work/empty" --json
+python3 - "$work/out" "$work/plain" <<'PY' || fail "the JSON does not match the text"
+import json, sys
+messages = json.load(open(sys.argv[1], encoding="utf-8"))
+lines = [l.split("\t") for l in open(sys.argv[2], encoding="utf-8").read().splitlines()]
+assert [[str(m["page"]), m["owner"], m["kind"], m["status"]] for m in messages] == lines
+PY
+
+# A chart with its media: the chart offers the auto-fill, its media pass.
+full="$work/full"
+mkdir "$full"
+printf '{\n  "ZarqVersion": 120\n}\n' >"$full/20220924.json"
+expect_code 0 "$preset" render --page 1 --dir "$work/empty" -o "$full/20220924.PNG"
+cp "$full/20220924.PNG" "$full/头像.png"
+printf 'audio' >"$full/20220924.MP3"
+expect_code 1 "$preset" check --dir "$full"
+expect_line "1${tab}slot:0${tab}prompt${tab}点击此处自动填写！"
+grep -q "slot:1${tab}" "$work/out" && fail "the illustration should pass"
+grep -q "slot:22${tab}" "$work/out" && fail "the avatar should pass"
+
+# With a duration and a hold tempo filled in, nothing is an error any more.
+python3 -c 'import json; t = [None] * 65; t[21] = t[35] = "120"; print(json.dumps({"texts": t}))' \
+  >"$work/filled.json"
+expect_code 0 "$preset" make "$work/filled.json" -o "$work/filled.set"
+expect_code 0 "$preset" check --dir "$full" --preset "$work/filled.set"
+grep -q "${tab}error${tab}" "$work/out" && fail "no error expected: $(cat "$work/out")"
+expect_line "1${tab}slot:0${tab}prompt${tab}点击此处自动填写！"
+expect_code 1 "$preset" check --dir "$full" --preset "$work/missing.set"
+echo "ok"
