@@ -3,6 +3,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "common/paths.h"
 #include "files/chart_fill.h"
@@ -106,17 +107,49 @@ bool isBareFileName(TextView name) {
   return name.find(u'/') == TextView::npos && name.find(u'\\') == TextView::npos;
 }
 
-// Sets the suffix field and copies the medium "<ID>.<suffix>" from the chart folder.
+bool sameIgnoringAsciiCase(TextView a, TextView b) {
+  const auto lower = [](char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+  };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// The medium "<ID>.<suffix>" in the chart folder. The suffix is upper case while the files
+// usually are not, so where the file system tells case apart a name that differs only in
+// the case of its letters is taken too (the first in name order), as it would be on a file
+// system that does not.
+std::optional<std::filesystem::path> findMedium(const std::filesystem::path& folder,
+                                                TextView name) {
+  if (!isBareFileName(name)) return std::nullopt;
+  const std::filesystem::path exact = folder / pathFromText(name);
+  if (pathExists(exact)) return exact;
+  std::optional<std::filesystem::path> found;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (sameIgnoringAsciiCase(fileNameText(entry.path()), name) &&
+        (!found || entry.path() < *found)) {
+      found = entry.path();
+    }
+  }
+  return found;
+}
+
+// Sets the suffix field and copies the medium from the chart folder to "<ID>.<suffix>",
+// named as the field shows it so that the editor's checks find it.
 void importMedium(SettingsForm& form, const std::filesystem::path& folder, const Text& id,
                   int slot, const std::optional<Text>& suffix, const MediaMessages& messages) {
   fillIfPresent(form, slot, suffix);
   const Text name = id + u"." + form.fields[slot].text;
-  const std::filesystem::path source = folder / pathFromText(name);
-  if (!isBareFileName(name) || !pathExists(source)) {
+  const std::optional<std::filesystem::path> source = findMedium(folder, name);
+  if (!source) {
     askIgnoringAnswer(form, messages.notFound, kFolderTitle);
     return;
   }
-  if (!copyFile(source, form.fileInWorkDir(pathFromText(name)), CopyMode::Binary)) {
+  if (!copyFile(*source, form.fileInWorkDir(pathFromText(name)), CopyMode::Binary)) {
     say(form, messages.cannotOpen, kFolderTitle);
   }
 }
