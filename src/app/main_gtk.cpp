@@ -1,2 +1,5 @@
-// Placeholder until the GTK window lands.
-int main() { return 0; }
+// zarq-settings on Linux.
+
+#include "platform/gtk/gtk_app.h"
+
+int main(int argc, char** argv) { return zarq::gtk::runEditor(argc, argv); }

@@ -1,0 +1,53 @@
+#pragma once
+// The editor's side effects on GTK: message boxes and file choosers modal on the window, the
+// clipboard, the bell, the input method's cursor, the clock and the window's focus.
+
+#include <gtk/gtk.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "platform/platform.h"
+
+namespace zarq::gtk {
+
+class GtkHost final : public Host {
+ public:
+  // File choosers open in `startFolder` until the user has chosen something elsewhere.
+  explicit GtkHost(std::filesystem::path startFolder);
+
+  // The window that owns every dialog and the input method whose cursor follows the caret;
+  // both null before the window exists and after it is destroyed.
+  void attach(GtkWindow* window, GtkIMContext* inputMethod);
+  void detach() { attach(nullptr, nullptr); }
+  // True while a message box or dialog runs its own loop: the window takes no input then.
+  bool modalRunning() const { return modalDepth_ > 0; }
+
+  MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
+  std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
+                                                      TextView pattern) override;
+  std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
+                                                      TextView pattern) override;
+  std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
+  ClipboardText clipboardText() override;
+  void beep() override;
+  void setCaretPos(int x, int y) override;
+  std::int32_t clockMs() override;
+  bool isForeground() override;
+
+ private:
+  gint runModal(GtkDialog* dialog);
+  void closeModal(GtkDialog* dialog);
+  std::optional<std::filesystem::path> chooseFile(GtkFileChooserAction action, const char* title,
+                                                  const char* acceptLabel, TextView filterName,
+                                                  TextView pattern);
+
+  GtkWindow* window_ = nullptr;
+  GtkIMContext* inputMethod_ = nullptr;
+  std::filesystem::path lastFolder_;
+  gint64 startMicros_;
+  int modalDepth_ = 0;
+  std::optional<GdkRectangle> caret_;
+};
+
+}  // namespace zarq::gtk

@@ -1,0 +1,173 @@
+# Helpers of the end-to-end tests, sourced by each test script run by run_e2e.sh (which
+# runs the script with errexit, nounset and pipefail).
+# Coordinates are client pixels of the editor's window.
+
+ZARQ_TITLE="Zarq Radoziro 设置填写器"
+EDITOR_PID=""
+EDITOR_WID=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+note() { echo "-- $*"; }
+
+# Escapes a text for xdotool's extended regular expressions.
+regex_quote() { printf '%s' "$1" | sed -e 's/[][\.*^$+?(){}|]/\\&/g'; }
+
+# Prints the id of the visible window titled exactly TITLE, waiting up to TIMEOUT seconds.
+find_window() {
+  local title=$1 timeout=${2:-10} id
+  local pattern="^$(regex_quote "$title")\$"
+  for _ in $(seq $((timeout * 10))); do
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1) || true
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# True once no visible window is titled exactly TITLE (waits up to TIMEOUT seconds).
+window_gone() {
+  local title=$1 timeout=${2:-10}
+  local pattern="^$(regex_quote "$title")\$"
+  for _ in $(seq $((timeout * 10))); do
+    xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Starts the editor in the current directory; sets EDITOR_PID and EDITOR_WID.
+start_editor() {
+  "$ZARQ_EDITOR" "$@" >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
+  EDITOR_PID=$!
+  echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
+  EDITOR_WID=$(find_window "$ZARQ_TITLE" 15) || fail "the editor's window did not appear"
+  # Without a window manager nothing gives the window the keyboard.
+  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the window did not take the keyboard"
+}
+
+# Prints WIDTHxHEIGHT of a window's client area.
+client_size() {
+  xwininfo -id "$1" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}'
+}
+
+move_to() { xdotool mousemove --window "$EDITOR_WID" "$1" "$2"; }
+
+click_at() {
+  xdotool mousemove --window "$EDITOR_WID" "$1" "$2" click 1
+}
+
+# Sends keys (xdotool names, e.g. ctrl+3, BackSpace) to the focused window.
+keys() { xdotool key --clearmodifiers "$@"; }
+
+# Types text into the focused window, one character after the other.
+type_text() { xdotool type --delay 30 "$1"; }
+
+# The pointer rests where no arrow is hovered, so that no animation runs.
+rest_pointer() { move_to 472 660; }
+
+# Takes a screenshot of a window once two shots in a row agree, so that a frame still
+# being drawn or an animation still running is not what gets compared.
+screenshot() {
+  local wid=$1 out=$2 previous="$ZARQ_E2E_LOGS/previous-shot.png"
+  grab_window "$wid" "$previous"
+  for _ in $(seq 30); do
+    sleep 0.15
+    grab_window "$wid" "$out"
+    [ "$(differing_pixels "$out" "$previous")" = 0 ] && return 0
+    cp "$out" "$previous"
+  done
+  fail "the window's picture did not settle"
+}
+
+# One picture of a window. (import would wait for a click if the window were gone.)
+grab_window() {
+  xwininfo -id "$1" >/dev/null 2>&1 || fail "window $1 is not there to be photographed"
+  timeout 10 import -window "$1" "$2" || fail "no screenshot of window $1"
+}
+
+# Number of pixels in which two images differ.
+differing_pixels() {
+  local result status=0
+  result=$(compare -metric AE "$1" "$2" null: 2>&1) || status=$?
+  # 0 alike, 1 different; anything else (e.g. sizes differ) is no answer at all.
+  [ "$status" -le 1 ] || fail "cannot compare $1 with $2: $result"
+  echo "$result" | awk '{print int($1)}'
+}
+
+# Number of nearly white pixels in the rectangle W x H at X,Y of an image.
+white_pixels() {
+  local image=$1 x=$2 y=$3 w=$4 h=$5
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -threshold 90% \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Sum of the grey levels (0 to 1 each) in the rectangle W x H at X,Y of an image.
+brightness() {
+  local image=$1 x=$2 y=$3 w=$4 h=$5
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+# What page N looks like in the window, drawn by zarq-preset from the current directory:
+# the top-left 944 x 681 of the 960 x 720 frame.
+reference_page() {
+  local page=$1 out=$2 full="$ZARQ_E2E_LOGS/frame-$1.png"
+  "$ZARQ_PRESET" render --page "$page" --dir "$PWD" -o "$full" ||
+    fail "zarq-preset render --page $page failed"
+  convert "$full" -crop 944x681+0+0 +repage "$out"
+}
+
+# Fails unless the window comes to show exactly what zarq-preset draws for page N; the
+# last screenshot is kept in SHOT. A slow machine gets a few seconds to draw the frame.
+expect_page() {
+  local wid=$1 page=$2 shot=$3 reference="${3%.png}-reference.png" diff
+  reference_page "$page" "$reference"
+  for _ in $(seq 10); do
+    screenshot "$wid" "$shot"
+    diff=$(differing_pixels "$shot" "$reference")
+    [ "$diff" = 0 ] && return 0
+    sleep 0.3
+  done
+  fail "$shot differs from page $page as drawn by zarq-preset in $diff pixels"
+}
+
+# Closes a window by WM_DELETE_WINDOW, as its close box does.
+close_window() { /usr/bin/python3 "$ZARQ_E2E/close_window.py" "$1"; }
+
+# Waits up to TIMEOUT seconds for the editor to end; sets EDITOR_EXIT to its exit code
+# ("running" if it did not end). Not to be called in $(...): only this shell can wait.
+wait_editor_exit() {
+  local timeout=${1:-10}
+  EDITOR_EXIT=running
+  for _ in $(seq $((timeout * 10))); do
+    if ! kill -0 "$EDITOR_PID" 2>/dev/null; then
+      EDITOR_EXIT=0
+      wait "$EDITOR_PID" || EDITOR_EXIT=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+}
+
+# Drags files from a stand-in file manager and drops them at X,Y of the editor's window.
+drop_files() {
+  local x=$1 y=$2
+  shift 2
+  /usr/bin/python3 "$ZARQ_E2E/drag_source.py" "$@" >>"$ZARQ_E2E_LOGS/drag.log" 2>&1 &
+  local source_pid=$!
+  echo "$source_pid" >>"$ZARQ_E2E_LOGS/pids"
+  local source
+  source=$(find_window "zarq drag source" 10) || fail "the drag source did not appear"
+  xdotool mousemove --window "$source" 60 60 mousedown 1 sleep 0.1 \
+    mousemove --window "$source" 80 80 sleep 0.1 \
+    mousemove --window "$EDITOR_WID" "$((x - 20))" "$((y - 20))" sleep 0.2 \
+    mousemove --window "$EDITOR_WID" "$x" "$y" sleep 0.2 mouseup 1
+  wait "$source_pid" 2>/dev/null || true
+}

@@ -1,0 +1,34 @@
+# A "save.set" left by an earlier session is loaded before the window is first shown, and
+# closing the window keeps what it held.
+. "$ZARQ_E2E/lib.sh"
+
+# A chart ID of its own and the result part not recorded.
+echo '{"texts": ["31415"], "checkBoxes": [1, 1, 0]}' >earlier.json
+"$ZARQ_PRESET" make earlier.json -o save.set
+
+mkdir fresh
+(cd fresh && "$ZARQ_PRESET" render --page 1 -o ../fresh-page1.png)
+reference_page 1 earlier-page1.png
+convert fresh-page1.png -crop 944x681+0+0 +repage fresh-page1-cropped.png
+[ "$(differing_pixels earlier-page1.png fresh-page1-cropped.png)" -gt 0 ] ||
+  fail "the earlier session's page 1 looks like a fresh one"
+
+start_editor
+rest_pointer
+expect_page "$EDITOR_WID" 1 page1.png
+
+# Without the result part Ctrl+4 leads to the page after it.
+keys ctrl+4
+expect_page "$EDITOR_WID" 5 page5.png
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set >after.json
+/usr/bin/python3 - after.json <<'PY'
+import json, sys
+saved = json.load(open(sys.argv[1]))
+assert saved["texts"][0] == "31415", saved["texts"][0]
+assert saved["checkBoxes"][:3] == [1, 1, 0], saved["checkBoxes"]
+PY
+note "save.set is loaded at start-up and kept on closing"

@@ -1,0 +1,32 @@
+# The window opens with its title and size, shows page 1, turns pages by the arrow and by
+# Ctrl+3, and closing it saves the form and ends the editor normally.
+. "$ZARQ_E2E/lib.sh"
+
+start_editor
+size=$(client_size "$EDITOR_WID")
+[ "$size" = 944x681 ] || fail "client area is $size, not 944x681"
+
+rest_pointer
+screenshot "$EDITOR_WID" page1.png
+# The title "Zarq Radoziro 设置填写器" (40 px, centred at 472) is white; its "Zarq" lies
+# left of where any other page's shorter title begins.
+title_white=$(white_pixels page1.png 240 50 470 45)
+zarq_white=$(white_pixels page1.png 240 50 100 45)
+[ "$title_white" -gt 1000 ] || fail "page 1 shows only $title_white white pixels in its title"
+[ "$zarq_white" -gt 100 ] || fail "page 1's title does not begin at the left ($zarq_white)"
+expect_page "$EDITOR_WID" 1 page1.png
+
+click_at 859 340
+rest_pointer
+expect_page "$EDITOR_WID" 2 page2.png
+
+keys ctrl+3
+expect_page "$EDITOR_WID" 3 page3.png
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "closing the window ended the editor with exit code $EDITOR_EXIT"
+window_gone "$ZARQ_TITLE" 2 || fail "the window is still on screen"
+# Closing saves the form; the next start loads it from here.
+"$ZARQ_PRESET" dump save.set >save.json || fail "closing left no readable save.set"
+note "window opens, turns pages and closes"
