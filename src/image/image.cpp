@@ -9,6 +9,17 @@ Image::Image(int width, int height) {
   if (width > 0 && height > 0) resize(width, height);
 }
 
+Image::Image(int width, int height, std::vector<std::uint32_t>&& pixels) {
+  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) {
+    return;
+  }
+  pixels_ = std::move(pixels);
+  width_ = width;
+  height_ = height;
+}
+
+void Image::fill(std::uint32_t colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+
 void Image::resize(int width, int height) {
   if (width <= 0 || height <= 0) return;
   std::vector<std::uint32_t> grown(static_cast<std::size_t>(width) * height, 0);
@@ -29,9 +40,10 @@ void blitImage(Image& target, int x, int y, const Image& source) {
   const int toY = std::min(source.getHeight(), target.getHeight() - y);
   if (fromX >= toX) return;
   for (int row = fromY; row < toY; ++row) {
-    std::memcpy(target.pixelBuffer() + static_cast<std::size_t>(row + y) * target.getWidth() + x + fromX,
-                source.pixelBuffer() + static_cast<std::size_t>(row) * source.getWidth() + fromX,
-                (toX - fromX) * sizeof(std::uint32_t));
+    std::memcpy(
+        target.pixelBuffer() + static_cast<std::size_t>(row + y) * target.getWidth() + x + fromX,
+        source.pixelBuffer() + static_cast<std::size_t>(row) * source.getWidth() + fromX,
+        (toX - fromX) * sizeof(std::uint32_t));
   }
 }
 

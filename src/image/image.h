@@ -13,6 +13,9 @@ class Image {
   Image() = default;
   // A black image of the given size; (0, 0) or any zero side makes an empty image.
   Image(int width, int height);
+  // Takes over width x height pixels (a decoded picture) without copying them; a size that
+  // does not match the pixels makes an empty image.
+  Image(int width, int height, std::vector<std::uint32_t>&& pixels);
 
   // Zero in either size does nothing. Otherwise the image becomes width x height: the old
   // pixels stay at the top-left as far as they fit, new area is black.
@@ -22,7 +25,12 @@ class Image {
   int getHeight() const { return height_; }
   std::uint32_t* pixelBuffer() { return pixels_.data(); }
   const std::uint32_t* pixelBuffer() const { return pixels_.data(); }
-  std::uint32_t pixel(int x, int y) const { return pixels_[x + static_cast<std::size_t>(y) * width_]; }
+  std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  const std::uint32_t* row(int y) const {
+    return pixels_.data() + static_cast<std::size_t>(y) * width_;
+  }
+  std::uint32_t pixel(int x, int y) const { return row(y)[x]; }
+  void fill(std::uint32_t colour);
   PixelView view() const { return {pixels_.data(), width_, height_}; }
 
  private:

@@ -100,6 +100,18 @@ struct DecodedPixels {
   std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, transparent parts composited on black
 };
 
+// Takes a decoded picture one row at a time, so that a large picture never has to be held
+// whole.
+class RowSink {
+ public:
+  virtual ~RowSink() = default;
+  // Called once with the picture's size before any row.
+  virtual void begin(int width, int height) = 0;
+  // Row y of `width` pixels 0x..RRGGBB, transparent parts composited on black; the top byte
+  // carries nothing. Rows come in order from the top; the pointer is valid during the call.
+  virtual void row(int y, const std::uint32_t* pixels) = 0;
+};
+
 class ImageDecoder {
  public:
   virtual ~ImageDecoder() = default;
@@ -109,6 +121,9 @@ class ImageDecoder {
   // Decodes the whole image; nullopt under the same conditions as `probe` or on a decoding
   // failure.
   virtual std::optional<DecodedPixels> decode(const std::filesystem::path& file) = 0;
+  // Decodes the image into `sink`; false under the same conditions as `decode`, in which
+  // case the sink may have seen `begin` and some rows, which it must then disregard.
+  virtual bool decodeRows(const std::filesystem::path& file, RowSink& sink) = 0;
 };
 
 enum class MessageButtons { Ok, YesNo };

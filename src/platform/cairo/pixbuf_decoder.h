@@ -1,5 +1,6 @@
 #pragma once
-// Image decoding with gdk-pixbuf (no display needed).
+// Image decoding without a display: JPEG and PNG streamed by libjpeg and libpng, every other
+// format gdk-pixbuf reads decoded whole.
 
 #include "platform/platform.h"
 
@@ -9,6 +10,7 @@ class PixbufDecoder final : public ImageDecoder {
  public:
   std::optional<ImageSize> probe(const std::filesystem::path& file) override;
   std::optional<DecodedPixels> decode(const std::filesystem::path& file) override;
+  bool decodeRows(const std::filesystem::path& file, RowSink& sink) override;
 };
 
 }  // namespace zarq

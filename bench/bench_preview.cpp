@@ -1,0 +1,198 @@
+// The background preview: the blur against one plain pass over the same frame, the whole
+// build from a generated PNG and JPEG, and the peak memory of one build of a 4096 x 4096
+// picture, measured in a fresh process of this program.
+#include <benchmark/benchmark.h>
+#include <gdk-pixbuf/gdk-pixbuf.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "form/settings_form.h"
+#include "image/background_preview.h"
+#include "image/gaussian_blur.h"
+#include "platform/cairo/headless_platform.h"
+
+namespace zarq {
+namespace {
+
+Image noiseFrame() {
+  Image frame(kFrameWidth, kFrameHeight);
+  std::mt19937 random(7);
+  for (int y = 0; y < kFrameHeight; ++y) {
+    for (int x = 0; x < kFrameWidth; ++x) frame.row(y)[x] = random() & 0xFFFFFF;
+  }
+  return frame;
+}
+
+// The copy into the preview bitmap: read a pixel, force its alpha, write it elsewhere.
+void plainPass(const Image& from, Image& to) {
+  const std::uint32_t* in = from.pixelBuffer();
+  std::uint32_t* out = to.pixelBuffer();
+  for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) out[i] = in[i] | 0xFF000000;
+  benchmark::DoNotOptimize(out);
+  benchmark::ClobberMemory();
+}
+
+void BM_PlainPass(benchmark::State& state) {
+  const Image from = noiseFrame();
+  Image to(kFrameWidth, kFrameHeight);
+  for (auto _ : state) plainPass(from, to);
+}
+BENCHMARK(BM_PlainPass);
+
+// Both are timed in every iteration, so the ratio compares them under the same conditions.
+void BM_GaussianBlurSigma53(benchmark::State& state) {
+  Image frame = noiseFrame();
+  Image copy(kFrameWidth, kFrameHeight);
+  double blurSeconds = 0, plainSeconds = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    plainPass(frame, copy);
+    const auto between = std::chrono::steady_clock::now();
+    gaussianBlur(frame, 53);
+    benchmark::ClobberMemory();
+    const auto end = std::chrono::steady_clock::now();
+    plainSeconds += std::chrono::duration<double>(between - start).count();
+    const double blur = std::chrono::duration<double>(end - between).count();
+    blurSeconds += blur;
+    state.SetIterationTime(blur);
+  }
+  state.counters["plain_pass_us"] = 1e6 * plainSeconds / state.iterations();
+  state.counters["blur_over_plain"] = blurSeconds / plainSeconds;
+}
+BENCHMARK(BM_GaussianBlurSigma53)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A smooth colour field with fine grain, closer to a real illustration than pure noise or a
+// flat gradient, so that the decoder does realistic work.
+void writeIllustration(const std::string& file, int width, int height, const char* type) {
+  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, false, 8, width, height);
+  guchar* data = gdk_pixbuf_get_pixels(pixbuf);
+  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+  std::mt19937 random(11);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      guchar* p = data + static_cast<std::size_t>(y) * stride + 3 * x;
+      const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
+      const int grain = static_cast<int>(random() % 17) - 8;
+      p[0] =
+          static_cast<guchar>(std::clamp(128 + 100 * std::sin(6 * u + 2 * v) + grain, 0.0, 255.0));
+      p[1] =
+          static_cast<guchar>(std::clamp(128 + 100 * std::cos(5 * v - 3 * u) + grain, 0.0, 255.0));
+      p[2] = static_cast<guchar>(std::clamp(128 + 90 * std::sin(9 * u * v) + grain, 0.0, 255.0));
+    }
+  }
+  GError* error = nullptr;
+  const bool saved =
+      std::string(type) == "jpeg"
+          ? gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, "quality", "90", nullptr)
+          : gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, nullptr);
+  g_object_unref(pixbuf);
+  if (!saved) std::abort();
+}
+
+// A chart folder of its own holding one illustration, made once per program run.
+struct ChartFolder {
+  std::filesystem::path dir;
+  ChartFolder(const char* ext, int width, int height, const char* type) {
+    char pattern[] = "/tmp/zarq-bench-XXXXXX";
+    if (!mkdtemp(pattern)) std::abort();
+    dir = pattern;
+    writeIllustration((dir / (std::string("20220924.") + ext)).string(), width, height, type);
+  }
+  ~ChartFolder() { std::filesystem::remove_all(dir); }
+};
+
+const ChartFolder& pngFolder() {
+  static const ChartFolder folder("PNG", 1920, 1080, "png");
+  return folder;
+}
+const ChartFolder& jpegFolder() {
+  static const ChartFolder folder("jpg", 4096, 4096, "jpeg");
+  return folder;
+}
+
+void buildFrom(benchmark::State& state, const ChartFolder& folder, const char16_t* ext) {
+  HeadlessPlatform headless;
+  Platform platform = headless.platform();
+  SettingsForm form(platform, folder.dir);
+  form.fields[slot::chartId].text = u"20220924";
+  form.fields[slot::illustrationExt].text = ext;
+  for (auto _ : state) {
+    buildBackgroundPreview(form, 80);
+    benchmark::DoNotOptimize(form.previewBitmap.pixelBuffer());
+  }
+  if (form.previewBitmap.pixel(480, 360) == 0xFF000000) state.SkipWithError("preview stayed black");
+}
+
+void BM_PreviewPng1920x1080Blur80(benchmark::State& state) {
+  buildFrom(state, pngFolder(), u"PNG");
+}
+BENCHMARK(BM_PreviewPng1920x1080Blur80)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewJpeg4096x4096Blur80(benchmark::State& state) {
+  buildFrom(state, jpegFolder(), u"jpg");
+}
+BENCHMARK(BM_PreviewJpeg4096x4096Blur80)->Unit(benchmark::kMillisecond);
+
+// Kilobytes from a line of /proc/self/status such as "VmHWM:  123456 kB".
+long statusKb(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + std::string(key).size());
+  }
+  return -1;
+}
+
+// In a fresh process: the form is built and idle, the peak resident size is reset, one
+// preview is built, and the new peak less the idle size is printed in kilobytes.
+int measurePeak(const char* folder) {
+  HeadlessPlatform headless;
+  Platform platform = headless.platform();
+  SettingsForm form(platform, folder);
+  form.fields[slot::chartId].text = u"20220924";
+  form.fields[slot::illustrationExt].text = u"jpg";
+  const long idle = statusKb("VmRSS:");
+  std::ofstream("/proc/self/clear_refs") << "5";
+  buildBackgroundPreview(form, 80);
+  std::printf("%ld\n", statusKb("VmHWM:") - idle);
+  return form.previewBitmap.pixel(480, 360) == 0xFF000000 ? 1 : 0;
+}
+
+void BM_PeakMemoryJpeg4096x4096(benchmark::State& state) {
+  double megabytes = 0;
+  for (auto _ : state) {
+    std::string command = "'";
+    command += std::filesystem::read_symlink("/proc/self/exe").string();
+    command += "' --peak-memory '";
+    command += jpegFolder().dir.string();
+    command += "'";
+    FILE* child = popen(command.c_str(), "r");
+    long kb = -1;
+    if (!child || std::fscanf(child, "%ld", &kb) != 1 || pclose(child) != 0) {
+      state.SkipWithError("the measuring process failed");
+      return;
+    }
+    megabytes = kb / 1024.0;
+  }
+  state.counters["peak_above_idle_MB"] = megabytes;
+}
+BENCHMARK(BM_PeakMemoryJpeg4096x4096)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zarq
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--peak-memory") return zarq::measurePeak(argv[2]);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

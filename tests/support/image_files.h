@@ -1,0 +1,29 @@
+#pragma once
+// Pictures that tests make on the fly and write as real image files with gdk-pixbuf, so no
+// image is ever committed.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+
+#include "image/image.h"
+
+namespace zarq::testing {
+
+enum class ImageFormat { Png, PngWithAlpha, Jpeg };
+
+// Writes the image's 0xAARRGGBB pixels; the alpha byte is used only by PngWithAlpha. Aborts
+// the test program if the file cannot be written.
+void writeImage(const std::filesystem::path& file, const Image& image, ImageFormat format);
+
+// An image whose pixel (x, y) is colourAt(x, y).
+Image makeImage(int width, int height, const std::function<std::uint32_t(int, int)>& colourAt);
+
+// Random 0x00RRGGBB pixels (or full 32-bit words), the same for the same seed.
+Image randomImage(int width, int height, unsigned seed, bool fourthByteToo = false);
+
+// The first bytes of a PNG file whose header claims width x height, without its pixels.
+void writePngHeaderOnly(const std::filesystem::path& file, std::uint32_t width,
+                        std::uint32_t height);
+
+}  // namespace zarq::testing
