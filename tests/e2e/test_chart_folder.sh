@@ -32,8 +32,10 @@ cmp -s demo-chart.WAV "$charts/demo-chart/demo-chart.wav" || fail "the music cop
 xdotool search --onlyvisible --name "Zarq Radoziro 设置填写器 - " >/dev/null 2>&1 &&
   fail "the import showed a message"
 
+# The illustration now lies behind the page: the corner of the frame is no longer black.
 rest_pointer
 screenshot "$EDITOR_WID" page1.png
+[ "$(brightness page1.png 10 600 100 60)" -gt 300 ] || fail "no illustration behind page 1"
 keys ctrl+2
 screenshot "$EDITOR_WID" page2.png
 
