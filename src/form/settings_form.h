@@ -87,6 +87,9 @@ struct SettingsForm {
   bool mouseDown = false;
   PressKind pressKind = PressKind::None;
   std::int16_t pressIndex = 0;
+  // A press whose release has not acted yet. Each press is released once: by the button
+  // coming up or by the pointer leaving the window, whichever comes first.
+  bool pressOpen = false;
 
   // Form-level messages, each a bubble index or kNoBubble.
   std::int16_t recordPartsBubble = kNoBubble;

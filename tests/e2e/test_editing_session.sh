@@ -1,0 +1,53 @@
+# A short editing session with keyboard and mouse; the preset saved on closing holds exactly
+# what was typed, clicked and dragged.
+. "$ZARQ_E2E/lib.sh"
+
+start_editor
+
+# Page 1: the illustration suffix typed in small letters, the audio suffix after a Tab.
+click_at 322 397
+keys Delete
+type_text "png"
+keys Tab
+keys Delete
+type_text "ogg"
+# The opening part is not recorded; the blur slider dragged to 70.
+click_at 392 265
+xdotool mousemove --window "$EDITOR_WID" 560 406 mousedown 1 sleep 0.1 \
+  mousemove --window "$EDITOR_WID" 590 406 sleep 0.1 \
+  mousemove --window "$EDITOR_WID" 612 406 sleep 0.1 mouseup 1
+screenshot "$EDITOR_WID" "$ZARQ_E2E_LOGS/page1.png"
+
+# Page 2 by the right arrow: the song name gets a word at its end.
+click_at 859 340
+click_at 600 145
+type_text " Remix曲"
+screenshot "$EDITOR_WID" "$ZARQ_E2E_LOGS/page2.png"
+# On to page 3 and back to 2 by the arrows.
+click_at 859 340
+click_at 85 340
+rest_pointer
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "the editor ended with $EDITOR_EXIT"
+[ -f save.set ] || fail "closing saved no save.set"
+
+"$ZARQ_PRESET" dump save.set >dump.json || fail "zarq-preset dump save.set failed"
+/usr/bin/python3 - dump.json <<'PY' || fail "save.set does not hold the session's values"
+import json, sys
+preset = json.load(open(sys.argv[1], encoding="utf-8"))
+texts = preset["texts"]
+expected = {
+    1: "PNG", 2: "OGG", 4: "70",
+    8: "Zarq Radoziro Remix曲", 17: "Zarq Radoziro Remix曲", 29: "Zarq Radoziro Remix曲",
+}
+wrong = {slot: texts[slot] for slot, text in expected.items() if texts[slot] != text}
+if preset["checkBoxes"][:3] != [0, 1, 1]:
+    wrong["checkBoxes"] = preset["checkBoxes"][:3]
+if preset["sliders"][1] != 70:
+    wrong["blur slider"] = preset["sliders"][1]
+for what, value in wrong.items():
+    print(f"{what}: {value!r}", file=sys.stderr)
+sys.exit(1 if wrong else 0)
+PY
