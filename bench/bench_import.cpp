@@ -19,15 +19,17 @@ using namespace zarq;
 
 std::string bigChart() {
   std::string chart = "{\n  \"ZarqVersion\" : 120,\n  \"judgeLineList\" : [\n";
-  std::string note = "        { \"type\" : 1, \"time\" : 1234, \"positionX\" : 0.5, \"speed\" : 1.0 },\n";
+  std::string note =
+      "        { \"type\" : 1, \"time\" : 1234, \"positionX\" : 0.5, \"speed\" : 1.0 },\n";
   const std::size_t perLine = (5'000'000 / 2000) / note.size();
   for (int line = 0; line < 2000; ++line) {
     chart += "    { \"bpm\" : " + std::to_string(100 + line % 150) + ".5,\n      \"notes\" : [\n";
     for (std::size_t i = 0; i < perLine; ++i) chart += note;
     chart += "      ] },\n";
   }
-  chart += "  ],\n  \"name\" : \"Big Chart\", \"composer\" : \"C\", \"charter\" : \"P\",\n"
-           "  \"level\" : \"IN  Lv.15\", \"background\" : \"big.jpg\", \"song\" : \"big.ogg\"\n}\n";
+  chart +=
+      "  ],\n  \"name\" : \"Big Chart\", \"composer\" : \"C\", \"charter\" : \"P\",\n"
+      "  \"level\" : \"IN  Lv.15\", \"background\" : \"big.jpg\", \"song\" : \"big.ogg\"\n}\n";
   return chart;
 }
 
@@ -57,7 +59,8 @@ Editor& editor() {
 void BM_AutoFillFromChart(benchmark::State& state) {
   Editor& e = editor();
   for (auto _ : state) autoFillFromChart(e.form);
-  if (!e.headless.quietHost.messages.empty() || e.form.fields[slot::songName].text != u"Big Chart") {
+  if (!e.headless.quietHost.messages.empty() ||
+      e.form.fields[slot::songName].text != u"Big Chart") {
     state.SkipWithError("the chart was not read");
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * e.chart.size()));

@@ -140,8 +140,8 @@ std::optional<std::filesystem::path> findMedium(const std::filesystem::path& fol
 
 // Sets the suffix field and copies the medium from the chart folder to "<ID>.<suffix>",
 // named as the field shows it so that the editor's checks find it.
-void importMedium(SettingsForm& form, const std::filesystem::path& folder, const Text& id,
-                  int slot, const std::optional<Text>& suffix, const MediaMessages& messages) {
+void importMedium(SettingsForm& form, const std::filesystem::path& folder, const Text& id, int slot,
+                  const std::optional<Text>& suffix, const MediaMessages& messages) {
   fillIfPresent(form, slot, suffix);
   const Text name = id + u"." + form.fields[slot].text;
   const std::optional<std::filesystem::path> source = findMedium(folder, name);

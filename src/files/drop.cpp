@@ -1,6 +1,5 @@
 #include "files/drop.h"
 
-
 #include "common/paths.h"
 #include "files/chart_import.h"
 #include "files/field_fill.h"

@@ -12,7 +12,8 @@ bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to
   // Opening the target for writing would empty the source before it is read.
   if (std::filesystem::equivalent(from, to, error)) return true;
 
-  const std::ios::openmode binary = mode == CopyMode::Binary ? std::ios::binary : std::ios::openmode{};
+  const std::ios::openmode binary =
+      mode == CopyMode::Binary ? std::ios::binary : std::ios::openmode{};
   std::ifstream in(from, std::ios::in | binary);
   if (!in.is_open()) return false;
   std::filesystem::path partial = to;

@@ -38,8 +38,6 @@ LevelSplit splitLevel(TextView l) {
   return {Text(l), Text()};
 }
 
-Text chartLevelLine(const LevelSplit& split) {
-  return split.difficulty + u"  Lv." + split.level;
-}
+Text chartLevelLine(const LevelSplit& split) { return split.difficulty + u"  Lv." + split.level; }
 
 }  // namespace zarq

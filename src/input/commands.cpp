@@ -26,13 +26,20 @@ constexpr TextView kPresetPattern = u"*.set";
 int commandPage(const SettingsForm& form, int commandId) {
   const bool resultRecorded = form.checkBoxes[box::recordResult].checked;
   switch (commandId) {
-    case command::page1: return 1;
-    case command::page2: return 2;
-    case command::page3: return 3;
-    case command::page4: return resultRecorded ? 4 : 5;
-    case command::page5: return resultRecorded ? 5 : 6;
-    case command::page6: return resultRecorded ? 6 : 0;
-    default: return 0;
+    case command::page1:
+      return 1;
+    case command::page2:
+      return 2;
+    case command::page3:
+      return 3;
+    case command::page4:
+      return resultRecorded ? 4 : 5;
+    case command::page5:
+      return resultRecorded ? 5 : 6;
+    case command::page6:
+      return resultRecorded ? 6 : 0;
+    default:
+      return 0;
   }
 }
 
@@ -52,7 +59,8 @@ bool mayBeWritten(const std::filesystem::path& file) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(file, error);
   if (error || !std::filesystem::is_regular_file(status)) return false;
-  if ((status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+  if ((status.permissions() & std::filesystem::perms::owner_write) ==
+      std::filesystem::perms::none) {
     return false;
   }
   return std::ofstream(file, std::ios::binary | std::ios::app).is_open();
@@ -65,9 +73,13 @@ void paste(SettingsForm& form) {
   const ClipboardText clip = form.host().clipboardText();
   switch (clip.status) {
     case ClipboardText::Status::Unavailable:
-    case ClipboardText::Status::NoText: return;
-    case ClipboardText::Status::LockFailed: say(form, u"获取剪贴板失败！", kPasteTitle); return;
-    case ClipboardText::Status::Text: break;
+    case ClipboardText::Status::NoText:
+      return;
+    case ClipboardText::Status::LockFailed:
+      say(form, u"获取剪贴板失败！", kPasteTitle);
+      return;
+    case ClipboardText::Status::Text:
+      break;
   }
   if (clip.text.size() > kPasteLimit) {
     say(form, u"剪贴板内容过长！", kPasteTitle);
@@ -141,11 +153,20 @@ void handleCommand(SettingsForm& form, int commandId) {
     return;
   }
   switch (commandId) {
-    case command::paste: paste(form); break;
-    case command::save: save(form); break;
-    case command::open: open(form); break;
-    case command::pageDialog: pageDialog(form); break;
-    default: break;  // Ctrl+Shift+S and unknown identifiers do nothing
+    case command::paste:
+      paste(form);
+      break;
+    case command::save:
+      save(form);
+      break;
+    case command::open:
+      open(form);
+      break;
+    case command::pageDialog:
+      pageDialog(form);
+      break;
+    default:
+      break;  // Ctrl+Shift+S and unknown identifiers do nothing
   }
 }
 

@@ -22,14 +22,10 @@ TEST(HoldBpm, IsTheMeanOfAllEntriesFoldedIntoNinetyToTwoHundredSeventy) {
     std::initializer_list<const char*> bpms;
     const char16_t* holdBpm;
   } cases[] = {
-      {{"120", "240"}, u"180.00"},
-      {{"600"}, u"150.00"},
-      {{"45"}, u"90.00"},
-      {{"89"}, u"178.00"},
-      {{"270"}, u"270.00"},
-      {{"90"}, u"90.00"},
-      {{"271"}, u"135.50"},
-      {{"100", "100", "101"}, u"100.33"},
+      {{"120", "240"}, u"180.00"}, {{"600"}, u"150.00"},
+      {{"45"}, u"90.00"},          {{"89"}, u"178.00"},
+      {{"270"}, u"270.00"},        {{"90"}, u"90.00"},
+      {{"271"}, u"135.50"},        {{"100", "100", "101"}, u"100.33"},
       {{"1.5e2"}, u"150.00"},
   };
   for (const auto& c : cases) {
@@ -43,12 +39,8 @@ TEST(HoldBpm, IsLeftAloneWhenNoMeanCanBeFolded) {
   // No entry, a mean of 0 or below, and a mean too large for a double would otherwise
   // halve or double forever.
   const std::string charts[] = {
-      "{\"name\":\"x\"}",
-      bpmChart({"0"}),
-      bpmChart({"-120"}),
-      bpmChart({"120", "-120"}),
-      bpmChart({"1.0e999"}),
-      bpmChart({"abc"}),
+      "{\"name\":\"x\"}",        bpmChart({"0"}),       bpmChart({"-120"}),
+      bpmChart({"120", "-120"}), bpmChart({"1.0e999"}), bpmChart({"abc"}),
   };
   for (const std::string& chart : charts) {
     EXPECT_FALSE(chartFillFromBytes(chart).holdBpm) << chart;
@@ -63,8 +55,9 @@ TEST(HoldBpm, LongerKeysThatBeginWithBpmAreNotEntries) {
 TEST(FoldBpm, EndsInTheRangesTheFoldingPromises) {
   const struct {
     double mean, folded;
-  } cases[] = {{1000, 250}, {540.5, 135.125}, {270.0001, 135.00005}, {89.999, 179.998},
-               {1, 128}, {0.001, 131.072}, {200, 200}};
+  } cases[] = {{1000, 250},       {540.5, 135.125}, {270.0001, 135.00005},
+               {89.999, 179.998}, {1, 128},         {0.001, 131.072},
+               {200, 200}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(foldBpm(c.mean).value_or(-1), c.folded) << c.mean;
 }
 
@@ -73,9 +66,8 @@ TEST(MediaSuffix, IsTheUpperCasedTextAfterTheLastDot) {
     const char16_t* name;
     const char16_t* suffix;
   } cases[] = {
-      {u"12345.jpg", u"JPG"}, {u"music.Mp3", u"MP3"}, {u"bg", u"BG"},
-      {u"", u""},            {u"a.tar.ogg", u"OGG"}, {u"曲绘.pNg", u"PNG"},
-      {u"trailing.", u""},   {u"x.é1", u"é1"},
+      {u"12345.jpg", u"JPG"}, {u"music.Mp3", u"MP3"}, {u"bg", u"BG"},      {u"", u""},
+      {u"a.tar.ogg", u"OGG"}, {u"曲绘.pNg", u"PNG"},  {u"trailing.", u""}, {u"x.é1", u"é1"},
   };
   for (const auto& c : cases) EXPECT_EQ(mediaSuffix(c.name), c.suffix) << toUtf8(c.name);
 }
@@ -150,8 +142,8 @@ TEST(ChartFill, KeysThatDoNotOccurGiveNoValue) {
 
 TEST(ChartFill, LongValuesAreCutAt99UnitsAndWideCharactersBecomeSurrogatePairs) {
   const std::string longName(150, 'n');
-  const ChartFill fill = chartFillFromBytes("{\"name\":\"" + longName +
-                                            "\",\"composer\":\"\xF0\x9F\x8E\xB5 x\"}");
+  const ChartFill fill =
+      chartFillFromBytes("{\"name\":\"" + longName + "\",\"composer\":\"\xF0\x9F\x8E\xB5 x\"}");
   EXPECT_EQ(fill.songName, Text(99, u'n'));
   EXPECT_EQ(fill.composer, u"\U0001F3B5 x");
 }

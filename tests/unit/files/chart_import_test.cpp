@@ -105,7 +105,8 @@ TEST_F(ChartImportTest, AutoFillValidatesOnlyTheFieldsOfThePageOnView) {
     std::vector<int> validated, notValidated;
   } cases[] = {
       {1, {slot::illustrationExt, slot::audioExt}, {slot::songName, slot::composer}},
-      {2, {slot::songName, slot::level, slot::difficulty, slot::composer, slot::charter},
+      {2,
+       {slot::songName, slot::level, slot::difficulty, slot::composer, slot::charter},
        {slot::illustrationExt, slot::chartLevel}},
       {3, {}, {slot::illustrationExt, slot::songName, slot::chartSongName}},
   };
@@ -114,8 +115,10 @@ TEST_F(ChartImportTest, AutoFillValidatesOnlyTheFieldsOfThePageOnView) {
     dir.write("20220924.json", kChart);
     showPage(*form, c.page);
     autoFillFromChart(*form);
-    for (int s : c.validated) EXPECT_EQ(field(s).committedText, field(s).text) << c.page << " " << s;
-    for (int s : c.notValidated) EXPECT_NE(field(s).committedText, field(s).text) << c.page << " " << s;
+    for (int s : c.validated)
+      EXPECT_EQ(field(s).committedText, field(s).text) << c.page << " " << s;
+    for (int s : c.notValidated)
+      EXPECT_NE(field(s).committedText, field(s).text) << c.page << " " << s;
   }
 }
 

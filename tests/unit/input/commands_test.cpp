@@ -26,8 +26,12 @@ class CommandsTest : public testing::FormTest {
     f.caret = static_cast<std::int16_t>(f.length());
     f.fitText(form->metrics, true);
   }
-  void clipboard(Text text) { platform.host.clipboard = {ClipboardText::Status::Text, std::move(text)}; }
-  void dialog(const std::filesystem::path& result) { platform.host.dialogResults.push_back(result); }
+  void clipboard(Text text) {
+    platform.host.clipboard = {ClipboardText::Status::Text, std::move(text)};
+  }
+  void dialog(const std::filesystem::path& result) {
+    platform.host.dialogResults.push_back(result);
+  }
 };
 
 TEST_F(CommandsTest, PasteTypesEveryPrintableUnitThroughTheFieldsFilters) {
