@@ -20,6 +20,7 @@ int runRender(const Args& args);
 int runDump(const Args& args);
 int runMake(const Args& args);
 int runCheck(const Args& args);
+int runImport(const Args& args);
 
 // Prints "zarq-preset: MESSAGE" and a hint to stderr; returns 2.
 int usageError(const std::string& message);

@@ -17,6 +17,8 @@ const Command kCommands[] = {
      "write a preset from JSON; missing values keep the editor's defaults", runMake},
     {"check", "check [--dir DIR] [--preset FILE] [--json]",
      "list every message of pages 1 to 6 (exit 1 when any is an error)", runCheck},
+    {"import", "import CHART.json",
+     "print as JSON what the editor's auto-fill would take from a chart", runImport},
 };
 
 void printHelp() {

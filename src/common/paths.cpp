@@ -1,5 +1,7 @@
 #include "common/paths.h"
 
+#include <system_error>
+
 #include "common/utf.h"
 
 namespace zarq {
@@ -22,5 +24,10 @@ Text textFromPath(const std::filesystem::path& path) {
 }
 
 Text fileNameText(const std::filesystem::path& path) { return textFromPath(path.filename()); }
+
+bool pathExists(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
 
 }  // namespace zarq

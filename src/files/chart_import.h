@@ -1,12 +1,18 @@
 #pragma once
-// Filling the form from the chart named by the chart ID.
+// Filling the form from a chart: from the chart the chart ID names in the editor's folder,
+// or from a chart folder the user picks.
 
 namespace zarq {
 
 struct SettingsForm;
 
-// Reads "<chartId>.json" in the form's folder and fills the song name, composer, charter,
-// difficulty, level, the media suffixes and the hold tempo.
+// Reads "<chart ID>.json" from the editor's folder, leaves its stripped copy in
+// "runfile.txt" and fills the hold tempo, the media suffixes, the song name, composer,
+// charter, difficulty and level; then draws a frame.
 void autoFillFromChart(SettingsForm& form);
+// Lets the user pick a chart folder; copies its chart, illustration and music into the
+// editor's folder under the folder's name, sets the chart ID and fills the form as the
+// auto-fill does. Draws nothing: the command that runs it does.
+void importChartFolder(SettingsForm& form);
 
 }  // namespace zarq

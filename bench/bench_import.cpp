@@ -1,0 +1,82 @@
+// Cost of filling the form from a large chart: 5 MB with 2,000 tempo entries, the string
+// keys at its very end so that every scan reads the whole file.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "files/chart_fill.h"
+#include "files/chart_import.h"
+#include "form/pages.h"
+#include "form/settings_form.h"
+#include "platform/cairo/headless_platform.h"
+
+namespace {
+
+using namespace zarq;
+
+std::string bigChart() {
+  std::string chart = "{\n  \"ZarqVersion\" : 120,\n  \"judgeLineList\" : [\n";
+  std::string note =
+      "        { \"type\" : 1, \"time\" : 1234, \"positionX\" : 0.5, \"speed\" : 1.0 },\n";
+  const std::size_t perLine = (5'000'000 / 2000) / note.size();
+  for (int line = 0; line < 2000; ++line) {
+    chart += "    { \"bpm\" : " + std::to_string(100 + line % 150) + ".5,\n      \"notes\" : [\n";
+    for (std::size_t i = 0; i < perLine; ++i) chart += note;
+    chart += "      ] },\n";
+  }
+  chart +=
+      "  ],\n  \"name\" : \"Big Chart\", \"composer\" : \"C\", \"charter\" : \"P\",\n"
+      "  \"level\" : \"IN  Lv.15\", \"background\" : \"big.jpg\", \"song\" : \"big.ogg\"\n}\n";
+  return chart;
+}
+
+struct Editor {
+  Editor()
+      : dir(std::filesystem::temp_directory_path() / "zarq-bench-import"),
+        form(headless.platform(), dir) {
+    std::filesystem::create_directories(dir);
+    std::filesystem::remove(dir / "save.set");
+    chart = bigChart();
+    std::ofstream(dir / "20220924.json", std::ios::binary) << chart;
+    buildForm(form);
+  }
+  std::filesystem::path dir;
+  HeadlessPlatform headless;
+  SettingsForm form;
+  std::string chart;
+};
+
+Editor& editor() {
+  static Editor instance;
+  return instance;
+}
+
+// The whole auto-fill as the user triggers it: read, strip into "runfile.txt", scan,
+// fill, validate the suffixes, draw a frame.
+void BM_AutoFillFromChart(benchmark::State& state) {
+  Editor& e = editor();
+  for (auto _ : state) autoFillFromChart(e.form);
+  if (!e.headless.quietHost.messages.empty() ||
+      e.form.fields[slot::songName].text != u"Big Chart") {
+    state.SkipWithError("the chart was not read");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * e.chart.size()));
+  state.counters["chartMB"] = static_cast<double>(e.chart.size()) / 1e6;
+}
+BENCHMARK(BM_AutoFillFromChart)->Unit(benchmark::kMillisecond);
+
+// Stripping and scanning alone, in memory.
+void BM_ChartFillFromBytes(benchmark::State& state) {
+  Editor& e = editor();
+  for (auto _ : state) {
+    ChartFill fill = chartFillFromBytes(e.chart);
+    benchmark::DoNotOptimize(fill);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * e.chart.size()));
+}
+BENCHMARK(BM_ChartFillFromBytes)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include "files/chart_fill.h"
+
+#include <cmath>
+#include <string>
+
+#include "common/numbers.h"
+#include "files/chart_scan.h"
+
+namespace zarq {
+namespace {
+
+constexpr std::string_view kBpmKey = "\"bpm\":";
+
+std::optional<double> meanBpm(std::string_view minified) {
+  ChartStream stream{minified};
+  long long n = 0;
+  while (findKey(stream, kBpmKey)) ++n;
+  if (n == 0) return std::nullopt;
+  stream.rewind();
+  double mean = 0;
+  for (long long i = 0; i < n; ++i) {
+    findKey(stream, kBpmKey);
+    mean += readKeyNumber(stream) / static_cast<double>(n);
+  }
+  return mean;
+}
+
+// The first occurrence of a string key.
+std::optional<Text> firstString(std::string_view minified, std::string_view key) {
+  ChartStream stream{minified};
+  Text value;
+  if (!readKeyString(stream, key, value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+ChartValues scanChart(std::string_view minified) {
+  ChartValues v;
+  v.meanBpm = meanBpm(minified);
+  v.background = firstString(minified, "\"background\":\"");
+  v.charter = firstString(minified, "\"charter\":\"");
+  v.composer = firstString(minified, "\"composer\":\"");
+  v.level = firstString(minified, "\"level\":\"");
+  v.name = firstString(minified, "\"name\":\"");
+  v.song = firstString(minified, "\"song\":\"");
+  return v;
+}
+
+std::optional<double> foldBpm(double mean) {
+  if (!std::isfinite(mean) || mean <= 0) return std::nullopt;
+  while (mean > 270) mean /= 2;
+  while (mean < 90) mean *= 2;
+  return mean;
+}
+
+Text mediaSuffix(TextView fileName) {
+  const std::size_t dot = fileName.rfind(u'.');
+  Text suffix(dot == TextView::npos ? fileName : fileName.substr(dot + 1));
+  for (char16_t& c : suffix) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+  }
+  return suffix;
+}
+
+ChartFill chartFill(const ChartValues& v) {
+  ChartFill fill;
+  if (v.meanBpm) {
+    if (const std::optional<double> folded = foldBpm(*v.meanBpm)) {
+      fill.holdBpm = printfText("%.2lf", *folded);
+    }
+  }
+  if (v.background) fill.illustrationExt = mediaSuffix(*v.background);
+  if (v.song) fill.audioExt = mediaSuffix(*v.song);
+  fill.songName = v.name;
+  fill.composer = v.composer;
+  fill.charter = v.charter;
+  if (v.level) fill.level = splitLevel(*v.level);
+  return fill;
+}
+
+ChartFill chartFillFromBytes(std::string_view chart) {
+  return chartFill(scanChart(minifyChart(chart)));
+}
+
+}  // namespace zarq

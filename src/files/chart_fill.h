@@ -1,0 +1,45 @@
+#pragma once
+// What a chart gives the form, read straight from its bytes: the auto-fill of the editor
+// and the command line share it.
+
+#include <optional>
+#include <string_view>
+
+#include "common/text.h"
+#include "files/level_split.h"
+
+namespace zarq {
+
+// Values found in a chart; each is present only when the chart has its key.
+struct ChartValues {
+  std::optional<double> meanBpm;  // mean of all "bpm" entries
+  std::optional<Text> background, charter, composer, level, name, song;
+};
+
+// Scans a chart that minifyChart has stripped: the first occurrence of each string key,
+// and the mean of all "bpm" entries, summed as value / n in file order.
+ChartValues scanChart(std::string_view minified);
+
+// Brings a mean tempo into the range the hold animation plays well in: halved while above
+// 270, then doubled while below 90. nullopt for a mean of 0 or below, or one that is not a
+// finite number: no halving or doubling would ever bring those there.
+std::optional<double> foldBpm(double mean);
+
+// The suffix after the last "." of a file name (the whole name without one), with its
+// ASCII letters in upper case: "12345.jpg" gives "JPG".
+Text mediaSuffix(TextView fileName);
+
+// What the auto-fill writes into the form; an absent value leaves its fields as they were.
+struct ChartFill {
+  std::optional<Text> holdBpm;  // "%.2lf" of the folded mean
+  std::optional<Text> illustrationExt, audioExt;
+  std::optional<Text> songName;  // also the chart screen's name and the first split line
+  std::optional<Text> composer, charter;
+  std::optional<LevelSplit> level;  // the chart screen's level line follows from it
+};
+
+ChartFill chartFill(const ChartValues& values);
+// minifyChart, scanChart and chartFill in one.
+ChartFill chartFillFromBytes(std::string_view chart);
+
+}  // namespace zarq

@@ -1,0 +1,55 @@
+# Ctrl+Shift+O on page 1 with the demo chart folder picked in the real folder chooser copies
+# the chart and its media here and fills pages 1, 2, 3 and 5 from the chart.
+. "$ZARQ_E2E/lib.sh"
+
+repo=$(cd "$ZARQ_E2E/../.." && pwd)
+charts=$(cd .. && pwd)/charts
+mkdir -p "$charts"
+cp -r "$repo/examples/demo-chart" "$charts/"
+
+start_editor
+rest_pointer
+keys ctrl+shift+o
+dialog=$(find_window "打开 Zarq 谱面文件夹" 10) || fail "Ctrl+Shift+O opened no folder chooser"
+timeout 10 xdotool windowfocus --sync "$dialog" || fail "the folder chooser did not take the keyboard"
+# The chooser fills itself in after it is shown; keys sent before that are lost.
+sleep 0.5
+keys ctrl+l
+type_text "$charts/demo-chart"
+# Its completion of the typed path would take a Return sent at once.
+sleep 0.5
+keys Return
+window_gone "打开 Zarq 谱面文件夹" 10 || fail "the folder chooser did not close"
+
+for f in demo-chart.json demo-chart.PNG demo-chart.WAV runfile.txt; do
+  for _ in $(seq 50); do [ -s "$f" ] && break; sleep 0.1; done
+  [ -s "$f" ] || fail "$f was not made in the editor's folder"
+done
+cmp -s demo-chart.json "$charts/demo-chart/demo-chart.json" || fail "the chart copy differs"
+cmp -s demo-chart.PNG "$charts/demo-chart/demo-chart.png" || fail "the illustration copy differs"
+cmp -s demo-chart.WAV "$charts/demo-chart/demo-chart.wav" || fail "the music copy differs"
+# Nothing went wrong, so no message box is waiting.
+xdotool search --onlyvisible --name "Zarq Radoziro 设置填写器 - " >/dev/null 2>&1 &&
+  fail "the import showed a message"
+
+# The illustration now lies behind the page: the corner of the frame is no longer black.
+rest_pointer
+screenshot "$EDITOR_WID" page1.png
+[ "$(brightness page1.png 10 600 100 60)" -gt 300 ] || fail "no illustration behind page 1"
+keys ctrl+2
+screenshot "$EDITOR_WID" page2.png
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set >saved.json
+/usr/bin/python3 - saved.json <<'PY'
+import json, sys
+texts = json.load(open(sys.argv[1]))["texts"]
+expected = {0: "demo-chart", 1: "PNG", 2: "WAV", 8: "Zarq Demo Song 示例曲", 9: "12", 10: "IN",
+            11: "示例曲师", 12: "Demo Charter", 17: "Zarq Demo Song 示例曲", 18: "IN  Lv.12",
+            29: "Zarq Demo Song 示例曲", 35: "225.00"}
+wrong = {slot: texts[slot] for slot, text in expected.items() if texts[slot] != text}
+assert not wrong, wrong
+PY
+note "the demo chart folder fills the form"

@@ -1,0 +1,44 @@
+# A chart dragged from a file manager onto page 1 is copied here, offered for the auto-fill,
+# and Yes fills the form from it; a second drop of the same chart leaves the copy alone.
+. "$ZARQ_E2E/lib.sh"
+
+repo=$(cd "$ZARQ_E2E/../.." && pwd)
+charts=$(cd .. && pwd)/charts
+mkdir -p "$charts"
+cp -r "$repo/examples/demo-chart" "$charts/"
+DROP_TITLE="Zarq Radoziro 设置填写器 - 拖拽文件"
+
+# Drops the demo chart on page 1 and says Yes to the offer.
+drop_and_fill() {
+  drop_files 472 400 "$charts/demo-chart/demo-chart.json"
+  local question
+  question=$(find_window "$DROP_TITLE" 10) || fail "the dropped chart brought no question"
+  timeout 10 xdotool windowfocus --sync "$question" || fail "the question did not take the keyboard"
+  keys Return
+  for _ in $(seq 100); do xwininfo -id "$question" >/dev/null 2>&1 || return 0; sleep 0.1; done
+  fail "the question did not close"
+}
+
+start_editor
+rest_pointer
+drop_and_fill
+cmp -s demo-chart.json "$charts/demo-chart/demo-chart.json" || fail "the chart was not copied here"
+[ -s runfile.txt ] || fail "the auto-fill left no runfile.txt"
+
+# The copy here is the chart from now on: dropping the original again fills from the copy.
+sed -i 's/Zarq Demo Song 示例曲/Kept Here/' demo-chart.json
+drop_and_fill
+grep -q "Kept Here" demo-chart.json || fail "the second drop overwrote the chart here"
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set >saved.json
+/usr/bin/python3 - saved.json <<'PY'
+import json, sys
+texts = json.load(open(sys.argv[1]))["texts"]
+expected = {0: "demo-chart", 1: "PNG", 2: "WAV", 8: "Kept Here", 18: "IN  Lv.12", 35: "225.00"}
+wrong = {slot: texts[slot] for slot, text in expected.items() if texts[slot] != text}
+assert not wrong, wrong
+PY
+note "a dropped chart fills the form"

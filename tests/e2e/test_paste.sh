@@ -1,0 +1,37 @@
+# Text another program puts on the clipboard is pasted with Ctrl+V into the field being
+# edited, its line break dropped; a text of 100 units is refused with a message.
+. "$ZARQ_E2E/lib.sh"
+
+# Owns the clipboard with TEXT until another owner takes it over.
+set_clipboard() {
+  printf '%s' "$1" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
+  echo $! >>"$ZARQ_E2E_LOGS/pids"
+  for _ in $(seq 50); do
+    [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "xclip did not take the clipboard"
+}
+
+start_editor
+rest_pointer
+# Into the chart ID: a press on the field starts editing, Delete empties it.
+click_at 472 182
+keys Delete
+set_clipboard "$(printf 'my\nchart')"
+keys ctrl+v
+
+set_clipboard "$(printf '%0100d' 0)"
+keys ctrl+v
+box=$(find_window "Zarq Radoziro 设置填写器 - 粘贴" 10) || fail "100 units pasted without a word"
+timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
+keys Return
+for _ in $(seq 100); do xwininfo -id "$box" >/dev/null 2>&1 || break; sleep 0.1; done
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set >saved.json
+chart_id=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' saved.json)
+[ "$chart_id" = mychart ] || fail "the chart ID is \"$chart_id\" after pasting, not \"mychart\""
+note "Ctrl+V pastes the clipboard"

@@ -1,0 +1,72 @@
+# Ctrl+S through the real save dialog writes a preset that zarq-preset reads, asks before
+# replacing it, and Ctrl+O through the real open dialog loads one back.
+. "$ZARQ_E2E/lib.sh"
+
+SAVE_TITLE="Zarq Radoziro 设置填写器 - 保存"
+
+# Answers the message box titled TITLE with its default button.
+answer_message() {
+  local box
+  box=$(find_window "$1" 10) || fail "no message box titled $1"
+  timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
+  keys Return
+  # The next box may carry the same title: wait for this one window to go.
+  for _ in $(seq 100); do
+    xwininfo -id "$box" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the message box titled $1 did not close"
+}
+
+# Picks FILE in the file chooser titled TITLE by typing its path: into the name entry of a
+# save dialog, into the location entry (Ctrl+L) of an open dialog.
+choose_file() {
+  local title=$1 file=$2 dialog
+  dialog=$(find_window "$title" 10) || fail "no file chooser titled $title"
+  timeout 10 xdotool windowfocus --sync "$dialog" || fail "the file chooser did not take the keyboard"
+  # The chooser fills itself in after it is shown; keys sent before that are lost.
+  sleep 0.5
+  [ "$title" = "另存为" ] || keys ctrl+l
+  type_text "$file"
+  # Its completion of the typed path would take a Return sent at once.
+  sleep 0.5
+  keys Return
+  window_gone "$title" 10 || fail "the file chooser titled $title did not close"
+}
+
+# A preset with a chart ID of its own, for the open dialog to bring back.
+echo '{"texts": ["opened-id"]}' >other.json
+"$ZARQ_PRESET" make other.json -o other.set
+
+start_editor
+rest_pointer
+
+keys ctrl+s
+choose_file "另存为" "$PWD/mine"
+answer_message "$SAVE_TITLE"
+[ -f mine.set ] || fail "saving \"mine\" did not write mine.set"
+"$ZARQ_PRESET" dump mine.set >mine.json || fail "zarq-preset cannot read the saved preset"
+[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' mine.json)" = 20220924 ] ||
+  fail "the saved preset does not hold the form's chart ID"
+
+# Saving over it asks first; Yes (the default) replaces it and reports success.
+touch -d '2001-01-01' mine.set
+keys ctrl+s
+choose_file "另存为" "$PWD/mine.set"
+answer_message "$SAVE_TITLE"
+answer_message "$SAVE_TITLE"
+[ "$(stat -c %Y mine.set)" -gt "$(date -d '2001-01-02' +%s)" ] || fail "mine.set was not replaced"
+
+keys ctrl+o
+choose_file "打开" "$PWD/other.set"
+answer_message "Zarq Radoziro 设置填写器 - 加载预设"
+rest_pointer
+screenshot "$EDITOR_WID" loaded.png
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set >saved.json
+[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' saved.json)" = opened-id ] ||
+  fail "the opened preset is not what the editor held at the end"
+note "save and open dialogs"
