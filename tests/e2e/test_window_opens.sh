@@ -29,4 +29,9 @@ wait_editor_exit 10
 window_gone "$ZARQ_TITLE" 2 || fail "the window is still on screen"
 # Closing saves the form; the next start loads it from here.
 "$ZARQ_PRESET" dump save.set >save.json || fail "closing left no readable save.set"
+# Nothing was typed, so what was saved is the fresh form's defaults.
+echo '{}' >empty.json
+"$ZARQ_PRESET" make empty.json -o defaults.set
+"$ZARQ_PRESET" dump defaults.set >defaults.json
+cmp -s save.json defaults.json || fail "save.set differs from the defaults: $(diff save.json defaults.json | head -5)"
 note "window opens, turns pages and closes"

@@ -7,6 +7,7 @@
 
 #include "common/paths.h"
 #include "files/chart_scan.h"
+#include "input/mouse.h"
 #include "support/form_fixture.h"
 
 namespace zarq {
@@ -216,6 +217,37 @@ TEST_F(ChartImportTest, ALongFolderNameIsCutToFiftyUnitsInTheChartIdOnly) {
   importChartFolder(*form);
   EXPECT_EQ(field(slot::chartId).text, Text(50, u'c'));
   EXPECT_EQ(readFile(dir / (id + ".json")), kChart);
+}
+
+}  // namespace
+}  // namespace zarq
+
+namespace zarq {
+namespace {
+
+// The offer hangs under the chart ID once the chart is found; Yes on it runs the auto-fill.
+TEST(AutoFillOfferTest, YesOnTheOfferFillsTheFormFromTheChart) {
+  testing::TempDir dir;
+  dir.write("20220924.json", kChart);
+  testing::TestPlatform platform;
+  SettingsForm form(platform.platform(), dir.path());
+  buildForm(form);
+  const StatusBubble& offer = form.bubbles[0];
+  ASSERT_TRUE(offer.visible);
+  ASSERT_EQ(offer.status, u"点击此处自动填写！");
+
+  const int x = static_cast<int>(offer.boxLeft(form.metrics) + 5);
+  const int y = static_cast<int>(offer.y + 5);
+  platform.host.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  for (int answer = 0; answer < 2; ++answer) {
+    handlePress(form, x, y);
+    handleRelease(form, x, y, true);
+    EXPECT_EQ(form.fields[slot::songName].text,
+              answer == 0 ? u"Zarq Radoziro" : u"Sigma (Haocore Mix)");
+  }
+  EXPECT_EQ(form.fields[slot::composer].text, u"曲师A");
+  EXPECT_EQ(form.fields[slot::chartLevel].text, u"HD  Lv.14");
+  EXPECT_EQ(form.fields[slot::holdBpm].text, u"180.00");
 }
 
 }  // namespace
