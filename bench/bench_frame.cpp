@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "bench_editor.h"
 #include "form/pages.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -13,17 +14,7 @@ namespace {
 
 using namespace zarq;
 
-struct Editor {
-  Editor()
-      : dir(std::filesystem::temp_directory_path() / "zarq-bench-frame"),
-        form(headless.platform(), dir) {
-    std::filesystem::create_directories(dir);
-    buildForm(form);
-  }
-  std::filesystem::path dir;
-  HeadlessPlatform headless;
-  SettingsForm form;
-};
+using Editor = bench::BenchEditor;
 
 Editor& editor() {
   static Editor instance;

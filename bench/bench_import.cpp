@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench_editor.h"
 #include "files/chart_fill.h"
 #include "files/chart_import.h"
 #include "form/pages.h"
@@ -33,20 +34,18 @@ std::string bigChart() {
   return chart;
 }
 
-struct Editor {
+// The chart lies in the editor's folder before the form is built.
+const std::string& theChart() {
+  static const std::string chart = bigChart();
+  return chart;
+}
+
+struct Editor : bench::BenchEditor {
   Editor()
-      : dir(std::filesystem::temp_directory_path() / "zarq-bench-import"),
-        form(headless.platform(), dir) {
-    std::filesystem::create_directories(dir);
-    std::filesystem::remove(dir / "save.set");
-    chart = bigChart();
-    std::ofstream(dir / "20220924.json", std::ios::binary) << chart;
-    buildForm(form);
-  }
-  std::filesystem::path dir;
-  HeadlessPlatform headless;
-  SettingsForm form;
-  std::string chart;
+      : BenchEditor([](const std::filesystem::path& dir) {
+          std::ofstream(dir / "20220924.json", std::ios::binary) << theChart();
+        }) {}
+  const std::string& chart = theChart();
 };
 
 Editor& editor() {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "bench_editor.h"
 #include "form/pages.h"
 #include "form/settings_form.h"
 #include "input/keyboard.h"
@@ -16,17 +17,8 @@ namespace {
 
 using namespace zarq;
 
-struct Editor {
-  Editor()
-      : dir(std::filesystem::temp_directory_path() / "zarq-bench-input"),
-        form(headless.platform(), dir) {
-    std::filesystem::create_directories(dir);
-    buildForm(form);
-    showPage(form, 2);
-  }
-  std::filesystem::path dir;
-  HeadlessPlatform headless;
-  SettingsForm form;
+struct Editor : bench::BenchEditor {
+  Editor() { showPage(form, 2); }
 };
 
 Editor& editor() {
