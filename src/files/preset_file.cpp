@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "common/numbers.h"
+#include "form/control_dependencies.h"
 #include "form/form_builder.h"
 #include "form/pages.h"
 #include "form/settings_form.h"
@@ -41,30 +42,14 @@ void endEditing(SettingsForm& form) {
 void setUpObtainedType(SettingsForm& form, TextView caption) {
   placeObtainedTypeSelector(form, caption);
   const bool typeChosen = form.obtainedType() != kNoObtainedType;
-  form.fields[slot::obtainedContent].enabled = typeChosen;
-  form.labels[label::obtainedSplit].enabled = typeChosen;
-  form.checkBoxes[box::obtainedSplit].enabled = typeChosen;
+  enableObtainedContent(form, typeChosen);
 }
 
 // Controls that are greyed out while the part or option they belong to is off.
 void applyDependentStates(SettingsForm& form) {
-  const bool chart = form.checkBoxes[box::recordChart].checked;
-  for (int s : {sliderId::dim, sliderId::hitSoundVolume, sliderId::musicVolume}) {
-    form.sliders[s].enabled = chart;
-  }
-  for (int s : {slot::backgroundDim, slot::hitSoundVolume, slot::musicVolume}) {
-    form.fields[s].enabled = chart;
-  }
-  for (int l : {label::backgroundDim, label::hitSoundVolume, label::musicVolume}) {
-    form.labels[l].enabled = chart;
-  }
-
-  const bool result = form.checkBoxes[box::recordResult].checked;
-  form.sliders[sliderId::resultVolume].enabled = result;
-  form.fields[slot::resultVolume].enabled = result;
-  form.labels[label::resultVolume].enabled = result;
-
-  form.fields[slot::splitNameLine1].enabled = form.checkBoxes[box::songNameSplit].checked;
+  enableChartPartControls(form, form.checkBoxes[box::recordChart].checked);
+  enableResultPartControls(form, form.checkBoxes[box::recordResult].checked);
+  enableSplitNameLine(form, form.checkBoxes[box::songNameSplit].checked);
 }
 
 // The places that ticking the name bar and the score increase give, whatever the boxes

@@ -1,4 +1,5 @@
 // A check box click: the toggle and everything that follows the box.
+#include "form/control_dependencies.h"
 #include "form/form_builder.h"
 #include "form/settings_form.h"
 #include "input/click_actions.h"
@@ -27,15 +28,7 @@ void resetSlider(SettingsForm& form, int index, float value) {
 
 // Unrecorded parts get their default volumes back, greyed out with their sliders.
 void recordChartToggled(SettingsForm& form, bool on) {
-  for (int i : {sliderId::dim, sliderId::hitSoundVolume, sliderId::musicVolume}) {
-    form.sliders[i].enabled = on;
-  }
-  for (int slot : {slot::backgroundDim, slot::hitSoundVolume, slot::musicVolume}) {
-    form.fields[slot].enabled = on;
-  }
-  for (int i : {label::backgroundDim, label::hitSoundVolume, label::musicVolume}) {
-    form.labels[i].enabled = on;
-  }
+  enableChartPartControls(form, on);
   if (on) return;
   resetSlider(form, sliderId::dim, 150);
   resetSlider(form, sliderId::hitSoundVolume, 1.0f);
@@ -46,9 +39,7 @@ void recordChartToggled(SettingsForm& form, bool on) {
 }
 
 void recordResultToggled(SettingsForm& form, bool on) {
-  form.sliders[sliderId::resultVolume].enabled = on;
-  form.fields[slot::resultVolume].enabled = on;
-  form.labels[label::resultVolume].enabled = on;
+  enableResultPartControls(form, on);
   if (on) return;
   resetSlider(form, sliderId::resultVolume, 0.8f);
   validateAndCommit(form, slot::resultVolume, false, true);
@@ -72,7 +63,7 @@ void scoreIncreaseToggled(SettingsForm& form, bool on) {
 }
 
 void songNameSplitToggled(SettingsForm& form, bool on) {
-  form.fields[slot::splitNameLine1].enabled = on;
+  enableSplitNameLine(form, on);
   form.fields[slot::splitNameLine2].shown = on;
   hideFormBubble(form, form.longNameBubble);
   if (on) {

@@ -1,6 +1,7 @@
 // The selector of the result page's obtained box: each click moves to the next type and
 // writes the content that type usually holds.
 #include "common/numbers.h"
+#include "form/control_dependencies.h"
 #include "form/form_builder.h"
 #include "form/settings_form.h"
 #include "input/click_actions.h"
@@ -41,12 +42,6 @@ Text contentForType(const SettingsForm& form, TextView type) {
   if (type == u"文件") return song;
   if (type == u"头像") return u"[" + song + u"](New avatar)";
   return {};
-}
-
-void enableObtainedContent(SettingsForm& form, bool on) {
-  form.fields[slot::obtainedContent].enabled = on;
-  form.labels[label::obtainedSplit].enabled = on;
-  form.checkBoxes[box::obtainedSplit].enabled = on;
 }
 
 }  // namespace
