@@ -1,17 +1,7 @@
 #!/usr/bin/env bash
 # zarq-preset import on the demo chart, and the demo chart folder being what its script makes.
-set -euo pipefail
-preset="$1"
+. "$(dirname "$0")/lib.sh"
 root=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-expect_code() {
-  local want=$1; shift
-  set +e; "$@" >"$work/out" 2>"$work/err"; local got=$?; set -e
-  [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
-}
 
 "$root/scripts/make-demo-chart" "$work/demo-chart"
 for f in demo-chart.json demo-chart.png demo-chart.wav; do

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # zarq-preset dump and make: JSON in and out, defaults for what is missing, and failures
 # that leave no file behind.
-set -euo pipefail
-preset="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/lib.sh"
 cd "$work"
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Nothing given: the fresh form's defaults.
 echo '{}' > empty.json

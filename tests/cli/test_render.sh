@@ -1,17 +1,6 @@
 #!/usr/bin/env bash
 # zarq-preset render and the command line's own conventions, without a display.
-set -euo pipefail
-preset="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-unset DISPLAY WAYLAND_DISPLAY
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-expect_code() {
-  local want=$1; shift
-  set +e; "$@" >"$work/out" 2>"$work/err"; local got=$?; set -e
-  [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
-}
+. "$(dirname "$0")/lib.sh"
 
 expect_code 0 "$preset" --help
 grep -q "render" "$work/out" || fail "--help does not list render"

@@ -1,0 +1,20 @@
+# Sourced by every command-line test: `preset` is zarq-preset, `work` an empty folder removed
+# afterwards; no display is reachable, as on a server.
+set -euo pipefail
+preset="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Runs a command, keeping its output in $work/out and $work/err, and checks its exit code.
+expect_code() {
+  local want=$1
+  shift
+  set +e
+  "$@" >"$work/out" 2>"$work/err"
+  local got=$?
+  set -e
+  [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
+}
