@@ -1,6 +1,12 @@
 #include "image/box_blur.h"
 
 #include <algorithm>
+#include <barrier>
+#include <latch>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "image/box_blur_rows.h"
 
@@ -67,10 +73,40 @@ class PortableRows {
   std::uint64_t reciprocal_;
 };
 
-void clearFourthBytes(Image& image) {
-  std::uint32_t* pixels = image.pixelBuffer();
-  const std::size_t count = static_cast<std::size_t>(image.getWidth()) * image.getHeight();
-  for (std::size_t i = 0; i < count; ++i) pixels[i] &= 0x00FFFFFF;
+// A box of radius 0: only the fourth bytes change, so the band needs nothing of others.
+class FourthByteBand final : public BoxBand {
+ public:
+  FourthByteBand(Image& image, int first, int end) : image_(image), first_(first), end_(end) {}
+  void prepare() override {}
+  void run() override {
+    for (int y = first_; y < end_; ++y) {
+      std::uint32_t* row = image_.row(y);
+      for (int x = 0; x < image_.getWidth(); ++x) row[x] &= 0x00FFFFFF;
+    }
+  }
+
+ private:
+  Image& image_;
+  int first_;
+  int end_;
+};
+
+std::unique_ptr<BoxBand> makeBand(Image& image, int radius, int first, int end,
+                                  std::uint32_t* scratch, BoxBlurKernel kernel) {
+  if (radius == 0) return std::make_unique<FourthByteBand>(image, first, end);
+  if (kernel == BoxBlurKernel::Avx2) {
+    if (auto band = avx2BoxBand(image, radius, first, end, scratch)) return band;
+  }
+  return std::make_unique<BoxBandOf<PortableRows>>(image, radius, first, end, scratch);
+}
+
+// Below this many pixels starting a thread costs more than it saves.
+constexpr long long kBandedArea = 256 * 256;
+constexpr int kMaxBands = 4;
+
+int bandsFor(const Image& image) {
+  if (static_cast<long long>(image.getWidth()) * image.getHeight() < kBandedArea) return 1;
+  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxBands);
 }
 
 }  // namespace
@@ -85,19 +121,65 @@ bool boxBlurKernelRuns(BoxBlurKernel kernel, int radius) {
   return false;
 }
 
-void boxBlur(Image& image, int radius) {
-  boxBlur(image, radius,
-          boxBlurKernelRuns(BoxBlurKernel::Avx2, radius) ? BoxBlurKernel::Avx2
-                                                         : BoxBlurKernel::Portable);
+void boxBlurs(Image& image, std::span<const int> radii) {
+  boxBlurs(image, radii, BoxBlurKernel::Avx2, bandsFor(image));
 }
 
-void boxBlur(Image& image, int radius, BoxBlurKernel kernel) {
-  radius = std::clamp(radius, 0, kMaxBoxRadius);
-  if (radius == 0) {
-    clearFourthBytes(image);
-  } else if (kernel != BoxBlurKernel::Avx2 || !avx2BoxBlur(image, radius)) {
-    sweepBox<PortableRows>(image, radius);
+void boxBlurs(Image& image, std::span<const int> radii, BoxBlurKernel kernel, int bands) {
+  const int height = image.getHeight();
+  if (image.getWidth() == 0 || radii.empty()) return;
+  bands = std::clamp(bands, 1, height);
+
+  // Everything is allocated before any thread starts, so that no thread can fail.
+  std::size_t scratchPixels = 0;
+  for (int radius : radii) {
+    scratchPixels =
+        std::max(scratchPixels, boxBandScratch(image, std::clamp(radius, 0, kMaxBoxRadius)));
   }
+  // Kept from one blur to the next: the preview blurs the same frame over and over, and
+  // memory handed back to the system costs a page fault per page when taken again.
+  static thread_local std::vector<std::uint32_t> scratch;
+  if (scratch.size() < scratchPixels * bands) scratch.resize(scratchPixels * bands);
+  std::vector<std::vector<std::unique_ptr<BoxBand>>> boxes(bands);
+  for (int band = 0; band < bands; ++band) {
+    const int first = static_cast<int>(static_cast<long long>(height) * band / bands);
+    const int end = static_cast<int>(static_cast<long long>(height) * (band + 1) / bands);
+    for (int radius : radii) {
+      boxes[band].push_back(makeBand(image, std::clamp(radius, 0, kMaxBoxRadius), first, end,
+                                     scratch.data() + scratchPixels * band, kernel));
+    }
+  }
+
+  // Each box: every band takes what it needs of its neighbours, then every band writes.
+  std::barrier step(bands);
+  auto sweep = [&](int band) {
+    for (auto& box : boxes[band]) {
+      box->prepare();
+      step.arrive_and_wait();
+      box->run();
+      step.arrive_and_wait();
+    }
+  };
+  // The helpers wait until all of them have started; if one cannot start, none sweeps and
+  // the image is blurred as one band instead.
+  std::latch started(1);
+  bool abandoned = false;
+  {
+    std::vector<std::jthread> helpers;
+    try {
+      for (int band = 1; band < bands; ++band) {
+        helpers.emplace_back([&, band] {
+          started.wait();
+          if (!abandoned) sweep(band);
+        });
+      }
+    } catch (const std::system_error&) {
+      abandoned = true;
+    }
+    started.count_down();
+    if (!abandoned) sweep(0);
+  }
+  if (abandoned) boxBlurs(image, radii, kernel, 1);
 }
 
 }  // namespace zarq

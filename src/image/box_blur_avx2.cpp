@@ -210,10 +210,10 @@ bool hasAvx2() {
 
 bool avx2BoxBlurRuns(int radius) { return hasAvx2() && divider16(radius).exact; }
 
-bool avx2BoxBlur(Image& image, int radius) {
-  if (!avx2BoxBlurRuns(radius)) return false;
-  sweepBox<Avx2Rows>(image, radius);
-  return true;
+std::unique_ptr<BoxBand> avx2BoxBand(Image& image, int radius, int first, int end,
+                                     std::uint32_t* scratch) {
+  if (!avx2BoxBlurRuns(radius)) return nullptr;
+  return std::make_unique<BoxBandOf<Avx2Rows>>(image, radius, first, end, scratch);
 }
 
 }  // namespace zarq
@@ -223,7 +223,7 @@ bool avx2BoxBlur(Image& image, int radius) {
 namespace zarq {
 
 bool avx2BoxBlurRuns(int) { return false; }
-bool avx2BoxBlur(Image&, int) { return false; }
+std::unique_ptr<BoxBand> avx2BoxBand(Image&, int, int, int, std::uint32_t*) { return nullptr; }
 
 }  // namespace zarq
 

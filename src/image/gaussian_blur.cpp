@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/numbers.h"
 #include "image/box_blur.h"
@@ -23,15 +24,13 @@ std::array<int, 3> boxSizesForGauss(int sigma) {
 }
 
 void gaussianBlur(Image& image, int sigma) {
-  bool blurred = false;
+  std::vector<int> radii;
   for (int width : boxSizesForGauss(sigma)) {
-    const int radius = (width - 1) / 2;
     // A box of one pixel changes nothing.
-    if (radius == 0) continue;
-    boxBlur(image, radius);
-    blurred = true;
+    if (width > 1) radii.push_back((width - 1) / 2);
   }
-  if (!blurred) boxBlur(image, 0);
+  if (radii.empty()) radii.push_back(0);
+  boxBlurs(image, radii);
 }
 
 }  // namespace zarq

@@ -156,9 +156,38 @@ TEST(BoxBlurTest, EveryKernelMatchesTheDefinitionForEveryRadius) {
       for (BoxBlurKernel kernel : kernels) {
         if (!boxBlurKernelRuns(kernel, r)) continue;
         Image blurred = input;
-        boxBlur(blurred, r, kernel);
+        const int radii[] = {r};
+        boxBlurs(blurred, radii, kernel, 1);
         ASSERT_TRUE(samePixels(blurred, expected))
             << "radius " << r << " kernel " << static_cast<int>(kernel);
+      }
+    }
+  }
+}
+
+// Bands shorter than the radius, bands of one row, more bands than rows; each band must
+// take its neighbours' rows before they are overwritten, whatever the threads' timing.
+TEST(BoxBlurTest, AnyNumberOfBandsGivesTheSameBytes) {
+  const struct {
+    int width, height;
+    std::vector<int> radii;
+  } cases[] = {
+      {40, 31, {1, 2, 3}}, {23, 57, {9, 9, 10}},    {17, 12, {5, 0, 30}},
+      {9, 3, {4, 1}},      {64, 200, {53, 53, 54}}, {1, 19, {2, 7}},
+  };
+  for (const auto& c : cases) {
+    // A new picture for every band count, so that scratch memory left by the last run
+    // cannot happen to hold the right rows.
+    for (int bands : {2, 3, 4, 7, c.height, c.height + 5}) {
+      const Image original = randomImage(c.width, c.height, c.height * 7 + c.width + bands, true);
+      Image expected = original;
+      for (int r : c.radii) expected = referenceBox(expected, r);
+      for (BoxBlurKernel kernel : {BoxBlurKernel::Portable, BoxBlurKernel::Avx2}) {
+        Image blurred = original;
+        boxBlurs(blurred, c.radii, kernel, bands);
+        ASSERT_TRUE(samePixels(blurred, expected))
+            << c.width << "x" << c.height << " kernel " << static_cast<int>(kernel) << " bands "
+            << bands;
       }
     }
   }
