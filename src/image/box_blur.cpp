@@ -166,6 +166,7 @@ void boxBlurs(Image& image, std::span<const int> radii, BoxBlurKernel kernel, in
   bool abandoned = false;
   {
     std::vector<std::jthread> helpers;
+    helpers.reserve(bands - 1);
     try {
       for (int band = 1; band < bands; ++band) {
         helpers.emplace_back([&, band] {
