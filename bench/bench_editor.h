@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "form/pages.h"
+#include "backend/cairo/headless_platform.h"
+#include "editor/window_events.h"
 #include "form/settings_form.h"
-#include "platform/cairo/headless_platform.h"
 
 namespace zarq::bench {
 
@@ -18,7 +18,7 @@ struct BenchEditor {
   explicit BenchEditor(const std::function<void(const std::filesystem::path&)>& prepare = {})
       : dir(freshFolder()), form(headless.platform(), dir) {
     if (prepare) prepare(dir);
-    buildForm(form);
+    onWindowCreate(form);
   }
   ~BenchEditor() {
     std::error_code ignored;

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
+#include "backend/cairo/headless_platform.h"
 #include "bench_editor.h"
-#include "form/pages.h"
+#include "editor/pages.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
-#include "platform/cairo/headless_platform.h"
 
 namespace {
 

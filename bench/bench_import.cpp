@@ -7,12 +7,12 @@
 #include <fstream>
 #include <string>
 
+#include "backend/cairo/headless_platform.h"
 #include "bench_editor.h"
+#include "editor/chart_import.h"
+#include "editor/pages.h"
 #include "files/chart_fill.h"
-#include "files/chart_import.h"
-#include "form/pages.h"
 #include "form/settings_form.h"
-#include "platform/cairo/headless_platform.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
+#include "backend/cairo/headless_platform.h"
 #include "bench_editor.h"
-#include "form/pages.h"
+#include "editor/keyboard.h"
+#include "editor/pages.h"
+#include "editor/window_events.h"
 #include "form/settings_form.h"
-#include "input/keyboard.h"
-#include "input/window_events.h"
-#include "platform/cairo/headless_platform.h"
 
 namespace {
 

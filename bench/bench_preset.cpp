@@ -8,10 +8,10 @@
 #include <memory>
 #include <random>
 
-#include "files/preset_file.h"
-#include "form/pages.h"
+#include "backend/cairo/headless_platform.h"
+#include "editor/preset_actions.h"
+#include "editor/window_events.h"
 #include "form/settings_form.h"
-#include "platform/cairo/headless_platform.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ struct Bench {
   }
   std::unique_ptr<zarq::SettingsForm> freshForm() {
     auto fresh = std::make_unique<zarq::SettingsForm>(headless.platform(), dir);
-    zarq::buildForm(*fresh);
+    zarq::onWindowCreate(*fresh);
     return fresh;
   }
 

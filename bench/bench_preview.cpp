@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "backend/cairo/headless_platform.h"
+#include "form/preview.h"
 #include "form/settings_form.h"
-#include "image/background_preview.h"
 #include "image/gaussian_blur.h"
-#include "platform/cairo/headless_platform.h"
 
 namespace zarq {
 namespace {
@@ -125,7 +125,7 @@ void buildFrom(benchmark::State& state, const ChartFolder& folder, const char16_
   form.fields[slot::chartId].text = u"20220924";
   form.fields[slot::illustrationExt].text = ext;
   for (auto _ : state) {
-    buildBackgroundPreview(form, 80);
+    rebuildPreview(form, 80);
     benchmark::DoNotOptimize(form.previewBitmap.pixelBuffer());
   }
   if (form.previewBitmap.pixel(480, 360) == 0xFF000000) state.SkipWithError("preview stayed black");
@@ -161,7 +161,7 @@ int measurePeak(const char* folder) {
   form.fields[slot::illustrationExt].text = u"jpg";
   const long idle = statusKb("VmRSS:");
   std::ofstream("/proc/self/clear_refs") << "5";
-  buildBackgroundPreview(form, 80);
+  rebuildPreview(form, 80);
   std::printf("%ld\n", statusKb("VmHWM:") - idle);
   return form.previewBitmap.pixel(480, 360) == 0xFF000000 ? 1 : 0;
 }

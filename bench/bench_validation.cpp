@@ -8,10 +8,11 @@
 #include <fstream>
 #include <string>
 
+#include "backend/cairo/headless_platform.h"
 #include "common/numbers.h"
-#include "form/pages.h"
+#include "editor/pages.h"
+#include "editor/window_events.h"
 #include "form/settings_form.h"
-#include "platform/cairo/headless_platform.h"
 #include "validate/validation.h"
 
 namespace zarq {
@@ -44,7 +45,7 @@ void TypedCharacterInLevel(benchmark::State& state) {
   BenchFolder folder;
   HeadlessPlatform platform;
   SettingsForm form(platform.platform(), folder.path);
-  buildForm(form);
+  onWindowCreate(form);
   showPage(form, 2);
   int counter = 0;
   for (auto _ : state) {
@@ -63,7 +64,7 @@ void ChartIdWithOneMegabyteChart(benchmark::State& state) {
     std::ofstream(folder.path / name, std::ios::binary) << chart;
   HeadlessPlatform platform;
   SettingsForm form(platform.platform(), folder.path);
-  buildForm(form);
+  onWindowCreate(form);
   bool second = false;
   for (auto _ : state) {
     // Alternating between two charts: each validation sees a changed ID.

@@ -9,7 +9,7 @@
 #include "args.h"
 #include "commands.h"
 #include "common/utf.h"
-#include "form/pages.h"
+#include "editor/pages.h"
 #include "headless_editor.h"
 #include "preset_option.h"
 

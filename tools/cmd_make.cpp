@@ -8,7 +8,9 @@
 #include "args.h"
 #include "commands.h"
 #include "common/utf.h"
+#include "editor/preset_actions.h"
 #include "files/preset_file.h"
+#include "form/form_preset.h"
 #include "headless_editor.h"
 #include "preset_json.h"
 

@@ -5,7 +5,7 @@
 
 #include "args.h"
 #include "commands.h"
-#include "form/pages.h"
+#include "editor/pages.h"
 #include "form/render_frame.h"
 #include "headless_editor.h"
 #include "preset_option.h"
@@ -20,7 +20,8 @@ int runRender(const Args& args) {
   if (!parsed.has("-o")) return usageError("render needs -o OUT.png");
   const std::filesystem::path dir = parsed.value("--dir", ".");
   std::error_code error;
-  if (!std::filesystem::is_directory(dir, error)) return usageError("no such folder: " + dir.string());
+  if (!std::filesystem::is_directory(dir, error))
+    return usageError("no such folder: " + dir.string());
 
   HeadlessEditor editor(dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;

@@ -4,15 +4,15 @@
 
 #include <filesystem>
 
-#include "form/pages.h"
+#include "backend/cairo/headless_platform.h"
+#include "editor/window_events.h"
 #include "form/settings_form.h"
-#include "platform/cairo/headless_platform.h"
 
 namespace zarq::tool {
 
 struct HeadlessEditor {
   explicit HeadlessEditor(std::filesystem::path dir) : form(headless.platform(), std::move(dir)) {
-    buildForm(form);
+    onWindowCreate(form);
   }
 
   HeadlessPlatform headless;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/utf.h"
+#include "editor/preset_actions.h"
 #include "files/preset_file.h"
 
 namespace zarq::tool {

@@ -23,9 +23,7 @@ inline constexpr std::size_t kPasteLimit = 99;            // longest clipboard t
 inline constexpr std::size_t kScannedValueCapacity = 99;  // a string value read from a chart
 
 // The first `capacity` units of `text`: the one place where a buffer's capacity is enforced.
-inline Text capped(TextView text, std::size_t capacity) {
-  return Text(text.substr(0, capacity));
-}
+inline Text capped(TextView text, std::size_t capacity) { return Text(text.substr(0, capacity)); }
 
 // Text from a UTF-16 literal or view, for readability at call sites.
 inline Text text(TextView view) { return Text(view); }

@@ -36,8 +36,8 @@ void OptionPair::draw(Canvas& canvas, TextMetrics& metrics) const {
   if (selected2) drawRoundedRect(canvas, pen, x2, y, width2, height, 0.2f * height);
   auto drawCentred = [&](TextView text, float left, float boxWidth) {
     const float w = metrics.measureText(text, fontSize);
-    canvas.drawText(text, fontSize, {left + (boxWidth - w) * 0.5f + 0.7f, y + 0.1f * height,
-                                     1.2f * w, height},
+    canvas.drawText(text, fontSize,
+                    {left + (boxWidth - w) * 0.5f + 0.7f, y + 0.1f * height, 1.2f * w, height},
                     Align::Near, kWhite);
   };
   drawCentred(text1, x, width1);

@@ -8,9 +8,9 @@
 namespace zarq {
 
 struct PageArrow {
-  std::int32_t x = 0, y = 0;        // centre of the chevron
-  bool growing = false;             // true after the pointer entered
-  std::int32_t startTime = -200;    // clock milliseconds when the current animation began
+  std::int32_t x = 0, y = 0;      // centre of the chevron
+  bool growing = false;           // true after the pointer entered
+  std::int32_t startTime = -200;  // clock milliseconds when the current animation began
   std::int32_t duration = 200;
   double maxScale = 1.2;
   bool hovered = false;

@@ -12,7 +12,7 @@ struct Slider {
   float x = 0, y = 0;  // centre of the track
   float width = 0;     // track length
   std::int16_t min = 0, max = 0;
-  float step = 1;      // the value moves in multiples of step while dragged
+  float step = 1;  // the value moves in multiples of step while dragged
   float value = 0;
   bool shown = false;
   bool enabled = true;

@@ -10,6 +10,11 @@
 
 namespace zarq {
 
+// A reference to no bubble.
+inline constexpr std::int16_t kNoBubble = -1;
+// Every validation message is written at this size, in pixels.
+inline constexpr float kBubbleFontSize = 20;
+
 enum class OwnerKind : std::int16_t { None = 0, TextField = 1, CheckBox = 2, OptionPair = 7 };
 
 struct StatusBubble {

@@ -1,8 +1,5 @@
 #include "form/form_builder.h"
 
-#include <cmath>
-
-#include "common/numbers.h"
 #include "form/help_texts.h"
 
 namespace zarq {
@@ -38,11 +35,6 @@ void placeCheckBox(SettingsForm& form, int index, float x, float y, float size, 
   box.colour = 0xFFFFFFFF;
   box.shown = false;
   box.enabled = true;
-}
-
-Text sliderValueText(const Slider& slider) {
-  if (slider.integerOnly) return printfText("%d", static_cast<int>(roundHalfAway(slider.value)));
-  return printfText("%.1f", roundHalfAway(slider.value * 10.0) / 10.0);
 }
 
 void placeObtainedTypeSelector(SettingsForm& form, TextView caption) {

@@ -31,8 +31,6 @@ void buildResultPage(SettingsForm& form);
 void buildOtherPage(SettingsForm& form);
 void buildUiTextPage(SettingsForm& form);
 
-// The linked field of a slider shows its value: "%d" or "%.1f".
-Text sliderValueText(const Slider& slider);
 // The result page's selector caption set up afresh, as when the form is built.
 void placeObtainedTypeSelector(SettingsForm& form, TextView caption);
 

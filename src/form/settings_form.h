@@ -14,9 +14,9 @@
 #include "draw/page_arrow.h"
 #include "draw/slider.h"
 #include "draw/status_bubble.h"
+#include "draw/text_field.h"
 #include "draw/text_metrics.h"
 #include "form/form_ids.h"
-#include "form/text_field.h"
 #include "image/image.h"
 #include "platform/platform.h"
 
@@ -57,9 +57,6 @@ struct FormLayout {
 struct ChartScratch {
   Text background, charter, composer, level, name, song;
 };
-
-inline constexpr int kFrameWidth = 960;
-inline constexpr int kFrameHeight = 720;
 
 struct SettingsForm {
   SettingsForm(const Platform& platform, std::filesystem::path workDir);

@@ -4,9 +4,6 @@
 #include <memory>
 
 #include "common/numbers.h"
-#include "common/paths.h"
-#include "form/form_ids.h"
-#include "form/settings_form.h"
 #include "image/gaussian_blur.h"
 #include "image/scale_image.h"
 
@@ -58,21 +55,22 @@ class CoverFrame final : public RowSink {
 
 }  // namespace
 
-void buildBackgroundPreview(SettingsForm& form, int blur) {
-  const Text name = form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
+Image buildBackgroundPreview(ImageDecoder& images, const std::filesystem::path& file, int blur) {
+  Image preview(kFrameWidth, kFrameHeight);
   CoverFrame cover(std::min(blur, kMaxBlur));
-  if (!form.platform.images.decodeRows(form.fileInWorkDir(pathFromText(name)), cover)) {
-    form.previewBitmap.fill(kOpaque);
-    return;
+  if (!images.decodeRows(file, cover)) {
+    preview.fill(kOpaque);
+    return preview;
   }
   const Image& result = cover.finish();
   if (result.getWidth() != kFrameWidth || result.getHeight() != kFrameHeight) {
-    form.previewBitmap.fill(kOpaque);
-    return;
+    preview.fill(kOpaque);
+    return preview;
   }
   const std::uint32_t* from = result.pixelBuffer();
-  std::uint32_t* to = form.previewBitmap.pixelBuffer();
+  std::uint32_t* to = preview.pixelBuffer();
   for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) to[i] = from[i] | kOpaque;
+  return preview;
 }
 
 }  // namespace zarq

@@ -2,15 +2,15 @@
 // The chart's illustration behind every page: scaled to cover the 960 x 720 frame, centred,
 // cropped and blurred. Dimming is applied when a frame is drawn.
 
+#include <filesystem>
+
 #include "image/image.h"
+#include "platform/platform.h"
 
 namespace zarq {
 
-struct SettingsForm;
-
-// Rebuilds form.previewBitmap from "<chartId>.<illustrationExt>" in the form's folder with
-// the given blur (already rounded; clamped to 200). Without a loadable illustration the
-// preview is opaque black.
-void buildBackgroundPreview(SettingsForm& form, int blur);
+// The 960 x 720 preview of the picture at `file` with the given blur (already rounded;
+// clamped to 200), opaque 0xFFRRGGBB. Without a loadable picture it is opaque black.
+Image buildBackgroundPreview(ImageDecoder& images, const std::filesystem::path& file, int blur);
 
 }  // namespace zarq

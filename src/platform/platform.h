@@ -1,7 +1,8 @@
 #pragma once
-// Everything the core needs from the outside world. The core includes this header and no
-// other platform header; each back end (GTK, Win32, the headless renderer of the tools and
-// tests) implements these interfaces.
+// Everything the core needs from the outside world, and the words in which a window tells
+// the core what happened. The core includes this header and no other platform header; each
+// back end (GTK, Win32, the headless renderer of the tools and tests) implements these
+// interfaces, and each application maps its own events onto the vocabulary at the end.
 
 #include <cstdint>
 #include <filesystem>
@@ -156,6 +157,10 @@ class Host {
   virtual bool isForeground() = 0;
 };
 
+// The size of one frame, in pixels; the window shows its top-left part.
+inline constexpr int kFrameWidth = 960;
+inline constexpr int kFrameHeight = 720;
+
 // The off-screen 960 x 720 frame: `beginFrame` hands out a canvas on a fresh black frame,
 // `present` shows the finished frame in the window in one go.
 class FrameSink {
@@ -170,6 +175,27 @@ struct Platform {
   ImageDecoder& images;
   Host& host;
   FrameSink& frames;
+};
+
+// --- The event vocabulary ---
+
+// Keys that act when released; every other key is Other.
+enum class Key { Left, Right, Delete, Other };
+
+// The commands of the keyboard accelerators. The numbers are those of the Windows
+// accelerator table, which names them.
+enum class Command : int {
+  Paste = 40001,            // Ctrl+V
+  Page1 = 40003,            // Ctrl+1
+  Page2 = 40004,            // Ctrl+2
+  Page3 = 40005,            // Ctrl+3
+  Page4 = 40006,            // Ctrl+4
+  Page5 = 40007,            // Ctrl+5
+  Save = 40009,             // Ctrl+S
+  SaveAlternative = 40012,  // Ctrl+Shift+S
+  Open = 40013,             // Ctrl+O
+  PageDialog = 40015,       // Ctrl+Shift+O
+  Page6 = 40017,            // Ctrl+6
 };
 
 }  // namespace zarq

@@ -2,7 +2,7 @@
 // Where a slot's message hangs: below its field, except on the chart-screen mock-up, where
 // the song name and the difficulty line carry theirs above.
 
-#include "form/text_field.h"
+#include "draw/text_field.h"
 #include "platform/platform.h"
 
 namespace zarq {

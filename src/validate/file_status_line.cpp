@@ -4,7 +4,6 @@ namespace zarq {
 namespace {
 
 constexpr char16_t kEllipsis = u'…';
-constexpr float kBubbleFontSize = 20;
 
 Text fill(TextView format, TextView name, TextView tail) {
   Text line;

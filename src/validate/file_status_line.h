@@ -4,6 +4,7 @@
 // file's ending stay whole.
 
 #include "common/text.h"
+#include "draw/status_bubble.h"
 #include "draw/text_metrics.h"
 
 namespace zarq {

@@ -10,7 +10,9 @@
 #include "common/numbers.h"
 #include "common/text.h"
 #include "form/settings_form.h"
+#include "form/slot_text.h"
 #include "platform/platform.h"
+#include "validate/messages.h"
 
 namespace zarq {
 
@@ -131,13 +133,5 @@ template <int N>
 bool integerBelow(RuleContext& c) {
   return leadingInt(c.text()) < N;
 }
-
-// The record a slot refers to, or kNoBubble when it refers to none or the record has passed
-// to another owner since.
-std::int16_t ownedBubble(const SettingsForm& form, int slot);
-// Writes `value` into another slot and refits it; the slot is not validated.
-void setSlotText(SettingsForm& form, int slot, TextView value);
-// Hides the bubble a slot owns and forgets it.
-void releaseSlotBubble(SettingsForm& form, int slot);
 
 }  // namespace zarq

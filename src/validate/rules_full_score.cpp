@@ -21,8 +21,8 @@ void copyToTwin(RuleContext& c) {
 void resetScoreIncrease(RuleContext& c) {
   setSlotText(c.form, slot::originalScore, u"0000000");
   setSlotText(c.form, slot::addedScore, c.text());
-  releaseSlotBubble(c.form, slot::originalScore);
-  releaseSlotBubble(c.form, slot::addedScore);
+  releaseFieldMessage(c.form, slot::originalScore);
+  releaseFieldMessage(c.form, slot::addedScore);
 }
 
 constexpr RuleRow kChartFullScore[] = {

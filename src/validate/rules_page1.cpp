@@ -8,7 +8,8 @@
 #include "common/paths.h"
 #include "files/chart_scan.h"
 #include "files/file_access.h"
-#include "image/background_preview.h"
+#include "form/preview.h"
+#include "form/slider_link.h"
 #include "validate/file_status_line.h"
 #include "validate/rule_table.h"
 
@@ -100,10 +101,7 @@ bool illustrationUnloadable(RuleContext& c) {
   return false;
 }
 
-void rebuildPreview(RuleContext& c) {
-  buildBackgroundPreview(c.form,
-                         static_cast<int>(roundHalfAway(c.form.sliders[sliderId::blur].value)));
-}
+void rebuildPreview(RuleContext& c) { rebuildPreviewAtSliderBlur(c.form); }
 
 bool illustrationSmall(RuleContext& c) { return c.image.width < 200 || c.image.height < 200; }
 
@@ -134,9 +132,7 @@ constexpr RuleRow kAudioExt[] = {
 
 // --- slots 3 to 7: the value of the slider the slot mirrors ---
 
-float sliderValue(const RuleContext& c) {
-  return c.form.sliders[c.slot - slot::backgroundDim].value;
-}
+float sliderValue(const RuleContext& c) { return c.form.sliders[linkedSlider(c.slot)].value; }
 
 bool dimOutOfRange(RuleContext& c) { return sliderValue(c) > 255 || sliderValue(c) < 0; }
 bool dimBelowLoadingScreens(RuleContext& c) { return sliderValue(c) < 123; }

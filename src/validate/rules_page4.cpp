@@ -186,7 +186,7 @@ bool obtainedTypeIs(const RuleContext& c, TextView type) { return c.form.obtaine
 void checkSingleLine(RuleContext& c) {
   if (c.ticked(box::obtainedSplit)) return;
   checkLongObtainedContent(c.form);
-  releaseSlotBubble(c.form, slot::obtainedContentLine2);
+  releaseFieldMessage(c.form, slot::obtainedContentLine2);
 }
 
 bool dataWithoutUnit(RuleContext& c) {

@@ -1,15 +1,12 @@
 #include "validate/validation.h"
 
-#include "draw/bubble_pool.h"
 #include "form/settings_form.h"
 #include "validate/bubble_anchor.h"
+#include "validate/messages.h"
 #include "validate/rule_table.h"
 
 namespace zarq {
 namespace {
-
-constexpr float kBubbleFontSize = 20;
-constexpr std::int16_t kPromptRecord = 0;
 
 bool differs(const SettingsForm& form, int slot) {
   return form.fields[slot].text != form.fields[slot].committedText;
@@ -75,26 +72,18 @@ const RuleRow* firstFailure(RuleContext& context, std::span<const RuleRow> rows,
 }
 
 void showMessage(RuleContext& context, const RuleRow& rule) {
-  SettingsForm& form = context.form;
-  TextField& field = context.field;
   const Text status = rule.statusLine ? rule.statusLine(context, rule.status) : Text(rule.status);
-  const BubbleAnchor at = bubbleAnchor(context.slot, field);
+  const BubbleAnchor at = bubbleAnchor(context.slot, context.field);
   const BubbleContent content{.status = status,
                               .speech = rule.speech,
                               .x = at.x,
                               .y = at.y,
-                              .size = kBubbleFontSize,
                               .anchor = at.anchor,
                               .code = rule.code,
                               .ownerKind = OwnerKind::TextField,
                               .ownerId = static_cast<std::int16_t>(context.slot),
                               .isError = rule.kind == RowKind::Error};
-  if (rule.kind == RowKind::Prompt) {
-    setBubble(form.bubbles[kPromptRecord], content);
-    field.bubble = kPromptRecord;
-  } else {
-    field.bubble = allocBubble(form.bubbles, content);
-  }
+  attachFieldMessage(context.form, context.slot, content, rule.kind == RowKind::Prompt);
 }
 
 }  // namespace
@@ -111,9 +100,7 @@ void validateField(SettingsForm& form, int slot, bool forced, bool derive) {
     field.bubble = kNoBubble;
     return;
   }
-  if (const std::int16_t record = ownedBubble(form, slot); record != kNoBubble) {
-    form.bubbles[record].visible = false;
-  }
+  releaseFieldMessage(form, slot);
   RuleContext context{form, slot, field, {}, 0, {}};
   if (const RuleRow* failed = firstFailure(context, rows, derive)) {
     showMessage(context, *failed);
@@ -140,14 +127,8 @@ bool hasError(const SettingsForm& form, int slot) {
 }
 
 void closeWarning(SettingsForm& form, int record) {
-  if (record < 0 || record >= kBubbleCount) return;
-  StatusBubble& bubble = form.bubbles[record];
-  if (!bubble.visible || bubble.isError) return;
-  bubble.visible = false;
-  for (std::int16_t* reference : {&form.recordPartsBubble, &form.longNameBubble,
-                                  &form.longContentBubble, &form.storyboardBubble}) {
-    if (*reference == record) *reference = kNoBubble;
-  }
+  if (!closeMessage(form, record)) return;
+  const StatusBubble& bubble = form.bubbles[record];
   if (bubble.ownerKind != OwnerKind::TextField) return;
   const int slot = bubble.ownerId;
   if (slot < 0 || slot >= kFieldCount) return;

@@ -1,11 +1,11 @@
 #pragma once
 // A freshly built form in its own folder, driven through a scripted host.
 
-#include <memory>
-
 #include <gtest/gtest.h>
 
-#include "form/pages.h"
+#include <memory>
+
+#include "editor/window_events.h"
 #include "form/settings_form.h"
 #include "support/scripted_host.h"
 #include "support/temp_dir.h"
@@ -17,7 +17,7 @@ class FormTest : public ::testing::Test {
   // Builds the form as at start-up; files the test needs go into `dir` first.
   void build() {
     form = std::make_unique<SettingsForm>(platform.platform(), dir.path());
-    buildForm(*form);
+    onWindowCreate(*form);
   }
   void SetUp() override { build(); }
 

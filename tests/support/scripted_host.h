@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/cairo/headless_platform.h"
+#include "backend/cairo/headless_platform.h"
 #include "platform/platform.h"
 
 namespace zarq::testing {
@@ -18,8 +18,10 @@ class ScriptedHost : public Host {
   using Message = RecordedMessage;
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
-  std::optional<std::filesystem::path> chooseSaveFile(TextView filterName, TextView pattern) override;
-  std::optional<std::filesystem::path> chooseOpenFile(TextView filterName, TextView pattern) override;
+  std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
+                                                      TextView pattern) override;
+  std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
+                                                      TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
   ClipboardText clipboardText() override { return clipboard; }
   void beep() override { ++beeps; }

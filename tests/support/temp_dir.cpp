@@ -17,7 +17,8 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::filesystem::path TempDir::write(const std::filesystem::path& name, const std::string& bytes) const {
+std::filesystem::path TempDir::write(const std::filesystem::path& name,
+                                     const std::string& bytes) const {
   const std::filesystem::path file = path_ / name;
   std::ofstream(file, std::ios::binary) << bytes;
   return file;

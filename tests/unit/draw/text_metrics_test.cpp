@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/cairo/headless_platform.h"
+#include "backend/cairo/headless_platform.h"
 
 namespace zarq {
 namespace {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "draw/bubble_pool.h"
 #include "draw/field_label.h"
 #include "draw/option_pair.h"
 #include "draw/page_arrow.h"
@@ -116,17 +115,6 @@ TEST_F(WidgetsTest, ArrowJumpsToFullSizeWhenLeftEarlyThenShrinks) {
   EXPECT_DOUBLE_EQ(arrow.progress(1250), 0);
   EXPECT_TRUE(arrow.animating(1350));
   EXPECT_FALSE(arrow.animating(1351));
-}
-
-TEST_F(WidgetsTest, BubblePoolKeepsRecordZeroAndRunsOutAfter49) {
-  BubblePool pool;
-  BubbleContent content;
-  content.status = u"错误：x";
-  for (int i = 1; i <= 49; ++i) EXPECT_EQ(allocBubble(pool, content), i);
-  EXPECT_EQ(allocBubble(pool, content), kNoBubble);
-  EXPECT_FALSE(pool[0].visible);
-  pool[7].visible = false;
-  EXPECT_EQ(allocBubble(pool, content), 7);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form/pages.h"
+#include "editor/pages.h"
 #include "support/form_fixture.h"
 
 namespace zarq {

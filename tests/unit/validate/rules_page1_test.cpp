@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/numbers.h"
-#include "form/pages.h"
+#include "editor/pages.h"
 #include "validation_fixture.h"
 
 namespace zarq {

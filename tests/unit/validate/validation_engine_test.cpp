@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "draw/bubble_pool.h"
 #include "support/fixed_measurer.h"
+#include "validate/messages.h"
 #include "validation_fixture.h"
 
 namespace zarq {
@@ -15,7 +15,8 @@ class ValidationEngineTest : public testing::ValidationTest {
   }
   // Takes every free record from 1 to 49 for an unrelated owner.
   void fillPool() {
-    while (allocBubble(form->bubbles, {.status = u"x", .speech = u"", .ownerKind = OwnerKind::CheckBox}) !=
+    while (allocBubble(form->bubbles,
+                       {.status = u"x", .speech = u"", .ownerKind = OwnerKind::CheckBox}) !=
            kNoBubble) {
     }
   }
@@ -189,7 +190,7 @@ class ExactWidthTest : public testing::ValidationTest {
     testing::TestPlatform& p = platform;
     form = std::make_unique<SettingsForm>(
         Platform{fixed, p.headless.images, p.host, p.headless.frame}, dir.path());
-    buildForm(*form);
+    onWindowCreate(*form);
   }
   testing::FixedMeasurer fixed;
 };

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/utf.h"
-#include "form/pages.h"
+#include "editor/pages.h"
 #include "support/form_fixture.h"
 #include "validate/validation.h"
 

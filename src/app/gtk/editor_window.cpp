@@ -1,0 +1,272 @@
+#include "app/gtk/editor_window.h"
+
+#include <cmath>
+
+#include "app/gtk/key_mapping.h"
+#include "backend/gtk/uri_list.h"
+#include "common/utf.h"
+#include "editor/window_events.h"
+#include "form/settings_form.h"
+
+namespace zarq::gtk {
+namespace {
+
+EditorWindow& self(gpointer p) { return *static_cast<EditorWindow*>(p); }
+
+// Crossings that a grab or a state change makes without the pointer moving are no leave.
+bool pointerReallyCrossed(GdkCrossingMode mode) {
+  return mode == GDK_CROSSING_NORMAL || mode == GDK_CROSSING_UNGRAB;
+}
+
+int clientCoordinate(double v) { return static_cast<int>(std::floor(v)); }
+
+// How long a drop waits when it arrives while a message box is open.
+constexpr guint kDropRetryMs = 100;
+
+}  // namespace
+
+EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host)
+    : form_(form), frame_(frame), host_(host) {
+  window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  gtk_window_set_title(GTK_WINDOW(window_), kWindowTitle);
+  gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
+  g_signal_connect_after(window_, "realize", G_CALLBACK(onWindowRealize), this);
+  g_signal_connect(window_, "destroy", G_CALLBACK(onDestroy), this);
+  g_signal_connect(window_, "focus-in-event", G_CALLBACK(onFocusIn), this);
+  g_signal_connect(window_, "focus-out-event", G_CALLBACK(onFocusOut), this);
+  g_signal_connect(window_, "key-press-event", G_CALLBACK(onKeyPress), this);
+  g_signal_connect(window_, "key-release-event", G_CALLBACK(onKeyRelease), this);
+
+  area_ = gtk_drawing_area_new();
+  gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
+  gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
+                                   GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |
+                                   GDK_LEAVE_NOTIFY_MASK);
+  g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
+  g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
+  g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
+  g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
+  g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
+  g_signal_connect(area_, "enter-notify-event", G_CALLBACK(onEnter), this);
+  g_signal_connect(area_, "leave-notify-event", G_CALLBACK(onLeave), this);
+  gtk_drag_dest_set(area_, GTK_DEST_DEFAULT_ALL, nullptr, 0, GDK_ACTION_COPY);
+  gtk_drag_dest_add_uri_targets(area_);
+  g_signal_connect(area_, "drag-data-received", G_CALLBACK(onDragDataReceived), this);
+  gtk_container_add(GTK_CONTAINER(window_), area_);
+
+  // Characters come from the input method; its own candidate window shows what is being
+  // composed, since the field draws only committed text.
+  inputMethod_ = gtk_im_multicontext_new();
+  gtk_im_context_set_use_preedit(inputMethod_, FALSE);
+  g_signal_connect(inputMethod_, "commit", G_CALLBACK(onCommit), this);
+
+  frame_.onPresent([this] {
+    if (area_) gtk_widget_queue_draw(area_);
+  });
+  host_.attach(GTK_WINDOW(window_), inputMethod_);
+}
+
+EditorWindow::~EditorWindow() {
+  if (window_) gtk_widget_destroy(window_);
+  g_object_unref(inputMethod_);
+}
+
+void EditorWindow::show() {
+  gtk_widget_show_all(window_);
+  onPaint(form_);
+  keepAnimating();
+}
+
+void EditorWindow::keepAnimating() {
+  if (tick_ || !area_ || !arrowAnimationRunning(form_)) return;
+  tick_ = gtk_widget_add_tick_callback(area_, onTick, this, nullptr);
+}
+
+gboolean EditorWindow::onTick(GtkWidget*, GdkFrameClock*, gpointer p) {
+  EditorWindow& w = self(p);
+  // A message box's loop is no turn of the window's loop: no animation frames meanwhile.
+  if (w.host_.modalRunning()) return G_SOURCE_CONTINUE;
+  if (arrowAnimationRunning(w.form_)) {
+    onPaint(w.form_);
+    return G_SOURCE_CONTINUE;
+  }
+  w.tick_ = 0;
+  return G_SOURCE_REMOVE;
+}
+
+gboolean EditorWindow::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
+  cairo_set_source_surface(cr, self(p).frame_.surface(), 0, 0);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr);
+  return TRUE;
+}
+
+gboolean EditorWindow::onFocusIn(GtkWidget*, GdkEventFocus*, gpointer p) {
+  EditorWindow& w = self(p);
+  gtk_im_context_focus_in(w.inputMethod_);
+  onFocusGained(w.form_);
+  w.keepAnimating();
+  return FALSE;
+}
+
+gboolean EditorWindow::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
+  gtk_im_context_focus_out(self(p).inputMethod_);
+  return FALSE;
+}
+
+guint EditorWindow::baseKeyval(const GdkEventKey* event, gint group) const {
+  GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(window_));
+  guint keyval = event->keyval;
+  gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, GdkModifierType(0), group,
+                                      &keyval, nullptr, nullptr, nullptr);
+  return keyval;
+}
+
+std::optional<Command> EditorWindow::accelerator(const GdkEventKey* event) const {
+  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
+  if (const auto command = acceleratorCommand(baseKeyval(event, event->group), mods)) {
+    return command;
+  }
+  // With a layout of other letters in use, Ctrl+S is still the key of S in the first one.
+  if (event->group == 0) return std::nullopt;
+  return acceleratorCommand(baseKeyval(event, 0), mods);
+}
+
+gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
+  EditorWindow& w = self(p);
+  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
+  if (const auto command = w.accelerator(event)) {
+    onCommand(w.form_, *command);
+  } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_, event)) {
+    // What the input method takes is its own: typed text arrives through "commit", and a
+    // key that edits a composition (Backspace, Escape) belongs to the composition.
+    if (const auto unit = controlCharacter(event->keyval, mods)) onChar(w.form_, *unit);
+  }
+  w.keepAnimating();
+  // Every key is the editor's: no focus moves, mnemonics or menu keys of GTK's own.
+  return TRUE;
+}
+
+gboolean EditorWindow::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
+  EditorWindow& w = self(p);
+  if (gtk_im_context_filter_keypress(w.inputMethod_, event)) return TRUE;
+  onKeyUp(w.form_, releasedKey(event->keyval, modifiersOf(GdkModifierType(event->state))));
+  w.keepAnimating();
+  return TRUE;
+}
+
+void EditorWindow::onCommit(GtkIMContext*, gchar* text, gpointer p) {
+  EditorWindow& w = self(p);
+  for (const char16_t unit : fromUtf8(text)) onChar(w.form_, unit);
+  w.keepAnimating();
+}
+
+bool EditorWindow::inClientArea(double x, double y) {
+  return x >= 0 && y >= 0 && x < kClientWidth && y < kClientHeight;
+}
+
+gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
+  EditorWindow& w = self(p);
+  // While the button is held GTK keeps reporting the pointer outside the window; the
+  // editor only hears of it inside.
+  if (!inClientArea(event->x, event->y)) return TRUE;
+  w.pointerInside_ = true;
+  onMouseMove(w.form_, clientCoordinate(event->x), clientCoordinate(event->y));
+  w.keepAnimating();
+  return TRUE;
+}
+
+gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer p) {
+  EditorWindow& w = self(p);
+  // A double click is two presses; GTK's extra double-click event is not a third.
+  if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
+  w.pointerInside_ = true;
+  onButtonDown(w.form_, clientCoordinate(event->x), clientCoordinate(event->y));
+  w.keepAnimating();
+  return TRUE;
+}
+
+gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer p) {
+  EditorWindow& w = self(p);
+  if (event->button != GDK_BUTTON_PRIMARY) return TRUE;
+  // Released outside after the pointer left: the leave already counted as the release.
+  if (!w.pointerInside_ || !inClientArea(event->x, event->y)) return TRUE;
+  onButtonUp(w.form_, clientCoordinate(event->x), clientCoordinate(event->y));
+  w.keepAnimating();
+  return TRUE;
+}
+
+gboolean EditorWindow::onEnter(GtkWidget*, GdkEventCrossing* event, gpointer p) {
+  if (pointerReallyCrossed(event->mode)) self(p).pointerInside_ = true;
+  return FALSE;
+}
+
+gboolean EditorWindow::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) {
+  EditorWindow& w = self(p);
+  if (!w.pointerInside_ || !pointerReallyCrossed(event->mode)) return FALSE;
+  w.pointerInside_ = false;
+  onMouseLeave(w.form_);
+  w.keepAnimating();
+  return FALSE;
+}
+
+void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
+                                      GtkSelectionData* data, guint, guint, gpointer p) {
+  EditorWindow& w = self(p);
+  // The window takes no drop while a message box of its own is open.
+  if (w.host_.modalRunning()) return;
+  gchar** uris = gtk_selection_data_get_uris(data);
+  std::vector<std::filesystem::path> paths = localPathsFromUris(uris);
+  g_strfreev(uris);
+  if (paths.empty()) return;
+  w.drops_.push_back(std::move(paths));
+  // The files are handled once the drag has finished, so that the questions they raise
+  // do not hold up the application they were dragged from.
+  if (!w.dropSource_) w.dropSource_ = g_idle_add(handlePendingDrop, p);
+}
+
+gboolean EditorWindow::handlePendingDrop(gpointer p) {
+  EditorWindow& w = self(p);
+  if (w.host_.modalRunning()) {
+    w.dropSource_ = g_timeout_add(kDropRetryMs, handlePendingDrop, p);
+    return G_SOURCE_REMOVE;
+  }
+  w.dropSource_ = 0;
+  while (!w.drops_.empty() && !w.destroyed()) {
+    const std::vector<std::filesystem::path> paths = std::move(w.drops_.front());
+    w.drops_.pop_front();
+    onDrop(w.form_, paths);
+    w.keepAnimating();
+  }
+  return G_SOURCE_REMOVE;
+}
+
+void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
+  gtk_im_context_set_client_window(self(p).inputMethod_, gtk_widget_get_window(area));
+}
+
+void EditorWindow::onWindowRealize(GtkWidget* window, gpointer) {
+  // A caption with close and minimise boxes only: no maximising, no sizing border.
+  GdkWindow* gdkWindow = gtk_widget_get_window(window);
+  gdk_window_set_functions(gdkWindow,
+                           GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_MINIMIZE | GDK_FUNC_CLOSE));
+  gdk_window_set_decorations(gdkWindow, GdkWMDecoration(GDK_DECOR_BORDER | GDK_DECOR_TITLE |
+                                                        GDK_DECOR_MENU | GDK_DECOR_MINIMIZE));
+}
+
+void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
+  EditorWindow& w = self(p);
+  w.frame_.onPresent(nullptr);
+  w.tick_ = 0;
+  if (w.dropSource_) g_source_remove(w.dropSource_);
+  w.dropSource_ = 0;
+  w.drops_.clear();
+  onWindowDestroy(w.form_);
+  gtk_im_context_set_client_window(w.inputMethod_, nullptr);
+  w.host_.detach();
+  w.window_ = nullptr;
+  w.area_ = nullptr;
+  if (gtk_main_level() > 0) gtk_main_quit();
+}
+
+}  // namespace zarq::gtk

@@ -1,0 +1,81 @@
+#pragma once
+// The editor's one window: a fixed 944 x 681 drawing area showing the top-left of the
+// 960 x 720 frame, with every GTK event handed to the form's window events.
+
+#include <gtk/gtk.h>
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "backend/cairo/offscreen_frame.h"
+#include "backend/gtk/gtk_host.h"
+
+namespace zarq {
+struct SettingsForm;
+}
+
+namespace zarq::gtk {
+
+inline constexpr char kWindowTitle[] = "Zarq Radoziro 设置填写器";
+// The client area of a 960 x 720 window with a caption on Windows.
+inline constexpr int kClientWidth = 944;
+inline constexpr int kClientHeight = 681;
+
+class EditorWindow {
+ public:
+  // Creates the window without showing it; the host's dialogs are owned by it from here on.
+  EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host);
+  ~EditorWindow();
+  EditorWindow(const EditorWindow&) = delete;
+  EditorWindow& operator=(const EditorWindow&) = delete;
+
+  // Shows the window and draws its first frame.
+  void show();
+  // Set when the window has been destroyed (the form is saved by then).
+  bool destroyed() const { return window_ == nullptr; }
+
+ private:
+  static gboolean onDraw(GtkWidget*, cairo_t* cr, gpointer self);
+  static gboolean onFocusIn(GtkWidget*, GdkEventFocus*, gpointer self);
+  static gboolean onFocusOut(GtkWidget*, GdkEventFocus*, gpointer self);
+  static gboolean onKeyPress(GtkWidget*, GdkEventKey* event, gpointer self);
+  static gboolean onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer self);
+  static void onCommit(GtkIMContext*, gchar* text, gpointer self);
+  static gboolean onMotion(GtkWidget*, GdkEventMotion* event, gpointer self);
+  static gboolean onButtonPress(GtkWidget*, GdkEventButton* event, gpointer self);
+  static gboolean onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer self);
+  static gboolean onEnter(GtkWidget*, GdkEventCrossing* event, gpointer self);
+  static gboolean onLeave(GtkWidget*, GdkEventCrossing* event, gpointer self);
+  static void onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData* data,
+                                 guint, guint, gpointer self);
+  static gboolean handlePendingDrop(gpointer self);
+  static gboolean onTick(GtkWidget*, GdkFrameClock*, gpointer self);
+  static void onAreaRealize(GtkWidget* area, gpointer self);
+  static void onWindowRealize(GtkWidget* window, gpointer);
+  static void onDestroy(GtkWidget*, gpointer self);
+
+  // After every event: keep drawing while a page arrow's animation runs.
+  void keepAnimating();
+  // The key the event's key is in the layout `group`, at its first level (what an
+  // accelerator names).
+  guint baseKeyval(const GdkEventKey* event, gint group) const;
+  std::optional<Command> accelerator(const GdkEventKey* event) const;
+  static bool inClientArea(double x, double y);
+
+  SettingsForm& form_;
+  OffscreenFrame& frame_;
+  GtkHost& host_;
+  GtkWidget* window_ = nullptr;
+  GtkWidget* area_ = nullptr;
+  GtkIMContext* inputMethod_ = nullptr;
+  guint tick_ = 0;
+  // Whether the pointer is in the client area: a leave is reported once, and the pointer
+  // held outside the window reports nothing, as on Windows.
+  bool pointerInside_ = false;
+  std::deque<std::vector<std::filesystem::path>> drops_;
+  guint dropSource_ = 0;
+};
+
+}  // namespace zarq::gtk

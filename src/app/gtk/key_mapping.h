@@ -1,0 +1,39 @@
+#pragma once
+// What a key does in the editor's window: an accelerator's command, one of the four keys
+// that act as characters, or nothing special (the key then goes to the input method). Keys
+// are matched by the key they are on, whatever Shift or the layout's levels make of them.
+
+#include <gdk/gdk.h>
+
+#include <optional>
+
+#include "platform/platform.h"
+
+namespace zarq::gtk {
+
+// The modifiers an accelerator looks at; Super, Num Lock and the like are ignored, as they
+// are by the editor's accelerator table on Windows.
+struct Modifiers {
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+};
+
+Modifiers modifiersOf(GdkModifierType state);
+
+// The command of the accelerator on `keyval` (as on the key's first level, e.g. 's' or
+// '1'), provided the modifiers are exactly those the accelerator names.
+std::optional<Command> acceleratorCommand(guint keyval, Modifiers mods);
+
+// Backspace, Tab, Return and Escape typed as the characters 8, 9, 13 and 27. With Ctrl or
+// Alt held they type nothing the editor would take.
+std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods);
+
+// Whether a pressed key that is no accelerator may type: keys pressed with Alt are the
+// system's (its menu keys on Windows), not text.
+bool mayType(Modifiers mods);
+
+// The key handler's view of a released key; with Alt held no key is the editor's.
+Key releasedKey(guint keyval, Modifiers mods);
+
+}  // namespace zarq::gtk

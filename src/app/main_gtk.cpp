@@ -1,5 +1,0 @@
-// zarq-settings on Linux.
-
-#include "platform/gtk/gtk_app.h"
-
-int main(int argc, char** argv) { return zarq::gtk::runEditor(argc, argv); }

@@ -1,0 +1,81 @@
+#include <bit>
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+// After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
+#include <jpeglib.h>
+
+#include "backend/cairo/row_decoding.h"
+
+namespace zarq {
+namespace {
+
+struct ErrorTrap {
+  jpeg_error_mgr manager;
+  std::jmp_buf jump;
+};
+
+[[noreturn]] void jumpOut(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1);
+}
+
+// Warnings such as a truncated file are not reported; the editor prints nothing.
+void stayQuiet(j_common_ptr) {}
+
+// libjpeg leaves this frame by longjmp on any error, so it holds nothing that needs a
+// destructor; the row buffer belongs to the caller.
+RowDecoding readJpeg(std::FILE* file, RowSink& sink, std::vector<std::uint32_t>& row) {
+  jpeg_decompress_struct info;
+  ErrorTrap trap;
+  info.err = jpeg_std_error(&trap.manager);
+  trap.manager.error_exit = jumpOut;
+  trap.manager.output_message = stayQuiet;
+  if (setjmp(trap.jump)) {
+    jpeg_destroy_decompress(&info);
+    return RowDecoding::Failed;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_stdio_src(&info, file);
+  jpeg_read_header(&info, TRUE);
+  if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
+    jpeg_destroy_decompress(&info);
+    return RowDecoding::NotMine;
+  }
+  // Before anything is allocated for the pixels (a progressive file needs the whole
+  // picture's coefficients).
+  const long long width = info.image_width, height = info.image_height;
+  if (width == 0 || height == 0 || width * height > kMaxImagePixels) {
+    jpeg_destroy_decompress(&info);
+    return RowDecoding::Failed;
+  }
+  // Little-endian 0x..RRGGBB words are the bytes blue, green, red, unused.
+  info.out_color_space = JCS_EXT_BGRX;
+  jpeg_start_decompress(&info);
+  row.resize(width);
+  JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(row.data())};
+  sink.begin(static_cast<int>(width), static_cast<int>(height));
+  while (info.output_scanline < info.output_height) {
+    const int y = static_cast<int>(info.output_scanline);
+    jpeg_read_scanlines(&info, rows, 1);
+    sink.row(y, row.data());
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return RowDecoding::Done;
+}
+
+}  // namespace
+
+static_assert(std::endian::native == std::endian::little, "BGRX bytes are read as words");
+
+RowDecoding decodeJpegRows(const std::filesystem::path& file, RowSink& sink) {
+  std::FILE* stream = std::fopen(file.c_str(), "rb");
+  if (!stream) return RowDecoding::Failed;
+  std::vector<std::uint32_t> row;
+  const RowDecoding result = readJpeg(stream, sink, row);
+  std::fclose(stream);
+  return result;
+}
+
+}  // namespace zarq

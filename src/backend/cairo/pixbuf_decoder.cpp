@@ -1,0 +1,109 @@
+#include "backend/cairo/pixbuf_decoder.h"
+
+#include <gdk-pixbuf/gdk-pixbuf.h>
+
+#include <array>
+#include <fstream>
+
+#include "backend/cairo/row_decoding.h"
+
+namespace zarq {
+namespace {
+
+enum class Format { Jpeg, Png, Other };
+
+// By content, as gdk-pixbuf does: the suffix the user typed need not match.
+Format sniff(const std::filesystem::path& file) {
+  std::array<unsigned char, 8> head{};
+  std::ifstream(file, std::ios::binary).read(reinterpret_cast<char*>(head.data()), head.size());
+  if (head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return Format::Jpeg;
+  constexpr std::array<unsigned char, 8> pngSignature = {0x89, 'P',  'N',  'G',
+                                                         '\r', '\n', 0x1A, '\n'};
+  if (head == pngSignature) return Format::Png;
+  return Format::Other;
+}
+
+bool decodeWithPixbuf(const std::filesystem::path& file, RowSink& sink) {
+  GError* error = nullptr;
+  GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file(file.c_str(), &error);
+  if (!pixbuf) {
+    if (error) g_error_free(error);
+    return false;
+  }
+  const int width = gdk_pixbuf_get_width(pixbuf);
+  const int height = gdk_pixbuf_get_height(pixbuf);
+  const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+  const bool alpha = gdk_pixbuf_get_has_alpha(pixbuf);
+  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+  const guchar* data = gdk_pixbuf_read_pixels(pixbuf);
+  std::vector<std::uint32_t> row(width);
+  sink.begin(width, height);
+  for (int y = 0; y < height; ++y) {
+    const guchar* bytes = data + static_cast<std::size_t>(y) * stride;
+    for (int x = 0; x < width; ++x) {
+      const guchar* p = bytes + x * channels;
+      std::uint32_t r = p[0], g = p[1], b = p[2];
+      if (alpha) {
+        // Transparent parts end up black: composite over black.
+        const std::uint32_t a = p[3];
+        r = (r * a + 127) / 255;
+        g = (g * a + 127) / 255;
+        b = (b * a + 127) / 255;
+      }
+      row[x] = r << 16 | g << 8 | b;
+    }
+    sink.row(y, row.data());
+  }
+  g_object_unref(pixbuf);
+  return true;
+}
+
+// Gathers the rows into one picture.
+class WholePicture final : public RowSink {
+ public:
+  void begin(int width, int height) override {
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(static_cast<std::size_t>(width) * height);
+  }
+  void row(int y, const std::uint32_t* pixels) override {
+    std::uint32_t* out = picture.pixels.data() + static_cast<std::size_t>(y) * picture.width;
+    for (int x = 0; x < picture.width; ++x) out[x] = pixels[x] & 0x00FFFFFF;
+  }
+  DecodedPixels picture;
+};
+
+}  // namespace
+
+std::optional<ImageSize> PixbufDecoder::probe(const std::filesystem::path& file) {
+  int width = 0, height = 0;
+  if (!gdk_pixbuf_get_file_info(file.c_str(), &width, &height)) return std::nullopt;
+  if (width <= 0 || height <= 0) return std::nullopt;
+  if (static_cast<long long>(width) * height > kMaxImagePixels) return std::nullopt;
+  return ImageSize{width, height};
+}
+
+std::optional<DecodedPixels> PixbufDecoder::decode(const std::filesystem::path& file) {
+  WholePicture whole;
+  if (!decodeRows(file, whole)) return std::nullopt;
+  return std::move(whole.picture);
+}
+
+bool PixbufDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {
+  RowDecoding streamed = RowDecoding::NotMine;
+  switch (sniff(file)) {
+    case Format::Jpeg:
+      streamed = decodeJpegRows(file, sink);
+      break;
+    case Format::Png:
+      streamed = decodePngRows(file, sink);
+      break;
+    case Format::Other:
+      break;
+  }
+  if (streamed != RowDecoding::NotMine) return streamed == RowDecoding::Done;
+  // The header decides before anything large is allocated.
+  return probe(file) && decodeWithPixbuf(file, sink);
+}
+
+}  // namespace zarq

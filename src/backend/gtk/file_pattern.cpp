@@ -1,0 +1,24 @@
+#include "backend/gtk/file_pattern.h"
+
+#include <cctype>
+
+namespace zarq::gtk {
+
+std::string globForFilterPattern(std::string_view pattern) {
+  if (pattern == "*.*") return "*";
+  std::string glob;
+  for (const char c : pattern) {
+    const auto u = static_cast<unsigned char>(c);
+    if (std::isalpha(u) && u < 0x80) {
+      glob += '[';
+      glob += static_cast<char>(std::tolower(u));
+      glob += static_cast<char>(std::toupper(u));
+      glob += ']';
+    } else {
+      glob += c;
+    }
+  }
+  return glob;
+}
+
+}  // namespace zarq::gtk

@@ -1,0 +1,151 @@
+#include "backend/gtk/gtk_host.h"
+
+#include <string>
+
+#include "backend/gtk/file_pattern.h"
+#include "common/utf.h"
+
+namespace zarq::gtk {
+namespace {
+
+// The caret the core reports is a point near the bottom of the field's text; a cursor
+// of this height below it lets the candidate window open under the line, not over it.
+constexpr int kCaretHeight = 15;
+
+// Without a window manager nobody gives a new dialog the keyboard; ask for it once it is
+// on screen (a window manager would have done the same).
+gboolean focusWhenMapped(GtkWidget* widget, GdkEvent*, gpointer) {
+  gdk_window_focus(gtk_widget_get_window(widget), GDK_CURRENT_TIME);
+  return FALSE;
+}
+
+}  // namespace
+
+GtkHost::GtkHost(std::filesystem::path startFolder)
+    : lastFolder_(std::move(startFolder)), startMicros_(g_get_monotonic_time()) {}
+
+void GtkHost::attach(GtkWindow* window, GtkIMContext* inputMethod) {
+  window_ = window;
+  inputMethod_ = inputMethod;
+  caret_.reset();
+}
+
+gint GtkHost::runModal(GtkDialog* dialog) {
+  g_signal_connect(dialog, "map-event", G_CALLBACK(focusWhenMapped), nullptr);
+  ++modalDepth_;
+  const gint response = gtk_dialog_run(dialog);
+  --modalDepth_;
+  return response;
+}
+
+void GtkHost::closeModal(GtkDialog* dialog) {
+  gtk_widget_destroy(GTK_WIDGET(dialog));
+  // The owner takes the keyboard back, as a window does when its message box closes.
+  if (window_) gtk_window_present(window_);
+}
+
+MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
+  const bool question = buttons == MessageButtons::YesNo;
+  GtkWidget* dialog = gtk_message_dialog_new(
+      window_, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT), GTK_MESSAGE_OTHER,
+      question ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s", toUtf8(text).c_str());
+  gtk_window_set_title(GTK_WINDOW(dialog), toUtf8(title).c_str());
+  gtk_dialog_set_default_response(GTK_DIALOG(dialog),
+                                  question ? GTK_RESPONSE_YES : GTK_RESPONSE_OK);
+  const gint response = runModal(GTK_DIALOG(dialog));
+  closeModal(GTK_DIALOG(dialog));
+  if (!question) return MessageAnswer::Ok;
+  // Closing the question without an answer counts as No.
+  return response == GTK_RESPONSE_YES ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction action,
+                                                         const char* title, const char* acceptLabel,
+                                                         TextView filterName, TextView pattern) {
+  GtkWidget* dialog =
+      gtk_file_chooser_dialog_new(title, window_, action, "取消(_C)", GTK_RESPONSE_CANCEL,
+                                  acceptLabel, GTK_RESPONSE_ACCEPT, nullptr);
+  GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
+  gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+  gtk_file_chooser_set_local_only(chooser, TRUE);
+  // The editor asks its own questions about existing files.
+  gtk_file_chooser_set_do_overwrite_confirmation(chooser, FALSE);
+  gtk_file_chooser_set_create_folders(chooser, action != GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER);
+  gtk_file_chooser_set_current_folder(chooser, lastFolder_.c_str());
+  if (!pattern.empty()) {
+    GtkFileFilter* filter = gtk_file_filter_new();
+    gtk_file_filter_set_name(filter, toUtf8(filterName).c_str());
+    gtk_file_filter_add_pattern(filter, globForFilterPattern(toUtf8(pattern)).c_str());
+    gtk_file_chooser_add_filter(chooser, filter);
+  }
+  std::optional<std::filesystem::path> chosen;
+  if (runModal(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+    gchar* name = gtk_file_chooser_get_filename(chooser);
+    if (name) chosen = std::filesystem::path(name);
+    g_free(name);
+  }
+  closeModal(GTK_DIALOG(dialog));
+  // The next dialog opens where this choice was made (beside a chosen folder, so that its
+  // siblings are at hand).
+  if (chosen) lastFolder_ = chosen->parent_path();
+  return chosen;
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseSaveFile(TextView filterName,
+                                                             TextView pattern) {
+  return chooseFile(GTK_FILE_CHOOSER_ACTION_SAVE, "另存为", "保存(_S)", filterName, pattern);
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseOpenFile(TextView filterName,
+                                                             TextView pattern) {
+  return chooseFile(GTK_FILE_CHOOSER_ACTION_OPEN, "打开", "打开(_O)", filterName, pattern);
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseFolder(TextView prompt) {
+  return chooseFile(GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, toUtf8(prompt).c_str(), "选择(_S)", u"",
+                    u"");
+}
+
+ClipboardText GtkHost::clipboardText() {
+  GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+  if (!clipboard) return {ClipboardText::Status::Unavailable, {}};
+  GdkAtom* targets = nullptr;
+  gint count = 0;
+  // No owner, or an owner without any text form: nothing to paste.
+  if (!gtk_clipboard_wait_for_targets(clipboard, &targets, &count)) {
+    return {ClipboardText::Status::NoText, {}};
+  }
+  const bool hasText = gtk_targets_include_text(targets, count);
+  g_free(targets);
+  if (!hasText) return {ClipboardText::Status::NoText, {}};
+  // Text was offered but could not be fetched: the owner failed or went away meanwhile.
+  gchar* utf8 = gtk_clipboard_wait_for_text(clipboard);
+  if (!utf8) return {ClipboardText::Status::LockFailed, {}};
+  ClipboardText result{ClipboardText::Status::Text, fromUtf8(utf8)};
+  g_free(utf8);
+  return result;
+}
+
+void GtkHost::beep() {
+  if (window_) {
+    gtk_widget_error_bell(GTK_WIDGET(window_));
+  } else {
+    gdk_display_beep(gdk_display_get_default());
+  }
+}
+
+void GtkHost::setCaretPos(int x, int y) {
+  const GdkRectangle caret{x, y, 0, kCaretHeight};
+  // Every frame reports the caret; the input method hears only of moves.
+  if (!inputMethod_ || (caret_ && caret_->x == x && caret_->y == y)) return;
+  caret_ = caret;
+  gtk_im_context_set_cursor_location(inputMethod_, &caret);
+}
+
+std::int32_t GtkHost::clockMs() {
+  return static_cast<std::int32_t>((g_get_monotonic_time() - startMicros_) / 1000);
+}
+
+bool GtkHost::isForeground() { return window_ && gtk_window_is_active(window_); }
+
+}  // namespace zarq::gtk

@@ -1,0 +1,54 @@
+#pragma once
+// The self-drawn single-line text box behind every typed value of the form.
+
+#include <array>
+#include <cstdint>
+
+#include "common/text.h"
+#include "draw/status_bubble.h"
+#include "draw/text_metrics.h"
+#include "platform/platform.h"
+
+namespace zarq {
+
+struct TextField {
+  float x = 0, y = 0;
+  float width = 0, height = 0;  // the font is 0.8 x height pixels
+  Text visibleText;             // text from `scroll` on, cut to fit; kVisibleTextCapacity at most
+  Text text;                    // the value; kFieldTextCapacity at most
+  Text committedText;           // text as of the last validation; "\t" forces the next one
+  bool focused = false;
+  bool shown = false;
+  bool enabled = true;
+  std::int16_t caret = 0;   // index into text
+  std::int16_t scroll = 0;  // index in text of the first visible character
+  std::int32_t lastAutoScrollTime = -500;
+  std::int16_t autoScrollInterval = 50;
+  Align alignment = Align::Near;
+  Argb colour = 0xFF000000;
+  bool numeric = false;       // only digits and "." may be typed
+  bool integerOnly = false;   // with numeric: "." is refused too
+  bool sliderLinked = false;  // mirrors slider (slot - 3)
+  std::array<bool, 20> dismissed{};
+  std::int16_t bubble = kNoBubble;  // index of the attached StatusBubble
+
+  float fontSize() const { return 0.8f * height; }
+  int length() const { return static_cast<int>(text.size()); }
+
+  void init(float x, float y, float width, float height, TextView defaultText, Align alignment,
+            bool numeric, bool integerOnly, bool sliderLinked);
+  // Stores a new value, cut to the field's capacity. Caret and scroll are left alone.
+  void setText(TextView value);
+  // Recomputes visibleText and, when asked, scrolls so the caret stays mid-run.
+  void fitText(TextMetrics& metrics, bool keepCaretCentred);
+  // Distance from x to the caret placed before character n of visibleText.
+  float caretOffset(TextMetrics& metrics, int n) const;
+  // Index into visibleText nearest to the pointer; add scroll for an index into text.
+  std::int16_t caretFromPointer(TextMetrics& metrics, int mouseX) const;
+  bool contains(int mouseX, int mouseY) const;
+  // Draws the text; outline and caret only when focused and enabled. Reports the caret
+  // position to the host so an input method opens there.
+  void draw(Canvas& canvas, TextMetrics& metrics, Host& host) const;
+};
+
+}  // namespace zarq

@@ -1,0 +1,40 @@
+#include "editor/char_filter.h"
+
+#include "common/printable.h"
+#include "form/form_ids.h"
+
+namespace zarq {
+namespace {
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isUpper(char16_t c) { return c >= u'A' && c <= u'Z'; }
+bool isLower(char16_t c) { return c >= u'a' && c <= u'z'; }
+
+constexpr char16_t kFullWidthColon = 0xFF1A;
+constexpr char16_t kIdeographicFullStop = 0x3002;
+
+}  // namespace
+
+FilteredChar filterTypedChar(const TextField& field, int slot, char16_t unit) {
+  const FilteredChar refuse{CharVerdict::Refuse, unit};
+  if (!isPrintable(unit)) return {CharVerdict::Ignore, unit};
+  // The duration ends in its unit "秒": nothing is typed after it.
+  if (slot == slot::chartDuration && field.caret >= field.length()) return refuse;
+  if (slot == slot::aspectRatio) {
+    if (unit == kFullWidthColon) unit = u':';
+    if (!isDigit(unit) && unit != u':') return refuse;
+  }
+  if (field.numeric) {
+    if (unit == kIdeographicFullStop) unit = u'.';
+    const bool point = unit == u'.' && !field.integerOnly;
+    if (!isDigit(unit) && !point) return refuse;
+  }
+  if (field.text.size() >= kTypedTextLimit) return refuse;
+  if (slot == slot::illustrationExt || slot == slot::audioExt) {
+    if (isLower(unit)) unit = static_cast<char16_t>(unit - u'a' + u'A');
+    if (!isUpper(unit) && !isDigit(unit)) return refuse;
+  }
+  return {CharVerdict::Insert, unit};
+}
+
+}  // namespace zarq

@@ -1,0 +1,207 @@
+#include "editor/chart_import.h"
+
+#include <fstream>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "common/paths.h"
+#include "editor/message_boxes.h"
+#include "files/chart_fill.h"
+#include "files/chart_scan.h"
+#include "files/file_copy.h"
+#include "form/render_frame.h"
+#include "form/settings_form.h"
+#include "form/slot_text.h"
+#include "validate/validation.h"
+
+namespace zarq {
+namespace {
+
+constexpr TextView kFolderPrompt = u"打开 Zarq 谱面文件夹";
+constexpr TextView kCannotOpenChart = u"Pim酱打不开谱面 ╭(╯^╰)╮";
+constexpr TextView kChartNotFound = u"Pim酱找不到谱面 ╭(╯^╰)╮";
+constexpr std::size_t kChartIdCapacity = 50;
+
+struct MediaMessages {
+  TextView notFound;
+  TextView cannotOpen;
+};
+constexpr MediaMessages kIllustrationMessages{u"Pim酱找不到曲绘 ╭(╯^╰)╮",
+                                              u"Pim酱打不开曲绘 ╭(╯^╰)╮"};
+constexpr MediaMessages kMusicMessages{u"Pim酱找不到音乐 ╭(╯^╰)╮", u"Pim酱打不开音乐 ╭(╯^╰)╮"};
+
+// The "not found" messages come with Yes and No, and either answer goes on the same way.
+void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, about::chartFolder); }
+
+// Reads the chart and leaves its stripped copy in "runfile.txt"; nullopt when the chart
+// cannot be read or the copy cannot be created.
+std::optional<std::string> minifiedChart(SettingsForm& form, const std::filesystem::path& chart) {
+  const std::optional<std::string> bytes = readChartFile(chart);
+  if (!bytes) return std::nullopt;
+  std::ofstream runfile(form.fileInWorkDir("runfile.txt"));
+  if (!runfile.is_open()) return std::nullopt;
+  std::string minified = minifyChart(*bytes);
+  runfile << minified;
+  return minified;
+}
+
+void keepScratch(ChartScratch& scratch, const ChartValues& values) {
+  if (values.background) scratch.background = *values.background;
+  if (values.charter) scratch.charter = *values.charter;
+  if (values.composer) scratch.composer = *values.composer;
+  if (values.level) scratch.level = *values.level;
+  if (values.name) scratch.name = *values.name;
+  if (values.song) scratch.song = *values.song;
+}
+
+void fillIfPresent(SettingsForm& form, int slot, const std::optional<Text>& value) {
+  if (value) setSlotText(form, slot, *value);
+}
+
+// Scans the stripped chart, keeps its values and writes the hold tempo.
+ChartFill takeChart(SettingsForm& form, std::string_view minified) {
+  const ChartValues values = scanChart(minified);
+  keepScratch(form.chartScratch, values);
+  ChartFill fill = chartFill(values);
+  fillIfPresent(form, slot::holdBpm, fill.holdBpm);
+  return fill;
+}
+
+// The fields of the opening and chart screens; validated at once when page 2 is on view.
+void fillNames(SettingsForm& form, const ChartFill& fill) {
+  if (fill.songName) {
+    for (int s : {slot::songName, slot::chartSongName, slot::splitNameLine1}) {
+      setSlotText(form, s, *fill.songName);
+    }
+  }
+  if (fill.level) {
+    setSlotText(form, slot::level, fill.level->level);
+    setSlotText(form, slot::difficulty, fill.level->difficulty);
+    setSlotText(form, slot::chartLevel, chartLevelLine(*fill.level));
+  }
+  fillIfPresent(form, slot::composer, fill.composer);
+  fillIfPresent(form, slot::charter, fill.charter);
+  if (form.currentPage == 2) {
+    for (int s : {slot::songName, slot::level, slot::difficulty, slot::composer, slot::charter}) {
+      validateAndCommit(form, s, false, true);
+    }
+  }
+}
+
+// The chart ID is the folder's name, also when the path ends in a separator.
+Text folderName(const std::filesystem::path& folder) {
+  const std::filesystem::path name = folder.filename();
+  return name.empty() ? fileNameText(folder.parent_path()) : textFromPath(name);
+}
+
+// A value from the chart must not lead the copy out of the two folders.
+bool isBareFileName(TextView name) {
+  return name.find(u'/') == TextView::npos && name.find(u'\\') == TextView::npos;
+}
+
+bool sameIgnoringAsciiCase(TextView a, TextView b) {
+  const auto lower = [](char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+  };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// The medium "<ID>.<suffix>" in the chart folder. The suffix is upper case while the files
+// usually are not, so where the file system tells case apart a name that differs only in
+// the case of its letters is taken too (the first in name order), as it would be on a file
+// system that does not.
+std::optional<std::filesystem::path> findMedium(const std::filesystem::path& folder,
+                                                TextView name) {
+  if (!isBareFileName(name)) return std::nullopt;
+  const std::filesystem::path exact = folder / pathFromText(name);
+  if (pathExists(exact)) return exact;
+  std::optional<std::filesystem::path> found;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (sameIgnoringAsciiCase(fileNameText(entry.path()), name) &&
+        (!found || entry.path() < *found)) {
+      found = entry.path();
+    }
+  }
+  return found;
+}
+
+// Sets the suffix field and copies the medium from the chart folder to "<ID>.<suffix>",
+// named as the field shows it so that the editor's checks find it.
+void importMedium(SettingsForm& form, const std::filesystem::path& folder, const Text& id, int slot,
+                  const std::optional<Text>& suffix, const MediaMessages& messages) {
+  fillIfPresent(form, slot, suffix);
+  const Text name = id + u"." + form.fields[slot].text;
+  const std::optional<std::filesystem::path> source = findMedium(folder, name);
+  if (!source) {
+    askIgnoringAnswer(form, messages.notFound);
+    return;
+  }
+  if (!copyFile(*source, form.fileInWorkDir(pathFromText(name)), CopyMode::Binary)) {
+    tell(form, messages.cannotOpen, about::chartFolder);
+  }
+}
+
+}  // namespace
+
+void autoFillFromChart(SettingsForm& form) {
+  const Text chartName = form.fields[slot::chartId].text + u".json";
+  const std::optional<std::string> minified =
+      minifiedChart(form, form.fileInWorkDir(pathFromText(chartName)));
+  if (!minified) {
+    tell(form, kCannotOpenChart, about::drop);
+    return;
+  }
+  const ChartFill fill = takeChart(form, *minified);
+  fillIfPresent(form, slot::illustrationExt, fill.illustrationExt);
+  fillIfPresent(form, slot::audioExt, fill.audioExt);
+  if (form.currentPage == 1) {
+    validateAndCommit(form, slot::illustrationExt, false, true);
+    validateAndCommit(form, slot::audioExt, false, true);
+  }
+  fillNames(form, fill);
+  renderFrame(form);
+}
+
+void importChartFolder(SettingsForm& form) {
+  const std::optional<std::filesystem::path> folder = form.host().chooseFolder(kFolderPrompt);
+  if (!folder) return;
+  const Text id = folderName(*folder);
+  const std::filesystem::path chartName = pathFromText(id + u".json");
+  const std::filesystem::path source = *folder / chartName;
+  if (!pathExists(source)) {
+    askIgnoringAnswer(form, kChartNotFound);
+    return;
+  }
+  const std::filesystem::path copy = form.fileInWorkDir(chartName);
+  if (!copyFile(source, copy, CopyMode::Text)) {
+    tell(form, kCannotOpenChart, about::chartFolder);
+    validateAndCommit(form, slot::chartId, false, true);
+    return;
+  }
+  setSlotText(form, slot::chartId, capped(id, kChartIdCapacity));
+  const std::optional<std::string> minified = minifiedChart(form, copy);
+  if (!minified) {
+    tell(form, kCannotOpenChart, about::chartFolder);
+    return;
+  }
+  const ChartFill fill = takeChart(form, *minified);
+  importMedium(form, *folder, id, slot::illustrationExt, fill.illustrationExt,
+               kIllustrationMessages);
+  importMedium(form, *folder, id, slot::audioExt, fill.audioExt, kMusicMessages);
+  if (form.currentPage == 1) {
+    // The suffixes are validated first while the chart ID still counts as changed, and
+    // once more after it is committed.
+    validateAndCommit(form, slot::chartId, false, true);
+    validateAndCommit(form, slot::illustrationExt, false, true);
+    validateAndCommit(form, slot::audioExt, false, true);
+  }
+  fillNames(form, fill);
+}
+
+}  // namespace zarq

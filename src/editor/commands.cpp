@@ -1,0 +1,176 @@
+#include "editor/commands.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "common/paths.h"
+#include "common/printable.h"
+#include "editor/chart_import.h"
+#include "editor/drop.h"
+#include "editor/editing.h"
+#include "editor/keyboard.h"
+#include "editor/message_boxes.h"
+#include "editor/pages.h"
+#include "editor/preset_actions.h"
+#include "form/render_frame.h"
+#include "form/settings_form.h"
+
+namespace zarq {
+namespace {
+
+constexpr TextView kPresetFilter = u"预设文件(*.set)";
+constexpr TextView kPresetPattern = u"*.set";
+
+// The page a page command selects; 0 for no page change.
+int commandPage(const SettingsForm& form, Command command) {
+  const bool resultRecorded = form.checkBoxes[box::recordResult].checked;
+  switch (command) {
+    case Command::Page1:
+      return 1;
+    case Command::Page2:
+      return 2;
+    case Command::Page3:
+      return 3;
+    case Command::Page4:
+      return resultRecorded ? 4 : 5;
+    case Command::Page5:
+      return resultRecorded ? 5 : 6;
+    case Command::Page6:
+      return resultRecorded ? 6 : 0;
+    default:
+      return 0;
+  }
+}
+
+bool isPageCommand(Command command) {
+  switch (command) {
+    case Command::Page1:
+    case Command::Page2:
+    case Command::Page3:
+    case Command::Page4:
+    case Command::Page5:
+    case Command::Page6:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Whether an existing file may be replaced: not marked read-only (no write permission for
+// its owner, which stops even an administrator), and openable for writing by us. Opened
+// for appending, so that asking changes nothing.
+bool mayBeWritten(const std::filesystem::path& file) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
+  if (error || !std::filesystem::is_regular_file(status)) return false;
+  if ((status.permissions() & std::filesystem::perms::owner_write) ==
+      std::filesystem::perms::none) {
+    return false;
+  }
+  return std::ofstream(file, std::ios::binary | std::ios::app).is_open();
+}
+
+// The clipboard's text typed into the field being edited, one unit at a time, so that every
+// filter of typing applies; line breaks and tabs are dropped rather than acted on.
+void paste(SettingsForm& form) {
+  if (form.interactionMode != InteractionMode::Editing) return;
+  const ClipboardText clip = form.host().clipboardText();
+  switch (clip.status) {
+    case ClipboardText::Status::Unavailable:
+    case ClipboardText::Status::NoText:
+      return;
+    case ClipboardText::Status::LockFailed:
+      tell(form, u"获取剪贴板失败！", about::paste);
+      return;
+    case ClipboardText::Status::Text:
+      break;
+  }
+  if (clip.text.size() > kPasteLimit) {
+    tell(form, u"剪贴板内容过长！", about::paste);
+    return;
+  }
+  for (char16_t unit : clip.text) {
+    if (isPrintable(unit)) handleChar(form, unit);
+  }
+}
+
+// A preset name always ends in ".set" exactly as written; "a.SET" becomes "a.SET.set".
+std::filesystem::path withPresetExtension(std::filesystem::path path) {
+  const Text name = textFromPath(path);
+  const TextView ext = u".set";
+  if (name.size() < ext.size() || TextView(name).substr(name.size() - ext.size()) != ext) {
+    path += ".set";
+  }
+  return path;
+}
+
+void save(SettingsForm& form) {
+  const std::optional<std::filesystem::path> chosen =
+      form.host().chooseSaveFile(kPresetFilter, kPresetPattern);
+  if (!chosen) return;
+  const std::filesystem::path path = withPresetExtension(*chosen);
+  if (!pathExists(path)) {
+    savePreset(form, path, false);
+  } else if (!mayBeWritten(path)) {
+    tell(form, u"无法写入文件！", about::save);
+  } else if (ask(form, u"文件已存在，要替换它吗？", about::save) == MessageAnswer::Yes) {
+    savePreset(form, path, false);
+  }
+}
+
+void open(SettingsForm& form) {
+  const std::optional<std::filesystem::path> chosen =
+      form.host().chooseOpenFile(kPresetFilter, kPresetPattern);
+  if (chosen) {
+    if (!pathExists(*chosen)) {
+      tell(form, u"文件不存在！", about::open);
+    } else {
+      loadPreset(form, *chosen, false);
+    }
+  }
+  renderFrame(form);
+}
+
+// The dialog that belongs to the page on view: the chart folder on page 1, the avatar on 4.
+void pageDialog(SettingsForm& form) {
+  if (form.currentPage == 1) {
+    importChartFolder(form);
+    renderFrame(form);
+  }
+  if (form.currentPage == 4) {
+    openAvatar(form);
+    renderFrame(form);
+  }
+}
+
+}  // namespace
+
+void handleCommand(SettingsForm& form, Command command) {
+  if (isPageCommand(command)) {
+    const int page = commandPage(form, command);
+    // Ctrl+6 without the result part does nothing at all, not even end the editing.
+    if (page == 0) return;
+    endEditing(form, BlurPreview::Keep);
+    showPage(form, page);
+    renderFrame(form);
+    return;
+  }
+  switch (command) {
+    case Command::Paste:
+      paste(form);
+      break;
+    case Command::Save:
+      save(form);
+      break;
+    case Command::Open:
+      open(form);
+      break;
+    case Command::PageDialog:
+      pageDialog(form);
+      break;
+    default:
+      break;  // Ctrl+Shift+S and unknown identifiers do nothing
+  }
+}
+
+}  // namespace zarq

@@ -1,0 +1,100 @@
+#include "editor/drop.h"
+
+#include "common/paths.h"
+#include "editor/chart_import.h"
+#include "editor/message_boxes.h"
+#include "editor/preset_actions.h"
+#include "files/file_copy.h"
+#include "form/render_frame.h"
+#include "form/settings_form.h"
+#include "form/slot_text.h"
+#include "validate/validation.h"
+
+namespace zarq {
+namespace {
+
+constexpr std::size_t kAvatarNameCapacity = 50;
+
+bool endsWith(TextView text, TextView suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+enum class Next { NextFile, EndDrop };
+
+// A chart dropped on page 1 becomes the chart: copied into the editor's folder unless a
+// chart of that name is there already, validated, and offered for the auto-fill.
+Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
+  const Text fileName = fileNameText(dropped);
+  if (fileName == u".json") {
+    tell(form, u"给谱面取个名再拖进来叭 (。-ω-)", about::drop);
+    return Next::NextFile;
+  }
+  setSlotText(form, slot::chartId, TextView(fileName).substr(0, fileName.size() - 5));
+  const std::filesystem::path chart =
+      form.fileInWorkDir(pathFromText(form.fields[slot::chartId].text + u".json"));
+  // A chart of that name in the editor's folder is used as it is, never overwritten.
+  if (!pathExists(chart) && !copyFile(dropped, chart, CopyMode::Text)) {
+    tell(form, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
+    validateAndCommit(form, slot::chartId, false, true);
+    return Next::EndDrop;
+  }
+  validateAndCommit(form, slot::chartId, false, true);
+  renderFrame(form);
+  if (hasError(form, slot::chartId)) return Next::EndDrop;
+  if (ask(form, u"收到谱面辣！\n要Pim酱帮你填信息嘛 (。-ω-)", about::drop) == MessageAnswer::Yes) {
+    autoFillFromChart(form);
+  }
+  return Next::NextFile;
+}
+
+// Any file dropped on page 4 names the avatar, which is looked for in the editor's folder.
+void takeAvatarName(SettingsForm& form, const std::filesystem::path& dropped) {
+  setSlotText(form, slot::avatar, fileNameText(dropped));
+  validateField(form, slot::avatar, false, true);
+  commit(form, slot::avatar);
+  renderFrame(form);
+}
+
+}  // namespace
+
+void handleDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths) {
+  for (const std::filesystem::path& path : paths) {
+    const Text name = textFromPath(path);
+    if (name.size() > 4 && endsWith(name, u".set")) {
+      if (ask(form, u"是否加载预设？", about::drop) == MessageAnswer::No) return;
+      loadPreset(form, path, false);
+      renderFrame(form);
+    } else if (form.currentPage == 1) {
+      if (name.size() > 5 && endsWith(name, u".json")) {
+        if (takeChart(form, path) == Next::EndDrop) return;
+      } else {
+        tell(form, u"你拖进来了个什么东西啊 ┐( ‘д’ )┌", about::drop);
+      }
+    } else if (form.currentPage == 4) {
+      takeAvatarName(form, path);
+    }
+  }
+}
+
+void openAvatar(SettingsForm& form) {
+  const std::optional<std::filesystem::path> chosen =
+      form.host().chooseOpenFile(u"所有文件(*.*)", u"*.*");
+  if (!chosen) return;
+  if (!pathExists(*chosen)) {
+    tell(form, u"头像不存在！", about::openAvatar);
+    return;
+  }
+  setSlotText(form, slot::avatar, capped(fileNameText(*chosen), kAvatarNameCapacity));
+  const std::filesystem::path copy =
+      form.fileInWorkDir(pathFromText(form.fields[slot::avatar].text));
+  // A file of that name in the editor's folder stays as it is. The chosen one may have
+  // vanished since the dialog closed.
+  if (!pathExists(copy) && !copyFile(*chosen, copy, CopyMode::Binary)) {
+    tell(form, pathExists(*chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮" : u"Pim酱找不到头像 ╭(╯^╰)╮",
+         about::openAvatar);
+  }
+  validateField(form, slot::avatar, true, true);
+  commit(form, slot::avatar);
+}
+
+}  // namespace zarq

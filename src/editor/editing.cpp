@@ -1,0 +1,30 @@
+#include "editor/editing.h"
+
+#include "form/preview.h"
+#include "form/settings_form.h"
+
+namespace zarq {
+
+void unfocusField(SettingsForm& form, int slot) {
+  TextField& field = form.fields[slot];
+  field.focused = false;
+  field.caret = 0;
+  field.scroll = 0;
+  field.fitText(form.metrics, true);
+}
+
+void releaseKeyboard(SettingsForm& form) {
+  if (form.interactionMode == InteractionMode::Editing) unfocusField(form, form.focusedField);
+}
+
+void endEditing(SettingsForm& form, BlurPreview preview) {
+  if (form.interactionMode == InteractionMode::Editing) {
+    unfocusField(form, form.focusedField);
+    if (preview == BlurPreview::Rebuild && form.focusedField == slot::backgroundBlur) {
+      rebuildPreviewAtSliderBlur(form);
+    }
+  }
+  form.interactionMode = InteractionMode::Idle;
+}
+
+}  // namespace zarq

@@ -1,0 +1,190 @@
+#include "editor/keyboard.h"
+
+#include <algorithm>
+
+#include "editor/char_filter.h"
+#include "editor/editing.h"
+#include "editor/split_lines.h"
+#include "form/preview.h"
+#include "form/render_frame.h"
+#include "form/settings_form.h"
+#include "form/slider_link.h"
+#include "validate/validation.h"
+
+namespace zarq {
+namespace {
+
+constexpr char16_t kBackspace = 8, kTab = 9, kEnter = 13, kEscape = 27;
+
+TextField& focused(SettingsForm& form) { return form.fields[form.focusedField]; }
+
+int clampedCaret(const TextField& field) { return std::clamp<int>(field.caret, 0, field.length()); }
+
+void insertTyped(SettingsForm& form, char16_t unit) {
+  TextField& field = focused(form);
+  const FilteredChar typed = filterTypedChar(field, form.focusedField, unit);
+  if (typed.verdict == CharVerdict::Ignore) return;
+  if (typed.verdict == CharVerdict::Refuse) return form.host().beep();
+  const int at = clampedCaret(field);
+  Text text = field.text;
+  text.insert(text.begin() + at, typed.unit);
+  field.setText(text);
+  field.caret = static_cast<std::int16_t>(at + 1);
+  field.fitText(form.metrics, true);
+  commitEdit(form, form.focusedField);
+}
+
+void backspace(SettingsForm& form) {
+  TextField& field = focused(form);
+  const int at = clampedCaret(field);
+  if (at <= 0) return;
+  // The duration's unit "秒" at the end is never removed.
+  if (form.focusedField == slot::chartDuration && at == field.length()) return form.host().beep();
+  field.text.erase(static_cast<std::size_t>(at - 1), 1);
+  field.caret = static_cast<std::int16_t>(at - 1);
+  if (field.scroll > 0) --field.scroll;
+  field.fitText(form.metrics, true);
+  commitEdit(form, form.focusedField);
+}
+
+// The first shown and enabled slot after `from`, wrapping round to 0; -1 when none is.
+int nextEditableSlot(const SettingsForm& form, int from) {
+  for (int step = 1; step <= kFieldCount; ++step) {
+    const int slot = (from + step) % kFieldCount;
+    if (form.fields[slot].shown && form.fields[slot].enabled) return slot;
+  }
+  return -1;
+}
+
+void tabToNextField(SettingsForm& form) {
+  if (form.focusedField == slot::backgroundBlur) rebuildPreviewAtSliderBlur(form);
+  const int next = nextEditableSlot(form, form.focusedField);
+  if (next < 0) return renderFrame(form);
+  const int column = focused(form).caret - focused(form).scroll;
+  unfocusField(form, form.focusedField);
+  TextField& field = form.fields[next];
+  field.focused = true;
+  field.caret = 0;
+  field.scroll = 0;
+  field.fitText(form.metrics, true);
+  // The caret keeps its column on screen when the new field shows that many characters.
+  const int visible = static_cast<int>(field.visibleText.size());
+  field.caret = static_cast<std::int16_t>(column <= visible ? column : std::max(visible - 1, 0));
+  form.focusedField = static_cast<std::int16_t>(next);
+  renderFrame(form);
+}
+
+void escape(SettingsForm& form) {
+  endEditing(form, BlurPreview::Keep);
+  renderFrame(form);
+}
+
+void caretLeft(SettingsForm& form, TextField& field) {
+  if (field.caret <= 0) return;
+  --field.caret;
+  field.fitText(form.metrics, true);
+  while (field.caret <= field.scroll && field.scroll > 0) {
+    --field.scroll;
+    field.fitText(form.metrics, true);
+  }
+}
+
+void caretRight(SettingsForm& form, TextField& field) {
+  if (field.caret >= field.length()) return;
+  ++field.caret;
+  field.fitText(form.metrics, true);
+  while (field.caret - field.scroll >= static_cast<int>(field.visibleText.size()) &&
+         field.caret < field.length() && field.scroll < field.length()) {
+    ++field.scroll;
+    field.fitText(form.metrics, true);
+  }
+}
+
+// Clears the whole field to its empty form; the caret goes where typing resumes.
+void clearField(SettingsForm& form) {
+  TextField& field = focused(form);
+  const int slot = form.focusedField;
+  Text empty;
+  std::int16_t caret = 0;
+  if (slot == slot::tip) {
+    empty = u"Tip: ";
+    caret = 5;
+  } else if (slot == slot::chartDuration) {
+    empty = u"秒";
+  }
+  field.text = empty;
+  field.visibleText = empty;
+  field.caret = caret;
+  field.scroll = 0;
+  validateAndCommit(form, slot, false, true);
+  renderFrame(form);
+}
+
+}  // namespace
+
+void handleChar(SettingsForm& form, char16_t ch) {
+  if (form.interactionMode != InteractionMode::Editing) return;
+  switch (ch) {
+    case kBackspace:
+      return backspace(form);
+    case kTab:
+      return tabToNextField(form);
+    case kEnter:
+      return enterInFocusedField(form);
+    case kEscape:
+      return escape(form);
+    default:
+      return insertTyped(form, ch);
+  }
+}
+
+void handleKeyUp(SettingsForm& form, Key key) {
+  if (form.interactionMode != InteractionMode::Editing) return;
+  switch (key) {
+    case Key::Left:
+      caretLeft(form, focused(form));
+      renderFrame(form);
+      break;
+    case Key::Right:
+      caretRight(form, focused(form));
+      renderFrame(form);
+      break;
+    case Key::Delete:
+      clearField(form);
+      break;
+    case Key::Other:
+      break;
+  }
+}
+
+void commitEdit(SettingsForm& form, int slot) {
+  const TextField& field = form.fields[slot];
+  if (field.sliderLinked && field.numeric) sliderFollowsField(form, slot);
+  validateAndCommit(form, slot, false, true);
+  renderFrame(form);
+}
+
+void dragStep(SettingsForm& form) {
+  TextField& field = focused(form);
+  if (form.mouseX >= field.x && form.mouseX <= field.x + field.width) {
+    // Above or below the box: the caret follows the pointer's column.
+    field.caret =
+        static_cast<std::int16_t>(field.scroll + field.caretFromPointer(form.metrics, form.mouseX));
+    field.fitText(form.metrics, false);
+  } else {
+    const std::int32_t now = form.host().clockMs();
+    if (now - field.lastAutoScrollTime > field.autoScrollInterval) {
+      const bool right = form.mouseX > field.x + field.width;
+      if (right && field.caret < field.length()) {
+        caretRight(form, field);
+        field.lastAutoScrollTime = now;
+      } else if (!right && field.caret > 0) {
+        caretLeft(form, field);
+        field.lastAutoScrollTime = now;
+      }
+    }
+  }
+  renderFrame(form);
+}
+
+}  // namespace zarq

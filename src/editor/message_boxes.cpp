@@ -1,0 +1,17 @@
+#include "editor/message_boxes.h"
+
+#include "form/settings_form.h"
+
+namespace zarq {
+
+Text messageTitle(TextView about) { return u"Zarq Radoziro 设置填写器 - " + Text(about); }
+
+void tell(SettingsForm& form, TextView text, TextView about) {
+  form.host().messageBox(text, messageTitle(about), MessageButtons::Ok);
+}
+
+MessageAnswer ask(SettingsForm& form, TextView question, TextView about) {
+  return form.host().messageBox(question, messageTitle(about), MessageButtons::YesNo);
+}
+
+}  // namespace zarq

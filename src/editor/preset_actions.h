@@ -1,0 +1,29 @@
+#pragma once
+// Saving the form as a preset and loading one into it, as the commands, drops and the
+// window's opening and closing do.
+
+#include <filesystem>
+
+#include "files/atomic_file.h"
+#include "files/preset_codec.h"
+
+namespace zarq {
+
+struct SettingsForm;
+
+// Writes the form (version 1005) so that a failure leaves the previous file as it was.
+// Unless silent, reports success or failure in a message box. Returns whether the file was
+// written.
+bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent);
+bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent,
+                FileOutput& output);
+// Ends any editing, then reads a preset of version 1001 to 1005 into the form and shows the
+// current page afresh. The form changes only when the whole file is sound. Unless silent,
+// reports success or failure. Returns whether the form was loaded.
+bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent);
+// Puts decoded values into the form as a load does, from the text slots to the page shown
+// afresh. An interactive load keeps the current output path; the start-up load takes the
+// stored one.
+void applyPreset(SettingsForm& form, const PresetValues& values, bool takeOutputPath);
+
+}  // namespace zarq

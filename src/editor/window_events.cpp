@@ -1,0 +1,71 @@
+#include "editor/window_events.h"
+
+#include <fstream>
+
+#include "editor/commands.h"
+#include "editor/drop.h"
+#include "editor/mouse.h"
+#include "editor/pages.h"
+#include "editor/preset_actions.h"
+#include "form/render_frame.h"
+#include "form/settings_form.h"
+
+namespace zarq {
+namespace {
+
+// The form as the editor left it last time, saved when its window closed.
+constexpr char kSavedForm[] = "save.set";
+
+}  // namespace
+
+void onWindowCreate(SettingsForm& form) {
+  form.mouseDown = false;
+  buildForm(form);
+  const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
+  if (std::ifstream(saved, std::ios::binary).is_open()) loadPreset(form, saved, true);
+}
+
+void onWindowDestroy(SettingsForm& form) { savePreset(form, form.fileInWorkDir(kSavedForm), true); }
+
+void onFocusGained(SettingsForm& form) {
+  form.mouseDown = false;
+  renderFrame(form);
+}
+
+void onPaint(SettingsForm& form) { renderFrame(form); }
+
+void onKeyUp(SettingsForm& form, Key key) { handleKeyUp(form, key); }
+
+void onChar(SettingsForm& form, char16_t unit) { handleChar(form, unit); }
+
+void onCommand(SettingsForm& form, Command command) { handleCommand(form, command); }
+
+void onMouseMove(SettingsForm& form, int x, int y) { handleMouseMove(form, x, y); }
+
+void onButtonDown(SettingsForm& form, int x, int y) {
+  form.mouseDown = true;
+  handlePress(form, x, y);
+}
+
+void onButtonUp(SettingsForm& form, int x, int y) {
+  form.mouseDown = false;
+  handleRelease(form, x, y, true);
+}
+
+void onMouseLeave(SettingsForm& form) {
+  form.mouseDown = false;
+  if (form.host().isForeground()) handleRelease(form, form.mouseX, form.mouseY, false);
+}
+
+void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths) {
+  handleDrop(form, paths);
+}
+
+bool arrowAnimationRunning(SettingsForm& form) {
+  for (const PageArrow& arrow : form.arrows) {
+    if (arrow.animating(form.host().clockMs())) return true;
+  }
+  return false;
+}
+
+}  // namespace zarq

@@ -1,0 +1,34 @@
+#pragma once
+// What the window does with each of its events, whatever the platform. A back end maps its
+// own events onto these calls.
+
+#include <filesystem>
+#include <vector>
+
+#include "editor/keyboard.h"
+
+namespace zarq {
+
+struct SettingsForm;
+
+// The window is being created: the form is built and "save.set" of the editor's folder, when
+// there is one, is loaded silently.
+void onWindowCreate(SettingsForm& form);
+// The window is being destroyed: the form is saved silently to "save.set".
+void onWindowDestroy(SettingsForm& form);
+void onFocusGained(SettingsForm& form);
+void onPaint(SettingsForm& form);
+void onKeyUp(SettingsForm& form, Key key);
+void onChar(SettingsForm& form, char16_t unit);
+void onCommand(SettingsForm& form, Command command);
+void onMouseMove(SettingsForm& form, int x, int y);
+void onButtonDown(SettingsForm& form, int x, int y);
+void onButtonUp(SettingsForm& form, int x, int y);
+// The pointer left the client area: a release at the last position, but only while the
+// window is in the foreground.
+void onMouseLeave(SettingsForm& form);
+void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths);
+// True while a page arrow's hover animation runs: the window keeps drawing frames.
+bool arrowAnimationRunning(SettingsForm& form);
+
+}  // namespace zarq

@@ -1,0 +1,24 @@
+#pragma once
+// Each slider of page 1 mirrors its value in a text field: slider i in slot i + 3.
+
+#include "common/text.h"
+#include "form/form_ids.h"
+
+namespace zarq {
+
+struct SettingsForm;
+struct Slider;
+
+constexpr int linkedSlot(int slider) { return slider + slot::backgroundDim; }
+constexpr int linkedSlider(int slot) { return slot - slot::backgroundDim; }
+
+// The linked field shows a slider's value: "%d" or "%.1f".
+Text sliderValueText(const Slider& slider);
+// The slider's value printed into its field; the field is not validated.
+void showSliderValue(SettingsForm& form, int slider);
+// A slider set to `value`, its field following.
+void setSliderValue(SettingsForm& form, int slider, float value);
+// The slider follows the number its linked field starts with.
+void sliderFollowsField(SettingsForm& form, int slot);
+
+}  // namespace zarq

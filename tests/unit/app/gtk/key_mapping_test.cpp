@@ -1,0 +1,92 @@
+#include "app/gtk/key_mapping.h"
+
+#include <gdk/gdkkeysyms.h>
+#include <gtest/gtest.h>
+
+#include "editor/commands.h"
+
+namespace zarq::gtk {
+namespace {
+
+constexpr auto kCtrl = GDK_CONTROL_MASK;
+constexpr auto kShift = GDK_SHIFT_MASK;
+constexpr auto kAlt = GDK_MOD1_MASK;
+
+TEST(KeyMappingTest, AcceleratorsNeedExactlyTheModifiersTheyName) {
+  const struct {
+    guint keyval;
+    unsigned state;
+    std::optional<Command> command;
+  } cases[] = {
+      {GDK_KEY_v, kCtrl, Command::Paste},
+      {GDK_KEY_V, kCtrl, Command::Paste},  // Caps Lock on
+      {GDK_KEY_1, kCtrl, Command::Page1},
+      {GDK_KEY_2, kCtrl, Command::Page2},
+      {GDK_KEY_3, kCtrl, Command::Page3},
+      {GDK_KEY_4, kCtrl, Command::Page4},
+      {GDK_KEY_5, kCtrl, Command::Page5},
+      {GDK_KEY_6, kCtrl, Command::Page6},
+      {GDK_KEY_s, kCtrl, Command::Save},
+      {GDK_KEY_S, kCtrl | kShift, Command::SaveAlternative},
+      {GDK_KEY_o, kCtrl, Command::Open},
+      {GDK_KEY_O, kCtrl | kShift, Command::PageDialog},
+      // Modifiers that do not take part in accelerators are ignored.
+      {GDK_KEY_s, kCtrl | GDK_MOD2_MASK | GDK_SUPER_MASK, Command::Save},
+      {GDK_KEY_s, 0, std::nullopt},
+      {GDK_KEY_s, kShift, std::nullopt},
+      {GDK_KEY_s, kCtrl | kAlt, std::nullopt},
+      {GDK_KEY_v, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_1, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_7, kCtrl, std::nullopt},
+      {GDK_KEY_KP_1, kCtrl, std::nullopt},
+      {GDK_KEY_a, kCtrl, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(acceleratorCommand(c.keyval, modifiersOf(GdkModifierType(c.state))), c.command)
+        << gdk_keyval_name(c.keyval) << " state " << c.state;
+  }
+}
+
+TEST(KeyMappingTest, FourKeysTypeControlCharactersUnlessCtrlOrAltIsHeld) {
+  const struct {
+    guint keyval;
+    unsigned state;
+    std::optional<char16_t> unit;
+  } cases[] = {
+      {GDK_KEY_BackSpace, 0, 8},         {GDK_KEY_Tab, 0, 9},
+      {GDK_KEY_ISO_Left_Tab, kShift, 9}, {GDK_KEY_Return, 0, 13},
+      {GDK_KEY_KP_Enter, 0, 13},         {GDK_KEY_Escape, 0, 27},
+      {GDK_KEY_Return, kShift, 13},      {GDK_KEY_BackSpace, kCtrl, std::nullopt},
+      {GDK_KEY_Tab, kAlt, std::nullopt}, {GDK_KEY_Delete, 0, std::nullopt},
+      {GDK_KEY_a, 0, std::nullopt},      {GDK_KEY_space, 0, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(controlCharacter(c.keyval, modifiersOf(GdkModifierType(c.state))), c.unit)
+        << gdk_keyval_name(c.keyval) << " state " << c.state;
+  }
+}
+
+TEST(KeyMappingTest, OnlyCaretKeysAndDeleteActOnReleaseAndNotWithAlt) {
+  const struct {
+    guint keyval;
+    unsigned state;
+    Key key;
+  } cases[] = {
+      {GDK_KEY_Left, 0, Key::Left},       {GDK_KEY_KP_Left, 0, Key::Left},
+      {GDK_KEY_Right, 0, Key::Right},     {GDK_KEY_KP_Right, 0, Key::Right},
+      {GDK_KEY_Delete, 0, Key::Delete},   {GDK_KEY_KP_Delete, 0, Key::Delete},
+      {GDK_KEY_Left, kShift, Key::Left},  {GDK_KEY_Delete, kCtrl, Key::Delete},
+      {GDK_KEY_Delete, kAlt, Key::Other}, {GDK_KEY_Right, kAlt, Key::Other},
+      {GDK_KEY_BackSpace, 0, Key::Other}, {GDK_KEY_Up, 0, Key::Other},
+      {GDK_KEY_KP_4, 0, Key::Other},      {GDK_KEY_s, 0, Key::Other},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(releasedKey(c.keyval, modifiersOf(GdkModifierType(c.state))), c.key)
+        << gdk_keyval_name(c.keyval) << " state " << c.state;
+  }
+  EXPECT_TRUE(mayType(modifiersOf(GdkModifierType(kShift | kCtrl))));
+  EXPECT_FALSE(mayType(modifiersOf(kAlt)));
+}
+
+}  // namespace
+}  // namespace zarq::gtk

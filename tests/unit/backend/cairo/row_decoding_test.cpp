@@ -1,0 +1,230 @@
+#include <gdk-pixbuf/gdk-pixbuf.h>
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <fstream>
+#include <functional>
+#include <vector>
+
+#include "backend/cairo/pixbuf_decoder.h"
+#include "support/image_files.h"
+#include "support/temp_dir.h"
+
+namespace zarq {
+namespace {
+
+// Remembers what the decoder handed out, the fourth byte dropped.
+struct RecordingSink final : RowSink {
+  void begin(int w, int h) override {
+    ++begins;
+    width = w;
+    height = h;
+  }
+  void row(int y, const std::uint32_t* pixels) override {
+    EXPECT_EQ(y, rowsSeen++);
+    for (int x = 0; x < width; ++x) picture.push_back(pixels[x] & 0x00FFFFFF);
+  }
+  int begins = 0, width = 0, height = 0, rowsSeen = 0;
+  std::vector<std::uint32_t> picture;
+};
+
+// A PNG written by libpng itself, so that every colour type and depth can be tried: `sample`
+// gives the raw samples of pixel (x, y), `expected` what the decoder must make of them.
+struct PngCase {
+  const char* name;
+  int colourType, depth;
+  bool interlaced;
+  std::function<std::vector<int>(int x, int y)> sample;
+  std::function<std::uint32_t(int x, int y)> expected;
+};
+
+void writePng(const std::filesystem::path& file, const PngCase& c, int width, int height) {
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  ASSERT_TRUE(out);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, out);
+  png_set_IHDR(png, info, width, height, c.depth, c.colourType,
+               c.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  std::vector<png_color> palette;
+  if (c.colourType == PNG_COLOR_TYPE_PALETTE) {
+    for (int i = 0; i < 4; ++i) palette.push_back({png_byte(60 * i), png_byte(255 - 60 * i), 7});
+    png_set_PLTE(png, info, palette.data(), 4);
+    png_byte alpha[4] = {255, 0, 128, 255};
+    png_set_tRNS(png, info, alpha, 4, nullptr);
+  }
+  png_write_info(png, info);
+  std::vector<std::vector<png_byte>> rows(height);
+  for (int y = 0; y < height; ++y) {
+    int bits = 0;
+    std::uint32_t acc = 0;
+    for (int x = 0; x < width; ++x) {
+      for (int s : c.sample(x, y)) {
+        if (c.depth == 16) {
+          rows[y].push_back(s >> 8);
+          rows[y].push_back(s & 0xFF);
+        } else if (c.depth == 8) {
+          rows[y].push_back(s);
+        } else {
+          acc = acc << c.depth | s;
+          bits += c.depth;
+          if (bits == 8) rows[y].push_back(acc), acc = 0, bits = 0;
+        }
+      }
+    }
+    if (bits) rows[y].push_back(acc << (8 - bits));
+  }
+  std::vector<png_bytep> pointers;
+  for (auto& row : rows) pointers.push_back(row.data());
+  png_write_image(png, pointers.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(out);
+}
+
+int over(int v, int a) { return (v * a + 127) / 255; }
+std::uint32_t rgb(int r, int g, int b) { return static_cast<std::uint32_t>(r << 16 | g << 8 | b); }
+
+TEST(RowDecodingTest, EveryPngColourTypeBecomesRgbOnBlack) {
+  const int w = 13, h = 7;
+  const PngCase cases[] = {
+      {"rgb", PNG_COLOR_TYPE_RGB, 8, false,
+       [](int x, int y) {
+         return std::vector<int>{x * 19, y * 36, 200};
+       },
+       [](int x, int y) { return rgb(x * 19, y * 36, 200); }},
+      {"rgba", PNG_COLOR_TYPE_RGB_ALPHA, 8, false,
+       [](int x, int y) {
+         return std::vector<int>{250, x * 19, 90, y * 40};
+       },
+       [](int x, int y) { return rgb(over(250, y * 40), over(x * 19, y * 40), over(90, y * 40)); }},
+      {"grey", PNG_COLOR_TYPE_GRAY, 8, false,
+       [](int x, int y) { return std::vector<int>{x * 10 + y}; },
+       [](int x, int y) { return rgb(x * 10 + y, x * 10 + y, x * 10 + y); }},
+      {"grey and alpha", PNG_COLOR_TYPE_GRAY_ALPHA, 8, false,
+       [](int x, int) {
+         return std::vector<int>{200, x * 20};
+       },
+       [](int x, int) { return rgb(over(200, x * 20), over(200, x * 20), over(200, x * 20)); }},
+      {"16-bit", PNG_COLOR_TYPE_RGB, 16, false,
+       [](int x, int y) {
+         return std::vector<int>{x * 5000, 65535, y * 9000 + 255};
+       },
+       [](int x, int y) { return rgb(x * 5000 >> 8, 255, (y * 9000 + 255) >> 8); }},
+      {"one-bit grey", PNG_COLOR_TYPE_GRAY, 1, false,
+       [](int x, int y) { return std::vector<int>{(x + y) % 2}; },
+       [](int x, int y) { return (x + y) % 2 ? 0xFFFFFFu : 0u; }},
+      {"palette with transparency", PNG_COLOR_TYPE_PALETTE, 2, false,
+       [](int x, int) { return std::vector<int>{x % 4}; },
+       [](int x, int) {
+         const int i = x % 4, a = std::vector<int>{255, 0, 128, 255}[i];
+         return rgb(over(60 * i, a), over(255 - 60 * i, a), over(7, a));
+       }},
+      {"interlaced", PNG_COLOR_TYPE_RGB, 8, true,
+       [](int x, int y) {
+         return std::vector<int>{x * 19, y * 36, 17};
+       },
+       [](int x, int y) { return rgb(x * 19, y * 36, 17); }},
+  };
+  testing::TempDir dir;
+  PixbufDecoder decoder;
+  for (const PngCase& c : cases) {
+    const auto file = dir / (std::string(c.name) + ".png");
+    writePng(file, c, w, h);
+    RecordingSink sink;
+    ASSERT_TRUE(decoder.decodeRows(file, sink)) << c.name;
+    ASSERT_EQ(sink.begins, 1) << c.name;
+    ASSERT_EQ(sink.rowsSeen, h) << c.name;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        ASSERT_EQ(sink.picture[y * w + x], c.expected(x, y)) << c.name << " at " << x << "," << y;
+      }
+    }
+    const std::optional<DecodedPixels> whole = decoder.decode(file);
+    ASSERT_TRUE(whole) << c.name;
+    EXPECT_EQ(whole->pixels, sink.picture) << c.name;
+  }
+}
+
+TEST(RowDecodingTest, AStreamedJpegMatchesGdkPixbufsDecoding) {
+  testing::TempDir dir;
+  const Image picture = testing::randomImage(67, 41, 3);
+  testing::writeImage(dir / "chart.jpg", picture, testing::ImageFormat::Jpeg);
+  RecordingSink sink;
+  ASSERT_TRUE(PixbufDecoder().decodeRows(dir / "chart.jpg", sink));
+  ASSERT_EQ(sink.width, 67);
+  ASSERT_EQ(sink.rowsSeen, 41);
+  GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file((dir / "chart.jpg").c_str(), nullptr);
+  ASSERT_TRUE(pixbuf);
+  const guchar* data = gdk_pixbuf_read_pixels(pixbuf);
+  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+  for (int y = 0; y < 41; ++y) {
+    for (int x = 0; x < 67; ++x) {
+      const guchar* p = data + y * stride + 3 * x;
+      ASSERT_EQ(sink.picture[y * 67 + x], rgb(p[0], p[1], p[2])) << x << "," << y;
+    }
+  }
+  g_object_unref(pixbuf);
+}
+
+// The markers up to the start of the scan of a baseline JPEG of the given size, but no
+// image data: enough for a reader to learn the size and get ready to decode.
+void writeJpegHeaderOnly(const std::filesystem::path& file, int width, int height) {
+  std::vector<unsigned char> b = {0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0};
+  b.insert(b.end(), 64, 1);
+  for (unsigned char c : {0xFF, 0xC0, 0, 17, 8}) b.push_back(c);
+  for (int v : {height, width}) b.push_back(v >> 8), b.push_back(v & 0xFF);
+  b.push_back(3);
+  for (unsigned char id : {1, 2, 3}) b.insert(b.end(), {id, 0x11, 0});
+  for (unsigned char c : {0xFF, 0xDA, 0, 12, 3, 1, 0, 2, 0, 3, 0, 0, 63, 0, 0xFF, 0xD9}) {
+    b.push_back(c);
+  }
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
+}
+
+TEST(RowDecodingTest, HeadersClaimingOverAHundredMegapixelsAreRefusedBeforeDecoding) {
+  testing::TempDir dir;
+  writeJpegHeaderOnly(dir / "small.jpg", 64, 48);
+  writeJpegHeaderOnly(dir / "huge.jpg", 20000, 20000);
+  testing::writePngHeaderOnly(dir / "small.png", 64, 48);
+  testing::writePngHeaderOnly(dir / "huge.png", 20000, 20000);
+  PixbufDecoder decoder;
+  for (const char* name : {"small.jpg", "small.png"}) {
+    // A header the readers accept: they get as far as announcing the picture.
+    RecordingSink sink;
+    decoder.decodeRows(dir / name, sink);
+    EXPECT_EQ(sink.begins, 1) << name;
+  }
+  for (const char* name : {"huge.jpg", "huge.png"}) {
+    RecordingSink sink;
+    EXPECT_FALSE(decoder.decodeRows(dir / name, sink)) << name;
+    EXPECT_EQ(sink.begins, 0) << name;
+  }
+}
+
+TEST(RowDecodingTest, ATruncatedPngFails) {
+  testing::TempDir dir;
+  testing::writeImage(dir / "whole.png", testing::randomImage(50, 50, 1),
+                      testing::ImageFormat::Png);
+  std::ifstream in(dir / "whole.png", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  std::ofstream(dir / "cut.png", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+  RecordingSink sink;
+  EXPECT_FALSE(PixbufDecoder().decodeRows(dir / "cut.png", sink));
+}
+
+TEST(PixbufDecoderTest, RefusesAPictureClaimingOverAHundredMegapixels) {
+  testing::TempDir dir;
+  testing::writePngHeaderOnly(dir / "big.png", 10001, 10000);
+  testing::writePngHeaderOnly(dir / "fine.png", 10000, 10000);
+  PixbufDecoder decoder;
+  EXPECT_FALSE(decoder.probe(dir / "big.png"));
+  EXPECT_FALSE(decoder.decode(dir / "big.png"));
+  // Exactly a hundred megapixels are still accepted.
+  ASSERT_TRUE(decoder.probe(dir / "fine.png"));
+  EXPECT_EQ(decoder.probe(dir / "fine.png")->width, 10000);
+}
+
+}  // namespace
+}  // namespace zarq

@@ -1,0 +1,130 @@
+#include "draw/text_field.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fixed_measurer.h"
+#include "support/scripted_host.h"
+
+namespace zarq {
+namespace {
+
+using testing::FixedMeasurer;
+
+// Height 30 gives a 24-pixel font: ASCII letters are 12 pixels wide, and a box of width w
+// holds (w - 12) / 12 of them.
+class TextFieldTest : public ::testing::Test {
+ protected:
+  TextField makeField(TextView text, float width, Align align = Align::Near, float height = 30) {
+    TextField f;
+    f.init(100, 200, width, height, text, align, false, false, false);
+    f.fitText(metrics, true);
+    return f;
+  }
+
+  FixedMeasurer measurer;
+  TextMetrics metrics{measurer};
+};
+
+TEST_F(TextFieldTest, EmptyTextShowsNothingAndPutsTheCaretAfterTheMargin) {
+  TextField f = makeField(u"", 72);
+  EXPECT_EQ(f.visibleText, u"");
+  EXPECT_FLOAT_EQ(f.caretOffset(metrics, 0), 0.22f * 30);
+
+  testing::TestPlatform platform;
+  f.focused = true;
+  f.draw(platform.headless.frame.beginFrame(), metrics, platform.host);
+  EXPECT_EQ(platform.host.caretX, static_cast<int>(100 + 0.22f * 30));
+  EXPECT_EQ(platform.host.caretY, 200 + 30 - 15);
+}
+
+TEST_F(TextFieldTest, LongTextIsCutToWholeCharactersThatFit) {
+  TextField f = makeField(u"abcdefghij", 72);  // room for 60 pixels: five letters
+  EXPECT_EQ(f.visibleText, u"abcde");
+  EXPECT_EQ(f.scroll, 0);
+}
+
+TEST_F(TextFieldTest, CaretKeptInTheMiddleWhileScrolling) {
+  const struct {
+    int scroll, caret;
+    int expectedScroll;
+    const char16_t* expectedVisible;
+  } cases[] = {
+      {0, 20, 15, u"pqrst"},   // caret at the end: scrolls until the end of the text shows
+      {0, 10, 8, u"ijklm"},    // caret two places into the run
+      {15, 15, 13, u"nopqr"},  // caret at the left edge: back until it is mid-run
+      {15, 10, 15, u"pqrst"},  // caret left of the run: the text stays where it is
+  };
+  for (const auto& c : cases) {
+    TextField f = makeField(u"abcdefghijklmnopqrst", 72);
+    f.scroll = static_cast<std::int16_t>(c.scroll);
+    f.caret = static_cast<std::int16_t>(c.caret);
+    f.fitText(metrics, true);
+    EXPECT_EQ(f.scroll, c.expectedScroll) << c.scroll << "," << c.caret;
+    EXPECT_EQ(f.visibleText, c.expectedVisible) << c.scroll << "," << c.caret;
+  }
+}
+
+TEST_F(TextFieldTest, FittingWithoutCentringNeverScrolls) {
+  TextField f = makeField(u"abcdefghijklmnopqrst", 72);
+  f.scroll = 3;
+  f.caret = 20;
+  f.fitText(metrics, false);
+  EXPECT_EQ(f.scroll, 3);
+  EXPECT_EQ(f.visibleText, u"defgh");
+}
+
+TEST_F(TextFieldTest, VisibleRunNeverExceedsNinetyNineUnits) {
+  // Dots are so narrow that 150 of them fit the box; the run still stops at 99.
+  TextField f = makeField(std::u16string(150, u'.'), 500);
+  EXPECT_EQ(f.visibleText.size(), kVisibleTextCapacity);
+}
+
+TEST_F(TextFieldTest, TextIsCappedAtItsBufferSize) {
+  TextField f = makeField(std::u16string(300, u'x'), 72);
+  EXPECT_EQ(f.text.size(), kFieldTextCapacity);
+}
+
+TEST_F(TextFieldTest, CaretOffsetsFollowTheAlignment) {
+  // Width 100, height 30: "ab" is 24 pixels wide.
+  const struct {
+    Align align;
+    int n;
+    float expected;
+  } cases[] = {
+      {Align::Near, 0, 0.22f * 30},         {Align::Near, 2, 0.22f * 30 + 24},
+      {Align::Centre, 0, (100 - 24) / 2.f}, {Align::Centre, 2, (24 + 100) / 2.f},
+      {Align::Far, 2, 100 - 0.22f * 30},    {Align::Far, 0, 100 - 0.22f * 30 - 24},
+  };
+  for (const auto& c : cases) {
+    TextField f = makeField(u"ab", 100, c.align);
+    EXPECT_FLOAT_EQ(f.caretOffset(metrics, c.n), c.expected) << static_cast<int>(c.align) << c.n;
+  }
+}
+
+TEST_F(TextFieldTest, CaretFromPointerPicksTheNearestPosition) {
+  // Height 50: letters 20 pixels wide, caret positions at 11, 31, 51, 71 from x.
+  TextField f = makeField(u"abc", 200, Align::Near, 50);
+  const struct {
+    int mouseX;
+    int expected;
+  } cases[] = {
+      {40, 0},                                 // left of the box
+      {100 + 11, 0},                           // on the first position
+      {100 + 21, 0},                           // exactly between 0 and 1: the lower index
+      {100 + 22, 1}, {100 + 60, 2}, {900, 3},  // far right of the text
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(f.caretFromPointer(metrics, c.mouseX), c.expected) << c.mouseX;
+}
+
+TEST_F(TextFieldTest, DisabledFocusedFieldShowsNoCaret) {
+  testing::TestPlatform platform;
+  TextField f = makeField(u"abc", 100);
+  f.focused = true;
+  f.enabled = false;
+  f.draw(platform.headless.frame.beginFrame(), metrics, platform.host);
+  EXPECT_EQ(platform.host.caretX, -1);
+}
+
+}  // namespace
+}  // namespace zarq

@@ -1,0 +1,255 @@
+#include "editor/chart_import.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "common/paths.h"
+#include "editor/mouse.h"
+#include "editor/pages.h"
+#include "files/chart_scan.h"
+#include "support/form_fixture.h"
+
+namespace zarq {
+namespace {
+
+const std::string kChart = R"json({
+  "ZarqVersion" : 120,
+  "name": "Sigma (Haocore Mix)", "composer": "曲师A", "charter": "谱师B",
+  "level": "HD Lv14", "background": "cover.jpg", "song": "music.Ogg",
+  "judgeLineList": [ {"bpm" : 120, "notes": []}, {"bpm": 240} ]
+})json";
+
+std::string readFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ChartImportTest : public testing::FormTest {
+ protected:
+  std::vector<Text> fieldTexts() const {
+    std::vector<Text> out;
+    for (const TextField& f : form->fields) out.push_back(f.text);
+    return out;
+  }
+  // A chart folder as the chart editor leaves it, outside the editor's folder.
+  std::filesystem::path chartFolder(const std::string& id, const std::string& chart = kChart) {
+    const std::filesystem::path folder = source.path() / id;
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / (id + ".json"), std::ios::binary) << chart;
+    return folder;
+  }
+  void chooseFolder(const std::filesystem::path& folder) {
+    platform.host.dialogResults.push_back(folder);
+  }
+
+  testing::TempDir source;
+};
+
+TEST_F(ChartImportTest, AutoFillWritesEveryFieldTheChartGives) {
+  dir.write("20220924.json", kChart);
+  autoFillFromChart(*form);
+
+  const struct {
+    int slot;
+    const char16_t* text;
+  } expected[] = {
+      {slot::holdBpm, u"180.00"},
+      {slot::illustrationExt, u"JPG"},
+      {slot::audioExt, u"OGG"},
+      {slot::songName, u"Sigma (Haocore Mix)"},
+      {slot::chartSongName, u"Sigma (Haocore Mix)"},
+      {slot::splitNameLine1, u"Sigma (Haocore Mix)"},
+      {slot::composer, u"曲师A"},
+      {slot::charter, u"谱师B"},
+      {slot::difficulty, u"HD"},
+      {slot::level, u"14"},
+      {slot::chartLevel, u"HD  Lv.14"},
+  };
+  for (const auto& e : expected) EXPECT_EQ(field(e.slot).text, e.text) << e.slot;
+  EXPECT_EQ(form->chartScratch.background, u"cover.jpg");
+  EXPECT_EQ(form->chartScratch.level, u"HD Lv14");
+  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(kChart));
+  EXPECT_TRUE(platform.host.messages.empty());
+}
+
+TEST_F(ChartImportTest, AutoFillWithoutTheChartSaysSoAndChangesNothing) {
+  const std::vector<Text> before = fieldTexts();
+  autoFillFromChart(*form);
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱打不开谱面 ╭(╯^╰)╮");
+  EXPECT_EQ(platform.host.messages[0].title, u"Zarq Radoziro 设置填写器 - 拖拽文件");
+  EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(fieldTexts(), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "runfile.txt"));
+}
+
+TEST_F(ChartImportTest, KeysTheChartLacksLeaveTheirFieldsAndScratchTextsAlone) {
+  dir.write("20220924.json", kChart);
+  autoFillFromChart(*form);
+  dir.write("20220924.json", R"({"ZarqVersion":120,"name":"Only a name"})");
+  field(slot::composer).setText(u"typed by hand");
+  autoFillFromChart(*form);
+
+  EXPECT_EQ(field(slot::songName).text, u"Only a name");
+  EXPECT_EQ(field(slot::composer).text, u"typed by hand");
+  EXPECT_EQ(field(slot::holdBpm).text, u"180.00");
+  EXPECT_EQ(field(slot::illustrationExt).text, u"JPG");
+  EXPECT_EQ(field(slot::chartLevel).text, u"HD  Lv.14");
+  EXPECT_EQ(form->chartScratch.name, u"Only a name");
+  EXPECT_EQ(form->chartScratch.composer, u"曲师A");
+}
+
+TEST_F(ChartImportTest, AutoFillValidatesOnlyTheFieldsOfThePageOnView) {
+  const struct {
+    int page;
+    std::vector<int> validated, notValidated;
+  } cases[] = {
+      {1, {slot::illustrationExt, slot::audioExt}, {slot::songName, slot::composer}},
+      {2,
+       {slot::songName, slot::level, slot::difficulty, slot::composer, slot::charter},
+       {slot::illustrationExt, slot::chartLevel}},
+      {3, {}, {slot::illustrationExt, slot::songName, slot::chartSongName}},
+  };
+  for (const auto& c : cases) {
+    build();
+    dir.write("20220924.json", kChart);
+    showPage(*form, c.page);
+    autoFillFromChart(*form);
+    for (int s : c.validated)
+      EXPECT_EQ(field(s).committedText, field(s).text) << c.page << " " << s;
+    for (int s : c.notValidated)
+      EXPECT_NE(field(s).committedText, field(s).text) << c.page << " " << s;
+  }
+}
+
+TEST_F(ChartImportTest, AFieldBeingEditedKeepsItsCaretInsideTheNewText) {
+  dir.write("20220924.json", R"({"background":"bg.jp"})");
+  TextField& ext = field(slot::illustrationExt);
+  form->interactionMode = InteractionMode::Editing;
+  form->focusedField = slot::illustrationExt;
+  ext.focused = true;
+  ext.caret = 3;
+  autoFillFromChart(*form);
+  EXPECT_EQ(ext.text, u"JP");
+  EXPECT_EQ(ext.caret, 2);
+  EXPECT_LE(ext.scroll, ext.caret);
+}
+
+TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
+  const std::filesystem::path folder = chartFolder("MyChart");
+  std::ofstream(folder / "MyChart.JPG", std::ios::binary) << std::string("\xFF\xD8\x00\x01jpeg", 8);
+  std::ofstream(folder / "MyChart.ogg", std::ios::binary) << std::string("OggS\x00\r\n\x1A", 8);
+  chooseFolder(folder);
+  importChartFolder(*form);
+
+  EXPECT_EQ(platform.host.dialogPrompts, std::vector<Text>{u"打开 Zarq 谱面文件夹"});
+  EXPECT_TRUE(platform.host.messages.empty());
+  EXPECT_EQ(field(slot::chartId).text, u"MyChart");
+  EXPECT_EQ(readFile(dir / "MyChart.json"), kChart);
+  EXPECT_EQ(readFile(dir / "MyChart.JPG"), readFile(folder / "MyChart.JPG"));
+  // The music is found whatever the case of its suffix, and copied as the field names it.
+  EXPECT_EQ(readFile(dir / "MyChart.OGG"), readFile(folder / "MyChart.ogg"));
+  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(kChart));
+  EXPECT_EQ(field(slot::songName).text, u"Sigma (Haocore Mix)");
+  EXPECT_EQ(field(slot::holdBpm).text, u"180.00");
+  EXPECT_EQ(field(slot::chartId).committedText, u"MyChart");
+  EXPECT_EQ(field(slot::audioExt).committedText, u"OGG");
+}
+
+TEST_F(ChartImportTest, FolderImportReportsMissingMediaAndGoesOn) {
+  chooseFolder(chartFolder("NoMedia"));
+  importChartFolder(*form);
+  const std::vector<Text> expected{u"Pim酱找不到曲绘 ╭(╯^╰)╮", u"Pim酱找不到音乐 ╭(╯^╰)╮"};
+  ASSERT_EQ(platform.host.messages.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(platform.host.messages[i].text, expected[i]);
+    EXPECT_EQ(platform.host.messages[i].title, u"Zarq Radoziro 设置填写器 - 打开 Zarq 谱面文件夹");
+    EXPECT_EQ(platform.host.messages[i].buttons, MessageButtons::YesNo);
+  }
+  EXPECT_EQ(field(slot::chartId).text, u"NoMedia");
+  EXPECT_EQ(field(slot::illustrationExt).text, u"JPG");
+  EXPECT_EQ(field(slot::charter).text, u"谱师B");
+}
+
+TEST_F(ChartImportTest, FolderWithoutItsChartOrACancelledDialogChangesNothing) {
+  const std::vector<Text> before = fieldTexts();
+  importChartFolder(*form);  // cancelled
+  EXPECT_TRUE(platform.host.messages.empty());
+
+  const std::filesystem::path folder = source.path() / "Empty";
+  std::filesystem::create_directories(folder);
+  chooseFolder(folder);
+  importChartFolder(*form);
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱找不到谱面 ╭(╯^╰)╮");
+  EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(fieldTexts(), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "Empty.json"));
+}
+
+TEST_F(ChartImportTest, AChartThatCannotBeCopiedIsReportedBeforeAnyFieldChanges) {
+  // A folder where the chart should be: it exists but cannot be read as a file.
+  const std::filesystem::path folder = source.path() / "Odd";
+  std::filesystem::create_directories(folder / "Odd.json");
+  const std::vector<Text> before = fieldTexts();
+  chooseFolder(folder);
+  importChartFolder(*form);
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱打不开谱面 ╭(╯^╰)╮");
+  EXPECT_EQ(fieldTexts(), before);
+}
+
+TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
+  const Text id = fileNameText(dir.path());
+  const std::filesystem::path chart = dir / pathFromText(id + u".json");
+  std::ofstream(chart, std::ios::binary) << kChart;
+  chooseFolder(dir.path() / "");  // as a dialog may give it, with a trailing separator
+  importChartFolder(*form);
+  EXPECT_EQ(readFile(chart), kChart);
+  EXPECT_EQ(field(slot::chartId).text, id);
+  EXPECT_EQ(field(slot::composer).text, u"曲师A");
+}
+
+TEST_F(ChartImportTest, ALongFolderNameIsCutToFiftyUnitsInTheChartIdOnly) {
+  const std::string id(60, 'c');
+  chooseFolder(chartFolder(id));
+  importChartFolder(*form);
+  EXPECT_EQ(field(slot::chartId).text, Text(50, u'c'));
+  EXPECT_EQ(readFile(dir / (id + ".json")), kChart);
+}
+
+}  // namespace
+}  // namespace zarq
+
+namespace zarq {
+namespace {
+
+// The offer hangs under the chart ID once the chart is found; Yes on it runs the auto-fill.
+TEST(AutoFillOfferTest, YesOnTheOfferFillsTheFormFromTheChart) {
+  testing::TempDir dir;
+  dir.write("20220924.json", kChart);
+  testing::TestPlatform platform;
+  SettingsForm form(platform.platform(), dir.path());
+  onWindowCreate(form);
+  const StatusBubble& offer = form.bubbles[0];
+  ASSERT_TRUE(offer.visible);
+  ASSERT_EQ(offer.status, u"点击此处自动填写！");
+
+  const int x = static_cast<int>(offer.boxLeft(form.metrics) + 5);
+  const int y = static_cast<int>(offer.y + 5);
+  platform.host.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  for (int answer = 0; answer < 2; ++answer) {
+    handlePress(form, x, y);
+    handleRelease(form, x, y, true);
+    EXPECT_EQ(form.fields[slot::songName].text,
+              answer == 0 ? u"Zarq Radoziro" : u"Sigma (Haocore Mix)");
+  }
+  EXPECT_EQ(form.fields[slot::composer].text, u"曲师A");
+  EXPECT_EQ(form.fields[slot::chartLevel].text, u"HD  Lv.14");
+  EXPECT_EQ(form.fields[slot::holdBpm].text, u"180.00");
+}
+
+}  // namespace
+}  // namespace zarq

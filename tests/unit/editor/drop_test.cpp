@@ -1,0 +1,198 @@
+#include "editor/drop.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "editor/pages.h"
+#include "editor/preset_actions.h"
+#include "support/form_fixture.h"
+#include "validate/validation.h"
+
+namespace zarq {
+namespace {
+
+const Text kDropTitle = u"Zarq Radoziro 设置填写器 - 拖拽文件";
+const Text kPresetQuestion = u"是否加载预设？";
+const Text kChartQuestion = u"收到谱面辣！\n要Pim酱帮你填信息嘛 (。-ω-)";
+const Text kWhatIsThis = u"你拖进来了个什么东西啊 ┐( ‘д’ )┌";
+
+std::string chart(const std::string& name) {
+  return R"({"ZarqVersion":120,"name":")" + name + R"(","level":"IN  Lv.15","bpm":150})";
+}
+
+std::string readFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class DropTest : public testing::FormTest {
+ protected:
+  std::vector<Text> messageTexts() const {
+    std::vector<Text> out;
+    for (const auto& m : platform.host.messages) out.push_back(m.text);
+    return out;
+  }
+  void answer(std::initializer_list<MessageAnswer> answers) {
+    platform.host.answers.insert(platform.host.answers.end(), answers);
+  }
+  // A preset whose player name tells it apart from the form's.
+  std::filesystem::path presetFile(const std::string& name) {
+    const Text saved = field(slot::playerName).text;
+    field(slot::playerName).setText(u"from the preset");
+    savePreset(*form, elsewhere / name, true);
+    field(slot::playerName).setText(saved);
+    return elsewhere / name;
+  }
+
+  testing::TempDir elsewhere;
+};
+
+TEST_F(DropTest, APresetIsOfferedOnEveryPageAndYesLoadsIt) {
+  const std::filesystem::path preset = presetFile("a.set");
+  showPage(*form, 3);
+  answer({MessageAnswer::Yes});
+  handleDrop(*form, {preset});
+  ASSERT_FALSE(platform.host.messages.empty());
+  EXPECT_EQ(platform.host.messages[0].text, kPresetQuestion);
+  EXPECT_EQ(platform.host.messages[0].title, kDropTitle);
+  EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(field(slot::playerName).text, u"from the preset");
+  EXPECT_EQ(form->currentPage, 3);
+}
+
+TEST_F(DropTest, NoToThePresetIgnoresTheRestOfTheDrop) {
+  const std::filesystem::path preset = presetFile("a.set");
+  const std::filesystem::path json = elsewhere.write("Later.json", chart("later"));
+  const Text before = field(slot::playerName).text;
+  answer({MessageAnswer::No});
+  handleDrop(*form, {preset, json});
+  EXPECT_EQ(messageTexts(), std::vector<Text>{kPresetQuestion});
+  EXPECT_EQ(field(slot::playerName).text, before);
+  EXPECT_EQ(field(slot::chartId).text, u"20220924");
+  EXPECT_FALSE(std::filesystem::exists(dir / "Later.json"));
+}
+
+TEST_F(DropTest, OnlyALowerCaseSetSuffixMakesAPreset) {
+  const std::filesystem::path upper = elsewhere.write("A.SET", "k7#Qw2!mT9xL4%tZ");
+  const struct {
+    int page;
+    std::vector<Text> messages;
+  } cases[] = {{1, {kWhatIsThis}}, {2, {}}, {3, {}}, {5, {}}, {6, {}}};
+  for (const auto& c : cases) {
+    platform.host.messages.clear();
+    showPage(*form, c.page);
+    handleDrop(*form, {upper});
+    EXPECT_EQ(messageTexts(), c.messages) << c.page;
+  }
+}
+
+TEST_F(DropTest, TwoChartsOnPageOneAreTakenInOrderEachWithItsQuestion) {
+  const std::filesystem::path first = elsewhere.write("First.json", chart("one"));
+  const std::filesystem::path second = elsewhere.write("Second.json", chart("two"));
+  answer({MessageAnswer::No, MessageAnswer::Yes});
+  handleDrop(*form, {first, second});
+
+  EXPECT_EQ(messageTexts(), (std::vector<Text>{kChartQuestion, kChartQuestion}));
+  EXPECT_EQ(field(slot::chartId).text, u"Second");
+  EXPECT_EQ(field(slot::chartId).committedText, u"Second");
+  EXPECT_EQ(readFile(dir / "First.json"), chart("one"));
+  EXPECT_EQ(readFile(dir / "Second.json"), chart("two"));
+  // Yes to the second question filled the form from the second chart.
+  EXPECT_EQ(field(slot::songName).text, u"two");
+  EXPECT_EQ(field(slot::holdBpm).text, u"150.00");
+}
+
+TEST_F(DropTest, AChartAlreadyInTheEditorsFolderIsNeverOverwritten) {
+  dir.write("Mine.json", chart("kept"));
+  const std::filesystem::path dropped = elsewhere.write("Mine.json", chart("dropped"));
+  answer({MessageAnswer::Yes});
+  handleDrop(*form, {dropped});
+  EXPECT_EQ(readFile(dir / "Mine.json"), chart("kept"));
+  EXPECT_EQ(field(slot::songName).text, u"kept");
+}
+
+TEST_F(DropTest, AChartWhoseIdShowsAnErrorAsksNothing) {
+  const std::string longId(51, 'x');
+  const std::filesystem::path dropped = elsewhere.write(longId + ".json", chart("long"));
+  const std::filesystem::path after = elsewhere.write("After.json", chart("after"));
+  handleDrop(*form, {dropped, after});
+  EXPECT_TRUE(hasError(*form, slot::chartId));
+  EXPECT_TRUE(messageTexts().empty());
+  // The error ends the whole drop.
+  EXPECT_EQ(field(slot::chartId).text, Text(51, u'x'));
+}
+
+TEST_F(DropTest, AChartNamedOnlyDotJsonIsRefusedAndTheDropGoesOn) {
+  const std::filesystem::path nameless = elsewhere.write(".json", chart("nameless"));
+  const std::filesystem::path named = elsewhere.write("Named.json", chart("named"));
+  handleDrop(*form, {nameless, named});
+  EXPECT_EQ(messageTexts(), (std::vector<Text>{u"给谱面取个名再拖进来叭 (。-ω-)", kChartQuestion}));
+  EXPECT_EQ(field(slot::chartId).text, u"Named");
+}
+
+TEST_F(DropTest, AChartThatCannotBeCopiedEndsTheDrop) {
+  std::filesystem::create_directories(elsewhere / "Folder.json");
+  const std::filesystem::path after = elsewhere.write("After.json", chart("after"));
+  handleDrop(*form, {elsewhere / "Folder.json", after});
+  EXPECT_EQ(messageTexts(), std::vector<Text>{u"Pim酱打不开谱面 ╭(╯^╰)╮"});
+  EXPECT_EQ(field(slot::chartId).text, u"Folder");
+  EXPECT_EQ(field(slot::chartId).committedText, u"Folder");
+}
+
+TEST_F(DropTest, AnyFileOnPageFourNamesTheAvatarWithoutBeingCopied) {
+  const std::filesystem::path picture = elsewhere.write("face.png", "not really a picture");
+  showPage(*form, 4);
+  handleDrop(*form, {picture});
+  EXPECT_EQ(field(slot::avatar).text, u"face.png");
+  EXPECT_EQ(field(slot::avatar).committedText, u"face.png");
+  EXPECT_FALSE(std::filesystem::exists(dir / "face.png"));
+  EXPECT_TRUE(hasError(*form, slot::avatar));
+  EXPECT_TRUE(platform.host.messages.empty());
+}
+
+class AvatarDialogTest : public DropTest {
+ protected:
+  void choose(const std::filesystem::path& file) { platform.host.dialogResults.push_back(file); }
+};
+
+TEST_F(AvatarDialogTest, CopiesTheChosenImageIntoTheEditorsFolder) {
+  const std::string bytes("\x89PNG\r\n\x1A\n\x00\x00", 10);
+  choose(elsewhere.write("me.png", bytes));
+  openAvatar(*form);
+  EXPECT_EQ(platform.host.dialogPrompts, std::vector<Text>{u"所有文件(*.*)"});
+  EXPECT_EQ(field(slot::avatar).text, u"me.png");
+  EXPECT_EQ(field(slot::avatar).committedText, u"me.png");
+  EXPECT_EQ(readFile(dir / "me.png"), bytes);
+  EXPECT_TRUE(platform.host.messages.empty());
+}
+
+TEST_F(AvatarDialogTest, AnImageOfThatNameAlreadyThereIsKept) {
+  dir.write("me.png", "the one already here");
+  choose(elsewhere.write("me.png", "the chosen one"));
+  openAvatar(*form);
+  EXPECT_EQ(readFile(dir / "me.png"), "the one already here");
+  EXPECT_EQ(field(slot::avatar).text, u"me.png");
+}
+
+TEST_F(AvatarDialogTest, TheNameIsCutToFiftyUnitsAndTheCopyTakesThatName) {
+  const std::string longName = std::string(60, 'a') + ".png";
+  choose(elsewhere.write(longName, "image"));
+  openAvatar(*form);
+  EXPECT_EQ(field(slot::avatar).text, Text(50, u'a'));
+  EXPECT_EQ(readFile(dir / std::string(50, 'a')), "image");
+}
+
+TEST_F(AvatarDialogTest, AMissingChoiceOrACancelLeavesTheAvatar) {
+  openAvatar(*form);
+  choose(elsewhere / "gone.png");
+  openAvatar(*form);
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_EQ(platform.host.messages[0].text, u"头像不存在！");
+  EXPECT_EQ(platform.host.messages[0].title, u"Zarq Radoziro 设置填写器 - 打开头像");
+  EXPECT_EQ(field(slot::avatar).text, u"头像.png");
+}
+
+}  // namespace
+}  // namespace zarq

@@ -1,0 +1,351 @@
+#include "editor/preset_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "common/numbers.h"
+#include "editor/pages.h"
+#include "editor/window_events.h"
+#include "form/form_preset.h"
+#include "form/settings_form.h"
+#include "support/image_files.h"
+#include "support/preset_bytes.h"
+#include "support/scripted_host.h"
+#include "support/temp_dir.h"
+
+namespace zarq {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr char16_t kSaveTitle[] = u"Zarq Radoziro 设置填写器 - 保存";
+constexpr char16_t kLoadTitle[] = u"Zarq Radoziro 设置填写器 - 加载预设";
+
+Bytes fileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const fs::path& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
+// Every value away from its default: odd boxes clear, even ones ticked, options flipped.
+void fillEveryValue(SettingsForm& form) {
+  for (int slot = 0; slot < kFieldCount; ++slot)
+    form.fields[slot].setText(u"值" + printfText("%d", slot));
+  for (int b = 0; b < kCheckBoxCount; ++b) form.checkBoxes[b].checked = b % 2 == 0;
+  const float sliders[] = {200, 33, 0.3f, 1.7f, 0.1f};
+  for (int i = 0; i < kSliderCount; ++i) form.sliders[i].value = sliders[i];
+  for (OptionPair& pair : form.optionPairs) {
+    pair.selected1 = !pair.selected1;
+    pair.selected2 = true;
+  }
+  form.labels[label::obtainedType].caption = u"曲绘";
+}
+
+// Everything a load may change, to show that a failed one changed nothing.
+struct FormState {
+  Bytes values;
+  std::vector<bool> enabled, shown;
+  std::vector<float> xs;
+  int page;
+  bool operator==(const FormState&) const = default;
+};
+
+FormState stateOf(const SettingsForm& form) {
+  FormState s{encodePreset(presetFromForm(form)), {}, {}, {}, form.currentPage};
+  auto add = [&](const auto& pool) {
+    for (const auto& item : pool) {
+      s.enabled.push_back(item.enabled);
+      s.shown.push_back(item.shown);
+      s.xs.push_back(item.x);
+    }
+  };
+  add(form.fields);
+  add(form.checkBoxes);
+  add(form.labels);
+  add(form.sliders);
+  return s;
+}
+
+class PresetFileTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<SettingsForm> freshForm() {
+    auto form = std::make_unique<SettingsForm>(platform.platform(), dir.path());
+    onWindowCreate(*form);
+    return form;
+  }
+  std::unique_ptr<SettingsForm> filledForm() {
+    auto form = freshForm();
+    fillEveryValue(*form);
+    return form;
+  }
+  // The messages shown so far, forgotten afterwards.
+  std::vector<testing::ScriptedHost::Message> takeMessages() {
+    return std::exchange(platform.host.messages, {});
+  }
+  void expectMessage(TextView text, TextView title) {
+    const auto messages = takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, text);
+    EXPECT_EQ(messages[0].title, title);
+  }
+
+  testing::TempDir dir;
+  testing::TestPlatform platform;
+  const fs::path file = dir / "preset.set";
+};
+
+TEST_F(PresetFileTest, LoadReproducesEverySavedValueAndOnlySilentLoadsTakeTheOutputPath) {
+  auto saved = filledForm();
+  ASSERT_TRUE(savePreset(*saved, file, false));
+  expectMessage(u"保存预设成功！", kSaveTitle);
+  EXPECT_EQ(fs::file_size(file), 26'153u);
+  PresetValues expected = presetFromForm(*saved);
+
+  auto silent = freshForm();
+  ASSERT_TRUE(loadPreset(*silent, file, true));
+  EXPECT_TRUE(takeMessages().empty());
+  EXPECT_EQ(encodePreset(presetFromForm(*silent)), encodePreset(expected));
+
+  auto interactive = freshForm();
+  const Text ownOutputPath = interactive->fields[slot::outputPath].text;
+  ASSERT_TRUE(loadPreset(*interactive, file, false));
+  expectMessage(u"加载预设成功！", kLoadTitle);
+  expected.texts[slot::outputPath] = ownOutputPath;
+  EXPECT_EQ(encodePreset(presetFromForm(*interactive)), encodePreset(expected));
+}
+
+TEST_F(PresetFileTest, UnusualCheckBoxBytesCountAsTickedAndAreSavedBackUnchanged) {
+  Bytes bytes = encodePreset(presetFromForm(*freshForm()));
+  bytes[26'018 + box::textExpression] = 7;
+  writeBytes(file, bytes);
+  auto form = freshForm();
+  ASSERT_TRUE(loadPreset(*form, file, true));
+  EXPECT_TRUE(form->checkBoxes[box::textExpression].checked);
+  ASSERT_TRUE(savePreset(*form, file, true));
+  EXPECT_EQ(fileBytes(file), bytes);
+}
+
+TEST_F(PresetFileTest, OlderVersionsLeaveLaterValuesAsTheyWere) {
+  const PresetValues filled = presetFromForm(*filledForm());
+  const Bytes full = encodePreset(filled);
+  for (const PresetLayout& layout : kPresetLayouts) {
+    writeBytes(file, testing::olderPresetBytes(full, layout));
+    auto form = freshForm();
+    const PresetValues before = presetFromForm(*form);
+    ASSERT_TRUE(loadPreset(*form, file, true)) << layout.version;
+    const PresetValues after = presetFromForm(*form);
+    for (int s = 0; s < kFieldCount; ++s) {
+      EXPECT_EQ(after.texts[s], (s < layout.textSlots ? filled : before).texts[s])
+          << layout.version << " slot " << s;
+    }
+    for (int b = 0; b < kCheckBoxCount; ++b) {
+      EXPECT_EQ(after.checkBoxes[b], (b < layout.checkBoxes ? filled : before).checkBoxes[b])
+          << layout.version;
+    }
+    EXPECT_EQ(after.sliders, filled.sliders);
+    EXPECT_EQ(after.optionPairs, filled.optionPairs);
+    EXPECT_EQ(after.obtainedType, (layout.hasTrailer ? filled : before).obtainedType)
+        << layout.version;
+  }
+}
+
+// A damaged file is read to the end before anything changes: the form stays exactly as it
+// was, on the page it was on, and only the reason is shown.
+TEST_F(PresetFileTest, FailedLoadsChangeNothingAndSayWhy) {
+  const Bytes full = encodePreset(presetFromForm(*filledForm()));
+  const struct {
+    Bytes bytes;
+    const char16_t* message;
+  } cases[] = {
+      {testing::withVersion(full, 1000), u"读取失败！(ERROR 3)"},
+      {testing::withVersion(full, 1006), u"读取失败！(ERROR 3)"},
+      {Bytes(full.begin(), full.begin() + 20'000), u"读取失败！(ERROR 4)"},
+      {Bytes(full.begin(), full.begin() + 26'020), u"读取失败！(ERROR 5)"},
+      {Bytes(full.begin(), full.begin() + 26'030), u"读取失败！(ERROR 6)"},
+      {Bytes(full.begin(), full.begin() + 26'049), u"读取失败！(ERROR 7)"},
+      {Bytes(full.begin(), full.begin() + 26'050), u"读取失败！(ERROR 8)"},
+      {Bytes(full.begin(), full.begin() + 26'100), u"读取失败！(ERROR 9)"},
+      {Bytes(full.begin(), full.begin() + 10), u"读取失败！(ERROR 1)"},
+  };
+  auto form = freshForm();
+  showPage(*form, 4);
+  const FormState before = stateOf(*form);
+  for (const auto& c : cases) {
+    writeBytes(file, c.bytes);
+    EXPECT_FALSE(loadPreset(*form, file, false));
+    expectMessage(c.message, kLoadTitle);
+    EXPECT_TRUE(stateOf(*form) == before) << c.bytes.size();
+    EXPECT_FALSE(loadPreset(*form, file, true));
+    EXPECT_TRUE(takeMessages().empty());
+  }
+  EXPECT_FALSE(loadPreset(*form, dir / "missing.set", false));
+  expectMessage(u"无法读取文件！", kLoadTitle);
+  EXPECT_TRUE(stateOf(*form) == before);
+}
+
+TEST_F(PresetFileTest, LoadEndsTheEditEvenWhenTheFileIsMissing) {
+  auto form = freshForm();
+  form->interactionMode = InteractionMode::Editing;
+  form->focusedField = slot::backgroundBlur;
+  form->fields[slot::backgroundBlur].focused = true;
+  form->fields[slot::backgroundBlur].caret = 2;
+  EXPECT_FALSE(loadPreset(*form, dir / "missing.set", true));
+  EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
+  EXPECT_FALSE(form->fields[slot::backgroundBlur].focused);
+  EXPECT_EQ(form->fields[slot::backgroundBlur].caret, 0);
+}
+
+// Leaving the blur field by a load applies the blur typed so far, once, with the slider's
+// value rounded, before the file is even opened.
+TEST_F(PresetFileTest, LoadWhileEditingTheBlurAppliesItToThePreviewEvenWhenTheFileIsMissing) {
+  // Vertical stripes: any blur at all greys their edges.
+  testing::writeImage(
+      dir / "20220924.PNG",
+      testing::makeImage(1920, 1080,
+                         [](int x, int) { return (x / 40) % 2 ? 0xFFFFFFFFu : 0xFF000000u; }),
+      testing::ImageFormat::Png);
+  auto form = freshForm();
+  const Image blurred = form->previewBitmap;
+  form->interactionMode = InteractionMode::Editing;
+  form->focusedField = slot::backgroundBlur;
+  form->sliders[sliderId::blur].value = 0.4f;  // rounds to no blur at all
+  EXPECT_FALSE(loadPreset(*form, dir / "missing.set", true));
+  const Image afterLoad = form->previewBitmap;
+  EXPECT_NE(std::vector<std::uint32_t>(afterLoad.pixelBuffer(), afterLoad.pixelBuffer() + 10000),
+            std::vector<std::uint32_t>(blurred.pixelBuffer(), blurred.pixelBuffer() + 10000));
+  EXPECT_EQ(afterLoad.pixel(10, 0), 0xFF000000u);
+  EXPECT_EQ(afterLoad.pixel(40, 0), 0xFFFFFFFFu);  // still a sharp stripe
+}
+
+// The boxes decide what is greyed out and where two controls sit, and the current page is
+// shown afresh with the loaded values.
+TEST_F(PresetFileTest, LoadedBoxesDecideDependentControlsAndThePageIsShownAgain) {
+  for (const bool ticked : {false, true}) {
+    auto source = freshForm();
+    for (CheckBox& box : source->checkBoxes) box.checked = ticked;
+    ASSERT_TRUE(savePreset(*source, file, true));
+    auto form = freshForm();
+    showPage(*form, 4);
+    ASSERT_TRUE(loadPreset(*form, file, true));
+    for (int s :
+         {sliderId::dim, sliderId::hitSoundVolume, sliderId::musicVolume, sliderId::resultVolume}) {
+      EXPECT_EQ(form->sliders[s].enabled, ticked) << s;
+    }
+    EXPECT_TRUE(form->sliders[sliderId::blur].enabled);
+    for (int s : {slot::backgroundDim, slot::hitSoundVolume, slot::musicVolume, slot::resultVolume,
+                  slot::splitNameLine1}) {
+      EXPECT_EQ(form->fields[s].enabled, ticked) << s;
+    }
+    EXPECT_TRUE(form->fields[slot::backgroundBlur].enabled);
+    for (int l :
+         {label::backgroundDim, label::hitSoundVolume, label::musicVolume, label::resultVolume}) {
+      EXPECT_EQ(form->labels[l].enabled, ticked) << l;
+    }
+    EXPECT_EQ(form->fields[slot::chartSongName].x, ticked ? 197 : 185);
+    EXPECT_EQ(form->checkBoxes[box::scoreIncrease].x, ticked ? 688 : 270);
+    EXPECT_EQ(form->currentPage, 4);
+    EXPECT_EQ(form->fields[slot::originalScore].shown, ticked);
+    EXPECT_TRUE(form->labels[label::obtainedType].shown);
+  }
+}
+
+TEST_F(PresetFileTest, OnlyTheNoneCaptionDisablesTheObtainedContent) {
+  const std::pair<const char16_t*, bool> captions[] = {
+      {u"无", false}, {u"Data", true}, {u"曲绘", true}, {u"文件", true}, {u"头像", true}};
+  for (const auto& [caption, offered] : captions) {
+    auto source = freshForm();
+    source->labels[label::obtainedType].caption = caption;
+    ASSERT_TRUE(savePreset(*source, file, true));
+    auto form = freshForm();
+    form->labels[label::obtainedType].x = 0;
+    ASSERT_TRUE(loadPreset(*form, file, true));
+    const FieldLabel& selector = form->labels[label::obtainedType];
+    EXPECT_EQ(selector.caption, caption);
+    EXPECT_EQ(selector.x, form->metrics.measureTextTight(u"你获得了", 24) + 245 + 22);
+    EXPECT_EQ(selector.helpText, u"要是看到这行字就是主播卡bug了");
+    EXPECT_EQ(form->fields[slot::obtainedContent].enabled, offered);
+    EXPECT_EQ(form->labels[label::obtainedSplit].enabled, offered);
+    EXPECT_EQ(form->checkBoxes[box::obtainedSplit].enabled, offered);
+  }
+}
+
+TEST_F(PresetFileTest, ClosingSavesTheFormAndTheNextStartRestoresIt) {
+  auto closing = filledForm();
+  onWindowDestroy(*closing);
+  EXPECT_TRUE(takeMessages().empty());
+  auto starting = freshForm();
+  EXPECT_TRUE(takeMessages().empty());
+  EXPECT_EQ(encodePreset(presetFromForm(*starting)), encodePreset(presetFromForm(*closing)));
+  EXPECT_EQ(starting->currentPage, 1);
+  EXPECT_TRUE(starting->fields[slot::chartId].shown);
+}
+
+// A write that goes wrong at any step keeps the previous file and leaves no stray files.
+class FailingOutput : public FileOutput {
+ public:
+  enum class Step { Create, Write, Close } failing;
+  explicit FailingOutput(Step step) : failing(step) {}
+
+  bool create(const fs::path& path) override {
+    return failing != Step::Create && real.create(path);
+  }
+  bool write(std::span<const std::uint8_t> bytes) override {
+    if (failing != Step::Write) return real.write(bytes);
+    real.write(bytes.first(bytes.size() / 2));
+    return false;
+  }
+  bool close() override { return real.close() && failing != Step::Close; }
+
+ private:
+  StreamFileOutput real;
+};
+
+TEST_F(PresetFileTest, AFailedSaveKeepsThePreviousFileAndSaysSo) {
+  ASSERT_TRUE(savePreset(*freshForm(), file, true));
+  const Bytes previous = fileBytes(file);
+  auto form = filledForm();
+  for (auto step :
+       {FailingOutput::Step::Create, FailingOutput::Step::Write, FailingOutput::Step::Close}) {
+    for (bool silent : {false, true}) {
+      FailingOutput output(step);
+      EXPECT_FALSE(savePreset(*form, file, silent, output));
+      if (silent)
+        EXPECT_TRUE(takeMessages().empty());
+      else
+        expectMessage(u"无法写入文件！", kSaveTitle);
+      EXPECT_EQ(fileBytes(file), previous);
+      EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+    }
+  }
+}
+
+TEST_F(PresetFileTest, SavingIntoAFolderThatCannotBeWrittenKeepsTheOldFile) {
+  ASSERT_TRUE(savePreset(*freshForm(), file, true));
+  const Bytes previous = fileBytes(file);
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  if (std::ofstream(dir / "probe").is_open()) GTEST_SKIP() << "permissions do not bind this user";
+  EXPECT_FALSE(savePreset(*filledForm(), file, false));
+  expectMessage(u"无法写入文件！", kSaveTitle);
+  EXPECT_EQ(fileBytes(file), previous);
+}
+
+TEST_F(PresetFileTest, SavingIntoAMissingFolderOrOverAFolderFails) {
+  fs::create_directory(dir / "folder.set");
+  for (const fs::path& target : {dir / "no such folder" / "a.set", dir / "folder.set"}) {
+    EXPECT_FALSE(savePreset(*freshForm(), target, false)) << target;
+    expectMessage(u"无法写入文件！", kSaveTitle);
+  }
+  EXPECT_TRUE(fs::is_directory(dir / "folder.set"));
+}
+
+}  // namespace
+}  // namespace zarq
