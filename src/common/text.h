@@ -25,6 +25,28 @@ inline constexpr std::size_t kScannedValueCapacity = 99;  // a string value read
 // The first `capacity` units of `text`: the one place where a buffer's capacity is enforced.
 inline Text capped(TextView text, std::size_t capacity) { return Text(text.substr(0, capacity)); }
 
+// A character outside the Basic Multilingual Plane is two units, a high then a low surrogate.
+constexpr bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// Whether a cut or a caret at `pos` would fall between the two units of a surrogate pair.
+constexpr bool splitsPair(TextView text, std::size_t pos) {
+  return pos > 0 && pos < text.size() && isHighSurrogate(text[pos - 1]) &&
+         isLowSurrogate(text[pos]);
+}
+
+// The position one whole character before or after `pos` (clamped to the text): a step
+// over a surrogate pair is two units, over anything else (a lone surrogate included) one.
+constexpr std::size_t previousCharacter(TextView text, std::size_t pos) {
+  if (pos > text.size()) pos = text.size();
+  if (pos == 0) return 0;
+  return splitsPair(text, pos - 1) ? pos - 2 : pos - 1;
+}
+constexpr std::size_t nextCharacter(TextView text, std::size_t pos) {
+  if (pos >= text.size()) return text.size();
+  return splitsPair(text, pos + 1) ? pos + 2 : pos + 1;
+}
+
 // Text from a UTF-16 literal or view, for readability at call sites.
 inline Text text(TextView view) { return Text(view); }
 
