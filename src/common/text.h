@@ -22,9 +22,6 @@ inline constexpr std::size_t kTypedTextLimit = 150;       // typing stops at thi
 inline constexpr std::size_t kPasteLimit = 99;            // longest clipboard text pasted
 inline constexpr std::size_t kScannedValueCapacity = 99;  // a string value read from a chart
 
-// The first `capacity` units of `text`: the one place where a buffer's capacity is enforced.
-inline Text capped(TextView text, std::size_t capacity) { return Text(text.substr(0, capacity)); }
-
 // A character outside the Basic Multilingual Plane is two units, a high then a low surrogate.
 constexpr bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 constexpr bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
@@ -45,6 +42,19 @@ constexpr std::size_t previousCharacter(TextView text, std::size_t pos) {
 constexpr std::size_t nextCharacter(TextView text, std::size_t pos) {
   if (pos >= text.size()) return text.size();
   return splitsPair(text, pos + 1) ? pos + 2 : pos + 1;
+}
+
+// `pos` clamped to the text and moved back off the middle of a surrogate pair: the nearest
+// place at or before it where a caret may stand or a cut may fall.
+constexpr std::size_t characterBoundary(TextView text, std::size_t pos) {
+  if (pos > text.size()) pos = text.size();
+  return splitsPair(text, pos) ? pos - 1 : pos;
+}
+
+// The first `capacity` units of `text`, one fewer where the last would be half a character:
+// the one place where a buffer's capacity is enforced.
+inline Text capped(TextView text, std::size_t capacity) {
+  return Text(text.substr(0, characterBoundary(text, capacity)));
 }
 
 // Text from a UTF-16 literal or view, for readability at call sites.

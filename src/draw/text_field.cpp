@@ -39,10 +39,14 @@ void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
   const double room = width - height * 0.1 * 4;
   // One layout of the whole text gives the width of every run of it.
   const std::vector<float>& at = metrics.caretPositions(text, fontSize());
+  // The run starts and ends between whole characters, never inside a surrogate pair.
+  const auto previous = [&](int i) { return static_cast<int>(previousCharacter(text, i)); };
+  const auto next = [&](int i) { return static_cast<int>(nextCharacter(text, i)); };
+  scroll = static_cast<std::int16_t>(characterBoundary(text, std::max<int>(scroll, 0)));
   auto fit = [&] {
     const int start = std::min<int>(scroll, length());
     int end = length();
-    while (end > start && at[end] - at[start] > room) --end;
+    while (end > start && at[end] - at[start] > room) end = previous(end);
     visibleText = capped(TextView(text).substr(start, end - start), kVisibleTextCapacity);
   };
   fit();
@@ -53,13 +57,13 @@ void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
   // scroll compares as a huge unsigned distance and stops the loop.
   while (scroll > 0 &&
          static_cast<unsigned>(caret - scroll) < static_cast<unsigned>(visible() / 2)) {
-    --scroll;
+    scroll = static_cast<std::int16_t>(previous(scroll));
     fit();
   }
   // Scroll right until the caret is no further right than the middle, or the end shows.
   while (scroll + visible() < length()) {
     if (caret - scroll <= visible() / 2) break;
-    ++scroll;
+    scroll = static_cast<std::int16_t>(next(scroll));
     fit();
   }
 }
@@ -87,6 +91,7 @@ std::int16_t TextField::caretFromPointer(TextMetrics& metrics, int mouseX) const
   float best = 1000;
   std::int16_t index = 0;
   for (int i = 0; i <= static_cast<int>(visibleText.size()); ++i) {
+    if (splitsPair(visibleText, static_cast<std::size_t>(i))) continue;  // no half characters
     const float distance = std::fabs(caretOffset(metrics, i) - d);
     if (distance < best) {
       best = distance;

@@ -15,9 +15,11 @@ constexpr char16_t kIdeographicFullStop = 0x3002;
 
 }  // namespace
 
-FilteredChar filterTypedChar(const TextField& field, int slot, char16_t unit) {
-  const FilteredChar refuse{CharVerdict::Refuse, unit};
-  if (!isPrintable(unit)) return {CharVerdict::Ignore, unit};
+FilteredChar filterTypedChar(const TextField& field, int slot, TextView character) {
+  const FilteredChar refuse{CharVerdict::Refuse, Text(character)};
+  // A pair is no digit, colon or letter: it is the first unit that the filters refuse.
+  char16_t unit = character[0];
+  if (!isPrintable(unit)) return {CharVerdict::Ignore, Text(character)};
   // The duration ends in its unit "秒": nothing is typed after it.
   if (slot == slot::chartDuration && field.caret >= field.length()) return refuse;
   if (slot == slot::aspectRatio) {
@@ -29,12 +31,13 @@ FilteredChar filterTypedChar(const TextField& field, int slot, char16_t unit) {
     const bool point = unit == u'.' && !field.integerOnly;
     if (!isDigit(unit) && !point) return refuse;
   }
-  if (field.text.size() >= kTypedTextLimit) return refuse;
+  if (field.text.size() + character.size() > kTypedTextLimit) return refuse;
   if (slot == slot::illustrationExt || slot == slot::audioExt) {
     if (isLower(unit)) unit = static_cast<char16_t>(unit - u'a' + u'A');
     if (!isUpper(unit) && !isDigit(unit)) return refuse;
   }
-  return {CharVerdict::Insert, unit};
+  if (character.size() > 1) return {CharVerdict::Insert, Text(character)};
+  return {CharVerdict::Insert, Text(1, unit)};
 }
 
 }  // namespace zarq

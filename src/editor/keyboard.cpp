@@ -1,6 +1,7 @@
 #include "editor/keyboard.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/char_filter.h"
 #include "editor/editing.h"
@@ -18,20 +19,37 @@ constexpr char16_t kBackspace = 8, kTab = 9, kEnter = 13, kEscape = 27;
 
 TextField& focused(SettingsForm& form) { return form.fields[form.focusedField]; }
 
-int clampedCaret(const TextField& field) { return std::clamp<int>(field.caret, 0, field.length()); }
+int clampedCaret(const TextField& field) {
+  return static_cast<int>(characterBoundary(field.text, std::max<int>(field.caret, 0)));
+}
 
-void insertTyped(SettingsForm& form, char16_t unit) {
+std::int16_t index16(std::size_t index) { return static_cast<std::int16_t>(index); }
+
+void insertTyped(SettingsForm& form, TextView character) {
   TextField& field = focused(form);
-  const FilteredChar typed = filterTypedChar(field, form.focusedField, unit);
+  const FilteredChar typed = filterTypedChar(field, form.focusedField, character);
   if (typed.verdict == CharVerdict::Ignore) return;
   if (typed.verdict == CharVerdict::Refuse) return form.host().beep();
   const int at = clampedCaret(field);
   Text text = field.text;
-  text.insert(text.begin() + at, typed.unit);
+  text.insert(static_cast<std::size_t>(at), typed.character);
   field.setText(text);
-  field.caret = static_cast<std::int16_t>(at + 1);
+  field.caret = index16(at + typed.character.size());
   field.fitText(form.metrics, true);
   commitEdit(form, form.focusedField);
+}
+
+// A character outside the Basic Multilingual Plane arrives as two units, its high half
+// first: that half waits for the low one, and a half that comes alone is dropped, so that
+// typing never leaves half a character in a text.
+void typeUnit(SettingsForm& form, char16_t unit, char16_t pendingHigh) {
+  if (isHighSurrogate(unit)) {
+    form.pendingHighSurrogate = unit;
+  } else if (isLowSurrogate(unit)) {
+    if (pendingHigh != 0) insertTyped(form, std::u16string{pendingHigh, unit});
+  } else {
+    insertTyped(form, TextView(&unit, 1));
+  }
 }
 
 void backspace(SettingsForm& form) {
@@ -40,9 +58,14 @@ void backspace(SettingsForm& form) {
   if (at <= 0) return;
   // The duration's unit "秒" at the end is never removed.
   if (form.focusedField == slot::chartDuration && at == field.length()) return form.host().beep();
-  field.text.erase(static_cast<std::size_t>(at - 1), 1);
-  field.caret = static_cast<std::int16_t>(at - 1);
-  if (field.scroll > 0) --field.scroll;
+  const std::size_t from = previousCharacter(field.text, static_cast<std::size_t>(at));
+  const std::size_t removed = static_cast<std::size_t>(at) - from;
+  field.text.erase(from, removed);
+  field.caret = index16(from);
+  if (field.scroll > 0) {
+    const int scroll = std::max<int>(field.scroll - static_cast<int>(removed), 0);
+    field.scroll = index16(characterBoundary(field.text, static_cast<std::size_t>(scroll)));
+  }
   field.fitText(form.metrics, true);
   commitEdit(form, form.focusedField);
 }
@@ -69,7 +92,8 @@ void tabToNextField(SettingsForm& form) {
   field.fitText(form.metrics, true);
   // The caret keeps its column on screen when the new field shows that many characters.
   const int visible = static_cast<int>(field.visibleText.size());
-  field.caret = static_cast<std::int16_t>(column <= visible ? column : std::max(visible - 1, 0));
+  const int caret = column <= visible ? column : std::max(visible - 1, 0);
+  field.caret = index16(characterBoundary(field.text, static_cast<std::size_t>(caret)));
   form.focusedField = static_cast<std::int16_t>(next);
   renderFrame(form);
 }
@@ -79,23 +103,24 @@ void escape(SettingsForm& form) {
   renderFrame(form);
 }
 
+// Caret and scroll step over whole characters: a surrogate pair is one step.
 void caretLeft(SettingsForm& form, TextField& field) {
   if (field.caret <= 0) return;
-  --field.caret;
+  field.caret = index16(previousCharacter(field.text, static_cast<std::size_t>(field.caret)));
   field.fitText(form.metrics, true);
   while (field.caret <= field.scroll && field.scroll > 0) {
-    --field.scroll;
+    field.scroll = index16(previousCharacter(field.text, static_cast<std::size_t>(field.scroll)));
     field.fitText(form.metrics, true);
   }
 }
 
 void caretRight(SettingsForm& form, TextField& field) {
   if (field.caret >= field.length()) return;
-  ++field.caret;
+  field.caret = index16(nextCharacter(field.text, static_cast<std::size_t>(field.caret)));
   field.fitText(form.metrics, true);
   while (field.caret - field.scroll >= static_cast<int>(field.visibleText.size()) &&
          field.caret < field.length() && field.scroll < field.length()) {
-    ++field.scroll;
+    field.scroll = index16(nextCharacter(field.text, static_cast<std::size_t>(field.scroll)));
     field.fitText(form.metrics, true);
   }
 }
@@ -124,6 +149,7 @@ void clearField(SettingsForm& form) {
 
 void handleChar(SettingsForm& form, char16_t ch) {
   if (form.interactionMode != InteractionMode::Editing) return;
+  const char16_t pendingHigh = std::exchange(form.pendingHighSurrogate, 0);
   switch (ch) {
     case kBackspace:
       return backspace(form);
@@ -134,7 +160,7 @@ void handleChar(SettingsForm& form, char16_t ch) {
     case kEscape:
       return escape(form);
     default:
-      return insertTyped(form, ch);
+      return typeUnit(form, ch, pendingHigh);
   }
 }
 

@@ -149,13 +149,7 @@ bool readKeyString(ChartStream& stream, std::string_view key, Text& destination)
     destination.clear();
     return true;
   }
-  // Never cut a surrogate pair in half.
-  std::size_t length = std::min(decoded->size(), kScannedValueCapacity);
-  if (length < decoded->size() && length > 0 && (*decoded)[length - 1] >= 0xD800 &&
-      (*decoded)[length - 1] <= 0xDBFF) {
-    --length;
-  }
-  destination = decoded->substr(0, length);
+  destination = capped(*decoded, kScannedValueCapacity);
   return true;
 }
 

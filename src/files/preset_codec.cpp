@@ -62,14 +62,15 @@ class ByteReader {
                                (static_cast<std::uint32_t>(b[3]) << 24);
     return std::bit_cast<float>(bits);
   }
-  // The text up to its terminator; a buffer without one keeps all but its last unit, as
-  // the editor's own buffers always end in a terminator.
+  // The text up to its terminator; a buffer without one keeps all but its last unit (or
+  // its last character), as the editor's own buffers always end in a terminator.
   Text scrambled(std::size_t units) {
     std::vector<char16_t> buffer(units);
     for (char16_t& unit : buffer) unit = u16();
     scrambleText(buffer.data(), buffer.data(), units);
-    const auto end = std::find(buffer.begin(), buffer.end() - 1, u'\0');
-    return Text(buffer.begin(), end);
+    const auto end = std::find(buffer.begin(), buffer.end(), u'\0');
+    return capped(TextView(buffer.data(), static_cast<std::size_t>(end - buffer.begin())),
+                  units - 1);
   }
 
  private:

@@ -82,6 +82,9 @@ struct SettingsForm {
   std::int16_t focusedField = 0;
   std::int32_t mouseX = 0, mouseY = 0;
   bool mouseDown = false;
+  // The first half of a character outside the Basic Multilingual Plane, typed or pasted,
+  // waiting for its second half; 0 when none is.
+  char16_t pendingHighSurrogate = 0;
   PressKind pressKind = PressKind::None;
   std::int16_t pressIndex = 0;
   // A press whose release has not acted yet. Each press is released once: by the button

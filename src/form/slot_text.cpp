@@ -9,8 +9,11 @@ namespace zarq {
 void setSlotText(SettingsForm& form, int slot, TextView value) {
   TextField& field = form.fields[slot];
   field.setText(value);
-  field.caret = std::min(field.caret, static_cast<std::int16_t>(field.length()));
-  field.scroll = std::min(field.scroll, field.caret);
+  const auto boundary = [&](int index) {
+    return static_cast<std::int16_t>(characterBoundary(field.text, std::max(index, 0)));
+  };
+  field.caret = boundary(field.caret);
+  field.scroll = boundary(std::min(field.scroll, field.caret));
   field.fitText(form.metrics, true);
 }
 

@@ -35,5 +35,16 @@ TEST(CharacterStepTest, OnlyAPositionBetweenTwoHalvesOfAPairSplitsIt) {
   }
 }
 
+TEST(CharacterStepTest, CappedNeverKeepsHalfAPairButKeepsALoneHalfAsItWas) {
+  const struct {
+    std::size_t capacity;
+    std::size_t kept;
+  } cases[] = {{0, 0}, {1, 1}, {2, 1}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {99, 6}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(capped(kMixed, c.capacity), TextView(kMixed).substr(0, c.kept)) << c.capacity;
+    EXPECT_EQ(characterBoundary(kMixed, c.capacity), c.kept) << c.capacity;
+  }
+}
+
 }  // namespace
 }  // namespace zarq

@@ -43,6 +43,27 @@ TEST_F(TextFieldTest, LongTextIsCutToWholeCharactersThatFit) {
   EXPECT_EQ(f.scroll, 0);
 }
 
+TEST_F(TextFieldTest, TheVisibleRunNeverStartsOrEndsInsideAPair) {
+  // Each half of U+1F600 measures a whole em here (24 pixels), so the pair is 48 wide.
+  const Text emoji = u"\U0001F600";
+  TextField f = makeField(u"ab" + emoji + u"cd", 72);  // room for 60 pixels
+  EXPECT_EQ(f.visibleText, u"ab");
+  // Scrolling right steps over the pair as one character.
+  f.caret = static_cast<std::int16_t>(f.length());
+  f.fitText(metrics, true);
+  EXPECT_NE(f.scroll, 3);
+  EXPECT_FALSE(splitsPair(f.text, static_cast<std::size_t>(f.scroll)));
+  // A scroll left inside a pair moves back to the pair's start.
+  f.scroll = 3;
+  f.fitText(metrics, false);
+  EXPECT_EQ(f.scroll, 2);
+  EXPECT_EQ(f.visibleText, emoji + u"c");
+  // A pointer over the pair never puts the caret between its halves.
+  for (int x = 100; x < 172; ++x) {
+    EXPECT_NE(f.caretFromPointer(metrics, x), 1) << x;
+  }
+}
+
 TEST_F(TextFieldTest, CaretKeptInTheMiddleWhileScrolling) {
   const struct {
     int scroll, caret;

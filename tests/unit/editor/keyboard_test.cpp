@@ -59,6 +59,53 @@ TEST_F(KeyboardTest, TypedCharactersPassTheFieldFiltersOrBeep) {
   }
 }
 
+// U+1F600 is two UTF-16 units; no key, cut or limit may leave one of them alone.
+TEST_F(KeyboardTest, CaretKeysDeletionAndTypingTakeWholeCharacters) {
+  const Text e = u"\U0001F600";
+  const char16_t high[] = {0xD83D, 0}, low[] = {0xDE00, 0};
+  const Text full149(149, u'a');
+  const struct {
+    int page, slot;
+    Text before;
+    int caret;
+    std::vector<Key> keys;
+    Text typed;
+    Text after;
+    int caretAfter, beeps;
+  } cases[] = {
+      {2, slot::songName, u"a" + e + u"b", 3, {Key::Left}, u"", u"a" + e + u"b", 1, 0},
+      {2, slot::songName, u"a" + e + u"b", 1, {Key::Right}, u"", u"a" + e + u"b", 3, 0},
+      {2, slot::songName, u"a" + e + u"b", 3, {}, u"\b", u"ab", 1, 0},
+      {2, slot::songName, e + e, 4, {Key::Left}, u"\b", e, 0, 0},
+      {2, slot::songName, full149, 149, {}, e, full149, 149, 1},  // 151 units: refused whole
+      {2, slot::songName, Text(148, u'a'), 148, {}, e, Text(148, u'a') + e, 150, 0},
+      {2, slot::songName, u"ab", 1, {}, Text(high) + u"x", u"axb", 2, 0},  // a half alone
+      {2, slot::songName, u"ab", 1, {}, low, u"ab", 1, 0},
+      {1, slot::musicVolume, u"1", 1, {}, e, u"1", 1, 1},  // one beep for one character
+      {1, slot::illustrationExt, u"P", 1, {}, e, u"P", 1, 1},
+  };
+  for (const auto& c : cases) {
+    host().beeps = 0;
+    showPage(*form, c.page);
+    edit(c.slot, c.before, c.caret);
+    for (Key k : c.keys) key(k);
+    type(c.typed);
+    EXPECT_EQ(field(c.slot).text, c.after) << c.slot << " " << c.before.size();
+    EXPECT_EQ(field(c.slot).caret, c.caretAfter) << c.slot << " " << c.before.size();
+    EXPECT_EQ(host().beeps, c.beeps) << c.slot << " " << c.before.size();
+  }
+}
+
+TEST_F(KeyboardTest, TabNeverPutsTheCaretInsideAPair) {
+  const Text e = u"\U0001F600";
+  showPage(*form, 2);
+  field(slot::level).setText(u"a" + e);
+  edit(slot::songName, u"abc", 2);
+  type(u"\t");
+  ASSERT_TRUE(editing(slot::level));
+  EXPECT_EQ(field(slot::level).caret, 1);
+}
+
 TEST_F(KeyboardTest, TypingIntoASliderFieldMovesTheSlider) {
   edit(slot::backgroundDim, u"150", 3);
   type(u"\b");

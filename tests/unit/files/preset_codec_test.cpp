@@ -80,8 +80,14 @@ TEST(PresetCodec, BuffersWithoutTerminatorKeepAllButTheirLastUnit) {
   };
   fill(18, 200, u'A');
   fill(26'053, 50, u'B');
+  // Slot 1 ends in a surrogate pair across the cut: the whole character goes.
+  fill(18 + 400, 198, u'C');
+  // (fill scrambles each from key unit 0; these two sit at units 198 and 199)
+  fill(18 + 400 + 396, 1, static_cast<char16_t>(0xD83D ^ scrambleKey[198 % 7] ^ scrambleKey[0]));
+  fill(18 + 400 + 398, 1, static_cast<char16_t>(0xDE00 ^ scrambleKey[199 % 7] ^ scrambleKey[0]));
   const PresetDecoded decoded = decodePreset(bytes);
   EXPECT_EQ(decoded.values.texts[0], Text(199, u'A'));
+  EXPECT_EQ(decoded.values.texts[1], Text(198, u'C'));
   EXPECT_EQ(decoded.values.obtainedType, Text(49, u'B'));
 }
 
