@@ -2,7 +2,6 @@
 // build from a generated PNG and JPEG, and the peak memory of one build of a 4096 x 4096
 // picture, measured in a fresh process of this program.
 #include <benchmark/benchmark.h>
-#include <gdk-pixbuf/gdk-pixbuf.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "backend/cairo/headless_platform.h"
+#include "bench_pictures.h"
 #include "form/preview.h"
 #include "form/settings_form.h"
 #include "image/gaussian_blur.h"
@@ -69,34 +69,6 @@ void BM_GaussianBlurSigma53(benchmark::State& state) {
 }
 BENCHMARK(BM_GaussianBlurSigma53)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// A smooth colour field with fine grain, closer to a real illustration than pure noise or a
-// flat gradient, so that the decoder does realistic work.
-void writeIllustration(const std::string& file, int width, int height, const char* type) {
-  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, false, 8, width, height);
-  guchar* data = gdk_pixbuf_get_pixels(pixbuf);
-  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
-  std::mt19937 random(11);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      guchar* p = data + static_cast<std::size_t>(y) * stride + 3 * x;
-      const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
-      const int grain = static_cast<int>(random() % 17) - 8;
-      p[0] =
-          static_cast<guchar>(std::clamp(128 + 100 * std::sin(6 * u + 2 * v) + grain, 0.0, 255.0));
-      p[1] =
-          static_cast<guchar>(std::clamp(128 + 100 * std::cos(5 * v - 3 * u) + grain, 0.0, 255.0));
-      p[2] = static_cast<guchar>(std::clamp(128 + 90 * std::sin(9 * u * v) + grain, 0.0, 255.0));
-    }
-  }
-  GError* error = nullptr;
-  const bool saved =
-      std::string(type) == "jpeg"
-          ? gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, "quality", "90", nullptr)
-          : gdk_pixbuf_save(pixbuf, file.c_str(), type, &error, nullptr);
-  g_object_unref(pixbuf);
-  if (!saved) std::abort();
-}
-
 // A chart folder of its own holding one illustration, made once per program run.
 struct ChartFolder {
   std::filesystem::path dir;
@@ -104,7 +76,7 @@ struct ChartFolder {
     char pattern[] = "/tmp/zarq-bench-XXXXXX";
     if (!mkdtemp(pattern)) std::abort();
     dir = pattern;
-    writeIllustration((dir / (std::string("20220924.") + ext)).string(), width, height, type);
+    bench::writeIllustration(dir / (std::string("20220924.") + ext), width, height, type);
   }
   ~ChartFolder() { std::filesystem::remove_all(dir); }
 };
