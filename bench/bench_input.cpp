@@ -14,6 +14,7 @@
 #include "editor/keyboard.h"
 #include "editor/pages.h"
 #include "editor/window_events.h"
+#include "form/preview.h"
 #include "form/settings_form.h"
 
 namespace {
@@ -86,6 +87,7 @@ struct MediaEditor : bench::BenchEditor {
     form.fields[slot::audioExt].setText(u"WAV");
     showPage(form, 1);
     editAtEnd(form, slot::chartId);
+    waitForPreview(form);
   }
 };
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -90,17 +91,34 @@ const ChartFolder& jpegFolder() {
   return folder;
 }
 
+// A form naming the picture, at blur 80, that has not decoded anything yet.
+std::unique_ptr<SettingsForm> freshForm(HeadlessPlatform& headless,
+                                        const std::filesystem::path& dir, const char16_t* ext) {
+  auto form = std::make_unique<SettingsForm>(headless.platform(), dir);
+  form->fields[slot::chartId].text = u"20220924";
+  form->fields[slot::illustrationExt].text = ext;
+  form->sliders[sliderId::blur].value = 80;
+  return form;
+}
+
+bool previewShown(const SettingsForm& form) {
+  const Image* picture = previewPicture(form);
+  return picture && picture->pixel(480, 360) != 0xFF000000;
+}
+
+// The first preview of a picture, decode included: each iteration with a form of its own.
 void buildFrom(benchmark::State& state, const ChartFolder& folder, const char16_t* ext) {
   HeadlessPlatform headless;
-  Platform platform = headless.platform();
-  SettingsForm form(platform, folder.dir);
-  form.fields[slot::chartId].text = u"20220924";
-  form.fields[slot::illustrationExt].text = ext;
   for (auto _ : state) {
-    rebuildPreview(form, 80);
-    benchmark::DoNotOptimize(form.previewBitmap.pixelBuffer());
+    state.PauseTiming();
+    std::unique_ptr<SettingsForm> form = freshForm(headless, folder.dir, ext);
+    state.ResumeTiming();
+    waitForPreview(*form);
+    state.PauseTiming();
+    if (!previewShown(*form)) state.SkipWithError("preview stayed black");
+    form.reset();
+    state.ResumeTiming();
   }
-  if (form.previewBitmap.pixel(480, 360) == 0xFF000000) state.SkipWithError("preview stayed black");
 }
 
 void BM_PreviewPng1920x1080Blur80(benchmark::State& state) {
@@ -127,15 +145,12 @@ long statusKb(const char* key) {
 // preview is built, and the new peak less the idle size is printed in kilobytes.
 int measurePeak(const char* folder) {
   HeadlessPlatform headless;
-  Platform platform = headless.platform();
-  SettingsForm form(platform, folder);
-  form.fields[slot::chartId].text = u"20220924";
-  form.fields[slot::illustrationExt].text = u"jpg";
+  std::unique_ptr<SettingsForm> form = freshForm(headless, folder, u"jpg");
   const long idle = statusKb("VmRSS:");
   std::ofstream("/proc/self/clear_refs") << "5";
-  rebuildPreview(form, 80);
+  waitForPreview(*form);
   std::printf("%ld\n", statusKb("VmHWM:") - idle);
-  return form.previewBitmap.pixel(480, 360) == 0xFF000000 ? 1 : 0;
+  return previewShown(*form) ? 0 : 1;
 }
 
 void BM_PeakMemoryJpeg4096x4096(benchmark::State& state) {

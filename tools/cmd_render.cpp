@@ -6,6 +6,7 @@
 #include "args.h"
 #include "commands.h"
 #include "editor/pages.h"
+#include "form/preview.h"
 #include "form/render_frame.h"
 #include "headless_editor.h"
 #include "preset_option.h"
@@ -26,6 +27,8 @@ int runRender(const Args& args) {
   HeadlessEditor editor(dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;
   showPage(editor.form, *page);
+  // The window would show the picture once decoded; the tool waits for it.
+  waitForPreview(editor.form);
   renderFrame(editor.form);
   const std::filesystem::path out = parsed.value("-o");
   if (!editor.headless.frame.writePng(out)) {

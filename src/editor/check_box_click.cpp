@@ -86,7 +86,7 @@ void checkRecordPartsOnPage(SettingsForm& form) {
 }  // namespace
 
 void clickCheckBox(SettingsForm& form, int index) {
-  endEditing(form, BlurPreview::Keep);
+  endEditing(form);
   CheckBox& box = form.checkBoxes[index];
   box.checked = !box.checked;
   const bool on = box.checked;

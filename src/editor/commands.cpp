@@ -150,7 +150,7 @@ void handleCommand(SettingsForm& form, Command command) {
     const int page = commandPage(form, command);
     // Ctrl+6 without the result part does nothing at all, not even end the editing.
     if (page == 0) return;
-    endEditing(form, BlurPreview::Keep);
+    endEditing(form);
     showPage(form, page);
     renderFrame(form);
     return;

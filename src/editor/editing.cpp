@@ -1,6 +1,5 @@
 #include "editor/editing.h"
 
-#include "form/preview.h"
 #include "form/settings_form.h"
 
 namespace zarq {
@@ -17,13 +16,8 @@ void releaseKeyboard(SettingsForm& form) {
   if (form.interactionMode == InteractionMode::Editing) unfocusField(form, form.focusedField);
 }
 
-void endEditing(SettingsForm& form, BlurPreview preview) {
-  if (form.interactionMode == InteractionMode::Editing) {
-    unfocusField(form, form.focusedField);
-    if (preview == BlurPreview::Rebuild && form.focusedField == slot::backgroundBlur) {
-      rebuildPreviewAtSliderBlur(form);
-    }
-  }
+void endEditing(SettingsForm& form) {
+  releaseKeyboard(form);
   form.interactionMode = InteractionMode::Idle;
 }
 

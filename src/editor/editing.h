@@ -11,9 +11,7 @@ void unfocusField(SettingsForm& form, int slot);
 // ends with the release or the page turn.
 void releaseKeyboard(SettingsForm& form);
 
-// Whether leaving the blur field brings the preview to the blur typed so far.
-enum class BlurPreview { Keep, Rebuild };
 // Editing ends: the edited field lets go of the keyboard and the form is idle.
-void endEditing(SettingsForm& form, BlurPreview preview);
+void endEditing(SettingsForm& form);
 
 }  // namespace zarq

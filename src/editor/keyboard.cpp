@@ -6,7 +6,6 @@
 #include "editor/char_filter.h"
 #include "editor/editing.h"
 #include "editor/split_lines.h"
-#include "form/preview.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slider_link.h"
@@ -80,7 +79,6 @@ int nextEditableSlot(const SettingsForm& form, int from) {
 }
 
 void tabToNextField(SettingsForm& form) {
-  if (form.focusedField == slot::backgroundBlur) rebuildPreviewAtSliderBlur(form);
   const int next = nextEditableSlot(form, form.focusedField);
   if (next < 0) return renderFrame(form);
   const int column = focused(form).caret - focused(form).scroll;
@@ -99,7 +97,7 @@ void tabToNextField(SettingsForm& form) {
 }
 
 void escape(SettingsForm& form) {
-  endEditing(form, BlurPreview::Keep);
+  endEditing(form);
   renderFrame(form);
 }
 

@@ -5,7 +5,6 @@
 #include "editor/hit_test.h"
 #include "editor/keyboard.h"
 #include "editor/pages.h"
-#include "form/preview.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slider_link.h"
@@ -48,12 +47,10 @@ void dragSlider(SettingsForm& form, int index) {
   setSliderValue(form, index, form.sliders[index].valueAt(form.mouseX));
 }
 
-// The drag ends: the value is validated and, for the blur, the preview follows.
+// The drag ends: the value is validated.
 void endSliderDrag(SettingsForm& form) {
   form.interactionMode = InteractionMode::Idle;
-  const int index = form.pressIndex;
-  validateAndCommit(form, linkedSlot(index), false, true);
-  if (index == sliderId::blur) rebuildPreviewAtSliderBlur(form);
+  validateAndCommit(form, linkedSlot(form.pressIndex), false, true);
 }
 
 void releaseSlider(SettingsForm& form) {
@@ -63,7 +60,7 @@ void releaseSlider(SettingsForm& form) {
 }
 
 // A press and release both on nothing: the edited field lets go of the keyboard.
-void clickNothing(SettingsForm& form) { endEditing(form, BlurPreview::Rebuild); }
+void clickNothing(SettingsForm& form) { endEditing(form); }
 
 void clickAction(SettingsForm& form, const Hit& hit) {
   switch (hit.kind) {

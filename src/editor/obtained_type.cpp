@@ -49,7 +49,7 @@ Text contentForType(const SettingsForm& form, TextView type) {
 }  // namespace
 
 void cycleObtainedType(SettingsForm& form) {
-  endEditing(form, BlurPreview::Keep);
+  endEditing(form);
   enableObtainedContent(form, true);
 
   const Text type(nextType(form.obtainedType()));

@@ -1,7 +1,6 @@
 #include "editor/pages.h"
 
 #include "form/form_builder.h"
-#include "form/preview.h"
 #include "form/settings_form.h"
 #include "form/slider_link.h"
 #include "validate/messages.h"
@@ -167,7 +166,6 @@ void buildForm(SettingsForm& form) {
     form.sliders[i].shown = true;
     showSliderValue(form, i);
   }
-  rebuildPreview(form, 80);
 
   measureLayout(form);
   buildOpeningPage(form);

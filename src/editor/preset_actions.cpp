@@ -37,9 +37,8 @@ void applyPreset(SettingsForm& form, const PresetValues& values, bool takeOutput
 }
 
 bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
-  // The field being edited lets go before its value can be replaced; leaving the blur field
-  // applies the blur typed so far to the preview.
-  endEditing(form, BlurPreview::Rebuild);
+  // The field being edited lets go before its value can be replaced.
+  endEditing(form);
   const PresetRead read = readPresetFile(path);
   if (!read.values) {
     report(form, silent, read.failure, about::loadPreset);

@@ -1,25 +1,100 @@
 #include "form/preview.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "common/numbers.h"
-#include "common/paths.h"
+#include "form/busy_mark.h"
+#include "form/media_file.h"
 #include "form/settings_form.h"
-#include "image/background_preview.h"
 
 namespace zarq {
+namespace {
 
-void rebuildPreview(SettingsForm& form, int blur) {
-  const Text name = form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
-  form.previewBitmap =
-      buildBackgroundPreview(form.platform.images, form.fileInWorkDir(pathFromText(name)), blur);
+constexpr int kMaxBlur = 200;
+
+// The blur slider's value rounded; any blur of 0 or less leaves the picture sharp and any
+// above 200 is the strongest, so each counts as that one.
+int previewBlur(const SettingsForm& form) {
+  const long long blur = roundHalfAway(form.sliders[sliderId::blur].value);
+  return static_cast<int>(std::clamp<long long>(blur, 0, kMaxBlur));
 }
 
-void rebuildPreviewAtSliderBlur(SettingsForm& form) {
-  // A typed blur may be any number; beyond an int it is simply the strongest.
-  const long long blur = roundHalfAway(form.sliders[sliderId::blur].value);
-  rebuildPreview(form, static_cast<int>(std::clamp<long long>(blur, INT_MIN, INT_MAX)));
+void stopLoading(SettingsForm& form) {
+  PreviewState& p = form.preview;
+  if (!p.loadingFile) return;
+  p.loader.cancel();
+  p.loadingFile.reset();
+  endBusyWork(form);
+}
+
+void startLoading(SettingsForm& form, const FileIdentity& file) {
+  PreviewState& p = form.preview;
+  if (!p.loadingFile) beginBusyWork(form);
+  p.loadingFile = file;
+  p.loader.request(++p.ticket, file.resolved);
+}
+
+// The decode under way has ended: its cover (or the lack of one) is the picture's now.
+void takeDecoded(SettingsForm& form) {
+  PreviewState& p = form.preview;
+  std::optional<CoverLoader::Result> result = p.loader.take();
+  if (!result || result->ticket != p.ticket) return;
+  p.coverFile = std::move(p.loadingFile);
+  p.cover = std::move(result->cover);
+  p.loadingFile.reset();
+  endBusyWork(form);
+}
+
+void showCover(SettingsForm& form) {
+  PreviewState& p = form.preview;
+  const int blur = previewBlur(form);
+  if (p.bitmapFile != p.coverFile || p.bitmapBlur != blur) {
+    blurCover(*p.cover, blur, p.bitmap);
+    p.bitmapFile = p.coverFile;
+    p.bitmapBlur = blur;
+  }
+  p.black = false;
+}
+
+}  // namespace
+
+PreviewState::PreviewState(ImageDecoder& images, std::function<void()> decoded)
+    : loader(images, std::move(decoded)) {}
+
+void updatePreview(SettingsForm& form) {
+  PreviewState& p = form.preview;
+  const std::optional<FileIdentity> file = identifyFile(mediaFile(form, slot::illustrationExt));
+  if (!file) {
+    stopLoading(form);
+    p.black = true;
+    return;
+  }
+  if (p.loadingFile == file) takeDecoded(form);
+  if (p.coverFile == file) {
+    stopLoading(form);
+    if (p.cover) {
+      showCover(form);
+    } else {
+      p.black = true;
+    }
+    return;
+  }
+  // Until the picture is decoded, the window goes on showing what it showed.
+  if (p.loadingFile != file) startLoading(form, *file);
+}
+
+bool previewLoading(const SettingsForm& form) { return form.preview.loadingFile.has_value(); }
+
+void waitForPreview(SettingsForm& form) {
+  updatePreview(form);
+  while (previewLoading(form)) {
+    form.preview.loader.waitUntilDone();
+    updatePreview(form);
+  }
+}
+
+const Image* previewPicture(const SettingsForm& form) {
+  return form.preview.black ? nullptr : &form.preview.bitmap;
 }
 
 }  // namespace zarq

@@ -1,14 +1,51 @@
 #pragma once
-// The form's background preview: the illustration "<chart ID>.<illustration suffix>" of
-// the editor's folder, blurred as the form says.
+// The form's background preview: the illustration "<chart ID>.<illustration suffix>" of the
+// editor's folder, blurred as the form says. It is a function of those three values and of
+// the file itself, brought up to date before every frame however they changed. A picture is
+// decoded once into its cover, which is kept while the file stays the same, so that a blur
+// change only blurs again. A picture not decoded yet is decoded on another thread while the
+// window goes on showing what it showed, and the frame is drawn again when it is ready.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "files/file_identity.h"
+#include "image/background_preview.h"
+#include "image/cover_loader.h"
+#include "platform/platform.h"
 
 namespace zarq {
 
 struct SettingsForm;
 
-// Rebuilds form.previewBitmap with the given blur.
-void rebuildPreview(SettingsForm& form, int blur);
-// The same at the blur slider's value, rounded to an integer.
-void rebuildPreviewAtSliderBlur(SettingsForm& form);
+struct PreviewState {
+  // `decoded` is called on the loader's thread whenever a decode has ended.
+  PreviewState(ImageDecoder& images, std::function<void()> decoded);
+
+  // The blurred picture frames draw unless the preview is black; kept while it is, so that
+  // coming back to it costs nothing. It is the cover of `bitmapFile` blurred by `bitmapBlur`.
+  Image bitmap{kFrameWidth, kFrameHeight};
+  bool black = true;
+  std::optional<FileIdentity> bitmapFile;
+  int bitmapBlur = 0;
+  // The last picture decoded; its cover is nullopt when it could not be decoded.
+  std::optional<FileIdentity> coverFile;
+  std::optional<Cover> cover;
+  // The picture being decoded, under the loader's ticket.
+  std::optional<FileIdentity> loadingFile;
+  std::uint64_t ticket = 0;
+  CoverLoader loader;
+};
+
+// Brings the preview to what the form says now.
+void updatePreview(SettingsForm& form);
+// True while the picture the form names is being decoded.
+bool previewLoading(const SettingsForm& form);
+// Brings the preview up to date and waits for its picture: the tools draw once, and must
+// draw what the form says.
+void waitForPreview(SettingsForm& form);
+// What lies behind every page: the blurred picture, 0xFFRRGGBB, or nullptr for opaque black.
+const Image* previewPicture(const SettingsForm& form);
 
 }  // namespace zarq

@@ -1,21 +1,24 @@
 #include "form/render_frame.h"
 
+#include <memory>
+
 #include "common/numbers.h"
 #include "draw/colours.h"
 #include "draw/rounded_rect.h"
+#include "form/preview.h"
 #include "form/settings_form.h"
 
 namespace zarq {
 namespace {
 
 // The illustration behind the page, darkened by the dim setting; fully black above 255 or
-// without an illustration bitmap.
+// without an illustration.
 void drawBackground(SettingsForm& form, Canvas& canvas) {
   const float dim = form.sliders[sliderId::dim].value;
   Argb dimColour = static_cast<Argb>(roundHalfAway(dim) & 0xFF) << 24;
-  const bool havePreview = form.previewBitmap.getWidth() > 0;
-  if (dim > 255 || !havePreview) dimColour = kBlack;
-  if (havePreview) canvas.drawPixels(form.previewBitmap.view(), {0, 0, kFrameWidth, kFrameHeight});
+  const Image* picture = previewPicture(form);
+  if (dim > 255 || !picture) dimColour = kBlack;
+  if (picture) canvas.drawPixels(picture->view(), {0, 0, kFrameWidth, kFrameHeight});
   canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, dimColour);
 }
 
@@ -43,6 +46,7 @@ void drawScoreSum(Canvas& canvas) {
 }  // namespace
 
 void renderFrame(SettingsForm& form) {
+  updatePreview(form);
   Canvas& canvas = form.platform.frames.beginFrame();
   TextMetrics& metrics = form.metrics;
 
@@ -71,8 +75,16 @@ void renderFrame(SettingsForm& form) {
   const std::int32_t now = form.host().clockMs();
   form.arrows[0].draw(canvas, false, now);
   form.arrows[1].draw(canvas, true, now);
+  form.busyMark.draw(canvas, now);
 
   form.platform.frames.present();
+}
+
+void renderFrameLater(SettingsForm& form, int delayMs) {
+  form.host().postToWindowThread(delayMs,
+                                 [&form, alive = std::weak_ptr<const bool>(form.lifeline)] {
+                                   if (alive.lock()) renderFrame(form);
+                                 });
 }
 
 }  // namespace zarq

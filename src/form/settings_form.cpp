@@ -1,15 +1,14 @@
 #include "form/settings_form.h"
 
-#include <algorithm>
+#include "form/render_frame.h"
 
 namespace zarq {
 
 SettingsForm::SettingsForm(const Platform& platform_, std::filesystem::path workDir_)
-    : platform(platform_), metrics(platform_.text), workDir(std::move(workDir_)) {
-  const std::uint32_t opaqueBlack = 0xFF000000;
-  std::fill(previewBitmap.pixelBuffer(), previewBitmap.pixelBuffer() + kFrameWidth * kFrameHeight,
-            opaqueBlack);
-}
+    : platform(platform_),
+      metrics(platform_.text),
+      workDir(std::move(workDir_)),
+      preview(platform_.images, [this] { renderFrameLater(*this, 0); }) {}
 
 const Text& SettingsForm::obtainedType() const { return labels[label::obtainedType].caption; }
 

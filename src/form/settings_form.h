@@ -1,11 +1,13 @@
 #pragma once
 // All state of the editor in one place: the pools of fields and widgets, the page on view,
 // the interaction state and the background preview. A test builds a fresh form; nothing
-// lives in globals.
+// lives in globals. The form belongs to the window's thread: other threads reach it only
+// through work posted there.
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 
 #include "common/text.h"
 #include "draw/check_box.h"
@@ -16,8 +18,9 @@
 #include "draw/status_bubble.h"
 #include "draw/text_field.h"
 #include "draw/text_metrics.h"
+#include "form/busy_mark.h"
 #include "form/form_ids.h"
-#include "image/image.h"
+#include "form/preview.h"
 #include "platform/platform.h"
 
 namespace zarq {
@@ -97,10 +100,14 @@ struct SettingsForm {
   std::int16_t longContentBubble = kNoBubble;
   std::int16_t storyboardBubble = kNoBubble;
 
-  // The blurred, scaled illustration behind every page; opaque 0xFFRRGGBB pixels.
-  Image previewBitmap{kFrameWidth, kFrameHeight};
   FormLayout layout;
   ChartScratch chartScratch;
+
+  // Work posted to the window's thread holds this weakly, so that it never reaches a form
+  // that is gone. Declared before the preview, whose thread posts such work until it ends.
+  const std::shared_ptr<const bool> lifeline = std::make_shared<const bool>(true);
+  BusyMark busyMark;
+  PreviewState preview;
 
   Host& host() { return platform.host; }
   TextField& field(int slot) { return fields[slot]; }

@@ -1,16 +1,31 @@
 #pragma once
-// The chart's illustration behind every page: scaled to cover the 960 x 720 frame, centred,
-// cropped and blurred. Dimming is applied when a frame is drawn.
+// The chart's illustration behind every page: scaled to cover the 960 x 720 frame, centred
+// and cropped (the cover, decoded once per picture), then blurred (again whenever the blur
+// changes). Dimming is applied when a frame is drawn.
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "image/image.h"
 #include "platform/platform.h"
 
 namespace zarq {
 
-// The 960 x 720 preview of the picture at `file` with the given blur (already rounded;
-// clamped to 200), opaque 0xFFRRGGBB. Without a loadable picture it is opaque black.
-Image buildBackgroundPreview(ImageDecoder& images, const std::filesystem::path& file, int blur);
+struct Cover {
+  Image pixels;  // 960 x 720, 0x00RRGGBB
+  // A wide picture is scaled to the frame's height, a tall one to its width; the blur is
+  // measured against that side.
+  bool wide = true;
+};
+
+// The cover of the picture at `file`; nullopt without a loadable picture, or when
+// `cancelled`, polled while the picture is decoded, says it is no longer wanted.
+std::optional<Cover> decodeCover(ImageDecoder& images, const std::filesystem::path& file,
+                                 const std::function<bool()>& cancelled = {});
+
+// Makes `preview` the 960 x 720 cover blurred by `blur` (already rounded; at most 200 counts),
+// opaque 0xFFRRGGBB.
+void blurCover(const Cover& cover, int blur, Image& preview);
 
 }  // namespace zarq

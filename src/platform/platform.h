@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -106,13 +107,22 @@ struct DecodedPixels {
 class RowSink {
  public:
   virtual ~RowSink() = default;
-  // Called once with the picture's size before any row.
+  // Called once, before `begin`, with the size the picture is stored at; returns the
+  // smallest size whose rows the sink can use. A decoder that can shrink a picture while
+  // decoding it (JPEG by 1/2, 1/4 or 1/8) may then hand out a smaller picture, but none
+  // smaller than this on either side. By default the whole picture is wanted.
+  virtual ImageSize usefulSize(ImageSize stored) { return stored; }
+  // Polled between rows: once it is true the picture is no longer wanted, and a decoder may
+  // stop and fail.
+  virtual bool cancelled() const { return false; }
+  // Called once with the size of the rows that follow before any row.
   virtual void begin(int width, int height) = 0;
   // Row y of `width` pixels 0x..RRGGBB, transparent parts composited on black; the top byte
   // carries nothing. Rows come in order from the top; the pointer is valid during the call.
   virtual void row(int y, const std::uint32_t* pixels) = 0;
 };
 
+// A decoder may be used from several threads at once, each with a file and a sink of its own.
 class ImageDecoder {
  public:
   virtual ~ImageDecoder() = default;
@@ -155,6 +165,10 @@ class Host {
   // Milliseconds since the process started.
   virtual std::int32_t clockMs() = 0;
   virtual bool isForeground() = 0;
+  // Runs `task` on the window's thread, between two events and outside any message box,
+  // once `delayMs` milliseconds have passed. Safe to call from any thread; this is how
+  // work done elsewhere reaches the form.
+  virtual void postToWindowThread(int delayMs, std::function<void()> task) = 0;
 };
 
 // The size of one frame, in pixels; the window shows its top-left part.

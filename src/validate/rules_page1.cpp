@@ -8,7 +8,7 @@
 #include "common/paths.h"
 #include "files/chart_scan.h"
 #include "files/file_access.h"
-#include "form/preview.h"
+#include "form/media_file.h"
 #include "form/slider_link.h"
 #include "validate/file_status_line.h"
 #include "validate/rule_table.h"
@@ -88,20 +88,14 @@ constexpr RuleRow kChartId[] = {
 
 // --- slots 1 and 2: "<chart ID>.<suffix>" ---
 
-std::filesystem::path mediaFile(const RuleContext& c) {
-  return c.form.fileInWorkDir(pathFromText(c.textOf(slot::chartId) + u"." + c.text()));
-}
-
-bool mediaUnreadable(RuleContext& c) { return !fileReadable(mediaFile(c)); }
+bool mediaUnreadable(RuleContext& c) { return !fileReadable(mediaFile(c.form, c.slot)); }
 
 bool illustrationUnloadable(RuleContext& c) {
-  const std::optional<ImageSize> size = c.form.platform.images.probe(mediaFile(c));
+  const std::optional<ImageSize> size = c.form.platform.images.probe(mediaFile(c.form, c.slot));
   if (!size || size->width == 0 || size->height == 0) return true;
   c.image = *size;
   return false;
 }
-
-void rebuildPreview(RuleContext& c) { rebuildPreviewAtSliderBlur(c.form); }
 
 bool illustrationSmall(RuleContext& c) { return c.image.width < 200 || c.image.height < 200; }
 
@@ -117,7 +111,6 @@ constexpr RuleRow kIllustrationExt[] = {
       u"你没有把曲绘和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
         .namingFile(mediaNotFound),
     E(3, illustrationUnloadable, u"错误：无法加载曲绘！", u"Pim酱不认识这样的曲绘呢 (；へ：)"),
-    step(rebuildPreview),
     W(4, illustrationSmall, u"警告：曲绘尺寸过小！", u"曲绘太小辣，不换个清晰点的嘛 _(:з」∠)_ "),
 };
 
@@ -127,7 +120,6 @@ constexpr RuleRow kAudioExt[] = {
     E(2, mediaUnreadable, u"错误：未找到 %s.%s！",
       u"你没有把音乐和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
         .namingFile(mediaNotFound),
-    step(rebuildPreview),
 };
 
 // --- slots 3 to 7: the value of the slider the slot mirrors ---

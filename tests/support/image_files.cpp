@@ -29,10 +29,13 @@ void writeImage(const std::filesystem::path& file, const Image& image, ImageForm
     }
   }
   GError* error = nullptr;
-  const bool saved =
-      format == ImageFormat::Jpeg
-          ? gdk_pixbuf_save(pixbuf, file.c_str(), "jpeg", &error, "quality", "95", nullptr)
-          : gdk_pixbuf_save(pixbuf, file.c_str(), "png", &error, nullptr);
+  bool saved = false;
+  if (format == ImageFormat::Jpeg) {
+    saved = gdk_pixbuf_save(pixbuf, file.c_str(), "jpeg", &error, "quality", "95", nullptr);
+  } else {
+    saved = gdk_pixbuf_save(pixbuf, file.c_str(), format == ImageFormat::Bmp ? "bmp" : "png",
+                            &error, nullptr);
+  }
   g_object_unref(pixbuf);
   if (!saved) std::abort();
 }

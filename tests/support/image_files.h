@@ -10,7 +10,8 @@
 
 namespace zarq::testing {
 
-enum class ImageFormat { Png, PngWithAlpha, Jpeg };
+// Bmp stands for the formats no streaming decoder reads.
+enum class ImageFormat { Png, PngWithAlpha, Jpeg, Bmp };
 
 // Writes the image's 0xAARRGGBB pixels; the alpha byte is used only by PngWithAlpha. Aborts
 // the test program if the file cannot be written.

@@ -1,5 +1,7 @@
 #include "support/scripted_host.h"
 
+#include <algorithm>
+
 namespace zarq::testing {
 
 MessageAnswer ScriptedHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
@@ -31,6 +33,33 @@ std::optional<std::filesystem::path> ScriptedHost::chooseOpenFile(TextView filte
 std::optional<std::filesystem::path> ScriptedHost::chooseFolder(TextView prompt) {
   dialogPrompts.emplace_back(prompt);
   return nextDialog();
+}
+
+void ScriptedHost::postToWindowThread(int delayMs, std::function<void()> task) {
+  std::lock_guard lock(postedMutex_);
+  posted_.push_back({now + delayMs, std::move(task)});
+}
+
+int ScriptedHost::runPosted() {
+  int ran = 0;
+  for (;;) {
+    std::function<void()> task;
+    {
+      std::lock_guard lock(postedMutex_);
+      const auto due = std::find_if(posted_.begin(), posted_.end(),
+                                    [&](const Posted& p) { return p.due <= now; });
+      if (due == posted_.end()) return ran;
+      task = std::move(due->task);
+      posted_.erase(due);
+    }
+    task();
+    ++ran;
+  }
+}
+
+int ScriptedHost::pendingPosted() {
+  std::lock_guard lock(postedMutex_);
+  return static_cast<int>(posted_.size());
 }
 
 }  // namespace zarq::testing

@@ -1,15 +1,20 @@
 #pragma once
 // A host for headless tests: records every message box and beep, answers questions and
-// dialogs from queues, and runs a clock the test sets.
+// dialogs from queues, runs a clock the test sets, and keeps work posted to the window's
+// thread until the test runs it.
 
+#include <atomic>
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "backend/cairo/headless_platform.h"
 #include "platform/platform.h"
+#include "support/counting_decoder.h"
 
 namespace zarq::testing {
 
@@ -31,13 +36,21 @@ class ScriptedHost : public Host {
   }
   std::int32_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
+  void postToWindowThread(int delayMs, std::function<void()> task) override;
+
+  // Runs, in the order they were posted, the posted tasks that are due by `now`, as the
+  // window's loop would; returns how many ran.
+  int runPosted();
+  // Posted tasks not run yet.
+  int pendingPosted();
 
   // Answers for Yes/No questions, taken in order; "No" once the queue is empty.
   std::deque<MessageAnswer> answers;
   // Results of the file and folder dialogs, taken in order; cancelled once empty.
   std::deque<std::optional<std::filesystem::path>> dialogResults;
   ClipboardText clipboard;
-  std::int32_t now = 10'000;
+  // Read by the threads that post work too.
+  std::atomic<std::int32_t> now = 10'000;
   bool foreground = true;
 
   std::vector<Message> messages;
@@ -47,13 +60,21 @@ class ScriptedHost : public Host {
 
  private:
   std::optional<std::filesystem::path> nextDialog();
+
+  struct Posted {
+    std::int32_t due;
+    std::function<void()> task;
+  };
+  std::mutex postedMutex_;
+  std::deque<Posted> posted_;
 };
 
-// A headless platform whose host is a ScriptedHost.
+// A headless platform whose host is a ScriptedHost and whose decoder is counted.
 struct TestPlatform {
   HeadlessPlatform headless;
   ScriptedHost host;
-  Platform platform() { return headless.platform(host); }
+  CountingDecoder images{headless.images};
+  Platform platform() { return {headless.text, images, host, headless.frame}; }
 };
 
 }  // namespace zarq::testing

@@ -3,6 +3,7 @@
 // a host that answers every question with "no" and records what it was asked. Used by the
 // command-line companion, the tests and the benchmarks.
 
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -35,9 +36,13 @@ class QuietHost : public Host {
   }
   std::int32_t clockMs() override;
   bool isForeground() override { return true; }
+  // Without a window there is no loop to run posted work: it is counted and dropped. The
+  // tools wait for what they draw instead.
+  void postToWindowThread(int, std::function<void()>) override { ++postedTasks; }
 
   std::vector<RecordedMessage> messages;
   int beeps = 0;
+  std::atomic<int> postedTasks = 0;
   int caretX = 0, caretY = 0;
 
  private:

@@ -23,6 +23,18 @@ struct ErrorTrap {
 // Warnings such as a truncated file are not reported; the editor prints nothing.
 void stayQuiet(j_common_ptr) {}
 
+// The largest of 1, 2, 4 and 8 by which the decoder can shrink the picture while it stays at
+// least as large as `useful` on both sides; shrinking in the transform costs less than
+// decoding every pixel and throwing most away.
+unsigned shrinkFor(long long width, long long height, ImageSize useful) {
+  unsigned shrink = 1;
+  while (shrink < 8 && (width + 2 * shrink - 1) / (2 * shrink) >= useful.width &&
+         (height + 2 * shrink - 1) / (2 * shrink) >= useful.height) {
+    shrink *= 2;
+  }
+  return shrink;
+}
+
 // libjpeg leaves this frame by longjmp on any error, so it holds nothing that needs a
 // destructor; the row buffer belongs to the caller.
 RowDecoding readJpeg(std::FILE* file, RowSink& sink, std::vector<std::uint32_t>& row) {
@@ -51,11 +63,18 @@ RowDecoding readJpeg(std::FILE* file, RowSink& sink, std::vector<std::uint32_t>&
   }
   // Little-endian 0x..RRGGBB words are the bytes blue, green, red, unused.
   info.out_color_space = JCS_EXT_BGRX;
+  const ImageSize useful = sink.usefulSize({static_cast<int>(width), static_cast<int>(height)});
+  info.scale_num = 1;
+  info.scale_denom = shrinkFor(width, height, useful);
   jpeg_start_decompress(&info);
-  row.resize(width);
+  row.resize(info.output_width);
   JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(row.data())};
-  sink.begin(static_cast<int>(width), static_cast<int>(height));
+  sink.begin(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
   while (info.output_scanline < info.output_height) {
+    if (sink.cancelled()) {
+      jpeg_destroy_decompress(&info);
+      return RowDecoding::Failed;
+    }
     const int y = static_cast<int>(info.output_scanline);
     jpeg_read_scanlines(&info, rows, 1);
     sink.row(y, row.data());

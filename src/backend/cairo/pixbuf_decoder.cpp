@@ -38,7 +38,7 @@ bool decodeWithPixbuf(const std::filesystem::path& file, RowSink& sink) {
   const guchar* data = gdk_pixbuf_read_pixels(pixbuf);
   std::vector<std::uint32_t> row(width);
   sink.begin(width, height);
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < height && !sink.cancelled(); ++y) {
     const guchar* bytes = data + static_cast<std::size_t>(y) * stride;
     for (int x = 0; x < width; ++x) {
       const guchar* p = bytes + x * channels;
@@ -55,7 +55,7 @@ bool decodeWithPixbuf(const std::filesystem::path& file, RowSink& sink) {
     sink.row(y, row.data());
   }
   g_object_unref(pixbuf);
-  return true;
+  return !sink.cancelled();
 }
 
 // Gathers the rows into one picture.

@@ -65,6 +65,10 @@ RowDecoding readPng(std::FILE* file, RowSink& sink, std::vector<png_byte>& bytes
   pixels.resize(width);
   sink.begin(static_cast<int>(width), static_cast<int>(height));
   for (int y = 0; y < height; ++y) {
+    if (sink.cancelled()) {
+      png_destroy_read_struct(&png, &info, nullptr);
+      return RowDecoding::Failed;
+    }
     png_read_row(png, bytes.data(), nullptr);
     toPixels(bytes.data(), channels, pixels);
     sink.row(y, pixels.data());

@@ -8,6 +8,26 @@
 namespace zarq::gtk {
 namespace {
 
+// How often work posted while a message box is open looks again whether it may run.
+constexpr guint kModalRetryMs = 100;
+
+struct PostedTask {
+  GtkHost* host;
+  std::function<void()> task;
+};
+
+gboolean runPosted(gpointer p) {
+  auto* posted = static_cast<PostedTask*>(p);
+  // A message box's loop is no turn of the window's loop: the work waits until it closes.
+  if (posted->host->modalRunning()) {
+    g_timeout_add(kModalRetryMs, runPosted, posted);
+    return G_SOURCE_REMOVE;
+  }
+  posted->task();
+  delete posted;
+  return G_SOURCE_REMOVE;
+}
+
 // The caret the core reports is a point near the bottom of the field's text; a cursor
 // of this height below it lets the candidate window open under the line, not over it.
 constexpr int kCaretHeight = 15;
@@ -147,5 +167,15 @@ std::int32_t GtkHost::clockMs() {
 }
 
 bool GtkHost::isForeground() { return window_ && gtk_window_is_active(window_); }
+
+void GtkHost::postToWindowThread(int delayMs, std::function<void()> task) {
+  // GLib takes sources from any thread; they run in the loop of the window's thread.
+  auto* posted = new PostedTask{this, std::move(task)};
+  if (delayMs > 0) {
+    g_timeout_add(static_cast<guint>(delayMs), runPosted, posted);
+  } else {
+    g_idle_add(runPosted, posted);
+  }
+}
 
 }  // namespace zarq::gtk

@@ -34,6 +34,7 @@ class GtkHost final : public Host {
   void setCaretPos(int x, int y) override;
   std::int32_t clockMs() override;
   bool isForeground() override;
+  void postToWindowThread(int delayMs, std::function<void()> task) override;
 
  private:
   gint runModal(GtkDialog* dialog);

@@ -11,7 +11,6 @@
 #include "editor/window_events.h"
 #include "form/form_preset.h"
 #include "form/settings_form.h"
-#include "support/image_files.h"
 #include "support/preset_bytes.h"
 #include "support/scripted_host.h"
 #include "support/temp_dir.h"
@@ -202,28 +201,6 @@ TEST_F(PresetFileTest, LoadEndsTheEditEvenWhenTheFileIsMissing) {
   EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
   EXPECT_FALSE(form->fields[slot::backgroundBlur].focused);
   EXPECT_EQ(form->fields[slot::backgroundBlur].caret, 0);
-}
-
-// Leaving the blur field by a load applies the blur typed so far, once, with the slider's
-// value rounded, before the file is even opened.
-TEST_F(PresetFileTest, LoadWhileEditingTheBlurAppliesItToThePreviewEvenWhenTheFileIsMissing) {
-  // Vertical stripes: any blur at all greys their edges.
-  testing::writeImage(
-      dir / "20220924.PNG",
-      testing::makeImage(1920, 1080,
-                         [](int x, int) { return (x / 40) % 2 ? 0xFFFFFFFFu : 0xFF000000u; }),
-      testing::ImageFormat::Png);
-  auto form = freshForm();
-  const Image blurred = form->previewBitmap;
-  form->interactionMode = InteractionMode::Editing;
-  form->focusedField = slot::backgroundBlur;
-  form->sliders[sliderId::blur].value = 0.4f;  // rounds to no blur at all
-  EXPECT_FALSE(loadPreset(*form, dir / "missing.set", true));
-  const Image afterLoad = form->previewBitmap;
-  EXPECT_NE(std::vector<std::uint32_t>(afterLoad.pixelBuffer(), afterLoad.pixelBuffer() + 10000),
-            std::vector<std::uint32_t>(blurred.pixelBuffer(), blurred.pixelBuffer() + 10000));
-  EXPECT_EQ(afterLoad.pixel(10, 0), 0xFF000000u);
-  EXPECT_EQ(afterLoad.pixel(40, 0), 0xFFFFFFFFu);  // still a sharp stripe
 }
 
 // The boxes decide what is greyed out and where two controls sit, and the current page is

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "editor/pages.h"
+#include "form/preview.h"
+#include "form/slot_text.h"
 #include "support/form_fixture.h"
+#include "support/image_files.h"
 
 namespace zarq {
 namespace {
@@ -14,8 +17,12 @@ class RenderFrameTest : public testing::FormTest {
  protected:
   // A mid-grey illustration, undimmed, so that dark and light marks both show.
   void greyBackground() {
-    std::fill(form->previewBitmap.pixelBuffer(),
-              form->previewBitmap.pixelBuffer() + kFrameWidth * kFrameHeight, kGrey);
+    testing::writeImage(dir / "20220924.PNG",
+                        testing::makeImage(800, 600, [](int, int) { return kGrey; }),
+                        testing::ImageFormat::Png);
+    setSlotText(*form, slot::chartId, u"20220924");
+    setSlotText(*form, slot::illustrationExt, u"PNG");
+    waitForPreview(*form);
     form->sliders[sliderId::dim].value = 0;
   }
   std::uint32_t render(int x, int y) {

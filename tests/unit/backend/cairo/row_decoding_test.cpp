@@ -168,6 +168,59 @@ TEST(RowDecodingTest, AStreamedJpegMatchesGdkPixbufsDecoding) {
   g_object_unref(pixbuf);
 }
 
+// Asks for at most `useful` and gives up after `rowsWanted` rows.
+struct ShrinkingSink final : RowSink {
+  ImageSize usefulSize(ImageSize stored) override {
+    storedSize = stored;
+    return useful;
+  }
+  bool cancelled() const override { return recorded.rowsSeen >= rowsWanted; }
+  void begin(int w, int h) override { recorded.begin(w, h); }
+  void row(int y, const std::uint32_t* pixels) override { recorded.row(y, pixels); }
+  ImageSize useful;
+  int rowsWanted = 1 << 30;
+  ImageSize storedSize;
+  RecordingSink recorded;
+};
+
+TEST(RowDecodingTest, AJpegIsShrunkWhileDecodedByAsMuchAsTheSinkCanSpare) {
+  testing::TempDir dir;
+  testing::writeImage(dir / "big.jpg", testing::randomImage(1600, 1201, 5),
+                      testing::ImageFormat::Jpeg);
+  const struct {
+    ImageSize useful;
+    int width, height;
+  } cases[] = {
+      {{1600, 1201}, 1600, 1201}, {{801, 600}, 1600, 1201}, {{800, 600}, 800, 601},
+      {{400, 301}, 400, 301},     {{400, 302}, 800, 601},   {{10, 10}, 200, 151},
+  };
+  for (const auto& c : cases) {
+    ShrinkingSink sink;
+    sink.useful = c.useful;
+    ASSERT_TRUE(PixbufDecoder().decodeRows(dir / "big.jpg", sink));
+    EXPECT_EQ(sink.storedSize.width, 1600);
+    EXPECT_EQ(sink.storedSize.height, 1201);
+    EXPECT_EQ(sink.recorded.width, c.width) << c.useful.width << "x" << c.useful.height;
+    EXPECT_EQ(sink.recorded.height, c.height) << c.useful.width << "x" << c.useful.height;
+    EXPECT_EQ(sink.recorded.rowsSeen, c.height);
+  }
+}
+
+TEST(RowDecodingTest, APictureNoLongerWantedStopsBeingDecoded) {
+  testing::TempDir dir;
+  const Image picture = testing::randomImage(64, 48, 9);
+  testing::writeImage(dir / "chart.jpg", picture, testing::ImageFormat::Jpeg);
+  testing::writeImage(dir / "chart.png", picture, testing::ImageFormat::Png);
+  testing::writeImage(dir / "chart.bmp", picture, testing::ImageFormat::Bmp);
+  for (const char* name : {"chart.jpg", "chart.png", "chart.bmp"}) {
+    ShrinkingSink sink;
+    sink.useful = {64, 48};
+    sink.rowsWanted = 5;
+    EXPECT_FALSE(PixbufDecoder().decodeRows(dir / name, sink)) << name;
+    EXPECT_EQ(sink.recorded.rowsSeen, 5) << name;
+  }
+}
+
 // The markers up to the start of the scan of a baseline JPEG of the given size, but no
 // image data: enough for a reader to learn the size and get ready to decode.
 void writeJpegHeaderOnly(const std::filesystem::path& file, int width, int height) {

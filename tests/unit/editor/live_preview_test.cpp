@@ -1,0 +1,285 @@
+// The background follows the form's chart ID, illustration suffix and blur however they
+// change, decodes each picture once, and never holds up the window while it decodes.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+
+#include "common/numbers.h"
+#include "editor/preset_actions.h"
+#include "form/preview.h"
+#include "form/slot_text.h"
+#include "input_fixture.h"
+#include "support/image_files.h"
+
+namespace zarq {
+namespace {
+
+using testing::ImageFormat;
+using testing::makeImage;
+using testing::writeImage;
+
+constexpr std::uint32_t kRed = 0xC04020, kBlue = 0x2040C0;
+
+// Where no control of page 1 or 3 lies, so the frame shows the preview itself there.
+constexpr std::pair<int, int> kCorners[] = {{20, 20}, {940, 20}, {20, 700}, {940, 700}};
+
+class LivePreviewTest : public testing::InputTest {
+ protected:
+  void SetUp() override {
+    writeImage(dir / "red.PNG", makeImage(800, 600, [](int, int) { return kRed; }),
+               ImageFormat::Png);
+    writeImage(dir / "blue.PNG", makeImage(800, 600, [](int, int) { return kBlue; }),
+               ImageFormat::Png);
+    // Hard edges, so that every blur strength looks different in the corners.
+    writeImage(dir / "stripes.PNG",
+               makeImage(800, 600, [](int x, int) { return (x / 8) % 2 ? 0xFFFFFFu : 0u; }),
+               ImageFormat::Png);
+    for (const char* id : {"red", "blue", "stripes"}) {
+      std::ofstream(dir / (std::string(id) + ".json")) << R"({"ZarqVersion":120})";
+      std::ofstream(dir / (std::string(id) + ".WAV")) << "RIFF";
+    }
+    build();
+    setSlotText(*form, slot::illustrationExt, u"PNG");
+    setSlotText(*form, slot::audioExt, u"WAV");
+    form->sliders[sliderId::dim].value = 0;  // the picture undimmed
+  }
+
+  // The form names the chart and shows page 1, its picture decoded and every frame it asked
+  // for drawn.
+  void showChart(TextView id) {
+    setSlotText(*form, slot::chartId, id);
+    showPage(*form, 1);
+    onPaint(*form);
+    settle();
+    host().now += kBusyMarkDelayMs;
+    host().runPosted();
+  }
+  // The form names another chart at one stroke, as a paste, a drop or a load does, and a
+  // frame is drawn.
+  void switchChart(TextView id) {
+    setSlotText(*form, slot::chartId, id);
+    onPaint(*form);
+  }
+  // The decode under way ends, and the frame it asks for is drawn.
+  void settle() {
+    form->preview.loader.waitUntilDone();
+    host().runPosted();
+  }
+  int decodes() const { return platform.images.decodes(); }
+
+  // The preview of "<id>.PNG" at `blur`, as the frame must show it.
+  Image expected(const char* id, int blur) {
+    Image preview;
+    std::optional<Cover> cover =
+        decodeCover(platform.headless.images, dir / (std::string(id) + ".PNG"));
+    if (cover) blurCover(*cover, blur, preview);
+    return preview;
+  }
+  // Whether the last frame shows `picture` (opaque black when it is empty) in its corners.
+  ::testing::AssertionResult frameShows(const Image& picture) {
+    for (auto [x, y] : kCorners) {
+      const std::uint32_t want = picture.getWidth() ? picture.pixel(x, y) : 0xFF000000u;
+      const std::uint32_t got = platform.headless.frame.pixel(x, y);
+      if (got != want) {
+        return ::testing::AssertionFailure()
+               << "at " << x << "," << y << ": " << std::hex << got << " instead of " << want;
+      }
+    }
+    return ::testing::AssertionSuccess();
+  }
+  ::testing::AssertionResult frameBlack() { return frameShows(Image()); }
+  void typeIntoChartId(TextView units) {
+    editAtEnd(slot::chartId);
+    type(units);
+  }
+};
+
+TEST_F(LivePreviewTest, TypingTheChartIdDecodesThePictureOnceWhateverItPassesThrough) {
+  editAtEnd(slot::chartId);
+  key(Key::Delete);
+  const int before = decodes();
+  // Ten keystrokes: no file, the chart with its media, no file again, and back.
+  for (char16_t unit : Text(u"stripe") + u"s" + u"x" + u"\b" + u"\b") {
+    type(Text(1, unit));
+    settle();
+  }
+  EXPECT_EQ(form->field(slot::chartId).text, u"stripe");
+  EXPECT_TRUE(frameBlack());
+  type(u"s");
+  EXPECT_TRUE(frameShows(expected("stripes", 80)));  // kept, so shown at once
+  EXPECT_EQ(decodes() - before, 1);
+}
+
+TEST_F(LivePreviewTest, TheBlurFollowsTypingAndDraggingWithoutDecodingAgain) {
+  showChart(u"stripes");
+  const int before = decodes();
+  const Slider& blur = form->sliders[sliderId::blur];
+
+  edit(slot::backgroundBlur, u"", 0);
+  type(u"3");
+  EXPECT_TRUE(frameShows(expected("stripes", 3)));
+  type(u"0");
+  EXPECT_TRUE(frameShows(expected("stripes", 30)));
+  key(Key::Delete);  // the slider keeps its value, and so does the picture
+  EXPECT_TRUE(frameShows(expected("stripes", 30)));
+
+  press(blur.x - blur.width / 2, blur.y);
+  EXPECT_TRUE(frameShows(expected("stripes", 0)));
+  move(blur.x, blur.y);  // held mid-drag, not validated yet
+  const int mid = static_cast<int>(roundHalfAway(blur.value));
+  EXPECT_GT(mid, 0);
+  EXPECT_TRUE(frameShows(expected("stripes", mid)));
+  release(blur.x + blur.width, blur.y);
+  EXPECT_TRUE(frameShows(expected("stripes", 100)));
+  EXPECT_EQ(decodes(), before);
+}
+
+TEST_F(LivePreviewTest, AChangedFileIsDecodedAgainAndAnUnchangedOneNever) {
+  showChart(u"red");
+  const int before = decodes();
+  for (int i = 0; i < 3; ++i) onPaint(*form);
+  showPage(*form, 1);  // validating the suffixes consults the picture too
+  onPaint(*form);
+  EXPECT_EQ(decodes(), before);
+
+  // Same name, new contents, as a chart folder import copies it over the old one.
+  writeImage(dir / "red.PNG", makeImage(800, 600, [](int, int) { return kBlue; }),
+             ImageFormat::Png);
+  std::filesystem::last_write_time(
+      dir / "red.PNG", std::filesystem::last_write_time(dir / "red.PNG") + std::chrono::seconds(5));
+  onPaint(*form);
+  settle();
+  EXPECT_EQ(decodes(), before + 1);
+  EXPECT_TRUE(frameShows(expected("blue", 80)));
+}
+
+TEST_F(LivePreviewTest, APictureThatCannotBeDecodedIsBlackAndTriedOnce) {
+  std::ofstream(dir / "broken.PNG") << "not a picture";
+  showChart(u"red");
+  const int before = decodes();
+  typeIntoChartId(u"\b\b\bbroken");
+  settle();
+  EXPECT_TRUE(frameBlack());
+  onPaint(*form);
+  settle();
+  EXPECT_EQ(decodes(), before + 1);
+}
+
+// The cases where the picture used to stay as it was: each frame drawn by the action itself
+// already shows what the form now says.
+TEST_F(LivePreviewTest, EveryWayTheFormChangesShowsTheRightPictureAtOnce) {
+  const std::filesystem::path stripesPreset = dir / "stripes.set", nonePreset = dir / "none.set";
+  showChart(u"stripes");
+  ASSERT_TRUE(savePreset(*form, stripesPreset, true));
+  setSlotText(*form, slot::chartId, u"nothing");
+  ASSERT_TRUE(savePreset(*form, nonePreset, true));
+  showChart(u"stripes");
+
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    const char* shows;  // the picture's chart, or nullptr for black
+  } cases[] = {
+      {"a typed chart ID naming no picture", [&] { typeIntoChartId(u"x"); }, nullptr},
+      {"a chart ID typed back", [&] { type(u"\b"); }, "stripes"},
+      {"a suffix naming no picture",
+       [&] {
+         editAtEnd(slot::illustrationExt);
+         type(u"X");
+       },
+       nullptr},
+      {"the suffix typed back", [&] { type(u"\b"); }, "stripes"},
+      {"Delete on the chart ID",
+       [&] {
+         editAtEnd(slot::chartId);
+         key(Key::Delete);
+       },
+       nullptr},
+      {"a pasted chart ID",
+       [&] {
+         host().clipboard = {ClipboardText::Status::Text, u"stripes"};
+         onCommand(*form, Command::Paste);
+       },
+       "stripes"},
+      {"a preset loaded on page 3 naming no picture",
+       [&] {
+         onCommand(*form, Command::Page3);
+         host().dialogResults.push_back(nonePreset);
+         onCommand(*form, Command::Open);
+       },
+       nullptr},
+      {"a preset loaded on page 5 naming the picture",
+       [&] {
+         onCommand(*form, Command::Page5);
+         host().dialogResults.push_back(stripesPreset);
+         onCommand(*form, Command::Open);
+       },
+       "stripes"},
+      {"a typed blur left with Escape",
+       [&] {
+         onCommand(*form, Command::Page1);
+         edit(slot::backgroundBlur, u"", 0);
+         type(u"20\x1b");
+       },
+       "stripes"},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    const int blur = static_cast<int>(roundHalfAway(form->sliders[sliderId::blur].value));
+    EXPECT_TRUE(c.shows ? frameShows(expected(c.shows, blur)) : frameBlack()) << c.what;
+  }
+  EXPECT_EQ(roundHalfAway(form->sliders[sliderId::blur].value), 20);
+}
+
+TEST_F(LivePreviewTest, WhileAPictureDecodesTheWindowAnswersAndShowsItsBusyMarkLate) {
+  showChart(u"red");
+  platform.images.hold();
+  switchChart(u"blue");
+  ASSERT_TRUE(platform.images.waitUntilHeld());
+  EXPECT_TRUE(previewLoading(*form));
+  EXPECT_TRUE(frameShows(expected("red", 80)));  // the previous picture meanwhile
+
+  // Keys are answered at once, each with a frame.
+  editAtEnd(slot::musicVolume);
+  const int frames = this->frames();
+  type(u"5\b");
+  EXPECT_EQ(this->frames(), frames + 2);
+  EXPECT_TRUE(previewLoading(*form));
+  EXPECT_FALSE(form->busyMark.shownAt(host().now));
+
+  // Nothing else happens; the frame asked for when the mark is due shows it.
+  host().now += kBusyMarkDelayMs;
+  EXPECT_EQ(host().runPosted(), 1);
+  EXPECT_EQ(this->frames(), frames + 3);
+  EXPECT_TRUE(form->busyMark.shownAt(host().now));
+  EXPECT_NE(platform.headless.frame.pixel(916, 653), platform.headless.frame.pixel(940, 700));
+
+  platform.images.letGo();
+  settle();
+  EXPECT_FALSE(previewLoading(*form));
+  EXPECT_FALSE(form->busyMark.busy());
+  EXPECT_TRUE(frameShows(expected("blue", 80)));
+}
+
+TEST_F(LivePreviewTest, APictureNoLongerNamedIsDroppedBeforeItIsShown) {
+  showChart(u"red");
+  platform.images.hold();
+  const int before = decodes();
+  switchChart(u"blue");
+  ASSERT_TRUE(platform.images.waitUntilHeld());
+  switchChart(u"nothing");  // black at once, and the decode of blue stops
+  EXPECT_TRUE(frameBlack());
+  platform.images.letGo();
+  settle();
+  EXPECT_FALSE(previewLoading(*form));
+  EXPECT_TRUE(frameBlack());
+  switchChart(u"red");  // still kept
+  EXPECT_TRUE(frameShows(expected("red", 80)));
+  EXPECT_EQ(decodes(), before + 1);
+}
+
+}  // namespace
+}  // namespace zarq

@@ -1,0 +1,100 @@
+#include "image/cover_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+#include "backend/cairo/pixbuf_decoder.h"
+#include "support/image_files.h"
+#include "support/temp_dir.h"
+
+namespace zarq {
+namespace {
+
+// Decodes only once the test opens the gate, and does not stop when its picture is no longer
+// wanted, as a decoder that never polls its sink behaves.
+class GatedDecoder final : public ImageDecoder {
+ public:
+  std::optional<ImageSize> probe(const std::filesystem::path& file) override {
+    return real_.probe(file);
+  }
+  std::optional<DecodedPixels> decode(const std::filesystem::path& file) override {
+    return real_.decode(file);
+  }
+  bool decodeRows(const std::filesystem::path& file, RowSink& sink) override {
+    {
+      std::unique_lock lock(mutex_);
+      ++begun_;
+      changed_.notify_all();
+      changed_.wait(lock, [&] { return open_; });
+    }
+    return real_.decodeRows(file, sink);
+  }
+  void waitForBegun(int count) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return begun_ >= count; });
+  }
+  void open() {
+    {
+      std::lock_guard lock(mutex_);
+      open_ = true;
+    }
+    changed_.notify_all();
+  }
+
+ private:
+  PixbufDecoder real_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  int begun_ = 0;
+  bool open_ = false;
+};
+
+class CoverLoaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (auto [name, colour] : {std::pair{"red.png", 0xC04020u}, {"blue.png", 0x2040C0u}}) {
+      testing::writeImage(dir / name, testing::makeImage(80, 60, [=](int, int) { return colour; }),
+                          testing::ImageFormat::Png);
+    }
+  }
+  testing::TempDir dir;
+  GatedDecoder images;
+  std::atomic<int> finished = 0;
+  CoverLoader loader{images, [this] { ++finished; }};
+};
+
+TEST_F(CoverLoaderTest, ANewerRequestDropsTheResultOfTheOneDecodingBeforeIt) {
+  loader.request(1, dir / "red.png");
+  images.waitForBegun(1);
+  loader.request(2, dir / "blue.png");
+  EXPECT_FALSE(loader.take());  // nothing has ended yet
+  images.open();
+  loader.waitUntilDone();
+  const std::optional<CoverLoader::Result> result = loader.take();
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->ticket, 2u);
+  ASSERT_TRUE(result->cover);
+  EXPECT_EQ(result->cover->pixels.pixel(480, 360), 0x2040C0u);
+  EXPECT_EQ(finished, 1);  // red's decode ended unseen
+  EXPECT_FALSE(loader.take());
+}
+
+TEST_F(CoverLoaderTest, ACancelledDecodeLeavesNothingToTake) {
+  images.open();
+  loader.request(1, dir / "missing.png");
+  loader.waitUntilDone();
+  std::optional<CoverLoader::Result> result = loader.take();
+  ASSERT_TRUE(result);
+  EXPECT_FALSE(result->cover);  // no picture: a result all the same
+
+  loader.request(2, dir / "red.png");
+  loader.cancel();
+  loader.waitUntilDone();
+  EXPECT_FALSE(loader.take());
+}
+
+}  // namespace
+}  // namespace zarq
