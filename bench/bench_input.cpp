@@ -107,6 +107,22 @@ void BM_KeyToFrameChartIdWithMedia(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyToFrameChartIdWithMedia)->Unit(benchmark::kMillisecond);
 
+// The same keystroke with the chart present but neither its illustration nor its music:
+// what typing the chart ID costs without media.
+void BM_KeyToFrameChartIdWithoutMedia(benchmark::State& state) {
+  MediaEditor e("PNG", 1920, 1080, "png", false);
+  std::filesystem::remove(e.dir / "20220924.PNG");
+  std::filesystem::remove(e.dir / "20220924.WAV");
+  for (auto _ : state) {
+    state.PauseTiming();
+    onChar(e.form, u'\b');
+    state.ResumeTiming();
+    onChar(e.form, u'4');
+  }
+  if (previewPicture(e.form)) state.SkipWithError("the illustration was still shown");
+}
+BENCHMARK(BM_KeyToFrameChartIdWithoutMedia)->Unit(benchmark::kMillisecond);
+
 MediaEditor& jpegEditor() {
   static MediaEditor instance("JPG", 4096, 4096, "jpeg", true);
   return instance;
