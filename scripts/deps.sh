@@ -21,6 +21,9 @@ zarq_install_missing() {
 zarq_build() {
   local dir="$1"
   shift
-  cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  # Rebuilds after a switch of branch are much quicker through ccache, where it is installed.
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
 }
