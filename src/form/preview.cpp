@@ -52,6 +52,7 @@ void showCover(SettingsForm& form) {
     blurCover(*p.cover, blur, p.bitmap);
     p.bitmapFile = p.coverFile;
     p.bitmapBlur = blur;
+    p.dimmedAlpha = -1;
   }
   p.black = false;
 }
@@ -95,6 +96,28 @@ void waitForPreview(SettingsForm& form) {
 
 const Image* previewPicture(const SettingsForm& form) {
   return form.preview.black ? nullptr : &form.preview.bitmap;
+}
+
+const Image* dimmedPreviewPicture(SettingsForm& form, int alpha) {
+  PreviewState& p = form.preview;
+  if (p.black || alpha == 0) return previewPicture(form);
+  if (p.dimmedAlpha != alpha) {
+    // Kept between frames: darkening costs a pass over the picture, and the dim changes
+    // far less often than frames are drawn.
+    p.dimmed = p.bitmap;
+    const std::uint32_t keep = 255 - static_cast<std::uint32_t>(alpha);
+    std::uint32_t* pixels = p.dimmed.pixelBuffer();
+    for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) {
+      std::uint32_t pixel = 0xFF000000;
+      for (int shift : {0, 8, 16}) {
+        const std::uint32_t channel = (pixels[i] >> shift) & 0xFF;
+        pixel |= (channel * keep + 127) / 255 << shift;
+      }
+      pixels[i] = pixel;
+    }
+    p.dimmedAlpha = alpha;
+  }
+  return &p.dimmed;
 }
 
 }  // namespace zarq

@@ -29,6 +29,10 @@ struct PreviewState {
   bool black = true;
   std::optional<FileIdentity> bitmapFile;
   int bitmapBlur = 0;
+  // The bitmap under a black layer of opacity `dimmedAlpha`, made when a frame first asks
+  // for that dim; -1 when it no longer matches the bitmap.
+  Image dimmed;
+  int dimmedAlpha = -1;
   // The last picture decoded; its cover is nullopt when it could not be decoded.
   std::optional<FileIdentity> coverFile;
   std::optional<Cover> cover;
@@ -47,5 +51,8 @@ bool previewLoading(const SettingsForm& form);
 void waitForPreview(SettingsForm& form);
 // What lies behind every page: the blurred picture, 0xFFRRGGBB, or nullptr for opaque black.
 const Image* previewPicture(const SettingsForm& form);
+// The same picture darkened by a black layer of opacity `alpha` (0 to 255), as a frame
+// draws it; nullptr for opaque black.
+const Image* dimmedPreviewPicture(SettingsForm& form, int alpha);
 
 }  // namespace zarq

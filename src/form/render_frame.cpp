@@ -11,15 +11,19 @@
 namespace zarq {
 namespace {
 
-// The illustration behind the page, darkened by the dim setting; fully black above 255 or
-// without an illustration.
+// The illustration behind the page under a black layer whose opacity is the dim setting
+// (its low 8 bits); fully black above 255 or without an illustration.
 void drawBackground(SettingsForm& form, Canvas& canvas) {
   const float dim = form.sliders[sliderId::dim].value;
-  Argb dimColour = static_cast<Argb>(roundHalfAway(dim) & 0xFF) << 24;
-  const Image* picture = previewPicture(form);
-  if (dim > 255 || !picture) dimColour = kBlack;
-  if (picture) canvas.drawPixels(picture->view(), {0, 0, kFrameWidth, kFrameHeight});
-  canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, dimColour);
+  const int alpha = static_cast<int>(roundHalfAway(dim) & 0xFF);
+  const Image* picture = dim > 255 ? nullptr : dimmedPreviewPicture(form, alpha);
+  if (!picture) {
+    canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, kBlack);
+    return;
+  }
+  PixelView view = picture->view();
+  view.opaque = true;
+  canvas.drawPixels(view, {0, 0, kFrameWidth, kFrameHeight});
 }
 
 // The chart screen of page 3: its frame, the bar left of the song name, the pause button.

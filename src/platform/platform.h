@@ -55,6 +55,9 @@ struct PixelView {
   const std::uint32_t* pixels = nullptr;
   int width = 0;
   int height = 0;
+  // Every alpha is 0xFF: the picture hides what lies under it, which a canvas may draw
+  // faster.
+  bool opaque = false;
 };
 
 // The drawing surface of one frame. Shapes are anti-aliased; text is anti-aliased with

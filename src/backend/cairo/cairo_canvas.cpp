@@ -113,7 +113,8 @@ void CairoCanvas::drawPixels(PixelView image, RectF dest) {
   if (image.width <= 0 || image.height <= 0) return;
   cairo_surface_t* source = cairo_image_surface_create_for_data(
       reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(image.pixels)),
-      CAIRO_FORMAT_ARGB32, image.width, image.height, image.width * 4);
+      image.opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, image.width, image.height,
+      image.width * 4);
   cairo_save(cr_);
   cairo_translate(cr_, dest.x, dest.y);
   cairo_scale(cr_, dest.w / image.width, dest.h / image.height);

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "common/numbers.h"
+#include "common/utf.h"
 #include "editor/preset_actions.h"
 #include "form/preview.h"
 #include "form/slot_text.h"
@@ -135,6 +136,25 @@ TEST_F(LivePreviewTest, TheBlurFollowsTypingAndDraggingWithoutDecodingAgain) {
   release(blur.x + blur.width, blur.y);
   EXPECT_TRUE(frameShows(expected("stripes", 100)));
   EXPECT_EQ(decodes(), before);
+}
+
+TEST_F(LivePreviewTest, TheDimmedPictureFollowsTheBlurAndTheDim) {
+  showChart(u"stripes");
+  for (const auto& [dim, blur] : {std::pair{128, u"80"}, {128, u"0"}, {200, u"0"}, {200, u"9"}}) {
+    form->sliders[sliderId::dim].value = static_cast<float>(dim);
+    edit(slot::backgroundBlur, u"", 0);
+    type(blur);
+    const Image picture = expected("stripes", static_cast<int>(leadingInt(blur)));
+    for (auto [x, y] : kCorners) {
+      const std::uint32_t got = platform.headless.frame.pixel(x, y);
+      for (int shift : {0, 8, 16}) {
+        // Under a black layer of opacity dim / 255.
+        const double want = ((picture.pixel(x, y) >> shift) & 0xFF) * (255 - dim) / 255.0;
+        EXPECT_NEAR((got >> shift) & 0xFF, want, 0.5 + 1e-9)
+            << "dim " << dim << " blur " << toUtf8(blur) << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST_F(LivePreviewTest, AChangedFileIsDecodedAgainAndAnUnchangedOneNever) {
