@@ -1,5 +1,8 @@
 #include "args.h"
 
+#include "common/paths.h"
+#include "common/utf.h"
+
 namespace zarq::tool {
 
 ParsedArgs parseArgs(const Args& args, const std::set<std::string>& valued,
@@ -32,5 +35,9 @@ std::optional<int> parsePage(const std::string& text) {
   if (text.size() != 1 || text[0] < '1' || text[0] > '6') return std::nullopt;
   return text[0] - '0';
 }
+
+std::filesystem::path pathArg(const std::string& utf8) { return pathFromText(fromUtf8(utf8)); }
+
+std::string pathText(const std::filesystem::path& path) { return toUtf8(textFromPath(path)); }
 
 }  // namespace zarq::tool

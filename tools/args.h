@@ -1,6 +1,7 @@
 #pragma once
 // A small command-line parser: options that take a value, flags, and positional arguments.
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -26,6 +27,11 @@ struct ParsedArgs {
 
 ParsedArgs parseArgs(const Args& args, const std::set<std::string>& valued,
                      const std::set<std::string>& flags, std::size_t maxPositional);
+
+// A file or folder named on the command line, whose arguments are UTF-8 on every platform.
+std::filesystem::path pathArg(const std::string& utf8);
+// A path as UTF-8, for messages.
+std::string pathText(const std::filesystem::path& path);
 
 // A page number 1 to 6, or nullopt.
 std::optional<int> parsePage(const std::string& text);

@@ -62,10 +62,10 @@ std::string oneLine(std::string text) {
 int runCheck(const Args& args) {
   const ParsedArgs parsed = parseArgs(args, {"--dir", kPresetOption}, {"--json"}, 0);
   if (!parsed.error.empty()) return usageError(parsed.error);
-  const std::filesystem::path dir = parsed.value("--dir", ".");
+  const std::filesystem::path dir = pathArg(parsed.value("--dir", "."));
   std::error_code error;
   if (!std::filesystem::is_directory(dir, error))
-    return usageError("no such folder: " + dir.string());
+    return usageError("no such folder: " + pathText(dir));
 
   HeadlessEditor editor(dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;

@@ -15,7 +15,7 @@ int runDump(const Args& args) {
   if (!parsed.error.empty()) return usageError(parsed.error);
   if (parsed.positional.size() != 1) return usageError("dump needs one FILE.set");
 
-  const PresetRead read = readPresetFile(parsed.positional[0]);
+  const PresetRead read = readPresetFile(pathArg(parsed.positional[0]));
   if (!read.values) {
     // The same words the editor shows, so scripts can tell the failures apart.
     std::fprintf(stderr, "%s\n", toUtf8(read.failure).c_str());

@@ -25,10 +25,10 @@ int runImport(const Args& args) {
   const ParsedArgs parsed = parseArgs(args, {}, {}, 1);
   if (!parsed.error.empty()) return usageError(parsed.error);
   if (parsed.positional.empty()) return usageError("import needs a chart file");
-  const std::filesystem::path chart = parsed.positional[0];
+  const std::filesystem::path chart = pathArg(parsed.positional[0]);
   const std::optional<std::string> bytes = readChartFile(chart);
   if (!bytes) {
-    std::fprintf(stderr, "zarq-preset: %s: %s\n", chart.c_str(), "Pim酱打不开谱面 ╭(╯^╰)╮");
+    std::fprintf(stderr, "zarq-preset: %s: %s\n", pathText(chart).c_str(), "Pim酱打不开谱面 ╭(╯^╰)╮");
     return 1;
   }
 

@@ -66,17 +66,17 @@ int runMake(const Args& args) {
   if (parsed.positional.size() != 1 || !parsed.has("-o")) {
     return usageError("make needs IN.json and -o OUT.set");
   }
-  const std::string input = parsed.positional[0];
-  const fs::path output = parsed.value("-o");
+  const fs::path input = pathArg(parsed.positional[0]);
+  const fs::path output = pathArg(parsed.value("-o"));
 
   std::ifstream in(input, std::ios::binary);
-  if (!in.is_open()) return failure("cannot read " + input);
+  if (!in.is_open()) return failure("cannot read " + pathText(input));
   const std::string text{std::istreambuf_iterator<char>(in), {}};
   nlohmann::json json;
   try {
     json = nlohmann::json::parse(text);
   } catch (const nlohmann::json::parse_error& error) {
-    return failure(input + ": " + parseErrorText(error));
+    return failure(pathText(input) + ": " + parseErrorText(error));
   }
 
   const EmptyFolder folder;
@@ -84,7 +84,7 @@ int runMake(const Args& args) {
   HeadlessEditor editor(folder.path());
   PresetValues values = presetFromForm(editor.form);
   const std::string problem = overlayPresetJson(json, values);
-  if (!problem.empty()) return failure(input + ": " + problem);
+  if (!problem.empty()) return failure(pathText(input) + ": " + problem);
   applyPreset(editor.form, values, true);
   if (!savePreset(editor.form, output, true)) return failure(toUtf8(u"无法写入文件！"));
   return 0;

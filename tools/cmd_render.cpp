@@ -19,10 +19,10 @@ int runRender(const Args& args) {
   const std::optional<int> page = parsePage(parsed.value("--page"));
   if (!page) return usageError("render needs --page N with N from 1 to 6");
   if (!parsed.has("-o")) return usageError("render needs -o OUT.png");
-  const std::filesystem::path dir = parsed.value("--dir", ".");
+  const std::filesystem::path dir = pathArg(parsed.value("--dir", "."));
   std::error_code error;
   if (!std::filesystem::is_directory(dir, error))
-    return usageError("no such folder: " + dir.string());
+    return usageError("no such folder: " + pathText(dir));
 
   HeadlessEditor editor(dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;
@@ -30,9 +30,9 @@ int runRender(const Args& args) {
   // The window would show the picture once decoded; the tool waits for it.
   waitForPreview(editor.form);
   renderFrame(editor.form);
-  const std::filesystem::path out = parsed.value("-o");
+  const std::filesystem::path out = pathArg(parsed.value("-o"));
   if (!editor.headless.frame.writePng(out)) {
-    std::fprintf(stderr, "zarq-preset: cannot write %s\n", out.c_str());
+    std::fprintf(stderr, "zarq-preset: cannot write %s\n", pathText(out).c_str());
     return 1;
   }
   return 0;

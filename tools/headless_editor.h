@@ -4,7 +4,11 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+#include "backend/win32/headless_platform.h"
+#else
 #include "backend/cairo/headless_platform.h"
+#endif
 #include "editor/window_events.h"
 #include "form/settings_form.h"
 

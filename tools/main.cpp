@@ -6,6 +6,15 @@
 
 #include "commands.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include "backend/win32/wide_text.h"
+#include "common/utf.h"
+#endif
+
 namespace zarq::tool {
 namespace {
 
@@ -35,16 +44,39 @@ int usageError(const std::string& message) {
 
 }  // namespace zarq::tool
 
-int main(int argc, char** argv) {
-  using namespace zarq::tool;
-  if (argc < 2) return usageError("no command given");
-  const std::string name = argv[1];
+namespace zarq::tool {
+namespace {
+
+// The arguments after the program's name, as UTF-8.
+int runTool(const Args& args) {
+  if (args.empty()) return usageError("no command given");
+  const std::string& name = args[0];
   if (name == "--help" || name == "-h" || name == "help") {
     printHelp();
     return 0;
   }
   for (const Command& c : kCommands) {
-    if (name == c.name) return c.run(Args(argv + 2, argv + argc));
+    if (name == c.name) return c.run(Args(args.begin() + 1, args.end()));
   }
   return usageError("unknown command '" + name + "'");
 }
+
+}  // namespace
+}  // namespace zarq::tool
+
+#ifdef _WIN32
+// Windows hands the arguments over as UTF-16; the console is told that the output is UTF-8,
+// and the output is written byte for byte, line ends as on every other platform.
+int wmain(int argc, wchar_t** argv) {
+  SetConsoleOutputCP(CP_UTF8);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  zarq::tool::Args args;
+  for (int i = 1; i < argc; ++i) {
+    args.push_back(zarq::toUtf8(zarq::win32::textFromWide(argv[i])));
+  }
+  return zarq::tool::runTool(args);
+}
+#else
+int main(int argc, char** argv) { return zarq::tool::runTool(zarq::tool::Args(argv + 1, argv + argc)); }
+#endif

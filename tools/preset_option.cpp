@@ -11,7 +11,7 @@ namespace zarq::tool {
 bool loadPresetOption(SettingsForm& form, const ParsedArgs& parsed) {
   if (!parsed.has(kPresetOption)) return true;
   const std::string file = parsed.value(kPresetOption);
-  const PresetRead read = readPresetFile(file);
+  const PresetRead read = readPresetFile(pathArg(file));
   if (!read.values) {
     std::fprintf(stderr, "zarq-preset: %s: %s\n", file.c_str(), toUtf8(read.failure).c_str());
     return false;

@@ -105,6 +105,13 @@ struct DecodedPixels {
   std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, transparent parts composited on black
 };
 
+// One pixel of straight (not premultiplied) colour and alpha as a decoder hands it out:
+// 0x00RRGGBB composited on black. Every decoder rounds alike, so that an illustration
+// previews the same on every platform.
+inline std::uint32_t onBlack(std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t a) {
+  return (r * a + 127) / 255 << 16 | (g * a + 127) / 255 << 8 | (b * a + 127) / 255;
+}
+
 // Takes a decoded picture one row at a time, so that a large picture never has to be held
 // whole.
 class RowSink {

@@ -42,15 +42,7 @@ bool decodeWithPixbuf(const std::filesystem::path& file, RowSink& sink) {
     const guchar* bytes = data + static_cast<std::size_t>(y) * stride;
     for (int x = 0; x < width; ++x) {
       const guchar* p = bytes + x * channels;
-      std::uint32_t r = p[0], g = p[1], b = p[2];
-      if (alpha) {
-        // Transparent parts end up black: composite over black.
-        const std::uint32_t a = p[3];
-        r = (r * a + 127) / 255;
-        g = (g * a + 127) / 255;
-        b = (b * a + 127) / 255;
-      }
-      row[x] = r << 16 | g << 8 | b;
+      row[x] = onBlack(p[0], p[1], p[2], alpha ? p[3] : 255);
     }
     sink.row(y, row.data());
   }

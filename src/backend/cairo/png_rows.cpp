@@ -17,14 +17,7 @@ void toPixels(const png_byte* bytes, int channels, std::vector<std::uint32_t>& p
   const std::size_t width = pixels.size();
   for (std::size_t x = 0; x < width; ++x) {
     const png_byte* p = bytes + channels * x;
-    std::uint32_t r = p[0], g = p[1], b = p[2];
-    if (channels == 4) {
-      const std::uint32_t a = p[3];
-      r = (r * a + 127) / 255;
-      g = (g * a + 127) / 255;
-      b = (b * a + 127) / 255;
-    }
-    pixels[x] = r << 16 | g << 8 | b;
+    pixels[x] = onBlack(p[0], p[1], p[2], channels == 4 ? p[3] : 255);
   }
 }
 

@@ -1,0 +1,14 @@
+# Cross-building the Windows programs on Debian with mingw-w64 (posix threads).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(ZARQ_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${ZARQ_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZARQ_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZARQ_MINGW}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZARQ_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Tests built here run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

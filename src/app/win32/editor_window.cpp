@@ -1,0 +1,182 @@
+#include "app/win32/editor_window.h"
+
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+#include <windowsx.h>
+// clang-format on
+
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+#include "app/win32/resource_ids.h"
+#include "app/win32/window_metrics.h"
+#include "backend/win32/gdiplus_frame.h"
+#include "backend/win32/win32_host.h"
+#include "editor/window_events.h"
+#include "form/settings_form.h"
+
+namespace zarq::win32 {
+namespace {
+
+// The keys the editor acts on when they are released; keypad arrows and Delete with Num
+// Lock off are the same virtual keys.
+Key keyOf(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_LEFT:
+      return Key::Left;
+    case VK_RIGHT:
+      return Key::Right;
+    case VK_DELETE:
+      return Key::Delete;
+    default:
+      return Key::Other;
+  }
+}
+
+}  // namespace
+
+EditorWindow::EditorWindow(SettingsForm& form, GdiplusFrame& frame, Win32Host& host)
+    : form_(form), frame_(frame), host_(host) {}
+
+bool EditorWindow::create(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ZARQ_ICON));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = kWindowClass;
+  if (!RegisterClassExW(&windowClass)) return false;
+  // WM_CREATE runs inside: the form is built and "save.set" loaded before the window shows.
+  window_ = CreateWindowExW(kWindowExStyle, kWindowClass, kWindowTitle, kWindowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, kOuterWidth, kOuterHeight, nullptr,
+                            nullptr, instance, this);
+  return window_ != nullptr;
+}
+
+LRESULT CALLBACK EditorWindow::procedure(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<EditorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self && self->handle(message, wParam, lParam)) return 0;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int EditorWindow::logical(int devicePixels) const {
+  return static_cast<int>(std::floor(devicePixels / frame_.scale()));
+}
+
+void EditorWindow::useDpi(UINT dpi) {
+  frame_.setScale(scaleOf(dpi));
+  host_.attach(window_, frame_.scale());
+}
+
+void EditorWindow::showFrame() {
+  HDC dc = GetDC(window_);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = frame_.width();
+  info.bmiHeader.biHeight = -frame_.height();  // rows from the top
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc, 0, 0, frame_.width(), frame_.height(), 0, 0, 0, frame_.height(),
+                    frame_.shownPixels(), &info, DIB_RGB_COLORS);
+  ReleaseDC(window_, dc);
+}
+
+void EditorWindow::dropFiles(HDROP drop) {
+  std::vector<std::filesystem::path> paths;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+    DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
+    paths.emplace_back(name);
+  }
+  DragFinish(drop);
+  onDrop(form_, paths);
+}
+
+bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: {
+      useDpi(GetDpiForWindow(window_));
+      const SIZE outer = outerSizeAt(GetDpiForWindow(window_));
+      SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      frame_.onPresent([this] { showFrame(); });
+      onWindowCreate(form_);
+      return true;
+    }
+    case WM_DESTROY:
+      onWindowDestroy(form_);
+      frame_.onPresent(nullptr);
+      host_.detach();
+      quitRequested_ = true;
+      return true;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: the same logical size where Windows suggests.
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      const UINT dpi = HIWORD(wParam);
+      const SIZE outer = outerSizeAt(dpi);
+      useDpi(dpi);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      onPaint(form_);
+      return true;
+    }
+    case WM_SETFOCUS:
+      CreateCaret(window_, nullptr, 0, 0);
+      onFocusGained(form_);
+      return true;
+    case WM_KILLFOCUS:
+      DestroyCaret();
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(window_, &paint);
+      onPaint(form_);
+      EndPaint(window_, &paint);
+      return true;
+    }
+    case WM_KEYUP:
+      onKeyUp(form_, keyOf(wParam));
+      return true;
+    case WM_CHAR:
+      onChar(form_, static_cast<char16_t>(wParam));
+      return true;
+    case WM_COMMAND:
+      onCommand(form_, static_cast<Command>(LOWORD(wParam)));
+      return true;
+    case WM_MOUSEMOVE: {
+      TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, HOVER_DEFAULT};
+      TrackMouseEvent(&leave);
+      onMouseMove(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      return true;
+    }
+    case WM_LBUTTONDOWN:
+      onButtonDown(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      return true;
+    case WM_LBUTTONUP:
+      onButtonUp(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      return true;
+    case WM_MOUSELEAVE:
+      onMouseLeave(form_);
+      return true;
+    case WM_DROPFILES:
+      dropFiles(reinterpret_cast<HDROP>(wParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace zarq::win32

@@ -1,0 +1,50 @@
+#pragma once
+// The editor's one window: class "Zarq Radoziro Settings", a fixed caption window of outer
+// size 960 x 720 that accepts dropped files, showing the top-left of the frame. Every
+// message it handles is handed to the form's window events.
+
+#include <windows.h>
+
+namespace zarq {
+struct SettingsForm;
+}
+
+namespace zarq::win32 {
+
+class GdiplusFrame;
+class Win32Host;
+
+inline constexpr wchar_t kWindowClass[] = L"Zarq Radoziro Settings";
+inline constexpr wchar_t kWindowTitle[] = L"Zarq Radoziro 设置填写器";
+
+class EditorWindow {
+ public:
+  EditorWindow(SettingsForm& form, GdiplusFrame& frame, Win32Host& host);
+  EditorWindow(const EditorWindow&) = delete;
+  EditorWindow& operator=(const EditorWindow&) = delete;
+
+  // Registers the class and creates the window, which builds the form and loads
+  // "save.set"; false when Windows refuses either.
+  bool create(HINSTANCE instance);
+  HWND handle() const { return window_; }
+  // Set once the window has been destroyed (the form is saved by then).
+  bool quitRequested() const { return quitRequested_; }
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The messages of the editor; false for those left to DefWindowProcW.
+  bool handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void useDpi(UINT dpi);
+  void showFrame();
+  void dropFiles(HDROP drop);
+  // Client pixels of the window to the frame's logical pixels.
+  int logical(int devicePixels) const;
+
+  SettingsForm& form_;
+  GdiplusFrame& frame_;
+  Win32Host& host_;
+  HWND window_ = nullptr;
+  bool quitRequested_ = false;
+};
+
+}  // namespace zarq::win32

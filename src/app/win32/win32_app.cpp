@@ -1,0 +1,71 @@
+#include "app/win32/win32_app.h"
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "app/win32/editor_window.h"
+#include "app/win32/resource_ids.h"
+#include "backend/win32/gdiplus_font.h"
+#include "backend/win32/gdiplus_frame.h"
+#include "backend/win32/gdiplus_session.h"
+#include "backend/win32/gdiplus_text.h"
+#include "backend/win32/wic_decoder.h"
+#include "backend/win32/win32_host.h"
+#include "editor/window_events.h"
+#include "form/settings_form.h"
+
+namespace zarq::win32 {
+namespace {
+
+// One turn after another until the window is gone: while a page arrow animates, a frame
+// per turn and only a peek at the queue; otherwise a wait for the next message.
+WPARAM runLoop(EditorWindow& window, SettingsForm& form, HACCEL accelerators) {
+  MSG message{};
+  while (!window.quitRequested()) {
+    BOOL obtained;
+    if (arrowAnimationRunning(form)) {
+      onPaint(form);
+      obtained = PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
+    } else {
+      obtained = GetMessageW(&message, nullptr, 0, 0);
+    }
+    if (obtained == 0 || obtained == -1) continue;
+    if (!TranslateAcceleratorW(window.handle(), accelerators, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return message.wParam;
+}
+
+}  // namespace
+
+int runEditor(HINSTANCE instance, int showCommand) {
+  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(ZARQ_ACCELERATORS));
+  // The folder picker's new style and the shell's dialogs want a single-threaded apartment.
+  const HRESULT ole = OleInitialize(nullptr);
+  std::error_code error;
+  const std::filesystem::path workDir = std::filesystem::current_path(error);
+  if (error) return 1;
+  int result = 1;
+  {
+    GdiplusSession session;
+    GdiplusFont font;
+    GdiplusText text(font);
+    WicDecoder images;
+    GdiplusFrame frame(font);
+    Win32Host host;
+    auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
+    EditorWindow window(*form, frame, host);
+    if (window.create(instance)) {
+      ShowWindow(window.handle(), showCommand);
+      UpdateWindow(window.handle());
+      result = static_cast<int>(runLoop(window, *form, accelerators));
+    }
+  }
+  if (SUCCEEDED(ole)) OleUninitialize();
+  return result;
+}
+
+}  // namespace zarq::win32

@@ -1,0 +1,54 @@
+#include "backend/win32/gdiplus_frame.h"
+
+#include <cmath>
+
+#include "backend/win32/png_encoder.h"
+
+namespace zarq::win32 {
+
+GdiplusFrame::GdiplusFrame(const GdiplusFont& font, float scale) : font_(font), scale_(scale) {
+  resize();
+}
+
+void GdiplusFrame::setScale(float scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  resize();
+}
+
+void GdiplusFrame::resize() {
+  canvas_.reset();
+  graphics_.reset();
+  width_ = static_cast<int>(std::ceil(kFrameWidth * scale_));
+  height_ = static_cast<int>(std::ceil(kFrameHeight * scale_));
+  const std::size_t count = static_cast<std::size_t>(width_) * height_;
+  drawing_.assign(count, 0xFF000000);
+  shown_.assign(count, 0xFF000000);
+  bitmap_.track(GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppARGB,
+                                          reinterpret_cast<BYTE*>(drawing_.data()),
+                                          bitmap_.out()));
+}
+
+Canvas& GdiplusFrame::beginFrame() {
+  canvas_.reset();
+  bitmap_.track(GdipGetImageGraphicsContext(bitmap_.get(), graphics_.out()));
+  graphics_.track(GdipGraphicsClear(graphics_.get(), 0xFF000000));
+  graphics_.track(GdipScaleWorldTransform(graphics_.get(), scale_, scale_, Gdiplus::MatrixOrderPrepend));
+  canvas_.emplace(graphics_, font_);
+  return *canvas_;
+}
+
+void GdiplusFrame::present() {
+  canvas_.reset();
+  // Deleting the graphics context finishes its drawing into the pixels.
+  graphics_.reset();
+  shown_ = drawing_;
+  ++framesPresented_;
+  if (onPresent_) onPresent_();
+}
+
+bool GdiplusFrame::writePng(const std::filesystem::path& file) const {
+  return writePngFile(file, shown_.data(), width_, height_);
+}
+
+}  // namespace zarq::win32

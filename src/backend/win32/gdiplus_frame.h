@@ -1,0 +1,59 @@
+#pragma once
+// The 960 x 720 frame every page is painted into before it is shown, drawn at a scale: the
+// window's monitor may show 1.25 or 1.5 device pixels per logical pixel, and the frame is
+// then painted that much larger (GDI+ world transform) rather than stretched afterwards, so
+// that text and shapes stay sharp.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "backend/win32/gdiplus_canvas.h"
+#include "backend/win32/gdiplus_object.h"
+#include "platform/platform.h"
+
+namespace zarq::win32 {
+
+class GdiplusFrame final : public FrameSink {
+ public:
+  explicit GdiplusFrame(const GdiplusFont& font, float scale = 1);
+  GdiplusFrame(const GdiplusFrame&) = delete;
+  GdiplusFrame& operator=(const GdiplusFrame&) = delete;
+
+  Canvas& beginFrame() override;
+  void present() override;
+
+  // Device pixels per logical pixel; the next frame is drawn at the new scale.
+  void setScale(float scale);
+  float scale() const { return scale_; }
+  // Size of the frame in device pixels.
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // Called by present(); the window shows the frame from here.
+  void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
+  // The last finished frame, rows from the top, each pixel 0xAARRGGBB.
+  const std::uint32_t* shownPixels() const { return shown_.data(); }
+  std::uint32_t pixel(int x, int y) const { return shown_[static_cast<std::size_t>(y) * width_ + x]; }
+  bool writePng(const std::filesystem::path& file) const;
+  int framesPresented() const { return framesPresented_; }
+
+ private:
+  void resize();
+
+  const GdiplusFont& font_;
+  float scale_;
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> drawing_;  // being painted
+  std::vector<std::uint32_t> shown_;    // last presented
+  GdipBitmap bitmap_;                   // on drawing_'s pixels
+  GdipGraphics graphics_;
+  std::optional<GdiplusCanvas> canvas_;
+  std::function<void()> onPresent_;
+  int framesPresented_ = 0;
+};
+
+}  // namespace zarq::win32

@@ -1,0 +1,139 @@
+#include "backend/win32/wic_decoder.h"
+
+// clang-format off
+#include <windows.h>
+#include <wincodec.h>
+// clang-format on
+
+#include <algorithm>
+#include <vector>
+
+namespace zarq::win32 {
+namespace {
+
+// Rows converted per call: a band small enough to stay cheap, large enough to keep the
+// decoder's own overhead per call out of sight.
+constexpr int kBandRows = 64;
+
+// COM for the calling thread, for as long as the object lives. A thread that already runs
+// COM in another model keeps it.
+class ComScope {
+ public:
+  ComScope() : result_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+  ~ComScope() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+// A COM interface pointer released when it goes out of scope.
+template <typename T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() {
+    if (p_) p_->Release();
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  T* operator->() const { return p_; }
+  T* get() const { return p_; }
+  T** out() { return &p_; }
+
+ private:
+  T* p_ = nullptr;
+};
+
+// The first frame of an image file, with its size checked against the pixel cap.
+struct OpenImage {
+  ComPtr<IWICImagingFactory> factory;
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  ImageSize size;
+};
+
+bool open(const std::filesystem::path& file, OpenImage& image) {
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IWICImagingFactory,
+                              reinterpret_cast<void**>(image.factory.out())))) {
+    return false;
+  }
+  if (FAILED(image.factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
+                                                      WICDecodeMetadataCacheOnDemand,
+                                                      image.decoder.out())) ||
+      FAILED(image.decoder->GetFrame(0, image.frame.out()))) {
+    return false;
+  }
+  UINT width = 0, height = 0;
+  if (FAILED(image.frame->GetSize(&width, &height)) || width == 0 || height == 0) return false;
+  if (static_cast<long long>(width) * height > kMaxImagePixels) return false;
+  image.size = {static_cast<int>(width), static_cast<int>(height)};
+  return true;
+}
+
+// Gathers the rows into one picture.
+class WholePicture final : public RowSink {
+ public:
+  void begin(int width, int height) override {
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(static_cast<std::size_t>(width) * height);
+  }
+  void row(int y, const std::uint32_t* pixels) override {
+    std::copy(pixels, pixels + picture.width,
+              picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.width);
+  }
+  DecodedPixels picture;
+};
+
+}  // namespace
+
+std::optional<ImageSize> WicDecoder::probe(const std::filesystem::path& file) {
+  ComScope com;
+  OpenImage image;
+  if (!open(file, image)) return std::nullopt;
+  return image.size;
+}
+
+std::optional<DecodedPixels> WicDecoder::decode(const std::filesystem::path& file) {
+  WholePicture whole;
+  if (!decodeRows(file, whole)) return std::nullopt;
+  return std::move(whole.picture);
+}
+
+bool WicDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {
+  ComScope com;
+  OpenImage image;
+  if (!open(file, image)) return false;
+  // Straight blue, green, red and alpha bytes, whatever the file holds.
+  ComPtr<IWICFormatConverter> converter;
+  if (FAILED(image.factory->CreateFormatConverter(converter.out())) ||
+      FAILED(converter->Initialize(image.frame.get(), GUID_WICPixelFormat32bppBGRA,
+                                   WICBitmapDitherTypeNone, nullptr, 0,
+                                   WICBitmapPaletteTypeCustom))) {
+    return false;
+  }
+  const int width = image.size.width;
+  const int height = image.size.height;
+  const UINT stride = static_cast<UINT>(width) * 4;
+  std::vector<BYTE> band(static_cast<std::size_t>(stride) * std::min(height, kBandRows));
+  std::vector<std::uint32_t> row(width);
+  sink.begin(width, height);
+  for (int top = 0; top < height; top += kBandRows) {
+    const int rows = std::min(kBandRows, height - top);
+    const WICRect rect{0, top, width, rows};
+    if (FAILED(converter->CopyPixels(&rect, stride, stride * rows, band.data()))) return false;
+    for (int y = 0; y < rows; ++y) {
+      const BYTE* p = band.data() + static_cast<std::size_t>(y) * stride;
+      for (int x = 0; x < width; ++x, p += 4) row[x] = onBlack(p[2], p[1], p[0], p[3]);
+      sink.row(top + y, row.data());
+    }
+  }
+  return true;
+}
+
+}  // namespace zarq::win32

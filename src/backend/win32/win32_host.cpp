@@ -1,0 +1,138 @@
+#include "backend/win32/win32_host.h"
+
+// clang-format off
+#include <windows.h>
+#include <commdlg.h>
+#include <imm.h>
+#include <shlobj.h>
+// clang-format on
+
+#include <cmath>
+#include <ctime>
+#include <vector>
+
+#include "backend/win32/wide_text.h"
+
+namespace zarq::win32 {
+namespace {
+
+// The file dialogs' name buffer, in UTF-16 units.
+constexpr DWORD kFileNameCapacity = 2000;
+
+// A filter of one name and one pattern, each ended by a zero, the list by another.
+std::wstring filterOf(TextView name, TextView pattern) {
+  std::wstring filter = wide(name);
+  filter.push_back(L'\0');
+  filter += wide(pattern);
+  filter.push_back(L'\0');
+  return filter;
+}
+
+}  // namespace
+
+void Win32Host::attach(HWND window, float scale) {
+  window_ = window;
+  scale_ = scale;
+  caret_.reset();
+}
+
+MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButtons buttons) {
+  const bool question = buttons == MessageButtons::YesNo;
+  const int pressed = MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(),
+                                  question ? MB_YESNO : MB_OK);
+  if (!question) return MessageAnswer::Ok;
+  return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView filterName,
+                                                           TextView pattern) {
+  std::vector<wchar_t> name(kFileNameCapacity, L'\0');
+  const std::wstring filter = filterOf(filterName, pattern);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = window_;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = kFileNameCapacity;
+  // The editor asks its own questions about existing files and adds its own extension.
+  dialog.Flags = OFN_EXPLORER;
+  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  if (!chosen) return std::nullopt;
+  return std::filesystem::path(name.data());
+}
+
+std::optional<std::filesystem::path> Win32Host::chooseSaveFile(TextView filterName,
+                                                               TextView pattern) {
+  return chooseFile(true, filterName, pattern);
+}
+
+std::optional<std::filesystem::path> Win32Host::chooseOpenFile(TextView filterName,
+                                                               TextView pattern) {
+  return chooseFile(false, filterName, pattern);
+}
+
+std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
+  const std::wstring title = wide(prompt);
+  wchar_t displayName[MAX_PATH] = {};
+  BROWSEINFOW browse{};
+  browse.hwndOwner = window_;
+  browse.pszDisplayName = displayName;
+  browse.lpszTitle = title.c_str();
+  browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON;
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+  if (!chosen) return std::nullopt;
+  wchar_t folder[MAX_PATH] = {};
+  const BOOL isPath = SHGetPathFromIDListW(chosen, folder);
+  CoTaskMemFree(chosen);
+  // A choice that is no folder of the file system (a printer, the network) is no choice.
+  if (!isPath) return std::nullopt;
+  return std::filesystem::path(folder);
+}
+
+ClipboardText Win32Host::clipboardText() {
+  if (!OpenClipboard(window_)) return {ClipboardText::Status::Unavailable, {}};
+  ClipboardText result{ClipboardText::Status::NoText, {}};
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    const auto* units = static_cast<const wchar_t*>(GlobalLock(data));
+    if (!units) {
+      result.status = ClipboardText::Status::LockFailed;
+    } else {
+      // Up to the terminator, and never past the memory the clipboard holds.
+      const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
+      std::size_t length = 0;
+      while (length < capacity && units[length] != L'\0') ++length;
+      result = {ClipboardText::Status::Text, textFromWide({units, length})};
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return result;
+}
+
+void Win32Host::beep() { MessageBeep(0); }
+
+void Win32Host::setCaretPos(int x, int y) {
+  if (!window_) return;
+  // The core speaks in logical pixels; the caret and the input method in the window's.
+  const POINT caret{static_cast<LONG>(std::lround(x * scale_)),
+                    static_cast<LONG>(std::lround(y * scale_))};
+  // Every frame reports the caret; the input method hears only of moves.
+  if (caret_ && caret_->x == caret.x && caret_->y == caret.y) return;
+  caret_ = caret;
+  SetCaretPos(caret.x, caret.y);
+  if (HIMC context = ImmGetContext(window_)) {
+    COMPOSITIONFORM composition{};
+    composition.dwStyle = CFS_POINT;
+    composition.ptCurrentPos = caret;
+    ImmSetCompositionWindow(context, &composition);
+    ImmReleaseContext(window_, context);
+  }
+}
+
+std::int32_t Win32Host::clockMs() {
+  return static_cast<std::int32_t>(std::clock() * 1000LL / CLOCKS_PER_SEC);
+}
+
+bool Win32Host::isForeground() { return window_ && GetForegroundWindow() == window_; }
+
+}  // namespace zarq::win32

@@ -1,0 +1,56 @@
+#pragma once
+// A host for programs without a screen (the command-line companion, tests, benchmarks): it
+// answers every question with "no", cancels every dialog and records what it was asked.
+// The same on every platform, so the tools behave alike wherever they run.
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace zarq {
+
+// A message box as a host without a screen records it.
+struct RecordedMessage {
+  Text text;
+  Text title;
+  MessageButtons buttons;
+};
+
+class QuietHost : public Host {
+ public:
+  MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override {
+    messages.push_back({Text(text), Text(title), buttons});
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  }
+  std::optional<std::filesystem::path> chooseSaveFile(TextView, TextView) override { return {}; }
+  std::optional<std::filesystem::path> chooseOpenFile(TextView, TextView) override { return {}; }
+  std::optional<std::filesystem::path> chooseFolder(TextView) override { return {}; }
+  ClipboardText clipboardText() override { return {}; }
+  void beep() override { ++beeps; }
+  void setCaretPos(int x, int y) override {
+    caretX = x;
+    caretY = y;
+  }
+  std::int32_t clockMs() override {
+    return static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now() - start_)
+                                         .count());
+  }
+  bool isForeground() override { return true; }
+  // Without a window there is no loop to run posted work: it is counted and dropped. The
+  // tools wait for what they draw instead.
+  void postToWindowThread(int, std::function<void()>) override { ++postedTasks; }
+
+  std::vector<RecordedMessage> messages;
+  int beeps = 0;
+  std::atomic<int> postedTasks = 0;
+  int caretX = 0, caretY = 0;
+
+ private:
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace zarq
