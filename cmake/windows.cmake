@@ -2,7 +2,7 @@
 # linked so that each needs only the DLLs every Windows has.
 
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WINVER=0x0A00 _WIN32_WINNT=0x0A00)
-add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+add_link_options(-static -static-libgcc -static-libstdc++)
 
 # nlohmann's JSON is header-only: the Debian package's headers serve the cross build too,
 # through a folder that holds nothing else of the build machine's.
@@ -35,17 +35,22 @@ add_custom_command(OUTPUT ${ZARQ_ICON}
   DEPENDS ${ZARQ_ICON_PNGS} VERBATIM)
 add_custom_target(zarq_icon DEPENDS ${ZARQ_ICON})
 
-enable_language(RC)
+# The window and its loop; main.cpp and the resources make the program.
 file(GLOB ZARQ_WIN32_APP_SOURCES CONFIGURE_DEPENDS src/app/win32/*.cpp)
-add_executable(zarq-settings WIN32 ${ZARQ_WIN32_APP_SOURCES} src/app/win32/zarq-settings.rc)
+list(REMOVE_ITEM ZARQ_WIN32_APP_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/app/win32/main.cpp)
+add_library(zarq_win32_app STATIC ${ZARQ_WIN32_APP_SOURCES})
+target_link_libraries(zarq_win32_app PUBLIC zarq_win32)
+
+enable_language(RC)
+add_executable(zarq-settings WIN32 src/app/win32/main.cpp src/app/win32/zarq-settings.rc)
 add_dependencies(zarq-settings zarq_icon)
 target_include_directories(zarq-settings PRIVATE ${CMAKE_BINARY_DIR}/icon src/app/win32)
 set_source_files_properties(src/app/win32/zarq-settings.rc PROPERTIES
   OBJECT_DEPENDS "${ZARQ_ICON};${CMAKE_SOURCE_DIR}/src/app/win32/zarq-settings.manifest")
-target_link_libraries(zarq-settings PRIVATE zarq_win32)
-target_link_options(zarq-settings PRIVATE -s)
+target_link_libraries(zarq-settings PRIVATE zarq_win32_app)
+target_link_options(zarq-settings PRIVATE -municode -s)
 
 file(GLOB ZARQ_TOOL_SOURCES CONFIGURE_DEPENDS tools/*.cpp)
 add_executable(zarq-preset ${ZARQ_TOOL_SOURCES})
 target_link_libraries(zarq-preset PRIVATE zarq_win32 zarq_json)
-target_link_options(zarq-preset PRIVATE -s)
+target_link_options(zarq-preset PRIVATE -municode -s)

@@ -1,13 +1,12 @@
 #include "image/box_blur.h"
 
 #include <algorithm>
-#include <barrier>
-#include <latch>
 #include <memory>
 #include <system_error>
 #include <thread>
 #include <vector>
 
+#include "image/band_sync.h"
 #include "image/box_blur_rows.h"
 
 namespace zarq {
@@ -151,18 +150,18 @@ void boxBlurs(Image& image, std::span<const int> radii, BoxBlurKernel kernel, in
   }
 
   // Each box: every band takes what it needs of its neighbours, then every band writes.
-  std::barrier step(bands);
+  BandBarrier step(bands);
   auto sweep = [&](int band) {
     for (auto& box : boxes[band]) {
       box->prepare();
-      step.arrive_and_wait();
+      step.arriveAndWait();
       box->run();
-      step.arrive_and_wait();
+      step.arriveAndWait();
     }
   };
   // The helpers wait until all of them have started; if one cannot start, none sweeps and
   // the image is blurred as one band instead.
-  std::latch started(1);
+  BandGate started;
   bool abandoned = false;
   {
     std::vector<std::jthread> helpers;
@@ -177,7 +176,7 @@ void boxBlurs(Image& image, std::span<const int> radii, BoxBlurKernel kernel, in
     } catch (const std::system_error&) {
       abandoned = true;
     }
-    started.count_down();
+    started.open();
     if (!abandoned) sweep(0);
   }
   if (abandoned) boxBlurs(image, radii, kernel, 1);

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures that tests make on the fly and write as real image files with gdk-pixbuf, so no
-// image is ever committed.
+// Pictures that tests make on the fly and write as real image files (gdk-pixbuf on Linux,
+// GDI+ on Windows), so no image is ever committed.
 
 #include <cstdint>
 #include <filesystem>

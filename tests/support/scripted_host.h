@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "backend/cairo/headless_platform.h"
+#include "support/headless.h"
 #include "platform/platform.h"
 #include "support/counting_decoder.h"
 

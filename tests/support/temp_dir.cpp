@@ -2,12 +2,21 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
+#include <string>
 
 namespace zarq::testing {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "zarq-test-XXXXXX").string();
-  path_ = ::mkdtemp(pattern.data());
+  // A name no other test of any process has taken: the directory is made only if it is new.
+  std::random_device seed;
+  std::error_code error;
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  while (path_.empty()) {
+    const std::filesystem::path candidate = base / ("zarq-test-" + std::to_string(seed()));
+    if (std::filesystem::create_directory(candidate, error)) path_ = candidate;
+    if (error) std::abort();
+  }
 }
 
 TempDir::~TempDir() {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "backend/cairo/headless_platform.h"
+#include "support/headless.h"
 
 namespace zarq {
 namespace {

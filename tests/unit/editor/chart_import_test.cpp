@@ -21,6 +21,21 @@ const std::string kChart = R"json({
   "judgeLineList": [ {"bpm" : 120, "notes": []}, {"bpm": 240} ]
 })json";
 
+// A chart as its copy made in the platform's text mode reads: Windows ends its lines with
+// CR LF.
+std::string copiedInTextMode(const std::string& chart) {
+#ifdef _WIN32
+  std::string copy;
+  for (const char c : chart) {
+    if (c == '\n') copy.push_back('\r');
+    copy.push_back(c);
+  }
+  return copy;
+#else
+  return chart;
+#endif
+}
+
 std::string readFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -147,7 +162,7 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
   EXPECT_EQ(platform.host.dialogPrompts, std::vector<Text>{u"打开 Zarq 谱面文件夹"});
   EXPECT_TRUE(platform.host.messages.empty());
   EXPECT_EQ(field(slot::chartId).text, u"MyChart");
-  EXPECT_EQ(readFile(dir / "MyChart.json"), kChart);
+  EXPECT_EQ(readFile(dir / "MyChart.json"), copiedInTextMode(kChart));
   EXPECT_EQ(readFile(dir / "MyChart.JPG"), readFile(folder / "MyChart.JPG"));
   // The music is found whatever the case of its suffix, and copied as the field names it.
   EXPECT_EQ(readFile(dir / "MyChart.OGG"), readFile(folder / "MyChart.ogg"));
@@ -217,7 +232,7 @@ TEST_F(ChartImportTest, ALongFolderNameIsCutToFiftyUnitsInTheChartIdOnly) {
   chooseFolder(chartFolder(id));
   importChartFolder(*form);
   EXPECT_EQ(field(slot::chartId).text, Text(50, u'c'));
-  EXPECT_EQ(readFile(dir / (id + ".json")), kChart);
+  EXPECT_EQ(readFile(dir / (id + ".json")), copiedInTextMode(kChart));
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 
 #include <fstream>
 
-#include "backend/cairo/pixbuf_decoder.h"
 #include "common/paths.h"
 #include "common/utf.h"
 #include "image/gaussian_blur.h"
 #include "image/scale_image.h"
+#include "support/headless.h"
 #include "support/image_files.h"
 #include "support/temp_dir.h"
 
@@ -76,7 +76,8 @@ class BackgroundPreviewTest : public ::testing::Test {
   }
 
   testing::TempDir dir;
-  PixbufDecoder images;
+  HeadlessPlatform headless;
+  ImageDecoder& images = headless.images;
   std::filesystem::path illustration;
   Image preview;
 };

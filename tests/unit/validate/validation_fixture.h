@@ -2,15 +2,16 @@
 // A built form with helpers to edit slots the way the editor does and to read back the
 // message each slot carries.
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
 
+#include "common/paths.h"
 #include "common/utf.h"
 #include "editor/pages.h"
 #include "support/form_fixture.h"
+#include "support/image_files.h"
 #include "validate/validation.h"
 
 // Compares status lines and prints both readably when they differ.
@@ -58,9 +59,8 @@ class ValidationTest : public FormTest {
 
   // A PNG image of the given size in the form's folder.
   void writePng(const std::string& name, int width, int height) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    cairo_surface_write_to_png(surface, (dir / name).c_str());
-    cairo_surface_destroy(surface);
+    writeImage(dir / pathFromText(fromUtf8(name)), makeImage(width, height, [](int, int) { return 0xFF000000u; }),
+               ImageFormat::Png);
   }
 };
 

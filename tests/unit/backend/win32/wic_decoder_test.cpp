@@ -1,0 +1,72 @@
+#include "backend/win32/wic_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/headless.h"
+#include "support/image_files.h"
+#include "support/temp_dir.h"
+
+namespace zarq::win32 {
+namespace {
+
+class WicDecoderTest : public ::testing::Test {
+ protected:
+  HeadlessPlatform platform;
+  WicDecoder decoder;
+  testing::TempDir dir;
+};
+
+TEST_F(WicDecoderTest, APngDecodesToItsExactPixels) {
+  const Image picture = testing::randomImage(37, 23, 7);
+  testing::writeImage(dir / "picture.png", picture, testing::ImageFormat::Png);
+  ASSERT_EQ(decoder.probe(dir / "picture.png").value_or(ImageSize{}).width, 37);
+  const std::optional<DecodedPixels> decoded = decoder.decode(dir / "picture.png");
+  ASSERT_TRUE(decoded);
+  ASSERT_EQ(decoded->height, 23);
+  for (int y = 0; y < 23; ++y) {
+    for (int x = 0; x < 37; ++x) {
+      ASSERT_EQ(decoded->pixels[y * 37 + x], picture.pixel(x, y)) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(WicDecoderTest, TransparencyEndsUpOnBlack) {
+  const struct {
+    std::uint32_t argb, expected;
+  } cases[] = {
+      {0x00FFFFFF, 0x000000},  // fully transparent white
+      {0x80FF8040, 0x804020},  // half transparent: each channel halved, rounded
+      {0xFF123456, 0x123456},  // opaque
+  };
+  for (const auto& c : cases) {
+    const Image picture = testing::makeImage(2, 2, [&](int, int) { return c.argb; });
+    testing::writeImage(dir / "alpha.png", picture, testing::ImageFormat::PngWithAlpha);
+    const std::optional<DecodedPixels> decoded = decoder.decode(dir / "alpha.png");
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->pixels[0], c.expected) << std::hex << c.argb;
+  }
+}
+
+TEST_F(WicDecoderTest, TooLargeBrokenAndForeignFilesAreRefused) {
+  testing::writePngHeaderOnly(dir / "huge.png", 40000, 40000);
+  std::ofstream(dir / "notes.png", std::ios::binary) << "not a picture";
+  for (const char* name : {"huge.png", "notes.png", "missing.png"}) {
+    EXPECT_FALSE(decoder.probe(dir / name)) << name;
+    EXPECT_FALSE(decoder.decode(dir / name)) << name;
+  }
+}
+
+TEST_F(WicDecoderTest, AJpegDecodesCloseToItsPixels) {
+  const Image picture = testing::makeImage(64, 48, [](int x, int) { return x < 32 ? 0xFF2040C0u : 0xFFE0C020u; });
+  testing::writeImage(dir / "photo.jpg", picture, testing::ImageFormat::Jpeg);
+  const std::optional<DecodedPixels> decoded = decoder.decode(dir / "photo.jpg");
+  ASSERT_TRUE(decoded);
+  const std::uint32_t inside = decoded->pixels[24 * 64 + 8];
+  EXPECT_NEAR(static_cast<int>((inside >> 16) & 0xFF), 0x20, 8);
+  EXPECT_NEAR(static_cast<int>(inside & 0xFF), 0xC0, 8);
+}
+
+}  // namespace
+}  // namespace zarq::win32
