@@ -4,9 +4,25 @@ zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-
   libbenchmark-dev nlohmann-json3-dev fonts-noto-cjk xvfb xdotool imagemagick python3
   python3-xlib python3-gi gir1.2-gtk-3.0 xclip file"
 
+# The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, and the tools
+# that draw the icon.
+zarq_windows_packages="g++-mingw-w64-x86-64-posix googletest wine wine64 librsvg2-bin imagemagick"
+
 zarq_install_missing() {
+  zarq_install ${zarq_packages}
+}
+
+# Installs the Windows build's tools; says so in one line and fails when they cannot be had.
+zarq_install_windows() {
+  if ! zarq_install ${zarq_windows_packages} >/tmp/zarq-windows-install.log 2>&1; then
+    echo "Windows build skipped: mingw-w64 or Wine cannot be installed (see /tmp/zarq-windows-install.log)"
+    return 1
+  fi
+}
+
+zarq_install() {
   local missing=()
-  for p in $zarq_packages; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then

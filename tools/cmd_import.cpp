@@ -28,7 +28,8 @@ int runImport(const Args& args) {
   const std::filesystem::path chart = pathArg(parsed.positional[0]);
   const std::optional<std::string> bytes = readChartFile(chart);
   if (!bytes) {
-    std::fprintf(stderr, "zarq-preset: %s: %s\n", pathText(chart).c_str(), "Pim酱打不开谱面 ╭(╯^╰)╮");
+    std::fprintf(stderr, "zarq-preset: %s: %s\n", pathText(chart).c_str(),
+                 "Pim酱打不开谱面 ╭(╯^╰)╮");
     return 1;
   }
 

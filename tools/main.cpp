@@ -78,5 +78,7 @@ int wmain(int argc, wchar_t** argv) {
   return zarq::tool::runTool(args);
 }
 #else
-int main(int argc, char** argv) { return zarq::tool::runTool(zarq::tool::Args(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+  return zarq::tool::runTool(zarq::tool::Args(argv + 1, argv + argc));
+}
 #endif

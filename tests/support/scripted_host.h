@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "support/headless.h"
 #include "platform/platform.h"
 #include "support/counting_decoder.h"
+#include "support/headless.h"
 
 namespace zarq::testing {
 

@@ -52,16 +52,16 @@ bool EditorWindow::create(HINSTANCE instance) {
   windowClass.lpszClassName = kWindowClass;
   if (!RegisterClassExW(&windowClass)) return false;
   // WM_CREATE runs inside: the form is built and "save.set" loaded before the window shows.
-  window_ = CreateWindowExW(kWindowExStyle, kWindowClass, kWindowTitle, kWindowStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, kOuterWidth, kOuterHeight, nullptr,
-                            nullptr, instance, this);
+  window_ =
+      CreateWindowExW(kWindowExStyle, kWindowClass, kWindowTitle, kWindowStyle, CW_USEDEFAULT,
+                      CW_USEDEFAULT, kOuterWidth, kOuterHeight, nullptr, nullptr, instance, this);
   return window_ != nullptr;
 }
 
-LRESULT CALLBACK EditorWindow::procedure(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK EditorWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<EditorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<EditorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }

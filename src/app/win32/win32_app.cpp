@@ -20,7 +20,7 @@ namespace {
 
 // One turn after another until the window is gone: while a page arrow animates, a frame
 // per turn and only a peek at the queue; otherwise a wait for the next message.
-WPARAM runLoop(EditorWindow& window, SettingsForm& form, HACCEL accelerators) {
+void runLoop(EditorWindow& window, SettingsForm& form, HACCEL accelerators) {
   MSG message{};
   while (!window.quitRequested()) {
     BOOL obtained;
@@ -36,7 +36,6 @@ WPARAM runLoop(EditorWindow& window, SettingsForm& form, HACCEL accelerators) {
       DispatchMessageW(&message);
     }
   }
-  return message.wParam;
 }
 
 }  // namespace
@@ -61,7 +60,10 @@ int runEditor(HINSTANCE instance, int showCommand) {
     if (window.create(instance)) {
       ShowWindow(window.handle(), showCommand);
       UpdateWindow(window.handle());
-      result = static_cast<int>(runLoop(window, *form, accelerators));
+      runLoop(window, *form, accelerators);
+      // A closed window is a normal end, whatever message came last (the close command's
+      // own number would read as a failure to whoever started the editor).
+      result = 0;
     }
   }
   if (SUCCEEDED(ole)) OleUninitialize();

@@ -5,8 +5,8 @@
 
 namespace zarq::win32 {
 
-GdiplusCanvas::GdiplusCanvas(GdipGraphics& graphics, const GdiplusFont& font)
-    : graphics_(graphics), font_(font) {
+GdiplusCanvas::GdiplusCanvas(GdipGraphics& graphics, const GdiplusFont& font, float scale)
+    : graphics_(graphics), font_(font), scale_(scale) {
   graphics_.track(GdipSetSmoothingMode(graphics_.get(), Gdiplus::SmoothingModeAntiAlias));
   graphics_.track(GdipSetTextRenderingHint(graphics_.get(), kTextRendering));
 }
@@ -72,8 +72,7 @@ void GdiplusCanvas::fillPath(const Path& path, Argb colour) {
   graphics_.track(GdipFillPath(graphics_.get(), brush.get(), gdipPath.get()));
 }
 
-void GdiplusCanvas::drawText(TextView text, float sizePx, RectF layout, Align align,
-                             Argb colour) {
+void GdiplusCanvas::drawText(TextView text, float sizePx, RectF layout, Align align, Argb colour) {
   if (text.empty()) return;
   GdipFont font;
   font_.createFont(font, sizePx);
@@ -102,9 +101,14 @@ void GdiplusCanvas::drawPixels(PixelView image, RectF dest) {
   graphics_.track(GdipCreateBitmapFromScan0(
       image.width, image.height, image.width * 4, PixelFormat32bppARGB,
       reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(image.pixels)), bitmap.out()));
-  graphics_.track(GdipSetInterpolationMode(graphics_.get(), Gdiplus::InterpolationModeHighQualityBicubic));
-  graphics_.track(
-      GdipDrawImageRect(graphics_.get(), bitmap.get(), dest.x, dest.y, dest.w, dest.h));
+  // Pixel for pixel the picture is copied as it is (the preview then looks the same on every
+  // platform); scaled, it is resampled smoothly.
+  const bool pixelForPixel = scale_ == 1 && dest.w == image.width && dest.h == image.height;
+  graphics_.track(GdipSetInterpolationMode(
+      graphics_.get(), pixelForPixel ? Gdiplus::InterpolationModeNearestNeighbor
+                                     : Gdiplus::InterpolationModeHighQualityBicubic));
+  graphics_.track(GdipSetPixelOffsetMode(graphics_.get(), Gdiplus::PixelOffsetModeHalf));
+  graphics_.track(GdipDrawImageRect(graphics_.get(), bitmap.get(), dest.x, dest.y, dest.w, dest.h));
 }
 
 }  // namespace zarq::win32

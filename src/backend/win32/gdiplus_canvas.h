@@ -12,8 +12,8 @@ namespace zarq::win32 {
 class GdiplusCanvas final : public Canvas {
  public:
   // Draws through `graphics`, whose world transform maps the frame's logical pixels to the
-  // device's.
-  GdiplusCanvas(GdipGraphics& graphics, const GdiplusFont& font);
+  // device's, `scale` device pixels to one logical pixel.
+  GdiplusCanvas(GdipGraphics& graphics, const GdiplusFont& font, float scale);
 
   void fillRect(RectF rect, Argb colour) override;
   void fillEllipse(RectF bounds, Argb colour) override;
@@ -30,6 +30,7 @@ class GdiplusCanvas final : public Canvas {
 
   GdipGraphics& graphics_;
   const GdiplusFont& font_;
+  float scale_;
 };
 
 }  // namespace zarq::win32

@@ -25,16 +25,16 @@ void GdiplusFrame::resize() {
   drawing_.assign(count, 0xFF000000);
   shown_.assign(count, 0xFF000000);
   bitmap_.track(GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppARGB,
-                                          reinterpret_cast<BYTE*>(drawing_.data()),
-                                          bitmap_.out()));
+                                          reinterpret_cast<BYTE*>(drawing_.data()), bitmap_.out()));
 }
 
 Canvas& GdiplusFrame::beginFrame() {
   canvas_.reset();
   bitmap_.track(GdipGetImageGraphicsContext(bitmap_.get(), graphics_.out()));
   graphics_.track(GdipGraphicsClear(graphics_.get(), 0xFF000000));
-  graphics_.track(GdipScaleWorldTransform(graphics_.get(), scale_, scale_, Gdiplus::MatrixOrderPrepend));
-  canvas_.emplace(graphics_, font_);
+  graphics_.track(
+      GdipScaleWorldTransform(graphics_.get(), scale_, scale_, Gdiplus::MatrixOrderPrepend));
+  canvas_.emplace(graphics_, font_, scale_);
   return *canvas_;
 }
 

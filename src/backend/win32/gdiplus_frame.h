@@ -36,7 +36,9 @@ class GdiplusFrame final : public FrameSink {
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
   // The last finished frame, rows from the top, each pixel 0xAARRGGBB.
   const std::uint32_t* shownPixels() const { return shown_.data(); }
-  std::uint32_t pixel(int x, int y) const { return shown_[static_cast<std::size_t>(y) * width_ + x]; }
+  std::uint32_t pixel(int x, int y) const {
+    return shown_[static_cast<std::size_t>(y) * width_ + x];
+  }
   bool writePng(const std::filesystem::path& file) const;
   int framesPresented() const { return framesPresented_; }
 

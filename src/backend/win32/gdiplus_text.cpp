@@ -24,7 +24,8 @@ void GdiplusText::prepare(GdipGraphics& graphics, GdipFont& font, GdipStringForm
   graphics.track(GdipSetTextRenderingHint(graphics.get(), kTextRendering));
   font_.createFont(font, sizePx);
   format.track(GdipCreateStringFormat(0, LANG_NEUTRAL, format.out()));
-  format.track(GdipSetStringFormatFlags(format.get(), Gdiplus::StringFormatFlagsMeasureTrailingSpaces));
+  format.track(
+      GdipSetStringFormatFlags(format.get(), Gdiplus::StringFormatFlagsMeasureTrailingSpaces));
 }
 
 float GdiplusText::measure(GdipGraphics& graphics, GdipFont& font, GdipStringFormat& format,

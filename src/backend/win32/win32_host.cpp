@@ -38,8 +38,8 @@ void Win32Host::attach(HWND window, float scale) {
 
 MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButtons buttons) {
   const bool question = buttons == MessageButtons::YesNo;
-  const int pressed = MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(),
-                                  question ? MB_YESNO : MB_OK);
+  const int pressed =
+      MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), question ? MB_YESNO : MB_OK);
   if (!question) return MessageAnswer::Ok;
   return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }

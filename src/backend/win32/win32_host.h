@@ -32,8 +32,7 @@ class Win32Host final : public Host {
   bool isForeground() override;
 
  private:
-  std::optional<std::filesystem::path> chooseFile(bool save, TextView filterName,
-                                                  TextView pattern);
+  std::optional<std::filesystem::path> chooseFile(bool save, TextView filterName, TextView pattern);
 
   HWND window_ = nullptr;
   float scale_ = 1;

@@ -59,8 +59,8 @@ class ValidationTest : public FormTest {
 
   // A PNG image of the given size in the form's folder.
   void writePng(const std::string& name, int width, int height) {
-    writeImage(dir / pathFromText(fromUtf8(name)), makeImage(width, height, [](int, int) { return 0xFF000000u; }),
-               ImageFormat::Png);
+    writeImage(dir / pathFromText(fromUtf8(name)),
+               makeImage(width, height, [](int, int) { return 0xFF000000u; }), ImageFormat::Png);
   }
 };
 

@@ -1,8 +1,7 @@
 // The accelerator table compiled into zarq-settings.exe sends the commands the core knows.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <vector>
@@ -40,11 +39,16 @@ TEST(AcceleratorsTest, TheTableOfTheEditorHoldsEveryCommandWithItsKeys) {
   constexpr BYTE ctrl = FVIRTKEY | FCONTROL;
   constexpr BYTE ctrlShift = FVIRTKEY | FCONTROL | FSHIFT;
   const Entry expected[] = {
-      {'V', ctrl, Command::Paste},         {'1', ctrl, Command::Page1},
-      {'2', ctrl, Command::Page2},         {'3', ctrl, Command::Page3},
-      {'4', ctrl, Command::Page4},         {'5', ctrl, Command::Page5},
-      {'6', ctrl, Command::Page6},         {'S', ctrl, Command::Save},
-      {'S', ctrlShift, Command::SaveAlternative}, {'O', ctrl, Command::Open},
+      {'V', ctrl, Command::Paste},
+      {'1', ctrl, Command::Page1},
+      {'2', ctrl, Command::Page2},
+      {'3', ctrl, Command::Page3},
+      {'4', ctrl, Command::Page4},
+      {'5', ctrl, Command::Page5},
+      {'6', ctrl, Command::Page6},
+      {'S', ctrl, Command::Save},
+      {'S', ctrlShift, Command::SaveAlternative},
+      {'O', ctrl, Command::Open},
       {'O', ctrlShift, Command::PageDialog},
   };
   ASSERT_EQ(entries.size(), std::size(expected));

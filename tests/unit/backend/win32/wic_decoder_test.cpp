@@ -59,7 +59,8 @@ TEST_F(WicDecoderTest, TooLargeBrokenAndForeignFilesAreRefused) {
 }
 
 TEST_F(WicDecoderTest, AJpegDecodesCloseToItsPixels) {
-  const Image picture = testing::makeImage(64, 48, [](int x, int) { return x < 32 ? 0xFF2040C0u : 0xFFE0C020u; });
+  const Image picture =
+      testing::makeImage(64, 48, [](int x, int) { return x < 32 ? 0xFF2040C0u : 0xFFE0C020u; });
   testing::writeImage(dir / "photo.jpg", picture, testing::ImageFormat::Jpeg);
   const std::optional<DecodedPixels> decoded = decoder.decode(dir / "photo.jpg");
   ASSERT_TRUE(decoded);

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs an end-to-end test script against zarq-settings.exe under Wine, on a private Xvfb
+# server like the Linux ones (tests/e2e/run_e2e.sh). The script finds zarq-preset.exe as
+# $ZARQ_WINDOWS_PRESET and the Linux zarq-preset as $ZARQ_PRESET.
+#   run_editor_test.sh SCRIPT BUILD_WINDOWS LINUX_PRESET
+set -euo pipefail
+script=$(realpath "$1")
+linux_preset=$(realpath "$3")
+set -- "$2"
+. "$(dirname "$0")/lib.sh"
+e2e=$(cd "$(dirname "$0")/../e2e" && pwd)
+wrappers=$(mktemp -d)
+trap 'rm -rf "$wrappers"; wineserver -k 2>/dev/null || true' EXIT
+for program in zarq-settings zarq-preset; do
+  printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$WINDOWS_BUILD/$program.exe" >"$wrappers/$program"
+  chmod +x "$wrappers/$program"
+done
+export ZARQ_WINDOWS_PRESET="$wrappers/zarq-preset"
+"$e2e/run_e2e.sh" "$script" "$wrappers/zarq-settings" "$linux_preset"

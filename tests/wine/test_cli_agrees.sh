@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# zarq-preset.exe under Wine against the Linux zarq-preset on the same presets and folders:
+# the same bytes and JSON, the same messages, pages drawn alike outside the text, and a
+# background preview equal bit for bit.
+#   test_cli_agrees.sh BUILD_WINDOWS LINUX_PRESET
+set -euo pipefail
+. "$(dirname "$0")/lib.sh"
+linux=$(realpath "$2")
+windows="$WINDOWS_BUILD/zarq-preset.exe"
+examples=$(cd "$(dirname "$0")/../../examples" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+unset DISPLAY
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Runs one command line with both programs (paths relative to the current folder, which
+# Wine sees as the same folder); each one's output goes to NAME.linux and NAME.windows, and
+# the exit codes must agree.
+both() {
+  local name=$1 linux_code=0 windows_code=0
+  shift
+  "$linux" "$@" >"$name.linux" 2>"$name.linux.err" || linux_code=$?
+  wine "$windows" "$@" >"$name.windows" 2>"$name.windows.err" || windows_code=$?
+  [ "$linux_code" = "$windows_code" ] ||
+    fail "$name: exit $linux_code on Linux, $windows_code on Windows: $(cat "$name.windows.err")"
+}
+
+same_output() { cmp -s "$1.linux" "$1.windows" || fail "$1 differs: $(diff "$1.linux" "$1.windows" | head -5)"; }
+
+# Presets: made and read alike.
+cat >values.json <<'JSON'
+{"texts": ["谱面😀", null, null, "200", "40", null, null, null, "曲名 with spaces"],
+ "checkBoxes": [false, true], "sliders": [200, 40]}
+JSON
+"$linux" make values.json -o linux.set
+wine "$windows" make values.json -o windows.set
+cmp -s linux.set windows.set || fail "make wrote different presets"
+both dump dump linux.set
+same_output dump
+grep -q '谱面😀' dump.windows || fail "the dump lost the chart ID's characters"
+
+# A chart folder as the editor finds it, media named as the form names them.
+mkdir chart
+cp "$examples/demo-chart/demo-chart.json" chart/
+cp "$examples/demo-chart/demo-chart.png" chart/demo-chart.PNG
+cp "$examples/demo-chart/demo-chart.wav" chart/demo-chart.MP3
+echo '{"texts": ["demo-chart"], "sliders": [0]}' >undimmed.json
+"$linux" make undimmed.json -o chart/undimmed.set
+
+both check-empty check --json
+same_output check-empty
+both check-chart check --dir chart --preset chart/undimmed.set --json
+same_output check-chart
+both import import chart/demo-chart.json
+same_output import
+
+# Each page drawn alike: nothing differs away from what is drawn, and what is drawn lies
+# mostly in the same places (text is laid out by pango on Linux and by GDI+ on Windows).
+ink() { convert "$1" -colorspace gray -threshold 25% -format '%[fx:round(mean*w*h)]' info:; }
+for page in 1 2 3 4 5 6; do
+  "$linux" render --page "$page" -o "linux$page.png"
+  wine "$windows" render --page "$page" -o "windows$page.png" || fail "render --page $page failed"
+  compare -fuzz 0 "linux$page.png" "windows$page.png" -compose src -highlight-color white \
+    -lowlight-color black "differ$page.png" 2>/dev/null || true
+  convert "linux$page.png" "windows$page.png" -compose lighten -composite -colorspace gray \
+    -threshold 0 -morphology Dilate Disk:2 "drawn$page.png"
+  outside=$(convert "differ$page.png" \( "drawn$page.png" -negate \) -compose multiply -composite \
+    -colorspace gray -format '%[fx:round(mean*w*h)]' info:)
+  [ "$outside" = 0 ] || fail "page $page: $outside pixels differ away from anything drawn"
+  linux_ink=$(ink "linux$page.png")
+  windows_ink=$(ink "windows$page.png")
+  common=$(convert "linux$page.png" "windows$page.png" -colorspace gray -threshold 25% \
+    -compose multiply -composite -format '%[fx:round(mean*w*h)]' info:)
+  larger=$((linux_ink > windows_ink ? linux_ink : windows_ink))
+  [ $((common * 100)) -ge $((larger * 80)) ] ||
+    fail "page $page: only $common of $larger drawn pixels lie in the same places"
+done
+
+# The preview of a PNG illustration, undimmed, where no control covers it: the left edge
+# and the bottom of page 2.
+"$linux" render --page 2 --dir chart --preset chart/undimmed.set -o preview.linux.png
+wine "$windows" render --page 2 --dir chart --preset chart/undimmed.set -o preview.windows.png
+for region in 60x720+0+0 960x60+0+660; do
+  convert preview.linux.png -crop "$region" +repage linux-region.png
+  convert preview.windows.png -crop "$region" +repage windows-region.png
+  differing=$(compare -metric AE linux-region.png windows-region.png null: 2>&1 || true)
+  [ "$differing" = 0 ] || fail "the preview differs in $differing pixels of $region"
+  [ "$(convert linux-region.png -format '%[fx:mean>0.05]' info:)" = 1 ] ||
+    fail "no illustration in $region: the comparison would prove nothing"
+done
+echo "zarq-preset.exe agrees with zarq-preset"

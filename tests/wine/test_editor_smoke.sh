@@ -1,0 +1,79 @@
+# zarq-settings.exe under Wine: the window appears and draws page 1 as zarq-preset.exe
+# does, the right arrow and Ctrl+2 / Ctrl+1 turn pages, typing reaches the song name, a
+# dropped preset is offered for loading, and closing saves the form for the Linux build to
+# read. Wine's window frame differs from Windows', so the client size is not checked.
+. "$ZARQ_E2E/lib.sh"
+
+# What page N looks like in the window, drawn by zarq-preset.exe from this folder.
+windows_reference() {
+  local page=$1 out=$2 full="$ZARQ_E2E_LOGS/windows-frame-$1.png" size
+  size=$(client_size "$EDITOR_WID")
+  "$ZARQ_WINDOWS_PRESET" render --page "$page" --dir . -o "$full" || fail "zarq-preset.exe render failed"
+  convert "$full" -crop "${size}+0+0" +repage "$out"
+}
+
+expect_windows_page() {
+  local page=$1 shot=$2 reference="${2%.png}-reference.png" diff
+  windows_reference "$page" "$reference"
+  for _ in $(seq 10); do
+    screenshot "$EDITOR_WID" "$shot"
+    diff=$(differing_pixels "$shot" "$reference")
+    [ "$diff" = 0 ] && return 0
+    sleep 0.3
+  done
+  fail "$shot differs from page $page as zarq-preset.exe draws it in $diff pixels"
+}
+
+start_editor
+rest_pointer
+screenshot "$EDITOR_WID" page1.png
+title_white=$(white_pixels page1.png 240 50 470 45)
+[ "$title_white" -gt 1000 ] || fail "page 1 shows only $title_white white pixels in its title"
+expect_windows_page 1 page1.png
+
+click_at 859 340
+rest_pointer
+expect_windows_page 2 page2.png
+
+# The end of the song name "Zarq Radoziro", then more of it.
+click_at 420 145
+type_text " on Wine"
+rest_pointer
+for _ in $(seq 20); do
+  screenshot "$EDITOR_WID" typed.png
+  [ "$(differing_pixels typed.png page2.png)" -gt 200 ] && break
+  sleep 0.3
+done
+[ "$(differing_pixels typed.png page2.png)" -gt 200 ] || fail "the typed text does not show"
+
+keys ctrl+1
+rest_pointer
+expect_windows_page 1 back-to-page1.png
+keys ctrl+2
+rest_pointer
+screenshot "$EDITOR_WID" page2-again.png
+# Page 2 again, with the typed name; only the editing box around it is gone.
+for image in page2-again typed; do
+  convert "$image.png" -crop 900x110+0+0 +repage "$image-title.png"
+  convert "$image.png" -crop 900x500+0+175 +repage "$image-rest.png"
+done
+[ "$(differing_pixels page2-again-title.png typed-title.png)" = 0 ] &&
+  [ "$(differing_pixels page2-again-rest.png typed-rest.png)" = 0 ] || fail "Ctrl+2 does not show page 2"
+
+echo '{"texts": [null, null, null, null, null, null, null, null, "Dropped"]}' >dropped.json
+"$ZARQ_PRESET" make dropped.json -o dropped.set
+drop_files 472 400 "$PWD/dropped.set"
+question=$(find_window "$ZARQ_TITLE - 拖拽文件" 10) || fail "the dropped preset was not offered for loading"
+timeout 10 xdotool windowfocus --sync "$question" || fail "the question did not take the keyboard"
+keys n
+window_gone "$ZARQ_TITLE - 拖拽文件" 5 || fail "No did not close the question"
+
+close_window "$EDITOR_WID"
+wait_editor_exit 15
+[ "$EDITOR_EXIT" = 0 ] || fail "closing the window ended the editor with exit code $EDITOR_EXIT"
+[ -f save.set ] || fail "closing wrote no save.set"
+size=$(stat -c %s save.set)
+[ "$size" = 26153 ] || fail "save.set has $size bytes, not 26153"
+"$ZARQ_PRESET" dump save.set >save.json || fail "the Linux build cannot read save.set"
+grep -q '"Zarq Radoziro on Wine"' save.json || fail "save.set does not hold the typed song name"
+note "the Windows editor opens, turns pages, takes typing and drops, and saves"
