@@ -116,12 +116,13 @@ brightness() {
 }
 
 # What page N looks like in the window, drawn by zarq-preset from the current directory:
-# the top-left 944 x 681 of the 960 x 720 frame.
+# the top-left 944 x 681 of the 960 x 720 frame. A test may draw it with another program
+# (ZARQ_REFERENCE_PRESET) for a window of another size (ZARQ_CLIENT_SIZE).
 reference_page() {
   local page=$1 out=$2 full="$ZARQ_E2E_LOGS/frame-$1.png"
-  "$ZARQ_PRESET" render --page "$page" --dir "$PWD" -o "$full" ||
+  "${ZARQ_REFERENCE_PRESET:-$ZARQ_PRESET}" render --page "$page" --dir . -o "$full" ||
     fail "zarq-preset render --page $page failed"
-  convert "$full" -crop 944x681+0+0 +repage "$out"
+  convert "$full" -crop "${ZARQ_CLIENT_SIZE:-944x681}+0+0" +repage "$out"
 }
 
 # Fails unless the window comes to show exactly what zarq-preset draws for page N; the

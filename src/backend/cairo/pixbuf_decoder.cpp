@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "backend/cairo/row_decoding.h"
+#include "platform/whole_picture.h"
 
 namespace zarq {
 namespace {
@@ -49,21 +50,6 @@ bool decodeWithPixbuf(const std::filesystem::path& file, RowSink& sink) {
   g_object_unref(pixbuf);
   return !sink.cancelled();
 }
-
-// Gathers the rows into one picture.
-class WholePicture final : public RowSink {
- public:
-  void begin(int width, int height) override {
-    picture.width = width;
-    picture.height = height;
-    picture.pixels.resize(static_cast<std::size_t>(width) * height);
-  }
-  void row(int y, const std::uint32_t* pixels) override {
-    std::uint32_t* out = picture.pixels.data() + static_cast<std::size_t>(y) * picture.width;
-    for (int x = 0; x < picture.width; ++x) out[x] = pixels[x] & 0x00FFFFFF;
-  }
-  DecodedPixels picture;
-};
 
 }  // namespace
 

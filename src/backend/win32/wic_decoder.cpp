@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/whole_picture.h"
+
 namespace zarq::win32 {
 namespace {
 
@@ -74,21 +76,6 @@ bool open(const std::filesystem::path& file, OpenImage& image) {
   image.size = {static_cast<int>(width), static_cast<int>(height)};
   return true;
 }
-
-// Gathers the rows into one picture.
-class WholePicture final : public RowSink {
- public:
-  void begin(int width, int height) override {
-    picture.width = width;
-    picture.height = height;
-    picture.pixels.resize(static_cast<std::size_t>(width) * height);
-  }
-  void row(int y, const std::uint32_t* pixels) override {
-    std::copy(pixels, pixels + picture.width,
-              picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.width);
-  }
-  DecodedPixels picture;
-};
 
 }  // namespace
 
