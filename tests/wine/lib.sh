@@ -17,3 +17,6 @@ export WINEPREFIX="$WINDOWS_BUILD/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="
   flock 9
   [ -f "$WINEPREFIX/system.reg" ] || DISPLAY= wineboot -i >/dev/null 2>&1
 ) 9>"$WINDOWS_BUILD/wine-prefix.lock"
+# A Wine server belongs to the display it started on: each test starts its own (ctest runs
+# them one at a time) and ends it when done.
+wineserver -k 2>/dev/null || true

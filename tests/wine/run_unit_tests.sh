@@ -9,6 +9,7 @@ source_root=$(cd "$(dirname "$0")/../.." && pwd)
 linux_only=$(cat "$source_root"/tests/unit/{app/gtk,backend/cairo,backend/gtk}/*.cpp |
   grep -cE '^(TEST|TEST_F|TEST_P)\(')
 log="$WINDOWS_BUILD/unit-tests.log"
+trap 'wineserver -k 2>/dev/null || true' EXIT
 status=0
 wine "$tests" >"$log" 2>&1 || status=$?
 grep -E '^\[  FAILED  \]|Failure$' "$log" | sort -u || true

@@ -9,7 +9,7 @@ linux=$(realpath "$2")
 windows="$WINDOWS_BUILD/zarq-preset.exe"
 examples=$(cd "$(dirname "$0")/../../examples" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 cd "$work"
 unset DISPLAY
 
