@@ -135,6 +135,8 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETFOCUS:
       CreateCaret(window_, nullptr, 0, 0);
+      // The new caret starts at the origin: the host places it afresh with the next frame.
+      host_.attach(window_, frame_.scale());
       onFocusGained(form_);
       return true;
     case WM_KILLFOCUS:
