@@ -15,6 +15,10 @@ wine "$tests" >"$log" 2>&1 || status=$?
 grep -E '^\[  FAILED  \]|Failure$' "$log" | sort -u || true
 passed=$(grep -cE '^\[       OK \]' "$log" || true)
 failed=$(grep -E '^\[  FAILED  \] .*\(' "$log" | grep -c . || true)
-echo "Windows unit tests under Wine: $passed passed, $failed failed ($log)"
-echo "not built for Windows: $linux_only tests of the GTK and cairo back ends"
+skipped=$(grep -E '^\[  SKIPPED \] .*\(' "$log" | grep -c . || true)
+echo "Windows unit tests under Wine: $passed passed, $failed failed, $skipped skipped ($log)"
+# A skipped test says why on the line before it.
+grep -B1 -E '^\[  SKIPPED \] .*\(' "$log" | grep -vE '^(\[|--)' | sort | uniq -c |
+  sed 's/^ */  skipped: /' || true
+echo "not built for Windows: $linux_only tests of the GTK and cairo back ends, which Windows does not have"
 [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

@@ -176,6 +176,14 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       dropFiles(reinterpret_cast<HDROP>(wParam));
       return true;
+    case Win32Host::kPostedMessage:
+      host_.runPosted();
+      return true;
+    case WM_TIMER:
+      if (wParam != Win32Host::kPostedTimer) return false;
+      KillTimer(window_, Win32Host::kPostedTimer);
+      host_.runPosted();
+      return true;
     default:
       return false;
   }

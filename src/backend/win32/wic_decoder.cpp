@@ -111,6 +111,8 @@ bool WicDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {
   std::vector<std::uint32_t> row(width);
   sink.begin(width, height);
   for (int top = 0; top < height; top += kBandRows) {
+    // A picture no longer wanted is left undecoded.
+    if (sink.cancelled()) return false;
     const int rows = std::min(kBandRows, height - top);
     const WICRect rect{0, top, width, rows};
     if (FAILED(converter->CopyPixels(&rect, stride, stride * rows, band.data()))) return false;

@@ -7,6 +7,7 @@
 #include <shlobj.h>
 // clang-format on
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 #include <vector>
@@ -31,15 +32,30 @@ std::wstring filterOf(TextView name, TextView pattern) {
 }  // namespace
 
 void Win32Host::attach(HWND window, float scale) {
-  window_ = window;
+  {
+    const std::lock_guard lock(postedMutex_);
+    window_ = window;
+  }
   scale_ = scale;
   caret_.reset();
+  // Work posted before the window existed runs once it does.
+  wakeWindow();
+}
+
+template <typename Dialog>
+auto Win32Host::modal(Dialog dialog) {
+  ++modalDepth_;
+  const auto result = dialog();
+  if (--modalDepth_ == 0) wakeWindow();
+  return result;
 }
 
 MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButtons buttons) {
   const bool question = buttons == MessageButtons::YesNo;
-  const int pressed =
-      MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), question ? MB_YESNO : MB_OK);
+  const int pressed = modal([&] {
+    return MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(),
+                       question ? MB_YESNO : MB_OK);
+  });
   if (!question) return MessageAnswer::Ok;
   return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }
@@ -56,7 +72,8 @@ std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView f
   dialog.nMaxFile = kFileNameCapacity;
   // The editor asks its own questions about existing files and adds its own extension.
   dialog.Flags = OFN_EXPLORER;
-  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  const BOOL chosen =
+      modal([&] { return save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog); });
   if (!chosen) return std::nullopt;
   return std::filesystem::path(name.data());
 }
@@ -79,7 +96,7 @@ std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();
   browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON;
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+  PIDLIST_ABSOLUTE chosen = modal([&] { return SHBrowseForFolderW(&browse); });
   if (!chosen) return std::nullopt;
   wchar_t folder[MAX_PATH] = {};
   const BOOL isPath = SHGetPathFromIDListW(chosen, folder);
@@ -134,5 +151,44 @@ std::int32_t Win32Host::clockMs() {
 }
 
 bool Win32Host::isForeground() { return window_ && GetForegroundWindow() == window_; }
+
+void Win32Host::postToWindowThread(int delayMs, std::function<void()> task) {
+  {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back(
+        {GetTickCount64() + static_cast<ULONGLONG>(std::max(delayMs, 0)), std::move(task)});
+  }
+  wakeWindow();
+}
+
+void Win32Host::wakeWindow() {
+  const std::lock_guard lock(postedMutex_);
+  if (window_ && !posted_.empty()) PostMessageW(window_, kPostedMessage, 0, 0);
+}
+
+void Win32Host::runPosted() {
+  // A dialog's loop is no turn of the window's loop: the work waits until it closes.
+  while (modalDepth_ == 0) {
+    std::function<void()> task;
+    {
+      const std::lock_guard lock(postedMutex_);
+      if (!window_) return;
+      const ULONGLONG now = GetTickCount64();
+      const auto due = std::find_if(posted_.begin(), posted_.end(),
+                                    [now](const Posted& p) { return p.due <= now; });
+      if (due == posted_.end()) {
+        if (!posted_.empty()) {
+          ULONGLONG next = posted_.front().due;
+          for (const Posted& p : posted_) next = std::min(next, p.due);
+          SetTimer(window_, kPostedTimer, static_cast<UINT>(next - now), nullptr);
+        }
+        return;
+      }
+      task = std::move(due->task);
+      posted_.erase(due);
+    }
+    task();
+  }
+}
 
 }  // namespace zarq::win32

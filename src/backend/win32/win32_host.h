@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
+#include <mutex>
 #include <optional>
 
 #include "platform/platform.h"
@@ -30,10 +33,32 @@ class Win32Host final : public Host {
   void setCaretPos(int x, int y) override;
   std::int32_t clockMs() override;
   bool isForeground() override;
+  void postToWindowThread(int delayMs, std::function<void()> task) override;
+
+  // The window's message and timer that say posted work may be due: the window hands both
+  // to runPosted().
+  static constexpr UINT kPostedMessage = WM_APP + 1;
+  static constexpr UINT_PTR kPostedTimer = 1;
+  // Runs the posted work that is due, in the order it was posted, unless a message box or
+  // dialog is open (then it waits until that closes); work not yet due gets a timer. Only
+  // on the window's thread.
+  void runPosted();
 
  private:
   std::optional<std::filesystem::path> chooseFile(bool save, TextView filterName, TextView pattern);
+  // Runs a message box or dialog, which runs a loop of its own: posted work waits meanwhile.
+  template <typename Dialog>
+  auto modal(Dialog dialog);
+  // Asks the window's thread to look at the posted work.
+  void wakeWindow();
 
+  struct Posted {
+    ULONGLONG due;
+    std::function<void()> task;
+  };
+  std::mutex postedMutex_;  // guards posted_ and, for other threads, window_
+  std::deque<Posted> posted_;
+  int modalDepth_ = 0;
   HWND window_ = nullptr;
   float scale_ = 1;
   std::optional<POINT> caret_;

@@ -6,7 +6,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "backend/cairo/pixbuf_decoder.h"
+#include "support/headless.h"
 #include "support/image_files.h"
 #include "support/temp_dir.h"
 
@@ -45,7 +45,8 @@ class GatedDecoder final : public ImageDecoder {
   }
 
  private:
-  PixbufDecoder real_;
+  HeadlessPlatform headless_;
+  ImageDecoder& real_ = headless_.images;
   std::mutex mutex_;
   std::condition_variable changed_;
   int begun_ = 0;
