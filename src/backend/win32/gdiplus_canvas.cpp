@@ -98,8 +98,10 @@ void GdiplusCanvas::drawPixels(PixelView image, RectF dest) {
   if (image.width <= 0 || image.height <= 0) return;
   // The pixels are borrowed, not copied: the bitmap lives only for this call.
   GdipBitmap bitmap;
+  // An opaque picture is copied without blending.
   graphics_.track(GdipCreateBitmapFromScan0(
-      image.width, image.height, image.width * 4, PixelFormat32bppARGB,
+      image.width, image.height, image.width * 4,
+      image.opaque ? PixelFormat32bppRGB : PixelFormat32bppARGB,
       reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(image.pixels)), bitmap.out()));
   // Pixel for pixel the picture is copied as it is (the preview then looks the same on every
   // platform); scaled, it is resampled smoothly.
