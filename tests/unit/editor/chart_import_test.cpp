@@ -158,6 +158,28 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
   EXPECT_EQ(field(slot::audioExt).committedText, u"OGG");
 }
 
+TEST_F(ChartImportTest, FolderImportCopiesAsLongWorkWithTheBusyMarkOnScreen) {
+  const std::filesystem::path folder = chartFolder("Big");
+  std::ofstream(folder / "Big.JPG", std::ios::binary) << std::string(1 << 20, 'j');
+  std::ofstream(folder / "Big.OGG", std::ios::binary) << std::string(1 << 20, 'o');
+  chooseFolder(folder);
+  // Each copy takes half a second; the frames shown meanwhile carry the turning mark in
+  // the bottom-right corner, the top of its ring at (916, 645) being white.
+  platform.host.longWorkMs = 500;
+  std::vector<std::uint32_t> markPixels;
+  platform.host.duringLongWork = [&] {
+    markPixels.push_back(platform.headless.frame.pixel(916, 645) & 0xFFFFFF);
+  };
+  importChartFolder(*form);
+
+  EXPECT_EQ(platform.host.longWorks, 3);  // the chart, the illustration, the music
+  EXPECT_EQ(markPixels, std::vector<std::uint32_t>(3, 0xFFFFFF));
+  EXPECT_EQ(readFile(dir / "Big.OGG"), std::string(1 << 20, 'o'));
+  EXPECT_FALSE(form->busyMark.busy());
+  onPaint(*form);
+  EXPECT_EQ(platform.headless.frame.pixel(916, 645) & 0xFFFFFF, 0u);
+}
+
 TEST_F(ChartImportTest, FolderImportReportsMissingMediaAndGoesOn) {
   chooseFolder(chartFolder("NoMedia"));
   importChartFolder(*form);
