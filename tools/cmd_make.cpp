@@ -1,8 +1,6 @@
 // zarq-preset make: a preset file from JSON, every missing value taken from a fresh form.
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <random>
 
 #include "args.h"
@@ -12,6 +10,7 @@
 #include "files/preset_file.h"
 #include "form/form_preset.h"
 #include "headless_editor.h"
+#include "input_files.h"
 #include "preset_json.h"
 
 namespace zarq::tool {
@@ -45,20 +44,20 @@ class EmptyFolder {
   fs::path path_;
 };
 
-int failure(const std::string& message) {
-  std::fprintf(stderr, "zarq-preset: %s\n", message.c_str());
-  return 1;
-}
-
-// The library reports a position as "parse error at line L, column C: ..."; its own tag in
-// brackets is of no use to the reader.
-std::string parseErrorText(const nlohmann::json::parse_error& error) {
-  const std::string what = error.what();
-  const std::size_t tagEnd = what.find("] ");
-  return tagEnd == std::string::npos ? what : what.substr(tagEnd + 2);
+// The form of a fresh editor, as a preset.
+std::optional<PresetValues> defaultPreset() {
+  const EmptyFolder folder;
+  if (folder.path().empty()) return std::nullopt;
+  HeadlessEditor editor(folder.path());
+  return presetFromForm(editor.form);
 }
 
 }  // namespace
+
+std::string makeExample() {
+  const std::optional<PresetValues> defaults = defaultPreset();
+  return defaults ? jsonText(presetToJson(*defaults), 2) : "(no temporary folder for the form)";
+}
 
 int runMake(const Args& args) {
   const ParsedArgs parsed = parseArgs(args, {"-o"}, {}, 1);
@@ -69,24 +68,34 @@ int runMake(const Args& args) {
   const std::string input = parsed.positional[0];
   const fs::path output = parsed.value("-o");
 
-  std::ifstream in(input, std::ios::binary);
-  if (!in.is_open()) return failure("cannot read " + input);
-  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  std::string why;
+  const std::optional<std::string> text = readWholeFile(input, why);
+  if (!text) return inputError(input + ": " + why);
   nlohmann::json json;
   try {
-    json = nlohmann::json::parse(text);
+    json = nlohmann::json::parse(*text);
   } catch (const nlohmann::json::parse_error& error) {
-    return failure(input + ": " + parseErrorText(error));
+    return inputError(input + ": not JSON: " + jsonParseError(error));
   }
 
   const EmptyFolder folder;
-  if (folder.path().empty()) return failure("cannot create a temporary folder");
+  if (folder.path().empty()) return inputError("cannot create a temporary folder");
   HeadlessEditor editor(folder.path());
   PresetValues values = presetFromForm(editor.form);
   const std::string problem = overlayPresetJson(json, values);
-  if (!problem.empty()) return failure(input + ": " + problem);
+  if (!problem.empty()) return inputError(input + ": " + problem);
   applyPreset(editor.form, values, true);
-  if (!savePreset(editor.form, output, true)) return failure(toUtf8(u"无法写入文件！"));
+  if (output == "-") {
+    const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(editor.form));
+    if (!writeOutput(output, std::string(bytes.begin(), bytes.end()), why)) {
+      return inputError(why);
+    }
+    return 0;
+  }
+  if (!savePreset(editor.form, output, true)) {
+    return inputError(output.string() + ": " + toUtf8(u"无法写入文件！") +
+                      ": the file cannot be written there (no such folder, or no permission)");
+  }
   return 0;
 }
 

@@ -45,11 +45,13 @@ wait_editor_exit 10
 "$ZARQ_PRESET" dump save.set >saved.json
 /usr/bin/python3 - saved.json <<'PY'
 import json, sys
-texts = json.load(open(sys.argv[1]))["texts"]
-expected = {0: "demo-chart", 1: "PNG", 2: "WAV", 8: "Zarq Demo Song 示例曲", 9: "12", 10: "IN",
-            11: "示例曲师", 12: "Demo Charter", 17: "Zarq Demo Song 示例曲", 18: "IN  Lv.12",
-            29: "Zarq Demo Song 示例曲", 35: "225.00"}
-wrong = {slot: texts[slot] for slot, text in expected.items() if texts[slot] != text}
+form = json.load(open(sys.argv[1]))
+song = "Zarq Demo Song 示例曲"
+expected = {"chartId": "demo-chart", "illustrationExt": "PNG", "audioExt": "WAV", "songName": song,
+            "level": "12", "difficulty": "IN", "composer": "示例曲师", "charter": "Demo Charter",
+            "chartSongName": song, "chartLevel": "IN  Lv.12", "splitNameLine1": song,
+            "holdBpm": "225.00"}
+wrong = {name: form[name] for name, text in expected.items() if form[name] != text}
 assert not wrong, wrong
 PY
 note "the demo chart folder fills the form"

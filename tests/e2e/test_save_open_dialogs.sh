@@ -48,7 +48,7 @@ choose_file "另存为" "$PWD/mine"
 answer_message "$SAVE_TITLE"
 [ -f mine.set ] || fail "saving \"mine\" did not write mine.set"
 "$ZARQ_PRESET" dump mine.set >mine.json || fail "zarq-preset cannot read the saved preset"
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' mine.json)" = 20220924 ] ||
+[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' mine.json)" = 20220924 ] ||
   fail "the saved preset does not hold the form's chart ID"
 
 # Saving over it asks first; Escape answers No and leaves it alone, Yes (the default)
@@ -82,6 +82,6 @@ close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
 "$ZARQ_PRESET" dump save.set >saved.json
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' saved.json)" = opened-id ] ||
+[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json)" = opened-id ] ||
   fail "the opened preset is not what the editor held at the end"
 note "save and open dialogs"

@@ -48,6 +48,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
                                    GDK_LEAVE_NOTIFY_MASK);
   g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
   g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
+  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleChanged), this);
   g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
   g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
   g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
@@ -309,6 +310,16 @@ gboolean EditorWindow::handlePendingDrop(gpointer p) {
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
   gtk_im_context_set_client_window(self(p).inputMethod_, gtk_widget_get_window(area));
+  self(p).followScale();
+}
+
+void EditorWindow::onScaleChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
+
+void EditorWindow::followScale() {
+  const double scale = gtk_widget_get_scale_factor(area_);
+  if (scale == frame_.scale()) return;
+  frame_.setScale(scale);
+  onPaint(form_);
 }
 
 void EditorWindow::onWindowRealize(GtkWidget* window, gpointer) {

@@ -56,6 +56,10 @@ class EditorWindow {
   static gboolean replayHeldInput(gpointer self);
   static gboolean onTick(GtkWidget*, GdkFrameClock*, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
+  static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
+  // Draws the frame at the display's scale (GDK_SCALE, a scaled monitor), so that it is
+  // sharp there; a change of scale redraws it.
+  void followScale();
   static void onWindowRealize(GtkWidget* window, gpointer);
   static void onDestroy(GtkWidget*, gpointer self);
 
