@@ -50,7 +50,7 @@ const Command kCommands[] = {
 void printHelp() {
   std::printf(
       "Usage: zarq-preset COMMAND [ARGS]\n"
-      "       zarq-preset COMMAND --help\n\n"
+      "  or:  zarq-preset COMMAND --help\n\n"
       "Works on presets of the Zarq Radoziro settings editor without a window.\n\n"
       "Commands:\n");
   for (const Command& c : kCommands) std::printf("  %-8s %s\n", c.name, c.summary);

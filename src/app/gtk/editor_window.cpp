@@ -92,10 +92,10 @@ gboolean EditorWindow::onTick(GtkWidget*, GdkFrameClock*, gpointer p) {
   EditorWindow& w = self(p);
   // A message box's loop is no turn of the window's loop: no animation frames meanwhile.
   if (w.host_.modalRunning()) return G_SOURCE_CONTINUE;
-  if (animationRunning(w.form_)) {
-    onPaint(w.form_);
-    return G_SOURCE_CONTINUE;
-  }
+  // The frame after the last one of the animation shows everything at rest, however
+  // long the frames before took to draw.
+  onPaint(w.form_);
+  if (animationRunning(w.form_)) return G_SOURCE_CONTINUE;
   w.tick_ = 0;
   return G_SOURCE_REMOVE;
 }
