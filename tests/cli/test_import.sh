@@ -4,7 +4,7 @@
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
 "$root/scripts/make-demo-chart" "$work/demo-chart"
-for f in demo-chart.json demo-chart.png demo-chart.wav; do
+for f in demo-chart.json demo-chart.png demo-chart.wav avatar.png; do
   cmp -s "$work/demo-chart/$f" "$root/examples/demo-chart/$f" ||
     fail "examples/demo-chart/$f differs from what scripts/make-demo-chart writes"
 done
