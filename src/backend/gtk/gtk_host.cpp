@@ -22,8 +22,9 @@ struct PostedTask {
 
 gboolean runPosted(gpointer p) {
   auto* posted = static_cast<PostedTask*>(p);
-  // A message box's loop is no turn of the window's loop: the work waits until it closes.
-  if (posted->host->modalRunning()) {
+  // A message box's loop, or the loop that keeps the window painting during long work, is
+  // no turn of the window's loop: the work waits until it is over.
+  if (posted->host->modalRunning() || posted->host->longWorkRunning()) {
     g_timeout_add(kModalRetryMs, runPosted, posted);
     return G_SOURCE_REMOVE;
   }
