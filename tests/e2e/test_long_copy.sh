@@ -16,15 +16,7 @@ mark_pixels() { white_pixels "$1" 898 635 40 40; }
 start_editor
 rest_pointer
 keys ctrl+shift+o
-dialog=$(find_window "打开 Zarq 谱面文件夹" 10) || fail "Ctrl+Shift+O opened no folder chooser"
-timeout 10 xdotool windowfocus --sync "$dialog" || fail "the folder chooser did not take the keyboard"
-sleep 0.5
-keys ctrl+l
-type_text "$charts/big"
-sleep 0.5
-keys Return
-window_gone "打开 Zarq 谱面文件夹" 10 || fail "the folder chooser did not close"
-timeout 10 xdotool windowfocus --sync "$EDITOR_WID"
+pick_in_chooser "打开 Zarq 谱面文件夹" "$charts/big"
 
 seen=""
 for i in $(seq 100); do

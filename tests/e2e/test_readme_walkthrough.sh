@@ -5,27 +5,13 @@
 
 demo=$(cd "$ZARQ_E2E/../../examples/demo-chart" && pwd)
 
-# Picks PATH in the dialog titled TITLE by typing it into its location entry.
-pick() {
-  local dialog
-  dialog=$(find_window "$1" 10) || fail "no dialog titled $1"
-  timeout 10 xdotool windowfocus --sync "$dialog" || fail "the dialog did not take the keyboard"
-  sleep 0.5
-  keys ctrl+l
-  type_text "$2"
-  sleep 0.5
-  keys Return
-  window_gone "$1" 10 || fail "the dialog titled $1 did not close"
-  timeout 10 xdotool windowfocus --sync "$EDITOR_WID"
-}
-
 start_editor
 rest_pointer
 keys ctrl+shift+o
-pick "打开 Zarq 谱面文件夹" "$demo"
+pick_in_chooser "打开 Zarq 谱面文件夹" "$demo"
 keys ctrl+4
 keys ctrl+shift+o
-pick "打开" "$demo/avatar.png"
+pick_in_chooser "打开" "$demo/avatar.png"
 keys ctrl+3
 # The duration field (page 3, bottom right): Delete leaves its unit, then two seconds.
 click_at 760 615
