@@ -101,7 +101,7 @@ int checkPresets(const std::filesystem::path& dir, const std::vector<std::string
   if (inputs.empty()) return inputError("no .set files in " + args[0]);
   bool anyError = false;
   for (const std::filesystem::path& input : inputs) {
-    const PresetRead read = readPresetFile(input);
+    const PresetRead read = readPresetInput(input);
     nlohmann::ordered_json line = {{"input", input.string()}};
     if (!read.values) {
       const std::string problem = describeFailure(input, read);

@@ -25,7 +25,7 @@ int runDump(const Args& args) {
   if (inputs.empty()) return inputError("no .set files in " + parsed.positional[0]);
   bool failed = false;
   for (const std::filesystem::path& input : inputs) {
-    const PresetRead read = readPresetFile(input);
+    const PresetRead read = readPresetInput(input);
     if (!read.values) {
       failed = true;
       const std::string problem = describeFailure(input, read);

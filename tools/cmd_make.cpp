@@ -9,9 +9,11 @@
 #include "editor/preset_actions.h"
 #include "files/preset_file.h"
 #include "form/form_preset.h"
+#include "form/slider_link.h"
 #include "headless_editor.h"
 #include "input_files.h"
 #include "preset_json.h"
+#include "preset_names.h"
 
 namespace zarq::tool {
 namespace {
@@ -43,6 +45,27 @@ class EmptyFolder {
  private:
   fs::path path_;
 };
+
+bool given(const nlohmann::json& json, std::string_view name, const char* group,
+           std::size_t index) {
+  const auto named = json.find(std::string(name));
+  if (named != json.end() && !named->is_null()) return true;
+  const auto numbered = json.find(group);
+  return numbered != json.end() && numbered->is_array() && index < numbered->size() &&
+         !(*numbered)[index].is_null();
+}
+
+// The sliders of page 1 and their fields move together, as in the editor: a field given
+// alone carries its slider along, a slider given alone its field.
+void keepSlidersWithFields(SettingsForm& form, const nlohmann::json& json) {
+  for (int slider = 0; slider < kSliderCount; ++slider) {
+    const int slot = linkedSlot(slider);
+    const bool field = given(json, kTextNames[slot], "texts", slot);
+    const bool value = given(json, kSliderNames[slider], "sliders", slider);
+    if (field && !value) sliderFollowsField(form, slot);
+    if (value && !field) showSliderValue(form, slider);
+  }
+}
 
 // The form of a fresh editor, as a preset.
 std::optional<PresetValues> defaultPreset() {
@@ -85,6 +108,7 @@ int runMake(const Args& args) {
   const std::string problem = overlayPresetJson(json, values);
   if (!problem.empty()) return inputError(input + ": " + problem);
   applyPreset(editor.form, values, true);
+  keepSlidersWithFields(editor.form, json);
   if (output == "-") {
     const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(editor.form));
     if (!writeOutput(output, std::string(bytes.begin(), bytes.end()), why)) {

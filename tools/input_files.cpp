@@ -52,6 +52,12 @@ std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
   return inputs;
 }
 
+PresetRead readPresetInput(const fs::path& file) {
+  if (file != "-") return readPresetFile(file);
+  const std::string bytes(std::istreambuf_iterator<char>(std::cin), {});
+  return readPresetBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+}
+
 std::string unreadableBecause(const fs::path& file) {
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
@@ -69,8 +75,9 @@ std::string describeFailure(const fs::path& file, const PresetRead& read) {
   if (std::sscanf(message.c_str(), "读取失败！(ERROR %d)", &number) == 1 && number >= 1 &&
       number <= static_cast<int>(std::size(kReadErrors))) {
     std::error_code error;
-    meaning = number == 1 && fs::file_size(file, error) == 0 ? "the file is empty"
-                                                             : kReadErrors[number - 1];
+    meaning = number == 1 && file != "-" && fs::file_size(file, error) == 0
+                  ? "the file is empty"
+                  : kReadErrors[number - 1];
   } else {
     meaning = unreadableBecause(file);
   }

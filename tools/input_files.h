@@ -15,6 +15,9 @@ namespace zarq::tool {
 // (not its subfolders). Empty when a folder holds none.
 std::vector<std::filesystem::path> presetInputs(const std::vector<std::string>& args);
 
+// readPresetFile, with "-" for standard input.
+PresetRead readPresetInput(const std::filesystem::path& file);
+
 // "FILE: " then the editor's message of a failed read, then what it means, e.g.
 // "a.set: 读取失败！(ERROR 4): a text slot is cut short (the file ends in the middle of the
 // texts)".

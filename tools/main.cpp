@@ -17,8 +17,9 @@ const Command kCommands[] = {
      "FILE over it first. --scale draws the frame at that many device pixels per pixel (1 to\n"
      "4, e.g. 2 for a display at 200 %). OUT.png may be - for standard output.\n",
      runRender},
-    {"dump", "FILE.set|FOLDER...", "print presets as JSON, by the editor's field names",
-     "Prints a preset as JSON by the names of the editor's fields (the words `make` reads).\n"
+    {"dump", "FILE.set|FOLDER|-...", "print presets as JSON, by the editor's field names",
+     "Prints a preset (- for standard input) as JSON by the names of the editor's fields\n"
+     "(the words `make` reads).\n"
      "With several inputs, or a folder (which stands for the .set files in it), prints one\n"
      "JSON document per line: {\"input\": FILE, \"preset\": {...}}, or {\"input\": FILE,\n"
      "\"error\": MESSAGE} for a file that cannot be read. Exits 1 if any input failed.\n",
@@ -27,9 +28,10 @@ const Command kCommands[] = {
      "Writes a preset from a JSON object by the editor's field names, as `dump` prints it or\n"
      "as `import` prints what a chart fills in. Every field left out keeps the editor's\n"
      "default; unknown names, values of the wrong type and texts longer than 199 UTF-16\n"
-     "units are refused, naming the key. The numbered form of earlier versions (\"texts\",\n"
-     "\"checkBoxes\", \"sliders\", \"optionPairs\" arrays by file order) is read too. IN.json\n"
-     "and OUT.set may be - for standard input and output.\n",
+     "units are refused, naming the key. A field of page 1 given without its slider carries\n"
+     "the slider along, and the other way round, as in the editor. The numbered form of\n"
+     "earlier versions (\"texts\", \"checkBoxes\", \"sliders\", \"optionPairs\" arrays by\n"
+     "file order) is read too. IN.json and OUT.set may be - for standard input and output.\n",
      runMake},
     {"check", "[--dir DIR] [--preset FILE] [--json] [FILE.set|FOLDER...]",
      "list every message of pages 1 to 6 (exit 1 when any is an error)",

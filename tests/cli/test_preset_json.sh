@@ -10,8 +10,9 @@ echo '{}' > empty.json
 [ "$(stat -c %s defaults.set)" = 26153 ] || fail "a made preset is not 26153 bytes"
 "$preset" dump defaults.set > defaults.json
 
-# Some values given, in today's numbered form: exactly those change, everything else stays
-# the default, and dump prints them by the editor's names.
+# Some values given, in today's numbered form: exactly those change (a slider of page 1 with
+# its field, as in the editor), everything else stays the default, and dump prints them by
+# the editor's names.
 cat > some.json <<'JSON'
 {"texts": ["abc", null, "JPG"], "checkBoxes": [0, 7], "sliders": [null, 12.5],
  "optionPairs": [null, [true, true]], "obtainedType": "头像"}
@@ -33,7 +34,8 @@ assert d["obtainedType"] == "无" and d["songName"] == "Zarq Radoziro", d["songN
 assert list(d)[1:4] == ["chartId", "illustrationExt", "audioExt"], list(d)[:4]
 e = dict(d)
 e.update({"chartId": "abc", "audioExt": "JPG", "recordOpening": False, "recordChart": 7,
-          "backgroundBlurSlider": 12.5, "mirror": ["X", "Y"], "obtainedType": "头像"})
+          "backgroundBlurSlider": 12.5, "backgroundBlur": "13", "mirror": ["X", "Y"],
+          "obtainedType": "头像"})
 assert s == e, {k: (s[k], e[k]) for k in e if s.get(k) != e[k]}
 PY
 
@@ -44,6 +46,17 @@ cat > named.json <<'JSON'
 JSON
 "$preset" make named.json -o named.set
 cmp some.set named.set || fail "the named form wrote another preset than the numbered one"
+
+# A field of page 1 given alone carries its slider, as typing it does; both given, each
+# keeps its own value.
+echo '{"backgroundDim": "200", "musicVolume": "1.5", "resultVolumeSlider": 2}' | "$preset" make - -o - |
+  "$preset" dump - > linked.json
+python3 - linked.json <<'PY'
+import json, sys
+f = json.load(open(sys.argv[1]))
+got = [f[k] for k in ("backgroundDimSlider", "musicVolumeSlider", "resultVolume")]
+assert got == [200, 1.5, "2.0"], got
+PY
 
 # What dump prints, make writes back byte for byte.
 "$preset" make some.out.json -o again.set
