@@ -33,6 +33,11 @@ std::filesystem::path pathArg(const std::string& utf8);
 // A path as UTF-8, for messages.
 std::string pathText(const std::filesystem::path& path);
 
+// A file or folder named on the command line, whose arguments are UTF-8 on every platform.
+std::filesystem::path pathArg(const std::string& utf8);
+// A path as UTF-8, for messages and JSON.
+std::string pathText(const std::filesystem::path& path);
+
 // A page number 1 to 6, or nullopt.
 std::optional<int> parsePage(const std::string& text);
 

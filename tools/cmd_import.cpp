@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -11,12 +10,37 @@
 #include "common/utf.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
+#include "input_files.h"
+#include "preset_json.h"
 
 namespace zarq::tool {
 namespace {
 
 void put(nlohmann::ordered_json& out, const char* name, const std::optional<Text>& value) {
   if (value) out[name] = toUtf8(*value);
+}
+
+bool foundAnything(const ChartValues& v) {
+  return v.meanBpm || v.background || v.charter || v.composer || v.level || v.name || v.song;
+}
+
+// Why the bytes are no chart, or "" when they are one: JSON, an object, and with the
+// chart's version key or any of the keys the auto-fill reads.
+std::string notAChart(const std::string& bytes, const ChartValues& values) {
+  nlohmann::json json;
+  try {
+    json = nlohmann::json::parse(bytes);
+  } catch (const nlohmann::json::parse_error& error) {
+    return "not a chart: it is not JSON (" + jsonParseError(error) + ")";
+  }
+  if (!json.is_object()) {
+    return "not a chart: its JSON is " + std::string(json.type_name()) + ", not an object";
+  }
+  if (!json.contains("ZarqVersion") && !foundAnything(values)) {
+    return "not a chart: it has no \"ZarqVersion\" and none of the keys a chart fills in "
+           "(\"bpm\", \"name\", \"level\", \"composer\", \"charter\", \"background\", \"song\")";
+  }
+  return "";
 }
 
 }  // namespace
@@ -28,18 +52,22 @@ int runImport(const Args& args) {
   const std::filesystem::path chart = pathArg(parsed.positional[0]);
   const std::optional<std::string> bytes = readChartFile(chart);
   if (!bytes) {
-    std::fprintf(stderr, "zarq-preset: %s: %s\n", pathText(chart).c_str(),
-                 "Pim酱打不开谱面 ╭(╯^╰)╮");
-    return 1;
+    return inputError(pathText(chart) + ": " + toUtf8(u"Pim酱打不开谱面 ╭(╯^╰)╮") + ": " +
+                      unreadableBecause(chart));
   }
+  const ChartValues values = scanChart(minifyChart(*bytes));
+  const std::string problem = notAChart(*bytes, values);
+  if (!problem.empty()) return inputError(pathText(chart) + ": " + problem);
 
   // Only the fields the auto-fill writes: a key the chart lacks leaves its fields as they are.
-  const ChartFill fill = chartFillFromBytes(*bytes);
+  const ChartFill fill = chartFill(values);
   nlohmann::ordered_json out = nlohmann::ordered_json::object();
   put(out, "holdBpm", fill.holdBpm);
   put(out, "illustrationExt", fill.illustrationExt);
   put(out, "audioExt", fill.audioExt);
   put(out, "songName", fill.songName);
+  put(out, "chartSongName", fill.songName);
+  put(out, "splitNameLine1", fill.songName);
   put(out, "composer", fill.composer);
   put(out, "charter", fill.charter);
   if (fill.level) {
@@ -47,7 +75,7 @@ int runImport(const Args& args) {
     out["level"] = toUtf8(fill.level->level);
     out["chartLevel"] = toUtf8(chartLevelLine(*fill.level));
   }
-  std::cout << out.dump(2) << '\n';
+  std::printf("%s\n", jsonText(out, 2).c_str());
   return 0;
 }
 

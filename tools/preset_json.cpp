@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "common/utf.h"
+#include "preset_names.h"
 
 namespace zarq::tool {
 namespace {
@@ -63,6 +64,65 @@ std::string optionPair(const json& value, std::array<bool, 2>& out) {
   return "";
 }
 
+// The selected options of a pair by their captions, e.g. ["1080P"] or ["X", "Y"]; the
+// numbered form's pair of booleans is taken too.
+std::string selectedOptions(const json& value, const OptionPairName& pair,
+                            std::array<bool, 2>& out) {
+  if (value.is_array() && value.size() == 2 && value[0].is_boolean()) {
+    return optionPair(value, out);
+  }
+  const std::string expected = "must be a list of \"" + std::string(pair.options[0]) + "\" and \"" +
+                               std::string(pair.options[1]) + "\"";
+  if (!value.is_array() || value.size() > 2) return expected;
+  std::array<bool, 2> selected{false, false};
+  for (const json& option : value) {
+    if (!option.is_string()) return expected;
+    const std::string& caption = option.get_ref<const std::string&>();
+    if (caption == pair.options[0]) {
+      selected[0] = true;
+    } else if (caption == pair.options[1]) {
+      selected[1] = true;
+    } else {
+      return expected;
+    }
+  }
+  out = selected;
+  return "";
+}
+
+// A key of the named form: the text, check box, slider or option pair of that name.
+// nullopt when no field has the name.
+std::optional<std::string> overlayNamed(const std::string& key, const json& value,
+                                        PresetValues& values) {
+  const auto named = [&](const std::string& problem) -> std::optional<std::string> {
+    return problem.empty() ? "" : "\"" + key + "\" " + problem;
+  };
+  if (value.is_null()) {
+    const bool known = indexOf(kTextNames, key) || indexOf(kCheckBoxNames, key) ||
+                       indexOf(kSliderNames, key) ||
+                       std::any_of(kOptionPairNames.begin(), kOptionPairNames.end(),
+                                   [&](const OptionPairName& p) { return p.name == key; });
+    return known ? std::optional<std::string>("") : std::nullopt;
+  }
+  if (const auto slot = indexOf(kTextNames, key)) {
+    if (values.texts.size() <= *slot) values.texts.resize(*slot + 1);
+    return named(storedText(value, kTextSlotUnits - 1, values.texts[*slot]));
+  }
+  if (const auto box = indexOf(kCheckBoxNames, key)) {
+    if (values.checkBoxes.size() <= *box) values.checkBoxes.resize(*box + 1);
+    return named(checkBoxByte(value, values.checkBoxes[*box]));
+  }
+  if (const auto slider = indexOf(kSliderNames, key)) {
+    return named(sliderValue(value, values.sliders[*slider]));
+  }
+  for (std::size_t i = 0; i < kOptionPairNames.size(); ++i) {
+    if (kOptionPairNames[i].name == key) {
+      return named(selectedOptions(value, kOptionPairNames[i], values.optionPairs[i]));
+    }
+  }
+  return std::nullopt;
+}
+
 // Applies `read` to each non-null entry of the array `key`, growing `target` as needed.
 template <typename Container, typename Read>
 std::string overlayArray(const json& object, const char* key, std::size_t limit, Container& target,
@@ -101,26 +161,45 @@ std::string overlayCaption(const json& object, std::optional<Text>& caption) {
 nlohmann::ordered_json presetToJson(const PresetValues& values) {
   nlohmann::ordered_json out = nlohmann::ordered_json::object();
   out["version"] = values.version;
-  out["texts"] = nlohmann::ordered_json::array();
-  for (const Text& text : values.texts) out["texts"].push_back(toUtf8(text));
-  out["checkBoxes"] = values.checkBoxes;
-  out["sliders"] = nlohmann::ordered_json::array();
-  for (float value : values.sliders) out["sliders"].push_back(floatJson(value));
-  out["optionPairs"] = values.optionPairs;
-  out["obtainedType"] = values.obtainedType ? nlohmann::ordered_json(toUtf8(*values.obtainedType))
-                                            : nlohmann::ordered_json(nullptr);
+  for (std::size_t i = 0; i < values.texts.size() && i < kTextNames.size(); ++i) {
+    out[std::string(kTextNames[i])] = toUtf8(values.texts[i]);
+  }
+  for (std::size_t i = 0; i < values.checkBoxes.size() && i < kCheckBoxNames.size(); ++i) {
+    const std::uint8_t stored = values.checkBoxes[i];
+    out[std::string(kCheckBoxNames[i])] =
+        stored <= 1 ? nlohmann::ordered_json(stored == 1) : nlohmann::ordered_json(stored);
+  }
+  for (std::size_t i = 0; i < kPresetSliderCount; ++i) {
+    out[std::string(kSliderNames[i])] = floatJson(values.sliders[i]);
+  }
+  for (std::size_t i = 0; i < kPresetOptionPairCount; ++i) {
+    nlohmann::ordered_json selected = nlohmann::ordered_json::array();
+    for (int option = 0; option < 2; ++option) {
+      if (values.optionPairs[i][option]) selected.push_back(kOptionPairNames[i].options[option]);
+    }
+    out[std::string(kOptionPairNames[i].name)] = selected;
+  }
+  if (values.obtainedType) out["obtainedType"] = toUtf8(*values.obtainedType);
   return out;
 }
 
+std::string jsonParseError(const nlohmann::json::parse_error& error) {
+  const std::string what = error.what();
+  const std::size_t tagEnd = what.find("] ");
+  return tagEnd == std::string::npos ? what : what.substr(tagEnd + 2);
+}
+
+std::string jsonText(const nlohmann::ordered_json& json, int indent) {
+  return json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 std::string overlayPresetJson(const json& object, PresetValues& values) {
-  if (!object.is_object()) return "the top level must be an object";
-  for (const auto& [key, value] : object.items()) {
-    static const char* const known[] = {"version", "texts",       "checkBoxes",
-                                        "sliders", "optionPairs", "obtainedType"};
-    if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
-      return "unknown key \"" + key + "\"";
-    }
+  if (!object.is_object()) {
+    return "not a preset: the top level must be an object, found " +
+           std::string(object.type_name());
   }
+  static const char* const numbered[] = {"version", "texts",       "checkBoxes",
+                                         "sliders", "optionPairs", "obtainedType"};
   if (object.contains("version") && !object["version"].is_number_integer()) {
     return "\"version\" must be an integer";
   }
@@ -136,6 +215,13 @@ std::string overlayPresetJson(const json& object, PresetValues& values) {
   };
   for (const std::string& problem : problems) {
     if (!problem.empty()) return problem;
+  }
+  // The named form goes over the numbered one, key by key in the object's order.
+  for (const auto& [key, value] : object.items()) {
+    if (std::find(std::begin(numbered), std::end(numbered), key) != std::end(numbered)) continue;
+    const std::optional<std::string> problem = overlayNamed(key, value, values);
+    if (!problem) return "unknown key \"" + key + "\"";
+    if (!problem->empty()) return *problem;
   }
   return "";
 }

@@ -1,10 +1,9 @@
 #include "preset_option.h"
 
-#include <cstdio>
-
-#include "common/utf.h"
+#include "commands.h"
 #include "editor/preset_actions.h"
 #include "files/preset_file.h"
+#include "input_files.h"
 
 namespace zarq::tool {
 
@@ -13,7 +12,7 @@ bool loadPresetOption(SettingsForm& form, const ParsedArgs& parsed) {
   const std::string file = parsed.value(kPresetOption);
   const PresetRead read = readPresetFile(pathArg(file));
   if (!read.values) {
-    std::fprintf(stderr, "zarq-preset: %s: %s\n", file.c_str(), toUtf8(read.failure).c_str());
+    inputError(describeFailure(pathArg(file), read));
     return false;
   }
   applyPreset(form, *read.values, true);

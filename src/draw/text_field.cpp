@@ -105,6 +105,14 @@ bool TextField::contains(int mouseX, int mouseY) const {
   return mouseX >= x && mouseX <= x + width && mouseY >= y && mouseY <= y + height;
 }
 
+bool TextField::flashing(std::int32_t nowMs) const {
+  return nowMs - flashStart >= 0 && nowMs - flashStart < kRefusalFlashMs;
+}
+
+bool TextField::flashAnimating(std::int32_t nowMs) const {
+  return nowMs - flashStart >= 0 && nowMs - flashStart <= kRefusalFlashMs * 3 / 2;
+}
+
 void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host) const {
   const float h = height;
   const float size = fontSize();
@@ -124,8 +132,10 @@ void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host) const {
                       Align::Near, brush);
       break;
   }
+  const bool flash = flashing(host.clockMs());
+  if (flash) drawRoundedRect(canvas, Pen{kRefusalFlashColour, 3}, x, y, width, height, 0.2f * h);
   if (!focused || !enabled) return;
-  drawRoundedRect(canvas, Pen{colour, 2}, x, y, width, height, 0.2f * height);
+  if (!flash) drawRoundedRect(canvas, Pen{colour, 2}, x, y, width, height, 0.2f * h);
   const float caretX = x + caretOffset(metrics, caret - scroll);
   canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, Pen{colour, 0.06f * h, true});
   host.setCaretPos(static_cast<int>(caretX), static_cast<int>(y + h - 15));

@@ -11,6 +11,10 @@
 
 namespace zarq {
 
+// A refused key flashes the field's outline this long, in this colour.
+inline constexpr std::int32_t kRefusalFlashMs = 300;
+inline constexpr Argb kRefusalFlashColour = 0xFFFF4D4D;
+
 struct TextField {
   float x = 0, y = 0;
   float width = 0, height = 0;  // the font is 0.8 x height pixels
@@ -31,6 +35,8 @@ struct TextField {
   bool sliderLinked = false;  // mirrors slider (slot - 3)
   std::array<bool, 20> dismissed{};
   std::int16_t bubble = kNoBubble;  // index of the attached StatusBubble
+  // Clock milliseconds of the last refused key; the outline flashes from then on.
+  std::int32_t flashStart = -10 * kRefusalFlashMs;
 
   float fontSize() const { return 0.8f * height; }
   int length() const { return static_cast<int>(text.size()); }
@@ -46,8 +52,13 @@ struct TextField {
   // Index into visibleText nearest to the pointer; add scroll for an index into text.
   std::int16_t caretFromPointer(TextMetrics& metrics, int mouseX) const;
   bool contains(int mouseX, int mouseY) const;
-  // Draws the text; outline and caret only when focused and enabled. Reports the caret
-  // position to the host so an input method opens there.
+  bool flashing(std::int32_t nowMs) const;
+  // The window keeps drawing while this holds, a little longer than the flash, so that
+  // the frame after it shows the outline back to normal.
+  bool flashAnimating(std::int32_t nowMs) const;
+  // Draws the text; outline and caret only when focused and enabled, and the outline of a
+  // refusal while it flashes. Reports the caret position to the host so an input method
+  // opens there.
   void draw(Canvas& canvas, TextMetrics& metrics, Host& host) const;
 };
 

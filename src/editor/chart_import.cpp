@@ -6,10 +6,10 @@
 #include <system_error>
 
 #include "common/paths.h"
+#include "editor/long_work.h"
 #include "editor/message_boxes.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
-#include "files/file_copy.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
@@ -142,7 +142,7 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
     askIgnoringAnswer(form, messages.notFound);
     return;
   }
-  if (!copyFile(*source, form.fileInWorkDir(pathFromText(name)), CopyMode::Binary)) {
+  if (!copyAsLongWork(form, *source, form.fileInWorkDir(pathFromText(name)), CopyMode::Binary)) {
     tell(form, messages.cannotOpen, about::chartFolder);
   }
 }
@@ -179,7 +179,7 @@ void importChartFolder(SettingsForm& form) {
     return;
   }
   const std::filesystem::path copy = form.fileInWorkDir(chartName);
-  if (!copyFile(source, copy, CopyMode::Text)) {
+  if (!copyAsLongWork(form, source, copy, CopyMode::Text)) {
     tell(form, kCannotOpenChart, about::chartFolder);
     validateAndCommit(form, slot::chartId, false, true);
     return;

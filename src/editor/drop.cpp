@@ -2,9 +2,9 @@
 
 #include "common/paths.h"
 #include "editor/chart_import.h"
+#include "editor/long_work.h"
 #include "editor/message_boxes.h"
 #include "editor/preset_actions.h"
-#include "files/file_copy.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
@@ -33,7 +33,7 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
   const std::filesystem::path chart =
       form.fileInWorkDir(pathFromText(form.fields[slot::chartId].text + u".json"));
   // A chart of that name in the editor's folder is used as it is, never overwritten.
-  if (!pathExists(chart) && !copyFile(dropped, chart, CopyMode::Text)) {
+  if (!pathExists(chart) && !copyAsLongWork(form, dropped, chart, CopyMode::Text)) {
     tell(form, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
     validateAndCommit(form, slot::chartId, false, true);
     return Next::EndDrop;
@@ -89,7 +89,7 @@ void openAvatar(SettingsForm& form) {
       form.fileInWorkDir(pathFromText(form.fields[slot::avatar].text));
   // A file of that name in the editor's folder stays as it is. The chosen one may have
   // vanished since the dialog closed.
-  if (!pathExists(copy) && !copyFile(*chosen, copy, CopyMode::Binary)) {
+  if (!pathExists(copy) && !copyAsLongWork(form, *chosen, copy, CopyMode::Binary)) {
     tell(form, pathExists(*chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮" : u"Pim酱找不到头像 ╭(╯^╰)╮",
          about::openAvatar);
   }

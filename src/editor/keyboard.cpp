@@ -5,6 +5,7 @@
 
 #include "editor/char_filter.h"
 #include "editor/editing.h"
+#include "editor/refusal.h"
 #include "editor/split_lines.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -28,7 +29,7 @@ void insertTyped(SettingsForm& form, TextView character) {
   TextField& field = focused(form);
   const FilteredChar typed = filterTypedChar(field, form.focusedField, character);
   if (typed.verdict == CharVerdict::Ignore) return;
-  if (typed.verdict == CharVerdict::Refuse) return form.host().beep();
+  if (typed.verdict == CharVerdict::Refuse) return refuseKey(form);
   const int at = clampedCaret(field);
   Text text = field.text;
   text.insert(static_cast<std::size_t>(at), typed.character);
@@ -56,7 +57,7 @@ void backspace(SettingsForm& form) {
   const int at = clampedCaret(field);
   if (at <= 0) return;
   // The duration's unit "秒" at the end is never removed.
-  if (form.focusedField == slot::chartDuration && at == field.length()) return form.host().beep();
+  if (form.focusedField == slot::chartDuration && at == field.length()) return refuseKey(form);
   const std::size_t from = previousCharacter(field.text, static_cast<std::size_t>(at));
   const std::size_t removed = static_cast<std::size_t>(at) - from;
   field.text.erase(from, removed);

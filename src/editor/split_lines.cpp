@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/editing.h"
+#include "editor/refusal.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "validate/validation.h"
@@ -67,29 +68,29 @@ void enterInFocusedField(SettingsForm& form) {
   const LinePair obtained{slot::obtainedContent, slot::obtainedContentLine2};
   switch (form.focusedField) {
     case slot::splitNameLine1:
-      if (hasError(form, slot::splitNameLine1)) return form.host().beep();
+      if (hasError(form, slot::splitNameLine1)) return refuseKey(form);
       splitAtFirstLineCaret(form, songName, form.fields[slot::songName].text);
       break;
     case slot::splitNameLine2:
       if (hasError(form, slot::splitNameLine1) || hasError(form, slot::splitNameLine2)) {
-        return form.host().beep();
+        return refuseKey(form);
       }
       splitAtSecondLineCaret(form, songName, form.fields[slot::songName].text);
       break;
     case slot::obtainedContent:
-      if (!form.checkBoxes[box::obtainedSplit].checked) return form.host().beep();
+      if (!form.checkBoxes[box::obtainedSplit].checked) return refuseKey(form);
       if (hasError(form, slot::obtainedContent)) return;
       splitAtFirstLineCaret(form, obtained, joinedObtainedContent(form));
       break;
     case slot::obtainedContentLine2:
-      if (!form.checkBoxes[box::obtainedSplit].checked) return form.host().beep();
+      if (!form.checkBoxes[box::obtainedSplit].checked) return refuseKey(form);
       if (hasError(form, slot::obtainedContent) || hasError(form, slot::obtainedContentLine2)) {
         return;
       }
       splitAtSecondLineCaret(form, obtained, joinedObtainedContent(form));
       break;
     default:
-      return form.host().beep();
+      return refuseKey(form);
   }
   renderFrame(form);
 }

@@ -61,9 +61,13 @@ void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths)
   handleDrop(form, paths);
 }
 
-bool arrowAnimationRunning(SettingsForm& form) {
+bool animationRunning(SettingsForm& form) {
+  const std::int32_t now = form.host().clockMs();
   for (const PageArrow& arrow : form.arrows) {
-    if (arrow.animating(form.host().clockMs())) return true;
+    if (arrow.animating(now)) return true;
+  }
+  for (const TextField& field : form.fields) {
+    if (field.flashAnimating(now)) return true;
   }
   return false;
 }

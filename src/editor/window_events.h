@@ -28,7 +28,8 @@ void onButtonUp(SettingsForm& form, int x, int y);
 // window is in the foreground.
 void onMouseLeave(SettingsForm& form);
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths);
-// True while a page arrow's hover animation runs: the window keeps drawing frames.
-bool arrowAnimationRunning(SettingsForm& form);
+// True while a page arrow's hover animation or a refused key's flash runs: the window keeps
+// drawing frames.
+bool animationRunning(SettingsForm& form);
 
 }  // namespace zarq

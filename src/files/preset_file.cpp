@@ -30,7 +30,11 @@ PresetRead readPresetFile(const std::filesystem::path& path) {
   }
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   in.close();
+  return readPresetBytes(bytes);
+}
 
+PresetRead readPresetBytes(std::span<const std::uint8_t> bytes) {
+  PresetRead read;
   PresetDecoded decoded = decodePreset(bytes);
   if (decoded.error != 0) {
     read.failure = readFailure(decoded.error);

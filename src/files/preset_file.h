@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 
 #include "common/text.h"
 #include "files/atomic_file.h"
@@ -18,6 +19,8 @@ struct PresetRead {
 };
 // A preset of version 1001 to 1005; anything short of a whole, sound file is refused.
 PresetRead readPresetFile(const std::filesystem::path& path);
+// The same for bytes read elsewhere (a pipe, standard input).
+PresetRead readPresetBytes(std::span<const std::uint8_t> bytes);
 
 // Writes the values as version 1005; false when the file could not be written.
 bool writePresetFile(const std::filesystem::path& path, const PresetValues& values,

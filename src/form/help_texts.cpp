@@ -8,6 +8,21 @@ struct HelpText {
   const char16_t* text;
 };
 
+// Every page title's help ends with the commands, so that clicking any title teaches how
+// to save, open, turn pages and bring files in.
+constexpr TextView kCommandsHelp =
+    u"\n\n快捷键看这里：Ctrl+S 保存预设，Ctrl+O 打开预设，Ctrl+1 到 Ctrl+6 翻到第1到第6页，"
+    u"Ctrl+V 粘贴到正在填的框里，Ctrl+Shift+O 在第1页导入谱面文件夹、在第4页选头像~\n"
+    u"把预设(.set)拖进窗口就能加载；在第1页拖谱面(.json)进来，Pim酱会帮你填信息；在第4页拖图片"
+    u"进来就是头像哦！";
+
+constexpr TextView kPageTitles[] = {u"Zarq Radoziro 设置填写器",
+                                    u"开场动画设置",
+                                    u"谱面动画设置",
+                                    u"结算动画设置",
+                                    u"其它设置",
+                                    u"UI文本设置"};
+
 // What a click on each caption explains, by caption.
 constexpr HelpText kHelpTexts[] = {
     {u"Zarq Radoziro 设置填写器",
@@ -172,11 +187,15 @@ constexpr HelpText kHelpTexts[] = {
 
 }  // namespace
 
-TextView helpTextFor(TextView caption) {
+Text helpTextFor(TextView caption) {
+  Text help;
   for (const HelpText& entry : kHelpTexts) {
-    if (caption == entry.caption) return entry.text;
+    if (caption == entry.caption) help = entry.text;
   }
-  return {};
+  for (const TextView title : kPageTitles) {
+    if (caption == title) help += kCommandsHelp;
+  }
+  return help;
 }
 
 }  // namespace zarq

@@ -4,7 +4,8 @@
 
 namespace zarq {
 
-// The explanation a caption opens when clicked; empty for a caption without one.
-TextView helpTextFor(TextView caption);
+// The explanation a caption opens when clicked; empty for a caption without one. The page
+// titles' explanations end with the editor's commands.
+Text helpTextFor(TextView caption);
 
 }  // namespace zarq

@@ -179,6 +179,11 @@ class Host {
   // once `delayMs` milliseconds have passed. Safe to call from any thread; this is how
   // work done elsewhere reaches the form.
   virtual void postToWindowThread(int delayMs, std::function<void()> task) = 0;
+  // Runs `work`, which touches nothing of the editor's state, away from the window's thread
+  // and returns once it is done. Meanwhile the window does not freeze: it calls `paint` now
+  // and then to show a fresh frame, and input that arrives waits until the work is done.
+  virtual void runLongWork(const std::function<void()>& work,
+                           const std::function<void()>& paint) = 0;
 };
 
 // The size of one frame, in pixels; the window shows its top-left part.

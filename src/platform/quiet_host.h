@@ -43,6 +43,10 @@ class QuietHost : public Host {
   // Without a window there is no loop to run posted work: it is counted and dropped. The
   // tools wait for what they draw instead.
   void postToWindowThread(int, std::function<void()>) override { ++postedTasks; }
+  // Without a window there is nothing to keep painting.
+  void runLongWork(const std::function<void()>& work, const std::function<void()>&) override {
+    work();
+  }
 
   std::vector<RecordedMessage> messages;
   int beeps = 0;

@@ -9,7 +9,8 @@ tab=$'\t'
 expect_code 2 "$preset" check --bogus
 expect_code 2 "$preset" check --dir "$work/missing"
 expect_code 2 "$preset" check --dir
-expect_code 2 "$preset" check extra
+expect_code 1 "$preset" check "$work/missing.set"
+grep -qF "missing.set: 无法读取文件！: no such file" "$work/err" || fail "check of a missing preset: $(cat "$work/err")"
 
 # An empty folder: the chart and its media are missing.
 mkdir "$work/empty"

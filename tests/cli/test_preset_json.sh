@@ -10,7 +10,9 @@ echo '{}' > empty.json
 [ "$(stat -c %s defaults.set)" = 26153 ] || fail "a made preset is not 26153 bytes"
 "$preset" dump defaults.set > defaults.json
 
-# Some values given: exactly those change, everything else stays the default.
+# Some values given, in today's numbered form: exactly those change (a slider of page 1 with
+# its field, as in the editor), everything else stays the default, and dump prints them by
+# the editor's names.
 cat > some.json <<'JSON'
 {"texts": ["abc", null, "JPG"], "checkBoxes": [0, 7], "sliders": [null, 12.5],
  "optionPairs": [null, [true, true]], "obtainedType": "头像"}
@@ -20,18 +22,40 @@ JSON
 python3 - defaults.json some.out.json <<'PY'
 import json, sys
 d = json.load(open(sys.argv[1])); s = json.load(open(sys.argv[2]))
-assert d["version"] == 1005 and len(d["texts"]) == 65, d["version"]
-assert d["checkBoxes"] == [1, 1, 1, 0, 0, 0, 0, 0, 0], d["checkBoxes"]
-assert d["sliders"] == [150, 80, 1.0, 0.8, 0.8], d["sliders"]
-assert d["optionPairs"] == [[True, False], [False, False], [True, True]], d["optionPairs"]
-assert d["obtainedType"] == "无" and d["texts"][8] == "Zarq Radoziro", d["texts"][8]
+assert d["version"] == 1005 and len(d) == 1 + 65 + 9 + 5 + 3 + 1, len(d)
+boxes = [d[k] for k in ("recordOpening", "recordChart", "recordResult", "pauseShadow", "nameBar",
+                        "scoreIncrease", "songNameSplit", "obtainedSplit", "textExpression")]
+assert boxes == [True, True, True] + [False] * 6, boxes
+sliders = [d[k + "Slider"] for k in ("backgroundDim", "backgroundBlur", "hitSoundVolume",
+                                     "musicVolume", "resultVolume")]
+assert sliders == [150, 80, 1.0, 0.8, 0.8], sliders
+assert (d["quality"], d["mirror"], d["storyboardScaleRef"]) == (["1080P"], [], ["X", "Y"])
+assert d["obtainedType"] == "无" and d["songName"] == "Zarq Radoziro", d["songName"]
+assert list(d)[1:4] == ["chartId", "illustrationExt", "audioExt"], list(d)[:4]
 e = dict(d)
-e["texts"] = ["abc", d["texts"][1], "JPG"] + d["texts"][3:]
-e["checkBoxes"] = [0, 7] + d["checkBoxes"][2:]
-e["sliders"] = [150, 12.5] + d["sliders"][2:]
-e["optionPairs"] = [d["optionPairs"][0], [True, True], d["optionPairs"][2]]
-e["obtainedType"] = "头像"
-assert s == e, (s, e)
+e.update({"chartId": "abc", "audioExt": "JPG", "recordOpening": False, "recordChart": 7,
+          "backgroundBlurSlider": 12.5, "backgroundBlur": "13", "mirror": ["X", "Y"],
+          "obtainedType": "头像"})
+assert s == e, {k: (s[k], e[k]) for k in e if s.get(k) != e[k]}
+PY
+
+# The same by name; a name's value goes over its numbered one.
+cat > named.json <<'JSON'
+{"texts": ["zzz"], "chartId": "abc", "audioExt": "JPG", "recordOpening": false,
+ "recordChart": 7, "backgroundBlurSlider": 12.5, "mirror": ["Y", "X"], "obtainedType": "头像"}
+JSON
+"$preset" make named.json -o named.set
+cmp some.set named.set || fail "the named form wrote another preset than the numbered one"
+
+# A field of page 1 given alone carries its slider, as typing it does; both given, each
+# keeps its own value.
+echo '{"backgroundDim": "200", "musicVolume": "1.5", "resultVolumeSlider": 2}' | "$preset" make - -o - |
+  "$preset" dump - > linked.json
+python3 - linked.json <<'PY'
+import json, sys
+f = json.load(open(sys.argv[1]))
+got = [f[k] for k in ("backgroundDimSlider", "musicVolumeSlider", "resultVolume")]
+assert got == [200, 1.5, "2.0"], got
 PY
 
 # What dump prints, make writes back byte for byte.
@@ -44,20 +68,40 @@ if "$preset" make bad.json -o bad.set 2> err.txt; then fail "bad JSON accepted";
 [ "$(wc -l < err.txt)" = 1 ] || fail "error is not one line: $(cat err.txt)"
 grep -q 'line 2, column 7' err.txt || fail "error does not name the place: $(cat err.txt)"
 [ ! -e bad.set ] || fail "bad JSON left an output file"
-echo '{"sliders": [1, 2, "x"]}' > wrong.json
-if "$preset" make wrong.json -o wrong.set 2> err.txt; then fail "a string slider accepted"; fi
-grep -q '"sliders\[2\]"' err.txt || fail "error does not name the entry: $(cat err.txt)"
-[ ! -e wrong.set ] || fail "a wrong value left an output file"
+# Wrong values: one line naming the key, exit 1, no file.
+while IFS='|' read -r json key; do
+  echo "$json" > wrong.json
+  if "$preset" make wrong.json -o wrong.set 2> err.txt; then fail "accepted: $json"; fi
+  grep -qF "$key" err.txt || fail "the error for $json does not name $key: $(cat err.txt)"
+  [ "$(wc -l < err.txt)" = 1 ] || fail "error is not one line: $(cat err.txt)"
+  [ ! -e wrong.set ] || fail "$json left an output file"
+done <<'CASES'
+{"sliders": [1, 2, "x"]}|"sliders[2]"
+{"songname": "x"}|unknown key "songname"
+{"songName": 5}|"songName" must be a string
+{"recordChart": "yes"}|"recordChart" must be a byte
+{"backgroundBlurSlider": "80"}|"backgroundBlurSlider" must be a number
+{"quality": ["4K"]}|"quality" must be a list of "1080P" and "2K"
+{"mirror": "X"}|"mirror" must be a list
+[1, 2]|the top level must be an object
+CASES
+python3 -c 'import json; print(json.dumps({"tip": "长" * 199}))' > long.json
+"$preset" make long.json -o long.set || fail "199 units refused"
+python3 -c 'import json; print(json.dumps({"tip": "x" * 198 + "😀"}))' > long.json
+if "$preset" make long.json -o long.set 2> err.txt; then fail "200 units accepted"; fi
+grep -qF '"tip" is longer than 199 UTF-16 units' err.txt || fail "over-long text: $(cat err.txt)"
 
 # Files that fail say so in the editor's words.
 head -c 20000 some.set > cut.set
 if "$preset" dump cut.set > /dev/null 2> err.txt; then fail "a cut file dumped"; fi
-[ "$(cat err.txt)" = "读取失败！(ERROR 4)" ] || fail "cut file: $(cat err.txt)"
+[ "$(cat err.txt)" = "zarq-preset: cut.set: 读取失败！(ERROR 4): a text slot is cut short (the file ends in the middle of the texts)" ] ||
+  fail "cut file: $(cat err.txt)"
 if "$preset" dump missing.set > /dev/null 2> err.txt; then fail "a missing file dumped"; fi
-[ "$(cat err.txt)" = "无法读取文件！" ] || fail "missing file: $(cat err.txt)"
+[ "$(cat err.txt)" = "zarq-preset: missing.set: 无法读取文件！: no such file" ] ||
+  fail "missing file: $(cat err.txt)"
 
 # render --preset: the page shows the preset's values; a preset that fails stops it.
-echo '{"texts": [null, null, null, null, null, null, null, null, "另一首歌"]}' > song.json
+echo '{"songName": "另一首歌"}' > song.json
 "$preset" make song.json -o song.set
 "$preset" render --page 2 --dir . -o plain.png
 "$preset" render --page 2 --dir . --preset song.set -o song.png

@@ -139,6 +139,23 @@ expect_page() {
   fail "$shot differs from page $page as drawn by zarq-preset in $diff pixels"
 }
 
+# Picks PATH in the file or folder chooser titled TITLE by typing it into the chooser's
+# location entry (Ctrl+L), then gives the editor the keyboard back.
+pick_in_chooser() {
+  local title=$1 path=$2 dialog
+  dialog=$(find_window "$title" 10) || fail "no chooser titled $title"
+  timeout 10 xdotool windowfocus --sync "$dialog" || fail "the chooser did not take the keyboard"
+  # The chooser fills itself in after it is shown; keys sent before that are lost.
+  sleep 0.5
+  keys ctrl+l
+  type_text "$path"
+  # Its completion of the typed path would take a Return sent at once.
+  sleep 0.5
+  keys Return
+  window_gone "$title" 10 || fail "the chooser titled $title did not close"
+  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+}
+
 # Closes a window by WM_DELETE_WINDOW, as its close box does.
 close_window() { /usr/bin/python3 "$ZARQ_E2E/close_window.py" "$1"; }
 

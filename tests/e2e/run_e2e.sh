@@ -40,7 +40,7 @@ trap teardown EXIT
 # default it resets whenever its last client leaves, and a client connecting during the
 # reset is refused: the readiness probe below leaving just before the editor arrives would
 # make the editor fail to open the display. -noreset keeps it up.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$root/logs/display" \
+Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp -noreset 3>"$root/logs/display" \
   >"$root/logs/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do

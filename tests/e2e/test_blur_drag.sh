@@ -41,7 +41,7 @@ reference_page 1 reference.png
 "$ZARQ_PRESET" dump save.set >saved.json
 /usr/bin/python3 - saved.json <<'PY'
 import json, sys
-blur = json.load(open(sys.argv[1]))["sliders"][1]
+blur = json.load(open(sys.argv[1]))["backgroundBlurSlider"]
 assert 0 < blur < 80, blur
 PY
 note "the background follows the blur slider while it is held"

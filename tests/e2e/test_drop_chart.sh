@@ -36,9 +36,10 @@ wait_editor_exit 10
 "$ZARQ_PRESET" dump save.set >saved.json
 /usr/bin/python3 - saved.json <<'PY'
 import json, sys
-texts = json.load(open(sys.argv[1]))["texts"]
-expected = {0: "demo-chart", 1: "PNG", 2: "WAV", 8: "Kept Here", 18: "IN  Lv.12", 35: "225.00"}
-wrong = {slot: texts[slot] for slot, text in expected.items() if texts[slot] != text}
+form = json.load(open(sys.argv[1]))
+expected = {"chartId": "demo-chart", "illustrationExt": "PNG", "audioExt": "WAV",
+            "songName": "Kept Here", "chartLevel": "IN  Lv.12", "holdBpm": "225.00"}
+wrong = {name: form[name] for name, text in expected.items() if form[name] != text}
 assert not wrong, wrong
 PY
 note "a dropped chart fills the form"

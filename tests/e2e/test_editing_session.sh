@@ -37,16 +37,14 @@ wait_editor_exit 10
 /usr/bin/python3 - dump.json <<'PY' || fail "save.set does not hold the session's values"
 import json, sys
 preset = json.load(open(sys.argv[1], encoding="utf-8"))
-texts = preset["texts"]
 expected = {
-    1: "PNG", 2: "OGG", 4: "70",
-    8: "Zarq Radoziro Remix曲", 17: "Zarq Radoziro Remix曲", 29: "Zarq Radoziro Remix曲",
+    "illustrationExt": "PNG", "audioExt": "OGG", "backgroundBlur": "70",
+    "songName": "Zarq Radoziro Remix曲", "chartSongName": "Zarq Radoziro Remix曲",
+    "splitNameLine1": "Zarq Radoziro Remix曲",
+    "recordOpening": False, "recordChart": True, "recordResult": True,
+    "backgroundBlurSlider": 70,
 }
-wrong = {slot: texts[slot] for slot, text in expected.items() if texts[slot] != text}
-if preset["checkBoxes"][:3] != [0, 1, 1]:
-    wrong["checkBoxes"] = preset["checkBoxes"][:3]
-if preset["sliders"][1] != 70:
-    wrong["blur slider"] = preset["sliders"][1]
+wrong = {name: preset[name] for name, value in expected.items() if preset[name] != value}
 for what, value in wrong.items():
     print(f"{what}: {value!r}", file=sys.stderr)
 sys.exit(1 if wrong else 0)

@@ -32,6 +32,6 @@ close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
 "$ZARQ_PRESET" dump save.set >saved.json
-chart_id=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' saved.json)
+chart_id=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json)
 [ "$chart_id" = mychart ] || fail "the chart ID is \"$chart_id\" after pasting, not \"mychart\""
 note "Ctrl+V pastes the clipboard"

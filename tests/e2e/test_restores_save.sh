@@ -28,7 +28,8 @@ wait_editor_exit 10
 /usr/bin/python3 - after.json <<'PY'
 import json, sys
 saved = json.load(open(sys.argv[1]))
-assert saved["texts"][0] == "31415", saved["texts"][0]
-assert saved["checkBoxes"][:3] == [1, 1, 0], saved["checkBoxes"]
+assert saved["chartId"] == "31415", saved["chartId"]
+parts = [saved["recordOpening"], saved["recordChart"], saved["recordResult"]]
+assert parts == [True, True, False], parts
 PY
 note "save.set is loaded at start-up and kept on closing"

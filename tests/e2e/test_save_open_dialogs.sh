@@ -1,5 +1,6 @@
 # Ctrl+S through the real save dialog writes a preset that zarq-preset reads, asks before
-# replacing it, and Ctrl+O through the real open dialog loads one back.
+# replacing it (Escape answers No), and Ctrl+O through the real open dialog loads one back;
+# every dialog starts in the editor's folder, not where the last one ended.
 . "$ZARQ_E2E/lib.sh"
 
 SAVE_TITLE="Zarq Radoziro 设置填写器 - 保存"
@@ -36,7 +37,8 @@ choose_file() {
 
 # A preset with a chart ID of its own, for the open dialog to bring back.
 echo '{"texts": ["opened-id"]}' >other.json
-"$ZARQ_PRESET" make other.json -o other.set
+mkdir sub
+"$ZARQ_PRESET" make other.json -o sub/other.set
 
 start_editor
 rest_pointer
@@ -46,11 +48,19 @@ choose_file "另存为" "$PWD/mine"
 answer_message "$SAVE_TITLE"
 [ -f mine.set ] || fail "saving \"mine\" did not write mine.set"
 "$ZARQ_PRESET" dump mine.set >mine.json || fail "zarq-preset cannot read the saved preset"
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' mine.json)" = 20220924 ] ||
+[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' mine.json)" = 20220924 ] ||
   fail "the saved preset does not hold the form's chart ID"
 
-# Saving over it asks first; Yes (the default) replaces it and reports success.
+# Saving over it asks first; Escape answers No and leaves it alone, Yes (the default)
+# replaces it and reports success.
 touch -d '2001-01-01' mine.set
+keys ctrl+s
+choose_file "另存为" "$PWD/mine.set"
+box=$(find_window "$SAVE_TITLE" 10) || fail "no question before replacing mine.set"
+timeout 10 xdotool windowfocus --sync "$box" || fail "the question did not take the keyboard"
+keys Escape
+window_gone "$SAVE_TITLE" 10 || fail "Escape did not close the question"
+[ "$(stat -c %Y mine.set)" -lt "$(date -d '2001-01-02' +%s)" ] || fail "Escape replaced mine.set"
 keys ctrl+s
 choose_file "另存为" "$PWD/mine.set"
 answer_message "$SAVE_TITLE"
@@ -58,8 +68,13 @@ answer_message "$SAVE_TITLE"
 [ "$(stat -c %Y mine.set)" -gt "$(date -d '2001-01-02' +%s)" ] || fail "mine.set was not replaced"
 
 keys ctrl+o
-choose_file "打开" "$PWD/other.set"
+choose_file "打开" "$PWD/sub/other.set"
 answer_message "Zarq Radoziro 设置填写器 - 加载预设"
+# A bare name lands in the editor's folder, not in sub/ where the open dialog ended.
+keys ctrl+s
+choose_file "另存为" "again"
+answer_message "$SAVE_TITLE"
+[ -f again.set ] || fail "the save dialog did not start in the editor's folder: $(ls -R)"
 rest_pointer
 screenshot "$EDITOR_WID" loaded.png
 
@@ -67,6 +82,6 @@ close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
 "$ZARQ_PRESET" dump save.set >saved.json
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["texts"][0])' saved.json)" = opened-id ] ||
+[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json)" = opened-id ] ||
   fail "the opened preset is not what the editor held at the end"
 note "save and open dialogs"

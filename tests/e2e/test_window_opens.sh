@@ -1,10 +1,24 @@
-# The window opens with its title and size, shows page 1, turns pages by the arrow and by
+# The window opens with its title, size and icon, shows page 1, turns pages by the arrow and by
 # Ctrl+3, and closing it saves the form and ends the editor normally.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
 size=$(client_size "$EDITOR_WID")
 [ "$size" = 944x681 ] || fail "client area is $size, not 944x681"
+# The editor's own icon, built in, whatever is installed: a picture for the window manager
+# whose corner is clear (the rounded square) and whose middle is drawn.
+/usr/bin/python3 - "$EDITOR_WID" <<'PY' || fail "the window carries no icon"
+import sys
+from Xlib import display
+d = display.Display()
+window = d.create_resource_object("window", int(sys.argv[1]))
+icon = window.get_full_property(d.intern_atom("_NET_WM_ICON"), 0)
+assert icon is not None, "no _NET_WM_ICON"
+w, h, pixels = icon.value[0], icon.value[1], icon.value[2:]
+assert w >= 32 and h >= 32, (w, h)
+assert pixels[0] >> 24 == 0, "the corner of the icon is not clear"
+assert pixels[(h // 2) * w + w // 2] >> 24 == 0xFF, "the middle of the icon is not drawn"
+PY
 
 rest_pointer
 screenshot "$EDITOR_WID" page1.png

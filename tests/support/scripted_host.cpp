@@ -62,4 +62,13 @@ int ScriptedHost::pendingPosted() {
   return static_cast<int>(posted_.size());
 }
 
+void ScriptedHost::runLongWork(const std::function<void()>& work,
+                               const std::function<void()>& paint) {
+  ++longWorks;
+  now += longWorkMs;
+  paint();
+  if (duringLongWork) duringLongWork();
+  work();
+}
+
 }  // namespace zarq::testing

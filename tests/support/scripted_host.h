@@ -43,6 +43,9 @@ class ScriptedHost : public Host {
   int runPosted();
   // Posted tasks not run yet.
   int pendingPosted();
+  // Counts the work; the clock moves on by `longWorkMs` and the window paints once before
+  // the work is done, and `duringLongWork` then looks at that frame.
+  void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
 
   // Answers for Yes/No questions, taken in order; "No" once the queue is empty.
   std::deque<MessageAnswer> answers;
@@ -52,10 +55,13 @@ class ScriptedHost : public Host {
   // Read by the threads that post work too.
   std::atomic<std::int32_t> now = 10'000;
   bool foreground = true;
+  std::int32_t longWorkMs = 0;
+  std::function<void()> duringLongWork;
 
   std::vector<Message> messages;
   std::vector<Text> dialogPrompts;  // filter names or folder prompts, in order
   int beeps = 0;
+  int longWorks = 0;
   int caretX = -1, caretY = -1;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/gtk/accelerator_key.h"
 #include "app/gtk/key_mapping.h"
 #include "backend/gtk/uri_list.h"
 #include "common/utf.h"
@@ -20,8 +21,10 @@ bool pointerReallyCrossed(GdkCrossingMode mode) {
 
 int clientCoordinate(double v) { return static_cast<int>(std::floor(v)); }
 
-// How long a drop waits when it arrives while a message box is open.
+// How long a drop waits when it arrives while a message box is open or long work runs.
 constexpr guint kDropRetryMs = 100;
+// How often input held during long work looks whether it may be handled.
+constexpr guint kHeldInputRetryMs = 20;
 
 }  // namespace
 
@@ -32,6 +35,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
   g_signal_connect_after(window_, "realize", G_CALLBACK(onWindowRealize), this);
   g_signal_connect(window_, "destroy", G_CALLBACK(onDestroy), this);
+  g_signal_connect(window_, "delete-event", G_CALLBACK(onDelete), this);
   g_signal_connect(window_, "focus-in-event", G_CALLBACK(onFocusIn), this);
   g_signal_connect(window_, "focus-out-event", G_CALLBACK(onFocusOut), this);
   g_signal_connect(window_, "key-press-event", G_CALLBACK(onKeyPress), this);
@@ -44,6 +48,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
                                    GDK_LEAVE_NOTIFY_MASK);
   g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
   g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
+  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleChanged), this);
   g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
   g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
   g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
@@ -68,6 +73,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
 
 EditorWindow::~EditorWindow() {
   if (window_) gtk_widget_destroy(window_);
+  for (GdkEvent* event : heldInput_) gdk_event_free(event);
   g_object_unref(inputMethod_);
 }
 
@@ -78,7 +84,7 @@ void EditorWindow::show() {
 }
 
 void EditorWindow::keepAnimating() {
-  if (tick_ || !area_ || !arrowAnimationRunning(form_)) return;
+  if (tick_ || !area_ || !animationRunning(form_)) return;
   tick_ = gtk_widget_add_tick_callback(area_, onTick, this, nullptr);
 }
 
@@ -86,10 +92,10 @@ gboolean EditorWindow::onTick(GtkWidget*, GdkFrameClock*, gpointer p) {
   EditorWindow& w = self(p);
   // A message box's loop is no turn of the window's loop: no animation frames meanwhile.
   if (w.host_.modalRunning()) return G_SOURCE_CONTINUE;
-  if (arrowAnimationRunning(w.form_)) {
-    onPaint(w.form_);
-    return G_SOURCE_CONTINUE;
-  }
+  // The frame after the last one of the animation shows everything at rest, however
+  // long the frames before took to draw.
+  onPaint(w.form_);
+  if (animationRunning(w.form_)) return G_SOURCE_CONTINUE;
   w.tick_ = 0;
   return G_SOURCE_REMOVE;
 }
@@ -114,29 +120,84 @@ gboolean EditorWindow::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
   return FALSE;
 }
 
-guint EditorWindow::baseKeyval(const GdkEventKey* event, gint group) const {
+std::optional<Shortcut> EditorWindow::accelerator(const GdkEventKey* event) const {
   GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(window_));
-  guint keyval = event->keyval;
-  gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, GdkModifierType(0), group,
-                                      &keyval, nullptr, nullptr, nullptr);
-  return keyval;
+  return shortcutFor(acceleratorKey(keyLayoutsOf(keymap, event)),
+                     modifiersOf(GdkModifierType(event->state)));
 }
 
-std::optional<Command> EditorWindow::accelerator(const GdkEventKey* event) const {
-  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  if (const auto command = acceleratorCommand(baseKeyval(event, event->group), mods)) {
-    return command;
+bool EditorWindow::holdDuringLongWork(const GdkEvent* event) {
+  if (!host_.longWorkRunning()) return false;
+  heldInput_.push_back(gdk_event_copy(event));
+  if (!replaySource_) replaySource_ = g_timeout_add(kHeldInputRetryMs, replayHeldInput, this);
+  return true;
+}
+
+gboolean EditorWindow::replayHeldInput(gpointer p) {
+  EditorWindow& w = self(p);
+  if (w.host_.longWorkRunning() || w.host_.modalRunning()) return G_SOURCE_CONTINUE;
+  w.replaySource_ = 0;
+  // An event may start long work or a message box of its own; what comes after it waits
+  // in the queue meanwhile, and the queue is taken up again from here.
+  while (!w.heldInput_.empty() && !w.destroyed() && !w.host_.longWorkRunning()) {
+    GdkEvent* event = w.heldInput_.front();
+    w.heldInput_.pop_front();
+    w.handleHeld(event);
+    gdk_event_free(event);
   }
-  // With a layout of other letters in use, Ctrl+S is still the key of S in the first one.
-  if (event->group == 0) return std::nullopt;
-  return acceleratorCommand(baseKeyval(event, 0), mods);
+  if (!w.heldInput_.empty() && !w.replaySource_ && !w.destroyed()) {
+    w.replaySource_ = g_timeout_add(kHeldInputRetryMs, replayHeldInput, p);
+  }
+  return G_SOURCE_REMOVE;
+}
+
+void EditorWindow::handleHeld(GdkEvent* event) {
+  switch (event->type) {
+    case GDK_KEY_PRESS:
+      onKeyPress(window_, &event->key, this);
+      break;
+    case GDK_KEY_RELEASE:
+      onKeyRelease(window_, &event->key, this);
+      break;
+    case GDK_MOTION_NOTIFY:
+      onMotion(area_, &event->motion, this);
+      break;
+    case GDK_BUTTON_PRESS:
+      onButtonPress(area_, &event->button, this);
+      break;
+    case GDK_BUTTON_RELEASE:
+      onButtonRelease(area_, &event->button, this);
+      break;
+    case GDK_ENTER_NOTIFY:
+      onEnter(area_, &event->crossing, this);
+      break;
+    case GDK_LEAVE_NOTIFY:
+      onLeave(area_, &event->crossing, this);
+      break;
+    case GDK_DELETE:
+      gtk_window_close(GTK_WINDOW(window_));
+      break;
+    default:
+      break;
+  }
+}
+
+gboolean EditorWindow::onDelete(GtkWidget*, GdkEvent* event, gpointer p) {
+  // Closing during long work waits for it, so that the form saved is the finished one.
+  return self(p).holdDuringLongWork(event);
 }
 
 gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
+  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  if (const auto command = w.accelerator(event)) {
-    onCommand(w.form_, *command);
+  if (const auto shortcut = w.accelerator(event)) {
+    if (const Command* command = std::get_if<Command>(&*shortcut)) {
+      onCommand(w.form_, *command);
+    } else {
+      gtk_window_close(GTK_WINDOW(w.window_));
+      return TRUE;
+    }
   } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_, event)) {
     // What the input method takes is its own: typed text arrives through "commit", and a
     // key that edits a composition (Backspace, Escape) belongs to the composition.
@@ -149,6 +210,7 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
 
 gboolean EditorWindow::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
+  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   if (gtk_im_context_filter_keypress(w.inputMethod_, event)) return TRUE;
   onKeyUp(w.form_, releasedKey(event->keyval, modifiersOf(GdkModifierType(event->state))));
   w.keepAnimating();
@@ -167,6 +229,7 @@ bool EditorWindow::inClientArea(double x, double y) {
 
 gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
   EditorWindow& w = self(p);
+  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   // While the button is held GTK keeps reporting the pointer outside the window; the
   // editor only hears of it inside.
   if (!inClientArea(event->x, event->y)) return TRUE;
@@ -178,6 +241,7 @@ gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
 
 gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer p) {
   EditorWindow& w = self(p);
+  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   // A double click is two presses; GTK's extra double-click event is not a third.
   if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
   w.pointerInside_ = true;
@@ -188,6 +252,7 @@ gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer
 
 gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer p) {
   EditorWindow& w = self(p);
+  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   if (event->button != GDK_BUTTON_PRIMARY) return TRUE;
   // Released outside after the pointer left: the leave already counted as the release.
   if (!w.pointerInside_ || !inClientArea(event->x, event->y)) return TRUE;
@@ -197,12 +262,14 @@ gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpoint
 }
 
 gboolean EditorWindow::onEnter(GtkWidget*, GdkEventCrossing* event, gpointer p) {
+  if (self(p).holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return FALSE;
   if (pointerReallyCrossed(event->mode)) self(p).pointerInside_ = true;
   return FALSE;
 }
 
 gboolean EditorWindow::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) {
   EditorWindow& w = self(p);
+  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return FALSE;
   if (!w.pointerInside_ || !pointerReallyCrossed(event->mode)) return FALSE;
   w.pointerInside_ = false;
   onMouseLeave(w.form_);
@@ -227,7 +294,7 @@ void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
 
 gboolean EditorWindow::handlePendingDrop(gpointer p) {
   EditorWindow& w = self(p);
-  if (w.host_.modalRunning()) {
+  if (w.host_.modalRunning() || w.host_.longWorkRunning()) {
     w.dropSource_ = g_timeout_add(kDropRetryMs, handlePendingDrop, p);
     return G_SOURCE_REMOVE;
   }
@@ -243,6 +310,16 @@ gboolean EditorWindow::handlePendingDrop(gpointer p) {
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
   gtk_im_context_set_client_window(self(p).inputMethod_, gtk_widget_get_window(area));
+  self(p).followScale();
+}
+
+void EditorWindow::onScaleChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
+
+void EditorWindow::followScale() {
+  const double scale = gtk_widget_get_scale_factor(area_);
+  if (scale == frame_.scale()) return;
+  frame_.setScale(scale);
+  onPaint(form_);
 }
 
 void EditorWindow::onWindowRealize(GtkWidget* window, gpointer) {
@@ -261,6 +338,8 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   if (w.dropSource_) g_source_remove(w.dropSource_);
   w.dropSource_ = 0;
   w.drops_.clear();
+  if (w.replaySource_) g_source_remove(w.replaySource_);
+  w.replaySource_ = 0;
   onWindowDestroy(w.form_);
   gtk_im_context_set_client_window(w.inputMethod_, nullptr);
   w.host_.detach();

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/gtk/key_mapping.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/gtk/gtk_host.h"
 
@@ -51,17 +52,24 @@ class EditorWindow {
   static void onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData* data,
                                  guint, guint, gpointer self);
   static gboolean handlePendingDrop(gpointer self);
+  static gboolean onDelete(GtkWidget*, GdkEvent* event, gpointer self);
+  static gboolean replayHeldInput(gpointer self);
   static gboolean onTick(GtkWidget*, GdkFrameClock*, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
+  static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
+  // Draws the frame at the display's scale (GDK_SCALE, a scaled monitor), so that it is
+  // sharp there; a change of scale redraws it.
+  void followScale();
   static void onWindowRealize(GtkWidget* window, gpointer);
   static void onDestroy(GtkWidget*, gpointer self);
 
-  // After every event: keep drawing while a page arrow's animation runs.
+  // While long work runs, input is kept to be handled afterwards, in order; true when
+  // `event` was kept.
+  bool holdDuringLongWork(const GdkEvent* event);
+  void handleHeld(GdkEvent* event);
+  // After every event: keep drawing while an arrow or a refused key's flash animates.
   void keepAnimating();
-  // The key the event's key is in the layout `group`, at its first level (what an
-  // accelerator names).
-  guint baseKeyval(const GdkEventKey* event, gint group) const;
-  std::optional<Command> accelerator(const GdkEventKey* event) const;
+  std::optional<Shortcut> accelerator(const GdkEventKey* event) const;
   static bool inClientArea(double x, double y);
 
   SettingsForm& form_;
@@ -76,6 +84,8 @@ class EditorWindow {
   bool pointerInside_ = false;
   std::deque<std::vector<std::filesystem::path>> drops_;
   guint dropSource_ = 0;
+  std::deque<GdkEvent*> heldInput_;
+  guint replaySource_ = 0;
 };
 
 }  // namespace zarq::gtk

@@ -2,11 +2,15 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
+#include "app/gtk/app_icon.h"
+#include "app/gtk/chinese_messages.h"
+#include "app/gtk/command_line.h"
 #include "app/gtk/editor_window.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
@@ -18,6 +22,26 @@
 namespace zarq::gtk {
 
 int runEditor(int argc, char** argv) {
+  // GTK's own options (--display, ...) are taken out first; what is left is the editor's.
+  if (!gtk_parse_args(&argc, &argv)) {
+    std::fprintf(stderr, "zarq-settings: bad GTK option (see zarq-settings --help)\n");
+    return 2;
+  }
+  const EditorCommandLine line = readCommandLine({argv + std::min(argc, 1), argv + argc});
+  switch (line.action) {
+    case EditorCommandLine::Action::Help:
+      std::fputs(editorHelp().c_str(), stdout);
+      return 0;
+    case EditorCommandLine::Action::Version:
+      std::fputs(editorVersion().c_str(), stdout);
+      return 0;
+    case EditorCommandLine::Action::Refuse:
+      std::fprintf(stderr, "zarq-settings: %s\n", line.problem.c_str());
+      return 2;
+    case EditorCommandLine::Action::Run:
+      break;
+  }
+  useChineseMessages();
   if (!gtk_init_check(&argc, &argv)) {
     std::fprintf(stderr, "zarq-settings: cannot open the display\n");
     return 1;
@@ -29,6 +53,7 @@ int runEditor(int argc, char** argv) {
                  error.message().c_str());
     return 1;
   }
+  provideAppIcon();
   PangoText text;
   PixbufDecoder images;
   OffscreenFrame frame(text);

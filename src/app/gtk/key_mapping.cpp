@@ -8,7 +8,7 @@ namespace {
 struct Accelerator {
   guint keyval;
   bool shift;
-  Command command;
+  Shortcut shortcut;
 };
 
 // Every accelerator of the editor holds Ctrl and never Alt.
@@ -24,6 +24,8 @@ constexpr Accelerator kAccelerators[] = {
     {GDK_KEY_s, true, Command::SaveAlternative},  // Ctrl+Shift+S
     {GDK_KEY_o, false, Command::Open},            // Ctrl+O
     {GDK_KEY_o, true, Command::PageDialog},       // Ctrl+Shift+O
+    {GDK_KEY_q, false, WindowAction::Close},      // Ctrl+Q
+    {GDK_KEY_w, false, WindowAction::Close},      // Ctrl+W
 };
 
 struct CharacterKey {
@@ -65,11 +67,11 @@ Modifiers modifiersOf(GdkModifierType state) {
           (state & GDK_MOD1_MASK) != 0};
 }
 
-std::optional<Command> acceleratorCommand(guint keyval, Modifiers mods) {
+std::optional<Shortcut> shortcutFor(guint key, Modifiers mods) {
   if (!mods.ctrl || mods.alt) return std::nullopt;
-  const guint key = gdk_keyval_to_lower(keyval);
+  key = gdk_keyval_to_lower(key);
   for (const Accelerator& a : kAccelerators) {
-    if (a.keyval == key && a.shift == mods.shift) return a.command;
+    if (a.keyval == key && a.shift == mods.shift) return a.shortcut;
   }
   return std::nullopt;
 }

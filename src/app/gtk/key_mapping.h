@@ -6,6 +6,7 @@
 #include <gdk/gdk.h>
 
 #include <optional>
+#include <variant>
 
 #include "platform/platform.h"
 
@@ -21,9 +22,14 @@ struct Modifiers {
 
 Modifiers modifiersOf(GdkModifierType state);
 
-// The command of the accelerator on `keyval` (as on the key's first level, e.g. 's' or
-// '1'), provided the modifiers are exactly those the accelerator names.
-std::optional<Command> acceleratorCommand(guint keyval, Modifiers mods);
+// What the window itself does on a key: close as its close box does (Ctrl+Q, Ctrl+W, the
+// desktop's usual keys, which the Windows editor leaves to Alt+F4).
+enum class WindowAction { Close };
+using Shortcut = std::variant<Command, WindowAction>;
+
+// What the accelerator on `key` does (the key as acceleratorKey names it, e.g. 's' or '1'),
+// provided the modifiers are exactly those the accelerator names.
+std::optional<Shortcut> shortcutFor(guint key, Modifiers mods);
 
 // Backspace, Tab, Return and Escape typed as the characters 8, 9, 13 and 27. With Ctrl or
 // Alt held they type nothing the editor would take.

@@ -105,7 +105,44 @@ void EditorWindow::dropFiles(HDROP drop) {
   onDrop(form_, paths);
 }
 
+bool EditorWindow::holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!host_.longWorkRunning()) return false;
+  switch (message) {
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_COMMAND:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSELEAVE:
+    case WM_DROPFILES:
+    case WM_CLOSE:
+      heldInput_.push_back({message, wParam, lParam});
+      return true;
+    default:
+      return false;
+  }
+}
+
+void EditorWindow::replayHeldInput() {
+  // Not inside a message box that came after the work (its own loop would run the input
+  // in the middle of the action that asked): look again a little later.
+  if (host_.modalRunning()) {
+    if (!heldInput_.empty()) SetTimer(window_, Win32Host::kHeldInputTimer, 20, nullptr);
+    return;
+  }
+  // A held message may start long work of its own; what follows it waits for that to end.
+  while (!heldInput_.empty() && !host_.longWorkRunning() && !quitRequested_) {
+    const HeldInput input = heldInput_.front();
+    heldInput_.pop_front();
+    if (!handle(input.message, input.wParam, input.lParam)) {
+      DefWindowProcW(window_, input.message, input.wParam, input.lParam);
+    }
+  }
+}
+
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (holdDuringLongWork(message, wParam, lParam)) return true;
   switch (message) {
     case WM_CREATE: {
       useDpi(GetDpiForWindow(window_));
@@ -176,10 +213,18 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       dropFiles(reinterpret_cast<HDROP>(wParam));
       return true;
+    case Win32Host::kLongWorkEndedMessage:
+      replayHeldInput();
+      return true;
     case Win32Host::kPostedMessage:
       host_.runPosted();
       return true;
     case WM_TIMER:
+      if (wParam == Win32Host::kHeldInputTimer) {
+        KillTimer(window_, Win32Host::kHeldInputTimer);
+        replayHeldInput();
+        return true;
+      }
       if (wParam != Win32Host::kPostedTimer) return false;
       KillTimer(window_, Win32Host::kPostedTimer);
       host_.runPosted();

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <deque>
+
 namespace zarq {
 struct SettingsForm;
 }
@@ -37,6 +39,10 @@ class EditorWindow {
   void useDpi(UINT dpi);
   void showFrame();
   void dropFiles(HDROP drop);
+  // While long work runs, input waits: true when the message was kept for later.
+  bool holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam);
+  // The input kept while long work ran, in the order it came.
+  void replayHeldInput();
   // Client pixels of the window to the frame's logical pixels.
   int logical(int devicePixels) const;
 
@@ -45,6 +51,12 @@ class EditorWindow {
   Win32Host& host_;
   HWND window_ = nullptr;
   bool quitRequested_ = false;
+  struct HeldInput {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  std::deque<HeldInput> heldInput_;
 };
 
 }  // namespace zarq::win32

@@ -18,23 +18,28 @@
 namespace zarq::win32 {
 namespace {
 
-// One turn after another until the window is gone: while a page arrow animates, a frame
-// per turn and only a peek at the queue; otherwise a wait for the next message.
+// Accelerators first; only a message that is none goes on as it is.
+void dispatch(HWND window, HACCEL accelerators, MSG& message) {
+  if (!TranslateAcceleratorW(window, accelerators, &message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// One turn after another until the window is gone: while an animation runs, a frame per
+// turn and only a peek at the queue; otherwise a wait for the next message.
 void runLoop(EditorWindow& window, SettingsForm& form, HACCEL accelerators) {
   MSG message{};
   while (!window.quitRequested()) {
     BOOL obtained;
-    if (arrowAnimationRunning(form)) {
+    if (animationRunning(form)) {
       onPaint(form);
       obtained = PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
     } else {
       obtained = GetMessageW(&message, nullptr, 0, 0);
     }
     if (obtained == 0 || obtained == -1) continue;
-    if (!TranslateAcceleratorW(window.handle(), accelerators, &message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    dispatch(window.handle(), accelerators, message);
   }
 }
 
@@ -57,6 +62,7 @@ int runEditor(HINSTANCE instance, int showCommand) {
     Win32Host host;
     auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
     EditorWindow window(*form, frame, host);
+    host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
     if (window.create(instance)) {
       ShowWindow(window.handle(), showCommand);
       UpdateWindow(window.handle());

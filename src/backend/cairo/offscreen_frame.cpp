@@ -1,18 +1,43 @@
 #include "backend/cairo/offscreen_frame.h"
 
+#include <cmath>
 #include <utility>
 
 namespace zarq {
 namespace {
 
-constexpr int kWidth = 960;
-constexpr int kHeight = 720;
+cairo_surface_t* frameSurface(double scale) {
+  cairo_surface_t* surface = cairo_image_surface_create(
+      CAIRO_FORMAT_ARGB32, static_cast<int>(std::ceil(kFrameWidth * scale)),
+      static_cast<int>(std::ceil(kFrameHeight * scale)));
+  cairo_surface_set_device_scale(surface, scale, scale);
+  return surface;
+}
+
+cairo_status_t appendBytes(void* out, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(out)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
 
 }  // namespace
 
 OffscreenFrame::OffscreenFrame(PangoText& text) : text_(text) {
-  drawing_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, kHeight);
-  shown_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, kHeight);
+  drawing_ = frameSurface(scale_);
+  shown_ = frameSurface(scale_);
+}
+
+void OffscreenFrame::setScale(double scale) {
+  if (scale == scale_) return;
+  canvas_.reset();
+  if (cr_) {
+    cairo_destroy(cr_);
+    cr_ = nullptr;
+  }
+  cairo_surface_destroy(drawing_);
+  cairo_surface_destroy(shown_);
+  scale_ = scale;
+  drawing_ = frameSurface(scale_);
+  shown_ = frameSurface(scale_);
 }
 
 OffscreenFrame::~OffscreenFrame() {
@@ -51,8 +76,10 @@ std::uint32_t OffscreenFrame::pixel(int x, int y) const {
   return *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
 }
 
-bool OffscreenFrame::writePng(const std::filesystem::path& file) const {
-  return cairo_surface_write_to_png(shown_, file.c_str()) == CAIRO_STATUS_SUCCESS;
+std::string OffscreenFrame::pngBytes() const {
+  std::string bytes;
+  cairo_surface_write_to_png_stream(shown_, appendBytes, &bytes);
+  return bytes;
 }
 
 }  // namespace zarq

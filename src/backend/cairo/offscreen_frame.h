@@ -1,5 +1,7 @@
 #pragma once
-// The 960 x 720 frame every page is painted into before it is shown.
+// The 960 x 720 frame every page is painted into before it is shown. On a scaled display
+// it is drawn at the display's device scale, so text and shapes stay sharp; the editor
+// draws in its own 960 x 720 pixels all the same.
 
 #include <cairo.h>
 
@@ -7,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "backend/cairo/cairo_canvas.h"
 #include "platform/platform.h"
@@ -23,13 +26,20 @@ class OffscreenFrame final : public FrameSink {
   Canvas& beginFrame() override;
   void present() override;
 
+  // Device pixels per pixel of the frame (1, 2, or a fraction such as 1.5). A new scale
+  // starts with a black frame; the next frame drawn fills it.
+  void setScale(double scale);
+  double scale() const { return scale_; }
+
   // Called by present(); the window back end shows the frame from here.
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
-  // The last finished frame.
+  // The last finished frame, with the device scale set, so that painting it at the same
+  // scale maps its pixels one to one.
   cairo_surface_t* surface() const { return shown_; }
-  // Pixel of the last finished frame as 0xAARRGGBB.
+  // Device pixel of the last finished frame as 0xAARRGGBB.
   std::uint32_t pixel(int x, int y) const;
-  bool writePng(const std::filesystem::path& file) const;
+  // The last finished frame as a PNG file's bytes, at its device size.
+  std::string pngBytes() const;
   int framesPresented() const { return framesPresented_; }
 
  private:
@@ -39,6 +49,7 @@ class OffscreenFrame final : public FrameSink {
   cairo_t* cr_ = nullptr;
   std::optional<CairoCanvas> canvas_;
   std::function<void()> onPresent_;
+  double scale_ = 1;
   int framesPresented_ = 0;
 };
 

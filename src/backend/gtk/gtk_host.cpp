@@ -1,6 +1,10 @@
 #include "backend/gtk/gtk_host.h"
 
+#include <canberra-gtk.h>
+
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "backend/gtk/file_pattern.h"
 #include "common/utf.h"
@@ -18,8 +22,9 @@ struct PostedTask {
 
 gboolean runPosted(gpointer p) {
   auto* posted = static_cast<PostedTask*>(p);
-  // A message box's loop is no turn of the window's loop: the work waits until it closes.
-  if (posted->host->modalRunning()) {
+  // A message box's loop, or the loop that keeps the window painting during long work, is
+  // no turn of the window's loop: the work waits until it is over.
+  if (posted->host->modalRunning() || posted->host->longWorkRunning()) {
     g_timeout_add(kModalRetryMs, runPosted, posted);
     return G_SOURCE_REMOVE;
   }
@@ -39,10 +44,18 @@ gboolean focusWhenMapped(GtkWidget* widget, GdkEvent*, gpointer) {
   return FALSE;
 }
 
+// How often the window shows a fresh frame while long work runs.
+constexpr guint kLongWorkPaintMs = 50;
+
+gboolean paintAgain(gpointer paint) {
+  (*static_cast<const std::function<void()>*>(paint))();
+  return G_SOURCE_CONTINUE;
+}
+
 }  // namespace
 
-GtkHost::GtkHost(std::filesystem::path startFolder)
-    : lastFolder_(std::move(startFolder)), startMicros_(g_get_monotonic_time()) {}
+GtkHost::GtkHost(std::filesystem::path workFolder)
+    : workFolder_(std::move(workFolder)), startMicros_(g_get_monotonic_time()) {}
 
 void GtkHost::attach(GtkWindow* window, GtkIMContext* inputMethod) {
   window_ = window;
@@ -68,14 +81,21 @@ MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons 
   const bool question = buttons == MessageButtons::YesNo;
   GtkWidget* dialog = gtk_message_dialog_new(
       window_, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT), GTK_MESSAGE_OTHER,
-      question ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s", toUtf8(text).c_str());
+      GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), toUtf8(title).c_str());
+  // The buttons speak the window's language, not the user's locale.
+  if (question) {
+    gtk_dialog_add_buttons(GTK_DIALOG(dialog), "是", GTK_RESPONSE_YES, "否", GTK_RESPONSE_NO,
+                           nullptr);
+  } else {
+    gtk_dialog_add_button(GTK_DIALOG(dialog), "确定", GTK_RESPONSE_OK);
+  }
   gtk_dialog_set_default_response(GTK_DIALOG(dialog),
                                   question ? GTK_RESPONSE_YES : GTK_RESPONSE_OK);
   const gint response = runModal(GTK_DIALOG(dialog));
   closeModal(GTK_DIALOG(dialog));
   if (!question) return MessageAnswer::Ok;
-  // Closing the question without an answer counts as No.
+  // Closing the question without an answer (Escape, the close box) counts as No.
   return response == GTK_RESPONSE_YES ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
@@ -91,7 +111,7 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
   // The editor asks its own questions about existing files.
   gtk_file_chooser_set_do_overwrite_confirmation(chooser, FALSE);
   gtk_file_chooser_set_create_folders(chooser, action != GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER);
-  gtk_file_chooser_set_current_folder(chooser, lastFolder_.c_str());
+  gtk_file_chooser_set_current_folder(chooser, workFolder_.c_str());
   if (!pattern.empty()) {
     GtkFileFilter* filter = gtk_file_filter_new();
     gtk_file_filter_set_name(filter, toUtf8(filterName).c_str());
@@ -105,9 +125,6 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
     g_free(name);
   }
   closeModal(GTK_DIALOG(dialog));
-  // The next dialog opens where this choice was made (beside a chosen folder, so that its
-  // siblings are at hand).
-  if (chosen) lastFolder_ = chosen->parent_path();
   return chosen;
 }
 
@@ -147,6 +164,13 @@ ClipboardText GtkHost::clipboardText() {
 }
 
 void GtkHost::beep() {
+  // The desktop's sound theme, where one is configured and can be played; many desktops
+  // mute the X bell, so it is only the fallback.
+  if (window_ && ca_gtk_play_for_widget(GTK_WIDGET(window_), 0, CA_PROP_EVENT_ID,
+                                        "bell-window-system", CA_PROP_EVENT_DESCRIPTION,
+                                        "A key was refused", nullptr) == CA_SUCCESS) {
+    return;
+  }
   if (window_) {
     gtk_widget_error_bell(GTK_WIDGET(window_));
   } else {
@@ -164,6 +188,25 @@ void GtkHost::setCaretPos(int x, int y) {
 
 std::int32_t GtkHost::clockMs() {
   return static_cast<std::int32_t>((g_get_monotonic_time() - startMicros_) / 1000);
+}
+
+void GtkHost::runLongWork(const std::function<void()>& work, const std::function<void()>& paint) {
+  std::atomic<bool> done = false;
+  GMainContext* loop = g_main_context_default();
+  std::thread worker([&] {
+    work();
+    done = true;
+    g_main_context_wakeup(loop);
+  });
+  // The window's own loop goes on, so it repaints and keeps its place on the desktop;
+  // the window holds the input it gets meanwhile.
+  ++longWorkDepth_;
+  const guint painter =
+      g_timeout_add(kLongWorkPaintMs, paintAgain, const_cast<std::function<void()>*>(&paint));
+  while (!done) g_main_context_iteration(loop, TRUE);
+  g_source_remove(painter);
+  worker.join();
+  --longWorkDepth_;
 }
 
 bool GtkHost::isForeground() { return window_ && gtk_window_is_active(window_); }

@@ -13,8 +13,8 @@ namespace zarq::gtk {
 
 class GtkHost final : public Host {
  public:
-  // File choosers open in `startFolder` until the user has chosen something elsewhere.
-  explicit GtkHost(std::filesystem::path startFolder);
+  // File choosers always open in `workFolder`, the editor's folder, where its files are.
+  explicit GtkHost(std::filesystem::path workFolder);
 
   // The window that owns every dialog and the input method whose cursor follows the caret;
   // both null before the window exists and after it is destroyed.
@@ -22,6 +22,8 @@ class GtkHost final : public Host {
   void detach() { attach(nullptr, nullptr); }
   // True while a message box or dialog runs its own loop: the window takes no input then.
   bool modalRunning() const { return modalDepth_ > 0; }
+  // True while long work runs: the window holds its input back until it is done.
+  bool longWorkRunning() const { return longWorkDepth_ > 0; }
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
@@ -35,6 +37,7 @@ class GtkHost final : public Host {
   std::int32_t clockMs() override;
   bool isForeground() override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
+  void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
 
  private:
   gint runModal(GtkDialog* dialog);
@@ -45,9 +48,10 @@ class GtkHost final : public Host {
 
   GtkWindow* window_ = nullptr;
   GtkIMContext* inputMethod_ = nullptr;
-  std::filesystem::path lastFolder_;
+  std::filesystem::path workFolder_;
   gint64 startMicros_;
   int modalDepth_ = 0;
+  int longWorkDepth_ = 0;
   std::optional<GdkRectangle> caret_;
 };
 

@@ -47,8 +47,6 @@ void GdiplusFrame::present() {
   if (onPresent_) onPresent_();
 }
 
-bool GdiplusFrame::writePng(const std::filesystem::path& file) const {
-  return writePngFile(file, shown_.data(), width_, height_);
-}
+std::string GdiplusFrame::pngBytes() const { return encodePng(shown_.data(), width_, height_); }
 
 }  // namespace zarq::win32

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "backend/win32/gdiplus_canvas.h"
@@ -39,7 +40,8 @@ class GdiplusFrame final : public FrameSink {
   std::uint32_t pixel(int x, int y) const {
     return shown_[static_cast<std::size_t>(y) * width_ + x];
   }
-  bool writePng(const std::filesystem::path& file) const;
+  // The last finished frame as the bytes of a PNG file; empty when it cannot be encoded.
+  std::string pngBytes() const;
   int framesPresented() const { return framesPresented_; }
 
  private:

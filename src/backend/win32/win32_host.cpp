@@ -8,8 +8,10 @@
 // clang-format on
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <ctime>
+#include <thread>
 #include <vector>
 
 #include "backend/win32/wide_text.h"
@@ -19,6 +21,8 @@ namespace {
 
 // The file dialogs' name buffer, in UTF-16 units.
 constexpr DWORD kFileNameCapacity = 2000;
+// How often the window shows a fresh frame while long work runs.
+constexpr DWORD kLongWorkPaintMs = 50;
 
 // A filter of one name and one pattern, each ended by a zero, the list by another.
 std::wstring filterOf(TextView name, TextView pattern) {
@@ -159,6 +163,43 @@ void Win32Host::postToWindowThread(int delayMs, std::function<void()> task) {
         {GetTickCount64() + static_cast<ULONGLONG>(std::max(delayMs, 0)), std::move(task)});
   }
   wakeWindow();
+}
+
+void Win32Host::runLongWork(const std::function<void()>& work, const std::function<void()>& paint) {
+  std::atomic<bool> done = false;
+  const DWORD windowThread = GetCurrentThreadId();
+  ++longWorkDepth_;
+  // Posted work waits, as it does while a dialog is open.
+  ++modalDepth_;
+  std::thread worker([&] {
+    work();
+    done = true;
+    PostThreadMessageW(windowThread, WM_NULL, 0, 0);
+  });
+  // The window's messages go on being handled, so it repaints and keeps its place on the
+  // desktop; the window itself holds the input among them.
+  ULONGLONG lastPaint = GetTickCount64();
+  while (!done) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kLongWorkPaintMs, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.hwnd == nullptr) continue;  // the worker's wake-up
+      if (dispatch_) {
+        dispatch_(message);
+      } else {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+    if (GetTickCount64() - lastPaint >= kLongWorkPaintMs) {
+      paint();
+      lastPaint = GetTickCount64();
+    }
+  }
+  worker.join();
+  --longWorkDepth_;
+  if (--modalDepth_ == 0) wakeWindow();
+  if (window_) PostMessageW(window_, kLongWorkEndedMessage, 0, 0);
 }
 
 void Win32Host::wakeWindow() {

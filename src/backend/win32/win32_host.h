@@ -34,6 +34,18 @@ class Win32Host final : public Host {
   std::int32_t clockMs() override;
   bool isForeground() override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
+  void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+
+  // How the window's loop hands a message on (accelerators first); the loop that runs while
+  // long work goes on hands its messages on the same way.
+  void setDispatcher(std::function<void(MSG&)> dispatch) { dispatch_ = std::move(dispatch); }
+  // True while long work runs: the window holds the input it gets until it is done.
+  bool longWorkRunning() const { return longWorkDepth_ > 0; }
+  // True while a message box, a dialog or long work runs a loop of its own.
+  bool modalRunning() const { return modalDepth_ > 0; }
+  // Sent to the window when long work has ended: the input it held may be handled now.
+  static constexpr UINT kLongWorkEndedMessage = WM_APP + 2;
+  static constexpr UINT_PTR kHeldInputTimer = 2;
 
   // The window's message and timer that say posted work may be due: the window hands both
   // to runPosted().
@@ -59,6 +71,8 @@ class Win32Host final : public Host {
   std::mutex postedMutex_;  // guards posted_ and, for other threads, window_
   std::deque<Posted> posted_;
   int modalDepth_ = 0;
+  int longWorkDepth_ = 0;
+  std::function<void(MSG&)> dispatch_;
   HWND window_ = nullptr;
   float scale_ = 1;
   std::optional<POINT> caret_;

@@ -173,6 +173,30 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
   EXPECT_EQ(field(slot::audioExt).committedText, u"OGG");
 }
 
+TEST_F(ChartImportTest, FolderImportCopiesAsLongWorkWithTheBusyMarkOnScreen) {
+  const std::filesystem::path folder = chartFolder("Big");
+  std::ofstream(folder / "Big.JPG", std::ios::binary) << std::string(1 << 20, 'j');
+  std::ofstream(folder / "Big.OGG", std::ios::binary) << std::string(1 << 20, 'o');
+  chooseFolder(folder);
+  // Each copy takes half a second; the frames shown meanwhile carry the turning mark in
+  // the bottom-right corner: a white ring around (916, 653), on a black page without a chart.
+  platform.host.longWorkMs = 500;
+  std::vector<int> ringPixels;
+  platform.host.duringLongWork = [&] {
+    int white = 0;
+    for (int y = 641; y <= 665; ++y) {
+      for (int x = 904; x <= 928; ++x) white += (platform.headless.frame.pixel(x, y) & 0xFF) > 0xE0;
+    }
+    ringPixels.push_back(white);
+  };
+  importChartFolder(*form);
+
+  EXPECT_EQ(platform.host.longWorks, 3);  // the chart, the illustration, the music
+  ASSERT_EQ(ringPixels.size(), 3u);
+  for (const int white : ringPixels) EXPECT_GT(white, 20);
+  EXPECT_EQ(readFile(dir / "Big.OGG"), std::string(1 << 20, 'o'));
+}
+
 TEST_F(ChartImportTest, FolderImportReportsMissingMediaAndGoesOn) {
   chooseFolder(chartFolder("NoMedia"));
   importChartFolder(*form);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/utf.h"
 #include "form/form_builder.h"
 #include "input_fixture.h"
 
@@ -24,6 +25,28 @@ TEST_F(ClickActionsTest, CaptionOpensItsHelpTextTitledWithTheCaption) {
   EXPECT_EQ(host().messages[0].text, form->labels[label::chartId].helpText);
   EXPECT_EQ(host().messages[0].title, u"Zarq Radoziro 设置填写器 - 谱面ID");
   EXPECT_EQ(host().messages[0].buttons, MessageButtons::Ok);
+}
+
+// A user who clicks any page's title learns the commands: saving, opening, the pages, paste
+// and the files that may be dropped.
+TEST_F(ClickActionsTest, EveryPageTitleTellsTheCommands) {
+  const int titles[] = {label::titleBasic,  label::titleOpening, label::titleChart,
+                        label::titleResult, label::titleOther,   label::titleUiText};
+  const TextView commands[] = {u"Ctrl+S", u"Ctrl+O", u"Ctrl+Shift+O", u"Ctrl+1", u"Ctrl+6",
+                               u"Ctrl+V", u".set",   u".json",        u"头像"};
+  for (int page = 1; page <= kPageCount; ++page) {
+    showPage(*form, page);
+    host().messages.clear();
+    clickLabel(titles[page - 1]);
+    ASSERT_EQ(host().messages.size(), 1u) << page;
+    const Text& help = host().messages[0].text;
+    EXPECT_EQ(help, form->labels[titles[page - 1]].helpText) << page;
+    for (const TextView command : commands) {
+      EXPECT_NE(help.find(command), Text::npos) << page << " lacks " << toUtf8(command);
+    }
+  }
+  // Other captions keep to their field.
+  EXPECT_EQ(form->labels[label::chartId].helpText.find(u"Ctrl+S"), Text::npos);
 }
 
 TEST_F(ClickActionsTest, BubbleOpensItsSpeechAndTheAutoFillOfferAsksYesOrNo) {

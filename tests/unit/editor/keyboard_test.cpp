@@ -106,6 +106,33 @@ TEST_F(KeyboardTest, TabNeverPutsTheCaretInsideAPair) {
   EXPECT_EQ(field(slot::level).caret, 1);
 }
 
+TEST_F(KeyboardTest, ARefusedKeyFlashesTheFieldsOutlineForAMoment) {
+  const TextField& f = field(slot::musicVolume);
+  // Whether the outline's left edge, half way down, shows the flash's red.
+  const auto outlineRed = [&] {
+    const int y = static_cast<int>(f.y + f.height / 2);
+    for (int x = static_cast<int>(f.x) - 1; x <= static_cast<int>(f.x) + 1; ++x) {
+      const std::uint32_t p = platform.headless.frame.pixel(x, y);
+      if (((p >> 16) & 0xFF) > 0xC0 && ((p >> 8) & 0xFF) < 0x90) return true;
+    }
+    return false;
+  };
+  edit(slot::musicVolume, u"1", 1);
+  EXPECT_FALSE(outlineRed());
+  EXPECT_FALSE(animationRunning(*form));
+  type(u"a");
+  EXPECT_EQ(host().beeps, 1);
+  EXPECT_TRUE(outlineRed());
+  EXPECT_TRUE(animationRunning(*form));
+  host().now += kRefusalFlashMs;
+  onPaint(*form);
+  EXPECT_FALSE(outlineRed());
+  // The window draws a little longer, so the frame after the flash is shown too.
+  EXPECT_TRUE(animationRunning(*form));
+  host().now += kRefusalFlashMs;
+  EXPECT_FALSE(animationRunning(*form));
+}
+
 TEST_F(KeyboardTest, TypingIntoASliderFieldMovesTheSlider) {
   edit(slot::backgroundDim, u"150", 3);
   type(u"\b");

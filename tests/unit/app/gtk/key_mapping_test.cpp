@@ -16,7 +16,7 @@ TEST(KeyMappingTest, AcceleratorsNeedExactlyTheModifiersTheyName) {
   const struct {
     guint keyval;
     unsigned state;
-    std::optional<Command> command;
+    std::optional<Shortcut> shortcut;
   } cases[] = {
       {GDK_KEY_v, kCtrl, Command::Paste},
       {GDK_KEY_V, kCtrl, Command::Paste},  // Caps Lock on
@@ -30,6 +30,11 @@ TEST(KeyMappingTest, AcceleratorsNeedExactlyTheModifiersTheyName) {
       {GDK_KEY_S, kCtrl | kShift, Command::SaveAlternative},
       {GDK_KEY_o, kCtrl, Command::Open},
       {GDK_KEY_O, kCtrl | kShift, Command::PageDialog},
+      {GDK_KEY_q, kCtrl, WindowAction::Close},
+      {GDK_KEY_w, kCtrl, WindowAction::Close},
+      {GDK_KEY_W, kCtrl, WindowAction::Close},
+      {GDK_KEY_q, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_w, 0, std::nullopt},
       // Modifiers that do not take part in accelerators are ignored.
       {GDK_KEY_s, kCtrl | GDK_MOD2_MASK | GDK_SUPER_MASK, Command::Save},
       {GDK_KEY_s, 0, std::nullopt},
@@ -42,7 +47,7 @@ TEST(KeyMappingTest, AcceleratorsNeedExactlyTheModifiersTheyName) {
       {GDK_KEY_a, kCtrl, std::nullopt},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(acceleratorCommand(c.keyval, modifiersOf(GdkModifierType(c.state))), c.command)
+    EXPECT_EQ(shortcutFor(c.keyval, modifiersOf(GdkModifierType(c.state))), c.shortcut)
         << gdk_keyval_name(c.keyval) << " state " << c.state;
   }
 }
