@@ -50,7 +50,7 @@ void TypedCharacterInLevel(benchmark::State& state) {
   int counter = 0;
   for (auto _ : state) {
     // A text not seen before, so that no measurement comes from the cache.
-    form.fields[slot::level].setText(printfText("%d", ++counter % 100'000'000));
+    form.fields[slot::level].setText(intText(++counter % 100'000'000));
     validateAndCommit(form, slot::level, false, true);
     benchmark::DoNotOptimize(form.fields[slot::level].bubble);
   }

@@ -1,9 +1,9 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 
 namespace zarq {
 namespace {
@@ -55,16 +55,24 @@ double leadingDouble(TextView text) {
 
 long long roundHalfAway(double value) { return std::llround(value); }
 
-Text printfText(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return Text(buffer, buffer + std::char_traits<char>::length(buffer));
+Text intText(int value) { return zeroPaddedText(value, 0); }
+
+Text zeroPaddedText(int value, int width) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const bool negative = value < 0;
+  Text out = negative ? Text(u"-") : Text();
+  const int length = static_cast<int>(end - digits);
+  out.append(static_cast<std::size_t>(std::max(0, width - length)), u'0');
+  out.append(digits + (negative ? 1 : 0), end);
+  return out;
 }
 
-Text printfText(const char* format, int value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return Text(buffer, buffer + std::char_traits<char>::length(buffer));
+Text fixedText(double value, int decimals) {
+  char digits[400];
+  const auto end =
+      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals).ptr;
+  return Text(digits, end);
 }
 
 }  // namespace zarq

@@ -12,15 +12,17 @@ namespace zarq {
 // Leading integer after optional blanks and one sign; 0 without digits; clamped to int.
 int leadingInt(TextView text);
 
-// Leading decimal number (digits, ".", exponent) after optional blanks and one sign; 0 if none.
+// Leading decimal number (digits, ".", exponent, never a locale's comma) after optional blanks and
+// one sign; 0 if none.
 double leadingDouble(TextView text);
 
 // Round half away from zero.
 long long roundHalfAway(double value);
 
-// printf-style formatting into UTF-16, for the fixed formats the form uses ("%d", "%.1f",
-// "%07d", "%.2lf").
-Text printfText(const char* format, double value);
-Text printfText(const char* format, int value);
+// Numbers as the form shows them and the recorder reads them: always with "." as the
+// decimal mark and without grouping, whatever the user's locale says.
+Text intText(int value);                     // "-12"
+Text zeroPaddedText(int value, int width);   // "0000012" for width 7, the sign counted
+Text fixedText(double value, int decimals);  // "225.00" for 2 decimals
 
 }  // namespace zarq

@@ -20,10 +20,10 @@ void Slider::draw(Canvas& canvas, TextMetrics& metrics) const {
   canvas.strokeLine(left, y, left + width, y, Pen{c, 2, true});
   canvas.fillEllipse({knobLeft(), y - 3, 6, 6}, c);
 
-  const Text maxText = printfText("%d", static_cast<int>(max));
+  const Text maxText = intText(static_cast<int>(max));
   const float maxWidth = 1.2f * metrics.measureText(maxText, 14.4f);
   canvas.drawText(maxText, 14.4f, {left + width + 4, y - 7.2f, maxWidth, 20}, Align::Near, c);
-  const Text minText = printfText("%d", static_cast<int>(min));
+  const Text minText = intText(static_cast<int>(min));
   const float minWidth = 1.2f * metrics.measureText(minText, 14.4f);
   canvas.drawText(minText, 14.4f, {left - minWidth - 3, y - 7.2f, minWidth, 20}, Align::Far, c);
 }

@@ -27,7 +27,7 @@ bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool sile
 }
 
 bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
-  StreamFileOutput output;
+  DiskFileOutput output;
   return savePreset(form, path, silent, output);
 }
 

@@ -1,12 +1,15 @@
 #include "editor/window_events.h"
 
-#include <fstream>
+#include <cstdio>
 
+#include "common/paths.h"
+#include "common/utf.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
+#include "files/set_aside.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -22,10 +25,24 @@ void onWindowCreate(SettingsForm& form) {
   form.mouseDown = false;
   buildForm(form);
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
-  if (std::ifstream(saved, std::ios::binary).is_open()) loadPreset(form, saved, true);
+  std::error_code error;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(saved, error))) return;
+  if (loadPreset(form, saved, true)) return;
+  // The start stays silent, but the user's file must outlive the save at the close: it is
+  // moved out of the way, and only the terminal hears of it.
+  if (const std::optional<std::filesystem::path> aside = setAside(saved)) {
+    std::fprintf(stderr, "zarq-settings: %s could not be read; it was moved to %s\n",
+                 toUtf8(textFromPath(saved)).c_str(), toUtf8(textFromPath(*aside)).c_str());
+  } else {
+    form.keepSavedForm = true;
+    std::fprintf(stderr, "zarq-settings: %s could not be read nor moved; it is left as it is\n",
+                 toUtf8(textFromPath(saved)).c_str());
+  }
 }
 
-void onWindowDestroy(SettingsForm& form) { savePreset(form, form.fileInWorkDir(kSavedForm), true); }
+void onWindowDestroy(SettingsForm& form) {
+  if (!form.keepSavedForm) savePreset(form, form.fileInWorkDir(kSavedForm), true);
+}
 
 void onFocusGained(SettingsForm& form) {
   form.mouseDown = false;

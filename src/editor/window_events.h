@@ -12,9 +12,12 @@ namespace zarq {
 struct SettingsForm;
 
 // The window is being created: the form is built and "save.set" of the editor's folder, when
-// there is one, is loaded silently.
+// there is one, is loaded silently. One that cannot be loaded is renamed to
+// "save.set.unreadable" (or "-2", "-3", ...) before anything can write over it, and a line
+// on the standard error says so.
 void onWindowCreate(SettingsForm& form);
-// The window is being destroyed: the form is saved silently to "save.set".
+// The window is being destroyed (or the session ends): the form is saved silently to
+// "save.set".
 void onWindowDestroy(SettingsForm& form);
 void onFocusGained(SettingsForm& form);
 void onPaint(SettingsForm& form);

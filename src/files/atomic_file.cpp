@@ -31,54 +31,65 @@ fs::path resolvedTarget(const fs::path& target) {
   return ec ? target : resolved;
 }
 
+bool writeAll(FileOutput& output, std::span<const std::uint8_t> bytes) {
+  const bool written = output.write(bytes);
+  return output.close() && written;
+}
+
+// The new file takes the old one's place with everything the old one had about it.
+bool replaceWith(const fs::path& temporary, const fs::path& destination, bool replacing) {
+  if (replacing) {
+    std::error_code ec;
+    const fs::perms previous = fs::status(destination, ec).permissions();
+    takeOwnerOf(temporary, destination);
+    if (!ec && previous != fs::perms::unknown) fs::permissions(temporary, previous, ec);
+  }
+  return replaceDurably(temporary, destination);
+}
+
 }  // namespace
 
-bool StreamFileOutput::create(const fs::path& path) {
-  stream_.open(path, std::ios::binary | std::ios::out | std::ios::trunc);
-  return stream_.is_open();
+bool DiskFileOutput::create(const fs::path& path) {
+  file_ = createNewFile(path);
+  return file_ != nullptr;
 }
 
-bool StreamFileOutput::write(std::span<const std::uint8_t> bytes) {
-  stream_.write(reinterpret_cast<const char*>(bytes.data()),
-                static_cast<std::streamsize>(bytes.size()));
-  return stream_.good();
+bool DiskFileOutput::overwrite(const fs::path& path) {
+  file_ = overwriteRegularFile(path);
+  return file_ != nullptr;
 }
 
-bool StreamFileOutput::close() {
-  if (!stream_.is_open()) return false;
-  stream_.close();
-  return !stream_.fail();
+bool DiskFileOutput::write(std::span<const std::uint8_t> bytes) {
+  return file_ && std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size();
+}
+
+bool DiskFileOutput::close() {
+  if (!file_) return false;
+  const bool flushed = flushToDisk(file_.get());
+  return std::fclose(file_.release()) == 0 && flushed;
 }
 
 bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes,
                          FileOutput& output) {
   const fs::path destination = resolvedTarget(target);
   std::error_code ec;
-  const bool replacing = fs::exists(destination, ec);
-  if (replacing) {
-    // A file the user may not write (or a folder of that name) stays as it is.
-    std::fstream probe(destination, std::ios::binary | std::ios::in | std::ios::out);
-    if (!probe.is_open()) return false;
-  }
-  const fs::path temporary = freshTemporaryName(destination);
-  if (temporary.empty() || !output.create(temporary)) return false;
+  const bool replacing = fs::exists(fs::symlink_status(destination, ec));
+  // A file the user may not write, a folder or a pipe of that name stays as it is.
+  if (replacing && !writableRegularFile(destination)) return false;
 
-  bool written = output.write(bytes);
-  written = output.close() && written;
-  if (written && replacing) {
-    const fs::perms previous = fs::status(destination, ec).permissions();
-    if (!ec && previous != fs::perms::unknown) fs::permissions(temporary, previous, ec);
+  const fs::path temporary = freshTemporaryName(destination);
+  if (!temporary.empty() && output.create(temporary)) {
+    bool written = writeAll(output, bytes) && replaceWith(temporary, destination, replacing);
+    if (!written) fs::remove(temporary, ec);
+    return written;
   }
-  if (written) {
-    fs::rename(temporary, destination, ec);
-    written = !ec;
-  }
-  if (!written) fs::remove(temporary, ec);
-  return written;
+  // No file can be made beside the target: a target that may be written is better written
+  // in place than the work lost.
+  return replacing && output.overwrite(destination) && writeAll(output, bytes);
 }
 
 bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes) {
-  StreamFileOutput output;
+  DiskFileOutput output;
   return writeFileAtomically(target, bytes, output);
 }
 

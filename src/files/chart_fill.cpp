@@ -67,7 +67,7 @@ ChartFill chartFill(const ChartValues& v) {
   ChartFill fill;
   if (v.meanBpm) {
     if (const std::optional<double> folded = foldBpm(*v.meanBpm)) {
-      fill.holdBpm = printfText("%.2lf", *folded);
+      fill.holdBpm = fixedText(*folded, 2);
     }
   }
   if (v.background) fill.illustrationExt = mediaSuffix(*v.background);

@@ -31,7 +31,7 @@ Text mediaSuffix(TextView fileName);
 
 // What the auto-fill writes into the form; an absent value leaves its fields as they were.
 struct ChartFill {
-  std::optional<Text> holdBpm;  // "%.2lf" of the folded mean
+  std::optional<Text> holdBpm;  // the folded mean with two decimals, "225.00"
   std::optional<Text> illustrationExt, audioExt;
   std::optional<Text> songName;  // also the chart screen's name and the first split line
   std::optional<Text> composer, charter;

@@ -1,35 +1,32 @@
 #include "files/preset_file.h"
 
-#include <fstream>
-#include <system_error>
+#include <cstdio>
 
 #include "common/numbers.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 namespace {
 
-Text readFailure(int error) { return u"读取失败！(ERROR " + printfText("%d", error) + u")"; }
+Text readFailure(int error) { return u"读取失败！(ERROR " + intText(error) + u")"; }
 
 }  // namespace
 
 PresetRead readPresetFile(const std::filesystem::path& path) {
   PresetRead read;
-  std::error_code ec;
-  std::ifstream in;
-  if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-  if (!in.is_open()) {
+  // A pipe, a folder or a device of that name is no preset, and must not hold the editor up.
+  const FileHandle in = openRegularFile(path);
+  if (!in) {
     read.failure = u"无法读取文件！";
     return read;
   }
   // Nothing after the largest version is ever read, however long the file is.
   std::vector<std::uint8_t> bytes(maxPresetSize());
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) {
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), in.get()));
+  if (std::ferror(in.get())) {
     read.failure = u"无法读取文件！";
     return read;
   }
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  in.close();
   return readPresetBytes(bytes);
 }
 

@@ -102,6 +102,9 @@ struct SettingsForm {
 
   FormLayout layout;
   ChartScratch chartScratch;
+  // The "save.set" found at the start could neither be read nor moved out of the way: the
+  // save at the close leaves it alone rather than destroy it.
+  bool keepSavedForm = false;
 
   // Work posted to the window's thread holds this weakly, so that it never reaches a form
   // that is gone. Declared before the preview, whose thread posts such work until it ends.

@@ -7,8 +7,8 @@
 namespace zarq {
 
 Text sliderValueText(const Slider& slider) {
-  if (slider.integerOnly) return printfText("%d", static_cast<int>(roundHalfAway(slider.value)));
-  return printfText("%.1f", roundHalfAway(slider.value * 10.0) / 10.0);
+  if (slider.integerOnly) return intText(static_cast<int>(roundHalfAway(slider.value)));
+  return fixedText(roundHalfAway(slider.value * 10.0) / 10.0, 1);
 }
 
 void showSliderValue(SettingsForm& form, int slider) {

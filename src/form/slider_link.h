@@ -12,7 +12,7 @@ struct Slider;
 constexpr int linkedSlot(int slider) { return slider + slot::backgroundDim; }
 constexpr int linkedSlider(int slot) { return slot - slot::backgroundDim; }
 
-// The linked field shows a slider's value: "%d" or "%.1f".
+// The linked field shows a slider's value: a whole number, or one decimal ("0.8").
 Text sliderValueText(const Slider& slider);
 // The slider's value printed into its field; the field is not validated.
 void showSliderValue(SettingsForm& form, int slider);

@@ -110,13 +110,13 @@ bool addedAboveFull(RuleContext& c) {
 void completeAddedScore(RuleContext& c) {
   if (!othersShort(c, slot::addedScore)) return;
   const int rest = score(c, slot::resultFullScore) - score(c, slot::originalScore);
-  setSlotText(c.form, slot::addedScore, printfText("%07d", rest));
+  setSlotText(c.form, slot::addedScore, zeroPaddedText(rest, 7));
 }
 
 void completeOriginalScore(RuleContext& c) {
   if (!othersShort(c, slot::originalScore)) return;
   const int rest = score(c, slot::resultFullScore) - score(c, slot::addedScore);
-  setSlotText(c.form, slot::originalScore, printfText("%07d", rest));
+  setSlotText(c.form, slot::originalScore, zeroPaddedText(rest, 7));
 }
 
 constexpr RuleRow kOriginalScore[] = {

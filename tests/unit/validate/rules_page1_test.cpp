@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 #include "common/numbers.h"
 #include "editor/pages.h"
 #include "validation_fixture.h"
@@ -161,7 +163,9 @@ class SliderRulesTest : public testing::ValidationTest {
   void slide(int slot, float value) {
     form->sliders[slot - slot::backgroundDim].value = value;
     field(slot).committedText = u"\t";
-    edit(slot, printfText("%g", static_cast<double>(value)));
+    char digits[32];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    edit(slot, Text(static_cast<const char*>(digits), end));
   }
 };
 

@@ -1,0 +1,14 @@
+#pragma once
+// Keeping a file the editor cannot use out of the way of its next write, without ever
+// destroying it or an earlier one kept the same way.
+
+#include <filesystem>
+#include <optional>
+
+namespace zarq {
+
+// Renames `file` to "FILE.unreadable", or "FILE.unreadable-2", "-3", ... when those are
+// taken. Returns the new name, or nothing when the file could not be moved.
+std::optional<std::filesystem::path> setAside(const std::filesystem::path& file);
+
+}  // namespace zarq

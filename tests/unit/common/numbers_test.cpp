@@ -1,0 +1,93 @@
+#include "common/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "files/chart_fill.h"
+#include "support/temp_dir.h"
+
+namespace zarq {
+namespace {
+
+// Puts the C library's numbers in German, whose decimal mark is a comma, as a desktop in
+// that language does (GTK sets the locale from the environment) — building the locale
+// with localedef where the system has not installed it.
+class CommaLocale {
+ public:
+  CommaLocale() : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
+#ifdef _WIN32
+    active_ = std::setlocale(LC_NUMERIC, "German_Germany.1252") != nullptr;
+#else
+    active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    if (!active_) {
+      const std::string command = "localedef -i de_DE -f UTF-8 '" +
+                                  (built_.path() / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+      if (std::system(command.c_str()) == 0) {
+        ::setenv("LOCPATH", built_.path().c_str(), 1);
+        active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+        ::unsetenv("LOCPATH");
+      }
+    }
+#endif
+  }
+  ~CommaLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+  bool active() const { return active_; }
+
+ private:
+  std::string previous_;
+#ifndef _WIN32
+  testing::TempDir built_;
+#endif
+  bool active_ = false;
+};
+
+std::string printed(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
+TEST(NumberText, UsesAPointWhateverTheLocale) {
+  CommaLocale comma;
+#ifdef _WIN32
+  if (!comma.active()) GTEST_SKIP() << "no German locale in this run-time";
+#else
+  ASSERT_TRUE(comma.active()) << "localedef could not build de_DE.UTF-8";
+#endif
+  // The locale really is in force: the C library itself now prints a comma.
+  ASSERT_EQ(printed(0.5), "0,5");
+
+  ChartValues fastChart;
+  fastChart.meanBpm = 450.0;  // folded to 225 for the hold animation
+  const struct {
+    Text got, expected;
+  } printedCases[] = {
+      {fixedText(0.8, 1), u"0.8"},
+      {fixedText(1, 1), u"1.0"},
+      {fixedText(225, 2), u"225.00"},
+      {fixedText(-0.25, 1), u"-0.2"},
+      {fixedText(1234567.891, 2), u"1234567.89"},
+      {intText(-42), u"-42"},
+      {intText(1000000), u"1000000"},
+      {zeroPaddedText(12, 7), u"0000012"},
+      {zeroPaddedText(-12, 7), u"-000012"},
+      {zeroPaddedText(123456789, 7), u"123456789"},
+      {chartFill(fastChart).holdBpm.value_or(u"none"), u"225.00"},
+  };
+  for (const auto& c : printedCases) EXPECT_EQ(c.got, c.expected);
+
+  const struct {
+    TextView text;
+    double value;
+  } readCases[] = {
+      {u"0.8", 0.8}, {u" -1.5e2x", -150}, {u"0,8", 0}, {u"12,5", 12}, {u"+.5", 0.5},
+  };
+  for (const auto& c : readCases) EXPECT_DOUBLE_EQ(leadingDouble(c.text), c.value);
+}
+
+}  // namespace
+}  // namespace zarq
