@@ -63,7 +63,7 @@ void obtainedSplitToggled(SettingsForm& form, bool on) {
     validateAndCommit(form, slot::obtainedContentLine2, true, true);
     return;
   }
-  // Both lines go back into line 1, as much of them as a field holds.
+  // Both lines go back into line 1; a join that would not fit never gets here.
   line1.setText(line1.text + line2.text);
   line2.setText(u"");
   checkLongObtainedContent(form);
@@ -83,9 +83,22 @@ void checkRecordPartsOnPage(SettingsForm& form) {
   }
 }
 
+// Unticking 分行 joins the two lines into one field; when they do not fit in it together the
+// untick is refused rather than the end of the text lost.
+bool joinWouldCut(const SettingsForm& form, int index) {
+  return index == box::obtainedSplit && form.checkBoxes[index].checked &&
+         form.fields[slot::obtainedContent].text.size() +
+                 form.fields[slot::obtainedContentLine2].text.size() >
+             kFieldTextCapacity;
+}
+
 }  // namespace
 
 void clickCheckBox(SettingsForm& form, int index) {
+  if (joinWouldCut(form, index)) {
+    form.host().beep();
+    return;
+  }
   endEditing(form);
   CheckBox& box = form.checkBoxes[index];
   box.checked = !box.checked;

@@ -171,12 +171,16 @@ TEST_F(ClickActionsTest, BoxesOfTheChartAndResultPagesMoveAndShowTheirFields) {
   EXPECT_EQ(field(slot::splitNameLine2).bubble, kNoBubble);
 }
 
-TEST_F(ClickActionsTest, UntickingObtainedSplitJoinsTheLinesIntoTheFirst) {
+// The join never loses text: lines that do not fit in one field together keep the box ticked.
+TEST_F(ClickActionsTest, UntickingObtainedSplitJoinsTheLinesOrIsRefusedWhenTheyDoNotFit) {
   const struct {
-    Text line1, line2, joined;
+    Text line1, line2;
+    bool joins;
   } cases[] = {
-      {u"abc", u"def", u"abcdef"},
-      {Text(150, u'a'), Text(100, u'b'), Text(150, u'a') + Text(49, u'b')},  // cut at 199
+      {u"abc", u"def", true},
+      {Text(150, u'a'), Text(49, u'b'), true},   // 199 units: a full field
+      {Text(150, u'a'), Text(50, u'b'), false},  // 200
+      {Text(199, u'a'), Text(199, u'b'), false},
   };
   for (const auto& c : cases) {
     build();
@@ -186,10 +190,13 @@ TEST_F(ClickActionsTest, UntickingObtainedSplitJoinsTheLinesIntoTheFirst) {
     EXPECT_TRUE(field(slot::obtainedContentLine2).shown);
     field(slot::obtainedContent).setText(c.line1);
     field(slot::obtainedContentLine2).setText(c.line2);
+    const int beeps = host().beeps;
     clickBox(box::obtainedSplit);
-    EXPECT_EQ(obtainedContent(), c.joined);
-    EXPECT_EQ(field(slot::obtainedContentLine2).text, u"");
-    EXPECT_FALSE(field(slot::obtainedContentLine2).shown);
+    EXPECT_EQ(form->checkBoxes[box::obtainedSplit].checked, !c.joins);
+    EXPECT_EQ(host().beeps - beeps, c.joins ? 0 : 1);
+    EXPECT_EQ(obtainedContent(), c.joins ? c.line1 + c.line2 : c.line1);
+    EXPECT_EQ(field(slot::obtainedContentLine2).text, c.joins ? Text() : c.line2);
+    EXPECT_EQ(field(slot::obtainedContentLine2).shown, !c.joins);
   }
 }
 
