@@ -25,6 +25,8 @@ int clientCoordinate(double v) { return static_cast<int>(std::floor(v)); }
 constexpr guint kDropRetryMs = 100;
 // How often input held during long work looks whether it may be handled.
 constexpr guint kHeldInputRetryMs = 20;
+// How soon the end of the session looks again whether the dialogs it dismissed are gone.
+constexpr guint kEndSessionRetryMs = 50;
 
 }  // namespace
 
@@ -331,6 +333,24 @@ void EditorWindow::onWindowRealize(GtkWidget* window, gpointer) {
                                                         GDK_DECOR_MENU | GDK_DECOR_MINIMIZE));
 }
 
+void EditorWindow::endSession() {
+  if (destroyed() || endSessionSource_) return;
+  if (!host_.modalRunning()) {
+    gtk_window_close(GTK_WINDOW(window_));
+    return;
+  }
+  // The action that asked goes on with the answer; the window closes once it is done.
+  host_.dismissModals();
+  endSessionSource_ = g_timeout_add(kEndSessionRetryMs, retryEndSession, this);
+}
+
+gboolean EditorWindow::retryEndSession(gpointer p) {
+  EditorWindow& w = self(p);
+  w.endSessionSource_ = 0;
+  w.endSession();
+  return G_SOURCE_REMOVE;
+}
+
 void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   EditorWindow& w = self(p);
   w.frame_.onPresent(nullptr);
@@ -340,6 +360,8 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   w.drops_.clear();
   if (w.replaySource_) g_source_remove(w.replaySource_);
   w.replaySource_ = 0;
+  if (w.endSessionSource_) g_source_remove(w.endSessionSource_);
+  w.endSessionSource_ = 0;
   onWindowDestroy(w.form_);
   gtk_im_context_set_client_window(w.inputMethod_, nullptr);
   w.host_.detach();

@@ -36,6 +36,9 @@ class EditorWindow {
   void show();
   // Set when the window has been destroyed (the form is saved by then).
   bool destroyed() const { return window_ == nullptr; }
+  // Closes the window as the close box does, for the end of the session: any message box or
+  // dialog open is answered as if closed first (a question then counts as No).
+  void endSession();
 
  private:
   static gboolean onDraw(GtkWidget*, cairo_t* cr, gpointer self);
@@ -62,6 +65,7 @@ class EditorWindow {
   void followScale();
   static void onWindowRealize(GtkWidget* window, gpointer);
   static void onDestroy(GtkWidget*, gpointer self);
+  static gboolean retryEndSession(gpointer self);
 
   // While long work runs, input is kept to be handled afterwards, in order; true when
   // `event` was kept.
@@ -86,6 +90,7 @@ class EditorWindow {
   guint dropSource_ = 0;
   std::deque<GdkEvent*> heldInput_;
   guint replaySource_ = 0;
+  guint endSessionSource_ = 0;
 };
 
 }  // namespace zarq::gtk

@@ -12,6 +12,7 @@
 #include "app/gtk/chinese_messages.h"
 #include "app/gtk/command_line.h"
 #include "app/gtk/editor_window.h"
+#include "app/gtk/session_signals.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/pixbuf_decoder.h"
@@ -66,8 +67,10 @@ int runEditor(int argc, char** argv) {
   EditorWindow window(*form, frame, host);
   onWindowCreate(*form);
   window.show();
+  const SessionSignals signals([&window] { window.endSession(); });
   gtk_main();
-  return 0;
+  // Ended by a signal: the form is saved, and the exit status says what ended it.
+  return signals.received() ? 128 + signals.received() : 0;
 }
 
 }  // namespace zarq::gtk

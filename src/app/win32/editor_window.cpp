@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/win32/console_end.h"
 #include "app/win32/resource_ids.h"
 #include "app/win32/window_metrics.h"
 #include "backend/win32/gdiplus_frame.h"
@@ -141,6 +142,16 @@ void EditorWindow::replayHeldInput() {
   }
 }
 
+void EditorWindow::endSession() {
+  // A message box's answer is the user's: the window closes once it is given.
+  if (host_.modalRunning()) {
+    SetTimer(window_, kEndSessionTimer, kEndSessionRetryMs, nullptr);
+    return;
+  }
+  // As the close box: during long work the close waits for it.
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (holdDuringLongWork(message, wParam, lParam)) return true;
   switch (message) {
@@ -153,6 +164,14 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       onWindowCreate(form_);
       return true;
     }
+    case WM_ENDSESSION:
+      // Windows is logging off or shutting down and ends the process after this returns:
+      // the window is closed now, which saves the form.
+      if (wParam) DestroyWindow(window_);
+      return true;
+    case kEndSessionMessage:
+      endSession();
+      return true;
     case WM_DESTROY:
       onWindowDestroy(form_);
       frame_.onPresent(nullptr);
@@ -220,6 +239,11 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       host_.runPosted();
       return true;
     case WM_TIMER:
+      if (wParam == kEndSessionTimer) {
+        KillTimer(window_, kEndSessionTimer);
+        endSession();
+        return true;
+      }
       if (wParam == Win32Host::kHeldInputTimer) {
         KillTimer(window_, Win32Host::kHeldInputTimer);
         replayHeldInput();

@@ -19,6 +19,10 @@ class Win32Host;
 inline constexpr wchar_t kWindowClass[] = L"Zarq Radoziro Settings";
 inline constexpr wchar_t kWindowTitle[] = L"Zarq Radoziro 设置填写器";
 
+// The end of the session looks again this often while a message box is open.
+inline constexpr UINT_PTR kEndSessionTimer = 3;
+inline constexpr UINT kEndSessionRetryMs = 100;
+
 class EditorWindow {
  public:
   EditorWindow(SettingsForm& form, GdiplusFrame& frame, Win32Host& host);
@@ -43,6 +47,8 @@ class EditorWindow {
   bool holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam);
   // The input kept while long work ran, in the order it came.
   void replayHeldInput();
+  // Closes the window as the close box does, once no message box is open.
+  void endSession();
   // Client pixels of the window to the frame's logical pixels.
   int logical(int devicePixels) const;
 

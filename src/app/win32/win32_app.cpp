@@ -4,6 +4,7 @@
 #include <memory>
 #include <system_error>
 
+#include "app/win32/console_end.h"
 #include "app/win32/editor_window.h"
 #include "app/win32/resource_ids.h"
 #include "backend/win32/gdiplus_font.h"
@@ -66,7 +67,9 @@ int runEditor(HINSTANCE instance, int showCommand) {
     if (window.create(instance)) {
       ShowWindow(window.handle(), showCommand);
       UpdateWindow(window.handle());
+      ConsoleEnd console(window.handle());
       runLoop(window, *form, accelerators);
+      console.saved();
       // A closed window is a normal end, whatever message came last (the close command's
       // own number would read as a failure to whoever started the editor).
       result = 0;

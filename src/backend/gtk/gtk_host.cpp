@@ -65,10 +65,14 @@ void GtkHost::attach(GtkWindow* window, GtkIMContext* inputMethod) {
 
 gint GtkHost::runModal(GtkDialog* dialog) {
   g_signal_connect(dialog, "map-event", G_CALLBACK(focusWhenMapped), nullptr);
-  ++modalDepth_;
+  modals_.push_back(dialog);
   const gint response = gtk_dialog_run(dialog);
-  --modalDepth_;
+  modals_.pop_back();
   return response;
+}
+
+void GtkHost::dismissModals() {
+  for (GtkDialog* dialog : modals_) gtk_dialog_response(dialog, GTK_RESPONSE_DELETE_EVENT);
 }
 
 void GtkHost::closeModal(GtkDialog* dialog) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -21,7 +22,9 @@ class GtkHost final : public Host {
   void attach(GtkWindow* window, GtkIMContext* inputMethod);
   void detach() { attach(nullptr, nullptr); }
   // True while a message box or dialog runs its own loop: the window takes no input then.
-  bool modalRunning() const { return modalDepth_ > 0; }
+  bool modalRunning() const { return !modals_.empty(); }
+  // Answers every message box and dialog running as if it were closed (No, cancelled).
+  void dismissModals();
   // True while long work runs: the window holds its input back until it is done.
   bool longWorkRunning() const { return longWorkDepth_ > 0; }
 
@@ -50,7 +53,7 @@ class GtkHost final : public Host {
   GtkIMContext* inputMethod_ = nullptr;
   std::filesystem::path workFolder_;
   gint64 startMicros_;
-  int modalDepth_ = 0;
+  std::vector<GtkDialog*> modals_;  // innermost last
   int longWorkDepth_ = 0;
   std::optional<GdkRectangle> caret_;
 };

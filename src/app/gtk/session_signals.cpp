@@ -1,0 +1,49 @@
+#include "app/gtk/session_signals.h"
+
+#include <glib-unix.h>
+#include <signal.h>
+#include <unistd.h>
+
+namespace zarq::gtk {
+namespace {
+
+constexpr int kSessionSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+void exitNow(int signal) { _exit(128 + signal); }
+
+// From the first signal on, another one ends the process without waiting for the save.
+void exitAtOnceOnTheNextSignal() {
+  struct sigaction action {};
+  action.sa_handler = exitNow;
+  sigemptyset(&action.sa_mask);
+  for (int signal : kSessionSignals) sigaction(signal, &action, nullptr);
+}
+
+}  // namespace
+
+SessionSignals::SessionSignals(std::function<void()> endSession)
+    : endSession_(std::move(endSession)) {
+  for (std::size_t i = 0; i < watches_.size(); ++i) {
+    watches_[i] = {this, kSessionSignals[i], 0};
+    watches_[i].source = g_unix_signal_add(kSessionSignals[i], onSignal, &watches_[i]);
+  }
+}
+
+SessionSignals::~SessionSignals() {
+  for (const Watch& watch : watches_) {
+    if (watch.source) g_source_remove(watch.source);
+  }
+}
+
+gboolean SessionSignals::onSignal(gpointer p) {
+  Watch& watch = *static_cast<Watch*>(p);
+  SessionSignals& self = *watch.owner;
+  if (self.received_ == 0) {
+    self.received_ = watch.signal;
+    exitAtOnceOnTheNextSignal();
+    self.endSession_();
+  }
+  return G_SOURCE_CONTINUE;
+}
+
+}  // namespace zarq::gtk
