@@ -1,6 +1,6 @@
 #include "editor/chart_import.h"
 
-#include <fstream>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -8,8 +8,11 @@
 #include "common/paths.h"
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
+#include "files/atomic_file.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
+#include "files/file_lookup.h"
+#include "form/media_file.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
@@ -39,10 +42,11 @@ void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, abou
 std::optional<std::string> minifiedChart(SettingsForm& form, const std::filesystem::path& chart) {
   const std::optional<std::string> bytes = readChartFile(chart);
   if (!bytes) return std::nullopt;
-  std::ofstream runfile(form.fileInWorkDir("runfile.txt"));
-  if (!runfile.is_open()) return std::nullopt;
   std::string minified = minifyChart(*bytes);
-  runfile << minified;
+  const auto* data = reinterpret_cast<const std::uint8_t*>(minified.data());
+  if (!writeFileAtomically(form.fileInWorkDir("runfile.txt"), {data, minified.size()})) {
+    return std::nullopt;
+  }
   return minified;
 }
 
@@ -100,34 +104,13 @@ bool isBareFileName(TextView name) {
   return name.find(u'/') == TextView::npos && name.find(u'\\') == TextView::npos;
 }
 
-bool sameIgnoringAsciiCase(TextView a, TextView b) {
-  const auto lower = [](char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-  };
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
-// The medium "<ID>.<suffix>" in the chart folder. The suffix is upper case while the files
-// usually are not, so where the file system tells case apart a name that differs only in
-// the case of its letters is taken too (the first in name order), as it would be on a file
-// system that does not.
+// The medium "<ID>.<suffix>" in the chart folder, found as the editor finds its own files:
+// the suffix is upper case while the files usually are not.
 std::optional<std::filesystem::path> findMedium(const std::filesystem::path& folder,
                                                 TextView name) {
   if (!isBareFileName(name)) return std::nullopt;
-  const std::filesystem::path exact = folder / pathFromText(name);
-  if (pathExists(exact)) return exact;
-  std::optional<std::filesystem::path> found;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (sameIgnoringAsciiCase(fileNameText(entry.path()), name) &&
-        (!found || entry.path() < *found)) {
-      found = entry.path();
-    }
-  }
+  std::filesystem::path found = findFile(folder, name);
+  if (!pathExists(found)) return std::nullopt;
   return found;
 }
 
@@ -151,8 +134,7 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
 
 void autoFillFromChart(SettingsForm& form) {
   const Text chartName = form.fields[slot::chartId].text + u".json";
-  const std::optional<std::string> minified =
-      minifiedChart(form, form.fileInWorkDir(pathFromText(chartName)));
+  const std::optional<std::string> minified = minifiedChart(form, namedFile(form, chartName));
   if (!minified) {
     tell(form, kCannotOpenChart, about::drop);
     return;
@@ -173,7 +155,7 @@ void importChartFolder(SettingsForm& form) {
   if (!folder) return;
   const Text id = folderName(*folder);
   const std::filesystem::path chartName = pathFromText(id + u".json");
-  const std::filesystem::path source = *folder / chartName;
+  const std::filesystem::path source = findFile(*folder, id + u".json");
   if (!pathExists(source)) {
     askIgnoringAnswer(form, kChartNotFound);
     return;

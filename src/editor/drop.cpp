@@ -5,6 +5,7 @@
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
 #include "editor/preset_actions.h"
+#include "form/media_file.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
@@ -30,8 +31,7 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
     return Next::NextFile;
   }
   setSlotText(form, slot::chartId, TextView(fileName).substr(0, fileName.size() - 5));
-  const std::filesystem::path chart =
-      form.fileInWorkDir(pathFromText(form.fields[slot::chartId].text + u".json"));
+  const std::filesystem::path chart = namedFile(form, form.fields[slot::chartId].text + u".json");
   // A chart of that name in the editor's folder is used as it is, never overwritten.
   if (!pathExists(chart) && !copyAsLongWork(form, dropped, chart, CopyMode::Text)) {
     tell(form, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
@@ -85,8 +85,7 @@ void openAvatar(SettingsForm& form) {
     return;
   }
   setSlotText(form, slot::avatar, capped(fileNameText(*chosen), kAvatarNameCapacity));
-  const std::filesystem::path copy =
-      form.fileInWorkDir(pathFromText(form.fields[slot::avatar].text));
+  const std::filesystem::path copy = namedFile(form, form.fields[slot::avatar].text);
   // A file of that name in the editor's folder stays as it is. The chosen one may have
   // vanished since the dialog closed.
   if (!pathExists(copy) && !copyAsLongWork(form, *chosen, copy, CopyMode::Binary)) {

@@ -4,10 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <system_error>
 
 #include "common/utf.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 namespace {
@@ -17,17 +16,16 @@ bool isDigit(int c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::optional<std::string> readChartFile(const std::filesystem::path& file) {
-  // Only plain files: a directory opens as an empty stream and a pipe could block forever.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) return std::nullopt;
+  // Only regular files: a folder reads as nothing, and a pipe or a device could hold the
+  // editor up for ever.
+  const FileHandle in = openRegularFile(file);
+  if (!in) return std::nullopt;
   std::string bytes;
   char buffer[1 << 16];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, in.get())) {
+    bytes.append(buffer, n);
   }
-  if (in.bad()) return std::nullopt;
+  if (std::ferror(in.get())) return std::nullopt;
   return bytes;
 }
 

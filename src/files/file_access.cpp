@@ -1,7 +1,8 @@
 #include "files/file_access.h"
 
-#include <fstream>
 #include <system_error>
+
+#include "platform/file_system.h"
 
 namespace zarq {
 
@@ -10,9 +11,8 @@ bool fileReadable(const std::filesystem::path& file) {
   const std::filesystem::file_status status = std::filesystem::status(file, error);
   if (error) return false;
   if (std::filesystem::is_directory(status)) return true;
-  // Pipes and devices are left alone: opening one could block the editor.
-  if (!std::filesystem::is_regular_file(status)) return false;
-  return std::ifstream(file, std::ios::binary).is_open();
+  // Pipes and devices are refused unopened: opening one for real could block the editor.
+  return openRegularFile(file) != nullptr;
 }
 
 }  // namespace zarq

@@ -1,13 +1,17 @@
 #include "form/media_file.h"
 
-#include "common/paths.h"
+#include "files/file_lookup.h"
 #include "form/settings_form.h"
 
 namespace zarq {
 
 std::filesystem::path mediaFile(const SettingsForm& form, int suffixSlot) {
   const Text name = form.field(slot::chartId).text + u"." + form.field(suffixSlot).text;
-  return form.fileInWorkDir(pathFromText(name));
+  return namedFile(form, name);
+}
+
+std::filesystem::path namedFile(const SettingsForm& form, TextView name) {
+  return findFile(form.workDir, name);
 }
 
 }  // namespace zarq

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "common/numbers.h"
-#include "common/paths.h"
 #include "files/chart_scan.h"
 #include "files/file_access.h"
 #include "form/media_file.h"
@@ -27,7 +26,7 @@ constexpr char16_t kEarsResonating[] = u"你的耳朵想要体验核心共振嘛
 // --- slot 0: the chart file "<chart ID>.json" ---
 
 std::filesystem::path chartFile(const RuleContext& c) {
-  return c.form.fileInWorkDir(pathFromText(c.text() + u".json"));
+  return namedFile(c.form, c.text() + u".json");
 }
 
 bool chartUnreadable(RuleContext& c) { return !fileReadable(chartFile(c)); }

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "common/numbers.h"
-#include "common/paths.h"
 #include "files/file_access.h"
+#include "form/media_file.h"
 #include "validate/file_status_line.h"
 #include "validate/rule_table.h"
 #include "validate/validation.h"
@@ -19,9 +19,7 @@ constexpr char16_t kLeadingSpace[] = u"加了你前面就空出了一块，不�
 
 std::size_t lastDot(const RuleContext& c) { return c.text().rfind(u'.'); }
 
-std::filesystem::path avatarFile(const RuleContext& c) {
-  return c.form.fileInWorkDir(pathFromText(c.text()));
-}
+std::filesystem::path avatarFile(const RuleContext& c) { return namedFile(c.form, c.text()); }
 
 bool avatarUnloadable(RuleContext& c) {
   const std::optional<ImageSize> size = c.form.platform.images.probe(avatarFile(c));

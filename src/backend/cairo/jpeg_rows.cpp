@@ -7,6 +7,7 @@
 #include <jpeglib.h>
 
 #include "backend/cairo/row_decoding.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 namespace {
@@ -89,12 +90,10 @@ RowDecoding readJpeg(std::FILE* file, RowSink& sink, std::vector<std::uint32_t>&
 static_assert(std::endian::native == std::endian::little, "BGRX bytes are read as words");
 
 RowDecoding decodeJpegRows(const std::filesystem::path& file, RowSink& sink) {
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
+  const FileHandle stream = openRegularFile(file);
   if (!stream) return RowDecoding::Failed;
   std::vector<std::uint32_t> row;
-  const RowDecoding result = readJpeg(stream, sink, row);
-  std::fclose(stream);
-  return result;
+  return readJpeg(stream.get(), sink, row);
 }
 
 }  // namespace zarq

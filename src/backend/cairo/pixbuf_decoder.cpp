@@ -3,9 +3,10 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <array>
-#include <fstream>
+#include <cstdio>
 
 #include "backend/cairo/row_decoding.h"
+#include "platform/file_system.h"
 #include "platform/whole_picture.h"
 
 namespace zarq {
@@ -16,7 +17,8 @@ enum class Format { Jpeg, Png, Other };
 // By content, as gdk-pixbuf does: the suffix the user typed need not match.
 Format sniff(const std::filesystem::path& file) {
   std::array<unsigned char, 8> head{};
-  std::ifstream(file, std::ios::binary).read(reinterpret_cast<char*>(head.data()), head.size());
+  if (const FileHandle in = openRegularFile(file))
+    std::fread(head.data(), 1, head.size(), in.get());
   if (head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return Format::Jpeg;
   constexpr std::array<unsigned char, 8> pngSignature = {0x89, 'P',  'N',  'G',
                                                          '\r', '\n', 0x1A, '\n'};
@@ -54,6 +56,8 @@ bool decodeWithPixbuf(const std::filesystem::path& file, RowSink& sink) {
 }  // namespace
 
 std::optional<ImageSize> PixbufDecoder::probe(const std::filesystem::path& file) {
+  // Only regular files: gdk-pixbuf would wait on a pipe for ever.
+  if (!openRegularFile(file)) return std::nullopt;
   int width = 0, height = 0;
   if (!gdk_pixbuf_get_file_info(file.c_str(), &width, &height)) return std::nullopt;
   if (width <= 0 || height <= 0) return std::nullopt;

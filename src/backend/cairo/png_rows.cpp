@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "backend/cairo/row_decoding.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 namespace {
@@ -73,13 +74,11 @@ RowDecoding readPng(std::FILE* file, RowSink& sink, std::vector<png_byte>& bytes
 }  // namespace
 
 RowDecoding decodePngRows(const std::filesystem::path& file, RowSink& sink) {
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
+  const FileHandle stream = openRegularFile(file);
   if (!stream) return RowDecoding::Failed;
   std::vector<png_byte> bytes;
   std::vector<std::uint32_t> pixels;
-  const RowDecoding result = readPng(stream, sink, bytes, pixels);
-  std::fclose(stream);
-  return result;
+  return readPng(stream.get(), sink, bytes, pixels);
 }
 
 }  // namespace zarq

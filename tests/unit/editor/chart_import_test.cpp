@@ -9,7 +9,9 @@
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "files/chart_scan.h"
+#include "form/slot_text.h"
 #include "support/form_fixture.h"
+#include "validate/validation.h"
 
 namespace zarq {
 namespace {
@@ -171,6 +173,43 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
   EXPECT_EQ(field(slot::holdBpm).text, u"180.00");
   EXPECT_EQ(field(slot::chartId).committedText, u"MyChart");
   EXPECT_EQ(field(slot::audioExt).committedText, u"OGG");
+}
+
+// Names that differ from the chart ID only in case are found, as on Windows; two files that
+// both could be the illustration leave it not found.
+TEST_F(ChartImportTest, FolderImportFindsTheChartAndMediaWhateverTheirCase) {
+  const std::filesystem::path folder = source.path() / "Demo";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "demo.json", std::ios::binary) << kChart;
+  std::ofstream(folder / "dEmO.ogg", std::ios::binary) << "music";
+  for (const char* name : {"demo.jpg", "DEMO.jpg"}) std::ofstream(folder / name) << name;
+  chooseFolder(folder);
+  platform.host.answers.push_back(MessageAnswer::No);
+  importChartFolder(*form);
+  EXPECT_EQ(field(slot::chartId).text, u"Demo");
+  EXPECT_EQ(readFile(dir / "Demo.json"), copiedInTextMode(kChart));
+  EXPECT_EQ(readFile(dir / "Demo.OGG"), "music");
+#ifndef _WIN32
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱找不到曲绘 ╭(╯^╰)╮");
+  EXPECT_FALSE(std::filesystem::exists(dir / "Demo.JPG"));
+#endif
+}
+
+// The editor's own checks find the chart, the media and the avatar whatever their case.
+TEST_F(ChartImportTest, ChecksFindFilesThatDifferOnlyInCase) {
+  dir.write("song.JSON", kChart);
+  dir.write("song.png", "picture");
+  dir.write("Song.Ogg", "music");
+  setSlotText(*form, slot::chartId, u"Song");
+  setSlotText(*form, slot::illustrationExt, u"PNG");
+  setSlotText(*form, slot::audioExt, u"OGG");
+  for (int slot : {slot::chartId, slot::illustrationExt, slot::audioExt}) {
+    validateAndCommit(*form, slot, true, true);
+    const std::int16_t bubble = field(slot).bubble;
+    const Text status = bubble == kNoBubble ? Text() : form->bubbles[bubble].status;
+    EXPECT_EQ(status.find(u"未找到"), Text::npos) << slot;
+  }
 }
 
 TEST_F(ChartImportTest, FolderImportCopiesAsLongWorkWithTheBusyMarkOnScreen) {
