@@ -1,6 +1,7 @@
 #pragma once
-// The editor without a window: the form built in a folder exactly as at start-up (which
-// loads that folder's "save.set"), for the subcommands that look at or produce presets.
+// The editor without a window: the form built in a folder as at start-up (which loads that
+// folder's "save.set", but never moves it), for the subcommands that look at or produce
+// presets.
 
 #include <filesystem>
 
@@ -16,7 +17,7 @@ namespace zarq::tool {
 
 struct HeadlessEditor {
   explicit HeadlessEditor(std::filesystem::path dir) : form(headless.platform(), std::move(dir)) {
-    onWindowCreate(form);
+    buildFormWithSavedForm(form);
   }
 
   HeadlessPlatform headless;

@@ -21,13 +21,18 @@ constexpr char kSavedForm[] = "save.set";
 
 }  // namespace
 
-void onWindowCreate(SettingsForm& form) {
+bool buildFormWithSavedForm(SettingsForm& form) {
   form.mouseDown = false;
   buildForm(form);
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   std::error_code error;
-  if (!std::filesystem::exists(std::filesystem::symlink_status(saved, error))) return;
-  if (loadPreset(form, saved, true)) return;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(saved, error))) return true;
+  return loadPreset(form, saved, true);
+}
+
+void onWindowCreate(SettingsForm& form) {
+  if (buildFormWithSavedForm(form)) return;
+  const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   // The start stays silent, but the user's file must outlive the save at the close: it is
   // moved out of the way, and only the terminal hears of it.
   if (const std::optional<std::filesystem::path> aside = setAside(saved)) {

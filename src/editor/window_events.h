@@ -11,6 +11,10 @@ namespace zarq {
 
 struct SettingsForm;
 
+// The form built and "save.set" of the editor's folder, when there is one, loaded silently,
+// as for the window but leaving a "save.set" that cannot be loaded where it is: for tools
+// that only look. False when there was one and it could not be loaded.
+bool buildFormWithSavedForm(SettingsForm& form);
 // The window is being created: the form is built and "save.set" of the editor's folder, when
 // there is one, is loaded silently. One that cannot be loaded is renamed to
 // "save.set.unreadable" (or "-2", "-3", ...) before anything can write over it, and a line

@@ -7,6 +7,40 @@ cd "$work"
 echo '{}' >defaults.json
 echo '{"songName": "就地"}' >song.json
 
+# The companion only looks at a folder: a save.set it cannot read stays where it is (only the
+# editor moves it aside), and one that is a pipe, a folder or a device is no reason to wait.
+mkdir -p damaged fifo folder device
+printf 'not a preset' >damaged/save.set
+mkfifo fifo/save.set
+mkdir folder/save.set
+ln -s /dev/zero device/save.set
+for dir in damaged fifo folder device; do
+  set +e
+  timeout 20 "$preset" check --dir "$dir" >out 2>err
+  code=$?
+  set -e
+  [ "$code" -lt 124 ] || fail "check --dir $dir: timed out or crashed ($code)"
+  [ -e "$dir/save.set" ] && [ ! -e "$dir/save.set.unreadable" ] || fail "check --dir $dir moved save.set"
+done
+# Named on the command line, a folder or a device is refused; a pipe is read as a stream,
+# as the shell's <(...) hands it out.
+for dir in damaged folder device; do
+  set +e
+  timeout 20 "$preset" dump "$dir/save.set" >out 2>err
+  code=$?
+  set -e
+  [ "$code" = 1 ] || fail "dump $dir/save.set: exit $code, not 1"
+done
+[ "$(cat damaged/save.set)" = "not a preset" ] || fail "check changed a damaged save.set"
+
+# Under a locale whose decimal mark is a comma the numbers keep their point.
+mkdir locales
+localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" >/dev/null 2>&1 ||
+  [ -d locales/de_DE.UTF-8 ] || fail "localedef could not build de_DE.UTF-8"
+echo '{"hitSoundVolumeSlider": 0.5}' >half.json
+LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8 "$preset" make half.json -o half.set
+"$preset" dump half.set | grep -q '"hitSoundVolume": "0.5"' || fail "make under a comma locale"
+
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
   nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
   chmod 755 "$work"
