@@ -55,9 +55,14 @@ std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
 }
 
 PresetRead readPresetInput(const fs::path& file) {
-  if (file != "-") return readPresetFile(file);
-  const std::string bytes(std::istreambuf_iterator<char>(std::cin), {});
-  return readPresetBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  std::error_code error;
+  // Standard input and pipes (the shell's <(...) hands them out) are read as the streams
+  // they are, as asked; the editor's own reads refuse them.
+  if (file != "-" && !fs::is_fifo(fs::status(file, error))) return readPresetFile(file);
+  std::string why;
+  const std::optional<std::string> bytes = readWholeFile(file, why);
+  if (!bytes) return PresetRead{std::nullopt, u"无法读取文件！"};
+  return readPresetBytes({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
 }
 
 std::string unreadableBecause(const fs::path& file) {
