@@ -2,11 +2,13 @@
 
 #include <fstream>
 
+#include "common/printable.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
+#include "editor/undo.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -23,6 +25,7 @@ void onWindowCreate(SettingsForm& form) {
   buildForm(form);
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   if (std::ifstream(saved, std::ios::binary).is_open()) loadPreset(form, saved, true);
+  startHistory(form);
 }
 
 void onWindowDestroy(SettingsForm& form) { savePreset(form, form.fileInWorkDir(kSavedForm), true); }
@@ -34,31 +37,55 @@ void onFocusGained(SettingsForm& form) {
 
 void onPaint(SettingsForm& form) { renderFrame(form); }
 
-void onKeyUp(SettingsForm& form, Key key) { handleKeyUp(form, key); }
+void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
+  handleKeyUp(form, stroke);
+  recordStep(form, false);
+}
 
-void onChar(SettingsForm& form, char16_t unit) { handleChar(form, unit); }
+void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
+  handleKeyRepeat(form, stroke);
+  recordStep(form, false);
+}
 
-void onCommand(SettingsForm& form, Command command) { handleCommand(form, command); }
+void onChar(SettingsForm& form, char16_t unit) {
+  handleChar(form, unit);
+  recordStep(form, unit == u'\b' || isPrintable(unit));
+}
+
+void onComposition(SettingsForm& form, TextView composing) {
+  if (form.composing == composing) return;
+  form.composing = Text(composing);
+  renderFrame(form);
+}
+
+void onCommand(SettingsForm& form, Command command) {
+  handleCommand(form, command);
+  recordStep(form, false);
+}
 
 void onMouseMove(SettingsForm& form, int x, int y) { handleMouseMove(form, x, y); }
 
 void onButtonDown(SettingsForm& form, int x, int y) {
   form.mouseDown = true;
   handlePress(form, x, y);
+  recordStep(form, false);
 }
 
 void onButtonUp(SettingsForm& form, int x, int y) {
   form.mouseDown = false;
   handleRelease(form, x, y, true);
+  recordStep(form, false);
 }
 
 void onMouseLeave(SettingsForm& form) {
   form.mouseDown = false;
   if (form.host().isForeground()) handleRelease(form, form.mouseX, form.mouseY, false);
+  recordStep(form, false);
 }
 
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths) {
   handleDrop(form, paths);
+  recordStep(form, false);
 }
 
 bool animationRunning(SettingsForm& form) {

@@ -44,6 +44,7 @@ class EditorWindow {
   static gboolean onKeyPress(GtkWidget*, GdkEventKey* event, gpointer self);
   static gboolean onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer self);
   static void onCommit(GtkIMContext*, gchar* text, gpointer self);
+  static void onPreeditChanged(GtkIMContext* context, gpointer self);
   static gboolean onMotion(GtkWidget*, GdkEventMotion* event, gpointer self);
   static gboolean onButtonPress(GtkWidget*, GdkEventButton* event, gpointer self);
   static gboolean onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer self);
@@ -85,6 +86,9 @@ class EditorWindow {
   std::deque<std::vector<std::filesystem::path>> drops_;
   guint dropSource_ = 0;
   std::deque<GdkEvent*> heldInput_;
+  // Keys pressed and not released yet, by hardware code: a second press of one of them is
+  // the keyboard's auto-repeat (X reports it without releases in between).
+  std::vector<guint16> keysDown_;
   guint replaySource_ = 0;
 };
 
