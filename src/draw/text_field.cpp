@@ -175,14 +175,23 @@ void TextField::drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host,
                               TextView composing) const {
   const float h = height;
   const float size = fontSize();
-  const int k = std::clamp(caret - scroll, 0, static_cast<int>(visibleText.size()));
-  const int composingEnd = k + static_cast<int>(composing.size());
+  int k = std::clamp(caret - scroll, 0, static_cast<int>(visibleText.size()));
+  int composingEnd = k + static_cast<int>(composing.size());
   Text run = visibleText.substr(0, k) + Text(composing) + visibleText.substr(k);
   const double room = width - h * 0.1 * 4;
-  while (static_cast<int>(run.size()) > composingEnd) {
+  const auto fits = [&] {
     const std::vector<float>& at = metrics.caretPositions(run, size);
-    if (at.back() - at.front() <= room) break;
+    return at.back() - at.front() <= room;
+  };
+  // What follows the caret goes first, then what precedes it: the composition stays whole.
+  while (static_cast<int>(run.size()) > composingEnd && !fits()) {
     run.erase(previousCharacter(run, run.size()));
+  }
+  while (k > 0 && !fits()) {
+    const int first = static_cast<int>(nextCharacter(run, 0));
+    run.erase(0, static_cast<std::size_t>(first));
+    k -= first;
+    composingEnd -= first;
   }
   const float w = metrics.measureText(run, size);
   const float left = alignment == Align::Near     ? x + 0.1f * h

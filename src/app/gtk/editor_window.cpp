@@ -1,6 +1,5 @@
 #include "app/gtk/editor_window.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "app/gtk/accelerator_key.h"
@@ -195,9 +194,9 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
   if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  const bool repeat = std::ranges::find(w.keysDown_, event->hardware_keycode) != w.keysDown_.end();
-  if (!repeat) w.keysDown_.push_back(event->hardware_keycode);
   const KeyStroke stroke = keyStrokeOf(event->keyval, mods);
+  const bool repeat = w.keysDown_.contains(event->hardware_keycode);
+  if (!repeat) w.keysDown_[event->hardware_keycode] = stroke;
   if (repeat && (stroke.key == Key::Left || stroke.key == Key::Right)) {
     // Held: the caret keeps moving at the keyboard's repeat rate.
     onKeyRepeat(w.form_, stroke);
@@ -221,9 +220,15 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
 gboolean EditorWindow::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
   if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
-  std::erase(w.keysDown_, event->hardware_keycode);
+  // The key acts with the modifiers held when it went down, whichever is let go first.
+  const auto down = w.keysDown_.find(event->hardware_keycode);
+  const KeyStroke stroke =
+      down != w.keysDown_.end()
+          ? down->second
+          : keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state)));
+  if (down != w.keysDown_.end()) w.keysDown_.erase(down);
   if (gtk_im_context_filter_keypress(w.inputMethod_, event)) return TRUE;
-  onKeyUp(w.form_, keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state))));
+  onKeyUp(w.form_, stroke);
   w.keepAnimating();
   return TRUE;
 }

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -86,9 +87,10 @@ class EditorWindow {
   std::deque<std::vector<std::filesystem::path>> drops_;
   guint dropSource_ = 0;
   std::deque<GdkEvent*> heldInput_;
-  // Keys pressed and not released yet, by hardware code: a second press of one of them is
-  // the keyboard's auto-repeat (X reports it without releases in between).
-  std::vector<guint16> keysDown_;
+  // Keys pressed and not released yet, by hardware code, as they were pressed: a second
+  // press of one of them is the keyboard's auto-repeat (X reports it without releases in
+  // between).
+  std::map<guint16, KeyStroke> keysDown_;
   guint replaySource_ = 0;
 };
 

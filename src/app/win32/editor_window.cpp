@@ -24,7 +24,7 @@ namespace {
 
 bool held(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
-KeyStroke strokeOf(WPARAM virtualKey) {
+KeyStroke strokeNow(WPARAM virtualKey) {
   return keyStrokeOf(virtualKey, held(VK_SHIFT), held(VK_CONTROL));
 }
 
@@ -185,6 +185,8 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_KILLFOCUS:
       DestroyCaret();
+      // Keys let go while another window has the keyboard are never reported here.
+      keysDown_.clear();
       return true;
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -196,11 +198,20 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
       // A held caret key moves on at the keyboard's repeat rate; the first press waits for
       // the release.
-      if (isAutoRepeat(lParam)) onKeyRepeat(form_, strokeOf(wParam));
+      if (isAutoRepeat(lParam)) {
+        onKeyRepeat(form_, strokeNow(wParam));
+      } else {
+        keysDown_[wParam] = strokeNow(wParam);
+      }
       return false;
-    case WM_KEYUP:
-      onKeyUp(form_, strokeOf(wParam));
+    case WM_KEYUP: {
+      // The key acts with the modifiers held when it went down, whichever is let go first.
+      const auto down = keysDown_.find(wParam);
+      const KeyStroke stroke = down != keysDown_.end() ? down->second : strokeNow(wParam);
+      if (down != keysDown_.end()) keysDown_.erase(down);
+      onKeyUp(form_, stroke);
       return true;
+    }
     case WM_IME_SETCONTEXT:
       // The field draws the composition itself, at its caret.
       DefWindowProcW(window_, message, wParam, lParam & ~ISC_SHOWUICOMPOSITIONWINDOW);

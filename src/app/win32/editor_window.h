@@ -6,6 +6,9 @@
 #include <windows.h>
 
 #include <deque>
+#include <map>
+
+#include "platform/platform.h"
 
 namespace zarq {
 struct SettingsForm;
@@ -57,6 +60,8 @@ class EditorWindow {
     LPARAM lParam;
   };
   std::deque<HeldInput> heldInput_;
+  // Keys down, with the modifiers held when they went down.
+  std::map<WPARAM, KeyStroke> keysDown_;
 };
 
 }  // namespace zarq::win32
