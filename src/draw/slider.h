@@ -17,7 +17,7 @@ struct Slider {
   bool shown = false;
   bool enabled = true;
   Argb colour = 0xFFFFFFFF;
-  bool integerOnly = false;  // the linked field shows "%d", otherwise "%.1f"
+  bool integerOnly = false;  // the linked field shows a whole number, otherwise one decimal
 
   void draw(Canvas& canvas, TextMetrics& metrics) const;
   // Left edge of the knob's 6-pixel bounding box; clamped to the track's ends.

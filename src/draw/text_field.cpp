@@ -68,13 +68,17 @@ void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
   }
 }
 
-float TextField::caretOffset(TextMetrics& metrics, int n) const {
-  const std::vector<float>& at = metrics.caretPositions(visibleText, fontSize());
-  const int count = static_cast<int>(visibleText.size());
+namespace {
+
+// Distance from the box's left edge to the caret before unit n of `run`, laid out in the box
+// as the field lays out its visible text.
+float offsetIn(TextMetrics& metrics, TextView run, int n, float size, float width, float h,
+               Align alignment) {
+  const std::vector<float>& at = metrics.caretPositions(run, size);
+  const int count = static_cast<int>(run.size());
   n = std::clamp(n, 0, count);
   const float prefix = at[n] - at[0];
   const float suffix = at[count] - at[n];
-  const float h = height;
   switch (alignment) {
     case Align::Centre:
       return (prefix + width - suffix) * 0.5f;
@@ -84,6 +88,12 @@ float TextField::caretOffset(TextMetrics& metrics, int n) const {
     default:
       return 0.1f * h + prefix + 0.12f * h;
   }
+}
+
+}  // namespace
+
+float TextField::caretOffset(TextMetrics& metrics, int n) const {
+  return offsetIn(metrics, visibleText, n, fontSize(), width, height, alignment);
 }
 
 std::int16_t TextField::caretFromPointer(TextMetrics& metrics, int mouseX) const {
@@ -113,9 +123,27 @@ bool TextField::flashAnimating(std::int32_t nowMs) const {
   return nowMs - flashStart >= 0 && nowMs - flashStart <= kRefusalFlashMs * 3 / 2;
 }
 
-void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host) const {
+TextRange TextField::selection() const {
+  if (anchor < 0) return {};
+  const auto bound = [&](int i) {
+    return static_cast<int>(characterBoundary(text, std::max(i, 0)));
+  };
+  const int a = bound(anchor), c = bound(caret);
+  return {std::min(a, c), std::max(a, c)};
+}
+
+void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, TextView composing) const {
+  const bool active = focused && enabled;
+  if (active && !composing.empty()) return drawComposing(canvas, metrics, host, composing);
   const float h = height;
   const float size = fontSize();
+  const TextRange selected = selection();
+  if (active && !selected.empty()) {
+    const int visible = static_cast<int>(visibleText.size());
+    const float from = caretOffset(metrics, std::clamp(selected.from - scroll, 0, visible));
+    const float to = caretOffset(metrics, std::clamp(selected.to - scroll, 0, visible));
+    if (to > from) canvas.fillRect({x + from, y + 0.1f * h, to - from, 0.8f * h}, kSelectionColour);
+  }
   const Argb brush = enabled ? colour : kDisabledColour;
   const float w = metrics.measureText(visibleText, size);
   switch (alignment) {
@@ -134,11 +162,52 @@ void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host) const {
   }
   const bool flash = flashing(host.clockMs());
   if (flash) drawRoundedRect(canvas, Pen{kRefusalFlashColour, 3}, x, y, width, height, 0.2f * h);
-  if (!focused || !enabled) return;
+  if (!active) return;
   if (!flash) drawRoundedRect(canvas, Pen{colour, 2}, x, y, width, height, 0.2f * h);
   const float caretX = x + caretOffset(metrics, caret - scroll);
   canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, Pen{colour, 0.06f * h, true});
   host.setCaretPos(static_cast<int>(caretX), static_cast<int>(y + h - 15));
+}
+
+// The text being composed sits in the visible run at the caret, underlined, with the caret
+// after it; what no longer fits at the end of the box is left out meanwhile.
+void TextField::drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host,
+                              TextView composing) const {
+  const float h = height;
+  const float size = fontSize();
+  int k = std::clamp(caret - scroll, 0, static_cast<int>(visibleText.size()));
+  int composingEnd = k + static_cast<int>(composing.size());
+  Text run = visibleText.substr(0, k) + Text(composing) + visibleText.substr(k);
+  const double room = width - h * 0.1 * 4;
+  const auto fits = [&] {
+    const std::vector<float>& at = metrics.caretPositions(run, size);
+    return at.back() - at.front() <= room;
+  };
+  // What follows the caret goes first, then what precedes it: the composition stays whole.
+  while (static_cast<int>(run.size()) > composingEnd && !fits()) {
+    run.erase(previousCharacter(run, run.size()));
+  }
+  while (k > 0 && !fits()) {
+    const int first = static_cast<int>(nextCharacter(run, 0));
+    run.erase(0, static_cast<std::size_t>(first));
+    k -= first;
+    composingEnd -= first;
+  }
+  const float w = metrics.measureText(run, size);
+  const float left = alignment == Align::Near     ? x + 0.1f * h
+                     : alignment == Align::Centre ? x + (width - w) * 0.5f
+                                                  : x + width - w - 0.1f * h;
+  canvas.drawText(run, size, {left, y + 0.1f * h, std::max(width + 0.2f * h, w * 1.2f), h},
+                  Align::Near, colour);
+  const auto at = [&](int n) { return x + offsetIn(metrics, run, n, size, width, h, alignment); };
+  const Pen pen{colour, 0.06f * h, true};
+  canvas.strokeLine(at(k), y + 0.92f * h, at(composingEnd), y + 0.92f * h,
+                    Pen{colour, std::max(1.f, 0.04f * h)});
+  drawRoundedRect(canvas, Pen{colour, 2}, x, y, width, height, 0.2f * h);
+  const float caretX = at(composingEnd);
+  canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, pen);
+  // The candidate window stays where the composition began.
+  host.setCaretPos(static_cast<int>(at(k)), static_cast<int>(y + h - 15));
 }
 
 }  // namespace zarq

@@ -14,6 +14,16 @@ namespace zarq {
 // A refused key flashes the field's outline this long, in this colour.
 inline constexpr std::int32_t kRefusalFlashMs = 300;
 inline constexpr Argb kRefusalFlashColour = 0xFFFF4D4D;
+// Behind selected text: translucent, so the text and the picture behind stay readable.
+inline constexpr Argb kSelectionColour = 0x6650A0FF;
+
+// A run of a field's text, [from, to) in UTF-16 units, on whole characters.
+struct TextRange {
+  int from = 0;
+  int to = 0;
+  bool empty() const { return from >= to; }
+  int size() const { return to - from; }
+};
 
 struct TextField {
   float x = 0, y = 0;
@@ -26,6 +36,8 @@ struct TextField {
   bool enabled = true;
   std::int16_t caret = 0;   // index into text
   std::int16_t scroll = 0;  // index in text of the first visible character
+  // The other end of the selection, which runs from here to the caret; -1 for none.
+  std::int16_t anchor = -1;
   std::int32_t lastAutoScrollTime = -500;
   std::int16_t autoScrollInterval = 50;
   Align alignment = Align::Near;
@@ -51,15 +63,26 @@ struct TextField {
   float caretOffset(TextMetrics& metrics, int n) const;
   // Index into visibleText nearest to the pointer; add scroll for an index into text.
   std::int16_t caretFromPointer(TextMetrics& metrics, int mouseX) const;
+  // The selected run, empty when nothing is selected.
+  TextRange selection() const;
+  void clearSelection() { anchor = -1; }
+  // Starts a selection at the caret unless one is under way.
+  void anchorAtCaret() {
+    if (anchor < 0) anchor = caret;
+  }
   bool contains(int mouseX, int mouseY) const;
   bool flashing(std::int32_t nowMs) const;
   // The window keeps drawing while this holds, a little longer than the flash, so that
   // the frame after it shows the outline back to normal.
   bool flashAnimating(std::int32_t nowMs) const;
-  // Draws the text; outline and caret only when focused and enabled, and the outline of a
-  // refusal while it flashes. Reports the caret position to the host so an input method
-  // opens there.
-  void draw(Canvas& canvas, TextMetrics& metrics, Host& host) const;
+  // Draws the text; outline, selection and caret only when focused and enabled, and the
+  // outline of a refusal while it flashes. `composing` is the input method's text not yet
+  // committed, drawn underlined at the caret. Reports the caret position to the host so an
+  // input method opens there.
+  void draw(Canvas& canvas, TextMetrics& metrics, Host& host, TextView composing = {}) const;
+
+ private:
+  void drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, TextView composing) const;
 };
 
 }  // namespace zarq

@@ -12,6 +12,8 @@
 #include "editor/message_boxes.h"
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
+#include "editor/selection.h"
+#include "editor/undo.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -167,6 +169,24 @@ void handleCommand(SettingsForm& form, Command command) {
       break;
     case Command::PageDialog:
       pageDialog(form);
+      break;
+    case Command::SelectAll:
+      selectAll(form);
+      break;
+    case Command::Copy:
+      copySelection(form);
+      break;
+    case Command::Cut:
+      cutSelection(form);
+      break;
+    case Command::Undo:
+      undo(form);
+      break;
+    case Command::Redo:
+      redo(form);
+      break;
+    case Command::PreviousField:
+      tabToPreviousField(form);
       break;
     default:
       break;  // Ctrl+Shift+S and unknown identifiers do nothing

@@ -7,6 +7,7 @@ namespace zarq {
 void unfocusField(SettingsForm& form, int slot) {
   TextField& field = form.fields[slot];
   field.focused = false;
+  field.clearSelection();
   field.caret = 0;
   field.scroll = 0;
   field.fitText(form.metrics, true);

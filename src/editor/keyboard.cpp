@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/words.h"
 #include "editor/char_filter.h"
 #include "editor/editing.h"
 #include "editor/refusal.h"
+#include "editor/selection.h"
 #include "editor/split_lines.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -25,11 +27,21 @@ int clampedCaret(const TextField& field) {
 
 std::int16_t index16(std::size_t index) { return static_cast<std::int16_t>(index); }
 
+// A typed character replaces the selection, but only once the field's filters have taken it
+// as they would with the selection gone: a refused one leaves the selection as it was.
 void insertTyped(SettingsForm& form, TextView character) {
   TextField& field = focused(form);
-  const FilteredChar typed = filterTypedChar(field, form.focusedField, character);
+  const TextRange selected = removableSelection(form);
+  TextField without = field;
+  if (!selected.empty()) {
+    without.text.erase(static_cast<std::size_t>(selected.from),
+                       static_cast<std::size_t>(selected.size()));
+    without.caret = static_cast<std::int16_t>(selected.from);
+  }
+  const FilteredChar typed = filterTypedChar(without, form.focusedField, character);
   if (typed.verdict == CharVerdict::Ignore) return;
   if (typed.verdict == CharVerdict::Refuse) return refuseKey(form);
+  removeSelection(form);
   const int at = clampedCaret(field);
   Text text = field.text;
   text.insert(static_cast<std::size_t>(at), typed.character);
@@ -53,6 +65,7 @@ void typeUnit(SettingsForm& form, char16_t unit, char16_t pendingHigh) {
 }
 
 void backspace(SettingsForm& form) {
+  if (removeSelection(form)) return commitEdit(form, form.focusedField);
   TextField& field = focused(form);
   const int at = clampedCaret(field);
   if (at <= 0) return;
@@ -70,21 +83,23 @@ void backspace(SettingsForm& form) {
   commitEdit(form, form.focusedField);
 }
 
-// The first shown and enabled slot after `from`, wrapping round to 0; -1 when none is.
-int nextEditableSlot(const SettingsForm& form, int from) {
+// The first shown and enabled slot after `from` (before it, going back), wrapping round;
+// -1 when none is.
+int nextEditableSlot(const SettingsForm& form, int from, int direction) {
   for (int step = 1; step <= kFieldCount; ++step) {
-    const int slot = (from + step) % kFieldCount;
+    const int slot = (from + direction * step + kFieldCount) % kFieldCount;
     if (form.fields[slot].shown && form.fields[slot].enabled) return slot;
   }
   return -1;
 }
 
-void tabToNextField(SettingsForm& form) {
-  const int next = nextEditableSlot(form, form.focusedField);
+void tabToField(SettingsForm& form, int direction) {
+  const int next = nextEditableSlot(form, form.focusedField, direction);
   if (next < 0) return renderFrame(form);
   const int column = focused(form).caret - focused(form).scroll;
   unfocusField(form, form.focusedField);
   TextField& field = form.fields[next];
+  field.clearSelection();
   field.focused = true;
   field.caret = 0;
   field.scroll = 0;
@@ -102,10 +117,9 @@ void escape(SettingsForm& form) {
   renderFrame(form);
 }
 
-// Caret and scroll step over whole characters: a surrogate pair is one step.
-void caretLeft(SettingsForm& form, TextField& field) {
-  if (field.caret <= 0) return;
-  field.caret = index16(previousCharacter(field.text, static_cast<std::size_t>(field.caret)));
+// The caret moves left to `to`, the text scrolling back so that it stays inside the run.
+void placeCaretLeftward(SettingsForm& form, TextField& field, std::size_t to) {
+  field.caret = index16(to);
   field.fitText(form.metrics, true);
   while (field.caret <= field.scroll && field.scroll > 0) {
     field.scroll = index16(previousCharacter(field.text, static_cast<std::size_t>(field.scroll)));
@@ -113,14 +127,58 @@ void caretLeft(SettingsForm& form, TextField& field) {
   }
 }
 
-void caretRight(SettingsForm& form, TextField& field) {
-  if (field.caret >= field.length()) return;
-  field.caret = index16(nextCharacter(field.text, static_cast<std::size_t>(field.caret)));
+// The caret moves right to `to`, the text scrolling on until it is inside the run.
+void placeCaretRightward(SettingsForm& form, TextField& field, std::size_t to) {
+  field.caret = index16(to);
   field.fitText(form.metrics, true);
   while (field.caret - field.scroll >= static_cast<int>(field.visibleText.size()) &&
          field.caret < field.length() && field.scroll < field.length()) {
     field.scroll = index16(nextCharacter(field.text, static_cast<std::size_t>(field.scroll)));
     field.fitText(form.metrics, true);
+  }
+}
+
+// Caret and scroll step over whole characters: a surrogate pair is one step.
+void caretLeft(SettingsForm& form, TextField& field) {
+  if (field.caret <= 0) return;
+  placeCaretLeftward(form, field, previousCharacter(field.text, std::size_t(field.caret)));
+}
+
+void caretRight(SettingsForm& form, TextField& field) {
+  if (field.caret >= field.length()) return;
+  placeCaretRightward(form, field, nextCharacter(field.text, std::size_t(field.caret)));
+}
+
+// Left, Right, Home and End; with Ctrl by words, with Shift selecting. Without Shift a
+// selection collapses to the end the arrow points to.
+void moveCaret(SettingsForm& form, const KeyStroke& stroke) {
+  TextField& field = focused(form);
+  const TextRange selected = field.selection();
+  const std::size_t caret = static_cast<std::size_t>(clampedCaret(field));
+  if (stroke.shift) {
+    field.anchorAtCaret();
+  } else {
+    field.clearSelection();
+    if (!selected.empty() && !stroke.ctrl && stroke.key == Key::Left) {
+      return placeCaretLeftward(form, field, static_cast<std::size_t>(selected.from));
+    }
+    if (!selected.empty() && !stroke.ctrl && stroke.key == Key::Right) {
+      return placeCaretRightward(form, field, static_cast<std::size_t>(selected.to));
+    }
+  }
+  switch (stroke.key) {
+    case Key::Left:
+      if (!stroke.ctrl) return caretLeft(form, field);
+      return placeCaretLeftward(form, field, previousWordStart(field.text, caret));
+    case Key::Right:
+      if (!stroke.ctrl) return caretRight(form, field);
+      return placeCaretRightward(form, field, nextWordEnd(field.text, caret));
+    case Key::Home:
+      return placeCaretLeftward(form, field, 0);
+    case Key::End:
+      return placeCaretRightward(form, field, field.text.size());
+    default:
+      return;
   }
 }
 
@@ -136,6 +194,7 @@ void clearField(SettingsForm& form) {
   } else if (slot == slot::chartDuration) {
     empty = u"秒";
   }
+  field.clearSelection();
   field.text = empty;
   field.visibleText = empty;
   field.caret = caret;
@@ -153,8 +212,9 @@ void handleChar(SettingsForm& form, char16_t ch) {
     case kBackspace:
       return backspace(form);
     case kTab:
-      return tabToNextField(form);
+      return tabToField(form, 1);
     case kEnter:
+      focused(form).clearSelection();
       return enterInFocusedField(form);
     case kEscape:
       return escape(form);
@@ -163,23 +223,35 @@ void handleChar(SettingsForm& form, char16_t ch) {
   }
 }
 
-void handleKeyUp(SettingsForm& form, Key key) {
+void handleKeyUp(SettingsForm& form, const KeyStroke& stroke) {
   if (form.interactionMode != InteractionMode::Editing) return;
-  switch (key) {
+  switch (stroke.key) {
     case Key::Left:
-      caretLeft(form, focused(form));
-      renderFrame(form);
-      break;
     case Key::Right:
-      caretRight(form, focused(form));
+    case Key::Home:
+    case Key::End:
+      moveCaret(form, stroke);
       renderFrame(form);
       break;
     case Key::Delete:
-      clearField(form);
+      // A selection goes; with nothing selected the whole field is cleared.
+      if (removeSelection(form)) {
+        commitEdit(form, form.focusedField);
+      } else {
+        clearField(form);
+      }
       break;
     case Key::Other:
       break;
   }
+}
+
+void handleKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
+  if (stroke.key == Key::Left || stroke.key == Key::Right) handleKeyUp(form, stroke);
+}
+
+void tabToPreviousField(SettingsForm& form) {
+  if (form.interactionMode == InteractionMode::Editing) tabToField(form, -1);
 }
 
 void commitEdit(SettingsForm& form, int slot) {

@@ -28,8 +28,11 @@ void updateArrowHover(SettingsForm& form, const Hit& over) {
   }
 }
 
-// The field under the pointer takes the keyboard, its caret where the pointer is.
+// The field under the pointer takes the keyboard, its caret where the pointer is. Within
+// the field that already has it, the selection runs from where the button went down.
 void focusByPointer(SettingsForm& form, int slot) {
+  const bool alreadyEdited =
+      form.interactionMode == InteractionMode::Editing && form.focusedField == slot;
   if (form.interactionMode == InteractionMode::Editing && form.focusedField != slot) {
     unfocusField(form, form.focusedField);
   }
@@ -40,6 +43,7 @@ void focusByPointer(SettingsForm& form, int slot) {
       static_cast<std::int16_t>(field.scroll + field.caretFromPointer(form.metrics, form.mouseX));
   field.fitText(form.metrics, false);
   field.focused = true;
+  if (!alreadyEdited) field.anchor = field.caret;
 }
 
 // The slider follows the pointer and its field shows the new value, not yet validated.
@@ -95,6 +99,16 @@ void clickAction(SettingsForm& form, const Hit& hit) {
       break;
   }
   renderFrame(form);
+}
+
+void releaseAction(SettingsForm& form) {
+  if (!form.pressOpen) return;
+  form.pressOpen = false;
+  if (form.interactionMode == InteractionMode::SliderDrag) return releaseSlider(form);
+  const Hit hit = hitTest(form, HitScope::Release);
+  // A click is a press and a release on the same element; anything else does nothing.
+  if (hit != Hit{form.pressKind, form.pressIndex}) return;
+  clickAction(form, hit);
 }
 
 }  // namespace
@@ -154,6 +168,7 @@ void handlePress(SettingsForm& form, int x, int y) {
       break;
     case PressKind::Field:
       focusByPointer(form, hit.index);
+      form.fields[hit.index].anchor = form.fields[hit.index].caret;
       form.fields[hit.index].lastAutoScrollTime = -500;
       renderFrame(form);
       break;
@@ -170,13 +185,12 @@ void handlePress(SettingsForm& form, int x, int y) {
 
 void handleRelease(SettingsForm& form, int x, int y, bool positionGiven) {
   if (positionGiven) recordPointer(form, x, y);
-  if (!form.pressOpen) return;
-  form.pressOpen = false;
-  if (form.interactionMode == InteractionMode::SliderDrag) return releaseSlider(form);
-  const Hit hit = hitTest(form, HitScope::Release);
-  // A click is a press and a release on the same element; anything else does nothing.
-  if (hit != Hit{form.pressKind, form.pressIndex}) return;
-  clickAction(form, hit);
+  releaseAction(form);
+  // A press that selected nothing leaves no anchor behind for a later Shift key.
+  if (form.interactionMode == InteractionMode::Editing) {
+    TextField& field = form.fields[form.focusedField];
+    if (field.anchor == field.caret) field.clearSelection();
+  }
 }
 
 }  // namespace zarq

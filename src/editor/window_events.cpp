@@ -3,12 +3,14 @@
 #include <cstdio>
 
 #include "common/paths.h"
+#include "common/printable.h"
 #include "common/utf.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
+#include "editor/undo.h"
 #include "files/set_aside.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -26,8 +28,10 @@ bool buildFormWithSavedForm(SettingsForm& form) {
   buildForm(form);
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   std::error_code error;
-  if (!std::filesystem::exists(std::filesystem::symlink_status(saved, error))) return true;
-  return loadPreset(form, saved, true);
+  const bool loaded = !std::filesystem::exists(std::filesystem::symlink_status(saved, error)) ||
+                      loadPreset(form, saved, true);
+  startHistory(form);
+  return loaded;
 }
 
 void onWindowCreate(SettingsForm& form) {
@@ -56,31 +60,55 @@ void onFocusGained(SettingsForm& form) {
 
 void onPaint(SettingsForm& form) { renderFrame(form); }
 
-void onKeyUp(SettingsForm& form, Key key) { handleKeyUp(form, key); }
+void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
+  handleKeyUp(form, stroke);
+  recordStep(form, false);
+}
 
-void onChar(SettingsForm& form, char16_t unit) { handleChar(form, unit); }
+void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
+  handleKeyRepeat(form, stroke);
+  recordStep(form, false);
+}
 
-void onCommand(SettingsForm& form, Command command) { handleCommand(form, command); }
+void onChar(SettingsForm& form, char16_t unit) {
+  handleChar(form, unit);
+  recordStep(form, unit == u'\b' || isPrintable(unit));
+}
+
+void onComposition(SettingsForm& form, TextView composing) {
+  if (form.composing == composing) return;
+  form.composing = Text(composing);
+  renderFrame(form);
+}
+
+void onCommand(SettingsForm& form, Command command) {
+  handleCommand(form, command);
+  recordStep(form, false);
+}
 
 void onMouseMove(SettingsForm& form, int x, int y) { handleMouseMove(form, x, y); }
 
 void onButtonDown(SettingsForm& form, int x, int y) {
   form.mouseDown = true;
   handlePress(form, x, y);
+  recordStep(form, false);
 }
 
 void onButtonUp(SettingsForm& form, int x, int y) {
   form.mouseDown = false;
   handleRelease(form, x, y, true);
+  recordStep(form, false);
 }
 
 void onMouseLeave(SettingsForm& form) {
   form.mouseDown = false;
   if (form.host().isForeground()) handleRelease(form, form.mouseX, form.mouseY, false);
+  recordStep(form, false);
 }
 
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths) {
   handleDrop(form, paths);
+  recordStep(form, false);
 }
 
 bool animationRunning(SettingsForm& form) {

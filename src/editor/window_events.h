@@ -1,6 +1,6 @@
 #pragma once
 // What the window does with each of its events, whatever the platform. A back end maps its
-// own events onto these calls.
+// own events onto these calls. Every user action becomes one step that Ctrl+Z takes back.
 
 #include <filesystem>
 #include <vector>
@@ -25,8 +25,12 @@ void onWindowCreate(SettingsForm& form);
 void onWindowDestroy(SettingsForm& form);
 void onFocusGained(SettingsForm& form);
 void onPaint(SettingsForm& form);
-void onKeyUp(SettingsForm& form, Key key);
+void onKeyUp(SettingsForm& form, const KeyStroke& stroke);
+// A key held down repeats at the system's rate: each repeat after the first press.
+void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke);
 void onChar(SettingsForm& form, char16_t unit);
+// The input method's text being composed changed; empty once it is committed or dropped.
+void onComposition(SettingsForm& form, TextView composing);
 void onCommand(SettingsForm& form, Command command);
 void onMouseMove(SettingsForm& form, int x, int y);
 void onButtonDown(SettingsForm& form, int x, int y);

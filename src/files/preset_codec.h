@@ -63,6 +63,8 @@ struct PresetValues {
   std::array<float, kPresetSliderCount> sliders{};
   std::array<std::array<bool, 2>, kPresetOptionPairCount> optionPairs{};
   std::optional<Text> obtainedType;  // absent before 1002
+
+  bool operator==(const PresetValues&) const = default;
 };
 
 struct PresetDecoded {

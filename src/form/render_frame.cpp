@@ -58,8 +58,11 @@ void renderFrame(SettingsForm& form) {
   if (form.currentPage == 3) drawChartMockUp(form, canvas);
   if (form.currentPage == 4 && form.checkBoxes[box::scoreIncrease].checked) drawScoreSum(canvas);
 
-  for (const TextField& field : form.fields) {
-    if (field.shown) field.draw(canvas, metrics, form.host());
+  const bool editing = form.interactionMode == InteractionMode::Editing;
+  for (int slot = 0; slot < kFieldCount; ++slot) {
+    const TextField& field = form.fields[slot];
+    const bool composingHere = editing && slot == form.focusedField;
+    if (field.shown) field.draw(canvas, metrics, form.host(), composingHere ? form.composing : u"");
   }
   for (const CheckBox& box : form.checkBoxes) {
     if (box.shown) box.draw(canvas);

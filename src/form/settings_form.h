@@ -21,6 +21,7 @@
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
 #include "form/preview.h"
+#include "form/undo_history.h"
 #include "platform/platform.h"
 
 namespace zarq {
@@ -88,6 +89,8 @@ struct SettingsForm {
   // The first half of a character outside the Basic Multilingual Plane, typed or pasted,
   // waiting for its second half; 0 when none is.
   char16_t pendingHighSurrogate = 0;
+  // What the input method is composing in the edited field, not committed yet.
+  Text composing;
   PressKind pressKind = PressKind::None;
   std::int16_t pressIndex = 0;
   // A press whose release has not acted yet. Each press is released once: by the button
@@ -105,6 +108,8 @@ struct SettingsForm {
   // The "save.set" found at the start could neither be read nor moved out of the way: the
   // save at the close leaves it alone rather than destroy it.
   bool keepSavedForm = false;
+  // Undo and redo, for as long as the window lives.
+  UndoHistory history;
 
   // Work posted to the window's thread holds this weakly, so that it never reaches a form
   // that is gone. Declared before the preview, whose thread posts such work until it ends.

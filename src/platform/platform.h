@@ -169,6 +169,8 @@ class Host {
                                                               TextView pattern) = 0;
   virtual std::optional<std::filesystem::path> chooseFolder(TextView prompt) = 0;
   virtual ClipboardText clipboardText() = 0;
+  // Puts Unicode text on the system clipboard, replacing what was there.
+  virtual void setClipboardText(TextView text) = 0;
   virtual void beep() = 0;
   // Where the input method's candidate window should open, in client pixels.
   virtual void setCaretPos(int x, int y) = 0;
@@ -208,8 +210,19 @@ struct Platform {
 
 // --- The event vocabulary ---
 
-// Keys that act when released; every other key is Other.
-enum class Key { Left, Right, Delete, Other };
+// Keys that act when released, and again on each repeat while they are held; every other
+// key is Other.
+enum class Key { Left, Right, Delete, Home, End, Other };
+
+// A key with the modifiers held with it: Shift selects, Ctrl steps by words.
+struct KeyStroke {
+  KeyStroke(Key key_ = Key::Other, bool shift_ = false, bool ctrl_ = false)
+      : key(key_), shift(shift_), ctrl(ctrl_) {}
+  Key key;
+  bool shift;
+  bool ctrl;
+  bool operator==(const KeyStroke&) const = default;
+};
 
 // The commands of the keyboard accelerators. The numbers are those of the Windows
 // accelerator table, which names them.
@@ -225,6 +238,12 @@ enum class Command : int {
   Open = 40013,             // Ctrl+O
   PageDialog = 40015,       // Ctrl+Shift+O
   Page6 = 40017,            // Ctrl+6
+  SelectAll = 40020,        // Ctrl+A
+  Copy = 40021,             // Ctrl+C
+  Cut = 40022,              // Ctrl+X
+  Undo = 40023,             // Ctrl+Z
+  Redo = 40024,             // Ctrl+Y, Ctrl+Shift+Z
+  PreviousField = 40025,    // Shift+Tab
 };
 
 }  // namespace zarq

@@ -29,6 +29,7 @@ class QuietHost : public Host {
   std::optional<std::filesystem::path> chooseOpenFile(TextView, TextView) override { return {}; }
   std::optional<std::filesystem::path> chooseFolder(TextView) override { return {}; }
   ClipboardText clipboardText() override { return {}; }
+  void setClipboardText(TextView) override {}
   void beep() override { ++beeps; }
   void setCaretPos(int x, int y) override {
     caretX = x;

@@ -29,6 +29,11 @@ class ScriptedHost : public Host {
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
   ClipboardText clipboardText() override { return clipboard; }
+  // Copying fills the clipboard that pasting reads, as the system's does.
+  void setClipboardText(TextView text) override {
+    clipboard = {ClipboardText::Status::Text, Text(text)};
+    ++clipboardWrites;
+  }
   void beep() override { ++beeps; }
   void setCaretPos(int x, int y) override {
     caretX = x;
@@ -61,6 +66,7 @@ class ScriptedHost : public Host {
   std::vector<Message> messages;
   std::vector<Text> dialogPrompts;  // filter names or folder prompts, in order
   int beeps = 0;
+  int clipboardWrites = 0;
   int longWorks = 0;
   int caretX = -1, caretY = -1;
 

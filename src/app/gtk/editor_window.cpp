@@ -61,11 +61,12 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   g_signal_connect(area_, "drag-data-received", G_CALLBACK(onDragDataReceived), this);
   gtk_container_add(GTK_CONTAINER(window_), area_);
 
-  // Characters come from the input method; its own candidate window shows what is being
-  // composed, since the field draws only committed text.
+  // Characters come from the input method; what it is composing is drawn in the field at the
+  // caret until it is committed.
   inputMethod_ = gtk_im_multicontext_new();
-  gtk_im_context_set_use_preedit(inputMethod_, FALSE);
+  gtk_im_context_set_use_preedit(inputMethod_, TRUE);
   g_signal_connect(inputMethod_, "commit", G_CALLBACK(onCommit), this);
+  g_signal_connect(inputMethod_, "preedit-changed", G_CALLBACK(onPreeditChanged), this);
 
   frame_.onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
@@ -118,6 +119,8 @@ gboolean EditorWindow::onFocusIn(GtkWidget*, GdkEventFocus*, gpointer p) {
 }
 
 gboolean EditorWindow::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
+  // Keys released while another window has the keyboard are never reported here.
+  self(p).keysDown_.clear();
   gtk_im_context_focus_out(self(p).inputMethod_);
   return FALSE;
 }
@@ -193,7 +196,13 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
   if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  if (const auto shortcut = w.accelerator(event)) {
+  const KeyStroke stroke = keyStrokeOf(event->keyval, mods);
+  const bool repeat = w.keysDown_.contains(event->hardware_keycode);
+  if (!repeat) w.keysDown_[event->hardware_keycode] = stroke;
+  if (repeat && (stroke.key == Key::Left || stroke.key == Key::Right)) {
+    // Held: the caret keeps moving at the keyboard's repeat rate.
+    onKeyRepeat(w.form_, stroke);
+  } else if (const auto shortcut = w.accelerator(event)) {
     if (const Command* command = std::get_if<Command>(&*shortcut)) {
       onCommand(w.form_, *command);
     } else {
@@ -213,8 +222,15 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
 gboolean EditorWindow::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
   if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
+  // The key acts with the modifiers held when it went down, whichever is let go first.
+  const auto down = w.keysDown_.find(event->hardware_keycode);
+  const KeyStroke stroke =
+      down != w.keysDown_.end()
+          ? down->second
+          : keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state)));
+  if (down != w.keysDown_.end()) w.keysDown_.erase(down);
   if (gtk_im_context_filter_keypress(w.inputMethod_, event)) return TRUE;
-  onKeyUp(w.form_, releasedKey(event->keyval, modifiersOf(GdkModifierType(event->state))));
+  onKeyUp(w.form_, stroke);
   w.keepAnimating();
   return TRUE;
 }
@@ -223,6 +239,14 @@ void EditorWindow::onCommit(GtkIMContext*, gchar* text, gpointer p) {
   EditorWindow& w = self(p);
   for (const char16_t unit : fromUtf8(text)) onChar(w.form_, unit);
   w.keepAnimating();
+}
+
+void EditorWindow::onPreeditChanged(GtkIMContext* context, gpointer p) {
+  EditorWindow& w = self(p);
+  gchar* composing = nullptr;
+  gtk_im_context_get_preedit_string(context, &composing, nullptr, nullptr);
+  onComposition(w.form_, fromUtf8(composing ? composing : ""));
+  g_free(composing);
 }
 
 bool EditorWindow::inClientArea(double x, double y) {

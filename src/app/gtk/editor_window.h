@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,7 @@ class EditorWindow {
   static gboolean onKeyPress(GtkWidget*, GdkEventKey* event, gpointer self);
   static gboolean onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer self);
   static void onCommit(GtkIMContext*, gchar* text, gpointer self);
+  static void onPreeditChanged(GtkIMContext* context, gpointer self);
   static gboolean onMotion(GtkWidget*, GdkEventMotion* event, gpointer self);
   static gboolean onButtonPress(GtkWidget*, GdkEventButton* event, gpointer self);
   static gboolean onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer self);
@@ -89,6 +91,10 @@ class EditorWindow {
   std::deque<std::vector<std::filesystem::path>> drops_;
   guint dropSource_ = 0;
   std::deque<GdkEvent*> heldInput_;
+  // Keys pressed and not released yet, by hardware code, as they were pressed: a second
+  // press of one of them is the keyboard's auto-repeat (X reports it without releases in
+  // between).
+  std::map<guint16, KeyStroke> keysDown_;
   guint replaySource_ = 0;
   guint endSessionSource_ = 0;
 };

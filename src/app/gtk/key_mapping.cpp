@@ -7,25 +7,33 @@ namespace {
 
 struct Accelerator {
   guint keyval;
+  bool ctrl;
   bool shift;
   Shortcut shortcut;
 };
 
-// Every accelerator of the editor holds Ctrl and never Alt.
+// No accelerator holds Alt.
 constexpr Accelerator kAccelerators[] = {
-    {GDK_KEY_v, false, Command::Paste},           // Ctrl+V
-    {GDK_KEY_1, false, Command::Page1},           // Ctrl+1
-    {GDK_KEY_2, false, Command::Page2},           // Ctrl+2
-    {GDK_KEY_3, false, Command::Page3},           // Ctrl+3
-    {GDK_KEY_4, false, Command::Page4},           // Ctrl+4
-    {GDK_KEY_5, false, Command::Page5},           // Ctrl+5
-    {GDK_KEY_6, false, Command::Page6},           // Ctrl+6
-    {GDK_KEY_s, false, Command::Save},            // Ctrl+S
-    {GDK_KEY_s, true, Command::SaveAlternative},  // Ctrl+Shift+S
-    {GDK_KEY_o, false, Command::Open},            // Ctrl+O
-    {GDK_KEY_o, true, Command::PageDialog},       // Ctrl+Shift+O
-    {GDK_KEY_q, false, WindowAction::Close},      // Ctrl+Q
-    {GDK_KEY_w, false, WindowAction::Close},      // Ctrl+W
+    {GDK_KEY_v, true, false, Command::Paste},            // Ctrl+V
+    {GDK_KEY_1, true, false, Command::Page1},            // Ctrl+1
+    {GDK_KEY_2, true, false, Command::Page2},            // Ctrl+2
+    {GDK_KEY_3, true, false, Command::Page3},            // Ctrl+3
+    {GDK_KEY_4, true, false, Command::Page4},            // Ctrl+4
+    {GDK_KEY_5, true, false, Command::Page5},            // Ctrl+5
+    {GDK_KEY_6, true, false, Command::Page6},            // Ctrl+6
+    {GDK_KEY_s, true, false, Command::Save},             // Ctrl+S
+    {GDK_KEY_s, true, true, Command::SaveAlternative},   // Ctrl+Shift+S
+    {GDK_KEY_o, true, false, Command::Open},             // Ctrl+O
+    {GDK_KEY_o, true, true, Command::PageDialog},        // Ctrl+Shift+O
+    {GDK_KEY_a, true, false, Command::SelectAll},        // Ctrl+A
+    {GDK_KEY_c, true, false, Command::Copy},             // Ctrl+C
+    {GDK_KEY_x, true, false, Command::Cut},              // Ctrl+X
+    {GDK_KEY_z, true, false, Command::Undo},             // Ctrl+Z
+    {GDK_KEY_y, true, false, Command::Redo},             // Ctrl+Y
+    {GDK_KEY_z, true, true, Command::Redo},              // Ctrl+Shift+Z
+    {GDK_KEY_Tab, false, true, Command::PreviousField},  // Shift+Tab
+    {GDK_KEY_q, true, false, WindowAction::Close},       // Ctrl+Q
+    {GDK_KEY_w, true, false, WindowAction::Close},       // Ctrl+W
 };
 
 struct CharacterKey {
@@ -34,28 +42,30 @@ struct CharacterKey {
 };
 
 constexpr CharacterKey kCharacterKeys[] = {
-    {GDK_KEY_BackSpace, 8},     // Backspace
-    {GDK_KEY_Tab, 9},           // Tab
-    {GDK_KEY_ISO_Left_Tab, 9},  // Shift+Tab
-    {GDK_KEY_KP_Tab, 9},        // the keypad's Tab
-    {GDK_KEY_Return, 13},       // Enter
-    {GDK_KEY_KP_Enter, 13},     // the keypad's Enter
-    {GDK_KEY_ISO_Enter, 13},    // Enter of some layouts
-    {GDK_KEY_Escape, 27},       // Escape
+    {GDK_KEY_BackSpace, 8},   // Backspace
+    {GDK_KEY_Tab, 9},         // Tab
+    {GDK_KEY_KP_Tab, 9},      // the keypad's Tab
+    {GDK_KEY_Return, 13},     // Enter
+    {GDK_KEY_KP_Enter, 13},   // the keypad's Enter
+    {GDK_KEY_ISO_Enter, 13},  // Enter of some layouts
+    {GDK_KEY_Escape, 27},     // Escape
 };
 
-struct ReleaseKey {
+struct CaretKey {
   guint keyval;
   Key key;
 };
 
-// The keypad's arrows and Delete count as the same keys, as they do with Num Lock off on
-// Windows.
-constexpr ReleaseKey kReleaseKeys[] = {
+// The keypad's keys count as the same keys, as they do with Num Lock off on Windows.
+constexpr CaretKey kCaretKeys[] = {
     {GDK_KEY_Left, Key::Left},         // Left
     {GDK_KEY_KP_Left, Key::Left},      // the keypad's Left
     {GDK_KEY_Right, Key::Right},       // Right
     {GDK_KEY_KP_Right, Key::Right},    // the keypad's Right
+    {GDK_KEY_Home, Key::Home},         // Home
+    {GDK_KEY_KP_Home, Key::Home},      // the keypad's Home
+    {GDK_KEY_End, Key::End},           // End
+    {GDK_KEY_KP_End, Key::End},        // the keypad's End
     {GDK_KEY_Delete, Key::Delete},     // Delete
     {GDK_KEY_KP_Delete, Key::Delete},  // the keypad's Delete
 };
@@ -68,10 +78,10 @@ Modifiers modifiersOf(GdkModifierType state) {
 }
 
 std::optional<Shortcut> shortcutFor(guint key, Modifiers mods) {
-  if (!mods.ctrl || mods.alt) return std::nullopt;
+  if (mods.alt) return std::nullopt;
   key = gdk_keyval_to_lower(key);
   for (const Accelerator& a : kAccelerators) {
-    if (a.keyval == key && a.shift == mods.shift) return a.shortcut;
+    if (a.keyval == key && a.ctrl == mods.ctrl && a.shift == mods.shift) return a.shortcut;
   }
   return std::nullopt;
 }
@@ -86,12 +96,12 @@ std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods) {
 
 bool mayType(Modifiers mods) { return !mods.alt; }
 
-Key releasedKey(guint keyval, Modifiers mods) {
-  if (mods.alt) return Key::Other;
-  for (const ReleaseKey& r : kReleaseKeys) {
-    if (r.keyval == keyval) return r.key;
+KeyStroke keyStrokeOf(guint keyval, Modifiers mods) {
+  if (mods.alt) return {};
+  for (const CaretKey& k : kCaretKeys) {
+    if (k.keyval == keyval) return {k.key, mods.shift, mods.ctrl};
   }
-  return Key::Other;
+  return {};
 }
 
 }  // namespace zarq::gtk

@@ -28,7 +28,8 @@ enum class WindowAction { Close };
 using Shortcut = std::variant<Command, WindowAction>;
 
 // What the accelerator on `key` does (the key as acceleratorKey names it, e.g. 's' or '1'),
-// provided the modifiers are exactly those the accelerator names.
+// provided the modifiers are exactly those the accelerator names: Ctrl with a letter or
+// digit, or Shift+Tab.
 std::optional<Shortcut> shortcutFor(guint key, Modifiers mods);
 
 // Backspace, Tab, Return and Escape typed as the characters 8, 9, 13 and 27. With Ctrl or
@@ -39,7 +40,8 @@ std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods);
 // system's (its menu keys on Windows), not text.
 bool mayType(Modifiers mods);
 
-// The key handler's view of a released key; with Alt held no key is the editor's.
-Key releasedKey(guint keyval, Modifiers mods);
+// The key handler's view of a released or repeating key, with Shift and Ctrl; with Alt held
+// no key is the editor's.
+KeyStroke keyStrokeOf(guint keyval, Modifiers mods);
 
 }  // namespace zarq::gtk

@@ -2,6 +2,7 @@
 
 // clang-format off
 #include <windows.h>
+#include <imm.h>
 #include <shellapi.h>
 #include <windowsx.h>
 // clang-format on
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "app/win32/console_end.h"
+#include "app/win32/key_strokes.h"
 #include "app/win32/resource_ids.h"
 #include "app/win32/window_metrics.h"
 #include "backend/win32/gdiplus_frame.h"
@@ -21,19 +23,23 @@
 namespace zarq::win32 {
 namespace {
 
-// The keys the editor acts on when they are released; keypad arrows and Delete with Num
-// Lock off are the same virtual keys.
-Key keyOf(WPARAM virtualKey) {
-  switch (virtualKey) {
-    case VK_LEFT:
-      return Key::Left;
-    case VK_RIGHT:
-      return Key::Right;
-    case VK_DELETE:
-      return Key::Delete;
-    default:
-      return Key::Other;
+bool held(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
+
+KeyStroke strokeNow(WPARAM virtualKey) {
+  return keyStrokeOf(virtualKey, held(VK_SHIFT), held(VK_CONTROL));
+}
+
+// What the input method is composing, or nothing.
+Text compositionOf(HWND window) {
+  HIMC context = ImmGetContext(window);
+  if (!context) return {};
+  const LONG bytes = ImmGetCompositionStringW(context, GCS_COMPSTR, nullptr, 0);
+  std::wstring units(bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(wchar_t) : 0, L'\0');
+  if (!units.empty()) {
+    ImmGetCompositionStringW(context, GCS_COMPSTR, units.data(), static_cast<DWORD>(bytes));
   }
+  ImmReleaseContext(window, context);
+  return Text(units.begin(), units.end());
 }
 
 }  // namespace
@@ -109,6 +115,7 @@ void EditorWindow::dropFiles(HDROP drop) {
 bool EditorWindow::holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!host_.longWorkRunning()) return false;
   switch (message) {
+    case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:
     case WM_COMMAND:
@@ -197,6 +204,8 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_KILLFOCUS:
       DestroyCaret();
+      // Keys let go while another window has the keyboard are never reported here.
+      keysDown_.clear();
       return true;
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -205,9 +214,34 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       EndPaint(window_, &paint);
       return true;
     }
-    case WM_KEYUP:
-      onKeyUp(form_, keyOf(wParam));
+    case WM_KEYDOWN:
+      // A held caret key moves on at the keyboard's repeat rate; the first press waits for
+      // the release.
+      if (isAutoRepeat(lParam)) {
+        onKeyRepeat(form_, strokeNow(wParam));
+      } else {
+        keysDown_[wParam] = strokeNow(wParam);
+      }
+      return false;
+    case WM_KEYUP: {
+      // The key acts with the modifiers held when it went down, whichever is let go first.
+      const auto down = keysDown_.find(wParam);
+      const KeyStroke stroke = down != keysDown_.end() ? down->second : strokeNow(wParam);
+      if (down != keysDown_.end()) keysDown_.erase(down);
+      onKeyUp(form_, stroke);
       return true;
+    }
+    case WM_IME_SETCONTEXT:
+      // The field draws the composition itself, at its caret.
+      DefWindowProcW(window_, message, wParam, lParam & ~ISC_SHOWUICOMPOSITIONWINDOW);
+      return true;
+    case WM_IME_COMPOSITION:
+      if (lParam & GCS_COMPSTR) onComposition(form_, compositionOf(window_));
+      if (lParam & GCS_RESULTSTR) onComposition(form_, u"");
+      return false;  // the committed text still comes as characters
+    case WM_IME_ENDCOMPOSITION:
+      onComposition(form_, u"");
+      return false;
     case WM_CHAR:
       onChar(form_, static_cast<char16_t>(wParam));
       return true;

@@ -6,6 +6,9 @@
 #include <windows.h>
 
 #include <deque>
+#include <map>
+
+#include "platform/platform.h"
 
 namespace zarq {
 struct SettingsForm;
@@ -63,6 +66,8 @@ class EditorWindow {
     LPARAM lParam;
   };
   std::deque<HeldInput> heldInput_;
+  // Keys down, with the modifiers held when they went down.
+  std::map<WPARAM, KeyStroke> keysDown_;
 };
 
 }  // namespace zarq::win32

@@ -1,8 +1,9 @@
 #pragma once
 // Identifiers of the editor's resources, shared by the resource script and the code.
 
-// The keyboard accelerators: Ctrl+V, Ctrl+1 to Ctrl+6, Ctrl+S, Ctrl+Shift+S, Ctrl+O and
-// Ctrl+Shift+O, each sending its command number.
+// The keyboard accelerators: Ctrl+V, Ctrl+1 to Ctrl+6, Ctrl+S, Ctrl+Shift+S, Ctrl+O,
+// Ctrl+Shift+O, and for editing Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z and
+// Shift+Tab, each sending its command number.
 #define ZARQ_ACCELERATORS 101
 // The application's icon, the first in the file: Explorer shows it.
 #define ZARQ_ICON 1

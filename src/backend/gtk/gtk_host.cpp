@@ -167,6 +167,15 @@ ClipboardText GtkHost::clipboardText() {
   return result;
 }
 
+void GtkHost::setClipboardText(TextView text) {
+  GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+  if (!clipboard) return;
+  const std::string utf8 = toUtf8(text);
+  gtk_clipboard_set_text(clipboard, utf8.c_str(), static_cast<gint>(utf8.size()));
+  // The text stays on offer after the editor has closed, where the desktop keeps clipboards.
+  gtk_clipboard_set_can_store(clipboard, nullptr, 0);
+}
+
 void GtkHost::beep() {
   // The desktop's sound theme, where one is configured and can be played; many desktops
   // mute the X bell, so it is only the fallback.

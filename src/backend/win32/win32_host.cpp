@@ -130,6 +130,23 @@ ClipboardText Win32Host::clipboardText() {
   return result;
 }
 
+void Win32Host::setClipboardText(TextView text) {
+  if (!OpenClipboard(window_)) return;
+  EmptyClipboard();
+  // The clipboard owns the memory once SetClipboardData takes it; until then it is ours.
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+    if (auto* units = static_cast<wchar_t*>(GlobalLock(memory))) {
+      std::copy(text.begin(), text.end(), units);
+      units[text.size()] = L'\0';
+      GlobalUnlock(memory);
+      if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    } else {
+      GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+}
+
 void Win32Host::beep() { MessageBeep(0); }
 
 void Win32Host::setCaretPos(int x, int y) {

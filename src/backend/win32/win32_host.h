@@ -29,6 +29,7 @@ class Win32Host final : public Host {
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
   ClipboardText clipboardText() override;
+  void setClipboardText(TextView text) override;
   void beep() override;
   void setCaretPos(int x, int y) override;
   std::int32_t clockMs() override;

@@ -10,6 +10,28 @@ namespace {
 
 using testing::FixedMeasurer;
 
+// Keeps what a field draws: its filled rectangles, texts and lines.
+struct RecordingCanvas : Canvas {
+  struct Line {
+    float x1, y1, x2, y2;
+  };
+  void fillRect(RectF rect, Argb colour) override {
+    if (colour == kSelectionColour) selections.push_back(rect);
+  }
+  void fillEllipse(RectF, Argb) override {}
+  void strokeLine(float x1, float y1, float x2, float y2, const Pen&) override {
+    lines.push_back({x1, y1, x2, y2});
+  }
+  void strokePath(const Path&, const Pen&) override {}
+  void fillPath(const Path&, Argb) override {}
+  void drawText(TextView text, float, RectF, Align, Argb) override { texts.emplace_back(text); }
+  void drawPixels(PixelView, RectF) override {}
+
+  std::vector<RectF> selections;
+  std::vector<Text> texts;
+  std::vector<Line> lines;
+};
+
 // Height 30 gives a 24-pixel font: ASCII letters are 12 pixels wide, and a box of width w
 // holds (w - 12) / 12 of them.
 class TextFieldTest : public ::testing::Test {
@@ -145,6 +167,56 @@ TEST_F(TextFieldTest, DisabledFocusedFieldShowsNoCaret) {
   f.enabled = false;
   f.draw(platform.headless.frame.beginFrame(), metrics, platform.host);
   EXPECT_EQ(platform.host.caretX, -1);
+}
+
+TEST_F(TextFieldTest, TheSelectionIsHighlightedOnlyInTheFocusedEnabledField) {
+  testing::TestPlatform platform;
+  TextField f = makeField(u"abcdef", 200);
+  f.anchor = 1;
+  f.caret = 4;
+  const struct {
+    bool focused, enabled;
+    std::size_t highlights;
+  } cases[] = {{true, true, 1}, {false, true, 0}, {true, false, 0}};
+  for (const auto& c : cases) {
+    RecordingCanvas canvas;
+    f.focused = c.focused;
+    f.enabled = c.enabled;
+    f.draw(canvas, metrics, platform.host);
+    ASSERT_EQ(canvas.selections.size(), c.highlights) << c.focused << c.enabled;
+    if (c.highlights == 0) continue;
+    EXPECT_FLOAT_EQ(canvas.selections[0].x, 100 + f.caretOffset(metrics, 1));
+    EXPECT_FLOAT_EQ(canvas.selections[0].w, 3 * 12.f);
+  }
+}
+
+TEST_F(TextFieldTest, ACompositionIsDrawnUnderlinedAtTheCaretAndKeepsTheCandidateWindowThere) {
+  testing::TestPlatform platform;
+  TextField f = makeField(u"abcdef", 200);
+  f.focused = true;
+  f.caret = 3;
+  RecordingCanvas canvas;
+  f.draw(canvas, metrics, platform.host, u"XY");
+  ASSERT_EQ(canvas.texts.size(), 1u);
+  EXPECT_EQ(canvas.texts[0], u"abcXYdef");
+  const float start = 100 + f.caretOffset(metrics, 3);
+  EXPECT_EQ(platform.host.caretX, static_cast<int>(start));
+  // The underline runs below the two composed letters, the caret after them.
+  bool underlined = false;
+  for (const auto& l : canvas.lines) {
+    underlined = underlined || (l.y1 == l.y2 && l.x1 == start && l.x2 == start + 24);
+  }
+  EXPECT_TRUE(underlined);
+
+  // In a full box the composition stays whole and the text around it makes room.
+  TextField full = makeField(u"abcdefgh", 72);  // five letters fit
+  full.focused = true;
+  full.caret = 8;
+  full.fitText(metrics, true);
+  RecordingCanvas fullCanvas;
+  full.draw(fullCanvas, metrics, platform.host, u"XY");
+  ASSERT_EQ(fullCanvas.texts.size(), 1u);
+  EXPECT_EQ(fullCanvas.texts[0], u"fghXY");
 }
 
 }  // namespace

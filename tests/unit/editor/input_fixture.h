@@ -46,7 +46,8 @@ class InputTest : public FormTest {
   void type(TextView units) {
     for (char16_t unit : units) onChar(*form, unit);
   }
-  void key(Key k) { onKeyUp(*form, k); }
+  void key(KeyStroke k) { onKeyUp(*form, k); }
+  void command(Command c) { onCommand(*form, c); }
   bool editing(int slot) const {
     return form->interactionMode == InteractionMode::Editing && form->focusedField == slot &&
            form->fields[slot].focused;

@@ -44,7 +44,20 @@ TEST(KeyMappingTest, AcceleratorsNeedExactlyTheModifiersTheyName) {
       {GDK_KEY_1, kCtrl | kShift, std::nullopt},
       {GDK_KEY_7, kCtrl, std::nullopt},
       {GDK_KEY_KP_1, kCtrl, std::nullopt},
-      {GDK_KEY_a, kCtrl, std::nullopt},
+      // Editing: selection, clipboard, undo, and the previous field.
+      {GDK_KEY_a, kCtrl, Command::SelectAll},
+      {GDK_KEY_c, kCtrl, Command::Copy},
+      {GDK_KEY_x, kCtrl, Command::Cut},
+      {GDK_KEY_z, kCtrl, Command::Undo},
+      {GDK_KEY_y, kCtrl, Command::Redo},
+      {GDK_KEY_Z, kCtrl | kShift, Command::Redo},
+      {GDK_KEY_Tab, kShift, Command::PreviousField},
+      {GDK_KEY_c, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_y, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_z, 0, std::nullopt},
+      {GDK_KEY_Tab, 0, std::nullopt},  // Tab types its character
+      {GDK_KEY_Tab, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_Tab, kShift | kAlt, std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(shortcutFor(c.keyval, modifiersOf(GdkModifierType(c.state))), c.shortcut)
@@ -58,12 +71,18 @@ TEST(KeyMappingTest, FourKeysTypeControlCharactersUnlessCtrlOrAltIsHeld) {
     unsigned state;
     std::optional<char16_t> unit;
   } cases[] = {
-      {GDK_KEY_BackSpace, 0, 8},         {GDK_KEY_Tab, 0, 9},
-      {GDK_KEY_ISO_Left_Tab, kShift, 9}, {GDK_KEY_Return, 0, 13},
-      {GDK_KEY_KP_Enter, 0, 13},         {GDK_KEY_Escape, 0, 27},
-      {GDK_KEY_Return, kShift, 13},      {GDK_KEY_BackSpace, kCtrl, std::nullopt},
-      {GDK_KEY_Tab, kAlt, std::nullopt}, {GDK_KEY_Delete, 0, std::nullopt},
-      {GDK_KEY_a, 0, std::nullopt},      {GDK_KEY_space, 0, std::nullopt},
+      {GDK_KEY_BackSpace, 0, 8},
+      {GDK_KEY_Tab, 0, 9},
+      {GDK_KEY_KP_Tab, 0, 9},
+      {GDK_KEY_Return, 0, 13},
+      {GDK_KEY_KP_Enter, 0, 13},
+      {GDK_KEY_Escape, 0, 27},
+      {GDK_KEY_Return, kShift, 13},
+      {GDK_KEY_BackSpace, kCtrl, std::nullopt},
+      {GDK_KEY_Tab, kAlt, std::nullopt},
+      {GDK_KEY_Delete, 0, std::nullopt},
+      {GDK_KEY_a, 0, std::nullopt},
+      {GDK_KEY_space, 0, std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(controlCharacter(c.keyval, modifiersOf(GdkModifierType(c.state))), c.unit)
@@ -71,22 +90,36 @@ TEST(KeyMappingTest, FourKeysTypeControlCharactersUnlessCtrlOrAltIsHeld) {
   }
 }
 
-TEST(KeyMappingTest, OnlyCaretKeysAndDeleteActOnReleaseAndNotWithAlt) {
+TEST(KeyMappingTest, CaretKeysAndDeleteCarryShiftAndCtrlButNotAlt) {
   const struct {
     guint keyval;
     unsigned state;
-    Key key;
+    KeyStroke stroke;
   } cases[] = {
-      {GDK_KEY_Left, 0, Key::Left},       {GDK_KEY_KP_Left, 0, Key::Left},
-      {GDK_KEY_Right, 0, Key::Right},     {GDK_KEY_KP_Right, 0, Key::Right},
-      {GDK_KEY_Delete, 0, Key::Delete},   {GDK_KEY_KP_Delete, 0, Key::Delete},
-      {GDK_KEY_Left, kShift, Key::Left},  {GDK_KEY_Delete, kCtrl, Key::Delete},
-      {GDK_KEY_Delete, kAlt, Key::Other}, {GDK_KEY_Right, kAlt, Key::Other},
-      {GDK_KEY_BackSpace, 0, Key::Other}, {GDK_KEY_Up, 0, Key::Other},
-      {GDK_KEY_KP_4, 0, Key::Other},      {GDK_KEY_s, 0, Key::Other},
+      {GDK_KEY_Left, 0, Key::Left},
+      {GDK_KEY_KP_Left, 0, Key::Left},
+      {GDK_KEY_Right, 0, Key::Right},
+      {GDK_KEY_KP_Right, 0, Key::Right},
+      {GDK_KEY_Home, 0, Key::Home},
+      {GDK_KEY_KP_Home, 0, Key::Home},
+      {GDK_KEY_End, 0, Key::End},
+      {GDK_KEY_KP_End, 0, Key::End},
+      {GDK_KEY_Delete, 0, Key::Delete},
+      {GDK_KEY_KP_Delete, 0, Key::Delete},
+      {GDK_KEY_Left, kShift, {Key::Left, true, false}},
+      {GDK_KEY_Right, kCtrl, {Key::Right, false, true}},
+      {GDK_KEY_End, kCtrl | kShift, {Key::End, true, true}},
+      {GDK_KEY_Delete, kCtrl, {Key::Delete, false, true}},
+      {GDK_KEY_Delete, kAlt, Key::Other},
+      {GDK_KEY_Right, kAlt, Key::Other},
+      {GDK_KEY_Home, kShift | kAlt, Key::Other},
+      {GDK_KEY_BackSpace, 0, Key::Other},
+      {GDK_KEY_Up, 0, Key::Other},
+      {GDK_KEY_KP_4, 0, Key::Other},
+      {GDK_KEY_s, kShift, Key::Other},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(releasedKey(c.keyval, modifiersOf(GdkModifierType(c.state))), c.key)
+    EXPECT_EQ(keyStrokeOf(c.keyval, modifiersOf(GdkModifierType(c.state))), c.stroke)
         << gdk_keyval_name(c.keyval) << " state " << c.state;
   }
   EXPECT_TRUE(mayType(modifiersOf(GdkModifierType(kShift | kCtrl))));

@@ -50,6 +50,13 @@ TEST(AcceleratorsTest, TheTableOfTheEditorHoldsEveryCommandWithItsKeys) {
       {'S', ctrlShift, Command::SaveAlternative},
       {'O', ctrl, Command::Open},
       {'O', ctrlShift, Command::PageDialog},
+      {'A', ctrl, Command::SelectAll},
+      {'C', ctrl, Command::Copy},
+      {'X', ctrl, Command::Cut},
+      {'Z', ctrl, Command::Undo},
+      {'Y', ctrl, Command::Redo},
+      {'Z', ctrlShift, Command::Redo},
+      {VK_TAB, FVIRTKEY | FSHIFT, Command::PreviousField},
   };
   ASSERT_EQ(entries.size(), std::size(expected));
   for (const Entry& e : expected) {

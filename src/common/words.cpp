@@ -1,0 +1,68 @@
+#include "common/words.h"
+
+namespace zarq {
+namespace {
+
+enum class CharClass { Between, Letter, Cjk };
+
+constexpr bool in(char32_t c, char32_t first, char32_t last) { return c >= first && c <= last; }
+
+CharClass classOf(char32_t c) {
+  if (in(c, U'0', U'9') || in(c, U'A', U'Z') || in(c, U'a', U'z')) return CharClass::Letter;
+  if (c < 0xC0 || c == 0xD7 || c == 0xF7) return CharClass::Between;
+  if (in(c, 0x3040, 0x30FF) || in(c, 0x3400, 0x4DBF) || in(c, 0x4E00, 0x9FFF) ||
+      in(c, 0xAC00, 0xD7AF) || in(c, 0xF900, 0xFAFF) || in(c, 0x20000, 0x3FFFF)) {
+    return CharClass::Cjk;  // kana, ideographs, Hangul syllables
+  }
+  // Full-width digits and Latin letters read as letters; the rest of the full-width
+  // block, general and CJK punctuation, symbols and emoji lie between words.
+  if (in(c, 0xFF10, 0xFF19) || in(c, 0xFF21, 0xFF3A) || in(c, 0xFF41, 0xFF5A)) {
+    return CharClass::Letter;
+  }
+  if (in(c, 0x2000, 0x2BFF) || in(c, 0x3000, 0x303F) || in(c, 0xFE30, 0xFE4F) ||
+      in(c, 0xFF00, 0xFFEF) || in(c, 0xD800, 0xDFFF) || c >= 0x10000) {
+    return CharClass::Between;
+  }
+  return CharClass::Letter;  // Latin with accents, Greek, Cyrillic and other alphabets
+}
+
+char32_t characterAt(TextView text, std::size_t pos) {
+  if (pos + 1 < text.size() && isHighSurrogate(text[pos]) && isLowSurrogate(text[pos + 1])) {
+    return 0x10000 + ((char32_t(text[pos]) - 0xD800) << 10) + (char32_t(text[pos + 1]) - 0xDC00);
+  }
+  return text[pos];
+}
+
+CharClass classBefore(TextView text, std::size_t pos) {
+  return classOf(characterAt(text, previousCharacter(text, pos)));
+}
+
+}  // namespace
+
+std::size_t previousWordStart(TextView text, std::size_t pos) {
+  pos = characterBoundary(text, pos);
+  while (pos > 0 && classBefore(text, pos) == CharClass::Between) {
+    pos = previousCharacter(text, pos);
+  }
+  if (pos == 0) return 0;
+  if (classBefore(text, pos) == CharClass::Cjk) return previousCharacter(text, pos);
+  while (pos > 0 && classBefore(text, pos) == CharClass::Letter) {
+    pos = previousCharacter(text, pos);
+  }
+  return pos;
+}
+
+std::size_t nextWordEnd(TextView text, std::size_t pos) {
+  pos = characterBoundary(text, pos);
+  while (pos < text.size() && classOf(characterAt(text, pos)) == CharClass::Between) {
+    pos = nextCharacter(text, pos);
+  }
+  if (pos == text.size()) return pos;
+  if (classOf(characterAt(text, pos)) == CharClass::Cjk) return nextCharacter(text, pos);
+  while (pos < text.size() && classOf(characterAt(text, pos)) == CharClass::Letter) {
+    pos = nextCharacter(text, pos);
+  }
+  return pos;
+}
+
+}  // namespace zarq

@@ -1,0 +1,87 @@
+#include "editor/undo.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "editor/editing.h"
+#include "editor/preset_actions.h"
+#include "form/form_preset.h"
+#include "form/render_frame.h"
+#include "form/settings_form.h"
+
+namespace zarq {
+namespace {
+
+FormState stateOf(const SettingsForm& form) {
+  const bool editing = form.interactionMode == InteractionMode::Editing;
+  return {presetFromForm(form), editing ? form.focusedField : -1,
+          editing ? form.fields[form.focusedField].caret : 0};
+}
+
+// Puts a recorded state back as a preset load does, then gives its field the keyboard back
+// where that field can still be edited.
+void restore(SettingsForm& form, const FormState& state) {
+  endEditing(form);
+  form.pendingHighSurrogate = 0;
+  applyPreset(form, state.values, true);
+  if (state.focusedSlot >= 0) {
+    TextField& field = form.fields[state.focusedSlot];
+    if (field.shown && field.enabled) {
+      form.interactionMode = InteractionMode::Editing;
+      form.focusedField = static_cast<std::int16_t>(state.focusedSlot);
+      field.focused = true;
+      field.clearSelection();
+      field.caret = static_cast<std::int16_t>(
+          characterBoundary(field.text, static_cast<std::size_t>(std::max(state.caret, 0))));
+      field.fitText(form.metrics, true);
+    }
+  }
+  renderFrame(form);
+}
+
+}  // namespace
+
+void startHistory(SettingsForm& form) {
+  form.history.clear();
+  form.history.current = stateOf(form);
+}
+
+void recordStep(SettingsForm& form, bool typing) {
+  // A slider drag is one step, taken when it ends.
+  if (form.interactionMode == InteractionMode::SliderDrag) return;
+  UndoHistory& history = form.history;
+  FormState now = stateOf(form);
+  const bool sameRun = typing && history.typingRun && history.typingSlot == now.focusedSlot;
+  if (now.values == history.current.values) {
+    // Nothing changed, but the caret may have moved: a step taken back later puts it here.
+    history.current = std::move(now);
+  } else if (sameRun) {
+    history.current = std::move(now);
+  } else {
+    history.push(std::move(now));
+  }
+  history.typingRun = typing;
+  history.typingSlot = history.current.focusedSlot;
+}
+
+void undo(SettingsForm& form) {
+  UndoHistory& history = form.history;
+  if (history.undo.empty()) return;
+  FormState back = std::move(history.undo.back());
+  history.undo.pop_back();
+  history.redo.push_back(std::exchange(history.current, back));
+  history.typingRun = false;
+  restore(form, back);
+}
+
+void redo(SettingsForm& form) {
+  UndoHistory& history = form.history;
+  if (history.redo.empty()) return;
+  FormState again = std::move(history.redo.back());
+  history.redo.pop_back();
+  history.undo.push_back(std::exchange(history.current, again));
+  history.typingRun = false;
+  restore(form, again);
+}
+
+}  // namespace zarq

@@ -1,0 +1,85 @@
+# Selection, copy, paste, undo and redo in the real window: "Hello", Shift+Home, Ctrl+C,
+# End, Ctrl+V gives "HelloHello"; Ctrl+Z and Ctrl+Y take the paste back and redo it; Delete
+# then Ctrl+Z brings the field back; a check box and what follows it come back with Ctrl+Z;
+# Left held down moves the caret on at the keyboard's repeat rate.
+. "$ZARQ_E2E/lib.sh"
+
+# The field being edited, as Ctrl+C with nothing selected copies it.
+field_text() {
+  keys ctrl+c
+  sleep 0.2
+  xclip -selection clipboard -o 2>/dev/null
+}
+
+expect_field() {
+  local got
+  got=$(field_text)
+  [ "$got" = "$1" ] || fail "$2: the field holds \"$got\", not \"$1\""
+}
+
+start_editor
+rest_pointer
+# The chart ID, emptied by Delete.
+click_at 472 182
+keys Delete
+type_text Hello
+keys shift+Home
+keys ctrl+c
+sleep 0.2
+[ "$(xclip -selection clipboard -o 2>/dev/null)" = Hello ] || fail "Ctrl+C did not copy the selection"
+keys End ctrl+v
+expect_field HelloHello "Ctrl+V after End"
+keys ctrl+z
+expect_field Hello "Ctrl+Z after the paste"
+keys ctrl+y
+expect_field HelloHello "Ctrl+Y after Ctrl+Z"
+keys Delete
+expect_field "" "Delete"
+keys ctrl+z
+expect_field HelloHello "Ctrl+Z after Delete"
+# A word selected with Ctrl+Shift+Left and cut, then brought back.
+keys End shift+ctrl+Left ctrl+x
+sleep 0.2
+[ "$(xclip -selection clipboard -o 2>/dev/null)" = HelloHello ] || fail "Ctrl+X did not cut the word"
+expect_field "" "Ctrl+X"
+keys ctrl+z
+expect_field HelloHello "Ctrl+Z after Ctrl+X"
+note "copy, cut, paste, undo and redo"
+
+# The music volume, then the chart part unticked: the volume goes back to 0.8 and grey.
+click_at 582 560
+keys Delete
+type_text 0.5
+screenshot "$EDITOR_WID" before-box.png
+click_at 472 265
+screenshot "$EDITOR_WID" unticked.png
+[ "$(differing_pixels before-box.png unticked.png)" -gt 0 ] || fail "the check box did not change"
+keys ctrl+z
+screenshot "$EDITOR_WID" undone.png
+[ "$(differing_pixels before-box.png undone.png)" = 0 ] ||
+  fail "Ctrl+Z did not bring back the check box and the fields and sliders that follow it"
+note "Ctrl+Z restores a check box and its dependents"
+
+# Left held for a second, after the keyboard's repeat delay, moves several places.
+click_at 472 182
+keys End
+xdotool keydown Left
+sleep 1
+xdotool keyup Left
+type_text X
+
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set >saved.json
+read -r chart_id volume chart < <(/usr/bin/python3 -c '
+import json, sys
+v = json.load(open(sys.argv[1]))
+print(v["chartId"], v["musicVolume"], bool(v["recordChart"]))' saved.json)
+[ "$volume" = 0.5 ] && [ "$chart" = True ] ||
+  fail "after Ctrl+Z the music volume is $volume and the chart part $chart"
+case "$chart_id" in
+  HelloHello | HelloHelloX | HelloHellXo | HelloHelXlo) fail "holding Left moved too little: $chart_id" ;;
+  *X*) note "holding Left: $chart_id" ;;
+  *) fail "the chart ID is $chart_id" ;;
+esac

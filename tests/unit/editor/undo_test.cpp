@@ -1,0 +1,189 @@
+#include "editor/undo.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editor/preset_actions.h"
+#include "files/preset_file.h"
+#include "form/form_preset.h"
+#include "input_fixture.h"
+
+namespace zarq {
+namespace {
+
+const std::string kChart = R"json({
+  "ZarqVersion" : 120,
+  "name": "Sigma (Haocore Mix)", "composer": "曲师A", "charter": "谱师B",
+  "level": "HD Lv14", "background": "cover.jpg", "song": "music.Ogg",
+  "judgeLineList": [ {"bpm" : 120, "notes": []}, {"bpm": 240} ]
+})json";
+
+class UndoTest : public testing::InputTest {
+ protected:
+  PresetValues values() const { return presetFromForm(*form); }
+  void undo() { command(Command::Undo); }
+  void redo() { command(Command::Redo); }
+  void clickOption(int pair, bool first) {
+    const OptionPair& p = form->optionPairs[pair];
+    const float x = first ? p.x + p.width1 / 2 : p.x + p.width1 + p.gap + p.width2 / 2;
+    click(x, p.y + p.height / 2);
+  }
+  void dragSlider(int index, float toX) {
+    const Slider& s = form->sliders[index];
+    press(s.x, s.y);
+    move(s.x + toX / 2, s.y);
+    move(s.x + toX, s.y);
+    release(s.x + toX, s.y);
+  }
+  // A preset, away from the editor's folder, that differs from the form in the player name.
+  std::filesystem::path presetFile() {
+    PresetValues preset = values();
+    preset.texts[slot::playerName] = u"from the preset";
+    const std::filesystem::path file = elsewhere.path() / "p.set";
+    DiskFileOutput output;
+    EXPECT_TRUE(writePresetFile(file, preset, output));
+    return file;
+  }
+  testing::TempDir elsewhere;
+};
+
+TEST_F(UndoTest, EveryKindOfActionIsOneStepThatUndoTakesBackAndRedoRepeats) {
+  dir.write("20220924.json", kChart);
+  const struct {
+    const char* name;
+    int page;
+    std::function<void()> act;
+  } actions[] = {
+      {"typing", 2,
+       [&] {
+         editAtEnd(slot::songName);
+         type(u"abc");
+       }},
+      {"check box", 1, [&] { clickBox(box::recordChart); }},
+      {"slider drag", 1, [&] { dragSlider(sliderId::musicVolume, -40); }},
+      {"option", 2, [&] { clickOption(pair::quality, false); }},
+      {"obtained type", 4, [&] { clickLabel(label::obtainedType); }},
+      {"delete", 2,
+       [&] {
+         editAtEnd(slot::composer);
+         key(Key::Delete);
+       }},
+      {"paste", 2,
+       [&] {
+         host().clipboard = {ClipboardText::Status::Text, u"pasted"};
+         editAtEnd(slot::charter);
+         command(Command::Paste);
+       }},
+      {"cut", 2,
+       [&] {
+         editAtEnd(slot::charter);
+         command(Command::SelectAll);
+         command(Command::Cut);
+       }},
+      {"preset load", 3,
+       [&] {
+         host().dialogResults.push_back(presetFile());
+         command(Command::Open);
+       }},
+      {"auto-fill", 1,
+       [&] {
+         const StatusBubble& offer = form->bubbles[0];
+         ASSERT_TRUE(offer.visible);
+         host().answers.push_back(MessageAnswer::Yes);
+         click(offer.boxLeft(form->metrics) + 5, offer.y + 5);
+       }},
+      {"drop", 1,
+       [&] {
+         const std::filesystem::path chart = elsewhere.write("dropped.json", kChart);
+         host().answers.push_back(MessageAnswer::Yes);
+         onDrop(*form, {chart});
+       }},
+  };
+  for (const auto& a : actions) {
+    showPage(*form, a.page);
+    click(5, 5);  // nothing: no field is being edited
+    const PresetValues before = values();
+    a.act();
+    const PresetValues after = values();
+    ASSERT_NE(after, before) << a.name;
+    undo();
+    EXPECT_EQ(values(), before) << a.name;
+    EXPECT_EQ(form->currentPage, a.page) << a.name;
+    redo();
+    EXPECT_EQ(values(), after) << a.name;
+    undo();
+    EXPECT_EQ(values(), before) << a.name;
+  }
+}
+
+TEST_F(UndoTest, TypingInOneFieldIsOneStepUntilTheCaretMovesOrAnotherFieldIsUsed) {
+  showPage(*form, 2);
+  edit(slot::songName, u"", 0);
+  type(u"Hello");
+  key(Key::Left);
+  type(u"X\b\bY");
+  const Text composer = field(slot::composer).text;
+  editAtEnd(slot::composer);
+  type(u"Z");
+  EXPECT_EQ(field(slot::songName).text, u"HelYo");
+  undo();
+  EXPECT_EQ(field(slot::composer).text, composer);
+  EXPECT_EQ(field(slot::songName).text, u"HelYo");
+  undo();
+  EXPECT_EQ(field(slot::songName).text, u"Hello");
+  EXPECT_TRUE(editing(slot::songName));
+  EXPECT_EQ(field(slot::songName).caret, 4);  // where the caret was before the step
+  undo();
+  EXPECT_EQ(field(slot::songName).text, u"");
+  redo();
+  redo();
+  EXPECT_EQ(field(slot::songName).text, u"HelYo");
+  EXPECT_TRUE(editing(slot::composer));  // as it was when the composer was clicked
+  // A new step forgets what could have been redone.
+  undo();
+  type(u"!");
+  redo();
+  EXPECT_EQ(field(slot::songName).text, u"Hell!o");
+}
+
+TEST_F(UndoTest, UndoingACheckBoxRestoresTheStatesAndPlacesThatFollowIt) {
+  const float nameX = field(slot::chartSongName).x;
+  clickBox(box::recordChart);  // unticked: dim, hit sound and music greyed and reset
+  ASSERT_FALSE(form->sliders[sliderId::dim].enabled);
+  showPage(*form, 3);
+  clickBox(box::nameBar);
+  ASSERT_NE(field(slot::chartSongName).x, nameX);
+  undo();
+  EXPECT_EQ(field(slot::chartSongName).x, nameX);
+  EXPECT_EQ(form->currentPage, 3);
+  undo();
+  EXPECT_TRUE(form->checkBoxes[box::recordChart].checked);
+  EXPECT_TRUE(form->sliders[sliderId::dim].enabled);
+  EXPECT_TRUE(form->fields[slot::musicVolume].enabled);
+}
+
+TEST_F(UndoTest, UndoRevalidatesThePageOnView) {
+  showPage(*form, 2);
+  const std::vector<Text> clean = visibleStatuses();
+  edit(slot::superscript, u"", 0);
+  type(u"WWWWWW");
+  ASSERT_NE(visibleStatuses(), clean);
+  undo();
+  undo();
+  EXPECT_EQ(visibleStatuses(), clean);
+}
+
+TEST_F(UndoTest, AtLeastAHundredStepsAreKeptAndOneMoreUndoDoesNothing) {
+  const bool ticked = form->checkBoxes[box::recordOpening].checked;
+  for (int i = 0; i < 150; ++i) clickBox(box::recordOpening);
+  for (int i = 0; i < 150; ++i) undo();
+  EXPECT_EQ(form->checkBoxes[box::recordOpening].checked, ticked);
+  const int frames = this->frames();
+  undo();
+  EXPECT_EQ(this->frames(), frames);
+  EXPECT_EQ(form->checkBoxes[box::recordOpening].checked, ticked);
+}
+
+}  // namespace
+}  // namespace zarq
