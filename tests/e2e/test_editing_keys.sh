@@ -1,7 +1,7 @@
 # Selection, copy, paste, undo and redo in the real window: "Hello", Shift+Home, Ctrl+C,
 # End, Ctrl+V gives "HelloHello"; Ctrl+Z and Ctrl+Y take the paste back and redo it; Delete
 # then Ctrl+Z brings the field back; a check box and what follows it come back with Ctrl+Z;
-# Left held down moves the caret on at the keyboard's repeat rate.
+# Left held down moves the caret on at the keyboard's repeat rate; Shift+Tab goes back.
 . "$ZARQ_E2E/lib.sh"
 
 # The field being edited, as Ctrl+C with nothing selected copies it.
@@ -67,15 +67,19 @@ xdotool keydown Left
 sleep 1
 xdotool keyup Left
 type_text X
+# Shift+Tab from the first field of page 1 wraps round to its last, the result volume.
+keys shift+Tab Delete
+type_text 1.5
 
 close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
 "$ZARQ_PRESET" dump save.set >saved.json
-read -r chart_id volume chart < <(/usr/bin/python3 -c '
+read -r chart_id volume chart result < <(/usr/bin/python3 -c '
 import json, sys
 v = json.load(open(sys.argv[1]))
-print(v["chartId"], v["musicVolume"], bool(v["recordChart"]))' saved.json)
+print(v["chartId"], v["musicVolume"], bool(v["recordChart"]), v["resultVolume"])' saved.json)
+[ "$result" = 1.5 ] || fail "Shift+Tab from the chart ID did not reach the result volume ($result)"
 [ "$volume" = 0.5 ] && [ "$chart" = True ] ||
   fail "after Ctrl+Z the music volume is $volume and the chart part $chart"
 case "$chart_id" in

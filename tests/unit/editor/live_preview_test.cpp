@@ -10,6 +10,7 @@
 #include "common/numbers.h"
 #include "common/utf.h"
 #include "editor/preset_actions.h"
+#include "editor/undo.h"
 #include "form/preview.h"
 #include "form/slot_text.h"
 #include "input_fixture.h"
@@ -112,6 +113,27 @@ TEST_F(LivePreviewTest, TypingTheChartIdDecodesThePictureOnceWhateverItPassesThr
   type(u"s");
   EXPECT_TRUE(frameShows(expected("stripes", 80)));  // kept, so shown at once
   EXPECT_EQ(decodes() - before, 1);
+}
+
+TEST_F(LivePreviewTest, UndoAndRedoBringThePictureBackWithTheValues) {
+  showChart(u"stripes");
+  startHistory(*form);
+  const Slider& blur = form->sliders[sliderId::blur];
+  press(blur.x - blur.width / 2, blur.y);
+  release(blur.x - blur.width / 2, blur.y);
+  ASSERT_TRUE(frameShows(expected("stripes", 0)));
+  editAtEnd(slot::chartId);
+  key(Key::Delete);
+  ASSERT_TRUE(frameBlack());
+
+  onCommand(*form, Command::Undo);
+  EXPECT_TRUE(frameShows(expected("stripes", 0)));
+  onCommand(*form, Command::Undo);
+  EXPECT_TRUE(frameShows(expected("stripes", 80)));
+  onCommand(*form, Command::Redo);
+  EXPECT_TRUE(frameShows(expected("stripes", 0)));
+  onCommand(*form, Command::Redo);
+  EXPECT_TRUE(frameBlack());
 }
 
 TEST_F(LivePreviewTest, TheBlurFollowsTypingAndDraggingWithoutDecodingAgain) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 
 #include "editor/preset_actions.h"
@@ -92,6 +93,14 @@ TEST_F(UndoTest, EveryKindOfActionIsOneStepThatUndoTakesBackAndRedoRepeats) {
          ASSERT_TRUE(offer.visible);
          host().answers.push_back(MessageAnswer::Yes);
          click(offer.boxLeft(form->metrics) + 5, offer.y + 5);
+       }},
+      {"chart folder import", 1,
+       [&] {
+         const std::filesystem::path folder = elsewhere.path() / "imported";
+         std::filesystem::create_directories(folder);
+         std::ofstream(folder / "imported.json", std::ios::binary) << kChart;
+         host().dialogResults.push_back(folder);
+         command(Command::PageDialog);
        }},
       {"drop", 1,
        [&] {
