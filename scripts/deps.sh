@@ -36,6 +36,8 @@ zarq_install() {
   fi
 }
 
+# zarq_build DIR [CMAKE OPTION...]: configures and builds everything, or only the targets
+# ZARQ_TARGETS names.
 zarq_build() {
   local dir="$1"
   shift
@@ -43,5 +45,7 @@ zarq_build() {
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+  local targets=()
+  [ -n "${ZARQ_TARGETS:-}" ] && targets=(--target ${ZARQ_TARGETS})
+  cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }

@@ -1,14 +1,11 @@
 #include "editor/chart_import.h"
 
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <system_error>
 
 #include "common/paths.h"
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
-#include "files/atomic_file.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
 #include "files/file_lookup.h"
@@ -16,6 +13,7 @@
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
+#include "platform/file_system.h"
 #include "validate/validation.h"
 
 namespace zarq {
@@ -37,17 +35,16 @@ constexpr MediaMessages kMusicMessages{u"Pim酱找不到音乐 ╭(╯^╰)╮",
 // The "not found" messages come with Yes and No, and either answer goes on the same way.
 void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, about::chartFolder); }
 
-// Reads the chart and leaves its stripped copy in "runfile.txt"; nullopt when the chart
-// cannot be read or the copy cannot be created.
-std::optional<std::string> minifiedChart(SettingsForm& form, const std::filesystem::path& chart) {
-  const std::optional<std::string> bytes = readChartFile(chart);
-  if (!bytes) return std::nullopt;
-  std::string minified = minifyChart(*bytes);
-  const auto* data = reinterpret_cast<const std::uint8_t*>(minified.data());
-  if (!writeFileAtomically(form.fileInWorkDir("runfile.txt"), {data, minified.size()})) {
-    return std::nullopt;
-  }
-  return minified;
+// Leaves the chart's stripped copy in "runfile.txt" and scans that copy; nullopt when the
+// chart cannot be read or the copy cannot be made. Both are streamed, so that a chart of any
+// size is read in a few blocks' worth of memory.
+std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart) {
+  const std::filesystem::path runfile = form.fileInWorkDir("runfile.txt");
+  if (!minifyChartFile(chart, runfile)) return std::nullopt;
+  const FileHandle minified = openRegularFile(runfile);
+  if (!minified) return std::nullopt;
+  ChartStream stream(minified.get());
+  return scanChart(stream);
 }
 
 void keepScratch(ChartScratch& scratch, const ChartValues& values) {
@@ -63,9 +60,8 @@ void fillIfPresent(SettingsForm& form, int slot, const std::optional<Text>& valu
   if (value) setSlotText(form, slot, *value);
 }
 
-// Scans the stripped chart, keeps its values and writes the hold tempo.
-ChartFill takeChart(SettingsForm& form, std::string_view minified) {
-  const ChartValues values = scanChart(minified);
+// Keeps the chart's values and writes the hold tempo.
+ChartFill takeChart(SettingsForm& form, const ChartValues& values) {
   keepScratch(form.chartScratch, values);
   ChartFill fill = chartFill(values);
   fillIfPresent(form, slot::holdBpm, fill.holdBpm);
@@ -134,12 +130,12 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
 
 void autoFillFromChart(SettingsForm& form) {
   const Text chartName = form.fields[slot::chartId].text + u".json";
-  const std::optional<std::string> minified = minifiedChart(form, namedFile(form, chartName));
-  if (!minified) {
+  const std::optional<ChartValues> values = scannedChart(form, namedFile(form, chartName));
+  if (!values) {
     tell(form, kCannotOpenChart, about::drop);
     return;
   }
-  const ChartFill fill = takeChart(form, *minified);
+  const ChartFill fill = takeChart(form, *values);
   fillIfPresent(form, slot::illustrationExt, fill.illustrationExt);
   fillIfPresent(form, slot::audioExt, fill.audioExt);
   if (form.currentPage == 1) {
@@ -167,12 +163,12 @@ void importChartFolder(SettingsForm& form) {
     return;
   }
   setSlotText(form, slot::chartId, capped(id, kChartIdCapacity));
-  const std::optional<std::string> minified = minifiedChart(form, copy);
-  if (!minified) {
+  const std::optional<ChartValues> values = scannedChart(form, copy);
+  if (!values) {
     tell(form, kCannotOpenChart, about::chartFolder);
     return;
   }
-  const ChartFill fill = takeChart(form, *minified);
+  const ChartFill fill = takeChart(form, *values);
   importMedium(form, *folder, id, slot::illustrationExt, fill.illustrationExt,
                kIllustrationMessages);
   importMedium(form, *folder, id, slot::audioExt, fill.audioExt, kMusicMessages);

@@ -14,6 +14,16 @@ void report(SettingsForm& form, bool silent, TextView text, TextView about) {
   if (!silent) tell(form, text, about);
 }
 
+bool takePreset(SettingsForm& form, const PresetRead& read, bool silent) {
+  if (!read.values) {
+    report(form, silent, read.failure, about::loadPreset);
+    return false;
+  }
+  applyPreset(form, *read.values, silent);
+  report(form, silent, u"加载预设成功！", about::loadPreset);
+  return true;
+}
+
 }  // namespace
 
 bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent,
@@ -39,14 +49,12 @@ void applyPreset(SettingsForm& form, const PresetValues& values, bool takeOutput
 bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
   // The field being edited lets go before its value can be replaced.
   endEditing(form);
-  const PresetRead read = readPresetFile(path);
-  if (!read.values) {
-    report(form, silent, read.failure, about::loadPreset);
-    return false;
-  }
-  applyPreset(form, *read.values, silent);
-  report(form, silent, u"加载预设成功！", about::loadPreset);
-  return true;
+  return takePreset(form, readPresetFile(path), silent);
+}
+
+bool loadPresetBytes(SettingsForm& form, std::span<const std::uint8_t> bytes, bool silent) {
+  endEditing(form);
+  return takePreset(form, readPresetBytes(bytes), silent);
 }
 
 }  // namespace zarq

@@ -2,7 +2,9 @@
 // Saving the form as a preset and loading one into it, as the commands, drops and the
 // window's opening and closing do.
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "files/atomic_file.h"
 #include "files/preset_codec.h"
@@ -21,6 +23,8 @@ bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool sile
 // current page afresh. The form changes only when the whole file is sound. Unless silent,
 // reports success or failure. Returns whether the form was loaded.
 bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent);
+// The same for a preset's bytes read elsewhere.
+bool loadPresetBytes(SettingsForm& form, std::span<const std::uint8_t> bytes, bool silent);
 // Puts decoded values into the form as a load does, from the text slots to the page shown
 // afresh. An interactive load keeps the current output path; the start-up load takes the
 // stored one.

@@ -31,8 +31,8 @@ fs::path resolvedTarget(const fs::path& target) {
   return ec ? target : resolved;
 }
 
-bool writeAll(FileOutput& output, std::span<const std::uint8_t> bytes) {
-  const bool written = output.write(bytes);
+bool writeAll(FileOutput& output, const FileProducer& produce) {
+  const bool written = produce(output);
   return output.close() && written;
 }
 
@@ -69,8 +69,7 @@ bool DiskFileOutput::close() {
   return std::fclose(file_.release()) == 0 && flushed;
 }
 
-bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes,
-                         FileOutput& output) {
+bool writeFileAtomically(const fs::path& target, const FileProducer& produce, FileOutput& output) {
   const fs::path destination = resolvedTarget(target);
   std::error_code ec;
   const bool replacing = fs::exists(fs::symlink_status(destination, ec));
@@ -79,13 +78,24 @@ bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> b
 
   const fs::path temporary = freshTemporaryName(destination);
   if (!temporary.empty() && output.create(temporary)) {
-    bool written = writeAll(output, bytes) && replaceWith(temporary, destination, replacing);
+    bool written = writeAll(output, produce) && replaceWith(temporary, destination, replacing);
     if (!written) fs::remove(temporary, ec);
     return written;
   }
   // No file can be made beside the target: a target that may be written is better written
   // in place than the work lost.
-  return replacing && output.overwrite(destination) && writeAll(output, bytes);
+  return replacing && output.overwrite(destination) && writeAll(output, produce);
+}
+
+bool writeFileAtomically(const fs::path& target, const FileProducer& produce) {
+  DiskFileOutput output;
+  return writeFileAtomically(target, produce, output);
+}
+
+bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes,
+                         FileOutput& output) {
+  return writeFileAtomically(
+      target, [&](FileOutput& out) { return out.write(bytes); }, output);
 }
 
 bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 
 #include "platform/file_system.h"
@@ -43,5 +44,12 @@ class DiskFileOutput : public FileOutput {
 bool writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                          FileOutput& output);
 bool writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+
+// The same for bytes made while they are written: `produce` writes them to the output in
+// as many pieces as it likes, and returns false to give up.
+using FileProducer = std::function<bool(FileOutput&)>;
+bool writeFileAtomically(const std::filesystem::path& target, const FileProducer& produce,
+                         FileOutput& output);
+bool writeFileAtomically(const std::filesystem::path& target, const FileProducer& produce);
 
 }  // namespace zarq

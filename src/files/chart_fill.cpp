@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::string_view kBpmKey = "\"bpm\":";
 
-std::optional<double> meanBpm(std::string_view minified) {
-  ChartStream stream{minified};
+std::optional<double> meanBpm(ChartStream& stream) {
+  stream.rewind();
   long long n = 0;
   while (findKey(stream, kBpmKey)) ++n;
   if (n == 0) return std::nullopt;
@@ -26,8 +26,8 @@ std::optional<double> meanBpm(std::string_view minified) {
 }
 
 // The first occurrence of a string key.
-std::optional<Text> firstString(std::string_view minified, std::string_view key) {
-  ChartStream stream{minified};
+std::optional<Text> firstString(ChartStream& stream, std::string_view key) {
+  stream.rewind();
   Text value;
   if (!readKeyString(stream, key, value)) return std::nullopt;
   return value;
@@ -35,7 +35,7 @@ std::optional<Text> firstString(std::string_view minified, std::string_view key)
 
 }  // namespace
 
-ChartValues scanChart(std::string_view minified) {
+ChartValues scanChart(ChartStream& minified) {
   ChartValues v;
   v.meanBpm = meanBpm(minified);
   v.background = firstString(minified, "\"background\":\"");
@@ -45,6 +45,11 @@ ChartValues scanChart(std::string_view minified) {
   v.name = firstString(minified, "\"name\":\"");
   v.song = firstString(minified, "\"song\":\"");
   return v;
+}
+
+ChartValues scanChart(std::string_view minified) {
+  ChartStream stream{minified};
+  return scanChart(stream);
 }
 
 std::optional<double> foldBpm(double mean) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/text.h"
+#include "files/chart_scan.h"
 #include "files/level_split.h"
 
 namespace zarq {
@@ -19,6 +20,8 @@ struct ChartValues {
 // Scans a chart that minifyChart has stripped: the first occurrence of each string key,
 // and the mean of all "bpm" entries, summed as value / n in file order.
 ChartValues scanChart(std::string_view minified);
+// The same for a stripped chart read as a stream (rewound for every key).
+ChartValues scanChart(ChartStream& minified);
 
 // Brings a mean tempo into the range the hold animation plays well in: halved while above
 // 270, then doubled while below 90. nullopt for a mean of 0 or below, or one that is not a

@@ -4,16 +4,52 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "common/utf.h"
-#include "platform/file_system.h"
+#include "files/atomic_file.h"
 
 namespace zarq {
 namespace {
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
+constexpr std::size_t kBlockSize = ChartStream::kBlockSize;
+
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+
 }  // namespace
+
+ChartStream::ChartStream(std::FILE* file, std::size_t blockSize)
+    : file_(file), block_(std::max<std::size_t>(blockSize, 1)) {
+  rewind();
+}
+
+bool ChartStream::refill() {
+  if (!file_) return false;
+  const std::size_t count = std::fread(block_.data(), 1, block_.size(), file_);
+  window_ = std::string_view(block_.data(), count);
+  pos_ = 0;
+  return count > 0;
+}
+
+bool ChartStream::atEnd() { return pos_ >= window_.size() && !refill(); }
+
+int ChartStream::get() { return atEnd() ? -1 : static_cast<unsigned char>(window_[pos_++]); }
+
+int ChartStream::peek() { return atEnd() ? -1 : static_cast<unsigned char>(window_[pos_]); }
+
+void ChartStream::rewind() {
+  pos_ = 0;
+  if (!file_) return;
+  std::rewind(file_);
+  window_ = {};
+}
+
+std::string_view ChartStream::ahead() {
+  if (atEnd()) return {};
+  return window_.substr(pos_);
+}
 
 std::optional<std::string> readChartFile(const std::filesystem::path& file) {
   // Only regular files: a folder reads as nothing, and a pipe or a device could hold the
@@ -21,7 +57,7 @@ std::optional<std::string> readChartFile(const std::filesystem::path& file) {
   const FileHandle in = openRegularFile(file);
   if (!in) return std::nullopt;
   std::string bytes;
-  char buffer[1 << 16];
+  char buffer[kBlockSize];
   while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, in.get())) {
     bytes.append(buffer, n);
   }
@@ -29,55 +65,78 @@ std::optional<std::string> readChartFile(const std::filesystem::path& file) {
   return bytes;
 }
 
-std::string minifyChart(std::string_view chart) {
-  std::string out;
-  out.reserve(chart.size());
-  bool inString = false;
-  for (std::size_t i = 0; i < chart.size(); ++i) {
-    const char c = chart[i];
-    const bool lineEnd = c == '\n' || c == '\r';
-    if (!inString) {
-      if (lineEnd || c == ' ' || c == '\t') continue;
+void ChartMinifier::feed(std::string_view piece, std::string& out) {
+  for (const char c : piece) {
+    if (escaped_) {
+      // The byte after a backslash is copied unexamined, but a line end still ends the
+      // string and is dropped.
+      escaped_ = false;
+      if (isLineEnd(c)) {
+        inString_ = false;
+      } else {
+        out.push_back(c);
+      }
+      continue;
+    }
+    if (!inString_) {
+      if (isLineEnd(c) || c == ' ' || c == '\t') continue;
       out.push_back(c);
-      inString = c == '"';
+      inString_ = c == '"';
       continue;
     }
     // A line end never belongs to a string: it ends the string and is dropped.
-    if (lineEnd) {
-      inString = false;
+    if (isLineEnd(c)) {
+      inString_ = false;
       continue;
     }
     out.push_back(c);
     if (c == '\\') {
-      if (i + 1 == chart.size()) break;
-      const char escaped = chart[++i];
-      if (escaped == '\n' || escaped == '\r') {
-        inString = false;
-        continue;
-      }
-      out.push_back(escaped);
+      escaped_ = true;
     } else if (c == '"') {
-      inString = false;
+      inString_ = false;
     }
   }
+}
+
+std::string minifyChart(std::string_view chart) {
+  std::string out;
+  out.reserve(chart.size());
+  ChartMinifier().feed(chart, out);
   return out;
+}
+
+bool minifyChartFile(const std::filesystem::path& chart, const std::filesystem::path& minified) {
+  const FileHandle in = openRegularFile(chart);
+  if (!in) return false;
+  ChartMinifier minifier;
+  std::vector<char> block(kBlockSize);
+  std::string stripped;
+  return writeFileAtomically(minified, [&](FileOutput& out) {
+    while (const std::size_t n = std::fread(block.data(), 1, block.size(), in.get())) {
+      stripped.clear();
+      minifier.feed(std::string_view(block.data(), n), stripped);
+      const auto* bytes = reinterpret_cast<const std::uint8_t*>(stripped.data());
+      if (!out.write({bytes, stripped.size()})) return false;
+    }
+    return std::ferror(in.get()) == 0;
+  });
 }
 
 bool findKey(ChartStream& stream, std::string_view key) {
   if (key.empty()) return true;
   std::size_t matched = 0;
-  const std::string_view bytes = stream.bytes;
   while (!stream.atEnd()) {
     if (matched == 0) {
       // Bytes other than the key's first one cannot start a match: skip them in one go.
-      const void* next = std::memchr(bytes.data() + stream.pos, key[0], bytes.size() - stream.pos);
+      const std::string_view ahead = stream.ahead();
+      const void* next = std::memchr(ahead.data(), key[0], ahead.size());
       if (next == nullptr) {
-        stream.pos = bytes.size();
-        return false;
+        stream.skip(ahead.size());
+        continue;
       }
-      stream.pos = static_cast<std::size_t>(static_cast<const char*>(next) - bytes.data()) + 1;
+      stream.skip(static_cast<std::size_t>(static_cast<const char*>(next) - ahead.data()) + 1);
       matched = 1;
-    } else if (bytes[stream.pos++] == key[matched]) {
+    } else if (stream.get() == static_cast<unsigned char>(key[matched])) {
       ++matched;
     } else {
       // The mismatching byte is not tried as the start of a new match.

@@ -6,32 +6,68 @@
 // ("bpm":), a string key also ends with the value's opening quote ("name":").
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/text.h"
 
 namespace zarq {
 
 // A chart's bytes with a read position; every operation continues from the position, and
-// a caller that wants the first occurrence of a key rewinds first.
-struct ChartStream {
-  std::string_view bytes;
-  std::size_t pos = 0;
+// a caller that wants the first occurrence of a key rewinds first. A chart in a file is read
+// a block at a time, so that however large it is only one block is ever held.
+class ChartStream {
+ public:
+  static constexpr std::size_t kBlockSize = 1 << 16;
 
-  bool atEnd() const { return pos >= bytes.size(); }
+  // A chart held in memory.
+  explicit ChartStream(std::string_view bytes) : window_(bytes) {}
+  // A chart read from an open file, from its start, `blockSize` bytes at a time.
+  explicit ChartStream(std::FILE* file, std::size_t blockSize = kBlockSize);
+
+  bool atEnd();
   // The next byte, or -1 at the end.
-  int get() { return atEnd() ? -1 : static_cast<unsigned char>(bytes[pos++]); }
-  void rewind() { pos = 0; }
+  int get();
+  // The next byte without taking it, or -1 at the end.
+  int peek();
+  void rewind();
+  // The bytes from the position on that are at hand: at least one unless at the end.
+  std::string_view ahead();
+  // Moves on by `count` bytes of `ahead()`.
+  void skip(std::size_t count) { pos_ += count; }
+
+ private:
+  bool refill();
+
+  std::FILE* file_ = nullptr;
+  std::vector<char> block_;
+  std::string_view window_;
+  std::size_t pos_ = 0;
 };
 
 // The whole file, or nullopt when it cannot be opened.
 std::optional<std::string> readChartFile(const std::filesystem::path& file);
 
+// Strips a chart handed over in pieces of any size exactly as minifyChart strips it whole.
+class ChartMinifier {
+ public:
+  // Appends the stripped piece to `out`.
+  void feed(std::string_view piece, std::string& out);
+
+ private:
+  bool inString_ = false;
+  bool escaped_ = false;  // the last byte was a backslash inside a string
+};
+
 // The chart without insignificant whitespace (the content of "runfile.txt").
 std::string minifyChart(std::string_view chart);
+// The same from file to file, a block at a time, the copy written atomically; false when the
+// chart cannot be read or the copy cannot be written.
+bool minifyChartFile(const std::filesystem::path& chart, const std::filesystem::path& minified);
 
 // Advances past the next occurrence of `key`; false when the end comes first.
 bool findKey(ChartStream& stream, std::string_view key);

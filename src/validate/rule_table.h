@@ -5,12 +5,12 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 
 #include "common/numbers.h"
 #include "common/text.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
 #include "validate/messages.h"
 
@@ -21,7 +21,7 @@ struct RuleContext {
   SettingsForm& form;
   int slot;
   TextField& field;
-  std::string chart;  // the chart file's bytes, once read
+  FileHandle chart;  // the chart file, once opened
   int chartVersion = 0;
   ImageSize image;  // the size of the image the slot names, once loaded
 

@@ -31,28 +31,26 @@ std::filesystem::path chartFile(const RuleContext& c) {
 
 bool chartUnreadable(RuleContext& c) { return !fileReadable(chartFile(c)); }
 
+// Kept open for the rows that read the version: a chart is scanned from its file, never
+// read whole.
 bool chartUnopenable(RuleContext& c) {
-  std::optional<std::string> bytes = readChartFile(chartFile(c));
-  if (!bytes) return true;
-  c.chart = std::move(*bytes);
-  return false;
+  c.chart = openRegularFile(chartFile(c));
+  return !c.chart;
 }
 
 bool versionKeyMissing(RuleContext& c) {
-  ChartStream stream{c.chart};
+  ChartStream stream(c.chart.get());
   return !findKey(stream, "\"ZarqVersion\"");
 }
 
 // Reads the version after the first of the two key forms that occurs. JSON writers commonly
 // put blanks after the colon; they are skipped so that such a chart reads its real version.
 bool versionUnreadable(RuleContext& c) {
+  ChartStream stream(c.chart.get());
   for (std::string_view key : {"\"ZarqVersion\":", "\"ZarqVersion\" : "}) {
-    ChartStream stream{c.chart};
+    stream.rewind();
     if (!findKey(stream, key)) continue;
-    while (!stream.atEnd() &&
-           (stream.bytes[stream.pos] == ' ' || stream.bytes[stream.pos] == '\t')) {
-      ++stream.pos;
-    }
+    while (stream.peek() == ' ' || stream.peek() == '\t') stream.get();
     const double version = std::clamp(readKeyNumber(stream), -1e9, 1e9);
     c.chartVersion = static_cast<int>(roundHalfAway(version));
     return false;

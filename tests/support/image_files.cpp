@@ -40,7 +40,7 @@ void putBigEndian(std::vector<unsigned char>& out, std::uint32_t value) {
 }  // namespace
 
 void writePngHeaderOnly(const std::filesystem::path& file, std::uint32_t width,
-                        std::uint32_t height) {
+                        std::uint32_t height, bool interlaced) {
   std::vector<unsigned char> bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   auto putChunk = [&](const char* type, std::vector<unsigned char> data) {
     std::vector<unsigned char> chunk(type, type + 4);
@@ -52,13 +52,32 @@ void writePngHeaderOnly(const std::filesystem::path& file, std::uint32_t width,
   std::vector<unsigned char> header;
   putBigEndian(header, width);
   putBigEndian(header, height);
-  for (unsigned char b : {8, 2, 0, 0, 0}) header.push_back(b);  // 8-bit RGB, no interlace
+  for (unsigned char b : {8, 2, 0, 0}) header.push_back(b);  // 8-bit RGB
+  header.push_back(interlaced ? 1 : 0);
   putChunk("IHDR", header);
   // The start of the pixel data, so that readers go past the header, but no pixels.
   putChunk("IDAT", {0x78, 0x9C});
   std::ofstream(file, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
+}
+
+void writeJpegHeaderOnly(const std::filesystem::path& file, int width, int height, int components) {
+  std::vector<unsigned char> b = {0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0};
+  b.insert(b.end(), 64, 1);
+  const auto frameLength = static_cast<unsigned char>(8 + 3 * components);
+  for (unsigned char c : {0xFF, 0xC0, 0, static_cast<int>(frameLength), 8}) b.push_back(c);
+  for (int v : {height, width}) b.push_back(v >> 8), b.push_back(v & 0xFF);
+  b.push_back(static_cast<unsigned char>(components));
+  for (int id = 1; id <= components; ++id) {
+    b.insert(b.end(), {static_cast<unsigned char>(id), 0x11, 0});
+  }
+  const auto scanLength = static_cast<unsigned char>(6 + 2 * components);
+  b.insert(b.end(), {0xFF, 0xDA, 0, scanLength, static_cast<unsigned char>(components)});
+  for (int id = 1; id <= components; ++id) b.insert(b.end(), {static_cast<unsigned char>(id), 0});
+  for (unsigned char c : {0, 63, 0, 0xFF, 0xD9}) b.push_back(c);
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 }  // namespace zarq::testing

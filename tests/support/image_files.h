@@ -25,6 +25,12 @@ Image randomImage(int width, int height, unsigned seed, bool fourthByteToo = fal
 
 // The first bytes of a PNG file whose header claims width x height, without its pixels.
 void writePngHeaderOnly(const std::filesystem::path& file, std::uint32_t width,
-                        std::uint32_t height);
+                        std::uint32_t height, bool interlaced = false);
+
+// The markers up to the start of the scan of a baseline JPEG of the given size, but no image
+// data: enough for a reader to learn the size and get ready to decode. Four components make
+// a CMYK picture.
+void writeJpegHeaderOnly(const std::filesystem::path& file, int width, int height,
+                         int components = 3);
 
 }  // namespace zarq::testing

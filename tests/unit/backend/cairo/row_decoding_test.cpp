@@ -8,6 +8,7 @@
 
 #include "backend/cairo/pixbuf_decoder.h"
 #include "support/image_files.h"
+#include "support/peak_memory.h"
 #include "support/temp_dir.h"
 
 namespace zarq {
@@ -221,25 +222,10 @@ TEST(RowDecodingTest, APictureNoLongerWantedStopsBeingDecoded) {
   }
 }
 
-// The markers up to the start of the scan of a baseline JPEG of the given size, but no
-// image data: enough for a reader to learn the size and get ready to decode.
-void writeJpegHeaderOnly(const std::filesystem::path& file, int width, int height) {
-  std::vector<unsigned char> b = {0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0};
-  b.insert(b.end(), 64, 1);
-  for (unsigned char c : {0xFF, 0xC0, 0, 17, 8}) b.push_back(c);
-  for (int v : {height, width}) b.push_back(v >> 8), b.push_back(v & 0xFF);
-  b.push_back(3);
-  for (unsigned char id : {1, 2, 3}) b.insert(b.end(), {id, 0x11, 0});
-  for (unsigned char c : {0xFF, 0xDA, 0, 12, 3, 1, 0, 2, 0, 3, 0, 0, 63, 0, 0xFF, 0xD9}) {
-    b.push_back(c);
-  }
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
-}
-
 TEST(RowDecodingTest, HeadersClaimingOverAHundredMegapixelsAreRefusedBeforeDecoding) {
   testing::TempDir dir;
-  writeJpegHeaderOnly(dir / "small.jpg", 64, 48);
-  writeJpegHeaderOnly(dir / "huge.jpg", 20000, 20000);
+  testing::writeJpegHeaderOnly(dir / "small.jpg", 64, 48);
+  testing::writeJpegHeaderOnly(dir / "huge.jpg", 20000, 20000);
   testing::writePngHeaderOnly(dir / "small.png", 64, 48);
   testing::writePngHeaderOnly(dir / "huge.png", 20000, 20000);
   PixbufDecoder decoder;
@@ -253,6 +239,59 @@ TEST(RowDecodingTest, HeadersClaimingOverAHundredMegapixelsAreRefusedBeforeDecod
     RecordingSink sink;
     EXPECT_FALSE(decoder.decodeRows(dir / name, sink)) << name;
     EXPECT_EQ(sink.begins, 0) << name;
+  }
+}
+
+// A BMP header (file and info header) claiming width x height, 24 bits a pixel, no pixels.
+void writeBmpHeaderOnly(const std::filesystem::path& file, std::uint32_t width,
+                        std::uint32_t height) {
+  std::vector<unsigned char> b = {'B', 'M'};
+  auto put32 = [&](std::uint32_t v) {
+    for (int shift = 0; shift < 32; shift += 8) b.push_back((v >> shift) & 0xFF);
+  };
+  put32(54);  // file size: the headers alone
+  put32(0);
+  put32(54);  // pixels start after the headers
+  put32(40);
+  put32(width);
+  put32(height);
+  for (unsigned char c : {1, 0, 24, 0}) b.push_back(c);  // one plane, 24 bits
+  for (int i = 0; i < 6; ++i) put32(0);
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+// Every way into the decoder: the streaming readers and those of gdk-pixbuf behind them
+// (interlaced PNG, CMYK JPEG, everything else). Ten billion pixels would need 40 GB; the
+// header alone must turn them away.
+TEST(RowDecodingTest, GiganticHeadersAreRefusedBeforeAnyLargeAllocation) {
+  testing::TempDir dir;
+  const struct {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> write;
+  } cases[] = {
+      {"huge.png", [](auto& f) { testing::writePngHeaderOnly(f, 100'000, 100'000); }},
+      {"interlaced.png", [](auto& f) { testing::writePngHeaderOnly(f, 100'000, 100'000, true); }},
+      // A JPEG stores its sides in 16 bits: its largest claim is 65,535 x 65,535.
+      {"huge.jpg", [](auto& f) { testing::writeJpegHeaderOnly(f, 65'535, 65'535); }},
+      {"cmyk.jpg", [](auto& f) { testing::writeJpegHeaderOnly(f, 65'535, 65'535, 4); }},
+      {"huge.bmp", [](auto& f) { writeBmpHeaderOnly(f, 100'000, 100'000); }},
+  };
+  PixbufDecoder decoder;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::filesystem::path file = dir / c.name;
+    c.write(file);
+    const bool measured = testing::resetPeakMemory();
+    const std::size_t before = testing::currentMemory();
+    RecordingSink sink;
+    EXPECT_FALSE(decoder.probe(file));
+    EXPECT_FALSE(decoder.decode(file));
+    EXPECT_FALSE(decoder.decodeRows(file, sink));
+    EXPECT_EQ(sink.begins, 0);
+    if (measured) {
+      EXPECT_LT(testing::peakMemory() - before, std::size_t{16} << 20);
+    }
   }
 }
 

@@ -11,6 +11,12 @@
 namespace zarq::win32 {
 namespace {
 
+struct BeginCounter final : RowSink {
+  void begin(int, int) override { ++begins; }
+  void row(int, const std::uint32_t*) override {}
+  int begins = 0;
+};
+
 class WicDecoderTest : public ::testing::Test {
  protected:
   HeadlessPlatform platform;
@@ -51,10 +57,17 @@ TEST_F(WicDecoderTest, TransparencyEndsUpOnBlack) {
 
 TEST_F(WicDecoderTest, TooLargeBrokenAndForeignFilesAreRefused) {
   testing::writePngHeaderOnly(dir / "huge.png", 40000, 40000);
+  testing::writePngHeaderOnly(dir / "gigantic.png", 100'000, 100'000);
+  testing::writeJpegHeaderOnly(dir / "gigantic.jpg", 65'535, 65'535);
   std::ofstream(dir / "notes.png", std::ios::binary) << "not a picture";
-  for (const char* name : {"huge.png", "notes.png", "missing.png"}) {
+  for (const char* name :
+       {"huge.png", "gigantic.png", "gigantic.jpg", "notes.png", "missing.png"}) {
     EXPECT_FALSE(decoder.probe(dir / name)) << name;
     EXPECT_FALSE(decoder.decode(dir / name)) << name;
+    // Refused from the header: the rows never begin.
+    BeginCounter sink;
+    EXPECT_FALSE(decoder.decodeRows(dir / name, sink)) << name;
+    EXPECT_EQ(sink.begins, 0) << name;
   }
 }
 
