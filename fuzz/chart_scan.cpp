@@ -18,17 +18,6 @@
 namespace zarq::fuzz {
 namespace {
 
-bool hasLoneSurrogate(TextView text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-      ++i;
-    } else if (isHighSurrogate(text[i]) || isLowSurrogate(text[i])) {
-      return true;
-    }
-  }
-  return false;
-}
-
 void expectScannedValue(const std::optional<Text>& value) {
   if (!value) return;
   require(value->size() <= kScannedValueCapacity, "a chart value fits its 99 units");

@@ -29,17 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool hasLoneSurrogate(TextView text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-      ++i;
-    } else if (isHighSurrogate(text[i]) || isLowSurrogate(text[i])) {
-      return true;
-    }
-  }
-  return false;
-}
-
 // Everything the monkey feeds the editor is whole characters, so no text may ever hold
 // half of one.
 void checkPromises(const SettingsForm& form) {

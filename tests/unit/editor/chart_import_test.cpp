@@ -11,17 +11,11 @@
 #include "files/chart_scan.h"
 #include "form/slot_text.h"
 #include "support/form_fixture.h"
+#include "support/sample_chart.h"
 #include "validate/validation.h"
 
 namespace zarq {
 namespace {
-
-const std::string kChart = R"json({
-  "ZarqVersion" : 120,
-  "name": "Sigma (Haocore Mix)", "composer": "曲师A", "charter": "谱师B",
-  "level": "HD Lv14", "background": "cover.jpg", "song": "music.Ogg",
-  "judgeLineList": [ {"bpm" : 120, "notes": []}, {"bpm": 240} ]
-})json";
 
 // A chart as its copy made in the platform's text mode reads: Windows ends its lines with
 // CR LF.
@@ -51,7 +45,8 @@ class ChartImportTest : public testing::FormTest {
     return out;
   }
   // A chart folder as the chart editor leaves it, outside the editor's folder.
-  std::filesystem::path chartFolder(const std::string& id, const std::string& chart = kChart) {
+  std::filesystem::path chartFolder(const std::string& id,
+                                    const std::string& chart = testing::kSampleChart) {
     const std::filesystem::path folder = source.path() / id;
     std::filesystem::create_directories(folder);
     std::ofstream(folder / (id + ".json"), std::ios::binary) << chart;
@@ -65,7 +60,7 @@ class ChartImportTest : public testing::FormTest {
 };
 
 TEST_F(ChartImportTest, AutoFillWritesEveryFieldTheChartGives) {
-  dir.write("20220924.json", kChart);
+  dir.write("20220924.json", testing::kSampleChart);
   autoFillFromChart(*form);
 
   const struct {
@@ -87,7 +82,7 @@ TEST_F(ChartImportTest, AutoFillWritesEveryFieldTheChartGives) {
   for (const auto& e : expected) EXPECT_EQ(field(e.slot).text, e.text) << e.slot;
   EXPECT_EQ(form->chartScratch.background, u"cover.jpg");
   EXPECT_EQ(form->chartScratch.level, u"HD Lv14");
-  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(kChart));
+  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(testing::kSampleChart));
   EXPECT_TRUE(platform.host.messages.empty());
 }
 
@@ -103,7 +98,7 @@ TEST_F(ChartImportTest, AutoFillWithoutTheChartSaysSoAndChangesNothing) {
 }
 
 TEST_F(ChartImportTest, KeysTheChartLacksLeaveTheirFieldsAndScratchTextsAlone) {
-  dir.write("20220924.json", kChart);
+  dir.write("20220924.json", testing::kSampleChart);
   autoFillFromChart(*form);
   dir.write("20220924.json", R"({"ZarqVersion":120,"name":"Only a name"})");
   field(slot::composer).setText(u"typed by hand");
@@ -131,7 +126,7 @@ TEST_F(ChartImportTest, AutoFillValidatesOnlyTheFieldsOfThePageOnView) {
   };
   for (const auto& c : cases) {
     build();
-    dir.write("20220924.json", kChart);
+    dir.write("20220924.json", testing::kSampleChart);
     showPage(*form, c.page);
     autoFillFromChart(*form);
     for (int s : c.validated)
@@ -164,11 +159,11 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
   EXPECT_EQ(platform.host.dialogPrompts, std::vector<Text>{u"打开 Zarq 谱面文件夹"});
   EXPECT_TRUE(platform.host.messages.empty());
   EXPECT_EQ(field(slot::chartId).text, u"MyChart");
-  EXPECT_EQ(readFile(dir / "MyChart.json"), copiedInTextMode(kChart));
+  EXPECT_EQ(readFile(dir / "MyChart.json"), copiedInTextMode(testing::kSampleChart));
   EXPECT_EQ(readFile(dir / "MyChart.JPG"), readFile(folder / "MyChart.JPG"));
   // The music is found whatever the case of its suffix, and copied as the field names it.
   EXPECT_EQ(readFile(dir / "MyChart.OGG"), readFile(folder / "MyChart.ogg"));
-  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(kChart));
+  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(testing::kSampleChart));
   EXPECT_EQ(field(slot::songName).text, u"Sigma (Haocore Mix)");
   EXPECT_EQ(field(slot::holdBpm).text, u"180.00");
   EXPECT_EQ(field(slot::chartId).committedText, u"MyChart");
@@ -180,14 +175,14 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
 TEST_F(ChartImportTest, FolderImportFindsTheChartAndMediaWhateverTheirCase) {
   const std::filesystem::path folder = source.path() / "Demo";
   std::filesystem::create_directories(folder);
-  std::ofstream(folder / "demo.json", std::ios::binary) << kChart;
+  std::ofstream(folder / "demo.json", std::ios::binary) << testing::kSampleChart;
   std::ofstream(folder / "dEmO.ogg", std::ios::binary) << "music";
   for (const char* name : {"demo.jpg", "DEMO.jpg"}) std::ofstream(folder / name) << name;
   chooseFolder(folder);
   platform.host.answers.push_back(MessageAnswer::No);
   importChartFolder(*form);
   EXPECT_EQ(field(slot::chartId).text, u"Demo");
-  EXPECT_EQ(readFile(dir / "Demo.json"), copiedInTextMode(kChart));
+  EXPECT_EQ(readFile(dir / "Demo.json"), copiedInTextMode(testing::kSampleChart));
   EXPECT_EQ(readFile(dir / "Demo.OGG"), "music");
 #ifndef _WIN32
   ASSERT_EQ(platform.host.messages.size(), 1u);
@@ -198,7 +193,7 @@ TEST_F(ChartImportTest, FolderImportFindsTheChartAndMediaWhateverTheirCase) {
 
 // The editor's own checks find the chart, the media and the avatar whatever their case.
 TEST_F(ChartImportTest, ChecksFindFilesThatDifferOnlyInCase) {
-  dir.write("song.JSON", kChart);
+  dir.write("song.JSON", testing::kSampleChart);
   dir.write("song.png", "picture");
   dir.write("Song.Ogg", "music");
   setSlotText(*form, slot::chartId, u"Song");
@@ -282,10 +277,10 @@ TEST_F(ChartImportTest, AChartThatCannotBeCopiedIsReportedBeforeAnyFieldChanges)
 TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
   const Text id = fileNameText(dir.path());
   const std::filesystem::path chart = dir / pathFromText(id + u".json");
-  std::ofstream(chart, std::ios::binary) << kChart;
+  std::ofstream(chart, std::ios::binary) << testing::kSampleChart;
   chooseFolder(dir.path() / "");  // as a dialog may give it, with a trailing separator
   importChartFolder(*form);
-  EXPECT_EQ(readFile(chart), kChart);
+  EXPECT_EQ(readFile(chart), testing::kSampleChart);
   EXPECT_EQ(field(slot::chartId).text, id);
   EXPECT_EQ(field(slot::composer).text, u"曲师A");
 }
@@ -295,7 +290,7 @@ TEST_F(ChartImportTest, ALongFolderNameIsCutToFiftyUnitsInTheChartIdOnly) {
   chooseFolder(chartFolder(id));
   importChartFolder(*form);
   EXPECT_EQ(field(slot::chartId).text, Text(50, u'c'));
-  EXPECT_EQ(readFile(dir / (id + ".json")), copiedInTextMode(kChart));
+  EXPECT_EQ(readFile(dir / (id + ".json")), copiedInTextMode(testing::kSampleChart));
 }
 
 }  // namespace
@@ -307,7 +302,7 @@ namespace {
 // The offer hangs under the chart ID once the chart is found; Yes on it runs the auto-fill.
 TEST(AutoFillOfferTest, YesOnTheOfferFillsTheFormFromTheChart) {
   testing::TempDir dir;
-  dir.write("20220924.json", kChart);
+  dir.write("20220924.json", testing::kSampleChart);
   testing::TestPlatform platform;
   SettingsForm form(platform.platform(), dir.path());
   onWindowCreate(form);

@@ -9,16 +9,10 @@
 #include "files/preset_file.h"
 #include "form/form_preset.h"
 #include "input_fixture.h"
+#include "support/sample_chart.h"
 
 namespace zarq {
 namespace {
-
-const std::string kChart = R"json({
-  "ZarqVersion" : 120,
-  "name": "Sigma (Haocore Mix)", "composer": "曲师A", "charter": "谱师B",
-  "level": "HD Lv14", "background": "cover.jpg", "song": "music.Ogg",
-  "judgeLineList": [ {"bpm" : 120, "notes": []}, {"bpm": 240} ]
-})json";
 
 class UndoTest : public testing::InputTest {
  protected:
@@ -50,7 +44,7 @@ class UndoTest : public testing::InputTest {
 };
 
 TEST_F(UndoTest, EveryKindOfActionIsOneStepThatUndoTakesBackAndRedoRepeats) {
-  dir.write("20220924.json", kChart);
+  dir.write("20220924.json", testing::kSampleChart);
   const struct {
     const char* name;
     int page;
@@ -98,13 +92,13 @@ TEST_F(UndoTest, EveryKindOfActionIsOneStepThatUndoTakesBackAndRedoRepeats) {
        [&] {
          const std::filesystem::path folder = elsewhere.path() / "imported";
          std::filesystem::create_directories(folder);
-         std::ofstream(folder / "imported.json", std::ios::binary) << kChart;
+         std::ofstream(folder / "imported.json", std::ios::binary) << testing::kSampleChart;
          host().dialogResults.push_back(folder);
          command(Command::PageDialog);
        }},
       {"drop", 1,
        [&] {
-         const std::filesystem::path chart = elsewhere.write("dropped.json", kChart);
+         const std::filesystem::path chart = elsewhere.write("dropped.json", testing::kSampleChart);
          host().answers.push_back(MessageAnswer::Yes);
          onDrop(*form, {chart});
        }},
