@@ -124,13 +124,10 @@ void open(SettingsForm& form) {
   const std::optional<std::filesystem::path> chosen =
       form.host().chooseOpenFile(kPresetFilter, kPresetPattern);
   if (chosen) {
-    if (!pathExists(*chosen)) {
-      tell(form, u"文件不存在！", about::open);
-    } else {
-      loadPreset(form, *chosen, false);
-    }
+    openPreset(form, *chosen);
+  } else {
+    renderFrame(form);
   }
-  renderFrame(form);
 }
 
 // The dialog that belongs to the page on view: the chart folder on page 1, the avatar on 4.
@@ -146,6 +143,15 @@ void pageDialog(SettingsForm& form) {
 }
 
 }  // namespace
+
+void openPreset(SettingsForm& form, const std::filesystem::path& file) {
+  if (!pathExists(file)) {
+    tell(form, u"文件不存在！", about::open);
+  } else {
+    loadPreset(form, file, false);
+  }
+  renderFrame(form);
+}
 
 void handleCommand(SettingsForm& form, Command command) {
   if (isPageCommand(command)) {

@@ -111,6 +111,11 @@ void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths)
   recordStep(form, false);
 }
 
+void onOpenPreset(SettingsForm& form, const std::filesystem::path& file) {
+  openPreset(form, file);
+  recordStep(form, false);
+}
+
 bool animationRunning(SettingsForm& form) {
   const std::int32_t now = form.host().clockMs();
   for (const PageArrow& arrow : form.arrows) {

@@ -39,6 +39,8 @@ void onButtonUp(SettingsForm& form, int x, int y);
 // window is in the foreground.
 void onMouseLeave(SettingsForm& form);
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths);
+// A preset named when the editor was started: opened as Ctrl+O opens the one it chose.
+void onOpenPreset(SettingsForm& form, const std::filesystem::path& file);
 // True while a page arrow's hover animation or a refused key's flash runs: the window keeps
 // drawing frames.
 bool animationRunning(SettingsForm& form);

@@ -42,12 +42,26 @@ window_gone() {
   return 1
 }
 
-# Starts the editor in the current directory; sets EDITOR_PID and EDITOR_WID.
+# The title of the editor's window working in FOLDER (the current directory by default).
+editor_title() { echo "$ZARQ_TITLE - $(basename "${1:-$PWD}")"; }
+
+# Starts the editor with the given arguments; sets EDITOR_PID, and EDITOR_WID once the
+# window working in $EDITOR_FOLDER (the current directory unless set) shows.
 start_editor() {
+  launch_editor "$@"
+  take_editor_window "$(editor_title "${EDITOR_FOLDER:-$PWD}")"
+}
+
+# Starts the editor with the given arguments and sets EDITOR_PID, without waiting.
+launch_editor() {
   "$ZARQ_EDITOR" "$@" >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
   EDITOR_PID=$!
   echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
-  EDITOR_WID=$(find_window "$ZARQ_TITLE" 15) || fail "the editor's window did not appear"
+}
+
+# Waits for the editor's window titled TITLE, sets EDITOR_WID and gives it the keyboard.
+take_editor_window() {
+  EDITOR_WID=$(find_window "$1" 15) || fail "the editor's window titled $1 did not appear"
   # Without a window manager nothing gives the window the keyboard.
   timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the window did not take the keyboard"
 }

@@ -40,7 +40,7 @@ expect_page "$EDITOR_WID" 3 page3.png
 close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "closing the window ended the editor with exit code $EDITOR_EXIT"
-window_gone "$ZARQ_TITLE" 2 || fail "the window is still on screen"
+window_gone "$(editor_title)" 2 || fail "the window is still on screen"
 # Closing saves the form; the next start loads it from here.
 "$ZARQ_PRESET" dump save.set >save.json || fail "closing left no readable save.set"
 # Nothing was typed, so what was saved is the fresh form's defaults.

@@ -30,10 +30,11 @@ constexpr guint kEndSessionRetryMs = 50;
 
 }  // namespace
 
-EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host)
+EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host,
+                           const std::string& title)
     : form_(form), frame_(frame), host_(host) {
   window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-  gtk_window_set_title(GTK_WINDOW(window_), kWindowTitle);
+  gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
   gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
   g_signal_connect_after(window_, "realize", G_CALLBACK(onWindowRealize), this);
   g_signal_connect(window_, "destroy", G_CALLBACK(onDestroy), this);

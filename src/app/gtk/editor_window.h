@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/gtk/key_mapping.h"
@@ -20,15 +21,15 @@ struct SettingsForm;
 
 namespace zarq::gtk {
 
-inline constexpr char kWindowTitle[] = "Zarq Radoziro 设置填写器";
 // The client area of a 960 x 720 window with a caption on Windows.
 inline constexpr int kClientWidth = 944;
 inline constexpr int kClientHeight = 681;
 
 class EditorWindow {
  public:
-  // Creates the window without showing it; the host's dialogs are owned by it from here on.
-  EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host);
+  // Creates the window titled `title` (UTF-8) without showing it; the host's dialogs are
+  // owned by it from here on.
+  EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host, const std::string& title);
   ~EditorWindow();
   EditorWindow(const EditorWindow&) = delete;
   EditorWindow& operator=(const EditorWindow&) = delete;

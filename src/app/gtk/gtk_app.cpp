@@ -6,35 +6,67 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "app/gtk/app_icon.h"
 #include "app/gtk/chinese_messages.h"
-#include "app/gtk/command_line.h"
 #include "app/gtk/editor_window.h"
 #include "app/gtk/session_signals.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/pixbuf_decoder.h"
 #include "backend/gtk/gtk_host.h"
+#include "common/paths.h"
+#include "common/utf.h"
+#include "editor/command_line.h"
 #include "editor/window_events.h"
+#include "editor/working_folder.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
+namespace {
+
+// The program's name and its windows' class (WM_CLASS, the Wayland application id): the
+// desktop entry's StartupWMClass names it, so that docks match the window to the entry.
+constexpr char kProgramName[] = "zarq-settings";
+
+constexpr char kGtkNote[] =
+    "GTK's own options, such as --display=DISPLAY, are taken too. A file: URI (as the\n"
+    "desktop's list of recent files gives it) stands for its file.\n";
+
+// An argument as the file it names: a file: URI becomes its path.
+std::filesystem::path argumentPath(const char* arg) {
+  if (g_str_has_prefix(arg, "file:")) {
+    if (gchar* name = g_filename_from_uri(arg, nullptr, nullptr)) {
+      std::filesystem::path path(name);
+      g_free(name);
+      return path;
+    }
+  }
+  return std::filesystem::path(arg);
+}
+
+}  // namespace
 
 int runEditor(int argc, char** argv) {
+  g_set_prgname(kProgramName);
   // GTK's own options (--display, ...) are taken out first; what is left is the editor's.
   if (!gtk_parse_args(&argc, &argv)) {
     std::fprintf(stderr, "zarq-settings: bad GTK option (see zarq-settings --help)\n");
     return 2;
   }
-  const EditorCommandLine line = readCommandLine({argv + std::min(argc, 1), argv + argc});
+  std::vector<std::filesystem::path> args;
+  for (int i = 1; i < argc; ++i) args.push_back(argumentPath(argv[i]));
+  const EditorCommandLine line = readCommandLine(args);
   switch (line.action) {
     case EditorCommandLine::Action::Help:
-      std::fputs(editorHelp().c_str(), stdout);
+      std::fputs(editorHelp(kGtkNote).c_str(), stdout);
       return 0;
     case EditorCommandLine::Action::Version:
-      std::fputs(editorVersion().c_str(), stdout);
+      std::fputs(editorVersion(ZARQ_VERSION).c_str(), stdout);
       return 0;
     case EditorCommandLine::Action::Refuse:
       std::fprintf(stderr, "zarq-settings: %s\n", line.problem.c_str());
@@ -47,26 +79,48 @@ int runEditor(int argc, char** argv) {
     std::fprintf(stderr, "zarq-settings: cannot open the display\n");
     return 1;
   }
+  gdk_set_program_class(kProgramName);
   std::error_code error;
-  const std::filesystem::path workDir = std::filesystem::current_path(error);
+  StartPlaces places{std::filesystem::current_path(error), g_get_home_dir(),
+                     g_get_user_config_dir()};
   if (error) {
     std::fprintf(stderr, "zarq-settings: cannot read the current directory: %s\n",
                  error.message().c_str());
     return 1;
   }
+
+  // The working folder, chosen before anything else happens: from here on every file the
+  // editor keeps lies in it.
+  std::optional<std::filesystem::path> workDir;
+  {
+    GtkHost startHost(places.home);
+    workDir = chooseWorkingFolder(line, places, startHost);
+  }
+  if (!workDir) return 0;
+  std::filesystem::current_path(*workDir, error);
+  if (error) {
+    std::fprintf(stderr, "zarq-settings: cannot work in %s: %s\n",
+                 toUtf8(textFromPath(*workDir)).c_str(), error.message().c_str());
+    return 1;
+  }
+
   provideAppIcon();
   PangoText text;
   PixbufDecoder images;
   OffscreenFrame frame(text);
-  GtkHost host(workDir);
+  GtkHost host(*workDir);
   const Platform platform{text, images, host, frame};
-  auto form = std::make_unique<SettingsForm>(platform, workDir);
+  auto form = std::make_unique<SettingsForm>(platform, *workDir);
 
   // As on Windows: the window exists, the form is built into it (loading "save.set"),
   // and only then is it shown.
-  EditorWindow window(*form, frame, host);
+  EditorWindow window(*form, frame, host, toUtf8(windowTitle(*workDir)));
   onWindowCreate(*form);
   window.show();
+  if (line.preset) {
+    const std::filesystem::path preset = places.current / *line.preset;
+    host.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
+  }
   const SessionSignals signals([&window] { window.endSession(); });
   gtk_main();
   // Ended by a signal: the form is saved, and the exit status says what ended it.

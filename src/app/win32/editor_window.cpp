@@ -47,7 +47,7 @@ Text compositionOf(HWND window) {
 EditorWindow::EditorWindow(SettingsForm& form, GdiplusFrame& frame, Win32Host& host)
     : form_(form), frame_(frame), host_(host) {}
 
-bool EditorWindow::create(HINSTANCE instance) {
+bool EditorWindow::create(HINSTANCE instance, const std::wstring& title) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -60,7 +60,7 @@ bool EditorWindow::create(HINSTANCE instance) {
   if (!RegisterClassExW(&windowClass)) return false;
   // WM_CREATE runs inside: the form is built and "save.set" loaded before the window shows.
   window_ =
-      CreateWindowExW(kWindowExStyle, kWindowClass, kWindowTitle, kWindowStyle, CW_USEDEFAULT,
+      CreateWindowExW(kWindowExStyle, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                       CW_USEDEFAULT, kOuterWidth, kOuterHeight, nullptr, nullptr, instance, this);
   return window_ != nullptr;
 }

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -20,7 +21,6 @@ class GdiplusFrame;
 class Win32Host;
 
 inline constexpr wchar_t kWindowClass[] = L"Zarq Radoziro Settings";
-inline constexpr wchar_t kWindowTitle[] = L"Zarq Radoziro 设置填写器";
 
 // The end of the session looks again this often while a message box is open.
 inline constexpr UINT_PTR kEndSessionTimer = 3;
@@ -32,9 +32,9 @@ class EditorWindow {
   EditorWindow(const EditorWindow&) = delete;
   EditorWindow& operator=(const EditorWindow&) = delete;
 
-  // Registers the class and creates the window, which builds the form and loads
-  // "save.set"; false when Windows refuses either.
-  bool create(HINSTANCE instance);
+  // Registers the class and creates the window titled `title`, which builds the form and
+  // loads "save.set"; false when Windows refuses either.
+  bool create(HINSTANCE instance, const std::wstring& title);
   HWND handle() const { return window_; }
   // Set once the window has been destroyed (the form is saved by then).
   bool quitRequested() const { return quitRequested_; }

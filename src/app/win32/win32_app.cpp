@@ -1,8 +1,16 @@
 #include "app/win32/win32_app.h"
 
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+// clang-format on
+
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 #include "app/win32/console_end.h"
 #include "app/win32/editor_window.h"
@@ -12,12 +20,18 @@
 #include "backend/win32/gdiplus_session.h"
 #include "backend/win32/gdiplus_text.h"
 #include "backend/win32/wic_decoder.h"
+#include "backend/win32/wide_text.h"
 #include "backend/win32/win32_host.h"
+#include "common/utf.h"
+#include "editor/command_line.h"
 #include "editor/window_events.h"
+#include "editor/working_folder.h"
 #include "form/settings_form.h"
 
 namespace zarq::win32 {
 namespace {
+
+constexpr wchar_t kProductName[] = L"Zarq Radoziro 设置填写器";
 
 // Accelerators first; only a message that is none goes on as it is.
 void dispatch(HWND window, HACCEL accelerators, MSG& message) {
@@ -44,35 +58,88 @@ void runLoop(EditorWindow& window, SettingsForm& form, HACCEL accelerators) {
   }
 }
 
+// The arguments after the program's name, as Windows splits its command line.
+std::vector<std::filesystem::path> commandLineArguments() {
+  std::vector<std::filesystem::path> args;
+  int count = 0;
+  if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
+    LocalFree(argv);
+  }
+  return args;
+}
+
+std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
+  std::filesystem::path folder;
+  PWSTR path = nullptr;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) folder = path;
+  CoTaskMemFree(path);
+  return folder;
+}
+
+// A program without a console says what it has to say in a message box.
+void say(const std::string& utf8, UINT icon) {
+  MessageBoxW(nullptr, wide(fromUtf8(utf8)).c_str(), kProductName, MB_OK | icon);
+}
+
 }  // namespace
 
 int runEditor(HINSTANCE instance, int showCommand) {
+  const EditorCommandLine line = readCommandLine(commandLineArguments());
+  switch (line.action) {
+    case EditorCommandLine::Action::Help:
+      say(editorHelp(""), MB_ICONINFORMATION);
+      return 0;
+    case EditorCommandLine::Action::Version:
+      say(editorVersion(ZARQ_VERSION), MB_ICONINFORMATION);
+      return 0;
+    case EditorCommandLine::Action::Refuse:
+      say("zarq-settings: " + line.problem, MB_ICONERROR);
+      return 2;
+    case EditorCommandLine::Action::Run:
+      break;
+  }
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(ZARQ_ACCELERATORS));
   // The folder picker's new style and the shell's dialogs want a single-threaded apartment.
   const HRESULT ole = OleInitialize(nullptr);
   std::error_code error;
-  const std::filesystem::path workDir = std::filesystem::current_path(error);
-  if (error) return 1;
+  const StartPlaces places{std::filesystem::current_path(error), knownFolder(FOLDERID_Profile),
+                           knownFolder(FOLDERID_RoamingAppData)};
   int result = 1;
-  {
-    GdiplusSession session;
-    GdiplusFont font;
-    GdiplusText text(font);
-    WicDecoder images;
-    GdiplusFrame frame(font);
-    Win32Host host;
-    auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
-    EditorWindow window(*form, frame, host);
-    host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
-    if (window.create(instance)) {
-      ShowWindow(window.handle(), showCommand);
-      UpdateWindow(window.handle());
-      ConsoleEnd console(window.handle());
-      runLoop(window, *form, accelerators);
-      console.saved();
-      // A closed window is a normal end, whatever message came last (the close command's
-      // own number would read as a failure to whoever started the editor).
+  if (!error) {
+    // The working folder, chosen before anything else happens: from here on every file
+    // the editor keeps lies in it, and the dialogs start there.
+    std::optional<std::filesystem::path> workDir;
+    {
+      Win32Host startHost;
+      workDir = chooseWorkingFolder(line, places, startHost);
+    }
+    if (!workDir) {
       result = 0;
+    } else if (std::filesystem::current_path(*workDir, error); !error) {
+      GdiplusSession session;
+      GdiplusFont font;
+      GdiplusText text(font);
+      WicDecoder images;
+      GdiplusFrame frame(font);
+      Win32Host host;
+      auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, *workDir);
+      EditorWindow window(*form, frame, host);
+      host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
+      if (window.create(instance, wide(windowTitle(*workDir)))) {
+        ShowWindow(window.handle(), showCommand);
+        UpdateWindow(window.handle());
+        if (line.preset) {
+          const std::filesystem::path preset = places.current / *line.preset;
+          host.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
+        }
+        ConsoleEnd console(window.handle());
+        runLoop(window, *form, accelerators);
+        console.saved();
+        // A closed window is a normal end, whatever message came last (the close command's
+        // own number would read as a failure to whoever started the editor).
+        result = 0;
+      }
     }
   }
   if (SUCCEEDED(ole)) OleUninitialize();

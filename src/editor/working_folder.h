@@ -1,0 +1,35 @@
+#pragma once
+// Where the editor works: chosen once at start-up, before the window is made, and named in
+// the window's title. Every file the editor keeps by itself lies in that folder.
+
+#include <filesystem>
+#include <optional>
+
+#include "common/text.h"
+#include "editor/command_line.h"
+#include "platform/platform.h"
+
+namespace zarq {
+
+struct StartPlaces {
+  std::filesystem::path current;     // the process's current folder, absolute
+  std::filesystem::path home;        // the user's home folder
+  std::filesystem::path configHome;  // where the folder used last is kept; empty for nowhere
+};
+
+// The folder chooser's prompt the first time a start from the menu needs a folder.
+inline constexpr char16_t kWorkingFolderPrompt[] = u"选择录制器所在的文件夹";
+
+// The folder the editor works in, absolute: the FOLDER of the command line; for
+// --last-folder the folder used last, or, when there is none yet, it is gone or it is the
+// home folder, one the user picks through `host` (never the home folder, where a start from
+// the menu must not leave files); else the current folder. Nothing when the user cancelled
+// the chooser. The folder is kept for the next start (the home folder never is); when that
+// fails a line on the standard error says so and the editor works on.
+std::optional<std::filesystem::path> chooseWorkingFolder(const EditorCommandLine& line,
+                                                         const StartPlaces& places, Host& host);
+
+// The window's title: the editor's name, " - " and the folder's name.
+Text windowTitle(const std::filesystem::path& folder);
+
+}  // namespace zarq

@@ -1,0 +1,134 @@
+#include "editor/working_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "files/remembered_folder.h"
+#include "support/scripted_host.h"
+#include "support/temp_dir.h"
+
+namespace zarq {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A user's home, configuration, a shell's current folder and the recorder's folder.
+struct WorkingFolderTest : ::testing::Test {
+  WorkingFolderTest() {
+    for (const fs::path& folder : {places.home, places.configHome, places.current, rec}) {
+      fs::create_directories(folder);
+    }
+  }
+  std::optional<fs::path> choose(const EditorCommandLine& line) {
+    return chooseWorkingFolder(line, places, host);
+  }
+  std::optional<fs::path> kept() { return readRememberedFolder(places.configHome); }
+  static EditorCommandLine lastFolder() {
+    EditorCommandLine line;
+    line.lastFolder = true;
+    return line;
+  }
+
+  testing::TempDir dir;
+  StartPlaces places{dir / "shell", dir / "home", dir / "home" / ".config"};
+  fs::path rec = dir / "rec";
+  testing::ScriptedHost host;
+};
+
+TEST_F(WorkingFolderTest, AShellStartWorksInTheCurrentFolderOrTheOneGivenAndKeepsIt) {
+  EXPECT_EQ(choose({}), places.current);
+  EXPECT_EQ(kept(), places.current);
+  EditorCommandLine line;
+  line.folder = fs::path("..") / "rec" / "";
+  EXPECT_EQ(choose(line), rec);
+  EXPECT_EQ(kept(), rec);
+  EXPECT_TRUE(host.dialogPrompts.empty());
+}
+
+TEST_F(WorkingFolderTest, AMenuStartGoesBackToTheFolderKeptWithoutAsking) {
+  ASSERT_TRUE(rememberFolder(places.configHome, rec));
+  EXPECT_EQ(choose(lastFolder()), rec);
+  EXPECT_TRUE(host.dialogPrompts.empty());
+}
+
+TEST_F(WorkingFolderTest, AMenuStartAsksWhenNoUsableFolderIsKept) {
+  const struct {
+    const char* why;
+    std::string keptBytes;
+  } cases[] = {
+      {"first start", ""},
+      {"folder gone", (dir / "gone").string() + "\n"},
+      {"the home folder", places.home.string() + "\n"},
+      {"a relative path", "rec\n"},
+      {"a zero byte", rec.string() + '\0' + "x\n"},
+      {"a file, not a folder",
+       (dir / "home" / ".config").string() + "/zarq-settings/last-folder\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const fs::path file = rememberedFolderFile(places.configHome);
+    fs::remove(file);
+    if (!c.keptBytes.empty()) {
+      fs::create_directories(file.parent_path());
+      std::ofstream(file, std::ios::binary) << c.keptBytes;
+    }
+    host.dialogPrompts.clear();
+    host.dialogResults = {rec};
+    EXPECT_EQ(choose(lastFolder()), rec);
+    EXPECT_EQ(host.dialogPrompts, std::vector<Text>{kWorkingFolderPrompt});
+    EXPECT_EQ(kept(), rec);
+  }
+}
+
+TEST_F(WorkingFolderTest, ACancelledChooserStartsNothingAndWritesNothing) {
+  EXPECT_EQ(choose(lastFolder()), std::nullopt);
+  EXPECT_FALSE(fs::exists(rememberedFolderFile(places.configHome)));
+}
+
+TEST_F(WorkingFolderTest, TheHomeFolderIsRefusedInTheChooserAndNeverKept) {
+  host.dialogResults = {places.home, rec};
+  EXPECT_EQ(choose(lastFolder()), rec);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.dialogPrompts.size(), 2u);
+  // A shell started at home works there, as it always has, but leaves the kept folder be.
+  places.current = places.home;
+  EXPECT_EQ(choose({}), places.home);
+  EXPECT_EQ(kept(), rec);
+}
+
+TEST_F(WorkingFolderTest, AFolderThatCannotBeKeptIsStillWorkedIn) {
+  fs::remove_all(places.configHome);
+  std::ofstream(places.configHome) << "a file where the folder should be";
+  EXPECT_EQ(choose({}), places.current);
+}
+
+TEST_F(WorkingFolderTest, KeptFoldersComeBackByteForByte) {
+  std::vector<fs::path> names = {u8"录制器 folder", "line\nbreak", std::string(200, 'n')};
+#ifndef _WIN32
+  names.push_back("latin1-\xe9");
+#endif
+  for (const fs::path& name : names) {
+    ASSERT_TRUE(rememberFolder(places.configHome, dir / name));
+    EXPECT_EQ(kept(), dir / name);
+  }
+  // One file, replaced each time, and nothing else beside it.
+  const fs::path file = rememberedFolderFile(places.configHome);
+  EXPECT_EQ(contents(file), (dir / names.back()).string() + "\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), {}), 1);
+}
+
+TEST(WindowTitleTest, NamesTheFolderAfterTheEditor) {
+  EXPECT_EQ(windowTitle(fs::path("/home/me") / "rec"), u"Zarq Radoziro 设置填写器 - rec");
+  EXPECT_EQ(windowTitle(fs::path("/home/me") / "a\nb"), u"Zarq Radoziro 设置填写器 - a\uFFFDb");
+  EXPECT_EQ(windowTitle(fs::path("/")), u"Zarq Radoziro 设置填写器 - /");
+}
+
+}  // namespace
+}  // namespace zarq
