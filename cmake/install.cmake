@@ -9,29 +9,59 @@ install(FILES data/${ZARQ_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/a
 install(FILES data/${ZARQ_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/zarq-settings.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The preset file type, which the desktop entry says the editor opens.
+install(FILES data/${ZARQ_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME ${ZARQ_APP_ID}.xml)
+install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zarq-settings)
 
-# Man pages from the programs' own --help, with the sections --help leaves out.
+# Man pages from the programs' own --help, with the sections --help leaves out, compressed
+# as man expects them.
 find_program(HELP2MAN help2man REQUIRED)
+find_program(GZIP gzip REQUIRED)
 foreach(program zarq-settings zarq-preset)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/${program}.1)
-  add_custom_command(OUTPUT ${page}
+  add_custom_command(OUTPUT ${page}.gz
     COMMAND ${HELP2MAN} --no-info --no-discard-stderr
       --include=${CMAKE_CURRENT_SOURCE_DIR}/data/man/${program}.h2m --output=${page}
       $<TARGET_FILE:${program}>
+    COMMAND ${GZIP} -9nf ${page}
     DEPENDS ${program} data/man/${program}.h2m)
-  list(APPEND ZARQ_MAN_PAGES ${page})
+  list(APPEND ZARQ_MAN_PAGES ${page}.gz)
 endforeach()
 add_custom_target(man_pages ALL DEPENDS ${ZARQ_MAN_PAGES})
 install(FILES ${ZARQ_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# Installed straight onto a machine (not staged for a package, whose installation does it),
+# the desktop learns the new file type and which program opens it.
+install(CODE [[
+  if("$ENV{DESTDIR}" STREQUAL "")
+    find_program(ZARQ_UPDATE_MIME update-mime-database)
+    find_program(ZARQ_UPDATE_DESKTOP update-desktop-database)
+    foreach(command "${ZARQ_UPDATE_MIME};${CMAKE_INSTALL_PREFIX}/share/mime"
+        "${ZARQ_UPDATE_DESKTOP};-q;${CMAKE_INSTALL_PREFIX}/share/applications")
+      execute_process(COMMAND ${command} RESULT_VARIABLE failed OUTPUT_VARIABLE said
+        ERROR_VARIABLE said)
+      if(failed)
+        message(WARNING "${command}: ${said}")
+      endif()
+    endforeach()
+  endif()
+]])
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zarq-settings)
-set(CPACK_PACKAGE_VENDOR "Zarq Radoziro settings editor")
+set(CPACK_PACKAGE_VENDOR "Zarq Radoziro settings editor team")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "settings editor of the Zarq Radoziro chart-video recorder")
-set(CPACK_PACKAGE_DESCRIPTION
-  "A chart author fills in one form that tells the recorder how to turn a chart into a video; "
-  "the editor checks every value as it is typed and saves the form as a .set preset. "
-  "zarq-preset works on presets from the command line.")
+# One string, its lines as Debian shows them under the summary (a list of strings would be
+# joined with semicolons).
+string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "A chart author fills in one form that tells the recorder how to turn a chart"
+  "into a video. The editor checks every value as it is typed, explains every"
+  "field, imports a chart's song, level and media, and saves the form as a .set"
+  "preset that the recorder reads."
+  ""
+  "zarq-preset prints, makes, checks and draws presets from the command line.")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zarqradoziro.org/settings/)
 set(CPACK_PACKAGE_CONTACT "Zarq Radoziro settings editor team <zarq-settings@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a prefix of its own (with a space in it): both programs, the desktop
-# entry, the icon in the hicolor theme, the AppStream data and both man pages, each valid.
+# entry, the icon in the hicolor theme, the AppStream data, the preset file type, the
+# copyright and both man pages (compressed), each valid; the desktop then knows a preset by
+# its contents and opens it with the editor.
 #   test_install.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -13,29 +15,54 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "$(cat 
 id=org.zarqradoziro.Settings
 for f in bin/zarq-settings bin/zarq-preset share/applications/$id.desktop \
   share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/zarq-settings.svg \
-  share/man/man1/zarq-settings.1 share/man/man1/zarq-preset.1; do
+  share/mime/packages/$id.xml share/doc/zarq-settings/copyright \
+  share/man/man1/zarq-settings.1.gz share/man/man1/zarq-preset.1.gz; do
   [ -s "$prefix/$f" ] || fail "$f was not installed"
 done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the desktop entry is not valid"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 ||
   fail "the AppStream data is not valid: $(cat "$work/as.log")"
-grep -qx "Icon=zarq-settings" "$prefix/share/applications/$id.desktop" || fail "the entry names no icon"
-grep -qx "Exec=zarq-settings" "$prefix/share/applications/$id.desktop" || fail "the entry runs nothing"
+entry="$prefix/share/applications/$id.desktop"
+grep -qx "Icon=zarq-settings" "$entry" || fail "the entry names no icon"
+# A start from the menu or a file manager works in the folder used last, not in the home
+# folder the launcher starts it in.
+grep -qx "Exec=zarq-settings --last-folder %f" "$entry" || fail "the entry runs $(grep ^Exec= "$entry")"
+grep -qx "MimeType=application/x-zarq-preset;" "$entry" || fail "the entry opens no presets"
+grep -q "<url type=\"homepage\">https://" "$prefix/share/metainfo/$id.metainfo.xml" ||
+  fail "the AppStream data names no project page"
 # The icon is an SVG that the desktop's loader can read.
 [ "$(file -b --mime-type "$prefix/share/icons/hicolor/scalable/apps/zarq-settings.svg")" = image/svg+xml ] ||
   fail "the icon is not an SVG"
 
+# The preset type, as the desktop sees it through the installed data alone: a preset is
+# known by its contents whatever its name, and a file named .set is no preset for its name.
+desktop_env=(env "PATH=$prefix/bin:$PATH" "XDG_DATA_HOME=$work/no-data"
+  "XDG_DATA_DIRS=$prefix/share:/usr/share")
+echo '{}' >"$work/empty.json"
+"$prefix/bin/zarq-preset" make "$work/empty.json" -o "$work/preset.set"
+cp "$work/preset.set" "$work/renamed.bin"
+echo "not a preset" >"$work/notes.set"
+head -c 26153 /dev/zero >"$work/zeros.set"
+for case in preset.set:application/x-zarq-preset renamed.bin:application/x-zarq-preset \
+  notes.set:application/octet-stream zeros.set:application/octet-stream; do
+  type=$("${desktop_env[@]}" gio info -a standard::content-type "$work/${case%%:*}" |
+    sed -n 's/^ *standard::content-type: //p')
+  [ "$type" = "${case#*:}" ] || fail "${case%%:*} is taken for $type, not ${case#*:}"
+done
+"${desktop_env[@]}" gio mime application/x-zarq-preset | grep -q "^Default application.*: $id.desktop" ||
+  fail "presets do not open with the editor: $("${desktop_env[@]}" gio mime application/x-zarq-preset)"
+
 # The man pages: the programs' own help, and the sections it leaves out.
 for program in zarq-settings zarq-preset; do
-  page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/$program.1" 2>/dev/null) ||
-    fail "man cannot show $program.1"
+  page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/$program.1.gz" 2>/dev/null) ||
+    fail "man cannot show $program.1.gz"
   grep -q "^NAME" <<<"$page" || fail "$program.1 has no NAME"
   grep -q -- "--version" <<<"$page" || fail "$program.1 does not show the options"
 done
-MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1" | grep -q "save.set" ||
+MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" | grep -q "save.set" ||
   fail "zarq-settings.1 does not name the files it leaves"
-MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1" | grep -q "EXIT STATUS" ||
+MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1.gz" | grep -q "EXIT STATUS" ||
   fail "zarq-preset.1 has no exit status"
 
 # The installed programs run from there, and the editor answers its command line without

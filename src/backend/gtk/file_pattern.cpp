@@ -21,4 +21,9 @@ std::string globForFilterPattern(std::string_view pattern) {
   return glob;
 }
 
+std::string_view mimeTypeForFilterPattern(std::string_view pattern) {
+  // Presets, as data/org.zarqradoziro.Settings.mime.xml tells the desktop.
+  return pattern == "*.set" ? "application/x-zarq-preset" : "";
+}
+
 }  // namespace zarq::gtk

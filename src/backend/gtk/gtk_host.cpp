@@ -120,6 +120,8 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
     GtkFileFilter* filter = gtk_file_filter_new();
     gtk_file_filter_set_name(filter, toUtf8(filterName).c_str());
     gtk_file_filter_add_pattern(filter, globForFilterPattern(toUtf8(pattern)).c_str());
+    const std::string mimeType(mimeTypeForFilterPattern(toUtf8(pattern)));
+    if (!mimeType.empty()) gtk_file_filter_add_mime_type(filter, mimeType.c_str());
     gtk_file_chooser_add_filter(chooser, filter);
   }
   std::optional<std::filesystem::path> chosen;
