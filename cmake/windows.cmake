@@ -49,6 +49,10 @@ target_include_directories(zarq-settings PRIVATE ${CMAKE_BINARY_DIR}/icon src/ap
 set_source_files_properties(src/app/win32/zarq-settings.rc PROPERTIES
   OBJECT_DEPENDS "${ZARQ_ICON};${CMAKE_SOURCE_DIR}/src/app/win32/zarq-settings.manifest")
 target_link_libraries(zarq-settings PRIVATE zarq_win32_app)
+# The version Explorer shows in the program's properties.
+target_compile_definitions(zarq-settings PRIVATE
+  "ZARQ_VERSION_NUMBERS=${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0"
+  ZARQ_VERSION_TEXT=${PROJECT_VERSION})
 target_link_options(zarq-settings PRIVATE -municode -s)
 
 file(GLOB ZARQ_TOOL_SOURCES CONFIGURE_DEPENDS tools/*.cpp)
@@ -56,3 +60,41 @@ add_executable(zarq-preset ${ZARQ_TOOL_SOURCES})
 target_link_libraries(zarq-preset PRIVATE zarq_win32 zarq_json)
 target_compile_definitions(zarq-preset PRIVATE ZARQ_VERSION="${PROJECT_VERSION}")
 target_link_options(zarq-preset PRIVATE -municode -s)
+
+# What users download: the installer (per user, built with wixl) and the portable zip, each
+# with both programs, a short read-me and the licences, into build-windows/.
+set(ZARQ_STAGE ${CMAKE_BINARY_DIR}/package)
+file(MAKE_DIRECTORY ${ZARQ_STAGE})
+set(ZARQ_README ${ZARQ_STAGE}/zarq-settings-README.txt)
+set(ZARQ_LICENSE ${ZARQ_STAGE}/zarq-settings-LICENSE.txt)
+add_custom_command(OUTPUT ${ZARQ_README}
+  COMMAND ${CMAKE_COMMAND} -DINPUTS=${CMAKE_SOURCE_DIR}/data/windows/README.txt
+    -DOUTPUT=${ZARQ_README} -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
+  DEPENDS data/windows/README.txt cmake/windows_text.cmake)
+add_custom_command(OUTPUT ${ZARQ_LICENSE}
+  COMMAND ${CMAKE_COMMAND}
+    "-DINPUTS=${CMAKE_SOURCE_DIR}/data/copyright$<SEMICOLON>${CMAKE_SOURCE_DIR}/data/windows/runtime-copyright"
+    -DOUTPUT=${ZARQ_LICENSE} -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
+  DEPENDS data/copyright data/windows/runtime-copyright cmake/windows_text.cmake VERBATIM)
+set(ZARQ_PACKAGE_FILES zarq-settings.exe zarq-preset.exe zarq-settings-README.txt
+  zarq-settings-LICENSE.txt)
+set(ZARQ_ZIP ${CMAKE_BINARY_DIR}/zarq-settings-${PROJECT_VERSION}-windows.zip)
+add_custom_command(OUTPUT ${ZARQ_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:zarq-settings> $<TARGET_FILE:zarq-preset>
+    ${ZARQ_ICON} ${ZARQ_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${ZARQ_ZIP} --format=zip ${ZARQ_PACKAGE_FILES}
+  WORKING_DIRECTORY ${ZARQ_STAGE}
+  DEPENDS zarq-settings zarq-preset ${ZARQ_README} ${ZARQ_LICENSE} ${ZARQ_ICON})
+find_program(WIXL wixl)
+if(WIXL)
+  set(ZARQ_MSI ${CMAKE_BINARY_DIR}/zarq-settings-${PROJECT_VERSION}.msi)
+  # It takes the programs and the icon from the folder the zip is made in.
+  add_custom_command(OUTPUT ${ZARQ_MSI}
+    COMMAND ${WIXL} --arch x64 --define Version=${PROJECT_VERSION} --output ${ZARQ_MSI}
+      ${CMAKE_SOURCE_DIR}/data/windows/zarq-settings.wxs
+    WORKING_DIRECTORY ${ZARQ_STAGE}
+    DEPENDS ${ZARQ_ZIP} data/windows/zarq-settings.wxs)
+else()
+  message(STATUS "wixl not found: no Windows installer")
+endif()
+add_custom_target(windows_packages DEPENDS ${ZARQ_ZIP} ${ZARQ_MSI})

@@ -7,9 +7,10 @@ zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-
   libglib2.0-bin shared-mime-info x11-utils
   desktop-file-utils appstream dpkg-dev"
 
-# The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, and the tools
-# that draw the icon.
-zarq_windows_packages="g++-mingw-w64-x86-64-posix googletest wine wine64 librsvg2-bin imagemagick"
+# The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, the tools
+# that draw the icon, and wixl, which makes the installer.
+zarq_windows_packages="g++-mingw-w64-x86-64-posix googletest wine wine64 librsvg2-bin imagemagick
+  wixl msitools"
 
 zarq_install_missing() {
   zarq_install ${zarq_packages}

@@ -59,9 +59,10 @@ launch_editor() {
   echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
 }
 
-# Waits for the editor's window titled TITLE, sets EDITOR_WID and gives it the keyboard.
+# Waits up to TIMEOUT seconds (15) for the editor's window titled TITLE, sets EDITOR_WID and
+# gives it the keyboard.
 take_editor_window() {
-  EDITOR_WID=$(find_window "$1" 15) || fail "the editor's window titled $1 did not appear"
+  EDITOR_WID=$(find_window "$1" "${2:-15}") || fail "the editor's window titled $1 did not appear"
   # Without a window manager nothing gives the window the keyboard.
   timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the window did not take the keyboard"
 }

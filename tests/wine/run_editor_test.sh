@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs an end-to-end test script against zarq-settings.exe under Wine, on a private Xvfb
 # server like the Linux ones (tests/e2e/run_e2e.sh). The script finds zarq-preset.exe as
-# $ZARQ_WINDOWS_PRESET and the Linux zarq-preset as $ZARQ_PRESET.
+# $ZARQ_WINDOWS_PRESET, the Windows build folder as $ZARQ_WINDOWS_BUILD and the Linux
+# zarq-preset as $ZARQ_PRESET.
 #   run_editor_test.sh SCRIPT BUILD_WINDOWS LINUX_PRESET
 set -euo pipefail
 script=$(realpath "$1")
@@ -15,5 +16,5 @@ for program in zarq-settings zarq-preset; do
   printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$WINDOWS_BUILD/$program.exe" >"$wrappers/$program"
   chmod +x "$wrappers/$program"
 done
-export ZARQ_WINDOWS_PRESET="$wrappers/zarq-preset"
+export ZARQ_WINDOWS_PRESET="$wrappers/zarq-preset" ZARQ_WINDOWS_BUILD="$WINDOWS_BUILD"
 "$e2e/run_e2e.sh" "$script" "$wrappers/zarq-settings" "$linux_preset"
