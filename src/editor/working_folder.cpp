@@ -14,6 +14,7 @@ namespace {
 constexpr TextView kNotHome =
     u"编辑器会把 save.set、谱面和音乐放进这个文件夹，主文件夹可不行哦 (。-ω-)\n"
     u"请选择录制器所在的文件夹。";
+constexpr TextView kCannotEnter = u"Pim酱进不去这个文件夹 ╭(╯^╰)╮\n请选择另一个文件夹。";
 
 // Absolute, without "." or ".." and without a separator at the end, so that its name is
 // the folder's own.
@@ -24,14 +25,16 @@ std::filesystem::path cleanFolder(const std::filesystem::path& folder,
   return clean;
 }
 
-bool isFolder(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(path, error);
-}
-
 bool isHome(const std::filesystem::path& folder, const StartPlaces& places) {
   std::error_code error;
   return !places.home.empty() && std::filesystem::equivalent(folder, places.home, error);
+}
+
+// Makes `folder` the current one: a folder that cannot be entered cannot be worked in.
+std::error_code enter(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::current_path(folder, error);
+  return error;
 }
 
 std::optional<std::filesystem::path> askForFolder(const StartPlaces& places, Host& host) {
@@ -39,36 +42,48 @@ std::optional<std::filesystem::path> askForFolder(const StartPlaces& places, Hos
     const std::optional<std::filesystem::path> chosen = host.chooseFolder(kWorkingFolderPrompt);
     if (!chosen) return std::nullopt;
     std::filesystem::path folder = cleanFolder(*chosen, places.current);
-    if (!isHome(folder, places)) return folder;
-    host.messageBox(kNotHome, messageTitle(kWorkingFolderPrompt), MessageButtons::Ok);
+    const TextView refusal = isHome(folder, places) ? kNotHome
+                             : enter(folder)        ? kCannotEnter
+                                                    : TextView();
+    if (refusal.empty()) return folder;
+    host.messageBox(refusal, messageTitle(kWorkingFolderPrompt), MessageButtons::Ok);
   }
 }
 
 std::optional<std::filesystem::path> lastFolder(const StartPlaces& places, Host& host) {
-  if (places.configHome.empty()) return askForFolder(places, host);
-  const std::optional<std::filesystem::path> kept = readRememberedFolder(places.configHome);
-  if (kept && isFolder(*kept) && !isHome(*kept, places)) return cleanFolder(*kept, places.current);
+  if (!places.configHome.empty()) {
+    if (const std::optional<std::filesystem::path> kept = readRememberedFolder(places.configHome)) {
+      const std::filesystem::path folder = cleanFolder(*kept, places.current);
+      if (!isHome(folder, places) && !enter(folder)) return folder;
+    }
+  }
   return askForFolder(places, host);
 }
 
 }  // namespace
 
-std::optional<std::filesystem::path> chooseWorkingFolder(const EditorCommandLine& line,
-                                                         const StartPlaces& places, Host& host) {
-  std::optional<std::filesystem::path> folder;
-  if (line.folder) {
-    folder = cleanFolder(*line.folder, places.current);
-  } else if (line.lastFolder) {
-    folder = lastFolder(places, host);
+WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlaces& places,
+                                 Host& host) {
+  WorkingFolder result;
+  if (line.lastFolder) {
+    result.folder = lastFolder(places, host);
   } else {
-    folder = cleanFolder(places.current, places.current);
+    const std::filesystem::path folder =
+        cleanFolder(line.folder ? *line.folder : places.current, places.current);
+    if (const std::error_code error = enter(folder)) {
+      result.problem = "cannot work in " + toUtf8(textFromPath(folder)) + ": " + error.message();
+      return result;
+    }
+    result.folder = folder;
   }
-  if (!folder || places.configHome.empty() || isHome(*folder, places)) return folder;
-  if (!rememberFolder(places.configHome, *folder)) {
+  if (!result.folder || places.configHome.empty() || isHome(*result.folder, places)) {
+    return result;
+  }
+  if (!rememberFolder(places.configHome, *result.folder)) {
     std::fprintf(stderr, "zarq-settings: cannot keep the folder for the next start in %s\n",
                  toUtf8(textFromPath(rememberedFolderFile(places.configHome))).c_str());
   }
-  return folder;
+  return result;
 }
 
 Text windowTitle(const std::filesystem::path& folder) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "common/text.h"
 #include "editor/command_line.h"
@@ -20,14 +21,23 @@ struct StartPlaces {
 // The folder chooser's prompt the first time a start from the menu needs a folder.
 inline constexpr char16_t kWorkingFolderPrompt[] = u"选择录制器所在的文件夹";
 
-// The folder the editor works in, absolute: the FOLDER of the command line; for
-// --last-folder the folder used last, or, when there is none yet, it is gone or it is the
-// home folder, one the user picks through `host` (never the home folder, where a start from
-// the menu must not leave files); else the current folder. Nothing when the user cancelled
-// the chooser. The folder is kept for the next start (the home folder never is); when that
-// fails a line on the standard error says so and the editor works on.
-std::optional<std::filesystem::path> chooseWorkingFolder(const EditorCommandLine& line,
-                                                         const StartPlaces& places, Host& host);
+// What start-up made of the command line: the folder the editor works in, or why it cannot
+// start.
+struct WorkingFolder {
+  // Absolute; nothing when the user cancelled the chooser or the folder cannot be used.
+  std::optional<std::filesystem::path> folder;
+  // Why the folder cannot be used (one line); empty otherwise.
+  std::string problem;
+};
+
+// Chooses the folder the editor works in and makes it the process's current folder: the
+// FOLDER of the command line; for --last-folder the folder used last, or, when there is
+// none yet, it is gone, cannot be entered or is the home folder, one the user picks through
+// `host` (never the home folder, where a start from the menu must not leave files); else
+// the current folder. The folder is kept for the next start (the home folder never is);
+// when that fails a line on the standard error says so and the editor works on.
+WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlaces& places,
+                                 Host& host);
 
 // The window's title: the editor's name, " - " and the folder's name.
 Text windowTitle(const std::filesystem::path& folder);

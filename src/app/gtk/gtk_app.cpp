@@ -19,7 +19,6 @@
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/pixbuf_decoder.h"
 #include "backend/gtk/gtk_host.h"
-#include "common/paths.h"
 #include "common/utf.h"
 #include "editor/command_line.h"
 #include "editor/window_events.h"
@@ -91,30 +90,29 @@ int runEditor(int argc, char** argv) {
 
   // The working folder, chosen before anything else happens: from here on every file the
   // editor keeps lies in it.
-  std::optional<std::filesystem::path> workDir;
+  WorkingFolder work;
   {
     GtkHost startHost(places.home);
-    workDir = chooseWorkingFolder(line, places, startHost);
+    work = enterWorkingFolder(line, places, startHost);
   }
-  if (!workDir) return 0;
-  std::filesystem::current_path(*workDir, error);
-  if (error) {
-    std::fprintf(stderr, "zarq-settings: cannot work in %s: %s\n",
-                 toUtf8(textFromPath(*workDir)).c_str(), error.message().c_str());
+  if (!work.problem.empty()) {
+    std::fprintf(stderr, "zarq-settings: %s\n", work.problem.c_str());
     return 1;
   }
+  if (!work.folder) return 0;
+  const std::filesystem::path& workDir = *work.folder;
 
   provideAppIcon();
   PangoText text;
   PixbufDecoder images;
   OffscreenFrame frame(text);
-  GtkHost host(*workDir);
+  GtkHost host(workDir);
   const Platform platform{text, images, host, frame};
-  auto form = std::make_unique<SettingsForm>(platform, *workDir);
+  auto form = std::make_unique<SettingsForm>(platform, workDir);
 
   // As on Windows: the window exists, the form is built into it (loading "save.set"),
   // and only then is it shown.
-  EditorWindow window(*form, frame, host, toUtf8(windowTitle(*workDir)));
+  EditorWindow window(*form, frame, host, toUtf8(windowTitle(workDir)));
   onWindowCreate(*form);
   window.show();
   if (line.preset) {

@@ -109,24 +109,27 @@ int runEditor(HINSTANCE instance, int showCommand) {
   if (!error) {
     // The working folder, chosen before anything else happens: from here on every file
     // the editor keeps lies in it, and the dialogs start there.
-    std::optional<std::filesystem::path> workDir;
+    WorkingFolder work;
     {
       Win32Host startHost;
-      workDir = chooseWorkingFolder(line, places, startHost);
+      work = enterWorkingFolder(line, places, startHost);
     }
-    if (!workDir) {
+    if (!work.problem.empty()) {
+      say("zarq-settings: " + work.problem, MB_ICONERROR);
+    } else if (!work.folder) {
       result = 0;
-    } else if (std::filesystem::current_path(*workDir, error); !error) {
+    } else {
+      const std::filesystem::path& workDir = *work.folder;
       GdiplusSession session;
       GdiplusFont font;
       GdiplusText text(font);
       WicDecoder images;
       GdiplusFrame frame(font);
       Win32Host host;
-      auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, *workDir);
+      auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
       EditorWindow window(*form, frame, host);
       host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
-      if (window.create(instance, wide(windowTitle(*workDir)))) {
+      if (window.create(instance, wide(windowTitle(workDir)))) {
         ShowWindow(window.handle(), showCommand);
         UpdateWindow(window.handle());
         if (line.preset) {

@@ -19,15 +19,21 @@ std::string contents(const fs::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// A user's home, configuration, a shell's current folder and the recorder's folder.
+// A user's home, configuration, a shell's current folder and the recorder's folder. The
+// process's current folder is put back afterwards.
 struct WorkingFolderTest : ::testing::Test {
   WorkingFolderTest() {
     for (const fs::path& folder : {places.home, places.configHome, places.current, rec}) {
       fs::create_directories(folder);
     }
   }
+  ~WorkingFolderTest() override { fs::current_path(before); }
+  // The folder worked in, which is then the current one.
   std::optional<fs::path> choose(const EditorCommandLine& line) {
-    return chooseWorkingFolder(line, places, host);
+    const WorkingFolder work = enterWorkingFolder(line, places, host);
+    EXPECT_EQ(work.problem, "");
+    if (work.folder) EXPECT_TRUE(fs::equivalent(fs::current_path(), *work.folder));
+    return work.folder;
   }
   std::optional<fs::path> kept() { return readRememberedFolder(places.configHome); }
   static EditorCommandLine lastFolder() {
@@ -36,6 +42,7 @@ struct WorkingFolderTest : ::testing::Test {
     return line;
   }
 
+  fs::path before = fs::current_path();
   testing::TempDir dir;
   StartPlaces places{dir / "shell", dir / "home", dir / "home" / ".config"};
   fs::path rec = dir / "rec";
@@ -100,6 +107,22 @@ TEST_F(WorkingFolderTest, TheHomeFolderIsRefusedInTheChooserAndNeverKept) {
   // A shell started at home works there, as it always has, but leaves the kept folder be.
   places.current = places.home;
   EXPECT_EQ(choose({}), places.home);
+  EXPECT_EQ(kept(), rec);
+}
+
+TEST_F(WorkingFolderTest, AFolderThatCannotBeEnteredIsNeverWorkedIn) {
+  std::ofstream(dir / "file") << "not a folder";
+  // Named on the command line: the start fails, saying why.
+  EditorCommandLine line;
+  line.folder = dir / "file";
+  const WorkingFolder work = enterWorkingFolder(line, places, host);
+  EXPECT_EQ(work.folder, std::nullopt);
+  EXPECT_NE(work.problem.find("cannot work in"), std::string::npos) << work.problem;
+  EXPECT_EQ(work.problem.find('\n'), std::string::npos);
+  // Picked in the chooser: refused, and the chooser asks again.
+  host.dialogResults = {dir / "file", rec};
+  EXPECT_EQ(choose(lastFolder()), rec);
+  EXPECT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(kept(), rec);
 }
 
