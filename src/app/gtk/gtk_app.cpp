@@ -2,11 +2,9 @@
 
 #include <gtk/gtk.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>

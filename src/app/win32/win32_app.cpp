@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <system_error>
 #include <vector>
 
