@@ -88,9 +88,14 @@ add_custom_command(OUTPUT ${ZARQ_ZIP}
 find_program(WIXL wixl)
 if(WIXL)
   set(ZARQ_MSI ${CMAKE_BINARY_DIR}/zarq-settings-${PROJECT_VERSION}.msi)
+  # One product code per version: a build of the installed version installs over it rather
+  # than beside it, and a newer one replaces it.
+  string(UUID ZARQ_PRODUCT_CODE NAMESPACE 6F0A4C1E-2B7D-4E0B-9C55-3A1D8E4F7B20
+    NAME ${PROJECT_VERSION} TYPE SHA1 UPPER)
   # It takes the programs and the icon from the folder the zip is made in.
   add_custom_command(OUTPUT ${ZARQ_MSI}
-    COMMAND ${WIXL} --arch x64 --define Version=${PROJECT_VERSION} --output ${ZARQ_MSI}
+    COMMAND ${WIXL} --arch x64 --define Version=${PROJECT_VERSION}
+      --define ProductCode=${ZARQ_PRODUCT_CODE} --output ${ZARQ_MSI}
       ${CMAKE_SOURCE_DIR}/data/windows/zarq-settings.wxs
     WORKING_DIRECTORY ${ZARQ_STAGE}
     DEPENDS ${ZARQ_ZIP} data/windows/zarq-settings.wxs)

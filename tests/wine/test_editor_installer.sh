@@ -64,6 +64,9 @@ command=$(default_of "$classes\\ZarqRadoziro.Preset\\shell\\open\\command")
 entry=$(wine uninstaller --list | tr -d '\r' | grep '|Zarq Radoziro Settings$') ||
   fail "no uninstaller entry: $(wine uninstaller --list)"
 product=${entry%%|*}
+wine msiexec /i "$(winepath -w "$msi")" /qn || fail "installing the same installer again failed"
+[ "$(wine uninstaller --list | grep -c '|Zarq Radoziro Settings')" = 1 ] ||
+  fail "installed twice: $(wine uninstaller --list)"
 wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product" \
   /v DisplayVersion | tr -d '\r' | grep -q "REG_SZ *$version\$" || fail "the entry has no version $version"
 
