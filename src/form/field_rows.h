@@ -64,7 +64,40 @@ struct FieldRow {
   int enabledBy = kAlways;  // a box (or the selector) that makes it usable
   Caption caption{};        // none for a field that a neighbour's caption explains
   TextView help{};          // what its caption, or the one that explains it, says
+
+  // The same row with one more property, so that a table reads row by row.
+  constexpr FieldRow filtered(unsigned f) const { return with(&FieldRow::filters, f); }
+  constexpr FieldRow endingIn(TextView e) const { return with(&FieldRow::fixedEnding, e); }
+  constexpr FieldRow deleteLeaving(TextView t) const { return with(&FieldRow::deleteLeaves, t); }
+  constexpr FieldRow bubbleAt(BubbleAt b) const { return with(&FieldRow::bubble, b); }
+  constexpr FieldRow shownWhile(int box) const { return with(&FieldRow::shownBy, box); }
+  constexpr FieldRow usableWhile(int source) const { return with(&FieldRow::enabledBy, source); }
+  constexpr FieldRow captioned(int label, TextView text, Coord x, float y, float size, Align anchor,
+                               Argb colour = kCaptionWhite) const {
+    return with(&FieldRow::caption, Caption{label, text, x, y, size, anchor, colour});
+  }
+  constexpr FieldRow explained(TextView h) const { return with(&FieldRow::help, h); }
+
+ private:
+  template <typename T>
+  constexpr FieldRow with(T FieldRow::*member, T value) const {
+    FieldRow row = *this;
+    row.*member = value;
+    return row;
+  }
 };
+
+// A text field: its slot, zarq-preset's name, its place, its default and alignment.
+constexpr FieldRow field(int slot, const char* name, Box place, TextView value,
+                         Align alignment = Align::Near) {
+  FieldRow row;
+  row.slot = slot;
+  row.name = name;
+  row.place = place;
+  row.value = value;
+  row.alignment = alignment;
+  return row;
+}
 
 struct CheckBoxRow {
   int index = -1;
@@ -77,7 +110,37 @@ struct CheckBoxRow {
   int enabledBy = kAlways;
   Caption caption{};
   TextView help{};
+
+  constexpr CheckBoxRow usableWhile(int source) const {
+    CheckBoxRow row = *this;
+    row.enabledBy = source;
+    return row;
+  }
+  constexpr CheckBoxRow captioned(int label, TextView text, Coord x, float y, float size,
+                                  Align anchor, Argb colour = kCaptionWhite) const {
+    CheckBoxRow row = *this;
+    row.caption = {label, text, x, y, size, anchor, colour};
+    return row;
+  }
+  constexpr CheckBoxRow explained(TextView h) const {
+    CheckBoxRow row = *this;
+    row.help = h;
+    return row;
+  }
 };
+
+// A check box: its index, zarq-preset's name, its centre and side, ticked at start or not.
+constexpr CheckBoxRow checkBox(int index, const char* name, Coord x, float y, float size,
+                               bool checked) {
+  CheckBoxRow row;
+  row.index = index;
+  row.name = name;
+  row.x = x;
+  row.y = y;
+  row.size = size;
+  row.checked = checked;
+  return row;
+}
 
 // A slider mirrors its value in a text field (`slot`); zarq-preset names it after the field.
 struct SliderRow {

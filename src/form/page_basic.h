@@ -22,110 +22,68 @@ inline constexpr TextView kResultVolumeHelp =
     u"这个是结算界面时「砰(ノ^o^)ノ 」的一声炸出来的音乐哦！\n默认是0.8，但一般不会调整哦。";
 
 inline constexpr FieldRow kBasicFields[] = {
-    {.slot = slot::chartId,
-     .name = "chartId",
-     .place = {322, 160, 300, 45},
-     .value = u"20220924",
-     .alignment = Align::Centre,
-     .bubble = BubbleAt::BelowCentre,
-     .caption = {label::chartId, u"谱面ID", 472, 127.5f, 25, Align::Centre, kBasicCaption},
-     .help = u"Pim酱来辣！φ(>ω<*)"
-             u"\n\n谱面ID是你的谱面的文件名哦！\n咦，不知道在哪里找吗？你好笨笨哦！\n把谱面文件拖进"
-             u"来就好啦，Pim酱帮你填叭！(－ｏ⌒)=3\n\n咦，你不会不知道谱面文件在哪里叭 ∑(QAQ) "
-             u"\n打开你的Zarq谱面，点击谱面基本信息，点击打开文件夹就能找到辣！"},
-    {.slot = slot::illustrationExt,
-     .name = "illustrationExt",
-     .place = {247, 375, 150, 45},
-     .value = u"PNG",
-     .alignment = Align::Centre,
-     .filters = kSuffix,
-     .bubble = BubbleAt::BelowCentre,
-     .caption = {label::illustrationExt, u"曲绘", 322, 342.5f, 25, Align::Centre, kBasicCaption},
-     .help =
-         u"在这里输入你的曲绘后缀名哦！\n不过你把谱面拖进来Pim酱也不是不能帮你填就是辣。(￣▽￣)"},
-    {.slot = slot::audioExt,
-     .name = "audioExt",
-     .place = {247, 545, 150, 45},
-     .value = u"MP3",
-     .alignment = Align::Centre,
-     .filters = kSuffix,
-     .bubble = BubbleAt::BelowCentre,
-     .caption = {label::audioExt, u"音乐", 322, 512.5f, 25, Align::Centre, kBasicCaption},
-     .help =
-         u"在这里输入你的音频后缀名哦！\n不过你把谱面拖进来Pim酱也不是不能帮你填就是辣。(￣▽￣)"},
+    field(slot::chartId, "chartId", {322, 160, 300, 45}, u"20220924", Align::Centre)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .captioned(label::chartId, u"谱面ID", 472, 127.5f, 25, Align::Centre, kBasicCaption)
+        .explained(u"Pim酱来辣！φ(>ω<*)"
+                   u"\n\n谱面ID是你的谱面的文件名哦！\n咦，不知道在哪里找吗？你好笨笨哦！\n把谱面文"
+                   u"件拖进来就好啦，Pim酱帮你填叭！(－ｏ⌒)=3\n\n咦，你不会不知道谱面文件在哪里叭 "
+                   u"∑(QAQ) \n打开你的Zarq谱面，点击谱面基本信息，点击打开文件夹就能找到辣！"),
+    field(slot::illustrationExt, "illustrationExt", {247, 375, 150, 45}, u"PNG", Align::Centre)
+        .filtered(kSuffix)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .captioned(label::illustrationExt, u"曲绘", 322, 342.5f, 25, Align::Centre, kBasicCaption)
+        .explained(u"在这里输入你的曲绘后缀名哦！\n不过你把谱面拖进来Pim酱也不是不能帮你填就是辣。("
+                   u"￣▽￣)"),
+    field(slot::audioExt, "audioExt", {247, 545, 150, 45}, u"MP3", Align::Centre)
+        .filtered(kSuffix)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .captioned(label::audioExt, u"音乐", 322, 512.5f, 25, Align::Centre, kBasicCaption)
+        .explained(u"在这里输入你的音频后缀名哦！\n不过你把谱面拖进来Pim酱也不是不能帮你填就是辣。("
+                   u"￣▽￣)"),
     // The sliders' fields start empty: they show their slider's value once it exists.
-    {.slot = slot::backgroundDim,
-     .name = "backgroundDim",
-     .place = {557, 351, 50, 18},
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .bubble = BubbleAt::BelowCentre,
-     .enabledBy = box::recordChart,
-     .help = kDimHelp},
-    {.slot = slot::backgroundBlur,
-     .name = "backgroundBlur",
-     .place = {557, 411, 50, 18},
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .bubble = BubbleAt::BelowCentre,
-     .help = kBlurHelp},
-    {.slot = slot::hitSoundVolume,
-     .name = "hitSoundVolume",
-     .place = {557, 491, 50, 18},
-     .alignment = Align::Centre,
-     .filters = kNumber,
-     .bubble = BubbleAt::BelowCentre,
-     .enabledBy = box::recordChart,
-     .help = kHitSoundHelp},
-    {.slot = slot::musicVolume,
-     .name = "musicVolume",
-     .place = {557, 551, 50, 18},
-     .alignment = Align::Centre,
-     .filters = kNumber,
-     .bubble = BubbleAt::BelowCentre,
-     .enabledBy = box::recordChart,
-     .help = kMusicVolumeHelp},
-    {.slot = slot::resultVolume,
-     .name = "resultVolume",
-     .place = {557, 611, 50, 18},
-     .alignment = Align::Centre,
-     .filters = kNumber,
-     .bubble = BubbleAt::BelowCentre,
-     .enabledBy = box::recordResult,
-     .help = kResultVolumeHelp},
+    field(slot::backgroundDim, "backgroundDim", {557, 351, 50, 18}, u"", Align::Centre)
+        .filtered(kNumber | kInteger)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .usableWhile(box::recordChart)
+        .explained(kDimHelp),
+    field(slot::backgroundBlur, "backgroundBlur", {557, 411, 50, 18}, u"", Align::Centre)
+        .filtered(kNumber | kInteger)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .explained(kBlurHelp),
+    field(slot::hitSoundVolume, "hitSoundVolume", {557, 491, 50, 18}, u"", Align::Centre)
+        .filtered(kNumber)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .usableWhile(box::recordChart)
+        .explained(kHitSoundHelp),
+    field(slot::musicVolume, "musicVolume", {557, 551, 50, 18}, u"", Align::Centre)
+        .filtered(kNumber)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .usableWhile(box::recordChart)
+        .explained(kMusicVolumeHelp),
+    field(slot::resultVolume, "resultVolume", {557, 611, 50, 18}, u"", Align::Centre)
+        .filtered(kNumber)
+        .bubbleAt(BubbleAt::BelowCentre)
+        .usableWhile(box::recordResult)
+        .explained(kResultVolumeHelp),
 };
 
 inline constexpr CheckBoxRow kBasicCheckBoxes[] = {
-    {.index = box::recordOpening,
-     .name = "recordOpening",
-     .x = 392,
-     .y = 265,
-     .size = 25,
-     .checked = true,
-     .caption = {label::recordOpening, u"开场", 392, 234.5f, 15, Align::Centre, kBasicCaption},
-     .help = u"谱面的录制分为多个部分哦！\n有开场，谱面和结算……1…2…3，三个部分！\n看到下面辣个框框"
-             u"了吗，点一下就可以切换辣！\n里面有方块就是需要录制这个部分。\n没有方块？这都不懂吗笨"
-             u"笨！( ｀д′)"},
-    {.index = box::recordChart,
-     .name = "recordChart",
-     .x = 472,
-     .y = 265,
-     .size = 25,
-     .checked = true,
-     .caption = {label::recordChart, u"谱面", 472, 234.5f, 15, Align::Centre, kBasicCaption},
-     .help = u"谱面的录制分为多个部分哦！\n有开场，谱面和结算……1…2…3，三个部分！\n看到下面辣个框框"
-             u"了吗，点一下就可以切换辣！\n里面有方块就是需要录制这个部分。\n没有方块？这都不懂吗傻"
-             u"瓜！( ｀д′)"},
-    {.index = box::recordResult,
-     .name = "recordResult",
-     .x = 552,
-     .y = 265,
-     .size = 25,
-     .checked = true,
-     .caption = {label::recordResult, u"结算", 552, 234.5f, 15, Align::Centre, kBasicCaption},
-     .help = u"谱面的录制分为多个部分哦！\n有开场，谱面和结算……1…2…3，三个部分！\n看到下面辣个框框"
-             u"了吗，点一下就可以切换辣！\n里面有方块就是需要录制这个部分。\n没有方块？这都不懂吗笨"
-             u"蛋！( ｀д′)"},
+    checkBox(box::recordOpening, "recordOpening", 392, 265, 25, true)
+        .captioned(label::recordOpening, u"开场", 392, 234.5f, 15, Align::Centre, kBasicCaption)
+        .explained(u"谱面的录制分为多个部分哦！\n有开场，谱面和结算……1…2…3，三个部分！\n看到下面辣"
+                   u"个框框了吗，点一下就可以切换辣！\n里面有方块就是需要录制这个部分。\n没有方块？"
+                   u"这都不懂吗笨笨！( ｀д′)"),
+    checkBox(box::recordChart, "recordChart", 472, 265, 25, true)
+        .captioned(label::recordChart, u"谱面", 472, 234.5f, 15, Align::Centre, kBasicCaption)
+        .explained(u"谱面的录制分为多个部分哦！\n有开场，谱面和结算……1…2…3，三个部分！\n看到下面辣"
+                   u"个框框了吗，点一下就可以切换辣！\n里面有方块就是需要录制这个部分。\n没有方块？"
+                   u"这都不懂吗傻瓜！( ｀д′)"),
+    checkBox(box::recordResult, "recordResult", 552, 265, 25, true)
+        .captioned(label::recordResult, u"结算", 552, 234.5f, 15, Align::Centre, kBasicCaption)
+        .explained(u"谱面的录制分为多个部分哦！\n有开场，谱面和结算……1…2…3，三个部分！\n看到下面辣"
+                   u"个框框了吗，点一下就可以切换辣！\n里面有方块就是需要录制这个部分。\n没有方块？"
+                   u"这都不懂吗笨蛋！( ｀д′)"),
 };
 
 // Unrecorded parts grey out their sliders, which go back to these values.

@@ -12,122 +12,76 @@ inline constexpr TextView kColourHelp =
     u"啦";
 
 inline constexpr FieldRow kOtherFields[] = {
-    {.slot = slot::judgeLineThickness,
-     .name = "judgeLineThickness",
-     .place = {330, 130, Lo, 30},
-     .value = u"1.25",
-     .filters = kNumber,
-     .caption = {label::judgeLineThickness, u"判定线厚度", 325, 133, 24, Align::Far},
-     .help = u"这个是判定线的厚度哦！\n编辑器里画出来的判定线厚度是1.7，游戏里面是1."
-             u"25。\n一般保持1.25就好啦，Pim酱不建议乱改哦~"},
-    {.slot = slot::judgeLineLength,
-     .name = "judgeLineLength",
-     .place = {330, 181, Lo, 30},
-     .value = u"4000",
-     .filters = kNumber,
-     .caption = {label::judgeLineLength, u"判定线长度", 325, 184, 24, Align::Far},
-     .help = u"所谓「判定线等身抱枕」可以被提出，是因为判定线实际是有长度哦~"
-             u"\n如果你想要使用故事版「断线」效果的话，需要知道的是…\nZarq作为3 : "
-             u"2的比例，判定线长度为4000\n如果你使用了涉及判定线长度的动效，要注意保证比例和长度为3"
-             u" : 2及4000，如果使用16 : "
-             u"9的宽屏嘛……建议判定线填写8000，这样的话判定线就不会不小心露出来啦"},
-    {.slot = slot::scaleX,
-     .name = "scaleX",
-     .place = {330, 232, Lo, 30},
-     .value = u"1.0",
-     .filters = kNumber,
-     .caption = {label::scaleX, u"X轴缩放", 325, 235, 24, Align::Far},
-     .help = u"嘛……我也不知道Orvenn他为什么放了一个这个参数，如果不需要什么例如「出屏」这种诡异的效"
-             u"果，请略过哦"},
-    {.slot = slot::scaleY,
-     .name = "scaleY",
-     .place = {330, 283, Lo, 30},
-     .value = u"1.0",
-     .filters = kNumber,
-     .caption = {label::scaleY, u"Y轴缩放", 325, 286, 24, Align::Far},
-     .help = u"嘛……我也不知道Orvenn他为什么放了一个这个参数，如果不需要什么例如「出屏」这种诡异的效"
-             u"果，请略过哦"},
-    {.slot = slot::holdBpm,
-     .name = "holdBpm",
-     .place = {330, 385, Lo, 30},
-     .value = u"0",
-     .filters = kNumber,
-     .caption = {label::holdBpm, u"长条BPM", 325, 388, 24, Align::Far},
-     .help = u"长条的打击动效是跟着BPM走的哦！\n如果谱面的BPM在90到250之间，这里不用管它；\n要是不"
-             u"在这个范围里，建议在这里填一个合适的BPM，动效就不会太快或太慢啦~"},
-    {.slot = slot::pauseUiScale,
-     .name = "pauseUiScale",
-     .place = {330, 487, 2 * Lk, 30},
-     .value = u"1.0",
-     .filters = kNumber,
-     .caption = {label::pauseUiScale, u"暂停UI缩放", 325, 490, 24, Align::Far},
-     .help = u"在 Zarq 中使用 UI 绑定了暂停键后，暂停键会变得非常大哦。此时大概添加缩放事件到 0.21 "
-             u"左右可以还原。\n那么假如你在 Zarq 中缩放暂停键到 0.2 来还原原尺寸，那么请在这里填写 "
-             u"5.0 (1÷0.2)。"},
-    {.slot = slot::nameBarUiScale,
-     .name = "nameBarUiScale",
-     .place = {677, 487, 2 * Lk, 30},
-     .value = u"1.0",
-     .filters = kNumber,
-     .caption = {label::nameBarUiScale, u"曲名竖条UI缩放", 672, 490, 24, Align::Far},
-     .help =
-         u"在 Zarq 中使用 UI 绑定了曲名左侧的竖条后，竖条会变得非常大哦。此时大概添加缩放事件到 "
-         u"0.15 左右可以还原。\n那么假如你在 Zarq 中缩放竖条到 0.15 来还原原尺寸，那么请在这里填写 "
-         u"6.67 (1÷0.15)。"},
-    {.slot = slot::judgeLineColorR,
-     .name = "judgeLineColorR",
-     .place = {330, 538, Lk, 30},
-     .value = u"255",
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .caption = {label::judgeLineColor, u"判定线颜色", 325, 541, 24, Align::Far},
-     .help = kColourHelp},
-    {.slot = slot::judgeLineColorG,
-     .name = "judgeLineColorG",
-     .place = {330 + Lk, 538, Lk, 30},
-     .value = u"255",
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .help = kColourHelp},
-    {.slot = slot::judgeLineColorB,
-     .name = "judgeLineColorB",
-     .place = {330 + 2 * Lk, 538, Lk, 30},
-     .value = u"180",
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .help = kColourHelp},
-    {.slot = slot::hitEffectColorR,
-     .name = "hitEffectColorR",
-     .place = {330, 589, Lk, 30},
-     .value = u"255",
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .caption = {label::hitEffectColor, u"打击特效颜色", 325, 592, 24, Align::Far},
-     .help = kColourHelp},
-    {.slot = slot::hitEffectColorG,
-     .name = "hitEffectColorG",
-     .place = {330 + Lk, 589, Lk, 30},
-     .value = u"238",
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .help = kColourHelp},
-    {.slot = slot::hitEffectColorB,
-     .name = "hitEffectColorB",
-     .place = {330 + 2 * Lk, 589, Lk, 30},
-     .value = u"160",
-     .alignment = Align::Centre,
-     .filters = kNumber | kInteger,
-     .help = kColourHelp},
+    field(slot::judgeLineThickness, "judgeLineThickness", {330, 130, Lo, 30}, u"1.25")
+        .filtered(kNumber)
+        .captioned(label::judgeLineThickness, u"判定线厚度", 325, 133, 24, Align::Far)
+        .explained(u"这个是判定线的厚度哦！\n编辑器里画出来的判定线厚度是1.7，游戏里面是1."
+                   u"25。\n一般保持1.25就好啦，Pim酱不建议乱改哦~"),
+    field(slot::judgeLineLength, "judgeLineLength", {330, 181, Lo, 30}, u"4000")
+        .filtered(kNumber)
+        .captioned(label::judgeLineLength, u"判定线长度", 325, 184, 24, Align::Far)
+        .explained(u"所谓「判定线等身抱枕」可以被提出，是因为判定线实际是有长度哦~"
+                   u"\n如果你想要使用故事版「断线」效果的话，需要知道的是…\nZarq作为3 : "
+                   u"2的比例，判定线长度为4000\n如果你使用了涉及判定线长度的动效，要注意保证比例和"
+                   u"长度为3 : 2及4000，如果使用16 : "
+                   u"9的宽屏嘛……建议判定线填写8000，这样的话判定线就不会不小心露出来啦"),
+    field(slot::scaleX, "scaleX", {330, 232, Lo, 30}, u"1.0")
+        .filtered(kNumber)
+        .captioned(label::scaleX, u"X轴缩放", 325, 235, 24, Align::Far)
+        .explained(u"嘛……我也不知道Orvenn他为什么放了一个这个参数，如果不需要什么例如「出屏」这种诡"
+                   u"异的效果，请略过哦"),
+    field(slot::scaleY, "scaleY", {330, 283, Lo, 30}, u"1.0")
+        .filtered(kNumber)
+        .captioned(label::scaleY, u"Y轴缩放", 325, 286, 24, Align::Far)
+        .explained(u"嘛……我也不知道Orvenn他为什么放了一个这个参数，如果不需要什么例如「出屏」这种诡"
+                   u"异的效果，请略过哦"),
+    field(slot::holdBpm, "holdBpm", {330, 385, Lo, 30}, u"0")
+        .filtered(kNumber)
+        .captioned(label::holdBpm, u"长条BPM", 325, 388, 24, Align::Far)
+        .explained(u"长条的打击动效是跟着BPM走的哦！\n如果谱面的BPM在90到250之间，这里不用管它；\n"
+                   u"要是不在这个范围里，建议在这里填一个合适的BPM，动效就不会太快或太慢啦~"),
+    field(slot::pauseUiScale, "pauseUiScale", {330, 487, 2 * Lk, 30}, u"1.0")
+        .filtered(kNumber)
+        .captioned(label::pauseUiScale, u"暂停UI缩放", 325, 490, 24, Align::Far)
+        .explained(
+            u"在 Zarq 中使用 UI 绑定了暂停键后，暂停键会变得非常大哦。此时大概添加缩放事件到 0.21 "
+            u"左右可以还原。\n那么假如你在 Zarq 中缩放暂停键到 0.2 来还原原尺寸，那么请在这里填写 "
+            u"5.0 (1÷0.2)。"),
+    field(slot::nameBarUiScale, "nameBarUiScale", {677, 487, 2 * Lk, 30}, u"1.0")
+        .filtered(kNumber)
+        .captioned(label::nameBarUiScale, u"曲名竖条UI缩放", 672, 490, 24, Align::Far)
+        .explained(
+            u"在 Zarq 中使用 UI 绑定了曲名左侧的竖条后，竖条会变得非常大哦。此时大概添加缩放事件到 "
+            u"0.15 左右可以还原。\n那么假如你在 Zarq 中缩放竖条到 0.15 "
+            u"来还原原尺寸，那么请在这里填写 6.67 (1÷0.15)。"),
+    field(slot::judgeLineColorR, "judgeLineColorR", {330, 538, Lk, 30}, u"255", Align::Centre)
+        .filtered(kNumber | kInteger)
+        .captioned(label::judgeLineColor, u"判定线颜色", 325, 541, 24, Align::Far)
+        .explained(kColourHelp),
+    field(slot::judgeLineColorG, "judgeLineColorG", {330 + Lk, 538, Lk, 30}, u"255", Align::Centre)
+        .filtered(kNumber | kInteger)
+        .explained(kColourHelp),
+    field(slot::judgeLineColorB, "judgeLineColorB", {330 + 2 * Lk, 538, Lk, 30}, u"180",
+          Align::Centre)
+        .filtered(kNumber | kInteger)
+        .explained(kColourHelp),
+    field(slot::hitEffectColorR, "hitEffectColorR", {330, 589, Lk, 30}, u"255", Align::Centre)
+        .filtered(kNumber | kInteger)
+        .captioned(label::hitEffectColor, u"打击特效颜色", 325, 592, 24, Align::Far)
+        .explained(kColourHelp),
+    field(slot::hitEffectColorG, "hitEffectColorG", {330 + Lk, 589, Lk, 30}, u"238", Align::Centre)
+        .filtered(kNumber | kInteger)
+        .explained(kColourHelp),
+    field(slot::hitEffectColorB, "hitEffectColorB", {330 + 2 * Lk, 589, Lk, 30}, u"160",
+          Align::Centre)
+        .filtered(kNumber | kInteger)
+        .explained(kColourHelp),
 };
 
 inline constexpr CheckBoxRow kOtherCheckBoxes[] = {
-    {.index = box::textExpression,
-     .name = "textExpression",
-     .x = 692,
-     .y = 451,
-     .size = 24,
-     .caption = {label::textExpression, u"文本表达式", 672, 439, 24, Align::Far},
-     .help = u"这个是 Zarq Radoziro 原创功能哦，可以在录制须知中跳转链接啦"},
+    checkBox(box::textExpression, "textExpression", 692, 451, 24, false)
+        .captioned(label::textExpression, u"文本表达式", 672, 439, 24, Align::Far)
+        .explained(u"这个是 Zarq Radoziro 原创功能哦，可以在录制须知中跳转链接啦"),
 };
 
 inline constexpr OptionPairRow kOtherOptionPairs[] = {

@@ -7,111 +7,51 @@
 namespace zarq {
 
 inline constexpr FieldRow kUiTextFields[] = {
-    {.slot = slot::uiSyncing,
-     .name = "uiSyncing",
-     .place = {197, 150, 250, 30},
-     .value = u"同步中",
-     .alignment = Align::Centre,
-     .caption = {label::uiSyncing, u"同步中", 322, 130.5f, 15, Align::Centre},
-     .help = u"这是 同步中 结算 界面 上面 ...\n要是 什么 都 没写 就没有 同步的 框 ..."},
-    {.slot = slot::uiSynced,
-     .name = "uiSynced",
-     .place = {497, 150, 250, 30},
-     .value = u"已同步",
-     .alignment = Align::Centre,
-     .caption = {label::uiSynced, u"已同步", 622, 130.5f, 15, Align::Centre},
-     .help = u"这是 已同步 结算 界面 上面 ..."},
-    {.slot = slot::uiLoading,
-     .name = "uiLoading",
-     .place = {197, 215, 250, 30},
-     .value = u"Loading...",
-     .alignment = Align::Centre,
-     .caption = {label::uiLoading, u"Loading", 322, 195.5f, 15, Align::Centre},
-     .help = u"这是 Loading... 开场 界面 右下角 ..."},
-    {.slot = slot::uiCombo,
-     .name = "uiCombo",
-     .place = {497, 215, 250, 30},
-     .value = u"RECORD",
-     .alignment = Align::Centre,
-     .caption = {label::uiCombo, u"COMBO", 622, 195.5f, 15, Align::Centre},
-     .help = u"这是 COMBO 谱面 界面 上面 ..."},
-    {.slot = slot::uiNewBest,
-     .name = "uiNewBest",
-     .place = {197, 280, 250, 30},
-     .value = u"NEW BEST",
-     .alignment = Align::Centre,
-     .caption = {label::uiNewBest, u"NEW BEST", 322, 260.5f, 15, Align::Centre},
-     .help = u"这是 NEW BEST 结算 界面 分数 下边 ..."},
-    {.slot = slot::uiMaxCombo,
-     .name = "uiMaxCombo",
-     .place = {497, 280, 250, 30},
-     .value = u"Max Combo",
-     .alignment = Align::Centre,
-     .caption = {label::uiMaxCombo, u"Max Combo", 622, 260.5f, 15, Align::Centre},
-     .help = u"这是 Max Combo 结算 界面 ..."},
-    {.slot = slot::uiAccuracy,
-     .name = "uiAccuracy",
-     .place = {197, 345, 250, 30},
-     .value = u"Accuracy",
-     .alignment = Align::Centre,
-     .caption = {label::uiAccuracy, u"Accuracy", 322, 325.5f, 15, Align::Centre},
-     .help = u"这是 Accuracy 结算 界面 Max Combo 右边 ..."},
-    {.slot = slot::uiAccuracyValue,
-     .name = "uiAccuracyValue",
-     .place = {497, 345, 250, 30},
-     .value = u"100.00%",
-     .alignment = Align::Centre,
-     .caption = {label::uiAccuracyValue, u"准度", 622, 325.5f, 15, Align::Centre},
-     .help = u"这是 准度 就是 100.00% 这样 在 结算 界面 ..."},
-    {.slot = slot::uiPerfect,
-     .name = "uiPerfect",
-     .place = {197, 410, 250, 30},
-     .value = u"Perfect",
-     .alignment = Align::Centre,
-     .caption = {label::uiPerfect, u"Perfect", 322, 390.5f, 15, Align::Centre},
-     .help = u"这是 Perfect 结算 界面 ..."},
-    {.slot = slot::uiGood,
-     .name = "uiGood",
-     .place = {497, 410, 250, 30},
-     .value = u"Good",
-     .alignment = Align::Centre,
-     .caption = {label::uiGood, u"Good", 622, 390.5f, 15, Align::Centre},
-     .help = u"这是 Good 结算 界面 ..."},
-    {.slot = slot::uiBad,
-     .name = "uiBad",
-     .place = {197, 475, 250, 30},
-     .value = u"Bad",
-     .alignment = Align::Centre,
-     .caption = {label::uiBad, u"Bad", 322, 455.5f, 15, Align::Centre},
-     .help = u"这是 Bad 结算 界面 ..."},
-    {.slot = slot::uiMiss,
-     .name = "uiMiss",
-     .place = {497, 475, 250, 30},
-     .value = u"Miss",
-     .alignment = Align::Centre,
-     .caption = {label::uiMiss, u"Miss", 622, 455.5f, 15, Align::Centre},
-     .help = u"这是 Miss 结算 界面 ..."},
-    {.slot = slot::uiEarly,
-     .name = "uiEarly",
-     .place = {197, 540, 250, 30},
-     .value = u"Early",
-     .alignment = Align::Centre,
-     .caption = {label::uiEarly, u"Early", 322, 520.5f, 15, Align::Centre},
-     .help = u"这是 Early 结算 界面 ..."},
-    {.slot = slot::uiLate,
-     .name = "uiLate",
-     .place = {497, 540, 250, 30},
-     .value = u"Late",
-     .alignment = Align::Centre,
-     .caption = {label::uiLate, u"Late", 622, 520.5f, 15, Align::Centre},
-     .help = u"这是 Late 结算 界面 ..."},
-    {.slot = slot::remarks,
-     .name = "remarks",
-     .place = {197, 605, 550, 30},
-     .value = u"无",
-     .alignment = Align::Centre,
-     .caption = {label::remarks, u"备注信息", 472, 585.5f, 15, Align::Centre},
-     .help = u"随便 写 ..."},
+    field(slot::uiSyncing, "uiSyncing", {197, 150, 250, 30}, u"同步中", Align::Centre)
+        .captioned(label::uiSyncing, u"同步中", 322, 130.5f, 15, Align::Centre)
+        .explained(u"这是 同步中 结算 界面 上面 ...\n要是 什么 都 没写 就没有 同步的 框 ..."),
+    field(slot::uiSynced, "uiSynced", {497, 150, 250, 30}, u"已同步", Align::Centre)
+        .captioned(label::uiSynced, u"已同步", 622, 130.5f, 15, Align::Centre)
+        .explained(u"这是 已同步 结算 界面 上面 ..."),
+    field(slot::uiLoading, "uiLoading", {197, 215, 250, 30}, u"Loading...", Align::Centre)
+        .captioned(label::uiLoading, u"Loading", 322, 195.5f, 15, Align::Centre)
+        .explained(u"这是 Loading... 开场 界面 右下角 ..."),
+    field(slot::uiCombo, "uiCombo", {497, 215, 250, 30}, u"RECORD", Align::Centre)
+        .captioned(label::uiCombo, u"COMBO", 622, 195.5f, 15, Align::Centre)
+        .explained(u"这是 COMBO 谱面 界面 上面 ..."),
+    field(slot::uiNewBest, "uiNewBest", {197, 280, 250, 30}, u"NEW BEST", Align::Centre)
+        .captioned(label::uiNewBest, u"NEW BEST", 322, 260.5f, 15, Align::Centre)
+        .explained(u"这是 NEW BEST 结算 界面 分数 下边 ..."),
+    field(slot::uiMaxCombo, "uiMaxCombo", {497, 280, 250, 30}, u"Max Combo", Align::Centre)
+        .captioned(label::uiMaxCombo, u"Max Combo", 622, 260.5f, 15, Align::Centre)
+        .explained(u"这是 Max Combo 结算 界面 ..."),
+    field(slot::uiAccuracy, "uiAccuracy", {197, 345, 250, 30}, u"Accuracy", Align::Centre)
+        .captioned(label::uiAccuracy, u"Accuracy", 322, 325.5f, 15, Align::Centre)
+        .explained(u"这是 Accuracy 结算 界面 Max Combo 右边 ..."),
+    field(slot::uiAccuracyValue, "uiAccuracyValue", {497, 345, 250, 30}, u"100.00%", Align::Centre)
+        .captioned(label::uiAccuracyValue, u"准度", 622, 325.5f, 15, Align::Centre)
+        .explained(u"这是 准度 就是 100.00% 这样 在 结算 界面 ..."),
+    field(slot::uiPerfect, "uiPerfect", {197, 410, 250, 30}, u"Perfect", Align::Centre)
+        .captioned(label::uiPerfect, u"Perfect", 322, 390.5f, 15, Align::Centre)
+        .explained(u"这是 Perfect 结算 界面 ..."),
+    field(slot::uiGood, "uiGood", {497, 410, 250, 30}, u"Good", Align::Centre)
+        .captioned(label::uiGood, u"Good", 622, 390.5f, 15, Align::Centre)
+        .explained(u"这是 Good 结算 界面 ..."),
+    field(slot::uiBad, "uiBad", {197, 475, 250, 30}, u"Bad", Align::Centre)
+        .captioned(label::uiBad, u"Bad", 322, 455.5f, 15, Align::Centre)
+        .explained(u"这是 Bad 结算 界面 ..."),
+    field(slot::uiMiss, "uiMiss", {497, 475, 250, 30}, u"Miss", Align::Centre)
+        .captioned(label::uiMiss, u"Miss", 622, 455.5f, 15, Align::Centre)
+        .explained(u"这是 Miss 结算 界面 ..."),
+    field(slot::uiEarly, "uiEarly", {197, 540, 250, 30}, u"Early", Align::Centre)
+        .captioned(label::uiEarly, u"Early", 322, 520.5f, 15, Align::Centre)
+        .explained(u"这是 Early 结算 界面 ..."),
+    field(slot::uiLate, "uiLate", {497, 540, 250, 30}, u"Late", Align::Centre)
+        .captioned(label::uiLate, u"Late", 622, 520.5f, 15, Align::Centre)
+        .explained(u"这是 Late 结算 界面 ..."),
+    field(slot::remarks, "remarks", {197, 605, 550, 30}, u"无", Align::Centre)
+        .captioned(label::remarks, u"备注信息", 472, 585.5f, 15, Align::Centre)
+        .explained(u"随便 写 ..."),
 };
 
 inline constexpr PageRows kUiTextPage = {
