@@ -30,22 +30,15 @@ struct Message {
   std::string status;
 };
 
-template <std::size_t N>
-std::string nameAt(const std::array<std::string_view, N>& names, int index) {
-  return index >= 0 && static_cast<std::size_t>(index) < N ? std::string(names[index]) : "";
-}
-
 Message messageOf(const StatusBubble& bubble, int page, const char* kind) {
   const std::string id = std::to_string(bubble.ownerId);
-  Message m{page, "slot:" + id, nameAt(kTextNames, bubble.ownerId), kind, toUtf8(bubble.status)};
+  Message m{page, "slot:" + id, textName(bubble.ownerId), kind, toUtf8(bubble.status)};
   if (bubble.ownerKind == OwnerKind::CheckBox) {
     m.owner = "checkbox:" + id;
-    m.field = nameAt(kCheckBoxNames, bubble.ownerId);
+    m.field = checkBoxName(bubble.ownerId);
   } else if (bubble.ownerKind == OwnerKind::OptionPair) {
     m.owner = "option:" + id;
-    m.field = bubble.ownerId >= 0 && bubble.ownerId < static_cast<int>(kOptionPairNames.size())
-                  ? std::string(kOptionPairNames[bubble.ownerId].name)
-                  : "";
+    m.field = optionPairName(bubble.ownerId).name;
   }
   return m;
 }

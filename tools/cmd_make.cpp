@@ -60,8 +60,8 @@ bool given(const nlohmann::json& json, std::string_view name, const char* group,
 void keepSlidersWithFields(SettingsForm& form, const nlohmann::json& json) {
   for (int slider = 0; slider < kSliderCount; ++slider) {
     const int slot = linkedSlot(slider);
-    const bool field = given(json, kTextNames[slot], "texts", slot);
-    const bool value = given(json, kSliderNames[slider], "sliders", slider);
+    const bool field = given(json, textName(slot), "texts", slot);
+    const bool value = given(json, sliderName(slider), "sliders", slider);
     if (field && !value) sliderFollowsField(form, slot);
     if (value && !field) showSliderValue(form, slider);
   }

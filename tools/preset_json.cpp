@@ -98,27 +98,24 @@ std::optional<std::string> overlayNamed(const std::string& key, const json& valu
     return problem.empty() ? "" : "\"" + key + "\" " + problem;
   };
   if (value.is_null()) {
-    const bool known = indexOf(kTextNames, key) || indexOf(kCheckBoxNames, key) ||
-                       indexOf(kSliderNames, key) ||
-                       std::any_of(kOptionPairNames.begin(), kOptionPairNames.end(),
-                                   [&](const OptionPairName& p) { return p.name == key; });
+    const bool known =
+        slotNamed(key) || checkBoxNamed(key) || sliderNamed(key) || optionPairNamed(key);
     return known ? std::optional<std::string>("") : std::nullopt;
   }
-  if (const auto slot = indexOf(kTextNames, key)) {
+  if (const auto slot = slotNamed(key)) {
     if (values.texts.size() <= *slot) values.texts.resize(*slot + 1);
     return named(storedText(value, kTextSlotUnits - 1, values.texts[*slot]));
   }
-  if (const auto box = indexOf(kCheckBoxNames, key)) {
+  if (const auto box = checkBoxNamed(key)) {
     if (values.checkBoxes.size() <= *box) values.checkBoxes.resize(*box + 1);
     return named(checkBoxByte(value, values.checkBoxes[*box]));
   }
-  if (const auto slider = indexOf(kSliderNames, key)) {
+  if (const auto slider = sliderNamed(key)) {
     return named(sliderValue(value, values.sliders[*slider]));
   }
-  for (std::size_t i = 0; i < kOptionPairNames.size(); ++i) {
-    if (kOptionPairNames[i].name == key) {
-      return named(selectedOptions(value, kOptionPairNames[i], values.optionPairs[i]));
-    }
+  if (const auto pair = optionPairNamed(key)) {
+    const OptionPairName names = optionPairName(static_cast<int>(*pair));
+    return named(selectedOptions(value, names, values.optionPairs[*pair]));
   }
   return std::nullopt;
 }
@@ -161,23 +158,26 @@ std::string overlayCaption(const json& object, std::optional<Text>& caption) {
 nlohmann::ordered_json presetToJson(const PresetValues& values) {
   nlohmann::ordered_json out = nlohmann::ordered_json::object();
   out["version"] = values.version;
-  for (std::size_t i = 0; i < values.texts.size() && i < kTextNames.size(); ++i) {
-    out[std::string(kTextNames[i])] = toUtf8(values.texts[i]);
+  for (std::size_t i = 0; i < values.texts.size(); ++i) {
+    const std::string name = textName(static_cast<int>(i));
+    if (!name.empty()) out[name] = toUtf8(values.texts[i]);
   }
-  for (std::size_t i = 0; i < values.checkBoxes.size() && i < kCheckBoxNames.size(); ++i) {
+  for (std::size_t i = 0; i < values.checkBoxes.size(); ++i) {
+    const std::string name = checkBoxName(static_cast<int>(i));
     const std::uint8_t stored = values.checkBoxes[i];
-    out[std::string(kCheckBoxNames[i])] =
-        stored <= 1 ? nlohmann::ordered_json(stored == 1) : nlohmann::ordered_json(stored);
+    if (name.empty()) continue;
+    out[name] = stored <= 1 ? nlohmann::ordered_json(stored == 1) : nlohmann::ordered_json(stored);
   }
   for (std::size_t i = 0; i < kPresetSliderCount; ++i) {
-    out[std::string(kSliderNames[i])] = floatJson(values.sliders[i]);
+    out[sliderName(static_cast<int>(i))] = floatJson(values.sliders[i]);
   }
   for (std::size_t i = 0; i < kPresetOptionPairCount; ++i) {
+    const OptionPairName names = optionPairName(static_cast<int>(i));
     nlohmann::ordered_json selected = nlohmann::ordered_json::array();
     for (int option = 0; option < 2; ++option) {
-      if (values.optionPairs[i][option]) selected.push_back(kOptionPairNames[i].options[option]);
+      if (values.optionPairs[i][option]) selected.push_back(names.options[option]);
     }
-    out[std::string(kOptionPairNames[i].name)] = selected;
+    out[names.name] = selected;
   }
   if (values.obtainedType) out["obtainedType"] = toUtf8(*values.obtainedType);
   return out;

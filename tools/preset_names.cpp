@@ -1,89 +1,57 @@
 #include "preset_names.h"
 
+#include "common/utf.h"
+#include "form/field_table.h"
+
 namespace zarq::tool {
+namespace {
 
-const std::array<std::string_view, kTextSlotCount> kTextNames = {
-    "chartId",
-    "illustrationExt",
-    "audioExt",
-    "backgroundDim",
-    "backgroundBlur",
-    "hitSoundVolume",
-    "musicVolume",
-    "resultVolume",
-    "songName",
-    "level",
-    "difficulty",
-    "composer",
-    "charter",
-    "illustrator",
-    "tip",
-    "aspectRatio",
-    "frameRate",
-    "chartSongName",
-    "chartLevel",
-    "chartFullScore",
-    "noteSize",
-    "chartDuration",
-    "avatar",
-    "playerName",
-    "rks",
-    "challenge",
-    "originalScore",
-    "addedScore",
-    "resultFullScore",
-    "splitNameLine1",
-    "splitNameLine2",
-    "judgeLineThickness",
-    "judgeLineLength",
-    "scaleX",
-    "scaleY",
-    "holdBpm",
-    "outputPath",
-    "judgeLineColorR",
-    "judgeLineColorG",
-    "judgeLineColorB",
-    "hitEffectColorR",
-    "hitEffectColorG",
-    "hitEffectColorB",
-    "obtainedText",
-    "obtainedContent",
-    "obtainedContentLine2",
-    "superscript",
-    "subscript",
-    "uiLoading",
-    "uiCombo",
-    "uiNewBest",
-    "uiMaxCombo",
-    "uiAccuracy",
-    "uiAccuracyValue",
-    "uiPerfect",
-    "uiGood",
-    "uiBad",
-    "uiMiss",
-    "uiEarly",
-    "uiLate",
-    "remarks",
-    "pauseUiScale",
-    "nameBarUiScale",
-    "uiSyncing",
-    "uiSynced",
-};
+bool within(int index, std::size_t count) {
+  return index >= 0 && static_cast<std::size_t>(index) < count;
+}
 
-const std::array<std::string_view, kCheckBoxSlotCount> kCheckBoxNames = {
-    "recordOpening", "recordChart",   "recordResult",  "pauseShadow",    "nameBar",
-    "scoreIncrease", "songNameSplit", "obtainedSplit", "textExpression",
-};
+template <typename Name>
+std::optional<std::size_t> find(std::string_view name, std::size_t count, Name nameOf) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (nameOf(static_cast<int>(i)) == name) return i;
+  }
+  return std::nullopt;
+}
 
-const std::array<std::string_view, kPresetSliderCount> kSliderNames = {
-    "backgroundDimSlider", "backgroundBlurSlider", "hitSoundVolumeSlider",
-    "musicVolumeSlider",   "resultVolumeSlider",
-};
+}  // namespace
 
-const std::array<OptionPairName, kPresetOptionPairCount> kOptionPairNames = {{
-    {"quality", {"1080P", "2K"}},
-    {"mirror", {"X", "Y"}},
-    {"storyboardScaleRef", {"X", "Y"}},
-}};
+std::string textName(int slot) {
+  return within(slot, fieldRows().size()) ? fieldRow(slot).name : "";
+}
+
+std::string checkBoxName(int box) {
+  return within(box, checkBoxRows().size()) ? checkBoxRow(box).name : "";
+}
+
+std::string sliderName(int slider) {
+  return within(slider, sliderRows().size()) ? textName(linkedSlot(slider)) + "Slider" : "";
+}
+
+OptionPairName optionPairName(int pair) {
+  if (!within(pair, optionPairRows().size())) return {};
+  const OptionPairRow& row = optionPairRow(pair);
+  return {row.name, {toUtf8(row.first), toUtf8(row.second)}};
+}
+
+std::optional<std::size_t> slotNamed(std::string_view name) {
+  return find(name, fieldRows().size(), textName);
+}
+
+std::optional<std::size_t> checkBoxNamed(std::string_view name) {
+  return find(name, checkBoxRows().size(), checkBoxName);
+}
+
+std::optional<std::size_t> sliderNamed(std::string_view name) {
+  return find(name, sliderRows().size(), sliderName);
+}
+
+std::optional<std::size_t> optionPairNamed(std::string_view name) {
+  return find(name, optionPairRows().size(), [](int i) { return optionPairName(i).name; });
+}
 
 }  // namespace zarq::tool

@@ -1,37 +1,31 @@
 #pragma once
-// The editor's names of what a preset stores, the words of zarq-preset's JSON: text slots,
-// check boxes, sliders and option pairs in file order.
+// zarq-preset's words for what a preset stores, read from the form's rows: text slots, check
+// boxes, sliders and option pairs, each numbered in file order.
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
-
-#include "files/preset_codec.h"
 
 namespace zarq::tool {
 
-inline constexpr std::size_t kTextSlotCount = 65;
-inline constexpr std::size_t kCheckBoxSlotCount = 9;
-
-extern const std::array<std::string_view, kTextSlotCount> kTextNames;
-extern const std::array<std::string_view, kCheckBoxSlotCount> kCheckBoxNames;
-// Sliders are named after the field they follow, with "Slider" after it.
-extern const std::array<std::string_view, kPresetSliderCount> kSliderNames;
+// "" for an index no row has.
+std::string textName(int slot);
+std::string checkBoxName(int box);
+// A slider is named after the field it follows, with "Slider" after it.
+std::string sliderName(int slider);
 
 struct OptionPairName {
-  std::string_view name;
-  std::array<std::string_view, 2> options;  // the first and the second option's caption
+  std::string name;
+  std::array<std::string, 2> options;  // the first and the second option's caption
 };
-extern const std::array<OptionPairName, kPresetOptionPairCount> kOptionPairNames;
+OptionPairName optionPairName(int pair);
 
-// The index of `name` in `names`, or nullopt.
-template <std::size_t N>
-std::optional<std::size_t> indexOf(const std::array<std::string_view, N>& names,
-                                   std::string_view name) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (names[i] == name) return i;
-  }
-  return std::nullopt;
-}
+// The index of the entry called `name`, or nullopt.
+std::optional<std::size_t> slotNamed(std::string_view name);
+std::optional<std::size_t> checkBoxNamed(std::string_view name);
+std::optional<std::size_t> sliderNamed(std::string_view name);
+std::optional<std::size_t> optionPairNamed(std::string_view name);
 
 }  // namespace zarq::tool

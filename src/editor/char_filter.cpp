@@ -1,7 +1,7 @@
 #include "editor/char_filter.h"
 
 #include "common/printable.h"
-#include "form/form_ids.h"
+#include "form/field_table.h"
 
 namespace zarq {
 namespace {
@@ -20,19 +20,20 @@ FilteredChar filterTypedChar(const TextField& field, int slot, TextView characte
   // A pair is no digit, colon or letter: it is the first unit that the filters refuse.
   char16_t unit = character[0];
   if (!isPrintable(unit)) return {CharVerdict::Ignore, Text(character)};
-  // The duration ends in its unit "秒": nothing is typed after it.
-  if (slot == slot::chartDuration && field.caret >= field.length()) return refuse;
-  if (slot == slot::aspectRatio) {
+  const FieldRow& row = fieldRow(slot);
+  // A fixed ending (the duration's unit "秒") is never typed after.
+  if (!row.fixedEnding.empty() && field.caret >= field.length()) return refuse;
+  if (row.filters & kRatio) {
     if (unit == kFullWidthColon) unit = u':';
     if (!isDigit(unit) && unit != u':') return refuse;
   }
-  if (field.numeric) {
+  if (row.filters & kNumber) {
     if (unit == kIdeographicFullStop) unit = u'.';
-    const bool point = unit == u'.' && !field.integerOnly;
+    const bool point = unit == u'.' && !(row.filters & kInteger);
     if (!isDigit(unit) && !point) return refuse;
   }
   if (field.text.size() + character.size() > kTypedTextLimit) return refuse;
-  if (slot == slot::illustrationExt || slot == slot::audioExt) {
+  if (row.filters & kSuffix) {
     if (isLower(unit)) unit = static_cast<char16_t>(unit - u'a' + u'A');
     if (!isUpper(unit) && !isDigit(unit)) return refuse;
   }

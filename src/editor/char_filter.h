@@ -1,5 +1,5 @@
 #pragma once
-// The per-field filters a typed character passes before it is inserted.
+// The filters a typed character passes before it is inserted, as the field's row names them.
 
 #include "draw/text_field.h"
 

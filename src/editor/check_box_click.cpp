@@ -1,7 +1,10 @@
 // A check box click: the toggle and everything that follows the box.
+#include <vector>
+
 #include "editor/click_actions.h"
 #include "editor/editing.h"
 #include "form/control_dependencies.h"
+#include "form/field_table.h"
 #include "form/settings_form.h"
 #include "form/slider_link.h"
 #include "validate/messages.h"
@@ -10,59 +13,55 @@
 namespace zarq {
 namespace {
 
-// Unrecorded parts get their default volumes back, greyed out with their sliders.
-void recordChartToggled(SettingsForm& form, bool on) {
-  enableChartPartControls(form, on);
-  if (on) return;
-  setSliderValue(form, sliderId::dim, 150);
-  setSliderValue(form, sliderId::hitSoundVolume, 1.0f);
-  setSliderValue(form, sliderId::musicVolume, 0.8f);
-  for (int slot : {slot::backgroundDim, slot::hitSoundVolume, slot::musicVolume}) {
-    validateAndCommit(form, slot, false, true);
+// The fields a box shows or makes usable, in slot order.
+std::vector<int> followersOf(int box) {
+  std::vector<int> slots;
+  for (const FieldRow& row : fieldRows()) {
+    if (row.shownBy == box || row.enabledBy == box) slots.push_back(row.slot);
+  }
+  return slots;
+}
+
+// Fields that come into use are checked at once, whatever their text; fields going out of
+// use lose their messages.
+void checkFollowers(SettingsForm& form, int box, bool on) {
+  for (int slot : followersOf(box)) {
+    if (on) {
+      validateAndCommit(form, slot, true, true);
+    } else {
+      releaseFieldMessage(form, slot);
+    }
   }
 }
 
-void recordResultToggled(SettingsForm& form, bool on) {
-  enableResultPartControls(form, on);
+// An unrecorded part's sliders get their default values back, greyed out.
+void recordPartToggled(SettingsForm& form, int box, bool on) {
   if (on) return;
-  setSliderValue(form, sliderId::resultVolume, 0.8f);
-  validateAndCommit(form, slot::resultVolume, false, true);
+  std::vector<int> slots;
+  for (const SliderRow& row : sliderRows()) {
+    if (row.enabledBy != box) continue;
+    setSliderValue(form, row.index, row.value);
+    slots.push_back(row.slot);
+  }
+  for (int slot : slots) validateAndCommit(form, slot, false, true);
 }
 
 void scoreIncreaseToggled(SettingsForm& form, bool on) {
-  const int scores[] = {slot::originalScore, slot::addedScore, slot::resultFullScore};
-  for (int slot : scores) form.fields[slot].shown = on;
   placeScoreIncreaseBox(form);
-  if (on) {
-    for (int slot : scores) validateAndCommit(form, slot, true, true);
-  } else {
-    for (int slot : scores) releaseFieldMessage(form, slot);
-  }
+  checkFollowers(form, box::scoreIncrease, on);
 }
 
 void songNameSplitToggled(SettingsForm& form, bool on) {
-  enableSplitNameLine(form, on);
-  form.fields[slot::splitNameLine2].shown = on;
   releaseFormMessage(form, form.longNameBubble);
-  if (on) {
-    validateAndCommit(form, slot::splitNameLine1, true, true);
-    validateAndCommit(form, slot::splitNameLine2, true, true);
-  } else {
-    checkLongSongName(form);
-    releaseFieldMessage(form, slot::splitNameLine1);
-    releaseFieldMessage(form, slot::splitNameLine2);
-  }
+  if (!on) checkLongSongName(form);
+  checkFollowers(form, box::songNameSplit, on);
 }
 
 void obtainedSplitToggled(SettingsForm& form, bool on) {
   TextField& line1 = form.fields[slot::obtainedContent];
   TextField& line2 = form.fields[slot::obtainedContentLine2];
-  line2.shown = on;
   releaseFormMessage(form, form.longContentBubble);
-  if (on) {
-    validateAndCommit(form, slot::obtainedContentLine2, true, true);
-    return;
-  }
+  if (on) return checkFollowers(form, box::obtainedSplit, on);
   // Both lines go back into line 1; a join that would not fit never gets here.
   line1.setText(line1.text + line2.text);
   line2.setText(u"");
@@ -103,12 +102,12 @@ void clickCheckBox(SettingsForm& form, int index) {
   CheckBox& box = form.checkBoxes[index];
   box.checked = !box.checked;
   const bool on = box.checked;
+  enableFollowers(form, index, on);
+  showFollowers(form, index, on);
   switch (index) {
     case box::recordChart:
-      recordChartToggled(form, on);
-      break;
     case box::recordResult:
-      recordResultToggled(form, on);
+      recordPartToggled(form, index, on);
       break;
     case box::nameBar:
       placeNameBarDependents(form);

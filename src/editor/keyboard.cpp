@@ -9,6 +9,7 @@
 #include "editor/refusal.h"
 #include "editor/selection.h"
 #include "editor/split_lines.h"
+#include "form/field_table.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slider_link.h"
@@ -69,8 +70,10 @@ void backspace(SettingsForm& form) {
   TextField& field = focused(form);
   const int at = clampedCaret(field);
   if (at <= 0) return;
-  // The duration's unit "秒" at the end is never removed.
-  if (form.focusedField == slot::chartDuration && at == field.length()) return refuseKey(form);
+  // A fixed ending (the duration's unit "秒") is never removed.
+  if (!fieldRow(form.focusedField).fixedEnding.empty() && at == field.length()) {
+    return refuseKey(form);
+  }
   const std::size_t from = previousCharacter(field.text, static_cast<std::size_t>(at));
   const std::size_t removed = static_cast<std::size_t>(at) - from;
   field.text.erase(from, removed);
@@ -182,18 +185,14 @@ void moveCaret(SettingsForm& form, const KeyStroke& stroke) {
   }
 }
 
-// Clears the whole field to its empty form; the caret goes where typing resumes.
+// Clears the whole field to what its row says Delete leaves, the fixed ending after it; the
+// caret goes where typing resumes.
 void clearField(SettingsForm& form) {
   TextField& field = focused(form);
   const int slot = form.focusedField;
-  Text empty;
-  std::int16_t caret = 0;
-  if (slot == slot::tip) {
-    empty = u"Tip: ";
-    caret = 5;
-  } else if (slot == slot::chartDuration) {
-    empty = u"秒";
-  }
+  const FieldRow& row = fieldRow(slot);
+  const Text empty = Text(row.deleteLeaves) + Text(row.fixedEnding);
+  const auto caret = index16(row.deleteLeaves.size());
   field.clearSelection();
   field.text = empty;
   field.visibleText = empty;

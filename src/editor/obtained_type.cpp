@@ -4,6 +4,7 @@
 #include "editor/click_actions.h"
 #include "editor/editing.h"
 #include "form/control_dependencies.h"
+#include "form/field_rows.h"
 #include "form/form_builder.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
@@ -50,7 +51,7 @@ Text contentForType(const SettingsForm& form, TextView type) {
 
 void cycleObtainedType(SettingsForm& form) {
   endEditing(form);
-  enableObtainedContent(form, true);
+  enableFollowers(form, kObtainedTypeChosen, true);
 
   const Text type(nextType(form.obtainedType()));
   placeObtainedTypeSelector(form, type);
@@ -60,7 +61,7 @@ void cycleObtainedType(SettingsForm& form) {
   validateAndCommit(form, slot::obtainedContent, false, true);
 
   if (type != u"无") return;
-  enableObtainedContent(form, false);
+  enableFollowers(form, kObtainedTypeChosen, false);
   form.checkBoxes[box::obtainedSplit].checked = false;
   form.fields[slot::obtainedContentLine2].shown = false;
   releaseFormMessage(form, form.longContentBubble);

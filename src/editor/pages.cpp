@@ -1,5 +1,7 @@
 #include "editor/pages.h"
 
+#include "form/control_dependencies.h"
+#include "form/field_table.h"
 #include "form/form_builder.h"
 #include "form/settings_form.h"
 #include "form/slider_link.h"
@@ -29,34 +31,9 @@ void resetInteraction(SettingsForm& form) {
   }
 }
 
-void measureLayout(SettingsForm& form) {
-  auto tight = [&](TextView text) { return form.metrics.measureTextTight(text, 24); };
-  FormLayout& l = form.layout;
-  l.Ls = tight(u"Sigma (Haocore Mix)  ~ Regrets of The Yellow  ");
-  l.Ld = tight(u"200.0秒");
-  l.Lp = tight(u"暂停后方阴影");
-  l.Lz = tight(u"0000000");
-  l.Lm = tight(u"You are the Miserable(New ");
-  l.Lg = tight(u"你获得了");
-  l.Lc = tight(u"255");
-}
-
-void showRange(auto& pool, int first, int last) {
-  for (int i = first; i <= last; ++i) pool[i].shown = true;
-}
-
-void showAndValidate(SettingsForm& form, int first, int last) {
-  for (int slot = first; slot <= last; ++slot) {
-    form.fields[slot].shown = true;
-    validateAndCommit(form, slot, false, false);
-  }
-}
-
-// Slots that are shown but whose validation is not followed by their dependents.
-void showValidateCommit(SettingsForm& form, int slot) {
+void showAndValidate(SettingsForm& form, int slot) {
   form.fields[slot].shown = true;
-  validateField(form, slot, false, false);
-  commit(form, slot);
+  validateAndCommit(form, slot, false, false);
 }
 
 void hideEverything(SettingsForm& form) {
@@ -73,46 +50,46 @@ void hideEverything(SettingsForm& form) {
   releaseAllMessages(form);
 }
 
-void showBasicPage(SettingsForm& form) {
-  showAndValidate(form, slot::chartId, slot::resultVolume);
-  showRange(form.labels, label::titleBasic, label::resultVolume);
-  showRange(form.checkBoxes, box::recordOpening, box::recordResult);
-  showRange(form.sliders, 0, kSliderCount - 1);
-  checkRecordParts(form);
+void showCaption(SettingsForm& form, const Caption& caption) {
+  if (caption.label != kNoLabel) form.labels[caption.label].shown = true;
 }
 
-void showOpeningPage(SettingsForm& form) {
-  showAndValidate(form, slot::songName, slot::frameRate);
-  showValidateCommit(form, slot::superscript);
-  showValidateCommit(form, slot::subscript);
-  showRange(form.labels, label::titleOpening, label::quality);
-  form.labels[label::superscript].shown = true;
-  form.labels[label::subscript].shown = true;
-  form.optionPairs[pair::quality].shown = true;
-}
-
-void showChartPage(SettingsForm& form) {
-  showAndValidate(form, slot::chartSongName, slot::chartDuration);
-  showRange(form.checkBoxes, box::pauseShadow, box::nameBar);
-  showRange(form.labels, label::titleChart, label::chartDuration);
-}
-
-void showResultPage(SettingsForm& form) {
-  const bool scoreIncrease = form.checkBoxes[box::scoreIncrease].checked;
-  const bool songNameSplit = form.checkBoxes[box::songNameSplit].checked;
-  for (int slot = slot::avatar; slot <= slot::splitNameLine2; ++slot) {
-    const bool scoreSlot = slot >= slot::originalScore && slot <= slot::resultFullScore;
-    if (scoreSlot && !scoreIncrease) continue;
-    if (slot == slot::splitNameLine2 && !songNameSplit) continue;
-    showAndValidate(form, slot, slot);
+// The page's fields in slot order, each checked as it is shown; a field whose box is clear
+// stays hidden.
+void showFields(SettingsForm& form, const PageRows& page) {
+  for (const FieldRow& row : fieldRows()) {
+    if (row.page != page.number || followsObtainedType(row)) continue;
+    if (row.shownBy != kAlways && !sourceHolds(form, row.shownBy)) continue;
+    showAndValidate(form, row.slot);
   }
-  showValidateCommit(form, slot::obtainedText);
-  showRange(form.checkBoxes, box::scoreIncrease, box::obtainedSplit);
-  showRange(form.labels, label::titleResult, label::obtainedBox);
-  showRange(form.labels, label::songNameSplit, label::obtainedType);
+}
 
+void showControls(SettingsForm& form, const PageRows& page) {
+  form.labels[page.title.label].shown = true;
+  for (const FieldRow& row : page.fields) showCaption(form, row.caption);
+  for (const CheckBoxRow& row : page.checkBoxes) {
+    form.checkBoxes[row.index].shown = true;
+    showCaption(form, row.caption);
+  }
+  for (const SliderRow& row : page.sliders) {
+    form.sliders[row.index].shown = true;
+    showCaption(form, row.caption);
+  }
+  for (const OptionPairRow& row : page.optionPairs) {
+    form.optionPairs[row.index].shown = true;
+    showCaption(form, row.caption);
+  }
+  for (const SelectorRow& row : page.selectors) {
+    showCaption(form, row.caption);
+    form.labels[row.label].shown = true;
+  }
+}
+
+// The obtained content is shown always, checked only while a type is chosen; its second
+// line while it is split.
+void showObtainedFields(SettingsForm& form) {
   form.fields[slot::obtainedContent].shown = true;
-  if (form.obtainedType() != u"无") {
+  if (sourceHolds(form, kObtainedTypeChosen)) {
     validateField(form, slot::obtainedContent, false, false);
     commit(form, slot::obtainedContent);
   }
@@ -125,82 +102,49 @@ void showResultPage(SettingsForm& form) {
   checkLongSongName(form);
 }
 
-void showOtherPage(SettingsForm& form) {
-  for (int slot = slot::judgeLineThickness; slot <= slot::hitEffectColorB; ++slot) {
-    if (slot != slot::outputPath) showAndValidate(form, slot, slot);
-  }
-  showValidateCommit(form, slot::pauseUiScale);
-  showValidateCommit(form, slot::nameBarUiScale);
-  showRange(form.labels, label::titleOther, label::hitEffectColor);
-  showRange(form.labels, label::pauseUiScale, label::nameBarUiScale);
-  form.checkBoxes[box::textExpression].shown = true;
-  form.optionPairs[pair::mirror].shown = true;
-  form.optionPairs[pair::storyboardScaleRef].shown = true;
-  checkStoryboardScaleRef(form);
-}
-
-void showUiTextPage(SettingsForm& form) {
-  showAndValidate(form, slot::uiLoading, slot::remarks);
-  showValidateCommit(form, slot::uiSyncing);
-  showValidateCommit(form, slot::uiSynced);
-  showRange(form.labels, label::titleUiText, label::remarks);
-  showRange(form.labels, label::uiSyncing, label::uiSynced);
-}
+// What each page checks once its controls are shown.
+using PageCheck = void (*)(SettingsForm&);
+constexpr PageCheck kPageChecks[kPageCount] = {
+    checkRecordParts, nullptr, nullptr, showObtainedFields, checkStoryboardScaleRef, nullptr,
+};
 
 }  // namespace
 
 void buildForm(SettingsForm& form) {
   resetInteraction(form);
+  form.layout = measureLayout(form.metrics);
 
-  placeBasicFields(form);
-  for (int slot = slot::chartId; slot <= slot::resultVolume; ++slot) form.fields[slot].shown = true;
+  const PageRows& basic = pageRow(1);
+  placeFields(form, basic);
+  for (const FieldRow& row : basic.fields) form.fields[row.slot].shown = true;
   // The linked slots are still empty, equal to their committed text, and so skipped here.
   for (int slot = 0; slot < kFieldCount; ++slot) {
     if (form.fields[slot].shown) validateAndCommit(form, slot, false, true);
   }
+  placeControls(form, basic);
+  showControls(form, basic);
+  for (int i = 0; i < kSliderCount; ++i) showSliderValue(form, i);
 
-  placeBasicControls(form);
-  showRange(form.checkBoxes, box::recordOpening, box::recordResult);
-  showRange(form.labels, label::titleBasic, label::resultVolume);
-  for (int i = 0; i < kSliderCount; ++i) {
-    form.sliders[i].shown = true;
-    showSliderValue(form, i);
+  for (const PageRows& page : pageRows().subspan(1)) {
+    placeFields(form, page);
+    placeControls(form, page);
   }
-
-  measureLayout(form);
-  buildOpeningPage(form);
-  buildChartPage(form);
-  buildResultPage(form);
-  buildOtherPage(form);
-  buildUiTextPage(form);
+  // What starts unusable: whatever follows a clear box or the selector's "无".
+  for (const CheckBoxRow& row : checkBoxRows()) {
+    enableFollowers(form, row.index, sourceHolds(form, row.index));
+  }
+  enableFollowers(form, kObtainedTypeChosen, sourceHolds(form, kObtainedTypeChosen));
 }
 
 void showPage(SettingsForm& form, int n) {
   form.interactionMode = InteractionMode::Idle;
   form.currentPage = static_cast<std::int16_t>(n);
   hideEverything(form);
-  switch (n) {
-    case 1:
-      showBasicPage(form);
-      break;
-    case 2:
-      showOpeningPage(form);
-      break;
-    case 3:
-      showChartPage(form);
-      break;
-    case 4:
-      showResultPage(form);
-      break;
-    case 5:
-      showOtherPage(form);
-      break;
-    case 6:
-      showUiTextPage(form);
-      break;
-    default:
-      break;
-  }
+  if (n < 1 || n > kPageCount) return;
+  const PageRows& page = pageRow(n);
+  showFields(form, page);
+  showControls(form, page);
+  if (const PageCheck check = kPageChecks[n - 1]) check(form);
 }
 
 }  // namespace zarq

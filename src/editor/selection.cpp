@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/keyboard.h"
+#include "form/field_table.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -16,9 +17,9 @@ bool editing(const SettingsForm& form) { return form.interactionMode == Interact
 TextRange removableSelection(const SettingsForm& form) {
   const TextField& field = form.fields[form.focusedField];
   TextRange range = field.selection();
-  if (form.focusedField == slot::chartDuration && !field.text.empty() &&
-      field.text.back() == u'秒') {
-    range.to = std::min(range.to, field.length() - 1);
+  const TextView ending = fieldRow(form.focusedField).fixedEnding;
+  if (!ending.empty() && field.text.ends_with(ending)) {
+    range.to = std::min(range.to, field.length() - static_cast<int>(ending.size()));
   }
   return range;
 }

@@ -8,8 +8,8 @@ namespace zarq {
 
 struct SettingsForm;
 
-// The selection of the edited field as far as it may be removed: the duration's unit "秒"
-// at the end never is.
+// The selection of the edited field as far as it may be removed: a fixed ending (the
+// duration's unit "秒") never is.
 TextRange removableSelection(const SettingsForm& form);
 // Removes the removable selection, the caret at its start, and refits; the edit is not
 // committed yet. False (and the selection cleared) when there was nothing to remove.

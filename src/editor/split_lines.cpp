@@ -4,6 +4,7 @@
 
 #include "editor/editing.h"
 #include "editor/refusal.h"
+#include "form/field_rows.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "validate/validation.h"
@@ -53,6 +54,8 @@ void splitAtSecondLineCaret(SettingsForm& form, LinePair lines, TextView source)
   refitAndValidate(form, lines);
 }
 
+Text songName(const SettingsForm& form) { return form.fields[slot::songName].text; }
+
 // The two lines of the obtained content as one text, cut to a field's capacity. (Enter
 // acts only while neither line has an error, and each line's error starts at 91 units.)
 Text joinedObtainedContent(const SettingsForm& form) {
@@ -61,36 +64,47 @@ Text joinedObtainedContent(const SettingsForm& form) {
       kFieldTextCapacity);
 }
 
+// The texts that run over two fields, and how Enter meets them.
+struct TwoLineText {
+  LinePair lines;
+  Text (*source)(const SettingsForm&);  // the whole text the lines are cut from
+  int box;                              // Enter acts only while it is ticked (or kAlways)
+  bool bellOnError;                     // an error rings the bell, or Enter does nothing
+};
+
+constexpr TwoLineText kTwoLineTexts[] = {
+    {{slot::splitNameLine1, slot::splitNameLine2}, songName, kAlways, true},
+    {{slot::obtainedContent, slot::obtainedContentLine2},
+     joinedObtainedContent,
+     box::obtainedSplit,
+     false},
+};
+
+const TwoLineText* twoLineTextOf(int slot) {
+  for (const TwoLineText& text : kTwoLineTexts) {
+    if (text.lines.first == slot || text.lines.second == slot) return &text;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void enterInFocusedField(SettingsForm& form) {
-  const LinePair songName{slot::splitNameLine1, slot::splitNameLine2};
-  const LinePair obtained{slot::obtainedContent, slot::obtainedContentLine2};
-  switch (form.focusedField) {
-    case slot::splitNameLine1:
-      if (hasError(form, slot::splitNameLine1)) return refuseKey(form);
-      splitAtFirstLineCaret(form, songName, form.fields[slot::songName].text);
-      break;
-    case slot::splitNameLine2:
-      if (hasError(form, slot::splitNameLine1) || hasError(form, slot::splitNameLine2)) {
-        return refuseKey(form);
-      }
-      splitAtSecondLineCaret(form, songName, form.fields[slot::songName].text);
-      break;
-    case slot::obtainedContent:
-      if (!form.checkBoxes[box::obtainedSplit].checked) return refuseKey(form);
-      if (hasError(form, slot::obtainedContent)) return;
-      splitAtFirstLineCaret(form, obtained, joinedObtainedContent(form));
-      break;
-    case slot::obtainedContentLine2:
-      if (!form.checkBoxes[box::obtainedSplit].checked) return refuseKey(form);
-      if (hasError(form, slot::obtainedContent) || hasError(form, slot::obtainedContentLine2)) {
-        return;
-      }
-      splitAtSecondLineCaret(form, obtained, joinedObtainedContent(form));
-      break;
-    default:
-      return refuseKey(form);
+  const int slot = form.focusedField;
+  const TwoLineText* text = twoLineTextOf(slot);
+  if (!text) return refuseKey(form);
+  if (text->box != kAlways && !form.checkBoxes[text->box].checked) return refuseKey(form);
+  // Line 1 is cut at its caret while it has no error; line 2 hands its start up to line 1
+  // while neither line has one.
+  const bool inFirstLine = slot == text->lines.first;
+  if (hasError(form, text->lines.first) || (!inFirstLine && hasError(form, text->lines.second))) {
+    if (text->bellOnError) refuseKey(form);
+    return;
+  }
+  if (inFirstLine) {
+    splitAtFirstLineCaret(form, text->lines, text->source(form));
+  } else {
+    splitAtSecondLineCaret(form, text->lines, text->source(form));
   }
   renderFrame(form);
 }

@@ -1,5 +1,6 @@
 #include "form/control_dependencies.h"
 
+#include "form/field_table.h"
 #include "form/form_builder.h"
 #include "form/settings_form.h"
 
@@ -10,38 +11,44 @@ constexpr char16_t kNoObtainedType[] = u"无";
 
 bool ticked(const SettingsForm& form, int box) { return form.checkBoxes[box].checked; }
 
+void enableCaption(SettingsForm& form, const Caption& caption, bool on) {
+  if (caption.label != kNoLabel) form.labels[caption.label].enabled = on;
+}
+
 }  // namespace
 
-void enableChartPartControls(SettingsForm& form, bool on) {
-  for (int i : {sliderId::dim, sliderId::hitSoundVolume, sliderId::musicVolume}) {
-    form.sliders[i].enabled = on;
+bool sourceHolds(const SettingsForm& form, int source) {
+  if (source == kObtainedTypeChosen) return form.obtainedType() != kNoObtainedType;
+  return source == kAlways || ticked(form, source);
+}
+
+void enableFollowers(SettingsForm& form, int source, bool on) {
+  for (const SliderRow& row : sliderRows()) {
+    if (row.enabledBy != source) continue;
+    form.sliders[row.index].enabled = on;
+    enableCaption(form, row.caption, on);
   }
-  for (int i : {slot::backgroundDim, slot::hitSoundVolume, slot::musicVolume}) {
-    form.fields[i].enabled = on;
+  for (const FieldRow& row : fieldRows()) {
+    if (row.enabledBy != source) continue;
+    form.fields[row.slot].enabled = on;
+    enableCaption(form, row.caption, on);
   }
-  for (int i : {label::backgroundDim, label::hitSoundVolume, label::musicVolume}) {
-    form.labels[i].enabled = on;
+  for (const CheckBoxRow& row : checkBoxRows()) {
+    if (row.enabledBy != source) continue;
+    form.checkBoxes[row.index].enabled = on;
+    enableCaption(form, row.caption, on);
   }
 }
 
-void enableResultPartControls(SettingsForm& form, bool on) {
-  form.sliders[sliderId::resultVolume].enabled = on;
-  form.fields[slot::resultVolume].enabled = on;
-  form.labels[label::resultVolume].enabled = on;
-}
-
-void enableSplitNameLine(SettingsForm& form, bool on) {
-  form.fields[slot::splitNameLine1].enabled = on;
-}
-
-void enableObtainedContent(SettingsForm& form, bool on) {
-  form.fields[slot::obtainedContent].enabled = on;
-  form.labels[label::obtainedSplit].enabled = on;
-  form.checkBoxes[box::obtainedSplit].enabled = on;
+void showFollowers(SettingsForm& form, int box, bool on) {
+  for (const FieldRow& row : fieldRows()) {
+    if (row.shownBy == box) form.fields[row.slot].shown = on;
+  }
 }
 
 void placeNameBarDependents(SettingsForm& form) {
-  form.fields[slot::chartSongName].x = ticked(form, box::nameBar) ? 197 : 185;
+  const float x = fieldRow(slot::chartSongName).place.x.at(form.layout);
+  form.fields[slot::chartSongName].x = ticked(form, box::nameBar) ? x + 12 : x;
 }
 
 void placeScoreIncreaseBox(SettingsForm& form) {
@@ -51,13 +58,13 @@ void placeScoreIncreaseBox(SettingsForm& form) {
 
 void setObtainedType(SettingsForm& form, TextView caption) {
   placeObtainedTypeSelector(form, caption);
-  enableObtainedContent(form, form.obtainedType() != kNoObtainedType);
+  enableFollowers(form, kObtainedTypeChosen, sourceHolds(form, kObtainedTypeChosen));
 }
 
 void applyControlDependencies(SettingsForm& form) {
-  enableChartPartControls(form, ticked(form, box::recordChart));
-  enableResultPartControls(form, ticked(form, box::recordResult));
-  enableSplitNameLine(form, ticked(form, box::songNameSplit));
+  for (const CheckBoxRow& row : checkBoxRows()) {
+    enableFollowers(form, row.index, ticked(form, row.index));
+  }
   placeNameBarDependents(form);
   placeScoreIncreaseBox(form);
 }

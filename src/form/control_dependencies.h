@@ -1,6 +1,7 @@
 #pragma once
-// Controls whose enabled state or place follows a check box or the obtained type: the one
-// table that a click on the box and a preset load both apply.
+// Controls whose availability, visibility or place follows a check box or the obtained type.
+// Which controls follow what is in their rows (`enabledBy`, `shownBy`); a click on a box, the
+// selector and a preset load all apply it from here.
 
 #include "common/text.h"
 
@@ -8,14 +9,12 @@ namespace zarq {
 
 struct SettingsForm;
 
-// Dim, hit-sound and music volume: sliders, fields and captions follow `recordChart`.
-void enableChartPartControls(SettingsForm& form, bool on);
-// The result volume's slider, field and caption follow `recordResult`.
-void enableResultPartControls(SettingsForm& form, bool on);
-// The first line of the split song name follows `songNameSplit`.
-void enableSplitNameLine(SettingsForm& form, bool on);
-// The obtained content, its split box and that box's caption, while a type is chosen.
-void enableObtainedContent(SettingsForm& form, bool on);
+// Whether `source` (a check box's index, or kObtainedTypeChosen) holds now.
+bool sourceHolds(const SettingsForm& form, int source);
+// The fields, sliders and check boxes `source` makes usable, with their captions.
+void enableFollowers(SettingsForm& form, int source, bool on);
+// The fields `box` shows while ticked.
+void showFollowers(SettingsForm& form, int box, bool on);
 
 // The chart screen's song name stands right of the name bar while `nameBar` is ticked.
 void placeNameBarDependents(SettingsForm& form);
@@ -25,7 +24,8 @@ void placeScoreIncreaseBox(SettingsForm& form);
 // The selector of the result page with `caption`, and the content it offers to fill in.
 void setObtainedType(SettingsForm& form, TextView caption);
 
-// Every state and place above, from the boxes as they are now (after a preset load).
+// What the check boxes make usable, and the places above, from the boxes as they are now
+// (after a preset load).
 void applyControlDependencies(SettingsForm& form);
 
 }  // namespace zarq

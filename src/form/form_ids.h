@@ -2,13 +2,19 @@
 // Names of the form's pool entries. A text slot's number is its identity everywhere: in
 // validation, in the preset file and in the dependencies between controls.
 
+#include <iterator>
+
+#include "files/preset_codec.h"
+
 namespace zarq {
 
-inline constexpr int kFieldCount = 65;
+// The form holds what the newest preset stores.
+inline constexpr PresetLayout kNewestPresetLayout = kPresetLayouts[std::size(kPresetLayouts) - 1];
+inline constexpr int kFieldCount = kNewestPresetLayout.textSlots;
+inline constexpr int kCheckBoxCount = kNewestPresetLayout.checkBoxes;
+inline constexpr int kSliderCount = static_cast<int>(kPresetSliderCount);
+inline constexpr int kOptionPairCount = static_cast<int>(kPresetOptionPairCount);
 inline constexpr int kLabelCount = 69;
-inline constexpr int kCheckBoxCount = 9;
-inline constexpr int kSliderCount = 5;
-inline constexpr int kOptionPairCount = 3;
 inline constexpr int kArrowCount = 2;
 inline constexpr int kBubbleCount = 50;
 inline constexpr int kPageCount = 6;

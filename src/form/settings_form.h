@@ -20,6 +20,7 @@
 #include "draw/text_metrics.h"
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
+#include "form/form_layout.h"
 #include "form/preview.h"
 #include "form/undo_history.h"
 #include "platform/platform.h"
@@ -40,21 +41,6 @@ enum class PressKind : std::int16_t {
   FirstOption,
   SecondOption,
   Slider,
-};
-
-// Widths measured once while the form is built (tight widths at 24 pixels); several
-// positions of pages 2 to 5 follow from them.
-struct FormLayout {
-  float Ls = 0;  // a long song name
-  float Ld = 0;  // a chart duration
-  float Lp = 0;  // the pause-shadow caption
-  float Lz = 0;  // a seven-digit score
-  float Lm = 0;  // a long obtained content
-  float Lg = 0;  // "你获得了"
-  float Lc = 0;  // a colour component
-  float Lw() const { return Ls + 20; }
-  float Lo() const { return Ls - 80; }
-  float Lk() const { return Lc + 20; }
 };
 
 // Values read from a chart by the last import; they stay until the next one.

@@ -1,16 +1,13 @@
 #pragma once
-// Each slider of page 1 mirrors its value in a text field: slider i in slot i + 3.
+// Each slider of page 1 mirrors its value in a text field (its row says which).
 
 #include "common/text.h"
-#include "form/form_ids.h"
+#include "form/field_table.h"
 
 namespace zarq {
 
 struct SettingsForm;
 struct Slider;
-
-constexpr int linkedSlot(int slider) { return slider + slot::backgroundDim; }
-constexpr int linkedSlider(int slot) { return slot - slot::backgroundDim; }
 
 // The linked field shows a slider's value: a whole number, or one decimal ("0.8").
 Text sliderValueText(const Slider& slider);

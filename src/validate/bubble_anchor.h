@@ -1,6 +1,6 @@
 #pragma once
-// Where a slot's message hangs: below its field, except on the chart-screen mock-up, where
-// the song name and the difficulty line carry theirs above.
+// Where a slot's message hangs, as its row says: below its field, or above it on the
+// chart-screen mock-up.
 
 #include "draw/text_field.h"
 #include "platform/platform.h"

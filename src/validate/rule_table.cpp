@@ -5,14 +5,20 @@
 namespace zarq {
 namespace {
 
-using SlotTable = std::array<std::span<const RuleRow>, kFieldCount>;
+using SlotTable = std::array<SlotRules, kFieldCount>;
 
 SlotTable collectTables() {
   SlotTable table{};
+  for (int slot = 0; slot < kFieldCount; ++slot) table[slot].slot = slot;
   for (auto page :
        {page1Rules(), page2Rules(), page3Rules(), page4Rules(), page5Rules(), fullScoreRules()}) {
-    for (const SlotRules& rules : page) table[rules.slot] = rules.rows;
+    for (const SlotRules& rules : page) table[rules.slot] = rules;
   }
+  return table;
+}
+
+const SlotTable& tables() {
+  static const SlotTable table = collectTables();
   return table;
 }
 
@@ -23,9 +29,13 @@ bool RuleContext::wider(TextView value, TextView sample, float sizePx) const {
 }
 
 std::span<const RuleRow> rulesFor(int slot) {
-  static const SlotTable table = collectTables();
   if (slot < 0 || slot >= kFieldCount) return {};
-  return table[slot];
+  return tables()[slot].rows;
+}
+
+int alsoReads(int slot) {
+  if (slot < 0 || slot >= kFieldCount) return -1;
+  return tables()[slot].alsoReads;
 }
 
 }  // namespace zarq

@@ -82,6 +82,9 @@ constexpr RuleRow derive(Action act) { return {RowKind::Derivation, 0, nullptr, 
 struct SlotRules {
   int slot;
   std::span<const RuleRow> rows;
+  // A slot whose text the rows read too: its change counts as a change of this slot, and
+  // checking it checks this slot again.
+  int alsoReads = -1;
 };
 
 // The tables, page by page.
@@ -98,6 +101,8 @@ inline constexpr char16_t kOverfilled[] = u"哇！塞了这么多字进来，框
 
 // The rows of a slot; empty for the slots without rules.
 std::span<const RuleRow> rulesFor(int slot);
+// The other slot the slot's rules read, or -1.
+int alsoReads(int slot);
 
 // Conditions shared by many tables.
 inline bool isEmpty(RuleContext& c) { return c.text().empty(); }

@@ -163,8 +163,8 @@ constexpr RuleRow kResultVolume[] = {
 
 constexpr SlotRules kPage1[] = {
     {slot::chartId, kChartId},
-    {slot::illustrationExt, kIllustrationExt},
-    {slot::audioExt, kAudioExt},
+    {slot::illustrationExt, kIllustrationExt, slot::chartId},
+    {slot::audioExt, kAudioExt, slot::chartId},
     {slot::backgroundDim, kBackgroundDim},
     {slot::backgroundBlur, kBackgroundBlur},
     {slot::hitSoundVolume, kHitSoundVolume},

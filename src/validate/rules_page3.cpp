@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "form/field_table.h"
 #include "validate/rule_table.h"
 
 namespace zarq {
@@ -84,12 +85,12 @@ constexpr RuleRow kNoteSize[] = {
     W(6, numberAbove<250>, u"警告：音符大小太大！", u"您的音符有点大（"),
 };
 
-// --- slot 21: the chart's duration in seconds; its placeholder "秒" counts as empty ---
+// --- slot 21: the chart's duration in seconds; its fixed ending "秒" alone counts as empty ---
 
-bool onlyThePlaceholder(RuleContext& c) { return c.text() == u"秒"; }
+bool onlyTheEnding(RuleContext& c) { return c.text() == fieldRow(c.slot).fixedEnding; }
 
 constexpr RuleRow kChartDuration[] = {
-    E(0, onlyThePlaceholder, u"错误：谱面时长不能为空！", u"我去！您谱没了。"),
+    E(0, onlyTheEnding, u"错误：谱面时长不能为空！", u"我去！您谱没了。"),
     E(1, longerThan<8>, u"错误：谱面时长文本过长！", u"我去！这，，，什么啊。"),
     W(4, numberBelow<60>, u"警告：时长太短！", u"Kesto的机械警告：时长太短"),
     W(5, numberAbove<300>, u"警告：时长太长！", u"Kesto的机械警告：时长太长"),

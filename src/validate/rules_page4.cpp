@@ -238,10 +238,10 @@ constexpr SlotRules kPage4[] = {
     {slot::challenge, kChallenge},
     {slot::originalScore, kOriginalScore},
     {slot::addedScore, kAddedScore},
-    {slot::splitNameLine1, kSplitNameLine1},
+    {slot::splitNameLine1, kSplitNameLine1, slot::splitNameLine2},
     {slot::splitNameLine2, kSplitNameLine2},
     {slot::obtainedText, kObtainedText},
-    {slot::obtainedContent, kObtainedContent},
+    {slot::obtainedContent, kObtainedContent, slot::obtainedContentLine2},
     {slot::obtainedContentLine2, kObtainedContentLine2},
 };
 

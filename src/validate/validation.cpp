@@ -15,34 +15,14 @@ bool differs(const SettingsForm& form, int slot) {
 // A slot counts as changed when its own text changed or, for the slots that read another
 // slot's text, when that one did.
 bool changed(const SettingsForm& form, int slot) {
-  if (differs(form, slot)) return true;
-  switch (slot) {
-    case slot::illustrationExt:
-    case slot::audioExt:
-      return differs(form, slot::chartId);
-    case slot::splitNameLine1:
-      return differs(form, slot::splitNameLine2);
-    case slot::obtainedContent:
-      return differs(form, slot::obtainedContentLine2);
-    default:
-      return false;
-  }
+  const int other = alsoReads(slot);
+  return differs(form, slot) || (other >= 0 && differs(form, other));
 }
 
+// The slots whose rules read this one, in slot order.
 void validateDependents(SettingsForm& form, int slot) {
-  switch (slot) {
-    case slot::chartId:
-      validateAndCommit(form, slot::illustrationExt, false, true);
-      validateAndCommit(form, slot::audioExt, false, true);
-      break;
-    case slot::splitNameLine2:
-      validateAndCommit(form, slot::splitNameLine1, false, true);
-      break;
-    case slot::obtainedContentLine2:
-      validateAndCommit(form, slot::obtainedContent, false, true);
-      break;
-    default:
-      break;
+  for (int dependent = 0; dependent < kFieldCount; ++dependent) {
+    if (alsoReads(dependent) == slot) validateAndCommit(form, dependent, false, true);
   }
 }
 

@@ -1,0 +1,110 @@
+#include "form/field_table.h"
+
+#include <array>
+#include <cstddef>
+
+#include "form/page_basic.h"
+#include "form/page_chart.h"
+#include "form/page_opening.h"
+#include "form/page_other.h"
+#include "form/page_result.h"
+#include "form/page_ui_text.h"
+
+namespace zarq {
+namespace {
+
+constexpr PageRows kPages[] = {kBasicPage,  kOpeningPage, kChartPage,
+                               kResultPage, kOtherPage,   kUiTextPage};
+static_assert(std::size(kPages) == kPageCount);
+
+// A text the preset stores that no page shows.
+constexpr FieldRow kOutputPath = {.slot = slot::outputPath, .name = "outputPath"};
+
+template <typename Row>
+constexpr std::size_t rowCount(std::span<const Row> PageRows::*rows) {
+  std::size_t count = 0;
+  for (const PageRows& page : kPages) count += (page.*rows).size();
+  return count;
+}
+
+// The pages' rows by index, each told its page. An index given twice or out of range
+// fails the build here; one left out leaves a row whose index is -1.
+template <typename Row, std::size_t N>
+constexpr std::array<Row, N> byIndex(std::span<const Row> PageRows::*rows, auto index) {
+  std::array<Row, N> table{};
+  for (const PageRows& page : kPages) {
+    for (Row row : page.*rows) {
+      row.page = page.number;
+      table.at(index(row)) = row;
+    }
+  }
+  return table;
+}
+
+template <typename Row, std::size_t N>
+constexpr bool everyIndexOnce(const std::array<Row, N>& table, auto index) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (index(table[i]) != static_cast<int>(i)) return false;
+  }
+  return true;
+}
+
+constexpr auto slotOf = [](const FieldRow& row) { return row.slot; };
+constexpr auto indexOf = [](const auto& row) { return row.index; };
+
+constexpr std::array<FieldRow, kFieldCount> collectFields() {
+  auto table = byIndex<FieldRow, kFieldCount>(&PageRows::fields, slotOf);
+  table.at(kOutputPath.slot) = kOutputPath;
+  return table;
+}
+
+constexpr auto kFields = collectFields();
+constexpr auto kCheckBoxes = byIndex<CheckBoxRow, kCheckBoxCount>(&PageRows::checkBoxes, indexOf);
+constexpr auto kSliders = byIndex<SliderRow, kSliderCount>(&PageRows::sliders, indexOf);
+constexpr auto kOptionPairs =
+    byIndex<OptionPairRow, kOptionPairCount>(&PageRows::optionPairs, indexOf);
+
+// The table holds exactly what the newest preset stores, each entry once.
+static_assert(rowCount(&PageRows::fields) + 1 == kNewestPresetLayout.textSlots);
+static_assert(rowCount(&PageRows::checkBoxes) == kNewestPresetLayout.checkBoxes);
+static_assert(rowCount(&PageRows::sliders) == kPresetSliderCount);
+static_assert(rowCount(&PageRows::optionPairs) == kPresetOptionPairCount);
+static_assert(everyIndexOnce(kFields, slotOf));
+static_assert(everyIndexOnce(kCheckBoxes, indexOf));
+static_assert(everyIndexOnce(kSliders, indexOf));
+static_assert(everyIndexOnce(kOptionPairs, indexOf));
+
+}  // namespace
+
+std::span<const FieldRow> fieldRows() { return kFields; }
+const FieldRow& fieldRow(int slot) { return kFields.at(static_cast<std::size_t>(slot)); }
+std::span<const CheckBoxRow> checkBoxRows() { return kCheckBoxes; }
+const CheckBoxRow& checkBoxRow(int index) {
+  return kCheckBoxes.at(static_cast<std::size_t>(index));
+}
+std::span<const SliderRow> sliderRows() { return kSliders; }
+const SliderRow& sliderRow(int index) { return kSliders.at(static_cast<std::size_t>(index)); }
+std::span<const OptionPairRow> optionPairRows() { return kOptionPairs; }
+const OptionPairRow& optionPairRow(int index) {
+  return kOptionPairs.at(static_cast<std::size_t>(index));
+}
+std::span<const PageRows> pageRows() { return kPages; }
+const PageRows& pageRow(int page) { return kPages[static_cast<std::size_t>(page - 1)]; }
+
+const SelectorRow& obtainedTypeSelector() { return kResultSelectors[0]; }
+
+int linkedSlot(int slider) { return sliderRow(slider).slot; }
+
+int linkedSlider(int slot) {
+  for (const SliderRow& row : kSliders) {
+    if (row.slot == slot) return row.index;
+  }
+  return -1;
+}
+
+bool followsObtainedType(const FieldRow& row) {
+  if (row.enabledBy == kObtainedTypeChosen) return true;
+  return row.shownBy >= 0 && checkBoxRow(row.shownBy).enabledBy == kObtainedTypeChosen;
+}
+
+}  // namespace zarq
