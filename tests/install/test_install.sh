@@ -50,7 +50,7 @@ for case in preset.set:application/x-zarq-preset renamed.bin:application/x-zarq-
     sed -n 's/^ *standard::content-type: //p')
   [ "$type" = "${case#*:}" ] || fail "${case%%:*} is taken for $type, not ${case#*:}"
 done
-"${desktop_env[@]}" gio mime application/x-zarq-preset | grep -q "^Default application.*: $id.desktop" ||
+"${desktop_env[@]}" gio mime application/x-zarq-preset | grep "^Default application.*: $id.desktop" >/dev/null ||
   fail "presets do not open with the editor: $("${desktop_env[@]}" gio mime application/x-zarq-preset)"
 
 # The man pages: the programs' own help, and the sections it leaves out.
@@ -60,17 +60,17 @@ for program in zarq-settings zarq-preset; do
   grep -q "^NAME" <<<"$page" || fail "$program.1 has no NAME"
   grep -q -- "--version" <<<"$page" || fail "$program.1 does not show the options"
 done
-MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" | grep -q "save.set" ||
+MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" | grep "save.set" >/dev/null ||
   fail "zarq-settings.1 does not name the files it leaves"
-MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1.gz" | grep -q "EXIT STATUS" ||
+MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1.gz" | grep "EXIT STATUS" >/dev/null ||
   fail "zarq-preset.1 has no exit status"
 
 # The installed programs run from there, and the editor answers its command line without
 # a display.
 unset DISPLAY WAYLAND_DISPLAY
-"$prefix/bin/zarq-preset" --version | grep -q "^zarq-preset " || fail "zarq-preset --version"
-"$prefix/bin/zarq-settings" --version | grep -q "^zarq-settings " || fail "zarq-settings --version"
-"$prefix/bin/zarq-settings" --help | grep -q "^Usage: zarq-settings" || fail "zarq-settings --help"
+"$prefix/bin/zarq-preset" --version | grep "^zarq-preset " >/dev/null || fail "zarq-preset --version"
+"$prefix/bin/zarq-settings" --version | grep "^zarq-settings " >/dev/null || fail "zarq-settings --version"
+"$prefix/bin/zarq-settings" --help | grep "^Usage: zarq-settings" >/dev/null || fail "zarq-settings --help"
 set +e
 "$prefix/bin/zarq-settings" --bogus >"$work/out" 2>"$work/err"
 code=$?

@@ -44,8 +44,8 @@ mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 # The scratch root has none of the libraries; the host's serve to run the program.
 dpkg --root="$root" --force-depends --force-not-root --force-script-chrootless \
   --log=/dev/null -i "$deb" >"$work/dpkg.log" 2>&1 || fail "dpkg -i: $(cat "$work/dpkg.log")"
-dpkg --root="$root" -s zarq-settings | grep -q "^Status: install ok installed" ||
+dpkg --root="$root" -s zarq-settings | grep "^Status: install ok installed" >/dev/null ||
   fail "dpkg does not know the package as installed"
 [ -f "$root/usr/share/applications/org.zarqradoziro.Settings.desktop" ] || fail "no desktop entry"
-"$root/usr/bin/zarq-preset" --version | grep -q "^zarq-preset " || fail "the installed zarq-preset"
+"$root/usr/bin/zarq-preset" --version | grep "^zarq-preset " >/dev/null || fail "the installed zarq-preset"
 echo ok

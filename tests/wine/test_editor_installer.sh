@@ -40,7 +40,7 @@ mkdir recorder
 [ "$(cd recorder && ls | sort | tr '\n' ' ')" = \
   "zarq-preset.exe zarq-settings-LICENSE.txt zarq-settings-README.txt zarq-settings.exe " ] ||
   fail "the zip holds: $(ls recorder)"
-wine recorder/zarq-preset.exe --version | grep -q "^zarq-preset $version" || fail "zarq-preset.exe --version"
+wine recorder/zarq-preset.exe --version | grep "^zarq-preset $version" >/dev/null || fail "zarq-preset.exe --version"
 # Double-clicked, a program starts in its own folder.
 (cd recorder && exec wine zarq-settings.exe) >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
 EDITOR_PID=$!
@@ -68,7 +68,7 @@ wine msiexec /i "$(winepath -w "$msi")" /qn || fail "installing the same install
 [ "$(wine uninstaller --list | grep -c '|Zarq Radoziro Settings')" = 1 ] ||
   fail "installed twice: $(wine uninstaller --list)"
 wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product" \
-  /v DisplayVersion | tr -d '\r' | grep -q "REG_SZ *$version\$" || fail "the entry has no version $version"
+  /v DisplayVersion | tr -d '\r' | grep "REG_SZ *$version\$" >/dev/null || fail "the entry has no version $version"
 
 note "the shortcut starts the editor in the folder it worked in last"
 mkdir rec
@@ -102,7 +102,7 @@ window_gone "$ZARQ_TITLE - 加载预设" 10 || fail "the message box did not clo
 close_window "$EDITOR_WID"
 window_gone "$(editor_title rec)" 15 || fail "the window did not close"
 wait_editor_exit 15
-"$ZARQ_PRESET" dump rec/save.set | grep -q '"chartId": "opened-id"' || fail "the opened preset was not saved"
+"$ZARQ_PRESET" dump rec/save.set | grep '"chartId": "opened-id"' >/dev/null || fail "the opened preset was not saved"
 
 note "msiexec /x"
 wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x failed"
@@ -111,5 +111,5 @@ wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x failed"
 for key in "$classes\\.set" "$classes\\ZarqRadoziro.Preset" 'HKCU\Software\Zarq Radoziro\Settings'; do
   wine reg query "$key" >/dev/null 2>&1 && fail "$key is left"
 done
-wine uninstaller --list | grep -q 'Zarq Radoziro' && fail "the uninstaller entry is left"
+wine uninstaller --list | grep 'Zarq Radoziro' >/dev/null && fail "the uninstaller entry is left"
 note "installed, started, opened a preset and uninstalled under Wine"
