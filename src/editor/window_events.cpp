@@ -60,14 +60,14 @@ void onFocusGained(SettingsForm& form) {
 
 void onPaint(SettingsForm& form) { renderFrame(form); }
 
+// The release (or repeat) of a key that only typed a character keeps the run of typing: only
+// a key that acted ends it.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
-  handleKeyUp(form, stroke);
-  recordStep(form, false);
+  if (handleKeyUp(form, stroke)) recordStep(form, false);
 }
 
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
-  handleKeyRepeat(form, stroke);
-  recordStep(form, false);
+  if (handleKeyRepeat(form, stroke)) recordStep(form, false);
 }
 
 void onChar(SettingsForm& form, char16_t unit) {
