@@ -86,7 +86,9 @@ TEST_F(SelectionTest, KeysSelectAndTypingBackspaceDeleteAndPasteReplaceTheSelect
     EXPECT_EQ(field(slot::songName).caret, c.caretAfter) << c.name;
     EXPECT_EQ(selected(slot::songName).from, c.selection.from) << c.name;
     EXPECT_EQ(selected(slot::songName).to, c.selection.to) << c.name;
-    if (c.after != c.before) EXPECT_EQ(field(slot::songName).committedText, c.after) << c.name;
+    if (c.after != c.before) {
+      EXPECT_EQ(field(slot::songName).committedText, c.after) << c.name;
+    }
   }
 }
 
