@@ -6,9 +6,11 @@ zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-
   libcanberra-gtk3-dev libxkbcommon-dev sound-theme-freedesktop librsvg2-common help2man
   desktop-file-utils appstream dpkg-dev"
 
-# The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, and the tools
-# that draw the icon.
-zarq_windows_packages="g++-mingw-w64-x86-64-posix googletest wine wine64 librsvg2-bin imagemagick"
+# The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, the tools
+# that draw the icon, and a font with emoji and symbols that Wine finds among the system's
+# fonts, for the test of the font fallback.
+zarq_windows_packages="g++-mingw-w64-x86-64-posix googletest wine wine64 librsvg2-bin imagemagick
+  fonts-symbola"
 
 zarq_install_missing() {
   zarq_install ${zarq_packages}

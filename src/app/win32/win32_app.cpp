@@ -59,8 +59,8 @@ int runEditor(HINSTANCE instance, int showCommand) {
     GdiplusFont font;
     GdiplusText text(font);
     WicDecoder images;
-    GdiplusFrame frame(font);
-    Win32Host host;
+    GdiplusFrame frame(text);
+    Win32Host host(workDir);
     auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
     EditorWindow window(*form, frame, host);
     host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
