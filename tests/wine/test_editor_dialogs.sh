@@ -43,7 +43,7 @@ save_as() {
   keys ctrl+s
   choose_in_dialog "Save As" "$1"
   dismiss "$ZARQ_TITLE - 保存"
-  [ -f "elsewhere/$1.set" ] && fail "$2: the save dialog started in the folder last used"
+  [ -z "$(find elsewhere -name "$1.set")" ] || fail "$2: the save dialog started in the folder last used"
   [ -f "$1.set" ] || fail "$2: Ctrl+S saved no $1.set"
 }
 
