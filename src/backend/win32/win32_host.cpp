@@ -72,10 +72,10 @@ std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView f
   // A folder given as the start of the name is where the dialog opens, every time; given as
   // the initial folder it would be, from Windows 7 on, only the first time, and afterwards
   // the folder last used in any of the editor's file dialogs.
-  const std::wstring folder = workFolder_.wstring() + L"\\";
-  if (!workFolder_.empty() && folder.size() < name.size()) {
-    std::copy(folder.begin(), folder.end(), name.begin());
-  }
+  std::wstring folder = workFolder_.wstring();
+  // A drive's root ends in a separator already.
+  if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+  if (folder.size() < name.size()) std::copy(folder.begin(), folder.end(), name.begin());
   const std::wstring filter = filterOf(filterName, pattern);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
