@@ -67,6 +67,19 @@ void BM_AutoFillFromChart(benchmark::State& state) {
 }
 BENCHMARK(BM_AutoFillFromChart)->Unit(benchmark::kMillisecond);
 
+// What zarq-preset import does: the chart file stripped as it is read, on every pass.
+void BM_ScanChartFileStripping(benchmark::State& state) {
+  Editor& e = editor();
+  const std::filesystem::path chart = e.form.fileInWorkDir("20220924.json");
+  for (auto _ : state) {
+    std::optional<ChartValues> values = scanChartFile(chart, Strip::Yes);
+    if (!values || values->name != u"Big Chart") state.SkipWithError("the chart was not read");
+    benchmark::DoNotOptimize(values);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * e.chart.size()));
+}
+BENCHMARK(BM_ScanChartFileStripping)->Unit(benchmark::kMillisecond);
+
 // Stripping and scanning alone, in memory.
 void BM_ChartFillFromBytes(benchmark::State& state) {
   Editor& e = editor();

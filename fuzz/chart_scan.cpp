@@ -1,6 +1,6 @@
-// Any bytes as a chart: stripped and scanned whole, and again streamed in small blocks and
-// stripped in small pieces, which must come to the same; what the scan fills in fits the
-// form.
+// Any bytes as a chart: stripped and scanned whole, and again streamed in small blocks,
+// stripped in small pieces and stripped while streamed, which must all come to the same;
+// what the scan fills in fits the form.
 
 #include "files/chart_scan.h"
 
@@ -61,9 +61,13 @@ void chartScan(const std::uint8_t* data, std::size_t size) {
   ChartStream streamed(minifiedFile.get(), piece);
   require(sameValues(scanChart(streamed), whole), "a streamed scan finds the same values");
 
+  // The chart file stripped as it is read, as zarq-preset reads it.
+  const FileHandle rawFile = openBytes(chart);
+  ChartStream stripping(rawFile.get(), piece, Strip::Yes);
+  require(sameValues(scanChart(stripping), whole), "a chart stripped as it is read scans alike");
+
   // Key matching and numbers straight on the raw bytes, as the chart ID's check reads them.
   ChartStream raw{chart};
-  const FileHandle rawFile = openBytes(chart);
   ChartStream rawStreamed(rawFile.get(), piece);
   for (std::string_view key : {"\"ZarqVersion\":", "\"bpm\":", "\"name\":\""}) {
     raw.rewind();

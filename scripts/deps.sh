@@ -8,9 +8,10 @@ zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-
   desktop-file-utils appstream dpkg-dev"
 
 # The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, the tools
-# that draw the icon, and wixl, which makes the installer.
+# that draw the icon, wixl, which makes the installer, and a font with emoji and symbols
+# that Wine finds among the system's fonts, for the test of the font fallback.
 zarq_windows_packages="g++-mingw-w64-x86-64-posix googletest wine wine64 librsvg2-bin imagemagick
-  wixl msitools"
+  wixl msitools fonts-symbola"
 
 zarq_install_missing() {
   zarq_install ${zarq_packages}

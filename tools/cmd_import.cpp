@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
 
 #include "args.h"
 #include "commands.h"
@@ -16,31 +19,55 @@
 namespace zarq::tool {
 namespace {
 
+// A chart from a pipe is read once, stripped as it comes, and held: at most this much of it.
+constexpr std::size_t kMaxPipedChart = std::size_t{64} << 20;
+
 void put(nlohmann::ordered_json& out, const char* name, const std::optional<Text>& value) {
   if (value) out[name] = toUtf8(*value);
 }
 
-bool foundAnything(const ChartValues& v) {
-  return v.meanBpm || v.background || v.charter || v.composer || v.level || v.name || v.song;
+// The values of a chart read from a pipe or standard input; `why` says what went wrong.
+std::optional<ChartValues> scanPipe(std::FILE* in, std::string& why) {
+  ChartMinifier minifier;
+  std::string stripped;
+  std::vector<char> block(ChartStream::kBlockSize);
+  while (const std::size_t n = std::fread(block.data(), 1, block.size(), in)) {
+    minifier.feed(std::string_view(block.data(), n), stripped);
+    if (stripped.size() > kMaxPipedChart) {
+      why = "too long to be read from a pipe (over 64 MiB without its blanks); name it as a file";
+      return std::nullopt;
+    }
+  }
+  if (std::ferror(in)) {
+    why = "cannot be read";
+    return std::nullopt;
+  }
+  return scanChart(stripped);
 }
 
-// Why the bytes are no chart, or "" when they are one: JSON, an object, and with the
-// chart's version key or any of the keys the auto-fill reads.
-std::string notAChart(const std::string& bytes, const ChartValues& values) {
-  nlohmann::json json;
-  try {
-    json = nlohmann::json::parse(bytes);
-  } catch (const nlohmann::json::parse_error& error) {
-    return "not a chart: it is not JSON (" + jsonParseError(error) + ")";
+// The chart's values as the editor's auto-fill reads them, from a regular file a block at a
+// time, or from a pipe or standard input once; nullopt with `why` set when there are none.
+std::optional<ChartValues> scanInput(const std::filesystem::path& chart, std::string& why) {
+  if (chart == "-") return scanPipe(stdin, why);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(chart, error);
+  if (std::filesystem::is_fifo(status)) {
+    std::FILE* in = std::fopen(chart.string().c_str(), "rb");
+    if (!in) {
+      why = unreadableBecause(chart);
+      return std::nullopt;
+    }
+    std::optional<ChartValues> values = scanPipe(in, why);
+    std::fclose(in);
+    return values;
   }
-  if (!json.is_object()) {
-    return "not a chart: its JSON is " + std::string(json.type_name()) + ", not an object";
+  std::optional<ChartValues> values = scanChartFile(chart, Strip::Yes);
+  if (!values) {
+    const bool device =
+        std::filesystem::is_block_file(status) || std::filesystem::is_character_file(status);
+    why = device ? "is a device, not a file" : unreadableBecause(chart);
   }
-  if (!json.contains("ZarqVersion") && !foundAnything(values)) {
-    return "not a chart: it has no \"ZarqVersion\" and none of the keys a chart fills in "
-           "(\"bpm\", \"name\", \"level\", \"composer\", \"charter\", \"background\", \"song\")";
-  }
-  return "";
+  return values;
 }
 
 }  // namespace
@@ -50,17 +77,21 @@ int runImport(const Args& args) {
   if (!parsed.error.empty()) return usageError(parsed.error);
   if (parsed.positional.empty()) return usageError("import needs a chart file");
   const std::filesystem::path chart = pathArg(parsed.positional[0]);
-  const std::optional<std::string> bytes = readChartFile(chart);
-  if (!bytes) {
-    return inputError(pathText(chart) + ": " + toUtf8(u"Pim酱打不开谱面 ╭(╯^╰)╮") + ": " +
-                      unreadableBecause(chart));
+  std::string why;
+  const std::optional<ChartValues> values = scanInput(chart, why);
+  if (!values) {
+    return inputError(pathText(chart) + ": " + toUtf8(u"Pim酱打不开谱面 ╭(╯^╰)╮") + ": " + why);
   }
-  const ChartValues values = scanChart(minifyChart(*bytes));
-  const std::string problem = notAChart(*bytes, values);
-  if (!problem.empty()) return inputError(pathText(chart) + ": " + problem);
+  // The editor's verdict: a file it fills nothing from is no chart.
+  const ChartFill fill = chartFill(*values);
+  if (!fillsAnything(fill)) {
+    return inputError(pathText(chart) +
+                      ": not a chart: the auto-fill finds nothing in it (no \"name\", \"level\", "
+                      "\"composer\", \"charter\", \"background\" or \"song\", and no \"bpm\" "
+                      "entries with a mean above 0)");
+  }
 
   // Only the fields the auto-fill writes: a key the chart lacks leaves its fields as they are.
-  const ChartFill fill = chartFill(values);
   nlohmann::ordered_json out = nlohmann::ordered_json::object();
   put(out, "holdBpm", fill.holdBpm);
   put(out, "illustrationExt", fill.illustrationExt);

@@ -53,8 +53,10 @@ const Command kCommands[] = {
      runCheck},
     {"import", "CHART.json", "print as JSON what the editor's auto-fill would take from a chart",
      "Prints, by the editor's field names, what the auto-fill writes into the form for a\n"
-     "chart; `make` reads the object as it is. A file that is not a chart (broken JSON, a\n"
-     "picture) is refused with exit code 1.\n",
+     "chart; `make` reads the object as it is. The chart is read as the editor reads it: a\n"
+     "few keys are looked for in its bytes, so a chart that is not strict JSON serves as\n"
+     "well. A file the auto-fill finds nothing in is refused with exit code 1. CHART.json\n"
+     "may be - for standard input, or a pipe.\n",
      runImport},
 };
 

@@ -33,7 +33,10 @@ void TextField::init(float x_, float y_, float width_, float height_, TextView d
   sliderLinked = sliderLinked_;
 }
 
-void TextField::setText(TextView value) { text = capped(value, kFieldTextCapacity); }
+void TextField::setText(TextView value) {
+  text = capped(value, kFieldTextCapacity);
+  clearSelection();
+}
 
 void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
   const double room = width - height * 0.1 * 4;

@@ -55,7 +55,8 @@ struct TextField {
 
   void init(float x, float y, float width, float height, TextView defaultText, Align alignment,
             bool numeric, bool integerOnly, bool sliderLinked);
-  // Stores a new value, cut to the field's capacity. Caret and scroll are left alone.
+  // Stores a new value, cut to the field's capacity, and drops the selection: its ends meant
+  // places in the old text. Caret and scroll are left alone.
   void setText(TextView value);
   // Recomputes visibleText and, when asked, scrolls so the caret stays mid-run.
   void fitText(TextMetrics& metrics, bool keepCaretCentred);

@@ -13,7 +13,6 @@
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
-#include "platform/file_system.h"
 #include "validate/validation.h"
 
 namespace zarq {
@@ -41,10 +40,7 @@ void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, abou
 std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart) {
   const std::filesystem::path runfile = form.fileInWorkDir("runfile.txt");
   if (!minifyChartFile(chart, runfile)) return std::nullopt;
-  const FileHandle minified = openRegularFile(runfile);
-  if (!minified) return std::nullopt;
-  ChartStream stream(minified.get());
-  return scanChart(stream);
+  return scanChartFile(runfile, Strip::No);
 }
 
 void keepScratch(ChartScratch& scratch, const ChartValues& values) {

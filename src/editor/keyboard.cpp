@@ -222,8 +222,8 @@ void handleChar(SettingsForm& form, char16_t ch) {
   }
 }
 
-void handleKeyUp(SettingsForm& form, const KeyStroke& stroke) {
-  if (form.interactionMode != InteractionMode::Editing) return;
+bool handleKeyUp(SettingsForm& form, const KeyStroke& stroke) {
+  if (form.interactionMode != InteractionMode::Editing) return false;
   switch (stroke.key) {
     case Key::Left:
     case Key::Right:
@@ -241,12 +241,13 @@ void handleKeyUp(SettingsForm& form, const KeyStroke& stroke) {
       }
       break;
     case Key::Other:
-      break;
+      return false;
   }
+  return true;
 }
 
-void handleKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
-  if (stroke.key == Key::Left || stroke.key == Key::Right) handleKeyUp(form, stroke);
+bool handleKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
+  return (stroke.key == Key::Left || stroke.key == Key::Right) && handleKeyUp(form, stroke);
 }
 
 void tabToPreviousField(SettingsForm& form) {

@@ -7,6 +7,7 @@
 #include "common/utf.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
+#include "editor/message_boxes.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
@@ -20,6 +21,12 @@ namespace {
 
 // The form as the editor left it last time, saved when its window closed.
 constexpr char kSavedForm[] = "save.set";
+
+constexpr TextView kSavedFormMoved = u"无法读取上次保存的表单 save.set！\n它已被移到：\n";
+constexpr TextView kSavedFormMovedEnd = u"\n不会被覆盖。表单从默认值开始。";
+constexpr TextView kSavedFormLeft =
+    u"无法读取上次保存的表单 save.set，也无法把它移开！\n"
+    u"它保持原样，关闭时也不会覆盖它。表单从默认值开始。";
 
 }  // namespace
 
@@ -37,16 +44,21 @@ bool buildFormWithSavedForm(SettingsForm& form) {
 void onWindowCreate(SettingsForm& form) {
   if (buildFormWithSavedForm(form)) return;
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
-  // The start stays silent, but the user's file must outlive the save at the close: it is
-  // moved out of the way, and only the terminal hears of it.
+  // The user's file must outlive the save at the close: it is moved out of the way. A line on
+  // the standard error says so, and a message box once the window shows, since an editor
+  // started from a menu or by a double click has no terminal.
+  Text told;
   if (const std::optional<std::filesystem::path> aside = setAside(saved)) {
     std::fprintf(stderr, "zarq-settings: %s could not be read; it was moved to %s\n",
                  toUtf8(textFromPath(saved)).c_str(), toUtf8(textFromPath(*aside)).c_str());
+    told = Text(kSavedFormMoved) + textFromPath(*aside) + Text(kSavedFormMovedEnd);
   } else {
     form.keepSavedForm = true;
     std::fprintf(stderr, "zarq-settings: %s could not be read nor moved; it is left as it is\n",
                  toUtf8(textFromPath(saved)).c_str());
+    told = kSavedFormLeft;
   }
+  form.host().postToWindowThread(0, [&form, told] { tell(form, told, about::loadPreset); });
 }
 
 void onWindowDestroy(SettingsForm& form) {
@@ -60,14 +72,14 @@ void onFocusGained(SettingsForm& form) {
 
 void onPaint(SettingsForm& form) { renderFrame(form); }
 
+// The release (or repeat) of a key that only typed a character keeps the run of typing: only
+// a key that acted ends it.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
-  handleKeyUp(form, stroke);
-  recordStep(form, false);
+  if (handleKeyUp(form, stroke)) recordStep(form, false);
 }
 
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
-  handleKeyRepeat(form, stroke);
-  recordStep(form, false);
+  if (handleKeyRepeat(form, stroke)) recordStep(form, false);
 }
 
 void onChar(SettingsForm& form, char16_t unit) {

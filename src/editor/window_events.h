@@ -17,8 +17,8 @@ struct SettingsForm;
 bool buildFormWithSavedForm(SettingsForm& form);
 // The window is being created: the form is built and "save.set" of the editor's folder, when
 // there is one, is loaded silently. One that cannot be loaded is renamed to
-// "save.set.unreadable" (or "-2", "-3", ...) before anything can write over it, and a line
-// on the standard error says so.
+// "save.set.unreadable" (or "-2", "-3", ...) before anything can write over it; a line on
+// the standard error says so, and a message box once the window shows.
 void onWindowCreate(SettingsForm& form);
 // The window is being destroyed (or the session ends): the form is saved silently to
 // "save.set".

@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "files/chart_scan.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 namespace {
@@ -52,6 +53,16 @@ ChartValues scanChart(std::string_view minified) {
   return scanChart(stream);
 }
 
+std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip) {
+  // Only regular files: a pipe or a device could hold the editor up for ever.
+  const FileHandle in = openRegularFile(file);
+  if (!in) return std::nullopt;
+  ChartStream stream(in.get(), ChartStream::kBlockSize, strip);
+  ChartValues values = scanChart(stream);
+  if (stream.failed()) return std::nullopt;
+  return values;
+}
+
 std::optional<double> foldBpm(double mean) {
   if (!std::isfinite(mean) || mean <= 0) return std::nullopt;
   while (mean > 270) mean /= 2;
@@ -82,6 +93,11 @@ ChartFill chartFill(const ChartValues& v) {
   fill.charter = v.charter;
   if (v.level) fill.level = splitLevel(*v.level);
   return fill;
+}
+
+bool fillsAnything(const ChartFill& f) {
+  return f.holdBpm || f.illustrationExt || f.audioExt || f.songName || f.composer || f.charter ||
+         f.level;
 }
 
 ChartFill chartFillFromBytes(std::string_view chart) {

@@ -2,6 +2,7 @@
 // What a chart gives the form, read straight from its bytes: the auto-fill of the editor
 // and the command line share it.
 
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -22,6 +23,10 @@ struct ChartValues {
 ChartValues scanChart(std::string_view minified);
 // The same for a stripped chart read as a stream (rewound for every key).
 ChartValues scanChart(ChartStream& minified);
+// The same for a chart file, read a block at a time however large it is: stripped as it is
+// read, or, for its stripped copy, as it is. nullopt when it is no regular file or cannot be
+// read to its end. The editor scans its copy "runfile.txt" so, zarq-preset the chart itself.
+std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip);
 
 // Brings a mean tempo into the range the hold animation plays well in: halved while above
 // 270, then doubled while below 90. nullopt for a mean of 0 or below, or one that is not a
@@ -42,6 +47,9 @@ struct ChartFill {
 };
 
 ChartFill chartFill(const ChartValues& values);
+// The verdict on a chart that the editor and zarq-preset share: it is one when the auto-fill
+// writes at least one field from it.
+bool fillsAnything(const ChartFill& fill);
 // minifyChart, scanChart and chartFill in one.
 ChartFill chartFillFromBytes(std::string_view chart);
 

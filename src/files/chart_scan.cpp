@@ -1,6 +1,7 @@
 #include "files/chart_scan.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -18,19 +19,40 @@ constexpr std::size_t kBlockSize = ChartStream::kBlockSize;
 
 bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
+// The bytes the stripping has to look at, outside a string and inside one.
+using StopBytes = std::array<bool, 256>;
+constexpr StopBytes stopBytes(std::string_view bytes) {
+  StopBytes stops{};
+  for (const char c : bytes) stops[static_cast<unsigned char>(c)] = true;
+  return stops;
+}
+constexpr StopBytes kStopsOutside = stopBytes(" \t\r\n\"");
+constexpr StopBytes kStopsInString = stopBytes("\r\n\"\\");
+
 }  // namespace
 
-ChartStream::ChartStream(std::FILE* file, std::size_t blockSize)
-    : file_(file), block_(std::max<std::size_t>(blockSize, 1)) {
+ChartStream::ChartStream(std::FILE* file, std::size_t blockSize, Strip strip)
+    : file_(file), block_(std::max<std::size_t>(blockSize, 1)), strip_(strip == Strip::Yes) {
   rewind();
 }
 
 bool ChartStream::refill() {
   if (!file_) return false;
-  const std::size_t count = std::fread(block_.data(), 1, block_.size(), file_);
-  window_ = std::string_view(block_.data(), count);
   pos_ = 0;
-  return count > 0;
+  // A block of blanks strips to nothing: the next one is read until bytes remain.
+  for (;;) {
+    const std::size_t count = std::fread(block_.data(), 1, block_.size(), file_);
+    window_ = std::string_view(block_.data(), count);
+    if (count == 0) {
+      failed_ = failed_ || std::ferror(file_) != 0;
+      return false;
+    }
+    if (!strip_) return true;
+    stripped_.clear();
+    minifier_.feed(window_, stripped_);
+    window_ = stripped_;
+    if (!stripped_.empty()) return true;
+  }
 }
 
 bool ChartStream::atEnd() { return pos_ >= window_.size() && !refill(); }
@@ -44,6 +66,7 @@ void ChartStream::rewind() {
   if (!file_) return;
   std::rewind(file_);
   window_ = {};
+  minifier_ = {};
 }
 
 std::string_view ChartStream::ahead() {
@@ -51,26 +74,14 @@ std::string_view ChartStream::ahead() {
   return window_.substr(pos_);
 }
 
-std::optional<std::string> readChartFile(const std::filesystem::path& file) {
-  // Only regular files: a folder reads as nothing, and a pipe or a device could hold the
-  // editor up for ever.
-  const FileHandle in = openRegularFile(file);
-  if (!in) return std::nullopt;
-  std::string bytes;
-  char buffer[kBlockSize];
-  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, in.get())) {
-    bytes.append(buffer, n);
-  }
-  if (std::ferror(in.get())) return std::nullopt;
-  return bytes;
-}
-
 void ChartMinifier::feed(std::string_view piece, std::string& out) {
-  for (const char c : piece) {
+  std::size_t at = 0;
+  while (at < piece.size()) {
     if (escaped_) {
       // The byte after a backslash is copied unexamined, but a line end still ends the
       // string and is dropped.
       escaped_ = false;
+      const char c = piece[at++];
       if (isLineEnd(c)) {
         inString_ = false;
       } else {
@@ -78,22 +89,26 @@ void ChartMinifier::feed(std::string_view piece, std::string& out) {
       }
       continue;
     }
+    // Bytes that need no thought are copied a run at a time.
+    const StopBytes& stops = inString_ ? kStopsInString : kStopsOutside;
+    const std::size_t run = at;
+    while (at < piece.size() && !stops[static_cast<unsigned char>(piece[at])]) ++at;
+    out.append(piece.data() + run, at - run);
+    if (at == piece.size()) break;
+    const char c = piece[at++];
     if (!inString_) {
-      if (isLineEnd(c) || c == ' ' || c == '\t') continue;
+      // A blank or a line end outside a string is dropped; a quote starts a string.
+      if (c == '"') {
+        out.push_back(c);
+        inString_ = true;
+      }
+    } else if (isLineEnd(c)) {
+      // A line end never belongs to a string: it ends the string and is dropped.
+      inString_ = false;
+    } else {
       out.push_back(c);
-      inString_ = c == '"';
-      continue;
-    }
-    // A line end never belongs to a string: it ends the string and is dropped.
-    if (isLineEnd(c)) {
-      inString_ = false;
-      continue;
-    }
-    out.push_back(c);
-    if (c == '\\') {
-      escaped_ = true;
-    } else if (c == '"') {
-      inString_ = false;
+      escaped_ = c == '\\';
+      inString_ = c != '"';
     }
   }
 }

@@ -17,6 +17,21 @@
 
 namespace zarq {
 
+// Strips a chart handed over in pieces of any size exactly as minifyChart strips it whole.
+class ChartMinifier {
+ public:
+  // Appends the stripped piece to `out`.
+  void feed(std::string_view piece, std::string& out);
+
+ private:
+  bool inString_ = false;
+  bool escaped_ = false;  // the last byte was a backslash inside a string
+};
+
+// Whether a stream hands out a file's bytes as they are or stripped as minifyChart strips
+// them, as its stripped copy would hold them.
+enum class Strip { No, Yes };
+
 // A chart's bytes with a read position; every operation continues from the position, and
 // a caller that wants the first occurrence of a key rewinds first. A chart in a file is read
 // a block at a time, so that however large it is only one block is ever held.
@@ -27,8 +42,11 @@ class ChartStream {
   // A chart held in memory.
   explicit ChartStream(std::string_view bytes) : window_(bytes) {}
   // A chart read from an open file, from its start, `blockSize` bytes at a time.
-  explicit ChartStream(std::FILE* file, std::size_t blockSize = kBlockSize);
+  explicit ChartStream(std::FILE* file, std::size_t blockSize = kBlockSize,
+                       Strip strip = Strip::No);
 
+  // True once reading the file failed: what came before its end is all that was seen.
+  bool failed() const { return failed_; }
   bool atEnd();
   // The next byte, or -1 at the end.
   int get();
@@ -45,22 +63,12 @@ class ChartStream {
 
   std::FILE* file_ = nullptr;
   std::vector<char> block_;
+  bool strip_ = false;
+  ChartMinifier minifier_;
+  std::string stripped_;  // the block stripped, when stripping
   std::string_view window_;
   std::size_t pos_ = 0;
-};
-
-// The whole file, or nullopt when it cannot be opened.
-std::optional<std::string> readChartFile(const std::filesystem::path& file);
-
-// Strips a chart handed over in pieces of any size exactly as minifyChart strips it whole.
-class ChartMinifier {
- public:
-  // Appends the stripped piece to `out`.
-  void feed(std::string_view piece, std::string& out);
-
- private:
-  bool inString_ = false;
-  bool escaped_ = false;  // the last byte was a backslash inside a string
+  bool failed_ = false;
 };
 
 // The chart without insignificant whitespace (the content of "runfile.txt").

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# zarq-preset import on the demo chart, and the demo chart folder being what its script makes.
+# zarq-preset import on the demo chart and on charts the editor reads though they are not
+# strict JSON, from files, pipes and standard input; and the demo chart folder being what its
+# script makes.
 . "$(dirname "$0")/lib.sh"
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
@@ -46,21 +48,55 @@ grep -q "Pim酱打不开谱面" "$work/err" || fail "a missing chart is not repo
 expect_code 1 "$preset" import "$work"
 grep -qF "$work: Pim酱打不开谱面 ╭(╯^╰)╮: is a folder" "$work/err" || fail "folder: $(cat "$work/err")"
 
-# What is no chart is refused, saying why: broken JSON, a picture, JSON of something else.
-printf '{"name": "x",' >"$work/broken.json"
+# The chart is read as the editor reads it, a few keys looked for in its bytes: charts that
+# are not strict JSON give what the editor's auto-fill takes from them.
+printf '{"name": "tab\there", "bpm": 300, "composer": "cut\n by a line end", ' >"$work/loose.json"
+printf '{ZarqVersion: 120, "charter": "\xff\xfe", "level": "AT15"}' >"$work/odd.json"
+while IFS='|' read -r file script; do
+  expect_code 0 "$preset" import "$work/$file"
+  python3 -c "import json, sys; v = json.load(open(sys.argv[1])); $script" "$work/out" ||
+    fail "$file: $(cat "$work/out")"
+done <<'CASES'
+loose.json|assert (v["songName"], v["composer"], v["holdBpm"]) == ("tab\there", "cutbyalineend", "150.00"), v
+odd.json|assert (v["charter"], v["difficulty"], v["level"]) == ("", "AT", "15"), v
+CASES
+
+# What the editor would fill nothing from is refused, saying why.
 cp "$root/examples/demo-chart/demo-chart.png" "$work/picture.json"
 echo '[1, 2, 3]' >"$work/list.json"
-echo '{"settings": {"volume": 3}}' >"$work/other.json"
-while IFS='|' read -r file words; do
+echo '{"ZarqVersion": 120, "bpm": 0, "Name": "upper case"}' >"$work/other.json"
+for file in picture.json list.json other.json; do
   expect_code 1 "$preset" import "$work/$file"
-  grep -qF "$work/$file: not a chart: $words" "$work/err" || fail "$file: $(cat "$work/err")"
+  grep -qF "$work/$file: not a chart: the auto-fill finds nothing in it" "$work/err" ||
+    fail "$file: $(cat "$work/err")"
   [ ! -s "$work/out" ] || fail "$file printed something"
-done <<'CASES'
-broken.json|it is not JSON (parse error at line 1, column 14
-picture.json|it is not JSON
-list.json|its JSON is array, not an object
-other.json|it has no "ZarqVersion"
-CASES
+done
+expect_code 1 "$preset" import /dev/null
+grep -qF "/dev/null: Pim酱打不开谱面 ╭(╯^╰)╮: is a device" "$work/err" || fail "device: $(cat "$work/err")"
+
+# Standard input and a named pipe are read once, as the streams they are.
+"$preset" import "$root/examples/demo-chart/demo-chart.json" >"$work/from-file"
+expect_code 0 "$preset" import - <"$root/examples/demo-chart/demo-chart.json"
+cmp -s "$work/out" "$work/from-file" || fail "standard input: $(cat "$work/out")"
+mkfifo "$work/pipe.json"
+cat "$root/examples/demo-chart/demo-chart.json" >"$work/pipe.json" &
+expect_code 0 timeout 20 "$preset" import "$work/pipe.json"
+wait
+cmp -s "$work/out" "$work/from-file" || fail "named pipe: $(cat "$work/out") $(cat "$work/err")"
+
+# A chart of a gigabyte (a hole in a file, next to nothing on disk) is read a block at a time:
+# 300 MB of address space are plenty.
+python3 - "$work/huge.json" <<'PY'
+import sys
+head, tail = b'{"name": "huge", "bpm": 100,', b',"bpm": 200, "charter": "at the end"}'
+with open(sys.argv[1], "wb") as f:
+    f.write(head)
+    f.truncate(10**9 - len(tail))
+    f.seek(10**9 - len(tail))
+    f.write(tail)
+PY
+expect_code 0 bash -c 'ulimit -v 300000 && exec "$0" import "$1"' "$preset" "$work/huge.json"
+grep -q '"charter": "at the end"' "$work/out" || fail "the end of a huge chart: $(cat "$work/out")"
 
 # What import prints, make takes as it is: the auto-fill's fields, the rest the defaults.
 expect_code 0 "$preset" import "$root/examples/demo-chart/demo-chart.json"

@@ -1,7 +1,8 @@
 # Selection, copy, paste, undo and redo in the real window: "Hello", Shift+Home, Ctrl+C,
 # End, Ctrl+V gives "HelloHello"; Ctrl+Z and Ctrl+Y take the paste back and redo it; Delete
-# then Ctrl+Z brings the field back; a check box and what follows it come back with Ctrl+Z;
-# Left held down moves the caret on at the keyboard's repeat rate; Shift+Tab goes back.
+# then Ctrl+Z brings the field back; one Ctrl+Z takes back a run of typed keys; a check box
+# and what follows it come back with Ctrl+Z; Left held down moves the caret on at the
+# keyboard's repeat rate; Shift+Tab goes back.
 . "$ZARQ_E2E/lib.sh"
 
 # The field being edited, as Ctrl+C with nothing selected copies it.
@@ -45,6 +46,14 @@ expect_field "" "Ctrl+X"
 keys ctrl+z
 expect_field HelloHello "Ctrl+Z after Ctrl+X"
 note "copy, cut, paste, undo and redo"
+
+# Typed keys, each pressed and let go, are one step until something else happens.
+keys End
+type_text XYZ
+expect_field HelloHelloXYZ "typing XYZ"
+keys ctrl+z
+expect_field HelloHello "Ctrl+Z after typing XYZ"
+note "a run of typed keys is one step"
 
 # The music volume, then the chart part unticked: the volume goes back to 0.8 and grey.
 click_at 582 560

@@ -9,7 +9,23 @@ source_root=$(cd "$(dirname "$0")/../.." && pwd)
 linux_only=$(cat "$source_root"/tests/unit/{app/gtk,backend/cairo,backend/gtk}/*.cpp |
   grep -cE '^(TEST|TEST_F|TEST_P)\(')
 log="$WINDOWS_BUILD/unit-tests.log"
-trap 'wineserver -k 2>/dev/null || true' EXIT
+# Some tests open windows (message boxes): they get a display of their own, as on Windows
+# there is always a desktop.
+display_log=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_log" >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null; rm -f "$display_log"' EXIT
+for _ in $(seq 200); do
+  [ -s "$display_log" ] && break
+  sleep 0.05
+done
+[ -s "$display_log" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$display_log")"
+# The number comes before the server takes connections.
+for _ in $(seq 200); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.05
+done
 status=0
 wine "$tests" >"$log" 2>&1 || status=$?
 grep -E '^\[  FAILED  \]|Failure$' "$log" | sort -u || true

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # zarq-preset.exe under Wine against the Linux zarq-preset on the same presets and folders:
-# the same bytes and JSON, the same messages, pages drawn alike outside the text, and a
-# background preview equal bit for bit.
+# the same bytes and JSON, the same messages, pages drawn alike outside the text, an emoji
+# drawn from another font as on Linux, and a background preview equal bit for bit.
 #   test_cli_agrees.sh BUILD_WINDOWS LINUX_PRESET
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
@@ -80,6 +80,28 @@ for page in 1 2 3 4 5 6; do
   [ $((common * 100)) -ge $((larger * 80)) ] ||
     fail "page $page: only $common of $larger drawn pixels lie in the same places"
 done
+
+# A character the editor's font lacks is drawn from another installed family, as pango
+# does on Linux: an emoji in the song name is no box (it differs from a character no font
+# has, which stays one) and lies where the Linux build draws it.
+echo '{"songName": "Zarq \ud83d\ude00\u2615"}' >emoji.json
+echo '{"songName": "Zarq \udbff\udffd\udbff\udffd"}' >nothing.json
+for name in emoji nothing; do
+  "$linux" make "$name.json" -o "$name.set"
+  wine "$windows" render --page 2 --preset "$name.set" -o "$name.windows.png"
+  convert "$name.windows.png" -crop 400x40+230+128 +repage "$name.windows-name.png"
+done
+"$linux" render --page 2 --preset emoji.set -o emoji.linux.png
+convert emoji.linux.png -crop 400x40+230+128 +repage emoji.linux-name.png
+differing=$(compare -metric AE emoji.windows-name.png nothing.windows-name.png null: 2>&1 || true)
+[ "$differing" -gt 100 ] || fail "the emoji is drawn as a box, as a character no font has"
+common=$(convert emoji.linux-name.png emoji.windows-name.png -colorspace gray -threshold 25% \
+  -compose multiply -composite -format '%[fx:round(mean*w*h)]' info:)
+linux_ink=$(ink emoji.linux-name.png)
+windows_ink=$(ink emoji.windows-name.png)
+larger=$((linux_ink > windows_ink ? linux_ink : windows_ink))
+[ $((common * 100)) -ge $((larger * 60)) ] ||
+  fail "the song name with an emoji: only $common of $larger drawn pixels lie where Linux draws them"
 
 # The preview of a PNG illustration, undimmed, where no control covers it: the left edge
 # and the bottom of page 2.

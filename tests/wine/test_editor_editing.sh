@@ -1,6 +1,7 @@
 # zarq-settings.exe under Wine edits as the Linux window does: Shift with the caret keys
 # selects, Ctrl+X cuts and Ctrl+V pastes through the Windows clipboard, Ctrl+Z and Ctrl+Y
-# undo and redo, Home moves to the start, and Left held down keeps moving.
+# undo and redo, one Ctrl+Z takes back a run of typed keys, Home moves to the start, and Left
+# held down keeps moving.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -16,12 +17,17 @@ keys ctrl+y ctrl+z
 keys Home
 type_text X
 keys End
+# Each key pressed and let go: still one step.
+type_text QRS
+keys ctrl+z
 xdotool keydown Left
 sleep 1
 xdotool keyup Left
 type_text Y
 
-close_window "$EDITOR_WID"
+# Closed by a key, which comes after the typed ones: a close box clicked at once may overtake
+# keys the window has not read yet.
+keys ctrl+q
 wait_editor_exit 15
 [ "$EDITOR_EXIT" = 0 ] || fail "closing the window ended the editor with exit code $EDITOR_EXIT"
 "$ZARQ_PRESET" dump save.set >save.json || fail "the Linux build cannot read save.set"

@@ -48,7 +48,8 @@ echo '{"texts": [null, null, null, null, null, null, null, null, "Dropped"]}' >d
 drop_files 472 400 "$PWD/dropped.set"
 question=$(find_window "$ZARQ_TITLE - 拖拽文件" 10) || fail "the dropped preset was not offered for loading"
 timeout 10 xdotool windowfocus --sync "$question" || fail "the question did not take the keyboard"
-keys n
+# No: the second button (its label is Chinese, without a letter to press).
+keys Tab Return
 window_gone "$ZARQ_TITLE - 拖拽文件" 5 || fail "No did not close the question"
 
 close_window "$EDITOR_WID"

@@ -246,7 +246,12 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       onChar(form_, static_cast<char16_t>(wParam));
       return true;
     case WM_COMMAND:
-      onCommand(form_, static_cast<Command>(LOWORD(wParam)));
+      if (LOWORD(wParam) == ZARQ_CLOSE_WINDOW) {
+        // Ctrl+Q and Ctrl+W close the window as its close box does, saving the form.
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+      } else {
+        onCommand(form_, static_cast<Command>(LOWORD(wParam)));
+      }
       return true;
     case WM_MOUSEMOVE: {
       TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, HOVER_DEFAULT};

@@ -110,7 +110,7 @@ int runEditor(HINSTANCE instance, int showCommand) {
     // the editor keeps lies in it, and the dialogs start there.
     WorkingFolder work;
     {
-      Win32Host startHost;
+      Win32Host startHost(places.home);
       work = enterWorkingFolder(line, places, startHost);
     }
     if (!work.problem.empty()) {
@@ -123,8 +123,8 @@ int runEditor(HINSTANCE instance, int showCommand) {
       GdiplusFont font;
       GdiplusText text(font);
       WicDecoder images;
-      GdiplusFrame frame(font);
-      Win32Host host;
+      GdiplusFrame frame(text);
+      Win32Host host(workDir);
       auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
       EditorWindow window(*form, frame, host);
       host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });

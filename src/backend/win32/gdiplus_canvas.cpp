@@ -1,12 +1,14 @@
 #include "backend/win32/gdiplus_canvas.h"
 
+#include <vector>
+
 #include "backend/win32/gdiplus_text.h"
 #include "backend/win32/wide_text.h"
 
 namespace zarq::win32 {
 
-GdiplusCanvas::GdiplusCanvas(GdipGraphics& graphics, const GdiplusFont& font, float scale)
-    : graphics_(graphics), font_(font), scale_(scale) {
+GdiplusCanvas::GdiplusCanvas(GdipGraphics& graphics, GdiplusText& text, float scale)
+    : graphics_(graphics), text_(text), scale_(scale) {
   graphics_.track(GdipSetSmoothingMode(graphics_.get(), Gdiplus::SmoothingModeAntiAlias));
   graphics_.track(GdipSetTextRenderingHint(graphics_.get(), kTextRendering));
 }
@@ -72,10 +74,26 @@ void GdiplusCanvas::fillPath(const Path& path, Argb colour) {
   graphics_.track(GdipFillPath(graphics_.get(), brush.get(), gdipPath.get()));
 }
 
-void GdiplusCanvas::drawText(TextView text, float sizePx, RectF layout, Align align, Argb colour) {
-  if (text.empty()) return;
+void GdiplusCanvas::drawGlyphs(TextView text, float sizePx, int face, float x, float baseline,
+                               GdipBrush& brush) {
+  const GlyphRun run = text_.font().glyphs(face, text);
+  if (run.glyphs.empty()) return;
+  std::vector<Gdiplus::PointF> origins;
+  for (const float advance : run.advancesEm) {
+    origins.emplace_back(x, baseline);
+    x += advance * sizePx;
+  }
   GdipFont font;
-  font_.createFont(font, sizePx);
+  text_.font().createFont(font, sizePx, face);
+  graphics_.track(GdipDrawDriverString(graphics_.get(), run.glyphs.data(),
+                                       static_cast<INT>(run.glyphs.size()), font.get(), brush.get(),
+                                       origins.data(), 0, nullptr));
+}
+
+void GdiplusCanvas::drawString(TextView text, float sizePx, int face, Gdiplus::RectF rect,
+                               Align align, GdipBrush& brush) {
+  GdipFont font;
+  text_.font().createFont(font, sizePx, face);
   GdipStringFormat format;
   graphics_.track(GdipCreateStringFormat(0, LANG_NEUTRAL, format.out()));
   // One line, never cut off at the rectangle's edges, as on every other platform.
@@ -83,15 +101,40 @@ void GdiplusCanvas::drawText(TextView text, float sizePx, RectF layout, Align al
       format.get(), Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsNoClip));
   format.track(
       GdipSetStringFormatAlign(format.get(), static_cast<Gdiplus::StringAlignment>(align)));
-  GdipBrush brush;
-  createBrush(brush, colour);
-  const std::wstring line = wide(text);
   // The form's vertical layout was made for a font whose ascent is one em; the fallback
   // families reach higher, so their baseline is put where that font's would be.
-  const float shift = sizePx * (1 - font_.ascentEm());
-  const Gdiplus::RectF rect(layout.x, layout.y + shift, layout.w, layout.h);
+  rect.Y += sizePx * (1 - text_.font().ascentEm(face));
+  const std::wstring line = wide(text);
   graphics_.track(GdipDrawString(graphics_.get(), line.c_str(), static_cast<INT>(line.size()),
                                  font.get(), &rect, format.get(), brush.get()));
+}
+
+void GdiplusCanvas::drawText(TextView text, float sizePx, RectF layout, Align align, Argb colour) {
+  const std::vector<FaceRun> runs = text_.font().faceRuns(text);
+  if (runs.empty()) return;
+  GdipBrush brush;
+  createBrush(brush, colour);
+  const Gdiplus::RectF rect(layout.x, layout.y, layout.w, layout.h);
+  if (runs.size() == 1 && runs[0].face == 0) {
+    return drawString(text, sizePx, 0, rect, align, brush);
+  }
+  // Other faces: each run drawn where it falls on the line the whole text makes, on the
+  // baseline the form's layout expects one em below the top.
+  const std::vector<PlacedRun> placed = text_.placeRuns(text, sizePx);
+  const float margin = text_.margin(sizePx);
+  const float width = placed.back().x + placed.back().advance;
+  float start = layout.x + margin;
+  if (align == Align::Centre) start = layout.x + (layout.w - width) / 2;
+  if (align == Align::Far) start = layout.x + layout.w - margin - width;
+  for (const PlacedRun& p : placed) {
+    const TextView part = text.substr(p.run.begin, p.run.end - p.run.begin);
+    if (p.run.face > 0) {
+      drawGlyphs(part, sizePx, p.run.face, start + p.x, layout.y + sizePx, brush);
+    } else {
+      const Gdiplus::RectF at(start + p.x - margin, layout.y, p.advance + 2 * margin, layout.h);
+      drawString(part, sizePx, 0, at, Align::Near, brush);
+    }
+  }
 }
 
 void GdiplusCanvas::drawPixels(PixelView image, RectF dest) {

@@ -11,6 +11,13 @@ constexpr const wchar_t* kFamilies[] = {
     L"Noto Sans CJK SC",
 };
 
+// The name GDI+ gives a family.
+std::wstring nameOf(GdipFontFamily& family) {
+  wchar_t name[LF_FACESIZE] = {};
+  family.track(GdipGetFamilyName(family.get(), name, LANG_NEUTRAL));
+  return name;
+}
+
 }  // namespace
 
 GdiplusFont::GdiplusFont() {
@@ -24,25 +31,82 @@ GdiplusFont::GdiplusFont() {
   }
   GdipFontFamily family;
   createFamily(family);
+  faces_.push_back({L"", measureAscent(family)});
+  fallback_ = std::make_unique<FontFallback>(family_.empty() ? nameOf(family) : family_);
+}
+
+GdiplusFont::~GdiplusFont() = default;
+
+float GdiplusFont::measureAscent(GdipFontFamily& family) const {
   UINT16 ascent = 0, em = 0;
   family.track(GdipGetCellAscent(family.get(), Gdiplus::FontStyleRegular, &ascent));
   family.track(GdipGetEmHeight(family.get(), Gdiplus::FontStyleRegular, &em));
-  if (ascent > 0 && em > 0) ascentEm_ = static_cast<float>(ascent) / em;
+  return ascent > 0 && em > 0 ? static_cast<float>(ascent) / em : 1.f;
 }
 
-void GdiplusFont::createFamily(GdipFontFamily& family) const {
-  if (family_.empty()) {
+void GdiplusFont::createFamily(GdipFontFamily& family, int face) const {
+  std::wstring name = family_;
+  if (face > 0) {
+    const std::lock_guard lock(mutex_);
+    if (!faces_[face].family.empty()) name = faces_[face].family;
+  }
+  if (name.empty()) {
     family.track(GdipGetGenericFontFamilySansSerif(family.out()));
   } else {
-    family.track(GdipCreateFontFamilyFromName(family_.c_str(), nullptr, family.out()));
+    family.track(GdipCreateFontFamilyFromName(name.c_str(), nullptr, family.out()));
   }
 }
 
-void GdiplusFont::createFont(GdipFont& font, float sizePx) const {
+void GdiplusFont::createFont(GdipFont& font, float sizePx, int face) const {
   GdipFontFamily family;
-  createFamily(family);
+  createFamily(family, face);
   font.track(GdipCreateFont(family.get(), sizePx, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel,
                             font.out()));
+}
+
+float GdiplusFont::ascentEm(int face) const {
+  const std::lock_guard lock(mutex_);
+  return faces_[face].ascentEm;
+}
+
+int GdiplusFont::faceOf(char32_t c) const {
+  const std::lock_guard lock(mutex_);
+  const int index = fallback_->familyFor(c);
+  const std::vector<std::wstring>& families = fallback_->families();
+  while (faces_.size() < families.size()) {
+    const std::wstring& name = families[faces_.size()];
+    GdipFontFamily family;
+    if (GdipCreateFontFamilyFromName(name.c_str(), nullptr, family.out()) == Gdiplus::Ok) {
+      faces_.push_back({name, measureAscent(family)});
+    } else {
+      faces_.push_back({name, 1, false});
+    }
+  }
+  // A family GDI+ cannot open draws nothing: its characters stay with the chosen family.
+  return faces_[index].opens ? index : 0;
+}
+
+GlyphRun GdiplusFont::glyphs(int face, TextView run) const {
+  const std::lock_guard lock(mutex_);
+  return fallback_->glyphs(face, run);
+}
+
+std::vector<FaceRun> GdiplusFont::faceRuns(TextView text) const {
+  std::vector<FaceRun> runs;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t begin = at;
+    const std::size_t next = nextCharacter(text, at);
+    char32_t c = text[at];
+    if (next == at + 2) c = 0x10000 + ((c - 0xD800) << 10) + (text[at + 1] - 0xDC00);
+    at = next;
+    const int face = faceOf(c);
+    if (!runs.empty() && runs.back().face == face) {
+      runs.back().end = at;
+    } else {
+      runs.push_back({begin, at, face});
+    }
+  }
+  return runs;
 }
 
 }  // namespace zarq::win32

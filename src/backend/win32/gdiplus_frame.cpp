@@ -6,7 +6,7 @@
 
 namespace zarq::win32 {
 
-GdiplusFrame::GdiplusFrame(const GdiplusFont& font, float scale) : font_(font), scale_(scale) {
+GdiplusFrame::GdiplusFrame(GdiplusText& text, float scale) : text_(text), scale_(scale) {
   resize();
 }
 
@@ -34,7 +34,7 @@ Canvas& GdiplusFrame::beginFrame() {
   graphics_.track(GdipGraphicsClear(graphics_.get(), 0xFF000000));
   graphics_.track(
       GdipScaleWorldTransform(graphics_.get(), scale_, scale_, Gdiplus::MatrixOrderPrepend));
-  canvas_.emplace(graphics_, font_, scale_);
+  canvas_.emplace(graphics_, text_, scale_);
   return *canvas_;
 }
 

@@ -19,7 +19,8 @@ namespace zarq::win32 {
 
 class GdiplusFrame final : public FrameSink {
  public:
-  explicit GdiplusFrame(const GdiplusFont& font, float scale = 1);
+  // Text is drawn as `text` measures it.
+  explicit GdiplusFrame(GdiplusText& text, float scale = 1);
   GdiplusFrame(const GdiplusFrame&) = delete;
   GdiplusFrame& operator=(const GdiplusFrame&) = delete;
 
@@ -47,7 +48,7 @@ class GdiplusFrame final : public FrameSink {
  private:
   void resize();
 
-  const GdiplusFont& font_;
+  GdiplusText& text_;
   float scale_;
   int width_ = 0;
   int height_ = 0;

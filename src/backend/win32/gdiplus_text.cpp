@@ -7,10 +7,37 @@ namespace {
 
 constexpr char16_t kProbe[] = u"o";
 
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 }  // namespace
+
+// A graphics context on the measuring surface, a font of one face and a measuring format.
+struct GdiplusText::Measuring {
+  Measuring(GdiplusText& owner, float sizePx, int face) {
+    owner.surface_.track(GdipGetImageGraphicsContext(owner.surface_.get(), graphics.out()));
+    graphics.track(GdipSetTextRenderingHint(graphics.get(), kTextRendering));
+    owner.font_.createFont(font, sizePx, face);
+    format.track(GdipCreateStringFormat(0, LANG_NEUTRAL, format.out()));
+    format.track(
+        GdipSetStringFormatFlags(format.get(), Gdiplus::StringFormatFlagsMeasureTrailingSpaces));
+  }
+
+  // The width GDI+ reports for `text` on one line, trailing spaces included.
+  float width(TextView text) {
+    const std::wstring line = wide(text);
+    const Gdiplus::RectF layout(0, 0, 0, 0);
+    Gdiplus::RectF box(0, 0, 0, 0);
+    graphics.track(GdipMeasureString(graphics.get(), line.c_str(), static_cast<INT>(line.size()),
+                                     font.get(), &layout, format.get(), &box, nullptr, nullptr));
+    return box.Width;
+  }
+
+  // How far `text` advances: measured behind a probe letter, less the probe alone, so that
+  // the margins cancel.
+  float advance(TextView text) { return width(Text(kProbe) + Text(text)) - width(kProbe); }
+
+  GdipGraphics graphics;
+  GdipFont font;
+  GdipStringFormat format;
+};
 
 GdiplusText::GdiplusText(const GdiplusFont& font) : font_(font) {
   // Nothing is drawn on it: it only gives measuring a graphics context of the frame's kind.
@@ -18,45 +45,53 @@ GdiplusText::GdiplusText(const GdiplusFont& font) : font_(font) {
                                            nullptr, surface_.out()));
 }
 
-void GdiplusText::prepare(GdipGraphics& graphics, GdipFont& font, GdipStringFormat& format,
-                          float sizePx) {
-  surface_.track(GdipGetImageGraphicsContext(surface_.get(), graphics.out()));
-  graphics.track(GdipSetTextRenderingHint(graphics.get(), kTextRendering));
-  font_.createFont(font, sizePx);
-  format.track(GdipCreateStringFormat(0, LANG_NEUTRAL, format.out()));
-  format.track(
-      GdipSetStringFormatFlags(format.get(), Gdiplus::StringFormatFlagsMeasureTrailingSpaces));
+float GdiplusText::margin(float sizePx) {
+  Measuring m(*this, sizePx, 0);
+  return (m.width(kProbe) - m.advance(kProbe)) / 2;
 }
 
-float GdiplusText::measure(GdipGraphics& graphics, GdipFont& font, GdipStringFormat& format,
-                           TextView text) {
-  const std::wstring line = wide(text);
-  const Gdiplus::RectF layout(0, 0, 0, 0);
-  Gdiplus::RectF box(0, 0, 0, 0);
-  graphics.track(GdipMeasureString(graphics.get(), line.c_str(), static_cast<INT>(line.size()),
-                                   font.get(), &layout, format.get(), &box, nullptr, nullptr));
-  return box.Width;
+std::vector<PlacedRun> GdiplusText::placeRuns(TextView text, float sizePx) {
+  std::vector<PlacedRun> placed;
+  float x = 0;
+  for (const FaceRun& run : font_.faceRuns(text)) {
+    const TextView part = text.substr(run.begin, run.end - run.begin);
+    const float advance = run.face == 0 ? Measuring(*this, sizePx, 0).advance(part)
+                                        : facePositions(part, sizePx, run.face).back();
+    placed.push_back({run, x, advance});
+    x += advance;
+  }
+  return placed;
 }
 
 float GdiplusText::layoutWidth(TextView text, float sizePx) {
-  if (text.empty()) return 0;
-  GdipGraphics graphics;
-  GdipFont font;
-  GdipStringFormat format;
-  prepare(graphics, font, format, sizePx);
-  return measure(graphics, font, format, text);
+  const std::vector<FaceRun> runs = font_.faceRuns(text);
+  if (runs.empty()) return 0;
+  if (runs.size() == 1 && runs[0].face == 0) return Measuring(*this, sizePx, 0).width(text);
+  const std::vector<PlacedRun> placed = placeRuns(text, sizePx);
+  return placed.back().x + placed.back().advance + 2 * margin(sizePx);
 }
 
-std::vector<float> GdiplusText::caretPositions(TextView text, float sizePx) {
+std::vector<float> GdiplusText::facePositions(TextView text, float sizePx, int face) {
   std::vector<float> positions(text.size() + 1, 0.f);
-  if (text.empty()) return positions;
-  GdipGraphics graphics;
-  GdipFont font;
-  GdipStringFormat format;
-  prepare(graphics, font, format, sizePx);
-  // Each prefix measured behind a probe letter, less the probe alone: the margins cancel
+  if (face > 0) {
+    // Drawn glyph by glyph: each character advances by its glyph's width.
+    const GlyphRun glyphs = font_.glyphs(face, text);
+    std::size_t glyph = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      float advance = glyph < glyphs.advancesEm.size() ? glyphs.advancesEm[glyph] * sizePx : 0;
+      if (isHighSurrogate(text[at]) && at + 1 < text.size() && isLowSurrogate(text[at + 1])) {
+        positions[at + 1] = positions[at];
+        ++at;
+      }
+      positions[at + 1] = positions[at] + advance;
+      ++glyph;
+    }
+    return positions;
+  }
+  Measuring m(*this, sizePx, face);
+  // Each prefix measured behind the probe letter, less the probe alone: the margins cancel
   // and what is left is where the prefix ends.
-  const float probe = measure(graphics, font, format, kProbe);
+  const float probe = m.width(kProbe);
   Text probed(kProbe);
   for (std::size_t i = 0; i < text.size(); ++i) {
     probed.push_back(text[i]);
@@ -65,7 +100,21 @@ std::vector<float> GdiplusText::caretPositions(TextView text, float sizePx) {
       probed.push_back(text[++i]);
       positions[i] = positions[i - 1];
     }
-    positions[i + 1] = measure(graphics, font, format, probed) - probe;
+    positions[i + 1] = m.width(probed) - probe;
+  }
+  return positions;
+}
+
+std::vector<float> GdiplusText::caretPositions(TextView text, float sizePx) {
+  const std::vector<FaceRun> runs = font_.faceRuns(text);
+  if (runs.size() <= 1) return facePositions(text, sizePx, runs.empty() ? 0 : runs[0].face);
+  std::vector<float> positions(text.size() + 1, 0.f);
+  float x = 0;
+  for (const FaceRun& run : runs) {
+    const std::vector<float> inRun =
+        facePositions(text.substr(run.begin, run.end - run.begin), sizePx, run.face);
+    for (std::size_t i = 0; i < inRun.size(); ++i) positions[run.begin + i] = x + inRun[i];
+    x += inRun.back();
   }
   return positions;
 }

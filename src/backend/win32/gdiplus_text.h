@@ -1,6 +1,9 @@
 #pragma once
 // Text measurement with GDI+ on a measuring surface of its own, laid out as GDI+ does by
-// default: a laid-out line measures its advance plus about 1/6 em at each end.
+// default: a laid-out line measures its advance plus about 1/6 em at each end. A text whose
+// characters need several faces of the font is measured run by run, as it is drawn.
+
+#include <vector>
 
 #include "backend/win32/gdiplus_font.h"
 #include "backend/win32/gdiplus_object.h"
@@ -12,6 +15,14 @@ namespace zarq::win32 {
 inline constexpr Gdiplus::TextRenderingHint kTextRendering =
     Gdiplus::TextRenderingHintAntiAliasGridFit;
 
+// A run of one face on a line: where it starts and how far it advances, from the start of
+// the line's first character (margins left out).
+struct PlacedRun {
+  FaceRun run;
+  float x = 0;
+  float advance = 0;
+};
+
 class GdiplusText final : public TextMeasurer {
  public:
   explicit GdiplusText(const GdiplusFont& font);
@@ -21,13 +32,18 @@ class GdiplusText final : public TextMeasurer {
   float layoutWidth(TextView text, float sizePx) override;
   std::vector<float> caretPositions(TextView text, float sizePx) override;
 
+  // The text's runs of one face, one after the other on the line.
+  std::vector<PlacedRun> placeRuns(TextView text, float sizePx);
+  // The room GDI+ leaves at each end of a laid-out line, in pixels.
+  float margin(float sizePx);
+
   const GdiplusFont& font() const { return font_; }
 
  private:
-  // The width GDI+ reports for `text` on one line, trailing spaces included.
-  float measure(GdipGraphics& graphics, GdipFont& font, GdipStringFormat& format, TextView text);
-  // A graphics context on the measuring surface, a font and a measuring format.
-  void prepare(GdipGraphics& graphics, GdipFont& font, GdipStringFormat& format, float sizePx);
+  // Measures texts in one face at one size on the measuring surface.
+  struct Measuring;
+  // Caret positions of a text drawn whole in one face.
+  std::vector<float> facePositions(TextView text, float sizePx, int face);
 
   const GdiplusFont& font_;
   GdipBitmap surface_;

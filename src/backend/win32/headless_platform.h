@@ -20,7 +20,7 @@ struct HeadlessPlatform {
   win32::GdiplusText text{font};
   win32::WicDecoder images;
   QuietHost quietHost;
-  win32::GdiplusFrame frame{font};
+  win32::GdiplusFrame frame{text};
   Platform platform() { return {text, images, quietHost, frame}; }
   Platform platform(Host& host) { return {text, images, host, frame}; }
 };

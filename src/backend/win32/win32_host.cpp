@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "backend/win32/chinese_buttons.h"
 #include "backend/win32/wide_text.h"
 
 namespace zarq::win32 {
@@ -57,6 +58,7 @@ auto Win32Host::modal(Dialog dialog) {
 MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButtons buttons) {
   const bool question = buttons == MessageButtons::YesNo;
   const int pressed = modal([&] {
+    const ChineseButtons chinese;
     return MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(),
                        question ? MB_YESNO : MB_OK);
   });
@@ -67,6 +69,13 @@ MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButton
 std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView filterName,
                                                            TextView pattern) {
   std::vector<wchar_t> name(kFileNameCapacity, L'\0');
+  // A folder given as the start of the name is where the dialog opens, every time; given as
+  // the initial folder it would be, from Windows 7 on, only the first time, and afterwards
+  // the folder last used in any of the editor's file dialogs.
+  std::wstring folder = workFolder_.wstring();
+  // A drive's root ends in a separator already.
+  if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+  if (folder.size() < name.size()) std::copy(folder.begin(), folder.end(), name.begin());
   const std::wstring filter = filterOf(filterName, pattern);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -74,8 +83,9 @@ std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView f
   dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = kFileNameCapacity;
-  // The editor asks its own questions about existing files and adds its own extension.
-  dialog.Flags = OFN_EXPLORER;
+  // The editor asks its own questions about existing files and adds its own extension; the
+  // process's current folder stays where it is.
+  dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
   const BOOL chosen =
       modal([&] { return save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog); });
   if (!chosen) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -16,6 +17,10 @@ namespace zarq::win32 {
 
 class Win32Host final : public Host {
  public:
+  // The save and open dialogs always start in `workFolder`, the editor's folder, where its
+  // files are.
+  explicit Win32Host(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
+
   // The window that owns every dialog and whose caret follows the field's; null before the
   // window exists and after it is destroyed. `scale` is the window's device pixels per
   // logical pixel.
@@ -74,6 +79,7 @@ class Win32Host final : public Host {
   int modalDepth_ = 0;
   int longWorkDepth_ = 0;
   std::function<void(MSG&)> dispatch_;
+  std::filesystem::path workFolder_;
   HWND window_ = nullptr;
   float scale_ = 1;
   std::optional<POINT> caret_;

@@ -8,6 +8,7 @@
 #include "common/paths.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
+#include "files/chart_fill.h"
 #include "files/chart_scan.h"
 #include "form/slot_text.h"
 #include "support/form_fixture.h"
@@ -111,6 +112,46 @@ TEST_F(ChartImportTest, KeysTheChartLacksLeaveTheirFieldsAndScratchTextsAlone) {
   EXPECT_EQ(field(slot::chartLevel).text, u"HD  Lv.14");
   EXPECT_EQ(form->chartScratch.name, u"Only a name");
   EXPECT_EQ(form->chartScratch.composer, u"曲师A");
+}
+
+// zarq-preset reads the chart itself, stripped as it is read, where the editor reads the
+// stripped copy it leaves: both must find the same in charts that are not strict JSON, and
+// the companion refuses exactly those the editor fills nothing from.
+TEST_F(ChartImportTest, TheCompanionsVerdictIsWhatTheAutoFillWrites) {
+  const std::string charts[] = {
+      "{\"name\":\"a\tb\",\"bpm\":120}",                 // a raw tab in a string
+      "{\"name\":\"cut\n here\", \"composer\": \"C\"}",  // a string cut by a line end
+      "{\"name\":\"\xff\xfe\",\"level\":\"IN Lv.3\"}",   // bytes that are not UTF-8
+      "{ZarqVersion: 120, \"song\" : \"a.ogg\"}",        // a key without its quotes
+      "{\"background\":\"x.jpeg\",} // a comment",       // a trailing comma, a comment
+      "\x89PNG\r\n\x1a\n\"charter\":\"in a picture\"",   // no JSON at all
+      "{\"ZarqVersion\":120, \"bpm\": 0}",               // nothing the auto-fill takes
+  };
+  for (const std::string& chart : charts) {
+    const std::filesystem::path file = dir.write("20220924.json", chart);
+    const std::optional<ChartValues> values = scanChartFile(file, Strip::Yes);
+    ASSERT_TRUE(values) << chart;
+    const ChartFill fill = chartFill(*values);
+    const std::vector<Text> before = fieldTexts();
+    autoFillFromChart(*form);
+    const struct {
+      int slot;
+      std::optional<Text> value;
+    } fields[] = {
+        {slot::holdBpm, fill.holdBpm},
+        {slot::illustrationExt, fill.illustrationExt},
+        {slot::audioExt, fill.audioExt},
+        {slot::songName, fill.songName},
+        {slot::composer, fill.composer},
+        {slot::charter, fill.charter},
+        {slot::difficulty, fill.level ? std::optional(fill.level->difficulty) : std::nullopt},
+        {slot::level, fill.level ? std::optional(fill.level->level) : std::nullopt},
+    };
+    for (const auto& f : fields) {
+      EXPECT_EQ(field(f.slot).text, f.value.value_or(before[f.slot])) << chart << " " << f.slot;
+    }
+    EXPECT_EQ(fillsAnything(fill), fieldTexts() != before) << chart;
+  }
 }
 
 TEST_F(ChartImportTest, AutoFillValidatesOnlyTheFieldsOfThePageOnView) {

@@ -1,10 +1,12 @@
-// A chart far larger than any real one is dropped and imported in a few blocks of memory.
+// A chart far larger than any real one is dropped and imported in a few blocks of memory, and
+// read by zarq-preset's import so too.
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "editor/drop.h"
+#include "files/chart_fill.h"
 #include "support/form_fixture.h"
 #include "support/peak_memory.h"
 
@@ -12,17 +14,17 @@ namespace zarq {
 namespace {
 
 constexpr std::uintmax_t kChartSize = 200'000'000;
+constexpr std::uintmax_t kCompanionChartSize = 1'000'000'000;
 constexpr std::size_t kMemoryBound = 64 << 20;
 
-// A chart of kChartSize bytes with keys at both ends. The middle is a hole of the file, so
-// the chart costs next to nothing on disk; it reads as zero bytes, which the stripped copy
-// keeps.
-void writeLargeChart(const std::filesystem::path& file) {
+// A chart of `size` bytes with keys at both ends. The middle is a hole of the file, so the
+// chart costs next to nothing on disk; it reads as zero bytes, which the stripped copy keeps.
+void writeLargeChart(const std::filesystem::path& file, std::uintmax_t size = kChartSize) {
   const std::string head =
       R"({"ZarqVersion":120,"bpm":100,"name":"大文件","level":"IN Lv.15","background":"cover.png",)";
   const std::string tail = R"(,"bpm":200,"composer":"末尾"})";
   std::ofstream(file, std::ios::binary) << head;
-  std::filesystem::resize_file(file, kChartSize - tail.size());
+  std::filesystem::resize_file(file, size - tail.size());
   std::ofstream(file, std::ios::binary | std::ios::app) << tail;
 }
 
@@ -51,6 +53,26 @@ TEST_F(LargeChartTest, ATwoHundredMegabyteChartImportsInBoundedMemory) {
   EXPECT_EQ(field(slot::holdBpm).text, u"150.00");
   EXPECT_EQ(field(slot::composer).text, u"末尾");
   EXPECT_LT(growth, kMemoryBound) << growth / (1 << 20) << " MB more at the peak";
+}
+
+// zarq-preset reads the chart itself, stripping it block by block on every pass.
+TEST_F(LargeChartTest, AGigabyteChartIsScannedForTheCompanionInBoundedMemory) {
+  if (!testing::resetPeakMemory()) GTEST_SKIP() << "no peak resident size to read here";
+  const std::filesystem::path chart = dir / "gigabyte.json";
+  writeLargeChart(chart, kCompanionChartSize);
+
+  ASSERT_TRUE(testing::resetPeakMemory());
+  const std::size_t before = testing::currentMemory();
+  const std::optional<ChartValues> values = scanChartFile(chart, Strip::Yes);
+  const std::size_t growth = testing::peakMemory() - before;
+
+  ASSERT_TRUE(values);
+  EXPECT_EQ(values->name, u"大文件");
+  EXPECT_EQ(values->composer, u"末尾");
+  EXPECT_EQ(values->meanBpm, 150);
+  EXPECT_LT(growth, kMemoryBound) << growth / (1 << 20) << " MB more at the peak";
+  std::printf("a %ju-byte chart scanned with %zu KB more at the peak\n", kCompanionChartSize,
+              growth >> 10);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "common/numbers.h"
+#include "common/paths.h"
 #include "editor/pages.h"
 #include "editor/window_events.h"
 #include "form/form_preset.h"
@@ -287,7 +288,12 @@ TEST_F(PresetFileTest, AStartThatCannotReadSaveSetMovesItAsideBeforeTheCloseCanW
     ::testing::internal::CaptureStderr();
     auto form = freshForm();
     const std::string said = ::testing::internal::GetCapturedStderr();
+    // Told in a message box once the window shows.
     EXPECT_TRUE(takeMessages().empty()) << c.name;
+    EXPECT_EQ(platform.host.runPosted(), 1) << c.name;
+    expectMessage(u"无法读取上次保存的表单 save.set！\n它已被移到：\n" +
+                      textFromPath(dir / c.aside) + u"\n不会被覆盖。表单从默认值开始。",
+                  u"Zarq Radoziro 设置填写器 - 加载预设");
     EXPECT_FALSE(fs::exists(dir / "save.set")) << c.name;
     EXPECT_EQ(fileBytes(dir / c.aside), c.bytes) << c.name;
     EXPECT_NE(said.find((dir / c.aside).string()), std::string::npos) << c.name << ": " << said;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <variant>
 
 #include "input_fixture.h"
+#include "support/sample_chart.h"
 
 namespace zarq {
 namespace {
@@ -84,7 +86,9 @@ TEST_F(SelectionTest, KeysSelectAndTypingBackspaceDeleteAndPasteReplaceTheSelect
     EXPECT_EQ(field(slot::songName).caret, c.caretAfter) << c.name;
     EXPECT_EQ(selected(slot::songName).from, c.selection.from) << c.name;
     EXPECT_EQ(selected(slot::songName).to, c.selection.to) << c.name;
-    if (c.after != c.before) EXPECT_EQ(field(slot::songName).committedText, c.after) << c.name;
+    if (c.after != c.before) {
+      EXPECT_EQ(field(slot::songName).committedText, c.after) << c.name;
+    }
   }
 }
 
@@ -165,6 +169,38 @@ TEST_F(SelectionTest, APressAndDragInTheEditedFieldSelectsAndAClickElsewhereDoes
   key(kShiftEnd);
   type(u"\x1b");  // Escape: the field lets go and its selection goes with it
   EXPECT_TRUE(selected(slot::songName).empty());
+}
+
+// A text that changes without being edited (a drop, the auto-fill, undo) takes no selection
+// over from the text it replaces.
+TEST_F(SelectionTest, ATextReplacedOtherwiseThanByEditingLeavesNoSelection) {
+  testing::TempDir elsewhere;
+  const std::filesystem::path chart = elsewhere.write("new.json", testing::kSampleChart);
+  const struct {
+    const char* name;
+    int slot;
+    std::function<void()> act;
+  } cases[] = {
+      {"a chart dropped", slot::chartId, [&] { onDrop(*form, {chart}); }},
+      {"the auto-fill", slot::illustrationExt,
+       [&] {
+         host().answers.push_back(MessageAnswer::Yes);
+         onDrop(*form, {chart});
+       }},
+      {"undo", slot::chartId, [&] { command(Command::Undo); }},
+  };
+  for (const auto& c : cases) {
+    showPage(*form, 1);
+    edit(c.slot, u"ABCDEFGHIJKL", 8);
+    key(kShiftRight);
+    key(kShiftRight);
+    ASSERT_EQ(selected(c.slot).size(), 2) << c.name;
+    c.act();
+    const TextField& f = field(c.slot);
+    EXPECT_NE(f.text, u"ABCDEFGHIJKL") << c.name;
+    EXPECT_TRUE(f.selection().empty()) << c.name;
+    EXPECT_LE(f.anchor, f.length()) << c.name;
+  }
 }
 
 TEST_F(SelectionTest, ShiftTabGoesBackAndWrapsAsTabGoesForward) {

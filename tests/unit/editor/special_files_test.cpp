@@ -8,7 +8,7 @@
 
 #include "editor/drop.h"
 #include "editor/preset_actions.h"
-#include "files/chart_scan.h"
+#include "files/chart_fill.h"
 #include "files/file_access.h"
 #include "form/slot_text.h"
 #include "support/form_fixture.h"
@@ -94,7 +94,7 @@ TEST_F(SpecialFilesTest, AChartOrMediaThatIsNoFileIsNeverRead) {
         EXPECT_TRUE(hasError(named, slot)) << nameOf(kind) << " " << slot;
       }
     }
-    EXPECT_FALSE(readChartFile(folder / "c.json")) << nameOf(kind);
+    EXPECT_FALSE(scanChartFile(folder / "c.json", Strip::Yes)) << nameOf(kind);
     if (kind != Kind::Folder) {
       EXPECT_FALSE(fileReadable(folder / "c.PNG")) << nameOf(kind);
     }

@@ -18,6 +18,16 @@ class UndoTest : public testing::InputTest {
  protected:
   PresetValues values() const { return presetFromForm(*form); }
   void undo() { command(Command::Undo); }
+  // Typed as on a real keyboard: each key goes down, repeats once (held a little long) and
+  // comes up again, and Shift is let go in between.
+  void pressKeys(TextView units) {
+    for (char16_t unit : units) {
+      type(TextView(&unit, 1));
+      onKeyRepeat(*form, KeyStroke{});
+      key(KeyStroke{});
+      key(KeyStroke{Key::Other, true});
+    }
+  }
   void redo() { command(Command::Redo); }
   void clickOption(int pair, bool first) {
     const OptionPair& p = form->optionPairs[pair];
@@ -123,12 +133,12 @@ TEST_F(UndoTest, EveryKindOfActionIsOneStepThatUndoTakesBackAndRedoRepeats) {
 TEST_F(UndoTest, TypingInOneFieldIsOneStepUntilTheCaretMovesOrAnotherFieldIsUsed) {
   showPage(*form, 2);
   edit(slot::songName, u"", 0);
-  type(u"Hello");
+  pressKeys(u"Hello");
   key(Key::Left);
-  type(u"X\b\bY");
+  pressKeys(u"X\b\bY");
   const Text composer = field(slot::composer).text;
   editAtEnd(slot::composer);
-  type(u"Z");
+  pressKeys(u"Z");
   EXPECT_EQ(field(slot::songName).text, u"HelYo");
   undo();
   EXPECT_EQ(field(slot::composer).text, composer);

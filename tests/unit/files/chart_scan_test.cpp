@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/file_system.h"
 #include "support/temp_dir.h"
 
 namespace zarq {
@@ -141,14 +142,24 @@ TEST(ChartScanTest, LongValuesAreCutAtNinetyNineUnitsWithoutSplittingAPair) {
   EXPECT_EQ(value, Text(98, u'x'));
 }
 
-TEST(ChartScanTest, ReadChartFileReadsPlainFilesOnly) {
+// A file read through a stripping stream gives the bytes its stripped copy would hold, in
+// blocks of any size, and again after a rewind.
+TEST(ChartScanTest, AStrippingStreamReadsWhatTheStrippedCopyHolds) {
   testing::TempDir dir;
-  const std::string bytes = "{\"a\":1}\r\n\0tail";
-  dir.write("chart.json", bytes);
-  EXPECT_EQ(readChartFile(dir / "chart.json"), bytes);
-  std::filesystem::create_directory(dir / "folder.json");
-  EXPECT_EQ(readChartFile(dir / "folder.json"), std::nullopt);
-  EXPECT_EQ(readChartFile(dir / "missing.json"), std::nullopt);
+  const std::string chart =
+      "{ \"a\" :\t1,\r\n  \"s\": \"x y\\\"\n z\" ,\n" + std::string(300, ' ') + "\"t\": \"end ";
+  const std::filesystem::path file = dir.write("chart.json", chart);
+  for (std::size_t block : {std::size_t{1}, std::size_t{3}, ChartStream::kBlockSize}) {
+    const FileHandle in = openRegularFile(file);
+    ChartStream stream(in.get(), block, Strip::Yes);
+    for (int pass = 0; pass < 2; ++pass) {
+      std::string read;
+      for (int c = stream.get(); c != -1; c = stream.get()) read.push_back(static_cast<char>(c));
+      EXPECT_EQ(read, minifyChart(chart)) << block << " " << pass;
+      stream.rewind();
+    }
+    EXPECT_FALSE(stream.failed());
+  }
 }
 
 }  // namespace

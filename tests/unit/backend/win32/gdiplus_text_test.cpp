@@ -48,5 +48,38 @@ TEST_F(GdiplusTextTest, BothHalvesOfASurrogatePairShareOneCaret) {
   EXPECT_GT(carets[4], carets[3]);
 }
 
+// GDI+ draws a character its family lacks as a box; the font draws it in an installed family
+// that has it (under Wine the test machine's Symbola, on Windows Segoe UI Emoji).
+TEST_F(GdiplusTextTest, ACharacterTheFamilyLacksIsDrawnInAnotherFamilyThatHasIt) {
+  const Text text = u"a\U0001F600b";
+  const std::vector<FaceRun> runs = platform.font.faceRuns(text);
+  ASSERT_EQ(runs.size(), 3u) << "no installed family has U+1F600";
+  EXPECT_EQ(runs[0].face, 0);
+  EXPECT_NE(runs[1].face, 0);
+  EXPECT_EQ(runs[2].face, 0);
+  EXPECT_EQ(runs[1].begin, 1u);
+  EXPECT_EQ(runs[1].end, 3u);
+
+  // The runs follow each other, measured and drawn alike.
+  const std::vector<float> carets = platform.text.caretPositions(text, 40);
+  const std::vector<PlacedRun> placed = platform.text.placeRuns(text, 40);
+  EXPECT_NEAR(placed[2].x, carets[3], 0.01);
+  EXPECT_NEAR(platform.text.layoutWidth(text, 40) - carets.back(), 2 * platform.text.margin(40),
+              0.01);
+
+  // Drawn, the emoji is no box: it differs from a character no family has.
+  const auto drawn = [&](TextView shown) {
+    Canvas& canvas = platform.frame.beginFrame();
+    canvas.drawText(shown, 40, {0, 0, 200, 60}, Align::Centre, 0xFFFFFFFF);
+    platform.frame.present();
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < 60; ++y) {
+      for (int x = 0; x < 200; ++x) pixels.push_back(platform.frame.pixel(x, y));
+    }
+    return pixels;
+  };
+  EXPECT_NE(drawn(u"\U0001F600"), drawn(u"\U0010FFFD"));
+}
+
 }  // namespace
 }  // namespace zarq::win32

@@ -1,0 +1,90 @@
+# zarq-settings.exe under Wine: the save and open dialogs start in the editor's folder every
+# time, also after the avatar dialog and the folder picker were used in another folder (the
+# dialogs of Windows would otherwise start in the folder last used).
+. "$ZARQ_E2E/lib.sh"
+
+mkdir elsewhere
+cp -r "$ZARQ_E2E/../../examples/demo-chart" elsewhere/
+elsewhere=$(winepath -w "$PWD/elsewhere")
+
+# Waits up to five seconds for FILE to appear.
+appears() {
+  for _ in $(seq 50); do
+    [ -f "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Types NAME into the file dialog titled TITLE and presses Return.
+choose_in_dialog() {
+  local title=$1 name=$2 dialog
+  dialog=$(find_window "$title" 15) || fail "no dialog titled $title"
+  timeout 10 xdotool windowfocus --sync "$dialog" || fail "the dialog $title did not take the keyboard"
+  sleep 0.5
+  type_text "$name"
+  keys Return
+  window_gone "$title" 10 || fail "the dialog $title did not close"
+  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+}
+
+# Answers the message box titled TITLE with Return.
+dismiss() {
+  local box
+  box=$(find_window "$1" 10) || fail "no message box titled $1"
+  timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
+  keys Return
+  window_gone "$1" 10 || fail "the message box $1 did not close"
+  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+}
+
+# Saves the form by Ctrl+S under NAME, which must land in the editor's folder.
+save_as() {
+  keys ctrl+s
+  choose_in_dialog "Save As" "$1"
+  dismiss "$ZARQ_TITLE - 保存"
+  [ -z "$(find elsewhere -name "$1.set")" ] || fail "$2: the save dialog started in the folder last used"
+  [ -f "$1.set" ] || fail "$2: Ctrl+S saved no $1.set"
+}
+
+start_editor
+rest_pointer
+# The avatar picked in another folder.
+keys ctrl+4
+keys ctrl+shift+o
+choose_in_dialog "Open" "$elsewhere\\demo-chart\\avatar.png"
+appears avatar.png || fail "the avatar was not copied into the editor's folder"
+save_as after-avatar "after the avatar dialog"
+# Ctrl+O starts there too: a bare name opens the preset just saved.
+keys ctrl+o
+choose_in_dialog "Open" "after-avatar.set"
+dismiss "$ZARQ_TITLE - 加载预设"
+note "after the avatar dialog"
+
+# The chart folder picked in the folder picker, by its tree: "/" below the desktop, then
+# each folder of the path typed to select it and opened with Right.
+keys ctrl+1
+keys ctrl+shift+o
+picker=$(find_window "Browse for Folder" 15) || fail "no folder picker"
+timeout 10 xdotool windowfocus --sync "$picker" || fail "the folder picker did not take the keyboard"
+sleep 0.5
+xdotool mousemove --window "$picker" 58 87 click 1
+sleep 0.3
+IFS=/ read -r -a folders <<<"${PWD#/}/elsewhere/demo-chart"
+for folder in "${folders[@]}"; do
+  keys Right
+  sleep 0.5
+  xdotool type --delay 20 "$folder"
+  # The tree's search by typed letters starts afresh after a pause.
+  sleep 1.2
+done
+keys Return
+window_gone "Browse for Folder" 10 || fail "the folder picker did not close"
+timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+appears demo-chart.json || fail "the chart folder was not imported"
+save_as after-folder "after the folder picker"
+note "after the folder picker"
+
+close_window "$EDITOR_WID"
+wait_editor_exit 15
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
