@@ -30,6 +30,6 @@ type_text Q
 keys ctrl+q
 wait_editor_exit 15
 [ "$EDITOR_EXIT" = 0 ] || fail "Ctrl+Q did not close the editor (exit code $EDITOR_EXIT)"
-"$ZARQ_PRESET" dump save.set | grep -q '"songName": "Zarq RadoziroQ"' ||
+"$ZARQ_PRESET" dump save.set | grep '"songName": "Zarq RadoziroQ"' >/dev/null ||
   fail "Ctrl+Q did not save the typed song name"
 note "Ctrl+W and Ctrl+Q close the window and save"
