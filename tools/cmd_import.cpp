@@ -11,6 +11,7 @@
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
 #include "input_files.h"
+#include "output.h"
 #include "preset_json.h"
 
 namespace zarq::tool {
@@ -45,7 +46,7 @@ std::string notAChart(const std::string& bytes, const ChartValues& values) {
 
 }  // namespace
 
-int runImport(const Args& args) {
+int runImport(const Args& args, FileSystem& files) {
   const ParsedArgs parsed = parseArgs(args, {}, {}, 1);
   if (!parsed.error.empty()) return usageError(parsed.error);
   if (parsed.positional.empty()) return usageError("import needs a chart file");
@@ -75,8 +76,7 @@ int runImport(const Args& args) {
     out["level"] = toUtf8(fill.level->level);
     out["chartLevel"] = toUtf8(chartLevelLine(*fill.level));
   }
-  std::printf("%s\n", jsonText(out, 2).c_str());
-  return 0;
+  return printOut(files, jsonText(out, 2) + "\n") ? 0 : 1;
 }
 
 }  // namespace zarq::tool

@@ -5,23 +5,19 @@
 #include "common/paths.h"
 #include "common/printable.h"
 #include "common/utf.h"
+#include "editor/closing.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
 #include "editor/undo.h"
+#include "files/atomic_file.h"
 #include "files/set_aside.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
 namespace zarq {
-namespace {
-
-// The form as the editor left it last time, saved when its window closed.
-constexpr char kSavedForm[] = "save.set";
-
-}  // namespace
 
 bool buildFormWithSavedForm(SettingsForm& form) {
   form.mouseDown = false;
@@ -35,11 +31,13 @@ bool buildFormWithSavedForm(SettingsForm& form) {
 }
 
 void onWindowCreate(SettingsForm& form) {
+  // Files a killed editor was writing when it died are of no use to anyone.
+  removeLeftoverTemporaries(form.platform.files, form.workDir);
   if (buildFormWithSavedForm(form)) return;
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   // The start stays silent, but the user's file must outlive the save at the close: it is
   // moved out of the way, and only the terminal hears of it.
-  if (const std::optional<std::filesystem::path> aside = setAside(saved)) {
+  if (const std::optional<std::filesystem::path> aside = setAside(saved, form.platform.files)) {
     std::fprintf(stderr, "zarq-settings: %s could not be read; it was moved to %s\n",
                  toUtf8(textFromPath(saved)).c_str(), toUtf8(textFromPath(*aside)).c_str());
   } else {
@@ -47,10 +45,6 @@ void onWindowCreate(SettingsForm& form) {
     std::fprintf(stderr, "zarq-settings: %s could not be read nor moved; it is left as it is\n",
                  toUtf8(textFromPath(saved)).c_str());
   }
-}
-
-void onWindowDestroy(SettingsForm& form) {
-  if (!form.keepSavedForm) savePreset(form, form.fileInWorkDir(kSavedForm), true);
 }
 
 void onFocusGained(SettingsForm& form) {

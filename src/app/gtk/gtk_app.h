@@ -4,7 +4,8 @@
 namespace zarq::gtk {
 
 // Opens the editor's window on the process's current directory and runs until the window
-// is closed. Returns the exit code: 0, or 1 when no display can be opened.
+// is closed. Returns the exit code: 0, 128 + the signal that ended the session, or 1 when no
+// display can be opened or another editor works in the folder.
 int runEditor(int argc, char** argv);
 
 }  // namespace zarq::gtk
