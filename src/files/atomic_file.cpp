@@ -2,6 +2,7 @@
 
 #include <random>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace zarq {
@@ -217,6 +218,9 @@ WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
 
 WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const fs::path& to,
                                 CopyMode mode) {
+  // A file copied onto itself (a chart folder that is the editor's own) is left as it is.
+  std::error_code same;
+  if (fs::equivalent(from, to, same)) return {};
   Handle source = 0;
   if (const FileError error = files.openForReading(from, source); error != FileError::None) {
     return {error, true};
@@ -224,13 +228,20 @@ WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const f
   const bool crLf = mode == CopyMode::Text && files.crLfLineEnds();
   CrLfLines lines;
   std::vector<std::uint8_t> block(kBlockSize);
+  bool sourceOpen = true;
   const WriteOutcome outcome = writeFileAtomically(files, to, [&](ByteSink& sink) {
     for (;;) {
       std::size_t got = 0;
       if (const FileError error = files.read(source, block, got); error != FileError::None) {
         return error;
       }
-      if (got == 0) return FileError::None;
+      if (got == 0) {
+        // Closed before the copy takes its name, as Windows may refuse to replace a file
+        // that is still open. Everything was read: a failed close changes nothing written.
+        files.close(source);
+        sourceOpen = false;
+        return FileError::None;
+      }
       const std::span<const std::uint8_t> bytes(block.data(), got);
       if (const FileError error = sink.write(crLf ? lines.convert(bytes) : bytes);
           error != FileError::None) {
@@ -238,8 +249,7 @@ WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const f
       }
     }
   });
-  // Everything was read by now: a source that fails to close changes nothing written.
-  files.close(source);
+  if (sourceOpen) files.close(source);
   return outcome;
 }
 

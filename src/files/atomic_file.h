@@ -66,7 +66,8 @@ WriteOutcome writeNewFile(FileSystem& files, const std::filesystem::path& folder
 // Windows); Binary: byte for byte.
 enum class CopyMode { Text, Binary };
 
-// Copies `from` (a regular file, or a link to one) over `to`, a block at a time.
+// Copies `from` (a regular file, or a link to one) over `to`, a block at a time. A file
+// copied onto itself is left as it is.
 WriteOutcome copyFileAtomically(FileSystem& files, const std::filesystem::path& from,
                                 const std::filesystem::path& to, CopyMode mode);
 

@@ -78,9 +78,12 @@ wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "closed without saving: exit $EDITOR_EXIT"
 no_leftovers "closing without saving"
 
+# A signal while the question is open: no one is there to answer it.
 : >"$ZARQ_E2E_LOGS/editor.log"
 start_editor
 rest_pointer
+close_window "$EDITOR_WID"
+answer_question
 kill -TERM "$EDITOR_PID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 143 ] || fail "SIGTERM on a full disk: exit $EDITOR_EXIT"
