@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 
 #include "files/atomic_file.h"
 #include "support/temp_dir.h"
@@ -86,10 +87,11 @@ SweepCount sweepFaults(const SweepPath& path) {
       const std::string where =
           path.name + ", call " + std::to_string(n) + " fails with " + faultName(fault);
       bool asAfter = got.run.done;
-      Files names = before;
-      names.insert(after.begin(), after.end());
-      names.insert(got.files.begin(), got.files.end());
-      for (const auto& [name, unused] : names) {
+      std::set<fs::path> names;
+      for (const Files* files : std::initializer_list<const Files*>{&before, &after, &got.files}) {
+        for (const auto& entry : *files) names.insert(entry.first);
+      }
+      for (const fs::path& name : names) {
         const std::string* now = find(got.files, name);
         const std::string* old = find(before, name);
         const std::string* fresh = find(after, name);

@@ -123,6 +123,26 @@ TEST_F(WriteFaultsTest, TheEndOfASessionSavesTheFormInTheFolderOrInTheFallback) 
   sweep(path);
 }
 
+TEST_F(WriteFaultsTest, TheFallbackOfASessionsEndIsWrittenWholeOrSaidToBeLost) {
+  const std::string expected = presetNamed(platform, "new");
+  sweep({"the fallback file at the end of a session",
+         [](const fs::path& root) { fs::create_directories(root / "work"); },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 1);
+           setSlotText(*form, slot::chartId, u"new");
+           // A "save.set" that cannot be written: the form goes to the fallback.
+           fs::create_directory(root / "work/save.set");
+           files.begin();
+           ::testing::internal::CaptureStderr();
+           const SessionEndSave saved = onSessionEnd(*form, root / "data");
+           const std::string said = ::testing::internal::GetCapturedStderr();
+           return SweepRun{!saved.fallback.empty(), said.find("it is lost") != std::string::npos};
+         },
+         [&](const fs::path& name, const std::string& bytes) {
+           return name.parent_path() == "data" && bytes == expected;
+         }});
+}
+
 TEST_F(WriteFaultsTest, CtrlSReplacesTheChosenPresetOrSaysWhyNot) {
   sweep({"Ctrl+S over an existing preset",
          [&](const fs::path& root) { put(root / "elsewhere/p.set", oldPreset); },

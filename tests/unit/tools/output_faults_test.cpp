@@ -9,6 +9,7 @@
 
 #include "support/fault_sweep.h"
 #include "support/sample_chart.h"
+#include "support/temp_dir.h"
 #include "tools/commands.h"
 
 namespace zarq {
@@ -80,15 +81,16 @@ TEST(OutputFaults, RenderReplacesItsPictureWholeOrSaysWhyNot) {
 }
 
 TEST(OutputFaults, ImportPrintsWhollyOrSaysWhyNot) {
-  static std::string printed;
-  sweep({"zarq-preset import",
-         [](const fs::path& root) { put(root / "chart.json", testing::kSampleChart); },
-         [](FaultyFileSystem& files, const fs::path& root) {
-           const tool::Args args = {"import", text(root / "chart.json")};
-           if (printed.empty()) printed = printedBy(args);
-           return runTool(files, args, printed);
-         }});
+  const auto prepare = [](const fs::path& root) {
+    put(root / "chart.json", testing::kSampleChart);
+  };
+  testing::TempDir sample;
+  prepare(sample.path());
+  const std::string printed = printedBy({"import", text(sample / "chart.json")});
   EXPECT_NE(printed.find("Sigma (Haocore Mix)"), std::string::npos);
+  sweep({"zarq-preset import", prepare, [&](FaultyFileSystem& files, const fs::path& root) {
+           return runTool(files, {"import", text(root / "chart.json")}, printed);
+         }});
 }
 
 }  // namespace
