@@ -57,9 +57,12 @@ target_compile_definitions(zarq-settings PRIVATE
 target_link_options(zarq-settings PRIVATE -municode -s)
 
 file(GLOB ZARQ_TOOL_SOURCES CONFIGURE_DEPENDS tools/*.cpp)
-add_executable(zarq-preset ${ZARQ_TOOL_SOURCES})
-target_link_libraries(zarq-preset PRIVATE zarq_win32 zarq_json)
-target_compile_definitions(zarq-preset PRIVATE ZARQ_VERSION="${PROJECT_VERSION}")
+list(REMOVE_ITEM ZARQ_TOOL_SOURCES ${CMAKE_SOURCE_DIR}/tools/main.cpp)
+add_library(zarq_tool STATIC ${ZARQ_TOOL_SOURCES})
+target_link_libraries(zarq_tool PUBLIC zarq_win32 zarq_json)
+target_compile_definitions(zarq_tool PRIVATE ZARQ_VERSION="${PROJECT_VERSION}")
+add_executable(zarq-preset tools/main.cpp)
+target_link_libraries(zarq-preset PRIVATE zarq_tool)
 target_link_options(zarq-preset PRIVATE -municode -s)
 
 # What users download: the installer (per user, built with wixl) and the portable zip, each

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/utf.h"
+#include "editor/closing.h"
 #include "editor/keyboard.h"
 #include "editor/preset_actions.h"
 #include "editor/window_events.h"
@@ -109,7 +110,7 @@ class Monkey {
       act(in);
       settle();
     }
-    onWindowDestroy(*form_);
+    require(onCloseRequested(*form_), "closing is never refused while saving works");
     // The autosave on closing always leaves a sound preset.
     require(readPresetFile(work_ / "save.set").values.has_value(), "closing saves a sound preset");
   }

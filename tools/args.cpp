@@ -1,25 +1,87 @@
 #include "args.h"
 
-#include "common/paths.h"
+#include <cstdio>
+
 #include "common/utf.h"
 
 namespace zarq::tool {
+namespace {
+
+#ifdef _WIN32
+void appendEncoded(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+// The inverse of argFromWide: UTF-8 whose three-byte forms may carry lone surrogates.
+std::wstring wideFromArg(std::string_view arg) {
+  std::wstring out;
+  for (std::size_t i = 0; i < arg.size();) {
+    const auto lead = static_cast<unsigned char>(arg[i]);
+    const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
+    bool sound = extra >= 0 && i + extra < arg.size();
+    for (int k = 1; sound && k <= extra; ++k) {
+      const auto c = static_cast<unsigned char>(arg[i + k]);
+      sound = (c & 0xC0) == 0x80;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    if (!sound) {
+      out.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    i += static_cast<std::size_t>(extra) + 1;
+    if (cp >= 0x10000) {
+      out.push_back(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      out.push_back(static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+    } else {
+      out.push_back(static_cast<wchar_t>(cp));
+    }
+  }
+  return out;
+}
+#else
+std::string escapedByte(unsigned char byte) {
+  char escape[5];
+  std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+  return escape;
+}
+#endif
+
+}  // namespace
 
 ParsedArgs parseArgs(const Args& args, const std::set<std::string>& valued,
                      const std::set<std::string>& flags, std::size_t maxPositional) {
   ParsedArgs parsed;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (valued.count(arg)) {
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && valued.count(arg)) {
       if (i + 1 >= args.size()) {
         parsed.error = "option " + arg + " needs a value";
         return parsed;
       }
       parsed.values[arg] = args[++i];
-    } else if (flags.count(arg)) {
+    } else if (!optionsEnded && flags.count(arg)) {
       parsed.flags.insert(arg);
-    } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-      parsed.error = "unknown option " + arg;
+    } else if (!optionsEnded && !arg.empty() && arg[0] == '-' && arg != "-") {
+      parsed.error = "unknown option " + arg + " (a file whose name begins with - comes after --)";
       return parsed;
     } else if (parsed.positional.size() < maxPositional) {
       parsed.positional.push_back(arg);
@@ -36,8 +98,62 @@ std::optional<int> parsePage(const std::string& text) {
   return text[0] - '0';
 }
 
-std::filesystem::path pathArg(const std::string& utf8) { return pathFromText(fromUtf8(utf8)); }
+#ifdef _WIN32
+std::string argFromWide(std::wstring_view arg) {
+  std::string out;
+  for (std::size_t i = 0; i < arg.size(); ++i) {
+    char32_t cp = arg[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < arg.size() && arg[i + 1] >= 0xDC00 &&
+        arg[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (arg[i + 1] - 0xDC00);
+      ++i;
+    }
+    appendEncoded(out, cp);
+  }
+  return out;
+}
 
-std::string pathText(const std::filesystem::path& path) { return toUtf8(textFromPath(path)); }
+std::filesystem::path pathArg(const std::string& arg) { return wideFromArg(arg); }
+
+std::string pathText(const std::filesystem::path& path) {
+  const std::string encoded = argFromWide(path.native());
+  std::string out;
+  for (std::size_t i = 0; i < encoded.size(); ++i) {
+    // A lone surrogate is the only three-byte form beginning ED A0..BF.
+    const auto lead = static_cast<unsigned char>(encoded[i]);
+    if (lead == 0xED && i + 2 < encoded.size() &&
+        static_cast<unsigned char>(encoded[i + 1]) >= 0xA0) {
+      char escape[8];
+      const unsigned unit = 0xD000 | ((encoded[i + 1] & 0x3F) << 6) | (encoded[i + 2] & 0x3F);
+      std::snprintf(escape, sizeof escape, "\\u%04X", unit);
+      out += escape;
+      i += 2;
+    } else {
+      out.push_back(encoded[i]);
+    }
+  }
+  return out;
+}
+#else
+std::filesystem::path pathArg(const std::string& arg) { return std::filesystem::path(arg); }
+
+std::string pathText(const std::filesystem::path& path) {
+  const std::string& bytes = path.native();
+  std::string out;
+  // Valid UTF-8 runs are kept; every byte that belongs to none is escaped.
+  for (std::size_t i = 0; i < bytes.size();) {
+    std::size_t end = i + 1;
+    while (end <= bytes.size() && end - i <= 4 && !decodeUtf8(bytes.substr(i, end - i))) ++end;
+    if (end <= bytes.size() && end - i <= 4) {
+      out.append(bytes, i, end - i);
+      i = end;
+    } else {
+      out += escapedByte(static_cast<unsigned char>(bytes[i]));
+      ++i;
+    }
+  }
+  return out;
+}
+#endif
 
 }  // namespace zarq::tool

@@ -1,11 +1,13 @@
 #pragma once
-// A small command-line parser: options that take a value, flags, and positional arguments.
+// A small command-line parser: options that take a value, flags, and positional arguments;
+// "--" ends the options. File names are taken byte for byte as given.
 
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "commands.h"
@@ -25,18 +27,21 @@ struct ParsedArgs {
   }
 };
 
+// Everything after "--" is positional, so that a file named "-x.set" can be given.
 ParsedArgs parseArgs(const Args& args, const std::set<std::string>& valued,
                      const std::set<std::string>& flags, std::size_t maxPositional);
 
-// A file or folder named on the command line, whose arguments are UTF-8 on every platform.
-std::filesystem::path pathArg(const std::string& utf8);
-// A path as UTF-8, for messages.
+// A file or folder named on the command line. On Linux an argument is the name's own bytes,
+// whatever they are; on Windows it is the name's UTF-16 as argFromWide encodes it.
+std::filesystem::path pathArg(const std::string& arg);
+// A path as UTF-8 for messages and JSON: bytes that are no UTF-8 are written \xFF, a lone
+// surrogate of a Windows name \uD800.
 std::string pathText(const std::filesystem::path& path);
-
-// A file or folder named on the command line, whose arguments are UTF-8 on every platform.
-std::filesystem::path pathArg(const std::string& utf8);
-// A path as UTF-8, for messages and JSON.
-std::string pathText(const std::filesystem::path& path);
+#ifdef _WIN32
+// A Windows argument as bytes: UTF-8, where a surrogate without its other half is encoded as
+// any other character is (three bytes), so that pathArg gives the name back exactly.
+std::string argFromWide(std::wstring_view arg);
+#endif
 
 // A page number 1 to 6, or nullopt.
 std::optional<int> parsePage(const std::string& text);

@@ -1,6 +1,5 @@
 // zarq-preset check: every message the editor shows on pages 1 to 6, without a window.
 
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -15,6 +14,7 @@
 #include "files/preset_file.h"
 #include "headless_editor.h"
 #include "input_files.h"
+#include "output.h"
 #include "preset_json.h"
 #include "preset_names.h"
 #include "preset_option.h"
@@ -89,17 +89,17 @@ int errorsIn(const std::vector<Message>& messages) {
 }
 
 // Each preset checked in the folder `dir`, one line of JSON each.
-int checkPresets(const std::filesystem::path& dir, const std::vector<std::string>& args) {
+int checkPresets(const std::filesystem::path& dir, const std::vector<std::string>& args,
+                 FileSystem& files) {
   const std::vector<std::filesystem::path> inputs = presetInputs(args);
-  if (inputs.empty()) return inputError("no .set files in " + args[0]);
+  if (inputs.empty()) return inputError("no .set files in " + pathText(pathArg(args[0])));
   bool anyError = false;
   for (const std::filesystem::path& input : inputs) {
-    const PresetRead read = readPresetInput(input);
+    const PresetInput read = readPresetInput(input);
     nlohmann::ordered_json line = {{"input", pathText(input)}};
     if (!read.values) {
-      const std::string problem = describeFailure(input, read);
-      inputError(problem);
-      line["error"] = problem;
+      inputError(read.problem);
+      line["error"] = read.problem;
       anyError = true;
     } else {
       HeadlessEditor editor(dir);
@@ -110,14 +110,14 @@ int checkPresets(const std::filesystem::path& dir, const std::vector<std::string
       for (const Message& m : messages) line["messages"].push_back(messageJson(m));
       anyError = anyError || errorsIn(messages) > 0;
     }
-    std::printf("%s\n", jsonText(line, -1).c_str());
+    if (!printOut(files, jsonText(line, -1) + "\n")) return 1;
   }
   return anyError ? 1 : 0;
 }
 
 }  // namespace
 
-int runCheck(const Args& args) {
+int runCheck(const Args& args, FileSystem& files) {
   const ParsedArgs parsed = parseArgs(args, {"--dir", kPresetOption}, {"--json"},
                                       std::numeric_limits<std::size_t>::max());
   if (!parsed.error.empty()) return usageError(parsed.error);
@@ -127,22 +127,24 @@ int runCheck(const Args& args) {
     return usageError("no such folder: " + pathText(dir));
   if (!parsed.positional.empty()) {
     if (parsed.has(kPresetOption)) return usageError("--preset goes with no other presets");
-    return checkPresets(dir, parsed.positional);
+    return checkPresets(dir, parsed.positional, files);
   }
 
   HeadlessEditor editor(dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;
   const std::vector<Message> messages = formMessages(editor.form);
-  nlohmann::ordered_json json = nlohmann::ordered_json::array();
-  for (const Message& m : messages) {
-    if (parsed.has("--json")) {
-      json.push_back(messageJson(m));
-    } else {
-      std::printf("%d\t%s\t%s\t%s\n", m.page, m.owner.c_str(), m.kind.c_str(),
-                  oneLine(m.status).c_str());
+  std::string out;
+  if (parsed.has("--json")) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const Message& m : messages) json.push_back(messageJson(m));
+    out = jsonText(json, 2) + "\n";
+  } else {
+    for (const Message& m : messages) {
+      out +=
+          std::to_string(m.page) + "\t" + m.owner + "\t" + m.kind + "\t" + oneLine(m.status) + "\n";
     }
   }
-  if (parsed.has("--json")) std::printf("%s\n", jsonText(json, 2).c_str());
+  if (!printOut(files, out)) return 1;
   return errorsIn(messages) > 0 ? 1 : 0;
 }
 

@@ -14,6 +14,7 @@
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
 #include "input_files.h"
+#include "output.h"
 #include "preset_json.h"
 
 namespace zarq::tool {
@@ -72,7 +73,7 @@ std::optional<ChartValues> scanInput(const std::filesystem::path& chart, std::st
 
 }  // namespace
 
-int runImport(const Args& args) {
+int runImport(const Args& args, FileSystem& files) {
   const ParsedArgs parsed = parseArgs(args, {}, {}, 1);
   if (!parsed.error.empty()) return usageError(parsed.error);
   if (parsed.positional.empty()) return usageError("import needs a chart file");
@@ -106,8 +107,7 @@ int runImport(const Args& args) {
     out["level"] = toUtf8(fill.level->level);
     out["chartLevel"] = toUtf8(chartLevelLine(*fill.level));
   }
-  std::printf("%s\n", jsonText(out, 2).c_str());
-  return 0;
+  return printOut(files, jsonText(out, 2) + "\n") ? 0 : 1;
 }
 
 }  // namespace zarq::tool

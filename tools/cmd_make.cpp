@@ -5,13 +5,12 @@
 
 #include "args.h"
 #include "commands.h"
-#include "common/utf.h"
 #include "editor/preset_actions.h"
-#include "files/preset_file.h"
 #include "form/form_preset.h"
 #include "form/slider_link.h"
 #include "headless_editor.h"
 #include "input_files.h"
+#include "output.h"
 #include "preset_json.h"
 #include "preset_names.h"
 
@@ -20,31 +19,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own for the fresh form, so that no "save.set" lying around changes the
-// defaults; removed again afterwards.
-class EmptyFolder {
- public:
-  EmptyFolder() {
-    std::random_device seed;
-    std::error_code ec;
-    for (int attempt = 0; attempt < 16 && path_.empty(); ++attempt) {
-      const fs::path candidate =
-          fs::temp_directory_path(ec) / ("zarq-preset-" + std::to_string(seed()));
-      if (!ec && fs::create_directory(candidate, ec)) path_ = candidate;
-    }
-  }
-  ~EmptyFolder() {
-    std::error_code ec;
-    if (!path_.empty()) fs::remove_all(path_, ec);
-  }
-  EmptyFolder(const EmptyFolder&) = delete;
-  EmptyFolder& operator=(const EmptyFolder&) = delete;
-
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+// The fresh form's folder is one that is not there: nothing lying around (a "save.set", a
+// chart) can change the defaults, and nothing has to be made for it.
+fs::path nowhere() {
+  std::random_device seed;
+  std::error_code ec;
+  const fs::path temporary = fs::temp_directory_path(ec);
+  return (ec ? fs::path() : temporary) /
+         ("zarq-preset-none-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+}
 
 bool given(const nlohmann::json& json, std::string_view name, const char* group,
            std::size_t index) {
@@ -67,60 +50,74 @@ void keepSlidersWithFields(SettingsForm& form, const nlohmann::json& json) {
   }
 }
 
-// The form of a fresh editor, as a preset.
-std::optional<PresetValues> defaultPreset() {
-  const EmptyFolder folder;
-  if (folder.path().empty()) return std::nullopt;
-  HeadlessEditor editor(folder.path());
-  return presetFromForm(editor.form);
+// What a number too large for a double (1e999) is the value of: JSON's reader stops at it
+// before any key can be checked.
+std::string outOfRangeNumber(const std::string& text) {
+  struct Finder : nlohmann::json::json_sax_t {
+    std::string lastKey, token;
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t& name) override {
+      lastKey = name;
+      return true;
+    }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t, const std::string& last,
+                     const nlohmann::json::exception&) override {
+      token = last;
+      return false;
+    }
+  } finder;
+  nlohmann::json::sax_parse(text, &finder);
+  const std::string value = finder.token.empty() ? "a number" : finder.token;
+  if (finder.lastKey.empty()) return value + " is too large a number";
+  return "\"" + finder.lastKey + "\" has a bad value: " + value + " is too large a number";
 }
 
 }  // namespace
 
 std::string makeExample() {
-  const std::optional<PresetValues> defaults = defaultPreset();
-  return defaults ? jsonText(presetToJson(*defaults), 2) : "(no temporary folder for the form)";
+  HeadlessEditor editor(nowhere());
+  return jsonText(presetToJson(presetFromForm(editor.form)), 2);
 }
 
-int runMake(const Args& args) {
+int runMake(const Args& args, FileSystem& files) {
   const ParsedArgs parsed = parseArgs(args, {"-o"}, {}, 1);
   if (!parsed.error.empty()) return usageError(parsed.error);
   if (parsed.positional.size() != 1 || !parsed.has("-o")) {
     return usageError("make needs IN.json and -o OUT.set");
   }
-  const std::string input = parsed.positional[0];
+  const std::string input = pathText(pathArg(parsed.positional[0]));
   const fs::path output = pathArg(parsed.value("-o"));
 
   std::string why;
-  const std::optional<std::string> text = readWholeFile(pathArg(input), why);
+  const std::optional<std::string> text = readWholeFile(pathArg(parsed.positional[0]), why);
   if (!text) return inputError(input + ": " + why);
   nlohmann::json json;
   try {
     json = nlohmann::json::parse(*text);
   } catch (const nlohmann::json::parse_error& error) {
     return inputError(input + ": not JSON: " + jsonParseError(error));
+  } catch (const nlohmann::json::out_of_range&) {
+    return inputError(input + ": " + outOfRangeNumber(*text));
   }
 
-  const EmptyFolder folder;
-  if (folder.path().empty()) return inputError("cannot create a temporary folder");
-  HeadlessEditor editor(folder.path());
+  HeadlessEditor editor(nowhere());
   PresetValues values = presetFromForm(editor.form);
   const std::string problem = overlayPresetJson(json, values);
   if (!problem.empty()) return inputError(input + ": " + problem);
   applyPreset(editor.form, values, true);
   keepSlidersWithFields(editor.form, json);
-  if (output == "-") {
-    const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(editor.form));
-    if (!writeOutput(output, std::string(bytes.begin(), bytes.end()), why)) {
-      return inputError(why);
-    }
-    return 0;
-  }
-  if (!savePreset(editor.form, output, true)) {
-    return inputError(pathText(output) + ": " + toUtf8(u"无法写入文件！") +
-                      ": the file cannot be written there (no such folder, or no permission)");
-  }
-  return 0;
+  const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(editor.form));
+  return writeOutput(files, output, bytes) ? 0 : 1;
 }
 
 }  // namespace zarq::tool

@@ -10,7 +10,7 @@
 #include "form/preview.h"
 #include "form/render_frame.h"
 #include "headless_editor.h"
-#include "input_files.h"
+#include "output.h"
 #include "preset_option.h"
 
 namespace zarq::tool {
@@ -28,7 +28,7 @@ std::optional<double> parseScale(const std::string& text) {
 
 }  // namespace
 
-int runRender(const Args& args) {
+int runRender(const Args& args, FileSystem& files) {
   const ParsedArgs parsed =
       parseArgs(args, {"--page", "-o", "--dir", "--scale", kPresetOption}, {}, 0);
   if (!parsed.error.empty()) return usageError(parsed.error);
@@ -52,11 +52,9 @@ int runRender(const Args& args) {
   const std::filesystem::path out = pathArg(parsed.value("-o"));
   const std::string png = editor.headless.frame.pngBytes();
   if (png.empty()) return inputError(pathText(out) + ": the page could not be encoded as PNG");
-  std::string why;
-  if (!writeOutput(out, png, why)) {
-    return inputError(pathText(out) + ": " + why);
-  }
-  return 0;
+  return writeOutput(files, out, {reinterpret_cast<const std::uint8_t*>(png.data()), png.size()})
+             ? 0
+             : 1;
 }
 
 }  // namespace zarq::tool

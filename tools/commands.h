@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace zarq::tool {
 
 using Args = std::vector<std::string>;
@@ -15,14 +17,19 @@ struct Command {
   const char* usage;    // the arguments, after "zarq-preset NAME"
   const char* summary;  // one line
   const char* details;  // what `zarq-preset NAME --help` says after the usage
-  int (*run)(const Args& args);
+  int (*run)(const Args& args, FileSystem& files);
 };
 
-int runRender(const Args& args);
-int runDump(const Args& args);
-int runMake(const Args& args);
-int runCheck(const Args& args);
-int runImport(const Args& args);
+// Every command writes its files and its standard output through `files`.
+int runRender(const Args& args, FileSystem& files);
+int runDump(const Args& args, FileSystem& files);
+int runMake(const Args& args, FileSystem& files);
+int runCheck(const Args& args, FileSystem& files);
+int runImport(const Args& args, FileSystem& files);
+
+// The whole program: the command named first, with the arguments after it (UTF-8 text, and
+// file names as argFromWide or the system gives them). Returns the exit code.
+int runPreset(const Args& args, FileSystem& files);
 
 // What `make --help` shows after its details: a complete preset of the editor's defaults.
 std::string makeExample();

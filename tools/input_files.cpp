@@ -7,10 +7,12 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <system_error>
 
 #include "args.h"
 #include "common/utf.h"
+#include "files/file_errors.h"
 
 namespace zarq::tool {
 namespace {
@@ -36,8 +38,8 @@ bool isSetFile(const fs::path& path) { return path.extension() == ".set"; }
 
 std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
   std::vector<fs::path> inputs;
-  for (const std::string& utf8 : args) {
-    const fs::path arg = pathArg(utf8);
+  for (const std::string& given : args) {
+    const fs::path arg = pathArg(given);
     std::error_code error;
     if (!fs::is_directory(arg, error)) {
       inputs.push_back(arg);
@@ -45,8 +47,14 @@ std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
     }
     std::vector<fs::path> presets;
     for (const fs::directory_entry& entry : fs::directory_iterator(arg, error)) {
+      if (!isSetFile(entry.path())) continue;
+      // Only files count in a folder: a pipe would wait for ever, a device never end.
       std::error_code ignored;
-      if (isSetFile(entry.path()) && !entry.is_directory(ignored)) presets.push_back(entry.path());
+      if (entry.is_regular_file(ignored)) {
+        presets.push_back(entry.path());
+      } else if (!entry.is_directory(ignored)) {
+        inputError(pathText(entry.path()) + ": skipped: not a regular file");
+      }
     }
     std::sort(presets.begin(), presets.end());
     inputs.insert(inputs.end(), presets.begin(), presets.end());
@@ -54,15 +62,28 @@ std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
   return inputs;
 }
 
-PresetRead readPresetInput(const fs::path& file) {
+PresetInput readPresetInput(const fs::path& file) {
   std::error_code error;
   // Standard input and pipes (the shell's <(...) hands them out) are read as the streams
   // they are, as asked; the editor's own reads refuse them.
-  if (file != "-" && !fs::is_fifo(fs::status(file, error))) return readPresetFile(file);
+  if (file != "-" && !fs::is_fifo(fs::status(file, error))) {
+    const PresetRead read = readPresetFile(file);
+    if (!read.values) return {std::nullopt, describeFailure(file, read)};
+    return {read.values, ""};
+  }
+  // A stream is read no further than the longest preset: whatever comes after it says that
+  // this is no preset, however much more there is.
   std::string why;
-  const std::optional<std::string> bytes = readWholeFile(file, why);
-  if (!bytes) return PresetRead{std::nullopt, u"无法读取文件！"};
-  return readPresetBytes({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
+  const std::optional<std::string> bytes = readWholeFile(file, why, maxPresetSize() + 1);
+  if (!bytes) return {std::nullopt, pathText(file) + ": " + toUtf8(u"无法读取文件！") + ": " + why};
+  if (bytes->size() > maxPresetSize()) {
+    return {std::nullopt, pathText(file) + ": too long: a preset has at most " +
+                              std::to_string(maxPresetSize()) + " bytes"};
+  }
+  const PresetRead read =
+      readPresetBytes({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
+  if (!read.values) return {std::nullopt, describeFailure(file, read)};
+  return {read.values, ""};
 }
 
 std::string unreadableBecause(const fs::path& file) {
@@ -85,15 +106,30 @@ std::string describeFailure(const fs::path& file, const PresetRead& read) {
     meaning = number == 1 && file != "-" && fs::file_size(file, error) == 0
                   ? "the file is empty"
                   : kReadErrors[number - 1];
+  } else if (read.error != FileError::None && read.error != FileError::NotFound &&
+             read.error != FileError::NotRegular) {
+    meaning = fileErrorWords(read.error);
   } else {
     meaning = unreadableBecause(file);
   }
   return pathText(file) + ": " + message + ": " + meaning;
 }
 
-std::optional<std::string> readWholeFile(const fs::path& file, std::string& why) {
+std::optional<std::string> readWholeFile(const fs::path& file, std::string& why,
+                                         std::size_t limit) {
+  std::string bytes;
+  const auto readFrom = [&](std::istream& in) {
+    char block[1 << 16];
+    while (bytes.size() < limit && in.read(block, sizeof block).gcount() > 0) {
+      bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    }
+    if (bytes.size() > limit) bytes.resize(limit);
+    return !in.bad();
+  };
   if (file == "-") {
-    return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    if (readFrom(std::cin)) return bytes;
+    why = "cannot be read";
+    return std::nullopt;
   }
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
@@ -110,35 +146,9 @@ std::optional<std::string> readWholeFile(const fs::path& file, std::string& why)
     why = unreadableBecause(file);
     return std::nullopt;
   }
-  std::string bytes{std::istreambuf_iterator<char>(in), {}};
-  if (in.bad()) {
-    why = "cannot be read";
-    return std::nullopt;
-  }
-  return bytes;
-}
-
-bool writeOutput(const fs::path& file, const std::string& bytes, std::string& why) {
-  if (file == "-") {
-    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    std::cout.flush();
-    if (!std::cout) why = "cannot write to standard output";
-    return static_cast<bool>(std::cout);
-  }
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (!out.is_open()) {
-    why = "cannot be written: " + std::string(std::strerror(errno));
-    return false;
-  }
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    why = "cannot be written";
-    std::error_code ignored;
-    fs::remove(file, ignored);
-    return false;
-  }
-  return true;
+  if (readFrom(in)) return bytes;
+  why = "cannot be read";
+  return std::nullopt;
 }
 
 }  // namespace zarq::tool

@@ -34,13 +34,27 @@ constexpr MediaMessages kMusicMessages{u"Pim酱找不到音乐 ╭(╯^╰)╮",
 // The "not found" messages come with Yes and No, and either answer goes on the same way.
 void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, about::chartFolder); }
 
-// Leaves the chart's stripped copy in "runfile.txt" and scans that copy; nullopt when the
-// chart cannot be read or the copy cannot be made. Both are streamed, so that a chart of any
-// size is read in a few blocks' worth of memory.
-std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart) {
+// Leaves the chart's stripped copy in "runfile.txt" and scans that copy; nullopt, once the
+// user has been told why, when the chart cannot be read or the copy cannot be made. Both are
+// streamed as long work, so that a chart of any size is read in a few blocks' worth of memory
+// while the window keeps painting.
+std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart,
+                                        TextView about) {
   const std::filesystem::path runfile = form.fileInWorkDir("runfile.txt");
-  if (!minifyChartFile(chart, runfile)) return std::nullopt;
-  return scanChartFile(runfile, Strip::No);
+  FileSystem& files = form.platform.files;
+  WriteOutcome minified;
+  std::optional<ChartValues> values;
+  runLongWork(form, [&] {
+    minified = minifyChartFile(chart, runfile, files);
+    if (!minified) return;
+    values = scanChartFile(runfile, Strip::No);
+  });
+  if (!minified) {
+    tellCopyFailure(form, minified, runfile, kCannotOpenChart, about);
+  } else if (!values) {
+    tell(form, kCannotOpenChart, about);
+  }
+  return values;
 }
 
 void keepScratch(ChartScratch& scratch, const ChartValues& values) {
@@ -117,20 +131,18 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
     askIgnoringAnswer(form, messages.notFound);
     return;
   }
-  if (!copyAsLongWork(form, *source, form.fileInWorkDir(pathFromText(name)), CopyMode::Binary)) {
-    tell(form, messages.cannotOpen, about::chartFolder);
-  }
+  const std::filesystem::path copy = form.fileInWorkDir(pathFromText(name));
+  const WriteOutcome copied = copyAsLongWork(form, *source, copy, CopyMode::Binary);
+  if (!copied) tellCopyFailure(form, copied, copy, messages.cannotOpen, about::chartFolder);
 }
 
 }  // namespace
 
 void autoFillFromChart(SettingsForm& form) {
   const Text chartName = form.fields[slot::chartId].text + u".json";
-  const std::optional<ChartValues> values = scannedChart(form, namedFile(form, chartName));
-  if (!values) {
-    tell(form, kCannotOpenChart, about::drop);
-    return;
-  }
+  const std::optional<ChartValues> values =
+      scannedChart(form, namedFile(form, chartName), about::drop);
+  if (!values) return;
   const ChartFill fill = takeChart(form, *values);
   fillIfPresent(form, slot::illustrationExt, fill.illustrationExt);
   fillIfPresent(form, slot::audioExt, fill.audioExt);
@@ -153,17 +165,14 @@ void importChartFolder(SettingsForm& form) {
     return;
   }
   const std::filesystem::path copy = form.fileInWorkDir(chartName);
-  if (!copyAsLongWork(form, source, copy, CopyMode::Text)) {
-    tell(form, kCannotOpenChart, about::chartFolder);
+  if (const WriteOutcome copied = copyAsLongWork(form, source, copy, CopyMode::Text); !copied) {
+    tellCopyFailure(form, copied, copy, kCannotOpenChart, about::chartFolder);
     validateAndCommit(form, slot::chartId, false, true);
     return;
   }
   setSlotText(form, slot::chartId, capped(id, kChartIdCapacity));
-  const std::optional<ChartValues> values = scannedChart(form, copy);
-  if (!values) {
-    tell(form, kCannotOpenChart, about::chartFolder);
-    return;
-  }
+  const std::optional<ChartValues> values = scannedChart(form, copy, about::chartFolder);
+  if (!values) return;
   const ChartFill fill = takeChart(form, *values);
   importMedium(form, *folder, id, slot::illustrationExt, fill.illustrationExt,
                kIllustrationMessages);

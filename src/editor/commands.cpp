@@ -1,8 +1,5 @@
 #include "editor/commands.h"
 
-#include <fstream>
-#include <system_error>
-
 #include "common/paths.h"
 #include "common/printable.h"
 #include "editor/chart_import.h"
@@ -19,9 +16,6 @@
 
 namespace zarq {
 namespace {
-
-constexpr TextView kPresetFilter = u"预设文件(*.set)";
-constexpr TextView kPresetPattern = u"*.set";
 
 // The page a page command selects; 0 for no page change.
 int commandPage(const SettingsForm& form, Command command) {
@@ -58,20 +52,6 @@ bool isPageCommand(Command command) {
   }
 }
 
-// Whether an existing file may be replaced: not marked read-only (no write permission for
-// its owner, which stops even an administrator), and openable for writing by us. Opened
-// for appending, so that asking changes nothing.
-bool mayBeWritten(const std::filesystem::path& file) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(file, error);
-  if (error || !std::filesystem::is_regular_file(status)) return false;
-  if ((status.permissions() & std::filesystem::perms::owner_write) ==
-      std::filesystem::perms::none) {
-    return false;
-  }
-  return std::ofstream(file, std::ios::binary | std::ios::app).is_open();
-}
-
 // The clipboard's text typed into the field being edited, one unit at a time, so that every
 // filter of typing applies; line breaks and tabs are dropped rather than acted on.
 void paste(SettingsForm& form) {
@@ -93,30 +73,6 @@ void paste(SettingsForm& form) {
   }
   for (char16_t unit : clip.text) {
     if (isPrintable(unit)) handleChar(form, unit);
-  }
-}
-
-// A preset name always ends in ".set" exactly as written; "a.SET" becomes "a.SET.set".
-std::filesystem::path withPresetExtension(std::filesystem::path path) {
-  const Text name = textFromPath(path);
-  const TextView ext = u".set";
-  if (name.size() < ext.size() || TextView(name).substr(name.size() - ext.size()) != ext) {
-    path += ".set";
-  }
-  return path;
-}
-
-void save(SettingsForm& form) {
-  const std::optional<std::filesystem::path> chosen =
-      form.host().chooseSaveFile(kPresetFilter, kPresetPattern);
-  if (!chosen) return;
-  const std::filesystem::path path = withPresetExtension(*chosen);
-  if (!pathExists(path)) {
-    savePreset(form, path, false);
-  } else if (!mayBeWritten(path)) {
-    tell(form, u"无法写入文件！", about::save);
-  } else if (ask(form, u"文件已存在，要替换它吗？", about::save) == MessageAnswer::Yes) {
-    savePreset(form, path, false);
   }
 }
 
@@ -168,7 +124,7 @@ void handleCommand(SettingsForm& form, Command command) {
       paste(form);
       break;
     case Command::Save:
-      save(form);
+      saveToChosenFile(form);
       break;
     case Command::Open:
       open(form);

@@ -33,10 +33,12 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
   setSlotText(form, slot::chartId, TextView(fileName).substr(0, fileName.size() - 5));
   const std::filesystem::path chart = namedFile(form, form.fields[slot::chartId].text + u".json");
   // A chart of that name in the editor's folder is used as it is, never overwritten.
-  if (!pathExists(chart) && !copyAsLongWork(form, dropped, chart, CopyMode::Text)) {
-    tell(form, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
-    validateAndCommit(form, slot::chartId, false, true);
-    return Next::EndDrop;
+  if (!pathExists(chart)) {
+    if (const WriteOutcome copied = copyAsLongWork(form, dropped, chart, CopyMode::Text); !copied) {
+      tellCopyFailure(form, copied, chart, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
+      validateAndCommit(form, slot::chartId, false, true);
+      return Next::EndDrop;
+    }
   }
   validateAndCommit(form, slot::chartId, false, true);
   renderFrame(form);
@@ -88,9 +90,13 @@ void openAvatar(SettingsForm& form) {
   const std::filesystem::path copy = namedFile(form, form.fields[slot::avatar].text);
   // A file of that name in the editor's folder stays as it is. The chosen one may have
   // vanished since the dialog closed.
-  if (!pathExists(copy) && !copyAsLongWork(form, *chosen, copy, CopyMode::Binary)) {
-    tell(form, pathExists(*chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮" : u"Pim酱找不到头像 ╭(╯^╰)╮",
-         about::openAvatar);
+  if (!pathExists(copy)) {
+    if (const WriteOutcome copied = copyAsLongWork(form, *chosen, copy, CopyMode::Binary);
+        !copied) {
+      tellCopyFailure(form, copied, copy,
+                      pathExists(*chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮" : u"Pim酱找不到头像 ╭(╯^╰)╮",
+                      about::openAvatar);
+    }
   }
   validateField(form, slot::avatar, true, true);
   commit(form, slot::avatar);

@@ -1,5 +1,7 @@
 #include "editor/long_work.h"
 
+#include "editor/file_messages.h"
+#include "editor/message_boxes.h"
 #include "form/busy_mark.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -12,11 +14,17 @@ void runLongWork(SettingsForm& form, const std::function<void()>& work) {
   endBusyWork(form);
 }
 
-bool copyAsLongWork(SettingsForm& form, const std::filesystem::path& from,
-                    const std::filesystem::path& to, CopyMode mode) {
-  bool copied = false;
-  runLongWork(form, [&] { copied = copyFile(from, to, mode); });
-  return copied;
+WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& from,
+                            const std::filesystem::path& to, CopyMode mode) {
+  WriteOutcome outcome;
+  FileSystem& files = form.platform.files;
+  runLongWork(form, [&] { outcome = copyFileAtomically(files, from, to, mode); });
+  return outcome;
+}
+
+void tellCopyFailure(SettingsForm& form, const WriteOutcome& outcome,
+                     const std::filesystem::path& to, TextView cannotOpen, TextView about) {
+  tell(form, outcome.inSource ? Text(cannotOpen) : writeFailureText(to, outcome), about);
 }
 
 }  // namespace zarq

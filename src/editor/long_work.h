@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "files/file_copy.h"
+#include "common/text.h"
+#include "files/atomic_file.h"
 
 namespace zarq {
 
@@ -14,8 +15,12 @@ struct SettingsForm;
 
 // Runs `work`, which must not touch the form, as the host's long work.
 void runLongWork(SettingsForm& form, const std::function<void()>& work);
-// copyFile as long work.
-bool copyAsLongWork(SettingsForm& form, const std::filesystem::path& from,
-                    const std::filesystem::path& to, CopyMode mode);
+// copyFileAtomically as long work.
+WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& from,
+                            const std::filesystem::path& to, CopyMode mode);
+// Says why a copy to `to` failed: `cannotOpen` when its source could not be read, the file
+// and the reason when the copy could not be written.
+void tellCopyFailure(SettingsForm& form, const WriteOutcome& outcome,
+                     const std::filesystem::path& to, TextView cannotOpen, TextView about);
 
 }  // namespace zarq

@@ -1,6 +1,8 @@
 #include "editor/preset_actions.h"
 
+#include "common/paths.h"
 #include "editor/editing.h"
+#include "editor/file_messages.h"
 #include "editor/message_boxes.h"
 #include "editor/pages.h"
 #include "files/preset_file.h"
@@ -24,21 +26,51 @@ bool takePreset(SettingsForm& form, const PresetRead& read, bool silent) {
   return true;
 }
 
-}  // namespace
-
-bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent,
-                FileOutput& output) {
-  if (!writePresetFile(path, presetFromForm(form), output)) {
-    report(form, silent, u"无法写入文件！", about::save);
-    return false;
+// A preset name always ends in ".set" exactly as written; "a.SET" becomes "a.SET.set".
+std::filesystem::path withPresetExtension(std::filesystem::path path) {
+  const Text name = textFromPath(path);
+  const TextView ext = u".set";
+  if (name.size() < ext.size() || TextView(name).substr(name.size() - ext.size()) != ext) {
+    path += ".set";
   }
-  report(form, silent, u"保存预设成功！", about::save);
-  return true;
+  return path;
 }
 
-bool savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
-  DiskFileOutput output;
-  return savePreset(form, path, silent, output);
+}  // namespace
+
+WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
+  const WriteOutcome outcome = writePresetFile(path, presetFromForm(form), form.platform.files);
+  if (!outcome) {
+    report(form, silent, writeFailureText(path, outcome), about::save);
+  } else {
+    report(form, silent, u"保存预设成功！", about::save);
+  }
+  return outcome;
+}
+
+bool saveToChosenFile(SettingsForm& form) {
+  const std::optional<std::filesystem::path> chosen =
+      form.host().chooseSaveFile(kPresetFilter, kPresetPattern);
+  if (!chosen) return false;
+  const std::filesystem::path path = withPresetExtension(*chosen);
+  FileSystem& files = form.platform.files;
+  FileStatus status;
+  FileError error = files.status(path, status);
+  // What may not be replaced is said so at once, rather than asked about first.
+  if (error == FileError::None && status.kind == FileStatus::Kind::Regular) {
+    error = files.checkWritable(path);
+  } else if (status.kind == FileStatus::Kind::Folder || status.kind == FileStatus::Kind::Other) {
+    error = FileError::NotRegular;
+  }
+  if (error == FileError::None && status.kind != FileStatus::Kind::Missing &&
+      ask(form, u"文件已存在，要替换它吗？", about::save) != MessageAnswer::Yes) {
+    return false;
+  }
+  if (error != FileError::None) {
+    tell(form, writeFailureText(path, {error}), about::save);
+    return false;
+  }
+  return static_cast<bool>(savePreset(form, path, false));
 }
 
 void applyPreset(SettingsForm& form, const PresetValues& values, bool takeOutputPath) {
@@ -49,7 +81,7 @@ void applyPreset(SettingsForm& form, const PresetValues& values, bool takeOutput
 bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
   // The field being edited lets go before its value can be replaced.
   endEditing(form);
-  return takePreset(form, readPresetFile(path), silent);
+  return takePreset(form, readPresetFile(path, form.platform.files), silent);
 }
 
 bool loadPresetBytes(SettingsForm& form, std::span<const std::uint8_t> bytes, bool silent) {

@@ -5,6 +5,7 @@
 #include "common/paths.h"
 #include "common/printable.h"
 #include "common/utf.h"
+#include "editor/closing.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
 #include "editor/message_boxes.h"
@@ -12,15 +13,13 @@
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
 #include "editor/undo.h"
+#include "files/atomic_file.h"
 #include "files/set_aside.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
 namespace zarq {
 namespace {
-
-// The form as the editor left it last time, saved when its window closed.
-constexpr char kSavedForm[] = "save.set";
 
 constexpr TextView kSavedFormMoved = u"无法读取上次保存的表单 save.set！\n它已被移到：\n";
 constexpr TextView kSavedFormMovedEnd = u"\n不会被覆盖。表单从默认值开始。";
@@ -42,13 +41,15 @@ bool buildFormWithSavedForm(SettingsForm& form) {
 }
 
 void onWindowCreate(SettingsForm& form) {
+  // Files a killed editor was writing when it died are of no use to anyone.
+  removeLeftoverTemporaries(form.platform.files, form.workDir);
   if (buildFormWithSavedForm(form)) return;
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   // The user's file must outlive the save at the close: it is moved out of the way. A line on
   // the standard error says so, and a message box once the window shows, since an editor
   // started from a menu or by a double click has no terminal.
   Text told;
-  if (const std::optional<std::filesystem::path> aside = setAside(saved)) {
+  if (const std::optional<std::filesystem::path> aside = setAside(saved, form.platform.files)) {
     std::fprintf(stderr, "zarq-settings: %s could not be read; it was moved to %s\n",
                  toUtf8(textFromPath(saved)).c_str(), toUtf8(textFromPath(*aside)).c_str());
     told = Text(kSavedFormMoved) + textFromPath(*aside) + Text(kSavedFormMovedEnd);
@@ -59,10 +60,6 @@ void onWindowCreate(SettingsForm& form) {
     told = kSavedFormLeft;
   }
   form.host().postToWindowThread(0, [&form, told] { tell(form, told, about::loadPreset); });
-}
-
-void onWindowDestroy(SettingsForm& form) {
-  if (!form.keepSavedForm) savePreset(form, form.fileInWorkDir(kSavedForm), true);
 }
 
 void onFocusGained(SettingsForm& form) {

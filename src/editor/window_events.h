@@ -15,14 +15,12 @@ struct SettingsForm;
 // as for the window but leaving a "save.set" that cannot be loaded where it is: for tools
 // that only look. False when there was one and it could not be loaded.
 bool buildFormWithSavedForm(SettingsForm& form);
-// The window is being created: the form is built and "save.set" of the editor's folder, when
-// there is one, is loaded silently. One that cannot be loaded is renamed to
-// "save.set.unreadable" (or "-2", "-3", ...) before anything can write over it; a line on
-// the standard error says so, and a message box once the window shows.
+// The window is being created: files a killed editor left half written are removed, the
+// form is built and "save.set" of the editor's folder, when there is one, is loaded silently.
+// One that cannot be loaded is renamed to "save.set.unreadable" (or "-2", "-3", ...) before
+// anything can write over it; a line on the standard error says so, and a message box once
+// the window shows. Closing the window saves the form again (editor/closing.h).
 void onWindowCreate(SettingsForm& form);
-// The window is being destroyed (or the session ends): the form is saved silently to
-// "save.set".
-void onWindowDestroy(SettingsForm& form);
 void onFocusGained(SettingsForm& form);
 void onPaint(SettingsForm& form);
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke);

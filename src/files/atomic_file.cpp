@@ -1,106 +1,293 @@
 #include "files/atomic_file.h"
 
-#include <chrono>
-#include <cstdio>
-#include <string>
+#include <random>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 namespace zarq {
 namespace fs = std::filesystem;
 namespace {
 
-// A name next to the target that nothing uses yet, so that two writers never share one.
-fs::path freshTemporaryName(const fs::path& target) {
-  const auto stamp =
-      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    char suffix[48];
-    std::snprintf(suffix, sizeof suffix, ".%llx-%d.tmp", stamp, attempt);
-    fs::path candidate = target;
-    candidate += suffix;
-    std::error_code ec;
-    if (!fs::exists(candidate, ec) && !ec) return candidate;
+// ".zarq-" + 8 random letters or digits + ".tmp": short whatever the target's name, so that
+// a target whose name is near the file system's limit is still written beside itself.
+constexpr std::string_view kTemporaryPrefix = ".zarq-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kTemporaryRandom = 8;
+constexpr std::string_view kTemporaryAlphabet = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr int kTemporaryAttempts = 16;
+// A target written in place keeps its old content in memory meanwhile; one larger than this
+// is refused rather than risked.
+constexpr std::uint64_t kMostRestorable = std::uint64_t{64} << 20;
+constexpr std::size_t kBlockSize = std::size_t{1} << 16;
+
+using Handle = FileSystem::Handle;
+
+fs::path randomTemporaryName() {
+  std::random_device random;
+  std::string name(kTemporaryPrefix);
+  for (std::size_t i = 0; i < kTemporaryRandom; ++i) {
+    name += kTemporaryAlphabet[random() % kTemporaryAlphabet.size()];
   }
-  return {};
+  name += kTemporarySuffix;
+  return name;
 }
 
-// A symbolic link keeps pointing where it did: the file it names is the one replaced.
-fs::path resolvedTarget(const fs::path& target) {
-  std::error_code ec;
-  if (!fs::is_symlink(target, ec)) return target;
-  fs::path resolved = fs::canonical(target, ec);
-  return ec ? target : resolved;
-}
-
-bool writeAll(FileOutput& output, const FileProducer& produce) {
-  const bool written = produce(output);
-  return output.close() && written;
-}
-
-// The new file takes the old one's place with everything the old one had about it.
-bool replaceWith(const fs::path& temporary, const fs::path& destination, bool replacing) {
-  if (replacing) {
-    std::error_code ec;
-    const fs::perms previous = fs::status(destination, ec).permissions();
-    takeOwnerOf(temporary, destination);
-    if (!ec && previous != fs::perms::unknown) fs::permissions(temporary, previous, ec);
+// Creates a file that did not exist beside the target; another name is tried only when one
+// is taken.
+FileError createTemporary(FileSystem& files, const fs::path& folder, fs::path& temporary,
+                          Handle& handle) {
+  FileError error = FileError::Exists;
+  for (int attempt = 0; attempt < kTemporaryAttempts && error == FileError::Exists; ++attempt) {
+    temporary = folder / randomTemporaryName();
+    error = files.createNew(temporary, handle);
   }
-  return replaceDurably(temporary, destination);
+  return error;
 }
+
+// Writes to an open file, remembering the first failure and how much was written.
+class HandleSink final : public ByteSink {
+ public:
+  HandleSink(FileSystem& files, Handle handle) : files_(files), handle_(handle) {}
+  FileError write(std::span<const std::uint8_t> bytes) override {
+    if (error_ == FileError::None) error_ = files_.write(handle_, bytes);
+    if (error_ == FileError::None) written_ += bytes.size();
+    return error_;
+  }
+  FileError error() const { return error_; }
+  std::uint64_t written() const { return written_; }
+
+ private:
+  FileSystem& files_;
+  Handle handle_;
+  FileError error_ = FileError::None;
+  std::uint64_t written_ = 0;
+};
+
+// A failure of the sink is the target's; any other failure of the producer is its own.
+WriteOutcome produceInto(HandleSink& sink, const ByteProducer& produce) {
+  const FileError produced = produce(sink);
+  if (sink.error() != FileError::None) return {sink.error()};
+  return {produced, produced != FileError::None};
+}
+
+// Fills the new file, pushes it to the disk, closes it, and checks that it holds every byte.
+WriteOutcome fillTemporary(FileSystem& files, Handle handle, const fs::path& temporary,
+                           const ByteProducer& produce) {
+  HandleSink sink(files, handle);
+  WriteOutcome outcome = produceInto(sink, produce);
+  if (outcome) outcome.error = files.sync(handle);
+  const FileError closed = files.close(handle);
+  if (outcome) outcome.error = closed;
+  FileStatus written;
+  if (outcome) outcome.error = files.status(temporary, written);
+  if (outcome && (written.kind != FileStatus::Kind::Regular || written.size != sink.written())) {
+    outcome.error = FileError::Io;
+  }
+  return outcome;
+}
+
+FileError readAll(FileSystem& files, Handle handle, std::vector<std::uint8_t>& bytes) {
+  std::vector<std::uint8_t> block(kBlockSize);
+  for (;;) {
+    std::size_t got = 0;
+    if (const FileError error = files.read(handle, block, got); error != FileError::None) {
+      return error;
+    }
+    if (got == 0) return FileError::None;
+    if (bytes.size() + got > kMostRestorable) return FileError::Permission;
+    bytes.insert(bytes.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got));
+  }
+}
+
+bool restore(FileSystem& files, Handle handle, const std::vector<std::uint8_t>& old) {
+  return files.truncate(handle) == FileError::None && files.write(handle, old) == FileError::None &&
+         files.sync(handle) == FileError::None;
+}
+
+// The one write that cannot be atomic: no new file may be made in the folder. The old
+// content is read first and written back should anything fail.
+WriteOutcome writeInPlace(FileSystem& files, const fs::path& target, std::uint64_t size,
+                          const ByteProducer& produce) {
+  if (size > kMostRestorable) return {FileError::Permission};
+  Handle handle = 0;
+  if (const FileError error = files.openForUpdate(target, handle); error != FileError::None) {
+    return {error};
+  }
+  std::vector<std::uint8_t> old;
+  WriteOutcome outcome{readAll(files, handle, old)};
+  const bool touched = static_cast<bool>(outcome);
+  if (outcome) outcome.error = files.truncate(handle);
+  if (outcome) {
+    HandleSink sink(files, handle);
+    outcome = produceInto(sink, produce);
+  }
+  if (outcome) outcome.error = files.sync(handle);
+  if (!outcome && touched) outcome.restoreFailed = !restore(files, handle, old);
+  const FileError closed = files.close(handle);
+  if (closed != FileError::None && touched) {
+    // Neither the new bytes nor the old ones are known to have reached the file.
+    if (outcome) outcome.error = closed;
+    outcome.restoreFailed = true;
+  }
+  return outcome;
+}
+
+// A lone line feed becomes CR LF, as a Windows program's text mode writes it; a carriage
+// return at the end of one block still counts for a line feed at the start of the next.
+class CrLfLines {
+ public:
+  std::span<const std::uint8_t> convert(std::span<const std::uint8_t> in) {
+    out_.clear();
+    for (const std::uint8_t byte : in) {
+      if (byte == '\n' && !afterCr_) out_.push_back('\r');
+      out_.push_back(byte);
+      afterCr_ = byte == '\r';
+    }
+    return out_;
+  }
+
+ private:
+  std::vector<std::uint8_t> out_;
+  bool afterCr_ = false;
+};
 
 }  // namespace
 
-bool DiskFileOutput::create(const fs::path& path) {
-  file_ = createNewFile(path);
-  return file_ != nullptr;
-}
-
-bool DiskFileOutput::overwrite(const fs::path& path) {
-  file_ = overwriteRegularFile(path);
-  return file_ != nullptr;
-}
-
-bool DiskFileOutput::write(std::span<const std::uint8_t> bytes) {
-  return file_ && std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size();
-}
-
-bool DiskFileOutput::close() {
-  if (!file_) return false;
-  const bool flushed = flushToDisk(file_.get());
-  return std::fclose(file_.release()) == 0 && flushed;
-}
-
-bool writeFileAtomically(const fs::path& target, const FileProducer& produce, FileOutput& output) {
-  const fs::path destination = resolvedTarget(target);
-  std::error_code ec;
-  const bool replacing = fs::exists(fs::symlink_status(destination, ec));
-  // A file the user may not write, a folder or a pipe of that name stays as it is.
-  if (replacing && !writableRegularFile(destination)) return false;
-
-  const fs::path temporary = freshTemporaryName(destination);
-  if (!temporary.empty() && output.create(temporary)) {
-    bool written = writeAll(output, produce) && replaceWith(temporary, destination, replacing);
-    if (!written) fs::remove(temporary, ec);
-    return written;
+WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
+                                 const ByteProducer& produce, Existing existing) {
+  FileStatus old;
+  if (const FileError error = files.status(target, old); error != FileError::None) return {error};
+  if (old.kind != FileStatus::Kind::Missing && existing == Existing::Keep) {
+    return {FileError::Exists};
   }
-  // No file can be made beside the target: a target that may be written is better written
-  // in place than the work lost.
-  return replacing && output.overwrite(destination) && writeAll(output, produce);
+  if (old.kind == FileStatus::Kind::Folder || old.kind == FileStatus::Kind::Other) {
+    return {FileError::NotRegular};
+  }
+  const bool replacing = old.kind == FileStatus::Kind::Regular;
+  if (replacing) {
+    if (const FileError error = files.checkWritable(target); error != FileError::None) {
+      return {error};
+    }
+  }
+
+  const fs::path folder = target.parent_path();
+  fs::path temporary;
+  Handle handle = 0;
+  const FileError created = createTemporary(files, folder, temporary, handle);
+  if (created == FileError::Permission && replacing) {
+    return writeInPlace(files, target, old.size, produce);
+  }
+  if (created != FileError::None) return {created};
+
+  WriteOutcome outcome = fillTemporary(files, handle, temporary, produce);
+  if (outcome && replacing) files.takeAttributesOf(temporary, target);
+  if (outcome) {
+    outcome.error = existing == Existing::Replace ? files.replace(temporary, target)
+                                                  : files.renameNew(temporary, target);
+  }
+  if (!outcome) {
+    files.remove(temporary);
+    return outcome;
+  }
+  // The target is the new file by now; a folder that cannot be pushed to the disk is still
+  // told, as its new name may not survive a power cut.
+  outcome.error = files.syncFolder(folder);
+  return outcome;
 }
 
-bool writeFileAtomically(const fs::path& target, const FileProducer& produce) {
-  DiskFileOutput output;
-  return writeFileAtomically(target, produce, output);
-}
-
-bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes,
-                         FileOutput& output) {
+WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
+                                 std::span<const std::uint8_t> bytes, Existing existing) {
   return writeFileAtomically(
-      target, [&](FileOutput& out) { return out.write(bytes); }, output);
+      files, target, [&](ByteSink& sink) { return sink.write(bytes); }, existing);
 }
 
-bool writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes) {
-  DiskFileOutput output;
-  return writeFileAtomically(target, bytes, output);
+WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
+                          const std::function<fs::path(int)>& name, int names,
+                          std::span<const std::uint8_t> bytes, fs::path& written) {
+  if (const FileError error = files.createFolders(folder); error != FileError::None) {
+    return {error};
+  }
+  WriteOutcome outcome{FileError::Exists};
+  for (int n = 1; n <= names && outcome.error == FileError::Exists; ++n) {
+    written = folder / name(n);
+    outcome = writeFileAtomically(files, written, bytes, Existing::Keep);
+  }
+  return outcome;
+}
+
+WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const fs::path& to,
+                                CopyMode mode) {
+  // A file copied onto itself (a chart folder that is the editor's own) is left as it is.
+  std::error_code same;
+  if (fs::equivalent(from, to, same)) return {};
+  Handle source = 0;
+  if (const FileError error = files.openForReading(from, source); error != FileError::None) {
+    return {error, true};
+  }
+  const bool crLf = mode == CopyMode::Text && files.crLfLineEnds();
+  CrLfLines lines;
+  std::vector<std::uint8_t> block(kBlockSize);
+  bool sourceOpen = true;
+  const WriteOutcome outcome = writeFileAtomically(files, to, [&](ByteSink& sink) {
+    for (;;) {
+      std::size_t got = 0;
+      if (const FileError error = files.read(source, block, got); error != FileError::None) {
+        return error;
+      }
+      if (got == 0) {
+        // Closed before the copy takes its name, as Windows may refuse to replace a file
+        // that is still open. Everything was read: a failed close changes nothing written.
+        files.close(source);
+        sourceOpen = false;
+        return FileError::None;
+      }
+      const std::span<const std::uint8_t> bytes(block.data(), got);
+      if (const FileError error = sink.write(crLf ? lines.convert(bytes) : bytes);
+          error != FileError::None) {
+        return error;
+      }
+    }
+  });
+  if (sourceOpen) files.close(source);
+  return outcome;
+}
+
+bool isTemporaryName(const fs::path& name) {
+  const auto& text = name.native();
+  if (text.size() != kTemporaryPrefix.size() + kTemporaryRandom + kTemporarySuffix.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto unit = text[i];
+    if (i < kTemporaryPrefix.size()) {
+      if (unit != static_cast<unsigned char>(kTemporaryPrefix[i])) return false;
+    } else if (i < kTemporaryPrefix.size() + kTemporaryRandom) {
+      if (unit > 0x7F || kTemporaryAlphabet.find(static_cast<char>(unit)) == std::string_view::npos)
+        return false;
+    } else if (unit != static_cast<unsigned char>(
+                           kTemporarySuffix[i - kTemporaryPrefix.size() - kTemporaryRandom])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int removeLeftoverTemporaries(FileSystem& files, const fs::path& folder) {
+  std::vector<fs::path> names;
+  if (files.list(folder, names) != FileError::None) return 0;
+  int removed = 0;
+  for (const fs::path& name : names) {
+    if (!isTemporaryName(name)) continue;
+    FileStatus status;
+    // Only files: a link or a folder of that name is nobody's leftover.
+    if (files.status(folder / name, status) != FileError::None ||
+        status.kind != FileStatus::Kind::Regular) {
+      continue;
+    }
+    if (files.remove(folder / name) == FileError::None) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace zarq

@@ -1,9 +1,14 @@
 #pragma once
-// Writing a file so that a failure never costs the previous one: the bytes go to a new file
-// in the same folder, which is pushed to the disk and then replaces the target, so that a
-// crash, a power cut or a full disk leaves either the old file or the new one. Where no new
-// file can be made beside the target (a folder the user may not create files in) but the
-// target itself may be written, it is written in place rather than not at all.
+// The one way the editor and zarq-preset write and copy files, so that a failure never
+// costs a file: the bytes go to a new file with a short random name beside the target,
+// created exclusively (never through a link someone planted), every write checked, pushed to
+// the disk and closed; only then does it take the target's name, and the folder is pushed to
+// the disk too. A crash, a kill, a power cut or a full disk leaves either the old file or
+// the new one, and a failure removes the new file and comes back as a reason to show.
+//
+// Where no file may be created beside the target (a folder the user may not write in) but
+// the target itself may be written, it is written in place, its old content kept in memory
+// and written back if the write fails.
 
 #include <cstdint>
 #include <filesystem>
@@ -14,42 +19,62 @@
 
 namespace zarq {
 
-// The file being written. Tests put a failing one in its place to play a full disk.
-class FileOutput {
- public:
-  virtual ~FileOutput() = default;
-  // Creates `path`, which must not exist yet.
-  virtual bool create(const std::filesystem::path& path) = 0;
-  // Opens the existing regular file `path` and empties it.
-  virtual bool overwrite(const std::filesystem::path& path) = 0;
-  virtual bool write(std::span<const std::uint8_t> bytes) = 0;
-  // Flushes to the disk and closes; false when anything written did not reach the file.
-  virtual bool close() = 0;
+// What a write or a copy came to.
+struct WriteOutcome {
+  FileError error = FileError::None;
+  // The failure lies in what was to be written (the source of a copy), not in the target.
+  bool inSource = false;
+  // Written in place, the target could not be given its old content back after a failure.
+  bool restoreFailed = false;
+  explicit operator bool() const { return error == FileError::None; }
 };
 
-class DiskFileOutput : public FileOutput {
+// Where bytes go while they are made.
+class ByteSink {
  public:
-  bool create(const std::filesystem::path& path) override;
-  bool overwrite(const std::filesystem::path& path) override;
-  bool write(std::span<const std::uint8_t> bytes) override;
-  bool close() override;
+  virtual ~ByteSink() = default;
+  virtual FileError write(std::span<const std::uint8_t> bytes) = 0;
+};
+// Writes the file's bytes to the sink in as many pieces as it likes. Returns the sink's
+// error, or an error of its own to give up (a source that cannot be read).
+using ByteProducer = std::function<FileError(ByteSink&)>;
 
- private:
-  FileHandle file_;
+// What may stand at the target already.
+enum class Existing {
+  Replace,  // a file or a link is replaced; a folder, a pipe or a device is refused
+  Keep,     // anything there is kept, and the write fails with Exists
 };
 
-// Replaces `target` with `bytes`, keeping its permissions and, where the process may, its
-// owner and group. On failure no temporary file is left behind. An existing target that is
-// not a regular file this process may write is refused, as a plain write would be.
-bool writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                         FileOutput& output);
-bool writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+// Replaces `target` with the bytes. A replaced file keeps its permissions and, where the
+// process may, its owner and group. An existing target this process may not write, or that
+// is no regular file or link, is refused as a plain write would be.
+WriteOutcome writeFileAtomically(FileSystem& files, const std::filesystem::path& target,
+                                 std::span<const std::uint8_t> bytes,
+                                 Existing existing = Existing::Replace);
+WriteOutcome writeFileAtomically(FileSystem& files, const std::filesystem::path& target,
+                                 const ByteProducer& produce,
+                                 Existing existing = Existing::Replace);
 
-// The same for bytes made while they are written: `produce` writes them to the output in
-// as many pieces as it likes, and returns false to give up.
-using FileProducer = std::function<bool(FileOutput&)>;
-bool writeFileAtomically(const std::filesystem::path& target, const FileProducer& produce,
-                         FileOutput& output);
-bool writeFileAtomically(const std::filesystem::path& target, const FileProducer& produce);
+// Writes the bytes to a new file in `folder`, made with the folders above it when missing,
+// under the first of name(1), name(2), ... (at most `names` of them) that nothing has taken;
+// `written` is its path.
+WriteOutcome writeNewFile(FileSystem& files, const std::filesystem::path& folder,
+                          const std::function<std::filesystem::path(int)>& name, int names,
+                          std::span<const std::uint8_t> bytes, std::filesystem::path& written);
+
+// Text: line ends as the platform's text files have them (a lone line feed becomes CR LF on
+// Windows); Binary: byte for byte.
+enum class CopyMode { Text, Binary };
+
+// Copies `from` (a regular file, or a link to one) over `to`, a block at a time. A file
+// copied onto itself is left as it is.
+WriteOutcome copyFileAtomically(FileSystem& files, const std::filesystem::path& from,
+                                const std::filesystem::path& to, CopyMode mode);
+
+// Whether a file name is one this module gives its new files before they take their names.
+bool isTemporaryName(const std::filesystem::path& name);
+// Removes the files of `folder` with such names: left by a process killed while it wrote.
+// Returns how many were removed.
+int removeLeftoverTemporaries(FileSystem& files, const std::filesystem::path& folder);
 
 }  // namespace zarq

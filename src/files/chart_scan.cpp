@@ -120,21 +120,33 @@ std::string minifyChart(std::string_view chart) {
   return out;
 }
 
-bool minifyChartFile(const std::filesystem::path& chart, const std::filesystem::path& minified) {
-  const FileHandle in = openRegularFile(chart);
-  if (!in) return false;
+WriteOutcome minifyChartFile(const std::filesystem::path& chart,
+                             const std::filesystem::path& minified, FileSystem& files) {
+  FileSystem::Handle in = 0;
+  if (const FileError error = files.openForReading(chart, in); error != FileError::None) {
+    return {error, true};
+  }
   ChartMinifier minifier;
-  std::vector<char> block(kBlockSize);
+  std::vector<std::uint8_t> block(kBlockSize);
   std::string stripped;
-  return writeFileAtomically(minified, [&](FileOutput& out) {
-    while (const std::size_t n = std::fread(block.data(), 1, block.size(), in.get())) {
+  const WriteOutcome outcome = writeFileAtomically(files, minified, [&](ByteSink& out) {
+    for (;;) {
+      std::size_t got = 0;
+      if (const FileError error = files.read(in, block, got); error != FileError::None) {
+        return error;
+      }
+      if (got == 0) return FileError::None;
       stripped.clear();
-      minifier.feed(std::string_view(block.data(), n), stripped);
+      minifier.feed(std::string_view(reinterpret_cast<const char*>(block.data()), got), stripped);
       const auto* bytes = reinterpret_cast<const std::uint8_t*>(stripped.data());
-      if (!out.write({bytes, stripped.size()})) return false;
+      if (const FileError error = out.write({bytes, stripped.size()}); error != FileError::None) {
+        return error;
+      }
     }
-    return std::ferror(in.get()) == 0;
   });
+  // Read to its end by now: a chart that fails to close changes nothing written.
+  files.close(in);
+  return outcome;
 }
 
 bool findKey(ChartStream& stream, std::string_view key) {

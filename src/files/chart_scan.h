@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "files/atomic_file.h"
 
 namespace zarq {
 
@@ -73,9 +74,10 @@ class ChartStream {
 
 // The chart without insignificant whitespace (the content of "runfile.txt").
 std::string minifyChart(std::string_view chart);
-// The same from file to file, a block at a time, the copy written atomically; false when the
-// chart cannot be read or the copy cannot be written.
-bool minifyChartFile(const std::filesystem::path& chart, const std::filesystem::path& minified);
+// The same from file to file, a block at a time, the copy written atomically; the outcome
+// says whether the chart could not be read or the copy could not be written.
+WriteOutcome minifyChartFile(const std::filesystem::path& chart,
+                             const std::filesystem::path& minified, FileSystem& files);
 
 // Advances past the next occurrence of `key`; false when the end comes first.
 bool findKey(ChartStream& stream, std::string_view key);

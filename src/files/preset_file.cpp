@@ -1,32 +1,40 @@
 #include "files/preset_file.h"
 
-#include <cstdio>
-
 #include "common/numbers.h"
-#include "platform/file_system.h"
 
 namespace zarq {
 namespace {
 
 Text readFailure(int error) { return u"读取失败！(ERROR " + intText(error) + u")"; }
 
+// Nothing after the largest version is ever read, however long the file is.
+FileError readHead(FileSystem& files, FileSystem::Handle handle, std::vector<std::uint8_t>& bytes) {
+  bytes.resize(maxPresetSize());
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    std::size_t got = 0;
+    const FileError error = files.read(handle, std::span(bytes).subspan(filled), got);
+    if (error != FileError::None) return error;
+    if (got == 0) break;
+    filled += got;
+  }
+  bytes.resize(filled);
+  return FileError::None;
+}
+
 }  // namespace
 
-PresetRead readPresetFile(const std::filesystem::path& path) {
+PresetRead readPresetFile(const std::filesystem::path& path, FileSystem& files) {
   PresetRead read;
+  read.failure = u"无法读取文件！";
   // A pipe, a folder or a device of that name is no preset, and must not hold the editor up.
-  const FileHandle in = openRegularFile(path);
-  if (!in) {
-    read.failure = u"无法读取文件！";
-    return read;
-  }
-  // Nothing after the largest version is ever read, however long the file is.
-  std::vector<std::uint8_t> bytes(maxPresetSize());
-  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), in.get()));
-  if (std::ferror(in.get())) {
-    read.failure = u"无法读取文件！";
-    return read;
-  }
+  FileSystem::Handle handle = 0;
+  read.error = files.openForReading(path, handle);
+  if (read.error != FileError::None) return read;
+  std::vector<std::uint8_t> bytes;
+  read.error = readHead(files, handle, bytes);
+  files.close(handle);
+  if (read.error != FileError::None) return read;
   return readPresetBytes(bytes);
 }
 
@@ -41,9 +49,9 @@ PresetRead readPresetBytes(std::span<const std::uint8_t> bytes) {
   return read;
 }
 
-bool writePresetFile(const std::filesystem::path& path, const PresetValues& values,
-                     FileOutput& output) {
-  return writeFileAtomically(path, encodePreset(values), output);
+WriteOutcome writePresetFile(const std::filesystem::path& path, const PresetValues& values,
+                             FileSystem& files) {
+  return writeFileAtomically(files, path, encodePreset(values));
 }
 
 }  // namespace zarq

@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "files/atomic_file.h"
 #include "files/preset_codec.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 
@@ -16,14 +17,16 @@ namespace zarq {
 struct PresetRead {
   std::optional<PresetValues> values;
   Text failure;  // "无法读取文件！" or "读取失败！(ERROR n)"
+  // Why the file could not be read, for "无法读取文件！"; None for a damaged preset.
+  FileError error = FileError::None;
 };
 // A preset of version 1001 to 1005; anything short of a whole, sound file is refused.
-PresetRead readPresetFile(const std::filesystem::path& path);
+PresetRead readPresetFile(const std::filesystem::path& path, FileSystem& files = osFileSystem());
 // The same for bytes read elsewhere (a pipe, standard input).
 PresetRead readPresetBytes(std::span<const std::uint8_t> bytes);
 
-// Writes the values as version 1005; false when the file could not be written.
-bool writePresetFile(const std::filesystem::path& path, const PresetValues& values,
-                     FileOutput& output);
+// Writes the values as version 1005.
+WriteOutcome writePresetFile(const std::filesystem::path& path, const PresetValues& values,
+                             FileSystem& files = osFileSystem());
 
 }  // namespace zarq

@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/file_system.h"
+
 namespace zarq {
 
 // Renames `file` to "FILE.unreadable", or "FILE.unreadable-2", "-3", ... when those are
 // taken. Returns the new name, or nothing when the file could not be moved.
-std::optional<std::filesystem::path> setAside(const std::filesystem::path& file);
+std::optional<std::filesystem::path> setAside(const std::filesystem::path& file, FileSystem& files);
 
 }  // namespace zarq

@@ -1,11 +1,16 @@
 #pragma once
-// The few file operations the standard library cannot express: opening without ever
-// waiting on a pipe or a device, pushing written bytes to the disk, and renames that either
-// replace durably or never replace. backend/os implements them for POSIX and for Windows.
+// The file system as the editor and zarq-preset use it. Every write and copy goes through
+// files/atomic_file over this interface, one call per system call, each checked; backend/os
+// implements it for POSIX and for Windows, and tests put a file system in its place that
+// fails a chosen call. Reading a preset or a chart that is not being copied may still use
+// openRegularFile below.
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace zarq {
 
@@ -17,20 +22,83 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 // Opens a regular file for reading. A pipe, a folder or a device is refused at once: opening
 // one for real could block the editor or feed it endless bytes.
 FileHandle openRegularFile(const std::filesystem::path& file);
-// Whether `file` is a regular file this process may open for writing (without changing it).
-bool writableRegularFile(const std::filesystem::path& file);
-// Creates `file` for writing; fails when anything is already there.
-FileHandle createNewFile(const std::filesystem::path& file);
-// Opens an existing regular file for writing and empties it.
-FileHandle overwriteRegularFile(const std::filesystem::path& file);
-// Flushes the stream and asks the system to put the bytes on the disk itself.
-bool flushToDisk(std::FILE* file);
-// Gives `file` the owner and group of `like` where the process may; quietly keeps them
-// otherwise.
-void takeOwnerOf(const std::filesystem::path& file, const std::filesystem::path& like);
-// Renames `from` over `to` and makes the rename itself durable.
-bool replaceDurably(const std::filesystem::path& from, const std::filesystem::path& to);
-// Renames `from` to `to` only when nothing is at `to`.
-bool renameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Why a file operation failed, in the words the messages use.
+enum class FileError {
+  None,
+  NoSpace,      // the disk or the user's quota is full
+  Io,           // the device reported an error
+  Permission,   // not allowed, or a read-only file system
+  NameTooLong,  // the name or the path is too long for the file system
+  Exists,       // something is already there
+  NotFound,     // the file or a folder of its path is missing
+  NotRegular,   // a folder, a pipe, a device or a link where a file is wanted
+  Other,
+};
+
+struct FileStatus {
+  enum class Kind { Missing, Regular, Link, Folder, Other } kind = Kind::Missing;
+  std::uint64_t size = 0;
+};
+
+class FileSystem {
+ public:
+  // An open file. Every handle a call hands out is closed with `close`, on every path.
+  using Handle = std::intptr_t;
+
+  virtual ~FileSystem() = default;
+  // What is at `path` itself: a link counts as a link. Missing is no error.
+  virtual FileError status(const std::filesystem::path& path, FileStatus& status) = 0;
+  // Opens a regular file for reading, through links (a chart the user linked is his chart).
+  // A pipe, a folder or a device is refused without being waited on.
+  virtual FileError openForReading(const std::filesystem::path& path, Handle& handle) = 0;
+  // Creates `path` for writing; Exists when anything is there, a link or a dangling link
+  // included, so that a planted link never leads the write elsewhere.
+  virtual FileError createNew(const std::filesystem::path& path, Handle& handle) = 0;
+  // Opens the existing regular file `path` (never through a link) to read and rewrite it.
+  virtual FileError openForUpdate(const std::filesystem::path& path, Handle& handle) = 0;
+  // Reads up to `into.size()` bytes; `got` is 0 at the end of the file.
+  virtual FileError read(Handle handle, std::span<std::uint8_t> into, std::size_t& got) = 0;
+  // Writes every byte or fails.
+  virtual FileError write(Handle handle, std::span<const std::uint8_t> bytes) = 0;
+  // Empties the file; what is written next starts at its beginning.
+  virtual FileError truncate(Handle handle) = 0;
+  // Puts what was written on the disk itself.
+  virtual FileError sync(Handle handle) = 0;
+  // The handle is gone afterwards whatever the result; an error means written bytes may not
+  // have reached the file.
+  virtual FileError close(Handle handle) = 0;
+  // Permission unless `path` is a regular file this process may write and that is not marked
+  // read-only (a mark that stops even an administrator); NotRegular for anything else.
+  virtual FileError checkWritable(const std::filesystem::path& path) = 0;
+  // Gives `file` the permissions and, where this process may, the owner and group of `like`;
+  // quietly keeps its own otherwise.
+  virtual void takeAttributesOf(const std::filesystem::path& file,
+                                const std::filesystem::path& like) = 0;
+  // Renames `from` over `to`, replacing a file or a link there (never what a link points to).
+  virtual FileError replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  // Renames `from` to `to` only when nothing is at `to` (Exists otherwise).
+  virtual FileError renameNew(const std::filesystem::path& from,
+                              const std::filesystem::path& to) = 0;
+  virtual FileError remove(const std::filesystem::path& path) = 0;
+  // Makes the renames and removals made in `folder` durable.
+  virtual FileError syncFolder(const std::filesystem::path& folder) = 0;
+  // Creates `folder` and the folders above it that are missing, for this user only.
+  virtual FileError createFolders(const std::filesystem::path& folder) = 0;
+  // The names of the entries of `folder`.
+  virtual FileError list(const std::filesystem::path& folder,
+                         std::vector<std::filesystem::path>& names) = 0;
+  // The process's standard output, to write to; never closed.
+  virtual Handle standardOutput() = 0;
+  // Whether text files end their lines with CR LF (Windows) rather than LF.
+  virtual bool crLfLineEnds() const = 0;
+};
+
+// The system's own file system.
+FileSystem& osFileSystem();
+
+// Where a program keeps files of its own for this user: $XDG_DATA_HOME or ~/.local/share on
+// Linux, the local application data folder on Windows. Empty when there is none.
+std::filesystem::path userDataFolder();
 
 }  // namespace zarq

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 
@@ -147,8 +148,9 @@ class ImageDecoder {
   virtual bool decodeRows(const std::filesystem::path& file, RowSink& sink) = 0;
 };
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// YesNoCancel offers three ways on; closing it without an answer is Cancel.
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct ClipboardText {
   enum class Status { Unavailable, NoText, LockFailed, Text } status = Status::NoText;
@@ -206,6 +208,8 @@ struct Platform {
   ImageDecoder& images;
   Host& host;
   FrameSink& frames;
+  // Every write and copy goes through it; tests put a failing one in its place.
+  FileSystem& files = osFileSystem();
 };
 
 // --- The event vocabulary ---

@@ -1,7 +1,8 @@
 #pragma once
 // A host for programs without a screen (the command-line companion, tests, benchmarks): it
-// answers every question with "no", cancels every dialog and records what it was asked.
-// The same on every platform, so the tools behave alike wherever they run.
+// answers every question with "no" (a three-way one with "cancel"), cancels every dialog and
+// records what it was asked. The same on every platform, so the tools behave alike wherever they
+// run.
 
 #include <atomic>
 #include <chrono>
@@ -23,7 +24,15 @@ class QuietHost : public Host {
  public:
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override {
     messages.push_back({Text(text), Text(title), buttons});
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    switch (buttons) {
+      case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+      case MessageButtons::YesNo:
+        return MessageAnswer::No;
+      case MessageButtons::YesNoCancel:
+        return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Ok;
   }
   std::optional<std::filesystem::path> chooseSaveFile(TextView, TextView) override { return {}; }
   std::optional<std::filesystem::path> chooseOpenFile(TextView, TextView) override { return {}; }

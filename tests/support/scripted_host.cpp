@@ -7,7 +7,9 @@ namespace zarq::testing {
 MessageAnswer ScriptedHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
   messages.push_back({Text(text), Text(title), buttons});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (answers.empty()) return MessageAnswer::No;
+  if (answers.empty()) {
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+  }
   const MessageAnswer answer = answers.front();
   answers.pop_front();
   return answer;
@@ -66,7 +68,7 @@ void ScriptedHost::runLongWork(const std::function<void()>& work,
                                const std::function<void()>& paint) {
   ++longWorks;
   now += longWorkMs;
-  paint();
+  if (paintsDuringLongWork) paint();
   if (duringLongWork) duringLongWork();
   work();
 }

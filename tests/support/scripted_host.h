@@ -49,10 +49,12 @@ class ScriptedHost : public Host {
   // Posted tasks not run yet.
   int pendingPosted();
   // Counts the work; the clock moves on by `longWorkMs` and the window paints once before
-  // the work is done, and `duringLongWork` then looks at that frame.
+  // the work is done (unless `paintsDuringLongWork` is off), and `duringLongWork` then looks
+  // at that frame.
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
 
-  // Answers for Yes/No questions, taken in order; "No" once the queue is empty.
+  // Answers for Yes/No and Yes/No/Cancel questions, taken in order; once the queue is empty,
+  // "No" (Yes/No) or "Cancel" (Yes/No/Cancel).
   std::deque<MessageAnswer> answers;
   // Results of the file and folder dialogs, taken in order; cancelled once empty.
   std::deque<std::optional<std::filesystem::path>> dialogResults;
@@ -61,6 +63,7 @@ class ScriptedHost : public Host {
   std::atomic<std::int32_t> now = 10'000;
   bool foreground = true;
   std::int32_t longWorkMs = 0;
+  bool paintsDuringLongWork = true;
   std::function<void()> duringLongWork;
 
   std::vector<Message> messages;
@@ -87,6 +90,9 @@ struct TestPlatform {
   ScriptedHost host;
   CountingDecoder images{headless.images};
   Platform platform() { return {headless.text, images, host, headless.frame}; }
+  Platform platform(FileSystem& files) {
+    return {headless.text, images, host, headless.frame, files};
+  }
 };
 
 }  // namespace zarq::testing

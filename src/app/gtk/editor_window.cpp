@@ -6,6 +6,7 @@
 #include "app/gtk/key_mapping.h"
 #include "backend/gtk/uri_list.h"
 #include "common/utf.h"
+#include "editor/closing.h"
 #include "editor/window_events.h"
 #include "form/settings_form.h"
 
@@ -189,8 +190,13 @@ void EditorWindow::handleHeld(GdkEvent* event) {
 }
 
 gboolean EditorWindow::onDelete(GtkWidget*, GdkEvent* event, gpointer p) {
+  EditorWindow& w = self(p);
   // Closing during long work waits for it, so that the form saved is the finished one.
-  return self(p).holdDuringLongWork(event);
+  if (w.holdDuringLongWork(event)) return TRUE;
+  // A message box answers first, as the window it belongs to takes no input meanwhile.
+  if (w.host_.modalRunning()) return TRUE;
+  // The form is saved, or the user chose what becomes of it; else the window stays.
+  return !onCloseRequested(w.form_);
 }
 
 gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
@@ -360,11 +366,13 @@ void EditorWindow::onWindowRealize(GtkWidget* window, gpointer) {
 
 void EditorWindow::endSession() {
   if (destroyed() || endSessionSource_) return;
-  if (!host_.modalRunning()) {
-    gtk_window_close(GTK_WINDOW(window_));
+  if (!host_.modalRunning() && !host_.longWorkRunning()) {
+    onSessionEnd(form_, fallbackFolder());
+    gtk_widget_destroy(window_);
     return;
   }
-  // The action that asked goes on with the answer; the window closes once it is done.
+  // The action that asked goes on with the answer, and long work ends; the window closes
+  // once they are done.
   host_.dismissModals();
   endSessionSource_ = g_timeout_add(kEndSessionRetryMs, retryEndSession, this);
 }
@@ -387,7 +395,6 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   w.replaySource_ = 0;
   if (w.endSessionSource_) g_source_remove(w.endSessionSource_);
   w.endSessionSource_ = 0;
-  onWindowDestroy(w.form_);
   gtk_im_context_set_client_window(w.inputMethod_, nullptr);
   w.host_.detach();
   w.window_ = nullptr;

@@ -36,10 +36,11 @@ class EditorWindow {
 
   // Shows the window and draws its first frame.
   void show();
-  // Set when the window has been destroyed (the form is saved by then).
+  // Set when the window has been destroyed (the form is saved by then, or the user chose).
   bool destroyed() const { return window_ == nullptr; }
-  // Closes the window as the close box does, for the end of the session: any message box or
-  // dialog open is answered as if closed first (a question then counts as No).
+  // Saves the form with no one to ask (editor/closing.h) and closes the window, for the end
+  // of the session: any message box or dialog open is answered as if closed first (a
+  // question then counts as No), and long work is waited for.
   void endSession();
 
  private:

@@ -21,6 +21,7 @@
 #include "editor/command_line.h"
 #include "editor/window_events.h"
 #include "editor/working_folder.h"
+#include "editor/work_folder_lock.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
@@ -101,10 +102,14 @@ int runEditor(int argc, char** argv) {
   const std::filesystem::path& workDir = *work.folder;
 
   provideAppIcon();
+  GtkHost host(workDir);
+  // One application instance of GTK's would be one for every folder: a second editor in the
+  // same folder says that the folder is in use and ends instead.
+  const std::unique_ptr<FolderLock> lock = lockWorkFolder(workDir, host, [] { return false; });
+  if (!lock) return 1;
   PangoText text;
   PixbufDecoder images;
   OffscreenFrame frame(text);
-  GtkHost host(workDir);
   const Platform platform{text, images, host, frame};
   auto form = std::make_unique<SettingsForm>(platform, workDir);
 

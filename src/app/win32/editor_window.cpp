@@ -17,6 +17,7 @@
 #include "app/win32/window_metrics.h"
 #include "backend/win32/gdiplus_frame.h"
 #include "backend/win32/win32_host.h"
+#include "editor/closing.h"
 #include "editor/window_events.h"
 #include "form/settings_form.h"
 
@@ -150,13 +151,19 @@ void EditorWindow::replayHeldInput() {
 }
 
 void EditorWindow::endSession() {
-  // A message box's answer is the user's: the window closes once it is given.
-  if (host_.modalRunning()) {
+  // A message box's answer is the user's, and long work ends by itself: the window closes
+  // once both are done.
+  if (host_.modalRunning() || host_.longWorkRunning()) {
     SetTimer(window_, kEndSessionTimer, kEndSessionRetryMs, nullptr);
     return;
   }
-  // As the close box: during long work the close waits for it.
-  PostMessageW(window_, WM_CLOSE, 0, 0);
+  closeForSessionEnd();
+}
+
+void EditorWindow::closeForSessionEnd() {
+  if (quitRequested_) return;
+  savedInFolder_ = onSessionEnd(form_, fallbackFolder()).savedInFolder;
+  DestroyWindow(window_);
 }
 
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -173,14 +180,17 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ENDSESSION:
       // Windows is logging off or shutting down and ends the process after this returns:
-      // the window is closed now, which saves the form.
-      if (wParam) DestroyWindow(window_);
+      // the form is saved now, and no one is asked.
+      if (wParam) closeForSessionEnd();
+      return true;
+    case WM_CLOSE:
+      // The form is saved, or the user chose what becomes of it; else the window stays.
+      if (onCloseRequested(form_)) DestroyWindow(window_);
       return true;
     case kEndSessionMessage:
       endSession();
       return true;
     case WM_DESTROY:
-      onWindowDestroy(form_);
       frame_.onPresent(nullptr);
       host_.detach();
       quitRequested_ = true;

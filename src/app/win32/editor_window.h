@@ -36,8 +36,10 @@ class EditorWindow {
   // loads "save.set"; false when Windows refuses either.
   bool create(HINSTANCE instance, const std::wstring& title);
   HWND handle() const { return window_; }
-  // Set once the window has been destroyed (the form is saved by then).
+  // Set once the window has been destroyed (the form is saved by then, or the user chose).
   bool quitRequested() const { return quitRequested_; }
+  // False when the session ended and the form could not be saved to "save.set".
+  bool savedInFolder() const { return savedInFolder_; }
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -50,8 +52,11 @@ class EditorWindow {
   bool holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam);
   // The input kept while long work ran, in the order it came.
   void replayHeldInput();
-  // Closes the window as the close box does, once no message box is open.
+  // Closes the window for the end of the session, once no message box is open and no long
+  // work runs.
   void endSession();
+  // Saves the form with no one to ask (editor/closing.h) and destroys the window.
+  void closeForSessionEnd();
   // Client pixels of the window to the frame's logical pixels.
   int logical(int devicePixels) const;
 
@@ -60,6 +65,7 @@ class EditorWindow {
   Win32Host& host_;
   HWND window_ = nullptr;
   bool quitRequested_ = false;
+  bool savedInFolder_ = true;
   struct HeldInput {
     UINT message;
     WPARAM wParam;

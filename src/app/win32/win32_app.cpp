@@ -25,6 +25,7 @@
 #include "editor/command_line.h"
 #include "editor/window_events.h"
 #include "editor/working_folder.h"
+#include "editor/work_folder_lock.h"
 #include "form/settings_form.h"
 
 namespace zarq::win32 {
@@ -38,6 +39,15 @@ void dispatch(HWND window, HACCEL accelerators, MSG& message) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+// Another editor works in the folder: its window, titled with the folder's name, comes to the
+// front instead.
+bool showOtherEditor(TextView title) {
+  const HWND other = FindWindowW(kWindowClass, wide(title).c_str());
+  if (other == nullptr) return false;
+  if (IsIconic(other)) ShowWindow(other, SW_RESTORE);
+  return SetForegroundWindow(other) != 0;
 }
 
 // One turn after another until the window is gone: while an animation runs, a frame per
@@ -79,6 +89,29 @@ std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
 // A program without a console says what it has to say in a message box.
 void say(const std::string& utf8, UINT icon) {
   MessageBoxW(nullptr, wide(fromUtf8(utf8)).c_str(), kProductName, MB_OK | icon);
+}
+
+// The editor's window on the folder, until it is closed; returns the exit code.
+int runWindow(HINSTANCE instance, int showCommand, HACCEL accelerators, const StartPlaces& places,
+              const EditorCommandLine& line, const std::filesystem::path& workDir,
+              GdiplusText& text, WicDecoder& images, GdiplusFrame& frame, Win32Host& host) {
+  auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
+  EditorWindow window(*form, frame, host);
+  host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
+  if (!window.create(instance, wide(windowTitle(workDir)))) return 1;
+  ShowWindow(window.handle(), showCommand);
+  UpdateWindow(window.handle());
+  if (line.preset) {
+    const std::filesystem::path preset = places.current / *line.preset;
+    host.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
+  }
+  ConsoleEnd console(window.handle());
+  runLoop(window, *form, accelerators);
+  console.saved();
+  // A closed window is a normal end, whatever message came last (the close command's own
+  // number would read as a failure to whoever started the editor); a session that ended with
+  // the form elsewhere than in "save.set" is not.
+  return window.savedInFolder() ? 0 : 1;
 }
 
 }  // namespace
@@ -125,23 +158,13 @@ int runEditor(HINSTANCE instance, int showCommand) {
       WicDecoder images;
       GdiplusFrame frame(text);
       Win32Host host(workDir);
-      auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
-      EditorWindow window(*form, frame, host);
-      host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
-      if (window.create(instance, wide(windowTitle(workDir)))) {
-        ShowWindow(window.handle(), showCommand);
-        UpdateWindow(window.handle());
-        if (line.preset) {
-          const std::filesystem::path preset = places.current / *line.preset;
-          host.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
-        }
-        ConsoleEnd console(window.handle());
-        runLoop(window, *form, accelerators);
-        console.saved();
-        // A closed window is a normal end, whatever message came last (the close command's
-        // own number would read as a failure to whoever started the editor).
-        result = 0;
-      }
+      // Without the lock the other editor's window, brought to the front, is what the user
+      // asked for.
+      const std::unique_ptr<FolderLock> lock =
+          lockWorkFolder(workDir, host, [&] { return showOtherEditor(windowTitle(workDir)); });
+      result = lock ? runWindow(instance, showCommand, accelerators, places, line, workDir, text,
+                                images, frame, host)
+                    : 0;
     }
   }
   if (SUCCEEDED(ole)) OleUninitialize();

@@ -82,25 +82,37 @@ void GtkHost::closeModal(GtkDialog* dialog) {
 }
 
 MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
-  const bool question = buttons == MessageButtons::YesNo;
   GtkWidget* dialog = gtk_message_dialog_new(
       window_, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT), GTK_MESSAGE_OTHER,
       GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), toUtf8(title).c_str());
   // The buttons speak the window's language, not the user's locale.
-  if (question) {
+  if (buttons == MessageButtons::Ok) {
+    gtk_dialog_add_button(GTK_DIALOG(dialog), "确定", GTK_RESPONSE_OK);
+  } else {
     gtk_dialog_add_buttons(GTK_DIALOG(dialog), "是", GTK_RESPONSE_YES, "否", GTK_RESPONSE_NO,
                            nullptr);
-  } else {
-    gtk_dialog_add_button(GTK_DIALOG(dialog), "确定", GTK_RESPONSE_OK);
   }
-  gtk_dialog_set_default_response(GTK_DIALOG(dialog),
-                                  question ? GTK_RESPONSE_YES : GTK_RESPONSE_OK);
+  if (buttons == MessageButtons::YesNoCancel) {
+    gtk_dialog_add_button(GTK_DIALOG(dialog), "取消", GTK_RESPONSE_CANCEL);
+  }
+  gtk_dialog_set_default_response(
+      GTK_DIALOG(dialog), buttons == MessageButtons::Ok ? GTK_RESPONSE_OK : GTK_RESPONSE_YES);
   const gint response = runModal(GTK_DIALOG(dialog));
   closeModal(GTK_DIALOG(dialog));
-  if (!question) return MessageAnswer::Ok;
-  // Closing the question without an answer (Escape, the close box) counts as No.
-  return response == GTK_RESPONSE_YES ? MessageAnswer::Yes : MessageAnswer::No;
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      // Closing the question without an answer (Escape, the close box) counts as No.
+      return response == GTK_RESPONSE_YES ? MessageAnswer::Yes : MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+      break;
+  }
+  // Here it counts as Cancel, as on Windows.
+  return response == GTK_RESPONSE_YES  ? MessageAnswer::Yes
+         : response == GTK_RESPONSE_NO ? MessageAnswer::No
+                                       : MessageAnswer::Cancel;
 }
 
 std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction action,

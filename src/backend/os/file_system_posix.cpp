@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,89 +12,237 @@ namespace zarq {
 namespace fs = std::filesystem;
 namespace {
 
+FileError errorOf(int error) {
+  switch (error) {
+    case 0:
+      return FileError::None;
+    case ENOSPC:
+    case EDQUOT:
+      return FileError::NoSpace;
+    case EIO:
+      return FileError::Io;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return FileError::Permission;
+    case ENAMETOOLONG:
+      return FileError::NameTooLong;
+    case EEXIST:
+      return FileError::Exists;
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::NotFound;
+    case ELOOP:
+    case EISDIR:
+      return FileError::NotRegular;
+    default:
+      return FileError::Other;
+  }
+}
+
+FileError lastError() { return errorOf(errno); }
+
 // Opens without blocking (a FIFO without a writer would wait forever) and keeps the
 // descriptor only for a regular file, which never blocks afterwards.
-int openRegular(const fs::path& file, int flags) {
+int openRegular(const fs::path& file, int flags, FileError& error) {
   const int fd = ::open(file.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return -1;
+  if (fd < 0) {
+    error = lastError();
+    return -1;
+  }
   struct stat status;
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    error = FileError::NotRegular;
     ::close(fd);
     return -1;
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  error = FileError::None;
   return fd;
 }
 
-FileHandle streamOf(int fd, const char* mode) {
-  if (fd < 0) return nullptr;
-  std::FILE* stream = ::fdopen(fd, mode);
-  if (stream == nullptr) ::close(fd);
-  return FileHandle(stream);
+FileError opened(int fd, FileSystem::Handle& handle) {
+  if (fd < 0) return lastError();
+  handle = fd;
+  return FileError::None;
 }
 
-void syncFolderOf(const fs::path& file) {
-  fs::path folder = file.parent_path();
-  if (folder.empty()) folder = ".";
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
+int fdOf(FileSystem::Handle handle) { return static_cast<int>(handle); }
+
+fs::path folderOrCurrent(const fs::path& folder) { return folder.empty() ? fs::path(".") : folder; }
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  FileError status(const fs::path& path, FileStatus& status) override {
+    struct stat s;
+    status = {};
+    if (::lstat(path.c_str(), &s) != 0) {
+      return errno == ENOENT ? FileError::None : lastError();
+    }
+    status.size = static_cast<std::uint64_t>(s.st_size);
+    status.kind = S_ISREG(s.st_mode)   ? FileStatus::Kind::Regular
+                  : S_ISLNK(s.st_mode) ? FileStatus::Kind::Link
+                  : S_ISDIR(s.st_mode) ? FileStatus::Kind::Folder
+                                       : FileStatus::Kind::Other;
+    return FileError::None;
+  }
+
+  FileError openForReading(const fs::path& path, Handle& handle) override {
+    FileError error;
+    const int fd = openRegular(path, O_RDONLY, error);
+    if (fd >= 0) handle = fd;
+    return error;
+  }
+
+  FileError createNew(const fs::path& path, Handle& handle) override {
+    // O_EXCL fails on any link at the path, dangling or not.
+    return opened(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666),
+                  handle);
+  }
+
+  FileError openForUpdate(const fs::path& path, Handle& handle) override {
+    FileError error;
+    const int fd = openRegular(path, O_RDWR | O_NOFOLLOW, error);
+    if (fd >= 0) handle = fd;
+    return error;
+  }
+
+  FileError read(Handle handle, std::span<std::uint8_t> into, std::size_t& got) override {
+    for (;;) {
+      const ssize_t n = ::read(fdOf(handle), into.data(), into.size());
+      if (n >= 0) {
+        got = static_cast<std::size_t>(n);
+        return FileError::None;
+      }
+      if (errno != EINTR) return lastError();
+    }
+  }
+
+  FileError write(Handle handle, std::span<const std::uint8_t> bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fdOf(handle), bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return lastError();
+      // A write that takes nothing and says nothing would loop for ever.
+      if (n == 0) return FileError::Io;
+      bytes = bytes.subspan(static_cast<std::size_t>(n));
+    }
+    return FileError::None;
+  }
+
+  FileError truncate(Handle handle) override {
+    if (::ftruncate(fdOf(handle), 0) != 0) return lastError();
+    if (::lseek(fdOf(handle), 0, SEEK_SET) != 0) return lastError();
+    return FileError::None;
+  }
+
+  FileError sync(Handle handle) override {
+    return ::fsync(fdOf(handle)) == 0 ? FileError::None : lastError();
+  }
+
+  FileError close(Handle handle) override {
+    // The descriptor is released even when close reports an error; never close it twice.
+    return ::close(fdOf(handle)) == 0 || errno == EINTR ? FileError::None : lastError();
+  }
+
+  FileError checkWritable(const fs::path& path) override {
+    struct stat s;
+    if (::lstat(path.c_str(), &s) != 0) return lastError();
+    if (!S_ISREG(s.st_mode)) return FileError::NotRegular;
+    if ((s.st_mode & S_IWUSR) == 0) return FileError::Permission;
+    FileError error;
+    const int fd = openRegular(path, O_WRONLY | O_NOFOLLOW, error);
+    if (fd >= 0) ::close(fd);
+    return error;
+  }
+
+  void takeAttributesOf(const fs::path& file, const fs::path& like) override {
+    struct stat s;
+    if (::lstat(like.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return;
+    // Only a privileged process may give a file away; everyone else keeps their own.
+    if (::chown(file.c_str(), s.st_uid, s.st_gid) != 0) {
+      (void)::chown(file.c_str(), static_cast<uid_t>(-1), s.st_gid);
+    }
+    (void)::chmod(file.c_str(), s.st_mode & 07777);
+  }
+
+  FileError replace(const fs::path& from, const fs::path& to) override {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? FileError::None : lastError();
+  }
+
+  FileError renameNew(const fs::path& from, const fs::path& to) override {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+      return FileError::None;
+    }
+    if (errno != EINVAL && errno != ENOSYS) return lastError();
+    // A file system without the flag: a hard link never replaces either.
+    if (::link(from.c_str(), to.c_str()) != 0) return lastError();
+    return ::unlink(from.c_str()) == 0 ? FileError::None : lastError();
+  }
+
+  FileError remove(const fs::path& path) override {
+    return ::unlink(path.c_str()) == 0 ? FileError::None : lastError();
+  }
+
+  FileError syncFolder(const fs::path& folder) override {
+    const int fd = ::open(folderOrCurrent(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return lastError();
+    // Some file systems cannot sync a folder at all; their renames are as durable as they get.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const FileError error = synced ? FileError::None : lastError();
+    ::close(fd);
+    return error;
+  }
+
+  FileError createFolders(const fs::path& folder) override {
+    fs::path made;
+    for (const fs::path& part : folder) {
+      made /= part;
+      if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return lastError();
+    }
+    struct stat s;
+    if (::stat(folder.c_str(), &s) != 0) return lastError();
+    return S_ISDIR(s.st_mode) ? FileError::None : FileError::NotRegular;
+  }
+
+  FileError list(const fs::path& folder, std::vector<fs::path>& names) override {
+    std::error_code error;
+    names.clear();
+    for (fs::directory_iterator it(folderOrCurrent(folder), error), end; !error && it != end;
+         it.increment(error)) {
+      names.push_back(it->path().filename());
+    }
+    return error ? errorOf(error.value()) : FileError::None;
+  }
+
+  Handle standardOutput() override { return STDOUT_FILENO; }
+
+  bool crLfLineEnds() const override { return false; }
+};
 
 }  // namespace
 
 FileHandle openRegularFile(const fs::path& file) {
-  return streamOf(openRegular(file, O_RDONLY), "rb");
+  FileError error;
+  const int fd = openRegular(file, O_RDONLY, error);
+  if (fd < 0) return nullptr;
+  std::FILE* stream = ::fdopen(fd, "rb");
+  if (stream == nullptr) ::close(fd);
+  return FileHandle(stream);
 }
 
-bool writableRegularFile(const fs::path& file) {
-  const int fd = openRegular(file, O_WRONLY);
-  if (fd < 0) return false;
-  ::close(fd);
-  return true;
+FileSystem& osFileSystem() {
+  static PosixFileSystem system;
+  return system;
 }
 
-FileHandle createNewFile(const fs::path& file) {
-  return streamOf(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666), "wb");
-}
-
-FileHandle overwriteRegularFile(const fs::path& file) {
-  const int fd = openRegular(file, O_WRONLY);
-  if (fd >= 0 && ::ftruncate(fd, 0) != 0) {
-    ::close(fd);
-    return nullptr;
+fs::path userDataFolder() {
+  // The specification of these variables wants an absolute path; anything else is ignored.
+  if (const char* data = ::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;
+  if (const char* home = ::getenv("HOME"); home && home[0] == '/') {
+    return fs::path(home) / ".local" / "share";
   }
-  return streamOf(fd, "wb");
-}
-
-bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
-
-void takeOwnerOf(const fs::path& file, const fs::path& like) {
-  struct stat status;
-  if (::stat(like.c_str(), &status) != 0) return;
-  // Only a privileged process may give a file away; everyone else keeps their own.
-  if (::chown(file.c_str(), status.st_uid, status.st_gid) != 0) {
-    (void)::chown(file.c_str(), static_cast<uid_t>(-1), status.st_gid);
-  }
-}
-
-bool replaceDurably(const fs::path& from, const fs::path& to) {
-  if (::rename(from.c_str(), to.c_str()) != 0) return false;
-  syncFolderOf(to);
-  return true;
-}
-
-bool renameWithoutReplacing(const fs::path& from, const fs::path& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-    syncFolderOf(to);
-    return true;
-  }
-  if (errno != EINVAL && errno != ENOSYS) return false;
-  // A file system without the flag: a hard link never replaces either.
-  if (::link(from.c_str(), to.c_str()) != 0 || ::unlink(from.c_str()) != 0) return false;
-  syncFolderOf(to);
-  return true;
+  return {};
 }
 
 }  // namespace zarq

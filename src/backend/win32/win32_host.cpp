@@ -56,14 +56,26 @@ auto Win32Host::modal(Dialog dialog) {
 }
 
 MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButtons buttons) {
-  const bool question = buttons == MessageButtons::YesNo;
+  // The system's own buttons and ids, so that their captions come from one place.
+  const UINT type = buttons == MessageButtons::YesNo         ? MB_YESNO
+                    : buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL
+                                                             : MB_OK;
   const int pressed = modal([&] {
     const ChineseButtons chinese;
-    return MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(),
-                       question ? MB_YESNO : MB_OK);
+    return MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), type);
   });
-  if (!question) return MessageAnswer::Ok;
-  return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+      break;
+  }
+  // Escape and the close box give IDCANCEL.
+  return pressed == IDYES  ? MessageAnswer::Yes
+         : pressed == IDNO ? MessageAnswer::No
+                           : MessageAnswer::Cancel;
 }
 
 std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView filterName,

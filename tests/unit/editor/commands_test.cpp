@@ -132,11 +132,18 @@ TEST_F(CommandsTest, SavingOverAReadOnlyFileSaysItCannotWriteWithoutAsking) {
                                            std::filesystem::perms::group_read |
                                            std::filesystem::perms::others_read);
   std::filesystem::create_directories(dir / "folder.set");
-  for (const char* name : {"locked.set", "folder.set"}) {
+  const struct {
+    const char* name;
+    TextView said;
+  } cases[] = {
+      {"locked.set", u"无法写入文件！\nlocked.set：没有写入的权限"},
+      {"folder.set", u"无法写入文件！\nfolder.set：那里不是普通的文件"},
+  };
+  for (const auto& c : cases) {
     platform.host.messages.clear();
-    dialog(dir / name);
+    dialog(dir / c.name);
     handleCommand(*form, Command::Save);
-    EXPECT_EQ(messageTexts(), std::vector<Text>{u"无法写入文件！"}) << name;
+    EXPECT_EQ(messageTexts(), std::vector<Text>{Text(c.said)}) << c.name;
   }
   EXPECT_EQ(std::filesystem::file_size(locked), 3u);
 }

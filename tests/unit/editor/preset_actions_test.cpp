@@ -9,10 +9,12 @@
 
 #include "common/numbers.h"
 #include "common/paths.h"
+#include "editor/closing.h"
 #include "editor/pages.h"
 #include "editor/window_events.h"
 #include "form/form_preset.h"
 #include "form/settings_form.h"
+#include "support/faulty_file_system.h"
 #include "support/preset_bytes.h"
 #include "support/scripted_host.h"
 #include "support/temp_dir.h"
@@ -258,7 +260,7 @@ TEST_F(PresetFileTest, OnlyTheNoneCaptionDisablesTheObtainedContent) {
 
 TEST_F(PresetFileTest, ClosingSavesTheFormAndTheNextStartRestoresIt) {
   auto closing = filledForm();
-  onWindowDestroy(*closing);
+  EXPECT_TRUE(onCloseRequested(*closing));
   EXPECT_TRUE(takeMessages().empty());
   auto starting = freshForm();
   EXPECT_TRUE(takeMessages().empty());
@@ -299,63 +301,42 @@ TEST_F(PresetFileTest, AStartThatCannotReadSaveSetMovesItAsideBeforeTheCloseCanW
     EXPECT_NE(said.find((dir / c.aside).string()), std::string::npos) << c.name << ": " << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.name;
     EXPECT_EQ(encodePreset(presetFromForm(*form)), defaults) << c.name;
-    onWindowDestroy(*form);
+    EXPECT_TRUE(onCloseRequested(*form)) << c.name;
     EXPECT_EQ(fileBytes(dir / "save.set"), defaults) << c.name;
     EXPECT_EQ(fileBytes(dir / c.aside), c.bytes) << c.name;
     fs::remove(dir / "save.set");
   }
 }
 
-// A write that goes wrong at any step keeps the previous file and leaves no stray files.
-class FailingOutput : public FileOutput {
- public:
-  enum class Step { Create, Write, Close } failing;
-  explicit FailingOutput(Step step) : failing(step) {}
-
-  // Failing to create means failing to write the target in place too.
-  bool create(const fs::path& path) override {
-    return failing != Step::Create && real.create(path);
-  }
-  bool overwrite(const fs::path& path) override {
-    return failing != Step::Create && real.overwrite(path);
-  }
-  bool write(std::span<const std::uint8_t> bytes) override {
-    if (failing != Step::Write) return real.write(bytes);
-    real.write(bytes.first(bytes.size() / 2));
-    return false;
-  }
-  bool close() override { return real.close() && failing != Step::Close; }
-
- private:
-  DiskFileOutput real;
-};
-
-TEST_F(PresetFileTest, AFailedSaveKeepsThePreviousFileAndSaysSo) {
-  ASSERT_TRUE(savePreset(*freshForm(), file, true));
-  const Bytes previous = fileBytes(file);
-  auto form = filledForm();
-  for (auto step :
-       {FailingOutput::Step::Create, FailingOutput::Step::Write, FailingOutput::Step::Close}) {
+// How a write ends is the fault sweep's business (write_faults_test.cpp); here, what it says.
+TEST_F(PresetFileTest, AFailedSaveSaysWhichFileAndWhyUnlessSilent) {
+  fs::create_directory(dir / "folder.set");
+  testing::FaultyFileSystem fullDisk;
+  fullDisk.diskFull = true;
+  const struct {
+    fs::path target;
+    FileSystem& files;
+    TextView said;
+  } cases[] = {
+      {dir / "no such folder" / "a.set", osFileSystem(),
+       u"无法写入文件！\na.set：文件或文件夹不见了"},
+      {dir / "folder.set", osFileSystem(), u"无法写入文件！\nfolder.set：那里不是普通的文件"},
+      {dir / "full.set", fullDisk, u"无法写入文件！\nfull.set：磁盘满了"},
+  };
+  for (const auto& c : cases) {
+    SettingsForm form(platform.platform(c.files), dir.path());
+    onWindowCreate(form);
     for (bool silent : {false, true}) {
-      FailingOutput output(step);
-      EXPECT_FALSE(savePreset(*form, file, silent, output));
-      if (silent)
+      EXPECT_FALSE(savePreset(form, c.target, silent)) << c.target;
+      if (silent) {
         EXPECT_TRUE(takeMessages().empty());
-      else
-        expectMessage(u"无法写入文件！", kSaveTitle);
-      EXPECT_EQ(fileBytes(file), previous);
-      EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+      } else {
+        expectMessage(c.said, kSaveTitle);
+      }
     }
   }
-}
-
-TEST_F(PresetFileTest, SavingIntoAMissingFolderOrOverAFolderFails) {
-  fs::create_directory(dir / "folder.set");
-  for (const fs::path& target : {dir / "no such folder" / "a.set", dir / "folder.set"}) {
-    EXPECT_FALSE(savePreset(*freshForm(), target, false)) << target;
-    expectMessage(u"无法写入文件！", kSaveTitle);
-  }
   EXPECT_TRUE(fs::is_directory(dir / "folder.set"));
+  EXPECT_FALSE(fs::exists(dir / "full.set"));
 }
 
 }  // namespace

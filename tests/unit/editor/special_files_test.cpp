@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "editor/closing.h"
 #include "editor/drop.h"
 #include "editor/preset_actions.h"
 #include "files/chart_fill.h"
@@ -57,7 +58,7 @@ TEST_F(SpecialFilesTest, ASaveSetThatIsNoFileIsMovedAsideAtStart) {
     onWindowCreate(started);
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "save.set"))) << nameOf(kind);
     EXPECT_TRUE(fs::exists(fs::symlink_status(folder / "save.set.unreadable"))) << nameOf(kind);
-    onWindowDestroy(started);
+    EXPECT_TRUE(onCloseRequested(started)) << nameOf(kind);
     EXPECT_TRUE(fs::is_regular_file(folder / "save.set")) << nameOf(kind);
   }
   EXPECT_TRUE(platform.host.messages.empty());

@@ -46,8 +46,7 @@ class UndoTest : public testing::InputTest {
     PresetValues preset = values();
     preset.texts[slot::playerName] = u"from the preset";
     const std::filesystem::path file = elsewhere.path() / "p.set";
-    DiskFileOutput output;
-    EXPECT_TRUE(writePresetFile(file, preset, output));
+    EXPECT_TRUE(writePresetFile(file, preset));
     return file;
   }
   testing::TempDir elsewhere;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "support/faulty_file_system.h"
 #include "support/temp_dir.h"
 
 #ifndef _WIN32
@@ -28,9 +29,17 @@ std::string contents(const fs::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool write(const fs::path& file, const std::string& text) {
-  return writeFileAtomically(
-      file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+std::span<const std::uint8_t> bytesOf(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+WriteOutcome write(const fs::path& file, const std::string& text,
+                   FileSystem& files = osFileSystem()) {
+  return writeFileAtomically(files, file, bytesOf(text));
+}
+
+std::ptrdiff_t entries(const fs::path& folder) {
+  return std::distance(fs::directory_iterator(folder), {});
 }
 
 TEST(AtomicFile, ReplacesTheTargetAndLeavesNothingElseBehind) {
@@ -38,14 +47,127 @@ TEST(AtomicFile, ReplacesTheTargetAndLeavesNothingElseBehind) {
   const fs::path file = dir.write("save.set", "old");
   ASSERT_TRUE(write(file, "new"));
   EXPECT_EQ(contents(file), "new");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+  EXPECT_EQ(entries(dir.path()), 1);
 }
 
 TEST(AtomicFile, RefusesATargetThatIsNoRegularFile) {
   TempDir dir;
   fs::create_directory(dir / "folder.set");
-  EXPECT_FALSE(write(dir / "folder.set", "new"));
+  EXPECT_EQ(write(dir / "folder.set", "new").error, FileError::NotRegular);
   EXPECT_TRUE(fs::is_directory(dir / "folder.set"));
+}
+
+// The name beside the target is short whatever the target's: a name near the file system's
+// limit of 255 bytes is still written beside itself, never in place.
+TEST(AtomicFile, ATargetWithTheLongestNameIsStillWrittenAtomically) {
+  TempDir dir;
+  const fs::path file = dir / (std::string(250, 'n') + ".set");
+  ASSERT_TRUE(write(file, "first"));
+  testing::FaultyFileSystem files;
+  files.diskFull = true;
+  EXPECT_EQ(write(file, "second", files).error, FileError::NoSpace);
+  EXPECT_EQ(contents(file), "first");
+  EXPECT_EQ(entries(dir.path()), 1);
+}
+
+TEST(AtomicFile, AFullDiskInAFolderThatTakesNoNewFilesPutsTheOldContentBackOrSaysItCannot) {
+  TempDir dir;
+  const fs::path file = dir.write("save.set", "the old content");
+  testing::FaultyFileSystem files;
+  files.refuseNewFiles = true;
+  files.begin();
+  ASSERT_TRUE(write(file, "written in place", files));
+  EXPECT_EQ(contents(file), "written in place");
+  // One failed write (the eighth call: status, check, create, open, two reads, truncate,
+  // write): the old content goes back.
+  files.arm(8, testing::Fault::NoSpace);
+  files.begin();
+  const WriteOutcome once = write(file, "a new content", files);
+  EXPECT_EQ(once.error, FileError::NoSpace);
+  EXPECT_FALSE(once.restoreFailed);
+  EXPECT_EQ(contents(file), "written in place");
+  // A disk that stays full takes back nothing either.
+  files.diskFull = true;
+  const WriteOutcome full = write(file, "a new content", files);
+  EXPECT_EQ(full.error, FileError::NoSpace);
+  EXPECT_TRUE(full.restoreFailed);
+}
+
+#ifndef _WIN32
+// A link planted where the editor writes is replaced, never followed: the file it points to
+// stays as it was.
+TEST(AtomicFile, ALinkAtTheTargetIsReplacedNotFollowed) {
+  TempDir dir;
+  TempDir outside;
+  const fs::path victim = outside.write("victim", "keep me");
+  fs::create_symlink(victim, dir / "runfile.txt");
+  ASSERT_TRUE(write(dir / "runfile.txt", "minified chart"));
+  EXPECT_EQ(contents(victim), "keep me");
+  EXPECT_FALSE(fs::is_symlink(dir / "runfile.txt"));
+  EXPECT_EQ(contents(dir / "runfile.txt"), "minified chart");
+}
+
+TEST(AtomicFile, NewFilesAreNeverCreatedThroughALink) {
+  TempDir dir;
+  TempDir outside;
+  const fs::path victim = outside.write("victim", "keep me");
+  fs::create_symlink(victim, dir / "planted");
+  fs::create_symlink(outside / "missing", dir / "dangling");
+  for (const char* name : {"planted", "dangling"}) {
+    FileSystem::Handle handle = 0;
+    EXPECT_EQ(osFileSystem().createNew(dir / name, handle), FileError::Exists) << name;
+  }
+  EXPECT_EQ(contents(victim), "keep me");
+  EXPECT_FALSE(fs::exists(outside / "missing"));
+}
+#endif
+
+TEST(AtomicFile, TextCopiesEndTheirLinesAsThePlatformDoes) {
+  TempDir dir;
+  const std::string block(65'535, 'x');
+  const bool crLf = osFileSystem().crLfLineEnds();
+  const struct {
+    const char* name;
+    std::string source, copy;
+  } cases[] = {
+      {"lone line feeds", "a\nb\n", crLf ? "a\r\nb\r\n" : "a\nb\n"},
+      {"CR LF kept", "a\r\nb", "a\r\nb"},
+      {"lone CR kept", "a\rb", "a\rb"},
+      {"CR LF across two blocks", block + "\r\nz", block + "\r\nz"},
+  };
+  for (const auto& c : cases) {
+    const fs::path source = dir.write("source.json", c.source);
+    ASSERT_TRUE(copyFileAtomically(osFileSystem(), source, dir / "copy.json", CopyMode::Text))
+        << c.name;
+    EXPECT_EQ(contents(dir / "copy.json"), c.copy) << c.name;
+    ASSERT_TRUE(copyFileAtomically(osFileSystem(), source, dir / "copy.bin", CopyMode::Binary));
+    EXPECT_EQ(contents(dir / "copy.bin"), c.source) << c.name;
+  }
+}
+
+TEST(AtomicFile, ACopyFromASourceThatCannotBeReadSaysSoAndWritesNothing) {
+  TempDir dir;
+  fs::create_directory(dir / "folder");
+  for (const char* name : {"missing", "folder"}) {
+    const WriteOutcome copied =
+        copyFileAtomically(osFileSystem(), dir / name, dir / "copy", CopyMode::Binary);
+    EXPECT_FALSE(copied) << name;
+    EXPECT_TRUE(copied.inSource) << name;
+  }
+  EXPECT_FALSE(fs::exists(dir / "copy"));
+}
+
+TEST(AtomicFile, OnlyTheModulesOwnLeftoversAreRemovedAtTheNextStart) {
+  TempDir dir;
+  for (const char* name :
+       {".zarq-a1b2c3d4.tmp", ".zarq-zzzzzzzz.tmp", "save.set", ".zarq-QWERTYUI.tmp",
+        ".zarq-a1b2c3d.tmp", "x.zarq-a1b2c3d4.tmp", ".zarq-settings.lock", "song.WAV.copying"}) {
+    dir.write(name, "bytes");
+  }
+  fs::create_directory(dir / ".zarq-folder00.tmp");
+  EXPECT_EQ(removeLeftoverTemporaries(osFileSystem(), dir.path()), 2);
+  EXPECT_FALSE(fs::exists(dir / ".zarq-a1b2c3d4.tmp"));
+  EXPECT_EQ(entries(dir.path()), 7);
 }
 
 #ifndef _WIN32
@@ -89,15 +211,15 @@ TEST(AtomicFile, InAFolderThatRefusesNewFilesTheTargetIsWrittenInPlaceWhereItMay
     }
     if (c.targetExists && !c.targetWritable && !root) fs::permissions(file, fs::perms::owner_read);
     fs::permissions(dir.path(), static_cast<fs::perms>(root ? 0755 : 0555));
-    const std::optional<bool> written = asUnprivilegedUser([&] { return write(file, "new"); });
+    const std::optional<bool> written =
+        asUnprivilegedUser([&] { return static_cast<bool>(write(file, "new")); });
     ASSERT_TRUE(written.has_value()) << c.name;
     EXPECT_EQ(*written, c.written) << c.name;
     if (c.targetExists) {
       EXPECT_EQ(contents(file), c.written ? "new" : "old") << c.name;
     }
     fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), c.targetExists ? 1 : 0)
-        << c.name;
+    EXPECT_EQ(entries(dir.path()), c.targetExists ? 1 : 0) << c.name;
   }
 }
 

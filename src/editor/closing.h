@@ -1,0 +1,33 @@
+#pragma once
+// The end of the editor: the form is saved to "save.set" of its folder, so that the next start
+// takes it up again. Saving is silent while it works; when it fails, the form is never lost
+// without a word.
+
+#include <filesystem>
+
+namespace zarq {
+
+struct SettingsForm;
+
+// The form as the editor left it last time, in the editor's folder.
+inline constexpr char kSavedForm[] = "save.set";
+
+// The user closes the window (the close box, Ctrl+Q, Ctrl+W). The form is saved; when that
+// fails, a message box says why and asks whether to save it elsewhere (Yes: the save dialog,
+// then closing), to close without saving (No) or to go back to the window (Cancel). True when
+// the window may close.
+bool onCloseRequested(SettingsForm& form);
+
+// What the end of a session did with the form.
+struct SessionEndSave {
+  bool savedInFolder = false;      // it is in "save.set"
+  std::filesystem::path fallback;  // else where it went instead; empty when nowhere
+};
+// The session ends with no one to ask (a signal, a logoff): the form is saved to "save.set",
+// or when that fails to a new file in `fallbackFolder`, whose path is printed on the
+// standard error; a line says so too when it could be saved nowhere.
+SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder);
+// The folder of the fallback files: "zarq-settings" in the user's data folder.
+std::filesystem::path fallbackFolder();
+
+}  // namespace zarq

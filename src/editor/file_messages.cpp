@@ -1,0 +1,48 @@
+#include "editor/file_messages.h"
+
+#include "common/paths.h"
+
+namespace zarq {
+
+Text fileErrorText(FileError error) {
+  switch (error) {
+    case FileError::None:
+      return u"没有出错";
+    case FileError::NoSpace:
+      return u"磁盘满了";
+    case FileError::Io:
+      return u"磁盘读写出错了";
+    case FileError::Permission:
+      return u"没有写入的权限";
+    case FileError::NameTooLong:
+      return u"文件名太长了";
+    case FileError::Exists:
+      return u"那里已经有同名的东西了";
+    case FileError::NotFound:
+      return u"文件或文件夹不见了";
+    case FileError::NotRegular:
+      return u"那里不是普通的文件";
+    case FileError::Other:
+      break;
+  }
+  return u"出了意料之外的错";
+}
+
+Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& outcome) {
+  Text text = u"无法写入文件！\n" + fileNameText(file) + u"：" + fileErrorText(outcome.error);
+  if (outcome.restoreFailed) text += u"\n原来的内容也没能放回去 (´;ω;`)";
+  return text;
+}
+
+Text closeWithoutSaveSetQuestion(TextView why) {
+  return u"Pim酱没能把表单存进 save.set ╭(╯^╰)╮\n" + Text(why) +
+         u"\n\n是：另存到别的地方\n否：不保存，直接关掉\n取消：回到窗口";
+}
+
+Text unreadableSaveSetText() { return u"打开时 save.set 读不出来，也没能挪开，Pim酱不敢覆盖它"; }
+
+Text folderInUseText(const std::filesystem::path& folder) {
+  return u"这个文件夹已经在另一个设置填写器窗口里打开啦 (。-ω-)\n" + textFromPath(folder);
+}
+
+}  // namespace zarq

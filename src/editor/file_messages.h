@@ -1,0 +1,25 @@
+#pragma once
+// What the editor says when a file cannot be written: its usual first line, then
+// the file and the reason in the editor's own words.
+
+#include <filesystem>
+
+#include "common/text.h"
+#include "files/atomic_file.h"
+
+namespace zarq {
+
+// The reason alone: "磁盘满了", "没有写入的权限", ...
+Text fileErrorText(FileError error);
+// "无法写入文件！", then "NAME：REASON" on a line of its own, and a line more when a file
+// written in place could not be given its old content back.
+Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& outcome);
+// The three-way question when the form cannot be saved to "save.set" at the close: Yes saves
+// it elsewhere, No closes without saving, Cancel goes back to the window.
+Text closeWithoutSaveSetQuestion(TextView why);
+// Why "save.set" is not written when it could neither be read nor moved aside at the start.
+Text unreadableSaveSetText();
+// A second editor started in a folder an editor already works in.
+Text folderInUseText(const std::filesystem::path& folder);
+
+}  // namespace zarq

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# zarq-preset takes file names byte for byte (printing what is no UTF-8 escaped), ends its
+# options at --, skips what is no file in a folder instead of waiting on it, reads a stream no
+# further than the longest preset, names the key of a number JSON cannot hold, and on a full
+# disk keeps the file it was to replace and says that the disk is full.
+. "$(dirname "$0")/lib.sh"
+cd "$work"
+echo '{"chartId": "ff"}' >ff.json
+echo '{"chartId": "fe"}' >fe.json
+
+# Two names that differ in a byte that is no UTF-8 are two files.
+expect_code 0 "$preset" make ff.json -o $'a\xff.set'
+expect_code 0 "$preset" make fe.json -o $'a\xfe.set'
+[ "$(ls a*.set | wc -l)" = 2 ] || fail "the two names became one: $(ls)"
+expect_code 0 "$preset" dump $'a\xff.set'
+grep -q '"chartId": "ff"' out || fail "dump read another file than the one named"
+expect_code 1 "$preset" dump $'b\xff.set'
+grep -qF 'b\xFF.set: ' err || fail "a name that is no UTF-8 is not printed escaped: $(cat err)"
+expect_code 0 "$preset" dump .
+grep -qF '"input":"./a\\xFF.set"' out || fail "the JSON names no escaped file: $(cat out)"
+
+# -- ends the options.
+expect_code 0 "$preset" make ff.json -o -dash.set
+expect_code 2 "$preset" dump -dash.set
+expect_code 0 "$preset" dump -- -dash.set
+
+# A pipe among the presets of a folder is skipped and named, never waited on.
+mkdir folder
+cp $'a\xff.set' folder/good.set
+mkfifo folder/pipe.set
+for command in dump check; do
+  set +e
+  timeout 20 "$preset" "$command" folder >out 2>err
+  code=$?
+  set -e
+  [ "$code" -lt 124 ] || fail "$command folder waited on the pipe"
+  grep -q 'folder/pipe.set: skipped: not a regular file' err || fail "$command: $(cat err)"
+  grep -q 'good.set' out || fail "$command folder left out the preset"
+done
+
+# A stream is read no further than the longest preset.
+expect_code 0 sh -c "\"$preset\" dump - <folder/good.set"
+set +e
+head -c 100000000 /dev/zero | timeout 20 "$preset" dump - >out 2>err
+code=$?
+set -e
+[ "$code" = 1 ] && grep -q 'too long: a preset has at most 26153 bytes' err ||
+  fail "an endless stream: exit $code, $(cat err)"
+
+echo '{"rks": 1e999}' >huge.json
+expect_code 1 "$preset" make huge.json -o huge.set
+grep -q '"rks" has a bad value: 1e999' err || fail "1e999: $(cat err)"
+
+# A name of 250 bytes is replaced whole like any other.
+long=$(printf 'n%.0s' $(seq 246)).set
+expect_code 0 "$preset" make ff.json -o "$long"
+expect_code 0 "$preset" make fe.json -o "$long"
+"$preset" dump "$long" | grep -q '"chartId": "fe"' || fail "the long name was not replaced"
+
+if [ "$(id -u)" = 0 ] && mkdir disk && mount -t tmpfs -o size=64k tmpfs disk 2>/dev/null; then
+  trap 'umount -l "$work/disk"; rm -rf "$work"' EXIT
+  printf 'the old picture' >disk/page.png
+  expect_code 0 "$preset" make ff.json -o "disk/$long"
+  head -c 100000 /dev/zero >disk/filler 2>/dev/null || true
+  expect_code 1 "$preset" render --page 1 -o disk/page.png
+  grep -q 'disk/page.png: .*: the disk is full' err || fail "render on a full disk: $(cat err)"
+  [ "$(cat disk/page.png)" = "the old picture" ] || fail "render on a full disk lost the old file"
+  expect_code 1 "$preset" make fe.json -o "disk/$long"
+  grep -q 'the disk is full' err || fail "make on a full disk: $(cat err)"
+  "$preset" dump "disk/$long" | grep -q '"chartId": "ff"' || fail "make on a full disk cut the old file"
+  [ -z "$(find disk -name '.zarq-*.tmp')" ] || fail "temporary files were left: $(ls -A disk)"
+else
+  echo "not root or no tmpfs: the full-disk cases are not run"
+fi

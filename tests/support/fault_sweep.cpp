@@ -1,0 +1,119 @@
+#include "support/fault_sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+
+#include "files/atomic_file.h"
+#include "support/temp_dir.h"
+
+namespace zarq::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Files = std::map<fs::path, std::string>;
+
+// Every regular file below `root`, by its path relative to `root`.
+Files filesBelow(const fs::path& root) {
+  Files files;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    files[entry.path().lexically_relative(root)] = {std::istreambuf_iterator<char>(in), {}};
+  }
+  return files;
+}
+
+const std::string* find(const Files& files, const fs::path& name) {
+  const auto found = files.find(name);
+  return found == files.end() ? nullptr : &found->second;
+}
+
+// The next start's clean-up, in every folder.
+void cleanUpAfterStop(const fs::path& root) {
+  removeLeftoverTemporaries(osFileSystem(), root);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_directory()) removeLeftoverTemporaries(osFileSystem(), entry.path());
+  }
+}
+
+struct Snapshot {
+  Files files;
+  SweepRun run;
+  bool stopped = false;
+};
+
+Snapshot runOnce(const SweepPath& path, int failAt, Fault fault) {
+  TempDir root;
+  path.prepare(root.path());
+  FaultyFileSystem files;
+  files.refuseNewFiles = path.refuseNewFiles;
+  files.arm(failAt, fault);
+  Snapshot snapshot;
+  snapshot.run = path.run(files, root.path());
+  snapshot.stopped = files.stopped();
+  files.closeLeftovers();
+  if (snapshot.stopped) cleanUpAfterStop(root.path());
+  snapshot.files = filesBelow(root.path());
+  return snapshot;
+}
+
+}  // namespace
+
+SweepCount sweepFaults(const SweepPath& path) {
+  Files before;
+  {
+    TempDir root;
+    path.prepare(root.path());
+    before = filesBelow(root.path());
+  }
+  FaultyFileSystem counter;
+  TempDir cleanRoot;
+  path.prepare(cleanRoot.path());
+  counter.refuseNewFiles = path.refuseNewFiles;
+  const SweepRun clean = path.run(counter, cleanRoot.path());
+  const Files after = filesBelow(cleanRoot.path());
+  EXPECT_TRUE(clean.done && !clean.told) << path.name << ": fails without any fault";
+  SweepCount count{counter.calls(), 0};
+  EXPECT_GT(count.calls, 0) << path.name << ": makes no file-system call";
+
+  for (int n = 1; n <= count.calls; ++n) {
+    for (const Fault fault : kFaults) {
+      ++count.injected;
+      const Snapshot got = runOnce(path, n, fault);
+      const std::string where =
+          path.name + ", call " + std::to_string(n) + " fails with " + faultName(fault);
+      bool asAfter = got.run.done;
+      std::set<fs::path> names;
+      for (const Files* files : std::initializer_list<const Files*>{&before, &after, &got.files}) {
+        for (const auto& entry : *files) names.insert(entry.first);
+      }
+      for (const fs::path& name : names) {
+        const std::string* now = find(got.files, name);
+        const std::string* old = find(before, name);
+        const std::string* fresh = find(after, name);
+        if (now && isTemporaryName(name.filename())) {
+          ADD_FAILURE() << where << ": a temporary file is left: " << name;
+          continue;
+        }
+        const bool isOld = now ? old && *now == *old : !old;
+        const bool isNew = now ? fresh && *now == *fresh : !fresh;
+        asAfter = asAfter && isNew;
+        if (isOld || isNew) continue;
+        if (now && path.alsoFine && path.alsoFine(name, *now)) continue;
+        if (got.stopped && path.stopMayCutTarget) continue;
+        ADD_FAILURE() << where << ": " << name << " is neither the old file nor the new one"
+                      << (now ? " (" + std::to_string(now->size()) + " bytes)" : " (missing)");
+      }
+      if (!got.stopped && !asAfter && !got.run.told) {
+        ADD_FAILURE() << where << ": it did not end as it should, and nobody was told";
+      }
+    }
+  }
+  return count;
+}
+
+}  // namespace zarq::testing

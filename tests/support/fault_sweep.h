@@ -1,0 +1,45 @@
+#pragma once
+// The sweep of faults over one path that writes: the path runs once without faults, which
+// counts its file-system calls and gives the files as they should end; then once for every
+// call and every fault, each time from the same files. After each run, every file must be
+// its old or its complete new self, no partial file may carry a real name, no temporary file
+// may be left unless the "process" was stopped (and the next start's clean-up removes it),
+// and whenever the run did not end as it should, the user must have been told.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "support/faulty_file_system.h"
+
+namespace zarq::testing {
+
+struct SweepRun {
+  bool done = true;   // the path's effect beyond the files (a preset loaded) came about
+  bool told = false;  // a failure was told: a message box, or exit 1 and a line on stderr
+};
+
+struct SweepPath {
+  std::string name = {};
+  // Makes the files as they are before the path runs, below `root`.
+  std::function<void(const std::filesystem::path& root)> prepare = {};
+  // Runs the path with the file system, calling its `begin` where the faults start to count.
+  std::function<SweepRun(FaultyFileSystem& files, const std::filesystem::path& root)> run = {};
+  // A file that is neither old nor new may be acceptable all the same (a fallback file).
+  std::function<bool(const std::filesystem::path& relative, const std::string& bytes)> alsoFine =
+      {};
+  // Whether a stop may leave a target half written (written in place, it cannot be helped).
+  bool stopMayCutTarget = false;
+  // Whether creating files fails in every folder, as in one the user may not write in.
+  bool refuseNewFiles = false;
+};
+
+struct SweepCount {
+  int calls = 0;     // file-system calls of the path
+  int injected = 0;  // runs with a fault
+};
+
+// Runs the sweep, reporting every broken rule as a test failure.
+SweepCount sweepFaults(const SweepPath& path);
+
+}  // namespace zarq::testing

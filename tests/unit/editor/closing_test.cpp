@@ -1,0 +1,180 @@
+#include "editor/closing.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "editor/work_folder_lock.h"
+#include "files/preset_file.h"
+#include "form/form_preset.h"
+#include "form/slot_text.h"
+#include "support/faulty_file_system.h"
+#include "support/form_fixture.h"
+
+namespace zarq {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char16_t kSaveTitle[] = u"Zarq Radoziro 设置填写器 - 保存";
+
+std::string contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class ClosingTest : public testing::FormTest {
+ protected:
+  // The editor on `files`, with a chart ID typed since the start.
+  void startOn(FileSystem& files) {
+    form = std::make_unique<SettingsForm>(platform.platform(files), dir.path());
+    onWindowCreate(*form);
+    setSlotText(*form, slot::chartId, u"typed");
+  }
+  std::string formBytes() {
+    const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(*form));
+    return std::string(bytes.begin(), bytes.end());
+  }
+};
+
+// A full disk, or a "save.set" that became a folder since the start: either way the form
+// cannot go there.
+TEST_F(ClosingTest, AFailedAutosaveAsksWhetherToSaveElsewhereCloseOrGoBack) {
+  testing::FaultyFileSystem fullDisk;
+  fullDisk.diskFull = true;
+  const struct {
+    const char* name;
+    std::vector<MessageAnswer> answers;
+    bool chosenFile;
+    bool closes;
+    int questions;
+  } cases[] = {
+      {"close without saving", {MessageAnswer::No}, false, true, 1},
+      {"back to the window", {MessageAnswer::Cancel}, false, false, 1},
+      {"save elsewhere", {MessageAnswer::Yes}, true, true, 1},
+      {"save dialog cancelled", {MessageAnswer::Yes, MessageAnswer::Cancel}, false, false, 2},
+  };
+  for (const auto& c : cases) {
+    for (const bool diskFull : {true, false}) {
+      fs::remove_all(dir / "save.set");
+      startOn(diskFull ? static_cast<FileSystem&>(fullDisk) : osFileSystem());
+      if (!diskFull) fs::create_directory(dir / "save.set");
+      platform.host.messages.clear();
+      platform.host.answers.assign(c.answers.begin(), c.answers.end());
+      if (c.chosenFile) platform.host.dialogResults.push_back(dir / "elsewhere");
+      // Saving elsewhere fails on a full disk too, and the question comes again.
+      const bool saved = c.chosenFile && !diskFull;
+      const bool refused = c.chosenFile && diskFull;
+      EXPECT_EQ(onCloseRequested(*form), c.closes && !refused) << c.name;
+      const auto& messages = platform.host.messages;
+      ASSERT_GE(messages.size(), 1u) << c.name;
+      EXPECT_EQ(messages[0].title, kSaveTitle);
+      EXPECT_EQ(messages[0].buttons, MessageButtons::YesNoCancel);
+      EXPECT_NE(messages[0].text.find(diskFull ? u"磁盘满了" : u"那里不是普通的文件"), Text::npos)
+          << c.name;
+      EXPECT_EQ(
+          std::count_if(messages.begin(), messages.end(),
+                        [](const auto& m) { return m.buttons == MessageButtons::YesNoCancel; }),
+          c.questions + (refused ? 1 : 0))
+          << c.name;
+      EXPECT_EQ(fs::exists(dir / "elsewhere.set"), saved) << c.name;
+      if (saved) EXPECT_EQ(contents(dir / "elsewhere.set"), formBytes()) << c.name;
+      fs::remove(dir / "elsewhere.set");
+      EXPECT_FALSE(fs::is_regular_file(dir / "save.set")) << c.name;
+    }
+  }
+}
+
+TEST_F(ClosingTest, ASaveSetThatCouldNotBeMovedAsideIsNeitherOverwrittenNorLostSilently) {
+  form->keepSavedForm = true;
+  platform.host.messages.clear();
+  EXPECT_FALSE(onCloseRequested(*form));
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_NE(platform.host.messages[0].text.find(u"不敢覆盖"), Text::npos);
+  EXPECT_FALSE(fs::exists(dir / "save.set"));
+}
+
+TEST_F(ClosingTest, TheEndOfASessionSavesToTheFallbackWhenSaveSetCannotBeWritten) {
+  startOn(osFileSystem());
+  fs::create_directory(dir / "save.set");
+  const struct {
+    const char* name;
+    fs::path fallbackFolder;
+    bool rescued;
+  } cases[] = {
+      {"a data folder to make", dir / "data" / "zarq-settings", true},
+      {"no data folder to be had", dir / "elsewhere.set" / "zarq-settings", false},
+  };
+  dir.write("elsewhere.set", "a file where a folder should be");
+  for (const auto& c : cases) {
+    ::testing::internal::CaptureStderr();
+    const SessionEndSave saved = onSessionEnd(*form, c.fallbackFolder);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(saved.savedInFolder) << c.name;
+    EXPECT_EQ(saved.fallback.empty(), !c.rescued) << c.name;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    if (c.rescued) {
+      EXPECT_EQ(saved.fallback.parent_path(), c.fallbackFolder);
+      EXPECT_NE(said.find(saved.fallback.string()), std::string::npos) << said;
+      EXPECT_EQ(contents(saved.fallback), formBytes());
+    } else {
+      EXPECT_NE(said.find("it is lost"), std::string::npos) << said;
+    }
+  }
+  // A second end of a session never writes over the first one's file.
+  ::testing::internal::CaptureStderr();
+  onSessionEnd(*form, dir / "data" / "zarq-settings");
+  ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data" / "zarq-settings"), {}), 2);
+  EXPECT_TRUE(platform.host.messages.empty());
+}
+
+TEST_F(ClosingTest, OneEditorPerFolder) {
+  const FolderLock first(dir.path());
+  ASSERT_EQ(first.state(), FolderLock::State::Held);
+  const struct {
+    const char* name;
+    bool otherShown;
+    std::size_t messages;
+  } cases[] = {
+      {"the other window comes to the front", true, 0},
+      {"it cannot: a message says so", false, 1},
+  };
+  for (const auto& c : cases) {
+    platform.host.messages.clear();
+    int asked = 0;
+    ::testing::internal::CaptureStderr();
+    const auto second = lockWorkFolder(dir.path(), platform.host, [&] {
+      ++asked;
+      return c.otherShown;
+    });
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(second, nullptr) << c.name;
+    EXPECT_EQ(asked, 1) << c.name;
+    EXPECT_NE(said.find("is open in another editor window"), std::string::npos) << c.name;
+    ASSERT_EQ(platform.host.messages.size(), c.messages) << c.name;
+    if (c.messages) {
+      EXPECT_NE(platform.host.messages[0].text.find(u"另一个设置填写器窗口"), Text::npos);
+    }
+  }
+  testing::TempDir other;
+  EXPECT_NE(lockWorkFolder(other.path(), platform.host, [] { return false; }), nullptr);
+}
+
+TEST_F(ClosingTest, TheLockEndsWithItsHolder) {
+  { const FolderLock first(dir.path()); }
+  EXPECT_EQ(FolderLock(dir.path()).state(), FolderLock::State::Held);
+}
+
+TEST_F(ClosingTest, TheStartRemovesWhatAKilledEditorLeftHalfWritten) {
+  dir.write(".zarq-k1lled00.tmp", "half a preset");
+  dir.write("notes.tmp", "the user's");
+  SettingsForm started(platform.platform(), dir.path());
+  onWindowCreate(started);
+  EXPECT_FALSE(fs::exists(dir / ".zarq-k1lled00.tmp"));
+  EXPECT_TRUE(fs::exists(dir / "notes.tmp"));
+}
+
+}  // namespace
+}  // namespace zarq

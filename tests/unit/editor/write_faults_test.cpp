@@ -1,0 +1,229 @@
+// Every path of the editor that writes, with a fault injected at each of its file-system
+// calls in turn (support/fault_sweep.h): the close and its autosave, the end of a session,
+// Ctrl+S, a dropped preset, a dropped chart, the chart-folder import, the avatar picker and
+// the auto-fill's "runfile.txt".
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+#include "common/utf.h"
+#include "editor/chart_import.h"
+#include "editor/closing.h"
+#include "editor/commands.h"
+#include "editor/drop.h"
+#include "editor/pages.h"
+#include "editor/preset_actions.h"
+#include "editor/window_events.h"
+#include "files/preset_file.h"
+#include "form/form_preset.h"
+#include "form/settings_form.h"
+#include "form/slot_text.h"
+#include "support/fault_sweep.h"
+#include "support/sample_chart.h"
+#include "support/scripted_host.h"
+
+namespace zarq {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FaultyFileSystem;
+using testing::SweepPath;
+using testing::SweepRun;
+
+void put(const fs::path& file, const std::string& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// A preset whose chart ID says where it comes from.
+std::string presetNamed(testing::TestPlatform& platform, const char* chartId) {
+  SettingsForm form(platform.platform(), fs::temp_directory_path() / "zarq-no-such-folder");
+  buildForm(form);
+  setSlotText(form, slot::chartId, fromUtf8(chartId));
+  const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(form));
+  return std::string(bytes.begin(), bytes.end());
+}
+
+bool isFailure(const Text& text) {
+  for (const TextView start : {TextView(u"无法写入文件！"), TextView(u"无法读取文件！"),
+                               TextView(u"Pim酱打不开"), TextView(u"Pim酱没能把表单存进")}) {
+    if (text.starts_with(start)) return true;
+  }
+  return false;
+}
+
+class WriteFaultsTest : public ::testing::Test {
+ protected:
+  // The editor started in root/work on `files`, as the window starts it; the calls of the
+  // start are not counted.
+  std::unique_ptr<SettingsForm> start(FaultyFileSystem& files, const fs::path& root, int page) {
+    platform.host.messages.clear();
+    platform.host.answers.clear();
+    platform.host.dialogResults.clear();
+    fs::create_directories(root / "work");
+    auto form = std::make_unique<SettingsForm>(platform.platform(files), root / "work");
+    onWindowCreate(*form);
+    showPage(*form, page);
+    return form;
+  }
+  SweepRun told(bool done = true) {
+    for (const auto& message : platform.host.messages) {
+      if (isFailure(message.text)) return {done, true};
+    }
+    return {done, false};
+  }
+  void sweep(const SweepPath& path) {
+    const testing::SweepCount count = testing::sweepFaults(path);
+    std::printf("[ sweep    ] %s: %d calls, %d faults injected\n", path.name.c_str(), count.calls,
+                count.injected);
+  }
+
+  void SetUp() override {
+    // Hundreds of runs: the frames long work would paint meanwhile are not what is tested.
+    platform.host.paintsDuringLongWork = false;
+  }
+
+  testing::TestPlatform platform;
+  const std::string oldPreset = presetNamed(platform, "old");
+};
+
+TEST_F(WriteFaultsTest, ClosingTheWindowSavesTheFormOrAsks) {
+  sweep({"autosave on close", [&](const fs::path& root) { put(root / "work/save.set", oldPreset); },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 1);
+           setSlotText(*form, slot::chartId, u"new");
+           // "No": close without saving, once the question has said why.
+           platform.host.answers.push_back(MessageAnswer::No);
+           files.begin();
+           return told(onCloseRequested(*form));
+         }});
+}
+
+TEST_F(WriteFaultsTest, TheEndOfASessionSavesTheFormInTheFolderOrInTheFallback) {
+  SweepPath path{"autosave at the end of the session",
+                 [&](const fs::path& root) { put(root / "work/save.set", oldPreset); },
+                 {}};
+  path.run = [&](FaultyFileSystem& files, const fs::path& root) {
+    auto form = start(files, root, 1);
+    setSlotText(*form, slot::chartId, u"new");
+    files.begin();
+    ::testing::internal::CaptureStderr();
+    const SessionEndSave saved = onSessionEnd(*form, root / "data");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    return SweepRun{true, !saved.savedInFolder && !said.empty()};
+  };
+  // The form in a fallback file is the form saved.
+  const std::string expected = presetNamed(platform, "new");
+  path.alsoFine = [&](const fs::path& name, const std::string& bytes) {
+    return name.parent_path() == "data" && bytes == expected;
+  };
+  sweep(path);
+}
+
+TEST_F(WriteFaultsTest, TheFallbackOfASessionsEndIsWrittenWholeOrSaidToBeLost) {
+  const std::string expected = presetNamed(platform, "new");
+  sweep({"the fallback file at the end of a session",
+         [](const fs::path& root) { fs::create_directories(root / "work"); },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 1);
+           setSlotText(*form, slot::chartId, u"new");
+           // A "save.set" that cannot be written: the form goes to the fallback.
+           fs::create_directory(root / "work/save.set");
+           files.begin();
+           ::testing::internal::CaptureStderr();
+           const SessionEndSave saved = onSessionEnd(*form, root / "data");
+           const std::string said = ::testing::internal::GetCapturedStderr();
+           return SweepRun{!saved.fallback.empty(), said.find("it is lost") != std::string::npos};
+         },
+         [&](const fs::path& name, const std::string& bytes) {
+           return name.parent_path() == "data" && bytes == expected;
+         }});
+}
+
+TEST_F(WriteFaultsTest, CtrlSReplacesTheChosenPresetOrSaysWhyNot) {
+  sweep({"Ctrl+S over an existing preset",
+         [&](const fs::path& root) { put(root / "elsewhere/p.set", oldPreset); },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 1);
+           setSlotText(*form, slot::chartId, u"new");
+           platform.host.dialogResults.push_back(root / "elsewhere/p.set");
+           platform.host.answers.push_back(MessageAnswer::Yes);
+           files.begin();
+           onCommand(*form, Command::Save);
+           return told();
+         }});
+}
+
+TEST_F(WriteFaultsTest, ADroppedPresetLoadsOrSaysWhyNot) {
+  sweep({"a preset dropped and loaded",
+         [&](const fs::path& root) { put(root / "elsewhere/p.set", oldPreset); },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 3);
+           platform.host.answers.push_back(MessageAnswer::Yes);
+           files.begin();
+           onDrop(*form, {root / "elsewhere/p.set"});
+           return told(form->fields[slot::chartId].text == u"old");
+         }});
+}
+
+TEST_F(WriteFaultsTest, ADroppedChartIsCopiedWholeOrNotAtAll) {
+  sweep({"the chart drop and its auto-fill",
+         [&](const fs::path& root) { put(root / "charts/drop.json", testing::kSampleChart); },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 1);
+           platform.host.answers.push_back(MessageAnswer::Yes);
+           files.begin();
+           onDrop(*form, {root / "charts/drop.json"});
+           return told();
+         }});
+}
+
+TEST_F(WriteFaultsTest, TheChartFolderImportCopiesChartPictureAndMusicWholeOrNotAtAll) {
+  sweep({"the chart-folder import (chart, picture, music)",
+         [&](const fs::path& root) {
+           put(root / "charts/song/song.json", testing::kSampleChart);
+           put(root / "charts/song/song.JPG", std::string(3000, 'p'));
+           put(root / "charts/song/song.OGG", std::string(70'000, 'm'));  // two blocks
+           // An earlier import's music, to be replaced.
+           put(root / "work/song.OGG", "old music");
+         },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 1);
+           platform.host.dialogResults.push_back(root / "charts/song");
+           files.begin();
+           onCommand(*form, Command::PageDialog);
+           return told();
+         }});
+}
+
+TEST_F(WriteFaultsTest, TheAvatarIsCopiedWholeOrNotAtAll) {
+  sweep({"the avatar dialog",
+         [&](const fs::path& root) { put(root / "pictures/me.png", std::string(70'000, 'a')); },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 4);
+           platform.host.dialogResults.push_back(root / "pictures/me.png");
+           files.begin();
+           onCommand(*form, Command::PageDialog);
+           return told();
+         }});
+}
+
+TEST_F(WriteFaultsTest, TheAutoFillReplacesRunfileWholeOrNotAtAll) {
+  sweep({"runfile.txt of the auto-fill",
+         [&](const fs::path& root) {
+           put(root / "work/20220924.json", testing::kSampleChart);
+           put(root / "work/runfile.txt", "an earlier chart");
+         },
+         [&](FaultyFileSystem& files, const fs::path& root) {
+           auto form = start(files, root, 1);
+           files.begin();
+           autoFillFromChart(*form);
+           return told();
+         }});
+}
+
+}  // namespace
+}  // namespace zarq

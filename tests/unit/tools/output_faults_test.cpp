@@ -1,0 +1,97 @@
+// zarq-preset's outputs with a fault injected at each of their file-system calls in turn
+// (support/fault_sweep.h): make and render writing a file over an old one, make writing in
+// place in a folder that takes no new files, and import printing to standard output.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "support/fault_sweep.h"
+#include "support/sample_chart.h"
+#include "support/temp_dir.h"
+#include "tools/commands.h"
+
+namespace zarq {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FaultyFileSystem;
+using testing::SweepPath;
+using testing::SweepRun;
+
+void put(const fs::path& file, const std::string& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::string text(const fs::path& path) { return path.string(); }
+
+// Runs zarq-preset in the process. Done: exit 0 and, where it prints, all of it printed;
+// told: exit 1 with a line on the standard error.
+SweepRun runTool(FaultyFileSystem& files, const tool::Args& args, const std::string& printed) {
+  files.begin();
+  ::testing::internal::CaptureStderr();
+  const int code = tool::runPreset(args, files);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  return {code == 0 && files.standardOutputBytes == printed, code == 1 && !said.empty()};
+}
+
+std::string printedBy(const tool::Args& args) {
+  FaultyFileSystem files;
+  runTool(files, args, "");
+  return files.standardOutputBytes;
+}
+
+void sweep(const SweepPath& path) {
+  const testing::SweepCount count = testing::sweepFaults(path);
+  std::printf("[ sweep    ] %s: %d calls, %d faults injected\n", path.name.c_str(), count.calls,
+              count.injected);
+}
+
+TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
+  const auto prepare = [](const fs::path& root) {
+    put(root / "in.json", R"({"songName": "新的"})");
+    put(root / "out.set", "the old preset");
+  };
+  const auto run = [](FaultyFileSystem& files, const fs::path& root) {
+    return runTool(files, {"make", text(root / "in.json"), "-o", text(root / "out.set")}, "");
+  };
+  sweep({"zarq-preset make", prepare, run});
+  // Where no file may be made beside it, the output is written in place, its old content
+  // put back after any failure; only a kill midway leaves it cut.
+  SweepPath inPlace{"zarq-preset make, written in place", prepare, run};
+  inPlace.refuseNewFiles = true;
+  inPlace.stopMayCutTarget = true;
+  sweep(inPlace);
+}
+
+TEST(OutputFaults, RenderReplacesItsPictureWholeOrSaysWhyNot) {
+  sweep({"zarq-preset render",
+         [](const fs::path& root) {
+           put(root / "page.png", "the old picture");
+           fs::create_directories(root / "empty");
+         },
+         [](FaultyFileSystem& files, const fs::path& root) {
+           return runTool(files,
+                          {"render", "--page", "2", "--dir", text(root / "empty"), "-o",
+                           text(root / "page.png")},
+                          "");
+         }});
+}
+
+TEST(OutputFaults, ImportPrintsWhollyOrSaysWhyNot) {
+  const auto prepare = [](const fs::path& root) {
+    put(root / "chart.json", testing::kSampleChart);
+  };
+  testing::TempDir sample;
+  prepare(sample.path());
+  const std::string printed = printedBy({"import", text(sample / "chart.json")});
+  EXPECT_NE(printed.find("Sigma (Haocore Mix)"), std::string::npos);
+  sweep({"zarq-preset import", prepare, [&](FaultyFileSystem& files, const fs::path& root) {
+           return runTool(files, {"import", text(root / "chart.json")}, printed);
+         }});
+}
+
+}  // namespace
+}  // namespace zarq

@@ -1,0 +1,33 @@
+#include "output.h"
+
+#include "args.h"
+#include "commands.h"
+#include "common/utf.h"
+#include "files/atomic_file.h"
+#include "files/file_errors.h"
+
+namespace zarq::tool {
+
+bool writeOutput(FileSystem& files, const std::filesystem::path& file,
+                 std::span<const std::uint8_t> bytes) {
+  if (file == "-") {
+    return printOut(files, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  }
+  const WriteOutcome outcome = writeFileAtomically(files, file, bytes);
+  if (outcome) return true;
+  std::string problem =
+      pathText(file) + ": " + toUtf8(u"无法写入文件！") + ": " + fileErrorWords(outcome.error);
+  if (outcome.restoreFailed) problem += "; written in place, its old content could not be put back";
+  inputError(problem);
+  return false;
+}
+
+bool printOut(FileSystem& files, std::string_view text) {
+  const FileError error = files.write(
+      files.standardOutput(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  if (error == FileError::None) return true;
+  inputError(std::string("cannot write to standard output: ") + fileErrorWords(error));
+  return false;
+}
+
+}  // namespace zarq::tool

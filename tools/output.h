@@ -1,0 +1,22 @@
+#pragma once
+// Where every result of zarq-preset goes: a file, written as the editor writes its own
+// (files/atomic_file.h), or standard output; every failure is told on the standard error.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+#include "platform/file_system.h"
+
+namespace zarq::tool {
+
+// Writes `bytes` to `file` ("-": standard output). On failure prints
+// "zarq-preset: FILE: 无法写入文件！: REASON" and returns false; the file is then as it was.
+bool writeOutput(FileSystem& files, const std::filesystem::path& file,
+                 std::span<const std::uint8_t> bytes);
+// Prints text on standard output; false, with a message on the standard error, when it
+// cannot be written there.
+bool printOut(FileSystem& files, std::string_view text);
+
+}  // namespace zarq::tool
