@@ -63,7 +63,7 @@ std::optional<std::filesystem::path> lastFolder(const StartPlaces& places, Host&
 }  // namespace
 
 WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlaces& places,
-                                 Host& host) {
+                                 Host& host, FileSystem& files) {
   WorkingFolder result;
   if (line.lastFolder) {
     result.folder = lastFolder(places, host);
@@ -79,7 +79,7 @@ WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlace
   if (!result.folder || places.configHome.empty() || isHome(*result.folder, places)) {
     return result;
   }
-  if (!rememberFolder(places.configHome, *result.folder)) {
+  if (!rememberFolder(files, places.configHome, *result.folder)) {
     std::fprintf(stderr, "zarq-settings: cannot keep the folder for the next start in %s\n",
                  toUtf8(textFromPath(rememberedFolderFile(places.configHome))).c_str());
   }

@@ -37,7 +37,7 @@ struct WorkingFolder {
 // the current folder. The folder is kept for the next start (the home folder never is);
 // when that fails a line on the standard error says so and the editor works on.
 WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlaces& places,
-                                 Host& host);
+                                 Host& host, FileSystem& files);
 
 // The window's title: the editor's name, " - " and the folder's name.
 Text windowTitle(const std::filesystem::path& folder);

@@ -53,14 +53,14 @@ std::optional<std::filesystem::path> readRememberedFolder(const std::filesystem:
   return folder;
 }
 
-bool rememberFolder(const std::filesystem::path& configHome, const std::filesystem::path& folder) {
+bool rememberFolder(FileSystem& files, const std::filesystem::path& configHome,
+                    const std::filesystem::path& folder) {
   const std::filesystem::path file = rememberedFolderFile(configHome);
-  std::error_code error;
-  std::filesystem::create_directories(file.parent_path(), error);
-  if (error) return false;
+  if (files.createFolders(file.parent_path()) != FileError::None) return false;
   const std::string line = bytesOfPath(folder) + '\n';
   const auto* data = reinterpret_cast<const std::uint8_t*>(line.data());
-  return writeFileAtomically(file, std::span<const std::uint8_t>(data, line.size()));
+  return static_cast<bool>(
+      writeFileAtomically(files, file, std::span<const std::uint8_t>(data, line.size())));
 }
 
 }  // namespace zarq

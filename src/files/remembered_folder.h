@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/file_system.h"
+
 namespace zarq {
 
 // Where it is kept: "zarq-settings/last-folder" in the configuration folder given (XDG
@@ -16,6 +18,7 @@ std::filesystem::path rememberedFolderFile(const std::filesystem::path& configHo
 std::optional<std::filesystem::path> readRememberedFolder(const std::filesystem::path& configHome);
 // Keeps `folder` (absolute) for the next start, creating the configuration folder when
 // needed and replacing what was kept atomically. False when it could not be written.
-bool rememberFolder(const std::filesystem::path& configHome, const std::filesystem::path& folder);
+bool rememberFolder(FileSystem& files, const std::filesystem::path& configHome,
+                    const std::filesystem::path& folder);
 
 }  // namespace zarq

@@ -92,7 +92,7 @@ int runEditor(int argc, char** argv) {
   WorkingFolder work;
   {
     GtkHost startHost(places.home);
-    work = enterWorkingFolder(line, places, startHost);
+    work = enterWorkingFolder(line, places, startHost, osFileSystem());
   }
   if (!work.problem.empty()) {
     std::fprintf(stderr, "zarq-settings: %s\n", work.problem.c_str());

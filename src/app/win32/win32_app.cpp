@@ -144,7 +144,7 @@ int runEditor(HINSTANCE instance, int showCommand) {
     WorkingFolder work;
     {
       Win32Host startHost(places.home);
-      work = enterWorkingFolder(line, places, startHost);
+      work = enterWorkingFolder(line, places, startHost, osFileSystem());
     }
     if (!work.problem.empty()) {
       say("zarq-settings: " + work.problem, MB_ICONERROR);

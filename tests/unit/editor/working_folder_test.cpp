@@ -30,7 +30,7 @@ struct WorkingFolderTest : ::testing::Test {
   ~WorkingFolderTest() override { fs::current_path(before); }
   // The folder worked in, which is then the current one.
   std::optional<fs::path> choose(const EditorCommandLine& line) {
-    const WorkingFolder work = enterWorkingFolder(line, places, host);
+    const WorkingFolder work = enterWorkingFolder(line, places, host, osFileSystem());
     EXPECT_EQ(work.problem, "");
     if (work.folder) EXPECT_TRUE(fs::equivalent(fs::current_path(), *work.folder));
     return work.folder;
@@ -60,7 +60,7 @@ TEST_F(WorkingFolderTest, AShellStartWorksInTheCurrentFolderOrTheOneGivenAndKeep
 }
 
 TEST_F(WorkingFolderTest, AMenuStartGoesBackToTheFolderKeptWithoutAsking) {
-  ASSERT_TRUE(rememberFolder(places.configHome, rec));
+  ASSERT_TRUE(rememberFolder(osFileSystem(), places.configHome, rec));
   EXPECT_EQ(choose(lastFolder()), rec);
   EXPECT_TRUE(host.dialogPrompts.empty());
 }
@@ -115,7 +115,7 @@ TEST_F(WorkingFolderTest, AFolderThatCannotBeEnteredIsNeverWorkedIn) {
   // Named on the command line: the start fails, saying why.
   EditorCommandLine line;
   line.folder = dir / "file";
-  const WorkingFolder work = enterWorkingFolder(line, places, host);
+  const WorkingFolder work = enterWorkingFolder(line, places, host, osFileSystem());
   EXPECT_EQ(work.folder, std::nullopt);
   EXPECT_NE(work.problem.find("cannot work in"), std::string::npos) << work.problem;
   EXPECT_EQ(work.problem.find('\n'), std::string::npos);
@@ -138,7 +138,7 @@ TEST_F(WorkingFolderTest, KeptFoldersComeBackByteForByte) {
   names.push_back("latin1-\xe9");
 #endif
   for (const fs::path& name : names) {
-    ASSERT_TRUE(rememberFolder(places.configHome, dir / name));
+    ASSERT_TRUE(rememberFolder(osFileSystem(), places.configHome, dir / name));
     EXPECT_EQ(kept(), dir / name);
   }
   // One file, replaced each time, and nothing else beside it.
