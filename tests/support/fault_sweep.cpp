@@ -126,4 +126,9 @@ SweepCount sweepFaults(const SweepPath& path) {
   return count;
 }
 
+void putFile(const fs::path& file, const std::string& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
 }  // namespace zarq::testing
