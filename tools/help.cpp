@@ -15,15 +15,23 @@ std::string optionColumn(const Option& option) {
   return text;
 }
 
-void printOptions(std::span<const Option> options) {
+void printOptions(std::span<const Option> options, const std::string& heading) {
   std::size_t width = optionColumn(kHelpOption).size();
   for (const Option& option : options) width = std::max(width, optionColumn(option).size());
-  std::printf("\nOptions:\n");
+  std::printf("\n%s:\n", heading.c_str());
   for (const Option& option : options) {
     std::printf("%-*s  %s\n", static_cast<int>(width), optionColumn(option).c_str(), option.help);
   }
   std::printf("%-*s  %s\n", static_cast<int>(width), optionColumn(kHelpOption).c_str(),
               kHelpOption.help);
+}
+
+// Each example as a shell shows it, what it does below it.
+void printExamples(std::span<const Example> examples, const std::string& heading) {
+  std::printf("\n%s:\n", heading.c_str());
+  for (const Example& example : examples) {
+    std::printf("  $ zarq-preset %s\n      %s\n", example.line, example.what);
+  }
 }
 
 }  // namespace
@@ -47,21 +55,23 @@ void printHelp() {
 
 void printCommandHelp(const Command& c) {
   std::printf("Usage: zarq-preset %s %s\n\n%s", c.name, c.usage, c.details);
-  printOptions(c.options);
-  std::printf("\nExamples:\n");
-  for (const Example& example : c.examples) {
-    std::printf("  zarq-preset %s\n      %s\n", example.line, example.what);
-  }
+  printOptions(c.options, "Options");
+  printExamples(c.examples, "Examples");
   if (std::string(c.name) == "make") {
     std::printf("\nA complete example, the editor's defaults:\n%s\n", makeExample().c_str());
   }
 }
 
+// Laid out for help2man: "*Commands*" opens a section of the man page, and each command's
+// headings name it, since "Options:" and "Examples:" would open the page's own sections.
 void printEveryHelp() {
   printHelp();
+  std::printf("\n*Commands*\n");
   for (const Command* c : commands()) {
-    std::printf("\n");
-    printCommandHelp(*c);
+    const std::string of = std::string(" of ") + c->name;
+    std::printf("\n%s:\n  zarq-preset %s %s\n\n%s", c->name, c->name, c->usage, c->details);
+    printOptions(c->options, "Options" + of);
+    printExamples(c->examples, "Examples" + of);
   }
 }
 
