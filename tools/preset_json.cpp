@@ -154,8 +154,11 @@ std::string overlayCaption(const json& object, std::optional<Text>& caption) {
   return "";
 }
 
+// Names the nearest key of either form.
 std::string unknownKey(const std::string& key) {
-  const std::optional<std::string> near = nearestWord(key, presetKeys());
+  std::vector<std::string> keys = presetKeys();
+  keys.insert(keys.end(), {"texts", "checkBoxes", "sliders", "optionPairs"});
+  const std::optional<std::string> near = nearestWord(key, keys);
   return "unknown key \"" + key + "\"" + (near ? " (did you mean \"" + *near + "\"?)" : "");
 }
 
