@@ -44,6 +44,7 @@ expect_code 0 "$preset" dump --fields=songName chart/save.set
 # A typo is answered with the nearest name, and nothing is done.
 echo '{"chartDurtaion": "120"}' >typo.json
 echo '{"colour": "red"}' >nothing-near.json
+echo '{"text": []}' >numbered.json
 while IFS='|' read -r line said; do
   expect_code "${said%% *}" "$preset" $line
   grep -qxF "zarq-preset: ${said#* }" err || fail "'$line' said: $(cat err)"
@@ -57,6 +58,7 @@ check --json=yes|2 option --json takes no value (see zarq-preset check --help)
 dump --fields=sonName chart/save.set|2 no field is called "sonName"; did you mean "songName"? (see zarq-preset dump --help)
 make typo.json -o x.set|1 typo.json: unknown key "chartDurtaion" (did you mean "chartDuration"?)
 make nothing-near.json -o x.set|1 nothing-near.json: unknown key "colour"
+make numbered.json -o x.set|1 numbered.json: unknown key "text" (did you mean "texts"?)
 CASES
 [ ! -e x.set ] && [ ! -e x.png ] || fail "a refused command wrote its output"
 
