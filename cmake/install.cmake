@@ -13,15 +13,20 @@ install(FILES data/icons/zarq-settings.svg
 install(FILES data/${ZARQ_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
   RENAME ${ZARQ_APP_ID}.xml)
 install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zarq-settings)
+# Where bash-completion looks for a command's completion when it is first typed.
+install(FILES data/bash-completion/zarq-preset
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
-# Man pages from the programs' own --help, with the sections --help leaves out, compressed
-# as man expects them.
+# Man pages from the programs' own help (zarq-preset's with every command's, --help-all), with
+# the sections the help leaves out, compressed as man expects them.
 find_program(HELP2MAN help2man REQUIRED)
 find_program(GZIP gzip REQUIRED)
+set(ZARQ_HELP_OPTION_zarq-settings --help)
+set(ZARQ_HELP_OPTION_zarq-preset --help-all)
 foreach(program zarq-settings zarq-preset)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/${program}.1)
   add_custom_command(OUTPUT ${page}.gz
-    COMMAND ${HELP2MAN} --no-info --no-discard-stderr
+    COMMAND ${HELP2MAN} --no-info --no-discard-stderr --help-option=${ZARQ_HELP_OPTION_${program}}
       --include=${CMAKE_CURRENT_SOURCE_DIR}/data/man/${program}.h2m --output=${page}
       $<TARGET_FILE:${program}>
     COMMAND ${GZIP} -9nf ${page}

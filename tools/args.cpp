@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/utf.h"
+#include "nearest_word.h"
 
 namespace zarq::tool {
 namespace {
@@ -46,25 +47,58 @@ std::string escapedByte(unsigned char byte) {
 
 }  // namespace
 
-ParsedArgs parseArgs(const Args& args, const std::set<std::string>& valued,
-                     const std::set<std::string>& flags, std::size_t maxPositional) {
+namespace {
+
+const Option* findOption(std::span<const Option> options, std::string_view name) {
+  for (const Option& option : options) {
+    if (name == option.name || (option.shortName && name == option.shortName)) return &option;
+  }
+  if (name == kHelpOption.name || name == kHelpOption.shortName) return &kHelpOption;
+  return nullptr;
+}
+
+std::string unknownOption(std::span<const Option> options, const std::string& arg) {
+  std::vector<std::string> names{kHelpOption.name};
+  for (const Option& option : options) names.push_back(option.name);
+  const std::string name = arg.substr(0, arg.find('='));
+  if (const std::optional<std::string> near = nearestWord(name, names)) {
+    return "unknown option " + name + "; did you mean " + *near + "?";
+  }
+  return "unknown option " + arg + " (a file whose name begins with - comes after --)";
+}
+
+}  // namespace
+
+ParsedArgs parseArgs(const Args& args, std::span<const Option> options, std::size_t maxPositional) {
   ParsedArgs parsed;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (!optionsEnded && arg == "--") {
       optionsEnded = true;
-    } else if (!optionsEnded && valued.count(arg)) {
-      if (i + 1 >= args.size()) {
-        parsed.error = "option " + arg + " needs a value";
+    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+      // "--name=value" gives the value in the same word; a short name never does.
+      const std::size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+      const std::string name = arg.substr(0, equals);
+      const Option* option = findOption(options, name);
+      if (!option) {
+        parsed.error = unknownOption(options, arg);
         return parsed;
       }
-      parsed.values[arg] = args[++i];
-    } else if (!optionsEnded && flags.count(arg)) {
-      parsed.flags.insert(arg);
-    } else if (!optionsEnded && !arg.empty() && arg[0] == '-' && arg != "-") {
-      parsed.error = "unknown option " + arg + " (a file whose name begins with - comes after --)";
-      return parsed;
+      if (option->value == ValueKind::None) {
+        if (equals != std::string::npos) {
+          parsed.error = "option " + name + " takes no value";
+          return parsed;
+        }
+        parsed.flags.insert(option->name);
+      } else if (equals != std::string::npos) {
+        parsed.values[option->name] = arg.substr(equals + 1);
+      } else if (i + 1 < args.size()) {
+        parsed.values[option->name] = args[++i];
+      } else {
+        parsed.error = "option " + name + " needs a value";
+        return parsed;
+      }
     } else if (parsed.positional.size() < maxPositional) {
       parsed.positional.push_back(arg);
     } else {

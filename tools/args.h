@@ -1,21 +1,37 @@
 #pragma once
-// A small command-line parser: options that take a value, flags, and positional arguments;
-// "--" ends the options. File names are taken byte for byte as given.
+// A small command-line parser in the shell's habits: "--name value" and "--name=value", a
+// short name beside some long ones ("-o"), flags, and operands; "--" ends the options. File
+// names are taken byte for byte as given.
 
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "commands.h"
-
 namespace zarq::tool {
 
+using Args = std::vector<std::string>;
+
+// What an option's value (or a command's operand) is, for the help and the shell's completion.
+enum class ValueKind { None, File, Folder, Page, Number, Fields };
+
+struct Option {
+  const char* name;       // "--output"
+  const char* shortName;  // "-o", or nullptr
+  ValueKind value;        // None: a flag
+  const char* valueName;  // "FILE", as the help shows the value
+  const char* help;       // one line
+};
+
+// Every command also takes -h and --help.
+inline constexpr Option kHelpOption{"--help", "-h", ValueKind::None, "", "print this help"};
+
 struct ParsedArgs {
-  std::map<std::string, std::string> values;
+  std::map<std::string, std::string> values;  // by the option's long name
   std::set<std::string> flags;
   std::vector<std::string> positional;
   std::string error;  // empty when the arguments were understood
@@ -27,9 +43,9 @@ struct ParsedArgs {
   }
 };
 
-// Everything after "--" is positional, so that a file named "-x.set" can be given.
-ParsedArgs parseArgs(const Args& args, const std::set<std::string>& valued,
-                     const std::set<std::string>& flags, std::size_t maxPositional);
+// Everything after "--" is positional, so that a file named "-x.set" can be given; "-" alone
+// is one too (standard input or output). An unknown option is refused, naming the nearest one.
+ParsedArgs parseArgs(const Args& args, std::span<const Option> options, std::size_t maxPositional);
 
 // A file or folder named on the command line. On Linux an argument is the name's own bytes,
 // whatever they are; on Windows it is the name's UTF-16 as argFromWide encodes it.

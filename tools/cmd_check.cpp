@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,9 +89,9 @@ int errorsIn(const std::vector<Message>& messages) {
   return errors;
 }
 
-// Each preset checked in the folder `dir`, one line of JSON each.
-int checkPresets(const std::filesystem::path& dir, const std::vector<std::string>& args,
-                 FileSystem& files) {
+// Each preset checked in the folder it lies in (or `dir`), one line of JSON each.
+int checkPresets(const std::optional<std::filesystem::path>& dir,
+                 const std::vector<std::string>& args, FileSystem& files) {
   const std::vector<std::filesystem::path> inputs = presetInputs(args);
   if (inputs.empty()) return inputError("no .set files in " + pathText(pathArg(args[0])));
   bool anyError = false;
@@ -102,7 +103,7 @@ int checkPresets(const std::filesystem::path& dir, const std::vector<std::string
       line["error"] = read.problem;
       anyError = true;
     } else {
-      HeadlessEditor editor(dir);
+      HeadlessEditor editor(dir ? *dir : folderOf(input));
       applyPreset(editor.form, *read.values, true);
       const std::vector<Message> messages = formMessages(editor.form);
       line["errors"] = errorsIn(messages);
@@ -115,22 +116,19 @@ int checkPresets(const std::filesystem::path& dir, const std::vector<std::string
   return anyError ? 1 : 0;
 }
 
-}  // namespace
-
-int runCheck(const Args& args, FileSystem& files) {
-  const ParsedArgs parsed = parseArgs(args, {"--dir", kPresetOption}, {"--json"},
-                                      std::numeric_limits<std::size_t>::max());
-  if (!parsed.error.empty()) return usageError(parsed.error);
-  const std::filesystem::path dir = pathArg(parsed.value("--dir", "."));
-  std::error_code error;
-  if (!std::filesystem::is_directory(dir, error))
-    return usageError("no such folder: " + pathText(dir));
+int runCheck(const ParsedArgs& parsed, FileSystem& files) {
   if (!parsed.positional.empty()) {
-    if (parsed.has(kPresetOption)) return usageError("--preset goes with no other presets");
+    if (parsed.has(kPresetOption)) {
+      return usageError("--preset goes with no other presets", "check");
+    }
+    std::optional<std::filesystem::path> dir;
+    if (parsed.has("--dir") && !(dir = formFolder(parsed))) return 2;
     return checkPresets(dir, parsed.positional, files);
   }
 
-  HeadlessEditor editor(dir);
+  const std::optional<std::filesystem::path> dir = formFolder(parsed);
+  if (!dir) return 2;
+  HeadlessEditor editor(*dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;
   const std::vector<Message> messages = formMessages(editor.form);
   std::string out;
@@ -147,5 +145,37 @@ int runCheck(const Args& args, FileSystem& files) {
   if (!printOut(files, out)) return 1;
   return errorsIn(messages) > 0 ? 1 : 0;
 }
+
+constexpr Option kCheckOptions[] = {
+    {"--dir", nullptr, ValueKind::Folder, "DIR", "the folder the editor works in"},
+    {kPresetOption, nullptr, ValueKind::File, "FILE", "a preset loaded over the form"},
+    {"--json", nullptr, ValueKind::None, "", "print the messages as a JSON array"},
+};
+
+constexpr Example kCheckExamples[] = {
+    {"check", "the messages of the form saved in the current folder"},
+    {"check charts/", "every preset in charts/, each judged in charts/, a line of JSON each"},
+};
+
+}  // namespace
+
+const Command kCheckCommand{
+    "check",
+    "[--dir DIR] [--preset FILE] [--json] [FILE.set|FOLDER...]",
+    "list every message of pages 1 to 6 (exit 1 when any is an error)",
+    "Lists the messages the editor shows on pages 1 to 6 when started in DIR, one per line:\n"
+    "page, owner, kind (error, warning or prompt) and status line; --json prints them as a\n"
+    "JSON array. --preset loads FILE over the form. Given presets or folders (which stand\n"
+    "for the .set files in them), checks each and prints one JSON document per line:\n"
+    "{\"input\": FILE, \"errors\": N, \"messages\": [...]}, or {\"input\": FILE, \"error\":\n"
+    "MESSAGE}. A preset is judged in the folder it lies in, with the chart and media there,\n"
+    "unless --dir names another; without one, DIR is the current folder. Exits 1 if any\n"
+    "has an error.\n",
+    kCheckOptions,
+    std::numeric_limits<std::size_t>::max(),
+    ValueKind::File,
+    kCheckExamples,
+    runCheck,
+};
 
 }  // namespace zarq::tool

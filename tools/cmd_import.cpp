@@ -71,12 +71,8 @@ std::optional<ChartValues> scanInput(const std::filesystem::path& chart, std::st
   return values;
 }
 
-}  // namespace
-
-int runImport(const Args& args, FileSystem& files) {
-  const ParsedArgs parsed = parseArgs(args, {}, {}, 1);
-  if (!parsed.error.empty()) return usageError(parsed.error);
-  if (parsed.positional.empty()) return usageError("import needs a chart file");
+int runImport(const ParsedArgs& parsed, FileSystem& files) {
+  if (parsed.positional.empty()) return usageError("import needs a chart file", "import");
   const std::filesystem::path chart = pathArg(parsed.positional[0]);
   std::string why;
   const std::optional<ChartValues> values = scanInput(chart, why);
@@ -109,5 +105,28 @@ int runImport(const Args& args, FileSystem& files) {
   }
   return printOut(files, jsonText(out, 2) + "\n") ? 0 : 1;
 }
+
+constexpr Example kImportExamples[] = {
+    {"import charts/song.json", "what the auto-fill takes from the chart, as JSON"},
+    {"import song.json | zarq-preset make - -o song.set", "a preset filled from the chart"},
+};
+
+}  // namespace
+
+const Command kImportCommand{
+    "import",
+    "CHART.json",
+    "print as JSON what the editor's auto-fill would take from a chart",
+    "Prints, by the editor's field names, what the auto-fill writes into the form for a\n"
+    "chart; `make` reads the object as it is. The chart is read as the editor reads it: a\n"
+    "few keys are looked for in its bytes, so a chart that is not strict JSON serves as\n"
+    "well. A file the auto-fill finds nothing in is refused with exit code 1. CHART.json\n"
+    "may be - for standard input, or a pipe.\n",
+    {},
+    1,
+    ValueKind::File,
+    kImportExamples,
+    runImport,
+};
 
 }  // namespace zarq::tool

@@ -82,21 +82,13 @@ std::string outOfRangeNumber(const std::string& text) {
   return "\"" + finder.lastKey + "\" has a bad value: " + value + " is too large a number";
 }
 
-}  // namespace
-
-std::string makeExample() {
-  HeadlessEditor editor(nowhere());
-  return jsonText(presetToJson(presetFromForm(editor.form)), 2);
-}
-
-int runMake(const Args& args, FileSystem& files) {
-  const ParsedArgs parsed = parseArgs(args, {"-o"}, {}, 1);
-  if (!parsed.error.empty()) return usageError(parsed.error);
-  if (parsed.positional.size() != 1 || !parsed.has("-o")) {
-    return usageError("make needs IN.json and -o OUT.set");
+int runMake(const ParsedArgs& parsed, FileSystem& files) {
+  if (parsed.positional.size() != 1 || !parsed.has("--output")) {
+    return usageError("make needs IN.json and -o OUT.set", "make");
   }
   const std::string input = pathText(pathArg(parsed.positional[0]));
-  const fs::path output = pathArg(parsed.value("-o"));
+  const fs::path output = pathArg(parsed.value("--output"));
+  if (binaryToTerminal(output)) return 2;
 
   std::string why;
   const std::optional<std::string> text = readWholeFile(pathArg(parsed.positional[0]), why);
@@ -119,5 +111,41 @@ int runMake(const Args& args, FileSystem& files) {
   const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(editor.form));
   return writeOutput(files, output, bytes) ? 0 : 1;
 }
+
+constexpr Option kMakeOptions[] = {
+    {"--output", "-o", ValueKind::File, "OUT.set", "the preset to write; - for standard output"},
+};
+
+constexpr Example kMakeExamples[] = {
+    {"make song.json -o song.set", "a preset of the fields in song.json, the rest the defaults"},
+    {"import chart.json | zarq-preset make - -o save.set",
+     "the form as the auto-fill fills it from chart.json"},
+};
+
+}  // namespace
+
+std::string makeExample() {
+  HeadlessEditor editor(nowhere());
+  return jsonText(presetToJson(presetFromForm(editor.form)), 2);
+}
+
+const Command kMakeCommand{
+    "make",
+    "IN.json -o OUT.set",
+    "write a preset from JSON; what is missing keeps the defaults",
+    "Writes a preset from a JSON object by the editor's field names, as `dump` prints it or\n"
+    "as `import` prints what a chart fills in. Every field left out keeps the editor's\n"
+    "default; unknown names (with the nearest field's name), values of the wrong type and\n"
+    "texts longer than 199 UTF-16 units are refused, naming the key. A field of page 1 given\n"
+    "without its slider carries the slider along, and the other way round, as in the editor.\n"
+    "The numbered form of earlier versions (\"texts\", \"checkBoxes\", \"sliders\",\n"
+    "\"optionPairs\" arrays by file order) is read too. IN.json may be - for standard input;\n"
+    "the preset is written to standard output (-o -) only when that is no terminal.\n",
+    kMakeOptions,
+    1,
+    ValueKind::File,
+    kMakeExamples,
+    runMake,
+};
 
 }  // namespace zarq::tool

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "args.h"
+#include "commands.h"
 #include "common/utf.h"
 #include "files/file_errors.h"
 

@@ -5,6 +5,7 @@
 #include "common/utf.h"
 #include "files/atomic_file.h"
 #include "files/file_errors.h"
+#include "terminal.h"
 
 namespace zarq::tool {
 
@@ -20,6 +21,14 @@ bool writeOutput(FileSystem& files, const std::filesystem::path& file,
   if (outcome.restoreFailed) problem += "; written in place, its old content could not be put back";
   inputError(problem);
   return false;
+}
+
+bool binaryToTerminal(const std::filesystem::path& file) {
+  if (file != "-" || !standardOutputIsTerminal()) return false;
+  usageError(
+      "not writing binary data to the terminal: name a file with -o FILE, or redirect the "
+      "output (-o - >FILE)");
+  return true;
 }
 
 bool printOut(FileSystem& files, std::string_view text) {

@@ -15,6 +15,9 @@ namespace zarq::tool {
 // "zarq-preset: FILE: 无法写入文件！: REASON" and returns false; the file is then as it was.
 bool writeOutput(FileSystem& files, const std::filesystem::path& file,
                  std::span<const std::uint8_t> bytes);
+// True, with a message saying how to write it elsewhere, when binary output is to go to
+// `file` and that is standard output on a terminal.
+bool binaryToTerminal(const std::filesystem::path& file);
 // Prints text on standard output; false, with a message on the standard error, when it
 // cannot be written there.
 bool printOut(FileSystem& files, std::string_view text);

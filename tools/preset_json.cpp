@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "common/utf.h"
+#include "nearest_word.h"
 #include "preset_names.h"
 
 namespace zarq::tool {
@@ -153,6 +154,14 @@ std::string overlayCaption(const json& object, std::optional<Text>& caption) {
   return "";
 }
 
+// Names the nearest key of either form.
+std::string unknownKey(const std::string& key) {
+  std::vector<std::string> keys = presetKeys();
+  keys.insert(keys.end(), {"texts", "checkBoxes", "sliders", "optionPairs"});
+  const std::optional<std::string> near = nearestWord(key, keys);
+  return "unknown key \"" + key + "\"" + (near ? " (did you mean \"" + *near + "\"?)" : "");
+}
+
 }  // namespace
 
 nlohmann::ordered_json presetToJson(const PresetValues& values) {
@@ -220,7 +229,7 @@ std::string overlayPresetJson(const json& object, PresetValues& values) {
   for (const auto& [key, value] : object.items()) {
     if (std::find(std::begin(numbered), std::end(numbered), key) != std::end(numbered)) continue;
     const std::optional<std::string> problem = overlayNamed(key, value, values);
-    if (!problem) return "unknown key \"" + key + "\"";
+    if (!problem) return unknownKey(key);
     if (!problem->empty()) return *problem;
   }
   return "";

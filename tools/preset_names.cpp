@@ -38,6 +38,23 @@ OptionPairName optionPairName(int pair) {
   return {row.name, {toUtf8(row.first), toUtf8(row.second)}};
 }
 
+std::vector<std::string> presetKeys() {
+  std::vector<std::string> keys{"version"};
+  for (std::size_t i = 0; i < fieldRows().size(); ++i)
+    keys.push_back(textName(static_cast<int>(i)));
+  for (std::size_t i = 0; i < checkBoxRows().size(); ++i) {
+    keys.push_back(checkBoxName(static_cast<int>(i)));
+  }
+  for (std::size_t i = 0; i < sliderRows().size(); ++i)
+    keys.push_back(sliderName(static_cast<int>(i)));
+  for (std::size_t i = 0; i < optionPairRows().size(); ++i) {
+    keys.push_back(optionPairName(static_cast<int>(i)).name);
+  }
+  keys.push_back("obtainedType");
+  std::erase(keys, "");
+  return keys;
+}
+
 std::optional<std::size_t> slotNamed(std::string_view name) {
   return find(name, fieldRows().size(), textName);
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zarq::tool {
 
@@ -21,6 +22,10 @@ struct OptionPairName {
   std::array<std::string, 2> options;  // the first and the second option's caption
 };
 OptionPairName optionPairName(int pair);
+
+// Every key of a preset's JSON, in file order: "version", the texts, check boxes, sliders
+// and option pairs by name, and "obtainedType".
+std::vector<std::string> presetKeys();
 
 // The index of the entry called `name`, or nullopt.
 std::optional<std::size_t> slotNamed(std::string_view name);

@@ -17,4 +17,20 @@ bool loadPresetOption(SettingsForm& form, const ParsedArgs& parsed) {
   return true;
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& preset) {
+  const std::filesystem::path folder = preset == "-" ? "" : preset.parent_path();
+  return folder.empty() ? "." : folder;
+}
+
+std::optional<std::filesystem::path> formFolder(const ParsedArgs& parsed) {
+  if (!parsed.has("--dir")) {
+    return parsed.has(kPresetOption) ? folderOf(pathArg(parsed.value(kPresetOption))) : ".";
+  }
+  const std::filesystem::path dir = pathArg(parsed.value("--dir"));
+  std::error_code error;
+  if (std::filesystem::is_directory(dir, error)) return dir;
+  usageError("no such folder: " + pathText(dir));
+  return std::nullopt;
+}
+
 }  // namespace zarq::tool

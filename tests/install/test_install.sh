@@ -16,7 +16,8 @@ id=org.zarqradoziro.Settings
 for f in bin/zarq-settings bin/zarq-preset share/applications/$id.desktop \
   share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/zarq-settings.svg \
   share/mime/packages/$id.xml share/doc/zarq-settings/copyright \
-  share/man/man1/zarq-settings.1.gz share/man/man1/zarq-preset.1.gz; do
+  share/man/man1/zarq-settings.1.gz share/man/man1/zarq-preset.1.gz \
+  share/bash-completion/completions/zarq-preset; do
   [ -s "$prefix/$f" ] || fail "$f was not installed"
 done
 
@@ -64,6 +65,23 @@ MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" | grep "save.set
   fail "zarq-settings.1 does not name the files it leaves"
 MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1.gz" | grep "EXIT STATUS" >/dev/null ||
   fail "zarq-preset.1 has no exit status"
+# Each command with its options and examples.
+page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1.gz" 2>/dev/null)
+for command in render dump make check import; do
+  grep -q "^   Options of $command:" <<<"$page" || fail "zarq-preset.1 lists no options of $command"
+  grep -q "^ *\$ zarq-preset $command " <<<"$page" || fail "zarq-preset.1 has no example of $command"
+done
+grep -q -- "--output=OUT.png" <<<"$page" || fail "zarq-preset.1 lacks render's --output"
+
+# bash-completion finds the completion where it was installed, as when zarq-preset is first
+# typed, and it completes the program's commands.
+completed=$(PATH="$prefix/bin:$PATH" XDG_DATA_DIRS="$prefix/share" bash -c '
+  . /usr/share/bash-completion/bash_completion
+  __load_completion zarq-preset || exit 1
+  COMP_LINE="zarq-preset d" COMP_POINT=13
+  $(complete -p zarq-preset | sed -n "s/.* -F \([^ ]*\) .*/\1/p") zarq-preset d zarq-preset
+  echo "${COMPREPLY[*]}"') || fail "bash-completion does not find the installed completion"
+[ "$completed" = dump ] || fail "zarq-preset d<TAB> offers '$completed'"
 
 # The installed programs run from there, and the editor answers its command line without
 # a display.

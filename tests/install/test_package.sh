@@ -33,7 +33,8 @@ grep -q ';' <<<"$description" && fail "stray separators in the description: $des
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/share/doc/zarq-settings/copyright ./usr/share/man/man1/zarq-settings.1.gz \
-  ./usr/share/man/man1/zarq-preset.1.gz ./usr/share/mime/packages/org.zarqradoziro.Settings.xml; do
+  ./usr/share/man/man1/zarq-preset.1.gz ./usr/share/mime/packages/org.zarqradoziro.Settings.xml \
+  ./usr/share/bash-completion/completions/zarq-preset; do
   grep -qx "$f" <<<"$contents" || fail "the package lacks $f"
 done
 grep -E '^\./usr/share/man/.*[^z]$' <<<"$contents" | grep -v '/$' && fail "uncompressed man pages"

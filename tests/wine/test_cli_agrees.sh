@@ -59,6 +59,41 @@ same_output check-chart
 both import import chart/demo-chart.json
 same_output import
 
+# The shell's habits, wide-character names included: the same output, the same words on
+# the standard error and the same exit code.
+cp chart/undimmed.set "chart/谱面😀.set"
+n=0
+while read -r line; do
+  n=$((n + 1))
+  both "habit$n" $line
+  same_output "habit$n"
+  cmp -s "habit$n.linux.err" "habit$n.windows.err" ||
+    fail "'$line' says '$(cat "habit$n.windows.err")' on Windows, '$(cat "habit$n.linux.err")' on Linux"
+done <<'CASES'
+-V
+help make
+render --help
+dmup linux.set
+render --pgae=1 -o x.png
+dump --fields=songName,chartId --fields=chartId,holdBpm linux.set
+dump --fields=sonName linux.set
+check chart/谱面😀.set
+check --dir=. chart/谱面😀.set
+__complete dump --fields=songN
+CASES
+wine "$windows" make --output="谱面😀.set" -- values.json
+cmp -s 谱面😀.set linux.set || fail "make --output= with a wide name wrote another preset"
+# A console is a terminal; a pipe and a file are not. Wine draws its console on the terminal
+# with escape sequences, a blank as a step of the cursor.
+set +e
+script -qec "wine $windows make values.json -o -" /dev/null </dev/null >terminal.txt 2>&1
+code=$?
+set -e
+said=$(sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' terminal.txt | tr -d ' \r\n')
+[ "$code" = 2 ] && grep -qF "notwritingbinarydatatotheterminal" <<<"$said" ||
+  fail "make -o - to the console: exit $code, $(head -c 300 <<<"$said")"
+wine "$windows" make values.json -o - | cmp -s - linux.set || fail "make -o - to a pipe"
+
 # Each page drawn alike: nothing differs away from what is drawn, and what is drawn lies
 # mostly in the same places (text is laid out by pango on Linux and by GDI+ on Windows).
 ink() { convert "$1" -colorspace gray -threshold 25% -format '%[fx:round(mean*w*h)]' info:; }

@@ -2,25 +2,67 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/nearest_word.h"
+
 namespace zarq::tool {
 namespace {
 
-TEST(Args, DoubleDashEndsTheOptions) {
+constexpr Option kOptions[] = {
+    {"--output", "-o", ValueKind::File, "FILE", ""},
+    {"--page", nullptr, ValueKind::Page, "N", ""},
+    {"--json", nullptr, ValueKind::None, "", ""},
+};
+
+// Values as the shell's tools take them, and every way of getting them wrong.
+TEST(Args, OptionsTakeTheShellsForms) {
   const struct {
     Args args;
+    std::map<std::string, std::string> values;
     std::vector<std::string> positional;
     std::string error;
   } cases[] = {
-      {{"-x.set"}, {}, "unknown option -x.set (a file whose name begins with - comes after --)"},
-      {{"--", "-x.set", "--"}, {"-x.set", "--"}, ""},
-      {{"-o", "--", "a.set"}, {"a.set"}, ""},
-      {{"a.set", "--", "-o"}, {"a.set", "-o"}, ""},
+      {{"--page", "2", "-o", "a.png"}, {{"--page", "2"}, {"--output", "a.png"}}, {}, ""},
+      {{"--page=2", "--output=a=b.png"}, {{"--page", "2"}, {"--output", "a=b.png"}}, {}, ""},
+      {{"--output=", "x"}, {{"--output", ""}}, {"x"}, ""},
+      {{"-o", "-", "-"}, {{"--output", "-"}}, {"-"}, ""},
+      {{"--", "-x.set", "--"}, {}, {"-x.set", "--"}, ""},
+      {{"-o", "--", "a.set"}, {{"--output", "--"}}, {"a.set"}, ""},
+      {{"a.set", "--", "-o"}, {}, {"a.set", "-o"}, ""},
+      {{"-x.set"},
+       {},
+       {},
+       "unknown option -x.set (a file whose name begins with - comes after --)"},
+      {{"--ouptut=a"}, {}, {}, "unknown option --ouptut; did you mean --output?"},
+      {{"--pgae", "1"}, {}, {}, "unknown option --pgae; did you mean --page?"},
+      {{"-o=a"}, {}, {}, "unknown option -o=a (a file whose name begins with - comes after --)"},
+      {{"--json=yes"}, {}, {}, "option --json takes no value"},
+      {{"--page"}, {}, {}, "option --page needs a value"},
+      {{"a", "b", "c"}, {}, {"a", "b"}, "unexpected argument c"},
   };
   for (const auto& c : cases) {
-    const ParsedArgs parsed = parseArgs(c.args, {"-o"}, {}, 5);
-    EXPECT_EQ(parsed.positional, c.positional) << c.args[0];
+    const ParsedArgs parsed = parseArgs(c.args, kOptions, 2);
     EXPECT_EQ(parsed.error, c.error) << c.args[0];
+    if (!c.error.empty()) continue;
+    EXPECT_EQ(parsed.values, c.values) << c.args[0];
+    EXPECT_EQ(parsed.positional, c.positional) << c.args[0];
   }
+  EXPECT_EQ(parseArgs({"--json", "-h"}, kOptions, 0).flags,
+            (std::set<std::string>{"--json", "--help"}));
+}
+
+TEST(Args, NearestWordIsATypoAwayOrTheOnlyOneBegunWith) {
+  const std::vector<std::string> words{"dump",   "make",     "check",   "render",
+                                       "import", "songName", "chartId", "chartSongName"};
+  const struct {
+    std::string typed;
+    std::optional<std::string> near;
+  } cases[] = {
+      {"dmup", "dump"},         {"chekc", "check"},       {"MAKE", "make"},
+      {"rendr", "render"},      {"imp", "import"},        {"sonName", "songName"},
+      {"songname", "songName"}, {"chartid", "chartId"},   {"chart", std::nullopt},
+      {"x", std::nullopt},      {"delete", std::nullopt}, {"", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(nearestWord(c.typed, words), c.near) << c.typed;
 }
 
 // A name reaches the file system as it was given and is printed readably.
