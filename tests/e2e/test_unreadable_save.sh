@@ -4,7 +4,9 @@
 . "$ZARQ_E2E/lib.sh"
 
 printf 'not a preset' >save.set
-start_editor
+# The message box may take the keyboard as the window shows: the window is not given it here.
+launch_editor
+EDITOR_WID=$(find_window "$(editor_title)" 15) || fail "the editor's window did not appear"
 box=$(find_window "$ZARQ_TITLE - 加载预设" 10) || fail "no message box about save.set"
 screenshot "$box" "$ZARQ_E2E_LOGS/message.png"
 [ "$(cat save.set.unreadable)" = "not a preset" ] || fail "save.set was not moved aside whole"
