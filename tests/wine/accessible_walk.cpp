@@ -1,0 +1,126 @@
+// Walks the editor window's accessible objects from another process, as a screen reader
+// does: AccessibleObjectFromWindow on its client area, then every child by id. Prints the
+// page's name and one line per child, UTF-8:
+//   role | name | value | states | x,y,width,height
+// `accessible_walk.exe press N` runs child N's default action instead.
+#include <oleacc.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+std::string utf8(const wchar_t* text) {
+  if (!text) return "";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+std::string taken(HRESULT result, BSTR text) {
+  std::string out = SUCCEEDED(result) ? utf8(text) : "";
+  SysFreeString(text);
+  for (char& c : out) {
+    if (c == '\n') c = ' ';
+  }
+  return out;
+}
+
+const char* roleName(LONG role) {
+  switch (role) {
+    case ROLE_SYSTEM_TEXT:
+      return "text";
+    case ROLE_SYSTEM_CHECKBUTTON:
+      return "check box";
+    case ROLE_SYSTEM_RADIOBUTTON:
+      return "radio button";
+    case ROLE_SYSTEM_SLIDER:
+      return "slider";
+    case ROLE_SYSTEM_COMBOBOX:
+      return "combo box";
+    case ROLE_SYSTEM_PUSHBUTTON:
+      return "push button";
+    case ROLE_SYSTEM_ALERT:
+      return "alert";
+    case ROLE_SYSTEM_CLIENT:
+      return "client";
+    default:
+      return "other";
+  }
+}
+
+std::string states(LONG state) {
+  std::string out;
+  const struct {
+    LONG bit;
+    const char* word;
+  } words[] = {{STATE_SYSTEM_FOCUSED, "focused"},
+               {STATE_SYSTEM_CHECKED, "checked"},
+               {STATE_SYSTEM_UNAVAILABLE, "disabled"},
+               {STATE_SYSTEM_ALERT_HIGH, "invalid"}};
+  for (const auto& w : words) {
+    if (!(state & w.bit)) continue;
+    if (!out.empty()) out += ",";
+    out += w.word;
+  }
+  return out;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  HWND window = FindWindowW(L"Zarq Radoziro Settings", nullptr);
+  if (!window) {
+    std::fprintf(stderr, "no editor window\n");
+    return 1;
+  }
+  IAccessible* page = nullptr;
+  const HRESULT found = AccessibleObjectFromWindow(
+      window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, reinterpret_cast<void**>(&page));
+  if (FAILED(found) || !page) {
+    std::fprintf(stderr, "AccessibleObjectFromWindow failed: 0x%08lx\n", found);
+    return 1;
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  if (argc == 3 && std::wcscmp(argv[1], L"press") == 0) {
+    VARIANT child = self;
+    child.lVal = _wtol(argv[2]);
+    const HRESULT pressed = page->accDoDefaultAction(child);
+    page->Release();
+    return SUCCEEDED(pressed) ? 0 : 1;
+  }
+  BSTR name = nullptr;
+  std::printf("page | %s\n", taken(page->get_accName(self, &name), name).c_str());
+  LONG count = 0;
+  page->get_accChildCount(&count);
+  for (LONG id = 1; id <= count; ++id) {
+    VARIANT child = self;
+    child.lVal = id;
+    VARIANT role, state;
+    VariantInit(&role);
+    VariantInit(&state);
+    page->get_accRole(child, &role);
+    page->get_accState(child, &state);
+    BSTR childName = nullptr, value = nullptr;
+    const std::string n = taken(page->get_accName(child, &childName), childName);
+    const std::string v = taken(page->get_accValue(child, &value), value);
+    LONG x = 0, y = 0, w = 0, h = 0;
+    page->accLocation(&x, &y, &w, &h, child);
+    std::printf("%s | %s | %s | %s | %ld,%ld,%ld,%ld\n", roleName(role.lVal), n.c_str(), v.c_str(),
+                states(state.lVal).c_str(), x, y, w, h);
+  }
+  VARIANT focus;
+  VariantInit(&focus);
+  if (page->get_accFocus(&focus) == S_OK && focus.vt == VT_I4) {
+    std::printf("focus | %ld\n", focus.lVal);
+  }
+  page->Release();
+  return 0;
+}
