@@ -8,24 +8,6 @@ namespace zarq::tool {
 namespace {
 
 #ifdef _WIN32
-void appendEncoded(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
 // The inverse of argFromWide: UTF-8 whose three-byte forms may carry lone surrogates.
 std::wstring wideFromArg(std::string_view arg) {
   std::wstring out;
@@ -108,7 +90,7 @@ std::string argFromWide(std::wstring_view arg) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (arg[i + 1] - 0xDC00);
       ++i;
     }
-    appendEncoded(out, cp);
+    appendUtf8(out, cp);
   }
   return out;
 }

@@ -20,4 +20,7 @@ Text fromUtf8(std::string_view bytes);
 // Encoding; an unpaired surrogate becomes U+FFFD.
 std::string toUtf8(TextView text);
 
+// Appends one code point's UTF-8 form, whatever it is (a lone surrogate too).
+void appendUtf8(std::string& out, char32_t cp);
+
 }  // namespace zarq

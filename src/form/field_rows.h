@@ -49,6 +49,15 @@ struct Caption {
   Argb colour = kCaptionWhite;
 };
 
+// A copy of `row` with one member changed: the step of the rows' fluent setters. Defined
+// before the rows: clang takes a member template defined after its first use as undefined in
+// a constant expression.
+template <typename Row, typename T>
+constexpr Row rowWith(Row row, T Row::*member, T value) {
+  row.*member = value;
+  return row;
+}
+
 struct FieldRow {
   int slot = -1;
   const char* name = "";  // zarq-preset's word for it
@@ -66,25 +75,23 @@ struct FieldRow {
   TextView help{};          // what its caption, or the one that explains it, says
 
   // The same row with one more property, so that a table reads row by row.
-  constexpr FieldRow filtered(unsigned f) const { return with(&FieldRow::filters, f); }
-  constexpr FieldRow endingIn(TextView e) const { return with(&FieldRow::fixedEnding, e); }
-  constexpr FieldRow deleteLeaving(TextView t) const { return with(&FieldRow::deleteLeaves, t); }
-  constexpr FieldRow bubbleAt(BubbleAt b) const { return with(&FieldRow::bubble, b); }
-  constexpr FieldRow shownWhile(int box) const { return with(&FieldRow::shownBy, box); }
-  constexpr FieldRow usableWhile(int source) const { return with(&FieldRow::enabledBy, source); }
+  constexpr FieldRow filtered(unsigned f) const { return rowWith(*this, &FieldRow::filters, f); }
+  constexpr FieldRow endingIn(TextView e) const {
+    return rowWith(*this, &FieldRow::fixedEnding, e);
+  }
+  constexpr FieldRow deleteLeaving(TextView t) const {
+    return rowWith(*this, &FieldRow::deleteLeaves, t);
+  }
+  constexpr FieldRow bubbleAt(BubbleAt b) const { return rowWith(*this, &FieldRow::bubble, b); }
+  constexpr FieldRow shownWhile(int box) const { return rowWith(*this, &FieldRow::shownBy, box); }
+  constexpr FieldRow usableWhile(int source) const {
+    return rowWith(*this, &FieldRow::enabledBy, source);
+  }
   constexpr FieldRow captioned(int label, TextView text, Coord x, float y, float size, Align anchor,
                                Argb colour = kCaptionWhite) const {
-    return with(&FieldRow::caption, Caption{label, text, x, y, size, anchor, colour});
+    return rowWith(*this, &FieldRow::caption, Caption{label, text, x, y, size, anchor, colour});
   }
-  constexpr FieldRow explained(TextView h) const { return with(&FieldRow::help, h); }
-
- private:
-  template <typename T>
-  constexpr FieldRow with(T FieldRow::*member, T value) const {
-    FieldRow row = *this;
-    row.*member = value;
-    return row;
-  }
+  constexpr FieldRow explained(TextView h) const { return rowWith(*this, &FieldRow::help, h); }
 };
 
 // A text field: its slot, zarq-preset's name, its place, its default and alignment.

@@ -42,4 +42,7 @@ struct SweepCount {
 // Runs the sweep, reporting every broken rule as a test failure.
 SweepCount sweepFaults(const SweepPath& path);
 
+// Puts a file with the bytes where a path's preparation wants it, with the folders above it.
+void putFile(const std::filesystem::path& file, const std::string& bytes);
+
 }  // namespace zarq::testing

@@ -12,7 +12,7 @@ echo "$second_pid" >>"$ZARQ_E2E_LOGS/pids"
 EDITOR_PID=$second_pid
 wait_editor_exit 30
 [ "$EDITOR_EXIT" = 0 ] || fail "the second editor: exit $EDITOR_EXIT"
-windows=$(xdotool search --onlyvisible --name "^$ZARQ_TITLE\$" | wc -l)
+windows=$(xdotool search --onlyvisible --name "^$(editor_title)\$" | wc -l)
 [ "$windows" = 1 ] || fail "$windows editor windows after the second start"
 EDITOR_PID=$first_pid
 kill -0 "$EDITOR_PID" || fail "the first editor ended too"

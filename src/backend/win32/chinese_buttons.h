@@ -12,11 +12,13 @@ struct ButtonLabel {
   const wchar_t* label;
 };
 
-// Every standard button of a message box, with its label on a Chinese Windows.
+// Every standard button of a message box, with its label on a Chinese Windows: the letter
+// after & stays the key that presses it, as there.
 inline constexpr ButtonLabel kChineseButtonLabels[] = {
-    {IDOK, L"确定"},     {IDCANCEL, L"取消"},   {IDABORT, L"中止"},    {IDRETRY, L"重试"},
-    {IDIGNORE, L"忽略"}, {IDYES, L"是"},        {IDNO, L"否"},         {IDCLOSE, L"关闭"},
-    {IDHELP, L"帮助"},   {IDTRYAGAIN, L"重试"}, {IDCONTINUE, L"继续"},
+    {IDOK, L"确定"},           {IDCANCEL, L"取消"},       {IDABORT, L"中止(&A)"},
+    {IDRETRY, L"重试(&R)"},    {IDIGNORE, L"忽略(&I)"},   {IDYES, L"是(&Y)"},
+    {IDNO, L"否(&N)"},         {IDCLOSE, L"关闭(&C)"},    {IDHELP, L"帮助"},
+    {IDTRYAGAIN, L"重试(&T)"}, {IDCONTINUE, L"继续(&C)"},
 };
 
 class ChineseButtons {

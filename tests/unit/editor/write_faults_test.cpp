@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
 
 #include "common/utf.h"
@@ -30,13 +29,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FaultyFileSystem;
+using testing::putFile;
 using testing::SweepPath;
 using testing::SweepRun;
-
-void put(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
 
 // A preset whose chart ID says where it comes from.
 std::string presetNamed(testing::TestPlatform& platform, const char* chartId) {
@@ -91,7 +86,8 @@ class WriteFaultsTest : public ::testing::Test {
 };
 
 TEST_F(WriteFaultsTest, ClosingTheWindowSavesTheFormOrAsks) {
-  sweep({"autosave on close", [&](const fs::path& root) { put(root / "work/save.set", oldPreset); },
+  sweep({"autosave on close",
+         [&](const fs::path& root) { putFile(root / "work/save.set", oldPreset); },
          [&](FaultyFileSystem& files, const fs::path& root) {
            auto form = start(files, root, 1);
            setSlotText(*form, slot::chartId, u"new");
@@ -104,7 +100,7 @@ TEST_F(WriteFaultsTest, ClosingTheWindowSavesTheFormOrAsks) {
 
 TEST_F(WriteFaultsTest, TheEndOfASessionSavesTheFormInTheFolderOrInTheFallback) {
   SweepPath path{"autosave at the end of the session",
-                 [&](const fs::path& root) { put(root / "work/save.set", oldPreset); },
+                 [&](const fs::path& root) { putFile(root / "work/save.set", oldPreset); },
                  {}};
   path.run = [&](FaultyFileSystem& files, const fs::path& root) {
     auto form = start(files, root, 1);
@@ -145,7 +141,7 @@ TEST_F(WriteFaultsTest, TheFallbackOfASessionsEndIsWrittenWholeOrSaidToBeLost) {
 
 TEST_F(WriteFaultsTest, CtrlSReplacesTheChosenPresetOrSaysWhyNot) {
   sweep({"Ctrl+S over an existing preset",
-         [&](const fs::path& root) { put(root / "elsewhere/p.set", oldPreset); },
+         [&](const fs::path& root) { putFile(root / "elsewhere/p.set", oldPreset); },
          [&](FaultyFileSystem& files, const fs::path& root) {
            auto form = start(files, root, 1);
            setSlotText(*form, slot::chartId, u"new");
@@ -159,7 +155,7 @@ TEST_F(WriteFaultsTest, CtrlSReplacesTheChosenPresetOrSaysWhyNot) {
 
 TEST_F(WriteFaultsTest, ADroppedPresetLoadsOrSaysWhyNot) {
   sweep({"a preset dropped and loaded",
-         [&](const fs::path& root) { put(root / "elsewhere/p.set", oldPreset); },
+         [&](const fs::path& root) { putFile(root / "elsewhere/p.set", oldPreset); },
          [&](FaultyFileSystem& files, const fs::path& root) {
            auto form = start(files, root, 3);
            platform.host.answers.push_back(MessageAnswer::Yes);
@@ -171,7 +167,7 @@ TEST_F(WriteFaultsTest, ADroppedPresetLoadsOrSaysWhyNot) {
 
 TEST_F(WriteFaultsTest, ADroppedChartIsCopiedWholeOrNotAtAll) {
   sweep({"the chart drop and its auto-fill",
-         [&](const fs::path& root) { put(root / "charts/drop.json", testing::kSampleChart); },
+         [&](const fs::path& root) { putFile(root / "charts/drop.json", testing::kSampleChart); },
          [&](FaultyFileSystem& files, const fs::path& root) {
            auto form = start(files, root, 1);
            platform.host.answers.push_back(MessageAnswer::Yes);
@@ -184,11 +180,11 @@ TEST_F(WriteFaultsTest, ADroppedChartIsCopiedWholeOrNotAtAll) {
 TEST_F(WriteFaultsTest, TheChartFolderImportCopiesChartPictureAndMusicWholeOrNotAtAll) {
   sweep({"the chart-folder import (chart, picture, music)",
          [&](const fs::path& root) {
-           put(root / "charts/song/song.json", testing::kSampleChart);
-           put(root / "charts/song/song.JPG", std::string(3000, 'p'));
-           put(root / "charts/song/song.OGG", std::string(70'000, 'm'));  // two blocks
+           putFile(root / "charts/song/song.json", testing::kSampleChart);
+           putFile(root / "charts/song/song.JPG", std::string(3000, 'p'));
+           putFile(root / "charts/song/song.OGG", std::string(70'000, 'm'));  // two blocks
            // An earlier import's music, to be replaced.
-           put(root / "work/song.OGG", "old music");
+           putFile(root / "work/song.OGG", "old music");
          },
          [&](FaultyFileSystem& files, const fs::path& root) {
            auto form = start(files, root, 1);
@@ -201,7 +197,7 @@ TEST_F(WriteFaultsTest, TheChartFolderImportCopiesChartPictureAndMusicWholeOrNot
 
 TEST_F(WriteFaultsTest, TheAvatarIsCopiedWholeOrNotAtAll) {
   sweep({"the avatar dialog",
-         [&](const fs::path& root) { put(root / "pictures/me.png", std::string(70'000, 'a')); },
+         [&](const fs::path& root) { putFile(root / "pictures/me.png", std::string(70'000, 'a')); },
          [&](FaultyFileSystem& files, const fs::path& root) {
            auto form = start(files, root, 4);
            platform.host.dialogResults.push_back(root / "pictures/me.png");
@@ -214,8 +210,8 @@ TEST_F(WriteFaultsTest, TheAvatarIsCopiedWholeOrNotAtAll) {
 TEST_F(WriteFaultsTest, TheAutoFillReplacesRunfileWholeOrNotAtAll) {
   sweep({"runfile.txt of the auto-fill",
          [&](const fs::path& root) {
-           put(root / "work/20220924.json", testing::kSampleChart);
-           put(root / "work/runfile.txt", "an earlier chart");
+           putFile(root / "work/20220924.json", testing::kSampleChart);
+           putFile(root / "work/runfile.txt", "an earlier chart");
          },
          [&](FaultyFileSystem& files, const fs::path& root) {
            auto form = start(files, root, 1);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "support/fault_sweep.h"
 #include "support/sample_chart.h"
@@ -17,13 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FaultyFileSystem;
+using testing::putFile;
 using testing::SweepPath;
 using testing::SweepRun;
-
-void put(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
 
 std::string text(const fs::path& path) { return path.string(); }
 
@@ -51,8 +46,8 @@ void sweep(const SweepPath& path) {
 
 TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
   const auto prepare = [](const fs::path& root) {
-    put(root / "in.json", R"({"songName": "新的"})");
-    put(root / "out.set", "the old preset");
+    putFile(root / "in.json", R"({"songName": "新的"})");
+    putFile(root / "out.set", "the old preset");
   };
   const auto run = [](FaultyFileSystem& files, const fs::path& root) {
     return runTool(files, {"make", text(root / "in.json"), "-o", text(root / "out.set")}, "");
@@ -69,7 +64,7 @@ TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
 TEST(OutputFaults, RenderReplacesItsPictureWholeOrSaysWhyNot) {
   sweep({"zarq-preset render",
          [](const fs::path& root) {
-           put(root / "page.png", "the old picture");
+           putFile(root / "page.png", "the old picture");
            fs::create_directories(root / "empty");
          },
          [](FaultyFileSystem& files, const fs::path& root) {
@@ -82,7 +77,7 @@ TEST(OutputFaults, RenderReplacesItsPictureWholeOrSaysWhyNot) {
 
 TEST(OutputFaults, ImportPrintsWhollyOrSaysWhyNot) {
   const auto prepare = [](const fs::path& root) {
-    put(root / "chart.json", testing::kSampleChart);
+    putFile(root / "chart.json", testing::kSampleChart);
   };
   testing::TempDir sample;
   prepare(sample.path());

@@ -158,7 +158,7 @@ TEST(ChineseButtonsTest, TheHostsQuestionsAndMessagesSayYesNoAndOkInChinese) {
   std::thread question([&] { labels = readButtonsThenPressLast(L"zarq question", {IDYES, IDNO}); });
   EXPECT_EQ(host.messageBox(u"?", u"zarq question", MessageButtons::YesNo), MessageAnswer::No);
   question.join();
-  EXPECT_EQ(labels, (std::map<int, std::wstring>{{IDYES, L"是"}, {IDNO, L"否"}}));
+  EXPECT_EQ(labels, (std::map<int, std::wstring>{{IDYES, L"是(&Y)"}, {IDNO, L"否(&N)"}}));
   std::thread message([&] { labels = readButtonsThenPressLast(L"zarq message", {IDOK}); });
   EXPECT_EQ(host.messageBox(u"!", u"zarq message", MessageButtons::Ok), MessageAnswer::Ok);
   message.join();
