@@ -1,0 +1,52 @@
+# zarq-settings.exe under Wine answers screen readers: another process walks its client
+# object through AccessibleObjectFromWindow (accessible_walk.exe) and finds page 1's
+# controls with their roles, values and states, the page named by its title; a click into
+# a field makes it the focus; after Ctrl+2 the walk finds page 2; the walker's "click" on a
+# check box ticks it off. Wine checks no WinEvents: nothing here listens for them.
+. "$ZARQ_E2E/lib.sh"
+
+walker="$ZARQ_WINDOWS_BUILD/tests/accessible_walk.exe"
+walk() { wine "$walker" "$@" 2>>"$ZARQ_E2E_LOGS/walk.log" | tr -d '\r'; }
+expect_line() {
+  grep -F -x -- "$1" walk.txt >/dev/null || fail "no line \"$1\" in the walk: $(cat walk.txt)"
+}
+[ -f "$walker" ] || fail "no $walker (scripts/build-windows --tests builds it)"
+
+start_editor
+rest_pointer
+walk >walk.txt
+expect_line "page | Zarq Radoziro 设置填写器"
+for line in "check box | 开场 |  | checked" "check box | 谱面 |  | checked" \
+  "check box | 结算 |  | checked"; do
+  grep -F -- "$line |" walk.txt >/dev/null || fail "no \"$line\" in the walk: $(cat walk.txt)"
+done
+grep -E '^text \| 谱面ID \| 20220924 \| invalid \| ' walk.txt >/dev/null ||
+  fail "the chart ID is not an invalid text: $(cat walk.txt)"
+grep -E '^slider \| 背景暗化 \| 150 \| ' walk.txt >/dev/null || fail "no dim slider: $(cat walk.txt)"
+grep -E '^alert \| 错误：未找到 20220924.json！ ' walk.txt >/dev/null || fail "no message: $(cat walk.txt)"
+grep -E '^push button \| 开场动画设置 ' walk.txt >/dev/null || fail "no right arrow: $(cat walk.txt)"
+
+# The chart ID takes the keyboard: the focus is its child.
+click_at 472 182
+walk >walk.txt
+chart_id=$(grep -n '^text | 谱面ID ' walk.txt | cut -d: -f1)
+expect_line "focus | $((chart_id - 1))"
+
+keys ctrl+2
+sleep 0.5
+walk >walk.txt
+expect_line "page | 开场动画设置"
+grep -E '^radio button \| 画质 1080P \|  \| checked \| ' walk.txt >/dev/null ||
+  fail "no quality options: $(cat walk.txt)"
+
+# The walker's click on 开场 (page 1) unticks it, as a click does.
+keys ctrl+1
+sleep 0.5
+walk >walk.txt
+opening=$(grep -n '^check box | 开场 ' walk.txt | cut -d: -f1)
+walk press $((opening - 1))
+sleep 0.5
+walk >walk.txt
+grep -E '^check box \| 开场 \|  \|  \| ' walk.txt >/dev/null || fail "the walker's click did not untick 开场: $(cat walk.txt)"
+keys ctrl+q
+wait_editor_exit
