@@ -20,7 +20,11 @@ std::string utf8(const wchar_t* text) {
   return out;
 }
 
-std::string taken(HRESULT result, BSTR text) {
+// One of the object's texts of the child, as UTF-8 on one line.
+template <typename Getter>
+std::string textOf(IAccessible* object, Getter getter, VARIANT child) {
+  BSTR text = nullptr;
+  const HRESULT result = (object->*getter)(child, &text);
   std::string out = SUCCEEDED(result) ? utf8(text) : "";
   SysFreeString(text);
   for (char& c : out) {
@@ -80,7 +84,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   IAccessible* page = nullptr;
   const HRESULT found = AccessibleObjectFromWindow(
-      window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, reinterpret_cast<void**>(&page));
+      window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&page));
   if (FAILED(found) || !page) {
     std::fprintf(stderr, "AccessibleObjectFromWindow failed: 0x%08lx\n", found);
     return 1;
@@ -96,8 +100,7 @@ int wmain(int argc, wchar_t** argv) {
     page->Release();
     return SUCCEEDED(pressed) ? 0 : 1;
   }
-  BSTR name = nullptr;
-  std::printf("page | %s\n", taken(page->get_accName(self, &name), name).c_str());
+  std::printf("page | %s\n", textOf(page, &IAccessible::get_accName, self).c_str());
   LONG count = 0;
   page->get_accChildCount(&count);
   for (LONG id = 1; id <= count; ++id) {
@@ -108,9 +111,8 @@ int wmain(int argc, wchar_t** argv) {
     VariantInit(&state);
     page->get_accRole(child, &role);
     page->get_accState(child, &state);
-    BSTR childName = nullptr, value = nullptr;
-    const std::string n = taken(page->get_accName(child, &childName), childName);
-    const std::string v = taken(page->get_accValue(child, &value), value);
+    const std::string n = textOf(page, &IAccessible::get_accName, child);
+    const std::string v = textOf(page, &IAccessible::get_accValue, child);
     LONG x = 0, y = 0, w = 0, h = 0;
     page->accLocation(&x, &y, &w, &h, child);
     std::printf("%s | %s | %s | %s | %ld,%ld,%ld,%ld\n", roleName(role.lVal), n.c_str(), v.c_str(),

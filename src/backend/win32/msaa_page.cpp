@@ -41,7 +41,7 @@ class PageAccessible final : public IAccessible {
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
       *out = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -316,7 +316,7 @@ LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
   static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   (void)com;
   auto* page = new PageAccessible(window, source);
-  const LRESULT result = LresultFromObject(IID_IAccessible, flags, page);
+  const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, page);
   page->Release();
   return result;
 }
