@@ -83,8 +83,9 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   IAccessible* page = nullptr;
-  const HRESULT found = AccessibleObjectFromWindow(
-      window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&page));
+  const HRESULT found =
+      AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                 reinterpret_cast<void**>(&page));
   if (FAILED(found) || !page) {
     std::fprintf(stderr, "AccessibleObjectFromWindow failed: 0x%08lx\n", found);
     return 1;
