@@ -134,6 +134,7 @@ bool EditorWindow::holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam
     case WM_MOUSELEAVE:
     case WM_DROPFILES:
     case WM_CLOSE:
+    case kActivateMessage:
       heldInput_.push_back({message, wParam, lParam});
       return true;
     default:
