@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/utf.h"
 #include "editor/accessible_events.h"
 #include "form/field_table.h"
 #include "input_fixture.h"
@@ -215,6 +216,39 @@ TEST_F(AccessiblePageTest, ActivatingDoesWhatAClickDoesAndRefusesWhatIsDisabled)
   showPage(*form, 4);
   onActivate(*form, {Kind::Selector, 0});
   EXPECT_EQ(form->obtainedType(), u"Data");
+}
+
+// One edit per change of a field's text, told on whole characters.
+TEST(AccessibleChanges, ATextChangeIsToldAsWhatWentAndWhatCame) {
+  const struct {
+    TextView was, now;
+    int at;
+    TextView removed, inserted;
+  } cases[] = {
+      {u"ab", u"abc", 2, u"", u"c"},   {u"abc", u"ac", 1, u"b", u""},
+      {u"abc", u"aXc", 1, u"b", u"X"}, {u"😀", u"😁", 0, u"😀", u"😁"},
+      {u"x😀y", u"x😁y", 1, u"😀", u"😁"}, {u"a😀", u"a😀😀", 3, u"", u"😀"},
+      {u"aa", u"a", 1, u"a", u""},
+  };
+  for (const auto& c : cases) {
+    AccessiblePage was, now;
+    AccessibleControl field;
+    field.id = {Kind::Field, 0};
+    field.value = Text(c.was);
+    was.controls.push_back(field);
+    field.value = Text(c.now);
+    now.controls.push_back(field);
+    Text removed, inserted;
+    for (const AccessibleEvent& e : accessibleChanges(was, now)) {
+      if (e.change == AccessibleChange::TextRemoved) removed = e.text;
+      if (e.change == AccessibleChange::TextInserted) inserted = e.text;
+      if (e.change == AccessibleChange::TextRemoved || e.change == AccessibleChange::TextInserted) {
+        EXPECT_EQ(e.position, c.at) << toUtf8(c.was) << " -> " << toUtf8(c.now);
+      }
+    }
+    EXPECT_EQ(removed, c.removed) << toUtf8(c.was) << " -> " << toUtf8(c.now);
+    EXPECT_EQ(inserted, c.inserted) << toUtf8(c.was) << " -> " << toUtf8(c.now);
+  }
 }
 
 }  // namespace
