@@ -2,7 +2,11 @@
 // does: AccessibleObjectFromWindow on its client area, then every child by id. Prints the
 // page's name and one line per child, UTF-8:
 //   role | name | value | states | x,y,width,height
-// `accessible_walk.exe press N` runs child N's default action instead.
+// `accessible_walk.exe press N` runs child N's default action instead;
+// `accessible_walk.exe watch SECONDS` prints the window's WinEvents for that long, one line
+// each: event | child id.
+#include <fcntl.h>
+#include <io.h>
 #include <oleacc.h>
 #include <windows.h>
 
@@ -73,15 +77,67 @@ std::string states(LONG state) {
   return out;
 }
 
+const char* eventName(DWORD event) {
+  switch (event) {
+    case EVENT_OBJECT_FOCUS:
+      return "focus";
+    case EVENT_OBJECT_STATECHANGE:
+      return "state";
+    case EVENT_OBJECT_VALUECHANGE:
+      return "value";
+    case EVENT_OBJECT_NAMECHANGE:
+      return "name";
+    case EVENT_OBJECT_REORDER:
+      return "reorder";
+    case EVENT_SYSTEM_ALERT:
+      return "alert";
+    default:
+      return nullptr;
+  }
+}
+
+HWND watched = nullptr;
+
+void CALLBACK onWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                         DWORD) {
+  const char* name = eventName(event);
+  if (window != watched || object != OBJID_CLIENT || !name) return;
+  std::printf("%s | %ld\n", name, child);
+  std::fflush(stdout);
+}
+
+// The window's events until `seconds` have passed.
+int watch(HWND window, double seconds) {
+  watched = window;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, onWinEvent, process, 0, WINEVENT_OUTOFCONTEXT);
+  if (!hook) return 1;
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  while (GetTickCount64() < end) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+  UnhookWinEvent(hook);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // Lines end in "\n" alone, as the shell that reads them expects.
+  _setmode(_fileno(stdout), _O_BINARY);
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HWND window = FindWindowW(L"Zarq Radoziro Settings", nullptr);
   if (!window) {
     std::fprintf(stderr, "no editor window\n");
     return 1;
   }
+  if (argc == 3 && std::wcscmp(argv[1], L"watch") == 0) return watch(window, _wtof(argv[2]));
   IAccessible* page = nullptr;
   const HRESULT found =
       AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
