@@ -48,15 +48,16 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   g_signal_connect(window_, "key-release-event", G_CALLBACK(onKeyRelease), this);
 
   // Screen readers see the page's controls as the area's accessible children.
-  area_ =
-      accessibleDrawingArea({[this] { return describePage(form_); },
-                             [this](ControlRef control) {
-                               if (destroyed() || host_.modalRunning() || host_.longWorkRunning()) {
-                                 return;
-                               }
-                               onActivate(form_, control);
-                               keepAnimating();
-                             }});
+  area_ = accessibleDrawingArea({[this] { return describePage(form_); },
+                                 [this](ControlRef control) {
+                                   // Clicks wait for long work, as the window's input does;
+                                   // a message box takes none.
+                                   if (host_.longWorkRunning()) return false;
+                                   if (destroyed() || host_.modalRunning()) return true;
+                                   onActivate(form_, control);
+                                   keepAnimating();
+                                   return true;
+                                 }});
   gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
   gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
                                    GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |

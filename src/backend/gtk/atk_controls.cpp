@@ -40,9 +40,12 @@ void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
   *height = static_cast<gint>(std::ceil(b.h));
 }
 
+// How soon a click runs, and is tried again while the window cannot take it.
+constexpr guint kActivateRetryMs = 50;
+
 gboolean activateLater(gpointer data) {
-  auto* call = static_cast<std::pair<std::function<void(ControlRef)>, ControlRef>*>(data);
-  if (call->first) call->first(call->second);
+  auto* call = static_cast<std::pair<std::function<bool(ControlRef)>, ControlRef>*>(data);
+  if (call->first && !call->first(call->second)) return G_SOURCE_CONTINUE;
   delete call;
   return G_SOURCE_REMOVE;
 }
@@ -50,7 +53,7 @@ gboolean activateLater(gpointer data) {
 // A screen reader's request never runs the editor's action inside its own call: a click
 // may open a message box with a loop of its own.
 void activate(const ControlState& s) {
-  g_idle_add(activateLater, new std::pair(s.activate, s.control.id));
+  g_timeout_add(kActivateRetryMs, activateLater, new std::pair(s.activate, s.control.id));
 }
 
 gboolean grabFocus(AtkComponent* component) {
@@ -368,7 +371,7 @@ int characterOffset(TextView text, int unit) {
 }
 
 AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page,
-                                std::function<void(ControlRef)> activate) {
+                                std::function<bool(ControlRef)> activate) {
   const RoleType kind = roleType(control.role);
   auto* object = ATK_OBJECT(g_object_new(kind.type(), nullptr));
   atk_object_initialize(object, nullptr);

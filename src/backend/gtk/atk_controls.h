@@ -20,12 +20,12 @@ struct ControlState {
   AtkObject* page = nullptr;
   int index = -1;                     // among the page's children; -1 while it is not shown
   AtkObject* errorMessage = nullptr;  // the message hanging on it, owned by the page
-  std::function<void(ControlRef)> activate;
+  std::function<bool(ControlRef)> activate;
 };
 
 // A new object of the type that fits the control's role, child of `page`.
 AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page,
-                                std::function<void(ControlRef)> activate);
+                                std::function<bool(ControlRef)> activate);
 ControlState& controlState(AtkObject* object);
 // Takes the control's new description.
 void updateControl(AtkObject* object, const AccessibleControl& control, AtkObject* errorMessage);

@@ -14,7 +14,8 @@ namespace zarq::gtk {
 struct AccessibleSource {
   std::function<AccessiblePage()> describe;  // the page on view, as it is now
   // What a click on the control does; called from the main loop, never inside a query.
-  std::function<void(ControlRef)> activate;
+  // False while the window cannot take it yet (long work runs): it is tried again shortly.
+  std::function<bool(ControlRef)> activate;
 };
 
 // A drawing area whose accessible object publishes what `source` describes.
