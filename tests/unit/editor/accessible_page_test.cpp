@@ -128,6 +128,17 @@ TEST_F(AccessiblePageTest, ValuesStatesAndErrorsFollowTheForm) {
   EXPECT_EQ(described({Kind::Arrow, 1}).name, Text(pageRow(5).title.caption));
 }
 
+TEST_F(AccessiblePageTest, TheAutoFillOfferIsAButtonWhileItShows) {
+  releaseFieldMessage(*form, slot::chartId);
+  attachFieldMessage(*form, slot::chartId, {.status = u"提示：测试", .speech = u"测试"}, true);
+  const AccessibleControl& offer = described({Kind::Bubble, kAutoFillRecord});
+  EXPECT_EQ(offer.role, AccessibleRole::PushButton);
+  EXPECT_EQ(offer.name, u"提示：测试");
+  EXPECT_FALSE(page.find({Kind::Field, slot::chartId})->invalid);
+  form->bubbles[kAutoFillRecord].visible = false;
+  EXPECT_EQ(describePage(*form).find({Kind::Bubble, kAutoFillRecord}), nullptr);
+}
+
 TEST_F(AccessiblePageTest, FocusIsTheEditedFieldElseTheFocusedControl) {
   editAtEnd(slot::illustrationExt);
   EXPECT_TRUE(described({Kind::Field, slot::illustrationExt}).focused);
