@@ -13,11 +13,11 @@ add_library(zarq_json INTERFACE)
 target_include_directories(zarq_json SYSTEM INTERFACE ${ZARQ_HOST_HEADERS})
 
 # GDI+ drawing and text (DirectWrite tells which family has a character), WIC decoding, the
-# Win32 host.
+# Win32 host, the page's accessible object (oleacc).
 file(GLOB ZARQ_WIN32_SOURCES CONFIGURE_DEPENDS src/backend/win32/*.cpp)
 add_library(zarq_win32 STATIC ${ZARQ_WIN32_SOURCES})
-target_link_libraries(zarq_win32 PUBLIC zarq_core gdiplus dwrite ole32 comdlg32 shell32 imm32
-  user32 gdi32 uuid)
+target_link_libraries(zarq_win32 PUBLIC zarq_core gdiplus dwrite ole32 oleaut32 oleacc comdlg32
+  shell32 imm32 user32 gdi32 uuid)
 
 # The icon, drawn from the SVG at the sizes Windows asks for.
 set(ZARQ_ICON_SVG ${CMAKE_SOURCE_DIR}/data/icons/zarq-settings.svg)

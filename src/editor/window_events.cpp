@@ -5,6 +5,8 @@
 #include "common/paths.h"
 #include "common/printable.h"
 #include "common/utf.h"
+#include "editor/accessible_events.h"
+#include "editor/accessible_page.h"
 #include "editor/closing.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
@@ -43,7 +45,9 @@ bool buildFormWithSavedForm(SettingsForm& form) {
 void onWindowCreate(SettingsForm& form) {
   // Files a killed editor was writing when it died are of no use to anyone.
   removeLeftoverTemporaries(form.platform.files, form.workDir);
-  if (buildFormWithSavedForm(form)) return;
+  const bool loaded = buildFormWithSavedForm(form);
+  announceChanges(form);
+  if (loaded) return;
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   // The user's file must outlive the save at the close: it is moved out of the way. A line on
   // the standard error says so, and a message box once the window shows, since an editor
@@ -73,15 +77,18 @@ void onPaint(SettingsForm& form) { renderFrame(form); }
 // a key that acted ends it.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
   if (handleKeyUp(form, stroke)) recordStep(form, false);
+  announceChanges(form);
 }
 
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
   if (handleKeyRepeat(form, stroke)) recordStep(form, false);
+  announceChanges(form);
 }
 
 void onChar(SettingsForm& form, char16_t unit) {
   handleChar(form, unit);
   recordStep(form, unit == u'\b' || isPrintable(unit));
+  announceChanges(form);
 }
 
 void onComposition(SettingsForm& form, TextView composing) {
@@ -93,36 +100,52 @@ void onComposition(SettingsForm& form, TextView composing) {
 void onCommand(SettingsForm& form, Command command) {
   handleCommand(form, command);
   recordStep(form, false);
+  announceChanges(form);
 }
 
-void onMouseMove(SettingsForm& form, int x, int y) { handleMouseMove(form, x, y); }
+void onMouseMove(SettingsForm& form, int x, int y) {
+  handleMouseMove(form, x, y);
+  announceChanges(form);
+}
 
 void onButtonDown(SettingsForm& form, int x, int y) {
   form.mouseDown = true;
   handlePress(form, x, y);
   recordStep(form, false);
+  announceChanges(form);
 }
 
 void onButtonUp(SettingsForm& form, int x, int y) {
   form.mouseDown = false;
   handleRelease(form, x, y, true);
   recordStep(form, false);
+  announceChanges(form);
 }
 
 void onMouseLeave(SettingsForm& form) {
   form.mouseDown = false;
   if (form.host().isForeground()) handleRelease(form, form.mouseX, form.mouseY, false);
   recordStep(form, false);
+  announceChanges(form);
 }
 
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths) {
   handleDrop(form, paths);
   recordStep(form, false);
+  announceChanges(form);
 }
 
 void onOpenPreset(SettingsForm& form, const std::filesystem::path& file) {
   openPreset(form, file);
   recordStep(form, false);
+  announceChanges(form);
+}
+
+void onActivate(SettingsForm& form, ControlRef control) {
+  activateControl(form, control);
+  renderFrame(form);
+  recordStep(form, false);
+  announceChanges(form);
 }
 
 bool animationRunning(SettingsForm& form) {

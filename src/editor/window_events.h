@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/keyboard.h"
+#include "platform/accessibility.h"
 
 namespace zarq {
 
@@ -39,6 +40,8 @@ void onMouseLeave(SettingsForm& form);
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths);
 // A preset named when the editor was started: opened as Ctrl+O opens the one it chose.
 void onOpenPreset(SettingsForm& form, const std::filesystem::path& file);
+// A screen reader pressed, toggled or activated a control: what a click on it does.
+void onActivate(SettingsForm& form, ControlRef control);
 // True while a page arrow's hover animation or a refused key's flash runs: the window keeps
 // drawing frames.
 bool animationRunning(SettingsForm& form);

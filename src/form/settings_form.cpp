@@ -12,4 +12,9 @@ SettingsForm::SettingsForm(const Platform& platform_, std::filesystem::path work
 
 const Text& SettingsForm::obtainedType() const { return labels[label::obtainedType].caption; }
 
+ControlRef SettingsForm::focusedControl() const {
+  if (interactionMode == InteractionMode::Editing) return {ControlRef::Kind::Field, focusedField};
+  return focus;
+}
+
 }  // namespace zarq

@@ -23,6 +23,7 @@
 #include "form/form_layout.h"
 #include "form/preview.h"
 #include "form/undo_history.h"
+#include "platform/accessibility.h"
 #include "platform/platform.h"
 
 namespace zarq {
@@ -70,6 +71,10 @@ struct SettingsForm {
   std::int16_t currentPage = 1;
   InteractionMode interactionMode = InteractionMode::Idle;
   std::int16_t focusedField = 0;
+  // The control that has the keyboard while no field is edited: a check box, an option, a
+  // slider, the selector, an arrow or the auto-fill offer. `focusedControl()` is the one
+  // answer to "which control has the focus" that the screen readers hear.
+  ControlRef focus;
   std::int32_t mouseX = 0, mouseY = 0;
   bool mouseDown = false;
   // The first half of a character outside the Basic Multilingual Plane, typed or pasted,
@@ -100,6 +105,8 @@ struct SettingsForm {
   // Work posted to the window's thread holds this weakly, so that it never reaches a form
   // that is gone. Declared before the preview, whose thread posts such work until it ends.
   const std::shared_ptr<const bool> lifeline = std::make_shared<const bool>(true);
+  // The page as screen readers last heard of it; what differs from it is announced.
+  AccessiblePage announced;
   BusyMark busyMark;
   PreviewState preview;
 
@@ -112,6 +119,8 @@ struct SettingsForm {
   }
   // Text of the selector on the result page ("无", "Data", "曲绘", "文件", "头像").
   const Text& obtainedType() const;
+  // The edited field, else `focus`.
+  ControlRef focusedControl() const;
 };
 
 }  // namespace zarq

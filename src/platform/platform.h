@@ -15,6 +15,8 @@
 
 namespace zarq {
 
+struct AccessibleEvent;  // platform/accessibility.h
+
 using Argb = std::uint32_t;
 
 enum class Align : std::int16_t { Near = 0, Centre = 1, Far = 2 };
@@ -188,6 +190,9 @@ class Host {
   // and then to show a fresh frame, and input that arrives waits until the work is done.
   virtual void runLongWork(const std::function<void()>& work,
                            const std::function<void()>& paint) = 0;
+  // The page on view changed as a screen reader should hear: the back end raises its
+  // desktop's accessibility event. A host without a screen reader's interface ignores it.
+  virtual void announce(const AccessibleEvent& event) { (void)event; }
 };
 
 // The size of one frame, in pixels; the window shows its top-left part.

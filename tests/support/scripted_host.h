@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/accessibility.h"
 #include "platform/platform.h"
 #include "support/counting_decoder.h"
 #include "support/headless.h"
@@ -42,6 +43,7 @@ class ScriptedHost : public Host {
   std::int32_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
   void postToWindowThread(int delayMs, std::function<void()> task) override;
+  void announce(const AccessibleEvent& event) override { announced.push_back(event); }
 
   // Runs, in the order they were posted, the posted tasks that are due by `now`, as the
   // window's loop would; returns how many ran.
@@ -67,7 +69,8 @@ class ScriptedHost : public Host {
   std::function<void()> duringLongWork;
 
   std::vector<Message> messages;
-  std::vector<Text> dialogPrompts;  // filter names or folder prompts, in order
+  std::vector<AccessibleEvent> announced;  // what screen readers were told, in order
+  std::vector<Text> dialogPrompts;         // filter names or folder prompts, in order
   int beeps = 0;
   int clipboardWrites = 0;
   int longWorks = 0;

@@ -4,8 +4,10 @@
 
 #include "app/gtk/accelerator_key.h"
 #include "app/gtk/key_mapping.h"
+#include "backend/gtk/atk_page.h"
 #include "backend/gtk/uri_list.h"
 #include "common/utf.h"
+#include "editor/accessible_page.h"
 #include "editor/closing.h"
 #include "editor/window_events.h"
 #include "form/settings_form.h"
@@ -45,7 +47,17 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   g_signal_connect(window_, "key-press-event", G_CALLBACK(onKeyPress), this);
   g_signal_connect(window_, "key-release-event", G_CALLBACK(onKeyRelease), this);
 
-  area_ = gtk_drawing_area_new();
+  // Screen readers see the page's controls as the area's accessible children.
+  area_ = accessibleDrawingArea({[this] { return describePage(form_); },
+                                 [this](ControlRef control) {
+                                   // Clicks wait for long work, as the window's input does;
+                                   // a message box takes none.
+                                   if (host_.longWorkRunning()) return false;
+                                   if (destroyed() || host_.modalRunning()) return true;
+                                   onActivate(form_, control);
+                                   keepAnimating();
+                                   return true;
+                                 }});
   gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
   gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
                                    GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |
@@ -74,6 +86,9 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
     if (area_) gtk_widget_queue_draw(area_);
   });
   host_.attach(GTK_WINDOW(window_), inputMethod_);
+  host_.onAnnounce([this](const AccessibleEvent& event) {
+    if (area_) announceOnArea(area_, event);
+  });
 }
 
 EditorWindow::~EditorWindow() {
@@ -397,6 +412,7 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   w.endSessionSource_ = 0;
   gtk_im_context_set_client_window(w.inputMethod_, nullptr);
   w.host_.detach();
+  w.host_.onAnnounce(nullptr);
   w.window_ = nullptr;
   w.area_ = nullptr;
   if (gtk_main_level() > 0) gtk_main_quit();

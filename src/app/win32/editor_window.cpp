@@ -16,7 +16,9 @@
 #include "app/win32/resource_ids.h"
 #include "app/win32/window_metrics.h"
 #include "backend/win32/gdiplus_frame.h"
+#include "backend/win32/msaa_page.h"
 #include "backend/win32/win32_host.h"
+#include "editor/accessible_page.h"
 #include "editor/closing.h"
 #include "editor/window_events.h"
 #include "form/settings_form.h"
@@ -74,6 +76,12 @@ LRESULT CALLBACK EditorWindow::procedure(HWND window, UINT message, WPARAM wPara
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self && message == WM_GETOBJECT) {
+    // Screen readers ask for the page's controls.
+    const AccessibleSource source{[self] { return describePage(self->form_); }, nullptr,
+                                  [self] { return self->frame_.scale(); }};
+    if (const LRESULT answer = answerGetObject(window, wParam, lParam, source)) return answer;
+  }
   if (self && self->handle(message, wParam, lParam)) return 0;
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -126,6 +134,7 @@ bool EditorWindow::holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam
     case WM_MOUSELEAVE:
     case WM_DROPFILES:
     case WM_CLOSE:
+    case kActivateMessage:
       heldInput_.push_back({message, wParam, lParam});
       return true;
     default:
@@ -175,6 +184,9 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       frame_.onPresent([this] { showFrame(); });
+      host_.onAnnounce([this](const AccessibleEvent& event) {
+        notifyWinEvent(window_, describePage(form_), event);
+      });
       onWindowCreate(form_);
       return true;
     }
@@ -190,7 +202,15 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kEndSessionMessage:
       endSession();
       return true;
+    case kActivateMessage:
+      // A screen reader's click; one that comes while a message box is open is dropped, as
+      // the window takes no clicks then.
+      if (!host_.modalRunning()) {
+        onActivate(form_, {static_cast<ControlRef::Kind>(wParam), static_cast<int>(lParam)});
+      }
+      return true;
     case WM_DESTROY:
+      host_.onAnnounce(nullptr);
       frame_.onPresent(nullptr);
       host_.detach();
       quitRequested_ = true;

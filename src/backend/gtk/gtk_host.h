@@ -5,6 +5,7 @@
 #include <gtk/gtk.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,10 @@ class GtkHost final : public Host {
   void dismissModals();
   // True while long work runs: the window holds its input back until it is done.
   bool longWorkRunning() const { return longWorkDepth_ > 0; }
+  // Where the screen readers' changes go: the window's accessible objects.
+  void onAnnounce(std::function<void(const AccessibleEvent&)> listener) {
+    announced_ = std::move(listener);
+  }
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
@@ -42,6 +47,9 @@ class GtkHost final : public Host {
   bool isForeground() override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+  void announce(const AccessibleEvent& event) override {
+    if (announced_) announced_(event);
+  }
 
  private:
   gint runModal(GtkDialog* dialog);
@@ -57,6 +65,7 @@ class GtkHost final : public Host {
   std::vector<GtkDialog*> modals_;  // innermost last
   int longWorkDepth_ = 0;
   std::optional<GdkRectangle> caret_;
+  std::function<void(const AccessibleEvent&)> announced_;
 };
 
 }  // namespace zarq::gtk

@@ -41,6 +41,13 @@ class Win32Host final : public Host {
   bool isForeground() override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+  // Where the screen readers' changes go: the window's WinEvents.
+  void onAnnounce(std::function<void(const AccessibleEvent&)> listener) {
+    announced_ = std::move(listener);
+  }
+  void announce(const AccessibleEvent& event) override {
+    if (announced_) announced_(event);
+  }
 
   // How the window's loop hands a message on (accelerators first); the loop that runs while
   // long work goes on hands its messages on the same way.
@@ -81,6 +88,7 @@ class Win32Host final : public Host {
   std::function<void(MSG&)> dispatch_;
   std::filesystem::path workFolder_;
   HWND window_ = nullptr;
+  std::function<void(const AccessibleEvent&)> announced_;
   float scale_ = 1;
   std::optional<POINT> caret_;
 };

@@ -1,0 +1,118 @@
+#include "editor/accessible_events.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "editor/accessible_page.h"
+#include "form/settings_form.h"
+
+namespace zarq {
+namespace {
+
+using Change = AccessibleChange;
+
+AccessibleEvent event(Change change, ControlRef control, bool on = false, int position = 0,
+                      Text text = {}) {
+  return {change, control, on, position, std::move(text)};
+}
+
+bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// One edit that turns `was` into `now`: what went and what came at one place, on whole
+// characters.
+void textEdit(const AccessibleControl& was, const AccessibleControl& now,
+              std::vector<AccessibleEvent>& out) {
+  const Text& a = was.value;
+  const Text& b = now.value;
+  std::size_t head = 0;
+  while (head < a.size() && head < b.size() && a[head] == b[head]) ++head;
+  if (head > 0 && isHighSurrogate(a[head - 1])) --head;
+  std::size_t tail = 0;
+  while (tail < a.size() - head && tail < b.size() - head &&
+         a[a.size() - 1 - tail] == b[b.size() - 1 - tail]) {
+    ++tail;
+  }
+  if (tail > 0 && isLowSurrogate(a[a.size() - tail])) --tail;
+  const int at = static_cast<int>(head);
+  if (a.size() > head + tail) {
+    out.push_back(
+        event(Change::TextRemoved, now.id, false, at, a.substr(head, a.size() - head - tail)));
+  }
+  if (b.size() > head + tail) {
+    out.push_back(
+        event(Change::TextInserted, now.id, false, at, b.substr(head, b.size() - head - tail)));
+  }
+}
+
+bool sameBounds(RectF a, RectF b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
+
+void controlChanges(const AccessibleControl& was, const AccessibleControl& now,
+                    std::vector<AccessibleEvent>& out) {
+  const ControlRef id = now.id;
+  if (was.name != now.name) {
+    const bool message = now.id.kind == ControlRef::Kind::Bubble;
+    out.push_back(event(message ? Change::BubbleShown : Change::Name, id));
+  }
+  if (was.description != now.description) out.push_back(event(Change::Description, id));
+  if (was.enabled != now.enabled) out.push_back(event(Change::Enabled, id, now.enabled));
+  if (was.invalid != now.invalid) out.push_back(event(Change::Invalid, id, now.invalid));
+  if (was.errorMessage != now.errorMessage && was.invalid == now.invalid) {
+    out.push_back(event(Change::Description, id));
+  }
+  if (!sameBounds(was.bounds, now.bounds)) out.push_back(event(Change::Bounds, id));
+  if (was.checked != now.checked) out.push_back(event(Change::Checked, id, now.checked));
+  if (now.role == AccessibleRole::EditableText) {
+    if (was.value != now.value) textEdit(was, now, out);
+    if (was.caret != now.caret) out.push_back(event(Change::Caret, id, false, now.caret));
+    if (was.selectionStart != now.selectionStart || was.selectionEnd != now.selectionEnd) {
+      out.push_back(event(Change::Selection, id));
+    }
+  } else if (was.value != now.value || was.number != now.number) {
+    out.push_back(event(Change::Value, id));
+  }
+}
+
+bool sameControls(const AccessiblePage& was, const AccessiblePage& now) {
+  return std::equal(
+      was.controls.begin(), was.controls.end(), now.controls.begin(), now.controls.end(),
+      [](const AccessibleControl& a, const AccessibleControl& b) { return a.id == b.id; });
+}
+
+}  // namespace
+
+std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
+                                               const AccessiblePage& now) {
+  std::vector<AccessibleEvent> out;
+  for (const AccessibleControl& old : was.controls) {
+    const AccessibleControl* still = now.find(old.id);
+    if (old.focused && (!still || !still->focused))
+      out.push_back(event(Change::Focus, old.id, false));
+  }
+  if (was.page != now.page) {
+    out.push_back(event(Change::PageChanged, {}));
+  } else if (!sameControls(was, now)) {
+    out.push_back(event(Change::ControlsChanged, {}));
+  }
+  AccessibleEvent arrived = event(Change::Focus, {}, true);
+  for (const AccessibleControl& control : now.controls) {
+    const AccessibleControl* old = was.find(control.id);
+    if (old) controlChanges(*old, control, out);
+    if (!old && control.id.kind == ControlRef::Kind::Bubble) {
+      out.push_back(event(Change::BubbleShown, control.id));
+    }
+    if (control.focused && (!old || !old->focused)) arrived.control = control.id;
+  }
+  if (arrived.control) out.push_back(arrived);
+  return out;
+}
+
+void announceChanges(SettingsForm& form) {
+  AccessiblePage now = describePage(form);
+  for (const AccessibleEvent& event : accessibleChanges(form.announced, now)) {
+    form.host().announce(event);
+  }
+  form.announced = std::move(now);
+}
+
+}  // namespace zarq

@@ -1,0 +1,266 @@
+#include "editor/accessible_page.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "common/utf.h"
+#include "editor/accessible_events.h"
+#include "form/field_table.h"
+#include "input_fixture.h"
+
+namespace zarq {
+namespace {
+
+using Kind = ControlRef::Kind;
+
+class AccessiblePageTest : public testing::InputTest {
+ protected:
+  const AccessibleControl& described(ControlRef id) {
+    page = describePage(*form);
+    const AccessibleControl* found = page.find(id);
+    EXPECT_NE(found, nullptr) << static_cast<int>(id.kind) << " " << id.index;
+    static const AccessibleControl none;
+    return found ? *found : none;
+  }
+  // The announced changes of one kind, in order, since the last call.
+  std::vector<AccessibleEvent> told(AccessibleChange change) {
+    std::vector<AccessibleEvent> out;
+    for (const AccessibleEvent& e : host().announced) {
+      if (e.change == change) out.push_back(e);
+    }
+    return out;
+  }
+  AccessiblePage page;
+};
+
+// Every shown control of every page is described once, named and explained by its row, and
+// every described control is shown.
+TEST_F(AccessiblePageTest, EveryShownControlOfEveryPageIsDescribedOnceFromItsRow) {
+  for (int n = 1; n <= kPageCount; ++n) {
+    showPage(*form, n);
+    const AccessiblePage p = describePage(*form);
+    const PageRows& rows = pageRow(n);
+    EXPECT_EQ(p.title, Text(rows.title.caption));
+    int expected = kArrowCount;
+    for (const FieldRow& row : rows.fields) {
+      if (!field(row.slot).shown) continue;
+      ++expected;
+      const AccessibleControl* c = p.find({Kind::Field, row.slot});
+      ASSERT_NE(c, nullptr) << row.name;
+      EXPECT_EQ(c->role, AccessibleRole::EditableText);
+      EXPECT_FALSE(c->name.empty()) << row.name;
+      if (row.caption.label != kNoLabel) {
+        EXPECT_EQ(c->name, Text(row.caption.text)) << row.name;
+      }
+      EXPECT_EQ(c->description, Text(row.help)) << row.name;
+      EXPECT_EQ(c->value, field(row.slot).text) << row.name;
+    }
+    for (const CheckBoxRow& row : rows.checkBoxes) {
+      if (!form->checkBoxes[row.index].shown) continue;
+      ++expected;
+      const AccessibleControl* c = p.find({Kind::CheckBox, row.index});
+      ASSERT_NE(c, nullptr) << row.name;
+      EXPECT_EQ(c->role, AccessibleRole::CheckBox);
+      EXPECT_EQ(c->name, Text(row.caption.text));
+      EXPECT_EQ(c->checked, form->checkBoxes[row.index].checked);
+    }
+    for (const OptionPairRow& row : rows.optionPairs) {
+      expected += 2;
+      const AccessibleControl* first = p.find({Kind::Option, 2 * row.index});
+      const AccessibleControl* second = p.find({Kind::Option, 2 * row.index + 1});
+      ASSERT_TRUE(first && second) << row.name;
+      EXPECT_EQ(first->role, AccessibleRole::RadioButton);
+      EXPECT_EQ(first->name, Text(row.caption.text) + u" " + Text(row.first));
+      EXPECT_EQ(second->name, Text(row.caption.text) + u" " + Text(row.second));
+      EXPECT_EQ(second->description, Text(row.help));
+    }
+    for (const SliderRow& row : rows.sliders) {
+      ++expected;
+      const AccessibleControl* c = p.find({Kind::Slider, row.index});
+      ASSERT_NE(c, nullptr);
+      EXPECT_EQ(c->name, Text(row.caption.text));
+      EXPECT_EQ(c->minimum, row.min);
+      EXPECT_EQ(c->maximum, row.max);
+    }
+    expected += static_cast<int>(rows.selectors.size());
+    for (const StatusBubble& bubble : form->bubbles) expected += bubble.visible ? 1 : 0;
+    EXPECT_EQ(static_cast<int>(p.controls.size()), expected) << "page " << n;
+  }
+}
+
+TEST_F(AccessiblePageTest, FieldsWithoutCaptionsTakeTheNameOfWhatExplainsThem) {
+  const struct {
+    int page, slot;
+    TextView name;
+  } cases[] = {
+      {1, slot::backgroundBlur, u"背景模糊"},          {5, slot::judgeLineColorB, u"判定线颜色"},
+      {5, slot::hitEffectColorG, u"打击特效颜色"},     {4, slot::obtainedText, u"已获得框"},
+      {3, slot::chartLevel, pageRow(3).title.caption},
+  };
+  for (const auto& c : cases) {
+    showPage(*form, c.page);
+    EXPECT_EQ(described({Kind::Field, c.slot}).name, Text(c.name)) << c.slot;
+  }
+}
+
+TEST_F(AccessiblePageTest, ValuesStatesAndErrorsFollowTheForm) {
+  // Page 1 at the start: the chart is missing, an error hangs on the chart ID.
+  const AccessibleControl& id = described({Kind::Field, slot::chartId});
+  EXPECT_TRUE(id.invalid);
+  const AccessibleControl* message = page.find(id.errorMessage);
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(message->role, AccessibleRole::Alert);
+  EXPECT_EQ(message->name, form->bubbles[field(slot::chartId).bubble].status);
+
+  const AccessibleControl& dim = described({Kind::Slider, sliderId::dim});
+  EXPECT_EQ(dim.number, 150);
+  EXPECT_EQ(dim.value, u"150");
+  EXPECT_DOUBLE_EQ(described({Kind::Slider, sliderId::musicVolume}).number, 0.8);
+
+  clickBox(box::recordChart);
+  EXPECT_FALSE(described({Kind::CheckBox, box::recordChart}).checked);
+  EXPECT_FALSE(described({Kind::Slider, sliderId::dim}).enabled);
+
+  showPage(*form, 4);
+  EXPECT_EQ(described({Kind::Selector, 0}).role, AccessibleRole::ComboBox);
+  EXPECT_EQ(described({Kind::Selector, 0}).value, u"无");
+  EXPECT_EQ(described({Kind::Arrow, 1}).name, Text(pageRow(5).title.caption));
+}
+
+TEST_F(AccessiblePageTest, TheAutoFillOfferIsAButtonWhileItShows) {
+  releaseFieldMessage(*form, slot::chartId);
+  attachFieldMessage(*form, slot::chartId, {.status = u"提示：测试", .speech = u"测试"}, true);
+  const AccessibleControl& offer = described({Kind::Bubble, kAutoFillRecord});
+  EXPECT_EQ(offer.role, AccessibleRole::PushButton);
+  EXPECT_EQ(offer.name, u"提示：测试");
+  EXPECT_FALSE(page.find({Kind::Field, slot::chartId})->invalid);
+  form->bubbles[kAutoFillRecord].visible = false;
+  EXPECT_EQ(describePage(*form).find({Kind::Bubble, kAutoFillRecord}), nullptr);
+}
+
+TEST_F(AccessiblePageTest, FocusIsTheEditedFieldElseTheFocusedControl) {
+  editAtEnd(slot::illustrationExt);
+  EXPECT_TRUE(described({Kind::Field, slot::illustrationExt}).focused);
+  EXPECT_EQ(described({Kind::Field, slot::illustrationExt}).caret, 3);
+  key(Key::Other);
+  onKeyUp(*form, {Key::Home, true});
+  const AccessibleControl& selected = described({Kind::Field, slot::illustrationExt});
+  EXPECT_EQ(selected.selectionStart, 0);
+  EXPECT_EQ(selected.selectionEnd, 3);
+
+  command(Command::Page1);  // the page shown afresh: editing ends
+  form->focus = {Kind::CheckBox, box::recordResult};
+  page = describePage(*form);
+  const auto focused = std::count_if(page.controls.begin(), page.controls.end(),
+                                     [](const AccessibleControl& c) { return c.focused; });
+  EXPECT_EQ(focused, 1);
+  EXPECT_TRUE(page.find({Kind::CheckBox, box::recordResult})->focused);
+}
+
+TEST_F(AccessiblePageTest, TypingEchoesTheTextAndTheCaret) {
+  editAtEnd(slot::chartId);
+  host().announced.clear();
+  type(u"7");
+  ASSERT_EQ(told(AccessibleChange::TextInserted).size(), 1u);
+  EXPECT_EQ(told(AccessibleChange::TextInserted)[0].position, 8);
+  EXPECT_EQ(told(AccessibleChange::TextInserted)[0].text, u"7");
+  EXPECT_EQ(told(AccessibleChange::Caret).back().position, 9);
+  host().announced.clear();
+  type(u"\b");
+  ASSERT_EQ(told(AccessibleChange::TextRemoved).size(), 1u);
+  EXPECT_EQ(told(AccessibleChange::TextRemoved)[0].position, 8);
+  EXPECT_EQ(told(AccessibleChange::TextRemoved)[0].text, u"7");
+  // A character outside the Basic Multilingual Plane is told whole, never half.
+  host().announced.clear();
+  type(u"😀");
+  ASSERT_EQ(told(AccessibleChange::TextInserted).size(), 1u);
+  EXPECT_EQ(told(AccessibleChange::TextInserted)[0].text, u"😀");
+}
+
+TEST_F(AccessiblePageTest, FocusLeavesBeforeItArrivesAndPageTurnsAreTold) {
+  editAtEnd(slot::chartId);
+  host().announced.clear();
+  key(Key::Other);
+  command(Command::PreviousField);
+  std::vector<AccessibleEvent> focus = told(AccessibleChange::Focus);
+  ASSERT_EQ(focus.size(), 2u);
+  EXPECT_EQ(focus[0].control, (ControlRef{Kind::Field, slot::chartId}));
+  EXPECT_FALSE(focus[0].on);
+  EXPECT_TRUE(focus[1].on);
+
+  host().announced.clear();
+  command(Command::Page2);
+  EXPECT_EQ(told(AccessibleChange::PageChanged).size(), 1u);
+  EXPECT_EQ(told(AccessibleChange::Focus).size(), 1u);  // the field lost it
+
+  showPage(*form, 4);
+  announceChanges(*form);
+  host().announced.clear();
+  clickBox(box::scoreIncrease);  // shows the three score fields
+  EXPECT_EQ(told(AccessibleChange::ControlsChanged).size(), 1u);
+  EXPECT_EQ(told(AccessibleChange::Checked).size(), 1u);
+}
+
+TEST_F(AccessiblePageTest, AMessageAppearingIsTold) {
+  editAtEnd(slot::illustrationExt);
+  type(u"\b\b\b");
+  host().announced.clear();
+  type(u"JPG");
+  const std::vector<AccessibleEvent> shown = told(AccessibleChange::BubbleShown);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(described(shown.back().control).role, AccessibleRole::Alert);
+}
+
+TEST_F(AccessiblePageTest, ActivatingDoesWhatAClickDoesAndRefusesWhatIsDisabled) {
+  onActivate(*form, {Kind::CheckBox, box::recordChart});
+  EXPECT_FALSE(form->checkBoxes[box::recordChart].checked);
+  const int beeps = host().beeps;
+  onActivate(*form, {Kind::Field, slot::backgroundDim});  // greyed with the chart unrecorded
+  EXPECT_EQ(host().beeps, beeps + 1);
+  onActivate(*form, {Kind::Field, slot::audioExt});
+  EXPECT_TRUE(editing(slot::audioExt));
+  onActivate(*form, {Kind::Arrow, 1});
+  EXPECT_EQ(form->currentPage, 2);
+  onActivate(*form, {Kind::Option, 2 * pair::quality + 1});
+  EXPECT_TRUE(form->optionPairs[pair::quality].selected2);
+  showPage(*form, 4);
+  onActivate(*form, {Kind::Selector, 0});
+  EXPECT_EQ(form->obtainedType(), u"Data");
+}
+
+// One edit per change of a field's text, told on whole characters.
+TEST(AccessibleChanges, ATextChangeIsToldAsWhatWentAndWhatCame) {
+  const struct {
+    TextView was, now;
+    int at;
+    TextView removed, inserted;
+  } cases[] = {
+      {u"ab", u"abc", 2, u"", u"c"},   {u"abc", u"ac", 1, u"b", u""},
+      {u"abc", u"aXc", 1, u"b", u"X"}, {u"😀", u"😁", 0, u"😀", u"😁"},
+      {u"x😀y", u"x😁y", 1, u"😀", u"😁"}, {u"a😀", u"a😀😀", 3, u"", u"😀"},
+      {u"aa", u"a", 1, u"a", u""},
+  };
+  for (const auto& c : cases) {
+    AccessiblePage was, now;
+    AccessibleControl field;
+    field.id = {Kind::Field, 0};
+    field.value = Text(c.was);
+    was.controls.push_back(field);
+    field.value = Text(c.now);
+    now.controls.push_back(field);
+    Text removed, inserted;
+    for (const AccessibleEvent& e : accessibleChanges(was, now)) {
+      if (e.change == AccessibleChange::TextRemoved) removed = e.text;
+      if (e.change == AccessibleChange::TextInserted) inserted = e.text;
+      if (e.change == AccessibleChange::TextRemoved || e.change == AccessibleChange::TextInserted) {
+        EXPECT_EQ(e.position, c.at) << toUtf8(c.was) << " -> " << toUtf8(c.now);
+      }
+    }
+    EXPECT_EQ(removed, c.removed) << toUtf8(c.was) << " -> " << toUtf8(c.now);
+    EXPECT_EQ(inserted, c.inserted) << toUtf8(c.was) << " -> " << toUtf8(c.now);
+  }
+}
+
+}  // namespace
+}  // namespace zarq
