@@ -41,6 +41,8 @@ class ScriptedHost : public Host {
   }
   std::int32_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
+  Palette palette() override { return themePalette; }
+  void zoomTo(int percent) override { zooms.push_back(percent); }
   void postToWindowThread(int delayMs, std::function<void()> task) override;
 
   // Runs, in the order they were posted, the posted tasks that are due by `now`, as the
@@ -65,6 +67,11 @@ class ScriptedHost : public Host {
   std::int32_t longWorkMs = 0;
   bool paintsDuringLongWork = true;
   std::function<void()> duringLongWork;
+
+  // The desktop's colours the frames are drawn in.
+  Palette themePalette;
+  // Every zoom the window was asked to show, in order.
+  std::vector<int> zooms;
 
   std::vector<Message> messages;
   std::vector<Text> dialogPrompts;  // filter names or folder prompts, in order

@@ -5,6 +5,7 @@
 #include <gtk/gtk.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,10 @@ class GtkHost final : public Host {
   void dismissModals();
   // True while long work runs: the window holds its input back until it is done.
   bool longWorkRunning() const { return longWorkDepth_ > 0; }
+  // The window's pixels per pixel of the form, for the input method's cursor.
+  void setFormScale(double scale) { formScale_ = scale; }
+  // How the window takes a new zoom of the form.
+  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
@@ -42,6 +47,8 @@ class GtkHost final : public Host {
   bool isForeground() override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+  Palette palette() override;
+  void zoomTo(int percent) override;
 
  private:
   gint runModal(GtkDialog* dialog);
@@ -57,6 +64,8 @@ class GtkHost final : public Host {
   std::vector<GtkDialog*> modals_;  // innermost last
   int longWorkDepth_ = 0;
   std::optional<GdkRectangle> caret_;
+  double formScale_ = 1;
+  std::function<void(int)> applyZoom_;
 };
 
 }  // namespace zarq::gtk

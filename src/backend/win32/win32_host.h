@@ -41,6 +41,11 @@ class Win32Host final : public Host {
   bool isForeground() override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+  // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).
+  Palette palette() override;
+  void zoomTo(int percent) override;
+  // How the window takes a new zoom of the form.
+  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
 
   // How the window's loop hands a message on (accelerators first); the loop that runs while
   // long work goes on hands its messages on the same way.
@@ -83,6 +88,7 @@ class Win32Host final : public Host {
   HWND window_ = nullptr;
   float scale_ = 1;
   std::optional<POINT> caret_;
+  std::function<void(int)> applyZoom_;
 };
 
 }  // namespace zarq::win32
