@@ -82,6 +82,9 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
       g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScreenChanged), this);
   monitorsHandler_ =
       g_signal_connect(screen, "monitors-changed", G_CALLBACK(onMonitorsChanged), this);
+  // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
+  textSizeHandler_ = g_signal_connect(gtk_settings_get_default(), "notify::gtk-xft-dpi",
+                                      G_CALLBACK(onScreenChanged), this);
 
   frame_.onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
@@ -451,6 +454,7 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   GdkScreen* screen = gtk_widget_get_screen(w.window_);
   g_signal_handler_disconnect(screen, w.resolutionHandler_);
   g_signal_handler_disconnect(screen, w.monitorsHandler_);
+  g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
   w.host_.onZoom(nullptr);
   w.host_.detach();
   w.window_ = nullptr;

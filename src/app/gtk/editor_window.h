@@ -102,6 +102,7 @@ class EditorWindow {
   double formScale_ = 1;
   gulong resolutionHandler_ = 0;
   gulong monitorsHandler_ = 0;
+  gulong textSizeHandler_ = 0;
   // Whether the pointer is in the client area: a leave is reported once, and the pointer
   // held outside the window reports nothing, as on Windows.
   bool pointerInside_ = false;
