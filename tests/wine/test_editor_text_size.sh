@@ -15,6 +15,14 @@ folder_of() { wine cmd /c "echo %$1%" | tr -d '\r'; }
 kept_zoom() { cat "$appdata/zarq-settings/zoom" 2>/dev/null || echo none; }
 appdata=$(winepath -u "$(folder_of APPDATA)")
 set_dword() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
+# The window shows a new zoom before the zoom is written: wait for the file.
+expect_kept() {
+  for _ in $(seq 30); do
+    [ "$(kept_zoom)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the zoom kept is $(kept_zoom), not $1"
+}
 
 # Fails unless the client area is FACTOR times the one at 96 DPI (to a pixel).
 expect_scaled() {
@@ -57,12 +65,12 @@ convert frame2.png -crop "$(client_size "$EDITOR_WID")+0+0" +repage reference2.p
 
 keys ctrl+plus
 expect_scaled 1.65 "LogPixels 144, zoomed to 110 %"
-[ "$(kept_zoom)" = 110 ] || fail "the zoom kept is $(kept_zoom), not 110"
+expect_kept 110
 restart
 expect_scaled 1.65 "the zoom kept, 110 %"
 keys ctrl+0
 expect_scaled 1.5 "Ctrl+0"
-[ "$(kept_zoom)" = 100 ] || fail "the zoom kept is $(kept_zoom), not 100"
+expect_kept 100
 
 set_dword 'HKCU\Control Panel\Desktop' LogPixels 96
 set_dword 'HKCU\Software\Microsoft\Accessibility' TextScaleFactor 125

@@ -190,7 +190,9 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       host_.onZoom([this](int percent) {
         zoomPercent_ = percent;
         fitToScreen(GetDpiForWindow(window_), std::nullopt);
-        onPaint(form_);
+        // The zoom kept from the last run comes before the window shows: its first frame
+        // is drawn then.
+        if (IsWindowVisible(window_)) onPaint(form_);
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
       frame_.onPresent([this] { showFrame(); });
