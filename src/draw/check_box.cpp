@@ -7,8 +7,8 @@
 
 namespace zarq {
 
-void CheckBox::draw(Canvas& canvas) const {
-  const Argb c = enabled ? colour : kDisabledColour;
+void CheckBox::draw(Canvas& canvas, const Palette& palette) const {
+  const Argb c = inkOf(palette, colour, enabled);
   drawRoundedRect(canvas, Pen{c, 0.08f * size}, x - size / 2, y - size / 2, size, size,
                   0.08f * size);
   if (checked) {

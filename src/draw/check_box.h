@@ -17,7 +17,7 @@ struct CheckBox {
   bool enabled = true;
   Argb colour = 0xFFFFFFFF;
 
-  void draw(Canvas& canvas) const;
+  void draw(Canvas& canvas, const Palette& palette) const;
   bool hit(int mouseX, int mouseY) const;
 };
 

@@ -4,13 +4,13 @@
 
 namespace zarq {
 
-void FieldLabel::draw(Canvas& canvas, TextMetrics& metrics) const {
+void FieldLabel::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const {
   const float w = metrics.measureText(caption, size);
   float left = x;
   if (anchor == Align::Centre) left = x - 0.6f * w;
   if (anchor == Align::Far) left = x - 1.2f * w;
   canvas.drawText(caption, size, {left, y, 1.2f * w, 1.2f * size}, anchor,
-                  enabled ? colour : kDisabledColour);
+                  inkOf(palette, colour, enabled));
 }
 
 bool FieldLabel::hit(TextMetrics& metrics, int mouseX, int mouseY) const {

@@ -17,7 +17,7 @@ struct FieldLabel {
   Argb colour = 0xFF000000;
   Align anchor = Align::Near;  // which end of the caption x is: left, centre, right
 
-  void draw(Canvas& canvas, TextMetrics& metrics) const;
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
   // Only the text itself is clickable, not the wider layout box.
   bool hit(TextMetrics& metrics, int mouseX, int mouseY) const;
 };

@@ -28,8 +28,9 @@ void OptionPair::init(TextMetrics& metrics, float x_, float y_, float height_, T
   width2 = boxWidth(metrics, text2, height);
 }
 
-void OptionPair::draw(Canvas& canvas, TextMetrics& metrics) const {
-  const Pen pen{kWhite, 2};
+void OptionPair::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const {
+  const Argb ink = inkOf(palette, kWhite);
+  const Pen pen{ink, 2};
   const float fontSize = 0.8f * height;
   const float x2 = x + width1 + gap;
   if (selected1) drawRoundedRect(canvas, pen, x, y, width1, height, 0.2f * height);
@@ -38,7 +39,7 @@ void OptionPair::draw(Canvas& canvas, TextMetrics& metrics) const {
     const float w = metrics.measureText(text, fontSize);
     canvas.drawText(text, fontSize,
                     {left + (boxWidth - w) * 0.5f + 0.7f, y + 0.1f * height, 1.2f * w, height},
-                    Align::Near, kWhite);
+                    Align::Near, ink);
   };
   drawCentred(text1, x, width1);
   drawCentred(text2, x2, width2);

@@ -21,7 +21,7 @@ struct OptionPair {
   // A one-character option gets a square box; longer ones fit their text.
   void init(TextMetrics& metrics, float x, float y, float height, TextView text1, TextView text2,
             bool selected1, bool selected2, std::int16_t gap);
-  void draw(Canvas& canvas, TextMetrics& metrics) const;
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
   bool hitFirst(int mouseX, int mouseY) const;
   bool hitSecond(int mouseX, int mouseY) const;
 };

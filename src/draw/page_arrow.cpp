@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "draw/colours.h"
+
 namespace zarq {
 
 double PageArrow::progress(std::int32_t nowMs) const {
@@ -23,11 +25,15 @@ bool PageArrow::animating(std::int32_t nowMs) const {
   return 1.5 * duration >= static_cast<double>(nowMs) - startTime;
 }
 
-void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs) const {
+void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs,
+                     const Palette& palette) const {
   const double e = progress(nowMs);
   const double scale = (maxScale - 1) * e + 1;
   const auto alpha = static_cast<Argb>(static_cast<int>(e * 50 + 180));
-  const Pen pen{(alpha << 24) | 0x00FFFFFF, static_cast<float>(3 * scale), true, true};
+  const Argb ink = inkOf(palette, kWhite) & 0x00FFFFFF;
+  // Translucent at rest in the editor's look; solid under high contrast.
+  const Argb opacity = palette.highContrast ? 0xFF : alpha;
+  const Pen pen{(opacity << 24) | ink, static_cast<float>(3 * scale), true, true};
   const float a = static_cast<float>(7.5 * scale);
   const float b = static_cast<float>(19 * scale);
   const float fx = static_cast<float>(x), fy = static_cast<float>(y);

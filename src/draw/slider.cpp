@@ -14,8 +14,8 @@ float Slider::knobLeft() const {
   return left + (value - min) * width / (max - min) - 3;
 }
 
-void Slider::draw(Canvas& canvas, TextMetrics& metrics) const {
-  const Argb c = enabled ? colour : kDisabledColour;
+void Slider::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const {
+  const Argb c = inkOf(palette, colour, enabled);
   const float left = x - width / 2;
   canvas.strokeLine(left, y, left + width, y, Pen{c, 2, true});
   canvas.fillEllipse({knobLeft(), y - 3, 6, 6}, c);

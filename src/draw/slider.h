@@ -19,7 +19,7 @@ struct Slider {
   Argb colour = 0xFFFFFFFF;
   bool integerOnly = false;  // the linked field shows a whole number, otherwise one decimal
 
-  void draw(Canvas& canvas, TextMetrics& metrics) const;
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
   // Left edge of the knob's 6-pixel bounding box; clamped to the track's ends.
   float knobLeft() const;
   bool hit(int mouseX, int mouseY) const;

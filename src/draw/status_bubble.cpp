@@ -1,13 +1,9 @@
 #include "draw/status_bubble.h"
 
+#include "draw/colours.h"
 #include "draw/rounded_rect.h"
 
 namespace zarq {
-namespace {
-
-constexpr Argb kBubbleFill = 0x96FFFFFF;
-
-}  // namespace
 
 float StatusBubble::boxWidth(TextMetrics& metrics) const {
   return metrics.measureTextTight(status, size) + (isError ? 4 : 22);
@@ -20,18 +16,21 @@ float StatusBubble::boxLeft(TextMetrics& metrics) const {
   return x;
 }
 
-void StatusBubble::draw(Canvas& canvas, TextMetrics& metrics) const {
+void StatusBubble::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const {
   const float t = metrics.measureTextTight(status, size);
   const float bw = boxWidth(metrics);
   const float left = boxLeft(metrics);
-  fillRoundedRect(canvas, kBubbleFill, left, y, bw, size + 10, 0.2f * size);
+  const Argb ink = inkOf(palette, colour);
+  fillRoundedRect(canvas, bubbleFillOf(palette), left, y, bw, size + 10, 0.2f * size);
+  if (palette.highContrast)
+    drawRoundedRect(canvas, Pen{ink, 1}, left, y, bw, size + 10, 0.2f * size);
   if (!isError) {
-    const Pen pen{colour, 1, true};
+    const Pen pen{ink, 1, true};
     const float cx = left + bw - 15, cy = y + size / 2 + 5;
     canvas.strokeLine(cx - 3, cy - 3, cx + 3, cy + 3, pen);
     canvas.strokeLine(cx + 3, cy - 3, cx - 3, cy + 3, pen);
   }
-  canvas.drawText(status, size, {left + 5, y + 6, 1.5f * t, 1.2f * size}, Align::Near, colour);
+  canvas.drawText(status, size, {left + 5, y + 6, 1.5f * t, 1.2f * size}, Align::Near, ink);
 }
 
 bool StatusBubble::hitClose(TextMetrics& metrics, int mouseX, int mouseY) const {

@@ -32,7 +32,8 @@ struct StatusBubble {
 
   float boxWidth(TextMetrics& metrics) const;
   float boxLeft(TextMetrics& metrics) const;
-  void draw(Canvas& canvas, TextMetrics& metrics) const;
+  // Under high contrast the box is the theme's background, outlined in its foreground.
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
   bool hitClose(TextMetrics& metrics, int mouseX, int mouseY) const;
   bool hit(TextMetrics& metrics, int mouseX, int mouseY) const;
 };

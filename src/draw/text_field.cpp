@@ -135,9 +135,11 @@ TextRange TextField::selection() const {
   return {std::min(a, c), std::max(a, c)};
 }
 
-void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, TextView composing) const {
+void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, const Palette& palette,
+                     TextView composing) const {
   const bool active = focused && enabled;
-  if (active && !composing.empty()) return drawComposing(canvas, metrics, host, composing);
+  const Argb ink = inkOf(palette, colour);
+  if (active && !composing.empty()) return drawComposing(canvas, metrics, host, ink, composing);
   const float h = height;
   const float size = fontSize();
   const TextRange selected = selection();
@@ -147,7 +149,7 @@ void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, TextView 
     const float to = caretOffset(metrics, std::clamp(selected.to - scroll, 0, visible));
     if (to > from) canvas.fillRect({x + from, y + 0.1f * h, to - from, 0.8f * h}, kSelectionColour);
   }
-  const Argb brush = enabled ? colour : kDisabledColour;
+  const Argb brush = inkOf(palette, colour, enabled);
   const float w = metrics.measureText(visibleText, size);
   switch (alignment) {
     case Align::Near:
@@ -166,15 +168,15 @@ void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, TextView 
   const bool flash = flashing(host.clockMs());
   if (flash) drawRoundedRect(canvas, Pen{kRefusalFlashColour, 3}, x, y, width, height, 0.2f * h);
   if (!active) return;
-  if (!flash) drawRoundedRect(canvas, Pen{colour, 2}, x, y, width, height, 0.2f * h);
+  if (!flash) drawRoundedRect(canvas, Pen{ink, 2}, x, y, width, height, 0.2f * h);
   const float caretX = x + caretOffset(metrics, caret - scroll);
-  canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, Pen{colour, 0.06f * h, true});
+  canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, Pen{ink, 0.06f * h, true});
   host.setCaretPos(static_cast<int>(caretX), static_cast<int>(y + h - 15));
 }
 
 // The text being composed sits in the visible run at the caret, underlined, with the caret
 // after it; what no longer fits at the end of the box is left out meanwhile.
-void TextField::drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host,
+void TextField::drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, Argb ink,
                               TextView composing) const {
   const float h = height;
   const float size = fontSize();
@@ -201,12 +203,12 @@ void TextField::drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host,
                      : alignment == Align::Centre ? x + (width - w) * 0.5f
                                                   : x + width - w - 0.1f * h;
   canvas.drawText(run, size, {left, y + 0.1f * h, std::max(width + 0.2f * h, w * 1.2f), h},
-                  Align::Near, colour);
+                  Align::Near, ink);
   const auto at = [&](int n) { return x + offsetIn(metrics, run, n, size, width, h, alignment); };
-  const Pen pen{colour, 0.06f * h, true};
+  const Pen pen{ink, 0.06f * h, true};
   canvas.strokeLine(at(k), y + 0.92f * h, at(composingEnd), y + 0.92f * h,
-                    Pen{colour, std::max(1.f, 0.04f * h)});
-  drawRoundedRect(canvas, Pen{colour, 2}, x, y, width, height, 0.2f * h);
+                    Pen{ink, std::max(1.f, 0.04f * h)});
+  drawRoundedRect(canvas, Pen{ink, 2}, x, y, width, height, 0.2f * h);
   const float caretX = at(composingEnd);
   canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, pen);
   // The candidate window stays where the composition began.

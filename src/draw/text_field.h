@@ -80,10 +80,12 @@ struct TextField {
   // outline of a refusal while it flashes. `composing` is the input method's text not yet
   // committed, drawn underlined at the caret. Reports the caret position to the host so an
   // input method opens there.
-  void draw(Canvas& canvas, TextMetrics& metrics, Host& host, TextView composing = {}) const;
+  void draw(Canvas& canvas, TextMetrics& metrics, Host& host, const Palette& palette,
+            TextView composing = {}) const;
 
  private:
-  void drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, TextView composing) const;
+  void drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, Argb ink,
+                     TextView composing) const;
 };
 
 }  // namespace zarq

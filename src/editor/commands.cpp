@@ -11,6 +11,7 @@
 #include "editor/preset_actions.h"
 #include "editor/selection.h"
 #include "editor/undo.h"
+#include "editor/zoom.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -149,6 +150,11 @@ void handleCommand(SettingsForm& form, Command command) {
       break;
     case Command::PreviousField:
       tabToPreviousField(form);
+      break;
+    case Command::ZoomIn:
+    case Command::ZoomOut:
+    case Command::ZoomReset:
+      changeZoom(form, command);
       break;
     default:
       break;  // Ctrl+Shift+S and unknown identifiers do nothing

@@ -1,5 +1,6 @@
 #include "form/busy_mark.h"
 
+#include "draw/colours.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -24,18 +25,18 @@ bool BusyMark::shownAt(std::int32_t nowMs) const {
   return busy() && nowMs - since_ >= kBusyMarkDelayMs;
 }
 
-void BusyMark::draw(Canvas& canvas, std::int32_t nowMs) const {
+void BusyMark::draw(Canvas& canvas, std::int32_t nowMs, const Palette& palette) const {
   if (!shownAt(nowMs)) return;
   // A dark disc keeps the ring visible on a bright illustration; the ring's gap turns with
   // time, so each new frame shows the work going on.
   canvas.fillEllipse(
       {kCentreX - kDiscRadius, kCentreY - kDiscRadius, 2 * kDiscRadius, 2 * kDiscRadius},
-      0xA0000000);
+      shadeOf(palette, 0xA0000000));
   Path ring;
   const float start = static_cast<float>((nowMs / 4) % 360);
   ring.addArc(kCentreX - kRingRadius, kCentreY - kRingRadius, 2 * kRingRadius, 2 * kRingRadius,
               start, 270);
-  canvas.strokePath(ring, {0xFFFFFFFF, 3, true, true});
+  canvas.strokePath(ring, {inkOf(palette, kWhite), 3, true, true});
 }
 
 void beginBusyWork(SettingsForm& form) {

@@ -23,7 +23,7 @@ class BusyMark {
   // for at least kBusyMarkDelayMs.
   bool shownAt(std::int32_t nowMs) const;
   // Draws the mark when a frame at `nowMs` shows it.
-  void draw(Canvas& canvas, std::int32_t nowMs) const;
+  void draw(Canvas& canvas, std::int32_t nowMs, const Palette& palette) const;
 
  private:
   int works_ = 0;

@@ -12,8 +12,13 @@ namespace zarq {
 namespace {
 
 // The illustration behind the page under a black layer whose opacity is the dim setting
-// (its low 8 bits); fully black above 255 or without an illustration.
-void drawBackground(SettingsForm& form, Canvas& canvas) {
+// (its low 8 bits); fully black above 255 or without an illustration. Under high contrast
+// the page lies on the theme's background alone.
+void drawBackground(SettingsForm& form, Canvas& canvas, const Palette& palette) {
+  if (palette.highContrast) {
+    canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, shadeOf(palette, kBlack));
+    return;
+  }
   const float dim = form.sliders[sliderId::dim].value;
   const int alpha = static_cast<int>(roundHalfAway(dim) & 0xFF);
   const Image* picture = dim > 255 ? nullptr : dimmedPreviewPicture(form, alpha);
@@ -27,24 +32,24 @@ void drawBackground(SettingsForm& form, Canvas& canvas) {
 }
 
 // The chart screen of page 3: its frame, the bar left of the song name, the pause button.
-void drawChartMockUp(SettingsForm& form, Canvas& canvas) {
-  const Pen white{kWhite, 4, false, true};
+void drawChartMockUp(SettingsForm& form, Canvas& canvas, const Palette& palette) {
+  const Pen white{inkOf(palette, kWhite), 4, false, true};
   drawRoundedRect(canvas, white, 172, 140, 600, 400, 10);
   if (form.checkBoxes[box::nameBar].checked) canvas.strokeLine(193, 505, 193, 525, white);
   Pen pause{0x75000000, 4.62f};
-  if (form.checkBoxes[box::pauseShadow].checked) {
+  if (form.checkBoxes[box::pauseShadow].checked && !palette.highContrast) {
     canvas.strokeLine(194.28f, 157.38f, 194.28f, 173.58f, pause);
     canvas.strokeLine(203.4f, 157.38f, 203.4f, 173.58f, pause);
   }
-  pause.colour = kWhite;
+  pause.colour = white.colour;
   canvas.strokeLine(192.28f, 156.38f, 192.28f, 172.58f, pause);
   canvas.strokeLine(201.4f, 156.38f, 201.4f, 172.58f, pause);
 }
 
 // "+" and "=" between the three score fields of page 4.
-void drawScoreSum(Canvas& canvas) {
-  canvas.drawText(u"+", 24, {377, 333, 30, 30}, Align::Near, kWhite);
-  canvas.drawText(u"=", 24, {523, 333, 30, 30}, Align::Near, kWhite);
+void drawScoreSum(Canvas& canvas, const Palette& palette) {
+  canvas.drawText(u"+", 24, {377, 333, 30, 30}, Align::Near, inkOf(palette, kWhite));
+  canvas.drawText(u"=", 24, {523, 333, 30, 30}, Align::Near, inkOf(palette, kWhite));
 }
 
 }  // namespace
@@ -53,36 +58,40 @@ void renderFrame(SettingsForm& form) {
   updatePreview(form);
   Canvas& canvas = form.platform.frames.beginFrame();
   TextMetrics& metrics = form.metrics;
+  const Palette palette = form.host().palette();
 
-  drawBackground(form, canvas);
-  if (form.currentPage == 3) drawChartMockUp(form, canvas);
-  if (form.currentPage == 4 && form.checkBoxes[box::scoreIncrease].checked) drawScoreSum(canvas);
+  drawBackground(form, canvas, palette);
+  if (form.currentPage == 3) drawChartMockUp(form, canvas, palette);
+  if (form.currentPage == 4 && form.checkBoxes[box::scoreIncrease].checked) {
+    drawScoreSum(canvas, palette);
+  }
 
   const bool editing = form.interactionMode == InteractionMode::Editing;
   for (int slot = 0; slot < kFieldCount; ++slot) {
     const TextField& field = form.fields[slot];
     const bool composingHere = editing && slot == form.focusedField;
-    if (field.shown) field.draw(canvas, metrics, form.host(), composingHere ? form.composing : u"");
+    if (field.shown)
+      field.draw(canvas, metrics, form.host(), palette, composingHere ? form.composing : u"");
   }
   for (const CheckBox& box : form.checkBoxes) {
-    if (box.shown) box.draw(canvas);
+    if (box.shown) box.draw(canvas, palette);
   }
   for (const FieldLabel& label : form.labels) {
-    if (label.shown) label.draw(canvas, metrics);
+    if (label.shown) label.draw(canvas, metrics, palette);
   }
   for (const Slider& slider : form.sliders) {
-    if (slider.shown) slider.draw(canvas, metrics);
+    if (slider.shown) slider.draw(canvas, metrics, palette);
   }
   for (const OptionPair& pair : form.optionPairs) {
-    if (pair.shown) pair.draw(canvas, metrics);
+    if (pair.shown) pair.draw(canvas, metrics, palette);
   }
   for (const StatusBubble& bubble : form.bubbles) {
-    if (bubble.visible) bubble.draw(canvas, metrics);
+    if (bubble.visible) bubble.draw(canvas, metrics, palette);
   }
   const std::int32_t now = form.host().clockMs();
-  form.arrows[0].draw(canvas, false, now);
-  form.arrows[1].draw(canvas, true, now);
-  form.busyMark.draw(canvas, now);
+  form.arrows[0].draw(canvas, false, now, palette);
+  form.arrows[1].draw(canvas, true, now, palette);
+  form.busyMark.draw(canvas, now, palette);
 
   form.platform.frames.present();
 }

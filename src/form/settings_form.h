@@ -99,6 +99,10 @@ struct SettingsForm {
   // The "save.set" found at the start could neither be read nor moved out of the way: the
   // save at the close leaves it alone rather than destroy it.
   bool keepSavedForm = false;
+  // The user's configuration folder, where the zoom is kept between runs; empty for none.
+  std::filesystem::path configHome;
+  // The user's zoom of the form, in percent (editor/zoom.h); no step of undo.
+  int zoomPercent = 100;
   // Undo and redo, for as long as the window lives.
   UndoHistory history;
 

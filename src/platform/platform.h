@@ -150,6 +150,18 @@ class ImageDecoder {
   virtual bool decodeRows(const std::filesystem::path& file, RowSink& sink) = 0;
 };
 
+// The colours a frame is drawn in. In the editor's own look every control has its own colour
+// over the chart's illustration; under a high-contrast desktop theme every text, outline and
+// bubble takes the theme's foreground on its background instead, and no picture lies behind
+// the page. Disabled controls take `disabled` then.
+struct Palette {
+  bool highContrast = false;
+  Argb foreground = 0xFFFFFFFF;
+  Argb background = 0xFF000000;
+  Argb disabled = 0xFFBEBEBE;
+  bool operator==(const Palette&) const = default;
+};
+
 // YesNoCancel offers three ways on; closing it without an answer is Cancel.
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -193,6 +205,11 @@ class Host {
   // The page on view changed as a screen reader should hear: the back end raises its
   // desktop's accessibility event. A host without a screen reader's interface ignores it.
   virtual void announce(const AccessibleEvent& event) { (void)event; }
+  // The desktop's colours as they are now; a host without a screen keeps the editor's own.
+  virtual Palette palette() { return {}; }
+  // The user's zoom of the form, in percent of its size at the desktop's text scale: the
+  // window shows the form that much larger or smaller, as far as the screen allows.
+  virtual void zoomTo(int) {}
 };
 
 // The size of one frame, in pixels; the window shows its top-left part.
@@ -253,6 +270,9 @@ enum class Command : int {
   Undo = 40023,             // Ctrl+Z
   Redo = 40024,             // Ctrl+Y, Ctrl+Shift+Z
   PreviousField = 40025,    // Shift+Tab
+  ZoomIn = 40026,           // Ctrl+plus
+  ZoomOut = 40027,          // Ctrl+minus
+  ZoomReset = 40028,        // Ctrl+0
 };
 
 }  // namespace zarq

@@ -40,7 +40,9 @@ trap teardown EXIT
 # default it resets whenever its last client leaves, and a client connecting during the
 # reset is refused: the readiness probe below leaving just before the editor arrives would
 # make the editor fail to open the display. -noreset keeps it up.
-Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp -noreset 3>"$root/logs/display" \
+# A test may ask for another screen with a line "# e2e-screen: WxHxDEPTH".
+screen=$(sed -n 's/^# e2e-screen: *//p' "$script" | head -n1)
+Xvfb -displayfd 3 -screen 0 "${screen:-2048x1536x24}" -nolisten tcp -noreset 3>"$root/logs/display" \
   >"$root/logs/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do

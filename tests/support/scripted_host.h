@@ -42,6 +42,8 @@ class ScriptedHost : public Host {
   }
   std::int32_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
+  Palette palette() override { return themePalette; }
+  void zoomTo(int percent) override { zooms.push_back(percent); }
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void announce(const AccessibleEvent& event) override { announced.push_back(event); }
 
@@ -67,6 +69,11 @@ class ScriptedHost : public Host {
   std::int32_t longWorkMs = 0;
   bool paintsDuringLongWork = true;
   std::function<void()> duringLongWork;
+
+  // The desktop's colours the frames are drawn in.
+  Palette themePalette;
+  // Every zoom the window was asked to show, in order.
+  std::vector<int> zooms;
 
   std::vector<Message> messages;
   std::vector<AccessibleEvent> announced;  // what screen readers were told, in order

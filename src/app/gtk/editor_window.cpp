@@ -10,6 +10,7 @@
 #include "editor/accessible_page.h"
 #include "editor/closing.h"
 #include "editor/window_events.h"
+#include "editor/window_scale.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
@@ -22,14 +23,18 @@ bool pointerReallyCrossed(GdkCrossingMode mode) {
   return mode == GDK_CROSSING_NORMAL || mode == GDK_CROSSING_UNGRAB;
 }
 
-int clientCoordinate(double v) { return static_cast<int>(std::floor(v)); }
-
 // How long a drop waits when it arrives while a message box is open or long work runs.
 constexpr guint kDropRetryMs = 100;
 // How often input held during long work looks whether it may be handled.
 constexpr guint kHeldInputRetryMs = 20;
 // How soon the end of the session looks again whether the dialogs it dismissed are gone.
 constexpr guint kEndSessionRetryMs = 50;
+
+// The desktop's text size at its default, in dots per inch.
+constexpr double kDefaultResolution = 96;
+// Room kept above the client area for the title bar a window manager adds, in the desktop's
+// pixels: the window is sized before the window manager says how tall its frame is.
+constexpr int kTitleBarAllowance = 40;
 
 }  // namespace
 
@@ -82,12 +87,27 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   g_signal_connect(inputMethod_, "commit", G_CALLBACK(onCommit), this);
   g_signal_connect(inputMethod_, "preedit-changed", G_CALLBACK(onPreeditChanged), this);
 
+  // A new theme may be one of high contrast, or no longer one: the next frame reads it.
+  g_signal_connect(area_, "style-updated", G_CALLBACK(onStyleUpdated), this);
+  GdkScreen* screen = gtk_widget_get_screen(window_);
+  resolutionHandler_ =
+      g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScreenChanged), this);
+  monitorsHandler_ =
+      g_signal_connect(screen, "monitors-changed", G_CALLBACK(onMonitorsChanged), this);
+  // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
+  textSizeHandler_ = g_signal_connect(gtk_settings_get_default(), "notify::gtk-xft-dpi",
+                                      G_CALLBACK(onScreenChanged), this);
+
   frame_.onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
   });
   host_.attach(GTK_WINDOW(window_), inputMethod_);
   host_.onAnnounce([this](const AccessibleEvent& event) {
     if (area_) announceOnArea(area_, event);
+  });
+  host_.onZoom([this](int percent) {
+    zoomPercent_ = percent;
+    followScale();
   });
 }
 
@@ -121,6 +141,9 @@ gboolean EditorWindow::onTick(GtkWidget*, GdkFrameClock*, gpointer p) {
 }
 
 gboolean EditorWindow::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
+  // The frame is drawn at the form's scale times the device's: scaled so, its pixels meet
+  // the device's one to one.
+  cairo_scale(cr, self(p).formScale_, self(p).formScale_);
   cairo_set_source_surface(cr, self(p).frame_.surface(), 0, 0);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
   cairo_paint(cr);
@@ -271,18 +294,21 @@ void EditorWindow::onPreeditChanged(GtkIMContext* context, gpointer p) {
   g_free(composing);
 }
 
-bool EditorWindow::inClientArea(double x, double y) {
-  return x >= 0 && y >= 0 && x < kClientWidth && y < kClientHeight;
+bool EditorWindow::inClientArea(double x, double y) const {
+  return x >= 0 && y >= 0 && x < scaledLength(kClientWidth, formScale_) &&
+         y < scaledLength(kClientHeight, formScale_);
 }
+
+int EditorWindow::formPixel(double x) const { return formCoordinate(x, formScale_); }
 
 gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
   EditorWindow& w = self(p);
   if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   // While the button is held GTK keeps reporting the pointer outside the window; the
   // editor only hears of it inside.
-  if (!inClientArea(event->x, event->y)) return TRUE;
+  if (!w.inClientArea(event->x, event->y)) return TRUE;
   w.pointerInside_ = true;
-  onMouseMove(w.form_, clientCoordinate(event->x), clientCoordinate(event->y));
+  onMouseMove(w.form_, w.formPixel(event->x), w.formPixel(event->y));
   w.keepAnimating();
   return TRUE;
 }
@@ -293,7 +319,7 @@ gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer
   // A double click is two presses; GTK's extra double-click event is not a third.
   if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
   w.pointerInside_ = true;
-  onButtonDown(w.form_, clientCoordinate(event->x), clientCoordinate(event->y));
+  onButtonDown(w.form_, w.formPixel(event->x), w.formPixel(event->y));
   w.keepAnimating();
   return TRUE;
 }
@@ -303,8 +329,8 @@ gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpoint
   if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   if (event->button != GDK_BUTTON_PRIMARY) return TRUE;
   // Released outside after the pointer left: the leave already counted as the release.
-  if (!w.pointerInside_ || !inClientArea(event->x, event->y)) return TRUE;
-  onButtonUp(w.form_, clientCoordinate(event->x), clientCoordinate(event->y));
+  if (!w.pointerInside_ || !w.inClientArea(event->x, event->y)) return TRUE;
+  onButtonUp(w.form_, w.formPixel(event->x), w.formPixel(event->y));
   w.keepAnimating();
   return TRUE;
 }
@@ -363,10 +389,39 @@ void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
 
 void EditorWindow::onScaleChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
 
+void EditorWindow::onScreenChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
+
+void EditorWindow::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
+
+void EditorWindow::onStyleUpdated(GtkWidget*, gpointer p) {
+  if (!self(p).destroyed()) onPaint(self(p).form_);
+}
+
+GdkRectangle EditorWindow::workArea() const {
+  GdkDisplay* display = gtk_widget_get_display(window_);
+  GdkWindow* own = gtk_widget_get_window(window_);
+  GdkMonitor* monitor = own ? gdk_display_get_monitor_at_window(display, own) : nullptr;
+  if (!monitor) monitor = gdk_display_get_primary_monitor(display);
+  if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+  GdkRectangle area{0, 0, 0, 0};
+  if (monitor) gdk_monitor_get_workarea(monitor, &area);
+  return area;
+}
+
 void EditorWindow::followScale() {
-  const double scale = gtk_widget_get_scale_factor(area_);
-  if (scale == frame_.scale()) return;
-  frame_.setScale(scale);
+  if (!area_) return;
+  // The desktop's text size: GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
+  const double resolution = gdk_screen_get_resolution(gtk_widget_get_screen(window_));
+  const GdkRectangle room = workArea();
+  const double scale = formScale(resolution / kDefaultResolution, zoomPercent_, kClientWidth,
+                                 kClientHeight, room.width, room.height - kTitleBarAllowance);
+  const double device = gtk_widget_get_scale_factor(area_);
+  if (scale == formScale_ && device * scale == frame_.scale()) return;
+  formScale_ = scale;
+  gtk_widget_set_size_request(area_, scaledLength(kClientWidth, scale),
+                              scaledLength(kClientHeight, scale));
+  frame_.setScale(device * scale);
+  host_.setFormScale(scale);
   onPaint(form_);
 }
 
@@ -411,6 +466,11 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   if (w.endSessionSource_) g_source_remove(w.endSessionSource_);
   w.endSessionSource_ = 0;
   gtk_im_context_set_client_window(w.inputMethod_, nullptr);
+  GdkScreen* screen = gtk_widget_get_screen(w.window_);
+  g_signal_handler_disconnect(screen, w.resolutionHandler_);
+  g_signal_handler_disconnect(screen, w.monitorsHandler_);
+  g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
+  w.host_.onZoom(nullptr);
   w.host_.detach();
   w.host_.onAnnounce(nullptr);
   w.window_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // The editor's one window: a fixed 944 x 681 drawing area showing the top-left of the
-// 960 x 720 frame, with every GTK event handed to the form's window events.
+// 960 x 720 frame, with every GTK event handed to the form's window events. The area is
+// that size at the desktop's text size and the user's zoom, within the screen's work area.
 
 #include <gtk/gtk.h>
 
@@ -64,9 +65,16 @@ class EditorWindow {
   static gboolean onTick(GtkWidget*, GdkFrameClock*, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
   static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
-  // Draws the frame at the display's scale (GDK_SCALE, a scaled monitor), so that it is
-  // sharp there; a change of scale redraws it.
+  static void onScreenChanged(GObject*, GParamSpec*, gpointer self);
+  static void onMonitorsChanged(GdkScreen*, gpointer self);
+  static void onStyleUpdated(GtkWidget*, gpointer self);
+  // Sizes the window for the desktop's text size (GDK_DPI_SCALE, Xft.dpi) and the user's zoom,
+  // scaled down to fit the work area of its monitor, and draws the frame at that scale times
+  // the display's (GDK_SCALE, a scaled monitor), so that it is sharp there; a change of any
+  // of them redraws it.
   void followScale();
+  // The work area of the window's monitor (the first monitor before it is shown).
+  GdkRectangle workArea() const;
   static void onWindowRealize(GtkWidget* window, gpointer);
   static void onDestroy(GtkWidget*, gpointer self);
   static gboolean retryEndSession(gpointer self);
@@ -78,7 +86,9 @@ class EditorWindow {
   // After every event: keep drawing while an arrow or a refused key's flash animates.
   void keepAnimating();
   std::optional<Shortcut> accelerator(const GdkEventKey* event) const;
-  static bool inClientArea(double x, double y);
+  bool inClientArea(double x, double y) const;
+  // A coordinate of the window's client area as the form's pixel.
+  int formPixel(double v) const;
 
   SettingsForm& form_;
   OffscreenFrame& frame_;
@@ -87,6 +97,12 @@ class EditorWindow {
   GtkWidget* area_ = nullptr;
   GtkIMContext* inputMethod_ = nullptr;
   guint tick_ = 0;
+  int zoomPercent_ = 100;
+  // The window's pixels per pixel of the form.
+  double formScale_ = 1;
+  gulong resolutionHandler_ = 0;
+  gulong monitorsHandler_ = 0;
+  gulong textSizeHandler_ = 0;
   // Whether the pointer is in the client area: a leave is reported once, and the pointer
   // held outside the window reports nothing, as on Windows.
   bool pointerInside_ = false;

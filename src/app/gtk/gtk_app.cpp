@@ -22,6 +22,7 @@
 #include "editor/window_events.h"
 #include "editor/work_folder_lock.h"
 #include "editor/working_folder.h"
+#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
@@ -112,11 +113,13 @@ int runEditor(int argc, char** argv) {
   OffscreenFrame frame(text);
   const Platform platform{text, images, host, frame};
   auto form = std::make_unique<SettingsForm>(platform, workDir);
+  form->configHome = places.configHome;
 
   // As on Windows: the window exists, the form is built into it (loading "save.set"),
   // and only then is it shown.
   EditorWindow window(*form, frame, host, toUtf8(windowTitle(workDir)));
   onWindowCreate(*form);
+  restoreZoom(*form);
   window.show();
   if (line.preset) {
     const std::filesystem::path preset = places.current / *line.preset;

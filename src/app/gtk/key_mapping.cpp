@@ -32,8 +32,18 @@ constexpr Accelerator kAccelerators[] = {
     {GDK_KEY_y, true, false, Command::Redo},             // Ctrl+Y
     {GDK_KEY_z, true, true, Command::Redo},              // Ctrl+Shift+Z
     {GDK_KEY_Tab, false, true, Command::PreviousField},  // Shift+Tab
-    {GDK_KEY_q, true, false, WindowAction::Close},       // Ctrl+Q
-    {GDK_KEY_w, true, false, WindowAction::Close},       // Ctrl+W
+    // Zoom: "+" is "=" shifted on many layouts, so either level of the key counts, and the
+    // keypad's keys too.
+    {GDK_KEY_equal, true, false, Command::ZoomIn},         // Ctrl+=
+    {GDK_KEY_equal, true, true, Command::ZoomIn},          // Ctrl+Shift+= (Ctrl++)
+    {GDK_KEY_plus, true, false, Command::ZoomIn},          // Ctrl++ where "+" is unshifted
+    {GDK_KEY_plus, true, true, Command::ZoomIn},           // Ctrl+Shift++
+    {GDK_KEY_KP_Add, true, false, Command::ZoomIn},        // Ctrl with the keypad's +
+    {GDK_KEY_minus, true, false, Command::ZoomOut},        // Ctrl+-
+    {GDK_KEY_KP_Subtract, true, false, Command::ZoomOut},  // Ctrl with the keypad's -
+    {GDK_KEY_0, true, false, Command::ZoomReset},          // Ctrl+0
+    {GDK_KEY_q, true, false, WindowAction::Close},         // Ctrl+Q
+    {GDK_KEY_w, true, false, WindowAction::Close},         // Ctrl+W
 };
 
 struct CharacterKey {

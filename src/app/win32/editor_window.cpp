@@ -21,6 +21,8 @@
 #include "editor/accessible_page.h"
 #include "editor/closing.h"
 #include "editor/window_events.h"
+#include "editor/window_scale.h"
+#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq::win32 {
@@ -87,12 +89,27 @@ LRESULT CALLBACK EditorWindow::procedure(HWND window, UINT message, WPARAM wPara
 }
 
 int EditorWindow::logical(int devicePixels) const {
-  return static_cast<int>(std::floor(devicePixels / frame_.scale()));
+  return formCoordinate(devicePixels, frame_.scale());
 }
 
-void EditorWindow::useDpi(UINT dpi) {
-  frame_.setScale(scaleOf(dpi));
-  host_.attach(window_, frame_.scale());
+void EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at) {
+  const SIZE client = baseClientSize();
+  const SIZE frame = frameSizeAt(dpi);
+  const RECT work = workAreaOf(window_);
+  const auto scale = static_cast<float>(
+      formScale(scaleOf(dpi) * desktopTextScale(), zoomPercent_, client.cx, client.cy,
+                work.right - work.left - frame.cx, work.bottom - work.top - frame.cy));
+  frame_.setScale(scale);
+  host_.attach(window_, scale);
+  const SIZE outer = outerSizeFor(scale, dpi);
+  if (!at) {
+    RECT now;
+    GetWindowRect(window_, &now);
+    at = POINT{now.left, now.top};
+  }
+  const POINT place = placeInside(*at, outer, work);
+  SetWindowPos(window_, nullptr, place.x, place.y, outer.cx, outer.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void EditorWindow::showFrame() {
@@ -179,15 +196,20 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (holdDuringLongWork(message, wParam, lParam)) return true;
   switch (message) {
     case WM_CREATE: {
-      useDpi(GetDpiForWindow(window_));
-      const SIZE outer = outerSizeAt(GetDpiForWindow(window_));
-      SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      host_.onZoom([this](int percent) {
+        zoomPercent_ = percent;
+        fitToScreen(GetDpiForWindow(window_), std::nullopt);
+        // The zoom kept from the last run comes before the window shows: its first frame
+        // is drawn then.
+        if (IsWindowVisible(window_)) onPaint(form_);
+      });
+      fitToScreen(GetDpiForWindow(window_), std::nullopt);
       frame_.onPresent([this] { showFrame(); });
       host_.onAnnounce([this](const AccessibleEvent& event) {
         notifyWinEvent(window_, describePage(form_), event);
       });
       onWindowCreate(form_);
+      restoreZoom(form_);
       return true;
     }
     case WM_ENDSESSION:
@@ -212,20 +234,26 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       host_.onAnnounce(nullptr);
       frame_.onPresent(nullptr);
+      host_.onZoom(nullptr);
       host_.detach();
       quitRequested_ = true;
       return true;
     case WM_DPICHANGED: {
       // Moved to a monitor of another scale: the same logical size where Windows suggests.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      const UINT dpi = HIWORD(wParam);
-      const SIZE outer = outerSizeAt(dpi);
-      useDpi(dpi);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      fitToScreen(HIWORD(wParam), POINT{suggested->left, suggested->top});
       onPaint(form_);
       return true;
     }
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
+      // The text size, the work area or high contrast may have changed.
+      fitToScreen(GetDpiForWindow(window_), std::nullopt);
+      onPaint(form_);
+      return false;
+    case WM_SYSCOLORCHANGE:
+      onPaint(form_);
+      return false;
     case WM_SETFOCUS:
       CreateCaret(window_, nullptr, 0, 0);
       // The new caret starts at the origin: the host places it afresh with the next frame.

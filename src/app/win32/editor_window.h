@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -45,7 +46,10 @@ class EditorWindow {
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // The messages of the editor; false for those left to DefWindowProcW.
   bool handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void useDpi(UINT dpi);
+  // Sizes the window for the monitor's DPI, the desktop's text size and the user's zoom,
+  // scaled down to fit the monitor's work area, at `at` or where it is, moved inside the work
+  // area; the frame is drawn at that scale.
+  void fitToScreen(UINT dpi, std::optional<POINT> at);
   void showFrame();
   void dropFiles(HDROP drop);
   // While long work runs, input waits: true when the message was kept for later.
@@ -66,6 +70,7 @@ class EditorWindow {
   HWND window_ = nullptr;
   bool quitRequested_ = false;
   bool savedInFolder_ = true;
+  int zoomPercent_ = 100;
   struct HeldInput {
     UINT message;
     WPARAM wParam;

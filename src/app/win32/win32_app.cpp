@@ -96,6 +96,7 @@ int runWindow(HINSTANCE instance, int showCommand, HACCEL accelerators, const St
               const EditorCommandLine& line, const std::filesystem::path& workDir,
               GdiplusText& text, WicDecoder& images, GdiplusFrame& frame, Win32Host& host) {
   auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
+  form->configHome = places.configHome;
   EditorWindow window(*form, frame, host);
   host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
   if (!window.create(instance, wide(windowTitle(workDir)))) return 1;

@@ -1,6 +1,8 @@
 #pragma once
 // The window's size at any scale: outer 960 x 720 at 100 %, and at other scales the same
-// logical client area, so that the page keeps its place and nothing is cut off.
+// logical client area, so that the page keeps its place and nothing is cut off. The scale is
+// the monitor's DPI times the desktop's text size and the user's zoom, made smaller where the
+// window would reach past the work area of its monitor.
 
 #include <windows.h>
 
@@ -15,8 +17,22 @@ inline constexpr UINT kBaseDpi = USER_DEFAULT_SCREEN_DPI;
 // Device pixels per logical pixel at `dpi`.
 inline float scaleOf(UINT dpi) { return static_cast<float>(dpi) / kBaseDpi; }
 
-// The outer size of the window at `dpi`: the client area an outer 960 x 720 window has at
-// 100 %, scaled, plus the frame at `dpi`.
-SIZE outerSizeAt(UINT dpi);
+// The client area an outer 960 x 720 window has at 100 %, in the form's pixels.
+SIZE baseClientSize();
+// The caption and borders of the window at `dpi`, in device pixels.
+SIZE frameSizeAt(UINT dpi);
+// The outer size of the window whose client area shows the base client area at `scale`
+// device pixels per pixel of the form, with the frame at `dpi`.
+SIZE outerSizeFor(float scale, UINT dpi);
+// The same at the monitor's scale alone.
+inline SIZE outerSizeAt(UINT dpi) { return outerSizeFor(scaleOf(dpi), dpi); }
+
+// The desktop's text size (Settings > Accessibility > Text size) as a factor, 1 by default.
+float desktopTextScale();
+// The work area of the monitor `window` is on (the screen less the taskbar).
+RECT workAreaOf(HWND window);
+// Where a window of `size` at `at` goes so that it lies inside `work` as far as it can: moved
+// no more than needed, its top-left corner kept inside.
+POINT placeInside(POINT at, SIZE size, const RECT& work);
 
 }  // namespace zarq::win32

@@ -3,9 +3,11 @@
 #include <canberra-gtk.h>
 
 #include <atomic>
+#include <cmath>
 #include <string>
 #include <thread>
 
+#include "backend/gtk/desktop_palette.h"
 #include "backend/gtk/file_pattern.h"
 #include "common/utf.h"
 
@@ -206,11 +208,18 @@ void GtkHost::beep() {
 }
 
 void GtkHost::setCaretPos(int x, int y) {
-  const GdkRectangle caret{x, y, 0, kCaretHeight};
+  const auto scaled = [&](int v) { return static_cast<int>(std::lround(v * formScale_)); };
+  const GdkRectangle caret{scaled(x), scaled(y), 0, scaled(kCaretHeight)};
   // Every frame reports the caret; the input method hears only of moves.
-  if (!inputMethod_ || (caret_ && caret_->x == x && caret_->y == y)) return;
+  if (!inputMethod_ || (caret_ && caret_->x == caret.x && caret_->y == caret.y)) return;
   caret_ = caret;
   gtk_im_context_set_cursor_location(inputMethod_, &caret);
+}
+
+Palette GtkHost::palette() { return desktopPalette(GTK_WIDGET(window_)); }
+
+void GtkHost::zoomTo(int percent) {
+  if (applyZoom_) applyZoom_(percent);
 }
 
 std::int32_t GtkHost::clockMs() {

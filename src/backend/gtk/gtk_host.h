@@ -32,6 +32,10 @@ class GtkHost final : public Host {
   void onAnnounce(std::function<void(const AccessibleEvent&)> listener) {
     announced_ = std::move(listener);
   }
+  // The window's pixels per pixel of the form, for the input method's cursor.
+  void setFormScale(double scale) { formScale_ = scale; }
+  // How the window takes a new zoom of the form.
+  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
@@ -50,6 +54,8 @@ class GtkHost final : public Host {
   void announce(const AccessibleEvent& event) override {
     if (announced_) announced_(event);
   }
+  Palette palette() override;
+  void zoomTo(int percent) override;
 
  private:
   gint runModal(GtkDialog* dialog);
@@ -66,6 +72,8 @@ class GtkHost final : public Host {
   int longWorkDepth_ = 0;
   std::optional<GdkRectangle> caret_;
   std::function<void(const AccessibleEvent&)> announced_;
+  double formScale_ = 1;
+  std::function<void(int)> applyZoom_;
 };
 
 }  // namespace zarq::gtk

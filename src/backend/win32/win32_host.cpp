@@ -171,6 +171,30 @@ void Win32Host::setClipboardText(TextView text) {
 
 void Win32Host::beep() { MessageBeep(0); }
 
+namespace {
+
+Argb argbOf(COLORREF colour) {
+  return 0xFF000000 | static_cast<Argb>(GetRValue(colour)) << 16 |
+         static_cast<Argb>(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+}  // namespace
+
+Palette Win32Host::palette() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  if (!SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) ||
+      !(contrast.dwFlags & HCF_HIGHCONTRASTON)) {
+    return {};
+  }
+  return {true, argbOf(GetSysColor(COLOR_WINDOWTEXT)), argbOf(GetSysColor(COLOR_WINDOW)),
+          argbOf(GetSysColor(COLOR_GRAYTEXT))};
+}
+
+void Win32Host::zoomTo(int percent) {
+  if (applyZoom_) applyZoom_(percent);
+}
+
 void Win32Host::setCaretPos(int x, int y) {
   if (!window_) return;
   // The core speaks in logical pixels; the caret and the input method in the window's.

@@ -48,6 +48,11 @@ class Win32Host final : public Host {
   void announce(const AccessibleEvent& event) override {
     if (announced_) announced_(event);
   }
+  // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).
+  Palette palette() override;
+  void zoomTo(int percent) override;
+  // How the window takes a new zoom of the form.
+  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
 
   // How the window's loop hands a message on (accelerators first); the loop that runs while
   // long work goes on hands its messages on the same way.
@@ -91,6 +96,7 @@ class Win32Host final : public Host {
   std::function<void(const AccessibleEvent&)> announced_;
   float scale_ = 1;
   std::optional<POINT> caret_;
+  std::function<void(int)> applyZoom_;
 };
 
 }  // namespace zarq::win32

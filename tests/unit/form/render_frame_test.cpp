@@ -116,5 +116,72 @@ TEST_F(RenderFrameTest, BubblesLieAboveFields) {
   EXPECT_LT(green(inside), 255);
 }
 
+// Under high contrast the page lies on the theme's background, without the picture, and
+// every caption is in the theme's foreground; a disabled one in a colour of its own.
+TEST_F(RenderFrameTest, HighContrastDrawsTheThemesColoursWithoutThePicture) {
+  greyBackground();
+  constexpr Argb kYellow = 0xFFFFFF00, kNavy = 0xFF000080, kGreen = 0xFF00FF00;
+  platform.host.themePalette = {true, kYellow, kNavy, kGreen};
+  FieldLabel* enabled = nullptr;
+  FieldLabel* disabled = nullptr;
+  for (FieldLabel& label : form->labels) {
+    if (!label.shown || label.caption.empty()) continue;
+    (enabled ? disabled : enabled) = &label;
+    if (disabled) break;
+  }
+  ASSERT_TRUE(enabled && disabled);
+  disabled->enabled = false;
+  render(0, 0);
+  const auto count = [&](const FieldLabel& label, Argb colour) {
+    int n = 0;
+    const float w = form->metrics.measureText(label.caption, label.size);
+    const int left = static_cast<int>(label.anchor == Align::Far      ? label.x - 1.2f * w
+                                      : label.anchor == Align::Centre ? label.x - 0.6f * w
+                                                                      : label.x);
+    for (int y = static_cast<int>(label.y); y < label.y + label.size; ++y) {
+      for (int x = std::max(0, left); x < std::min(kFrameWidth, left + static_cast<int>(w)); ++x) {
+        n += platform.headless.frame.pixel(x, y) == colour;
+      }
+    }
+    return n;
+  };
+  EXPECT_EQ(platform.headless.frame.pixel(5, 5), kNavy);
+  EXPECT_GT(count(*enabled, kYellow), 0);
+  EXPECT_EQ(count(*enabled, kGreen), 0);
+  EXPECT_GT(count(*disabled, kGreen), 0);
+  EXPECT_EQ(count(*disabled, kYellow), 0);
+  int picture = 0;
+  for (int y = 0; y < kFrameHeight; y += 4) {
+    for (int x = 0; x < kFrameWidth; x += 4)
+      picture += platform.headless.frame.pixel(x, y) == kGrey;
+  }
+  EXPECT_EQ(picture, 0);
+
+  // A bubble is a box of the background, outlined and written in the foreground, hiding
+  // what lies under it: every pixel in it is one of the two or a blend of them.
+  StatusBubble& bubble = form->bubbles[5];
+  bubble = StatusBubble{};
+  bubble.x = enabled->x;
+  bubble.y = enabled->y;
+  bubble.size = 20;
+  bubble.status = u"错误：曲名不能为空！";
+  bubble.isError = true;
+  bubble.visible = true;
+  render(0, 0);
+  const int left = static_cast<int>(bubble.boxLeft(form->metrics));
+  const int width = static_cast<int>(bubble.boxWidth(form->metrics));
+  int written = 0;
+  for (int y = static_cast<int>(bubble.y) + 1; y < bubble.y + bubble.size + 9; ++y) {
+    for (int x = left + 1; x < left + width - 1; ++x) {
+      const Argb p = platform.headless.frame.pixel(x, y);
+      const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+      ASSERT_NEAR(r, g, 2) << x << "," << y;
+      ASSERT_NEAR(b, 128 - r * 128 / 255, 3) << x << "," << y;
+      written += p == kYellow;
+    }
+  }
+  EXPECT_GT(written, 0);
+}
+
 }  // namespace
 }  // namespace zarq

@@ -58,6 +58,16 @@ TEST(KeyMappingTest, AcceleratorsNeedExactlyTheModifiersTheyName) {
       {GDK_KEY_Tab, 0, std::nullopt},  // Tab types its character
       {GDK_KEY_Tab, kCtrl | kShift, std::nullopt},
       {GDK_KEY_Tab, kShift | kAlt, std::nullopt},
+      {GDK_KEY_equal, kCtrl, Command::ZoomIn},
+      {GDK_KEY_equal, kCtrl | kShift, Command::ZoomIn},  // Ctrl++ on a US keyboard
+      {GDK_KEY_plus, kCtrl, Command::ZoomIn},            // "+" unshifted (German)
+      {GDK_KEY_KP_Add, kCtrl, Command::ZoomIn},
+      {GDK_KEY_minus, kCtrl, Command::ZoomOut},
+      {GDK_KEY_KP_Subtract, kCtrl, Command::ZoomOut},
+      {GDK_KEY_0, kCtrl, Command::ZoomReset},
+      {GDK_KEY_equal, 0, std::nullopt},  // typed as it is
+      {GDK_KEY_minus, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_0, kCtrl | kShift, std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(shortcutFor(c.keyval, modifiersOf(GdkModifierType(c.state))), c.shortcut)

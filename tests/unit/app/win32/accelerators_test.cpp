@@ -59,6 +59,12 @@ TEST(AcceleratorsTest, TheTableOfTheEditorHoldsEveryCommandWithItsKeys) {
       {'Y', ctrl, id(Command::Redo)},
       {'Z', ctrlShift, id(Command::Redo)},
       {VK_TAB, FVIRTKEY | FSHIFT, id(Command::PreviousField)},
+      {VK_OEM_PLUS, ctrl, id(Command::ZoomIn)},
+      {VK_OEM_PLUS, ctrlShift, id(Command::ZoomIn)},
+      {VK_ADD, ctrl, id(Command::ZoomIn)},
+      {VK_OEM_MINUS, ctrl, id(Command::ZoomOut)},
+      {VK_SUBTRACT, ctrl, id(Command::ZoomOut)},
+      {'0', ctrl, id(Command::ZoomReset)},
       {'Q', ctrl, ZARQ_CLOSE_WINDOW},
       {'W', ctrl, ZARQ_CLOSE_WINDOW},
   };

@@ -1,0 +1,26 @@
+#pragma once
+// The user's zoom of the whole form: Ctrl+plus and Ctrl+minus make it larger or smaller by
+// kZoomStepPercent, Ctrl+0 brings it back to the desktop's own text size. The window draws
+// the same 960 x 720 form at the new size (as far as the screen allows), and the zoom is kept
+// for the next start.
+
+#include "platform/platform.h"
+
+namespace zarq {
+
+struct SettingsForm;
+
+inline constexpr int kZoomStepPercent = 10;
+inline constexpr int kDefaultZoomPercent = 100;
+
+// The zoom after one of the zoom commands, from `percent`: stepped and kept within
+// kMinZoomPercent to kMaxZoomPercent; `percent` itself for any other command.
+int zoomAfter(int percent, Command command);
+bool isZoomCommand(Command command);
+// Carries out a zoom command: the window shows the form at its new size, and the zoom is
+// kept in the configuration folder (a line on the standard error when it cannot be).
+void changeZoom(SettingsForm& form, Command command);
+// The zoom kept by an earlier run, shown from the start; 100 % when none was kept.
+void restoreZoom(SettingsForm& form);
+
+}  // namespace zarq

@@ -1,0 +1,50 @@
+# Under a high-contrast theme the illustration is not drawn behind the page, and texts,
+# outlines and bubbles take the theme's foreground on its background.
+. "$ZARQ_E2E/lib.sh"
+
+repo=$(cd "$ZARQ_E2E/../.." && pwd)
+cp "$repo/examples/demo-chart/demo-chart.json" demo-chart.json
+cp "$repo/examples/demo-chart/demo-chart.png" demo-chart.PNG
+echo '{"texts": ["demo-chart", "PNG"], "sliders": [123, 80]}' >form.json
+"$ZARQ_PRESET" make form.json -o save.set
+
+# Pixels of exactly COLOUR in the rectangle W x H at X,Y of an image.
+pixels_of() {
+  local image=$1 colour=$2 x=$3 y=$4 w=$5 h=$6
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -alpha off -fill black -opaque "$colour" \
+    -fill white +opaque black -format '%[fx:round((1-mean)*w*h)]' info:
+}
+
+# The theme's colours, as GTK 3's own HighContrast theme defines them.
+foreground='#272C2E' background='#FDFDFC'
+
+start_editor
+rest_pointer
+screenshot "$EDITOR_WID" own-look.png
+[ "$(brightness own-look.png 10 610 150 60)" -gt 300 ] || fail "no illustration behind page 1"
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+
+GTK_THEME=HighContrast start_editor
+rest_pointer
+screenshot "$EDITOR_WID" high-contrast.png
+# The bottom-left corner, where page 1 has no control, is the theme's background alone.
+[ "$(pixels_of high-contrast.png "$background" 10 610 150 60)" = 9000 ] ||
+  fail "the picture still lies behind the page"
+# The page's texts are in the theme's foreground.
+[ "$(pixels_of high-contrast.png "$foreground" 0 0 944 681)" -gt 2000 ] ||
+  fail "no text in the theme's foreground colour"
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+
+GTK_THEME=HighContrastInverse start_editor
+rest_pointer
+screenshot "$EDITOR_WID" high-contrast-inverse.png
+[ "$(pixels_of high-contrast-inverse.png '#303030' 10 610 150 60)" = 9000 ] ||
+  fail "the picture still lies behind the page of the inverse theme"
+[ "$(pixels_of high-contrast-inverse.png '#F3F3F1' 0 0 944 681)" -gt 2000 ] ||
+  fail "no text in the inverse theme's foreground colour"
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+note "high contrast: the theme's colours, no picture"

@@ -1,0 +1,25 @@
+# e2e-screen: 1280x1024x24
+# At GDK_SCALE=2 on a 1280 x 1024 screen the form at its own size would reach below the
+# screen: it is scaled down to fit the work area, and every part of it is reachable.
+. "$ZARQ_E2E/lib.sh"
+
+GDK_SCALE=2 start_editor
+# 640 x 512 desktop pixels, less the room for a title bar: the width limits, 944 -> 640.
+[ "$(client_size "$EDITOR_WID")" = 1280x924 ] ||
+  fail "the window is $(client_size "$EDITOR_WID") device pixels, not 1280x924"
+read -r left top < <(xwininfo -id "$EDITOR_WID" |
+  awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+[ $((left + 1280)) -le 1280 ] && [ $((top + 924)) -le 1024 ] ||
+  fail "the window at $left,$top reaches past the screen"
+
+# The right arrow of the form (859, 340) at 2 x 640/944 device pixels per form pixel.
+move_to 640 900
+screenshot "$EDITOR_WID" page1.png
+click_at 1165 461
+move_to 640 900
+screenshot "$EDITOR_WID" page2.png
+[ "$(differing_pixels page1.png page2.png)" -gt 1000 ] || fail "the arrow did not turn the page"
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+note "the whole form fits the small screen"
