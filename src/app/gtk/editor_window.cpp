@@ -18,6 +18,17 @@ namespace {
 
 EditorWindow& self(gpointer p) { return *static_cast<EditorWindow*>(p); }
 
+// The page as a screen reader places it: in the window's pixels, which the zoom and the
+// desktop's text size make larger or smaller than the form's.
+AccessiblePage inWindowPixels(AccessiblePage page, double scale) {
+  const auto f = static_cast<float>(scale);
+  for (AccessibleControl& control : page.controls) {
+    const RectF b = control.bounds;
+    control.bounds = {b.x * f, b.y * f, b.w * f, b.h * f};
+  }
+  return page;
+}
+
 // Crossings that a grab or a state change makes without the pointer moving are no leave.
 bool pointerReallyCrossed(GdkCrossingMode mode) {
   return mode == GDK_CROSSING_NORMAL || mode == GDK_CROSSING_UNGRAB;
@@ -53,7 +64,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   g_signal_connect(window_, "key-release-event", G_CALLBACK(onKeyRelease), this);
 
   // Screen readers see the page's controls as the area's accessible children.
-  area_ = accessibleDrawingArea({[this] { return describePage(form_); },
+  area_ = accessibleDrawingArea({[this] { return inWindowPixels(describePage(form_), formScale_); },
                                  [this](ControlRef control) {
                                    // Clicks wait for long work, as the window's input does;
                                    // a message box takes none.
