@@ -14,7 +14,7 @@ namespace {
 // The illustration behind the page under a black layer whose opacity is the dim setting
 // (its low 8 bits); fully black above 255 or without an illustration.
 void drawBackground(SettingsForm& form, Canvas& canvas) {
-  const float dim = form.sliders[sliderId::dim].value;
+  const float dim = form.sliders[sliderId::dim].value();
   const int alpha = static_cast<int>(roundHalfAway(dim) & 0xFF);
   const Image* picture = dim > 255 ? nullptr : dimmedPreviewPicture(form, alpha);
   if (!picture) {
@@ -50,6 +50,7 @@ void drawScoreSum(Canvas& canvas) {
 }  // namespace
 
 void renderFrame(SettingsForm& form) {
+  form.frameDue = false;
   updatePreview(form);
   Canvas& canvas = form.platform.frames.beginFrame();
   TextMetrics& metrics = form.metrics;
@@ -86,6 +87,8 @@ void renderFrame(SettingsForm& form) {
 
   form.platform.frames.present();
 }
+
+void requestFrame(SettingsForm& form) { form.frameDue = true; }
 
 void renderFrameLater(SettingsForm& form, int delayMs) {
   form.host().postToWindowThread(delayMs,

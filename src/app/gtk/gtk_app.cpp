@@ -16,12 +16,13 @@
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/pixbuf_decoder.h"
+#include "backend/gtk/glib_owned.h"
 #include "backend/gtk/gtk_host.h"
 #include "common/utf.h"
 #include "editor/command_line.h"
 #include "editor/window_events.h"
-#include "editor/working_folder.h"
 #include "editor/work_folder_lock.h"
+#include "editor/working_folder.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
@@ -38,10 +39,8 @@ constexpr char kGtkNote[] =
 // An argument as the file it names: a file: URI becomes its path.
 std::filesystem::path argumentPath(const char* arg) {
   if (g_str_has_prefix(arg, "file:")) {
-    if (gchar* name = g_filename_from_uri(arg, nullptr, nullptr)) {
-      std::filesystem::path path(name);
-      g_free(name);
-      return path;
+    if (const GString8 name{g_filename_from_uri(arg, nullptr, nullptr)}) {
+      return std::filesystem::path(name.get());
     }
   }
   return std::filesystem::path(arg);

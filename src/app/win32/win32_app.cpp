@@ -24,8 +24,8 @@
 #include "common/utf.h"
 #include "editor/command_line.h"
 #include "editor/window_events.h"
-#include "editor/working_folder.h"
 #include "editor/work_folder_lock.h"
+#include "editor/working_folder.h"
 #include "form/settings_form.h"
 
 namespace zarq::win32 {

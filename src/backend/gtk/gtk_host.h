@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "backend/gtk/glib_owned.h"
 #include "platform/platform.h"
 
 namespace zarq::gtk {
@@ -23,10 +24,6 @@ class GtkHost final : public Host {
   void detach() { attach(nullptr, nullptr); }
   // True while a message box or dialog runs its own loop: the window takes no input then.
   bool modalRunning() const { return !modals_.empty(); }
-  // Answers every message box and dialog running as if it were closed (No, cancelled).
-  void dismissModals();
-  // True while long work runs: the window holds its input back until it is done.
-  bool longWorkRunning() const { return longWorkDepth_ > 0; }
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
@@ -42,8 +39,16 @@ class GtkHost final : public Host {
   bool isForeground() override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
+  // Through inotify (GFileMonitor); the watch ends when the window is detached.
+  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
+  // Answers every message box and dialog running as if it were closed (No, cancelled), and
+  // every one opened later without showing it.
+  void dismissDialogs() override;
 
  private:
+  static void onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
+                              gpointer self);
   gint runModal(GtkDialog* dialog);
   void closeModal(GtkDialog* dialog);
   std::optional<std::filesystem::path> chooseFile(GtkFileChooserAction action, const char* title,
@@ -57,6 +62,9 @@ class GtkHost final : public Host {
   std::vector<GtkDialog*> modals_;  // innermost last
   int longWorkDepth_ = 0;
   std::optional<GdkRectangle> caret_;
+  bool dismissing_ = false;
+  GObjectRef<GFileMonitor> folderMonitor_;
+  std::function<void()> folderChanged_;
 };
 
 }  // namespace zarq::gtk
