@@ -202,6 +202,14 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
       files, target, [&](ByteSink& sink) { return sink.write(bytes); }, existing);
 }
 
+WriteOutcome writeFileMakingFolders(FileSystem& files, const fs::path& target,
+                                    std::span<const std::uint8_t> bytes) {
+  if (const FileError error = files.createFolders(target.parent_path()); error != FileError::None) {
+    return {error};
+  }
+  return writeFileAtomically(files, target, bytes);
+}
+
 WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
                           const std::function<fs::path(int)>& name, int names,
                           std::span<const std::uint8_t> bytes, fs::path& written) {

@@ -55,6 +55,11 @@ WriteOutcome writeFileAtomically(FileSystem& files, const std::filesystem::path&
                                  const ByteProducer& produce,
                                  Existing existing = Existing::Replace);
 
+// writeFileAtomically, with the folders above `target` made first where missing (for this
+// user only).
+WriteOutcome writeFileMakingFolders(FileSystem& files, const std::filesystem::path& target,
+                                    std::span<const std::uint8_t> bytes);
+
 // Writes the bytes to a new file in `folder`, made with the folders above it when missing,
 // under the first of name(1), name(2), ... (at most `names` of them) that nothing has taken;
 // `written` is its path.

@@ -56,11 +56,10 @@ std::optional<std::filesystem::path> readRememberedFolder(const std::filesystem:
 bool rememberFolder(FileSystem& files, const std::filesystem::path& configHome,
                     const std::filesystem::path& folder) {
   const std::filesystem::path file = rememberedFolderFile(configHome);
-  if (files.createFolders(file.parent_path()) != FileError::None) return false;
   const std::string line = bytesOfPath(folder) + '\n';
   const auto* data = reinterpret_cast<const std::uint8_t*>(line.data());
   return static_cast<bool>(
-      writeFileAtomically(files, file, std::span<const std::uint8_t>(data, line.size())));
+      writeFileMakingFolders(files, file, std::span<const std::uint8_t>(data, line.size())));
 }
 
 }  // namespace zarq
