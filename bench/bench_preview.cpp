@@ -97,7 +97,7 @@ std::unique_ptr<SettingsForm> freshForm(HeadlessPlatform& headless,
   auto form = std::make_unique<SettingsForm>(headless.platform(), dir);
   form->fields[slot::chartId].text = u"20220924";
   form->fields[slot::illustrationExt].text = ext;
-  form->sliders[sliderId::blur].value = 80;
+  form->sliders[sliderId::blur].setValue(80);
   return form;
 }
 

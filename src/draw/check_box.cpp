@@ -1,6 +1,7 @@
 #include "draw/check_box.h"
 
 #include <cmath>
+#include <utility>
 
 #include "draw/colours.h"
 #include "draw/rounded_rect.h"
@@ -19,6 +20,24 @@ void CheckBox::draw(Canvas& canvas, const Palette& palette) const {
 
 bool CheckBox::hit(int mouseX, int mouseY) const {
   return shown && enabled && std::fabs(mouseX - x) <= size / 2 && std::fabs(mouseY - y) <= size / 2;
+}
+
+WidgetReport CheckBox::handle(const WidgetInput& input) {
+  switch (input.kind) {
+    case WidgetInput::Kind::Press:
+      pressed = input.over != 0;
+      return WidgetReport::Nothing;
+    case WidgetInput::Kind::Release:
+      if (!std::exchange(pressed, false) || input.over == 0) return WidgetReport::Nothing;
+      checked = !checked;
+      return WidgetReport::Changed;
+    case WidgetInput::Kind::Move:
+      return WidgetReport::Nothing;
+    case WidgetInput::Kind::Lost:
+      pressed = false;
+      return WidgetReport::Nothing;
+  }
+  return WidgetReport::Nothing;
 }
 
 }  // namespace zarq

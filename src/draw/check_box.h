@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "draw/widget_input.h"
 #include "platform/platform.h"
 
 namespace zarq {
@@ -16,9 +17,13 @@ struct CheckBox {
   bool shown = false;
   bool enabled = true;
   Argb colour = 0xFFFFFFFF;
+  // A press on the box waits for its release.
+  bool pressed = false;
 
   void draw(Canvas& canvas, const Palette& palette) const;
   bool hit(int mouseX, int mouseY) const;
+  // A press and a release both over the box toggle it: Changed.
+  WidgetReport handle(const WidgetInput& input);
 };
 
 }  // namespace zarq

@@ -1,5 +1,7 @@
 #include "draw/option_pair.h"
 
+#include <utility>
+
 #include "draw/colours.h"
 #include "draw/rounded_rect.h"
 
@@ -14,7 +16,8 @@ float boxWidth(TextMetrics& metrics, TextView text, float height) {
 }  // namespace
 
 void OptionPair::init(TextMetrics& metrics, float x_, float y_, float height_, TextView text1_,
-                      TextView text2_, bool selected1_, bool selected2_, std::int16_t gap_) {
+                      TextView text2_, bool selected1_, bool selected2_, std::int16_t gap_,
+                      bool exclusive_) {
   x = x_;
   y = y_;
   height = height_;
@@ -23,6 +26,8 @@ void OptionPair::init(TextMetrics& metrics, float x_, float y_, float height_, T
   selected1 = selected1_;
   selected2 = selected2_;
   gap = gap_;
+  exclusive = exclusive_;
+  pressed = 0;
   shown = false;
   width1 = boxWidth(metrics, text1, height);
   width2 = boxWidth(metrics, text2, height);
@@ -52,6 +57,28 @@ bool OptionPair::hitFirst(int mouseX, int mouseY) const {
 bool OptionPair::hitSecond(int mouseX, int mouseY) const {
   const float left = x + width1 + gap;
   return shown && mouseX >= left && mouseX <= left + width2 && mouseY >= y && mouseY <= y + height;
+}
+
+WidgetReport OptionPair::handle(const WidgetInput& input) {
+  switch (input.kind) {
+    case WidgetInput::Kind::Press:
+      pressed = input.over;
+      return WidgetReport::Nothing;
+    case WidgetInput::Kind::Release: {
+      const int option = std::exchange(pressed, 0);
+      if (option == 0 || input.over != option) return WidgetReport::Nothing;
+      bool& selected = option == 1 ? selected1 : selected2;
+      selected = !selected;
+      if (exclusive) (option == 1 ? selected2 : selected1) = !selected;
+      return WidgetReport::Changed;
+    }
+    case WidgetInput::Kind::Move:
+      return WidgetReport::Nothing;
+    case WidgetInput::Kind::Lost:
+      pressed = 0;
+      return WidgetReport::Nothing;
+  }
+  return WidgetReport::Nothing;
 }
 
 }  // namespace zarq

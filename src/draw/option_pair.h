@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "draw/text_metrics.h"
+#include "draw/widget_input.h"
 #include "platform/platform.h"
 
 namespace zarq {
@@ -17,13 +18,21 @@ struct OptionPair {
   Text text1, text2;
   bool selected1 = false, selected2 = false;
   bool shown = false;
+  // Exactly one option is selected at any time (the quality: 标清 or 高清); otherwise each
+  // option is on or off by itself.
+  bool exclusive = false;
+  // The option a press went down on and whose release is awaited: 0 none, 1 or 2.
+  int pressed = 0;
 
   // A one-character option gets a square box; longer ones fit their text.
   void init(TextMetrics& metrics, float x, float y, float height, TextView text1, TextView text2,
-            bool selected1, bool selected2, std::int16_t gap);
+            bool selected1, bool selected2, std::int16_t gap, bool exclusive);
   void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
   bool hitFirst(int mouseX, int mouseY) const;
   bool hitSecond(int mouseX, int mouseY) const;
+  // A press and a release both over the same option toggle it (an exclusive pair selects it
+  // and clears the other): Changed.
+  WidgetReport handle(const WidgetInput& input);
 };
 
 }  // namespace zarq

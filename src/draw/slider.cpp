@@ -9,9 +9,9 @@ namespace zarq {
 
 float Slider::knobLeft() const {
   const float left = x - width / 2;
-  if (value >= max) return left + width - 3;
-  if (value <= min) return left - 3;
-  return left + (value - min) * width / (max - min) - 3;
+  if (value_ >= max) return left + width - 3;
+  if (value_ <= min) return left - 3;
+  return left + (value_ - min) * width / (max - min) - 3;
 }
 
 void Slider::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const {
@@ -38,6 +38,26 @@ float Slider::valueAt(int mouseX) const {
   if (mouseX > x + width / 2) return max;
   const auto n = static_cast<std::int16_t>(std::ceil((max - min) / step));
   return static_cast<float>(roundHalfAway(n * (mouseX - left) / width)) * step + min;
+}
+
+bool Slider::setValue(float value) {
+  if (value == value_) return false;
+  value_ = value;
+  return true;
+}
+
+WidgetReport Slider::handle(const WidgetInput& input) {
+  switch (input.kind) {
+    case WidgetInput::Kind::Press:
+    case WidgetInput::Kind::Move:
+      return setValue(valueAt(input.x)) ? WidgetReport::Changed : WidgetReport::Nothing;
+    case WidgetInput::Kind::Release:
+      setValue(valueAt(input.x));
+      return WidgetReport::Released;
+    case WidgetInput::Kind::Lost:
+      return WidgetReport::Released;
+  }
+  return WidgetReport::Nothing;
 }
 
 }  // namespace zarq

@@ -1,9 +1,13 @@
 #pragma once
-// A horizontal track with a round knob; its value is mirrored in a linked text field.
+// A horizontal track with a round knob; its value is mirrored in a linked text field. The
+// pointer moves it along the track from min to max in steps; a number typed into the field
+// may lie beyond the track (the rules judge it, the preset stores it), and the knob then
+// stands at the track's end.
 
 #include <cstdint>
 
 #include "draw/text_metrics.h"
+#include "draw/widget_input.h"
 #include "platform/platform.h"
 
 namespace zarq {
@@ -13,7 +17,6 @@ struct Slider {
   float width = 0;     // track length
   std::int16_t min = 0, max = 0;
   float step = 1;  // the value moves in multiples of step while dragged
-  float value = 0;
   bool shown = false;
   bool enabled = true;
   Argb colour = 0xFFFFFFFF;
@@ -25,6 +28,17 @@ struct Slider {
   bool hit(int mouseX, int mouseY) const;
   // The value for a pointer at mouseX: min or max beyond the ends, else snapped to step.
   float valueAt(int mouseX) const;
+
+  float value() const { return value_; }
+  // The one way the value changes; false (and nothing done) when it is that value already.
+  bool setValue(float value);
+  // A press on the track takes the value under the pointer and starts a drag, each move of the
+  // drag follows the pointer (Changed when the value moved), and the release ends the drag at
+  // the pointer (Released; Lost ends it where it is).
+  WidgetReport handle(const WidgetInput& input);
+
+ private:
+  float value_ = 0;
 };
 
 }  // namespace zarq

@@ -72,6 +72,47 @@ struct TextField {
     if (anchor < 0) anchor = caret;
   }
   bool contains(int mouseX, int mouseY) const;
+
+  // --- Editing (text_field_editing.cpp) ---
+  // Typed text goes before this ending, which is never typed after nor removed ("秒").
+  Text fixedEnding;
+  // What Delete with nothing selected leaves before the ending ("Tip: ").
+  Text deleteLeaves;
+  enum class Edit { Done, Nothing, Refused };
+  // The caret on a whole character, within the text.
+  int clampedCaret() const;
+  // The selection as far as it may be removed: never the fixed ending.
+  TextRange removableSelection() const;
+  // Removes the removable selection, the caret at its start; false, and the selection
+  // cleared, when there was nothing to remove.
+  bool removeSelection(TextMetrics& metrics);
+  // Nothing is typed after a fixed ending.
+  bool typingRefusedAtCaret() const { return !fixedEnding.empty() && caret >= length(); }
+  // `typed` goes in at the caret, which moves after it.
+  void insertAtCaret(TextMetrics& metrics, TextView typed);
+  // The selection, or else the character before the caret; never the fixed ending (Refused).
+  Edit backspace(TextMetrics& metrics);
+  // Delete with nothing selected: what Delete leaves and the ending, the caret between them.
+  void clear();
+  // Left, Right, Home and End; with Ctrl by words, with Shift selecting. Caret and scroll
+  // step over whole characters.
+  void moveCaret(TextMetrics& metrics, const KeyStroke& stroke);
+  void caretLeft(TextMetrics& metrics);
+  void caretRight(TextMetrics& metrics);
+  // The whole text selected, the caret at its end.
+  void selectAll(TextMetrics& metrics);
+  // What copying takes: the selection, or the whole text when nothing is selected.
+  TextView copied() const;
+  // The caret where the pointer is.
+  void caretToPointer(TextMetrics& metrics, int mouseX);
+  // The button held with the pointer at `mouseX`: above or below the box the caret follows
+  // the pointer's column; beside it the text scrolls on, one character per interval.
+  void dragTo(TextMetrics& metrics, int mouseX, std::int32_t nowMs);
+  // The field just given the keyboard: its caret at `column` characters into what it shows,
+  // or on its last shown character when it shows fewer.
+  void placeCaretAtColumn(TextMetrics& metrics, int column);
+  // The keyboard goes elsewhere: no caret, no selection, the text from its start.
+  void loseKeyboard(TextMetrics& metrics);
   bool flashing(std::int32_t nowMs) const;
   // The window keeps drawing while this holds, a little longer than the flash, so that
   // the frame after it shows the outline back to normal.
@@ -84,6 +125,9 @@ struct TextField {
             TextView composing = {}) const;
 
  private:
+  // The caret moves left (right) to `to`, the text scrolling so that it stays inside the run.
+  void placeCaretLeftward(TextMetrics& metrics, std::size_t to);
+  void placeCaretRightward(TextMetrics& metrics, std::size_t to);
   void drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, Argb ink,
                      TextView composing) const;
 };

@@ -8,6 +8,7 @@
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "form/field_table.h"
+#include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "validate/messages.h"
 
@@ -124,7 +125,7 @@ void addSliders(SettingsForm& form, const PageRows& page, std::vector<Accessible
         control(Kind::Slider, row.index, AccessibleRole::Slider, row.caption.text, row.help,
                 {slider.x - slider.width / 2, slider.y - kReach, slider.width, 2 * kReach});
     c.value = form.fields[row.slot].text;
-    c.number = asDecimal(slider.value);
+    c.number = asDecimal(slider.value());
     c.minimum = slider.min;
     c.maximum = slider.max;
     c.step = asDecimal(slider.step);
@@ -233,27 +234,36 @@ AccessiblePage describePage(SettingsForm& form) {
   return described;
 }
 
+// A press and a release on the widget (`over` its part), as a click gives it; true when it
+// reports a change.
+template <typename Widget>
+bool clicked(Widget& widget, int over) {
+  widget.handle({WidgetInput::Kind::Press, 0, over});
+  return widget.handle({WidgetInput::Kind::Release, 0, over}) == WidgetReport::Changed;
+}
+
 void activateControl(SettingsForm& form, ControlRef control) {
   const AccessiblePage page = describePage(form);
   const AccessibleControl* shown = page.find(control);
   if (!shown) return;
   if (!shown->enabled) return form.host().beep();
+  requestFrame(form);
   switch (control.kind) {
     case Kind::Field: {
-      releaseKeyboard(form);
-      form.interactionMode = InteractionMode::Editing;
-      form.focusedField = static_cast<std::int16_t>(control.index);
-      TextField& field = form.fields[control.index];
-      field.focused = true;
+      TextField& field = beginEditing(form, control.index);
       field.clearSelection();
       field.caret = static_cast<std::int16_t>(field.length());
       field.fitText(form.metrics, false);
       break;
     }
     case Kind::CheckBox:
-      return clickCheckBox(form, control.index);
+      if (clicked(form.checkBoxes[control.index], 1)) checkBoxToggled(form, control.index);
+      return;
     case Kind::Option:
-      return clickOption(form, control.index / 2, control.index % 2 == 0);
+      if (clicked(form.optionPairs[control.index / 2], control.index % 2 == 0 ? 1 : 2)) {
+        optionToggled(form, control.index / 2);
+      }
+      return;
     case Kind::Selector:
       return cycleObtainedType(form);
     case Kind::Arrow:

@@ -21,8 +21,7 @@ FilteredChar filterTypedChar(const TextField& field, int slot, TextView characte
   char16_t unit = character[0];
   if (!isPrintable(unit)) return {CharVerdict::Ignore, Text(character)};
   const FieldRow& row = fieldRow(slot);
-  // A fixed ending (the duration's unit "秒") is never typed after.
-  if (!row.fixedEnding.empty() && field.caret >= field.length()) return refuse;
+  if (field.typingRefusedAtCaret()) return refuse;
   if (row.filters & kRatio) {
     if (unit == kFullWidthColon) unit = u':';
     if (!isDigit(unit) && unit != u':') return refuse;

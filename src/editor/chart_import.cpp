@@ -112,10 +112,11 @@ bool isBareFileName(TextView name) {
 
 // The medium "<ID>.<suffix>" in the chart folder, found as the editor finds its own files:
 // the suffix is upper case while the files usually are not.
-std::optional<std::filesystem::path> findMedium(const std::filesystem::path& folder,
+std::optional<std::filesystem::path> findMedium(FileSystem& files,
+                                                const std::filesystem::path& folder,
                                                 TextView name) {
   if (!isBareFileName(name)) return std::nullopt;
-  std::filesystem::path found = findFile(folder, name);
+  std::filesystem::path found = findFile(files, folder, name);
   if (!pathExists(found)) return std::nullopt;
   return found;
 }
@@ -126,7 +127,7 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
                   const std::optional<Text>& suffix, const MediaMessages& messages) {
   fillIfPresent(form, slot, suffix);
   const Text name = id + u"." + form.fields[slot].text;
-  const std::optional<std::filesystem::path> source = findMedium(folder, name);
+  const std::optional<std::filesystem::path> source = findMedium(form.platform.files, folder, name);
   if (!source) {
     askIgnoringAnswer(form, messages.notFound);
     return;
@@ -151,7 +152,7 @@ void autoFillFromChart(SettingsForm& form) {
     validateAndCommit(form, slot::audioExt, false, true);
   }
   fillNames(form, fill);
-  renderFrame(form);
+  requestFrame(form);
 }
 
 void importChartFolder(SettingsForm& form) {
@@ -159,7 +160,7 @@ void importChartFolder(SettingsForm& form) {
   if (!folder) return;
   const Text id = folderName(*folder);
   const std::filesystem::path chartName = pathFromText(id + u".json");
-  const std::filesystem::path source = findFile(*folder, id + u".json");
+  const std::filesystem::path source = findFile(form.platform.files, *folder, id + u".json");
   if (!pathExists(source)) {
     askIgnoringAnswer(form, kChartNotFound);
     return;

@@ -8,11 +8,11 @@ struct SettingsForm;
 
 // Reads "<chart ID>.json" from the editor's folder, leaves its stripped copy in
 // "runfile.txt" and fills the hold tempo, the media suffixes, the song name, composer,
-// charter, difficulty and level; then draws a frame.
+// charter, difficulty and level.
 void autoFillFromChart(SettingsForm& form);
 // Lets the user pick a chart folder; copies its chart, illustration and music into the
 // editor's folder under the folder's name, sets the chart ID and fills the form as the
-// auto-fill does. Draws nothing: the command that runs it does.
+// auto-fill does.
 void importChartFolder(SettingsForm& form);
 
 }  // namespace zarq

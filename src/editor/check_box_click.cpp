@@ -1,4 +1,5 @@
-// A check box click: the toggle and everything that follows the box.
+// What follows a check box's toggle: the controls it shows or makes usable, and each box's
+// own consequences, in a table keyed by the box.
 #include <vector>
 
 #include "editor/click_actions.h"
@@ -84,46 +85,56 @@ void checkRecordPartsOnPage(SettingsForm& form) {
 
 // Unticking 分行 joins the two lines into one field; when they do not fit in it together the
 // untick is refused rather than the end of the text lost.
-bool joinWouldCut(const SettingsForm& form, int index) {
-  return index == box::obtainedSplit && form.checkBoxes[index].checked &&
-         form.fields[slot::obtainedContent].text.size() +
-                 form.fields[slot::obtainedContentLine2].text.size() >
-             kFieldTextCapacity;
+bool joinWouldCut(const SettingsForm& form) {
+  return form.fields[slot::obtainedContent].text.size() +
+             form.fields[slot::obtainedContentLine2].text.size() >
+         kFieldTextCapacity;
+}
+
+struct BoxConsequence {
+  int box;
+  // Says whether the toggle may stand; a refused one is taken back with a beep.
+  bool (*allowed)(const SettingsForm&, bool on);
+  void (*follow)(SettingsForm&, int box, bool on);
+};
+
+// The boxes that do more than show, enable or grey out their followers; the others
+// (recordOpening, pauseShadow, textExpression) are the toggle alone.
+constexpr BoxConsequence kConsequences[] = {
+    {box::recordChart, nullptr, recordPartToggled},
+    {box::recordResult, nullptr, recordPartToggled},
+    {box::nameBar, nullptr, [](SettingsForm& form, int, bool) { placeNameBarDependents(form); }},
+    {box::scoreIncrease, nullptr,
+     [](SettingsForm& form, int, bool on) { scoreIncreaseToggled(form, on); }},
+    {box::songNameSplit, nullptr,
+     [](SettingsForm& form, int, bool on) { songNameSplitToggled(form, on); }},
+    {box::obtainedSplit,
+     [](const SettingsForm& form, bool on) { return on || !joinWouldCut(form); },
+     [](SettingsForm& form, int, bool on) { obtainedSplitToggled(form, on); }},
+};
+
+const BoxConsequence* consequenceOf(int box) {
+  for (const BoxConsequence& c : kConsequences) {
+    if (c.box == box) return &c;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
-void clickCheckBox(SettingsForm& form, int index) {
-  if (joinWouldCut(form, index)) {
+void checkBoxToggled(SettingsForm& form, int index) {
+  CheckBox& box = form.checkBoxes[index];
+  const bool on = box.checked;
+  const BoxConsequence* consequence = consequenceOf(index);
+  if (consequence && consequence->allowed && !consequence->allowed(form, on)) {
+    box.checked = !on;
     form.host().beep();
     return;
   }
   endEditing(form);
-  CheckBox& box = form.checkBoxes[index];
-  box.checked = !box.checked;
-  const bool on = box.checked;
   enableFollowers(form, index, on);
   showFollowers(form, index, on);
-  switch (index) {
-    case box::recordChart:
-    case box::recordResult:
-      recordPartToggled(form, index, on);
-      break;
-    case box::nameBar:
-      placeNameBarDependents(form);
-      break;
-    case box::scoreIncrease:
-      scoreIncreaseToggled(form, on);
-      break;
-    case box::songNameSplit:
-      songNameSplitToggled(form, on);
-      break;
-    case box::obtainedSplit:
-      obtainedSplitToggled(form, on);
-      break;
-    default:
-      break;  // recordOpening, pauseShadow, textExpression: the toggle alone
-  }
+  if (consequence) consequence->follow(form, index, on);
   checkRecordPartsOnPage(form);
 }
 

@@ -21,13 +21,9 @@ void clickLabel(SettingsForm& form, int index) {
   tell(form, label.helpText, label.caption);
 }
 
-void clickOption(SettingsForm& form, int index, bool first) {
-  OptionPair& pair = form.optionPairs[index];
-  bool& selected = first ? pair.selected1 : pair.selected2;
-  bool& other = first ? pair.selected2 : pair.selected1;
-  selected = !selected;
-  if (index == pair::quality) other = !selected;
-  if (form.currentPage == 5) checkStoryboardScaleRef(form);
+void optionToggled(SettingsForm& form, int pair) {
+  // Both pairs of the other settings' page weigh in on the storyboard's message.
+  if (pair == pair::mirror || pair == pair::storyboardScaleRef) checkStoryboardScaleRef(form);
 }
 
 }  // namespace zarq

@@ -1,6 +1,6 @@
 #pragma once
-// What a click (a press and a release on the same element) does to each kind of widget.
-// None of these draws; the release handler draws once the action is done.
+// What a click (a press and a release on the same element) does to a bubble or a caption, and
+// what follows when a check box or an option pair reports a change. None of these draws.
 
 namespace zarq {
 
@@ -10,10 +10,11 @@ struct SettingsForm;
 void clickBubble(SettingsForm& form, int record);
 // A caption's help text, or the next type of the result page's obtained-type selector.
 void clickLabel(SettingsForm& form, int index);
-// Toggles the box and applies what depends on it.
-void clickCheckBox(SettingsForm& form, int index);
-// Toggles one box of an option pair; the quality pair always has exactly one selected.
-void clickOption(SettingsForm& form, int pair, bool first);
+// A check box toggled itself: what depends on it follows (a toggle that cannot stand is taken
+// back with a beep).
+void checkBoxToggled(SettingsForm& form, int index);
+// An option of the pair was toggled: the page's checks see it.
+void optionToggled(SettingsForm& form, int pair);
 // The obtained-type selector moves on: "无" -> "Data" -> "曲绘" -> "文件" -> "头像" -> "无".
 void cycleObtainedType(SettingsForm& form);
 

@@ -9,6 +9,7 @@
 #include "editor/file_messages.h"
 #include "editor/message_boxes.h"
 #include "editor/preset_actions.h"
+#include "editor/window_events.h"
 #include "files/file_errors.h"
 #include "files/preset_file.h"
 #include "form/form_preset.h"
@@ -54,6 +55,7 @@ bool onCloseRequested(SettingsForm& form) {
     return true;
   }
   for (;;) {
+    showChanges(form);
     switch (form.host().messageBox(closeWithoutSaveSetQuestion(why), messageTitle(about::save),
                                    MessageButtons::YesNoCancel)) {
       case MessageAnswer::Yes:

@@ -83,7 +83,7 @@ void open(SettingsForm& form) {
   if (chosen) {
     openPreset(form, *chosen);
   } else {
-    renderFrame(form);
+    requestFrame(form);
   }
 }
 
@@ -91,11 +91,11 @@ void open(SettingsForm& form) {
 void pageDialog(SettingsForm& form) {
   if (form.currentPage == 1) {
     importChartFolder(form);
-    renderFrame(form);
+    requestFrame(form);
   }
   if (form.currentPage == 4) {
     openAvatar(form);
-    renderFrame(form);
+    requestFrame(form);
   }
 }
 
@@ -107,7 +107,7 @@ void openPreset(SettingsForm& form, const std::filesystem::path& file) {
   } else {
     loadPreset(form, file, false);
   }
-  renderFrame(form);
+  requestFrame(form);
 }
 
 void handleCommand(SettingsForm& form, Command command) {
@@ -117,7 +117,7 @@ void handleCommand(SettingsForm& form, Command command) {
     if (page == 0) return;
     endEditing(form);
     showPage(form, page);
-    renderFrame(form);
+    requestFrame(form);
     return;
   }
   switch (command) {

@@ -41,7 +41,7 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
     }
   }
   validateAndCommit(form, slot::chartId, false, true);
-  renderFrame(form);
+  requestFrame(form);
   if (hasError(form, slot::chartId)) return Next::EndDrop;
   if (ask(form, u"收到谱面辣！\n要Pim酱帮你填信息嘛 (。-ω-)", about::drop) == MessageAnswer::Yes) {
     autoFillFromChart(form);
@@ -54,7 +54,7 @@ void takeAvatarName(SettingsForm& form, const std::filesystem::path& dropped) {
   setSlotText(form, slot::avatar, fileNameText(dropped));
   validateField(form, slot::avatar, false, true);
   commit(form, slot::avatar);
-  renderFrame(form);
+  requestFrame(form);
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ void handleDrop(SettingsForm& form, const std::vector<std::filesystem::path>& pa
     if (name.size() > 4 && endsWith(name, u".set")) {
       if (ask(form, u"是否加载预设？", about::drop) == MessageAnswer::No) return;
       loadPreset(form, path, false);
-      renderFrame(form);
+      requestFrame(form);
     } else if (form.currentPage == 1) {
       if (name.size() > 5 && endsWith(name, u".json")) {
         if (takeChart(form, path) == Next::EndDrop) return;

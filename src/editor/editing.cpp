@@ -4,14 +4,18 @@
 
 namespace zarq {
 
-void unfocusField(SettingsForm& form, int slot) {
+TextField& beginEditing(SettingsForm& form, int slot) {
+  if (form.interactionMode == InteractionMode::Editing && form.focusedField != slot) {
+    unfocusField(form, form.focusedField);
+  }
+  form.interactionMode = InteractionMode::Editing;
+  form.focusedField = static_cast<std::int16_t>(slot);
   TextField& field = form.fields[slot];
-  field.focused = false;
-  field.clearSelection();
-  field.caret = 0;
-  field.scroll = 0;
-  field.fitText(form.metrics, true);
+  field.focused = true;
+  return field;
 }
+
+void unfocusField(SettingsForm& form, int slot) { form.fields[slot].loseKeyboard(form.metrics); }
 
 void releaseKeyboard(SettingsForm& form) {
   if (form.interactionMode == InteractionMode::Editing) unfocusField(form, form.focusedField);

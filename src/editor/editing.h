@@ -1,9 +1,14 @@
 #pragma once
-// The keyboard's owner: which field is being edited, and how editing ends.
+// The keyboard's owner: which field is being edited, how editing begins and how it ends.
 
 namespace zarq {
 
 struct SettingsForm;
+struct TextField;
+
+// The field at `slot` takes the keyboard (a click, Tab, Enter between two lines, an undo):
+// the field edited before lets go of it and the form is editing. The caller places the caret.
+TextField& beginEditing(SettingsForm& form, int slot);
 
 // The field loses the keyboard: caret and scroll back to 0.
 void unfocusField(SettingsForm& form, int slot);

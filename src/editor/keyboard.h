@@ -17,7 +17,7 @@ bool handleKeyUp(SettingsForm& form, const KeyStroke& stroke);
 bool handleKeyRepeat(SettingsForm& form, const KeyStroke& stroke);
 // Shift+Tab: the previous field of the page, wrapping round as Tab does.
 void tabToPreviousField(SettingsForm& form);
-// Revalidates a slot after its text changed and draws.
+// Revalidates a slot after its text changed; the slider it mirrors follows.
 void commitEdit(SettingsForm& form, int slot);
 // Caret movement while the button is held in a field and the pointer is outside it.
 void dragStep(SettingsForm& form);

@@ -2,15 +2,16 @@
 
 #include "editor/file_messages.h"
 #include "editor/message_boxes.h"
+#include "editor/window_events.h"
 #include "form/busy_mark.h"
-#include "form/render_frame.h"
+#include "form/preview.h"
 #include "form/settings_form.h"
 
 namespace zarq {
 
 void runLongWork(SettingsForm& form, const std::function<void()>& work) {
   beginBusyWork(form);
-  form.host().runLongWork(work, [&form] { renderFrame(form); });
+  form.host().runLongWork(work, [&form] { onPaint(form); });
   endBusyWork(form);
 }
 
@@ -19,6 +20,8 @@ WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& fro
   WriteOutcome outcome;
   FileSystem& files = form.platform.files;
   runLongWork(form, [&] { outcome = copyFileAtomically(files, from, to, mode); });
+  // A copy into the editor's folder may be the illustration the form names.
+  previewFileMayHaveChanged(form);
   return outcome;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Every message box of the editor: modal on the window and titled with the editor's name,
-// " - " and what it is about.
+// " - " and what it is about. The window shows what the action did so far, once, before the
+// box opens over it.
 
 #include "common/text.h"
 #include "platform/platform.h"

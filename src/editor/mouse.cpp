@@ -13,6 +13,11 @@
 namespace zarq {
 namespace {
 
+bool isWidget(PressKind kind) {
+  return kind == PressKind::CheckBox || kind == PressKind::FirstOption ||
+         kind == PressKind::SecondOption || kind == PressKind::Slider;
+}
+
 void recordPointer(SettingsForm& form, int x, int y) {
   form.mouseX = x;
   form.mouseY = y;
@@ -33,34 +38,55 @@ void updateArrowHover(SettingsForm& form, const Hit& over) {
 void focusByPointer(SettingsForm& form, int slot) {
   const bool alreadyEdited =
       form.interactionMode == InteractionMode::Editing && form.focusedField == slot;
-  if (form.interactionMode == InteractionMode::Editing && form.focusedField != slot) {
-    unfocusField(form, form.focusedField);
-  }
-  form.interactionMode = InteractionMode::Editing;
-  form.focusedField = static_cast<std::int16_t>(slot);
-  TextField& field = form.fields[slot];
-  field.caret =
-      static_cast<std::int16_t>(field.scroll + field.caretFromPointer(form.metrics, form.mouseX));
-  field.fitText(form.metrics, false);
-  field.focused = true;
+  TextField& field = beginEditing(form, slot);
+  field.caretToPointer(form.metrics, form.mouseX);
   if (!alreadyEdited) field.anchor = field.caret;
 }
 
-// The slider follows the pointer and its field shows the new value, not yet validated.
-void dragSlider(SettingsForm& form, int index) {
-  setSliderValue(form, index, form.sliders[index].valueAt(form.mouseX));
+// The widget a press went down on hears of the pointer.
+WidgetReport tellPressed(SettingsForm& form, WidgetInput::Kind kind, int over) {
+  const WidgetInput input{kind, form.mouseX, over};
+  switch (form.pressKind) {
+    case PressKind::CheckBox:
+      return form.checkBoxes[form.pressIndex].handle(input);
+    case PressKind::FirstOption:
+    case PressKind::SecondOption:
+      return form.optionPairs[form.pressIndex].handle(input);
+    case PressKind::Slider:
+      return form.sliders[form.pressIndex].handle(input);
+    default:
+      return WidgetReport::Nothing;
+  }
 }
 
-// The drag ends: the value is validated.
-void endSliderDrag(SettingsForm& form) {
-  form.interactionMode = InteractionMode::Idle;
-  validateAndCommit(form, linkedSlot(form.pressIndex), false, true);
+// Which part of the pressed widget the pointer is over now, as the form's order finds it.
+int overPressed(const SettingsForm& form, const Hit& now) {
+  if (now.index != form.pressIndex) return 0;
+  if (now.kind == PressKind::SecondOption) return form.pressKind == now.kind ? 2 : 0;
+  return now.kind == form.pressKind ? 1 : 0;
 }
 
-void releaseSlider(SettingsForm& form) {
-  dragSlider(form, form.pressIndex);
-  endSliderDrag(form);
-  renderFrame(form);
+// What the editor does with a widget's report: a slider's field shows where it is, and the
+// drag's end validates it; a check box or an option applies what follows from it.
+void react(SettingsForm& form, WidgetReport report) {
+  if (report == WidgetReport::Nothing) return;
+  requestFrame(form);
+  switch (form.pressKind) {
+    case PressKind::Slider:
+      showSliderValue(form, form.pressIndex);
+      if (report == WidgetReport::Released) {
+        form.interactionMode = InteractionMode::Idle;
+        validateAndCommit(form, linkedSlot(form.pressIndex), false, true);
+      }
+      return;
+    case PressKind::CheckBox:
+      return checkBoxToggled(form, form.pressIndex);
+    case PressKind::FirstOption:
+    case PressKind::SecondOption:
+      return optionToggled(form, form.pressIndex);
+    default:
+      return;
+  }
 }
 
 // A press and release both on nothing: the edited field lets go of the keyboard.
@@ -84,28 +110,27 @@ void clickAction(SettingsForm& form, const Hit& hit) {
       focusByPointer(form, hit.index);
       break;
     case PressKind::CheckBox:
-      clickCheckBox(form, hit.index);
-      break;
     case PressKind::FirstOption:
-      clickOption(form, hit.index, true);
-      break;
     case PressKind::SecondOption:
-      clickOption(form, hit.index, false);
-      break;
     case PressKind::Slider:
-      break;  // a slider acts on press, drag and release instead
+      break;  // the widget itself takes press, drag and release
     case PressKind::None:
       clickNothing(form);
       break;
   }
-  renderFrame(form);
+  requestFrame(form);
 }
 
 void releaseAction(SettingsForm& form) {
   if (!form.pressOpen) return;
   form.pressOpen = false;
-  if (form.interactionMode == InteractionMode::SliderDrag) return releaseSlider(form);
+  if (form.interactionMode == InteractionMode::SliderDrag) {
+    return react(form, tellPressed(form, WidgetInput::Kind::Release, 1));
+  }
   const Hit hit = hitTest(form, HitScope::Release);
+  if (isWidget(form.pressKind)) {
+    return react(form, tellPressed(form, WidgetInput::Kind::Release, overPressed(form, hit)));
+  }
   // A click is a press and a release on the same element; anything else does nothing.
   if (hit != Hit{form.pressKind, form.pressIndex}) return;
   clickAction(form, hit);
@@ -133,17 +158,16 @@ void handleMouseMove(SettingsForm& form, int x, int y) {
   const Hit over = hitTest(form, HitScope::Move);
   if (form.mouseDown) {
     if (form.interactionMode == InteractionMode::SliderDrag) {
-      dragSlider(form, form.pressIndex);
-      renderFrame(form);
+      react(form, tellPressed(form, WidgetInput::Kind::Move, 1));
     } else if (over.kind == PressKind::Field) {
       // Dragging across fields moves the keyboard along, wherever the drag began.
       focusByPointer(form, over.index);
-      renderFrame(form);
+      requestFrame(form);
     } else if (over.kind == PressKind::None) {
       if (form.interactionMode == InteractionMode::Editing) {
         dragStep(form);
       } else {
-        renderFrame(form);
+        requestFrame(form);
       }
     }
   }
@@ -153,7 +177,9 @@ void handleMouseMove(SettingsForm& form, int x, int y) {
 void handlePress(SettingsForm& form, int x, int y) {
   // A drag whose release never came (the button went up while another window was in
   // front) ends at the value it reached before this press is judged.
-  if (form.interactionMode == InteractionMode::SliderDrag) endSliderDrag(form);
+  if (form.interactionMode == InteractionMode::SliderDrag) {
+    react(form, tellPressed(form, WidgetInput::Kind::Lost, 0));
+  }
   recordPointer(form, x, y);
   const Hit hit = hitTest(form, HitScope::Press);
   form.pressKind = hit.kind;
@@ -164,19 +190,25 @@ void handlePress(SettingsForm& form, int x, int y) {
     case PressKind::None:
       // The field lets go at once; editing itself ends with the release or the page turn.
       releaseKeyboard(form);
-      renderFrame(form);
+      requestFrame(form);
       break;
     case PressKind::Field:
       focusByPointer(form, hit.index);
       form.fields[hit.index].anchor = form.fields[hit.index].caret;
       form.fields[hit.index].lastAutoScrollTime = -500;
-      renderFrame(form);
+      requestFrame(form);
       break;
     case PressKind::Slider:
       releaseKeyboard(form);
       form.interactionMode = InteractionMode::SliderDrag;
-      dragSlider(form, hit.index);
-      renderFrame(form);
+      tellPressed(form, WidgetInput::Kind::Press, 1);
+      // The field shows where the drag starts.
+      react(form, WidgetReport::Changed);
+      break;
+    case PressKind::CheckBox:
+    case PressKind::FirstOption:
+    case PressKind::SecondOption:
+      tellPressed(form, WidgetInput::Kind::Press, overPressed(form, hit));
       break;
     default:
       break;  // the rest acts on the release

@@ -8,7 +8,7 @@ namespace zarq {
 void refuseKey(SettingsForm& form) {
   form.host().beep();
   form.fields[form.focusedField].flashStart = form.host().clockMs();
-  renderFrame(form);
+  requestFrame(form);
 }
 
 }  // namespace zarq

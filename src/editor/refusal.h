@@ -6,7 +6,7 @@ namespace zarq {
 
 struct SettingsForm;
 
-// Rings the bell, flashes the outline of the field being edited and draws the frame.
+// Rings the bell and flashes the outline of the field being edited.
 void refuseKey(SettingsForm& form);
 
 }  // namespace zarq

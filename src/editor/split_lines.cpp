@@ -35,13 +35,10 @@ void refitAndValidate(SettingsForm& form, LinePair lines) {
 void splitAtFirstLineCaret(SettingsForm& form, LinePair lines, TextView source) {
   splitInto(form, lines, source, form.fields[lines.first].caret);
   refitAndValidate(form, lines);
-  unfocusField(form, lines.first);
-  TextField& second = form.fields[lines.second];
-  second.focused = true;
+  TextField& second = beginEditing(form, lines.second);
   second.caret = 0;
   second.scroll = 0;
   second.fitText(form.metrics, true);
-  form.focusedField = static_cast<std::int16_t>(lines.second);
 }
 
 // Enter in line 2: the text left of its caret moves up to the end of line 1.
@@ -106,7 +103,7 @@ void enterInFocusedField(SettingsForm& form) {
   } else {
     splitAtSecondLineCaret(form, text->lines, text->source(form));
   }
-  renderFrame(form);
+  requestFrame(form);
 }
 
 }  // namespace zarq

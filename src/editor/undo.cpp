@@ -25,18 +25,15 @@ void restore(SettingsForm& form, const FormState& state) {
   form.pendingHighSurrogate = 0;
   applyPreset(form, state.values, true);
   if (state.focusedSlot >= 0) {
-    TextField& field = form.fields[state.focusedSlot];
-    if (field.shown && field.enabled) {
-      form.interactionMode = InteractionMode::Editing;
-      form.focusedField = static_cast<std::int16_t>(state.focusedSlot);
-      field.focused = true;
+    if (form.fields[state.focusedSlot].shown && form.fields[state.focusedSlot].enabled) {
+      TextField& field = beginEditing(form, state.focusedSlot);
       field.clearSelection();
       field.caret = static_cast<std::int16_t>(
           characterBoundary(field.text, static_cast<std::size_t>(std::max(state.caret, 0))));
       field.fitText(form.metrics, true);
     }
   }
-  renderFrame(form);
+  requestFrame(form);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "editor/closing.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
+#include "editor/keyboard.h"
 #include "editor/message_boxes.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
@@ -17,6 +18,7 @@
 #include "editor/undo.h"
 #include "files/atomic_file.h"
 #include "files/set_aside.h"
+#include "form/preview.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -28,6 +30,29 @@ constexpr TextView kSavedFormMovedEnd = u"\n不会被覆盖。表单从默认值
 constexpr TextView kSavedFormLeft =
     u"无法读取上次保存的表单 save.set，也无法把它移开！\n"
     u"它保持原样，关闭时也不会覆盖它。表单从默认值开始。";
+
+void watchWorkFolder(SettingsForm& form) {
+  form.host().watchFolder(
+      form.workDir, [&host = form.host(), &form, alive = std::weak_ptr<const bool>(form.lifeline)] {
+        // The watch may call from another thread: the form is reached on the window's.
+        host.postToWindowThread(0, [&form, alive] {
+          if (alive.lock()) onFolderChanged(form);
+        });
+      });
+}
+
+// Every input goes through the queue, and ends with the frame it owes.
+void deliver(SettingsForm& form, std::function<void()> input) {
+  form.heldInput.deliver(form, [&form, input = std::move(input)] {
+    input();
+    showChanges(form);
+  });
+}
+
+// The keys that act again while held: the caret moves on at the keyboard's repeat rate.
+bool keyRepeats(const KeyStroke& stroke) {
+  return stroke.key == Key::Left || stroke.key == Key::Right;
+}
 
 }  // namespace
 
@@ -45,6 +70,7 @@ bool buildFormWithSavedForm(SettingsForm& form) {
 void onWindowCreate(SettingsForm& form) {
   // Files a killed editor was writing when it died are of no use to anyone.
   removeLeftoverTemporaries(form.platform.files, form.workDir);
+  watchWorkFolder(form);
   const bool loaded = buildFormWithSavedForm(form);
   announceChanges(form);
   if (loaded) return;
@@ -68,84 +94,142 @@ void onWindowCreate(SettingsForm& form) {
 
 void onFocusGained(SettingsForm& form) {
   form.mouseDown = false;
+  previewFileMayHaveChanged(form);
+  onPaint(form);
+}
+
+void onFocusLost(SettingsForm& form) { form.keys.clear(); }
+
+void onPaint(SettingsForm& form) {
+  lookUpPreviewFile(form);
   renderFrame(form);
 }
 
-void onPaint(SettingsForm& form) { renderFrame(form); }
+void onFolderChanged(SettingsForm& form) {
+  previewFileMayHaveChanged(form);
+  showChanges(form);
+}
+
+bool onKeyPressed(SettingsForm& form, KeyCode code, const KeyStroke& stroke) {
+  const bool repeat = form.keys.press(code, stroke);
+  // Held: the caret keeps moving at the keyboard's repeat rate.
+  if (!repeat || !keyRepeats(stroke)) return false;
+  onKeyRepeat(form, stroke);
+  return true;
+}
+
+void onKeyReleased(SettingsForm& form, KeyCode code, const KeyStroke& strokeNow, bool acts) {
+  const KeyStroke stroke = form.keys.release(code, strokeNow);
+  if (acts) onKeyUp(form, stroke);
+}
 
 // The release (or repeat) of a key that only typed a character keeps the run of typing: only
 // a key that acted ends it.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
-  if (handleKeyUp(form, stroke)) recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, stroke] {
+    if (handleKeyUp(form, stroke)) recordStep(form, false);
+  });
 }
 
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
-  if (handleKeyRepeat(form, stroke)) recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, stroke] {
+    if (handleKeyRepeat(form, stroke)) recordStep(form, false);
+  });
 }
 
 void onChar(SettingsForm& form, char16_t unit) {
-  handleChar(form, unit);
-  recordStep(form, unit == u'\b' || isPrintable(unit));
-  announceChanges(form);
+  deliver(form, [&form, unit] {
+    handleChar(form, unit);
+    recordStep(form, unit == u'\b' || isPrintable(unit));
+  });
 }
 
 void onComposition(SettingsForm& form, TextView composing) {
   if (form.composing == composing) return;
   form.composing = Text(composing);
-  renderFrame(form);
+  requestFrame(form);
+  showChanges(form);
 }
 
 void onCommand(SettingsForm& form, Command command) {
-  handleCommand(form, command);
-  recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, command] {
+    handleCommand(form, command);
+    recordStep(form, false);
+  });
 }
 
 void onMouseMove(SettingsForm& form, int x, int y) {
-  handleMouseMove(form, x, y);
-  announceChanges(form);
+  deliver(form, [&form, x, y] { handleMouseMove(form, x, y); });
 }
 
 void onButtonDown(SettingsForm& form, int x, int y) {
-  form.mouseDown = true;
-  handlePress(form, x, y);
-  recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, x, y] {
+    form.mouseDown = true;
+    handlePress(form, x, y);
+    recordStep(form, false);
+  });
 }
 
 void onButtonUp(SettingsForm& form, int x, int y) {
-  form.mouseDown = false;
-  handleRelease(form, x, y, true);
-  recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, x, y] {
+    form.mouseDown = false;
+    handleRelease(form, x, y, true);
+    recordStep(form, false);
+  });
 }
 
 void onMouseLeave(SettingsForm& form) {
-  form.mouseDown = false;
-  if (form.host().isForeground()) handleRelease(form, form.mouseX, form.mouseY, false);
-  recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form] {
+    form.mouseDown = false;
+    if (form.host().isForeground()) handleRelease(form, form.mouseX, form.mouseY, false);
+    recordStep(form, false);
+  });
 }
 
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths) {
-  handleDrop(form, paths);
-  recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, paths] {
+    handleDrop(form, paths);
+    recordStep(form, false);
+  });
 }
 
 void onOpenPreset(SettingsForm& form, const std::filesystem::path& file) {
-  openPreset(form, file);
-  recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, file] {
+    openPreset(form, file);
+    recordStep(form, false);
+  });
+}
+
+void onCloseBox(SettingsForm& form, std::function<void()> destroyWindow) {
+  form.heldInput.deliver(form, [&form, destroyWindow = std::move(destroyWindow)] {
+    if (form.sessionEnding) return;
+    const bool close = onCloseRequested(form);
+    showChanges(form);
+    if (close) destroyWindow();
+  });
+}
+
+void onSessionEnding(SettingsForm& form, std::function<void(const SessionEndSave&)> destroyWindow) {
+  if (form.sessionEnding) return;
+  form.sessionEnding = true;
+  // The session will not wait for an answer, so none is waited for: a question left open
+  // would lose the form when the session kills the editor. The action that asked goes on as
+  // if the box were closed, and posted work runs only once it is over.
+  form.host().dismissDialogs();
+  form.host().postToWindowThread(0, [&form, alive = std::weak_ptr<const bool>(form.lifeline),
+                                     destroyWindow = std::move(destroyWindow)] {
+    if (!alive.lock()) return;
+    // What the user typed before the end is part of the form that is saved.
+    form.heldInput.replay(form);
+    destroyWindow(onSessionEnd(form, fallbackFolder()));
+  });
 }
 
 void onActivate(SettingsForm& form, ControlRef control) {
-  activateControl(form, control);
-  renderFrame(form);
-  recordStep(form, false);
-  announceChanges(form);
+  deliver(form, [&form, control] {
+    activateControl(form, control);
+    recordStep(form, false);
+  });
 }
 
 bool animationRunning(SettingsForm& form) {
@@ -157,6 +241,12 @@ bool animationRunning(SettingsForm& form) {
     if (field.flashAnimating(now)) return true;
   }
   return false;
+}
+
+void showChanges(SettingsForm& form) {
+  if (lookUpPreviewFile(form)) requestFrame(form);
+  if (form.frameDue) renderFrame(form);
+  announceChanges(form);
 }
 
 }  // namespace zarq

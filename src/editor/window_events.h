@@ -3,10 +3,14 @@
 // own events onto these calls. Every user action becomes one step that Ctrl+Z takes back.
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
+#include "editor/closing.h"
 #include "editor/keyboard.h"
+#include "form/key_tracker.h"
 #include "platform/accessibility.h"
+#include "platform/platform.h"
 
 namespace zarq {
 
@@ -20,10 +24,33 @@ bool buildFormWithSavedForm(SettingsForm& form);
 // form is built and "save.set" of the editor's folder, when there is one, is loaded silently.
 // One that cannot be loaded is renamed to "save.set.unreadable" (or "-2", "-3", ...) before
 // anything can write over it; a line on the standard error says so, and a message box once
-// the window shows. Closing the window saves the form again (editor/closing.h).
+// the window shows. Closing the window saves the form again (editor/closing.h). From here on
+// the folder is watched for the illustration (onFolderChanged).
 void onWindowCreate(SettingsForm& form);
+// Each event below is the window's, whatever the platform: it changes the form, records the
+// step Ctrl+Z takes back and ends with at most one frame (none when nothing it shows changed).
+// Input (keys, characters, commands, the pointer, drops, the close box) that arrives while
+// long work runs waits and is handled, in order, once the work is done.
+
+// The window took the keyboard: the pointer's button counts as up, and the illustration is
+// looked up again (it may have changed while another program had the focus).
 void onFocusGained(SettingsForm& form);
+// Another window took the keyboard: keys let go meanwhile are never reported.
+void onFocusLost(SettingsForm& form);
+// The window must show its frame again (exposed, rescaled): a frame now.
 void onPaint(SettingsForm& form);
+// An entry of the editor's folder was added, removed, renamed or rewritten: the illustration
+// is looked up again, and a frame shows it when it changed.
+void onFolderChanged(SettingsForm& form);
+// A key went down (`code`: the window's number for the physical key). The key is tracked with
+// the modifiers it went down with; a key already down is the keyboard's auto-repeat, and a
+// repeating caret key acts again. True when the key was taken so; otherwise the window goes
+// on with it as an accelerator or typing.
+bool onKeyPressed(SettingsForm& form, KeyCode code, const KeyStroke& stroke);
+// A key came up: it acts with the modifiers it went down with (`strokeNow` when its press was
+// never seen), unless the input method took the release for its composition (`acts` false).
+void onKeyReleased(SettingsForm& form, KeyCode code, const KeyStroke& strokeNow, bool acts = true);
+// A key acts as it is released: Left, Right, Home, End and Delete.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke);
 // A key held down repeats at the system's rate: each repeat after the first press.
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke);
@@ -42,8 +69,20 @@ void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths)
 void onOpenPreset(SettingsForm& form, const std::filesystem::path& file);
 // A screen reader pressed, toggled or activated a control: what a click on it does.
 void onActivate(SettingsForm& form, ControlRef control);
+// The user closes the window (the close box, Ctrl+Q, Ctrl+W): the form is saved, or the user
+// chose what becomes of it (editor/closing.h), and then `destroyWindow` closes the window.
+void onCloseBox(SettingsForm& form, std::function<void()> destroyWindow);
+// The session ends with no one to ask (a signal, a logoff, the console closing). Every message
+// box and dialog open now or later is answered as if closed, so that the action that asked
+// ends; then the input still waiting is handled, the form is saved with no one asked
+// (onSessionEnd) and `destroyWindow` closes the window with what the save did. A second call
+// changes nothing.
+void onSessionEnding(SettingsForm& form, std::function<void(const SessionEndSave&)> destroyWindow);
 // True while a page arrow's hover animation or a refused key's flash runs: the window keeps
 // drawing frames.
 bool animationRunning(SettingsForm& form);
+// The frame the event under way owes, drawn now: at the end of every event, and before a
+// message box opens over the window, so that the box stands in front of what the action did.
+void showChanges(SettingsForm& form);
 
 }  // namespace zarq

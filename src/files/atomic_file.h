@@ -55,8 +55,8 @@ WriteOutcome writeFileAtomically(FileSystem& files, const std::filesystem::path&
                                  const ByteProducer& produce,
                                  Existing existing = Existing::Replace);
 
-// Replaces `target` with the bytes as above, making the folders above it first when missing
-// (a setting kept in a configuration folder that may not exist yet).
+// writeFileAtomically, with the folders above `target` made first where missing (for this
+// user only).
 WriteOutcome writeFileMakingFolders(FileSystem& files, const std::filesystem::path& target,
                                     std::span<const std::uint8_t> bytes);
 

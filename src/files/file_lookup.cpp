@@ -1,27 +1,31 @@
 #include "files/file_lookup.h"
 
 #include <optional>
-#include <system_error>
+#include <vector>
 
 #include "common/case_fold.h"
 #include "common/paths.h"
 
 namespace zarq {
 
-std::filesystem::path findFile(const std::filesystem::path& folder, TextView name) {
+std::filesystem::path findFile(FileSystem& files, const std::filesystem::path& folder,
+                               TextView name) {
   const std::filesystem::path exact = folder / pathFromText(name);
-  std::error_code error;
+  FileStatus status;
   if (name.empty() || name.find_first_of(u"/\\") != TextView::npos ||
-      std::filesystem::exists(std::filesystem::symlink_status(exact, error))) {
+      (files.status(exact, status) == FileError::None &&
+       status.kind != FileStatus::Kind::Missing)) {
     return exact;
   }
   // On a file system that ignores case the exact name has found it already, and this finds
   // nothing more.
+  std::vector<std::filesystem::path> names;
+  if (files.list(folder, names) != FileError::None) return exact;
   std::optional<std::filesystem::path> found;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (!equalIgnoringCase(fileNameText(entry.path()), name)) continue;
+  for (const std::filesystem::path& entry : names) {
+    if (!equalIgnoringCase(fileNameText(entry), name)) continue;
     if (found) return exact;
-    found = entry.path();
+    found = folder / entry.filename();
   }
   return found.value_or(exact);
 }

@@ -7,12 +7,15 @@
 #include <filesystem>
 
 #include "common/text.h"
+#include "platform/file_system.h"
 
 namespace zarq {
 
 // The path of `name` in `folder`: the exact name when it exists or when no single entry
 // matches it ignoring case (the caller then finds nothing there), else that entry. A name
-// holding a separator is taken as it is.
-std::filesystem::path findFile(const std::filesystem::path& folder, TextView name);
+// holding a separator is taken as it is. It asks `files`: one look at the name, and a listing
+// of the folder when the name is not there.
+std::filesystem::path findFile(FileSystem& files, const std::filesystem::path& folder,
+                               TextView name);
 
 }  // namespace zarq

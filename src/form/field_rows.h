@@ -171,6 +171,7 @@ struct OptionPairRow {
   float x = 0, y = 0, height = 0;
   TextView first{}, second{};  // the options' captions, also zarq-preset's words for them
   bool firstSelected = false, secondSelected = false;
+  bool exclusive = false;  // exactly one of the two is selected
   std::int16_t gap = 0;
   Caption caption{};
   TextView help{};

@@ -53,7 +53,7 @@ void placeSlider(SettingsForm& form, const SliderRow& row) {
   slider.min = row.min;
   slider.max = row.max;
   slider.step = row.step;
-  slider.value = row.value;
+  slider.setValue(row.value);
   slider.integerOnly = row.integerOnly;
   slider.colour = 0xFFFFFFFF;
   slider.enabled = true;
@@ -63,7 +63,7 @@ void placeSlider(SettingsForm& form, const SliderRow& row) {
 
 void placeOptionPair(SettingsForm& form, const OptionPairRow& row) {
   form.optionPairs[row.index].init(form.metrics, row.x, row.y, row.height, row.first, row.second,
-                                   row.firstSelected, row.secondSelected, row.gap);
+                                   row.firstSelected, row.secondSelected, row.gap, row.exclusive);
   placeLabel(form, row.caption, row.help);
 }
 
@@ -76,6 +76,8 @@ void placeFields(SettingsForm& form, const PageRows& page) {
     field.init(row.place.x.at(l), row.place.y.at(l), row.place.width.at(l), row.place.height.at(l),
                Text(row.value) + Text(row.fixedEnding), row.alignment, (row.filters & kNumber) != 0,
                (row.filters & kInteger) != 0, linkedSlider(row.slot) >= 0);
+    field.fixedEnding = Text(row.fixedEnding);
+    field.deleteLeaves = Text(row.deleteLeaves);
     field.fitText(form.metrics, true);
   }
 }

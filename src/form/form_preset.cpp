@@ -14,7 +14,7 @@ PresetValues presetFromForm(const SettingsForm& form) {
   for (const CheckBox& box : form.checkBoxes) {
     values.checkBoxes.push_back(box.checked ? box.tickedByte : 0);
   }
-  for (int i = 0; i < kSliderCount; ++i) values.sliders[i] = form.sliders[i].value;
+  for (int i = 0; i < kSliderCount; ++i) values.sliders[i] = form.sliders[i].value();
   for (int i = 0; i < kOptionPairCount; ++i) {
     values.optionPairs[i] = {form.optionPairs[i].selected1, form.optionPairs[i].selected2};
   }
@@ -35,7 +35,7 @@ void putPresetIntoForm(SettingsForm& form, const PresetValues& values, bool take
     form.checkBoxes[b].checked = stored != 0;
     form.checkBoxes[b].tickedByte = stored != 0 ? stored : 1;
   }
-  for (int i = 0; i < kSliderCount; ++i) form.sliders[i].value = values.sliders[i];
+  for (int i = 0; i < kSliderCount; ++i) form.sliders[i].setValue(values.sliders[i]);
   for (int i = 0; i < kOptionPairCount; ++i) {
     form.optionPairs[i].selected1 = values.optionPairs[i][0];
     form.optionPairs[i].selected2 = values.optionPairs[i][1];

@@ -61,6 +61,7 @@ inline constexpr OptionPairRow kOpeningOptionPairs[] = {
      .first = u"1080P",
      .second = u"2K",
      .firstSelected = true,
+     .exclusive = true,
      .gap = 5,
      .caption = {label::quality, u"画质", 225, 592, 24, Align::Far},
      .help = u"嗯……两个选项二选一吧（）\n\n一个是2K，一个是1080P哦\n如果你觉得不想为难录制人员的话"

@@ -15,7 +15,7 @@ constexpr int kMaxBlur = 200;
 // The blur slider's value rounded; any blur of 0 or less leaves the picture sharp and any
 // above 200 is the strongest, so each counts as that one.
 int previewBlur(const SettingsForm& form) {
-  const long long blur = roundHalfAway(form.sliders[sliderId::blur].value);
+  const long long blur = roundHalfAway(form.sliders[sliderId::blur].value());
   return static_cast<int>(std::clamp<long long>(blur, 0, kMaxBlur));
 }
 
@@ -62,9 +62,23 @@ void showCover(SettingsForm& form) {
 PreviewState::PreviewState(ImageDecoder& images, std::function<void()> decoded)
     : loader(images, std::move(decoded)) {}
 
+bool lookUpPreviewFile(SettingsForm& form) {
+  PreviewState& p = form.preview;
+  Text name = form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
+  if (!p.lookupDue && name == p.lookedUpName) return false;
+  std::optional<FileIdentity> found = identifyFile(mediaFile(form, slot::illustrationExt));
+  const bool changed = found != p.file;
+  p.file = std::move(found);
+  p.lookedUpName = std::move(name);
+  p.lookupDue = false;
+  return changed;
+}
+
+void previewFileMayHaveChanged(SettingsForm& form) { form.preview.lookupDue = true; }
+
 void updatePreview(SettingsForm& form) {
   PreviewState& p = form.preview;
-  const std::optional<FileIdentity> file = identifyFile(mediaFile(form, slot::illustrationExt));
+  const std::optional<FileIdentity>& file = p.file;
   if (!file) {
     stopLoading(form);
     p.black = true;
@@ -87,6 +101,7 @@ void updatePreview(SettingsForm& form) {
 bool previewLoading(const SettingsForm& form) { return form.preview.loadingFile.has_value(); }
 
 void waitForPreview(SettingsForm& form) {
+  lookUpPreviewFile(form);
   updatePreview(form);
   while (previewLoading(form)) {
     form.preview.loader.waitUntilDone();

@@ -1,7 +1,9 @@
 #pragma once
 // The form's background preview: the illustration "<chart ID>.<illustration suffix>" of the
 // editor's folder, blurred as the form says. It is a function of those three values and of
-// the file itself, brought up to date before every frame however they changed. A picture is
+// the file itself. The file is looked up when the name the form gives changes, when the window
+// gains the focus and when the folder changes, never by a frame: a frame only brings the
+// picture up to the file last looked up and to the blur. A picture is
 // decoded once into its cover, which is kept while the file stays the same, so that a blur
 // change only blurs again. A picture not decoded yet is decoded on another thread while the
 // window goes on showing what it showed, and the frame is drawn again when it is ready.
@@ -23,6 +25,11 @@ struct PreviewState {
   // `decoded` is called on the loader's thread whenever a decode has ended.
   PreviewState(ImageDecoder& images, std::function<void()> decoded);
 
+  // The illustration as last looked up (nullopt: none there), the name it was looked up by,
+  // and whether it is to be looked up again whatever the name.
+  std::optional<FileIdentity> file;
+  Text lookedUpName;
+  bool lookupDue = true;
   // The blurred picture frames draw unless the preview is black; kept while it is, so that
   // coming back to it costs nothing. It is the cover of `bitmapFile` blurred by `bitmapBlur`.
   Image bitmap{kFrameWidth, kFrameHeight};
@@ -42,12 +49,18 @@ struct PreviewState {
   CoverLoader loader;
 };
 
-// Brings the preview to what the form says now.
+// Looks the illustration up again when the name the form gives changed since the last look or
+// a look is due (the window gained the focus, the folder changed); true when what it found
+// differs from what was there before.
+bool lookUpPreviewFile(SettingsForm& form);
+// The next lookUpPreviewFile looks, whatever the name: the file may have changed.
+void previewFileMayHaveChanged(SettingsForm& form);
+// Brings the preview to the file last looked up and the blur; touches no file.
 void updatePreview(SettingsForm& form);
 // True while the picture the form names is being decoded.
 bool previewLoading(const SettingsForm& form);
-// Brings the preview up to date and waits for its picture: the tools draw once, and must
-// draw what the form says.
+// Looks the picture up, brings the preview up to date and waits for its picture: the tools draw
+// once, and must draw what the form says.
 void waitForPreview(SettingsForm& form);
 // What lies behind every page: the blurred picture, 0xFFRRGGBB, or nullptr for opaque black.
 const Image* previewPicture(const SettingsForm& form);

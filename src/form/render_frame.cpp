@@ -19,7 +19,7 @@ void drawBackground(SettingsForm& form, Canvas& canvas, const Palette& palette) 
     canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, shadeOf(palette, kBlack));
     return;
   }
-  const float dim = form.sliders[sliderId::dim].value;
+  const float dim = form.sliders[sliderId::dim].value();
   const int alpha = static_cast<int>(roundHalfAway(dim) & 0xFF);
   const Image* picture = dim > 255 ? nullptr : dimmedPreviewPicture(form, alpha);
   if (!picture) {
@@ -55,6 +55,7 @@ void drawScoreSum(Canvas& canvas, const Palette& palette) {
 }  // namespace
 
 void renderFrame(SettingsForm& form) {
+  form.frameDue = false;
   updatePreview(form);
   Canvas& canvas = form.platform.frames.beginFrame();
   TextMetrics& metrics = form.metrics;
@@ -95,6 +96,8 @@ void renderFrame(SettingsForm& form) {
 
   form.platform.frames.present();
 }
+
+void requestFrame(SettingsForm& form) { form.frameDue = true; }
 
 void renderFrameLater(SettingsForm& form, int delayMs) {
   form.host().postToWindowThread(delayMs,

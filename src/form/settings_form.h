@@ -21,6 +21,8 @@
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
 #include "form/form_layout.h"
+#include "form/input_queue.h"
+#include "form/key_tracker.h"
 #include "form/preview.h"
 #include "form/undo_history.h"
 #include "platform/accessibility.h"
@@ -87,6 +89,13 @@ struct SettingsForm {
   // A press whose release has not acted yet. Each press is released once: by the button
   // coming up or by the pointer leaving the window, whichever comes first.
   bool pressOpen = false;
+  // An action changed what the window shows: the event ends with a frame.
+  bool frameDue = false;
+  // The window's policies: the keys held down, the input waiting for long work to end, and
+  // whether the session is ending.
+  KeyTracker keys;
+  InputQueue heldInput;
+  bool sessionEnding = false;
 
   // Form-level messages, each a bubble index or kNoBubble.
   std::int16_t recordPartsBubble = kNoBubble;

@@ -7,8 +7,8 @@
 namespace zarq {
 
 Text sliderValueText(const Slider& slider) {
-  if (slider.integerOnly) return intText(static_cast<int>(roundHalfAway(slider.value)));
-  return fixedText(roundHalfAway(slider.value * 10.0) / 10.0, 1);
+  if (slider.integerOnly) return intText(static_cast<int>(roundHalfAway(slider.value())));
+  return fixedText(roundHalfAway(slider.value() * 10.0) / 10.0, 1);
 }
 
 void showSliderValue(SettingsForm& form, int slider) {
@@ -16,15 +16,15 @@ void showSliderValue(SettingsForm& form, int slider) {
 }
 
 void setSliderValue(SettingsForm& form, int slider, float value) {
-  form.sliders[slider].value = value;
+  form.sliders[slider].setValue(value);
   showSliderValue(form, slider);
 }
 
 void sliderFollowsField(SettingsForm& form, int slot) {
   const TextField& field = form.fields[slot];
   Slider& slider = form.sliders[linkedSlider(slot)];
-  slider.value = field.integerOnly ? static_cast<float>(leadingInt(field.text))
-                                   : static_cast<float>(leadingDouble(field.text));
+  slider.setValue(field.integerOnly ? static_cast<float>(leadingInt(field.text))
+                                    : static_cast<float>(leadingDouble(field.text)));
 }
 
 }  // namespace zarq

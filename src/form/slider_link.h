@@ -13,7 +13,7 @@ struct Slider;
 Text sliderValueText(const Slider& slider);
 // The slider's value printed into its field; the field is not validated.
 void showSliderValue(SettingsForm& form, int slider);
-// A slider set to `value`, its field following.
+// A slider set to `value`, its field showing it.
 void setSliderValue(SettingsForm& form, int slider, float value);
 // The slider follows the number its linked field starts with.
 void sliderFollowsField(SettingsForm& form, int slot);

@@ -210,6 +210,14 @@ class Host {
   // The user's zoom of the form, in percent of its size at the desktop's text scale: the
   // window shows the form that much larger or smaller, as far as the screen allows.
   virtual void zoomTo(int) {}
+  // True while long work runs: input the window receives meanwhile waits for its end.
+  virtual bool longWorkRunning() const = 0;
+  // Calls `changed`, on any thread, whenever an entry of `folder` is added, removed, renamed
+  // or rewritten, until the window is gone. Without a window nothing is watched.
+  virtual void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
+  // The session is ending: every message box and dialog, open now or opened later, is answered
+  // as if it were closed (a question counts as No, or Cancel where it offers one).
+  virtual void dismissDialogs() = 0;
 };
 
 // The size of one frame, in pixels; the window shows its top-left part.

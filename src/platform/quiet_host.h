@@ -57,6 +57,10 @@ class QuietHost : public Host {
   void runLongWork(const std::function<void()>& work, const std::function<void()>&) override {
     work();
   }
+  bool longWorkRunning() const override { return false; }
+  void watchFolder(const std::filesystem::path&, std::function<void()>) override {}
+  // It answers every question as closed already.
+  void dismissDialogs() override {}
 
   std::vector<RecordedMessage> messages;
   int beeps = 0;

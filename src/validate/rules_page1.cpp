@@ -121,7 +121,7 @@ constexpr RuleRow kAudioExt[] = {
 
 // --- slots 3 to 7: the value of the slider the slot mirrors ---
 
-float sliderValue(const RuleContext& c) { return c.form.sliders[linkedSlider(c.slot)].value; }
+float sliderValue(const RuleContext& c) { return c.form.sliders[linkedSlider(c.slot)].value(); }
 
 bool dimOutOfRange(RuleContext& c) { return sliderValue(c) > 255 || sliderValue(c) < 0; }
 bool dimBelowLoadingScreens(RuleContext& c) { return sliderValue(c) < 123; }

@@ -7,7 +7,7 @@ namespace zarq::testing {
 MessageAnswer ScriptedHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
   messages.push_back({Text(text), Text(title), buttons});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (answers.empty()) {
+  if (answers.empty() || dismissed) {
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
   }
   const MessageAnswer answer = answers.front();
@@ -16,7 +16,7 @@ MessageAnswer ScriptedHost::messageBox(TextView text, TextView title, MessageBut
 }
 
 std::optional<std::filesystem::path> ScriptedHost::nextDialog() {
-  if (dialogResults.empty()) return std::nullopt;
+  if (dialogResults.empty() || dismissed) return std::nullopt;
   auto result = dialogResults.front();
   dialogResults.pop_front();
   return result;
@@ -68,9 +68,11 @@ void ScriptedHost::runLongWork(const std::function<void()>& work,
                                const std::function<void()>& paint) {
   ++longWorks;
   now += longWorkMs;
+  ++longWorkDepth_;
   if (paintsDuringLongWork) paint();
   if (duringLongWork) duringLongWork();
   work();
+  --longWorkDepth_;
 }
 
 }  // namespace zarq::testing

@@ -56,6 +56,17 @@ class ScriptedHost : public Host {
   // the work is done (unless `paintsDuringLongWork` is off), and `duringLongWork` then looks
   // at that frame.
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
+  // The watch is kept for the test to fire: folderChanged() says the folder changed.
+  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
+    watchedFolder = folder;
+    folderWatch_ = std::move(changed);
+  }
+  void folderChanged() {
+    if (folderWatch_) folderWatch_();
+  }
+  // From here on every question and dialog is answered as closed, whatever the queues hold.
+  void dismissDialogs() override { dismissed = true; }
 
   // Answers for Yes/No and Yes/No/Cancel questions, taken in order; once the queue is empty,
   // "No" (Yes/No) or "Cancel" (Yes/No/Cancel).
@@ -82,8 +93,12 @@ class ScriptedHost : public Host {
   int clipboardWrites = 0;
   int longWorks = 0;
   int caretX = -1, caretY = -1;
+  std::filesystem::path watchedFolder;
+  bool dismissed = false;
 
  private:
+  std::function<void()> folderWatch_;
+  int longWorkDepth_ = 0;
   std::optional<std::filesystem::path> nextDialog();
 
   struct Posted {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/gtk/us_keyboard.h"
+#include "backend/gtk/glib_owned.h"
 
 namespace zarq::gtk {
 namespace {
@@ -55,6 +56,8 @@ KeyLayouts keyLayoutsOf(GdkKeymap* keymap, const GdkEventKey* event) {
   gint count = 0;
   if (gdk_keymap_get_entries_for_keycode(keymap, event->hardware_keycode, &entries, &keyvals,
                                          &count)) {
+    const GArrayOf<GdkKeymapKey> ownedEntries(entries);
+    const GArrayOf<guint> ownedKeyvals(keyvals);
     for (gint i = 0; i < count; ++i) {
       const GdkKeymapKey& entry = entries[i];
       if (entry.group < 0 || entry.level < 0 || entry.level > 1) continue;
@@ -63,8 +66,6 @@ KeyLayouts keyLayoutsOf(GdkKeymap* keymap, const GdkEventKey* event) {
       }
       key.groups[entry.group][entry.level] = keyvals[i];
     }
-    g_free(entries);
-    g_free(keyvals);
   }
   // A keymap that knows nothing of the key still has the event's own keyval.
   if (key.groups.empty()) {

@@ -36,10 +36,6 @@ bool pointerReallyCrossed(GdkCrossingMode mode) {
 
 // How long a drop waits when it arrives while a message box is open or long work runs.
 constexpr guint kDropRetryMs = 100;
-// How often input held during long work looks whether it may be handled.
-constexpr guint kHeldInputRetryMs = 20;
-// How soon the end of the session looks again whether the dialogs it dismissed are gone.
-constexpr guint kEndSessionRetryMs = 50;
 
 // The desktop's text size at its default, in dots per inch.
 constexpr double kDefaultResolution = 96;
@@ -93,10 +89,10 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
 
   // Characters come from the input method; what it is composing is drawn in the field at the
   // caret until it is committed.
-  inputMethod_ = gtk_im_multicontext_new();
-  gtk_im_context_set_use_preedit(inputMethod_, TRUE);
-  g_signal_connect(inputMethod_, "commit", G_CALLBACK(onCommit), this);
-  g_signal_connect(inputMethod_, "preedit-changed", G_CALLBACK(onPreeditChanged), this);
+  inputMethod_.reset(gtk_im_multicontext_new());
+  gtk_im_context_set_use_preedit(inputMethod_.get(), TRUE);
+  g_signal_connect(inputMethod_.get(), "commit", G_CALLBACK(onCommit), this);
+  g_signal_connect(inputMethod_.get(), "preedit-changed", G_CALLBACK(onPreeditChanged), this);
 
   // A new theme may be one of high contrast, or no longer one: the next frame reads it.
   g_signal_connect(area_, "style-updated", G_CALLBACK(onStyleUpdated), this);
@@ -112,7 +108,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   frame_.onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
   });
-  host_.attach(GTK_WINDOW(window_), inputMethod_);
+  host_.attach(GTK_WINDOW(window_), inputMethod_.get());
   host_.onAnnounce([this](const AccessibleEvent& event) {
     if (area_) announceOnArea(area_, event);
   });
@@ -124,8 +120,10 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
 
 EditorWindow::~EditorWindow() {
   if (window_) gtk_widget_destroy(window_);
-  for (GdkEvent* event : heldInput_) gdk_event_free(event);
-  g_object_unref(inputMethod_);
+}
+
+void EditorWindow::destroy() {
+  if (window_) gtk_widget_destroy(window_);
 }
 
 void EditorWindow::show() {
@@ -163,16 +161,15 @@ gboolean EditorWindow::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
 
 gboolean EditorWindow::onFocusIn(GtkWidget*, GdkEventFocus*, gpointer p) {
   EditorWindow& w = self(p);
-  gtk_im_context_focus_in(w.inputMethod_);
+  gtk_im_context_focus_in(w.inputMethod_.get());
   onFocusGained(w.form_);
   w.keepAnimating();
   return FALSE;
 }
 
 gboolean EditorWindow::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
-  // Keys released while another window has the keyboard are never reported here.
-  self(p).keysDown_.clear();
-  gtk_im_context_focus_out(self(p).inputMethod_);
+  onFocusLost(self(p).form_);
+  gtk_im_context_focus_out(self(p).inputMethod_.get());
   return FALSE;
 }
 
@@ -182,82 +179,20 @@ std::optional<Shortcut> EditorWindow::accelerator(const GdkEventKey* event) cons
                      modifiersOf(GdkModifierType(event->state)));
 }
 
-bool EditorWindow::holdDuringLongWork(const GdkEvent* event) {
-  if (!host_.longWorkRunning()) return false;
-  heldInput_.push_back(gdk_event_copy(event));
-  if (!replaySource_) replaySource_ = g_timeout_add(kHeldInputRetryMs, replayHeldInput, this);
-  return true;
-}
-
-gboolean EditorWindow::replayHeldInput(gpointer p) {
+gboolean EditorWindow::onDelete(GtkWidget*, GdkEvent*, gpointer p) {
   EditorWindow& w = self(p);
-  if (w.host_.longWorkRunning() || w.host_.modalRunning()) return G_SOURCE_CONTINUE;
-  w.replaySource_ = 0;
-  // An event may start long work or a message box of its own; what comes after it waits
-  // in the queue meanwhile, and the queue is taken up again from here.
-  while (!w.heldInput_.empty() && !w.destroyed() && !w.host_.longWorkRunning()) {
-    GdkEvent* event = w.heldInput_.front();
-    w.heldInput_.pop_front();
-    w.handleHeld(event);
-    gdk_event_free(event);
-  }
-  if (!w.heldInput_.empty() && !w.replaySource_ && !w.destroyed()) {
-    w.replaySource_ = g_timeout_add(kHeldInputRetryMs, replayHeldInput, p);
-  }
-  return G_SOURCE_REMOVE;
-}
-
-void EditorWindow::handleHeld(GdkEvent* event) {
-  switch (event->type) {
-    case GDK_KEY_PRESS:
-      onKeyPress(window_, &event->key, this);
-      break;
-    case GDK_KEY_RELEASE:
-      onKeyRelease(window_, &event->key, this);
-      break;
-    case GDK_MOTION_NOTIFY:
-      onMotion(area_, &event->motion, this);
-      break;
-    case GDK_BUTTON_PRESS:
-      onButtonPress(area_, &event->button, this);
-      break;
-    case GDK_BUTTON_RELEASE:
-      onButtonRelease(area_, &event->button, this);
-      break;
-    case GDK_ENTER_NOTIFY:
-      onEnter(area_, &event->crossing, this);
-      break;
-    case GDK_LEAVE_NOTIFY:
-      onLeave(area_, &event->crossing, this);
-      break;
-    case GDK_DELETE:
-      gtk_window_close(GTK_WINDOW(window_));
-      break;
-    default:
-      break;
-  }
-}
-
-gboolean EditorWindow::onDelete(GtkWidget*, GdkEvent* event, gpointer p) {
-  EditorWindow& w = self(p);
-  // Closing during long work waits for it, so that the form saved is the finished one.
-  if (w.holdDuringLongWork(event)) return TRUE;
   // A message box answers first, as the window it belongs to takes no input meanwhile.
   if (w.host_.modalRunning()) return TRUE;
-  // The form is saved, or the user chose what becomes of it; else the window stays.
-  return !onCloseRequested(w.form_);
+  onCloseBox(w.form_, [&w] { w.destroy(); });
+  return TRUE;
 }
 
 gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  const KeyStroke stroke = keyStrokeOf(event->keyval, mods);
-  const bool repeat = w.keysDown_.contains(event->hardware_keycode);
-  if (!repeat) w.keysDown_[event->hardware_keycode] = stroke;
-  if (repeat && (stroke.key == Key::Left || stroke.key == Key::Right)) {
-    // Held: the caret keeps moving at the keyboard's repeat rate.
-    onKeyRepeat(w.form_, stroke);
+  // X reports a held key's repeats as presses without releases in between.
+  if (onKeyPressed(w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
+    // A repeat the caret keys took.
   } else if (const auto shortcut = w.accelerator(event)) {
     if (const Command* command = std::get_if<Command>(&*shortcut)) {
       onCommand(w.form_, *command);
@@ -265,7 +200,7 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
       gtk_window_close(GTK_WINDOW(w.window_));
       return TRUE;
     }
-  } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_, event)) {
+  } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
     // What the input method takes is its own: typed text arrives through "commit", and a
     // key that edits a composition (Backspace, Escape) belongs to the composition.
     if (const auto unit = controlCharacter(event->keyval, mods)) onChar(w.form_, *unit);
@@ -277,16 +212,10 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
 
 gboolean EditorWindow::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
-  // The key acts with the modifiers held when it went down, whichever is let go first.
-  const auto down = w.keysDown_.find(event->hardware_keycode);
-  const KeyStroke stroke =
-      down != w.keysDown_.end()
-          ? down->second
-          : keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state)));
-  if (down != w.keysDown_.end()) w.keysDown_.erase(down);
-  if (gtk_im_context_filter_keypress(w.inputMethod_, event)) return TRUE;
-  onKeyUp(w.form_, stroke);
+  const KeyStroke now = keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state)));
+  // A release the input method takes belongs to its composition.
+  const bool composing = gtk_im_context_filter_keypress(w.inputMethod_.get(), event);
+  onKeyReleased(w.form_, event->hardware_keycode, now, !composing);
   w.keepAnimating();
   return TRUE;
 }
@@ -301,8 +230,8 @@ void EditorWindow::onPreeditChanged(GtkIMContext* context, gpointer p) {
   EditorWindow& w = self(p);
   gchar* composing = nullptr;
   gtk_im_context_get_preedit_string(context, &composing, nullptr, nullptr);
+  const GString8 owned(composing);
   onComposition(w.form_, fromUtf8(composing ? composing : ""));
-  g_free(composing);
 }
 
 bool EditorWindow::inClientArea(double x, double y) const {
@@ -314,7 +243,6 @@ int EditorWindow::formPixel(double x) const { return formCoordinate(x, formScale
 
 gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   // While the button is held GTK keeps reporting the pointer outside the window; the
   // editor only hears of it inside.
   if (!w.inClientArea(event->x, event->y)) return TRUE;
@@ -326,7 +254,6 @@ gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
 
 gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   // A double click is two presses; GTK's extra double-click event is not a third.
   if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
   w.pointerInside_ = true;
@@ -337,7 +264,6 @@ gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer
 
 gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return TRUE;
   if (event->button != GDK_BUTTON_PRIMARY) return TRUE;
   // Released outside after the pointer left: the leave already counted as the release.
   if (!w.pointerInside_ || !w.inClientArea(event->x, event->y)) return TRUE;
@@ -347,14 +273,12 @@ gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpoint
 }
 
 gboolean EditorWindow::onEnter(GtkWidget*, GdkEventCrossing* event, gpointer p) {
-  if (self(p).holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return FALSE;
   if (pointerReallyCrossed(event->mode)) self(p).pointerInside_ = true;
   return FALSE;
 }
 
 gboolean EditorWindow::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (w.holdDuringLongWork(reinterpret_cast<GdkEvent*>(event))) return FALSE;
   if (!w.pointerInside_ || !pointerReallyCrossed(event->mode)) return FALSE;
   w.pointerInside_ = false;
   onMouseLeave(w.form_);
@@ -367,23 +291,22 @@ void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
   EditorWindow& w = self(p);
   // The window takes no drop while a message box of its own is open.
   if (w.host_.modalRunning()) return;
-  gchar** uris = gtk_selection_data_get_uris(data);
-  std::vector<std::filesystem::path> paths = localPathsFromUris(uris);
-  g_strfreev(uris);
+  const GStringList uris(gtk_selection_data_get_uris(data));
+  std::vector<std::filesystem::path> paths = localPathsFromUris(uris.get());
   if (paths.empty()) return;
   w.drops_.push_back(std::move(paths));
   // The files are handled once the drag has finished, so that the questions they raise
   // do not hold up the application they were dragged from.
-  if (!w.dropSource_) w.dropSource_ = g_idle_add(handlePendingDrop, p);
+  if (!w.dropSource_) w.dropSource_.reset(g_idle_add(handlePendingDrop, p));
 }
 
 gboolean EditorWindow::handlePendingDrop(gpointer p) {
   EditorWindow& w = self(p);
-  if (w.host_.modalRunning() || w.host_.longWorkRunning()) {
-    w.dropSource_ = g_timeout_add(kDropRetryMs, handlePendingDrop, p);
+  w.dropSource_.ended();
+  if (w.host_.modalRunning()) {
+    w.dropSource_.reset(g_timeout_add(kDropRetryMs, handlePendingDrop, p));
     return G_SOURCE_REMOVE;
   }
-  w.dropSource_ = 0;
   while (!w.drops_.empty() && !w.destroyed()) {
     const std::vector<std::filesystem::path> paths = std::move(w.drops_.front());
     w.drops_.pop_front();
@@ -394,7 +317,7 @@ gboolean EditorWindow::handlePendingDrop(gpointer p) {
 }
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
-  gtk_im_context_set_client_window(self(p).inputMethod_, gtk_widget_get_window(area));
+  gtk_im_context_set_client_window(self(p).inputMethod_.get(), gtk_widget_get_window(area));
   self(p).followScale();
 }
 
@@ -446,37 +369,17 @@ void EditorWindow::onWindowRealize(GtkWidget* window, gpointer) {
 }
 
 void EditorWindow::endSession() {
-  if (destroyed() || endSessionSource_) return;
-  if (!host_.modalRunning() && !host_.longWorkRunning()) {
-    onSessionEnd(form_, fallbackFolder());
-    gtk_widget_destroy(window_);
-    return;
-  }
-  // The action that asked goes on with the answer, and long work ends; the window closes
-  // once they are done.
-  host_.dismissModals();
-  endSessionSource_ = g_timeout_add(kEndSessionRetryMs, retryEndSession, this);
-}
-
-gboolean EditorWindow::retryEndSession(gpointer p) {
-  EditorWindow& w = self(p);
-  w.endSessionSource_ = 0;
-  w.endSession();
-  return G_SOURCE_REMOVE;
+  if (destroyed()) return;
+  onSessionEnding(form_, [this](const SessionEndSave&) { destroy(); });
 }
 
 void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   EditorWindow& w = self(p);
   w.frame_.onPresent(nullptr);
   w.tick_ = 0;
-  if (w.dropSource_) g_source_remove(w.dropSource_);
-  w.dropSource_ = 0;
+  w.dropSource_.reset();
   w.drops_.clear();
-  if (w.replaySource_) g_source_remove(w.replaySource_);
-  w.replaySource_ = 0;
-  if (w.endSessionSource_) g_source_remove(w.endSessionSource_);
-  w.endSessionSource_ = 0;
-  gtk_im_context_set_client_window(w.inputMethod_, nullptr);
+  gtk_im_context_set_client_window(w.inputMethod_.get(), nullptr);
   GdkScreen* screen = gtk_widget_get_screen(w.window_);
   g_signal_handler_disconnect(screen, w.resolutionHandler_);
   g_signal_handler_disconnect(screen, w.monitorsHandler_);

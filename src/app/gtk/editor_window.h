@@ -7,13 +7,13 @@
 
 #include <deque>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/gtk/key_mapping.h"
 #include "backend/cairo/offscreen_frame.h"
+#include "backend/gtk/glib_owned.h"
 #include "backend/gtk/gtk_host.h"
 
 namespace zarq {
@@ -39,9 +39,8 @@ class EditorWindow {
   void show();
   // Set when the window has been destroyed (the form is saved by then, or the user chose).
   bool destroyed() const { return window_ == nullptr; }
-  // Saves the form with no one to ask (editor/closing.h) and closes the window, for the end
-  // of the session: any message box or dialog open is answered as if closed first (a
-  // question then counts as No), and long work is waited for.
+  // The session ends (a signal): the form is saved with no one asked and the window closes,
+  // as editor/window_events.h says for every window.
   void endSession();
 
  private:
@@ -61,7 +60,6 @@ class EditorWindow {
                                  guint, guint, gpointer self);
   static gboolean handlePendingDrop(gpointer self);
   static gboolean onDelete(GtkWidget*, GdkEvent* event, gpointer self);
-  static gboolean replayHeldInput(gpointer self);
   static gboolean onTick(GtkWidget*, GdkFrameClock*, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
   static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
@@ -77,12 +75,9 @@ class EditorWindow {
   GdkRectangle workArea() const;
   static void onWindowRealize(GtkWidget* window, gpointer);
   static void onDestroy(GtkWidget*, gpointer self);
-  static gboolean retryEndSession(gpointer self);
 
-  // While long work runs, input is kept to be handled afterwards, in order; true when
-  // `event` was kept.
-  bool holdDuringLongWork(const GdkEvent* event);
-  void handleHeld(GdkEvent* event);
+  // Closes the window, once the form is saved or the user chose.
+  void destroy();
   // After every event: keep drawing while an arrow or a refused key's flash animates.
   void keepAnimating();
   std::optional<Shortcut> accelerator(const GdkEventKey* event) const;
@@ -95,7 +90,7 @@ class EditorWindow {
   GtkHost& host_;
   GtkWidget* window_ = nullptr;
   GtkWidget* area_ = nullptr;
-  GtkIMContext* inputMethod_ = nullptr;
+  GObjectRef<GtkIMContext> inputMethod_;
   guint tick_ = 0;
   int zoomPercent_ = 100;
   // The window's pixels per pixel of the form.
@@ -107,14 +102,7 @@ class EditorWindow {
   // held outside the window reports nothing, as on Windows.
   bool pointerInside_ = false;
   std::deque<std::vector<std::filesystem::path>> drops_;
-  guint dropSource_ = 0;
-  std::deque<GdkEvent*> heldInput_;
-  // Keys pressed and not released yet, by hardware code, as they were pressed: a second
-  // press of one of them is the keyboard's auto-repeat (X reports it without releases in
-  // between).
-  std::map<guint16, KeyStroke> keysDown_;
-  guint replaySource_ = 0;
-  guint endSessionSource_ = 0;
+  SourceId dropSource_;
 };
 
 }  // namespace zarq::gtk

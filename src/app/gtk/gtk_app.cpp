@@ -16,6 +16,7 @@
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/pixbuf_decoder.h"
+#include "backend/gtk/glib_owned.h"
 #include "backend/gtk/gtk_host.h"
 #include "common/utf.h"
 #include "editor/command_line.h"
@@ -39,10 +40,8 @@ constexpr char kGtkNote[] =
 // An argument as the file it names: a file: URI becomes its path.
 std::filesystem::path argumentPath(const char* arg) {
   if (g_str_has_prefix(arg, "file:")) {
-    if (gchar* name = g_filename_from_uri(arg, nullptr, nullptr)) {
-      std::filesystem::path path(name);
-      g_free(name);
-      return path;
+    if (const GString8 name{g_filename_from_uri(arg, nullptr, nullptr)}) {
+      return std::filesystem::path(name.get());
     }
   }
   return std::filesystem::path(arg);

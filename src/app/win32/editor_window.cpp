@@ -138,54 +138,6 @@ void EditorWindow::dropFiles(HDROP drop) {
   onDrop(form_, paths);
 }
 
-bool EditorWindow::holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!host_.longWorkRunning()) return false;
-  switch (message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR:
-    case WM_COMMAND:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_MOUSELEAVE:
-    case WM_DROPFILES:
-    case WM_CLOSE:
-    case kActivateMessage:
-      heldInput_.push_back({message, wParam, lParam});
-      return true;
-    default:
-      return false;
-  }
-}
-
-void EditorWindow::replayHeldInput() {
-  // Not inside a message box that came after the work (its own loop would run the input
-  // in the middle of the action that asked): look again a little later.
-  if (host_.modalRunning()) {
-    if (!heldInput_.empty()) SetTimer(window_, Win32Host::kHeldInputTimer, 20, nullptr);
-    return;
-  }
-  // A held message may start long work of its own; what follows it waits for that to end.
-  while (!heldInput_.empty() && !host_.longWorkRunning() && !quitRequested_) {
-    const HeldInput input = heldInput_.front();
-    heldInput_.pop_front();
-    if (!handle(input.message, input.wParam, input.lParam)) {
-      DefWindowProcW(window_, input.message, input.wParam, input.lParam);
-    }
-  }
-}
-
-void EditorWindow::endSession() {
-  // A message box's answer is the user's, and long work ends by itself: the window closes
-  // once both are done.
-  if (host_.modalRunning() || host_.longWorkRunning()) {
-    SetTimer(window_, kEndSessionTimer, kEndSessionRetryMs, nullptr);
-    return;
-  }
-  closeForSessionEnd();
-}
-
 void EditorWindow::closeForSessionEnd() {
   if (quitRequested_) return;
   savedInFolder_ = onSessionEnd(form_, fallbackFolder()).savedInFolder;
@@ -193,7 +145,6 @@ void EditorWindow::closeForSessionEnd() {
 }
 
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (holdDuringLongWork(message, wParam, lParam)) return true;
   switch (message) {
     case WM_CREATE: {
       host_.onZoom([this](int percent) {
@@ -219,10 +170,14 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_CLOSE:
       // The form is saved, or the user chose what becomes of it; else the window stays.
-      if (onCloseRequested(form_)) DestroyWindow(window_);
+      onCloseBox(form_, [this] { DestroyWindow(window_); });
       return true;
     case kEndSessionMessage:
-      endSession();
+      onSessionEnding(form_, [this](const SessionEndSave& save) {
+        if (quitRequested_) return;
+        savedInFolder_ = save.savedInFolder;
+        DestroyWindow(window_);
+      });
       return true;
     case kActivateMessage:
       // A screen reader's click; one that comes while a message box is open is dropped, as
@@ -262,8 +217,7 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_KILLFOCUS:
       DestroyCaret();
-      // Keys let go while another window has the keyboard are never reported here.
-      keysDown_.clear();
+      onFocusLost(form_);
       return true;
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -275,20 +229,11 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
       // A held caret key moves on at the keyboard's repeat rate; the first press waits for
       // the release.
-      if (isAutoRepeat(lParam)) {
-        onKeyRepeat(form_, strokeNow(wParam));
-      } else {
-        keysDown_[wParam] = strokeNow(wParam);
-      }
+      onKeyPressed(form_, static_cast<KeyCode>(wParam), strokeNow(wParam));
       return false;
-    case WM_KEYUP: {
-      // The key acts with the modifiers held when it went down, whichever is let go first.
-      const auto down = keysDown_.find(wParam);
-      const KeyStroke stroke = down != keysDown_.end() ? down->second : strokeNow(wParam);
-      if (down != keysDown_.end()) keysDown_.erase(down);
-      onKeyUp(form_, stroke);
+    case WM_KEYUP:
+      onKeyReleased(form_, static_cast<KeyCode>(wParam), strokeNow(wParam));
       return true;
-    }
     case WM_IME_SETCONTEXT:
       // The field draws the composition itself, at its caret.
       DefWindowProcW(window_, message, wParam, lParam & ~ISC_SHOWUICOMPOSITIONWINDOW);
@@ -329,23 +274,10 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       dropFiles(reinterpret_cast<HDROP>(wParam));
       return true;
-    case Win32Host::kLongWorkEndedMessage:
-      replayHeldInput();
-      return true;
     case Win32Host::kPostedMessage:
       host_.runPosted();
       return true;
     case WM_TIMER:
-      if (wParam == kEndSessionTimer) {
-        KillTimer(window_, kEndSessionTimer);
-        endSession();
-        return true;
-      }
-      if (wParam == Win32Host::kHeldInputTimer) {
-        KillTimer(window_, Win32Host::kHeldInputTimer);
-        replayHeldInput();
-        return true;
-      }
       if (wParam != Win32Host::kPostedTimer) return false;
       KillTimer(window_, Win32Host::kPostedTimer);
       host_.runPosted();

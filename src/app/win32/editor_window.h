@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <deque>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -22,10 +20,6 @@ class GdiplusFrame;
 class Win32Host;
 
 inline constexpr wchar_t kWindowClass[] = L"Zarq Radoziro Settings";
-
-// The end of the session looks again this often while a message box is open.
-inline constexpr UINT_PTR kEndSessionTimer = 3;
-inline constexpr UINT kEndSessionRetryMs = 100;
 
 class EditorWindow {
  public:
@@ -52,14 +46,8 @@ class EditorWindow {
   void fitToScreen(UINT dpi, std::optional<POINT> at);
   void showFrame();
   void dropFiles(HDROP drop);
-  // While long work runs, input waits: true when the message was kept for later.
-  bool holdDuringLongWork(UINT message, WPARAM wParam, LPARAM lParam);
-  // The input kept while long work ran, in the order it came.
-  void replayHeldInput();
-  // Closes the window for the end of the session, once no message box is open and no long
-  // work runs.
-  void endSession();
-  // Saves the form with no one to ask (editor/closing.h) and destroys the window.
+  // Windows ends the process once WM_ENDSESSION returns: the form is saved at once, with no
+  // one asked (editor/closing.h), and the window destroyed.
   void closeForSessionEnd();
   // Client pixels of the window to the frame's logical pixels.
   int logical(int devicePixels) const;
@@ -71,14 +59,6 @@ class EditorWindow {
   bool quitRequested_ = false;
   bool savedInFolder_ = true;
   int zoomPercent_ = 100;
-  struct HeldInput {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-  };
-  std::deque<HeldInput> heldInput_;
-  // Keys down, with the modifiers held when they went down.
-  std::map<WPARAM, KeyStroke> keysDown_;
 };
 
 }  // namespace zarq::win32

@@ -10,7 +10,5 @@ namespace zarq::win32 {
 
 // The keypad's keys with Num Lock off are the same virtual keys.
 KeyStroke keyStrokeOf(WPARAM virtualKey, bool shift, bool ctrl);
-// A WM_KEYDOWN that the keyboard's auto-repeat sent for a key already down.
-inline bool isAutoRepeat(LPARAM lParam) { return (lParam & (1L << 30)) != 0; }
 
 }  // namespace zarq::win32

@@ -63,9 +63,32 @@ void GtkHost::attach(GtkWindow* window, GtkIMContext* inputMethod) {
   window_ = window;
   inputMethod_ = inputMethod;
   caret_.reset();
+  if (!window) {
+    folderMonitor_.reset();
+    folderChanged_ = nullptr;
+  }
+}
+
+void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
+  folderChanged_ = std::move(changed);
+  const GObjectRef<GFile> file(g_file_new_for_path(folder.c_str()));
+  folderMonitor_.reset(
+      g_file_monitor_directory(file.get(), G_FILE_MONITOR_WATCH_MOVES, nullptr, nullptr));
+  if (!folderMonitor_) return;
+  g_signal_connect(folderMonitor_.get(), "changed", G_CALLBACK(onFolderChanged), this);
+}
+
+void GtkHost::onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
+                              gpointer self) {
+  // A file written is told by its changes being done, not by every block written.
+  if (event == G_FILE_MONITOR_EVENT_CHANGED || event == G_FILE_MONITOR_EVENT_PRE_UNMOUNT) return;
+  auto* host = static_cast<GtkHost*>(self);
+  if (host->folderChanged_) host->folderChanged_();
 }
 
 gint GtkHost::runModal(GtkDialog* dialog) {
+  // The session is ending: nobody will answer.
+  if (dismissing_) return GTK_RESPONSE_DELETE_EVENT;
   g_signal_connect(dialog, "map-event", G_CALLBACK(focusWhenMapped), nullptr);
   modals_.push_back(dialog);
   const gint response = gtk_dialog_run(dialog);
@@ -73,7 +96,8 @@ gint GtkHost::runModal(GtkDialog* dialog) {
   return response;
 }
 
-void GtkHost::dismissModals() {
+void GtkHost::dismissDialogs() {
+  dismissing_ = true;
   for (GtkDialog* dialog : modals_) gtk_dialog_response(dialog, GTK_RESPONSE_DELETE_EVENT);
 }
 
@@ -140,9 +164,9 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
   }
   std::optional<std::filesystem::path> chosen;
   if (runModal(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
-    gchar* name = gtk_file_chooser_get_filename(chooser);
-    if (name) chosen = std::filesystem::path(name);
-    g_free(name);
+    if (const GString8 name{gtk_file_chooser_get_filename(chooser)}) {
+      chosen = std::filesystem::path(name.get());
+    }
   }
   closeModal(GTK_DIALOG(dialog));
   return chosen;
@@ -172,15 +196,12 @@ ClipboardText GtkHost::clipboardText() {
   if (!gtk_clipboard_wait_for_targets(clipboard, &targets, &count)) {
     return {ClipboardText::Status::NoText, {}};
   }
-  const bool hasText = gtk_targets_include_text(targets, count);
-  g_free(targets);
-  if (!hasText) return {ClipboardText::Status::NoText, {}};
+  const GArrayOf<GdkAtom> ownedTargets(targets);
+  if (!gtk_targets_include_text(targets, count)) return {ClipboardText::Status::NoText, {}};
   // Text was offered but could not be fetched: the owner failed or went away meanwhile.
-  gchar* utf8 = gtk_clipboard_wait_for_text(clipboard);
+  const GString8 utf8(gtk_clipboard_wait_for_text(clipboard));
   if (!utf8) return {ClipboardText::Status::LockFailed, {}};
-  ClipboardText result{ClipboardText::Status::Text, fromUtf8(utf8)};
-  g_free(utf8);
-  return result;
+  return {ClipboardText::Status::Text, fromUtf8(utf8.get())};
 }
 
 void GtkHost::setClipboardText(TextView text) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "backend/gtk/glib_owned.h"
 #include "platform/platform.h"
 
 namespace zarq::gtk {
@@ -24,10 +25,6 @@ class GtkHost final : public Host {
   void detach() { attach(nullptr, nullptr); }
   // True while a message box or dialog runs its own loop: the window takes no input then.
   bool modalRunning() const { return !modals_.empty(); }
-  // Answers every message box and dialog running as if it were closed (No, cancelled).
-  void dismissModals();
-  // True while long work runs: the window holds its input back until it is done.
-  bool longWorkRunning() const { return longWorkDepth_ > 0; }
   // Where the screen readers' changes go: the window's accessible objects.
   void onAnnounce(std::function<void(const AccessibleEvent&)> listener) {
     announced_ = std::move(listener);
@@ -56,8 +53,16 @@ class GtkHost final : public Host {
   }
   Palette palette() override;
   void zoomTo(int percent) override;
+  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
+  // Through inotify (GFileMonitor); the watch ends when the window is detached.
+  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
+  // Answers every message box and dialog running as if it were closed (No, cancelled), and
+  // every one opened later without showing it.
+  void dismissDialogs() override;
 
  private:
+  static void onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
+                              gpointer self);
   gint runModal(GtkDialog* dialog);
   void closeModal(GtkDialog* dialog);
   std::optional<std::filesystem::path> chooseFile(GtkFileChooserAction action, const char* title,
@@ -74,6 +79,9 @@ class GtkHost final : public Host {
   std::function<void(const AccessibleEvent&)> announced_;
   double formScale_ = 1;
   std::function<void(int)> applyZoom_;
+  bool dismissing_ = false;
+  GObjectRef<GFileMonitor> folderMonitor_;
+  std::function<void()> folderChanged_;
 };
 
 }  // namespace zarq::gtk

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cmath>
 #include <ctime>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -34,7 +35,72 @@ std::wstring filterOf(TextView name, TextView pattern) {
   return filter;
 }
 
+// Presses the button of a dialog that answers it as closed.
+BOOL CALLBACK closeDialog(HWND window, LPARAM) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (std::wstring_view(className) != L"#32770") return TRUE;
+  const int button = GetDlgItem(window, IDCANCEL) ? IDCANCEL
+                     : GetDlgItem(window, IDNO)   ? IDNO
+                                                  : IDOK;
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
+  return TRUE;
+}
+
 }  // namespace
+
+// A thread waits on the folder's change notification and on a stop event; each change is
+// told through `changed`, which posts to the window's thread.
+class Win32Host::FolderWatch {
+ public:
+  FolderWatch(const std::filesystem::path& folder, std::function<void()> changed)
+      : changed_(std::move(changed)),
+        change_(FindFirstChangeNotificationW(folder.c_str(), FALSE,
+                                             FILE_NOTIFY_CHANGE_FILE_NAME |
+                                                 FILE_NOTIFY_CHANGE_SIZE |
+                                                 FILE_NOTIFY_CHANGE_LAST_WRITE)),
+        stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    if (change_ == INVALID_HANDLE_VALUE || !stop_) return;
+    thread_ = std::thread([this] {
+      const HANDLE handles[] = {stop_, change_};
+      while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+        changed_();
+        if (!FindNextChangeNotification(change_)) break;
+      }
+    });
+  }
+  ~FolderWatch() {
+    if (thread_.joinable()) {
+      SetEvent(stop_);
+      thread_.join();
+    }
+    if (change_ != INVALID_HANDLE_VALUE) FindCloseChangeNotification(change_);
+    if (stop_) CloseHandle(stop_);
+  }
+  FolderWatch(const FolderWatch&) = delete;
+  FolderWatch& operator=(const FolderWatch&) = delete;
+
+ private:
+  std::function<void()> changed_;
+  HANDLE change_;
+  HANDLE stop_;
+  std::thread thread_;
+};
+
+Win32Host::Win32Host(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
+
+Win32Host::~Win32Host() = default;
+
+void Win32Host::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
+  folderWatch_.reset();
+  folderWatch_ = std::make_unique<FolderWatch>(folder, std::move(changed));
+}
+
+void Win32Host::dismissDialogs() {
+  dismissing_ = true;
+  EnumThreadWindows(GetCurrentThreadId(), closeDialog, 0);
+}
 
 void Win32Host::attach(HWND window, float scale) {
   {
@@ -43,6 +109,7 @@ void Win32Host::attach(HWND window, float scale) {
   }
   scale_ = scale;
   caret_.reset();
+  if (!window) folderWatch_.reset();
   // Work posted before the window existed runs once it does.
   wakeWindow();
 }
@@ -60,7 +127,8 @@ MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButton
   const UINT type = buttons == MessageButtons::YesNo         ? MB_YESNO
                     : buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL
                                                              : MB_OK;
-  const int pressed = modal([&] {
+  // The session is ending: nobody will answer.
+  const int pressed = dismissing_ ? IDCANCEL : modal([&] {
     const ChineseButtons chinese;
     return MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), type);
   });
@@ -80,6 +148,7 @@ MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButton
 
 std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView filterName,
                                                            TextView pattern) {
+  if (dismissing_) return std::nullopt;
   std::vector<wchar_t> name(kFileNameCapacity, L'\0');
   // A folder given as the start of the name is where the dialog opens, every time; given as
   // the initial folder it would be, from Windows 7 on, only the first time, and afterwards
@@ -115,6 +184,7 @@ std::optional<std::filesystem::path> Win32Host::chooseOpenFile(TextView filterNa
 }
 
 std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
+  if (dismissing_) return std::nullopt;
   const std::wstring title = wide(prompt);
   wchar_t displayName[MAX_PATH] = {};
   BROWSEINFOW browse{};
@@ -262,7 +332,6 @@ void Win32Host::runLongWork(const std::function<void()>& work, const std::functi
   worker.join();
   --longWorkDepth_;
   if (--modalDepth_ == 0) wakeWindow();
-  if (window_) PostMessageW(window_, kLongWorkEndedMessage, 0, 0);
 }
 
 void Win32Host::wakeWindow() {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 
@@ -19,7 +20,10 @@ class Win32Host final : public Host {
  public:
   // The save and open dialogs always start in `workFolder`, the editor's folder, where its
   // files are.
-  explicit Win32Host(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
+  explicit Win32Host(std::filesystem::path workFolder);
+  ~Win32Host() override;
+  Win32Host(const Win32Host&) = delete;
+  Win32Host& operator=(const Win32Host&) = delete;
 
   // The window that owns every dialog and whose caret follows the field's; null before the
   // window exists and after it is destroyed. `scale` is the window's device pixels per
@@ -53,17 +57,19 @@ class Win32Host final : public Host {
   void zoomTo(int percent) override;
   // How the window takes a new zoom of the form.
   void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
+  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
+  // Through a change notification of the folder, waited on by a thread of its own; the watch
+  // ends when the window is detached.
+  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
+  // Presses Cancel (No, OK where there is none) in every dialog of the window's thread, and
+  // answers every one opened later as closed without showing it.
+  void dismissDialogs() override;
 
   // How the window's loop hands a message on (accelerators first); the loop that runs while
   // long work goes on hands its messages on the same way.
   void setDispatcher(std::function<void(MSG&)> dispatch) { dispatch_ = std::move(dispatch); }
-  // True while long work runs: the window holds the input it gets until it is done.
-  bool longWorkRunning() const { return longWorkDepth_ > 0; }
   // True while a message box, a dialog or long work runs a loop of its own.
   bool modalRunning() const { return modalDepth_ > 0; }
-  // Sent to the window when long work has ended: the input it held may be handled now.
-  static constexpr UINT kLongWorkEndedMessage = WM_APP + 2;
-  static constexpr UINT_PTR kHeldInputTimer = 2;
 
   // The window's message and timer that say posted work may be due: the window hands both
   // to runPosted().
@@ -82,6 +88,8 @@ class Win32Host final : public Host {
   // Asks the window's thread to look at the posted work.
   void wakeWindow();
 
+  class FolderWatch;
+
   struct Posted {
     ULONGLONG due;
     std::function<void()> task;
@@ -97,6 +105,8 @@ class Win32Host final : public Host {
   float scale_ = 1;
   std::optional<POINT> caret_;
   std::function<void(int)> applyZoom_;
+  bool dismissing_ = false;
+  std::unique_ptr<FolderWatch> folderWatch_;
 };
 
 }  // namespace zarq::win32

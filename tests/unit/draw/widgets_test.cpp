@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "draw/check_box.h"
 #include "draw/field_label.h"
 #include "draw/option_pair.h"
 #include "draw/page_arrow.h"
@@ -75,7 +76,7 @@ TEST_F(WidgetsTest, SliderKnobIsClampedToTheTrack) {
                {123, 507 - 3},
                {189, 507 + 75 - 3}};
   for (const auto& c : cases) {
-    slider.value = c.value;
+    slider.setValue(c.value);
     EXPECT_FLOAT_EQ(slider.knobLeft(), c.knobLeft) << c.value;
   }
 }
@@ -95,13 +96,73 @@ TEST_F(WidgetsTest, SliderValueSnapsToItsStep) {
 
 TEST_F(WidgetsTest, OneCharacterOptionsAreSquare) {
   OptionPair pair;
-  pair.init(metrics, 330, 334, 30, u"X", u"2K", false, false, 10);
+  pair.init(metrics, 330, 334, 30, u"X", u"2K", false, false, 10, false);
   EXPECT_FLOAT_EQ(pair.width1, 30);
   EXPECT_FLOAT_EQ(pair.width2, 24 + 12);  // tight width of "2K" at 24 plus 0.4 x 30
   pair.shown = true;
   EXPECT_TRUE(pair.hitFirst(345, 340));
   EXPECT_FALSE(pair.hitSecond(365, 340));  // in the gap
   EXPECT_TRUE(pair.hitSecond(371, 340));
+}
+
+using Kind = WidgetInput::Kind;
+
+// Each widget takes a press, moves and a release and reports what they did.
+TEST_F(WidgetsTest, ACheckBoxTogglesOnlyOnAPressAndAReleaseBothOverIt) {
+  const struct {
+    int pressOver, releaseOver;
+    WidgetReport report;
+  } cases[] = {
+      {1, 1, WidgetReport::Changed}, {1, 0, WidgetReport::Nothing}, {0, 1, WidgetReport::Nothing}};
+  for (const auto& c : cases) {
+    CheckBox box;
+    box.handle({Kind::Press, 0, c.pressOver});
+    EXPECT_EQ(box.handle({Kind::Release, 0, c.releaseOver}), c.report);
+    EXPECT_EQ(box.checked, c.report == WidgetReport::Changed);
+  }
+  CheckBox box;
+  box.handle({Kind::Press, 0, 1});
+  box.handle({Kind::Lost});
+  EXPECT_EQ(box.handle({Kind::Release, 0, 1}), WidgetReport::Nothing);
+}
+
+TEST_F(WidgetsTest, AnOptionTogglesAloneOrAsOneOfAnExclusivePair) {
+  const struct {
+    bool exclusive;
+    int option;
+    bool first, second;
+  } cases[] = {{false, 1, true, true},
+               {false, 2, false, false},
+               {true, 1, true, false},
+               {true, 2, true, false}};  // the selected one of two toggles to the other
+  for (const auto& c : cases) {
+    OptionPair pair;
+    pair.init(metrics, 0, 0, 30, u"A", u"B", false, true, 5, c.exclusive);
+    pair.handle({Kind::Press, 0, c.option});
+    EXPECT_EQ(pair.handle({Kind::Release, 0, 3 - c.option}), WidgetReport::Nothing);
+    pair.handle({Kind::Press, 0, c.option});
+    EXPECT_EQ(pair.handle({Kind::Release, 0, c.option}), WidgetReport::Changed);
+    EXPECT_EQ(pair.selected1, c.first) << c.exclusive << c.option;
+    EXPECT_EQ(pair.selected2, c.second) << c.exclusive << c.option;
+  }
+}
+
+TEST_F(WidgetsTest, ASliderFollowsItsDragAndReportsOnlyWhatChanged) {
+  Slider slider;
+  slider.x = 582;
+  slider.width = 150;
+  slider.min = 0;
+  slider.max = 100;
+  EXPECT_EQ(slider.handle({Kind::Press, 507 + 75}), WidgetReport::Changed);
+  EXPECT_FLOAT_EQ(slider.value(), 50);
+  EXPECT_EQ(slider.handle({Kind::Move, 507 + 75}), WidgetReport::Nothing);
+  EXPECT_EQ(slider.handle({Kind::Move, 900}), WidgetReport::Changed);
+  EXPECT_EQ(slider.handle({Kind::Release, 400}), WidgetReport::Released);
+  EXPECT_FLOAT_EQ(slider.value(), 0);
+  EXPECT_EQ(slider.handle({Kind::Lost}), WidgetReport::Released);
+  EXPECT_FLOAT_EQ(slider.value(), 0);
+  EXPECT_FALSE(slider.setValue(0));
+  EXPECT_TRUE(slider.setValue(300));  // a typed value may lie beyond the track
 }
 
 TEST_F(WidgetsTest, ArrowJumpsToFullSizeWhenLeftEarlyThenShrinks) {

@@ -34,7 +34,7 @@ TEST_F(BuildFormTest, FirstStartShowsPageOneWithItsDefaults) {
   const float values[] = {150, 80, 1.0f, 0.8f, 0.8f};
   const char16_t* texts[] = {u"150", u"80", u"1.0", u"0.8", u"0.8"};
   for (int i = 0; i < kSliderCount; ++i) {
-    EXPECT_FLOAT_EQ(form->sliders[i].value, values[i]);
+    EXPECT_FLOAT_EQ(form->sliders[i].value(), values[i]);
     EXPECT_EQ(field(slot::backgroundDim + i).text, texts[i]);
   }
   EXPECT_EQ(shownIn(form->fields), range(0, 7));

@@ -131,7 +131,7 @@ TEST_F(ClickActionsTest, UntickingARecordedPartRestoresAndGreysItsVolumes) {
   };
   for (const auto& c : cases) {
     const int slot = c.slider + slot::backgroundDim;
-    EXPECT_FLOAT_EQ(form->sliders[c.slider].value, c.value) << slot;
+    EXPECT_FLOAT_EQ(form->sliders[c.slider].value(), c.value) << slot;
     EXPECT_EQ(field(slot).text, c.text);
     EXPECT_EQ(field(slot).committedText, c.text);
     EXPECT_FALSE(form->sliders[c.slider].enabled || field(slot).enabled ||

@@ -172,7 +172,7 @@ TEST_F(CommandsTest, OpenLoadsAnExistingPresetAndNamesAMissingOne) {
 
 TEST_F(CommandsTest, OpenCancelledStillDrawsAFrame) {
   const int before = platform.headless.frame.framesPresented();
-  handleCommand(*form, Command::Open);
+  onCommand(*form, Command::Open);
   EXPECT_EQ(platform.headless.frame.framesPresented(), before + 1);
   EXPECT_TRUE(platform.host.messages.empty());
 }

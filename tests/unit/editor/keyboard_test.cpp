@@ -136,12 +136,12 @@ TEST_F(KeyboardTest, ARefusedKeyFlashesTheFieldsOutlineForAMoment) {
 TEST_F(KeyboardTest, TypingIntoASliderFieldMovesTheSlider) {
   edit(slot::backgroundDim, u"150", 3);
   type(u"\b");
-  EXPECT_FLOAT_EQ(form->sliders[sliderId::dim].value, 15);
+  EXPECT_FLOAT_EQ(form->sliders[sliderId::dim].value(), 15);
   edit(slot::musicVolume, u"0.8", 3);
   type(u"5");
-  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value, 0.85f);
+  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value(), 0.85f);
   type(u"\b\b\b\b");
-  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value, 0);  // empty reads as 0
+  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value(), 0);  // empty reads as 0
 }
 
 TEST_F(KeyboardTest, DeleteClearsTheWholeField) {
@@ -165,7 +165,7 @@ TEST_F(KeyboardTest, DeleteClearsTheWholeField) {
     EXPECT_EQ(field(c.slot).committedText, c.cleared) << c.slot;
   }
   // The cleared volume leaves its slider where it was.
-  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value, 0.8f);
+  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value(), 0.8f);
 }
 
 TEST_F(KeyboardTest, LeftAndRightWalkTheWholeTextKeepingTheCaretVisible) {

@@ -46,7 +46,7 @@ class LivePreviewTest : public testing::InputTest {
     build();
     setSlotText(*form, slot::illustrationExt, u"PNG");
     setSlotText(*form, slot::audioExt, u"WAV");
-    form->sliders[sliderId::dim].value = 0;  // the picture undimmed
+    form->sliders[sliderId::dim].setValue(0);  // the picture undimmed
   }
 
   // The form names the chart and shows page 1, its picture decoded and every frame it asked
@@ -152,7 +152,7 @@ TEST_F(LivePreviewTest, TheBlurFollowsTypingAndDraggingWithoutDecodingAgain) {
   press(blur.x - blur.width / 2, blur.y);
   EXPECT_TRUE(frameShows(expected("stripes", 0)));
   move(blur.x, blur.y);  // held mid-drag, not validated yet
-  const int mid = static_cast<int>(roundHalfAway(blur.value));
+  const int mid = static_cast<int>(roundHalfAway(blur.value()));
   EXPECT_GT(mid, 0);
   EXPECT_TRUE(frameShows(expected("stripes", mid)));
   release(blur.x + blur.width, blur.y);
@@ -163,7 +163,7 @@ TEST_F(LivePreviewTest, TheBlurFollowsTypingAndDraggingWithoutDecodingAgain) {
 TEST_F(LivePreviewTest, TheDimmedPictureFollowsTheBlurAndTheDim) {
   showChart(u"stripes");
   for (const auto& [dim, blur] : {std::pair{128, u"80"}, {128, u"0"}, {200, u"0"}, {200, u"9"}}) {
-    form->sliders[sliderId::dim].value = static_cast<float>(dim);
+    form->sliders[sliderId::dim].setValue(static_cast<float>(dim));
     edit(slot::backgroundBlur, u"", 0);
     type(blur);
     const Image picture = expected("stripes", static_cast<int>(leadingInt(blur)));
@@ -187,12 +187,14 @@ TEST_F(LivePreviewTest, AChangedFileIsDecodedAgainAndAnUnchangedOneNever) {
   onPaint(*form);
   EXPECT_EQ(decodes(), before);
 
-  // Same name, new contents, as a chart folder import copies it over the old one.
+  // Same name, new contents, written by another program: the folder's watch tells.
   writeImage(dir / "red.PNG", makeImage(800, 600, [](int, int) { return kBlue; }),
              ImageFormat::Png);
   std::filesystem::last_write_time(
       dir / "red.PNG", std::filesystem::last_write_time(dir / "red.PNG") + std::chrono::seconds(5));
-  onPaint(*form);
+  EXPECT_EQ(host().watchedFolder, dir.path());
+  host().folderChanged();
+  host().runPosted();
   settle();
   EXPECT_EQ(decodes(), before + 1);
   EXPECT_TRUE(frameShows(expected("blue", 80)));
@@ -270,10 +272,10 @@ TEST_F(LivePreviewTest, EveryWayTheFormChangesShowsTheRightPictureAtOnce) {
   };
   for (const auto& c : cases) {
     c.act();
-    const int blur = static_cast<int>(roundHalfAway(form->sliders[sliderId::blur].value));
+    const int blur = static_cast<int>(roundHalfAway(form->sliders[sliderId::blur].value()));
     EXPECT_TRUE(c.shows ? frameShows(expected(c.shows, blur)) : frameBlack()) << c.what;
   }
-  EXPECT_EQ(roundHalfAway(form->sliders[sliderId::blur].value), 20);
+  EXPECT_EQ(roundHalfAway(form->sliders[sliderId::blur].value()), 20);
 }
 
 TEST_F(LivePreviewTest, WhileAPictureDecodesTheWindowAnswersAndShowsItsBusyMarkLate) {

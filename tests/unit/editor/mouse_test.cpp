@@ -81,15 +81,15 @@ TEST_F(MouseTest, SliderFollowsThePointerAndValidatesOnRelease) {
   const float left = blur.x - blur.width / 2;
   press(left + blur.width / 4, blur.y);
   EXPECT_EQ(form->interactionMode, InteractionMode::SliderDrag);
-  EXPECT_FLOAT_EQ(blur.value, 25);
+  EXPECT_FLOAT_EQ(blur.value(), 25);
   EXPECT_EQ(field(slot::backgroundBlur).text, u"25");
   move(2000, 2000);
-  EXPECT_FLOAT_EQ(blur.value, 100);
+  EXPECT_FLOAT_EQ(blur.value(), 100);
   EXPECT_EQ(field(slot::backgroundBlur).text, u"100");
   EXPECT_NE(field(slot::backgroundBlur).committedText, u"100");  // not validated while dragged
   release(-500, 2000);
   EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
-  EXPECT_FLOAT_EQ(blur.value, 0);
+  EXPECT_FLOAT_EQ(blur.value(), 0);
   EXPECT_EQ(field(slot::backgroundBlur).committedText, u"0");
 
   const Slider& music = form->sliders[sliderId::musicVolume];

@@ -44,7 +44,7 @@ void fillEveryValue(SettingsForm& form) {
   for (int slot = 0; slot < kFieldCount; ++slot) form.fields[slot].setText(u"值" + intText(slot));
   for (int b = 0; b < kCheckBoxCount; ++b) form.checkBoxes[b].checked = b % 2 == 0;
   const float sliders[] = {200, 33, 0.3f, 1.7f, 0.1f};
-  for (int i = 0; i < kSliderCount; ++i) form.sliders[i].value = sliders[i];
+  for (int i = 0; i < kSliderCount; ++i) form.sliders[i].setValue(sliders[i]);
   for (OptionPair& pair : form.optionPairs) {
     pair.selected1 = !pair.selected1;
     pair.selected2 = true;

@@ -101,7 +101,7 @@ TEST_F(SelectionTest, ARefusedCharacterLeavesTheSelectionAndTheLimitsCountWithou
   EXPECT_EQ(selected(slot::musicVolume).size(), 3);
   type(u"1");
   EXPECT_EQ(field(slot::musicVolume).text, u"1");
-  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value, 1.f);
+  EXPECT_FLOAT_EQ(form->sliders[sliderId::musicVolume].value(), 1.f);
 
   // 150 units are the typing limit; a selected unit makes room for its replacement.
   showPage(*form, 2);

@@ -63,7 +63,7 @@ TEST(FileLookup, TheExactNameFirstElseTheOneEntryThatDiffersOnlyInCase) {
 #else
     const std::filesystem::path expected = dir / pathFromText(fromUtf8(c.found));
 #endif
-    EXPECT_EQ(findFile(dir.path(), c.asked), expected) << toUtf8(c.asked);
+    EXPECT_EQ(findFile(osFileSystem(), dir.path(), c.asked), expected) << toUtf8(c.asked);
   }
 }
 

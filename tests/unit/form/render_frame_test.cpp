@@ -23,7 +23,7 @@ class RenderFrameTest : public testing::FormTest {
     setSlotText(*form, slot::chartId, u"20220924");
     setSlotText(*form, slot::illustrationExt, u"PNG");
     waitForPreview(*form);
-    form->sliders[sliderId::dim].value = 0;
+    form->sliders[sliderId::dim].setValue(0);
   }
   std::uint32_t render(int x, int y) {
     renderFrame(*form);
@@ -47,7 +47,7 @@ TEST_F(RenderFrameTest, DimDarkensTheIllustrationAndHidesItAbove255) {
     int expectedGreen;
   } cases[] = {{0, 128}, {128, 64}, {255, 0}, {256, 0}, {300, 0}};
   for (const auto& c : cases) {
-    form->sliders[sliderId::dim].value = c.dim;
+    form->sliders[sliderId::dim].setValue(c.dim);
     EXPECT_NEAR(green(render(5, 5)), c.expectedGreen, 1) << c.dim;
   }
 }

@@ -161,7 +161,7 @@ class SliderRulesTest : public testing::ValidationTest {
  protected:
   // Moves the slider and revalidates its linked slot, as a drag does.
   void slide(int slot, float value) {
-    form->sliders[slot - slot::backgroundDim].value = value;
+    form->sliders[slot - slot::backgroundDim].setValue(value);
     field(slot).committedText = u"\t";
     char digits[32];
     const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;

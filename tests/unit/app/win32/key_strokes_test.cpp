@@ -29,10 +29,5 @@ TEST(KeyStrokesTest, CaretKeysAndDeleteCarryShiftAndCtrl) {
   }
 }
 
-TEST(KeyStrokesTest, OnlyAKeyAlreadyDownRepeats) {
-  EXPECT_FALSE(isAutoRepeat(0x001E0001));  // first press: previous state up
-  EXPECT_TRUE(isAutoRepeat(0x401E0001));   // bit 30: the key was down already
-}
-
 }  // namespace
 }  // namespace zarq::win32
