@@ -32,7 +32,9 @@ struct WorkingFolderTest : ::testing::Test {
   std::optional<fs::path> choose(const EditorCommandLine& line) {
     const WorkingFolder work = enterWorkingFolder(line, places, host, osFileSystem());
     EXPECT_EQ(work.problem, "");
-    if (work.folder) EXPECT_TRUE(fs::equivalent(fs::current_path(), *work.folder));
+    if (work.folder) {
+      EXPECT_TRUE(fs::equivalent(fs::current_path(), *work.folder));
+    }
     return work.folder;
   }
   std::optional<fs::path> kept() { return readRememberedFolder(places.configHome); }
