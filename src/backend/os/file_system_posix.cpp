@@ -237,7 +237,7 @@ FileSystem& osFileSystem() {
 }
 
 fs::path userDataFolder() {
-  // The specification of these variables wants an absolute path; anything else is ignored.
+  // XDG wants these variables to hold absolute paths; anything else is ignored.
   if (const char* data = ::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;
   if (const char* home = ::getenv("HOME"); home && home[0] == '/') {
     return fs::path(home) / ".local" / "share";
