@@ -140,8 +140,10 @@ void EditorWindow::dropFiles(HDROP drop) {
 
 void EditorWindow::closeForSessionEnd() {
   if (quitRequested_) return;
-  savedInFolder_ = onSessionEnd(form_, fallbackFolder()).savedInFolder;
-  DestroyWindow(window_);
+  const bool saved = onSessionEnd(form_, fallbackFolder()).savedInFolder;
+  // Windows would end the process with a status of its own, a dialog perhaps still open: it
+  // ends here, with the status that says whether "save.set" was written.
+  TerminateProcess(GetCurrentProcess(), saved ? 0 : 1);
 }
 
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

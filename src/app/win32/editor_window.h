@@ -47,7 +47,8 @@ class EditorWindow {
   void showFrame();
   void dropFiles(HDROP drop);
   // Windows ends the process once WM_ENDSESSION returns: the form is saved at once, with no
-  // one asked (editor/closing.h), and the window destroyed.
+  // one asked (editor/closing.h), and the process ends, exit status 1 when "save.set" could
+  // not be written.
   void closeForSessionEnd();
   // Client pixels of the window to the frame's logical pixels.
   int logical(int devicePixels) const;

@@ -1,0 +1,47 @@
+# zarq-settings.exe under Wine: the Windows session ending (WM_QUERYENDSESSION and
+# WM_ENDSESSION, as a logoff sends them) while a dialog waits for the user saves what was
+# typed, as a signal does on Linux: into "save.set" with the save dialog open, and into the
+# fallback file when the question after a failed save is open.
+. "$ZARQ_E2E/lib.sh"
+
+end_session() { DISPLAY=$DISPLAY wineboot --end-session >"$ZARQ_E2E_LOGS/wineboot.log" 2>&1 || true; }
+
+chart_id_in() {
+  "$ZARQ_PRESET" dump "$1" >saved.json || fail "no readable preset in $1"
+  /usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json
+}
+
+start_editor
+rest_pointer
+click_at 472 182
+keys Delete
+type_text "ending"
+keys ctrl+s
+find_window "Save As" 15 >/dev/null || fail "Ctrl+S opened no save dialog"
+end_session
+wait_editor_exit 20
+[ "$(chart_id_in save.set)" = ending ] || fail "with the save dialog open: not saved"
+[ "$(ls -- *.set)" = save.set ] || fail "the dialog saved a preset: $(ls -- *.set)"
+[ "$EDITOR_EXIT" = 0 ] || fail "with the save dialog open: exit $EDITOR_EXIT"
+
+# The close's question after a failed save waits: the session's end saves elsewhere.
+fallbacks="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/zarq-settings"
+rm -rf "$fallbacks"
+chmod a-w save.set
+before=$(md5sum <save.set)
+start_editor
+rest_pointer
+click_at 472 182
+keys Delete
+type_text "asked"
+close_window "$EDITOR_WID"
+find_window "$ZARQ_TITLE - 保存" 15 >/dev/null || fail "the failed save asked nothing"
+end_session
+wait_editor_exit 20
+[ "$EDITOR_EXIT" != running ] || fail "the editor outlived the session"
+[ "$EDITOR_EXIT" != 0 ] || fail "saved elsewhere, yet the exit status says all went well"
+[ "$(md5sum <save.set)" = "$before" ] || fail "the read-only save.set was written"
+kept=("$fallbacks"/save-*.set)
+[ -f "${kept[0]}" ] || fail "no fallback file in $fallbacks: $(ls -R "$WINEPREFIX/drive_c/users" | head -40)"
+[ "$(chart_id_in "${kept[0]}")" = asked ] || fail "the fallback file lacks what was typed"
+note "the session's end saves with a dialog or the close's question open"
