@@ -1,5 +1,6 @@
 #include "editor/pages.h"
 
+#include "editor/editing.h"
 #include "form/control_dependencies.h"
 #include "form/field_table.h"
 #include "form/form_builder.h"
@@ -137,7 +138,8 @@ void buildForm(SettingsForm& form) {
 }
 
 void showPage(SettingsForm& form, int n) {
-  form.interactionMode = InteractionMode::Idle;
+  // No field of the page left keeps the keyboard, whatever took it since an arrow was pressed.
+  endEditing(form);
   form.currentPage = static_cast<std::int16_t>(n);
   hideEverything(form);
   if (n < 1 || n > kPageCount) return;

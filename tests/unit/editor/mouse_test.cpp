@@ -124,6 +124,14 @@ TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseEndsEdi
     EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
     EXPECT_EQ(form->currentPage, page);
   }
+  // A Tab while the arrow is held gives a field the keyboard; the page turn takes it back.
+  showPage(*form, 1);
+  editAtEnd(slot::chartId);
+  press(85, 340);
+  type(u"\t");
+  release(85, 340);
+  EXPECT_EQ(form->currentPage, 6);
+  for (const TextField& f : form->fields) EXPECT_FALSE(f.focused);
 }
 
 TEST_F(MouseTest, DraggingFromOneFieldOntoAnotherMovesTheKeyboard) {
