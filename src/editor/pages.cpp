@@ -138,6 +138,8 @@ void buildForm(SettingsForm& form) {
 
 void showPage(SettingsForm& form, int n) {
   form.interactionMode = InteractionMode::Idle;
+  // The controls of another page are others: nothing has the focus there.
+  if (n != form.currentPage) form.focus = {};
   form.currentPage = static_cast<std::int16_t>(n);
   hideEverything(form);
   if (n < 1 || n > kPageCount) return;

@@ -10,6 +10,7 @@
 #include "editor/closing.h"
 #include "editor/commands.h"
 #include "editor/drop.h"
+#include "editor/focus.h"
 #include "editor/keyboard.h"
 #include "editor/message_boxes.h"
 #include "editor/mouse.h"
@@ -41,17 +42,30 @@ void watchWorkFolder(SettingsForm& form) {
       });
 }
 
-// Every input goes through the queue, and ends with the frame it owes.
+// Every input goes through the queue, and ends with the frame it owes; a control it took
+// away (hid, greyed, left on another page) no longer has the focus.
 void deliver(SettingsForm& form, std::function<void()> input) {
   form.heldInput.deliver(form, [&form, input = std::move(input)] {
     input();
+    dropFocusIfGone(form);
     showChanges(form);
   });
 }
 
-// The keys that act again while held: the caret moves on at the keyboard's repeat rate.
+// The keys that act again while held: the caret and a focused slider move on at the
+// keyboard's repeat rate.
 bool keyRepeats(const KeyStroke& stroke) {
-  return stroke.key == Key::Left || stroke.key == Key::Right;
+  switch (stroke.key) {
+    case Key::Left:
+    case Key::Right:
+    case Key::Up:
+    case Key::Down:
+    case Key::PageUp:
+    case Key::PageDown:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -126,15 +140,11 @@ void onKeyReleased(SettingsForm& form, KeyCode code, const KeyStroke& strokeNow,
 // The release (or repeat) of a key that only typed a character keeps the run of typing: only
 // a key that acted ends it.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
-  deliver(form, [&form, stroke] {
-    if (handleKeyUp(form, stroke)) recordStep(form, false);
-  });
+  deliver(form, [&form, stroke] { recordKeyStep(form, handleKeyUp(form, stroke), true); });
 }
 
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
-  deliver(form, [&form, stroke] {
-    if (handleKeyRepeat(form, stroke)) recordStep(form, false);
-  });
+  deliver(form, [&form, stroke] { recordKeyStep(form, handleKeyRepeat(form, stroke), false); });
 }
 
 void onChar(SettingsForm& form, char16_t unit) {
