@@ -17,7 +17,7 @@ void CheckBox::draw(Canvas& canvas, const Palette& palette, bool focused) const 
     const float s = 0.72f * size;
     fillRoundedRect(canvas, c, x - s / 2, y - s / 2, s, s, 0.08f * s);
   }
-  if (focused) drawFocusOutline(canvas, palette, {x - size / 2, y - size / 2, size, size});
+  if (focused) drawFocusOutline(canvas, palette, {x - size / 2, y - size / 2, size, size}, 3);
 }
 
 bool CheckBox::hit(int mouseX, int mouseY) const {

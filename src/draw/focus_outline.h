@@ -9,7 +9,10 @@ namespace zarq {
 
 inline constexpr float kFocusMargin = 4;
 
-// Around `around`, `kFocusMargin` outside it, in the ink an edited field's frame takes.
-void drawFocusOutline(Canvas& canvas, const Palette& palette, RectF around);
+// Around `around`, `margin` outside it, in the ink an edited field's frame takes. Where the
+// layout leaves little room (a check box under its caption, a slider between its caption
+// and its field) the widget asks for less.
+void drawFocusOutline(Canvas& canvas, const Palette& palette, RectF around,
+                      float margin = kFocusMargin);
 
 }  // namespace zarq

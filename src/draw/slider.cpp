@@ -29,8 +29,8 @@ void Slider::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
   const Text minText = intText(static_cast<int>(min));
   const float minWidth = 1.2f * metrics.measureText(minText, 14.4f);
   canvas.drawText(minText, 14.4f, {left - minWidth - 3, y - 7.2f, minWidth, 20}, Align::Far, c);
-  // The track and the knob, clear of the ends' numbers and of the field just below.
-  if (focused) drawFocusOutline(canvas, palette, {left - 2, y - 3, width + 4, 5});
+  // The track and the knob, between the ends' numbers, the caption above and the field below.
+  if (focused) drawFocusOutline(canvas, palette, {left - 4, y - 4, width + 8, 8}, 0);
 }
 
 bool Slider::hit(int mouseX, int mouseY) const {
