@@ -81,6 +81,8 @@ bool isHelpKey(const KeyStroke& stroke) {
 }
 
 void showFocusedHelp(SettingsForm& form) {
+  // A message box over a drag would leave the pointer's button to it.
+  if (form.interactionMode == InteractionMode::SliderDrag) return;
   if (form.currentPage < 1 || form.currentPage > kPageCount) return;
   clickLabel(form, helpLabel(form, form.focusedControl()));
   requestFrame(form);

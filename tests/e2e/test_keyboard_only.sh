@@ -1,7 +1,8 @@
 # The editor without the mouse: from the start Tab reaches a check box of page 1 and Space
 # ticks it off, the arrow keys move a slider and its field, Space moves the selector of page 4
-# on, F1 explains the focused control, and closing keeps what the keys did. A picture of each
-# kind of control with its focus outline is kept in the logs (focus-*.png).
+# on, F1, Shift+F10 and the context-menu key explain the focused control, and closing keeps
+# what the keys did. A picture of each kind of control with its focus outline is kept in the
+# logs (focus-*.png).
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -32,13 +33,16 @@ screenshot "$EDITOR_WID" "$shots/focus-option.png"
 keys ctrl+4 Tab Tab Tab Tab Tab Tab Tab Tab
 screenshot "$EDITOR_WID" "$shots/focus-selector.png"
 keys space
-keys F1
-help=$(find_window "$ZARQ_TITLE - 已获得框" 10) || fail "F1 on the selector showed no help"
-screenshot "$help" "$shots/help.png"
-timeout 10 xdotool windowfocus --sync "$help"
-keys Return
-window_gone "$ZARQ_TITLE - 已获得框" 5 || fail "the help did not close"
-timeout 10 xdotool windowfocus --sync "$EDITOR_WID"
+# Each help key shows the selector's help; the box closes with Enter.
+for help_key in F1 shift+F10 Menu; do
+  keys "$help_key"
+  help=$(find_window "$ZARQ_TITLE - 已获得框" 10) || fail "$help_key on the selector showed no help"
+  screenshot "$help" "$shots/help.png"
+  timeout 10 xdotool windowfocus --sync "$help"
+  keys Return
+  window_gone "$ZARQ_TITLE - 已获得框" 5 || fail "the help did not close"
+  timeout 10 xdotool windowfocus --sync "$EDITOR_WID"
+done
 
 close_window "$EDITOR_WID"
 wait_editor_exit 10

@@ -325,7 +325,9 @@ TEST_F(FocusTest, KeysDuringADragOrOnAControlThatWentAwayDoNothing) {
   // The pointer holds the blur slider: Tab waits for the drag to end.
   press(form->sliders[sliderId::blur].x, form->sliders[sliderId::blur].y);
   tab();
+  keyUp(Key::F1);
   EXPECT_EQ(form->interactionMode, InteractionMode::SliderDrag);
+  EXPECT_TRUE(host().messages.empty());
   release(form->sliders[sliderId::blur].x, form->sliders[sliderId::blur].y);
   // A focused slider greyed by its box loses the focus; its keys do nothing then.
   focusOn({Kind::Slider, sliderId::dim});
