@@ -75,7 +75,7 @@ void recordKeyStep(SettingsForm& form, bool acted, bool released) {
       history.heldKeyRun = changes;
     }
   }
-  // A key that let go of nothing it did keeps a run of typing going.
+  // A release that did nothing leaves a run of typing going, as it always has.
   if (released) history.heldKeyRun = false;
 }
 
