@@ -9,6 +9,7 @@
 #include "editor/accessible_page.h"
 #include "editor/closing.h"
 #include "editor/commands.h"
+#include "editor/control_keys.h"
 #include "editor/drop.h"
 #include "editor/focus.h"
 #include "editor/keyboard.h"
@@ -133,7 +134,12 @@ bool onKeyPressed(SettingsForm& form, KeyCode code, const KeyStroke& stroke) {
 }
 
 void onKeyReleased(SettingsForm& form, KeyCode code, const KeyStroke& strokeNow, bool acts) {
+  const bool seen = form.keys.isDown(code);
   const KeyStroke stroke = form.keys.release(code, strokeNow);
+  // A key whose press went to another window (Enter or Space closing a message box, F1 in
+  // it) does nothing here as it comes up; only the edited field's caret keys act, as ever.
+  const bool editing = form.interactionMode == InteractionMode::Editing;
+  if (!seen && (!editing || isHelpKey(stroke))) return;
   if (acts) onKeyUp(form, stroke);
 }
 

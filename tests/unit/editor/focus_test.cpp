@@ -253,9 +253,17 @@ TEST_F(FocusTest, SpaceOrEnterMovesTheSelectorAndTurnsThePageKeepingTheArrow) {
   keyUp(Key::Enter);
   EXPECT_EQ(form->obtainedType(), u"曲绘");
   EXPECT_EQ(focused(), (ControlRef{Kind::Selector, 0}));
+  // Enter that closed a message box comes up here without having gone down here: nothing.
+  const KeyCode enter = 36;
+  onKeyReleased(*form, enter, Key::Enter);
+  EXPECT_EQ(form->obtainedType(), u"曲绘");
+  onKeyPressed(*form, enter, Key::Enter);
+  onKeyReleased(*form, enter, Key::Enter);
+  EXPECT_EQ(form->obtainedType(), u"文件");
   // The content it enabled is the next stop.
   tab();
   EXPECT_TRUE(editing(slot::obtainedContent));
+  EXPECT_EQ(field(slot::obtainedContent).text, u"Zarq Radoziro");
 
   command(Command::Page1);
   focusOn({Kind::Arrow, 1});
