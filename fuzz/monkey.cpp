@@ -59,6 +59,10 @@ void checkPromises(const SettingsForm& form) {
     require(form.bubbles[reference].visible, "a form message is visible");
   }
   require(form.currentPage >= 1 && form.currentPage <= 6, "the page is 1 to 6");
+  // A preset loaded behind the window's back may hide the focused control until the next
+  // event lets go of it; the edited field and another focused control never coexist.
+  require(!form.focus || form.interactionMode != InteractionMode::Editing,
+          "the edited field alone has the focus");
 }
 
 // Frames are drawn through every widget's code but into nothing: a frame of pixels would

@@ -89,9 +89,11 @@ class MonkeyInput {
     }
   }
 
+  // Every key of the vocabulary, Other last, with or without Shift and Ctrl.
   KeyStroke keyStroke() {
+    constexpr int kKeys = static_cast<int>(Key::Other) + 1;
     const int b = byte();
-    return KeyStroke(static_cast<Key>(b % 6), b / 6 % 2 == 1, b / 12 % 2 == 1);
+    return KeyStroke(static_cast<Key>(b % kKeys), b / kKeys % 2 == 1, b / (2 * kKeys) % 2 == 1);
   }
 
   Command command() {

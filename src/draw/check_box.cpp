@@ -4,11 +4,12 @@
 #include <utility>
 
 #include "draw/colours.h"
+#include "draw/focus_outline.h"
 #include "draw/rounded_rect.h"
 
 namespace zarq {
 
-void CheckBox::draw(Canvas& canvas, const Palette& palette) const {
+void CheckBox::draw(Canvas& canvas, const Palette& palette, bool focused) const {
   const Argb c = inkOf(palette, colour, enabled);
   drawRoundedRect(canvas, Pen{c, 0.08f * size}, x - size / 2, y - size / 2, size, size,
                   0.08f * size);
@@ -16,6 +17,7 @@ void CheckBox::draw(Canvas& canvas, const Palette& palette) const {
     const float s = 0.72f * size;
     fillRoundedRect(canvas, c, x - s / 2, y - s / 2, s, s, 0.08f * s);
   }
+  if (focused) drawFocusOutline(canvas, palette, {x - size / 2, y - size / 2, size, size}, 3);
 }
 
 bool CheckBox::hit(int mouseX, int mouseY) const {
@@ -36,6 +38,10 @@ WidgetReport CheckBox::handle(const WidgetInput& input) {
     case WidgetInput::Kind::Lost:
       pressed = false;
       return WidgetReport::Nothing;
+    case WidgetInput::Kind::Key:
+      if (input.key != Key::Space) return WidgetReport::Nothing;
+      checked = !checked;
+      return WidgetReport::Changed;
   }
   return WidgetReport::Nothing;
 }

@@ -20,9 +20,11 @@ struct CheckBox {
   // A press on the box waits for its release.
   bool pressed = false;
 
-  void draw(Canvas& canvas, const Palette& palette) const;
+  // With `focused`, the focus outline around the box.
+  void draw(Canvas& canvas, const Palette& palette, bool focused = false) const;
   bool hit(int mouseX, int mouseY) const;
-  // A press and a release both over the box toggle it: Changed.
+  // A press and a release both over the box toggle it, as does Space while it has the
+  // focus: Changed.
   WidgetReport handle(const WidgetInput& input);
 };
 

@@ -17,9 +17,14 @@ struct FieldLabel {
   Argb colour = 0xFF000000;
   Align anchor = Align::Near;  // which end of the caption x is: left, centre, right
 
-  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
+  // With `focused` (a caption that is a control: the result page's selector), the focus
+  // outline around its text.
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
+            bool focused = false) const;
   // Only the text itself is clickable, not the wider layout box.
   bool hit(TextMetrics& metrics, int mouseX, int mouseY) const;
+  // Where the text itself lies: what a click hits.
+  RectF textBounds(TextMetrics& metrics) const;
 };
 
 }  // namespace zarq

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "draw/colours.h"
+#include "draw/focus_outline.h"
 #include "draw/rounded_rect.h"
 
 namespace zarq {
@@ -33,7 +34,8 @@ void OptionPair::init(TextMetrics& metrics, float x_, float y_, float height_, T
   width2 = boxWidth(metrics, text2, height);
 }
 
-void OptionPair::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const {
+void OptionPair::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
+                      int focused) const {
   const Argb ink = inkOf(palette, kWhite);
   const Pen pen{ink, 2};
   const float fontSize = 0.8f * height;
@@ -48,6 +50,8 @@ void OptionPair::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palet
   };
   drawCentred(text1, x, width1);
   drawCentred(text2, x2, width2);
+  if (focused == 1) drawFocusOutline(canvas, palette, {x, y, width1, height});
+  if (focused == 2) drawFocusOutline(canvas, palette, {x2, y, width2, height});
 }
 
 bool OptionPair::hitFirst(int mouseX, int mouseY) const {
@@ -59,6 +63,12 @@ bool OptionPair::hitSecond(int mouseX, int mouseY) const {
   return shown && mouseX >= left && mouseX <= left + width2 && mouseY >= y && mouseY <= y + height;
 }
 
+void OptionPair::toggle(int option) {
+  bool& selected = option == 1 ? selected1 : selected2;
+  selected = !selected;
+  if (exclusive) (option == 1 ? selected2 : selected1) = !selected;
+}
+
 WidgetReport OptionPair::handle(const WidgetInput& input) {
   switch (input.kind) {
     case WidgetInput::Kind::Press:
@@ -67,11 +77,15 @@ WidgetReport OptionPair::handle(const WidgetInput& input) {
     case WidgetInput::Kind::Release: {
       const int option = std::exchange(pressed, 0);
       if (option == 0 || input.over != option) return WidgetReport::Nothing;
-      bool& selected = option == 1 ? selected1 : selected2;
-      selected = !selected;
-      if (exclusive) (option == 1 ? selected2 : selected1) = !selected;
+      toggle(option);
       return WidgetReport::Changed;
     }
+    case WidgetInput::Kind::Key:
+      if (input.key != Key::Space || (input.over != 1 && input.over != 2)) {
+        return WidgetReport::Nothing;
+      }
+      toggle(input.over);
+      return WidgetReport::Changed;
     case WidgetInput::Kind::Move:
       return WidgetReport::Nothing;
     case WidgetInput::Kind::Lost:

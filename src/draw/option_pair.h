@@ -27,12 +27,16 @@ struct OptionPair {
   // A one-character option gets a square box; longer ones fit their text.
   void init(TextMetrics& metrics, float x, float y, float height, TextView text1, TextView text2,
             bool selected1, bool selected2, std::int16_t gap, bool exclusive);
-  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
+  // `focused`: the option (1 or 2) with the focus outline, 0 for none.
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette, int focused = 0) const;
   bool hitFirst(int mouseX, int mouseY) const;
   bool hitSecond(int mouseX, int mouseY) const;
   // A press and a release both over the same option toggle it (an exclusive pair selects it
-  // and clears the other): Changed.
+  // and clears the other), as does Space on the option that has the focus: Changed.
   WidgetReport handle(const WidgetInput& input);
+
+ private:
+  void toggle(int option);
 };
 
 }  // namespace zarq

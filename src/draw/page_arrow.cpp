@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "draw/colours.h"
+#include "draw/focus_outline.h"
 
 namespace zarq {
 
@@ -25,8 +26,8 @@ bool PageArrow::animating(std::int32_t nowMs) const {
   return 1.5 * duration >= static_cast<double>(nowMs) - startTime;
 }
 
-void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs,
-                     const Palette& palette) const {
+void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs, const Palette& palette,
+                     bool focused) const {
   const double e = progress(nowMs);
   const double scale = (maxScale - 1) * e + 1;
   const auto alpha = static_cast<Argb>(static_cast<int>(e * 50 + 180));
@@ -46,6 +47,7 @@ void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs,
     path.addLine(fx - a, fy, fx + a, fy + b);
   }
   canvas.strokePath(path, pen);
+  if (focused) drawFocusOutline(canvas, palette, {fx - 15, fy - 38, 30, 76});
 }
 
 bool PageArrow::hit(int mouseX, int mouseY) const {

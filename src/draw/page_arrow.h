@@ -19,7 +19,9 @@ struct PageArrow {
   double progress(std::int32_t nowMs) const;
   // The main loop keeps drawing while this holds (a little longer than the animation).
   bool animating(std::int32_t nowMs) const;
-  void draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs, const Palette& palette) const;
+  // With `focused`, the focus outline around the area a click hits.
+  void draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs, const Palette& palette,
+            bool focused = false) const;
   bool hit(int mouseX, int mouseY) const;
   // The pointer entered or left: the animation restarts from its beginning.
   void setHovered(bool over, std::int32_t nowMs);

@@ -22,7 +22,9 @@ struct Slider {
   Argb colour = 0xFFFFFFFF;
   bool integerOnly = false;  // the linked field shows a whole number, otherwise one decimal
 
-  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
+  // With `focused`, the focus outline around the track and its knob.
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
+            bool focused = false) const;
   // Left edge of the knob's 6-pixel bounding box; clamped to the track's ends.
   float knobLeft() const;
   bool hit(int mouseX, int mouseY) const;
@@ -34,10 +36,15 @@ struct Slider {
   bool setValue(float value);
   // A press on the track takes the value under the pointer and starts a drag, each move of the
   // drag follows the pointer (Changed when the value moved), and the release ends the drag at
-  // the pointer (Released; Lost ends it where it is).
+  // the pointer (Released; Lost ends it where it is). While it has the focus, Left and Down
+  // move it a step towards min, Right and Up a step towards max, Page Down and Page Up ten
+  // steps, Home and End to its ends (Changed when the value moved).
   WidgetReport handle(const WidgetInput& input);
 
  private:
+  // The value `key` moves to; the value itself for a key that moves nothing.
+  float valueAfterKey(Key key) const;
+
   float value_ = 0;
 };
 

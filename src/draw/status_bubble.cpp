@@ -1,6 +1,7 @@
 #include "draw/status_bubble.h"
 
 #include "draw/colours.h"
+#include "draw/focus_outline.h"
 #include "draw/rounded_rect.h"
 
 namespace zarq {
@@ -16,7 +17,8 @@ float StatusBubble::boxLeft(TextMetrics& metrics) const {
   return x;
 }
 
-void StatusBubble::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const {
+void StatusBubble::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
+                        bool focused) const {
   const float t = metrics.measureTextTight(status, size);
   const float bw = boxWidth(metrics);
   const float left = boxLeft(metrics);
@@ -31,6 +33,7 @@ void StatusBubble::draw(Canvas& canvas, TextMetrics& metrics, const Palette& pal
     canvas.strokeLine(cx + 3, cy - 3, cx - 3, cy + 3, pen);
   }
   canvas.drawText(status, size, {left + 5, y + 6, 1.5f * t, 1.2f * size}, Align::Near, ink);
+  if (focused) drawFocusOutline(canvas, palette, {left, y, bw, size + 10});
 }
 
 bool StatusBubble::hitClose(TextMetrics& metrics, int mouseX, int mouseY) const {

@@ -33,7 +33,9 @@ struct StatusBubble {
   float boxWidth(TextMetrics& metrics) const;
   float boxLeft(TextMetrics& metrics) const;
   // Under high contrast the box is the theme's background, outlined in its foreground.
-  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette) const;
+  // With `focused` (the auto-fill offer has the keyboard), the focus outline around the box.
+  void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
+            bool focused = false) const;
   bool hitClose(TextMetrics& metrics, int mouseX, int mouseY) const;
   bool hit(TextMetrics& metrics, int mouseX, int mouseY) const;
 };

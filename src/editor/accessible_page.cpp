@@ -10,6 +10,7 @@
 #include "form/field_table.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
+#include "form/tab_order.h"
 #include "validate/messages.h"
 
 namespace zarq {
@@ -17,38 +18,12 @@ namespace {
 
 using Kind = ControlRef::Kind;
 
-// Controls whose tops lie within this many pixels of each other read as one line.
-constexpr float kLineHeight = 20;
-
 // A slider's float as the decimal it stands for (0.8, not 0.800000011920929).
 double asDecimal(float value) { return std::round(static_cast<double>(value) * 1e6) / 1e6; }
 
-const Caption* namedCaption(const Caption& caption) {
-  return caption.label == kNoLabel ? nullptr : &caption;
-}
-
-// A field without a caption of its own is named by the one that explains it: its slider's,
-// else the nearest captioned field before it with the same help text, else the box, pair or
-// selector with that help text, else the page's title.
+// A field is named by its caption, or by the one that explains it, else the page's title.
 TextView fieldName(const PageRows& page, const FieldRow& row) {
-  if (const Caption* own = namedCaption(row.caption)) return own->text;
-  const int slider = linkedSlider(row.slot);
-  if (slider >= 0) return sliderRow(slider).caption.text;
-  TextView name;
-  for (const FieldRow& other : page.fields) {
-    if (other.slot == row.slot) break;
-    if (other.help == row.help && namedCaption(other.caption)) name = other.caption.text;
-  }
-  if (!name.empty()) return name;
-  for (const CheckBoxRow& box : page.checkBoxes) {
-    if (box.help == row.help) return box.caption.text;
-  }
-  for (const OptionPairRow& pair : page.optionPairs) {
-    if (pair.help == row.help) return pair.caption.text;
-  }
-  for (const SelectorRow& selector : page.selectors) {
-    if (selector.help == row.help) return selector.caption.text;
-  }
+  if (const Caption* caption = explainingCaption(row)) return caption->text;
   return page.title.caption;
 }
 
@@ -205,10 +180,8 @@ void addArrows(SettingsForm& form, std::vector<AccessibleControl>& out) {
   }
 }
 
-bool readsBefore(const AccessibleControl& a, const AccessibleControl& b) {
-  const auto line = [](const AccessibleControl& c) { return std::floor(c.bounds.y / kLineHeight); };
-  if (line(a) != line(b)) return line(a) < line(b);
-  return a.bounds.x < b.bounds.x;
+bool readsEarlier(const AccessibleControl& a, const AccessibleControl& b) {
+  return readsBefore(a.bounds, b.bounds);
 }
 
 }  // namespace
@@ -226,7 +199,7 @@ AccessiblePage describePage(SettingsForm& form) {
   addOptions(form, page, out);
   addSliders(form, page, out);
   addSelectors(form, page, out);
-  std::stable_sort(out.begin(), out.end(), readsBefore);
+  std::stable_sort(out.begin(), out.end(), readsEarlier);
   addBubbles(form, out);
   addArrows(form, out);
   const ControlRef focused = form.focusedControl();

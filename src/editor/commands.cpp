@@ -149,7 +149,7 @@ void handleCommand(SettingsForm& form, Command command) {
       redo(form);
       break;
     case Command::PreviousField:
-      tabToPreviousField(form);
+      tabBackward(form);
       break;
     case Command::ZoomIn:
     case Command::ZoomOut:

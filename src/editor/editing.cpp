@@ -10,6 +10,7 @@ TextField& beginEditing(SettingsForm& form, int slot) {
   }
   form.interactionMode = InteractionMode::Editing;
   form.focusedField = static_cast<std::int16_t>(slot);
+  form.focus = {};
   TextField& field = form.fields[slot];
   field.focused = true;
   return field;

@@ -7,7 +7,8 @@ struct SettingsForm;
 struct TextField;
 
 // The field at `slot` takes the keyboard (a click, Tab, Enter between two lines, an undo):
-// the field edited before lets go of it and the form is editing. The caller places the caret.
+// the field edited before, or the control that had the focus, lets go of it and the form is
+// editing. The caller places the caret.
 TextField& beginEditing(SettingsForm& form, int slot);
 
 // The field loses the keyboard: caret and scroll back to 0.

@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "editor/char_filter.h"
+#include "editor/control_keys.h"
 #include "editor/editing.h"
+#include "editor/focus.h"
 #include "editor/refusal.h"
 #include "editor/split_lines.h"
 #include "form/render_frame.h"
@@ -61,26 +63,6 @@ void backspace(SettingsForm& form) {
   }
 }
 
-// The first shown and enabled slot after `from` (before it, going back), wrapping round;
-// -1 when none is.
-int nextEditableSlot(const SettingsForm& form, int from, int direction) {
-  for (int step = 1; step <= kFieldCount; ++step) {
-    const int slot = (from + direction * step + kFieldCount) % kFieldCount;
-    if (form.fields[slot].shown && form.fields[slot].enabled) return slot;
-  }
-  return -1;
-}
-
-void tabToField(SettingsForm& form, int direction) {
-  requestFrame(form);
-  const int next = nextEditableSlot(form, form.focusedField, direction);
-  if (next < 0) return;
-  // The caret keeps its column on screen when the new field shows that many characters.
-  const int column = focused(form).caret - focused(form).scroll;
-  unfocusField(form, form.focusedField);
-  beginEditing(form, next).placeCaretAtColumn(form.metrics, column);
-}
-
 void escape(SettingsForm& form) {
   endEditing(form);
   requestFrame(form);
@@ -97,13 +79,18 @@ void clearField(SettingsForm& form) {
 }  // namespace
 
 void handleChar(SettingsForm& form, char16_t ch) {
-  if (form.interactionMode != InteractionMode::Editing) return;
+  if (form.interactionMode != InteractionMode::Editing) {
+    // Tab walks round the page's controls; Escape takes the focus from the one that has it.
+    if (ch == kTab) moveFocus(form, 1);
+    if (ch == kEscape) dropFocus(form);
+    return;
+  }
   const char16_t pendingHigh = std::exchange(form.pendingHighSurrogate, 0);
   switch (ch) {
     case kBackspace:
       return backspace(form);
     case kTab:
-      return tabToField(form, 1);
+      return moveFocus(form, 1);
     case kEnter:
       focused(form).clearSelection();
       return enterInFocusedField(form);
@@ -115,7 +102,13 @@ void handleChar(SettingsForm& form, char16_t ch) {
 }
 
 bool handleKeyUp(SettingsForm& form, const KeyStroke& stroke) {
-  if (form.interactionMode != InteractionMode::Editing) return false;
+  if (isHelpKey(stroke)) {
+    showFocusedHelp(form);
+    return true;
+  }
+  if (form.interactionMode != InteractionMode::Editing) {
+    return handleControlKey(form, stroke, false);
+  }
   switch (stroke.key) {
     case Key::Left:
     case Key::Right:
@@ -132,19 +125,18 @@ bool handleKeyUp(SettingsForm& form, const KeyStroke& stroke) {
         clearField(form);
       }
       break;
-    case Key::Other:
+    default:
       return false;
   }
   return true;
 }
 
 bool handleKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
+  if (form.interactionMode != InteractionMode::Editing) return handleControlKey(form, stroke, true);
   return (stroke.key == Key::Left || stroke.key == Key::Right) && handleKeyUp(form, stroke);
 }
 
-void tabToPreviousField(SettingsForm& form) {
-  if (form.interactionMode == InteractionMode::Editing) tabToField(form, -1);
-}
+void tabBackward(SettingsForm& form) { moveFocus(form, -1); }
 
 void commitEdit(SettingsForm& form, int slot) {
   const TextField& field = form.fields[slot];

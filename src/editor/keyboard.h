@@ -7,16 +7,18 @@ namespace zarq {
 
 struct SettingsForm;
 
-// One UTF-16 unit typed (8 Backspace, 9 Tab, 13 Enter, 27 Escape, or a character).
+// One UTF-16 unit typed (8 Backspace, 9 Tab, 13 Enter, 27 Escape, or a character). With no
+// field edited only Tab (the next control) and Escape (no focus) do anything.
 void handleChar(SettingsForm& form, char16_t ch);
-// A key released: Left, Right, Home, End and Delete act now. False when the key did nothing
-// (any other key, or no field being edited).
+// A key released: in the edited field Left, Right, Home, End and Delete act now; any other
+// control with the focus takes its keys (editor/control_keys.h); the help keys explain what
+// has the focus. False when the key did nothing.
 bool handleKeyUp(SettingsForm& form, const KeyStroke& stroke);
-// A key held long enough to repeat: Left and Right act once more on each repeat. False when
-// the key did nothing.
+// A key held long enough to repeat: Left and Right move the caret once more on each repeat, a
+// focused slider's keys move it on. False when the key did nothing.
 bool handleKeyRepeat(SettingsForm& form, const KeyStroke& stroke);
-// Shift+Tab: the previous field of the page, wrapping round as Tab does.
-void tabToPreviousField(SettingsForm& form);
+// Shift+Tab: the previous control of the page, wrapping round as Tab does.
+void tabBackward(SettingsForm& form);
 // Revalidates a slot after its text changed; the slider it mirrors follows.
 void commitEdit(SettingsForm& form, int slot);
 // Caret movement while the button is held in a field and the pointer is outside it.

@@ -2,6 +2,7 @@
 
 #include "editor/click_actions.h"
 #include "editor/editing.h"
+#include "editor/focus.h"
 #include "editor/hit_test.h"
 #include "editor/keyboard.h"
 #include "editor/pages.h"
@@ -89,8 +90,12 @@ void react(SettingsForm& form, WidgetReport report) {
   }
 }
 
-// A press and release both on nothing: the edited field lets go of the keyboard.
-void clickNothing(SettingsForm& form) { endEditing(form); }
+// A press and release both on nothing: the edited field, or the control with the focus, lets
+// go of the keyboard.
+void clickNothing(SettingsForm& form) {
+  endEditing(form);
+  dropFocus(form);
+}
 
 void clickAction(SettingsForm& form, const Hit& hit) {
   switch (hit.kind) {

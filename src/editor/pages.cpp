@@ -140,6 +140,8 @@ void buildForm(SettingsForm& form) {
 void showPage(SettingsForm& form, int n) {
   // No field of the page left keeps the keyboard, whatever took it since an arrow was pressed.
   endEditing(form);
+  // The controls of another page are others: nothing has the focus there.
+  if (n != form.currentPage) form.focus = {};
   form.currentPage = static_cast<std::int16_t>(n);
   hideEverything(form);
   if (n < 1 || n > kPageCount) return;

@@ -44,9 +44,10 @@ void startHistory(SettingsForm& form) {
 }
 
 void recordStep(SettingsForm& form, bool typing) {
+  UndoHistory& history = form.history;
+  history.heldKeyRun = false;
   // A slider drag is one step, taken when it ends.
   if (form.interactionMode == InteractionMode::SliderDrag) return;
-  UndoHistory& history = form.history;
   FormState now = stateOf(form);
   const bool sameRun = typing && history.typingRun && history.typingSlot == now.focusedSlot;
   if (now.values == history.current.values) {
@@ -59,6 +60,23 @@ void recordStep(SettingsForm& form, bool typing) {
   }
   history.typingRun = typing;
   history.typingSlot = history.current.focusedSlot;
+}
+
+void recordKeyStep(SettingsForm& form, bool acted, bool released) {
+  UndoHistory& history = form.history;
+  if (acted && form.interactionMode != InteractionMode::SliderDrag) {
+    if (history.heldKeyRun) {
+      // The key's first change made the step; what it does while still held joins it.
+      history.current = stateOf(form);
+      history.typingRun = false;
+    } else {
+      const bool changes = !(stateOf(form).values == history.current.values);
+      recordStep(form, false);
+      history.heldKeyRun = changes;
+    }
+  }
+  // A release that did nothing leaves a run of typing going, as it always has.
+  if (released) history.heldKeyRun = false;
 }
 
 void undo(SettingsForm& form) {

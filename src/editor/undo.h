@@ -12,6 +12,9 @@ void startHistory(SettingsForm& form);
 // After one user action: a step when the form's values changed. `typing` is a character or
 // Backspace typed, which joins the run of typing before it in the same field.
 void recordStep(SettingsForm& form, bool typing);
+// After a key repeated or was released (`released`), having acted or not (`acted`): what one
+// key does from its first change to its release (a slider held moving on) is one step.
+void recordKeyStep(SettingsForm& form, bool acted, bool released);
 // Ctrl+Z and Ctrl+Y: the values of the step before (after), with the states and places that
 // follow them, the page on view shown and validated afresh, and the field that was being
 // edited given the keyboard back.

@@ -9,7 +9,9 @@
 #include "editor/accessible_page.h"
 #include "editor/closing.h"
 #include "editor/commands.h"
+#include "editor/control_keys.h"
 #include "editor/drop.h"
+#include "editor/focus.h"
 #include "editor/keyboard.h"
 #include "editor/message_boxes.h"
 #include "editor/mouse.h"
@@ -41,17 +43,30 @@ void watchWorkFolder(SettingsForm& form) {
       });
 }
 
-// Every input goes through the queue, and ends with the frame it owes.
+// Every input goes through the queue, and ends with the frame it owes; a control it took
+// away (hid, greyed, left on another page) no longer has the focus.
 void deliver(SettingsForm& form, std::function<void()> input) {
   form.heldInput.deliver(form, [&form, input = std::move(input)] {
     input();
+    dropFocusIfGone(form);
     showChanges(form);
   });
 }
 
-// The keys that act again while held: the caret moves on at the keyboard's repeat rate.
+// The keys that act again while held: the caret and a focused slider move on at the
+// keyboard's repeat rate.
 bool keyRepeats(const KeyStroke& stroke) {
-  return stroke.key == Key::Left || stroke.key == Key::Right;
+  switch (stroke.key) {
+    case Key::Left:
+    case Key::Right:
+    case Key::Up:
+    case Key::Down:
+    case Key::PageUp:
+    case Key::PageDown:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -119,22 +134,23 @@ bool onKeyPressed(SettingsForm& form, KeyCode code, const KeyStroke& stroke) {
 }
 
 void onKeyReleased(SettingsForm& form, KeyCode code, const KeyStroke& strokeNow, bool acts) {
+  const bool seen = form.keys.isDown(code);
   const KeyStroke stroke = form.keys.release(code, strokeNow);
+  // A key whose press went to another window (Enter or Space closing a message box, F1 in
+  // it) does nothing here as it comes up; only the edited field's caret keys act, as ever.
+  const bool editing = form.interactionMode == InteractionMode::Editing;
+  if (!seen && (!editing || isHelpKey(stroke))) return;
   if (acts) onKeyUp(form, stroke);
 }
 
 // The release (or repeat) of a key that only typed a character keeps the run of typing: only
 // a key that acted ends it.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke) {
-  deliver(form, [&form, stroke] {
-    if (handleKeyUp(form, stroke)) recordStep(form, false);
-  });
+  deliver(form, [&form, stroke] { recordKeyStep(form, handleKeyUp(form, stroke), true); });
 }
 
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke) {
-  deliver(form, [&form, stroke] {
-    if (handleKeyRepeat(form, stroke)) recordStep(form, false);
-  });
+  deliver(form, [&form, stroke] { recordKeyStep(form, handleKeyRepeat(form, stroke), false); });
 }
 
 void onChar(SettingsForm& form, char16_t unit) {

@@ -49,6 +49,8 @@ void onFolderChanged(SettingsForm& form);
 bool onKeyPressed(SettingsForm& form, KeyCode code, const KeyStroke& stroke);
 // A key came up: it acts with the modifiers it went down with (`strokeNow` when its press was
 // never seen), unless the input method took the release for its composition (`acts` false).
+// A key whose press the window never saw acts only on the edited field, never on another
+// control nor as a help key: its press closed a message box, or went to another window.
 void onKeyReleased(SettingsForm& form, KeyCode code, const KeyStroke& strokeNow, bool acts = true);
 // A key acts as it is released: Left, Right, Home, End and Delete.
 void onKeyUp(SettingsForm& form, const KeyStroke& stroke);

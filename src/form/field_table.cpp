@@ -102,6 +102,34 @@ int linkedSlider(int slot) {
   return -1;
 }
 
+const Caption* explainingCaption(const FieldRow& row) {
+  const auto named = [](const Caption& caption) {
+    return caption.label == kNoLabel ? nullptr : &caption;
+  };
+  if (const Caption* own = named(row.caption)) return own;
+  if (const int slider = linkedSlider(row.slot); slider >= 0) return &sliderRow(slider).caption;
+  // The table's row knows its page; a page's own rows do not.
+  const int onPage = fieldRow(row.slot).page;
+  if (onPage < 1) return nullptr;
+  const PageRows& page = pageRow(onPage);
+  const Caption* before = nullptr;
+  for (const FieldRow& other : page.fields) {
+    if (other.slot == row.slot) break;
+    if (other.help == row.help && named(other.caption)) before = &other.caption;
+  }
+  if (before) return before;
+  for (const CheckBoxRow& box : page.checkBoxes) {
+    if (box.help == row.help) return &box.caption;
+  }
+  for (const OptionPairRow& pair : page.optionPairs) {
+    if (pair.help == row.help) return &pair.caption;
+  }
+  for (const SelectorRow& selector : page.selectors) {
+    if (selector.help == row.help) return &selector.caption;
+  }
+  return nullptr;
+}
+
 bool followsObtainedType(const FieldRow& row) {
   if (row.enabledBy == kObtainedTypeChosen) return true;
   return row.shownBy >= 0 && checkBoxRow(row.shownBy).enabledBy == kObtainedTypeChosen;

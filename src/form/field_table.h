@@ -31,6 +31,11 @@ const SelectorRow& obtainedTypeSelector();
 int linkedSlot(int slider);
 int linkedSlider(int slot);
 
+// The caption that explains a field without one of its own, as its name and its help: its
+// slider's, else the nearest captioned field before it on its page with the same help text,
+// else the box, pair or selector with that help text; none when only the page's title does.
+const Caption* explainingCaption(const FieldRow& row);
+
 // The obtained content and its second line follow the selector of the result page (the
 // second line through its box); the page's own step shows and checks them.
 bool followsObtainedType(const FieldRow& row);

@@ -12,6 +12,8 @@ constexpr TextView kKeysHelp =
     u"\n\n快捷键看这里：Ctrl+S 保存预设，Ctrl+O 打开预设，Ctrl+1 到 Ctrl+6 翻到第1到第6页，"
     u"Ctrl+V 粘贴到正在填的框里，Ctrl+Shift+O 在第1页导入谱面文件夹、在第4页选头像，"
     u"Ctrl+Z 撤销、Ctrl+Y 重做~\n"
+    u"不用鼠标也行：Tab 和 Shift+Tab 在框、勾选框、选项、滑块和箭头之间走，空格勾选，回车或空格按下"
+    u"箭头和选择器，方向键、PageUp/PageDown、Home/End 拖滑块，F1 看正在选的东西的说明，Esc 放开~\n"
     u"把预设(.set)拖进窗口就能加载；在第1页拖谱面(.json)进来，Pim酱会帮你填信息；在第4页拖图片"
     u"进来就是头像哦！";
 

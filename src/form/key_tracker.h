@@ -19,6 +19,7 @@ class KeyTracker {
   bool press(KeyCode code, const KeyStroke& stroke);
   // The key came up: the stroke it went down with, or `now` when its press was never seen.
   KeyStroke release(KeyCode code, const KeyStroke& now);
+  bool isDown(KeyCode code) const { return down_.contains(code); }
   // Another window took the keyboard: keys let go meanwhile are never reported.
   void clear() { down_.clear(); }
 

@@ -68,30 +68,43 @@ void renderFrame(SettingsForm& form) {
   }
 
   const bool editing = form.interactionMode == InteractionMode::Editing;
+  // Each widget draws its focus outline; a text field's is its own frame.
+  const ControlRef focus = form.focusedControl();
+  const auto focused = [&focus](ControlRef::Kind kind, int index) {
+    return focus.kind == kind && focus.index == index;
+  };
+  using Kind = ControlRef::Kind;
   for (int slot = 0; slot < kFieldCount; ++slot) {
     const TextField& field = form.fields[slot];
     const bool composingHere = editing && slot == form.focusedField;
     if (field.shown)
       field.draw(canvas, metrics, form.host(), palette, composingHere ? form.composing : u"");
   }
-  for (const CheckBox& box : form.checkBoxes) {
-    if (box.shown) box.draw(canvas, palette);
+  for (int i = 0; i < kCheckBoxCount; ++i) {
+    const CheckBox& box = form.checkBoxes[i];
+    if (box.shown) box.draw(canvas, palette, focused(Kind::CheckBox, i));
   }
-  for (const FieldLabel& label : form.labels) {
-    if (label.shown) label.draw(canvas, metrics, palette);
+  for (int i = 0; i < kLabelCount; ++i) {
+    const FieldLabel& label = form.labels[i];
+    const bool selector = i == label::obtainedType && focus.kind == Kind::Selector;
+    if (label.shown) label.draw(canvas, metrics, palette, selector);
   }
-  for (const Slider& slider : form.sliders) {
-    if (slider.shown) slider.draw(canvas, metrics, palette);
+  for (int i = 0; i < kSliderCount; ++i) {
+    const Slider& slider = form.sliders[i];
+    if (slider.shown) slider.draw(canvas, metrics, palette, focused(Kind::Slider, i));
   }
-  for (const OptionPair& pair : form.optionPairs) {
-    if (pair.shown) pair.draw(canvas, metrics, palette);
+  for (int i = 0; i < kOptionPairCount; ++i) {
+    const OptionPair& pair = form.optionPairs[i];
+    const int option = focus.kind == Kind::Option && focus.index / 2 == i ? 1 + focus.index % 2 : 0;
+    if (pair.shown) pair.draw(canvas, metrics, palette, option);
   }
-  for (const StatusBubble& bubble : form.bubbles) {
-    if (bubble.visible) bubble.draw(canvas, metrics, palette);
+  for (int i = 0; i < kBubbleCount; ++i) {
+    const StatusBubble& bubble = form.bubbles[i];
+    if (bubble.visible) bubble.draw(canvas, metrics, palette, focused(Kind::Bubble, i));
   }
   const std::int32_t now = form.host().clockMs();
-  form.arrows[0].draw(canvas, false, now, palette);
-  form.arrows[1].draw(canvas, true, now, palette);
+  form.arrows[0].draw(canvas, false, now, palette, focused(Kind::Arrow, 0));
+  form.arrows[1].draw(canvas, true, now, palette, focused(Kind::Arrow, 1));
   form.busyMark.draw(canvas, now, palette);
 
   form.platform.frames.present();

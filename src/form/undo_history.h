@@ -27,6 +27,8 @@ struct UndoHistory {
   // A run of typing in `typingSlot` merges into one step until something else happens.
   bool typingRun = false;
   int typingSlot = -1;
+  // A key held down has changed the form: its repeats and its release join that step.
+  bool heldKeyRun = false;
 
   // A new step: `current` is the state to go back to, `now` the state after it.
   void push(FormState now);

@@ -244,9 +244,26 @@ struct Platform {
 
 // --- The event vocabulary ---
 
-// Keys that act when released, and again on each repeat while they are held; every other
-// key is Other.
-enum class Key { Left, Right, Delete, Home, End, Other };
+// Keys that act when released (the caret and slider keys also on each repeat while they are
+// held); every other key is Other. Tab, Enter and Escape also type their characters as they
+// go down, and Space types a blank.
+enum class Key {
+  Left,
+  Right,
+  Delete,
+  Home,
+  End,
+  Up,
+  Down,
+  PageUp,
+  PageDown,
+  Space,
+  Enter,
+  F1,
+  F10,   // with Shift, the context-menu key's stand-in
+  Menu,  // the context-menu key
+  Other
+};
 
 // A key with the modifiers held with it: Shift selects, Ctrl steps by words.
 struct KeyStroke {

@@ -76,8 +76,9 @@ xdotool keydown Left
 sleep 1
 xdotool keyup Left
 type_text X
-# Shift+Tab from the first field of page 1 wraps round to its last, the result volume.
-keys shift+Tab Delete
+# Shift+Tab from the first field of page 1 wraps round to its last controls: the right and
+# the left arrow, the result volume's slider, then its field.
+keys shift+Tab shift+Tab shift+Tab shift+Tab Delete
 type_text 1.5
 
 close_window "$EDITOR_WID"

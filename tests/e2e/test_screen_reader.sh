@@ -1,6 +1,6 @@
 # What a screen reader finds in the window, read over a real accessibility bus: every page's
 # controls by caption with role, value and states (screen_reader_pages.txt); a click into a
-# field and Tab raise focus events, a typed character a text event, a ticked box and a
+# field and Tab (to a field and to a check box) raise focus events, a typed character a text event, a ticked box and a
 # slider their changes, a warning appearing is shown, a page turn changes the children; a screen reader's "click" on a
 # check box ticks it.
 . "$ZARQ_E2E/lib.sh"
@@ -44,6 +44,8 @@ click_at 472 182
 keys End
 type_text 7
 keys Tab
+# On through 音乐 to the first box: the focus moves to a check box.
+keys Tab Tab
 click_at 392 265
 click_at 657 346
 sleep 0.3
@@ -58,6 +60,7 @@ expect_event "object:text-changed:insert:system | entry | 谱面ID | 8 | 7"
 expect_event "object:text-caret-moved | entry | 谱面ID | 9"
 expect_event "object:state-changed:focused | entry | 谱面ID | 0"
 expect_event "object:state-changed:focused | entry | 曲绘 | 1"
+expect_event "object:state-changed:focused | check box | 开场 | 1"
 expect_event "object:state-changed:checked | check box | 开场 | 0"
 expect_event "object:property-change:accessible-value | slider | 背景暗化"
 expect_event "object:children-changed:add | panel |"

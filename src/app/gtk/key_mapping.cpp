@@ -61,13 +61,13 @@ constexpr CharacterKey kCharacterKeys[] = {
     {GDK_KEY_Escape, 27},     // Escape
 };
 
-struct CaretKey {
+struct ActingKey {
   guint keyval;
   Key key;
 };
 
 // The keypad's keys count as the same keys, as they do with Num Lock off on Windows.
-constexpr CaretKey kCaretKeys[] = {
+constexpr ActingKey kActingKeys[] = {
     {GDK_KEY_Left, Key::Left},         // Left
     {GDK_KEY_KP_Left, Key::Left},      // the keypad's Left
     {GDK_KEY_Right, Key::Right},       // Right
@@ -78,6 +78,22 @@ constexpr CaretKey kCaretKeys[] = {
     {GDK_KEY_KP_End, Key::End},        // the keypad's End
     {GDK_KEY_Delete, Key::Delete},     // Delete
     {GDK_KEY_KP_Delete, Key::Delete},  // the keypad's Delete
+    {GDK_KEY_Up, Key::Up},             // Up
+    {GDK_KEY_KP_Up, Key::Up},          // the keypad's Up
+    {GDK_KEY_Down, Key::Down},         // Down
+    {GDK_KEY_KP_Down, Key::Down},      // the keypad's Down
+    {GDK_KEY_Page_Up, Key::PageUp},    // Page Up
+    {GDK_KEY_KP_Page_Up, Key::PageUp},
+    {GDK_KEY_Page_Down, Key::PageDown},  // Page Down
+    {GDK_KEY_KP_Page_Down, Key::PageDown},
+    {GDK_KEY_space, Key::Space},  // Space
+    {GDK_KEY_KP_Space, Key::Space},
+    {GDK_KEY_Return, Key::Enter},  // Enter
+    {GDK_KEY_KP_Enter, Key::Enter},
+    {GDK_KEY_ISO_Enter, Key::Enter},
+    {GDK_KEY_F1, Key::F1},      // F1
+    {GDK_KEY_F10, Key::F10},    // F10 (with Shift, the context menu)
+    {GDK_KEY_Menu, Key::Menu},  // the context-menu key
 };
 
 }  // namespace
@@ -108,7 +124,7 @@ bool mayType(Modifiers mods) { return !mods.alt; }
 
 KeyStroke keyStrokeOf(guint keyval, Modifiers mods) {
   if (mods.alt) return {};
-  for (const CaretKey& k : kCaretKeys) {
+  for (const ActingKey& k : kActingKeys) {
     if (k.keyval == keyval) return {k.key, mods.shift, mods.ctrl};
   }
   return {};

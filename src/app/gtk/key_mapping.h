@@ -1,6 +1,7 @@
 #pragma once
 // What a key does in the editor's window: an accelerator's command, one of the four keys
-// that act as characters, or nothing special (the key then goes to the input method). Keys
+// that act as characters, a key that acts as it is released, or nothing special (the key
+// then goes to the input method). Keys
 // are matched by the key they are on, whatever Shift or the layout's levels make of them.
 
 #include <gdk/gdk.h>
@@ -40,8 +41,9 @@ std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods);
 // system's (its menu keys on Windows), not text.
 bool mayType(Modifiers mods);
 
-// The key handler's view of a released or repeating key, with Shift and Ctrl; with Alt held
-// no key is the editor's.
+// The key handler's view of a released or repeating key (the caret keys, the slider keys,
+// Space, Enter, F1, F10 and the context-menu key), with Shift and Ctrl; with Alt held no key
+// is the editor's.
 KeyStroke keyStrokeOf(guint keyval, Modifiers mods);
 
 }  // namespace zarq::gtk

@@ -236,6 +236,19 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP:
       onKeyReleased(form_, static_cast<KeyCode>(wParam), strokeNow(wParam));
       return true;
+    case WM_SYSKEYDOWN:
+      // F10 is a system key: with Shift it asks for the focused control's help, so it must not
+      // open the window menu; every other system key (Alt+F4 among them) is the system's.
+      if (wParam != VK_F10 || !held(VK_SHIFT) || held(VK_MENU)) return false;
+      helpF10Down_ = true;
+      onKeyPressed(form_, static_cast<KeyCode>(wParam), strokeNow(wParam));
+      return true;
+    case WM_SYSKEYUP:
+      // Shift may come up before F10 does: the release acts as the press went down.
+      if (wParam != VK_F10 || !helpF10Down_) return false;
+      helpF10Down_ = false;
+      onKeyReleased(form_, static_cast<KeyCode>(wParam), strokeNow(wParam));
+      return true;
     case WM_IME_SETCONTEXT:
       // The field draws the composition itself, at its caret.
       DefWindowProcW(window_, message, wParam, lParam & ~ISC_SHOWUICOMPOSITIONWINDOW);

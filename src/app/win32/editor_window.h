@@ -58,6 +58,8 @@ class EditorWindow {
   Win32Host& host_;
   HWND window_ = nullptr;
   bool quitRequested_ = false;
+  // Shift+F10 went down and is the editor's: its release is too, whichever key comes up first.
+  bool helpF10Down_ = false;
   bool savedInFolder_ = true;
   int zoomPercent_ = 100;
 };

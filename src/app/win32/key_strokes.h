@@ -1,6 +1,8 @@
 #pragma once
-// The keys the editor's window hands to the caret keys: Left, Right, Home, End and Delete
-// with Shift and Ctrl. Keys pressed with Alt come as system keys and are never these.
+// The keys the editor's window hands over as they are released: Left, Right, Home, End,
+// Delete, Up, Down, Page Up, Page Down, Space, Enter, F1, F10 and the context-menu key, with
+// Shift and Ctrl. Keys pressed with Alt come as system keys and are never these; F10 comes as
+// a system key too, and the window hands it over itself.
 
 #include <windows.h>
 

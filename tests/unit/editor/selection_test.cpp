@@ -5,6 +5,7 @@
 #include <functional>
 #include <variant>
 
+#include "editor/focus.h"
 #include "input_fixture.h"
 #include "support/sample_chart.h"
 
@@ -205,18 +206,15 @@ TEST_F(SelectionTest, ATextReplacedOtherwiseThanByEditingLeavesNoSelection) {
 
 TEST_F(SelectionTest, ShiftTabGoesBackAndWrapsAsTabGoesForward) {
   showPage(*form, 2);
-  std::vector<int> eligible;
-  for (int s = 0; s < kFieldCount; ++s) {
-    if (field(s).shown && field(s).enabled) eligible.push_back(s);
-  }
+  const std::vector<ControlRef> eligible = focusCycle(*form);
   ASSERT_GE(eligible.size(), 3u);
-  editAtEnd(eligible[1]);
+  editAtEnd(eligible[1].index);
   command(Command::PreviousField);
-  EXPECT_TRUE(editing(eligible[0]));
+  EXPECT_TRUE(editing(eligible[0].index));
   command(Command::PreviousField);
-  EXPECT_TRUE(editing(eligible.back()));
+  EXPECT_EQ(form->focusedControl(), eligible.back());
   type(u"\t");
-  EXPECT_TRUE(editing(eligible[0]));
+  EXPECT_TRUE(editing(eligible[0].index));
 }
 
 }  // namespace

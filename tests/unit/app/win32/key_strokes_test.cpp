@@ -5,7 +5,7 @@
 namespace zarq::win32 {
 namespace {
 
-TEST(KeyStrokesTest, CaretKeysAndDeleteCarryShiftAndCtrl) {
+TEST(KeyStrokesTest, TheKeysThatActWhenReleasedCarryShiftAndCtrl) {
   const struct {
     WPARAM virtualKey;
     bool shift, ctrl;
@@ -19,8 +19,17 @@ TEST(KeyStrokesTest, CaretKeysAndDeleteCarryShiftAndCtrl) {
       {VK_LEFT, true, false, {Key::Left, true, false}},
       {VK_RIGHT, false, true, {Key::Right, false, true}},
       {VK_HOME, true, true, {Key::Home, true, true}},
+      {VK_UP, false, false, Key::Up},
+      {VK_DOWN, false, false, Key::Down},
+      {VK_PRIOR, false, false, Key::PageUp},
+      {VK_NEXT, false, false, Key::PageDown},
+      {VK_SPACE, false, false, Key::Space},
+      {VK_RETURN, false, false, Key::Enter},
+      {VK_F1, false, false, Key::F1},
+      {VK_F10, true, false, {Key::F10, true, false}},
+      {VK_APPS, false, false, Key::Menu},
       {VK_BACK, false, false, Key::Other},
-      {VK_UP, true, false, Key::Other},
+      {VK_TAB, true, false, Key::Other},
       {VK_NUMPAD4, false, false, Key::Other},
       {'A', false, true, Key::Other},
   };

@@ -1,0 +1,18 @@
+#pragma once
+// The outline a widget draws around itself while it has the keyboard: the rounded frame of
+// an edited text field, a little outside the widget so that it never hides what the widget
+// shows (the frame of a selected option among them).
+
+#include "platform/platform.h"
+
+namespace zarq {
+
+inline constexpr float kFocusMargin = 4;
+
+// Around `around`, `margin` outside it, in the ink an edited field's frame takes. Where the
+// layout leaves little room (a check box under its caption, a slider between its caption
+// and its field) the widget asks for less.
+void drawFocusOutline(Canvas& canvas, const Palette& palette, RectF around,
+                      float margin = kFocusMargin);
+
+}  // namespace zarq

@@ -1,0 +1,55 @@
+# zarq-settings.exe under Wine without the mouse, as on Linux: from the start Tab reaches a
+# check box of page 1 and Space ticks it off, the arrow keys move a slider and its field,
+# Space moves the selector of page 4 on, F1, Shift+F10 and the context-menu key explain the
+# focused control, and closing keeps what the keys did. A picture of each kind of control
+# with its focus outline is kept in the logs (focus-*.png).
+. "$ZARQ_E2E/lib.sh"
+
+start_editor
+shots=$ZARQ_E2E_LOGS
+
+# Page 1: the chart ID, the two suffixes, then the first box, 开场.
+keys Tab Tab Tab Tab
+screenshot "$EDITOR_WID" "$shots/focus-box.png"
+keys space
+screenshot "$EDITOR_WID" unticked.png
+[ "$(differing_pixels "$shots/focus-box.png" unticked.png)" -gt 0 ] || fail "Space did not tick the box off"
+# 谱面, 结算, the dim field and slider, the blur field, then the blur slider: three steps up.
+keys Tab Tab Tab Tab Tab Tab Right Right Right
+screenshot "$EDITOR_WID" "$shots/focus-slider.png"
+keys Escape shift+Tab
+screenshot "$EDITOR_WID" "$shots/focus-arrow.png"
+
+# Page 5: the judge line's four fields, then the mirror's X, ticked by Space.
+keys ctrl+5 Tab Tab Tab Tab Tab space
+screenshot "$EDITOR_WID" "$shots/focus-option.png"
+
+# Page 4: avatar, player, RKS, challenge, two boxes, the obtained box's text, the selector.
+keys ctrl+4 Tab Tab Tab Tab Tab Tab Tab Tab
+screenshot "$EDITOR_WID" "$shots/focus-selector.png"
+keys space
+# Each help key shows the selector's help; the box closes with Enter.
+for help_key in F1 shift+F10 Menu; do
+  keys "$help_key"
+  help=$(find_window "$ZARQ_TITLE - 已获得框" 10) || fail "$help_key on the selector showed no help"
+  screenshot "$help" "$shots/help.png"
+  timeout 10 xdotool windowfocus --sync "$help"
+  keys Return
+  window_gone "$ZARQ_TITLE - 已获得框" 5 || fail "the help did not close"
+  timeout 10 xdotool windowfocus --sync "$EDITOR_WID"
+done
+
+# Closed by a key, which comes after the others.
+keys ctrl+q
+wait_editor_exit 15
+[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set >saved.json
+read -r opening blur type mirror < <(/usr/bin/python3 -c '
+import json, sys
+v = json.load(open(sys.argv[1]))
+print(v["recordOpening"], v["backgroundBlur"], v["obtainedType"], ",".join(v["mirror"]) or "-")' saved.json)
+[ "$opening" = False ] || fail "开场 is still ticked ($opening)"
+[ "$blur" = 83 ] || fail "the blur is $blur, not 83"
+[ "$type" = Data ] || fail "the obtained type is $type, not Data"
+[ "$mirror" = X ] || fail "the mirror is $mirror, not X"
+note "Tab, Space, the arrow keys and the help keys work every kind of control under Wine"
