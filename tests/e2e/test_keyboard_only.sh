@@ -44,8 +44,9 @@ for help_key in F1 shift+F10 Menu; do
   timeout 10 xdotool windowfocus --sync "$EDITOR_WID"
 done
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
+# Closed by a key, which comes after the others.
+keys ctrl+q
+wait_editor_exit 15
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
 "$ZARQ_PRESET" dump save.set >saved.json
 read -r opening blur type mirror < <(/usr/bin/python3 -c '

@@ -64,11 +64,14 @@ command=$(default_of "$classes\\ZarqRadoziro.Preset\\shell\\open\\command")
 entry=$(wine uninstaller --list | tr -d '\r' | grep '|Zarq Radoziro Settings$') ||
   fail "no uninstaller entry: $(wine uninstaller --list)"
 product=${entry%%|*}
+# The entry as the first install left it: once, a query after the second install found
+# no version in it.
+listed=$(wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product" \
+  /v DisplayVersion | tr -d '\r')
+grep "REG_SZ *$version\$" <<<"$listed" >/dev/null || fail "the entry has no version $version: $listed"
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "installing the same installer again failed"
 [ "$(wine uninstaller --list | grep -c '|Zarq Radoziro Settings')" = 1 ] ||
   fail "installed twice: $(wine uninstaller --list)"
-wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product" \
-  /v DisplayVersion | tr -d '\r' | grep "REG_SZ *$version\$" >/dev/null || fail "the entry has no version $version"
 
 note "the shortcut starts the editor in the folder it worked in last"
 mkdir rec
