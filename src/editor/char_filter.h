@@ -1,7 +1,7 @@
 #pragma once
 // The filters a typed character passes before it is inserted, as the field's row names them.
 
-#include "draw/text_field.h"
+#include "widgets/text_field.h"
 
 namespace zarq {
 

@@ -1,8 +1,8 @@
 #include "form/busy_mark.h"
 
-#include "draw/colours.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
+#include "widgets/colours.h"
 
 namespace zarq {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "draw/text_metrics.h"
+#include "widgets/text_metrics.h"
 
 namespace zarq {
 

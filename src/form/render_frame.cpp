@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "common/numbers.h"
-#include "draw/colours.h"
-#include "draw/rounded_rect.h"
 #include "form/preview.h"
 #include "form/settings_form.h"
+#include "widgets/colours.h"
+#include "widgets/rounded_rect.h"
 
 namespace zarq {
 namespace {

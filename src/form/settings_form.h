@@ -10,14 +10,6 @@
 #include <memory>
 
 #include "common/text.h"
-#include "draw/check_box.h"
-#include "draw/field_label.h"
-#include "draw/option_pair.h"
-#include "draw/page_arrow.h"
-#include "draw/slider.h"
-#include "draw/status_bubble.h"
-#include "draw/text_field.h"
-#include "draw/text_metrics.h"
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
 #include "form/form_layout.h"
@@ -27,6 +19,14 @@
 #include "form/undo_history.h"
 #include "platform/accessibility.h"
 #include "platform/platform.h"
+#include "widgets/check_box.h"
+#include "widgets/field_label.h"
+#include "widgets/option_pair.h"
+#include "widgets/page_arrow.h"
+#include "widgets/slider.h"
+#include "widgets/status_bubble.h"
+#include "widgets/text_field.h"
+#include "widgets/text_metrics.h"
 
 namespace zarq {
 

@@ -2,8 +2,8 @@
 // Where a slot's message hangs, as its row says: below its field, or above it on the
 // chart-screen mock-up.
 
-#include "draw/text_field.h"
 #include "platform/platform.h"
+#include "widgets/text_field.h"
 
 namespace zarq {
 

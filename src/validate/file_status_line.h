@@ -4,8 +4,8 @@
 // file's ending stay whole.
 
 #include "common/text.h"
-#include "draw/status_bubble.h"
-#include "draw/text_metrics.h"
+#include "widgets/status_bubble.h"
+#include "widgets/text_metrics.h"
 
 namespace zarq {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "draw/status_bubble.h"
 #include "form/form_ids.h"
+#include "widgets/status_bubble.h"
 
 namespace zarq {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/words.h"
-#include "draw/text_field.h"
+#include "widgets/text_field.h"
 
 namespace zarq {
 namespace {

@@ -1,4 +1,4 @@
-#include "draw/colours.h"
+#include "widgets/colours.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "draw/status_bubble.h"
+#include "widgets/status_bubble.h"
 
-#include "draw/colours.h"
-#include "draw/focus_outline.h"
-#include "draw/rounded_rect.h"
+#include "widgets/colours.h"
+#include "widgets/focus_outline.h"
+#include "widgets/rounded_rect.h"
 
 namespace zarq {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "common/text.h"
-#include "draw/text_metrics.h"
 #include "platform/platform.h"
+#include "widgets/text_metrics.h"
 
 namespace zarq {
 

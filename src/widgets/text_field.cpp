@@ -1,11 +1,11 @@
-#include "draw/text_field.h"
+#include "widgets/text_field.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "draw/colours.h"
-#include "draw/rounded_rect.h"
+#include "widgets/colours.h"
+#include "widgets/rounded_rect.h"
 
 namespace zarq {
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "draw/check_box.h"
-#include "draw/field_label.h"
-#include "draw/option_pair.h"
-#include "draw/page_arrow.h"
-#include "draw/slider.h"
-#include "draw/status_bubble.h"
 #include "support/fixed_measurer.h"
+#include "widgets/check_box.h"
+#include "widgets/field_label.h"
+#include "widgets/option_pair.h"
+#include "widgets/page_arrow.h"
+#include "widgets/slider.h"
+#include "widgets/status_bubble.h"
 
 namespace zarq {
 namespace {

@@ -1,4 +1,4 @@
-#include "draw/rounded_rect.h"
+#include "widgets/rounded_rect.h"
 
 namespace zarq {
 

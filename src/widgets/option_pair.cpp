@@ -1,10 +1,10 @@
-#include "draw/option_pair.h"
+#include "widgets/option_pair.h"
 
 #include <utility>
 
-#include "draw/colours.h"
-#include "draw/focus_outline.h"
-#include "draw/rounded_rect.h"
+#include "widgets/colours.h"
+#include "widgets/focus_outline.h"
+#include "widgets/rounded_rect.h"
 
 namespace zarq {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "common/text.h"
-#include "draw/status_bubble.h"
-#include "draw/text_metrics.h"
 #include "platform/platform.h"
+#include "widgets/status_bubble.h"
+#include "widgets/text_metrics.h"
 
 namespace zarq {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "common/text.h"
-#include "draw/text_metrics.h"
-#include "draw/widget_input.h"
 #include "platform/platform.h"
+#include "widgets/text_metrics.h"
+#include "widgets/widget_input.h"
 
 namespace zarq {
 

@@ -1,9 +1,9 @@
-#include "draw/page_arrow.h"
+#include "widgets/page_arrow.h"
 
 #include <cstdlib>
 
-#include "draw/colours.h"
-#include "draw/focus_outline.h"
+#include "widgets/colours.h"
+#include "widgets/focus_outline.h"
 
 namespace zarq {
 

@@ -1,4 +1,4 @@
-#include "draw/text_metrics.h"
+#include "widgets/text_metrics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "draw/slider.h"
+#include "widgets/slider.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "common/numbers.h"
-#include "draw/colours.h"
-#include "draw/focus_outline.h"
+#include "widgets/colours.h"
+#include "widgets/focus_outline.h"
 
 namespace zarq {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "draw/widget_input.h"
 #include "platform/platform.h"
+#include "widgets/widget_input.h"
 
 namespace zarq {
 

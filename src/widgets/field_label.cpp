@@ -1,7 +1,7 @@
-#include "draw/field_label.h"
+#include "widgets/field_label.h"
 
-#include "draw/colours.h"
-#include "draw/focus_outline.h"
+#include "widgets/colours.h"
+#include "widgets/focus_outline.h"
 
 namespace zarq {
 

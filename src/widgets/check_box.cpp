@@ -1,11 +1,11 @@
-#include "draw/check_box.h"
+#include "widgets/check_box.h"
 
 #include <cmath>
 #include <utility>
 
-#include "draw/colours.h"
-#include "draw/focus_outline.h"
-#include "draw/rounded_rect.h"
+#include "widgets/colours.h"
+#include "widgets/focus_outline.h"
+#include "widgets/rounded_rect.h"
 
 namespace zarq {
 

@@ -1,9 +1,9 @@
-#include "draw/focus_outline.h"
+#include "widgets/focus_outline.h"
 
 #include <algorithm>
 
-#include "draw/colours.h"
-#include "draw/rounded_rect.h"
+#include "widgets/colours.h"
+#include "widgets/rounded_rect.h"
 
 namespace zarq {
 

@@ -1,4 +1,4 @@
-#include "draw/text_field.h"
+#include "widgets/text_field.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // A caption that explains its field in a message box when clicked.
 
 #include "common/text.h"
-#include "draw/text_metrics.h"
 #include "platform/platform.h"
+#include "widgets/text_metrics.h"
 
 namespace zarq {
 

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "draw/text_metrics.h"
-#include "draw/widget_input.h"
 #include "platform/platform.h"
+#include "widgets/text_metrics.h"
+#include "widgets/widget_input.h"
 
 namespace zarq {
 
