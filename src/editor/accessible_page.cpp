@@ -41,12 +41,12 @@ AccessibleControl control(Kind kind, int index, AccessibleRole role, TextView na
 void addFields(SettingsForm& form, const PageRows& page, std::vector<AccessibleControl>& out) {
   for (const FieldRow& row : page.fields) {
     const TextField& field = form.fields[row.slot];
-    if (!field.shown) continue;
+    if (!field.shown()) continue;
     AccessibleControl c =
         control(Kind::Field, row.slot, AccessibleRole::EditableText, fieldName(page, row), row.help,
                 {field.x, field.y, field.width, field.height});
     c.value = field.text;
-    c.enabled = field.enabled;
+    c.enabled = field.enabled();
     c.caret = field.caret;
     const TextRange selected = field.selection();
     c.selectionStart = selected.empty() ? field.caret : selected.from;
@@ -58,13 +58,13 @@ void addFields(SettingsForm& form, const PageRows& page, std::vector<AccessibleC
 void addCheckBoxes(SettingsForm& form, const PageRows& page, std::vector<AccessibleControl>& out) {
   for (const CheckBoxRow& row : page.checkBoxes) {
     const CheckBox& box = form.checkBoxes[row.index];
-    if (!box.shown) continue;
+    if (!box.shown()) continue;
     const float half = box.size / 2;
     AccessibleControl c =
         control(Kind::CheckBox, row.index, AccessibleRole::CheckBox, row.caption.text, row.help,
                 {box.x - half, box.y - half, box.size, box.size});
-    c.checked = box.checked;
-    c.enabled = box.enabled;
+    c.checked = box.checked();
+    c.enabled = box.enabled();
     out.push_back(std::move(c));
   }
 }
@@ -72,19 +72,19 @@ void addCheckBoxes(SettingsForm& form, const PageRows& page, std::vector<Accessi
 void addOptions(SettingsForm& form, const PageRows& page, std::vector<AccessibleControl>& out) {
   for (const OptionPairRow& row : page.optionPairs) {
     const OptionPair& pair = form.optionPairs[row.index];
-    if (!pair.shown) continue;
+    if (!pair.shown()) continue;
     // "谱面镜像 X": the pair's caption tells apart the options of two pairs that read alike.
     const Text named = Text(row.caption.text) + u" ";
     AccessibleControl first =
         control(Kind::Option, 2 * row.index, AccessibleRole::RadioButton, named + pair.text1,
                 row.help, {pair.x, pair.y, pair.width1, pair.height});
     first.value = pair.text1;
-    first.checked = pair.selected1;
+    first.checked = pair.selected1();
     AccessibleControl second = control(
         Kind::Option, 2 * row.index + 1, AccessibleRole::RadioButton, named + pair.text2, row.help,
         {pair.x + pair.width1 + static_cast<float>(pair.gap), pair.y, pair.width2, pair.height});
     second.value = pair.text2;
-    second.checked = pair.selected2;
+    second.checked = pair.selected2();
     out.push_back(std::move(first));
     out.push_back(std::move(second));
   }
@@ -93,7 +93,7 @@ void addOptions(SettingsForm& form, const PageRows& page, std::vector<Accessible
 void addSliders(SettingsForm& form, const PageRows& page, std::vector<AccessibleControl>& out) {
   for (const SliderRow& row : page.sliders) {
     const Slider& slider = form.sliders[row.index];
-    if (!slider.shown) continue;
+    if (!slider.shown()) continue;
     // The track and the knob's reach above and below it.
     constexpr float kReach = 10;
     AccessibleControl c =
@@ -104,7 +104,7 @@ void addSliders(SettingsForm& form, const PageRows& page, std::vector<Accessible
     c.minimum = slider.min;
     c.maximum = slider.max;
     c.step = asDecimal(slider.step);
-    c.enabled = slider.enabled;
+    c.enabled = slider.enabled();
     out.push_back(std::move(c));
   }
 }
@@ -112,7 +112,7 @@ void addSliders(SettingsForm& form, const PageRows& page, std::vector<Accessible
 void addSelectors(SettingsForm& form, const PageRows& page, std::vector<AccessibleControl>& out) {
   for (const SelectorRow& row : page.selectors) {
     const FieldLabel& label = form.labels[row.label];
-    if (!label.shown) continue;
+    if (!label.shown()) continue;
     const float width = form.metrics.measureTextTight(label.caption, label.size);
     float left = label.x;
     if (label.anchor == Align::Centre) left -= width / 2;
@@ -120,7 +120,7 @@ void addSelectors(SettingsForm& form, const PageRows& page, std::vector<Accessib
     AccessibleControl c = control(Kind::Selector, 0, AccessibleRole::ComboBox, row.caption.text,
                                   row.help, {left, label.y, width, label.size});
     c.value = label.caption;
-    c.enabled = label.enabled;
+    c.enabled = label.enabled();
     out.push_back(std::move(c));
   }
 }

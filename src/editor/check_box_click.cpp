@@ -124,10 +124,10 @@ const BoxConsequence* consequenceOf(int box) {
 
 void checkBoxToggled(SettingsForm& form, int index) {
   CheckBox& box = form.checkBoxes[index];
-  const bool on = box.checked;
+  const bool on = box.checked();
   const BoxConsequence* consequence = consequenceOf(index);
   if (consequence && consequence->allowed && !consequence->allowed(form, on)) {
-    box.checked = !on;
+    box.setChecked(!on);
     form.host().beep();
     return;
   }

@@ -20,7 +20,7 @@ namespace {
 
 // The page a page command selects; 0 for no page change.
 int commandPage(const SettingsForm& form, Command command) {
-  const bool resultRecorded = form.checkBoxes[box::recordResult].checked;
+  const bool resultRecorded = form.checkBoxes[box::recordResult].checked();
   switch (command) {
     case Command::Page1:
       return 1;

@@ -4,7 +4,7 @@
 namespace zarq {
 
 struct SettingsForm;
-struct TextField;
+class TextField;
 
 // The field at `slot` takes the keyboard (a click, Tab, Enter between two lines, an undo):
 // the field edited before, or the control that had the focus, lets go of it and the form is

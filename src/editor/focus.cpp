@@ -24,16 +24,17 @@ bool canTakeFocus(const SettingsForm& form, ControlRef control) {
   const int i = control.index;
   switch (control.kind) {
     case Kind::Field:
-      return i >= 0 && i < kFieldCount && form.fields[i].shown && form.fields[i].enabled;
+      return i >= 0 && i < kFieldCount && form.fields[i].shown() && form.fields[i].enabled();
     case Kind::CheckBox:
-      return i >= 0 && i < kCheckBoxCount && form.checkBoxes[i].shown && form.checkBoxes[i].enabled;
+      return i >= 0 && i < kCheckBoxCount && form.checkBoxes[i].shown() &&
+             form.checkBoxes[i].enabled();
     case Kind::Option:
-      return i >= 0 && i < 2 * kOptionPairCount && form.optionPairs[i / 2].shown;
+      return i >= 0 && i < 2 * kOptionPairCount && form.optionPairs[i / 2].shown();
     case Kind::Slider:
-      return i >= 0 && i < kSliderCount && form.sliders[i].shown && form.sliders[i].enabled;
+      return i >= 0 && i < kSliderCount && form.sliders[i].shown() && form.sliders[i].enabled();
     case Kind::Selector: {
       const FieldLabel& label = form.labels[label::obtainedType];
-      return i == 0 && label.shown && label.enabled;
+      return i == 0 && label.shown() && label.enabled();
     }
     case Kind::Arrow:
       return i >= 0 && i < kArrowCount;

@@ -31,7 +31,7 @@ Hit hitTest(SettingsForm& form, HitScope scope) {
   }
   for (int i = 0; i < kFieldCount; ++i) {
     const TextField& field = form.fields[i];
-    if (field.shown && field.enabled && field.contains(x, y)) return hit(PressKind::Field, i);
+    if (field.shown() && field.enabled() && field.contains(x, y)) return hit(PressKind::Field, i);
   }
   if (onlyArrowsAndFields) return {};
 

@@ -10,12 +10,6 @@ namespace zarq {
 // A press tests every kind; a release every kind but sliders; a move only arrows and fields.
 enum class HitScope { Press, Release, Move };
 
-struct Hit {
-  PressKind kind = PressKind::None;
-  std::int16_t index = 0;  // in the pool of the kind
-  bool operator==(const Hit&) const = default;
-};
-
 // Tests the last recorded pointer position, form.mouseX and form.mouseY.
 Hit hitTest(SettingsForm& form, HitScope scope);
 

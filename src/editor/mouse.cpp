@@ -44,50 +44,58 @@ void focusByPointer(SettingsForm& form, int slot) {
   if (!alreadyEdited) field.anchor = field.caret;
 }
 
-// The widget a press went down on hears of the pointer.
-WidgetReport tellPressed(SettingsForm& form, WidgetInput::Kind kind, int over) {
+// The widget `pressed` (what a press went down on) hears of the pointer.
+WidgetReport tellPressed(SettingsForm& form, const Hit& pressed, WidgetInput::Kind kind, int over) {
   const WidgetInput input{kind, form.mouseX, over};
-  switch (form.pressKind) {
+  switch (pressed.kind) {
     case PressKind::CheckBox:
-      return form.checkBoxes[form.pressIndex].handle(input);
+      return form.checkBoxes[pressed.index].handle(input);
     case PressKind::FirstOption:
     case PressKind::SecondOption:
-      return form.optionPairs[form.pressIndex].handle(input);
+      return form.optionPairs[pressed.index].handle(input);
     case PressKind::Slider:
-      return form.sliders[form.pressIndex].handle(input);
+      return form.sliders[pressed.index].handle(input);
     default:
       return WidgetReport::Nothing;
   }
 }
 
 // Which part of the pressed widget the pointer is over now, as the form's order finds it.
-int overPressed(const SettingsForm& form, const Hit& now) {
-  if (now.index != form.pressIndex) return 0;
-  if (now.kind == PressKind::SecondOption) return form.pressKind == now.kind ? 2 : 0;
-  return now.kind == form.pressKind ? 1 : 0;
+int overPressed(const Hit& pressed, const Hit& now) {
+  if (now.index != pressed.index) return 0;
+  if (now.kind == PressKind::SecondOption) return pressed.kind == now.kind ? 2 : 0;
+  return now.kind == pressed.kind ? 1 : 0;
 }
 
 // What the editor does with a widget's report: a slider's field shows where it is, and the
 // drag's end validates it; a check box or an option applies what follows from it.
-void react(SettingsForm& form, WidgetReport report) {
+void react(SettingsForm& form, const Hit& pressed, WidgetReport report) {
   if (report == WidgetReport::Nothing) return;
+  // What follows from the widget (a field's text, a message) is no widget's own.
   requestFrame(form);
-  switch (form.pressKind) {
+  switch (pressed.kind) {
     case PressKind::Slider:
-      showSliderValue(form, form.pressIndex);
+      showSliderValue(form, pressed.index);
       if (report == WidgetReport::Released) {
         form.interactionMode = InteractionMode::Idle;
-        validateAndCommit(form, linkedSlot(form.pressIndex), false, true);
+        validateAndCommit(form, linkedSlot(pressed.index), false, true);
       }
       return;
     case PressKind::CheckBox:
-      return checkBoxToggled(form, form.pressIndex);
+      return checkBoxToggled(form, pressed.index);
     case PressKind::FirstOption:
     case PressKind::SecondOption:
-      return optionToggled(form, form.pressIndex);
+      return optionToggled(form, pressed.index);
     default:
       return;
   }
+}
+
+// The widget still pressed hears of the pointer, and the editor reacts to what it reports.
+void tellAndReact(SettingsForm& form, WidgetInput::Kind kind, int over) {
+  if (!form.press.pressed()) return;
+  const Hit pressed = *form.press.pressed();
+  react(form, pressed, tellPressed(form, pressed, kind, over));
 }
 
 // A press and release both on nothing: the edited field, or the control with the focus, lets
@@ -127,24 +135,27 @@ void clickAction(SettingsForm& form, const Hit& hit) {
 }
 
 void releaseAction(SettingsForm& form) {
-  if (!form.pressOpen) return;
-  form.pressOpen = false;
+  if (!form.press.pressed()) return;
+  const Hit pressed = *form.press.pressed();
   if (form.interactionMode == InteractionMode::SliderDrag) {
-    return react(form, tellPressed(form, WidgetInput::Kind::Release, 1));
+    tellAndReact(form, WidgetInput::Kind::Release, 1);
+    form.press.cancel();
+    return;
   }
   const Hit hit = hitTest(form, HitScope::Release);
-  if (isWidget(form.pressKind)) {
-    return react(form, tellPressed(form, WidgetInput::Kind::Release, overPressed(form, hit)));
+  // A widget tells its own clicks; for the rest the form does.
+  if (isWidget(pressed.kind)) {
+    tellAndReact(form, WidgetInput::Kind::Release, overPressed(pressed, hit));
+    form.press.cancel();
+  } else if (form.press.release(hit)) {
+    clickAction(form, hit);
   }
-  // A click is a press and a release on the same element; anything else does nothing.
-  if (hit != Hit{form.pressKind, form.pressIndex}) return;
-  clickAction(form, hit);
 }
 
 }  // namespace
 
 int pageAfterArrow(const SettingsForm& form, int arrow) {
-  const bool resultRecorded = form.checkBoxes[box::recordResult].checked;
+  const bool resultRecorded = form.checkBoxes[box::recordResult].checked();
   int page = form.currentPage;
   if (arrow == 0) {
     --page;
@@ -163,7 +174,7 @@ void handleMouseMove(SettingsForm& form, int x, int y) {
   const Hit over = hitTest(form, HitScope::Move);
   if (form.mouseDown) {
     if (form.interactionMode == InteractionMode::SliderDrag) {
-      react(form, tellPressed(form, WidgetInput::Kind::Move, 1));
+      tellAndReact(form, WidgetInput::Kind::Move, 1);
     } else if (over.kind == PressKind::Field) {
       // Dragging across fields moves the keyboard along, wherever the drag began.
       focusByPointer(form, over.index);
@@ -183,13 +194,11 @@ void handlePress(SettingsForm& form, int x, int y) {
   // A drag whose release never came (the button went up while another window was in
   // front) ends at the value it reached before this press is judged.
   if (form.interactionMode == InteractionMode::SliderDrag) {
-    react(form, tellPressed(form, WidgetInput::Kind::Lost, 0));
+    tellAndReact(form, WidgetInput::Kind::Lost, 0);
   }
   recordPointer(form, x, y);
   const Hit hit = hitTest(form, HitScope::Press);
-  form.pressKind = hit.kind;
-  form.pressIndex = hit.index;
-  form.pressOpen = true;
+  form.press.press(hit);
   switch (hit.kind) {
     case PressKind::Arrow:
     case PressKind::None:
@@ -206,14 +215,14 @@ void handlePress(SettingsForm& form, int x, int y) {
     case PressKind::Slider:
       releaseKeyboard(form);
       form.interactionMode = InteractionMode::SliderDrag;
-      tellPressed(form, WidgetInput::Kind::Press, 1);
+      tellPressed(form, hit, WidgetInput::Kind::Press, 1);
       // The field shows where the drag starts.
-      react(form, WidgetReport::Changed);
+      react(form, hit, WidgetReport::Changed);
       break;
     case PressKind::CheckBox:
     case PressKind::FirstOption:
     case PressKind::SecondOption:
-      tellPressed(form, WidgetInput::Kind::Press, overPressed(form, hit));
+      tellPressed(form, hit, WidgetInput::Kind::Press, overPressed(hit, hit));
       break;
     default:
       break;  // the rest acts on the release

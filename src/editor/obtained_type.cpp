@@ -55,15 +55,15 @@ void cycleObtainedType(SettingsForm& form) {
 
   const Text type(nextType(form.obtainedType()));
   placeObtainedTypeSelector(form, type);
-  form.labels[label::obtainedType].shown = true;
+  form.labels[label::obtainedType].setShown(true);
 
   setSlotText(form, slot::obtainedContent, contentForType(form, type));
   validateAndCommit(form, slot::obtainedContent, false, true);
 
   if (type != u"无") return;
   enableFollowers(form, kObtainedTypeChosen, false);
-  form.checkBoxes[box::obtainedSplit].checked = false;
-  form.fields[slot::obtainedContentLine2].shown = false;
+  form.checkBoxes[box::obtainedSplit].setChecked(false);
+  form.fields[slot::obtainedContentLine2].setShown(false);
   releaseFormMessage(form, form.longContentBubble);
   releaseFieldMessage(form, slot::obtainedContentLine2);
   releaseFieldMessage(form, slot::obtainedContent);

@@ -33,26 +33,26 @@ void resetInteraction(SettingsForm& form) {
 }
 
 void showAndValidate(SettingsForm& form, int slot) {
-  form.fields[slot].shown = true;
+  form.fields[slot].setShown(true);
   validateAndCommit(form, slot, false, false);
 }
 
 void hideEverything(SettingsForm& form) {
   for (TextField& field : form.fields) {
-    field.shown = false;
+    field.setShown(false);
     // Every slot counts as changed, so the page's rules run again and closed warnings
     // come back.
     field.committedText.assign(1, u'\t');
   }
-  for (CheckBox& box : form.checkBoxes) box.shown = false;
-  for (FieldLabel& label : form.labels) label.shown = false;
-  for (Slider& slider : form.sliders) slider.shown = false;
-  for (OptionPair& pair : form.optionPairs) pair.shown = false;
+  for (CheckBox& box : form.checkBoxes) box.setShown(false);
+  for (FieldLabel& label : form.labels) label.setShown(false);
+  for (Slider& slider : form.sliders) slider.setShown(false);
+  for (OptionPair& pair : form.optionPairs) pair.setShown(false);
   releaseAllMessages(form);
 }
 
 void showCaption(SettingsForm& form, const Caption& caption) {
-  if (caption.label != kNoLabel) form.labels[caption.label].shown = true;
+  if (caption.label != kNoLabel) form.labels[caption.label].setShown(true);
 }
 
 // The page's fields in slot order, each checked as it is shown; a field whose box is clear
@@ -66,36 +66,36 @@ void showFields(SettingsForm& form, const PageRows& page) {
 }
 
 void showControls(SettingsForm& form, const PageRows& page) {
-  form.labels[page.title.label].shown = true;
+  form.labels[page.title.label].setShown(true);
   for (const FieldRow& row : page.fields) showCaption(form, row.caption);
   for (const CheckBoxRow& row : page.checkBoxes) {
-    form.checkBoxes[row.index].shown = true;
+    form.checkBoxes[row.index].setShown(true);
     showCaption(form, row.caption);
   }
   for (const SliderRow& row : page.sliders) {
-    form.sliders[row.index].shown = true;
+    form.sliders[row.index].setShown(true);
     showCaption(form, row.caption);
   }
   for (const OptionPairRow& row : page.optionPairs) {
-    form.optionPairs[row.index].shown = true;
+    form.optionPairs[row.index].setShown(true);
     showCaption(form, row.caption);
   }
   for (const SelectorRow& row : page.selectors) {
     showCaption(form, row.caption);
-    form.labels[row.label].shown = true;
+    form.labels[row.label].setShown(true);
   }
 }
 
 // The obtained content is shown always, checked only while a type is chosen; its second
 // line while it is split.
 void showObtainedFields(SettingsForm& form) {
-  form.fields[slot::obtainedContent].shown = true;
+  form.fields[slot::obtainedContent].setShown(true);
   if (sourceHolds(form, kObtainedTypeChosen)) {
     validateField(form, slot::obtainedContent, false, false);
     commit(form, slot::obtainedContent);
   }
-  if (form.checkBoxes[box::obtainedSplit].checked) {
-    form.fields[slot::obtainedContentLine2].shown = true;
+  if (form.checkBoxes[box::obtainedSplit].checked()) {
+    form.fields[slot::obtainedContentLine2].setShown(true);
     validateField(form, slot::obtainedContentLine2, true, true);
     validateAndCommit(form, slot::obtainedContent, false, true);
     commit(form, slot::obtainedContentLine2);
@@ -117,10 +117,10 @@ void buildForm(SettingsForm& form) {
 
   const PageRows& basic = pageRow(1);
   placeFields(form, basic);
-  for (const FieldRow& row : basic.fields) form.fields[row.slot].shown = true;
+  for (const FieldRow& row : basic.fields) form.fields[row.slot].setShown(true);
   // The linked slots are still empty, equal to their committed text, and so skipped here.
   for (int slot = 0; slot < kFieldCount; ++slot) {
-    if (form.fields[slot].shown) validateAndCommit(form, slot, false, true);
+    if (form.fields[slot].shown()) validateAndCommit(form, slot, false, true);
   }
   placeControls(form, basic);
   showControls(form, basic);

@@ -90,7 +90,7 @@ void enterInFocusedField(SettingsForm& form) {
   const int slot = form.focusedField;
   const TwoLineText* text = twoLineTextOf(slot);
   if (!text) return refuseKey(form);
-  if (text->box != kAlways && !form.checkBoxes[text->box].checked) return refuseKey(form);
+  if (text->box != kAlways && !form.checkBoxes[text->box].checked()) return refuseKey(form);
   // Line 1 is cut at its caret while it has no error; line 2 hands its start up to line 1
   // while neither line has one.
   const bool inFirstLine = slot == text->lines.first;

@@ -25,7 +25,7 @@ void restore(SettingsForm& form, const FormState& state) {
   form.pendingHighSurrogate = 0;
   applyPreset(form, state.values, true);
   if (state.focusedSlot >= 0) {
-    if (form.fields[state.focusedSlot].shown && form.fields[state.focusedSlot].enabled) {
+    if (form.fields[state.focusedSlot].shown() && form.fields[state.focusedSlot].enabled()) {
       TextField& field = beginEditing(form, state.focusedSlot);
       field.clearSelection();
       field.caret = static_cast<std::int16_t>(

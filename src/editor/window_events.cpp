@@ -237,7 +237,7 @@ bool animationRunning(SettingsForm& form) {
 
 void showChanges(SettingsForm& form) {
   if (lookUpPreviewFile(form)) requestFrame(form);
-  if (form.frameDue) renderFrame(form);
+  if (frameOwed(form)) renderFrame(form);
   announceChanges(form);
 }
 

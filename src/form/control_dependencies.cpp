@@ -9,10 +9,10 @@ namespace {
 
 constexpr char16_t kNoObtainedType[] = u"无";
 
-bool ticked(const SettingsForm& form, int box) { return form.checkBoxes[box].checked; }
+bool ticked(const SettingsForm& form, int box) { return form.checkBoxes[box].checked(); }
 
 void enableCaption(SettingsForm& form, const Caption& caption, bool on) {
-  if (caption.label != kNoLabel) form.labels[caption.label].enabled = on;
+  if (caption.label != kNoLabel) form.labels[caption.label].setEnabled(on);
 }
 
 }  // namespace
@@ -25,24 +25,24 @@ bool sourceHolds(const SettingsForm& form, int source) {
 void enableFollowers(SettingsForm& form, int source, bool on) {
   for (const SliderRow& row : sliderRows()) {
     if (row.enabledBy != source) continue;
-    form.sliders[row.index].enabled = on;
+    form.sliders[row.index].setEnabled(on);
     enableCaption(form, row.caption, on);
   }
   for (const FieldRow& row : fieldRows()) {
     if (row.enabledBy != source) continue;
-    form.fields[row.slot].enabled = on;
+    form.fields[row.slot].setEnabled(on);
     enableCaption(form, row.caption, on);
   }
   for (const CheckBoxRow& row : checkBoxRows()) {
     if (row.enabledBy != source) continue;
-    form.checkBoxes[row.index].enabled = on;
+    form.checkBoxes[row.index].setEnabled(on);
     enableCaption(form, row.caption, on);
   }
 }
 
 void showFollowers(SettingsForm& form, int box, bool on) {
   for (const FieldRow& row : fieldRows()) {
-    if (row.shownBy == box) form.fields[row.slot].shown = on;
+    if (row.shownBy == box) form.fields[row.slot].setShown(on);
   }
 }
 
@@ -53,7 +53,7 @@ void placeNameBarDependents(SettingsForm& form) {
 
 void placeScoreIncreaseBox(SettingsForm& form) {
   CheckBox& scoreIncrease = form.checkBoxes[box::scoreIncrease];
-  scoreIncrease.x = scoreIncrease.checked ? 688 : 270;
+  scoreIncrease.x = scoreIncrease.checked() ? 688 : 270;
 }
 
 void setObtainedType(SettingsForm& form, TextView caption) {

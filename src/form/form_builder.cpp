@@ -31,8 +31,8 @@ void placeLabel(SettingsForm& form, const Caption& c, TextView help) {
   label.helpText = capped(help, kHelpTextCapacity);
   label.anchor = c.anchor;
   label.colour = c.colour;
-  label.shown = false;
-  label.enabled = true;
+  label.setShown(false);
+  label.setEnabled(true);
 }
 
 void placeCheckBox(SettingsForm& form, const CheckBoxRow& row) {
@@ -40,10 +40,10 @@ void placeCheckBox(SettingsForm& form, const CheckBoxRow& row) {
   box.x = row.x.at(form.layout);
   box.y = row.y;
   box.size = row.size;
-  box.checked = row.checked;
+  box.setChecked(row.checked);
   box.colour = 0xFFFFFFFF;
-  box.shown = false;
-  box.enabled = true;
+  box.setShown(false);
+  box.setEnabled(true);
   placeLabel(form, row.caption, row.help);
 }
 
@@ -58,8 +58,8 @@ void placeSlider(SettingsForm& form, const SliderRow& row) {
   slider.setValue(row.value);
   slider.integerOnly = row.integerOnly;
   slider.colour = 0xFFFFFFFF;
-  slider.enabled = true;
-  slider.shown = false;
+  slider.setEnabled(true);
+  slider.setShown(false);
   placeLabel(form, row.caption, row.help);
 }
 

@@ -12,11 +12,11 @@ PresetValues presetFromForm(const SettingsForm& form) {
   values.version = kPresetVersion;
   for (const TextField& field : form.fields) values.texts.push_back(field.text);
   for (const CheckBox& box : form.checkBoxes) {
-    values.checkBoxes.push_back(box.checked ? box.tickedByte : 0);
+    values.checkBoxes.push_back(box.checked() ? box.tickedByte : 0);
   }
   for (int i = 0; i < kSliderCount; ++i) values.sliders[i] = form.sliders[i].value();
   for (int i = 0; i < kOptionPairCount; ++i) {
-    values.optionPairs[i] = {form.optionPairs[i].selected1, form.optionPairs[i].selected2};
+    values.optionPairs[i] = {form.optionPairs[i].selected1(), form.optionPairs[i].selected2()};
   }
   values.obtainedType = form.obtainedType();
   return values;
@@ -32,13 +32,12 @@ void putPresetIntoForm(SettingsForm& form, const PresetValues& values, bool take
   const int boxes = std::min<int>(std::ssize(values.checkBoxes), kCheckBoxCount);
   for (int b = 0; b < boxes; ++b) {
     const std::uint8_t stored = values.checkBoxes[b];
-    form.checkBoxes[b].checked = stored != 0;
+    form.checkBoxes[b].setChecked(stored != 0);
     form.checkBoxes[b].tickedByte = stored != 0 ? stored : 1;
   }
   for (int i = 0; i < kSliderCount; ++i) form.sliders[i].setValue(values.sliders[i]);
   for (int i = 0; i < kOptionPairCount; ++i) {
-    form.optionPairs[i].selected1 = values.optionPairs[i][0];
-    form.optionPairs[i].selected2 = values.optionPairs[i][1];
+    form.optionPairs[i].setSelected(values.optionPairs[i][0], values.optionPairs[i][1]);
   }
   if (values.obtainedType) setObtainedType(form, *values.obtainedType);
   applyControlDependencies(form);

@@ -11,6 +11,16 @@
 namespace zarq {
 namespace {
 
+// Every widget that marks its own changes (widgets/redraw.h).
+template <typename Visit>
+void forEachWidget(SettingsForm& form, Visit visit) {
+  for (TextField& w : form.fields) visit(w.redraw);
+  for (FieldLabel& w : form.labels) visit(w.redraw);
+  for (CheckBox& w : form.checkBoxes) visit(w.redraw);
+  for (Slider& w : form.sliders) visit(w.redraw);
+  for (OptionPair& w : form.optionPairs) visit(w.redraw);
+}
+
 // The illustration behind the page under a black layer whose opacity is the dim setting
 // (its low 8 bits); fully black above 255 or without an illustration. Under high contrast
 // the page lies on the theme's background alone.
@@ -35,9 +45,9 @@ void drawBackground(SettingsForm& form, Canvas& canvas, const Palette& palette) 
 void drawChartMockUp(SettingsForm& form, Canvas& canvas, const Palette& palette) {
   const Pen white{inkOf(palette, kWhite), 4, false, true};
   drawRoundedRect(canvas, white, 172, 140, 600, 400, 10);
-  if (form.checkBoxes[box::nameBar].checked) canvas.strokeLine(193, 505, 193, 525, white);
+  if (form.checkBoxes[box::nameBar].checked()) canvas.strokeLine(193, 505, 193, 525, white);
   Pen pause{0x75000000, 4.62f};
-  if (form.checkBoxes[box::pauseShadow].checked && !palette.highContrast) {
+  if (form.checkBoxes[box::pauseShadow].checked() && !palette.highContrast) {
     canvas.strokeLine(194.28f, 157.38f, 194.28f, 173.58f, pause);
     canvas.strokeLine(203.4f, 157.38f, 203.4f, 173.58f, pause);
   }
@@ -56,6 +66,7 @@ void drawScoreSum(Canvas& canvas, const Palette& palette) {
 
 void renderFrame(SettingsForm& form) {
   form.frameDue = false;
+  forEachWidget(form, [](Redraw& redraw) { redraw.clear(); });
   updatePreview(form);
   Canvas& canvas = form.platform.frames.beginFrame();
   TextMetrics& metrics = form.metrics;
@@ -63,7 +74,7 @@ void renderFrame(SettingsForm& form) {
 
   drawBackground(form, canvas, palette);
   if (form.currentPage == 3) drawChartMockUp(form, canvas, palette);
-  if (form.currentPage == 4 && form.checkBoxes[box::scoreIncrease].checked) {
+  if (form.currentPage == 4 && form.checkBoxes[box::scoreIncrease].checked()) {
     drawScoreSum(canvas, palette);
   }
 
@@ -77,26 +88,26 @@ void renderFrame(SettingsForm& form) {
   for (int slot = 0; slot < kFieldCount; ++slot) {
     const TextField& field = form.fields[slot];
     const bool composingHere = editing && slot == form.focusedField;
-    if (field.shown)
+    if (field.shown())
       field.draw(canvas, metrics, form.host(), palette, composingHere ? form.composing : u"");
   }
   for (int i = 0; i < kCheckBoxCount; ++i) {
     const CheckBox& box = form.checkBoxes[i];
-    if (box.shown) box.draw(canvas, palette, focused(Kind::CheckBox, i));
+    if (box.shown()) box.draw(canvas, palette, focused(Kind::CheckBox, i));
   }
   for (int i = 0; i < kLabelCount; ++i) {
     const FieldLabel& label = form.labels[i];
     const bool selector = i == label::obtainedType && focus.kind == Kind::Selector;
-    if (label.shown) label.draw(canvas, metrics, palette, selector);
+    if (label.shown()) label.draw(canvas, metrics, palette, selector);
   }
   for (int i = 0; i < kSliderCount; ++i) {
     const Slider& slider = form.sliders[i];
-    if (slider.shown) slider.draw(canvas, metrics, palette, focused(Kind::Slider, i));
+    if (slider.shown()) slider.draw(canvas, metrics, palette, focused(Kind::Slider, i));
   }
   for (int i = 0; i < kOptionPairCount; ++i) {
     const OptionPair& pair = form.optionPairs[i];
     const int option = focus.kind == Kind::Option && focus.index / 2 == i ? 1 + focus.index % 2 : 0;
-    if (pair.shown) pair.draw(canvas, metrics, palette, option);
+    if (pair.shown()) pair.draw(canvas, metrics, palette, option);
   }
   for (int i = 0; i < kBubbleCount; ++i) {
     const StatusBubble& bubble = form.bubbles[i];
@@ -111,6 +122,12 @@ void renderFrame(SettingsForm& form) {
 }
 
 void requestFrame(SettingsForm& form) { form.frameDue = true; }
+
+bool frameOwed(SettingsForm& form) {
+  bool owed = form.frameDue;
+  forEachWidget(form, [&owed](const Redraw& redraw) { owed = owed || redraw.due(); });
+  return owed;
+}
 
 void renderFrameLater(SettingsForm& form, int delayMs) {
   form.host().postToWindowThread(delayMs,

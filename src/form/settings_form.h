@@ -20,6 +20,7 @@
 #include "platform/accessibility.h"
 #include "platform/platform.h"
 #include "widgets/check_box.h"
+#include "widgets/click.h"
 #include "widgets/field_label.h"
 #include "widgets/option_pair.h"
 #include "widgets/page_arrow.h"
@@ -44,6 +45,13 @@ enum class PressKind : std::int16_t {
   FirstOption,
   SecondOption,
   Slider,
+};
+
+// A thing of the form the pointer is over, in the order the pointer tests them.
+struct Hit {
+  PressKind kind = PressKind::None;
+  std::int16_t index = 0;  // in the pool of the kind
+  bool operator==(const Hit&) const = default;
 };
 
 // Values read from a chart by the last import; they stay until the next one.
@@ -84,11 +92,9 @@ struct SettingsForm {
   char16_t pendingHighSurrogate = 0;
   // What the input method is composing in the edited field, not committed yet.
   Text composing;
-  PressKind pressKind = PressKind::None;
-  std::int16_t pressIndex = 0;
-  // A press whose release has not acted yet. Each press is released once: by the button
-  // coming up or by the pointer leaving the window, whichever comes first.
-  bool pressOpen = false;
+  // What the button went down on while its release has not acted yet. Each press is released
+  // once: by the button coming up or by the pointer leaving the window, whichever comes first.
+  Click<Hit> press;
   // An action changed what the window shows: the event ends with a frame.
   bool frameDue = false;
   // The window's policies: the keys held down and the input waiting for long work to end.

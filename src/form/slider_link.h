@@ -7,7 +7,7 @@
 namespace zarq {
 
 struct SettingsForm;
-struct Slider;
+class Slider;
 
 // The linked field shows a slider's value: a whole number, or one decimal ("0.8").
 Text sliderValueText(const Slider& slider);

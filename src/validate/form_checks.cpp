@@ -17,9 +17,9 @@ constexpr char16_t kNotForcing[] = u"建议你用，如果你实在不想分我�
 void checkRecordParts(SettingsForm& form) {
   const auto& boxes = form.checkBoxes;
   const CheckBox& middle = boxes[box::recordChart];
-  const bool nothingRecorded = !boxes[box::recordOpening].checked &&
-                               !boxes[box::recordChart].checked &&
-                               !boxes[box::recordResult].checked;
+  const bool nothingRecorded = !boxes[box::recordOpening].checked() &&
+                               !boxes[box::recordChart].checked() &&
+                               !boxes[box::recordResult].checked();
   replaceFormMessage(
       form, form.recordPartsBubble, nothingRecorded,
       {true, u"错误：请至少选择一项！", u"你究竟想要录什么捏", middle.x, middle.y + middle.size / 2,
@@ -29,8 +29,8 @@ void checkRecordParts(SettingsForm& form) {
 void checkLongSongName(SettingsForm& form) {
   const CheckBox& split = form.checkBoxes[box::songNameSplit];
   const bool tooLong =
-      !split.checked && form.metrics.measureText(form.fields[slot::songName].text, 24) >=
-                            form.metrics.measureText(kSongNameSample, 24);
+      !split.checked() && form.metrics.measureText(form.fields[slot::songName].text, 24) >=
+                              form.metrics.measureText(kSongNameSample, 24);
   replaceFormMessage(
       form, form.longNameBubble, tooLong,
       {false, u"警告：曲名较长，应使用分行！", kNotForcing, split.x - split.size / 2,
@@ -50,7 +50,7 @@ void checkLongObtainedContent(SettingsForm& form) {
 void checkStoryboardScaleRef(SettingsForm& form) {
   const OptionPair& axes = form.optionPairs[pair::storyboardScaleRef];
   replaceFormMessage(
-      form, form.storyboardBubble, !axes.selected1 && !axes.selected2,
+      form, form.storyboardBubble, !axes.selected1() && !axes.selected2(),
       {true, u"错误：至少选择一项！", u"请至少选择一项哦~", axes.x, axes.y + axes.height,
        Align::Near, OwnerKind::OptionPair, pair::storyboardScaleRef});
 }

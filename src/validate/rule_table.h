@@ -28,7 +28,7 @@ struct RuleContext {
   const Text& text() const { return field.text; }
   int length() const { return field.length(); }
   const Text& textOf(int other) const { return form.fields[other].text; }
-  bool ticked(int box) const { return form.checkBoxes[box].checked; }
+  bool ticked(int box) const { return form.checkBoxes[box].checked(); }
   // measureText of `value` strictly wider than that of `sample`, both at `sizePx`.
   bool wider(TextView value, TextView sample, float sizePx) const;
 };

@@ -1,7 +1,6 @@
 #include "widgets/check_box.h"
 
 #include <cmath>
-#include <utility>
 
 #include "widgets/colours.h"
 #include "widgets/focus_outline.h"
@@ -10,10 +9,10 @@
 namespace zarq {
 
 void CheckBox::draw(Canvas& canvas, const Palette& palette, bool focused) const {
-  const Argb c = inkOf(palette, colour, enabled);
+  const Argb c = inkOf(palette, colour, enabled_);
   drawRoundedRect(canvas, Pen{c, 0.08f * size}, x - size / 2, y - size / 2, size, size,
                   0.08f * size);
-  if (checked) {
+  if (checked_) {
     const float s = 0.72f * size;
     fillRoundedRect(canvas, c, x - s / 2, y - s / 2, s, s, 0.08f * s);
   }
@@ -21,29 +20,29 @@ void CheckBox::draw(Canvas& canvas, const Palette& palette, bool focused) const 
 }
 
 bool CheckBox::hit(int mouseX, int mouseY) const {
-  return shown && enabled && std::fabs(mouseX - x) <= size / 2 && std::fabs(mouseY - y) <= size / 2;
+  return shown_ && enabled_ && std::fabs(mouseX - x) <= size / 2 &&
+         std::fabs(mouseY - y) <= size / 2;
 }
 
 WidgetReport CheckBox::handle(const WidgetInput& input) {
   switch (input.kind) {
     case WidgetInput::Kind::Press:
-      pressed = input.over != 0;
+      if (input.over != 0) click_.press(input.over);
       return WidgetReport::Nothing;
     case WidgetInput::Kind::Release:
-      if (!std::exchange(pressed, false) || input.over == 0) return WidgetReport::Nothing;
-      checked = !checked;
-      return WidgetReport::Changed;
+      if (!click_.release(input.over)) return WidgetReport::Nothing;
+      break;
     case WidgetInput::Kind::Move:
       return WidgetReport::Nothing;
     case WidgetInput::Kind::Lost:
-      pressed = false;
+      click_.cancel();
       return WidgetReport::Nothing;
     case WidgetInput::Kind::Key:
       if (input.key != Key::Space) return WidgetReport::Nothing;
-      checked = !checked;
-      return WidgetReport::Changed;
+      break;
   }
-  return WidgetReport::Nothing;
+  setChecked(!checked_);
+  return WidgetReport::Changed;
 }
 
 }  // namespace zarq

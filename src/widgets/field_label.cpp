@@ -12,7 +12,7 @@ void FieldLabel::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palet
   if (anchor == Align::Centre) left = x - 0.6f * w;
   if (anchor == Align::Far) left = x - 1.2f * w;
   canvas.drawText(caption, size, {left, y, 1.2f * w, 1.2f * size}, anchor,
-                  inkOf(palette, colour, enabled));
+                  inkOf(palette, colour, enabled_));
   if (focused) {
     // Around the glyphs as drawn: a near or far text starts a sixth of its size inside.
     const float t = metrics.measureTextTight(caption, size);
@@ -32,7 +32,7 @@ RectF FieldLabel::textBounds(TextMetrics& metrics) const {
 }
 
 bool FieldLabel::hit(TextMetrics& metrics, int mouseX, int mouseY) const {
-  if (!shown || !enabled) return false;
+  if (!shown_ || !enabled_) return false;
   const RectF text = textBounds(metrics);
   return mouseY >= y && mouseY <= y + size && mouseX >= text.x && mouseX <= text.x + text.w;
 }

@@ -1,7 +1,5 @@
 #include "widgets/option_pair.h"
 
-#include <utility>
-
 #include "widgets/colours.h"
 #include "widgets/focus_outline.h"
 #include "widgets/rounded_rect.h"
@@ -17,19 +15,18 @@ float boxWidth(TextMetrics& metrics, TextView text, float height) {
 }  // namespace
 
 void OptionPair::init(TextMetrics& metrics, float x_, float y_, float height_, TextView text1_,
-                      TextView text2_, bool selected1_, bool selected2_, std::int16_t gap_,
+                      TextView text2_, bool firstSelected, bool secondSelected, std::int16_t gap_,
                       bool exclusive_) {
   x = x_;
   y = y_;
   height = height_;
   text1 = capped(text1_, kOptionTextCapacity);
   text2 = capped(text2_, kOptionTextCapacity);
-  selected1 = selected1_;
-  selected2 = selected2_;
+  setSelected(firstSelected, secondSelected);
   gap = gap_;
   exclusive = exclusive_;
-  pressed = 0;
-  shown = false;
+  click_.cancel();
+  setShown(false);
   width1 = boxWidth(metrics, text1, height);
   width2 = boxWidth(metrics, text2, height);
 }
@@ -40,8 +37,8 @@ void OptionPair::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palet
   const Pen pen{ink, 2};
   const float fontSize = 0.8f * height;
   const float x2 = x + width1 + gap;
-  if (selected1) drawRoundedRect(canvas, pen, x, y, width1, height, 0.2f * height);
-  if (selected2) drawRoundedRect(canvas, pen, x2, y, width2, height, 0.2f * height);
+  if (selected1_) drawRoundedRect(canvas, pen, x, y, width1, height, 0.2f * height);
+  if (selected2_) drawRoundedRect(canvas, pen, x2, y, width2, height, 0.2f * height);
   auto drawCentred = [&](TextView text, float left, float boxWidth) {
     const float w = metrics.measureText(text, fontSize);
     canvas.drawText(text, fontSize,
@@ -55,29 +52,29 @@ void OptionPair::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palet
 }
 
 bool OptionPair::hitFirst(int mouseX, int mouseY) const {
-  return shown && mouseX >= x && mouseX <= x + width1 && mouseY >= y && mouseY <= y + height;
+  return shown_ && mouseX >= x && mouseX <= x + width1 && mouseY >= y && mouseY <= y + height;
 }
 
 bool OptionPair::hitSecond(int mouseX, int mouseY) const {
   const float left = x + width1 + gap;
-  return shown && mouseX >= left && mouseX <= left + width2 && mouseY >= y && mouseY <= y + height;
+  return shown_ && mouseX >= left && mouseX <= left + width2 && mouseY >= y && mouseY <= y + height;
 }
 
 void OptionPair::toggle(int option) {
-  bool& selected = option == 1 ? selected1 : selected2;
-  selected = !selected;
-  if (exclusive) (option == 1 ? selected2 : selected1) = !selected;
+  const bool first = option == 1 ? !selected1_ : exclusive ? selected2_ : selected1_;
+  const bool second = option == 2 ? !selected2_ : exclusive ? selected1_ : selected2_;
+  setSelected(first, second);
 }
 
 WidgetReport OptionPair::handle(const WidgetInput& input) {
   switch (input.kind) {
     case WidgetInput::Kind::Press:
-      pressed = input.over;
+      if (input.over != 0) click_.press(input.over);
       return WidgetReport::Nothing;
     case WidgetInput::Kind::Release: {
-      const int option = std::exchange(pressed, 0);
-      if (option == 0 || input.over != option) return WidgetReport::Nothing;
-      toggle(option);
+      const std::optional<int> option = click_.pressed();
+      if (!click_.release(input.over)) return WidgetReport::Nothing;
+      toggle(*option);
       return WidgetReport::Changed;
     }
     case WidgetInput::Kind::Key:
@@ -89,7 +86,7 @@ WidgetReport OptionPair::handle(const WidgetInput& input) {
     case WidgetInput::Kind::Move:
       return WidgetReport::Nothing;
     case WidgetInput::Kind::Lost:
-      pressed = 0;
+      click_.cancel();
       return WidgetReport::Nothing;
   }
   return WidgetReport::Nothing;

@@ -18,7 +18,7 @@ float Slider::knobLeft() const {
 
 void Slider::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
                   bool focused) const {
-  const Argb c = inkOf(palette, colour, enabled);
+  const Argb c = inkOf(palette, colour, enabled_);
   const float left = x - width / 2;
   canvas.strokeLine(left, y, left + width, y, Pen{c, 2, true});
   canvas.fillEllipse({knobLeft(), y - 3, 6, 6}, c);
@@ -34,7 +34,8 @@ void Slider::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
 }
 
 bool Slider::hit(int mouseX, int mouseY) const {
-  return shown && enabled && std::fabs(mouseX - x) <= width / 2 + 10 && std::fabs(mouseY - y) <= 10;
+  return shown_ && enabled_ && std::fabs(mouseX - x) <= width / 2 + 10 &&
+         std::fabs(mouseY - y) <= 10;
 }
 
 float Slider::valueAt(int mouseX) const {
@@ -45,11 +46,7 @@ float Slider::valueAt(int mouseX) const {
   return static_cast<float>(roundHalfAway(n * (mouseX - left) / width)) * step + min;
 }
 
-bool Slider::setValue(float value) {
-  if (value == value_) return false;
-  value_ = value;
-  return true;
-}
+bool Slider::setValue(float value) { return redraw.set(value_, value); }
 
 float Slider::valueAfterKey(Key key) const {
   int steps = 0;

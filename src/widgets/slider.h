@@ -7,20 +7,27 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "widgets/redraw.h"
 #include "widgets/text_metrics.h"
 #include "widgets/widget_input.h"
 
 namespace zarq {
 
-struct Slider {
+class Slider {
+ public:
   float x = 0, y = 0;  // centre of the track
   float width = 0;     // track length
   std::int16_t min = 0, max = 0;
   float step = 1;  // the value moves in multiples of step while dragged
-  bool shown = false;
-  bool enabled = true;
   Argb colour = 0xFFFFFFFF;
   bool integerOnly = false;  // the linked field shows a whole number, otherwise one decimal
+  // Marked whenever what a frame shows of the slider changes.
+  Redraw redraw;
+
+  bool shown() const { return shown_; }
+  bool enabled() const { return enabled_; }
+  void setShown(bool on) { redraw.set(shown_, on); }
+  void setEnabled(bool on) { redraw.set(enabled_, on); }
 
   // With `focused`, the focus outline around the track and its knob.
   void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
@@ -46,6 +53,8 @@ struct Slider {
   float valueAfterKey(Key key) const;
 
   float value_ = 0;
+  bool shown_ = false;
+  bool enabled_ = true;
 };
 
 }  // namespace zarq

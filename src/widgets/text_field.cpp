@@ -16,8 +16,8 @@ void TextField::init(float x_, float y_, float width_, float height_, TextView d
   width = width_;
   height = height_;
   setText(defaultText);
-  shown = false;
-  enabled = true;
+  setShown(false);
+  setEnabled(true);
   committedText.clear();
   focused = false;
   caret = 0;
@@ -137,7 +137,7 @@ TextRange TextField::selection() const {
 
 void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, const Palette& palette,
                      TextView composing) const {
-  const bool active = focused && enabled;
+  const bool active = focused && enabled_;
   const Argb ink = inkOf(palette, colour);
   if (active && !composing.empty()) return drawComposing(canvas, metrics, host, ink, composing);
   const float h = height;
@@ -149,7 +149,7 @@ void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, const Pal
     const float to = caretOffset(metrics, std::clamp(selected.to - scroll, 0, visible));
     if (to > from) canvas.fillRect({x + from, y + 0.1f * h, to - from, 0.8f * h}, kSelectionColour);
   }
-  const Argb brush = inkOf(palette, colour, enabled);
+  const Argb brush = inkOf(palette, colour, enabled_);
   const float w = metrics.measureText(visibleText, size);
   switch (alignment) {
     case Align::Near:

@@ -6,6 +6,7 @@
 
 #include "common/text.h"
 #include "platform/platform.h"
+#include "widgets/redraw.h"
 #include "widgets/status_bubble.h"
 #include "widgets/text_metrics.h"
 
@@ -25,15 +26,14 @@ struct TextRange {
   int size() const { return to - from; }
 };
 
-struct TextField {
+class TextField {
+ public:
   float x = 0, y = 0;
   float width = 0, height = 0;  // the font is 0.8 x height pixels
   Text visibleText;             // text from `scroll` on, cut to fit; kVisibleTextCapacity at most
   Text text;                    // the value; kFieldTextCapacity at most
   Text committedText;           // text as of the last validation; "\t" forces the next one
   bool focused = false;
-  bool shown = false;
-  bool enabled = true;
   std::int16_t caret = 0;   // index into text
   std::int16_t scroll = 0;  // index in text of the first visible character
   // The other end of the selection, which runs from here to the caret; -1 for none.
@@ -49,6 +49,14 @@ struct TextField {
   std::int16_t bubble = kNoBubble;  // index of the attached StatusBubble
   // Clock milliseconds of the last refused key; the outline flashes from then on.
   std::int32_t flashStart = -10 * kRefusalFlashMs;
+
+  // Marked whenever the field is shown, hidden, greyed or made usable.
+  Redraw redraw;
+
+  bool shown() const { return shown_; }
+  bool enabled() const { return enabled_; }
+  void setShown(bool on) { redraw.set(shown_, on); }
+  void setEnabled(bool on) { redraw.set(enabled_, on); }
 
   float fontSize() const { return 0.8f * height; }
   int length() const { return static_cast<int>(text.size()); }
@@ -130,6 +138,9 @@ struct TextField {
   void placeCaretRightward(TextMetrics& metrics, std::size_t to);
   void drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, Argb ink,
                      TextView composing) const;
+
+  bool shown_ = false;
+  bool enabled_ = true;
 };
 
 }  // namespace zarq

@@ -14,10 +14,12 @@ namespace zarq::testing {
 
 class FormTest : public ::testing::Test {
  protected:
-  // Builds the form as at start-up; files the test needs go into `dir` first.
+  // Builds the form as at start-up, and shows the window's first frame; files the test needs
+  // go into `dir` first.
   void build() {
     form = std::make_unique<SettingsForm>(platform.platform(), dir.path());
     onWindowCreate(*form);
+    onPaint(*form);
   }
   void SetUp() override { build(); }
 

@@ -44,7 +44,7 @@ TEST_F(AccessiblePageTest, EveryShownControlOfEveryPageIsDescribedOnceFromItsRow
     EXPECT_EQ(p.title, Text(rows.title.caption));
     int expected = kArrowCount;
     for (const FieldRow& row : rows.fields) {
-      if (!field(row.slot).shown) continue;
+      if (!field(row.slot).shown()) continue;
       ++expected;
       const AccessibleControl* c = p.find({Kind::Field, row.slot});
       ASSERT_NE(c, nullptr) << row.name;
@@ -57,13 +57,13 @@ TEST_F(AccessiblePageTest, EveryShownControlOfEveryPageIsDescribedOnceFromItsRow
       EXPECT_EQ(c->value, field(row.slot).text) << row.name;
     }
     for (const CheckBoxRow& row : rows.checkBoxes) {
-      if (!form->checkBoxes[row.index].shown) continue;
+      if (!form->checkBoxes[row.index].shown()) continue;
       ++expected;
       const AccessibleControl* c = p.find({Kind::CheckBox, row.index});
       ASSERT_NE(c, nullptr) << row.name;
       EXPECT_EQ(c->role, AccessibleRole::CheckBox);
       EXPECT_EQ(c->name, Text(row.caption.text));
-      EXPECT_EQ(c->checked, form->checkBoxes[row.index].checked);
+      EXPECT_EQ(c->checked, form->checkBoxes[row.index].checked());
     }
     for (const OptionPairRow& row : rows.optionPairs) {
       expected += 2;
@@ -214,7 +214,7 @@ TEST_F(AccessiblePageTest, AMessageAppearingIsTold) {
 
 TEST_F(AccessiblePageTest, ActivatingDoesWhatAClickDoesAndRefusesWhatIsDisabled) {
   onActivate(*form, {Kind::CheckBox, box::recordChart});
-  EXPECT_FALSE(form->checkBoxes[box::recordChart].checked);
+  EXPECT_FALSE(form->checkBoxes[box::recordChart].checked());
   const int beeps = host().beeps;
   onActivate(*form, {Kind::Field, slot::backgroundDim});  // greyed with the chart unrecorded
   EXPECT_EQ(host().beeps, beeps + 1);
@@ -223,7 +223,7 @@ TEST_F(AccessiblePageTest, ActivatingDoesWhatAClickDoesAndRefusesWhatIsDisabled)
   onActivate(*form, {Kind::Arrow, 1});
   EXPECT_EQ(form->currentPage, 2);
   onActivate(*form, {Kind::Option, 2 * pair::quality + 1});
-  EXPECT_TRUE(form->optionPairs[pair::quality].selected2);
+  EXPECT_TRUE(form->optionPairs[pair::quality].selected2());
   showPage(*form, 4);
   onActivate(*form, {Kind::Selector, 0});
   EXPECT_EQ(form->obtainedType(), u"Data");

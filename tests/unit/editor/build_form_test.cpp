@@ -14,7 +14,7 @@ template <typename Pool>
 std::set<int> shownIn(const Pool& pool) {
   std::set<int> out;
   for (std::size_t i = 0; i < pool.size(); ++i) {
-    if (pool[i].shown) out.insert(static_cast<int>(i));
+    if (pool[i].shown()) out.insert(static_cast<int>(i));
   }
   return out;
 }
@@ -29,7 +29,7 @@ class BuildFormTest : public FormTest {};
 TEST_F(BuildFormTest, FirstStartShowsPageOneWithItsDefaults) {
   EXPECT_EQ(form->currentPage, 1);
   for (int box : {box::recordOpening, box::recordChart, box::recordResult}) {
-    EXPECT_TRUE(form->checkBoxes[box].checked);
+    EXPECT_TRUE(form->checkBoxes[box].checked());
   }
   const float values[] = {150, 80, 1.0f, 0.8f, 0.8f};
   const char16_t* texts[] = {u"150", u"80", u"1.0", u"0.8", u"0.8"};
@@ -43,19 +43,19 @@ TEST_F(BuildFormTest, FirstStartShowsPageOneWithItsDefaults) {
 }
 
 TEST_F(BuildFormTest, ControlsThatStartDisabled) {
-  EXPECT_FALSE(field(slot::splitNameLine1).enabled);
-  EXPECT_FALSE(field(slot::obtainedContent).enabled);
-  EXPECT_FALSE(form->checkBoxes[box::obtainedSplit].enabled);
-  EXPECT_FALSE(form->labels[label::obtainedSplit].enabled);
+  EXPECT_FALSE(field(slot::splitNameLine1).enabled());
+  EXPECT_FALSE(field(slot::obtainedContent).enabled());
+  EXPECT_FALSE(form->checkBoxes[box::obtainedSplit].enabled());
+  EXPECT_FALSE(form->labels[label::obtainedSplit].enabled());
   int enabledFields = 0;
-  for (const TextField& f : form->fields) enabledFields += f.enabled;
+  for (const TextField& f : form->fields) enabledFields += f.enabled();
   EXPECT_EQ(enabledFields, kFieldCount - 2);
 }
 
 TEST_F(BuildFormTest, ResultPageShowsTheConditionalFieldsWithTheirBoxes) {
-  form->checkBoxes[box::scoreIncrease].checked = true;
-  form->checkBoxes[box::songNameSplit].checked = true;
-  form->checkBoxes[box::obtainedSplit].checked = true;
+  form->checkBoxes[box::scoreIncrease].setChecked(true);
+  form->checkBoxes[box::songNameSplit].setChecked(true);
+  form->checkBoxes[box::obtainedSplit].setChecked(true);
   showPage(*form, 4);
   EXPECT_EQ(shownIn(form->fields), range(22, 30, {43, 44, 45}));
 }

@@ -134,14 +134,14 @@ TEST_F(ClickActionsTest, UntickingARecordedPartRestoresAndGreysItsVolumes) {
     EXPECT_FLOAT_EQ(form->sliders[c.slider].value(), c.value) << slot;
     EXPECT_EQ(field(slot).text, c.text);
     EXPECT_EQ(field(slot).committedText, c.text);
-    EXPECT_FALSE(form->sliders[c.slider].enabled || field(slot).enabled ||
-                 form->labels[c.label].enabled)
+    EXPECT_FALSE(form->sliders[c.slider].enabled() || field(slot).enabled() ||
+                 form->labels[c.label].enabled())
         << slot;
   }
-  EXPECT_TRUE(field(slot::backgroundBlur).enabled);
+  EXPECT_TRUE(field(slot::backgroundBlur).enabled());
   clickBox(box::recordChart);
   clickBox(box::recordResult);
-  for (const auto& c : cases) EXPECT_TRUE(form->sliders[c.slider].enabled);
+  for (const auto& c : cases) EXPECT_TRUE(form->sliders[c.slider].enabled());
 }
 
 TEST_F(ClickActionsTest, BoxesOfTheChartAndResultPagesMoveAndShowTheirFields) {
@@ -155,19 +155,19 @@ TEST_F(ClickActionsTest, BoxesOfTheChartAndResultPagesMoveAndShowTheirFields) {
   const int scores[] = {slot::originalScore, slot::addedScore, slot::resultFullScore};
   clickBox(box::scoreIncrease);
   EXPECT_FLOAT_EQ(form->checkBoxes[box::scoreIncrease].x, 688);
-  for (int slot : scores) EXPECT_TRUE(field(slot).shown);
+  for (int slot : scores) EXPECT_TRUE(field(slot).shown());
   std::vector<int> records;
   for (int slot : scores) records.push_back(attachMessage(slot, true));
   clickBox(box::scoreIncrease);
   EXPECT_FLOAT_EQ(form->checkBoxes[box::scoreIncrease].x, 270);
-  for (int slot : scores) EXPECT_FALSE(field(slot).shown);
+  for (int slot : scores) EXPECT_FALSE(field(slot).shown());
   for (int slot : scores) EXPECT_EQ(field(slot).bubble, kNoBubble);
   for (int record : records) EXPECT_FALSE(form->bubbles[record].visible);
 
   clickBox(box::songNameSplit);
-  EXPECT_TRUE(field(slot::splitNameLine1).enabled && field(slot::splitNameLine2).shown);
+  EXPECT_TRUE(field(slot::splitNameLine1).enabled() && field(slot::splitNameLine2).shown());
   clickBox(box::songNameSplit);
-  EXPECT_FALSE(field(slot::splitNameLine1).enabled || field(slot::splitNameLine2).shown);
+  EXPECT_FALSE(field(slot::splitNameLine1).enabled() || field(slot::splitNameLine2).shown());
   EXPECT_EQ(field(slot::splitNameLine2).bubble, kNoBubble);
 }
 
@@ -187,16 +187,16 @@ TEST_F(ClickActionsTest, UntickingObtainedSplitJoinsTheLinesOrIsRefusedWhenTheyD
     showPage(*form, 4);
     clickLabel(label::obtainedType);
     clickBox(box::obtainedSplit);
-    EXPECT_TRUE(field(slot::obtainedContentLine2).shown);
+    EXPECT_TRUE(field(slot::obtainedContentLine2).shown());
     field(slot::obtainedContent).setText(c.line1);
     field(slot::obtainedContentLine2).setText(c.line2);
     const int beeps = host().beeps;
     clickBox(box::obtainedSplit);
-    EXPECT_EQ(form->checkBoxes[box::obtainedSplit].checked, !c.joins);
+    EXPECT_EQ(form->checkBoxes[box::obtainedSplit].checked(), !c.joins);
     EXPECT_EQ(host().beeps - beeps, c.joins ? 0 : 1);
     EXPECT_EQ(obtainedContent(), c.joins ? c.line1 + c.line2 : c.line1);
     EXPECT_EQ(field(slot::obtainedContentLine2).text, c.joins ? Text() : c.line2);
-    EXPECT_EQ(field(slot::obtainedContentLine2).shown, !c.joins);
+    EXPECT_EQ(field(slot::obtainedContentLine2).shown(), !c.joins);
   }
 }
 
@@ -218,14 +218,14 @@ TEST_F(ClickActionsTest, ObtainedTypeSelectorCyclesAndWritesItsContent) {
     EXPECT_EQ(form->obtainedType(), c.caption);
     EXPECT_EQ(obtainedContent(), c.content) << form->obtainedType().size();
     EXPECT_FLOAT_EQ(form->labels[label::obtainedType].x, x);
-    EXPECT_TRUE(form->labels[label::obtainedType].shown);
+    EXPECT_TRUE(form->labels[label::obtainedType].shown());
     if (form->obtainedType() == u"Data") clickBox(box::obtainedSplit);
   }
-  EXPECT_FALSE(field(slot::obtainedContent).enabled);
-  EXPECT_FALSE(form->checkBoxes[box::obtainedSplit].checked);
-  EXPECT_FALSE(form->checkBoxes[box::obtainedSplit].enabled);
-  EXPECT_FALSE(form->labels[label::obtainedSplit].enabled);
-  EXPECT_FALSE(field(slot::obtainedContentLine2).shown);
+  EXPECT_FALSE(field(slot::obtainedContent).enabled());
+  EXPECT_FALSE(form->checkBoxes[box::obtainedSplit].checked());
+  EXPECT_FALSE(form->checkBoxes[box::obtainedSplit].enabled());
+  EXPECT_FALSE(form->labels[label::obtainedSplit].enabled());
+  EXPECT_FALSE(field(slot::obtainedContentLine2).shown());
   EXPECT_TRUE(host().messages.empty());  // the selector has no help text to show
 }
 
@@ -242,7 +242,7 @@ TEST_F(ClickActionsTest, DataSizeFollowsTheLevel) {
   for (const auto& c : cases) {
     field(slot::level).setText(c.level);
     placeObtainedTypeSelector(*form, u"无");
-    form->labels[label::obtainedType].shown = true;
+    form->labels[label::obtainedType].setShown(true);
     clickLabel(label::obtainedType);
     EXPECT_EQ(obtainedContent(), c.size) << TextView(c.level).size();
   }
@@ -253,20 +253,20 @@ TEST_F(ClickActionsTest, QualityKeepsOneOptionMirrorTogglesEachAndTheKeyboardSta
   editAtEnd(slot::songName);
   const OptionPair& quality = form->optionPairs[pair::quality];
   clickOption(pair::quality, false);
-  EXPECT_TRUE(!quality.selected1 && quality.selected2);
+  EXPECT_TRUE(!quality.selected1() && quality.selected2());
   clickOption(pair::quality, false);
-  EXPECT_TRUE(quality.selected1 && !quality.selected2);
+  EXPECT_TRUE(quality.selected1() && !quality.selected2());
   clickOption(pair::quality, true);
-  EXPECT_TRUE(!quality.selected1 && quality.selected2);
+  EXPECT_TRUE(!quality.selected1() && quality.selected2());
   EXPECT_TRUE(editing(slot::songName));
 
   showPage(*form, 5);
   const OptionPair& mirror = form->optionPairs[pair::mirror];
   clickOption(pair::mirror, true);
   clickOption(pair::mirror, false);
-  EXPECT_TRUE(mirror.selected1 && mirror.selected2);
+  EXPECT_TRUE(mirror.selected1() && mirror.selected2());
   clickOption(pair::mirror, true);
-  EXPECT_TRUE(!mirror.selected1 && mirror.selected2);
+  EXPECT_TRUE(!mirror.selected1() && mirror.selected2());
 }
 
 }  // namespace

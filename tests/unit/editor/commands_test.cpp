@@ -203,7 +203,7 @@ TEST_F(CommandsTest, CtrlShiftSAndUnknownCommandsDoNothing) {
 }
 
 TEST_F(CommandsTest, PageCommandsWithoutTheResultPartSkipPageFourAndCtrl6KeepsTheEditing) {
-  form->checkBoxes[box::recordResult].checked = false;
+  form->checkBoxes[box::recordResult].setChecked(false);
   showPage(*form, 2);
   edit(slot::songName);
   handleCommand(*form, Command::Page6);

@@ -167,31 +167,37 @@ TEST_F(FocusTest, SpaceTogglesAFocusedBoxOrOptionAsAClickDoesInOneStep) {
   const struct {
     int page;
     ControlRef control;
-    const bool* value;  // what Space turns over
+    std::function<bool()> value;  // what Space turns over
   } cases[] = {
-      {1, {Kind::CheckBox, box::recordOpening}, &form->checkBoxes[box::recordOpening].checked},
-      {3, {Kind::CheckBox, box::nameBar}, &form->checkBoxes[box::nameBar].checked},
-      {5, {Kind::Option, 2 * pair::mirror}, &form->optionPairs[pair::mirror].selected1},
-      {2, {Kind::Option, 2 * pair::quality + 1}, &form->optionPairs[pair::quality].selected2},
+      {1,
+       {Kind::CheckBox, box::recordOpening},
+       [&] { return form->checkBoxes[box::recordOpening].checked(); }},
+      {3, {Kind::CheckBox, box::nameBar}, [&] { return form->checkBoxes[box::nameBar].checked(); }},
+      {5,
+       {Kind::Option, 2 * pair::mirror},
+       [&] { return form->optionPairs[pair::mirror].selected1(); }},
+      {2,
+       {Kind::Option, 2 * pair::quality + 1},
+       [&] { return form->optionPairs[pair::quality].selected2(); }},
   };
   for (const auto& c : cases) {
     showPage(*form, c.page);
     focusOn(c.control);
-    const bool was = *c.value;
+    const bool was = c.value();
     const std::size_t stepsBefore = steps();
     keyUp(Key::Enter);  // not theirs
-    EXPECT_EQ(*c.value, was);
+    EXPECT_EQ(c.value(), was);
     keyUp(Key::Space);
-    EXPECT_NE(*c.value, was);
+    EXPECT_NE(c.value(), was);
     EXPECT_EQ(steps(), stepsBefore + 1);
     EXPECT_EQ(focused(), c.control);
   }
   // The quality is one of two: choosing 高清 cleared 标清.
-  EXPECT_FALSE(form->optionPairs[pair::quality].selected1);
+  EXPECT_FALSE(form->optionPairs[pair::quality].selected1());
   // What follows a box follows a Space: the name bar moved the song name.
-  EXPECT_TRUE(form->checkBoxes[box::nameBar].checked);
+  EXPECT_TRUE(form->checkBoxes[box::nameBar].checked());
   command(Command::Undo);
-  EXPECT_FALSE(form->optionPairs[pair::quality].selected2);
+  EXPECT_FALSE(form->optionPairs[pair::quality].selected2());
 
   // Unticking 分行 where the two lines would not fit in one is refused, with the bell.
   showEverything();
@@ -200,7 +206,7 @@ TEST_F(FocusTest, SpaceTogglesAFocusedBoxOrOptionAsAClickDoesInOneStep) {
   focusOn({Kind::CheckBox, box::obtainedSplit});
   const int beeps = host().beeps;
   keyUp(Key::Space);
-  EXPECT_TRUE(form->checkBoxes[box::obtainedSplit].checked);
+  EXPECT_TRUE(form->checkBoxes[box::obtainedSplit].checked());
   EXPECT_EQ(host().beeps, beeps + 1);
 }
 

@@ -226,7 +226,7 @@ TEST_F(KeyboardTest, TabMovesToTheNextEditableFieldKeepingTheCaretColumn) {
   showPage(*form, 3);
   editAtEnd(slot::noteSize);
   for (int slot = slot::chartSongName; slot <= slot::chartDuration; ++slot) {
-    field(slot).shown = slot == slot::noteSize;
+    field(slot).setShown(slot == slot::noteSize);
   }
   type(Text(focusCycle(*form).size(), u'\t'));
   EXPECT_TRUE(editing(slot::noteSize));

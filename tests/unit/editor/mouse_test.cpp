@@ -71,7 +71,7 @@ TEST_F(MouseTest, PressAndReleaseOnDifferentElementsDoNothing) {
     const int framesAfterPress = frames();
     release(c.releaseX, c.releaseY);
     EXPECT_EQ(frames(), framesAfterPress) << c.pressX << " -> " << c.releaseX;
-    for (const CheckBox& box : form->checkBoxes) EXPECT_EQ(box.checked, box.shown);
+    for (const CheckBox& box : form->checkBoxes) EXPECT_EQ(box.checked(), box.shown());
   }
   EXPECT_TRUE(host().messages.empty());
 }
@@ -106,7 +106,7 @@ TEST_F(MouseTest, ADragNeverReleasedEndsWithTheNextPress) {
   clickBox(box::recordResult);
   EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
   EXPECT_EQ(field(slot::backgroundBlur).committedText, u"50");
-  EXPECT_FALSE(form->checkBoxes[box::recordResult].checked);
+  EXPECT_FALSE(form->checkBoxes[box::recordResult].checked());
 }
 
 TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseEndsEditing) {
@@ -152,17 +152,17 @@ TEST_F(MouseTest, MouseLeaveInTheForegroundReleasesAnOpenPressOnce) {
   press(opening.x, opening.y);
   host().foreground = false;
   onMouseLeave(*form);
-  EXPECT_TRUE(opening.checked);  // another window is in front: no release
+  EXPECT_TRUE(opening.checked());  // another window is in front: no release
   host().foreground = true;
   onMouseLeave(*form);
-  EXPECT_FALSE(opening.checked);
+  EXPECT_FALSE(opening.checked());
   // The press has been released: neither the button nor leaving again toggles it back.
   release(opening.x, opening.y);
   onMouseLeave(*form);
-  EXPECT_FALSE(opening.checked);
+  EXPECT_FALSE(opening.checked());
   click(opening.x, opening.y);
   onMouseLeave(*form);
-  EXPECT_TRUE(opening.checked);
+  EXPECT_TRUE(opening.checked());
 }
 
 }  // namespace

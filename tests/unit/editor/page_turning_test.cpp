@@ -26,7 +26,7 @@ TEST_F(PageTurningTest, ArrowsWrapAroundAndSkipTheResultPageWhenItIsNotRecorded)
       {false, 3, 1, 5}, {false, 5, 0, 3}, {false, 6, 1, 1}, {false, 1, 0, 6},
   };
   for (const auto& c : cases) {
-    form->checkBoxes[box::recordResult].checked = c.resultRecorded;
+    form->checkBoxes[box::recordResult].setChecked(c.resultRecorded);
     showPage(*form, c.from);
     clickArrow(c.arrow);
     EXPECT_EQ(form->currentPage, c.to) << c.resultRecorded << " " << c.from << " " << c.arrow;
@@ -63,7 +63,7 @@ TEST_F(PageTurningTest, PageCommandsFollowTheResultPart) {
       {false, Command::Page4, 5}, {false, Command::Page5, 6}, {false, Command::Page6, 2},
   };
   for (const auto& c : cases) {
-    form->checkBoxes[box::recordResult].checked = c.resultRecorded;
+    form->checkBoxes[box::recordResult].setChecked(c.resultRecorded);
     showPage(*form, 2);
     handleCommand(*form, c.command);
     EXPECT_EQ(form->currentPage, c.to) << c.resultRecorded << " " << static_cast<int>(c.command);

@@ -42,12 +42,11 @@ void writeBytes(const fs::path& path, const Bytes& bytes) {
 // Every value away from its default: odd boxes clear, even ones ticked, options flipped.
 void fillEveryValue(SettingsForm& form) {
   for (int slot = 0; slot < kFieldCount; ++slot) form.fields[slot].setText(u"值" + intText(slot));
-  for (int b = 0; b < kCheckBoxCount; ++b) form.checkBoxes[b].checked = b % 2 == 0;
+  for (int b = 0; b < kCheckBoxCount; ++b) form.checkBoxes[b].setChecked(b % 2 == 0);
   const float sliders[] = {200, 33, 0.3f, 1.7f, 0.1f};
   for (int i = 0; i < kSliderCount; ++i) form.sliders[i].setValue(sliders[i]);
   for (OptionPair& pair : form.optionPairs) {
-    pair.selected1 = !pair.selected1;
-    pair.selected2 = true;
+    pair.setSelected(!pair.selected1(), true);
   }
   form.labels[label::obtainedType].caption = u"曲绘";
 }
@@ -65,8 +64,8 @@ FormState stateOf(const SettingsForm& form) {
   FormState s{encodePreset(presetFromForm(form)), {}, {}, {}, form.currentPage};
   auto add = [&](const auto& pool) {
     for (const auto& item : pool) {
-      s.enabled.push_back(item.enabled);
-      s.shown.push_back(item.shown);
+      s.enabled.push_back(item.enabled());
+      s.shown.push_back(item.shown());
       s.xs.push_back(item.x);
     }
   };
@@ -131,7 +130,7 @@ TEST_F(PresetFileTest, UnusualCheckBoxBytesCountAsTickedAndAreSavedBackUnchanged
   writeBytes(file, bytes);
   auto form = freshForm();
   ASSERT_TRUE(loadPreset(*form, file, true));
-  EXPECT_TRUE(form->checkBoxes[box::textExpression].checked);
+  EXPECT_TRUE(form->checkBoxes[box::textExpression].checked());
   ASSERT_TRUE(savePreset(*form, file, true));
   EXPECT_EQ(fileBytes(file), bytes);
 }
@@ -211,30 +210,30 @@ TEST_F(PresetFileTest, LoadEndsTheEditEvenWhenTheFileIsMissing) {
 TEST_F(PresetFileTest, LoadedBoxesDecideDependentControlsAndThePageIsShownAgain) {
   for (const bool ticked : {false, true}) {
     auto source = freshForm();
-    for (CheckBox& box : source->checkBoxes) box.checked = ticked;
+    for (CheckBox& box : source->checkBoxes) box.setChecked(ticked);
     ASSERT_TRUE(savePreset(*source, file, true));
     auto form = freshForm();
     showPage(*form, 4);
     ASSERT_TRUE(loadPreset(*form, file, true));
     for (int s :
          {sliderId::dim, sliderId::hitSoundVolume, sliderId::musicVolume, sliderId::resultVolume}) {
-      EXPECT_EQ(form->sliders[s].enabled, ticked) << s;
+      EXPECT_EQ(form->sliders[s].enabled(), ticked) << s;
     }
-    EXPECT_TRUE(form->sliders[sliderId::blur].enabled);
+    EXPECT_TRUE(form->sliders[sliderId::blur].enabled());
     for (int s : {slot::backgroundDim, slot::hitSoundVolume, slot::musicVolume, slot::resultVolume,
                   slot::splitNameLine1}) {
-      EXPECT_EQ(form->fields[s].enabled, ticked) << s;
+      EXPECT_EQ(form->fields[s].enabled(), ticked) << s;
     }
-    EXPECT_TRUE(form->fields[slot::backgroundBlur].enabled);
+    EXPECT_TRUE(form->fields[slot::backgroundBlur].enabled());
     for (int l :
          {label::backgroundDim, label::hitSoundVolume, label::musicVolume, label::resultVolume}) {
-      EXPECT_EQ(form->labels[l].enabled, ticked) << l;
+      EXPECT_EQ(form->labels[l].enabled(), ticked) << l;
     }
     EXPECT_EQ(form->fields[slot::chartSongName].x, ticked ? 197 : 185);
     EXPECT_EQ(form->checkBoxes[box::scoreIncrease].x, ticked ? 688 : 270);
     EXPECT_EQ(form->currentPage, 4);
-    EXPECT_EQ(form->fields[slot::originalScore].shown, ticked);
-    EXPECT_TRUE(form->labels[label::obtainedType].shown);
+    EXPECT_EQ(form->fields[slot::originalScore].shown(), ticked);
+    EXPECT_TRUE(form->labels[label::obtainedType].shown());
   }
 }
 
@@ -252,9 +251,9 @@ TEST_F(PresetFileTest, OnlyTheNoneCaptionDisablesTheObtainedContent) {
     EXPECT_EQ(selector.caption, caption);
     EXPECT_EQ(selector.x, form->metrics.measureTextTight(u"你获得了", 24) + 245 + 22);
     EXPECT_EQ(selector.helpText, u"要是看到这行字就是主播卡bug了");
-    EXPECT_EQ(form->fields[slot::obtainedContent].enabled, offered);
-    EXPECT_EQ(form->labels[label::obtainedSplit].enabled, offered);
-    EXPECT_EQ(form->checkBoxes[box::obtainedSplit].enabled, offered);
+    EXPECT_EQ(form->fields[slot::obtainedContent].enabled(), offered);
+    EXPECT_EQ(form->labels[label::obtainedSplit].enabled(), offered);
+    EXPECT_EQ(form->checkBoxes[box::obtainedSplit].enabled(), offered);
   }
 }
 
@@ -266,7 +265,7 @@ TEST_F(PresetFileTest, ClosingSavesTheFormAndTheNextStartRestoresIt) {
   EXPECT_TRUE(takeMessages().empty());
   EXPECT_EQ(encodePreset(presetFromForm(*starting)), encodePreset(presetFromForm(*closing)));
   EXPECT_EQ(starting->currentPage, 1);
-  EXPECT_TRUE(starting->fields[slot::chartId].shown);
+  EXPECT_TRUE(starting->fields[slot::chartId].shown());
 }
 
 // Each damaged "save.set" is kept under the next free name; none is ever written over.

@@ -53,8 +53,8 @@ class PresetSweepTest : public testing::FormTest {
     auto add = [&](const auto& pool) {
       for (const auto& item : pool) {
         s.places.push_back(item.x);
-        s.flags.push_back(item.shown);
-        s.flags.push_back(item.enabled);
+        s.flags.push_back(item.shown());
+        s.flags.push_back(item.enabled());
       }
     };
     add(form->fields);
@@ -152,7 +152,7 @@ TEST_F(PresetSweepTest, UnterminatedSlotsOddFlagsAndExtraBytesLoad) {
            b[kBoxes + i] = static_cast<std::uint8_t>(2 + 31 * i);
        },
        [](const SettingsForm& f) {
-         for (const CheckBox& box : f.checkBoxes) EXPECT_TRUE(box.checked);
+         for (const CheckBox& box : f.checkBoxes) EXPECT_TRUE(box.checked());
        }},
       {"option flags both set, both clear or not 1",
        [&](Bytes& b) {
@@ -160,9 +160,9 @@ TEST_F(PresetSweepTest, UnterminatedSlotsOddFlagsAndExtraBytesLoad) {
          std::copy(std::begin(flags), std::end(flags), b.begin() + kOptions);
        },
        [](const SettingsForm& f) {
-         EXPECT_TRUE(f.optionPairs[0].selected1 && f.optionPairs[0].selected2);
-         EXPECT_TRUE(!f.optionPairs[1].selected1 && !f.optionPairs[1].selected2);
-         EXPECT_TRUE(f.optionPairs[2].selected1 && !f.optionPairs[2].selected2);
+         EXPECT_TRUE(f.optionPairs[0].selected1() && f.optionPairs[0].selected2());
+         EXPECT_TRUE(!f.optionPairs[1].selected1() && !f.optionPairs[1].selected2());
+         EXPECT_TRUE(f.optionPairs[2].selected1() && !f.optionPairs[2].selected2());
        }},
       {"one extra byte", [](Bytes& b) { b.push_back(0); },
        [](const SettingsForm& f) { EXPECT_EQ(f.fields[slot::songName].text, u"值8"); }},

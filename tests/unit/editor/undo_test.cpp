@@ -162,7 +162,7 @@ TEST_F(UndoTest, TypingInOneFieldIsOneStepUntilTheCaretMovesOrAnotherFieldIsUsed
 TEST_F(UndoTest, UndoingACheckBoxRestoresTheStatesAndPlacesThatFollowIt) {
   const float nameX = field(slot::chartSongName).x;
   clickBox(box::recordChart);  // unticked: dim, hit sound and music greyed and reset
-  ASSERT_FALSE(form->sliders[sliderId::dim].enabled);
+  ASSERT_FALSE(form->sliders[sliderId::dim].enabled());
   showPage(*form, 3);
   clickBox(box::nameBar);
   ASSERT_NE(field(slot::chartSongName).x, nameX);
@@ -170,9 +170,9 @@ TEST_F(UndoTest, UndoingACheckBoxRestoresTheStatesAndPlacesThatFollowIt) {
   EXPECT_EQ(field(slot::chartSongName).x, nameX);
   EXPECT_EQ(form->currentPage, 3);
   undo();
-  EXPECT_TRUE(form->checkBoxes[box::recordChart].checked);
-  EXPECT_TRUE(form->sliders[sliderId::dim].enabled);
-  EXPECT_TRUE(form->fields[slot::musicVolume].enabled);
+  EXPECT_TRUE(form->checkBoxes[box::recordChart].checked());
+  EXPECT_TRUE(form->sliders[sliderId::dim].enabled());
+  EXPECT_TRUE(form->fields[slot::musicVolume].enabled());
 }
 
 TEST_F(UndoTest, UndoRevalidatesThePageOnView) {
@@ -187,14 +187,14 @@ TEST_F(UndoTest, UndoRevalidatesThePageOnView) {
 }
 
 TEST_F(UndoTest, AtLeastAHundredStepsAreKeptAndOneMoreUndoDoesNothing) {
-  const bool ticked = form->checkBoxes[box::recordOpening].checked;
+  const bool ticked = form->checkBoxes[box::recordOpening].checked();
   for (int i = 0; i < 150; ++i) clickBox(box::recordOpening);
   for (int i = 0; i < 150; ++i) undo();
-  EXPECT_EQ(form->checkBoxes[box::recordOpening].checked, ticked);
+  EXPECT_EQ(form->checkBoxes[box::recordOpening].checked(), ticked);
   const int frames = this->frames();
   undo();
   EXPECT_EQ(this->frames(), frames);
-  EXPECT_EQ(form->checkBoxes[box::recordOpening].checked, ticked);
+  EXPECT_EQ(form->checkBoxes[box::recordOpening].checked(), ticked);
 }
 
 }  // namespace

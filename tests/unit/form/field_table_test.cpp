@@ -35,7 +35,7 @@ class FieldTableTest : public testing::FormTest {
   void showEverything() {
     setObtainedType(*form, u"Data");
     for (int box : {box::scoreIncrease, box::songNameSplit, box::obtainedSplit}) {
-      form->checkBoxes[box].checked = true;
+      form->checkBoxes[box].setChecked(true);
     }
     applyControlDependencies(*form);
   }
@@ -45,11 +45,11 @@ class FieldTableTest : public testing::FormTest {
     std::vector<Rect> out;
     for (int i = 0; i < kFieldCount; ++i) {
       const TextField& f = form->fields[i];
-      if (f.shown) out.push_back({f.x, f.y, f.x + f.width, f.y + f.height, "slot " + id(i)});
+      if (f.shown()) out.push_back({f.x, f.y, f.x + f.width, f.y + f.height, "slot " + id(i)});
     }
     for (int i = 0; i < kLabelCount; ++i) {
       const FieldLabel& l = form->labels[i];
-      if (!l.shown) continue;
+      if (!l.shown()) continue;
       const float t = form->metrics.measureTextTight(l.caption, l.size);
       const float left = l.anchor == Align::Near     ? l.x
                          : l.anchor == Align::Centre ? l.x - t / 2
@@ -59,16 +59,16 @@ class FieldTableTest : public testing::FormTest {
     for (int i = 0; i < kCheckBoxCount; ++i) {
       const CheckBox& b = form->checkBoxes[i];
       const float h = b.size / 2;
-      if (b.shown) out.push_back({b.x - h, b.y - h, b.x + h, b.y + h, "box " + id(i)});
+      if (b.shown()) out.push_back({b.x - h, b.y - h, b.x + h, b.y + h, "box " + id(i)});
     }
     for (int i = 0; i < kSliderCount; ++i) {
       const Slider& s = form->sliders[i];
       const float h = s.width / 2 + 3;  // the knob's travel
-      if (s.shown) out.push_back({s.x - h, s.y - 3, s.x + h, s.y + 3, "slider " + id(i)});
+      if (s.shown()) out.push_back({s.x - h, s.y - 3, s.x + h, s.y + 3, "slider " + id(i)});
     }
     for (int i = 0; i < kOptionPairCount; ++i) {
       const OptionPair& p = form->optionPairs[i];
-      if (!p.shown) continue;
+      if (!p.shown()) continue;
       const float second = p.x + p.width1 + p.gap;
       out.push_back({p.x, p.y, p.x + p.width1, p.y + p.height, "option pair " + id(i)});
       out.push_back({second, p.y, second + p.width2, p.y + p.height, "option pair " + id(i)});
@@ -86,7 +86,7 @@ TEST_F(FieldTableTest, EachSlotAndEachControlIsOnExactlyOnePage) {
     showPage(*form, page);
     for (const Rect& control : shownControls()) pagesOf[control.what].insert(page);
     for (const FieldRow& row : fieldRows()) {
-      EXPECT_EQ(form->fields[row.slot].shown, row.page == page) << row.name << " " << page;
+      EXPECT_EQ(form->fields[row.slot].shown(), row.page == page) << row.name << " " << page;
     }
   }
   for (const auto& [control, pages] : pagesOf) EXPECT_EQ(pages.size(), 1u) << control;

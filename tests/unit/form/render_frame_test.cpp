@@ -20,6 +20,8 @@ class RenderFrameTest : public testing::FormTest {
     testing::writeImage(dir / "20220924.PNG",
                         testing::makeImage(800, 600, [](int, int) { return kGrey; }),
                         testing::ImageFormat::Png);
+    // As the watch on the folder tells the form.
+    previewFileMayHaveChanged(*form);
     setSlotText(*form, slot::chartId, u"20220924");
     setSlotText(*form, slot::illustrationExt, u"PNG");
     waitForPreview(*form);
@@ -65,8 +67,8 @@ TEST_F(RenderFrameTest, ChartPageDrawsTheScreenFrameAndThePauseButton) {
   EXPECT_EQ(platform.headless.frame.pixel(195, 165), kGrey);       // no shadow
   EXPECT_EQ(platform.headless.frame.pixel(193, 515), kGrey);       // no name bar
 
-  form->checkBoxes[box::pauseShadow].checked = true;
-  form->checkBoxes[box::nameBar].checked = true;
+  form->checkBoxes[box::pauseShadow].setChecked(true);
+  form->checkBoxes[box::nameBar].setChecked(true);
   render(0, 0);
   // The shadow lies 2 pixels right of and 1 below each bar, under it.
   EXPECT_LT(green(platform.headless.frame.pixel(195, 165)), 75);
@@ -83,7 +85,7 @@ TEST_F(RenderFrameTest, ScoreSumSignsOnlyOnTheResultPageWithScoreIncrease) {
     bool signs;
   } cases[] = {{4, false, false}, {4, true, true}, {3, true, false}, {6, true, false}};
   for (const auto& c : cases) {
-    form->checkBoxes[box::scoreIncrease].checked = c.scoreIncrease;
+    form->checkBoxes[box::scoreIncrease].setChecked(c.scoreIncrease);
     showPage(*form, c.page);
     render(0, 0);
     EXPECT_EQ(lightPixels(379, 338, 394, 362) > 0, c.signs) << c.page << c.scoreIncrease;  // "+"
@@ -125,12 +127,12 @@ TEST_F(RenderFrameTest, HighContrastDrawsTheThemesColoursWithoutThePicture) {
   FieldLabel* enabled = nullptr;
   FieldLabel* disabled = nullptr;
   for (FieldLabel& label : form->labels) {
-    if (!label.shown || label.caption.empty()) continue;
+    if (!label.shown() || label.caption.empty()) continue;
     (enabled ? disabled : enabled) = &label;
     if (disabled) break;
   }
   ASSERT_TRUE(enabled && disabled);
-  disabled->enabled = false;
+  disabled->setEnabled(false);
   render(0, 0);
   const auto count = [&](const FieldLabel& label, Argb colour) {
     int n = 0;

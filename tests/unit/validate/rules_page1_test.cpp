@@ -206,7 +206,7 @@ class RecordPartsTest : public testing::ValidationTest {};
 
 TEST_F(RecordPartsTest, NothingToRecordIsAnErrorUnderTheMiddleBox) {
   for (int box : {box::recordOpening, box::recordChart, box::recordResult}) {
-    form->checkBoxes[box].checked = false;
+    form->checkBoxes[box].setChecked(false);
   }
   showPage(*form, 1);
   ASSERT_NE(form->recordPartsBubble, kNoBubble);
@@ -222,7 +222,7 @@ TEST_F(RecordPartsTest, NothingToRecordIsAnErrorUnderTheMiddleBox) {
   EXPECT_FLOAT_EQ(b.y, middle.y + middle.size / 2);
 
   const std::int16_t record = form->recordPartsBubble;
-  form->checkBoxes[box::recordResult].checked = true;
+  form->checkBoxes[box::recordResult].setChecked(true);
   checkRecordParts(*form);
   EXPECT_EQ(form->recordPartsBubble, kNoBubble);
   EXPECT_FALSE(form->bubbles[record].visible);

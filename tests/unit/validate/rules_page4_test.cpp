@@ -9,8 +9,8 @@ class ResultScreenRulesTest : public testing::ValidationTest {
  protected:
   void SetUp() override {
     ValidationTest::SetUp();
-    form->checkBoxes[box::scoreIncrease].checked = true;
-    form->checkBoxes[box::songNameSplit].checked = true;
+    form->checkBoxes[box::scoreIncrease].setChecked(true);
+    form->checkBoxes[box::songNameSplit].setChecked(true);
     onPage(4);
   }
   void obtainedType(TextView type) {
@@ -206,7 +206,7 @@ TEST_F(ResultScreenRulesTest, ObtainedContentWarningsCloseInTurn) {
 
 TEST_F(ResultScreenRulesTest, SplitObtainedContentIsJudgedAsOneText) {
   obtainedType(u"Data");
-  form->checkBoxes[box::obtainedSplit].checked = true;
+  form->checkBoxes[box::obtainedSplit].setChecked(true);
   field(slot::obtainedContent).setText(u"1.25");
   commit(*form, slot::obtainedContent);
   edit(slot::obtainedContentLine2, u" MB");
@@ -239,17 +239,17 @@ TEST_F(ResultScreenRulesTest, OnOneLineALongContentAsksForTheSplit) {
 
 TEST_F(ResultScreenRulesTest, OnOneLineTheSecondLineLosesItsMessage) {
   obtainedType(u"文件");
-  form->checkBoxes[box::obtainedSplit].checked = true;
+  form->checkBoxes[box::obtainedSplit].setChecked(true);
   edit(slot::obtainedContentLine2, u"");
   ASSERT_TRUE(hasError(*form, slot::obtainedContentLine2));
-  form->checkBoxes[box::obtainedSplit].checked = false;
+  form->checkBoxes[box::obtainedSplit].setChecked(false);
   edit(slot::obtainedContent, u"file.zip");
   EXPECT_FALSE(hasError(*form, slot::obtainedContentLine2));
   EXPECT_EQ(field(slot::obtainedContentLine2).bubble, kNoBubble);
 }
 
 TEST_F(ResultScreenRulesTest, ALongSongNameWithoutTheSplitIsAWarningBesideTheBox) {
-  form->checkBoxes[box::songNameSplit].checked = false;
+  form->checkBoxes[box::songNameSplit].setChecked(false);
   field(slot::songName).setText(u"Sigma (Haocore Mix)  ~ Regrets of The Yellow Thing");
   onPage(4);
   ASSERT_NE(form->longNameBubble, kNoBubble);
@@ -269,7 +269,7 @@ TEST_F(ResultScreenRulesTest, ALongSongNameWithoutTheSplitIsAWarningBesideTheBox
   checkLongSongName(*form);
   EXPECT_NE(form->longNameBubble, kNoBubble);
 
-  form->checkBoxes[box::songNameSplit].checked = true;
+  form->checkBoxes[box::songNameSplit].setChecked(true);
   checkLongSongName(*form);
   EXPECT_EQ(form->longNameBubble, kNoBubble);
 }

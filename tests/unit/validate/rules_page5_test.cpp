@@ -90,7 +90,7 @@ TEST_F(OtherSettingsRulesTest, OutputPathRunsOnlyWhenAskedFor) {
 
 TEST_F(OtherSettingsRulesTest, NoStoryboardAxisIsAnErrorBelowThePair) {
   OptionPair& axes = form->optionPairs[pair::storyboardScaleRef];
-  axes.selected1 = axes.selected2 = false;
+  axes.setSelected(false, false);
   onPage(5);
   ASSERT_NE(form->storyboardBubble, kNoBubble);
   const StatusBubble& b = form->bubbles[form->storyboardBubble];
@@ -100,7 +100,7 @@ TEST_F(OtherSettingsRulesTest, NoStoryboardAxisIsAnErrorBelowThePair) {
   EXPECT_EQ(b.ownerId, pair::storyboardScaleRef);
   EXPECT_FLOAT_EQ(b.x, axes.x);
   EXPECT_FLOAT_EQ(b.y, axes.y + axes.height);
-  axes.selected2 = true;
+  axes.setSelected(axes.selected1(), true);
   checkStoryboardScaleRef(*form);
   EXPECT_EQ(form->storyboardBubble, kNoBubble);
 }

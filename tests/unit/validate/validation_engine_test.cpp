@@ -89,8 +89,7 @@ TEST_F(ValidationEngineTest, WithEveryRecordInUseAFailingRuleShowsNothing) {
   edit(slot::level, u"");
   EXPECT_EQ(field(slot::level).bubble, kNoBubble);
   EXPECT_FALSE(hasError(*form, slot::level));
-  form->optionPairs[pair::storyboardScaleRef].selected1 = false;
-  form->optionPairs[pair::storyboardScaleRef].selected2 = false;
+  form->optionPairs[pair::storyboardScaleRef].setSelected(false, false);
   checkStoryboardScaleRef(*form);
   EXPECT_EQ(form->storyboardBubble, kNoBubble);
 }

@@ -164,7 +164,7 @@ TEST_F(TextFieldTest, DisabledFocusedFieldShowsNoCaret) {
   testing::TestPlatform platform;
   TextField f = makeField(u"abc", 100);
   f.focused = true;
-  f.enabled = false;
+  f.setEnabled(false);
   f.draw(platform.headless.frame.beginFrame(), metrics, platform.loop, {});
   EXPECT_EQ(platform.host.caretX, -1);
 }
@@ -181,7 +181,7 @@ TEST_F(TextFieldTest, TheSelectionIsHighlightedOnlyInTheFocusedEnabledField) {
   for (const auto& c : cases) {
     RecordingCanvas canvas;
     f.focused = c.focused;
-    f.enabled = c.enabled;
+    f.setEnabled(c.enabled);
     f.draw(canvas, metrics, platform.loop, {});
     ASSERT_EQ(canvas.selections.size(), c.highlights) << c.focused << c.enabled;
     if (c.highlights == 0) continue;

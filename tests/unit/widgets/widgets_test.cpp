@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/fixed_measurer.h"
 #include "widgets/check_box.h"
 #include "widgets/field_label.h"
@@ -37,9 +39,9 @@ TEST_F(WidgetsTest, LabelIsHitOnlyOnItsText) {
     label.size = 24;
     label.caption = u"曲名";
     label.anchor = c.anchor;
-    label.shown = true;
+    label.setShown(true);
     EXPECT_EQ(label.hit(metrics, c.x, c.y), c.hit) << static_cast<int>(c.anchor) << " " << c.x;
-    label.enabled = false;
+    label.setEnabled(false);
     EXPECT_FALSE(label.hit(metrics, c.x, c.y));
   }
 }
@@ -99,7 +101,7 @@ TEST_F(WidgetsTest, OneCharacterOptionsAreSquare) {
   pair.init(metrics, 330, 334, 30, u"X", u"2K", false, false, 10, false);
   EXPECT_FLOAT_EQ(pair.width1, 30);
   EXPECT_FLOAT_EQ(pair.width2, 24 + 12);  // tight width of "2K" at 24 plus 0.4 x 30
-  pair.shown = true;
+  pair.setShown(true);
   EXPECT_TRUE(pair.hitFirst(345, 340));
   EXPECT_FALSE(pair.hitSecond(365, 340));  // in the gap
   EXPECT_TRUE(pair.hitSecond(371, 340));
@@ -118,12 +120,41 @@ TEST_F(WidgetsTest, ACheckBoxTogglesOnlyOnAPressAndAReleaseBothOverIt) {
     CheckBox box;
     box.handle({Kind::Press, 0, c.pressOver});
     EXPECT_EQ(box.handle({Kind::Release, 0, c.releaseOver}), c.report);
-    EXPECT_EQ(box.checked, c.report == WidgetReport::Changed);
+    EXPECT_EQ(box.checked(), c.report == WidgetReport::Changed);
   }
   CheckBox box;
   box.handle({Kind::Press, 0, 1});
   box.handle({Kind::Lost});
   EXPECT_EQ(box.handle({Kind::Release, 0, 1}), WidgetReport::Nothing);
+}
+
+TEST_F(WidgetsTest, AWidgetIsMarkedForTheNextFrameOnlyWhenWhatItShowsChanges) {
+  CheckBox box;
+  const struct {
+    const char* change;
+    std::function<void()> apply;
+    bool marks;
+  } cases[] = {
+      {"the tick it has", [&] { box.setChecked(false); }, false},
+      {"a tick", [&] { box.setChecked(true); }, true},
+      {"shown", [&] { box.setShown(true); }, true},
+      {"shown again", [&] { box.setShown(true); }, false},
+      {"a press",
+       [&] {
+         box.handle({Kind::Press, 0, 1});
+       },
+       false},
+      {"its release",
+       [&] {
+         box.handle({Kind::Release, 0, 1});
+       },
+       true},
+  };
+  for (const auto& c : cases) {
+    box.redraw.clear();
+    c.apply();
+    EXPECT_EQ(box.redraw.due(), c.marks) << c.change;
+  }
 }
 
 TEST_F(WidgetsTest, AnOptionTogglesAloneOrAsOneOfAnExclusivePair) {
@@ -142,8 +173,8 @@ TEST_F(WidgetsTest, AnOptionTogglesAloneOrAsOneOfAnExclusivePair) {
     EXPECT_EQ(pair.handle({Kind::Release, 0, 3 - c.option}), WidgetReport::Nothing);
     pair.handle({Kind::Press, 0, c.option});
     EXPECT_EQ(pair.handle({Kind::Release, 0, c.option}), WidgetReport::Changed);
-    EXPECT_EQ(pair.selected1, c.first) << c.exclusive << c.option;
-    EXPECT_EQ(pair.selected2, c.second) << c.exclusive << c.option;
+    EXPECT_EQ(pair.selected1(), c.first) << c.exclusive << c.option;
+    EXPECT_EQ(pair.selected2(), c.second) << c.exclusive << c.option;
   }
 }
 
