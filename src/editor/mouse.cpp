@@ -143,6 +143,13 @@ void releaseAction(SettingsForm& form) {
 
 }  // namespace
 
+void abandonPress(SettingsForm& form) {
+  if (form.interactionMode == InteractionMode::SliderDrag) {
+    react(form, tellPressed(form, WidgetInput::Kind::Lost, 0));
+  }
+  form.pressOpen = false;
+}
+
 int pageAfterArrow(const SettingsForm& form, int arrow) {
   const bool resultRecorded = form.checkBoxes[box::recordResult].checked;
   int page = form.currentPage;
@@ -182,9 +189,7 @@ void handleMouseMove(SettingsForm& form, int x, int y) {
 void handlePress(SettingsForm& form, int x, int y) {
   // A drag whose release never came (the button went up while another window was in
   // front) ends at the value it reached before this press is judged.
-  if (form.interactionMode == InteractionMode::SliderDrag) {
-    react(form, tellPressed(form, WidgetInput::Kind::Lost, 0));
-  }
+  abandonPress(form);
   recordPointer(form, x, y);
   const Hit hit = hitTest(form, HitScope::Press);
   form.pressKind = hit.kind;

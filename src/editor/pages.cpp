@@ -1,6 +1,7 @@
 #include "editor/pages.h"
 
 #include "editor/editing.h"
+#include "editor/mouse.h"
 #include "form/control_dependencies.h"
 #include "form/field_table.h"
 #include "form/form_builder.h"
@@ -138,6 +139,7 @@ void buildForm(SettingsForm& form) {
 }
 
 void showPage(SettingsForm& form, int n) {
+  abandonPress(form);
   // No field of the page left keeps the keyboard, whatever took it since an arrow was pressed.
   endEditing(form);
   // The controls of another page are others: nothing has the focus there.

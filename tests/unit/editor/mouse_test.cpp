@@ -109,6 +109,23 @@ TEST_F(MouseTest, ADragNeverReleasedEndsWithTheNextPress) {
   EXPECT_FALSE(form->checkBoxes[box::recordResult].checked);
 }
 
+// A page turned by the keyboard mid-drag ends the drag; its release, after Tab gave a field
+// of the new page the keyboard, leaves that field edited and alone focused.
+TEST_F(MouseTest, APageTurnEndsADragAndItsLateReleaseDoesNothing) {
+  const Slider& blur = form->sliders[sliderId::blur];
+  press(blur.x, blur.y);
+  command(Command::Page3);
+  EXPECT_EQ(field(slot::backgroundBlur).text, u"50");
+  onChar(*form, u'\t');
+  const int edited = form->focusedField;
+  release(blur.x + 40, blur.y);
+  onChar(*form, u'\t');
+  EXPECT_TRUE(editing(form->focusedField));
+  EXPECT_NE(form->focusedField, edited);
+  EXPECT_FALSE(field(edited).focused);
+  EXPECT_EQ(field(slot::backgroundBlur).text, u"50");
+}
+
 TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseEndsEditing) {
   const struct {
     float x;
