@@ -24,7 +24,9 @@ void releaseKeyboard(SettingsForm& form) {
 
 void endEditing(SettingsForm& form) {
   releaseKeyboard(form);
-  form.interactionMode = InteractionMode::Idle;
+  // A drag is the pointer's: it ends with its release or with its page.
+  if (form.interactionMode == InteractionMode::Editing)
+    form.interactionMode = InteractionMode::Idle;
 }
 
 }  // namespace zarq

@@ -76,7 +76,9 @@ void react(SettingsForm& form, WidgetReport report) {
     case PressKind::Slider:
       showSliderValue(form, form.pressIndex);
       if (report == WidgetReport::Released) {
-        form.interactionMode = InteractionMode::Idle;
+        if (form.interactionMode == InteractionMode::SliderDrag) {
+          form.interactionMode = InteractionMode::Idle;
+        }
         validateAndCommit(form, linkedSlot(form.pressIndex), false, true);
       }
       return;
@@ -103,7 +105,7 @@ void clickAction(SettingsForm& form, const Hit& hit) {
       closeWarning(form, hit.index);
       break;
     case PressKind::Arrow:
-      showPage(form, pageAfterArrow(form, hit.index));
+      turnPage(form, pageAfterArrow(form, hit.index));
       break;
     case PressKind::Bubble:
       clickBubble(form, hit.index);

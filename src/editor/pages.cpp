@@ -1,6 +1,7 @@
 #include "editor/pages.h"
 
 #include "editor/editing.h"
+#include "editor/focus.h"
 #include "editor/mouse.h"
 #include "form/control_dependencies.h"
 #include "form/field_table.h"
@@ -136,6 +137,12 @@ void buildForm(SettingsForm& form) {
     enableFollowers(form, row.index, sourceHolds(form, row.index));
   }
   enableFollowers(form, kObtainedTypeChosen, sourceHolds(form, kObtainedTypeChosen));
+}
+
+void turnPage(SettingsForm& form, int n) {
+  showPage(form, n);
+  const std::vector<ControlRef> cycle = focusCycle(form);
+  if (!cycle.empty()) focusControl(form, cycle.front());
 }
 
 void showPage(SettingsForm& form, int n) {

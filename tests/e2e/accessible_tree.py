@@ -25,14 +25,18 @@ def page():
     for app in desktop:
         if app is None or app.name != "zarq-settings":
             continue
+        # The window's drawing area holds the page on view as a panel of its own.
         for frame in app:
-            for child in frame:
-                if child.getRole() == pyatspi.ROLE_PANEL:
-                    return child
+            for area in frame:
+                for child in area:
+                    if child.getRole() == pyatspi.ROLE_PANEL:
+                        return child
     sys.exit("no editor on the accessibility bus")
 
 
 def value(control):
+    if control.getRole() == pyatspi.ROLE_COMBO_BOX:
+        return control.queryText().getText(0, -1)
     try:
         v = control.queryValue()
         return "%g in [%g, %g] by %g" % (

@@ -239,9 +239,7 @@ void GtkHost::setCaretPos(int x, int y) {
 
 Palette GtkHost::palette() { return desktopPalette(GTK_WIDGET(window_)); }
 
-void GtkHost::zoomTo(int percent) {
-  if (applyZoom_) applyZoom_(percent);
-}
+int GtkHost::zoomTo(int percent) { return applyZoom_ ? applyZoom_(percent) : percent; }
 
 std::int32_t GtkHost::clockMs() {
   return static_cast<std::int32_t>((g_get_monotonic_time() - startMicros_) / 1000);

@@ -261,9 +261,7 @@ Palette Win32Host::palette() {
           argbOf(GetSysColor(COLOR_GRAYTEXT))};
 }
 
-void Win32Host::zoomTo(int percent) {
-  if (applyZoom_) applyZoom_(percent);
-}
+int Win32Host::zoomTo(int percent) { return applyZoom_ ? applyZoom_(percent) : percent; }
 
 void Win32Host::setCaretPos(int x, int y) {
   if (!window_) return;
