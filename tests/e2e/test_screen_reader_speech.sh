@@ -9,16 +9,9 @@ if [ -z "${ZARQ_SESSION_BUS:-}" ]; then
   export ZARQ_SESSION_BUS=1
   exec dbus-run-session -- bash -euo pipefail "$0"
 fi
-unset NO_AT_BRIDGE
 command -v orca >/dev/null || fail "no orca (scripts/deps.sh installs it)"
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$ZARQ_E2E_LOGS/at-spi.log" 2>&1 &
-echo $! >>"$ZARQ_E2E_LOGS/pids"
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-    >/dev/null 2>&1 && break
-  sleep 0.1
-done
+start_accessibility_bus
 
 start_editor
 rest_pointer
