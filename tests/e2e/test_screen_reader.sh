@@ -2,7 +2,8 @@
 # controls by name with role, value and states (screen_reader_pages.txt); a click into a
 # field and Tab (to a check box) raise focus events, a typed character a text event, a ticked
 # box and a slider their changes, a warning appearing is shown, a page turn puts another page
-# in and the focus on its first field; a screen reader's "click" on a check box ticks it.
+# in and the focus on its first field; a screen reader's "click" on a check box ticks it, its
+# focus, typing and value reach a box, a field and a slider.
 . "$ZARQ_E2E/lib.sh"
 
 # The accessibility bus lives on a session bus of the test's own.
@@ -64,5 +65,17 @@ sleep 0.3
 tree press 开场 "check box"
 sleep 0.5
 tree dump | grep -Fx "check box | 开场 |  | checked" >/dev/null || fail "the screen reader's click did not tick 开场"
+# It moves the focus to a box, types into a field as the keyboard would (capitals in a
+# suffix) and sets a slider, whose field follows.
+tree focus 结算 "check box"
+sleep 0.5
+tree dump | grep -Fx "check box | 结算 |  | focused,checked" >/dev/null || fail "the focus did not reach 结算"
+tree set 曲绘 entry jpg
+tree set 背景模糊 slider 30
+sleep 0.5
+tree dump >driven.txt
+for line in "entry | 曲绘 | JPG | focused,invalid" "entry | 背景模糊 | 30 | "; do
+  grep -F -- "$line" driven.txt >/dev/null || fail "no \"$line\" after the screen reader's edits: $(cat driven.txt)"
+done
 close_window "$EDITOR_WID"
 wait_editor_exit

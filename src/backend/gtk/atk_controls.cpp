@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "common/utf.h"
@@ -253,8 +254,10 @@ void edit(AtkEditableText* t, gint start, gint end, const gchar* typed) {
 }
 void setContents(AtkEditableText* t, const gchar* typed) { edit(t, 0, -1, typed); }
 void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* position) {
-  const std::string part(typed ? typed : "",
-                         length < 0 ? std::string::npos : static_cast<std::size_t>(length));
+  // A length past the text's end, from a careless tool, stops at its end.
+  const std::string part(
+      std::string_view(typed ? typed : "")
+          .substr(0, length < 0 ? std::string::npos : static_cast<std::size_t>(length)));
   edit(t, *position, *position, part.c_str());
   *position += static_cast<gint>(g_utf8_strlen(part.c_str(), -1));
 }
