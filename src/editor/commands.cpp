@@ -116,7 +116,7 @@ void handleCommand(SettingsForm& form, Command command) {
     // Ctrl+6 without the result part does nothing at all, not even end the editing.
     if (page == 0) return;
     endEditing(form);
-    showPage(form, page);
+    turnPage(form, page);
     requestFrame(form);
     return;
   }

@@ -77,7 +77,9 @@ void react(SettingsForm& form, const Hit& pressed, WidgetReport report) {
     case PressKind::Slider:
       showSliderValue(form, pressed.index);
       if (report == WidgetReport::Released) {
-        form.interactionMode = InteractionMode::Idle;
+        if (form.interactionMode == InteractionMode::SliderDrag) {
+          form.interactionMode = InteractionMode::Idle;
+        }
         validateAndCommit(form, linkedSlot(pressed.index), false, true);
       }
       return;
@@ -111,7 +113,7 @@ void clickAction(SettingsForm& form, const Hit& hit) {
       closeWarning(form, hit.index);
       break;
     case PressKind::Arrow:
-      showPage(form, pageAfterArrow(form, hit.index));
+      turnPage(form, pageAfterArrow(form, hit.index));
       break;
     case PressKind::Bubble:
       clickBubble(form, hit.index);
@@ -154,6 +156,13 @@ void releaseAction(SettingsForm& form) {
 
 }  // namespace
 
+void abandonPress(SettingsForm& form) {
+  if (form.interactionMode == InteractionMode::SliderDrag) {
+    tellAndReact(form, WidgetInput::Kind::Lost, 0);
+  }
+  form.press.cancel();
+}
+
 int pageAfterArrow(const SettingsForm& form, int arrow) {
   const bool resultRecorded = form.checkBoxes[box::recordResult].checked();
   int page = form.currentPage;
@@ -193,9 +202,7 @@ void handleMouseMove(SettingsForm& form, int x, int y) {
 void handlePress(SettingsForm& form, int x, int y) {
   // A drag whose release never came (the button went up while another window was in
   // front) ends at the value it reached before this press is judged.
-  if (form.interactionMode == InteractionMode::SliderDrag) {
-    tellAndReact(form, WidgetInput::Kind::Lost, 0);
-  }
+  abandonPress(form);
   recordPointer(form, x, y);
   const Hit hit = hitTest(form, HitScope::Press);
   form.press.press(hit);

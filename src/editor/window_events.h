@@ -67,8 +67,10 @@ void onMouseLeave(SettingsForm& form);
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths);
 // A preset named when the editor was started: opened as Ctrl+O opens the one it chose.
 void onOpenPreset(SettingsForm& form, const std::filesystem::path& file);
-// A screen reader pressed, toggled or activated a control: what a click on it does.
-void onActivate(SettingsForm& form, ControlRef control);
+// A screen reader pressed, focused or wrote into a control: carried out as an event of its
+// own once the screen reader's call has returned (a click may open a message box), after
+// any message box or long work has ended.
+void onToolRequest(SettingsForm& form, ToolRequest request);
 // True while a page arrow's hover animation or a refused key's flash runs: the window keeps
 // drawing frames.
 bool animationRunning(SettingsForm& form);

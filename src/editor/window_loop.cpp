@@ -166,10 +166,6 @@ void WindowLoop::closeBox(SettingsForm& form) {
   });
 }
 
-void WindowLoop::activate(SettingsForm& form, ControlRef control) {
-  if (!modalRunning() && !gone_) onActivate(form, control);
-}
-
 void WindowLoop::endSession(SettingsForm& form, int signal) {
   if (ending_ || gone_) return;
   ending_ = true;

@@ -56,7 +56,7 @@ class WindowLoop final : public Host {
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
   void announce(const AccessibleEvent& event) override { desktop_.announce(event); }
   Palette palette() override { return desktop_.palette(); }
-  void zoomTo(int percent) override { desktop_.zoomTo(percent); }
+  int zoomTo(int percent) override { return desktop_.zoomTo(percent); }
   bool longWorkRunning() const override { return longWorkDepth_ > 0; }
   void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
     desktop_.watchFolder(folder, std::move(changed));
@@ -82,8 +82,6 @@ class WindowLoop final : public Host {
   // user chose what becomes of it (editor/closing.h), and the window closes. Ignored while a
   // message box is open or the session ends.
   void closeBox(SettingsForm& form);
-  // A screen reader's click on `control`: what a click does, unless a message box is open.
-  void activate(SettingsForm& form, ControlRef control);
   // The session ends with no one to ask (`signal`, or 0 for the console or the desktop's
   // session): every message box and dialog open now or later is answered as if closed, so that
   // the action that asked ends; then the input still waiting is handled, the form is saved

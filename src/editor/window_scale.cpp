@@ -16,6 +16,11 @@ double formScale(double textScale, int zoomPercent, double clientWidth, double c
   return std::max(scale, kMinFormScale);
 }
 
+int shownZoom(double textScale, int zoomPercent, double scale) {
+  if (!(textScale > 0) || !std::isfinite(textScale)) textScale = 1;
+  return std::min(zoomPercent, static_cast<int>(std::floor(scale / textScale * 100 + 1e-6)));
+}
+
 int scaledLength(double formPixels, double scale) {
   return std::max(1, static_cast<int>(std::floor(formPixels * scale + 0.5)));
 }

@@ -45,13 +45,12 @@ class Desktop {
   virtual void announce(const AccessibleEvent& event) {
     if (announced_) announced_(event);
   }
-  virtual void zoomTo(int percent) {
-    if (zoomed_) zoomed_(percent);
-  }
+  // Returns the zoom the window shows, less than asked where the screen has no room for more.
+  virtual int zoomTo(int percent) { return zoomed_ ? zoomed_(percent) : percent; }
   void onAnnounce(std::function<void(const AccessibleEvent&)> listener) {
     announced_ = std::move(listener);
   }
-  void onZoom(std::function<void(int)> apply) { zoomed_ = std::move(apply); }
+  void onZoom(std::function<int(int)> apply) { zoomed_ = std::move(apply); }
   virtual void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
 
   // One turn of the window's events: those waiting are handled, else the first that comes
@@ -66,7 +65,7 @@ class Desktop {
 
  private:
   std::function<void(const AccessibleEvent&)> announced_;
-  std::function<void(int)> zoomed_;
+  std::function<int(int)> zoomed_;
 };
 
 }  // namespace zarq

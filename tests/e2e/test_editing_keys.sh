@@ -77,8 +77,8 @@ sleep 1
 xdotool keyup Left
 type_text X
 # Shift+Tab from the first field of page 1 wraps round to its last controls: the right and
-# the left arrow, the result volume's slider, then its field.
-keys shift+Tab shift+Tab shift+Tab shift+Tab Delete
+# the left arrow, then the result volume's field, its text selected for typing over.
+keys shift+Tab shift+Tab shift+Tab
 type_text 1.5
 
 close_window "$EDITOR_WID"

@@ -4,6 +4,7 @@
 // work waits until the test runs it (loop.runPosted()); a turn of events during long work runs
 // the next of `events`, else waits for a wake.
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -49,7 +50,10 @@ class ScriptedHost : public Desktop {
   std::int32_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
   Palette palette() override { return themePalette; }
-  void zoomTo(int percent) override { zooms.push_back(percent); }
+  int zoomTo(int percent) override {
+    zooms.push_back(percent);
+    return std::min(percent, zoomRoom);
+  }
   void announce(const AccessibleEvent& event) override { announced.push_back(event); }
   // The watch is kept for the test to fire: folderChanged() says the folder changed.
   void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
@@ -79,8 +83,9 @@ class ScriptedHost : public Desktop {
 
   // The desktop's colours the frames are drawn in.
   Palette themePalette;
-  // Every zoom the window was asked to show, in order.
+  // Every zoom the window was asked to show, in order, and the largest the screen holds.
   std::vector<int> zooms;
+  int zoomRoom = 1000;
 
   std::vector<Message> messages;
   std::vector<AccessibleEvent> announced;  // what screen readers were told, in order

@@ -1,10 +1,11 @@
 # zarq-settings.exe under Wine answers screen readers: another process walks its client
 # object through AccessibleObjectFromWindow (accessible_walk.exe) and finds page 1's
-# controls with their roles, values and states, the page named by its title; a click into
-# a field makes it the focus; after Ctrl+2 the walk finds page 2; the walker's "click" on a
-# check box ticks it off. Meanwhile the walker, watching the window's WinEvents, sees the
-# focus move, the typed text change the value, the box's state change and the page's
-# children reorder.
+# controls with their roles, values, states, default actions and child ids, the page named
+# by its title; a click into a field makes it the focus; a message appearing leaves every
+# other control its id; after Ctrl+2 the walk finds page 2 with its first field focused; the
+# walker's "click" on a check box ticks it. Meanwhile the walker, watching the window's
+# WinEvents, sees the focus move (to the new page's first field too), the typed text change
+# the value, the box's state change and the page's children reorder.
 . "$ZARQ_E2E/lib.sh"
 
 walker="$ZARQ_WINDOWS_BUILD/tests/accessible_walk.exe"
@@ -17,7 +18,7 @@ expect_line() {
 start_editor
 rest_pointer
 walk >walk.txt
-expect_line "page | Zarq Radoziro 设置填写器"
+expect_line "page | Zarq Radoziro 设置填写器，3 个错误"
 for line in "check box | 开场 |  | checked" "check box | 谱面 |  | checked" \
   "check box | 结算 |  | checked"; do
   grep -F -- "$line |" walk.txt >/dev/null || fail "no \"$line\" in the walk: $(cat walk.txt)"
@@ -28,9 +29,15 @@ grep -E '^slider \| 背景暗化 \| 150 \| ' walk.txt >/dev/null || fail "no dim
 grep -E '^alert \| 错误：未找到 20220924.json！ ' walk.txt >/dev/null || fail "no message: $(cat walk.txt)"
 grep -E '^push button \| 开场动画设置 ' walk.txt >/dev/null || fail "no right arrow: $(cat walk.txt)"
 
-chart_id=$(($(grep -n '^text | 谱面ID ' walk.txt | cut -d: -f1) - 1))
-opening=$(($(grep -n '^check box | 开场 ' walk.txt | cut -d: -f1) - 1))
-walk watch 8 >events.txt &
+# A control keeps its child id however the page changes: read from the line that names it.
+id_of() { grep -E "^$1 " walk.txt | head -n1 | awk -F' [|] ' '{print $6}'; }
+chart_id=$(id_of "text \| 谱面ID")
+opening=$(id_of "check box \| 开场")
+[ -n "$chart_id" ] && [ -n "$opening" ] || fail "no child ids in the walk: $(cat walk.txt)"
+# What activating does, named as the window's own words name it.
+grep -E '^check box \| 开场 \|.* \| 取消勾选$' walk.txt >/dev/null || fail "开场 names no action: $(cat walk.txt)"
+grep -E '^push button \| 开场动画设置 \|.* \| 按下$' walk.txt >/dev/null || fail "the arrow names no action"
+walk watch 10 >events.txt &
 watcher=$!
 for _ in $(seq 50); do
   grep -x ready events.txt >/dev/null && break
@@ -43,13 +50,23 @@ walk >walk.txt
 expect_line "focus | $chart_id"
 type_text 7
 click_at 392 265
+# The dim slider at its end: a warning appears, and nothing else changes its id.
+click_at 657 346
+sleep 0.5
+walk >walk.txt
+grep -E '^alert \| 警告：255会导致谱面背景全黑！' walk.txt >/dev/null || fail "no warning: $(cat walk.txt)"
+[ "$(id_of "check box \| 开场")" = "$opening" ] || fail "开场's id changed when a message appeared"
 
+# A page turn puts the focus on the new page's first control, and says so.
 keys ctrl+2
 sleep 0.5
 walk >walk.txt
 expect_line "page | 开场动画设置"
+song=$(id_of "text \| 曲名")
+expect_line "focus | $song"
 wait "$watcher"
-for event in "focus | $chart_id" "value | $chart_id" "state | $opening" "reorder | 0"; do
+for event in "focus | $chart_id" "value | $chart_id" "state | $opening" "reorder | 0" \
+  "focus | $song"; do
   grep -F -x -- "$event" events.txt >/dev/null || fail "no WinEvent \"$event\": $(cat events.txt)"
 done
 grep -E '^radio button \| 画质 1080P \| 1080P \| checked \| ' walk.txt >/dev/null ||
@@ -62,7 +79,7 @@ sleep 0.5
 walk press "$opening"
 sleep 0.5
 walk >walk.txt
-grep -E '^check box \| 开场 \|  \| checked \| ' walk.txt >/dev/null ||
+grep -E '^check box \| 开场 \|  \| checked(,focused)? \| ' walk.txt >/dev/null ||
   fail "the walker's click did not tick 开场: $(cat walk.txt)"
 keys ctrl+q
 wait_editor_exit

@@ -213,8 +213,8 @@ TEST_F(CommandsTest, PageCommandsWithoutTheResultPartSkipPageFourAndCtrl6KeepsTh
 
   handleCommand(*form, Command::Page4);
   EXPECT_EQ(form->currentPage, 5);
-  EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
   EXPECT_FALSE(field(slot::songName).focused);
+  EXPECT_TRUE(field(slot::judgeLineThickness).focused);  // the new page's first control
   handleCommand(*form, Command::Page5);
   EXPECT_EQ(form->currentPage, 6);
 }
