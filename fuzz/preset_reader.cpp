@@ -49,9 +49,10 @@ void presetReader(const std::uint8_t* data, std::size_t size) {
   const std::size_t needed = presetLayout(decoded.values.version)->size();
   require(decodePreset(bytes.first(needed - 1)).error != 0, "a preset cut short is refused");
 
-  // Written as version 1005 and read again, every value comes back.
+  // Written as the newest version and read again, every value comes back.
   const std::vector<std::uint8_t> written = encodePreset(decoded.values);
-  require(written.size() == presetLayout(kPresetVersion)->size(), "a save is 26,153 bytes");
+  require(written.size() == presetLayout(kPresetVersion)->size(),
+          "a save is the size of the newest version");
   const PresetDecoded again = decodePreset(written);
   require(again.error == 0, "a saved preset reads back");
   for (std::size_t slot = 0; slot < again.values.texts.size(); ++slot) {

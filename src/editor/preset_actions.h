@@ -18,13 +18,13 @@ struct SettingsForm;
 inline constexpr TextView kPresetFilter = u"预设文件(*.set)";
 inline constexpr TextView kPresetPattern = u"*.set";
 
-// Writes the form (version 1005) so that a failure leaves the previous file as it was.
+// Writes the form (kPresetVersion) so that a failure leaves the previous file as it was.
 // Unless silent, reports success or failure in a message box.
 WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent);
 // Asks where to save the form (Ctrl+S), adds ".set", asks before replacing a file, and saves,
 // saying how it went. True once the form is saved; false when cancelled or failed.
 bool saveToChosenFile(SettingsForm& form);
-// Ends any editing, then reads a preset of version 1001 to 1005 into the form and shows the
+// Ends any editing, then reads a preset of any version the codec knows into the form and shows the
 // current page afresh. The form changes only when the whole file is sound. Unless silent,
 // reports success or failure. Returns whether the form was loaded.
 bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent);

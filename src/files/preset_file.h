@@ -20,12 +20,12 @@ struct PresetRead {
   // Why the file could not be read, for "无法读取文件！"; None for a damaged preset.
   FileError error = FileError::None;
 };
-// A preset of version 1001 to 1005; anything short of a whole, sound file is refused.
+// A preset of any version the codec knows; anything short of a whole, sound file is refused.
 PresetRead readPresetFile(const std::filesystem::path& path, FileSystem& files = osFileSystem());
 // The same for bytes read elsewhere (a pipe, standard input).
 PresetRead readPresetBytes(std::span<const std::uint8_t> bytes);
 
-// Writes the values as version 1005.
+// Writes the values as kPresetVersion.
 WriteOutcome writePresetFile(const std::filesystem::path& path, const PresetValues& values,
                              FileSystem& files = osFileSystem());
 

@@ -17,6 +17,35 @@ constexpr PageRows kPages[] = {kBasicPage,  kOpeningPage, kChartPage,
                                kResultPage, kOtherPage,   kUiTextPage};
 static_assert(std::size(kPages) == kPageCount);
 
+// Every label of the pool names one thing of one page, and every caption's label is one of
+// the pool: a label that is missing, out of range or given twice fails the build here.
+constexpr bool eachLabelOnce() {
+  std::array<int, kLabelCount> uses{};
+  bool inPool = true;
+  const auto use = [&](int label) {
+    if (label == kNoLabel) return;
+    if (label < 0 || label >= kLabelCount) {
+      inPool = false;
+      return;
+    }
+    ++uses[label];
+  };
+  for (const PageRows& page : kPages) {
+    use(page.title.label);
+    for (const FieldRow& row : page.fields) use(row.caption.label);
+    for (const CheckBoxRow& row : page.checkBoxes) use(row.caption.label);
+    for (const SliderRow& row : page.sliders) use(row.caption.label);
+    for (const OptionPairRow& row : page.optionPairs) use(row.caption.label);
+    for (const SelectorRow& row : page.selectors) {
+      use(row.caption.label);
+      use(row.label);
+    }
+  }
+  for (int n : uses) inPool = inPool && n == 1;
+  return inPool;
+}
+static_assert(eachLabelOnce());
+
 // A text the preset stores that no page shows.
 constexpr FieldRow kOutputPath = {.slot = slot::outputPath, .name = "outputPath"};
 

@@ -14,7 +14,6 @@ inline constexpr int kFieldCount = kNewestPresetLayout.textSlots;
 inline constexpr int kCheckBoxCount = kNewestPresetLayout.checkBoxes;
 inline constexpr int kSliderCount = static_cast<int>(kPresetSliderCount);
 inline constexpr int kOptionPairCount = static_cast<int>(kPresetOptionPairCount);
-inline constexpr int kLabelCount = 69;
 inline constexpr int kArrowCount = 2;
 inline constexpr int kBubbleCount = 50;
 inline constexpr int kPageCount = 6;
@@ -193,7 +192,11 @@ enum : int {
   // page 6, continued
   uiSyncing = 67,
   uiSynced = 68,
+  // A new label goes above: the pool's size follows.
+  end
 };
 }  // namespace label
+
+inline constexpr int kLabelCount = label::end;
 
 }  // namespace zarq

@@ -7,7 +7,7 @@ namespace zarq {
 
 struct SettingsForm;
 
-// The form's values as a preset stores them (version 1005).
+// The form's values as a preset stores them (kPresetVersion).
 PresetValues presetFromForm(const SettingsForm& form);
 // Puts decoded values into the form as a load does: the texts, boxes, sliders, options and
 // the obtained type, with the states and places that follow them. An interactive load keeps

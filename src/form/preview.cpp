@@ -10,10 +10,8 @@
 namespace zarq {
 namespace {
 
-constexpr int kMaxBlur = 200;
-
 // The blur slider's value rounded; any blur of 0 or less leaves the picture sharp and any
-// above 200 is the strongest, so each counts as that one.
+// above kMaxBlur is the strongest, so each counts as that one.
 int previewBlur(const SettingsForm& form) {
   const long long blur = roundHalfAway(form.sliders[sliderId::blur].value());
   return static_cast<int>(std::clamp<long long>(blur, 0, kMaxBlur));

@@ -11,7 +11,6 @@
 namespace zarq {
 namespace {
 
-constexpr int kMaxBlur = 200;
 constexpr std::uint32_t kOpaque = 0xFF000000;
 
 // Scales the illustration, as the decoder hands out its rows, to cover the frame, centred.

@@ -24,8 +24,11 @@ struct Cover {
 std::optional<Cover> decodeCover(ImageDecoder& images, const std::filesystem::path& file,
                                  const std::function<bool()>& cancelled = {});
 
-// Makes `preview` the 960 x 720 cover blurred by `blur` (already rounded; at most 200 counts),
-// opaque 0xFFRRGGBB.
+// The strongest blur: any above it counts as it.
+inline constexpr int kMaxBlur = 200;
+
+// Makes `preview` the 960 x 720 cover blurred by `blur` (already rounded; at most kMaxBlur
+// counts), opaque 0xFFRRGGBB.
 void blurCover(const Cover& cover, int blur, Image& preview);
 
 }  // namespace zarq

@@ -123,7 +123,7 @@ TEST_F(CommandsTest, SavingOverAnExistingFileAsksFirst) {
   EXPECT_EQ(platform.host.messages[0].title, u"Zarq Radoziro 设置填写器 - 保存");
   EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(platform.host.messages[1].text, u"文件已存在，要替换它吗？");
-  EXPECT_EQ(std::filesystem::file_size(existing), 26153u);
+  EXPECT_EQ(std::filesystem::file_size(existing), maxPresetSize());
 }
 
 TEST_F(CommandsTest, SavingOverAReadOnlyFileSaysItCannotWriteWithoutAsking) {
