@@ -221,7 +221,7 @@ void setSliderByTool(SettingsForm& form, int slider, double amount) {
   const Slider& s = form.sliders[slider];
   if (!std::isfinite(amount)) return form.host().beep();
   setSliderValue(form, slider, static_cast<float>(std::clamp<double>(amount, s.min, s.max)));
-  validateAndCommit(form, linkedSlot(slider), false, true);
+  validateAndCommit(form, linkedSlot(slider));
 }
 
 }  // namespace

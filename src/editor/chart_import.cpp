@@ -94,7 +94,7 @@ void fillNames(SettingsForm& form, const ChartFill& fill) {
   fillIfPresent(form, slot::charter, fill.charter);
   if (form.currentPage == 2) {
     for (int s : {slot::songName, slot::level, slot::difficulty, slot::composer, slot::charter}) {
-      validateAndCommit(form, s, false, true);
+      validateAndCommit(form, s);
     }
   }
 }
@@ -148,8 +148,8 @@ void autoFillFromChart(SettingsForm& form) {
   fillIfPresent(form, slot::illustrationExt, fill.illustrationExt);
   fillIfPresent(form, slot::audioExt, fill.audioExt);
   if (form.currentPage == 1) {
-    validateAndCommit(form, slot::illustrationExt, false, true);
-    validateAndCommit(form, slot::audioExt, false, true);
+    validateAndCommit(form, slot::illustrationExt);
+    validateAndCommit(form, slot::audioExt);
   }
   fillNames(form, fill);
   requestFrame(form);
@@ -168,7 +168,7 @@ void importChartFolder(SettingsForm& form) {
   const std::filesystem::path copy = form.fileInWorkDir(chartName);
   if (const WriteOutcome copied = copyAsLongWork(form, source, copy, CopyMode::Text); !copied) {
     tellCopyFailure(form, copied, copy, kCannotOpenChart, about::chartFolder);
-    validateAndCommit(form, slot::chartId, false, true);
+    validateAndCommit(form, slot::chartId);
     return;
   }
   setSlotText(form, slot::chartId, capped(id, kChartIdCapacity));
@@ -181,9 +181,9 @@ void importChartFolder(SettingsForm& form) {
   if (form.currentPage == 1) {
     // The suffixes are validated first while the chart ID still counts as changed, and
     // once more after it is committed.
-    validateAndCommit(form, slot::chartId, false, true);
-    validateAndCommit(form, slot::illustrationExt, false, true);
-    validateAndCommit(form, slot::audioExt, false, true);
+    validateAndCommit(form, slot::chartId);
+    validateAndCommit(form, slot::illustrationExt);
+    validateAndCommit(form, slot::audioExt);
   }
   fillNames(form, fill);
 }

@@ -28,7 +28,7 @@ std::vector<int> followersOf(int box) {
 void checkFollowers(SettingsForm& form, int box, bool on) {
   for (int slot : followersOf(box)) {
     if (on) {
-      validateAndCommit(form, slot, true, true);
+      validateAndCommit(form, slot, {.forced = true});
     } else {
       releaseFieldMessage(form, slot);
     }
@@ -44,7 +44,7 @@ void recordPartToggled(SettingsForm& form, int box, bool on) {
     setSliderValue(form, row.index, row.value);
     slots.push_back(row.slot);
   }
-  for (int slot : slots) validateAndCommit(form, slot, false, true);
+  for (int slot : slots) validateAndCommit(form, slot);
 }
 
 void scoreIncreaseToggled(SettingsForm& form, bool on) {
@@ -70,8 +70,8 @@ void obtainedSplitToggled(SettingsForm& form, bool on) {
   releaseFieldMessage(form, slot::obtainedContentLine2);
   line1.fitText(form.metrics, true);
   line2.fitText(form.metrics, true);
-  validateAndCommit(form, slot::obtainedContent, false, true);
-  validateAndCommit(form, slot::obtainedContentLine2, false, true);
+  validateAndCommit(form, slot::obtainedContent);
+  validateAndCommit(form, slot::obtainedContentLine2);
 }
 
 // Only page 1 shows the record boxes; elsewhere their message is merely taken away.

@@ -93,7 +93,7 @@ bool widgetKey(SettingsForm& form, ControlRef focus, Key key) {
         return false;
       }
       showSliderValue(form, i);
-      validateAndCommit(form, linkedSlot(i), false, true);
+      validateAndCommit(form, linkedSlot(i));
       return true;
     default:
       return false;

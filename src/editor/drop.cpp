@@ -36,11 +36,11 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
   if (!pathExists(chart)) {
     if (const WriteOutcome copied = copyAsLongWork(form, dropped, chart, CopyMode::Text); !copied) {
       tellCopyFailure(form, copied, chart, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
-      validateAndCommit(form, slot::chartId, false, true);
+      validateAndCommit(form, slot::chartId);
       return Next::EndDrop;
     }
   }
-  validateAndCommit(form, slot::chartId, false, true);
+  validateAndCommit(form, slot::chartId);
   requestFrame(form);
   if (hasError(form, slot::chartId)) return Next::EndDrop;
   if (ask(form, u"收到谱面辣！\n要Pim酱帮你填信息嘛 (。-ω-)", about::drop) == MessageAnswer::Yes) {
@@ -52,7 +52,7 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
 // Any file dropped on page 4 names the avatar, which is looked for in the editor's folder.
 void takeAvatarName(SettingsForm& form, const std::filesystem::path& dropped) {
   setSlotText(form, slot::avatar, fileNameText(dropped));
-  validateField(form, slot::avatar, false, true);
+  validateField(form, slot::avatar);
   commit(form, slot::avatar);
   requestFrame(form);
 }
@@ -98,7 +98,7 @@ void openAvatar(SettingsForm& form) {
                       about::openAvatar);
     }
   }
-  validateField(form, slot::avatar, true, true);
+  validateField(form, slot::avatar, {.forced = true});
   commit(form, slot::avatar);
 }
 

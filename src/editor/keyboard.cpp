@@ -72,7 +72,7 @@ void escape(SettingsForm& form) {
 // caret goes where typing resumes.
 void clearField(SettingsForm& form) {
   focused(form).clear();
-  validateAndCommit(form, form.focusedField, false, true);
+  validateAndCommit(form, form.focusedField);
   requestFrame(form);
 }
 
@@ -141,7 +141,7 @@ void tabBackward(SettingsForm& form) { moveFocus(form, -1); }
 void commitEdit(SettingsForm& form, int slot) {
   const TextField& field = form.fields[slot];
   if (field.sliderLinked && field.numeric) sliderFollowsField(form, slot);
-  validateAndCommit(form, slot, false, true);
+  validateAndCommit(form, slot);
   requestFrame(form);
 }
 

@@ -80,7 +80,7 @@ void react(SettingsForm& form, const Hit& pressed, WidgetReport report) {
         if (form.interactionMode == InteractionMode::SliderDrag) {
           form.interactionMode = InteractionMode::Idle;
         }
-        validateAndCommit(form, linkedSlot(pressed.index), false, true);
+        validateAndCommit(form, linkedSlot(pressed.index));
       }
       return;
     case PressKind::CheckBox:

@@ -61,7 +61,7 @@ void cycleObtainedType(SettingsForm& form, int step) {
   form.labels[label::obtainedType].setShown(true);
 
   setSlotText(form, slot::obtainedContent, contentForType(form, type));
-  validateAndCommit(form, slot::obtainedContent, false, true);
+  validateAndCommit(form, slot::obtainedContent);
 
   if (type != u"无") return;
   enableFollowers(form, kObtainedTypeChosen, false);

@@ -36,7 +36,7 @@ void resetInteraction(SettingsForm& form) {
 
 void showAndValidate(SettingsForm& form, int slot) {
   form.fields[slot].setShown(true);
-  validateAndCommit(form, slot, false, false);
+  validateAndCommit(form, slot, {.derive = false});
 }
 
 void hideEverything(SettingsForm& form) {
@@ -93,13 +93,13 @@ void showControls(SettingsForm& form, const PageRows& page) {
 void showObtainedFields(SettingsForm& form) {
   form.fields[slot::obtainedContent].setShown(true);
   if (sourceHolds(form, kObtainedTypeChosen)) {
-    validateField(form, slot::obtainedContent, false, false);
+    validateField(form, slot::obtainedContent, {.derive = false});
     commit(form, slot::obtainedContent);
   }
   if (form.checkBoxes[box::obtainedSplit].checked()) {
     form.fields[slot::obtainedContentLine2].setShown(true);
-    validateField(form, slot::obtainedContentLine2, true, true);
-    validateAndCommit(form, slot::obtainedContent, false, true);
+    validateField(form, slot::obtainedContentLine2, {.forced = true});
+    validateAndCommit(form, slot::obtainedContent);
     commit(form, slot::obtainedContentLine2);
   }
   checkLongSongName(form);
@@ -122,7 +122,7 @@ void buildForm(SettingsForm& form) {
   for (const FieldRow& row : basic.fields) form.fields[row.slot].setShown(true);
   // The linked slots are still empty, equal to their committed text, and so skipped here.
   for (int slot = 0; slot < kFieldCount; ++slot) {
-    if (form.fields[slot].shown()) validateAndCommit(form, slot, false, true);
+    if (form.fields[slot].shown()) validateAndCommit(form, slot);
   }
   placeControls(form, basic);
   showControls(form, basic);

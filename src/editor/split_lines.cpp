@@ -27,7 +27,7 @@ void splitInto(SettingsForm& form, LinePair lines, TextView source, int at) {
 void refitAndValidate(SettingsForm& form, LinePair lines) {
   form.fields[lines.first].fitText(form.metrics, true);
   form.fields[lines.second].fitText(form.metrics, true);
-  validateAndCommit(form, lines.second, false, true);
+  validateAndCommit(form, lines.second);
 }
 
 // Enter in line 1: the text left of the caret stays, the rest goes to line 2, which takes

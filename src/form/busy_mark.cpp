@@ -36,7 +36,8 @@ void BusyMark::draw(Canvas& canvas, std::int32_t nowMs, const Palette& palette) 
   const float start = static_cast<float>((nowMs / 4) % 360);
   ring.addArc(kCentreX - kRingRadius, kCentreY - kRingRadius, 2 * kRingRadius, 2 * kRingRadius,
               start, 270);
-  canvas.strokePath(ring, {inkOf(palette, kWhite), 3, true, true});
+  canvas.strokePath(
+      ring, {.colour = inkOf(palette, kWhite), .width = 3, .roundCaps = true, .roundJoins = true});
 }
 
 void beginBusyWork(SettingsForm& form) {

@@ -6,9 +6,9 @@ FormLayout measureLayout(TextMetrics& metrics) {
   const auto tight = [&](TextView sample) { return metrics.measureTextTight(sample, 24); };
   FormLayout l;
   l.Ls = tight(u"Sigma (Haocore Mix)  ~ Regrets of The Yellow  ");
-  l.Ld = tight(u"200.0秒");
-  l.Lp = tight(u"暂停后方阴影");
-  l.Lz = tight(u"0000000");
+  l.durationWidth = tight(u"200.0秒");
+  l.pauseCaptionWidth = tight(u"暂停后方阴影");
+  l.scoreWidth = tight(u"0000000");
   l.Lm = tight(u"You are the Miserable(New ");
   l.Lg = tight(u"你获得了");
   l.Lc = tight(u"255");
@@ -25,12 +25,12 @@ float Coord::at(const FormLayout& l) const {
       return base + times * l.Lo();
     case Measured::Lk:
       return base + times * l.Lk();
-    case Measured::Ld:
-      return base + times * l.Ld;
-    case Measured::Lp:
-      return base + times * l.Lp;
-    case Measured::Lz:
-      return base + times * l.Lz;
+    case Measured::durationWidth:
+      return base + times * l.durationWidth;
+    case Measured::pauseCaptionWidth:
+      return base + times * l.pauseCaptionWidth;
+    case Measured::scoreWidth:
+      return base + times * l.scoreWidth;
     case Measured::Lg:
       return base + times * l.Lg;
     case Measured::Lm:

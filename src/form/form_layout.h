@@ -10,13 +10,13 @@ namespace zarq {
 
 // Tight widths at 24 pixels of the sample texts (form_layout.cpp).
 struct FormLayout {
-  float Ls = 0;  // a long song name
-  float Ld = 0;  // a chart duration
-  float Lp = 0;  // the pause-shadow caption
-  float Lz = 0;  // a seven-digit score
-  float Lm = 0;  // a long obtained content
-  float Lg = 0;  // "你获得了"
-  float Lc = 0;  // a colour component
+  float Ls = 0;                 // a long song name
+  float durationWidth = 0;      // a chart duration
+  float pauseCaptionWidth = 0;  // the pause-shadow caption
+  float scoreWidth = 0;         // a seven-digit score
+  float Lm = 0;                 // a long obtained content
+  float Lg = 0;                 // "你获得了"
+  float Lc = 0;                 // a colour component
   float Lw() const { return Ls + 20; }
   float Lo() const { return Ls - 80; }
   float Lk() const { return Lc + 20; }
@@ -25,7 +25,17 @@ struct FormLayout {
 FormLayout measureLayout(TextMetrics& metrics);
 
 // The widths a coordinate may follow.
-enum class Measured : std::uint8_t { None, Lw, Lo, Lk, Ld, Lp, Lz, Lg, Lm };
+enum class Measured : std::uint8_t {
+  None,
+  Lw,
+  Lo,
+  Lk,
+  durationWidth,
+  pauseCaptionWidth,
+  scoreWidth,
+  Lg,
+  Lm
+};
 
 // base + times x the width, so that a table can write `230 + 5 * Lw / 8` as the layout
 // does. It is computed as that expression is in floats: the multiple first, then the sum.
@@ -55,9 +65,9 @@ constexpr Coord operator/(Coord c, float divisor) {
 inline constexpr Coord Lw{0, Measured::Lw, 1};  // a text field of the opening and result pages
 inline constexpr Coord Lo{0, Measured::Lo, 1};  // a field of the other settings
 inline constexpr Coord Lk{0, Measured::Lk, 1};  // a colour component's field
-inline constexpr Coord Ld{0, Measured::Ld, 1};
-inline constexpr Coord Lp{0, Measured::Lp, 1};
-inline constexpr Coord Lz{0, Measured::Lz, 1};
+inline constexpr Coord durationWidth{0, Measured::durationWidth, 1};
+inline constexpr Coord pauseCaptionWidth{0, Measured::pauseCaptionWidth, 1};
+inline constexpr Coord scoreWidth{0, Measured::scoreWidth, 1};
 inline constexpr Coord Lg{0, Measured::Lg, 1};
 inline constexpr Coord Lm{0, Measured::Lm, 1};
 

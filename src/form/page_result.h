@@ -34,17 +34,19 @@ inline constexpr FieldRow kResultFields[] = {
         .explained(u"课题模式成绩\n格式例子：彩?"
                    u"\n没错可以写符号\n建议半角。\n空着也可以。\n什么你问我金还是黄，红还是橙，蓝还"
                    u"是青，\n，都可以，，，"),
-    field(slot::originalScore, "originalScore", {245, 330, Lz + 12, 30}, u"0000000", Align::Centre)
+    field(slot::originalScore, "originalScore", {245, 330, scoreWidth + 12, 30}, u"0000000",
+          Align::Centre)
         .bubbleAt(BubbleAt::BelowCentre)
         .shownWhile(box::scoreIncrease)
         .partNamed(u"原分数")
         .explained(kScoreIncreaseHelp),
-    field(slot::addedScore, "addedScore", {396, 330, Lz + 12, 30}, u"1000000", Align::Centre)
+    field(slot::addedScore, "addedScore", {396, 330, scoreWidth + 12, 30}, u"1000000",
+          Align::Centre)
         .bubbleAt(BubbleAt::BelowCentre)
         .shownWhile(box::scoreIncrease)
         .partNamed(u"增加分数")
         .explained(kScoreIncreaseHelp),
-    field(slot::resultFullScore, "resultFullScore", {542, 330, Lz + 12, 30}, u"1000000",
+    field(slot::resultFullScore, "resultFullScore", {542, 330, scoreWidth + 12, 30}, u"1000000",
           Align::Centre)
         .bubbleAt(BubbleAt::BelowCentre)
         .shownWhile(box::scoreIncrease)

@@ -43,7 +43,7 @@ void drawBackground(SettingsForm& form, Canvas& canvas, const Palette& palette) 
 
 // The chart screen of page 3: its frame, the bar left of the song name, the pause button.
 void drawChartMockUp(SettingsForm& form, Canvas& canvas, const Palette& palette) {
-  const Pen white{inkOf(palette, kWhite), 4, false, true};
+  const Pen white{.colour = inkOf(palette, kWhite), .width = 4, .roundJoins = true};
   drawRoundedRect(canvas, white, 172, 140, 600, 400, 10);
   if (form.checkBoxes[box::nameBar].checked()) canvas.strokeLine(193, 505, 193, 525, white);
   Pen pause{0x75000000, 4.62f};

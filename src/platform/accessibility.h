@@ -1,7 +1,7 @@
 #pragma once
 // What a screen reader is told about the page on view: each shown control with its role,
 // name, help text, value, place and states, and the changes it listens for. The core
-// describes the page once (form/accessible_page.h); each back end publishes that
+// describes the page once (editor/accessible_page.h); each back end publishes that
 // description in its desktop's own accessibility interfaces.
 
 #include <cstdint>

@@ -64,12 +64,12 @@ struct RuleRow {
   }
 };
 
-constexpr RuleRow E(std::int16_t code, Condition holds, const char16_t* status,
-                    const char16_t* speech) {
+constexpr RuleRow error(std::int16_t code, Condition holds, const char16_t* status,
+                        const char16_t* speech) {
   return {RowKind::Error, code, holds, status, speech};
 }
-constexpr RuleRow W(std::int16_t code, Condition holds, const char16_t* status,
-                    const char16_t* speech) {
+constexpr RuleRow warning(std::int16_t code, Condition holds, const char16_t* status,
+                          const char16_t* speech) {
   return {RowKind::Warning, code, holds, status, speech};
 }
 constexpr RuleRow prompt(std::int16_t code, const char16_t* status, const char16_t* speech) {

@@ -27,24 +27,26 @@ void resetScoreIncrease(RuleContext& c) {
 
 constexpr RuleRow kChartFullScore[] = {
     derive(copyToTwin<slot::resultFullScore>),
-    E(0, isEmpty, u"错误：满分分数不能为空！", u"我靠，满分分数不能为空啊啊啊啊啊啊啊，活有点狠。"),
-    E(1, longerThan<8>, u"错误：满分分数过长！",
-      u"不要填太多字符啦~ 你这样Orvenn哥哥会受不了滴呢（指因bug连连触发而破防）"),
-    E(2, zeroScore, u"错误：满分分数不能为0！",
-      u"满分分数不能为0！0只能是我qwq，咳咳，还是填点数字吧。"),
+    error(0, isEmpty, u"错误：满分分数不能为空！",
+          u"我靠，满分分数不能为空啊啊啊啊啊啊啊，活有点狠。"),
+    error(1, longerThan<8>, u"错误：满分分数过长！",
+          u"不要填太多字符啦~ 你这样Orvenn哥哥会受不了滴呢（指因bug连连触发而破防）"),
+    error(2, zeroScore, u"错误：满分分数不能为0！",
+          u"满分分数不能为0！0只能是我qwq，咳咳，还是填点数字吧。"),
     derive(resetScoreIncrease),
-    W(3, notSevenDigits, u"警告：满分分数应为7位数！",
-      u"来自Kesto的不耐烦提醒，满分分数应为7位数。"),
+    warning(3, notSevenDigits, u"警告：满分分数应为7位数！",
+            u"来自Kesto的不耐烦提醒，满分分数应为7位数。"),
 };
 
 constexpr RuleRow kResultFullScore[] = {
     derive(copyToTwin<slot::chartFullScore>),
-    E(0, isEmpty, u"错误：满分分数不能为空！", kWriteSomething),
-    E(1, longerThan<8>, u"错误：满分分数过长！", kOverfilled),
-    E(2, zeroScore, u"错误：满分分数不能为0！", u"主播如果考零分全班第一\n我马上刀逼Orvenn改掉。"),
+    error(0, isEmpty, u"错误：满分分数不能为空！", kWriteSomething),
+    error(1, longerThan<8>, u"错误：满分分数过长！", kOverfilled),
+    error(2, zeroScore, u"错误：满分分数不能为0！",
+          u"主播如果考零分全班第一\n我马上刀逼Orvenn改掉。"),
     derive(resetScoreIncrease),
-    W(3, notSevenDigits, u"警告：满分分数应为7位数！",
-      u"目前只能七位数捏主播\n想要8位数6位数等后面版本\nbieji"),
+    warning(3, notSevenDigits, u"警告：满分分数应为7位数！",
+            u"目前只能七位数捏主播\n想要8位数6位数等后面版本\nbieji"),
 };
 
 constexpr SlotRules kFullScore[] = {

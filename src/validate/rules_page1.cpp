@@ -66,20 +66,20 @@ Text chartNotFound(RuleContext& c, TextView format) {
 }
 
 constexpr RuleRow kChartId[] = {
-    E(0, isEmpty, u"错误：请拖入谱面，或输入ID！", kNothingWritten),
-    E(1, longerThan<50>, u"错误：谱面ID过长！", u"太长辣！Pim酱已经装不下了……"),
-    E(2, chartUnreadable, u"错误：未找到 %s.json！",
-      u"如果有这个错误Pim酱觉得有两个可能哦（づ^o^）づ\n"
-      u"1.你没有把谱面和Pim酱放在一个房子里(T ^ T) \n"
-      u"2.你没有记对谱面酱的名字(′へ`、)\n\n"
-      u"你把谱面拖进来吧，Pim酱帮你填！(。-ω-)")
+    error(0, isEmpty, u"错误：请拖入谱面，或输入ID！", kNothingWritten),
+    error(1, longerThan<50>, u"错误：谱面ID过长！", u"太长辣！Pim酱已经装不下了……"),
+    error(2, chartUnreadable, u"错误：未找到 %s.json！",
+          u"如果有这个错误Pim酱觉得有两个可能哦（づ^o^）づ\n"
+          u"1.你没有把谱面和Pim酱放在一个房子里(T ^ T) \n"
+          u"2.你没有记对谱面酱的名字(′へ`、)\n\n"
+          u"你把谱面拖进来吧，Pim酱帮你填！(。-ω-)")
         .namingFile(chartNotFound),
-    E(3, chartUnopenable, u"错误：无法打开谱面！", u"Pim酱打不开唉……"),
-    E(4, versionKeyMissing, u"错误：谱面格式错误！", kUnknownFormat),
-    E(5, versionUnreadable, u"错误：谱面格式错误！", kUnknownFormat),
-    E(6, versionTooOld, u"错误：Zarq版本过低！",
-      u"你怎么在用这么老的Zarq吖 QAQ\n去下载一个新版的Zarq把谱面保存一下重新导出叭！"),
-    W(7, versionTooNew, u"警告：Zarq版本过高！", u"好新的Zarq！(ΩДΩ)\nPim酱可能读取不了哦……"),
+    error(3, chartUnopenable, u"错误：无法打开谱面！", u"Pim酱打不开唉……"),
+    error(4, versionKeyMissing, u"错误：谱面格式错误！", kUnknownFormat),
+    error(5, versionUnreadable, u"错误：谱面格式错误！", kUnknownFormat),
+    error(6, versionTooOld, u"错误：Zarq版本过低！",
+          u"你怎么在用这么老的Zarq吖 QAQ\n去下载一个新版的Zarq把谱面保存一下重新导出叭！"),
+    warning(7, versionTooNew, u"警告：Zarq版本过高！", u"好新的Zarq！(ΩДΩ)\nPim酱可能读取不了哦……"),
     prompt(8, u"点击此处自动填写！", u"要Pim酱帮你填嘛(。-ω-)"),
 };
 
@@ -102,20 +102,21 @@ Text mediaNotFound(RuleContext& c, TextView format) {
 }
 
 constexpr RuleRow kIllustrationExt[] = {
-    E(0, isEmpty, u"错误：曲绘后缀不能为空！", kNothingWritten),
-    E(1, longerThan<5>, u"错误：曲绘后缀过长！", kSuffixTooLong),
-    E(2, mediaUnreadable, u"错误：未找到 %s.%s！",
-      u"你没有把曲绘和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
+    error(0, isEmpty, u"错误：曲绘后缀不能为空！", kNothingWritten),
+    error(1, longerThan<5>, u"错误：曲绘后缀过长！", kSuffixTooLong),
+    error(2, mediaUnreadable, u"错误：未找到 %s.%s！",
+          u"你没有把曲绘和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
         .namingFile(mediaNotFound),
-    E(3, illustrationUnloadable, u"错误：无法加载曲绘！", u"Pim酱不认识这样的曲绘呢 (；へ：)"),
-    W(4, illustrationSmall, u"警告：曲绘尺寸过小！", u"曲绘太小辣，不换个清晰点的嘛 _(:з」∠)_ "),
+    error(3, illustrationUnloadable, u"错误：无法加载曲绘！", u"Pim酱不认识这样的曲绘呢 (；へ：)"),
+    warning(4, illustrationSmall, u"警告：曲绘尺寸过小！",
+            u"曲绘太小辣，不换个清晰点的嘛 _(:з」∠)_ "),
 };
 
 constexpr RuleRow kAudioExt[] = {
-    E(0, isEmpty, u"错误：音频后缀不能为空！", kNothingWritten),
-    E(1, longerThan<5>, u"错误：音频后缀过长！", kSuffixTooLong),
-    E(2, mediaUnreadable, u"错误：未找到 %s.%s！",
-      u"你没有把音乐和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
+    error(0, isEmpty, u"错误：音频后缀不能为空！", kNothingWritten),
+    error(1, longerThan<5>, u"错误：音频后缀过长！", kSuffixTooLong),
+    error(2, mediaUnreadable, u"错误：未找到 %s.%s！",
+          u"你没有把音乐和Pim酱放在一个房子里叭 (T ^ T)\n或者你是不是记错了谱面酱的名字吖")
         .namingFile(mediaNotFound),
 };
 
@@ -133,32 +134,33 @@ bool hitSoundAdjusted(RuleContext& c) { return sliderValue(c) != 1 && sliderValu
 bool resultVolumeAdjusted(RuleContext& c) { return std::abs(double{sliderValue(c)} - 0.8) > 0.01; }
 
 constexpr RuleRow kBackgroundDim[] = {
-    E(0, dimOutOfRange, u"错误：曲绘暗化应在0至255之间！",
-      u"曲绘暗化和Zarq的透明度是差不多的类型呢……"),
-    W(1, dimBelowLoadingScreens, u"警告：曲绘暗化不宜小于123！",
-      u"在加载界面和结算界面的曲绘暗化是固定为123的哦 (o゜▽゜)o☆\n"
-      u"所以如果曲绘暗化小于123，进入谱面后背景就会变亮！"),
-    W(2, dimBlack, u"警告：255会导致谱面背景全黑！", u"曲绘全黑了呢 (○o○)"),
+    error(0, dimOutOfRange, u"错误：曲绘暗化应在0至255之间！",
+          u"曲绘暗化和Zarq的透明度是差不多的类型呢……"),
+    warning(1, dimBelowLoadingScreens, u"警告：曲绘暗化不宜小于123！",
+            u"在加载界面和结算界面的曲绘暗化是固定为123的哦 (o゜▽゜)o☆\n"
+            u"所以如果曲绘暗化小于123，进入谱面后背景就会变亮！"),
+    warning(2, dimBlack, u"警告：255会导致谱面背景全黑！", u"曲绘全黑了呢 (○o○)"),
 };
 
 constexpr RuleRow kBackgroundBlur[] = {
-    E(0, blurTooStrong, u"错误：曲绘模糊不能大于200！", u"再模糊一点就变成纯色了叭……"),
-    W(1, noBlur, u"警告：0会导致曲绘没有模糊！", u"不给曲绘酱打个码吗 (＊／ω＼＊)"),
+    error(0, blurTooStrong, u"错误：曲绘模糊不能大于200！", u"再模糊一点就变成纯色了叭……"),
+    warning(1, noBlur, u"警告：0会导致曲绘没有模糊！", u"不给曲绘酱打个码吗 (＊／ω＼＊)"),
 };
 
 constexpr RuleRow kHitSoundVolume[] = {
-    E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
-    W(1, hitSoundAdjusted, u"警告：不建议调整音效音量！",
-      u"就，如果觉得音乐太大太小声可以调节音乐音量吖……"),
+    error(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
+    warning(1, hitSoundAdjusted, u"警告：不建议调整音效音量！",
+            u"就，如果觉得音乐太大太小声可以调节音乐音量吖……"),
 };
 
 constexpr RuleRow kMusicVolume[] = {
-    E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
+    error(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
 };
 
 constexpr RuleRow kResultVolume[] = {
-    E(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
-    W(1, resultVolumeAdjusted, u"警告：不建议调整结算音量！", u"结算音量一般都是一样的嘛 (=ω=；)"),
+    error(0, louderThanFive, u"错误：音量不能大于5！", kEarsResonating),
+    warning(1, resultVolumeAdjusted, u"警告：不建议调整结算音量！",
+            u"结算音量一般都是一样的嘛 (=ω=；)"),
 };
 
 constexpr SlotRules kPage1[] = {

@@ -20,9 +20,9 @@ void copySongName(RuleContext& c) {
 
 constexpr RuleRow kSongName[] = {
     derive(copySongName),
-    E(0, isEmpty, u"错误：曲名不能为空！",
-      u"曲名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<90>, u"错误：曲名过长！", kTooLong),
+    error(0, isEmpty, u"错误：曲名不能为空！",
+          u"曲名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<90>, u"错误：曲名过长！", kTooLong),
 };
 
 // --- slots 9 and 10: level and difficulty, which make up the chart screen's level line ---
@@ -48,44 +48,44 @@ bool unusualDifficulty(RuleContext& c) {
 
 constexpr RuleRow kLevel[] = {
     derive(composeLevelLine),
-    E(0, isEmpty, u"错误：等级不能为空！",
-      u"等级不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<12>, u"错误：等级过长！", kTooLong),
-    W(2, levelTooWide, u"警告：等级较长，可能导致超框！",
-      u"等级似乎有些长了，压缩下（）要不然超框了就不是我的事了"),
-    W(3, levelNotNumeric, u"警告：等级一般应为整数或「?」！",
-      u"是不是不小心把难度填在这里了啊（）\n咳咳，难度一般是 EZ HD IN AT SP 这些\n"
-      u"比如「IN  Lv.15」中\n难度是「IN」 等级是「15」 咕咕"),
+    error(0, isEmpty, u"错误：等级不能为空！",
+          u"等级不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<12>, u"错误：等级过长！", kTooLong),
+    warning(2, levelTooWide, u"警告：等级较长，可能导致超框！",
+            u"等级似乎有些长了，压缩下（）要不然超框了就不是我的事了"),
+    warning(3, levelNotNumeric, u"警告：等级一般应为整数或「?」！",
+            u"是不是不小心把难度填在这里了啊（）\n咳咳，难度一般是 EZ HD IN AT SP 这些\n"
+            u"比如「IN  Lv.15」中\n难度是「IN」 等级是「15」 咕咕"),
 };
 
 constexpr RuleRow kDifficulty[] = {
     derive(composeLevelLine),
-    E(0, isEmpty, u"错误：难度不能为空！",
-      u"难度不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<12>, u"错误：难度过长！", kTooLong),
-    W(2, difficultyTooWide, u"警告：难度较长，可能导致超框！",
-      u"难度似乎有些长了，压缩下（）要不然超框了就不是我的事了"),
-    W(3, unusualDifficulty, u"警告：难度一般应为EZ/HD/IN/AT/SP！",
-      u"是不是不小心把等级填在这里了啊（）\n咳咳，难度一般是 EZ HD IN AT SP 这些\n"
-      u"比如「IN  Lv.15」中\n难度是「IN」 等级是「15」 咕咕"),
+    error(0, isEmpty, u"错误：难度不能为空！",
+          u"难度不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<12>, u"错误：难度过长！", kTooLong),
+    warning(2, difficultyTooWide, u"警告：难度较长，可能导致超框！",
+            u"难度似乎有些长了，压缩下（）要不然超框了就不是我的事了"),
+    warning(3, unusualDifficulty, u"警告：难度一般应为EZ/HD/IN/AT/SP！",
+            u"是不是不小心把等级填在这里了啊（）\n咳咳，难度一般是 EZ HD IN AT SP 这些\n"
+            u"比如「IN  Lv.15」中\n难度是「IN」 等级是「15」 咕咕"),
 };
 
 // --- slots 11 to 13: the names ---
 
 constexpr RuleRow kComposer[] = {
-    E(0, isEmpty, u"错误：曲师名不能为空！",
-      u"曲师名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<90>, u"错误：曲师名过长！", kTooLong),
+    error(0, isEmpty, u"错误：曲师名不能为空！",
+          u"曲师名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<90>, u"错误：曲师名过长！", kTooLong),
 };
 constexpr RuleRow kCharter[] = {
-    E(0, isEmpty, u"错误：谱师名不能为空！",
-      u"谱师名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<90>, u"错误：谱师名过长！", kTooLong),
+    error(0, isEmpty, u"错误：谱师名不能为空！",
+          u"谱师名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<90>, u"错误：谱师名过长！", kTooLong),
 };
 constexpr RuleRow kIllustrator[] = {
-    E(0, isEmpty, u"错误：画师名不能为空！",
-      u"画师名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<90>, u"错误：画师名过长！", kTooLong),
+    error(0, isEmpty, u"错误：画师名不能为空！",
+          u"画师名不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<90>, u"错误：画师名过长！", kTooLong),
 };
 
 // --- slot 14: the tip, expected as "Tip: " and the tip ---
@@ -105,17 +105,17 @@ bool noColonAfterTip(RuleContext& c) {
 }
 
 constexpr RuleRow kTip[] = {
-    E(0, isEmpty, u"错误：Tip不能为空！",
-      u"Tip不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<90>, u"错误：Tip过长！", kTooLong),
-    W(2, startsWithLowerTip, u"警告：Tip的T应为大写！", u"（敲黑板）\nTip的T是大写哦"),
-    W(6, notStartingWithTip, u"警告：Tip应以「Tip: 」开头！",
-      u"Tip一般是以Tip: 开头的哦（一个英文冒号一个空格）"),
+    error(0, isEmpty, u"错误：Tip不能为空！",
+          u"Tip不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<90>, u"错误：Tip过长！", kTooLong),
+    warning(2, startsWithLowerTip, u"警告：Tip的T应为大写！", u"（敲黑板）\nTip的T是大写哦"),
+    warning(6, notStartingWithTip, u"警告：Tip应以「Tip: 」开头！",
+            u"Tip一般是以Tip: 开头的哦（一个英文冒号一个空格）"),
     // What follows "Tip": exactly one of these holds.
-    W(3, fullWidthColonAfterTip, u"警告：Tip后应使用半角(英文)冒号！",
-      u"Tip要用的应该是半角冒号，啊对就那个英文冒号"),
-    W(5, noSpaceAfterColon, u"警告：冒号后应添加空格！", u"冒号后应该添加一个空格哦咕咕咕咕"),
-    W(4, noColonAfterTip, u"警告：Tip后应添加冒号！", u"Tip后面要接冒号哦"),
+    warning(3, fullWidthColonAfterTip, u"警告：Tip后应使用半角(英文)冒号！",
+            u"Tip要用的应该是半角冒号，啊对就那个英文冒号"),
+    warning(5, noSpaceAfterColon, u"警告：冒号后应添加空格！", u"冒号后应该添加一个空格哦咕咕咕咕"),
+    warning(4, noColonAfterTip, u"警告：Tip后应添加冒号！", u"Tip后面要接冒号哦"),
 };
 
 // --- slot 15: the aspect ratio "w:h" ---
@@ -171,29 +171,30 @@ void setJudgeLineLength(RuleContext& c) {
 }
 
 constexpr RuleRow kAspectRatio[] = {
-    E(0, isEmpty, u"错误：比例不能为空！",
-      u"比例不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(2, noColon, u"错误：请输入冒号！", u"长宽比之间用冒号连接——"),
-    E(3, severalColons, u"错误：存在一个以上的冒号！", u"长宽比之间用冒号连接，冒号只能有一个哦"),
-    E(4, colonLast, u"错误：请在冒号后输入数字！", u"冒号的后面要输入数字的！（敲头）"),
-    E(5, colonFirst, u"错误：请在冒号前输入数字！", u"冒号的前面要输入数字的！（敲头）"),
-    E(5, widthTooLong, u"错误：冒号前内容过长！", u"冒号前面的东西太长了，不能约下分嘛"),
-    E(5, heightTooLong, u"错误：冒号后内容过长！", u"冒号后面的东西太长了，不能约下分嘛"),
-    E(5, zeroSide, u"错误：不能为0！", u"怎么会是0呢"),
-    E(5, illegalRatio, u"错误：非法比例！", u"比例似乎太窄了\n长÷宽 > 2或者宽 < 长哦"),
+    error(0, isEmpty, u"错误：比例不能为空！",
+          u"比例不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(2, noColon, u"错误：请输入冒号！", u"长宽比之间用冒号连接——"),
+    error(3, severalColons, u"错误：存在一个以上的冒号！",
+          u"长宽比之间用冒号连接，冒号只能有一个哦"),
+    error(4, colonLast, u"错误：请在冒号后输入数字！", u"冒号的后面要输入数字的！（敲头）"),
+    error(5, colonFirst, u"错误：请在冒号前输入数字！", u"冒号的前面要输入数字的！（敲头）"),
+    error(5, widthTooLong, u"错误：冒号前内容过长！", u"冒号前面的东西太长了，不能约下分嘛"),
+    error(5, heightTooLong, u"错误：冒号后内容过长！", u"冒号后面的东西太长了，不能约下分嘛"),
+    error(5, zeroSide, u"错误：不能为0！", u"怎么会是0呢"),
+    error(5, illegalRatio, u"错误：非法比例！", u"比例似乎太窄了\n长÷宽 > 2或者宽 < 长哦"),
     derive(setJudgeLineLength),
 };
 
 // --- slot 16: the frame rate ---
 
 constexpr RuleRow kFrameRate[] = {
-    E(0, isEmpty, u"错误：帧率不能为空！",
-      u"帧率不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
-    E(1, longerThan<5>, u"错误：帧率过长！", kTooLong),
-    E(2, integerAbove<1000>, u"错误：不能高于1000！", u"不能高于1000哦"),
-    W(3, integerAbove<60>, u"警告：不提供高于60帧的录制服务！",
-      u"咱不提供高于60帧的录制服务望知！"),
-    W(4, integerBelow<60>, u"警告：不建议调整帧率！", u"Dolen这里不太建议调整帧率……"),
+    error(0, isEmpty, u"错误：帧率不能为空！",
+          u"帧率不能是空的是必填的咕咕咕\n你总不会是鱼的记忆与井底之蛙的想象力吧（笑）"),
+    error(1, longerThan<5>, u"错误：帧率过长！", kTooLong),
+    error(2, integerAbove<1000>, u"错误：不能高于1000！", u"不能高于1000哦"),
+    warning(3, integerAbove<60>, u"警告：不提供高于60帧的录制服务！",
+            u"咱不提供高于60帧的录制服务望知！"),
+    warning(4, integerBelow<60>, u"警告：不建议调整帧率！", u"Dolen这里不太建议调整帧率……"),
 };
 
 // --- slots 46 and 47: the marks beside the difficulty, which may stay empty ---
@@ -201,10 +202,10 @@ constexpr RuleRow kFrameRate[] = {
 bool widerThanThreeLetters(RuleContext& c) { return c.wider(c.text(), u"aaa", 30); }
 
 constexpr RuleRow kSuperscript[] = {
-    E(0, widerThanThreeLetters, u"错误：上标过长！", kTooLong),
+    error(0, widerThanThreeLetters, u"错误：上标过长！", kTooLong),
 };
 constexpr RuleRow kSubscript[] = {
-    E(0, widerThanThreeLetters, u"错误：下标过长！", kTooLong),
+    error(0, widerThanThreeLetters, u"错误：下标过长！", kTooLong),
 };
 
 constexpr SlotRules kPage2[] = {

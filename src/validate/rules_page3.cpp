@@ -21,11 +21,11 @@ void copyChartSongName(RuleContext& c) {
 
 constexpr RuleRow kChartSongName[] = {
     derive(copyChartSongName),
-    E(0, isEmpty, u"错误：曲名不能为空！",
-      u"欸欸欸，曲名不能为空！您不会忘记了这首歌叫什么名字吧？"),
-    E(1, longerThan<90>, u"错误：曲名过长！",
-      u"不要填太多字符啦~ 你这样Orvenn哥哥会受不了滴呢（指因bug连连触发而破防），"
-      u"希望您控制在90字以内哦~"),
+    error(0, isEmpty, u"错误：曲名不能为空！",
+          u"欸欸欸，曲名不能为空！您不会忘记了这首歌叫什么名字吧？"),
+    error(1, longerThan<90>, u"错误：曲名过长！",
+          u"不要填太多字符啦~ 你这样Orvenn哥哥会受不了滴呢（指因bug连连触发而破防），"
+          u"希望您控制在90字以内哦~"),
 };
 
 // --- slot 18: the level line, such as "IN  Lv.15" ---
@@ -51,18 +51,18 @@ bool notTwoSpacesBeforeMark(RuleContext& c) {
 }
 
 constexpr RuleRow kChartLevel[] = {
-    E(0, isEmpty, u"错误：难度不能为空！",
-      u"难度不能为空！请您再思考思考您的这张谱有多难，或者不写定数直接整活也不是不可以嗒，"
-      u"但是总得填点什么不是嘛"),
-    E(1, longerThan<90>, u"错误：难度过长！", kOrvennWouldBreak),
-    W(2, noLevelMark, u"警告：应在难度中添加「Lv.」！",
-      u"来自Kesto的友善提醒：应在难度中添加「Lv.」！"),
+    error(0, isEmpty, u"错误：难度不能为空！",
+          u"难度不能为空！请您再思考思考您的这张谱有多难，或者不写定数直接整活也不是不可以嗒，"
+          u"但是总得填点什么不是嘛"),
+    error(1, longerThan<90>, u"错误：难度过长！", kOrvennWouldBreak),
+    warning(2, noLevelMark, u"警告：应在难度中添加「Lv.」！",
+            u"来自Kesto的友善提醒：应在难度中添加「Lv.」！"),
     // Without a mark (its warning closed) the remaining rules have nothing to look at.
     passWhen(noLevelMark),
-    W(3, lowerCaseL, u"警告：Lv.的L应为大写！", u"来自Kesto的友善提醒：Lv.的L应为大写！"),
-    W(4, upperCaseV, u"警告：Lv.的v应为小写！", u"来自Kesto的友善提醒：Lv.的v应为小写！"),
-    W(5, notTwoSpacesBeforeMark, u"警告：应在「Lv.」前添加两个空格！",
-      u"来自Kesto的友善提醒：应在「Lv.」前添加两个空格！"),
+    warning(3, lowerCaseL, u"警告：Lv.的L应为大写！", u"来自Kesto的友善提醒：Lv.的L应为大写！"),
+    warning(4, upperCaseV, u"警告：Lv.的v应为小写！", u"来自Kesto的友善提醒：Lv.的v应为小写！"),
+    warning(5, notTwoSpacesBeforeMark, u"警告：应在「Lv.」前添加两个空格！",
+            u"来自Kesto的友善提醒：应在「Lv.」前添加两个空格！"),
 };
 
 // --- slot 20: the note size ---
@@ -73,16 +73,17 @@ bool smellyNoteSize(RuleContext& c) {
 }
 
 constexpr RuleRow kNoteSize[] = {
-    E(0, isEmpty, u"错误：音符大小不能为空！", u"音符大小不能为空！什么你要搞盲打？这里不支持哦。"),
-    E(1, longerThan<5>, u"错误：音符大小过长！",
-      u"音符大小过长！什么你要大香蕉？还是去冰箱找找吧。"),
-    E(2, numberAtMost<100>, u"错误：音符大小应大于100！",
-      u"您的音符太小了，这边建议填大于150的数值。"),
-    E(3, numberAtLeast<300>, u"错误：音符大小应小于300！",
-      u"您的音符太大了，这边建议填小于300的数值。"),
-    W(4, smellyNoteSize, u"警告：音符大小太臭！", u"？"),
-    W(5, numberBelow<150>, u"警告：音符大小太小！", u"您的音符有点小（"),
-    W(6, numberAbove<250>, u"警告：音符大小太大！", u"您的音符有点大（"),
+    error(0, isEmpty, u"错误：音符大小不能为空！",
+          u"音符大小不能为空！什么你要搞盲打？这里不支持哦。"),
+    error(1, longerThan<5>, u"错误：音符大小过长！",
+          u"音符大小过长！什么你要大香蕉？还是去冰箱找找吧。"),
+    error(2, numberAtMost<100>, u"错误：音符大小应大于100！",
+          u"您的音符太小了，这边建议填大于150的数值。"),
+    error(3, numberAtLeast<300>, u"错误：音符大小应小于300！",
+          u"您的音符太大了，这边建议填小于300的数值。"),
+    warning(4, smellyNoteSize, u"警告：音符大小太臭！", u"？"),
+    warning(5, numberBelow<150>, u"警告：音符大小太小！", u"您的音符有点小（"),
+    warning(6, numberAbove<250>, u"警告：音符大小太大！", u"您的音符有点大（"),
 };
 
 // --- slot 21: the chart's duration in seconds; its fixed ending "秒" alone counts as empty ---
@@ -90,10 +91,10 @@ constexpr RuleRow kNoteSize[] = {
 bool onlyTheEnding(RuleContext& c) { return c.text() == fieldRow(c.slot).fixedEnding; }
 
 constexpr RuleRow kChartDuration[] = {
-    E(0, onlyTheEnding, u"错误：谱面时长不能为空！", u"我去！您谱没了。"),
-    E(1, longerThan<8>, u"错误：谱面时长文本过长！", u"我去！这，，，什么啊。"),
-    W(4, numberBelow<60>, u"警告：时长太短！", u"Kesto的机械警告：时长太短"),
-    W(5, numberAbove<300>, u"警告：时长太长！", u"Kesto的机械警告：时长太长"),
+    error(0, onlyTheEnding, u"错误：谱面时长不能为空！", u"我去！您谱没了。"),
+    error(1, longerThan<8>, u"错误：谱面时长文本过长！", u"我去！这，，，什么啊。"),
+    warning(4, numberBelow<60>, u"警告：时长太短！", u"Kesto的机械警告：时长太短"),
+    warning(5, numberAbove<300>, u"警告：时长太长！", u"Kesto的机械警告：时长太长"),
 };
 
 constexpr SlotRules kPage3[] = {

@@ -39,17 +39,17 @@ Text avatarNotFound(RuleContext& c, TextView format) {
 }
 
 constexpr RuleRow kAvatar[] = {
-    E(0, isEmpty, u"错误：请拖入头像或输入头像名！", u"没头没脸的我怎么给你渲结算，绷"),
-    E(1, longerThan<50>, u"错误：头像名过长！", kOverfilled),
-    E(2, noExtension, u"错误：请输入头像图片后缀名！",
-      u"你想让我拿.mp4当头像呢，还是.prproj当头像呢"),
-    E(3, nothingBeforeExtension, u"错误：头像名不能为空！",
-      u"光有后缀可不行！你是想叫1.jpg呢，还是想叫qwertyuiop114514.jpg呢（）"),
-    E(4, avatarUnreadable, u"错误：未找到 %s%s！",
-      u"喔唷，崩溃啦！\n显示 头像 时出了点问题。\n可能是头像不存在\n了解详情")
+    error(0, isEmpty, u"错误：请拖入头像或输入头像名！", u"没头没脸的我怎么给你渲结算，绷"),
+    error(1, longerThan<50>, u"错误：头像名过长！", kOverfilled),
+    error(2, noExtension, u"错误：请输入头像图片后缀名！",
+          u"你想让我拿.mp4当头像呢，还是.prproj当头像呢"),
+    error(3, nothingBeforeExtension, u"错误：头像名不能为空！",
+          u"光有后缀可不行！你是想叫1.jpg呢，还是想叫qwertyuiop114514.jpg呢（）"),
+    error(4, avatarUnreadable, u"错误：未找到 %s%s！",
+          u"喔唷，崩溃啦！\n显示 头像 时出了点问题。\n可能是头像不存在\n了解详情")
         .namingFile(avatarNotFound),
-    E(5, avatarUnloadable, u"错误：无法加载头像图片！",
-      u"你文件损坏了\n你图片不支持\n你压根传的不是图片。"),
+    error(5, avatarUnloadable, u"错误：无法加载头像图片！",
+          u"你文件损坏了\n你图片不支持\n你压根传的不是图片。"),
 };
 
 // --- slots 23 to 25: player name, rating and challenge ---
@@ -57,15 +57,15 @@ constexpr RuleRow kAvatar[] = {
 bool rksTooWide(RuleContext& c) { return c.wider(c.text(), u"111111111", 30); }
 
 constexpr RuleRow kPlayerName[] = {
-    E(0, isEmpty, u"错误：玩家名不能为空！", kWriteSomething),
-    E(1, longerThan<90>, u"错误：玩家名过长！", kOverfilled),
+    error(0, isEmpty, u"错误：玩家名不能为空！", kWriteSomething),
+    error(1, longerThan<90>, u"错误：玩家名过长！", kOverfilled),
 };
 
 constexpr RuleRow kRks[] = {
-    E(0, isEmpty, u"错误：RKS不能为空！", kWriteSomething),
-    E(1, longerThan<12>, u"错误：RKS过长！", kOverfilled),
-    W(2, rksTooWide, u"警告：RKS较长，可能导致超框！",
-      u"rks框怎么着也顶天放的下00.00长度的字符\n再长就贴膜超框了"),
+    error(0, isEmpty, u"错误：RKS不能为空！", kWriteSomething),
+    error(1, longerThan<12>, u"错误：RKS过长！", kOverfilled),
+    warning(2, rksTooWide, u"警告：RKS较长，可能导致超框！",
+            u"rks框怎么着也顶天放的下00.00长度的字符\n再长就贴膜超框了"),
 };
 
 // A challenge is a colour character and the challenge level ("绿2"); "无" alone is none.
@@ -80,14 +80,14 @@ bool challengeLevelTooWide(RuleContext& c) {
 }
 
 constexpr RuleRow kChallenge[] = {
-    E(0, isEmpty, u"错误：课题内容不能为空！", kWriteSomething),
-    E(1, longerThan<12>, u"错误：课题内容过长！", kOverfilled),
-    E(2, unknownChallengeColour, u"错误：课题颜色应为 彩/金/红/蓝/绿/无！",
-      u"就那么几个颜色你还能怎么填，不要想凭空捏造，，，，，，，"),
-    E(3, colourWithoutLevel, u"错误：应在课题颜色后输入课题文本！",
-      u"你他妈就放个框干什么，没意思。"),
-    W(4, challengeLevelTooWide, u"警告：课题文本较长，可能导致超框！",
-      u"课题框顶天放下00的长度，主播注意。"),
+    error(0, isEmpty, u"错误：课题内容不能为空！", kWriteSomething),
+    error(1, longerThan<12>, u"错误：课题内容过长！", kOverfilled),
+    error(2, unknownChallengeColour, u"错误：课题颜色应为 彩/金/红/蓝/绿/无！",
+          u"就那么几个颜色你还能怎么填，不要想凭空捏造，，，，，，，"),
+    error(3, colourWithoutLevel, u"错误：应在课题颜色后输入课题文本！",
+          u"你他妈就放个框干什么，没意思。"),
+    warning(4, challengeLevelTooWide, u"警告：课题文本较长，可能导致超框！",
+            u"课题框顶天放下00的长度，主播注意。"),
 };
 
 // --- slots 26 and 27: original and added score, which add up to the full score ---
@@ -118,16 +118,16 @@ void completeOriginalScore(RuleContext& c) {
 }
 
 constexpr RuleRow kOriginalScore[] = {
-    E(0, isEmpty, u"错误：原分数不能为空！", u"选上这个功能了你还不填？玩呢"),
-    E(1, longerThan<8>, u"错误：原分数过长！", u"太长了，速速噶掉"),
-    E(2, originalNotBelowFull, u"错误：原分数应比满分分数低！", u"你在想什么\n？"),
+    error(0, isEmpty, u"错误：原分数不能为空！", u"选上这个功能了你还不填？玩呢"),
+    error(1, longerThan<8>, u"错误：原分数过长！", u"太长了，速速噶掉"),
+    error(2, originalNotBelowFull, u"错误：原分数应比满分分数低！", u"你在想什么\n？"),
     derive(completeAddedScore),
 };
 
 constexpr RuleRow kAddedScore[] = {
-    E(0, isEmpty, u"错误：增加分数不能为空！", u"都用这个功能了你还不填？呃呃"),
-    E(1, longerThan<8>, u"错误：增加分数过长！", u"太长了，砍了"),
-    E(2, addedAboveFull, u"错误：增加分数不能大于满分分数！", u"你在想什么\n?"),
+    error(0, isEmpty, u"错误：增加分数不能为空！", u"都用这个功能了你还不填？呃呃"),
+    error(1, longerThan<8>, u"错误：增加分数过长！", u"太长了，砍了"),
+    error(2, addedAboveFull, u"错误：增加分数不能大于满分分数！", u"你在想什么\n?"),
     derive(completeOriginalScore),
 };
 
@@ -147,18 +147,19 @@ bool splitMatchesNeither(RuleContext&) { return true; }
 
 constexpr RuleRow kSplitNameLine1[] = {
     passWhen(splitMatches),
-    E(1, splitMatchesWithSpace, u"错误：应在第一行后添加空格！",
-      u"主播别忘了英文单词之间是有空格的，不加的话缩放就不一样了，你看Orvenn多好给你加个提示\n\n"
-      u"不懂？加就是了"),
-    E(0, splitMatchesNeither, u"错误：分行曲名与原曲名不符！",
-      u"主播再仔细看看，是眼瘸手瘸还是脑瘸。"),
+    error(
+        1, splitMatchesWithSpace, u"错误：应在第一行后添加空格！",
+        u"主播别忘了英文单词之间是有空格的，不加的话缩放就不一样了，你看Orvenn多好给你加个提示\n\n"
+        u"不懂？加就是了"),
+    error(0, splitMatchesNeither, u"错误：分行曲名与原曲名不符！",
+          u"主播再仔细看看，是眼瘸手瘸还是脑瘸。"),
 };
 
 bool startsWithSpace(RuleContext& c) { return c.text().starts_with(u' '); }
 
 constexpr RuleRow kSplitNameLine2[] = {
-    E(0, isEmpty, u"错误：开启曲名分行后第二行不能为空！", kSecondLineEmpty),
-    W(1, startsWithSpace, u"警告：不建议在第二行前添加空格！", kLeadingSpace),
+    error(0, isEmpty, u"错误：开启曲名分行后第二行不能为空！", kSecondLineEmpty),
+    warning(1, startsWithSpace, u"警告：不建议在第二行前添加空格！", kLeadingSpace),
 };
 
 // --- slots 43 to 45: the obtained box ---
@@ -166,10 +167,10 @@ constexpr RuleRow kSplitNameLine2[] = {
 bool obtainedTextTooWide(RuleContext& c) { return c.wider(c.text(), u"已抢购得", 30); }
 
 constexpr RuleRow kObtainedText[] = {
-    E(0, isEmpty, u"错误：已获得文本不能为空！", kWriteSomething),
-    E(1, longerThan<20>, u"错误：已获得文本过长！", kOverfilled),
-    W(2, obtainedTextTooWide, u"警告：已获得文本较长，可能导致超框或观感变差！",
-      u"已获得文本怎么着也就三个字，顶多四个字\n再长就贴膜超框了"),
+    error(0, isEmpty, u"错误：已获得文本不能为空！", kWriteSomething),
+    error(1, longerThan<20>, u"错误：已获得文本过长！", kOverfilled),
+    warning(2, obtainedTextTooWide, u"警告：已获得文本较长，可能导致超框或观感变差！",
+            u"已获得文本怎么着也就三个字，顶多四个字\n再长就贴膜超框了"),
 };
 
 // Both lines of the obtained content, as one text of at most a field's capacity.
@@ -214,21 +215,22 @@ bool avatarWithoutBrackets(RuleContext& c) {
 }
 
 constexpr RuleRow kObtainedContent[] = {
-    E(0, isEmpty, u"错误：已获得内容不能为空！", kWriteSomething),
-    E(6, longerThan<90>, u"错误：已获得内容过长！", kOverfilled),
+    error(0, isEmpty, u"错误：已获得内容不能为空！", kWriteSomething),
+    error(6, longerThan<90>, u"错误：已获得内容过长！", kOverfilled),
     step(checkSingleLine),
-    W(1, dataWithoutUnit, u"警告：Data获得一般应以GB/MB/KB/B结尾！", u"不加的话谁知道是什么单位呢"),
-    W(2, dataWithoutSpace, u"警告：单位前应添加空格！", u"主播不加就要加重我的强迫症了！"),
-    W(3, illustrationWithoutEnding, u"警告：曲绘获得应该以「(New illustration)」结尾！",
-      u"官方如此。"),
-    W(4, avatarWithoutEnding, u"警告：曲绘获得应该以「(New avatar)」结尾！", u"官方如此。"),
-    W(5, avatarWithoutBrackets, u"警告：头像名应该使用[]框住！", u"官方如此。"),
+    warning(1, dataWithoutUnit, u"警告：Data获得一般应以GB/MB/KB/B结尾！",
+            u"不加的话谁知道是什么单位呢"),
+    warning(2, dataWithoutSpace, u"警告：单位前应添加空格！", u"主播不加就要加重我的强迫症了！"),
+    warning(3, illustrationWithoutEnding, u"警告：曲绘获得应该以「(New illustration)」结尾！",
+            u"官方如此。"),
+    warning(4, avatarWithoutEnding, u"警告：曲绘获得应该以「(New avatar)」结尾！", u"官方如此。"),
+    warning(5, avatarWithoutBrackets, u"警告：头像名应该使用[]框住！", u"官方如此。"),
 };
 
 constexpr RuleRow kObtainedContentLine2[] = {
-    E(0, isEmpty, u"错误：开启已获得框分行后第二行不能为空！", kSecondLineEmpty),
-    E(2, longerThan<90>, u"错误：已获得内容第二行过长！", kOverfilled),
-    W(1, startsWithSpace, u"警告：不建议在第二行前添加空格！", kLeadingSpace),
+    error(0, isEmpty, u"错误：开启已获得框分行后第二行不能为空！", kSecondLineEmpty),
+    error(2, longerThan<90>, u"错误：已获得内容第二行过长！", kOverfilled),
+    warning(1, startsWithSpace, u"警告：不建议在第二行前添加空格！", kLeadingSpace),
 };
 
 constexpr SlotRules kPage4[] = {

@@ -22,7 +22,7 @@ bool changed(const SettingsForm& form, int slot) {
 // The slots whose rules read this one, in slot order.
 void validateDependents(SettingsForm& form, int slot) {
   for (int dependent = 0; dependent < kFieldCount; ++dependent) {
-    if (alsoReads(dependent) == slot) validateAndCommit(form, dependent, false, true);
+    if (alsoReads(dependent) == slot) validateAndCommit(form, dependent);
   }
 }
 
@@ -68,10 +68,10 @@ void showMessage(RuleContext& context, const RuleRow& rule) {
 
 }  // namespace
 
-void validateField(SettingsForm& form, int slot, bool forced, bool derive) {
+void validateField(SettingsForm& form, int slot, CheckHow how) {
   if (slot < 0 || slot >= kFieldCount) return;
   TextField& field = form.fields[slot];
-  if (!forced) {
+  if (!how.forced) {
     if (!changed(form, slot)) return;
     field.dismissed.fill(false);
   }
@@ -82,7 +82,7 @@ void validateField(SettingsForm& form, int slot, bool forced, bool derive) {
   }
   releaseFieldMessage(form, slot);
   RuleContext context{form, slot, field, {}, 0, {}};
-  if (const RuleRow* failed = firstFailure(context, rows, derive)) {
+  if (const RuleRow* failed = firstFailure(context, rows, how.derive)) {
     showMessage(context, *failed);
   } else {
     field.bubble = kNoBubble;
@@ -94,8 +94,8 @@ void commit(SettingsForm& form, int slot) {
   form.fields[slot].committedText = capped(form.fields[slot].text, kFieldTextCapacity);
 }
 
-void validateAndCommit(SettingsForm& form, int slot, bool forced, bool derive) {
-  validateField(form, slot, forced, derive);
+void validateAndCommit(SettingsForm& form, int slot, CheckHow how) {
+  validateField(form, slot, how);
   validateDependents(form, slot);
   commit(form, slot);
 }
@@ -115,7 +115,7 @@ void closeWarning(SettingsForm& form, int record) {
   if (bubble.code >= 0 && bubble.code < static_cast<int>(form.fields[slot].dismissed.size())) {
     form.fields[slot].dismissed[bubble.code] = true;
   }
-  validateField(form, slot, true, true);
+  validateField(form, slot, {.forced = true});
   validateDependents(form, slot);
   commit(form, slot);
 }

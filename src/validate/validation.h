@@ -9,15 +9,21 @@ namespace zarq {
 
 struct SettingsForm;
 
-// Evaluates the slot's rules. Unless `forced`, nothing happens when the text (or a text it
-// depends on) is unchanged since the last commit. `derive` lets the slot update the slots
-// that follow it (the song name into the chart screen, for example).
-void validateField(SettingsForm& form, int slot, bool forced, bool derive);
+// How a slot is checked: `forced` runs its rules even when the text (and every text it depends
+// on) is unchanged since the last commit; `derive` lets the slot update the slots that follow
+// it (the song name into the chart screen, for example).
+struct CheckHow {
+  bool forced = false;
+  bool derive = true;
+};
+
+// Evaluates the slot's rules, as `how` says.
+void validateField(SettingsForm& form, int slot, CheckHow how = {});
 // Remembers the slot's text as validated.
 void commit(SettingsForm& form, int slot);
 // validateField, then the slots depending on this one (0 -> 1 and 2, 30 -> 29, 45 -> 44),
 // then commit.
-void validateAndCommit(SettingsForm& form, int slot, bool forced, bool derive);
+void validateAndCommit(SettingsForm& form, int slot, CheckHow how = {});
 // The slot carries a visible error.
 bool hasError(const SettingsForm& form, int slot);
 // The user closed the warning in bubble `record`.

@@ -11,7 +11,8 @@ void drawFocusOutline(Canvas& canvas, const Palette& palette, RectF around, floa
   const float right = around.x + around.w + margin, bottom = around.y + around.h + margin;
   // Four corners, not a frame: a closed frame is what a selected option looks like.
   const float arm = std::max(4.f, 0.3f * std::min(right - left, bottom - top));
-  const Pen pen{inkOf(palette, kWhite), 2, true, true};
+  const Pen pen{
+      .colour = inkOf(palette, kWhite), .width = 2, .roundCaps = true, .roundJoins = true};
   for (const float x : {left, right}) {
     for (const float y : {top, bottom}) {
       const float inX = x == left ? arm : -arm, inY = y == top ? arm : -arm;

@@ -34,7 +34,10 @@ void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs, const
   const Argb ink = inkOf(palette, kWhite) & 0x00FFFFFF;
   // Translucent at rest in the editor's look; solid under high contrast.
   const Argb opacity = palette.highContrast ? 0xFF : alpha;
-  const Pen pen{(opacity << 24) | ink, static_cast<float>(3 * scale), true, true};
+  const Pen pen{.colour = (opacity << 24) | ink,
+                .width = static_cast<float>(3 * scale),
+                .roundCaps = true,
+                .roundJoins = true};
   const float a = static_cast<float>(7.5 * scale);
   const float b = static_cast<float>(19 * scale);
   const float fx = static_cast<float>(x), fy = static_cast<float>(y);

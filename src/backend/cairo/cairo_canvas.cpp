@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "backend/cairo/cairo_owned.h"
+
 namespace zarq {
 namespace {
 
@@ -38,7 +40,7 @@ void CairoCanvas::tracePath(const Path& path) {
       const double toRadians = std::numbers::pi / 180.0;
       const double start = s.startDeg * toRadians;
       const double end = (s.startDeg + s.sweepDeg) * toRadians;
-      cairo_save(cr_);
+      const CairoSavedState saved(cr_);
       cairo_translate(cr_, s.a + s.c / 2.0, s.b + s.d / 2.0);
       cairo_scale(cr_, s.c / 2.0 > 0 ? s.c / 2.0 : 1e-6, s.d / 2.0 > 0 ? s.d / 2.0 : 1e-6);
       if (s.sweepDeg >= 0) {
@@ -46,7 +48,6 @@ void CairoCanvas::tracePath(const Path& path) {
       } else {
         cairo_arc_negative(cr_, 0, 0, 1, start, end);
       }
-      cairo_restore(cr_);
     }
     first = false;
   }
@@ -60,12 +61,14 @@ void CairoCanvas::fillRect(RectF rect, Argb colour) {
 
 void CairoCanvas::fillEllipse(RectF bounds, Argb colour) {
   setColour(colour);
-  cairo_save(cr_);
-  cairo_translate(cr_, bounds.x + bounds.w / 2.0, bounds.y + bounds.h / 2.0);
-  cairo_scale(cr_, bounds.w / 2.0, bounds.h / 2.0);
-  cairo_new_path(cr_);
-  cairo_arc(cr_, 0, 0, 1, 0, 2 * std::numbers::pi);
-  cairo_restore(cr_);
+  {
+    // The circle is traced scaled; the fill is not.
+    const CairoSavedState saved(cr_);
+    cairo_translate(cr_, bounds.x + bounds.w / 2.0, bounds.y + bounds.h / 2.0);
+    cairo_scale(cr_, bounds.w / 2.0, bounds.h / 2.0);
+    cairo_new_path(cr_);
+    cairo_arc(cr_, 0, 0, 1, 0, 2 * std::numbers::pi);
+  }
   cairo_fill(cr_);
 }
 
@@ -111,18 +114,16 @@ void CairoCanvas::drawText(TextView text, float sizePx, RectF layout, Align alig
 
 void CairoCanvas::drawPixels(PixelView image, RectF dest) {
   if (image.width <= 0 || image.height <= 0) return;
-  cairo_surface_t* source = cairo_image_surface_create_for_data(
+  const CairoSurface source(cairo_image_surface_create_for_data(
       reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(image.pixels)),
       image.opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, image.width, image.height,
-      image.width * 4);
-  cairo_save(cr_);
+      image.width * 4));
+  const CairoSavedState saved(cr_);
   cairo_translate(cr_, dest.x, dest.y);
   cairo_scale(cr_, dest.w / image.width, dest.h / image.height);
-  cairo_set_source_surface(cr_, source, 0, 0);
+  cairo_set_source_surface(cr_, source.get(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_GOOD);
   cairo_paint(cr_);
-  cairo_restore(cr_);
-  cairo_surface_destroy(source);
 }
 
 }  // namespace zarq

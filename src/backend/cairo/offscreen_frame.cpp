@@ -6,11 +6,11 @@
 namespace zarq {
 namespace {
 
-cairo_surface_t* frameSurface(double scale) {
-  cairo_surface_t* surface = cairo_image_surface_create(
+CairoSurface frameSurface(double scale) {
+  CairoSurface surface(cairo_image_surface_create(
       CAIRO_FORMAT_ARGB32, static_cast<int>(std::ceil(kFrameWidth * scale)),
-      static_cast<int>(std::ceil(kFrameHeight * scale)));
-  cairo_surface_set_device_scale(surface, scale, scale);
+      static_cast<int>(std::ceil(kFrameHeight * scale))));
+  cairo_surface_set_device_scale(surface.get(), scale, scale);
   return surface;
 }
 
@@ -21,64 +21,46 @@ cairo_status_t appendBytes(void* out, const unsigned char* data, unsigned int le
 
 }  // namespace
 
-OffscreenFrame::OffscreenFrame(PangoText& text) : text_(text) {
-  drawing_ = frameSurface(scale_);
-  shown_ = frameSurface(scale_);
-}
+OffscreenFrame::OffscreenFrame(PangoText& text)
+    : text_(text), drawing_(frameSurface(scale_)), shown_(frameSurface(scale_)) {}
 
 void OffscreenFrame::setScale(double scale) {
   if (scale == scale_) return;
   canvas_.reset();
-  if (cr_) {
-    cairo_destroy(cr_);
-    cr_ = nullptr;
-  }
-  cairo_surface_destroy(drawing_);
-  cairo_surface_destroy(shown_);
+  cr_.reset();
   scale_ = scale;
   drawing_ = frameSurface(scale_);
   shown_ = frameSurface(scale_);
 }
 
-OffscreenFrame::~OffscreenFrame() {
-  canvas_.reset();
-  if (cr_) cairo_destroy(cr_);
-  cairo_surface_destroy(drawing_);
-  cairo_surface_destroy(shown_);
-}
-
 Canvas& OffscreenFrame::beginFrame() {
   canvas_.reset();
-  if (cr_) cairo_destroy(cr_);
-  cr_ = cairo_create(drawing_);
-  cairo_set_source_rgb(cr_, 0, 0, 0);
-  cairo_paint(cr_);
-  canvas_.emplace(cr_, text_);
+  cr_.reset(cairo_create(drawing_.get()));
+  cairo_set_source_rgb(cr_.get(), 0, 0, 0);
+  cairo_paint(cr_.get());
+  canvas_.emplace(cr_.get(), text_);
   return *canvas_;
 }
 
 void OffscreenFrame::present() {
   canvas_.reset();
-  if (cr_) {
-    cairo_destroy(cr_);
-    cr_ = nullptr;
-  }
-  cairo_surface_flush(drawing_);
+  cr_.reset();
+  cairo_surface_flush(drawing_.get());
   std::swap(drawing_, shown_);
   ++framesPresented_;
   if (onPresent_) onPresent_();
 }
 
 std::uint32_t OffscreenFrame::pixel(int x, int y) const {
-  cairo_surface_flush(shown_);
-  const unsigned char* data = cairo_image_surface_get_data(shown_);
-  const int stride = cairo_image_surface_get_stride(shown_);
+  cairo_surface_flush(shown_.get());
+  const unsigned char* data = cairo_image_surface_get_data(shown_.get());
+  const int stride = cairo_image_surface_get_stride(shown_.get());
   return *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
 }
 
 std::string OffscreenFrame::pngBytes() const {
   std::string bytes;
-  cairo_surface_write_to_png_stream(shown_, appendBytes, &bytes);
+  cairo_surface_write_to_png_stream(shown_.get(), appendBytes, &bytes);
   return bytes;
 }
 

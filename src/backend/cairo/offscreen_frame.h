@@ -12,6 +12,7 @@
 #include <string>
 
 #include "backend/cairo/cairo_canvas.h"
+#include "backend/cairo/cairo_owned.h"
 #include "platform/platform.h"
 
 namespace zarq {
@@ -19,7 +20,6 @@ namespace zarq {
 class OffscreenFrame final : public FrameSink {
  public:
   explicit OffscreenFrame(PangoText& text);
-  ~OffscreenFrame() override;
   OffscreenFrame(const OffscreenFrame&) = delete;
   OffscreenFrame& operator=(const OffscreenFrame&) = delete;
 
@@ -35,7 +35,7 @@ class OffscreenFrame final : public FrameSink {
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
   // The last finished frame, with the device scale set, so that painting it at the same
   // scale maps its pixels one to one.
-  cairo_surface_t* surface() const { return shown_; }
+  cairo_surface_t* surface() const { return shown_.get(); }
   // Device pixel of the last finished frame as 0xAARRGGBB.
   std::uint32_t pixel(int x, int y) const;
   // The last finished frame as a PNG file's bytes, at its device size.
@@ -44,12 +44,13 @@ class OffscreenFrame final : public FrameSink {
 
  private:
   PangoText& text_;
-  cairo_surface_t* drawing_ = nullptr;  // being painted
-  cairo_surface_t* shown_ = nullptr;    // last presented
-  cairo_t* cr_ = nullptr;
+  double scale_ = 1;      // before the surfaces, which are made at it
+  CairoSurface drawing_;  // being painted
+  CairoSurface shown_;    // last presented
+  CairoContext cr_;
+  // Declared after the context it draws with, so that it goes first.
   std::optional<CairoCanvas> canvas_;
   std::function<void()> onPresent_;
-  double scale_ = 1;
   int framesPresented_ = 0;
 };
 

@@ -241,7 +241,7 @@ TEST_F(ChartImportTest, ChecksFindFilesThatDifferOnlyInCase) {
   setSlotText(*form, slot::illustrationExt, u"PNG");
   setSlotText(*form, slot::audioExt, u"OGG");
   for (int slot : {slot::chartId, slot::illustrationExt, slot::audioExt}) {
-    validateAndCommit(*form, slot, true, true);
+    validateAndCommit(*form, slot, {.forced = true});
     const std::int16_t bubble = field(slot).bubble;
     const Text status = bubble == kNoBubble ? Text() : form->bubbles[bubble].status;
     EXPECT_EQ(status.find(u"未找到"), Text::npos) << slot;

@@ -90,7 +90,7 @@ TEST_F(SpecialFilesTest, AChartOrMediaThatIsNoFileIsNeverRead) {
     // A folder passes the media's readability check, as it always has: only the pipe and
     // the device must be flagged there.
     for (int slot : {slot::chartId, slot::illustrationExt, slot::audioExt}) {
-      validateAndCommit(named, slot, true, true);
+      validateAndCommit(named, slot, {.forced = true});
       if (slot == slot::chartId || kind != Kind::Folder) {
         EXPECT_TRUE(hasError(named, slot)) << nameOf(kind) << " " << slot;
       }

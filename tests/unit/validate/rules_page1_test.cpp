@@ -139,7 +139,7 @@ TEST_F(MediaRulesTest, AudioSuffix) {
 TEST_F(MediaRulesTest, AMissingMediaFileWithALongChartIdKeepsItsSuffix) {
   const Text id(60, u'x');
   field(slot::chartId).setText(id);
-  validateAndCommit(*form, slot::chartId, false, true);
+  validateAndCommit(*form, slot::chartId);
   const Text status = messageOf(slot::illustrationExt);
   EXPECT_TRUE(status.ends_with(u"…." + field(slot::illustrationExt).text + u"！"))
       << toUtf8(status);

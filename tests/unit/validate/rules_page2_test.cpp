@@ -83,7 +83,7 @@ TEST_F(OpeningRulesTest, SongNameIsCopiedToTheChartScreenAndTheFirstSplitLine) {
   EXPECT_EQ(field(slot::splitNameLine1).text, u"Another Song");
   // Only when derivations are asked for.
   field(slot::songName).setText(u"Quiet");
-  validateAndCommit(*form, slot::songName, false, false);
+  validateAndCommit(*form, slot::songName, {.derive = false});
   EXPECT_EQ(field(slot::chartSongName).text, u"Another Song");
 }
 

@@ -31,7 +31,7 @@ TEST_F(ValidationEngineTest, TypingAndDeletingACharacterValidatesTwice) {
   EXPECT_EQ(field(slot::chartLevel).text, u"IN  Lv.15");
   // The text is back at its committed value: nothing runs.
   field(slot::chartLevel).setText(u"marker");
-  validateAndCommit(*form, slot::level, false, true);
+  validateAndCommit(*form, slot::level);
   EXPECT_EQ(field(slot::chartLevel).text, u"marker");
 }
 
@@ -42,9 +42,9 @@ TEST_F(ValidationEngineTest, AClosedWarningStaysAwayUntilTheTextChangesOrThePage
   EXPECT_MESSAGE(messageOf(slot::difficulty), u"");
   EXPECT_TRUE(field(slot::difficulty).dismissed[3]);
 
-  validateAndCommit(*form, slot::difficulty, false, true);  // unchanged
+  validateAndCommit(*form, slot::difficulty);  // unchanged
   EXPECT_MESSAGE(messageOf(slot::difficulty), u"");
-  validateField(*form, slot::difficulty, true, true);  // forced keeps the flags
+  validateField(*form, slot::difficulty, {.forced = true});  // forced keeps the flags
   EXPECT_MESSAGE(messageOf(slot::difficulty), u"");
 
   edit(slot::difficulty, u"inn");
@@ -122,7 +122,7 @@ TEST_F(ValidationEngineTest, SlotsWithoutRulesOnlyDropTheirBubble) {
   for (int slot : {slot::uiLoading, slot::remarks, slot::pauseUiScale, slot::uiSynced}) {
     field(slot).bubble = record;
     field(slot).setText(u"anything");
-    validateAndCommit(*form, slot, false, true);
+    validateAndCommit(*form, slot);
     EXPECT_EQ(field(slot).bubble, kNoBubble) << slot;
   }
   EXPECT_TRUE(form->bubbles[record].visible);

@@ -38,7 +38,7 @@ class ValidationTest : public FormTest {
   // A new text in the slot, validated as after a keystroke.
   void edit(int slot, TextView text) {
     field(slot).setText(text);
-    validateAndCommit(*form, slot, false, true);
+    validateAndCommit(*form, slot);
   }
   void closeMessageOf(int slot) { closeWarning(*form, form->fields[slot].bubble); }
 
