@@ -17,8 +17,7 @@ move_to 640 900
 screenshot "$EDITOR_WID" page1.png
 click_at 1165 461
 move_to 640 900
-screenshot "$EDITOR_WID" page2.png
-[ "$(differing_pixels page1.png page2.png)" -gt 1000 ] || fail "the arrow did not turn the page"
+expect_change "$EDITOR_WID" page1.png page2.png 1000
 close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"

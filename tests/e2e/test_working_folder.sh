@@ -30,14 +30,14 @@ choose_folder() {
   local dialog
   dialog=$(find_window "$CHOOSER" 15) || fail "no folder chooser titled $CHOOSER"
   timeout 10 xdotool windowfocus --sync "$dialog" || fail "the chooser did not take the keyboard"
-  sleep 0.5
+  input_handled "$dialog"
   case $1 in
     cancel) keys Escape ;;
     here) keys alt+s ;;
     *)
       keys ctrl+l
       type_text "$1"
-      sleep 0.5
+      input_handled "$dialog"
       keys Return
       ;;
   esac

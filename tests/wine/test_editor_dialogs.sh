@@ -21,7 +21,7 @@ choose_in_dialog() {
   local title=$1 name=$2 dialog
   dialog=$(find_window "$title" 15) || fail "no dialog titled $title"
   timeout 10 xdotool windowfocus --sync "$dialog" || fail "the dialog $title did not take the keyboard"
-  sleep 0.5
+  # A dialog shows once it has set itself up: keys from now on reach its name box.
   type_text "$name"
   keys Return
   window_gone "$title" 10 || fail "the dialog $title did not close"
