@@ -80,8 +80,8 @@ void handleDrop(SettingsForm& form, const std::vector<std::filesystem::path>& pa
 }
 
 void openAvatar(SettingsForm& form) {
-  const std::optional<std::filesystem::path> chosen =
-      form.host().chooseOpenFile(u"所有文件(*.*)", u"*.*");
+  const std::optional<std::filesystem::path> chosen = form.host().chooseOpenFile(
+      u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)", u"*.png;*.jpg;*.jpeg;*.bmp;*.gif");
   if (!chosen) return;
   if (!pathExists(*chosen)) {
     tell(form, u"头像不存在！", about::openAvatar);

@@ -65,8 +65,10 @@ for program in zarq-settings zarq-preset; do
   grep -q "^NAME" <<<"$page" || fail "$program.1 has no NAME"
   grep -q -- "--version" <<<"$page" || fail "$program.1 does not show the options"
 done
-MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" | grep "save.set" >/dev/null ||
-  fail "zarq-settings.1 does not name the files it leaves"
+page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" 2>/dev/null)
+for file in save.set zarq-settings/last-folder zarq-settings/zoom; do
+  grep -qF "$file" <<<"$page" || fail "zarq-settings.1 does not name $file"
+done
 MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1.gz" | grep "EXIT STATUS" >/dev/null ||
   fail "zarq-preset.1 has no exit status"
 # Each command with its options and examples.

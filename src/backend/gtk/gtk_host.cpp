@@ -157,7 +157,9 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
   if (!pattern.empty()) {
     GtkFileFilter* filter = gtk_file_filter_new();
     gtk_file_filter_set_name(filter, toUtf8(filterName).c_str());
-    gtk_file_filter_add_pattern(filter, globForFilterPattern(toUtf8(pattern)).c_str());
+    for (const std::string& glob : globsForFilterPattern(toUtf8(pattern))) {
+      gtk_file_filter_add_pattern(filter, glob.c_str());
+    }
     const std::string mimeType(mimeTypeForFilterPattern(toUtf8(pattern)));
     if (!mimeType.empty()) gtk_file_filter_add_mime_type(filter, mimeType.c_str());
     gtk_file_chooser_add_filter(chooser, filter);
