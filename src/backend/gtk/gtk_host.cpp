@@ -152,7 +152,8 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
   gtk_file_chooser_set_local_only(chooser, TRUE);
   // The editor asks its own questions about existing files.
   gtk_file_chooser_set_do_overwrite_confirmation(chooser, FALSE);
-  gtk_file_chooser_set_create_folders(chooser, action != GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER);
+  // The folder chooser too: the recorder's folder may not exist yet.
+  gtk_file_chooser_set_create_folders(chooser, TRUE);
   gtk_file_chooser_set_current_folder(chooser, workFolder_.c_str());
   if (!pattern.empty()) {
     GtkFileFilter* filter = gtk_file_filter_new();
