@@ -185,18 +185,23 @@ expect_page() {
   expect_picture "$1" "$reference" "$3"
 }
 
-# Copies the field being edited with Ctrl+C (all of it when nothing is selected) and fails
-# unless the clipboard comes to hold TEXT: the keys before have been acted on. Consecutive
-# calls must expect different texts.
-expect_field() {
-  local got
-  keys ctrl+c
+# Fails with WHAT unless the clipboard comes to hold TEXT, which a key put there.
+expect_clipboard() {
+  local got=""
   for _ in $(seq 50); do
     got=$(xclip -selection clipboard -o 2>/dev/null) || got=""
     [ "$got" = "$1" ] && return 0
     sleep 0.1
   done
-  fail "$2: the field holds \"$got\", not \"$1\""
+  fail "$2: the clipboard holds \"$got\", not \"$1\""
+}
+
+# Copies the field being edited with Ctrl+C (all of it when nothing is selected) and fails
+# unless it holds TEXT: the keys before have been acted on. Consecutive calls must expect
+# different texts.
+expect_field() {
+  keys ctrl+c
+  expect_clipboard "$1" "$2"
 }
 
 # Picks PATH in the file or folder chooser titled TITLE by typing it into the chooser's

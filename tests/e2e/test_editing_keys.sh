@@ -5,15 +5,6 @@
 # keyboard's repeat rate; Shift+Tab goes back.
 . "$ZARQ_E2E/lib.sh"
 
-# Waits until the clipboard holds TEXT, which a key put there.
-expect_clipboard() {
-  for _ in $(seq 50); do
-    [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$2"
-}
-
 start_editor
 rest_pointer
 # The chart ID, emptied by Delete.
