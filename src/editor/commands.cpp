@@ -103,7 +103,8 @@ void pageDialog(SettingsForm& form) {
 
 void openPreset(SettingsForm& form, const std::filesystem::path& file) {
   if (!pathExists(file)) {
-    tell(form, u"文件不存在！", about::open);
+    // Named, as it may come from the command line rather than the dialog.
+    tell(form, u"文件不存在！\n" + textFromPath(file), about::open);
   } else {
     loadPreset(form, file, false);
   }

@@ -113,7 +113,8 @@ void showFocusedHelp(SettingsForm& form) {
   if (form.currentPage < 1 || form.currentPage > kPageCount) return;
   const ControlRef focused = form.focusedControl();
   const int label = helpLabel(form, focused);
-  const AccessibleControl* described = describePage(form).find(focused);
+  const AccessiblePage page = describePage(form);
+  const AccessibleControl* described = page.find(focused);
   if (!described || !described->errorMessage) {
     clickLabel(form, label);
   } else {

@@ -34,8 +34,7 @@ int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args
   }
   if (!shell.connect()) return 1;
   std::error_code error;
-  const StartPlaces places{std::filesystem::current_path(error), shell.homeFolder(),
-                           shell.configFolder()};
+  const StartPlaces places = shell.startPlaces(error);
   if (error) {
     shell.say(problem("cannot read the current directory: " + error.message()), true);
     return 1;

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "common/text.h"
+#include "editor/working_folder.h"
 #include "platform/desktop.h"
 #include "platform/platform.h"
 
@@ -29,9 +31,9 @@ class EditorShell {
   virtual std::string helpNote() { return {}; }
   // Connects to the desktop; false, having said why, when it cannot.
   virtual bool connect() = 0;
-  virtual std::filesystem::path homeFolder() = 0;
-  // Where the editor keeps its settings between runs ("zarq-settings" below it).
-  virtual std::filesystem::path configFolder() = 0;
+  // Where the editor may work and keeps its settings between runs; `error` when the current
+  // folder cannot be read.
+  virtual StartPlaces startPlaces(std::error_code& error) = 0;
   // The desktop's dialogs before there is a window, starting in `folder`.
   virtual std::unique_ptr<Desktop> dialogsIn(const std::filesystem::path& folder) = 0;
   // Brings the window titled `title` of another editor to the front; false where it cannot.

@@ -18,7 +18,9 @@ double formScale(double textScale, int zoomPercent, double clientWidth, double c
 
 int shownZoom(double textScale, int zoomPercent, double scale) {
   if (!(textScale > 0) || !std::isfinite(textScale)) textScale = 1;
-  return std::min(zoomPercent, static_cast<int>(std::floor(scale / textScale * 100 + 1e-6)));
+  // The Windows frame keeps its scale as a float: 1.5 x 110 % is 1.64999997 there, which is
+  // still 110 %, not 109.
+  return std::min(zoomPercent, static_cast<int>(std::floor(scale / textScale * 100 + 1e-3)));
 }
 
 int scaledLength(double formPixels, double scale) {

@@ -28,6 +28,15 @@ namespace {
 // desktop entry's StartupWMClass names it, so that docks match the window to the entry.
 constexpr char kProgramName[] = "zarq-settings";
 
+// The desktop and the documents folder, where the desktop has them.
+std::vector<std::filesystem::path> userFolders() {
+  std::vector<std::filesystem::path> folders;
+  for (const GUserDirectory kind : {G_USER_DIRECTORY_DESKTOP, G_USER_DIRECTORY_DOCUMENTS}) {
+    if (const char* folder = g_get_user_special_dir(kind)) folders.emplace_back(folder);
+  }
+  return folders;
+}
+
 // An argument as the file it names: a file: URI becomes its path.
 std::filesystem::path argumentPath(const char* arg) {
   if (g_str_has_prefix(arg, "file:")) {
@@ -60,8 +69,10 @@ class GtkShell final : public EditorShell {
     gdk_set_program_class(kProgramName);
     return true;
   }
-  std::filesystem::path homeFolder() override { return g_get_home_dir(); }
-  std::filesystem::path configFolder() override { return g_get_user_config_dir(); }
+  StartPlaces startPlaces(std::error_code& error) override {
+    return {std::filesystem::current_path(error), g_get_home_dir(), g_get_user_config_dir(),
+            userFolders()};
+  }
   std::unique_ptr<Desktop> dialogsIn(const std::filesystem::path& folder) override {
     return std::make_unique<GtkHost>(folder);
   }

@@ -3,7 +3,6 @@
 // clang-format off
 #include <windows.h>
 #include <shellapi.h>
-#include <shlobj.h>
 // clang-format on
 
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include "app/win32/accelerator_table.h"
 #include "app/win32/console_end.h"
 #include "app/win32/editor_window.h"
+#include "app/win32/start_places.h"
 #include "backend/win32/gdiplus_font.h"
 #include "backend/win32/gdiplus_frame.h"
 #include "backend/win32/gdiplus_session.h"
@@ -39,14 +39,6 @@ std::vector<std::filesystem::path> commandLineArguments() {
     LocalFree(argv);
   }
   return args;
-}
-
-std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
-  std::filesystem::path folder;
-  PWSTR path = nullptr;
-  if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) folder = path;
-  CoTaskMemFree(path);
-  return folder;
 }
 
 // What draws the window: GDI+ and its font, started and ended with it.
@@ -80,8 +72,7 @@ class Win32Shell final : public EditorShell {
     ole_.started = OleInitialize(nullptr);
     return true;
   }
-  std::filesystem::path homeFolder() override { return knownFolder(FOLDERID_Profile); }
-  std::filesystem::path configFolder() override { return knownFolder(FOLDERID_RoamingAppData); }
+  StartPlaces startPlaces(std::error_code& error) override { return windowsStartPlaces(error); }
   std::unique_ptr<Desktop> dialogsIn(const std::filesystem::path& folder) override {
     return std::make_unique<Win32Host>(folder);
   }

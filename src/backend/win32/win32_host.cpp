@@ -169,7 +169,8 @@ std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
   browse.hwndOwner = window_;
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();
-  browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON;
+  // With a button for a new folder: the recorder's folder may not exist yet.
+  browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
   if (!chosen) return std::nullopt;
   wchar_t folder[MAX_PATH] = {};

@@ -18,7 +18,8 @@ using Kind = ControlRef::Kind;
 
 class AccessiblePageTest : public testing::InputTest {
  protected:
-  const AccessibleControl& described(ControlRef id) {
+  // A copy: the next call describes the page anew.
+  AccessibleControl described(ControlRef id) {
     page = describePage(*form);
     const AccessibleControl* found = page.find(id);
     EXPECT_NE(found, nullptr) << static_cast<int>(id.kind) << " " << id.index;
@@ -142,17 +143,18 @@ TEST_F(AccessiblePageTest, ValuesStatesAndErrorsFollowTheForm) {
   // Page 1 at the start: the chart is missing, an error hangs on the chart ID.
   const AccessibleControl& id = described({Kind::Field, slot::chartId});
   EXPECT_TRUE(id.invalid);
-  const AccessibleControl* message = page.find(id.errorMessage);
-  ASSERT_NE(message, nullptr);
-  EXPECT_EQ(message->role, AccessibleRole::Alert);
-  EXPECT_EQ(message->name, form->bubbles[field(slot::chartId).bubble].status);
+  const AccessibleControl* found = page.find(id.errorMessage);
+  ASSERT_NE(found, nullptr);
+  const AccessibleControl message = *found;
+  EXPECT_EQ(message.role, AccessibleRole::Alert);
+  EXPECT_EQ(message.name, form->bubbles[field(slot::chartId).bubble].status);
 
   const AccessibleControl& dim = described({Kind::Slider, sliderId::dim});
   EXPECT_EQ(dim.amount, 150);
   EXPECT_EQ(dim.value, u"150");
   EXPECT_DOUBLE_EQ(described({Kind::Slider, sliderId::musicVolume}).amount, 0.8);
   // The message is heard with the field, before its help.
-  EXPECT_EQ(id.description, message->name + u"\n" + Text(fieldRow(slot::chartId).help));
+  EXPECT_EQ(id.description, message.name + u"\n" + Text(fieldRow(slot::chartId).help));
   EXPECT_EQ(page.name, Text(pageRow(1).title.caption) + u"，3 个错误");
 
   clickBox(box::recordChart);

@@ -178,6 +178,25 @@ TEST(WindowScaleTest, TheFormScalesWithTheTextSizeAndTheZoomWithinTheWorkArea) {
   }
 }
 
+// The zoom shown is the one asked for unless the screen cut it, even from a scale held as a
+// float, as the Windows frame holds it.
+TEST(WindowScaleTest, TheZoomShownIsTheOneAskedForUnlessTheScreenCutIt) {
+  const struct {
+    double text;
+    int zoom;
+    double scale;
+    int expected;
+  } cases[] = {
+      {1.5, 110, static_cast<float>(1.5 * 1.1), 110},
+      {1.25, 130, static_cast<float>(1.25 * 1.3), 130},
+      {1, 300, 640.0 / 944, 67},
+      {0, 120, 1.2, 120},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(shownZoom(c.text, c.zoom, c.scale), c.expected) << c.text << " " << c.zoom;
+  }
+}
+
 TEST(WindowScaleTest, EveryWindowPixelMapsIntoTheFormAndTheWindowFitsItsRoom) {
   for (const double room : {640.0, 1280.0, 1416.0, 1888.0}) {
     const double scale = formScale(3, 100, 944, 681, room, 10000);
