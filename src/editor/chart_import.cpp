@@ -22,6 +22,8 @@ constexpr TextView kFolderPrompt = u"打开 Zarq 谱面文件夹";
 constexpr TextView kCannotOpenChart = u"Pim酱打不开谱面 ╭(╯^╰)╮";
 constexpr TextView kChartNotFound = u"Pim酱找不到谱面 ╭(╯^╰)╮";
 constexpr std::size_t kChartIdCapacity = 50;
+constexpr TextView kIdShortenedBefore = u"谱面文件夹的名字太长啦，Pim酱只取了前50个字当谱面ID：\n";
+constexpr TextView kIdShortenedAfter = u"\n谱面、曲绘和音乐都用这个名字复制过来哦 (。-ω-)";
 
 struct MediaMessages {
   TextView notFound;
@@ -121,18 +123,26 @@ std::optional<std::filesystem::path> findMedium(FileSystem& files,
   return found;
 }
 
+// The chart folder's files are named after the whole folder name; their copies after the
+// chart ID, which may be shorter.
+struct ChartNames {
+  Text inFolder;
+  Text id;
+};
+
 // Sets the suffix field and copies the medium from the chart folder to "<ID>.<suffix>",
-// named as the field shows it so that the editor's checks find it.
-void importMedium(SettingsForm& form, const std::filesystem::path& folder, const Text& id, int slot,
-                  const std::optional<Text>& suffix, const MediaMessages& messages) {
+// named as the fields show it so that the editor's checks find it.
+void importMedium(SettingsForm& form, const std::filesystem::path& folder, const ChartNames& names,
+                  int slot, const std::optional<Text>& suffix, const MediaMessages& messages) {
   fillIfPresent(form, slot, suffix);
-  const Text name = id + u"." + form.fields[slot].text;
-  const std::optional<std::filesystem::path> source = findMedium(form.platform.files, folder, name);
+  const Text dotSuffix = u"." + form.fields[slot].text;
+  const std::optional<std::filesystem::path> source =
+      findMedium(form.platform.files, folder, names.inFolder + dotSuffix);
   if (!source) {
     askIgnoringAnswer(form, messages.notFound);
     return;
   }
-  const std::filesystem::path copy = form.fileInWorkDir(pathFromText(name));
+  const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + dotSuffix));
   const WriteOutcome copied = copyAsLongWork(form, *source, copy, CopyMode::Binary);
   if (!copied) tellCopyFailure(form, copied, copy, messages.cannotOpen, about::chartFolder);
 }
@@ -158,26 +168,32 @@ void autoFillFromChart(SettingsForm& form) {
 void importChartFolder(SettingsForm& form) {
   const std::optional<std::filesystem::path> folder = form.host().chooseFolder(kFolderPrompt);
   if (!folder) return;
-  const Text id = folderName(*folder);
-  const std::filesystem::path chartName = pathFromText(id + u".json");
-  const std::filesystem::path source = findFile(form.platform.files, *folder, id + u".json");
+  const Text inFolder = folderName(*folder);
+  // Everything is copied under the chart ID the form will hold, so that its checks find
+  // what was just copied.
+  const ChartNames names{inFolder, capped(inFolder, kChartIdCapacity)};
+  const std::filesystem::path source =
+      findFile(form.platform.files, *folder, names.inFolder + u".json");
   if (!pathExists(source)) {
     askIgnoringAnswer(form, kChartNotFound);
     return;
   }
-  const std::filesystem::path copy = form.fileInWorkDir(chartName);
+  const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + u".json"));
   if (const WriteOutcome copied = copyAsLongWork(form, source, copy, CopyMode::Text); !copied) {
     tellCopyFailure(form, copied, copy, kCannotOpenChart, about::chartFolder);
     validateAndCommit(form, slot::chartId, false, true);
     return;
   }
-  setSlotText(form, slot::chartId, capped(id, kChartIdCapacity));
+  setSlotText(form, slot::chartId, names.id);
+  if (names.id != names.inFolder) {
+    tell(form, Text(kIdShortenedBefore) + names.id + Text(kIdShortenedAfter), about::chartFolder);
+  }
   const std::optional<ChartValues> values = scannedChart(form, copy, about::chartFolder);
   if (!values) return;
   const ChartFill fill = takeChart(form, *values);
-  importMedium(form, *folder, id, slot::illustrationExt, fill.illustrationExt,
+  importMedium(form, *folder, names, slot::illustrationExt, fill.illustrationExt,
                kIllustrationMessages);
-  importMedium(form, *folder, id, slot::audioExt, fill.audioExt, kMusicMessages);
+  importMedium(form, *folder, names, slot::audioExt, fill.audioExt, kMusicMessages);
   if (form.currentPage == 1) {
     // The suffixes are validated first while the chart ID still counts as changed, and
     // once more after it is committed.

@@ -328,12 +328,31 @@ TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
   EXPECT_EQ(field(slot::composer).text, u"曲师A");
 }
 
-TEST_F(ChartImportTest, ALongFolderNameIsCutToFiftyUnitsInTheChartIdOnly) {
-  const std::string id(60, 'c');
-  chooseFolder(chartFolder(id));
+// The chart ID holds 50 units; the chart and its media are copied under that ID, so that
+// the checks find what was just copied, and the user is told of the shorter name.
+TEST_F(ChartImportTest, ALongFolderNameGivesTheShortenedIdToTheIdAndTheCopiesAlike) {
+  const std::string name = "Artist_-_A_Long_Song_Title_Extended_Mix_Hard_v2_final_2024";
+  const std::string id = name.substr(0, 50);
+  const std::filesystem::path folder = chartFolder(name);
+  std::ofstream(folder / (name + ".JPG"), std::ios::binary) << "picture";
+  std::ofstream(folder / (name + ".ogg"), std::ios::binary) << "music";
+  chooseFolder(folder);
   importChartFolder(*form);
-  EXPECT_EQ(field(slot::chartId).text, Text(50, u'c'));
+
+  EXPECT_EQ(field(slot::chartId).text, textFromPath(id));
   EXPECT_EQ(readFile(dir / (id + ".json")), copiedInTextMode(testing::kSampleChart));
+  EXPECT_EQ(readFile(dir / (id + ".JPG")), "picture");
+  EXPECT_EQ(readFile(dir / (id + ".OGG")), "music");
+  for (const char* suffix : {".json", ".JPG", ".OGG"}) {
+    EXPECT_FALSE(std::filesystem::exists(dir / (name + suffix))) << suffix;
+  }
+  for (int slot : {slot::chartId, slot::audioExt}) {
+    const std::int16_t bubble = field(slot).bubble;
+    const Text status = bubble == kNoBubble ? Text() : form->bubbles[bubble].status;
+    EXPECT_EQ(status.find(u"未找到"), Text::npos) << slot;
+  }
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_NE(platform.host.messages[0].text.find(textFromPath(id) + u"\n"), Text::npos);
 }
 
 }  // namespace
