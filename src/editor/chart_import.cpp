@@ -1,5 +1,6 @@
 #include "editor/chart_import.h"
 
+#include <cstdint>
 #include <optional>
 #include <system_error>
 
@@ -22,6 +23,10 @@ constexpr TextView kFolderPrompt = u"打开 Zarq 谱面文件夹";
 constexpr TextView kCannotOpenChart = u"Pim酱打不开谱面 ╭(╯^╰)╮";
 constexpr TextView kChartNotFound = u"Pim酱找不到谱面 ╭(╯^╰)╮";
 constexpr std::size_t kChartIdCapacity = 50;
+// Charts run to a few megabytes; no recorder reads one this large.
+constexpr std::uintmax_t kLargestChart = std::uintmax_t{256} << 20;
+constexpr TextView kChartTooLarge =
+    u"这个谱面超过 256 MB 啦，录制器读不了这么大的谱面，Pim酱就不复制了 ╭(╯^╰)╮";
 constexpr TextView kIdShortenedBefore = u"谱面文件夹的名字太长啦，Pim酱只取了前50个字当谱面ID：\n";
 constexpr TextView kIdShortenedAfter = u"\n谱面、曲绘和音乐都用这个名字复制过来哦 (。-ω-)";
 
@@ -42,6 +47,7 @@ void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, abou
 // while the window keeps painting.
 std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart,
                                         TextView about) {
+  if (refuseHugeChart(form, chart, about)) return std::nullopt;
   const std::filesystem::path runfile = form.fileInWorkDir("runfile.txt");
   FileSystem& files = form.platform.files;
   WriteOutcome minified;
@@ -149,6 +155,14 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
 
 }  // namespace
 
+bool refuseHugeChart(SettingsForm& form, const std::filesystem::path& chart, TextView about) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(chart, error);
+  if (error || size <= kLargestChart) return false;
+  tell(form, kChartTooLarge, about);
+  return true;
+}
+
 void autoFillFromChart(SettingsForm& form) {
   const Text chartName = form.fields[slot::chartId].text + u".json";
   const std::optional<ChartValues> values =
@@ -178,6 +192,7 @@ void importChartFolder(SettingsForm& form) {
     askIgnoringAnswer(form, kChartNotFound);
     return;
   }
+  if (refuseHugeChart(form, source, about::chartFolder)) return;
   const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + u".json"));
   if (const WriteOutcome copied = copyAsLongWork(form, source, copy, CopyMode::Text); !copied) {
     tellCopyFailure(form, copied, copy, kCannotOpenChart, about::chartFolder);

@@ -328,6 +328,28 @@ TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
   EXPECT_EQ(field(slot::composer).text, u"曲师A");
 }
 
+// A chart over 256 MB, picked in a folder or named by the chart ID, is refused before a byte
+// of it is copied or stripped.
+TEST_F(ChartImportTest, AChartLargerThanAnyRecorderReadsIsRefusedBeforeAnyCopy) {
+  const std::filesystem::path folder = chartFolder("Huge");
+  dir.write("20220924.json", testing::kSampleChart);
+  for (const auto& chart : {folder / "Huge.json", dir / "20220924.json"}) {
+    std::filesystem::resize_file(chart, (std::uintmax_t{256} << 20) + 1);
+  }
+  const std::vector<Text> before = fieldTexts();
+  chooseFolder(folder);
+  importChartFolder(*form);
+  autoFillFromChart(*form);
+
+  ASSERT_EQ(platform.host.messages.size(), 2u);
+  for (const auto& message : platform.host.messages) {
+    EXPECT_NE(message.text.find(u"256 MB"), Text::npos);
+  }
+  EXPECT_EQ(fieldTexts(), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "Huge.json"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "runfile.txt"));
+}
+
 // The chart ID holds 50 units; the chart and its media are copied under that ID, so that
 // the checks find what was just copied, and the user is told of the shorter name.
 TEST_F(ChartImportTest, ALongFolderNameGivesTheShortenedIdToTheIdAndTheCopiesAlike) {
