@@ -15,7 +15,7 @@
 #include "app/gtk/session_signals.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
-#include "backend/cairo/pixbuf_decoder.h"
+#include "backend/cairo/picture_decoder.h"
 #include "backend/gtk/glib_owned.h"
 #include "backend/gtk/gtk_host.h"
 #include "common/utf.h"
@@ -108,7 +108,7 @@ int runEditor(int argc, char** argv) {
   const std::unique_ptr<FolderLock> lock = lockWorkFolder(workDir, host, [] { return false; });
   if (!lock) return 1;
   PangoText text;
-  PixbufDecoder images;
+  PictureDecoder images;
   OffscreenFrame frame(text);
   const Platform platform{text, images, host, frame};
   auto form = std::make_unique<SettingsForm>(platform, workDir);
