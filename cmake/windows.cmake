@@ -41,7 +41,6 @@ file(GLOB ZARQ_WIN32_APP_SOURCES CONFIGURE_DEPENDS src/app/win32/*.cpp)
 list(REMOVE_ITEM ZARQ_WIN32_APP_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/app/win32/main.cpp)
 add_library(zarq_win32_app STATIC ${ZARQ_WIN32_APP_SOURCES})
 target_link_libraries(zarq_win32_app PUBLIC zarq_win32 advapi32)
-target_compile_definitions(zarq_win32_app PRIVATE ZARQ_VERSION="${PROJECT_VERSION}")
 
 enable_language(RC)
 add_executable(zarq-settings WIN32 src/app/win32/main.cpp src/app/win32/zarq-settings.rc)

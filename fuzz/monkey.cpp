@@ -104,7 +104,7 @@ class Monkey {
     fs::create_directories(source_);
     HeadlessPlatform& shared = sharedPlatform();
     form_ =
-        std::make_unique<SettingsForm>(Platform{shared.text, shared.images, host_, frames_}, work_);
+        std::make_unique<SettingsForm>(Platform{shared.text, shared.images, loop_, frames_}, work_);
     onWindowCreate(*form_);
     settle();
   }
@@ -125,7 +125,7 @@ class Monkey {
   // Lets finished pictures reach the form, as the window's loop would, and checks.
   void settle() {
     waitForPreview(*form_);
-    host().runPosted();
+    loop_.runPosted();
     checkPromises(*form_);
   }
 
@@ -293,6 +293,7 @@ class Monkey {
 
   fs::path work_, source_;
   testing::ScriptedHost host_;
+  WindowLoop loop_{host_};
   NullFrames frames_;
   std::unique_ptr<SettingsForm> form_;
   int made_ = 0;

@@ -1,6 +1,7 @@
 #include "editor/window_events.h"
 
 #include <cstdio>
+#include <functional>
 
 #include "common/paths.h"
 #include "common/printable.h"
@@ -213,31 +214,6 @@ void onOpenPreset(SettingsForm& form, const std::filesystem::path& file) {
   deliver(form, [&form, file] {
     openPreset(form, file);
     recordStep(form, false);
-  });
-}
-
-void onCloseBox(SettingsForm& form, std::function<void()> destroyWindow) {
-  form.heldInput.deliver(form, [&form, destroyWindow = std::move(destroyWindow)] {
-    if (form.sessionEnding) return;
-    const bool close = onCloseRequested(form);
-    showChanges(form);
-    if (close) destroyWindow();
-  });
-}
-
-void onSessionEnding(SettingsForm& form, std::function<void(const SessionEndSave&)> destroyWindow) {
-  if (form.sessionEnding) return;
-  form.sessionEnding = true;
-  // The session will not wait for an answer, so none is waited for: a question left open
-  // would lose the form when the session kills the editor. The action that asked goes on as
-  // if the box were closed, and posted work runs only once it is over.
-  form.host().dismissDialogs();
-  form.host().postToWindowThread(0, [&form, alive = std::weak_ptr<const bool>(form.lifeline),
-                                     destroyWindow = std::move(destroyWindow)] {
-    if (!alive.lock()) return;
-    // What the user typed before the end is part of the form that is saved.
-    form.heldInput.replay(form);
-    destroyWindow(onSessionEnd(form, fallbackFolder()));
   });
 }
 

@@ -3,10 +3,8 @@
 // own events onto these calls. Every user action becomes one step that Ctrl+Z takes back.
 
 #include <filesystem>
-#include <functional>
 #include <vector>
 
-#include "editor/closing.h"
 #include "editor/keyboard.h"
 #include "form/key_tracker.h"
 #include "platform/accessibility.h"
@@ -71,15 +69,6 @@ void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths)
 void onOpenPreset(SettingsForm& form, const std::filesystem::path& file);
 // A screen reader pressed, toggled or activated a control: what a click on it does.
 void onActivate(SettingsForm& form, ControlRef control);
-// The user closes the window (the close box, Ctrl+Q, Ctrl+W): the form is saved, or the user
-// chose what becomes of it (editor/closing.h), and then `destroyWindow` closes the window.
-void onCloseBox(SettingsForm& form, std::function<void()> destroyWindow);
-// The session ends with no one to ask (a signal, a logoff, the console closing). Every message
-// box and dialog open now or later is answered as if closed, so that the action that asked
-// ends; then the input still waiting is handled, the form is saved with no one asked
-// (onSessionEnd) and `destroyWindow` closes the window with what the save did. A second call
-// changes nothing.
-void onSessionEnding(SettingsForm& form, std::function<void(const SessionEndSave&)> destroyWindow);
 // True while a page arrow's hover animation or a refused key's flash runs: the window keeps
 // drawing frames.
 bool animationRunning(SettingsForm& form);

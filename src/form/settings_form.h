@@ -91,11 +91,9 @@ struct SettingsForm {
   bool pressOpen = false;
   // An action changed what the window shows: the event ends with a frame.
   bool frameDue = false;
-  // The window's policies: the keys held down, the input waiting for long work to end, and
-  // whether the session is ending.
+  // The window's policies: the keys held down and the input waiting for long work to end.
   KeyTracker keys;
   InputQueue heldInput;
-  bool sessionEnding = false;
 
   // Form-level messages, each a bubble index or kNoBubble.
   std::int16_t recordPartsBubble = kNoBubble;

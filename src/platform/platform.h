@@ -187,7 +187,8 @@ struct ClipboardText {
 };
 
 // Side effects of the editor: message boxes, dialogs, clipboard, sound, the caret of the
-// input method, the clock, the window's foreground state.
+// input method, the clock, the window's foreground state. A window's host is the window loop
+// (editor/window_loop.h) over its desktop's primitives (platform/desktop.h).
 class Host {
  public:
   virtual ~Host() = default;
@@ -230,9 +231,6 @@ class Host {
   // Calls `changed`, on any thread, whenever an entry of `folder` is added, removed, renamed
   // or rewritten, until the window is gone. Without a window nothing is watched.
   virtual void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
-  // The session is ending: every message box and dialog, open now or opened later, is answered
-  // as if it were closed (a question counts as No, or Cancel where it offers one).
-  virtual void dismissDialogs() = 0;
 };
 
 // The size of one frame, in pixels; the window shows its top-left part.
@@ -290,8 +288,8 @@ struct KeyStroke {
   bool operator==(const KeyStroke&) const = default;
 };
 
-// The commands of the keyboard accelerators. The numbers are those of the Windows
-// accelerator table, which names them.
+// The commands of the keyboard shortcuts (platform/shortcuts.h); the Windows window's
+// accelerators send these numbers.
 enum class Command : int {
   Paste = 40001,            // Ctrl+V
   Page1 = 40003,            // Ctrl+1

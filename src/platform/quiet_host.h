@@ -59,8 +59,6 @@ class QuietHost : public Host {
   }
   bool longWorkRunning() const override { return false; }
   void watchFolder(const std::filesystem::path&, std::function<void()>) override {}
-  // It answers every question as closed already.
-  void dismissDialogs() override {}
 
   std::vector<RecordedMessage> messages;
   int beeps = 0;

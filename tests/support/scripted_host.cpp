@@ -1,22 +1,22 @@
 #include "support/scripted_host.h"
 
-#include <algorithm>
+#include <chrono>
 
 namespace zarq::testing {
 
 MessageAnswer ScriptedHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
   messages.push_back({Text(text), Text(title), buttons});
+  // The box runs a loop of its own: what the user does meanwhile comes in it.
+  if (!events.empty()) handleEvents(0);
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (answers.empty() || dismissed) {
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
-  }
+  if (answers.empty()) return MessageAnswer::Cancel;
   const MessageAnswer answer = answers.front();
   answers.pop_front();
   return answer;
 }
 
 std::optional<std::filesystem::path> ScriptedHost::nextDialog() {
-  if (dialogResults.empty() || dismissed) return std::nullopt;
+  if (dialogResults.empty()) return std::nullopt;
   auto result = dialogResults.front();
   dialogResults.pop_front();
   return result;
@@ -37,42 +37,28 @@ std::optional<std::filesystem::path> ScriptedHost::chooseFolder(TextView prompt)
   return nextDialog();
 }
 
-void ScriptedHost::postToWindowThread(int delayMs, std::function<void()> task) {
-  std::lock_guard lock(postedMutex_);
-  posted_.push_back({now + delayMs, std::move(task)});
-}
-
-int ScriptedHost::runPosted() {
-  int ran = 0;
-  for (;;) {
-    std::function<void()> task;
-    {
-      std::lock_guard lock(postedMutex_);
-      const auto due = std::find_if(posted_.begin(), posted_.end(),
-                                    [&](const Posted& p) { return p.due <= now; });
-      if (due == posted_.end()) return ran;
-      task = std::move(due->task);
-      posted_.erase(due);
-    }
-    task();
-    ++ran;
+bool ScriptedHost::handleEvents(int waitMs) {
+  if (!events.empty()) {
+    const std::function<void()> event = std::move(events.front());
+    events.pop_front();
+    event();
+    return true;
   }
+  if (waitMs == 0) return false;
+  // A test that waits for no wake hangs no longer than this.
+  std::unique_lock lock(wakeMutex_);
+  woken_.wait_for(lock, std::chrono::seconds(10), [this] { return wakePending_; });
+  wakePending_ = false;
+  now += turnMs;
+  return false;
 }
 
-int ScriptedHost::pendingPosted() {
-  std::lock_guard lock(postedMutex_);
-  return static_cast<int>(posted_.size());
-}
-
-void ScriptedHost::runLongWork(const std::function<void()>& work,
-                               const std::function<void()>& paint) {
-  ++longWorks;
-  now += longWorkMs;
-  ++longWorkDepth_;
-  if (paintsDuringLongWork) paint();
-  if (duringLongWork) duringLongWork();
-  work();
-  --longWorkDepth_;
+void ScriptedHost::wake() {
+  {
+    const std::lock_guard lock(wakeMutex_);
+    wakePending_ = true;
+  }
+  woken_.notify_all();
 }
 
 }  // namespace zarq::testing

@@ -1,9 +1,11 @@
 #pragma once
-// A host for headless tests: records every message box and beep, answers questions and
-// dialogs from queues, runs a clock the test sets, and keeps work posted to the window's
-// thread until the test runs it.
+// A desktop for headless tests, under the editor's own window loop: records every message box
+// and beep, answers questions and dialogs from queues and runs a clock the test sets. Posted
+// work waits until the test runs it (loop.runPosted()); a turn of events during long work runs
+// the next of `events`, else waits for a wake.
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -12,23 +14,27 @@
 #include <string>
 #include <vector>
 
+#include "editor/window_loop.h"
 #include "platform/accessibility.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
 #include "support/counting_decoder.h"
 #include "support/headless.h"
 
 namespace zarq::testing {
 
-class ScriptedHost : public Host {
+class ScriptedHost : public Desktop {
  public:
   using Message = RecordedMessage;
 
+  // Answers from `answers`, "Cancel" (closed) once it is empty; the next of `events` happens
+  // while it is open.
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
+  void closeDialogs() override { ++dialogsClosed; }
   ClipboardText clipboardText() override { return clipboard; }
   // Copying fills the clipboard that pasting reads, as the system's does.
   void setClipboardText(TextView text) override {
@@ -36,7 +42,7 @@ class ScriptedHost : public Host {
     ++clipboardWrites;
   }
   void beep() override { ++beeps; }
-  void setCaretPos(int x, int y) override {
+  void moveCaret(int x, int y) override {
     caretX = x;
     caretY = y;
   }
@@ -44,19 +50,7 @@ class ScriptedHost : public Host {
   bool isForeground() override { return foreground; }
   Palette palette() override { return themePalette; }
   void zoomTo(int percent) override { zooms.push_back(percent); }
-  void postToWindowThread(int delayMs, std::function<void()> task) override;
   void announce(const AccessibleEvent& event) override { announced.push_back(event); }
-
-  // Runs, in the order they were posted, the posted tasks that are due by `now`, as the
-  // window's loop would; returns how many ran.
-  int runPosted();
-  // Posted tasks not run yet.
-  int pendingPosted();
-  // Counts the work; the clock moves on by `longWorkMs` and the window paints once before
-  // the work is done (unless `paintsDuringLongWork` is off), and `duringLongWork` then looks
-  // at that frame.
-  void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
-  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
   // The watch is kept for the test to fire: folderChanged() says the folder changed.
   void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
     watchedFolder = folder;
@@ -65,21 +59,23 @@ class ScriptedHost : public Host {
   void folderChanged() {
     if (folderWatch_) folderWatch_();
   }
-  // From here on every question and dialog is answered as closed, whatever the queues hold.
-  void dismissDialogs() override { dismissed = true; }
+  // Runs the next of `events`; without one, and unless `waitMs` is 0, waits for a wake (the
+  // end of long work) and moves the clock on by `turnMs`.
+  bool handleEvents(int waitMs) override;
+  void wake() override;
+  void closeWindow() override { ++windowsClosed; }
 
-  // Answers for Yes/No and Yes/No/Cancel questions, taken in order; once the queue is empty,
-  // "No" (Yes/No) or "Cancel" (Yes/No/Cancel).
+  // Answers for Yes/No and Yes/No/Cancel questions, taken in order.
   std::deque<MessageAnswer> answers;
   // Results of the file and folder dialogs, taken in order; cancelled once empty.
   std::deque<std::optional<std::filesystem::path>> dialogResults;
+  // What the user does while long work or a message box runs, a turn each.
+  std::deque<std::function<void()>> events;
   ClipboardText clipboard;
   // Read by the threads that post work too.
   std::atomic<std::int32_t> now = 10'000;
   bool foreground = true;
-  std::int32_t longWorkMs = 0;
-  bool paintsDuringLongWork = true;
-  std::function<void()> duringLongWork;
+  std::int32_t turnMs = 0;
 
   // The desktop's colours the frames are drawn in.
   Palette themePalette;
@@ -91,32 +87,30 @@ class ScriptedHost : public Host {
   std::vector<Text> dialogPrompts;         // filter names or folder prompts, in order
   int beeps = 0;
   int clipboardWrites = 0;
-  int longWorks = 0;
   int caretX = -1, caretY = -1;
+  int dialogsClosed = 0;
+  int windowsClosed = 0;
   std::filesystem::path watchedFolder;
-  bool dismissed = false;
 
  private:
   std::function<void()> folderWatch_;
-  int longWorkDepth_ = 0;
   std::optional<std::filesystem::path> nextDialog();
 
-  struct Posted {
-    std::int32_t due;
-    std::function<void()> task;
-  };
-  std::mutex postedMutex_;
-  std::deque<Posted> posted_;
+  std::mutex wakeMutex_;
+  std::condition_variable woken_;
+  bool wakePending_ = false;
 };
 
-// A headless platform whose host is a ScriptedHost and whose decoder is counted.
+// A headless platform whose host is the window loop over a ScriptedHost and whose decoder is
+// counted.
 struct TestPlatform {
   HeadlessPlatform headless;
   ScriptedHost host;
+  WindowLoop loop{host};
   CountingDecoder images{headless.images};
-  Platform platform() { return {headless.text, images, host, headless.frame}; }
+  Platform platform() { return {headless.text, images, loop, headless.frame}; }
   Platform platform(FileSystem& files) {
-    return {headless.text, images, host, headless.frame, files};
+    return {headless.text, images, loop, headless.frame, files};
   }
 };
 

@@ -8,8 +8,8 @@
 #include "backend/gtk/uri_list.h"
 #include "common/utf.h"
 #include "editor/accessible_page.h"
-#include "editor/closing.h"
 #include "editor/window_events.h"
+#include "editor/window_loop.h"
 #include "editor/window_scale.h"
 #include "form/settings_form.h"
 
@@ -34,9 +34,6 @@ bool pointerReallyCrossed(GdkCrossingMode mode) {
   return mode == GDK_CROSSING_NORMAL || mode == GDK_CROSSING_UNGRAB;
 }
 
-// How long a drop waits when it arrives while a message box is open or long work runs.
-constexpr guint kDropRetryMs = 100;
-
 // The desktop's text size at its default, in dots per inch.
 constexpr double kDefaultResolution = 96;
 // Room kept above the client area for the title bar a window manager adds, in the desktop's
@@ -45,9 +42,9 @@ constexpr int kTitleBarAllowance = 40;
 
 }  // namespace
 
-EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host,
-                           const std::string& title)
-    : form_(form), frame_(frame), host_(host) {
+EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame,
+                           GtkHost& host, const std::string& title)
+    : form_(form), loop_(loop), frame_(frame), host_(host) {
   window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
   gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
@@ -62,12 +59,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   // Screen readers see the page's controls as the area's accessible children.
   area_ = accessibleDrawingArea({[this] { return inWindowPixels(describePage(form_), formScale_); },
                                  [this](ControlRef control) {
-                                   // Clicks wait for long work, as the window's input does;
-                                   // a message box takes none.
-                                   if (host_.longWorkRunning()) return false;
-                                   if (destroyed() || host_.modalRunning()) return true;
-                                   onActivate(form_, control);
-                                   keepAnimating();
+                                   loop_.activate(form_, control);
                                    return true;
                                  }});
   gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
@@ -122,31 +114,9 @@ EditorWindow::~EditorWindow() {
   if (window_) gtk_widget_destroy(window_);
 }
 
-void EditorWindow::destroy() {
-  if (window_) gtk_widget_destroy(window_);
-}
-
 void EditorWindow::show() {
   gtk_widget_show_all(window_);
   onPaint(form_);
-  keepAnimating();
-}
-
-void EditorWindow::keepAnimating() {
-  if (tick_ || !area_ || !animationRunning(form_)) return;
-  tick_ = gtk_widget_add_tick_callback(area_, onTick, this, nullptr);
-}
-
-gboolean EditorWindow::onTick(GtkWidget*, GdkFrameClock*, gpointer p) {
-  EditorWindow& w = self(p);
-  // A message box's loop is no turn of the window's loop: no animation frames meanwhile.
-  if (w.host_.modalRunning()) return G_SOURCE_CONTINUE;
-  // The frame after the last one of the animation shows everything at rest, however
-  // long the frames before took to draw.
-  onPaint(w.form_);
-  if (animationRunning(w.form_)) return G_SOURCE_CONTINUE;
-  w.tick_ = 0;
-  return G_SOURCE_REMOVE;
 }
 
 gboolean EditorWindow::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
@@ -163,7 +133,6 @@ gboolean EditorWindow::onFocusIn(GtkWidget*, GdkEventFocus*, gpointer p) {
   EditorWindow& w = self(p);
   gtk_im_context_focus_in(w.inputMethod_.get());
   onFocusGained(w.form_);
-  w.keepAnimating();
   return FALSE;
 }
 
@@ -173,17 +142,14 @@ gboolean EditorWindow::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
   return FALSE;
 }
 
-std::optional<Shortcut> EditorWindow::accelerator(const GdkEventKey* event) const {
+std::optional<ShortcutAction> EditorWindow::shortcut(const GdkEventKey* event) const {
   GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(window_));
   return shortcutFor(acceleratorKey(keyLayoutsOf(keymap, event)),
                      modifiersOf(GdkModifierType(event->state)));
 }
 
 gboolean EditorWindow::onDelete(GtkWidget*, GdkEvent*, gpointer p) {
-  EditorWindow& w = self(p);
-  // A message box answers first, as the window it belongs to takes no input meanwhile.
-  if (w.host_.modalRunning()) return TRUE;
-  onCloseBox(w.form_, [&w] { w.destroy(); });
+  self(p).loop_.closeBox(self(p).form_);
   return TRUE;
 }
 
@@ -193,19 +159,13 @@ gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   // X reports a held key's repeats as presses without releases in between.
   if (onKeyPressed(w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
     // A repeat the caret keys took.
-  } else if (const auto shortcut = w.accelerator(event)) {
-    if (const Command* command = std::get_if<Command>(&*shortcut)) {
-      onCommand(w.form_, *command);
-    } else {
-      gtk_window_close(GTK_WINDOW(w.window_));
-      return TRUE;
-    }
+  } else if (const auto action = w.shortcut(event)) {
+    w.loop_.shortcut(w.form_, *action);
   } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
     // What the input method takes is its own: typed text arrives through "commit", and a
     // key that edits a composition (Backspace, Escape) belongs to the composition.
     if (const auto unit = controlCharacter(event->keyval, mods)) onChar(w.form_, *unit);
   }
-  w.keepAnimating();
   // Every key is the editor's: no focus moves, mnemonics or menu keys of GTK's own.
   return TRUE;
 }
@@ -216,14 +176,12 @@ gboolean EditorWindow::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) 
   // A release the input method takes belongs to its composition.
   const bool composing = gtk_im_context_filter_keypress(w.inputMethod_.get(), event);
   onKeyReleased(w.form_, event->hardware_keycode, now, !composing);
-  w.keepAnimating();
   return TRUE;
 }
 
 void EditorWindow::onCommit(GtkIMContext*, gchar* text, gpointer p) {
   EditorWindow& w = self(p);
   for (const char16_t unit : fromUtf8(text)) onChar(w.form_, unit);
-  w.keepAnimating();
 }
 
 void EditorWindow::onPreeditChanged(GtkIMContext* context, gpointer p) {
@@ -248,7 +206,6 @@ gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
   if (!w.inClientArea(event->x, event->y)) return TRUE;
   w.pointerInside_ = true;
   onMouseMove(w.form_, w.formPixel(event->x), w.formPixel(event->y));
-  w.keepAnimating();
   return TRUE;
 }
 
@@ -258,7 +215,6 @@ gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer
   if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
   w.pointerInside_ = true;
   onButtonDown(w.form_, w.formPixel(event->x), w.formPixel(event->y));
-  w.keepAnimating();
   return TRUE;
 }
 
@@ -268,7 +224,6 @@ gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpoint
   // Released outside after the pointer left: the leave already counted as the release.
   if (!w.pointerInside_ || !w.inClientArea(event->x, event->y)) return TRUE;
   onButtonUp(w.form_, w.formPixel(event->x), w.formPixel(event->y));
-  w.keepAnimating();
   return TRUE;
 }
 
@@ -282,7 +237,6 @@ gboolean EditorWindow::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) 
   if (!w.pointerInside_ || !pointerReallyCrossed(event->mode)) return FALSE;
   w.pointerInside_ = false;
   onMouseLeave(w.form_);
-  w.keepAnimating();
   return FALSE;
 }
 
@@ -290,30 +244,14 @@ void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
                                       GtkSelectionData* data, guint, guint, gpointer p) {
   EditorWindow& w = self(p);
   // The window takes no drop while a message box of its own is open.
-  if (w.host_.modalRunning()) return;
+  if (w.loop_.modalRunning()) return;
   const GStringList uris(gtk_selection_data_get_uris(data));
   std::vector<std::filesystem::path> paths = localPathsFromUris(uris.get());
   if (paths.empty()) return;
-  w.drops_.push_back(std::move(paths));
   // The files are handled once the drag has finished, so that the questions they raise
   // do not hold up the application they were dragged from.
-  if (!w.dropSource_) w.dropSource_.reset(g_idle_add(handlePendingDrop, p));
-}
-
-gboolean EditorWindow::handlePendingDrop(gpointer p) {
-  EditorWindow& w = self(p);
-  w.dropSource_.ended();
-  if (w.host_.modalRunning()) {
-    w.dropSource_.reset(g_timeout_add(kDropRetryMs, handlePendingDrop, p));
-    return G_SOURCE_REMOVE;
-  }
-  while (!w.drops_.empty() && !w.destroyed()) {
-    const std::vector<std::filesystem::path> paths = std::move(w.drops_.front());
-    w.drops_.pop_front();
-    onDrop(w.form_, paths);
-    w.keepAnimating();
-  }
-  return G_SOURCE_REMOVE;
+  w.loop_.postToWindowThread(0,
+                             [&form = w.form_, paths = std::move(paths)] { onDrop(form, paths); });
 }
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
@@ -328,7 +266,7 @@ void EditorWindow::onScreenChanged(GObject*, GParamSpec*, gpointer p) { self(p).
 void EditorWindow::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
 
 void EditorWindow::onStyleUpdated(GtkWidget*, gpointer p) {
-  if (!self(p).destroyed()) onPaint(self(p).form_);
+  if (self(p).window_) onPaint(self(p).form_);
 }
 
 GdkRectangle EditorWindow::workArea() const {
@@ -356,6 +294,7 @@ void EditorWindow::followScale() {
                               scaledLength(kClientHeight, scale));
   frame_.setScale(device * scale);
   host_.setFormScale(scale);
+  loop_.placeCaretAgain();
   onPaint(form_);
 }
 
@@ -368,17 +307,9 @@ void EditorWindow::onWindowRealize(GtkWidget* window, gpointer) {
                                                         GDK_DECOR_MENU | GDK_DECOR_MINIMIZE));
 }
 
-void EditorWindow::endSession() {
-  if (destroyed()) return;
-  onSessionEnding(form_, [this](const SessionEndSave&) { destroy(); });
-}
-
 void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   EditorWindow& w = self(p);
   w.frame_.onPresent(nullptr);
-  w.tick_ = 0;
-  w.dropSource_.reset();
-  w.drops_.clear();
   gtk_im_context_set_client_window(w.inputMethod_.get(), nullptr);
   GdkScreen* screen = gtk_widget_get_screen(w.window_);
   g_signal_handler_disconnect(screen, w.resolutionHandler_);
@@ -389,7 +320,7 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   w.host_.onAnnounce(nullptr);
   w.window_ = nullptr;
   w.area_ = nullptr;
-  if (gtk_main_level() > 0) gtk_main_quit();
+  w.loop_.windowGone();
 }
 
 }  // namespace zarq::gtk

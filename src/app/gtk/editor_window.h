@@ -5,11 +5,8 @@
 
 #include <gtk/gtk.h>
 
-#include <deque>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/gtk/key_mapping.h"
 #include "backend/cairo/offscreen_frame.h"
@@ -18,7 +15,8 @@
 
 namespace zarq {
 struct SettingsForm;
-}
+class WindowLoop;
+}  // namespace zarq
 
 namespace zarq::gtk {
 
@@ -28,20 +26,16 @@ inline constexpr int kClientHeight = 681;
 
 class EditorWindow {
  public:
-  // Creates the window titled `title` (UTF-8) without showing it; the host's dialogs are
-  // owned by it from here on.
-  EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& host, const std::string& title);
+  // Creates the window titled `title` (UTF-8) without showing it, its events going to `loop`;
+  // the host's dialogs are owned by it from here on.
+  EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame, GtkHost& host,
+               const std::string& title);
   ~EditorWindow();
   EditorWindow(const EditorWindow&) = delete;
   EditorWindow& operator=(const EditorWindow&) = delete;
 
   // Shows the window and draws its first frame.
   void show();
-  // Set when the window has been destroyed (the form is saved by then, or the user chose).
-  bool destroyed() const { return window_ == nullptr; }
-  // The session ends (a signal): the form is saved with no one asked and the window closes,
-  // as editor/window_events.h says for every window.
-  void endSession();
 
  private:
   static gboolean onDraw(GtkWidget*, cairo_t* cr, gpointer self);
@@ -58,9 +52,7 @@ class EditorWindow {
   static gboolean onLeave(GtkWidget*, GdkEventCrossing* event, gpointer self);
   static void onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData* data,
                                  guint, guint, gpointer self);
-  static gboolean handlePendingDrop(gpointer self);
   static gboolean onDelete(GtkWidget*, GdkEvent* event, gpointer self);
-  static gboolean onTick(GtkWidget*, GdkFrameClock*, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
   static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
   static void onScreenChanged(GObject*, GParamSpec*, gpointer self);
@@ -76,22 +68,18 @@ class EditorWindow {
   static void onWindowRealize(GtkWidget* window, gpointer);
   static void onDestroy(GtkWidget*, gpointer self);
 
-  // Closes the window, once the form is saved or the user chose.
-  void destroy();
-  // After every event: keep drawing while an arrow or a refused key's flash animates.
-  void keepAnimating();
-  std::optional<Shortcut> accelerator(const GdkEventKey* event) const;
+  std::optional<ShortcutAction> shortcut(const GdkEventKey* event) const;
   bool inClientArea(double x, double y) const;
   // A coordinate of the window's client area as the form's pixel.
   int formPixel(double v) const;
 
   SettingsForm& form_;
+  WindowLoop& loop_;
   OffscreenFrame& frame_;
   GtkHost& host_;
   GtkWidget* window_ = nullptr;
   GtkWidget* area_ = nullptr;
   GObjectRef<GtkIMContext> inputMethod_;
-  guint tick_ = 0;
   int zoomPercent_ = 100;
   // The window's pixels per pixel of the form.
   double formScale_ = 1;
@@ -101,8 +89,6 @@ class EditorWindow {
   // Whether the pointer is in the client area: a leave is reported once, and the pointer
   // held outside the window reports nothing, as on Windows.
   bool pointerInside_ = false;
-  std::deque<std::vector<std::filesystem::path>> drops_;
-  SourceId dropSource_;
 };
 
 }  // namespace zarq::gtk

@@ -4,9 +4,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "app/gtk/app_icon.h"
@@ -19,12 +18,8 @@
 #include "backend/gtk/glib_owned.h"
 #include "backend/gtk/gtk_host.h"
 #include "common/utf.h"
-#include "editor/command_line.h"
-#include "editor/window_events.h"
-#include "editor/work_folder_lock.h"
-#include "editor/working_folder.h"
-#include "editor/zoom.h"
-#include "form/settings_form.h"
+#include "editor/editor_start.h"
+#include "editor/window_loop.h"
 
 namespace zarq::gtk {
 namespace {
@@ -32,10 +27,6 @@ namespace {
 // The program's name and its windows' class (WM_CLASS, the Wayland application id): the
 // desktop entry's StartupWMClass names it, so that docks match the window to the entry.
 constexpr char kProgramName[] = "zarq-settings";
-
-constexpr char kGtkNote[] =
-    "GTK's own options, such as --display=DISPLAY, are taken too. A file: URI (as the\n"
-    "desktop's list of recent files gives it) stands for its file.\n";
 
 // An argument as the file it names: a file: URI becomes its path.
 std::filesystem::path argumentPath(const char* arg) {
@@ -46,6 +37,66 @@ std::filesystem::path argumentPath(const char* arg) {
   }
   return std::filesystem::path(arg);
 }
+
+class GtkShell final : public EditorShell {
+ public:
+  GtkShell(int argc, char** argv) : argc_(argc), argv_(argv) {}
+
+  void say(const std::string& utf8, bool problem) override {
+    std::FILE* stream = problem ? stderr : stdout;
+    std::fputs(utf8.c_str(), stream);
+    if (!utf8.ends_with('\n')) std::fputc('\n', stream);
+  }
+  std::string helpNote() override {
+    return "GTK's own options, such as --display=DISPLAY, are taken too. A file: URI (as the\n"
+           "desktop's list of recent files gives it) stands for its file.\n";
+  }
+  bool connect() override {
+    useChineseMessages();
+    if (!gtk_init_check(&argc_, &argv_)) {
+      say("zarq-settings: cannot open the display", true);
+      return false;
+    }
+    gdk_set_program_class(kProgramName);
+    return true;
+  }
+  std::filesystem::path homeFolder() override { return g_get_home_dir(); }
+  std::filesystem::path configFolder() override { return g_get_user_config_dir(); }
+  std::unique_ptr<Desktop> dialogsIn(const std::filesystem::path& folder) override {
+    return std::make_unique<GtkHost>(folder);
+  }
+  // One application instance of GTK's would be one for every folder: a second editor in the
+  // same folder says that the folder is in use and ends instead.
+  bool showOtherEditor(TextView) override { return false; }
+  Desktop& open(const std::filesystem::path& folder) override {
+    provideAppIcon();
+    frame_.emplace(text_.emplace());
+    return host_.emplace(folder);
+  }
+  Platform platform(Host& host) override { return {*text_, images_, host, *frame_}; }
+  bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) override {
+    window_.emplace(form, loop, *frame_, *host_, toUtf8(title));
+    form_ = &form;
+    loop_ = &loop;
+    return true;
+  }
+  void showWindow() override {
+    window_->show();
+    signals_.emplace([this](int signal) { loop_->endSession(*form_, signal); });
+  }
+
+ private:
+  int argc_;
+  char** argv_;
+  std::optional<PangoText> text_;
+  PictureDecoder images_;
+  std::optional<OffscreenFrame> frame_;
+  std::optional<GtkHost> host_;
+  SettingsForm* form_ = nullptr;
+  WindowLoop* loop_ = nullptr;
+  std::optional<EditorWindow> window_;
+  std::optional<SessionSignals> signals_;
+};
 
 }  // namespace
 
@@ -58,76 +109,8 @@ int runEditor(int argc, char** argv) {
   }
   std::vector<std::filesystem::path> args;
   for (int i = 1; i < argc; ++i) args.push_back(argumentPath(argv[i]));
-  const EditorCommandLine line = readCommandLine(args);
-  switch (line.action) {
-    case EditorCommandLine::Action::Help:
-      std::fputs(editorHelp(kGtkNote).c_str(), stdout);
-      return 0;
-    case EditorCommandLine::Action::Version:
-      std::fputs(editorVersion(ZARQ_VERSION).c_str(), stdout);
-      return 0;
-    case EditorCommandLine::Action::Refuse:
-      std::fprintf(stderr, "zarq-settings: %s\n", line.problem.c_str());
-      return 2;
-    case EditorCommandLine::Action::Run:
-      break;
-  }
-  useChineseMessages();
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "zarq-settings: cannot open the display\n");
-    return 1;
-  }
-  gdk_set_program_class(kProgramName);
-  std::error_code error;
-  StartPlaces places{std::filesystem::current_path(error), g_get_home_dir(),
-                     g_get_user_config_dir()};
-  if (error) {
-    std::fprintf(stderr, "zarq-settings: cannot read the current directory: %s\n",
-                 error.message().c_str());
-    return 1;
-  }
-
-  // The working folder, chosen before anything else happens: from here on every file the
-  // editor keeps lies in it.
-  WorkingFolder work;
-  {
-    GtkHost startHost(places.home);
-    work = enterWorkingFolder(line, places, startHost, osFileSystem());
-  }
-  if (!work.problem.empty()) {
-    std::fprintf(stderr, "zarq-settings: %s\n", work.problem.c_str());
-    return 1;
-  }
-  if (!work.folder) return 0;
-  const std::filesystem::path& workDir = *work.folder;
-
-  provideAppIcon();
-  GtkHost host(workDir);
-  // One application instance of GTK's would be one for every folder: a second editor in the
-  // same folder says that the folder is in use and ends instead.
-  const std::unique_ptr<FolderLock> lock = lockWorkFolder(workDir, host, [] { return false; });
-  if (!lock) return 1;
-  PangoText text;
-  PictureDecoder images;
-  OffscreenFrame frame(text);
-  const Platform platform{text, images, host, frame};
-  auto form = std::make_unique<SettingsForm>(platform, workDir);
-  form->configHome = places.configHome;
-
-  // As on Windows: the window exists, the form is built into it (loading "save.set"),
-  // and only then is it shown.
-  EditorWindow window(*form, frame, host, toUtf8(windowTitle(workDir)));
-  onWindowCreate(*form);
-  restoreZoom(*form);
-  window.show();
-  if (line.preset) {
-    const std::filesystem::path preset = places.current / *line.preset;
-    host.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
-  }
-  const SessionSignals signals([&window] { window.endSession(); });
-  gtk_main();
-  // Ended by a signal: the form is saved, and the exit status says what ended it.
-  return signals.received() ? 128 + signals.received() : 0;
+  GtkShell shell(argc, argv);
+  return zarq::runEditor(shell, args);
 }
 
 }  // namespace zarq::gtk

@@ -1,13 +1,11 @@
 #pragma once
-// The editor on GTK: start-up, the loop and shut-down.
+// The editor on GTK: what its start-up (editor/editor_start.h) needs of GTK.
 
 namespace zarq::gtk {
 
-// Reads the command line, chooses the working folder and opens the editor's window on it,
-// then runs until the window is closed. Returns the exit code: 0 (also when the user
-// cancels the folder chooser), 1 when the editor cannot start or another editor works in
-// the folder, 2 for arguments not understood, 128 + the signal's number when a signal
-// ended it.
+// Takes GTK's own options out of the command line, then runs the editor on the rest until
+// its window is closed; returns the exit status runEditor of the core gives, or 2 for a GTK
+// option not understood.
 int runEditor(int argc, char** argv);
 
 }  // namespace zarq::gtk

@@ -5,46 +5,30 @@
 namespace zarq::gtk {
 namespace {
 
-struct Accelerator {
+struct NamedKey {
   guint keyval;
-  bool ctrl;
-  bool shift;
-  Shortcut shortcut;
+  char16_t key;
 };
 
-// No accelerator holds Alt.
-constexpr Accelerator kAccelerators[] = {
-    {GDK_KEY_v, true, false, Command::Paste},            // Ctrl+V
-    {GDK_KEY_1, true, false, Command::Page1},            // Ctrl+1
-    {GDK_KEY_2, true, false, Command::Page2},            // Ctrl+2
-    {GDK_KEY_3, true, false, Command::Page3},            // Ctrl+3
-    {GDK_KEY_4, true, false, Command::Page4},            // Ctrl+4
-    {GDK_KEY_5, true, false, Command::Page5},            // Ctrl+5
-    {GDK_KEY_6, true, false, Command::Page6},            // Ctrl+6
-    {GDK_KEY_s, true, false, Command::Save},             // Ctrl+S
-    {GDK_KEY_s, true, true, Command::SaveAlternative},   // Ctrl+Shift+S
-    {GDK_KEY_o, true, false, Command::Open},             // Ctrl+O
-    {GDK_KEY_o, true, true, Command::PageDialog},        // Ctrl+Shift+O
-    {GDK_KEY_a, true, false, Command::SelectAll},        // Ctrl+A
-    {GDK_KEY_c, true, false, Command::Copy},             // Ctrl+C
-    {GDK_KEY_x, true, false, Command::Cut},              // Ctrl+X
-    {GDK_KEY_z, true, false, Command::Undo},             // Ctrl+Z
-    {GDK_KEY_y, true, false, Command::Redo},             // Ctrl+Y
-    {GDK_KEY_z, true, true, Command::Redo},              // Ctrl+Shift+Z
-    {GDK_KEY_Tab, false, true, Command::PreviousField},  // Shift+Tab
-    // Zoom: "+" is "=" shifted on many layouts, so either level of the key counts, and the
-    // keypad's keys too.
-    {GDK_KEY_equal, true, false, Command::ZoomIn},         // Ctrl+=
-    {GDK_KEY_equal, true, true, Command::ZoomIn},          // Ctrl+Shift+= (Ctrl++)
-    {GDK_KEY_plus, true, false, Command::ZoomIn},          // Ctrl++ where "+" is unshifted
-    {GDK_KEY_plus, true, true, Command::ZoomIn},           // Ctrl+Shift++
-    {GDK_KEY_KP_Add, true, false, Command::ZoomIn},        // Ctrl with the keypad's +
-    {GDK_KEY_minus, true, false, Command::ZoomOut},        // Ctrl+-
-    {GDK_KEY_KP_Subtract, true, false, Command::ZoomOut},  // Ctrl with the keypad's -
-    {GDK_KEY_0, true, false, Command::ZoomReset},          // Ctrl+0
-    {GDK_KEY_q, true, false, WindowAction::Close},         // Ctrl+Q
-    {GDK_KEY_w, true, false, WindowAction::Close},         // Ctrl+W
+// The keys a shortcut names (platform/shortcuts.h) that are no letter or digit. "+" is "="
+// shifted on many layouts: either level of the key counts.
+constexpr NamedKey kNamedKeys[] = {
+    {GDK_KEY_Tab, shortcut_key::kTab},           {GDK_KEY_equal, shortcut_key::kPlus},
+    {GDK_KEY_plus, shortcut_key::kPlus},         {GDK_KEY_minus, shortcut_key::kMinus},
+    {GDK_KEY_KP_Add, shortcut_key::kKeypadPlus}, {GDK_KEY_KP_Subtract, shortcut_key::kKeypadMinus},
 };
+
+// The key a shortcut names for a key an accelerator sees; 0 for none.
+char16_t shortcutKeyOf(guint key) {
+  for (const NamedKey& k : kNamedKeys) {
+    if (k.keyval == key) return k.key;
+  }
+  const guint upper = gdk_keyval_to_upper(key);
+  const bool letterOrDigit =
+      (upper >= GDK_KEY_A && upper <= GDK_KEY_Z) || (upper >= GDK_KEY_0 && upper <= GDK_KEY_9);
+  // Keysyms of ASCII letters and digits are their characters.
+  return letterOrDigit ? static_cast<char16_t>(upper) : 0;
+}
 
 struct CharacterKey {
   guint keyval;
@@ -103,13 +87,10 @@ Modifiers modifiersOf(GdkModifierType state) {
           (state & GDK_MOD1_MASK) != 0};
 }
 
-std::optional<Shortcut> shortcutFor(guint key, Modifiers mods) {
-  if (mods.alt) return std::nullopt;
-  key = gdk_keyval_to_lower(key);
-  for (const Accelerator& a : kAccelerators) {
-    if (a.keyval == key && a.ctrl == mods.ctrl && a.shift == mods.shift) return a.shortcut;
-  }
-  return std::nullopt;
+std::optional<ShortcutAction> shortcutFor(guint key, Modifiers mods) {
+  const char16_t shortcutKey = shortcutKeyOf(key);
+  if (shortcutKey == 0) return std::nullopt;
+  return shortcutOn(shortcutKey, mods);
 }
 
 std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods) {

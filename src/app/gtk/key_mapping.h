@@ -1,37 +1,23 @@
 #pragma once
-// What a key does in the editor's window: an accelerator's command, one of the four keys
-// that act as characters, a key that acts as it is released, or nothing special (the key
-// then goes to the input method). Keys
-// are matched by the key they are on, whatever Shift or the layout's levels make of them.
+// What a key does in the editor's window: a shortcut, one of the four keys that act as
+// characters, a key that acts as it is released, or nothing special (the key then goes to the
+// input method). Keys are matched by the key they are on, whatever Shift or the layout's
+// levels make of them.
 
 #include <gdk/gdk.h>
 
 #include <optional>
-#include <variant>
 
 #include "platform/platform.h"
+#include "platform/shortcuts.h"
 
 namespace zarq::gtk {
 
-// The modifiers an accelerator looks at; Super, Num Lock and the like are ignored, as they
-// are by the editor's accelerator table on Windows.
-struct Modifiers {
-  bool ctrl = false;
-  bool shift = false;
-  bool alt = false;
-};
-
 Modifiers modifiersOf(GdkModifierType state);
 
-// What the window itself does on a key: close as its close box does (Ctrl+Q, Ctrl+W, the
-// desktop's usual keys, which the Windows editor leaves to Alt+F4).
-enum class WindowAction { Close };
-using Shortcut = std::variant<Command, WindowAction>;
-
-// What the accelerator on `key` does (the key as acceleratorKey names it, e.g. 's' or '1'),
-// provided the modifiers are exactly those the accelerator names: Ctrl with a letter or
-// digit, or Shift+Tab.
-std::optional<Shortcut> shortcutFor(guint key, Modifiers mods);
+// The shortcut on `key` (the key as acceleratorKey names it, e.g. 's' or '1'), held with
+// exactly the modifiers the shortcut names (platform/shortcuts.h).
+std::optional<ShortcutAction> shortcutFor(guint key, Modifiers mods);
 
 // Backspace, Tab, Return and Escape typed as the characters 8, 9, 13 and 27. With Ctrl or
 // Alt held they type nothing the editor would take.

@@ -21,7 +21,7 @@ void exitAtOnceOnTheNextSignal() {
 
 }  // namespace
 
-SessionSignals::SessionSignals(std::function<void()> endSession)
+SessionSignals::SessionSignals(std::function<void(int)> endSession)
     : endSession_(std::move(endSession)) {
   for (std::size_t i = 0; i < watches_.size(); ++i) {
     watches_[i] = {this, kSessionSignals[i], 0};
@@ -38,10 +38,10 @@ SessionSignals::~SessionSignals() {
 gboolean SessionSignals::onSignal(gpointer p) {
   Watch& watch = *static_cast<Watch*>(p);
   SessionSignals& self = *watch.owner;
-  if (self.received_ == 0) {
-    self.received_ = watch.signal;
+  if (!self.received_) {
+    self.received_ = true;
     exitAtOnceOnTheNextSignal();
-    self.endSession_();
+    self.endSession_(watch.signal);
   }
   return G_SOURCE_CONTINUE;
 }

@@ -13,14 +13,11 @@ namespace zarq::gtk {
 
 class SessionSignals {
  public:
-  // `endSession` closes the window as the close box would.
-  explicit SessionSignals(std::function<void()> endSession);
+  // `endSession` is told of the first signal, with its number.
+  explicit SessionSignals(std::function<void(int)> endSession);
   ~SessionSignals();
   SessionSignals(const SessionSignals&) = delete;
   SessionSignals& operator=(const SessionSignals&) = delete;
-
-  // The signal that ended the session, 0 when none did.
-  int received() const { return received_; }
 
  private:
   struct Watch {
@@ -30,9 +27,9 @@ class SessionSignals {
   };
   static gboolean onSignal(gpointer watch);
 
-  std::function<void()> endSession_;
+  std::function<void(int)> endSession_;
   std::array<Watch, 3> watches_;
-  int received_ = 0;
+  bool received_ = false;
 };
 
 }  // namespace zarq::gtk

@@ -32,14 +32,11 @@ ConsoleEnd::ConsoleEnd(HWND window) {
 
 ConsoleEnd::~ConsoleEnd() {
   if (savedEvent == nullptr) return;
+  SetEvent(savedEvent);
   SetConsoleCtrlHandler(onConsoleEvent, FALSE);
   CloseHandle(savedEvent);
   savedEvent = nullptr;
   endingWindow = nullptr;
-}
-
-void ConsoleEnd::saved() {
-  if (savedEvent) SetEvent(savedEvent);
 }
 
 }  // namespace zarq::win32

@@ -14,12 +14,10 @@ class ConsoleEnd {
  public:
   // Watches the console while `window` lives, when there is a console at all.
   explicit ConsoleEnd(HWND window);
+  // The window is gone and the form saved: a console close waiting for it may now end.
   ~ConsoleEnd();
   ConsoleEnd(const ConsoleEnd&) = delete;
   ConsoleEnd& operator=(const ConsoleEnd&) = delete;
-
-  // The window is gone and the form saved: a console close waiting for it may now end.
-  void saved();
 };
 
 }  // namespace zarq::win32

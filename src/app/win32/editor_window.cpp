@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/win32/accelerator_table.h"
 #include "app/win32/console_end.h"
 #include "app/win32/key_strokes.h"
 #include "app/win32/resource_ids.h"
@@ -19,10 +20,9 @@
 #include "backend/win32/msaa_page.h"
 #include "backend/win32/win32_host.h"
 #include "editor/accessible_page.h"
-#include "editor/closing.h"
 #include "editor/window_events.h"
+#include "editor/window_loop.h"
 #include "editor/window_scale.h"
-#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq::win32 {
@@ -49,8 +49,9 @@ Text compositionOf(HWND window) {
 
 }  // namespace
 
-EditorWindow::EditorWindow(SettingsForm& form, GdiplusFrame& frame, Win32Host& host)
-    : form_(form), frame_(frame), host_(host) {}
+EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, GdiplusFrame& frame,
+                           Win32Host& host)
+    : form_(form), loop_(loop), frame_(frame), host_(host) {}
 
 bool EditorWindow::create(HINSTANCE instance, const std::wstring& title) {
   WNDCLASSEXW windowClass{};
@@ -63,7 +64,6 @@ bool EditorWindow::create(HINSTANCE instance, const std::wstring& title) {
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszClassName = kWindowClass;
   if (!RegisterClassExW(&windowClass)) return false;
-  // WM_CREATE runs inside: the form is built and "save.set" loaded before the window shows.
   window_ =
       CreateWindowExW(kWindowExStyle, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT,
                       CW_USEDEFAULT, kOuterWidth, kOuterHeight, nullptr, nullptr, instance, this);
@@ -101,6 +101,7 @@ void EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at) {
                 work.right - work.left - frame.cx, work.bottom - work.top - frame.cy));
   frame_.setScale(scale);
   host_.attach(window_, scale);
+  loop_.placeCaretAgain();
   const SIZE outer = outerSizeFor(scale, dpi);
   if (!at) {
     RECT now;
@@ -138,14 +139,6 @@ void EditorWindow::dropFiles(HDROP drop) {
   onDrop(form_, paths);
 }
 
-void EditorWindow::closeForSessionEnd() {
-  if (quitRequested_) return;
-  const bool saved = onSessionEnd(form_, fallbackFolder()).savedInFolder;
-  // Windows would end the process with a status of its own, a dialog perhaps still open: it
-  // ends here, with the status that says whether "save.set" was written.
-  TerminateProcess(GetCurrentProcess(), saved ? 0 : 1);
-}
-
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
@@ -161,39 +154,32 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       host_.onAnnounce([this](const AccessibleEvent& event) {
         notifyWinEvent(window_, describePage(form_), event);
       });
-      onWindowCreate(form_);
-      restoreZoom(form_);
       return true;
     }
     case WM_ENDSESSION:
-      // Windows is logging off or shutting down and ends the process after this returns:
-      // the form is saved now, and no one is asked.
-      if (wParam) closeForSessionEnd();
+      // Windows is logging off or shutting down and ends the process after this returns, a
+      // dialog perhaps still open, with a status of its own: the form is saved now, and the
+      // process ends here with the status that says whether "save.set" was written.
+      if (!wParam) return true;
+      if (const std::optional<int> status = loop_.endSessionNow(form_)) {
+        TerminateProcess(GetCurrentProcess(), static_cast<UINT>(*status));
+      }
       return true;
     case WM_CLOSE:
-      // The form is saved, or the user chose what becomes of it; else the window stays.
-      onCloseBox(form_, [this] { DestroyWindow(window_); });
+      loop_.closeBox(form_);
       return true;
     case kEndSessionMessage:
-      onSessionEnding(form_, [this](const SessionEndSave& save) {
-        if (quitRequested_) return;
-        savedInFolder_ = save.savedInFolder;
-        DestroyWindow(window_);
-      });
+      loop_.endSession(form_, 0);
       return true;
     case kActivateMessage:
-      // A screen reader's click; one that comes while a message box is open is dropped, as
-      // the window takes no clicks then.
-      if (!host_.modalRunning()) {
-        onActivate(form_, {static_cast<ControlRef::Kind>(wParam), static_cast<int>(lParam)});
-      }
+      loop_.activate(form_, {static_cast<ControlRef::Kind>(wParam), static_cast<int>(lParam)});
       return true;
     case WM_DESTROY:
       host_.onAnnounce(nullptr);
       frame_.onPresent(nullptr);
       host_.onZoom(nullptr);
       host_.detach();
-      quitRequested_ = true;
+      loop_.windowGone();
       return true;
     case WM_DPICHANGED: {
       // Moved to a monitor of another scale: the same logical size where Windows suggests.
@@ -213,8 +199,8 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return false;
     case WM_SETFOCUS:
       CreateCaret(window_, nullptr, 0, 0);
-      // The new caret starts at the origin: the host places it afresh with the next frame.
-      host_.attach(window_, frame_.scale());
+      // The new caret starts at the origin: the next frame places it afresh.
+      loop_.placeCaretAgain();
       onFocusGained(form_);
       return true;
     case WM_KILLFOCUS:
@@ -264,12 +250,7 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       onChar(form_, static_cast<char16_t>(wParam));
       return true;
     case WM_COMMAND:
-      if (LOWORD(wParam) == ZARQ_CLOSE_WINDOW) {
-        // Ctrl+Q and Ctrl+W close the window as its close box does, saving the form.
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-      } else {
-        onCommand(form_, static_cast<Command>(LOWORD(wParam)));
-      }
+      loop_.shortcut(form_, actionOfCommand(LOWORD(wParam)));
       return true;
     case WM_MOUSEMOVE: {
       TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, HOVER_DEFAULT};
@@ -288,14 +269,6 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_DROPFILES:
       dropFiles(reinterpret_cast<HDROP>(wParam));
-      return true;
-    case Win32Host::kPostedMessage:
-      host_.runPosted();
-      return true;
-    case WM_TIMER:
-      if (wParam != Win32Host::kPostedTimer) return false;
-      KillTimer(window_, Win32Host::kPostedTimer);
-      host_.runPosted();
       return true;
     default:
       return false;

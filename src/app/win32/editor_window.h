@@ -12,7 +12,8 @@
 
 namespace zarq {
 struct SettingsForm;
-}
+class WindowLoop;
+}  // namespace zarq
 
 namespace zarq::win32 {
 
@@ -23,18 +24,15 @@ inline constexpr wchar_t kWindowClass[] = L"Zarq Radoziro Settings";
 
 class EditorWindow {
  public:
-  EditorWindow(SettingsForm& form, GdiplusFrame& frame, Win32Host& host);
+  // Its events go to `loop`.
+  EditorWindow(SettingsForm& form, WindowLoop& loop, GdiplusFrame& frame, Win32Host& host);
   EditorWindow(const EditorWindow&) = delete;
   EditorWindow& operator=(const EditorWindow&) = delete;
 
-  // Registers the class and creates the window titled `title`, which builds the form and
-  // loads "save.set"; false when Windows refuses either.
+  // Registers the class and creates the window titled `title`, hidden; false when Windows
+  // refuses either.
   bool create(HINSTANCE instance, const std::wstring& title);
   HWND handle() const { return window_; }
-  // Set once the window has been destroyed (the form is saved by then, or the user chose).
-  bool quitRequested() const { return quitRequested_; }
-  // False when the session ended and the form could not be saved to "save.set".
-  bool savedInFolder() const { return savedInFolder_; }
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,21 +44,16 @@ class EditorWindow {
   void fitToScreen(UINT dpi, std::optional<POINT> at);
   void showFrame();
   void dropFiles(HDROP drop);
-  // Windows ends the process once WM_ENDSESSION returns: the form is saved at once, with no
-  // one asked (editor/closing.h), and the process ends, exit status 1 when "save.set" could
-  // not be written.
-  void closeForSessionEnd();
   // Client pixels of the window to the frame's logical pixels.
   int logical(int devicePixels) const;
 
   SettingsForm& form_;
+  WindowLoop& loop_;
   GdiplusFrame& frame_;
   Win32Host& host_;
   HWND window_ = nullptr;
-  bool quitRequested_ = false;
   // Shift+F10 went down and is the editor's: its release is too, whichever key comes up first.
   bool helpF10Down_ = false;
-  bool savedInFolder_ = true;
   int zoomPercent_ = 100;
 };
 

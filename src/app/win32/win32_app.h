@@ -1,14 +1,12 @@
 #pragma once
-// The editor on Windows: start-up, the paced loop and shut-down.
+// The editor on Windows: what its start-up (editor/editor_start.h) needs of Windows.
 
 #include <windows.h>
 
 namespace zarq::win32 {
 
-// Reads the command line, chooses the working folder and opens the editor's window on it,
-// then runs until the window is closed. Returns the exit code: 0 (also when the user
-// cancels the folder chooser), 1 when the window cannot be made, 2 for arguments not
-// understood.
+// Runs the editor on the program's command line until its window is closed; returns the
+// exit status runEditor of the core gives.
 int runEditor(HINSTANCE instance, int showCommand);
 
 }  // namespace zarq::win32

@@ -2,10 +2,8 @@
 
 #include <canberra-gtk.h>
 
-#include <atomic>
 #include <cmath>
 #include <string>
-#include <thread>
 
 #include "backend/gtk/desktop_palette.h"
 #include "backend/gtk/file_pattern.h"
@@ -13,27 +11,6 @@
 
 namespace zarq::gtk {
 namespace {
-
-// How often work posted while a message box is open looks again whether it may run.
-constexpr guint kModalRetryMs = 100;
-
-struct PostedTask {
-  GtkHost* host;
-  std::function<void()> task;
-};
-
-gboolean runPosted(gpointer p) {
-  auto* posted = static_cast<PostedTask*>(p);
-  // A message box's loop, or the loop that keeps the window painting during long work, is
-  // no turn of the window's loop: the work waits until it is over.
-  if (posted->host->modalRunning() || posted->host->longWorkRunning()) {
-    g_timeout_add(kModalRetryMs, runPosted, posted);
-    return G_SOURCE_REMOVE;
-  }
-  posted->task();
-  delete posted;
-  return G_SOURCE_REMOVE;
-}
 
 // The caret the core reports is a point near the bottom of the field's text; a cursor
 // of this height below it lets the candidate window open under the line, not over it.
@@ -46,13 +23,15 @@ gboolean focusWhenMapped(GtkWidget* widget, GdkEvent*, gpointer) {
   return FALSE;
 }
 
-// How often the window shows a fresh frame while long work runs.
-constexpr guint kLongWorkPaintMs = 50;
-
-gboolean paintAgain(gpointer paint) {
-  (*static_cast<const std::function<void()>*>(paint))();
-  return G_SOURCE_CONTINUE;
+// Ends a wait for events once its time is up.
+gboolean stopWaiting(gpointer fired) {
+  *static_cast<bool*>(fired) = true;
+  return G_SOURCE_REMOVE;
 }
+
+// A message box's buttons answer with their MessageAnswer, as positive response ids; the
+// close box, Escape and closeDialogs give a negative one, which counts as Cancel.
+gint responseOf(MessageAnswer answer) { return static_cast<gint>(answer) + 1; }
 
 }  // namespace
 
@@ -62,7 +41,6 @@ GtkHost::GtkHost(std::filesystem::path workFolder)
 void GtkHost::attach(GtkWindow* window, GtkIMContext* inputMethod) {
   window_ = window;
   inputMethod_ = inputMethod;
-  caret_.reset();
   if (!window) {
     folderMonitor_.reset();
     folderChanged_ = nullptr;
@@ -87,8 +65,6 @@ void GtkHost::onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent e
 }
 
 gint GtkHost::runModal(GtkDialog* dialog) {
-  // The session is ending: nobody will answer.
-  if (dismissing_) return GTK_RESPONSE_DELETE_EVENT;
   g_signal_connect(dialog, "map-event", G_CALLBACK(focusWhenMapped), nullptr);
   modals_.push_back(dialog);
   const gint response = gtk_dialog_run(dialog);
@@ -96,8 +72,7 @@ gint GtkHost::runModal(GtkDialog* dialog) {
   return response;
 }
 
-void GtkHost::dismissDialogs() {
-  dismissing_ = true;
+void GtkHost::closeDialogs() {
   for (GtkDialog* dialog : modals_) gtk_dialog_response(dialog, GTK_RESPONSE_DELETE_EVENT);
 }
 
@@ -113,32 +88,22 @@ MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons 
       GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), toUtf8(title).c_str());
   // The buttons speak the window's language, not the user's locale.
+  const auto add = [&](const char* label, MessageAnswer answer) {
+    gtk_dialog_add_button(GTK_DIALOG(dialog), label, responseOf(answer));
+  };
   if (buttons == MessageButtons::Ok) {
-    gtk_dialog_add_button(GTK_DIALOG(dialog), "确定", GTK_RESPONSE_OK);
+    add("确定", MessageAnswer::Ok);
   } else {
-    gtk_dialog_add_buttons(GTK_DIALOG(dialog), "是", GTK_RESPONSE_YES, "否", GTK_RESPONSE_NO,
-                           nullptr);
+    add("是", MessageAnswer::Yes);
+    add("否", MessageAnswer::No);
   }
-  if (buttons == MessageButtons::YesNoCancel) {
-    gtk_dialog_add_button(GTK_DIALOG(dialog), "取消", GTK_RESPONSE_CANCEL);
-  }
+  if (buttons == MessageButtons::YesNoCancel) add("取消", MessageAnswer::Cancel);
   gtk_dialog_set_default_response(
-      GTK_DIALOG(dialog), buttons == MessageButtons::Ok ? GTK_RESPONSE_OK : GTK_RESPONSE_YES);
+      GTK_DIALOG(dialog),
+      responseOf(buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes));
   const gint response = runModal(GTK_DIALOG(dialog));
   closeModal(GTK_DIALOG(dialog));
-  switch (buttons) {
-    case MessageButtons::Ok:
-      return MessageAnswer::Ok;
-    case MessageButtons::YesNo:
-      // Closing the question without an answer (Escape, the close box) counts as No.
-      return response == GTK_RESPONSE_YES ? MessageAnswer::Yes : MessageAnswer::No;
-    case MessageButtons::YesNoCancel:
-      break;
-  }
-  // Here it counts as Cancel, as on Windows.
-  return response == GTK_RESPONSE_YES  ? MessageAnswer::Yes
-         : response == GTK_RESPONSE_NO ? MessageAnswer::No
-                                       : MessageAnswer::Cancel;
+  return response > 0 ? static_cast<MessageAnswer>(response - 1) : MessageAnswer::Cancel;
 }
 
 std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction action,
@@ -228,54 +193,37 @@ void GtkHost::beep() {
   }
 }
 
-void GtkHost::setCaretPos(int x, int y) {
+void GtkHost::moveCaret(int x, int y) {
+  if (!inputMethod_) return;
   const auto scaled = [&](int v) { return static_cast<int>(std::lround(v * formScale_)); };
   const GdkRectangle caret{scaled(x), scaled(y), 0, scaled(kCaretHeight)};
-  // Every frame reports the caret; the input method hears only of moves.
-  if (!inputMethod_ || (caret_ && caret_->x == caret.x && caret_->y == caret.y)) return;
-  caret_ = caret;
   gtk_im_context_set_cursor_location(inputMethod_, &caret);
 }
 
 Palette GtkHost::palette() { return desktopPalette(GTK_WIDGET(window_)); }
 
-void GtkHost::zoomTo(int percent) {
-  if (applyZoom_) applyZoom_(percent);
-}
-
 std::int32_t GtkHost::clockMs() {
   return static_cast<std::int32_t>((g_get_monotonic_time() - startMicros_) / 1000);
 }
 
-void GtkHost::runLongWork(const std::function<void()>& work, const std::function<void()>& paint) {
-  std::atomic<bool> done = false;
-  GMainContext* loop = g_main_context_default();
-  std::thread worker([&] {
-    work();
-    done = true;
-    g_main_context_wakeup(loop);
-  });
-  // The window's own loop goes on, so it repaints and keeps its place on the desktop;
-  // the window holds the input it gets meanwhile.
-  ++longWorkDepth_;
-  const guint painter =
-      g_timeout_add(kLongWorkPaintMs, paintAgain, const_cast<std::function<void()>*>(&paint));
-  while (!done) g_main_context_iteration(loop, TRUE);
-  g_source_remove(painter);
-  worker.join();
-  --longWorkDepth_;
+bool GtkHost::handleEvents(int waitMs) {
+  GMainContext* context = g_main_context_default();
+  if (waitMs <= 0) return g_main_context_iteration(context, waitMs < 0);
+  bool fired = false;
+  SourceId timeout;
+  timeout.reset(g_timeout_add(static_cast<guint>(waitMs), stopWaiting, &fired));
+  const bool handled = g_main_context_iteration(context, TRUE);
+  if (fired) timeout.ended();
+  return handled && !fired;
+}
+
+// GLib's wake-up of a context outlasts the call: a wait that starts later ends at once.
+void GtkHost::wake() { g_main_context_wakeup(g_main_context_default()); }
+
+void GtkHost::closeWindow() {
+  if (window_) gtk_widget_destroy(GTK_WIDGET(window_));
 }
 
 bool GtkHost::isForeground() { return window_ && gtk_window_is_active(window_); }
-
-void GtkHost::postToWindowThread(int delayMs, std::function<void()> task) {
-  // GLib takes sources from any thread; they run in the loop of the window's thread.
-  auto* posted = new PostedTask{this, std::move(task)};
-  if (delayMs > 0) {
-    g_timeout_add(static_cast<guint>(delayMs), runPosted, posted);
-  } else {
-    g_idle_add(runPosted, posted);
-  }
-}
 
 }  // namespace zarq::gtk

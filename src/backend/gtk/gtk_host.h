@@ -1,6 +1,7 @@
 #pragma once
-// The editor's side effects on GTK: message boxes and file choosers modal on the window, the
-// clipboard, the bell, the input method's cursor, the clock and the window's focus.
+// The editor's desktop on GTK: message boxes and file choosers modal on the window, the
+// clipboard, the bell, the input method's cursor, the clock, the window's focus and turns of
+// GLib's main loop.
 
 #include <gtk/gtk.h>
 
@@ -10,11 +11,11 @@
 #include <vector>
 
 #include "backend/gtk/glib_owned.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace zarq::gtk {
 
-class GtkHost final : public Host {
+class GtkHost final : public Desktop {
  public:
   // File choosers always open in `workFolder`, the editor's folder, where its files are.
   explicit GtkHost(std::filesystem::path workFolder);
@@ -23,42 +24,35 @@ class GtkHost final : public Host {
   // both null before the window exists and after it is destroyed.
   void attach(GtkWindow* window, GtkIMContext* inputMethod);
   void detach() { attach(nullptr, nullptr); }
-  // True while a message box or dialog runs its own loop: the window takes no input then.
-  bool modalRunning() const { return !modals_.empty(); }
-  // Where the screen readers' changes go: the window's accessible objects.
-  void onAnnounce(std::function<void(const AccessibleEvent&)> listener) {
-    announced_ = std::move(listener);
-  }
   // The window's pixels per pixel of the form, for the input method's cursor.
   void setFormScale(double scale) { formScale_ = scale; }
-  // How the window takes a new zoom of the form.
-  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
 
+  // Iterations of GLib's default main context.
+  bool handleEvents(int waitMs) override;
+  void wake() override;
+  void closeWindow() override;
+  // gtk_dialog_run on the window: GTK's own nested loop.
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
-  std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
-                                                      TextView pattern) override;
+  // Each running dialog gets the response of its close box.
+  void closeDialogs() override;
+  // The file chooser, in the editor's folder.
+  std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
   std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                       TextView pattern) override;
-  std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
+  std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
+                                                      TextView pattern) override;
+  // The desktop's sound theme, else the X bell.
+  void beep() override;
+  // The input method's cursor, in the window's pixels.
+  void moveCaret(int x, int y) override;
   ClipboardText clipboardText() override;
   void setClipboardText(TextView text) override;
-  void beep() override;
-  void setCaretPos(int x, int y) override;
-  std::int32_t clockMs() override;
-  bool isForeground() override;
-  void postToWindowThread(int delayMs, std::function<void()> task) override;
-  void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
-  void announce(const AccessibleEvent& event) override {
-    if (announced_) announced_(event);
-  }
-  Palette palette() override;
-  void zoomTo(int percent) override;
-  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
   // Through inotify (GFileMonitor); the watch ends when the window is detached.
   void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
-  // Answers every message box and dialog running as if it were closed (No, cancelled), and
-  // every one opened later without showing it.
-  void dismissDialogs() override;
+  // The theme's colours: its own where its name says high contrast.
+  Palette palette() override;
+  bool isForeground() override;
+  std::int32_t clockMs() override;
 
  private:
   static void onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
@@ -74,12 +68,7 @@ class GtkHost final : public Host {
   std::filesystem::path workFolder_;
   gint64 startMicros_;
   std::vector<GtkDialog*> modals_;  // innermost last
-  int longWorkDepth_ = 0;
-  std::optional<GdkRectangle> caret_;
-  std::function<void(const AccessibleEvent&)> announced_;
   double formScale_ = 1;
-  std::function<void(int)> applyZoom_;
-  bool dismissing_ = false;
   GObjectRef<GFileMonitor> folderMonitor_;
   std::function<void()> folderChanged_;
 };

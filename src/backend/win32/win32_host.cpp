@@ -8,7 +8,6 @@
 // clang-format on
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <ctime>
 #include <string_view>
@@ -23,8 +22,6 @@ namespace {
 
 // The file dialogs' name buffer, in UTF-16 units.
 constexpr DWORD kFileNameCapacity = 2000;
-// How often the window shows a fresh frame while long work runs.
-constexpr DWORD kLongWorkPaintMs = 50;
 
 // A filter of one name and one pattern, each ended by a zero, the list by another.
 std::wstring filterOf(TextView name, TextView pattern) {
@@ -46,6 +43,20 @@ BOOL CALLBACK closeDialog(HWND window, LPARAM) {
   PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
   return TRUE;
+}
+
+// What the user did with a message box, as the window loop counts it.
+MessageAnswer answerOf(int pressed) {
+  switch (pressed) {
+    case IDOK:
+      return MessageAnswer::Ok;
+    case IDYES:
+      return MessageAnswer::Yes;
+    case IDNO:
+      return MessageAnswer::No;
+    default:
+      return MessageAnswer::Cancel;
+  }
 }
 
 }  // namespace
@@ -88,7 +99,8 @@ class Win32Host::FolderWatch {
   std::thread thread_;
 };
 
-Win32Host::Win32Host(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
+Win32Host::Win32Host(std::filesystem::path workFolder)
+    : windowThread_(GetCurrentThreadId()), workFolder_(std::move(workFolder)) {}
 
 Win32Host::~Win32Host() = default;
 
@@ -97,29 +109,12 @@ void Win32Host::watchFolder(const std::filesystem::path& folder, std::function<v
   folderWatch_ = std::make_unique<FolderWatch>(folder, std::move(changed));
 }
 
-void Win32Host::dismissDialogs() {
-  dismissing_ = true;
-  EnumThreadWindows(GetCurrentThreadId(), closeDialog, 0);
-}
+void Win32Host::closeDialogs() { EnumThreadWindows(GetCurrentThreadId(), closeDialog, 0); }
 
 void Win32Host::attach(HWND window, float scale) {
-  {
-    const std::lock_guard lock(postedMutex_);
-    window_ = window;
-  }
+  window_ = window;
   scale_ = scale;
-  caret_.reset();
   if (!window) folderWatch_.reset();
-  // Work posted before the window existed runs once it does.
-  wakeWindow();
-}
-
-template <typename Dialog>
-auto Win32Host::modal(Dialog dialog) {
-  ++modalDepth_;
-  const auto result = dialog();
-  if (--modalDepth_ == 0) wakeWindow();
-  return result;
 }
 
 MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButtons buttons) {
@@ -127,28 +122,13 @@ MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButton
   const UINT type = buttons == MessageButtons::YesNo         ? MB_YESNO
                     : buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL
                                                              : MB_OK;
-  // The session is ending: nobody will answer.
-  const int pressed = dismissing_ ? IDCANCEL : modal([&] {
-    const ChineseButtons chinese;
-    return MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), type);
-  });
-  switch (buttons) {
-    case MessageButtons::Ok:
-      return MessageAnswer::Ok;
-    case MessageButtons::YesNo:
-      return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
-    case MessageButtons::YesNoCancel:
-      break;
-  }
+  const ChineseButtons chinese;
   // Escape and the close box give IDCANCEL.
-  return pressed == IDYES  ? MessageAnswer::Yes
-         : pressed == IDNO ? MessageAnswer::No
-                           : MessageAnswer::Cancel;
+  return answerOf(MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), type));
 }
 
 std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView filterName,
                                                            TextView pattern) {
-  if (dismissing_) return std::nullopt;
   std::vector<wchar_t> name(kFileNameCapacity, L'\0');
   // A folder given as the start of the name is where the dialog opens, every time; given as
   // the initial folder it would be, from Windows 7 on, only the first time, and afterwards
@@ -167,8 +147,7 @@ std::optional<std::filesystem::path> Win32Host::chooseFile(bool save, TextView f
   // The editor asks its own questions about existing files and adds its own extension; the
   // process's current folder stays where it is.
   dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
-  const BOOL chosen =
-      modal([&] { return save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog); });
+  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
   if (!chosen) return std::nullopt;
   return std::filesystem::path(name.data());
 }
@@ -184,7 +163,6 @@ std::optional<std::filesystem::path> Win32Host::chooseOpenFile(TextView filterNa
 }
 
 std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
-  if (dismissing_) return std::nullopt;
   const std::wstring title = wide(prompt);
   wchar_t displayName[MAX_PATH] = {};
   BROWSEINFOW browse{};
@@ -192,7 +170,7 @@ std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();
   browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON;
-  PIDLIST_ABSOLUTE chosen = modal([&] { return SHBrowseForFolderW(&browse); });
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
   if (!chosen) return std::nullopt;
   wchar_t folder[MAX_PATH] = {};
   const BOOL isPath = SHGetPathFromIDListW(chosen, folder);
@@ -261,18 +239,11 @@ Palette Win32Host::palette() {
           argbOf(GetSysColor(COLOR_GRAYTEXT))};
 }
 
-void Win32Host::zoomTo(int percent) {
-  if (applyZoom_) applyZoom_(percent);
-}
-
-void Win32Host::setCaretPos(int x, int y) {
+void Win32Host::moveCaret(int x, int y) {
   if (!window_) return;
   // The core speaks in logical pixels; the caret and the input method in the window's.
   const POINT caret{static_cast<LONG>(std::lround(x * scale_)),
                     static_cast<LONG>(std::lround(y * scale_))};
-  // Every frame reports the caret; the input method hears only of moves.
-  if (caret_ && caret_->x == caret.x && caret_->y == caret.y) return;
-  caret_ = caret;
   SetCaretPos(caret.x, caret.y);
   if (HIMC context = ImmGetContext(window_)) {
     COMPOSITIONFORM composition{};
@@ -289,79 +260,28 @@ std::int32_t Win32Host::clockMs() {
 
 bool Win32Host::isForeground() { return window_ && GetForegroundWindow() == window_; }
 
-void Win32Host::postToWindowThread(int delayMs, std::function<void()> task) {
-  {
-    const std::lock_guard lock(postedMutex_);
-    posted_.push_back(
-        {GetTickCount64() + static_cast<ULONGLONG>(std::max(delayMs, 0)), std::move(task)});
+bool Win32Host::handleEvents(int waitMs) {
+  if (waitMs != 0) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, waitMs < 0 ? INFINITE : static_cast<DWORD>(waitMs),
+                                QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
-  wakeWindow();
-}
-
-void Win32Host::runLongWork(const std::function<void()>& work, const std::function<void()>& paint) {
-  std::atomic<bool> done = false;
-  const DWORD windowThread = GetCurrentThreadId();
-  ++longWorkDepth_;
-  // Posted work waits, as it does while a dialog is open.
-  ++modalDepth_;
-  std::thread worker([&] {
-    work();
-    done = true;
-    PostThreadMessageW(windowThread, WM_NULL, 0, 0);
-  });
-  // The window's messages go on being handled, so it repaints and keeps its place on the
-  // desktop; the window itself holds the input among them.
-  ULONGLONG lastPaint = GetTickCount64();
-  while (!done) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kLongWorkPaintMs, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.hwnd == nullptr) continue;  // the worker's wake-up
-      if (dispatch_) {
-        dispatch_(message);
-      } else {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      }
-    }
-    if (GetTickCount64() - lastPaint >= kLongWorkPaintMs) {
-      paint();
-      lastPaint = GetTickCount64();
+  bool handled = false;
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.hwnd == nullptr) continue;  // a wake
+    handled = true;
+    if (!window_ || !TranslateAcceleratorW(window_, accelerators_, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
     }
   }
-  worker.join();
-  --longWorkDepth_;
-  if (--modalDepth_ == 0) wakeWindow();
+  return handled;
 }
 
-void Win32Host::wakeWindow() {
-  const std::lock_guard lock(postedMutex_);
-  if (window_ && !posted_.empty()) PostMessageW(window_, kPostedMessage, 0, 0);
-}
+void Win32Host::wake() { PostThreadMessageW(windowThread_, WM_NULL, 0, 0); }
 
-void Win32Host::runPosted() {
-  // A dialog's loop is no turn of the window's loop: the work waits until it closes.
-  while (modalDepth_ == 0) {
-    std::function<void()> task;
-    {
-      const std::lock_guard lock(postedMutex_);
-      if (!window_) return;
-      const ULONGLONG now = GetTickCount64();
-      const auto due = std::find_if(posted_.begin(), posted_.end(),
-                                    [now](const Posted& p) { return p.due <= now; });
-      if (due == posted_.end()) {
-        if (!posted_.empty()) {
-          ULONGLONG next = posted_.front().due;
-          for (const Posted& p : posted_) next = std::min(next, p.due);
-          SetTimer(window_, kPostedTimer, static_cast<UINT>(next - now), nullptr);
-        }
-        return;
-      }
-      task = std::move(due->task);
-      posted_.erase(due);
-    }
-    task();
-  }
+void Win32Host::closeWindow() {
+  if (window_) DestroyWindow(window_);
 }
 
 }  // namespace zarq::win32

@@ -1,22 +1,21 @@
 #pragma once
-// The editor's side effects on Windows: message boxes and the system's file and folder
-// pickers owned by the window, the clipboard, the default beep, the system caret and the
-// input method's composition window, the run-time clock and the foreground window.
+// The editor's desktop on Windows: message boxes and the system's file and folder pickers
+// owned by the window, the clipboard, the default beep, the system caret and the input
+// method's composition window, the run-time clock, the foreground window and turns of the
+// thread's message queue, accelerators first.
 
 #include <windows.h>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 
-#include "platform/platform.h"
+#include "platform/desktop.h"
 
 namespace zarq::win32 {
 
-class Win32Host final : public Host {
+class Win32Host final : public Desktop {
  public:
   // The save and open dialogs always start in `workFolder`, the editor's folder, where its
   // files are.
@@ -30,82 +29,46 @@ class Win32Host final : public Host {
   // logical pixel.
   void attach(HWND window, float scale);
   void detach() { attach(nullptr, 1); }
+  // The window's accelerator table, translated before its messages are dispatched.
+  void useAccelerators(HACCEL accelerators) { accelerators_ = accelerators; }
 
+  // MessageBoxW with Chinese buttons.
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
+  // GetSaveFileNameW, GetOpenFileNameW and SHBrowseForFolderW.
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
+  // Presses Cancel (No, OK where there is none) in every dialog of the window's thread.
+  void closeDialogs() override;
   ClipboardText clipboardText() override;
   void setClipboardText(TextView text) override;
   void beep() override;
-  void setCaretPos(int x, int y) override;
+  // The system caret and the input method's composition window, in the window's pixels.
+  void moveCaret(int x, int y) override;
   std::int32_t clockMs() override;
   bool isForeground() override;
-  void postToWindowThread(int delayMs, std::function<void()> task) override;
-  void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
-  // Where the screen readers' changes go: the window's WinEvents.
-  void onAnnounce(std::function<void(const AccessibleEvent&)> listener) {
-    announced_ = std::move(listener);
-  }
-  void announce(const AccessibleEvent& event) override {
-    if (announced_) announced_(event);
-  }
   // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).
   Palette palette() override;
-  void zoomTo(int percent) override;
-  // How the window takes a new zoom of the form.
-  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
-  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
   // Through a change notification of the folder, waited on by a thread of its own; the watch
   // ends when the window is detached.
   void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
-  // Presses Cancel (No, OK where there is none) in every dialog of the window's thread, and
-  // answers every one opened later as closed without showing it.
-  void dismissDialogs() override;
-
-  // How the window's loop hands a message on (accelerators first); the loop that runs while
-  // long work goes on hands its messages on the same way.
-  void setDispatcher(std::function<void(MSG&)> dispatch) { dispatch_ = std::move(dispatch); }
-  // True while a message box, a dialog or long work runs a loop of its own.
-  bool modalRunning() const { return modalDepth_ > 0; }
-
-  // The window's message and timer that say posted work may be due: the window hands both
-  // to runPosted().
-  static constexpr UINT kPostedMessage = WM_APP + 1;
-  static constexpr UINT_PTR kPostedTimer = 1;
-  // Runs the posted work that is due, in the order it was posted, unless a message box or
-  // dialog is open (then it waits until that closes); work not yet due gets a timer. Only
-  // on the window's thread.
-  void runPosted();
+  // The messages of the thread's queue, accelerators translated for the window.
+  bool handleEvents(int waitMs) override;
+  void wake() override;
+  void closeWindow() override;
 
  private:
   std::optional<std::filesystem::path> chooseFile(bool save, TextView filterName, TextView pattern);
-  // Runs a message box or dialog, which runs a loop of its own: posted work waits meanwhile.
-  template <typename Dialog>
-  auto modal(Dialog dialog);
-  // Asks the window's thread to look at the posted work.
-  void wakeWindow();
 
   class FolderWatch;
 
-  struct Posted {
-    ULONGLONG due;
-    std::function<void()> task;
-  };
-  std::mutex postedMutex_;  // guards posted_ and, for other threads, window_
-  std::deque<Posted> posted_;
-  int modalDepth_ = 0;
-  int longWorkDepth_ = 0;
-  std::function<void(MSG&)> dispatch_;
+  DWORD windowThread_;
   std::filesystem::path workFolder_;
   HWND window_ = nullptr;
-  std::function<void(const AccessibleEvent&)> announced_;
+  HACCEL accelerators_ = nullptr;
   float scale_ = 1;
-  std::optional<POINT> caret_;
-  std::function<void(int)> applyZoom_;
-  bool dismissing_ = false;
   std::unique_ptr<FolderWatch> folderWatch_;
 };
 

@@ -256,20 +256,21 @@ TEST_F(ChartImportTest, FolderImportCopiesAsLongWorkWithTheBusyMarkOnScreen) {
   // Each copy and the scan take half a second; the frames shown meanwhile carry the turning
   // mark in the bottom-right corner: a white ring around (916, 653), on a black page without
   // a chart.
-  platform.host.longWorkMs = 500;
+  platform.host.turnMs = 500;
   std::vector<int> ringPixels;
-  platform.host.duringLongWork = [&] {
+  platform.headless.frame.onPresent([&] {
+    if (!platform.loop.longWorkRunning()) return;
     int white = 0;
     for (int y = 641; y <= 665; ++y) {
       for (int x = 904; x <= 928; ++x) white += (platform.headless.frame.pixel(x, y) & 0xFF) > 0xE0;
     }
     ringPixels.push_back(white);
-  };
+  });
   importChartFolder(*form);
+  platform.headless.frame.onPresent(nullptr);
 
-  // The chart's copy, its scan, the illustration, the music.
-  EXPECT_EQ(platform.host.longWorks, 4);
-  ASSERT_EQ(ringPixels.size(), 4u);
+  // The chart's copy, its scan, the illustration, the music: a frame or more each.
+  ASSERT_GE(ringPixels.size(), 4u);
   for (const int white : ringPixels) EXPECT_GT(white, 20);
   EXPECT_EQ(readFile(dir / "Big.OGG"), std::string(1 << 20, 'o'));
 }

@@ -145,7 +145,7 @@ TEST_F(ClosingTest, OneEditorPerFolder) {
     platform.host.messages.clear();
     int asked = 0;
     ::testing::internal::CaptureStderr();
-    const auto second = lockWorkFolder(dir.path(), platform.host, [&] {
+    const auto second = lockWorkFolder(dir.path(), platform.loop, [&] {
       ++asked;
       return c.otherShown;
     });
@@ -159,7 +159,7 @@ TEST_F(ClosingTest, OneEditorPerFolder) {
     }
   }
   testing::TempDir other;
-  EXPECT_NE(lockWorkFolder(other.path(), platform.host, [] { return false; }), nullptr);
+  EXPECT_NE(lockWorkFolder(other.path(), platform.loop, [] { return false; }), nullptr);
 }
 
 TEST_F(ClosingTest, TheLockEndsWithItsHolder) {

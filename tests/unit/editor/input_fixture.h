@@ -12,6 +12,7 @@ namespace zarq::testing {
 class InputTest : public FormTest {
  protected:
   ScriptedHost& host() { return platform.host; }
+  WindowLoop& loop() { return platform.loop; }
   int frames() const { return platform.headless.frame.framesPresented(); }
 
   void press(float x, float y) { onButtonDown(*form, static_cast<int>(x), static_cast<int>(y)); }

@@ -57,7 +57,7 @@ class LivePreviewTest : public testing::InputTest {
     onPaint(*form);
     settle();
     host().now += kBusyMarkDelayMs;
-    host().runPosted();
+    loop().runPosted();
   }
   // The form names another chart at one stroke, as a paste, a drop or a load does, and a
   // frame is drawn.
@@ -68,7 +68,7 @@ class LivePreviewTest : public testing::InputTest {
   // The decode under way ends, and the frame it asks for is drawn.
   void settle() {
     form->preview.loader.waitUntilDone();
-    host().runPosted();
+    loop().runPosted();
   }
   int decodes() const { return platform.images.decodes(); }
 
@@ -194,7 +194,7 @@ TEST_F(LivePreviewTest, AChangedFileIsDecodedAgainAndAnUnchangedOneNever) {
       dir / "red.PNG", std::filesystem::last_write_time(dir / "red.PNG") + std::chrono::seconds(5));
   EXPECT_EQ(host().watchedFolder, dir.path());
   host().folderChanged();
-  host().runPosted();
+  loop().runPosted();
   settle();
   EXPECT_EQ(decodes(), before + 1);
   EXPECT_TRUE(frameShows(expected("blue", 80)));
@@ -296,7 +296,7 @@ TEST_F(LivePreviewTest, WhileAPictureDecodesTheWindowAnswersAndShowsItsBusyMarkL
 
   // Nothing else happens; the frame asked for when the mark is due shows it.
   host().now += kBusyMarkDelayMs;
-  EXPECT_EQ(host().runPosted(), 1);
+  EXPECT_EQ(loop().runPosted(), 1);
   EXPECT_EQ(this->frames(), frames + 3);
   EXPECT_TRUE(form->busyMark.shownAt(host().now));
   EXPECT_NE(platform.headless.frame.pixel(916, 653), platform.headless.frame.pixel(940, 700));

@@ -292,7 +292,7 @@ TEST_F(PresetFileTest, AStartThatCannotReadSaveSetMovesItAsideBeforeTheCloseCanW
     const std::string said = ::testing::internal::GetCapturedStderr();
     // Told in a message box once the window shows.
     EXPECT_TRUE(takeMessages().empty()) << c.name;
-    EXPECT_EQ(platform.host.runPosted(), 1) << c.name;
+    EXPECT_EQ(platform.loop.runPosted(), 1) << c.name;
     expectMessage(u"无法读取上次保存的表单 save.set！\n它已被移到：\n" +
                       textFromPath(dir / c.aside) + u"\n不会被覆盖。表单从默认值开始。",
                   u"Zarq Radoziro 设置填写器 - 加载预设");

@@ -1,6 +1,6 @@
 // The window's events, whatever the platform: each ends with at most one frame and no frame
 // looks at a file; input that comes during long work waits its turn; keys act with the
-// modifiers they went down with; the end of a session answers every dialog as closed.
+// modifiers they went down with.
 
 #include "editor/window_events.h"
 
@@ -52,7 +52,6 @@ TEST_F(WindowEventsTest, EachEventDrawsOneFrameWhenItChangedWhatShowsAndNoneOthe
 
 TEST_F(WindowEventsTest, AQuestionOpensOverOneFrameOfWhatTheActionDidSoFar) {
   host().answers = {MessageAnswer::No};
-  host().paintsDuringLongWork = false;
   const int before = frames();
   dropChart("sky");
   ASSERT_EQ(host().messages.size(), 1u);
@@ -98,17 +97,16 @@ TEST_F(WindowEventsTest, GainingTheFocusLooksTheIllustrationUpAgain) {
 
 TEST_F(WindowEventsTest, InputDuringLongWorkWaitsAndIsHandledInOrderAfterIt) {
   host().answers = {MessageAnswer::No};
-  host().duringLongWork = [&] {
+  host().events = {[&] {
     command(Command::Page2);
     command(Command::Page3);
-  };
+  }};
   dropChart("sky");
   EXPECT_EQ(form->currentPage, 1);
-  host().duringLongWork = nullptr;
   // Input that comes before the held input is handled waits behind it.
   command(Command::Page5);
   EXPECT_EQ(form->currentPage, 1);
-  host().runPosted();
+  loop().runPosted();
   EXPECT_EQ(form->currentPage, 5);
 }
 
@@ -133,27 +131,6 @@ TEST_F(WindowEventsTest, AKeyActsWithTheModifiersItWentDownWithAndRepeatsWhileHe
   // Keys let go while another window had the keyboard are forgotten.
   onFocusLost(*form);
   EXPECT_FALSE(onKeyPressed(*form, left, KeyStroke{Key::Left}));
-}
-
-TEST_F(WindowEventsTest, TheEndOfASessionAnswersEveryDialogAsClosedThenSavesOnce) {
-  int closed = 0;
-  SessionEndSave saved;
-  const auto close = [&](const SessionEndSave& s) {
-    ++closed;
-    saved = s;
-  };
-  editAtEnd(slot::chartId);
-  onSessionEnding(*form, close);
-  EXPECT_TRUE(host().dismissed);
-  onSessionEnding(*form, close);
-  EXPECT_EQ(closed, 0);
-  host().runPosted();
-  EXPECT_EQ(closed, 1);
-  EXPECT_TRUE(saved.savedInFolder);
-  EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
-  // The close box after it changes nothing.
-  onCloseBox(*form, [&] { ++closed; });
-  EXPECT_EQ(closed, 1);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ struct WorkingFolderTest : ::testing::Test {
   ~WorkingFolderTest() override { fs::current_path(before); }
   // The folder worked in, which is then the current one.
   std::optional<fs::path> choose(const EditorCommandLine& line) {
-    const WorkingFolder work = enterWorkingFolder(line, places, host, osFileSystem());
+    const WorkingFolder work = enterWorkingFolder(line, places, loop, osFileSystem());
     EXPECT_EQ(work.problem, "");
     if (work.folder) {
       EXPECT_TRUE(fs::equivalent(fs::current_path(), *work.folder));
@@ -49,6 +49,7 @@ struct WorkingFolderTest : ::testing::Test {
   StartPlaces places{dir / "shell", dir / "home", dir / "home" / ".config"};
   fs::path rec = dir / "rec";
   testing::ScriptedHost host;
+  WindowLoop loop{host};
 };
 
 TEST_F(WorkingFolderTest, AShellStartWorksInTheCurrentFolderOrTheOneGivenAndKeepsIt) {
@@ -117,7 +118,7 @@ TEST_F(WorkingFolderTest, AFolderThatCannotBeEnteredIsNeverWorkedIn) {
   // Named on the command line: the start fails, saying why.
   EditorCommandLine line;
   line.folder = dir / "file";
-  const WorkingFolder work = enterWorkingFolder(line, places, host, osFileSystem());
+  const WorkingFolder work = enterWorkingFolder(line, places, loop, osFileSystem());
   EXPECT_EQ(work.folder, std::nullopt);
   EXPECT_NE(work.problem.find("cannot work in"), std::string::npos) << work.problem;
   EXPECT_EQ(work.problem.find('\n'), std::string::npos);

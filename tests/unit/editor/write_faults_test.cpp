@@ -76,11 +76,6 @@ class WriteFaultsTest : public ::testing::Test {
                 count.injected);
   }
 
-  void SetUp() override {
-    // Hundreds of runs: the frames long work would paint meanwhile are not what is tested.
-    platform.host.paintsDuringLongWork = false;
-  }
-
   testing::TestPlatform platform;
   const std::string oldPreset = presetNamed(platform, "old");
 };

@@ -189,7 +189,7 @@ class ExactWidthTest : public testing::ValidationTest {
   void SetUp() override {
     testing::TestPlatform& p = platform;
     form = std::make_unique<SettingsForm>(
-        Platform{fixed, p.headless.images, p.host, p.headless.frame}, dir.path());
+        Platform{fixed, p.headless.images, p.loop, p.headless.frame}, dir.path());
     onWindowCreate(*form);
   }
   testing::FixedMeasurer fixed;

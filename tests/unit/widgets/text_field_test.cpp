@@ -54,7 +54,7 @@ TEST_F(TextFieldTest, EmptyTextShowsNothingAndPutsTheCaretAfterTheMargin) {
 
   testing::TestPlatform platform;
   f.focused = true;
-  f.draw(platform.headless.frame.beginFrame(), metrics, platform.host, {});
+  f.draw(platform.headless.frame.beginFrame(), metrics, platform.loop, {});
   EXPECT_EQ(platform.host.caretX, static_cast<int>(100 + 0.22f * 30));
   EXPECT_EQ(platform.host.caretY, 200 + 30 - 15);
 }
@@ -165,7 +165,7 @@ TEST_F(TextFieldTest, DisabledFocusedFieldShowsNoCaret) {
   TextField f = makeField(u"abc", 100);
   f.focused = true;
   f.enabled = false;
-  f.draw(platform.headless.frame.beginFrame(), metrics, platform.host, {});
+  f.draw(platform.headless.frame.beginFrame(), metrics, platform.loop, {});
   EXPECT_EQ(platform.host.caretX, -1);
 }
 
@@ -182,7 +182,7 @@ TEST_F(TextFieldTest, TheSelectionIsHighlightedOnlyInTheFocusedEnabledField) {
     RecordingCanvas canvas;
     f.focused = c.focused;
     f.enabled = c.enabled;
-    f.draw(canvas, metrics, platform.host, {});
+    f.draw(canvas, metrics, platform.loop, {});
     ASSERT_EQ(canvas.selections.size(), c.highlights) << c.focused << c.enabled;
     if (c.highlights == 0) continue;
     EXPECT_FLOAT_EQ(canvas.selections[0].x, 100 + f.caretOffset(metrics, 1));
@@ -196,7 +196,7 @@ TEST_F(TextFieldTest, ACompositionIsDrawnUnderlinedAtTheCaretAndKeepsTheCandidat
   f.focused = true;
   f.caret = 3;
   RecordingCanvas canvas;
-  f.draw(canvas, metrics, platform.host, {}, u"XY");
+  f.draw(canvas, metrics, platform.loop, {}, u"XY");
   ASSERT_EQ(canvas.texts.size(), 1u);
   EXPECT_EQ(canvas.texts[0], u"abcXYdef");
   const float start = 100 + f.caretOffset(metrics, 3);
@@ -214,7 +214,7 @@ TEST_F(TextFieldTest, ACompositionIsDrawnUnderlinedAtTheCaretAndKeepsTheCandidat
   full.caret = 8;
   full.fitText(metrics, true);
   RecordingCanvas fullCanvas;
-  full.draw(fullCanvas, metrics, platform.host, {}, u"XY");
+  full.draw(fullCanvas, metrics, platform.loop, {}, u"XY");
   ASSERT_EQ(fullCanvas.texts.size(), 1u);
   EXPECT_EQ(fullCanvas.texts[0], u"fghXY");
 }

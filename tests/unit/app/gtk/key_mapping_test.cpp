@@ -3,8 +3,6 @@
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 
-#include "editor/commands.h"
-
 namespace zarq::gtk {
 namespace {
 
@@ -12,62 +10,28 @@ constexpr auto kCtrl = GDK_CONTROL_MASK;
 constexpr auto kShift = GDK_SHIFT_MASK;
 constexpr auto kAlt = GDK_MOD1_MASK;
 
-TEST(KeyMappingTest, AcceleratorsNeedExactlyTheModifiersTheyName) {
+// The table itself is the core's (platform/shortcuts.h); here, how GTK's keys reach it.
+TEST(KeyMappingTest, KeysReachTheShortcutsByTheKeyTheyAreOn) {
   const struct {
     guint keyval;
     unsigned state;
-    std::optional<Shortcut> shortcut;
+    std::optional<ShortcutAction> shortcut;
   } cases[] = {
       {GDK_KEY_v, kCtrl, Command::Paste},
       {GDK_KEY_V, kCtrl, Command::Paste},  // Caps Lock on
-      {GDK_KEY_1, kCtrl, Command::Page1},
-      {GDK_KEY_2, kCtrl, Command::Page2},
-      {GDK_KEY_3, kCtrl, Command::Page3},
-      {GDK_KEY_4, kCtrl, Command::Page4},
-      {GDK_KEY_5, kCtrl, Command::Page5},
-      {GDK_KEY_6, kCtrl, Command::Page6},
-      {GDK_KEY_s, kCtrl, Command::Save},
       {GDK_KEY_S, kCtrl | kShift, Command::SaveAlternative},
-      {GDK_KEY_o, kCtrl, Command::Open},
-      {GDK_KEY_O, kCtrl | kShift, Command::PageDialog},
-      {GDK_KEY_q, kCtrl, WindowAction::Close},
       {GDK_KEY_w, kCtrl, WindowAction::Close},
-      {GDK_KEY_W, kCtrl, WindowAction::Close},
-      {GDK_KEY_q, kCtrl | kShift, std::nullopt},
-      {GDK_KEY_w, 0, std::nullopt},
-      // Modifiers that do not take part in accelerators are ignored.
+      // Modifiers that do not take part in shortcuts are ignored; Alt is never one.
       {GDK_KEY_s, kCtrl | GDK_MOD2_MASK | GDK_SUPER_MASK, Command::Save},
-      {GDK_KEY_s, 0, std::nullopt},
-      {GDK_KEY_s, kShift, std::nullopt},
       {GDK_KEY_s, kCtrl | kAlt, std::nullopt},
-      {GDK_KEY_v, kCtrl | kShift, std::nullopt},
-      {GDK_KEY_1, kCtrl | kShift, std::nullopt},
-      {GDK_KEY_7, kCtrl, std::nullopt},
-      {GDK_KEY_KP_1, kCtrl, std::nullopt},
-      // Editing: selection, clipboard, undo, and the previous field.
-      {GDK_KEY_a, kCtrl, Command::SelectAll},
-      {GDK_KEY_c, kCtrl, Command::Copy},
-      {GDK_KEY_x, kCtrl, Command::Cut},
-      {GDK_KEY_z, kCtrl, Command::Undo},
-      {GDK_KEY_y, kCtrl, Command::Redo},
-      {GDK_KEY_Z, kCtrl | kShift, Command::Redo},
       {GDK_KEY_Tab, kShift, Command::PreviousField},
-      {GDK_KEY_c, kCtrl | kShift, std::nullopt},
-      {GDK_KEY_y, kCtrl | kShift, std::nullopt},
-      {GDK_KEY_z, 0, std::nullopt},
-      {GDK_KEY_Tab, 0, std::nullopt},  // Tab types its character
-      {GDK_KEY_Tab, kCtrl | kShift, std::nullopt},
-      {GDK_KEY_Tab, kShift | kAlt, std::nullopt},
-      {GDK_KEY_equal, kCtrl, Command::ZoomIn},
       {GDK_KEY_equal, kCtrl | kShift, Command::ZoomIn},  // Ctrl++ on a US keyboard
       {GDK_KEY_plus, kCtrl, Command::ZoomIn},            // "+" unshifted (German)
       {GDK_KEY_KP_Add, kCtrl, Command::ZoomIn},
       {GDK_KEY_minus, kCtrl, Command::ZoomOut},
       {GDK_KEY_KP_Subtract, kCtrl, Command::ZoomOut},
-      {GDK_KEY_0, kCtrl, Command::ZoomReset},
-      {GDK_KEY_equal, 0, std::nullopt},  // typed as it is
-      {GDK_KEY_minus, kCtrl | kShift, std::nullopt},
-      {GDK_KEY_0, kCtrl | kShift, std::nullopt},
+      {GDK_KEY_KP_1, kCtrl, std::nullopt},
+      {GDK_KEY_eacute, kCtrl, std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(shortcutFor(c.keyval, modifiersOf(GdkModifierType(c.state))), c.shortcut)

@@ -1,0 +1,82 @@
+#include "editor/editor_start.h"
+
+#include <system_error>
+
+#include "editor/command_line.h"
+#include "editor/window_events.h"
+#include "editor/window_loop.h"
+#include "editor/work_folder_lock.h"
+#include "editor/working_folder.h"
+#include "editor/zoom.h"
+#include "form/settings_form.h"
+
+namespace zarq {
+namespace {
+
+std::string problem(const std::string& what) { return "zarq-settings: " + what; }
+
+}  // namespace
+
+int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args) {
+  const EditorCommandLine line = readCommandLine(args);
+  switch (line.action) {
+    case EditorCommandLine::Action::Help:
+      shell.say(editorHelp(shell.helpNote()), false);
+      return 0;
+    case EditorCommandLine::Action::Version:
+      shell.say(editorVersion(ZARQ_VERSION), false);
+      return 0;
+    case EditorCommandLine::Action::Refuse:
+      shell.say(problem(line.problem), true);
+      return 2;
+    case EditorCommandLine::Action::Run:
+      break;
+  }
+  if (!shell.connect()) return 1;
+  std::error_code error;
+  const StartPlaces places{std::filesystem::current_path(error), shell.homeFolder(),
+                           shell.configFolder()};
+  if (error) {
+    shell.say(problem("cannot read the current directory: " + error.message()), true);
+    return 1;
+  }
+
+  // The working folder, chosen before anything else happens: from here on every file the
+  // editor keeps lies in it, and the dialogs start there.
+  WorkingFolder work;
+  {
+    const std::unique_ptr<Desktop> dialogs = shell.dialogsIn(places.home);
+    WindowLoop chooser(*dialogs);
+    work = enterWorkingFolder(line, places, chooser, osFileSystem());
+  }
+  if (!work.problem.empty()) {
+    shell.say(problem(work.problem), true);
+    return 1;
+  }
+  if (!work.folder) return 0;
+  const std::filesystem::path& folder = *work.folder;
+  const Text title = windowTitle(folder);
+
+  WindowLoop loop(shell.open(folder));
+  // A second editor in the folder brings the first one's window to the front, or says that the
+  // folder is in use, and ends.
+  bool otherShown = false;
+  const std::unique_ptr<FolderLock> lock =
+      lockWorkFolder(folder, loop, [&] { return otherShown = shell.showOtherEditor(title); });
+  if (!lock) return otherShown ? 0 : 1;
+  const auto form = std::make_unique<SettingsForm>(shell.platform(loop), folder);
+  form->configHome = places.configHome;
+  // The window exists, the form is built into it (loading "save.set"), and only then is it
+  // shown.
+  if (!shell.createWindow(*form, loop, title)) return 1;
+  onWindowCreate(*form);
+  restoreZoom(*form);
+  shell.showWindow();
+  if (line.preset) {
+    const std::filesystem::path preset = places.current / *line.preset;
+    loop.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
+  }
+  return loop.run(*form);
+}
+
+}  // namespace zarq

@@ -1,0 +1,204 @@
+#include "editor/window_loop.h"
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "editor/window_events.h"
+#include "form/settings_form.h"
+
+namespace zarq {
+namespace {
+
+// How often the window shows a fresh frame while long work runs.
+constexpr std::int32_t kLongWorkPaintMs = 50;
+
+}  // namespace
+
+MessageAnswer answerOf(MessageButtons buttons, MessageAnswer pressed) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      return pressed == MessageAnswer::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+      break;
+  }
+  return pressed == MessageAnswer::Yes || pressed == MessageAnswer::No ? pressed
+                                                                       : MessageAnswer::Cancel;
+}
+
+template <typename Dialog>
+auto WindowLoop::modal(Dialog dialog) {
+  ++modalDepth_;
+  const auto result = dialog();
+  --modalDepth_;
+  return result;
+}
+
+// Once the session ends nobody will answer: every box and dialog counts as closed unshown.
+MessageAnswer WindowLoop::messageBox(TextView text, TextView title, MessageButtons buttons) {
+  if (ending_) return answerOf(buttons, MessageAnswer::Cancel);
+  return answerOf(buttons, modal([&] { return desktop_.messageBox(text, title, buttons); }));
+}
+
+std::optional<std::filesystem::path> WindowLoop::chooseSaveFile(TextView filterName,
+                                                                TextView pattern) {
+  if (ending_) return std::nullopt;
+  return modal([&] { return desktop_.chooseSaveFile(filterName, pattern); });
+}
+
+std::optional<std::filesystem::path> WindowLoop::chooseOpenFile(TextView filterName,
+                                                                TextView pattern) {
+  if (ending_) return std::nullopt;
+  return modal([&] { return desktop_.chooseOpenFile(filterName, pattern); });
+}
+
+std::optional<std::filesystem::path> WindowLoop::chooseFolder(TextView prompt) {
+  if (ending_) return std::nullopt;
+  return modal([&] { return desktop_.chooseFolder(prompt); });
+}
+
+// Every frame reports the caret; the input method hears only of moves.
+void WindowLoop::setCaretPos(int x, int y) {
+  if (caret_ == std::pair(x, y)) return;
+  caret_ = std::pair(x, y);
+  desktop_.moveCaret(x, y);
+}
+
+void WindowLoop::postToWindowThread(int delayMs, std::function<void()> task) {
+  {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back({desktop_.clockMs() + std::max(delayMs, 0), std::move(task)});
+  }
+  desktop_.wake();
+}
+
+int WindowLoop::runPosted() {
+  int ran = 0;
+  // A dialog's loop, or the one that keeps the window going during long work, is no turn of
+  // the window's loop: the work waits until it is over.
+  while (!modalRunning() && !longWorkRunning()) {
+    std::function<void()> task;
+    {
+      const std::lock_guard lock(postedMutex_);
+      const std::int32_t now = desktop_.clockMs();
+      const auto due = std::find_if(posted_.begin(), posted_.end(),
+                                    [now](const Posted& p) { return p.due <= now; });
+      if (due == posted_.end()) break;
+      task = std::move(due->task);
+      posted_.erase(due);
+    }
+    task();
+    ++ran;
+  }
+  return ran;
+}
+
+std::optional<int> WindowLoop::nextPostedInMs() {
+  const std::lock_guard lock(postedMutex_);
+  if (posted_.empty()) return std::nullopt;
+  const auto next =
+      std::min_element(posted_.begin(), posted_.end(),
+                       [](const Posted& a, const Posted& b) { return a.due < b.due; });
+  return std::max(next->due - desktop_.clockMs(), 0);
+}
+
+void WindowLoop::runLongWork(const std::function<void()>& work,
+                             const std::function<void()>& paint) {
+  std::atomic<bool> done = false;
+  ++longWorkDepth_;
+  std::thread worker([&] {
+    work();
+    done = true;
+    desktop_.wake();
+  });
+  // The window's events go on being handled, so it repaints and keeps its place on the
+  // desktop; the input among them waits (form/input_queue.h).
+  std::int32_t painted = clockMs();
+  do {
+    desktop_.handleEvents(kLongWorkPaintMs);
+    if (clockMs() - painted >= kLongWorkPaintMs) {
+      paint();
+      painted = clockMs();
+    }
+  } while (!done);
+  worker.join();
+  --longWorkDepth_;
+}
+
+int WindowLoop::run(SettingsForm& form) {
+  bool animated = false;
+  while (!gone_) {
+    // Events waiting come first; posted work runs once none does, as a desktop's idle work
+    // would: what the user typed before the session's end is in the form it saves.
+    if (desktop_.handleEvents(0)) continue;
+    runPosted();
+    if (gone_) break;
+    // While something animates, a frame each turn and only a look at the events; the frame
+    // after the last one shows everything at rest, however long the frames before took.
+    const bool animating = animationRunning(form);
+    if (animating || animated) onPaint(form);
+    animated = animating;
+    // Otherwise a wait for the next event or the next posted work.
+    if (!animating) desktop_.handleEvents(nextPostedInMs().value_or(Desktop::kWaitForever));
+  }
+  return exitStatus();
+}
+
+void WindowLoop::shortcut(SettingsForm& form, ShortcutAction action) {
+  if (const Command* command = std::get_if<Command>(&action)) {
+    onCommand(form, *command);
+  } else {
+    closeBox(form);
+  }
+}
+
+void WindowLoop::closeBox(SettingsForm& form) {
+  // A message box answers first, as the window it belongs to takes no input meanwhile.
+  if (modalRunning()) return;
+  form.heldInput.deliver(form, [this, &form] {
+    if (ending_ || gone_) return;
+    const bool close = onCloseRequested(form);
+    showChanges(form);
+    if (close) desktop_.closeWindow();
+  });
+}
+
+void WindowLoop::activate(SettingsForm& form, ControlRef control) {
+  if (!modalRunning() && !gone_) onActivate(form, control);
+}
+
+void WindowLoop::endSession(SettingsForm& form, int signal) {
+  if (ending_ || gone_) return;
+  ending_ = true;
+  signal_ = signal;
+  // The session will not wait for an answer, so none is waited for: a question left open
+  // would lose the form when the session kills the editor. The action that asked goes on as
+  // if the box were closed, and posted work runs only once it is over.
+  desktop_.closeDialogs();
+  postToWindowThread(0, [this, &form, alive = std::weak_ptr<const bool>(form.lifeline)] {
+    if (!alive.lock() || gone_) return;
+    // What the user typed before the end is part of the form that is saved.
+    form.heldInput.replay(form);
+    saved_ = onSessionEnd(form, fallbackFolder());
+    desktop_.closeWindow();
+  });
+}
+
+std::optional<int> WindowLoop::endSessionNow(SettingsForm& form) {
+  if (gone_) return std::nullopt;
+  ending_ = true;
+  saved_ = onSessionEnd(form, fallbackFolder());
+  return exitStatus();
+}
+
+int WindowLoop::exitStatus() const {
+  // A closed window is a normal end; a session that ended with the form elsewhere than in
+  // "save.set" is not.
+  if (signal_ > 0) return 128 + signal_;
+  return ending_ && !saved_.savedInFolder ? 1 : 0;
+}
+
+}  // namespace zarq

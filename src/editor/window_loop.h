@@ -1,0 +1,123 @@
+#pragma once
+// The editor's window loop, the same on every desktop. A desktop's window feeds it what
+// happens to the window (its events come through turns of the desktop's loop, the close box,
+// the end of the session, the window gone) and provides only primitives (platform/desktop.h);
+// the rules are kept here once:
+// - work posted from any thread runs on the window's thread between two turns, in the order it
+//   falls due, never while a message box, a dialog or long work runs a loop of its own;
+// - long work runs on a thread of its own while the window goes on handling events and shows a
+//   fresh frame now and then;
+// - once the session ends every message box and dialog, open or to come, counts as closed: a
+//   question as No, or Cancel where it offers one;
+// - a question closed without an answer counts the same way, whatever the desktop reports;
+// - the input method hears of the caret only when it moved;
+// - the loop draws a frame a turn while something animates, and otherwise waits for events.
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <optional>
+
+#include "editor/closing.h"
+#include "platform/accessibility.h"
+#include "platform/desktop.h"
+#include "platform/platform.h"
+#include "platform/shortcuts.h"
+
+namespace zarq {
+
+struct SettingsForm;
+
+// What a question's answer counts as: the button pressed, or for a box closed without one
+// (reported as Cancel) No where the question offers no Cancel.
+MessageAnswer answerOf(MessageButtons buttons, MessageAnswer pressed);
+
+class WindowLoop final : public Host {
+ public:
+  explicit WindowLoop(Desktop& desktop) : desktop_(desktop) {}
+  WindowLoop(const WindowLoop&) = delete;
+  WindowLoop& operator=(const WindowLoop&) = delete;
+
+  MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
+  std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
+                                                      TextView pattern) override;
+  std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
+                                                      TextView pattern) override;
+  std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
+  ClipboardText clipboardText() override { return desktop_.clipboardText(); }
+  void setClipboardText(TextView text) override { desktop_.setClipboardText(text); }
+  void beep() override { desktop_.beep(); }
+  void setCaretPos(int x, int y) override;
+  std::int32_t clockMs() override { return desktop_.clockMs(); }
+  bool isForeground() override { return desktop_.isForeground(); }
+  void postToWindowThread(int delayMs, std::function<void()> task) override;
+  void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
+  void announce(const AccessibleEvent& event) override { desktop_.announce(event); }
+  Palette palette() override { return desktop_.palette(); }
+  void zoomTo(int percent) override { desktop_.zoomTo(percent); }
+  bool longWorkRunning() const override { return longWorkDepth_ > 0; }
+  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
+    desktop_.watchFolder(folder, std::move(changed));
+  }
+
+  // Turns the window of `form` until it is gone; returns the process's exit status: 128 and
+  // the number of the signal that ended the session, 1 when the session ended without the
+  // form in "save.set", else 0.
+  int run(SettingsForm& form);
+  // Runs the posted work that is due unless a message box, a dialog or long work runs;
+  // returns how many ran.
+  int runPosted();
+  // True while a message box or dialog runs: the window takes no input then.
+  bool modalRunning() const { return modalDepth_ > 0; }
+  bool sessionEnding() const { return ending_; }
+  // The caret was made anew or the window's scale changed: the next frame places it again.
+  void placeCaretAgain() { caret_.reset(); }
+
+  // What happens to the window:
+  // A shortcut's action: its command, or closing as the close box does.
+  void shortcut(SettingsForm& form, ShortcutAction action);
+  // The user closes the window (the close box, Ctrl+Q, Ctrl+W): the form is saved, or the
+  // user chose what becomes of it (editor/closing.h), and the window closes. Ignored while a
+  // message box is open or the session ends.
+  void closeBox(SettingsForm& form);
+  // A screen reader's click on `control`: what a click does, unless a message box is open.
+  void activate(SettingsForm& form, ControlRef control);
+  // The session ends with no one to ask (`signal`, or 0 for the console or the desktop's
+  // session): every message box and dialog open now or later is answered as if closed, so that
+  // the action that asked ends; then the input still waiting is handled, the form is saved
+  // with no one asked (onSessionEnd) and the window closes. A second call changes nothing.
+  void endSession(SettingsForm& form, int signal);
+  // The process ends once this returns: the form is saved at once, with no one asked. The exit
+  // status, or nothing when the window is already gone.
+  std::optional<int> endSessionNow(SettingsForm& form);
+  // The window was destroyed: the loop ends.
+  void windowGone() { gone_ = true; }
+
+ private:
+  // Runs a message box or dialog, which runs a loop of its own.
+  template <typename Dialog>
+  auto modal(Dialog dialog);
+  // Milliseconds until the next posted work falls due; nothing when none waits.
+  std::optional<int> nextPostedInMs();
+  int exitStatus() const;
+
+  struct Posted {
+    std::int32_t due;
+    std::function<void()> task;
+  };
+
+  Desktop& desktop_;
+  std::mutex postedMutex_;  // guards posted_: other threads post
+  std::deque<Posted> posted_;
+  int modalDepth_ = 0;
+  int longWorkDepth_ = 0;
+  std::optional<std::pair<int, int>> caret_;
+  bool ending_ = false;
+  bool gone_ = false;
+  int signal_ = 0;
+  SessionEndSave saved_;
+};
+
+}  // namespace zarq

@@ -1,0 +1,124 @@
+// The window loop's rules, the same on every desktop: posted work waits its turn, a closed
+// question is a No or a Cancel, the session's end answers every dialog and saves once, the
+// caret is told only when it moved.
+
+#include "editor/window_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "form/slot_text.h"
+#include "input_fixture.h"
+
+namespace zarq {
+namespace {
+
+using testing::ScriptedHost;
+
+class WindowLoopTest : public testing::InputTest {};
+
+TEST(AnswerTest, AQuestionClosedWithoutAnAnswerIsNoOrCancelWhereItOffersOne) {
+  const struct {
+    MessageButtons buttons;
+    MessageAnswer pressed, counted;
+  } cases[] = {
+      {MessageButtons::Ok, MessageAnswer::Cancel, MessageAnswer::Ok},
+      {MessageButtons::YesNo, MessageAnswer::Yes, MessageAnswer::Yes},
+      {MessageButtons::YesNo, MessageAnswer::No, MessageAnswer::No},
+      {MessageButtons::YesNo, MessageAnswer::Cancel, MessageAnswer::No},
+      {MessageButtons::YesNoCancel, MessageAnswer::No, MessageAnswer::No},
+      {MessageButtons::YesNoCancel, MessageAnswer::Cancel, MessageAnswer::Cancel},
+      {MessageButtons::YesNoCancel, MessageAnswer::Ok, MessageAnswer::Cancel},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(answerOf(c.buttons, c.pressed), c.counted) << static_cast<int>(c.buttons);
+  }
+}
+
+TEST_F(WindowLoopTest, PostedWorkRunsWhenDueAndNeverInsideADialogOrLongWork) {
+  std::vector<int> order;
+  std::thread([&] {
+    loop().postToWindowThread(150, [&] { order.push_back(3); });
+    loop().postToWindowThread(0, [&] { order.push_back(1); });
+    loop().postToWindowThread(0, [&] { order.push_back(2); });
+  }).join();
+  EXPECT_EQ(loop().runPosted(), 2);
+  EXPECT_EQ(order, (std::vector<int>{1, 2}));
+  host().now += 150;
+  // A message box and long work run loops of their own: what falls due waits for their end.
+  const auto nothingRuns = [&] { EXPECT_EQ(loop().runPosted(), 0); };
+  host().events = {nothingRuns, nothingRuns};
+  loop().messageBox(u"!", u"t", MessageButtons::Ok);
+  loop().runLongWork([] {}, [] {});
+  EXPECT_TRUE(host().events.empty());
+  EXPECT_EQ(loop().runPosted(), 1);
+  EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(WindowLoopTest, LongWorkRunsAwayFromTheWindowWhichPaintsAndHoldsItsInput) {
+  std::thread::id worker;
+  int painted = 0;
+  host().events = {[&] {
+    command(Command::Page2);
+    host().now += 60;
+  }};
+  loop().runLongWork([&] { worker = std::this_thread::get_id(); }, [&] { ++painted; });
+  EXPECT_NE(worker, std::this_thread::get_id());
+  EXPECT_GE(painted, 1);
+  EXPECT_EQ(form->currentPage, 1);
+  loop().runPosted();
+  EXPECT_EQ(form->currentPage, 2);
+}
+
+TEST_F(WindowLoopTest, TheCaretIsToldOnlyWhenItMovedOrWasMadeAnew) {
+  loop().setCaretPos(10, 20);
+  host().caretX = -1;
+  loop().setCaretPos(10, 20);
+  EXPECT_EQ(host().caretX, -1);
+  loop().placeCaretAgain();
+  loop().setCaretPos(10, 20);
+  EXPECT_EQ(host().caretX, 10);
+}
+
+TEST_F(WindowLoopTest, TheEndOfASessionAnswersEveryDialogAsClosedThenSavesOnceAndCloses) {
+  editAtEnd(slot::chartId);
+  onChar(*form, u'x');
+  loop().endSession(*form, 15);
+  EXPECT_EQ(host().dialogsClosed, 1);
+  // From here on nobody answers: no box shows, no dialog opens.
+  host().answers = {MessageAnswer::Yes};
+  host().dialogResults = {dir / "x.set"};
+  EXPECT_EQ(loop().messageBox(u"?", u"t", MessageButtons::YesNoCancel), MessageAnswer::Cancel);
+  EXPECT_EQ(loop().chooseSaveFile(u"f", u"*.set"), std::nullopt);
+  EXPECT_TRUE(host().messages.empty());
+  loop().endSession(*form, 2);
+  loop().closeBox(*form);
+  EXPECT_EQ(host().windowsClosed, 0);
+  loop().runPosted();
+  EXPECT_EQ(host().windowsClosed, 1);
+  EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
+  // The close box after it changes nothing; the loop ends once the window is gone, with the
+  // signal's status.
+  loop().closeBox(*form);
+  loop().runPosted();
+  EXPECT_EQ(host().windowsClosed, 1);
+  host().events = {[&] { loop().windowGone(); }};
+  EXPECT_EQ(loop().run(*form), 128 + 15);
+}
+
+TEST_F(WindowLoopTest, TheLoopRunsPostedWorkOnceNoEventWaitsUntilTheWindowIsGone) {
+  std::vector<std::string> done;
+  loop().postToWindowThread(0, [&] {
+    done.push_back("posted");
+    loop().closeBox(*form);
+    loop().windowGone();
+  });
+  host().events = {[&] { done.push_back("event"); }, [&] { done.push_back("event"); }};
+  EXPECT_EQ(loop().run(*form), 0);
+  EXPECT_EQ(done, (std::vector<std::string>{"event", "event", "posted"}));
+  EXPECT_EQ(host().windowsClosed, 1);
+}
+
+}  // namespace
+}  // namespace zarq
