@@ -53,9 +53,9 @@ std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesyste
   WriteOutcome minified;
   std::optional<ChartValues> values;
   runLongWork(form, [&] {
-    minified = minifyChartFile(chart, runfile, files);
+    minified = minifyChartFile(chart, runfile, files, &form.stopLongWork);
     if (!minified) return;
-    values = scanChartFile(runfile, Strip::No);
+    values = scanChartFile(runfile, Strip::No, &form.stopLongWork);
   });
   if (!minified) {
     tellCopyFailure(form, minified, runfile, kCannotOpenChart, about);

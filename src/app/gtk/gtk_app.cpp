@@ -10,6 +10,7 @@
 
 #include "app/gtk/app_icon.h"
 #include "app/gtk/chinese_messages.h"
+#include "app/gtk/display_loss.h"
 #include "app/gtk/editor_window.h"
 #include "app/gtk/session_signals.h"
 #include "backend/cairo/offscreen_frame.h"
@@ -83,6 +84,7 @@ class GtkShell final : public EditorShell {
   void showWindow() override {
     window_->show();
     signals_.emplace([this](int signal) { loop_->endSession(*form_, signal); });
+    displayLoss_.emplace([this] { return loop_->displayGone(*form_); });
   }
 
  private:
@@ -96,6 +98,7 @@ class GtkShell final : public EditorShell {
   WindowLoop* loop_ = nullptr;
   std::optional<EditorWindow> window_;
   std::optional<SessionSignals> signals_;
+  std::optional<DisplayLoss> displayLoss_;
 };
 
 }  // namespace

@@ -176,5 +176,27 @@ TEST_F(ClosingTest, TheStartRemovesWhatAKilledEditorLeftHalfWritten) {
   EXPECT_TRUE(fs::exists(dir / "notes.tmp"));
 }
 
+TEST_F(ClosingTest, TheExitStatusTellsASaveFromAFallbackFromALoss) {
+  const SessionEndSave inFolder{true, {}}, inFallback{false, "/data/save-1.set"}, lost{};
+  const struct {
+    bool closedUnsaved;
+    std::optional<SessionEndSave> end;
+    int signal, status;
+  } cases[] = {
+      {false, std::nullopt, 0, 0},
+      {true, std::nullopt, 0, kExitFormLost},
+      {false, inFolder, 15, 128 + 15},
+      {false, inFolder, 0, 0},
+      {false, inFallback, 15, kExitFormInFallback},
+      {false, inFallback, 0, kExitFormInFallback},
+      {false, lost, 2, kExitFormLost},
+      {false, lost, 0, kExitFormLost},
+  };
+  for (const auto& c : cases) {
+    form->closedUnsaved = c.closedUnsaved;
+    EXPECT_EQ(exitStatus(*form, c.end, c.signal), c.status) << c.signal;
+  }
+}
+
 }  // namespace
 }  // namespace zarq
