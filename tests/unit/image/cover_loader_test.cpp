@@ -142,5 +142,20 @@ TEST_F(CoverLoaderTest, GoingAwayNeverWaitsForADecoderThatDoesNotStop) {
   EXPECT_EQ(told, 0);
 }
 
+// The process then ends with its status there and then, the decoder still stuck.
+TEST_F(CoverLoaderTest, TheProcessEndsAtOnceOverADecodeLeftBehind) {
+  EXPECT_EXIT(
+      {
+        static GatedDecoder& stuck = *new GatedDecoder;
+        auto doomed = std::make_unique<CoverLoader>(stuck, [] {});
+        doomed->request(1, dir / "red.png");
+        stuck.waitForBegun(1);
+        doomed.reset();
+        CoverLoader::endProcessIfDecoding(7);
+        std::abort();
+      },
+      ::testing::ExitedWithCode(7), "");
+}
+
 }  // namespace
 }  // namespace zarq
