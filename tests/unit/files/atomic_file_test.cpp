@@ -162,7 +162,7 @@ TEST(AtomicFile, AStoppedCopyFailsAndLeavesNothingBehind) {
   const fs::path source = dir.write("song.wav", std::string(1 << 20, 'w'));
   const StopFlag stop = true;
   const WriteOutcome copied =
-      copyFileAtomically(osFileSystem(), source, dir / "song.WAV", CopyMode::Binary, &stop);
+      copyFileAtomically(osFileSystem(), source, dir / "copy.wav", CopyMode::Binary, &stop);
   EXPECT_EQ(copied.error, FileError::Stopped);
   EXPECT_EQ(entries(dir.path()), 1);
 }
