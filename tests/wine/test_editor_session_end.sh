@@ -1,7 +1,8 @@
 # zarq-settings.exe under Wine: the Windows session ending (WM_QUERYENDSESSION and
-# WM_ENDSESSION, as a logoff sends them) while a dialog waits for the user saves what was
-# typed, as a signal does on Linux: into "save.set" with the save dialog open, and into the
-# fallback file when the question after a failed save is open.
+# WM_ENDSESSION, as a logoff sends them, or WM_ENDSESSION alone, as a session killed from
+# outside) while a dialog waits for the user saves what was typed, as a signal does on
+# Linux: into "save.set" with the save dialog open, and into the fallback file when the
+# question after a failed save is open.
 . "$ZARQ_E2E/lib.sh"
 
 end_session() { DISPLAY=$DISPLAY wineboot --end-session >"$ZARQ_E2E_LOGS/wineboot.log" 2>&1 || true; }
@@ -45,3 +46,17 @@ kept=("$fallbacks"/save-*.set)
 [ -f "${kept[0]}" ] || fail "no fallback file in $fallbacks: $(ls -R "$WINEPREFIX/drive_c/users" | head -40)"
 [ "$(chart_id_in "${kept[0]}")" = asked ] || fail "the fallback file lacks what was typed"
 note "the session's end saves with a dialog or the close's question open"
+
+# WM_ENDSESSION with no query before it: saved all the same.
+chmod u+w save.set
+start_editor
+rest_pointer
+click_at 472 182
+keys Delete
+type_text "unasked"
+wine "$ZARQ_WINDOWS_BUILD/tests/end_session.exe" 2>>"$ZARQ_E2E_LOGS/wineboot.log" ||
+  fail "end_session.exe found no editor window"
+wait_editor_exit 20
+[ "$EDITOR_EXIT" = 0 ] || fail "WM_ENDSESSION alone: exit $EDITOR_EXIT"
+[ "$(chart_id_in save.set)" = unasked ] || fail "WM_ENDSESSION alone: not saved"
+note "a WM_ENDSESSION with no query saves too"
