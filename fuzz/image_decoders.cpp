@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "backend/cairo/pixbuf_decoder.h"
+#include "backend/cairo/picture_decoder.h"
 #include "platform/whole_picture.h"
 #include "require.h"
 #include "targets.h"
@@ -79,7 +79,7 @@ void imageDecoders(const std::uint8_t* data, std::size_t size) {
   const std::filesystem::path& file = inputFile();
   std::ofstream(file, std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  PixbufDecoder decoder;
+  PictureDecoder decoder;
 
   const std::optional<ImageSize> probed = decoder.probe(file);
   if (probed) {

@@ -1,5 +1,6 @@
 #include "editor/chart_import.h"
 
+#include <cstdint>
 #include <optional>
 #include <system_error>
 
@@ -23,6 +24,12 @@ constexpr TextView kFolderPrompt = u"打开 Zarq 谱面文件夹";
 constexpr TextView kCannotOpenChart = u"Pim酱打不开谱面 ╭(╯^╰)╮";
 constexpr TextView kChartNotFound = u"Pim酱找不到谱面 ╭(╯^╰)╮";
 constexpr std::size_t kChartIdCapacity = 50;
+// Charts run to a few megabytes; no recorder reads one this large.
+constexpr std::uintmax_t kLargestChart = std::uintmax_t{256} << 20;
+constexpr TextView kChartTooLarge =
+    u"这个谱面超过 256 MB 啦，录制器读不了这么大的谱面，Pim酱就不复制了 ╭(╯^╰)╮";
+constexpr TextView kIdShortenedBefore = u"谱面文件夹的名字太长啦，Pim酱只取了前50个字当谱面ID：\n";
+constexpr TextView kIdShortenedAfter = u"\n谱面、曲绘和音乐都用这个名字复制过来哦 (。-ω-)";
 
 struct MediaMessages {
   TextView notFound;
@@ -41,14 +48,15 @@ void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, abou
 // while the window keeps painting.
 std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart,
                                         TextView about) {
+  if (refuseHugeChart(form, chart, about)) return std::nullopt;
   const std::filesystem::path runfile = form.fileInWorkDir("runfile.txt");
   FileSystem& files = form.platform.files;
   WriteOutcome minified;
   std::optional<ChartValues> values;
   runLongWork(form, [&] {
-    minified = minifyChartFile(chart, runfile, files);
+    minified = minifyChartFile(chart, runfile, files, &form.stopLongWork);
     if (!minified) return;
-    values = scanChartFile(runfile, Strip::No);
+    values = scanChartFile(runfile, Strip::No, &form.stopLongWork);
   });
   if (!minified) {
     tellCopyFailure(form, minified, runfile, kCannotOpenChart, about);
@@ -122,18 +130,26 @@ std::optional<std::filesystem::path> findMedium(FileSystem& files,
   return found;
 }
 
+// The chart folder's files are named after the whole folder name; their copies after the
+// chart ID, which may be shorter.
+struct ChartNames {
+  Text inFolder;
+  Text id;
+};
+
 // Sets the suffix field and copies the medium from the chart folder to "<ID>.<suffix>",
-// named as the field shows it so that the editor's checks find it.
-void importMedium(SettingsForm& form, const std::filesystem::path& folder, const Text& id, int slot,
-                  const std::optional<Text>& suffix, const MediaMessages& messages) {
+// named as the fields show it so that the editor's checks find it.
+void importMedium(SettingsForm& form, const std::filesystem::path& folder, const ChartNames& names,
+                  int slot, const std::optional<Text>& suffix, const MediaMessages& messages) {
   fillIfPresent(form, slot, suffix);
-  const Text name = id + u"." + form.fields[slot].text;
-  const std::optional<std::filesystem::path> source = findMedium(form.platform.files, folder, name);
+  const Text dotSuffix = u"." + form.fields[slot].text;
+  const std::optional<std::filesystem::path> source =
+      findMedium(form.platform.files, folder, names.inFolder + dotSuffix);
   if (!source) {
     askIgnoringAnswer(form, messages.notFound);
     return;
   }
-  const std::filesystem::path copy = form.fileInWorkDir(pathFromText(name));
+  const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + dotSuffix));
   const WriteOutcome copied = copyAsLongWork(form, *source, copy, CopyMode::Binary);
   if (!copied) tellCopyFailure(form, copied, copy, messages.cannotOpen, about::chartFolder);
 }
@@ -143,6 +159,14 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
 void withdrawAutoFillOffer(SettingsForm& form) { closeWarning(form, kAutoFillRecord); }
 
 }  // namespace
+
+bool refuseHugeChart(SettingsForm& form, const std::filesystem::path& chart, TextView about) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(chart, error);
+  if (error || size <= kLargestChart) return false;
+  tell(form, kChartTooLarge, about);
+  return true;
+}
 
 void autoFillFromChart(SettingsForm& form) {
   const Text chartName = form.fields[slot::chartId].text + u".json";
@@ -164,26 +188,33 @@ void autoFillFromChart(SettingsForm& form) {
 void importChartFolder(SettingsForm& form) {
   const std::optional<std::filesystem::path> folder = form.host().chooseFolder(kFolderPrompt);
   if (!folder) return;
-  const Text id = folderName(*folder);
-  const std::filesystem::path chartName = pathFromText(id + u".json");
-  const std::filesystem::path source = findFile(form.platform.files, *folder, id + u".json");
+  const Text inFolder = folderName(*folder);
+  // Everything is copied under the chart ID the form will hold, so that its checks find
+  // what was just copied.
+  const ChartNames names{inFolder, capped(inFolder, kChartIdCapacity)};
+  const std::filesystem::path source =
+      findFile(form.platform.files, *folder, names.inFolder + u".json");
   if (!pathExists(source)) {
     askIgnoringAnswer(form, kChartNotFound);
     return;
   }
-  const std::filesystem::path copy = form.fileInWorkDir(chartName);
+  if (refuseHugeChart(form, source, about::chartFolder)) return;
+  const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + u".json"));
   if (const WriteOutcome copied = copyAsLongWork(form, source, copy, CopyMode::Text); !copied) {
     tellCopyFailure(form, copied, copy, kCannotOpenChart, about::chartFolder);
     validateAndCommit(form, slot::chartId);
     return;
   }
-  setSlotText(form, slot::chartId, capped(id, kChartIdCapacity));
+  setSlotText(form, slot::chartId, names.id);
+  if (names.id != names.inFolder) {
+    tell(form, Text(kIdShortenedBefore) + names.id + Text(kIdShortenedAfter), about::chartFolder);
+  }
   const std::optional<ChartValues> values = scannedChart(form, copy, about::chartFolder);
   if (!values) return;
   const ChartFill fill = takeChart(form, *values);
-  importMedium(form, *folder, id, slot::illustrationExt, fill.illustrationExt,
+  importMedium(form, *folder, names, slot::illustrationExt, fill.illustrationExt,
                kIllustrationMessages);
-  importMedium(form, *folder, id, slot::audioExt, fill.audioExt, kMusicMessages);
+  importMedium(form, *folder, names, slot::audioExt, fill.audioExt, kMusicMessages);
   if (form.currentPage == 1) {
     // The suffixes are validated first while the chart ID still counts as changed, and
     // once more after it is committed.

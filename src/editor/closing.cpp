@@ -62,6 +62,7 @@ bool onCloseRequested(SettingsForm& form) {
         if (saveToChosenFile(form)) return true;
         break;  // cancelled or failed, and said so: the question again
       case MessageAnswer::No:
+        form.closedUnsaved = true;
         return true;
       default:
         return false;
@@ -69,14 +70,20 @@ bool onCloseRequested(SettingsForm& form) {
   }
 }
 
-SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder) {
+SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder,
+                            const char* cause) {
   SessionEndSave result;
   const std::filesystem::path saveSet = form.fileInWorkDir(kSavedForm);
+  if (cause) std::fprintf(stderr, "zarq-settings: %s\n", cause);
   const char* why = "it could not be read at the start and is kept as it was";
   if (!form.keepSavedForm) {
     const WriteOutcome saved = savePreset(form, saveSet, true);
     if (saved) {
       result.savedInFolder = true;
+      if (cause) {
+        std::fprintf(stderr, "zarq-settings: the form was saved to %s\n",
+                     printable(saveSet).c_str());
+      }
       return result;
     }
     why = fileErrorWords(saved.error);
@@ -97,6 +104,13 @@ SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fal
                  fileErrorWords(rescued.error));
   }
   return result;
+}
+
+int exitStatus(const SettingsForm& form, const std::optional<SessionEndSave>& sessionEnd,
+               int signal) {
+  if (!sessionEnd) return form.closedUnsaved ? kExitFormLost : 0;
+  if (sessionEnd->savedInFolder) return signal > 0 ? 128 + signal : 0;
+  return sessionEnd->fallback.empty() ? kExitFormLost : kExitFormInFallback;
 }
 
 std::filesystem::path fallbackFolder() {

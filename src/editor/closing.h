@@ -4,6 +4,7 @@
 // without a word.
 
 #include <filesystem>
+#include <optional>
 
 namespace zarq {
 
@@ -23,11 +24,25 @@ struct SessionEndSave {
   bool savedInFolder = false;      // it is in "save.set"
   std::filesystem::path fallback;  // else where it went instead; empty when nowhere
 };
-// The session ends with no one to ask (a signal, a logoff): the form is saved to "save.set",
-// or when that fails to a new file in `fallbackFolder`, whose path is printed on the
-// standard error; a line says so too when it could be saved nowhere.
-SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder);
+// The session ends with no one to ask (a signal, a logoff, the display gone): the form is
+// saved to "save.set", or when that fails to a new file in `fallbackFolder`, whose path is
+// printed on the standard error; a line says so too when it could be saved nowhere. With a
+// `cause`, stderr gives it first, and names "save.set" too when the form went there.
+SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder,
+                            const char* cause = nullptr);
 // The folder of the fallback files: "zarq-settings" in the user's data folder.
 std::filesystem::path fallbackFolder();
+
+// The exit status says what became of the form, so that a script can tell a loss from a
+// save: 0 when it is in "save.set" or where the user chose to save it, or 128 + the signal's
+// number when a signal ended the session and it is in "save.set"; kExitFormInFallback when
+// the session ended with it in a fallback file; kExitFormLost when it was saved nowhere, the
+// user having chosen so at the close or the session having ended with no place to save it.
+inline constexpr int kExitFormInFallback = 3;
+inline constexpr int kExitFormLost = 4;
+// `sessionEnd`: what the end of the session did with the form, nothing when the user closed
+// the window; `signal`: the signal that ended the session, 0 for none.
+int exitStatus(const SettingsForm& form, const std::optional<SessionEndSave>& sessionEnd,
+               int signal);
 
 }  // namespace zarq

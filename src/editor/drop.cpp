@@ -31,6 +31,7 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
     tell(form, u"给谱面取个名再拖进来叭 (。-ω-)", about::drop);
     return Next::NextFile;
   }
+  if (refuseHugeChart(form, dropped, about::drop)) return Next::EndDrop;
   setSlotText(form, slot::chartId, *id);
   const std::filesystem::path chart = namedFile(form, form.fields[slot::chartId].text + u".json");
   // A chart of that name in the editor's folder is used as it is, never overwritten.

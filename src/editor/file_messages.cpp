@@ -22,6 +22,8 @@ Text fileErrorText(FileError error) {
       return u"文件或文件夹不见了";
     case FileError::NotRegular:
       return u"那里不是普通的文件";
+    case FileError::Stopped:
+      return u"被中止了";
     case FileError::Other:
       break;
   }

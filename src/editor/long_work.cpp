@@ -19,7 +19,8 @@ WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& fro
                             const std::filesystem::path& to, CopyMode mode) {
   WriteOutcome outcome;
   FileSystem& files = form.platform.files;
-  runLongWork(form, [&] { outcome = copyFileAtomically(files, from, to, mode); });
+  runLongWork(form,
+              [&] { outcome = copyFileAtomically(files, from, to, mode, &form.stopLongWork); });
   // A copy into the editor's folder may be the illustration the form names.
   previewFileMayHaveChanged(form);
   return outcome;
@@ -27,6 +28,8 @@ WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& fro
 
 void tellCopyFailure(SettingsForm& form, const WriteOutcome& outcome,
                      const std::filesystem::path& to, TextView cannotOpen, TextView about) {
+  // Stopped for the session's end, which asks no one anything.
+  if (outcome.error == FileError::Stopped) return;
   tell(form, outcome.inSource ? Text(cannotOpen) : writeFailureText(to, outcome), about);
 }
 

@@ -15,11 +15,11 @@ struct SettingsForm;
 
 // Runs `work`, which must not touch the form, as the host's long work.
 void runLongWork(SettingsForm& form, const std::function<void()>& work);
-// copyFileAtomically as long work.
+// copyFileAtomically as long work, stopped when the session ends.
 WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& from,
                             const std::filesystem::path& to, CopyMode mode);
-// Says why a copy to `to` failed: `cannotOpen` when its source could not be read, the file
-// and the reason when the copy could not be written.
+// Says why a copy to `to` failed, unless the session's end stopped it: `cannotOpen` when its source
+// could not be read, the file and the reason when the copy could not be written.
 void tellCopyFailure(SettingsForm& form, const WriteOutcome& outcome,
                      const std::filesystem::path& to, TextView cannotOpen, TextView about);
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "editor/window_events.h"
 #include "form/settings_form.h"
@@ -13,6 +15,9 @@ namespace {
 
 // How often the window shows a fresh frame while long work runs.
 constexpr std::int32_t kLongWorkPaintMs = 50;
+// How long an ending session waits for stopped long work: a copy stops within a block, and
+// a session's end does not wait for more.
+constexpr auto kLongWorkStop = std::chrono::seconds(1);
 
 }  // namespace
 
@@ -108,6 +113,7 @@ std::optional<int> WindowLoop::nextPostedInMs() {
 void WindowLoop::runLongWork(const std::function<void()>& work,
                              const std::function<void()>& paint) {
   std::atomic<bool> done = false;
+  const std::atomic<bool>* outer = std::exchange(longWorkDone_, &done);
   ++longWorkDepth_;
   std::thread worker([&] {
     work();
@@ -126,6 +132,15 @@ void WindowLoop::runLongWork(const std::function<void()>& work,
   } while (!done);
   worker.join();
   --longWorkDepth_;
+  longWorkDone_ = outer;
+}
+
+void WindowLoop::stopLongWork(SettingsForm& form) {
+  form.stopLongWork = true;
+  const auto giveUp = std::chrono::steady_clock::now() + kLongWorkStop;
+  while (longWorkDone_ && !*longWorkDone_ && std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
 }
 
 int WindowLoop::run(SettingsForm& form) {
@@ -144,7 +159,7 @@ int WindowLoop::run(SettingsForm& form) {
     // Otherwise a wait for the next event or the next posted work.
     if (!animating) desktop_.handleEvents(nextPostedInMs().value_or(Desktop::kWaitForever));
   }
-  return exitStatus();
+  return exitStatus(form);
 }
 
 void WindowLoop::shortcut(SettingsForm& form, ShortcutAction action) {
@@ -170,6 +185,8 @@ void WindowLoop::endSession(SettingsForm& form, int signal) {
   if (ending_ || gone_) return;
   ending_ = true;
   signal_ = signal;
+  // The copy or scan under way stops at its next block, so that the save comes at once.
+  form.stopLongWork = true;
   // The session will not wait for an answer, so none is waited for: a question left open
   // would lose the form when the session kills the editor. The action that asked goes on as
   // if the box were closed, and posted work runs only once it is over.
@@ -183,18 +200,26 @@ void WindowLoop::endSession(SettingsForm& form, int signal) {
   });
 }
 
-std::optional<int> WindowLoop::endSessionNow(SettingsForm& form) {
-  if (gone_) return std::nullopt;
+void WindowLoop::saveNow(SettingsForm& form, const char* cause) {
   ending_ = true;
-  saved_ = onSessionEnd(form, fallbackFolder());
-  return exitStatus();
+  stopLongWork(form);
+  saved_ = onSessionEnd(form, fallbackFolder(), cause);
 }
 
-int WindowLoop::exitStatus() const {
-  // A closed window is a normal end; a session that ended with the form elsewhere than in
-  // "save.set" is not.
-  if (signal_ > 0) return 128 + signal_;
-  return ending_ && !saved_.savedInFolder ? 1 : 0;
+std::optional<int> WindowLoop::endSessionNow(SettingsForm& form) {
+  if (gone_) return std::nullopt;
+  saveNow(form, nullptr);
+  return exitStatus(form);
+}
+
+int WindowLoop::displayGone(SettingsForm& form) {
+  // Once the window is gone the form has been saved, or the user chose otherwise.
+  if (!gone_) saveNow(form, "the display went away");
+  return exitStatus(form);
+}
+
+int WindowLoop::exitStatus(const SettingsForm& form) const {
+  return zarq::exitStatus(form, ending_ ? std::optional(saved_) : std::nullopt, signal_);
 }
 
 }  // namespace zarq

@@ -13,6 +13,7 @@
 // - the input method hears of the caret only when it moved;
 // - the loop draws a frame a turn while something animates, and otherwise waits for events.
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -62,9 +63,8 @@ class WindowLoop final : public Host {
     desktop_.watchFolder(folder, std::move(changed));
   }
 
-  // Turns the window of `form` until it is gone; returns the process's exit status: 128 and
-  // the number of the signal that ended the session, 1 when the session ended without the
-  // form in "save.set", else 0.
+  // Turns the window of `form` until it is gone; returns the process's exit status, which
+  // says what became of the form (exitStatus in editor/closing.h).
   int run(SettingsForm& form);
   // Runs the posted work that is due unless a message box, a dialog or long work runs;
   // returns how many ran.
@@ -83,13 +83,18 @@ class WindowLoop final : public Host {
   // message box is open or the session ends.
   void closeBox(SettingsForm& form);
   // The session ends with no one to ask (`signal`, or 0 for the console or the desktop's
-  // session): every message box and dialog open now or later is answered as if closed, so that
-  // the action that asked ends; then the input still waiting is handled, the form is saved
-  // with no one asked (onSessionEnd) and the window closes. A second call changes nothing.
+  // session): a copy or scan under way stops, its new file removed, and none starts any more;
+  // every message box and dialog open now or later is answered as if closed, so that the
+  // action that asked ends; then the input still waiting is handled, the form is saved with
+  // no one asked (onSessionEnd) and the window closes. A second call changes nothing.
   void endSession(SettingsForm& form, int signal);
-  // The process ends once this returns: the form is saved at once, with no one asked. The exit
-  // status, or nothing when the window is already gone.
+  // The process ends once this returns: long work under way is stopped and the form is saved
+  // at once, with no one asked. The exit status, or nothing when the window is already gone.
   std::optional<int> endSessionNow(SettingsForm& form);
+  // The display went away (its server ended or crashed, the remote session dropped): nothing
+  // can be shown or asked any more, and the process ends once this returns. The form is saved
+  // as endSessionNow does, and stderr says where; returns the exit status.
+  int displayGone(SettingsForm& form);
   // The window was destroyed: the loop ends.
   void windowGone() { gone_ = true; }
 
@@ -99,7 +104,11 @@ class WindowLoop final : public Host {
   auto modal(Dialog dialog);
   // Milliseconds until the next posted work falls due; nothing when none waits.
   std::optional<int> nextPostedInMs();
-  int exitStatus() const;
+  // Stops the long work under way and gives it a moment to remove what it began writing.
+  void stopLongWork(SettingsForm& form);
+  // Saves the form at once, `cause` (or nothing) said on stderr first.
+  void saveNow(SettingsForm& form, const char* cause);
+  int exitStatus(const SettingsForm& form) const;
 
   struct Posted {
     std::int32_t due;
@@ -111,6 +120,7 @@ class WindowLoop final : public Host {
   std::deque<Posted> posted_;
   int modalDepth_ = 0;
   int longWorkDepth_ = 0;
+  const std::atomic<bool>* longWorkDone_ = nullptr;  // the innermost long work's end
   std::optional<std::pair<int, int>> caret_;
   bool ending_ = false;
   bool gone_ = false;

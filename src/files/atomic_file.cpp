@@ -1,5 +1,6 @@
 #include "files/atomic_file.h"
 
+#include <algorithm>
 #include <random>
 #include <string_view>
 #include <system_error>
@@ -53,6 +54,11 @@ class HandleSink final : public ByteSink {
   FileError write(std::span<const std::uint8_t> bytes) override {
     if (error_ == FileError::None) error_ = files_.write(handle_, bytes);
     if (error_ == FileError::None) written_ += bytes.size();
+    return error_;
+  }
+  FileError hole(std::uint64_t bytes) override {
+    if (error_ == FileError::None) error_ = files_.growTo(handle_, written_ + bytes);
+    if (error_ == FileError::None) written_ += bytes;
     return error_;
   }
   FileError error() const { return error_; }
@@ -226,7 +232,7 @@ WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
 }
 
 WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const fs::path& to,
-                                CopyMode mode) {
+                                CopyMode mode, const StopFlag* stop) {
   // A file copied onto itself (a chart folder that is the editor's own) is left as it is.
   std::error_code same;
   if (fs::equivalent(from, to, same)) return {};
@@ -239,10 +245,35 @@ WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const f
   std::vector<std::uint8_t> block(kBlockSize);
   bool sourceOpen = true;
   const WriteOutcome outcome = writeFileAtomically(files, to, [&](ByteSink& sink) {
+    // Run of data by run of data, the holes between them kept; a text copy that changes line
+    // ends would shift them, and is read straight through.
+    std::uint64_t at = 0;
+    std::uint64_t dataEnd = crLf ? UINT64_MAX : 0;
     for (;;) {
+      if (stop && *stop) return FileError::Stopped;
+      bool atEnd = false;
+      if (at == dataEnd) {
+        std::uint64_t dataAt = 0;
+        if (const FileError error = files.findData(source, at, dataAt, dataEnd);
+            error != FileError::None) {
+          return error;
+        }
+        if (dataAt > at) {
+          if (const FileError error = sink.hole(dataAt - at); error != FileError::None) {
+            return error;
+          }
+          at = dataAt;
+        }
+        atEnd = at == dataEnd;
+      }
       std::size_t got = 0;
-      if (const FileError error = files.read(source, block, got); error != FileError::None) {
-        return error;
+      if (!atEnd) {
+        const std::uint64_t wanted = std::min<std::uint64_t>(kBlockSize, dataEnd - at);
+        if (const FileError error =
+                files.read(source, {block.data(), static_cast<std::size_t>(wanted)}, got);
+            error != FileError::None) {
+          return error;
+        }
       }
       if (got == 0) {
         // Closed before the copy takes its name, as Windows may refuse to replace a file
@@ -256,6 +287,7 @@ WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const f
           error != FileError::None) {
         return error;
       }
+      at += got;
     }
   });
   if (sourceOpen) files.close(source);

@@ -10,6 +10,7 @@
 // the target itself may be written, it is written in place, its old content kept in memory
 // and written back if the write fails.
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -34,6 +35,8 @@ class ByteSink {
  public:
   virtual ~ByteSink() = default;
   virtual FileError write(std::span<const std::uint8_t> bytes) = 0;
+  // `bytes` bytes that read as zeros: a hole where the file system keeps holes.
+  virtual FileError hole(std::uint64_t bytes) = 0;
 };
 // Writes the file's bytes to the sink in as many pieces as it likes. Returns the sink's
 // error, or an error of its own to give up (a source that cannot be read).
@@ -71,10 +74,16 @@ WriteOutcome writeNewFile(FileSystem& files, const std::filesystem::path& folder
 // Windows); Binary: byte for byte.
 enum class CopyMode { Text, Binary };
 
-// Copies `from` (a regular file, or a link to one) over `to`, a block at a time. A file
-// copied onto itself is left as it is.
+// Set from another thread to stop a copy under way between two blocks: it then fails with
+// Stopped, and its new file is removed.
+using StopFlag = std::atomic<bool>;
+
+// Copies `from` (a regular file, or a link to one) over `to`, a block at a time. The holes
+// of a sparse file stay holes in a binary copy (and in a text copy where line ends stay as
+// they are). A file copied onto itself is left as it is.
 WriteOutcome copyFileAtomically(FileSystem& files, const std::filesystem::path& from,
-                                const std::filesystem::path& to, CopyMode mode);
+                                const std::filesystem::path& to, CopyMode mode,
+                                const StopFlag* stop = nullptr);
 
 // Whether a file name is one this module gives its new files before they take their names.
 bool isTemporaryName(const std::filesystem::path& name);

@@ -53,11 +53,12 @@ ChartValues scanChart(std::string_view minified) {
   return scanChart(stream);
 }
 
-std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip) {
+std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip,
+                                         const StopFlag* stop) {
   // Only regular files: a pipe or a device could hold the editor up for ever.
   const FileHandle in = openRegularFile(file);
   if (!in) return std::nullopt;
-  ChartStream stream(in.get(), ChartStream::kBlockSize, strip);
+  ChartStream stream(in.get(), ChartStream::kBlockSize, strip, stop);
   ChartValues values = scanChart(stream);
   if (stream.failed()) return std::nullopt;
   return values;

@@ -25,8 +25,10 @@ ChartValues scanChart(std::string_view minified);
 ChartValues scanChart(ChartStream& minified);
 // The same for a chart file, read a block at a time however large it is: stripped as it is
 // read, or, for its stripped copy, as it is. nullopt when it is no regular file or cannot be
-// read to its end. The editor scans its copy "runfile.txt" so, zarq-preset the chart itself.
-std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip);
+// read to its end, or when `stop` is set meanwhile. The editor scans its copy "runfile.txt"
+// so, zarq-preset the chart itself.
+std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip,
+                                         const StopFlag* stop = nullptr);
 
 // Brings a mean tempo into the range the hold animation plays well in: halved while above
 // 270, then doubled while below 90. nullopt for a mean of 0 or below, or one that is not a

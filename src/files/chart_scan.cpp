@@ -31,14 +31,22 @@ constexpr StopBytes kStopsInString = stopBytes("\r\n\"\\");
 
 }  // namespace
 
-ChartStream::ChartStream(std::FILE* file, std::size_t blockSize, Strip strip)
-    : file_(file), block_(std::max<std::size_t>(blockSize, 1)), strip_(strip == Strip::Yes) {
+ChartStream::ChartStream(std::FILE* file, std::size_t blockSize, Strip strip, const StopFlag* stop)
+    : file_(file),
+      stop_(stop),
+      block_(std::max<std::size_t>(blockSize, 1)),
+      strip_(strip == Strip::Yes) {
   rewind();
 }
 
 bool ChartStream::refill() {
   if (!file_) return false;
   pos_ = 0;
+  if (stop_ && *stop_) {
+    failed_ = true;
+    window_ = {};
+    return false;
+  }
   // A block of blanks strips to nothing: the next one is read until bytes remain.
   for (;;) {
     const std::size_t count = std::fread(block_.data(), 1, block_.size(), file_);
@@ -121,7 +129,8 @@ std::string minifyChart(std::string_view chart) {
 }
 
 WriteOutcome minifyChartFile(const std::filesystem::path& chart,
-                             const std::filesystem::path& minified, FileSystem& files) {
+                             const std::filesystem::path& minified, FileSystem& files,
+                             const StopFlag* stop) {
   FileSystem::Handle in = 0;
   if (const FileError error = files.openForReading(chart, in); error != FileError::None) {
     return {error, true};
@@ -131,6 +140,7 @@ WriteOutcome minifyChartFile(const std::filesystem::path& chart,
   std::string stripped;
   const WriteOutcome outcome = writeFileAtomically(files, minified, [&](ByteSink& out) {
     for (;;) {
+      if (stop && *stop) return FileError::Stopped;
       std::size_t got = 0;
       if (const FileError error = files.read(in, block, got); error != FileError::None) {
         return error;

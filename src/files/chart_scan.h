@@ -43,8 +43,9 @@ class ChartStream {
   // A chart held in memory.
   explicit ChartStream(std::string_view bytes) : window_(bytes) {}
   // A chart read from an open file, from its start, `blockSize` bytes at a time.
-  explicit ChartStream(std::FILE* file, std::size_t blockSize = kBlockSize,
-                       Strip strip = Strip::No);
+  // A set `stop` ends it as if the file failed there.
+  explicit ChartStream(std::FILE* file, std::size_t blockSize = kBlockSize, Strip strip = Strip::No,
+                       const StopFlag* stop = nullptr);
 
   // True once reading the file failed: what came before its end is all that was seen.
   bool failed() const { return failed_; }
@@ -63,6 +64,7 @@ class ChartStream {
   bool refill();
 
   std::FILE* file_ = nullptr;
+  const StopFlag* stop_ = nullptr;
   std::vector<char> block_;
   bool strip_ = false;
   ChartMinifier minifier_;
@@ -75,9 +77,11 @@ class ChartStream {
 // The chart without insignificant whitespace (the content of "runfile.txt").
 std::string minifyChart(std::string_view chart);
 // The same from file to file, a block at a time, the copy written atomically; the outcome
-// says whether the chart could not be read or the copy could not be written.
+// says whether the chart could not be read or the copy could not be written, or `stop` was
+// set.
 WriteOutcome minifyChartFile(const std::filesystem::path& chart,
-                             const std::filesystem::path& minified, FileSystem& files);
+                             const std::filesystem::path& minified, FileSystem& files,
+                             const StopFlag* stop = nullptr);
 
 // Advances past the next occurrence of `key`; false when the end comes first.
 bool findKey(ChartStream& stream, std::string_view key);

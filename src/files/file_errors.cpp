@@ -20,6 +20,8 @@ const char* fileErrorWords(FileError error) {
       return "no such file or folder";
     case FileError::NotRegular:
       return "not a regular file";
+    case FileError::Stopped:
+      return "stopped";
     case FileError::Other:
       break;
   }

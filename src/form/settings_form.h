@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "common/text.h"
+#include "files/atomic_file.h"
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
 #include "form/form_layout.h"
@@ -100,6 +101,11 @@ struct SettingsForm {
   // The window's policies: the keys held down and the input waiting for long work to end.
   KeyTracker keys;
   InputQueue heldInput;
+  // Set once the session ends: a copy or a scan under way as long work stops at its next
+  // block, and none starts any more, so that the form is saved at once.
+  StopFlag stopLongWork = false;
+  // The user closed the window choosing not to save the form where it could not be saved.
+  bool closedUnsaved = false;
 
   // Form-level messages, each a bubble index or kNoBubble.
   std::int16_t recordPartsBubble = kNoBubble;

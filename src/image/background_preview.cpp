@@ -81,8 +81,13 @@ int sigmaFor(const Cover& cover, int blur) {
 }  // namespace
 
 std::optional<Cover> decodeCover(ImageDecoder& images, const std::filesystem::path& file,
-                                 const std::function<bool()>& cancelled) {
-  CoverFrame cover(cancelled);
+                                 const std::function<bool()>& cancelled,
+                                 std::chrono::milliseconds budget) {
+  const auto deadline = std::chrono::steady_clock::now() + budget;
+  const std::function<bool()> givenUp = [&] {
+    return (cancelled && cancelled()) || std::chrono::steady_clock::now() >= deadline;
+  };
+  CoverFrame cover(givenUp);
   if (!images.decodeRows(file, cover)) return std::nullopt;
   return cover.finish();
 }

@@ -3,6 +3,7 @@
 // and cropped (the cover, decoded once per picture), then blurred (again whenever the blur
 // changes). Dimming is applied when a frame is drawn.
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -19,10 +20,16 @@ struct Cover {
   bool wide = true;
 };
 
-// The cover of the picture at `file`; nullopt without a loadable picture, or when
-// `cancelled`, polled while the picture is decoded, says it is no longer wanted.
+// Long enough for the largest picture allowed on a slow, busy machine; a file that takes
+// longer is made to take longer, and is given up.
+inline constexpr std::chrono::milliseconds kDecodeTimeBudget = std::chrono::seconds(20);
+
+// The cover of the picture at `file`; nullopt without a loadable picture, when `cancelled`,
+// polled while the picture is decoded, says it is no longer wanted, or when the decode
+// takes longer than `budget`.
 std::optional<Cover> decodeCover(ImageDecoder& images, const std::filesystem::path& file,
-                                 const std::function<bool()>& cancelled = {});
+                                 const std::function<bool()>& cancelled = {},
+                                 std::chrono::milliseconds budget = kDecodeTimeBudget);
 
 // The strongest blur: any above it counts as it.
 inline constexpr int kMaxBlur = 200;

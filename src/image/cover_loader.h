@@ -1,16 +1,15 @@
 #pragma once
 // Decodes pictures into covers on a thread of its own, so that the window never waits for
 // a decode. One picture at a time: a new request stops the decode in progress, whose result
-// is then dropped.
+// is then dropped. Nothing ever waits for a decoder to finish against its will: a loader
+// that goes away leaves a decode still running to end on its own thread (it gives up once
+// its time budget is spent), and the process ends without it.
 
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <mutex>
+#include <memory>
 #include <optional>
-#include <thread>
 
 #include "image/background_preview.h"
 #include "platform/platform.h"
@@ -20,7 +19,7 @@ namespace zarq {
 class CoverLoader {
  public:
   // `finished` is called on the loader's thread each time a requested decode has ended, its
-  // result ready to be taken.
+  // result ready to be taken; never once the loader is gone.
   CoverLoader(ImageDecoder& images, std::function<void()> finished);
   ~CoverLoader();
   CoverLoader(const CoverLoader&) = delete;
@@ -41,21 +40,17 @@ class CoverLoader {
   // Waits until the last request's decode has ended (at once when nothing is asked).
   void waitUntilDone();
 
- private:
-  void run();
+  // A decode left running by a loader that is gone: the process must then end without
+  // running its exit handlers under the decoder's feet. Flushes the standard streams and
+  // ends the process with `status` when there is one; returns otherwise.
+  static void endProcessIfDecoding(int status);
 
-  ImageDecoder& images_;
-  std::function<void()> finished_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  // The ticket asked for last, 0 when nothing is; changed under the mutex, and read without
-  // it by the decode that polls whether it is still wanted.
-  std::atomic<std::uint64_t> wanted_ = 0;
-  std::filesystem::path file_;
-  std::uint64_t ended_ = 0;  // the ticket whose decode ended last
-  std::optional<Result> done_;
-  bool stopping_ = false;
-  std::thread thread_;
+ private:
+  struct Shared;
+  static void run(const std::shared_ptr<Shared>& shared);
+
+  // Everything the thread touches, kept alive by it for as long as it runs.
+  std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace zarq

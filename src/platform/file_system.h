@@ -33,6 +33,7 @@ enum class FileError {
   Exists,       // something is already there
   NotFound,     // the file or a folder of its path is missing
   NotRegular,   // a folder, a pipe, a device or a link where a file is wanted
+  Stopped,      // stopped on request before it was done
   Other,
 };
 
@@ -61,6 +62,15 @@ class FileSystem {
   virtual FileError read(Handle handle, std::span<std::uint8_t> into, std::size_t& got) = 0;
   // Writes every byte or fails.
   virtual FileError write(Handle handle, std::span<const std::uint8_t> bytes) = 0;
+  // The next run of data at or after `from`, [dataAt, dataEnd), with the read position moved
+  // to dataAt; what lies before it is a hole that reads as zeros. Both are the file's size
+  // when only a hole or nothing follows. A file system that keeps no holes gives
+  // [from, size).
+  virtual FileError findData(Handle handle, std::uint64_t from, std::uint64_t& dataAt,
+                             std::uint64_t& dataEnd) = 0;
+  // Makes the file `size` bytes long, what it grows by a hole where the file system keeps
+  // holes; writing goes on at its end.
+  virtual FileError growTo(Handle handle, std::uint64_t size) = 0;
   // Empties the file; what is written next starts at its beginning.
   virtual FileError truncate(Handle handle) = 0;
   // Puts what was written on the disk itself.

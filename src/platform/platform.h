@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/picture_format.h"
 #include "common/text.h"
 #include "platform/file_system.h"
 
@@ -101,6 +102,19 @@ struct ImageSize {
 // Images whose header claims more pixels than this are refused before anything large is
 // allocated: no illustration needs them and they would exhaust memory.
 inline constexpr long long kMaxImagePixels = 100'000'000;
+// What one decode may hold besides the rows it hands out: a whole picture where a format is
+// not read row by row, a progressive JPEG's coefficients. A picture that would need more is
+// refused.
+inline constexpr long long kDecodeMemoryBudget = 512LL << 20;
+
+// Whether a picture with this header may go to a decoder at all: a raster format an
+// illustration comes in, of a size within the pixel cap and the memory budget. Decided
+// before any decoder sees the file.
+inline bool mayDecode(const PictureHeader& header) {
+  const long long pixels = header.width * header.height;
+  return header.format != PictureFormat::Other && pixels > 0 && pixels <= kMaxImagePixels &&
+         pixels * 4 <= kDecodeMemoryBudget;
+}
 
 struct DecodedPixels {
   int width = 0;
@@ -139,8 +153,9 @@ class RowSink {
 class ImageDecoder {
  public:
   virtual ~ImageDecoder() = default;
-  // Reads only the header; nullopt when the file is not a loadable image, reports a zero
-  // size, or exceeds kMaxImagePixels.
+  // Reads only the header; nullopt when the file is not a picture in a raster format an
+  // illustration comes in (PNG, JPEG, BMP, GIF, WebP: recognised by its bytes, never its
+  // name), reports a zero size, or exceeds kMaxImagePixels or kDecodeMemoryBudget.
   virtual std::optional<ImageSize> probe(const std::filesystem::path& file) = 0;
   // Decodes the whole image; nullopt under the same conditions as `probe` or on a decoding
   // failure.

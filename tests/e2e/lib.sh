@@ -258,6 +258,19 @@ wait_editor_exit() {
   done
 }
 
+# Makes the chart folder ../charts/big with SIZE (as head -c takes it) of music written out
+# (a sparse file would be copied in a moment), and prints its path.
+big_chart_folder() {
+  local folder
+  folder="$(cd .. && pwd)/charts/big"
+  mkdir -p "$folder"
+  printf '{"ZarqVersion": 120, "name": "Big", "background": "big.png", "song": "big.wav"}\n' \
+    >"$folder/big.json"
+  cp "$ZARQ_E2E/../../examples/demo-chart/demo-chart.png" "$folder/big.png"
+  head -c "$1" /dev/zero >"$folder/big.wav"
+  echo "$folder"
+}
+
 # Drags files from a stand-in file manager and drops them at X,Y of the editor's window.
 drop_files() {
   local x=$1 y=$2

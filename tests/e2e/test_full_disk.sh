@@ -76,7 +76,7 @@ rest_pointer
 close_window "$EDITOR_WID"
 answer_question Right Return
 wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "closed without saving: exit $EDITOR_EXIT"
+[ "$EDITOR_EXIT" = 4 ] || fail "closed without saving: exit $EDITOR_EXIT"
 no_leftovers "closing without saving"
 
 # A signal while the question is open: no one is there to answer it.
@@ -87,7 +87,7 @@ close_window "$EDITOR_WID"
 answer_question
 kill -TERM "$EDITOR_PID"
 wait_editor_exit 10
-[ "$EDITOR_EXIT" = 143 ] || fail "SIGTERM on a full disk: exit $EDITOR_EXIT"
+[ "$EDITOR_EXIT" = 3 ] || fail "SIGTERM on a full disk, the form in the fallback: exit $EDITOR_EXIT"
 rescued=$(sed -n 's/.*; it was saved to \(.*\)$/\1/p' "$ZARQ_E2E_LOGS/editor.log")
 case "$rescued" in
   "$XDG_DATA_HOME"/zarq-settings/save-*.set) ;;

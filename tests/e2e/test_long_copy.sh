@@ -3,12 +3,7 @@
 # waits until the copy is done, then acts.
 . "$ZARQ_E2E/lib.sh"
 
-charts=$(cd .. && pwd)/charts
-mkdir -p "$charts/big"
-printf '{"ZarqVersion": 120, "name": "Big", "background": "big.png", "song": "big.wav"}\n' \
-  >"$charts/big/big.json"
-cp "$ZARQ_E2E/../../examples/demo-chart/demo-chart.png" "$charts/big/big.png"
-truncate -s 600M "$charts/big/big.wav"
+big=$(big_chart_folder 600M)
 
 # White pixels where the mark turns (the frame there is black on page 1 without a chart).
 mark_pixels() { white_pixels "$1" 898 635 40 40; }
@@ -16,7 +11,7 @@ mark_pixels() { white_pixels "$1" 898 635 40 40; }
 start_editor
 rest_pointer
 keys ctrl+shift+o
-pick_in_chooser "打开 Zarq 谱面文件夹" "$charts/big"
+pick_in_chooser "打开 Zarq 谱面文件夹" "$big"
 
 seen=""
 for i in $(seq 100); do

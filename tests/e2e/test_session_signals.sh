@@ -39,3 +39,21 @@ wait_editor_exit 10
 [ "$(chart_id_saved "dialog")" = dialog ] || fail "with the save dialog open: not saved"
 [ "$(ls -- *.set)" = save.set ] || fail "the cancelled dialog saved a preset: $(ls -- *.set)"
 note "SIGTERM, SIGINT and SIGHUP save the session before the editor ends"
+
+# A signal while the import copies a large music file: the copy stops, its temporary file
+# removed, and the form is saved at once instead of after the copy.
+big=$(big_chart_folder 1G)
+rm -f save.set
+start_editor
+rest_pointer
+keys ctrl+shift+o
+pick_in_chooser "打开 Zarq 谱面文件夹" "$big"
+for _ in $(seq 200); do [ -n "$(find . -name '.zarq-*.tmp' -size +1M)" ] && break; sleep 0.05; done
+[ -n "$(find . -name '.zarq-*.tmp')" ] || fail "no copy of the music was seen under way"
+kill -TERM "$EDITOR_PID"
+wait_editor_exit 3
+[ "$EDITOR_EXIT" = 143 ] || fail "SIGTERM during the copy: exit status $EDITOR_EXIT after 3 s"
+[ -z "$(find . -name '.zarq-*.tmp')" ] || fail "the stopped copy left its temporary file"
+[ ! -e big.WAV ] || fail "the copy went on to its end: $(stat -c %s big.WAV) bytes"
+[ "$(chart_id_saved "the copy")" = big ] || fail "the form was not saved after the stopped copy"
+note "a signal during a copy stops it and saves at once"

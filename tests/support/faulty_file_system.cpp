@@ -108,6 +108,17 @@ FileError FaultyFileSystem::write(Handle handle, std::span<const std::uint8_t> b
   return error;
 }
 
+FileError FaultyFileSystem::findData(Handle handle, std::uint64_t from, std::uint64_t& dataAt,
+                                     std::uint64_t& dataEnd) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return real_.findData(handle, from, dataAt, dataEnd);
+}
+
+FileError FaultyFileSystem::growTo(Handle handle, std::uint64_t size) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return real_.growTo(handle, size);
+}
+
 FileError FaultyFileSystem::truncate(Handle handle) {
   if (const FileError error = step(); error != FileError::None) return error;
   return real_.truncate(handle);

@@ -42,6 +42,9 @@ class FaultyFileSystem final : public FileSystem {
   FileError openForUpdate(const std::filesystem::path& path, Handle& handle) override;
   FileError read(Handle handle, std::span<std::uint8_t> into, std::size_t& got) override;
   FileError write(Handle handle, std::span<const std::uint8_t> bytes) override;
+  FileError findData(Handle handle, std::uint64_t from, std::uint64_t& dataAt,
+                     std::uint64_t& dataEnd) override;
+  FileError growTo(Handle handle, std::uint64_t size) override;
   FileError truncate(Handle handle) override;
   FileError sync(Handle handle) override;
   FileError close(Handle handle) override;

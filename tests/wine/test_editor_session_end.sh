@@ -1,7 +1,8 @@
 # zarq-settings.exe under Wine: the Windows session ending (WM_QUERYENDSESSION and
-# WM_ENDSESSION, as a logoff sends them) while a dialog waits for the user saves what was
-# typed, as a signal does on Linux: into "save.set" with the save dialog open, and into the
-# fallback file when the question after a failed save is open.
+# WM_ENDSESSION, as a logoff sends them, or WM_ENDSESSION alone, as a session killed from
+# outside) while a dialog waits for the user saves what was typed, as a signal does on
+# Linux: into "save.set" with the save dialog open, and into the fallback file when the
+# question after a failed save is open.
 . "$ZARQ_E2E/lib.sh"
 
 end_session() { DISPLAY=$DISPLAY wineboot --end-session >"$ZARQ_E2E_LOGS/wineboot.log" 2>&1 || true; }
@@ -40,9 +41,23 @@ find_window "$ZARQ_TITLE - 保存" 15 >/dev/null || fail "the failed save asked 
 end_session
 wait_editor_exit 20
 [ "$EDITOR_EXIT" != running ] || fail "the editor outlived the session"
-[ "$EDITOR_EXIT" != 0 ] || fail "saved elsewhere, yet the exit status says all went well"
+[ "$EDITOR_EXIT" = 3 ] || fail "saved to the fallback file: exit $EDITOR_EXIT, not 3"
 [ "$(md5sum <save.set)" = "$before" ] || fail "the read-only save.set was written"
 kept=("$fallbacks"/save-*.set)
 [ -f "${kept[0]}" ] || fail "no fallback file in $fallbacks: $(ls -R "$WINEPREFIX/drive_c/users" | head -40)"
 [ "$(chart_id_in "${kept[0]}")" = asked ] || fail "the fallback file lacks what was typed"
 note "the session's end saves with a dialog or the close's question open"
+
+# WM_ENDSESSION with no query before it: saved all the same.
+chmod u+w save.set
+start_editor
+rest_pointer
+click_at 472 182
+keys Delete
+type_text "unasked"
+wine "$ZARQ_WINDOWS_BUILD/tests/end_session.exe" 2>>"$ZARQ_E2E_LOGS/wineboot.log" ||
+  fail "end_session.exe found no editor window"
+wait_editor_exit 20
+[ "$EDITOR_EXIT" = 0 ] || fail "WM_ENDSESSION alone: exit $EDITOR_EXIT"
+[ "$(chart_id_in save.set)" = unasked ] || fail "WM_ENDSESSION alone: not saved"
+note "a WM_ENDSESSION with no query saves too"

@@ -10,11 +10,12 @@
 
 #include "app/gtk/app_icon.h"
 #include "app/gtk/chinese_messages.h"
+#include "app/gtk/display_loss.h"
 #include "app/gtk/editor_window.h"
 #include "app/gtk/session_signals.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
-#include "backend/cairo/pixbuf_decoder.h"
+#include "backend/cairo/picture_decoder.h"
 #include "backend/gtk/glib_owned.h"
 #include "backend/gtk/gtk_host.h"
 #include "common/utf.h"
@@ -94,19 +95,21 @@ class GtkShell final : public EditorShell {
   void showWindow() override {
     window_->show();
     signals_.emplace([this](int signal) { loop_->endSession(*form_, signal); });
+    displayLoss_.emplace([this] { return loop_->displayGone(*form_); });
   }
 
  private:
   int argc_;
   char** argv_;
   std::optional<PangoText> text_;
-  PixbufDecoder images_;
+  PictureDecoder images_;
   std::optional<OffscreenFrame> frame_;
   std::optional<GtkHost> host_;
   SettingsForm* form_ = nullptr;
   WindowLoop* loop_ = nullptr;
   std::optional<EditorWindow> window_;
   std::optional<SessionSignals> signals_;
+  std::optional<DisplayLoss> displayLoss_;
 };
 
 }  // namespace

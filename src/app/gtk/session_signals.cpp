@@ -4,12 +4,15 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "editor/closing.h"
+
 namespace zarq::gtk {
 namespace {
 
 constexpr int kSessionSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-void exitNow(int signal) { _exit(128 + signal); }
+// The save was cut short: the form is in no file that can be trusted.
+void exitNow(int) { _exit(kExitFormLost); }
 
 // From the first signal on, another one ends the process without waiting for the save.
 void exitAtOnceOnTheNextSignal() {

@@ -1,5 +1,7 @@
 #include "app/win32/console_end.h"
 
+#include "editor/closing.h"
+
 namespace zarq::win32 {
 namespace {
 
@@ -12,8 +14,11 @@ LONG ending = 0;
 constexpr DWORD kSaveWaitMs = 4000;
 
 BOOL WINAPI onConsoleEvent(DWORD event) {
-  // Another one while the first is being handled: the default handler ends the process.
-  if (InterlockedExchange(&ending, 1) != 0) return FALSE;
+  // Another one while the first is being handled: the save is cut short, the form lost.
+  if (InterlockedExchange(&ending, 1) != 0) {
+    TerminateProcess(GetCurrentProcess(), kExitFormLost);
+    return FALSE;
+  }
   PostMessageW(endingWindow, kEndSessionMessage, 0, 0);
   if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) return TRUE;
   // For a close, a logoff or a shutdown the process ends when this returns.

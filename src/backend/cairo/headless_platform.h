@@ -5,7 +5,7 @@
 
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
-#include "backend/cairo/pixbuf_decoder.h"
+#include "backend/cairo/picture_decoder.h"
 #include "platform/platform.h"
 #include "platform/quiet_host.h"
 
@@ -13,7 +13,7 @@ namespace zarq {
 
 struct HeadlessPlatform {
   PangoText text;
-  PixbufDecoder images;
+  PictureDecoder images;
   QuietHost quietHost;
   OffscreenFrame frame{text};
   Platform platform() { return {text, images, quietHost, frame}; }

@@ -24,6 +24,17 @@ struct ErrorTrap {
 // Warnings such as a truncated file are not reported; the editor prints nothing.
 void stayQuiet(j_common_ptr) {}
 
+// Called as libjpeg works through the file, also while it reads the scans of a progressive
+// file before the first row is ready: a picture no longer wanted stops there too.
+struct Progress {
+  jpeg_progress_mgr manager;
+  const RowSink* sink;
+};
+
+void stopWhenCancelled(j_common_ptr info) {
+  if (reinterpret_cast<Progress*>(info->progress)->sink->cancelled()) jumpOut(info);
+}
+
 // The largest of 1, 2, 4 and 8 by which the decoder can shrink the picture while it stays at
 // least as large as `useful` on both sides; shrinking in the transform costs less than
 // decoding every pixel and throwing most away.
@@ -49,6 +60,11 @@ RowDecoding readJpeg(std::FILE* file, RowSink& sink, std::vector<std::uint32_t>&
     return RowDecoding::Failed;
   }
   jpeg_create_decompress(&info);
+  // More than this (a progressive file's coefficients) and the decode fails.
+  info.mem->max_memory_to_use = kDecodeMemoryBudget;
+  Progress progress{{}, &sink};
+  progress.manager.progress_monitor = stopWhenCancelled;
+  info.progress = &progress.manager;
   jpeg_stdio_src(&info, file);
   jpeg_read_header(&info, TRUE);
   if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {

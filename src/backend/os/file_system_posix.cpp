@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/file_system.h"
@@ -127,6 +128,33 @@ class PosixFileSystem final : public FileSystem {
       if (n == 0) return FileError::Io;
       bytes = bytes.subspan(static_cast<std::size_t>(n));
     }
+    return FileError::None;
+  }
+
+  FileError findData(Handle handle, std::uint64_t from, std::uint64_t& dataAt,
+                     std::uint64_t& dataEnd) override {
+    const int fd = fdOf(handle);
+    struct stat s;
+    if (::fstat(fd, &s) != 0) return lastError();
+    const auto size = static_cast<std::uint64_t>(s.st_size);
+    off_t data = ::lseek(fd, static_cast<off_t>(from), SEEK_DATA);
+    off_t hole = data < 0 ? -1 : ::lseek(fd, data, SEEK_HOLE);
+    if (data < 0 && errno == ENXIO) {
+      data = hole = static_cast<off_t>(std::max(from, size));
+    } else if (data < 0 || hole < 0) {
+      // A file system without holes: everything from `from` on is data.
+      data = static_cast<off_t>(from);
+      hole = static_cast<off_t>(std::max(from, size));
+    }
+    if (::lseek(fd, data, SEEK_SET) < 0) return lastError();
+    dataAt = static_cast<std::uint64_t>(data);
+    dataEnd = static_cast<std::uint64_t>(hole);
+    return FileError::None;
+  }
+
+  FileError growTo(Handle handle, std::uint64_t size) override {
+    if (::ftruncate(fdOf(handle), static_cast<off_t>(size)) != 0) return lastError();
+    if (::lseek(fdOf(handle), 0, SEEK_END) < 0) return lastError();
     return FileError::None;
   }
 

@@ -3,6 +3,8 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/file_system.h"
 
 namespace zarq {
@@ -129,6 +131,29 @@ class Win32FileSystem final : public FileSystem {
       if (!WriteFile(handleOf(handle), bytes.data(), wanted, &n, nullptr)) return lastError();
       if (n == 0) return FileError::Io;
       bytes = bytes.subspan(n);
+    }
+    return FileError::None;
+  }
+
+  // Holes are not looked for: the whole file counts as data, and a copy is written whole.
+  FileError findData(Handle handle, std::uint64_t from, std::uint64_t& dataAt,
+                     std::uint64_t& dataEnd) override {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handleOf(handle), &size)) return lastError();
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(from);
+    if (!SetFilePointerEx(handleOf(handle), at, nullptr, FILE_BEGIN)) return lastError();
+    dataAt = from;
+    dataEnd = std::max(from, static_cast<std::uint64_t>(size.QuadPart));
+    return FileError::None;
+  }
+
+  FileError growTo(Handle handle, std::uint64_t size) override {
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(size);
+    if (!SetFilePointerEx(handleOf(handle), end, nullptr, FILE_BEGIN) ||
+        !SetEndOfFile(handleOf(handle))) {
+      return lastError();
     }
     return FileError::None;
   }

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/picture_format.h"
+#include "platform/file_system.h"
 #include "platform/whole_picture.h"
 
 namespace zarq::win32 {
@@ -50,23 +52,50 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
-// The first frame of an image file, with its size checked against the pixel cap.
+// The first frame of an image file, decoded by the decoder chosen for its format.
 struct OpenImage {
   ComPtr<IWICImagingFactory> factory;
+  ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapDecoder> decoder;
   ComPtr<IWICBitmapFrameDecode> frame;
   ImageSize size;
 };
 
+// Windows' own decoder of each format an illustration comes in, never one that another
+// program installed for its bytes. WebP's comes with Windows 10's media extensions.
+const CLSID* decoderFor(PictureFormat format) {
+  static constexpr CLSID kWebp = {
+      0x7693E886, 0x51C9, 0x4070, {0x84, 0x19, 0x9F, 0x70, 0x73, 0x8E, 0xC8, 0xFA}};
+  switch (format) {
+    case PictureFormat::Png:
+      return &CLSID_WICPngDecoder;
+    case PictureFormat::Jpeg:
+      return &CLSID_WICJpegDecoder;
+    case PictureFormat::Bmp:
+      return &CLSID_WICBmpDecoder;
+    case PictureFormat::Gif:
+      return &CLSID_WICGifDecoder;
+    case PictureFormat::Webp:
+      return &kWebp;
+    case PictureFormat::Other:
+      break;
+  }
+  return nullptr;
+}
+
 bool open(const std::filesystem::path& file, OpenImage& image) {
+  PictureHeader header;
+  if (const FileHandle in = openRegularFile(file)) header = readPictureHeader(in.get());
+  if (!mayDecode(header)) return false;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(image.factory.out())))) {
-    return false;
-  }
-  if (FAILED(image.factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
-                                                      WICDecodeMetadataCacheOnDemand,
-                                                      image.decoder.out())) ||
+                              reinterpret_cast<void**>(image.factory.out()))) ||
+      FAILED(CoCreateInstance(*decoderFor(header.format), nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IWICBitmapDecoder,
+                              reinterpret_cast<void**>(image.decoder.out()))) ||
+      FAILED(image.factory->CreateStream(image.stream.out())) ||
+      FAILED(image.stream->InitializeFromFilename(file.c_str(), GENERIC_READ)) ||
+      FAILED(image.decoder->Initialize(image.stream.get(), WICDecodeMetadataCacheOnDemand)) ||
       FAILED(image.decoder->GetFrame(0, image.frame.out()))) {
     return false;
   }

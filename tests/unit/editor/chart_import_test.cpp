@@ -332,12 +332,53 @@ TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
   EXPECT_EQ(field(slot::composer).text, u"曲师A");
 }
 
-TEST_F(ChartImportTest, ALongFolderNameIsCutToFiftyUnitsInTheChartIdOnly) {
-  const std::string id(60, 'c');
-  chooseFolder(chartFolder(id));
+// A chart over 256 MB, picked in a folder or named by the chart ID, is refused before a byte
+// of it is copied or stripped.
+TEST_F(ChartImportTest, AChartLargerThanAnyRecorderReadsIsRefusedBeforeAnyCopy) {
+  const std::filesystem::path folder = chartFolder("Huge");
+  dir.write("20220924.json", testing::kSampleChart);
+  for (const auto& chart : {folder / "Huge.json", dir / "20220924.json"}) {
+    std::filesystem::resize_file(chart, (std::uintmax_t{256} << 20) + 1);
+  }
+  const std::vector<Text> before = fieldTexts();
+  chooseFolder(folder);
   importChartFolder(*form);
-  EXPECT_EQ(field(slot::chartId).text, Text(50, u'c'));
+  autoFillFromChart(*form);
+
+  ASSERT_EQ(platform.host.messages.size(), 2u);
+  for (const auto& message : platform.host.messages) {
+    EXPECT_NE(message.text.find(u"256 MB"), Text::npos);
+  }
+  EXPECT_EQ(fieldTexts(), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "Huge.json"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "runfile.txt"));
+}
+
+// The chart ID holds 50 units; the chart and its media are copied under that ID, so that
+// the checks find what was just copied, and the user is told of the shorter name.
+TEST_F(ChartImportTest, ALongFolderNameGivesTheShortenedIdToTheIdAndTheCopiesAlike) {
+  const std::string name = "Artist_-_A_Long_Song_Title_Extended_Mix_Hard_v2_final_2024";
+  const std::string id = name.substr(0, 50);
+  const std::filesystem::path folder = chartFolder(name);
+  std::ofstream(folder / (name + ".JPG"), std::ios::binary) << "picture";
+  std::ofstream(folder / (name + ".ogg"), std::ios::binary) << "music";
+  chooseFolder(folder);
+  importChartFolder(*form);
+
+  EXPECT_EQ(field(slot::chartId).text, textFromPath(id));
   EXPECT_EQ(readFile(dir / (id + ".json")), copiedInTextMode(testing::kSampleChart));
+  EXPECT_EQ(readFile(dir / (id + ".JPG")), "picture");
+  EXPECT_EQ(readFile(dir / (id + ".OGG")), "music");
+  for (const char* suffix : {".json", ".JPG", ".OGG"}) {
+    EXPECT_FALSE(std::filesystem::exists(dir / (name + suffix))) << suffix;
+  }
+  for (int slot : {slot::chartId, slot::audioExt}) {
+    const std::int16_t bubble = field(slot).bubble;
+    const Text status = bubble == kNoBubble ? Text() : form->bubbles[bubble].status;
+    EXPECT_EQ(status.find(u"未找到"), Text::npos) << slot;
+  }
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_NE(platform.host.messages[0].text.find(textFromPath(id) + u"\n"), Text::npos);
 }
 
 }  // namespace

@@ -79,7 +79,9 @@ TEST_F(ClosingTest, AFailedAutosaveAsksWhetherToSaveElsewhereCloseOrGoBack) {
           c.questions + (refused ? 1 : 0))
           << c.name;
       EXPECT_EQ(fs::exists(dir / "elsewhere.set"), saved) << c.name;
-      if (saved) EXPECT_EQ(contents(dir / "elsewhere.set"), formBytes()) << c.name;
+      if (saved) {
+        EXPECT_EQ(contents(dir / "elsewhere.set"), formBytes()) << c.name;
+      }
       fs::remove(dir / "elsewhere.set");
       EXPECT_FALSE(fs::is_regular_file(dir / "save.set")) << c.name;
     }
@@ -174,6 +176,28 @@ TEST_F(ClosingTest, TheStartRemovesWhatAKilledEditorLeftHalfWritten) {
   onWindowCreate(started);
   EXPECT_FALSE(fs::exists(dir / ".zarq-k1lled00.tmp"));
   EXPECT_TRUE(fs::exists(dir / "notes.tmp"));
+}
+
+TEST_F(ClosingTest, TheExitStatusTellsASaveFromAFallbackFromALoss) {
+  const SessionEndSave inFolder{true, {}}, inFallback{false, "/data/save-1.set"}, lost{};
+  const struct {
+    bool closedUnsaved;
+    std::optional<SessionEndSave> end;
+    int signal, status;
+  } cases[] = {
+      {false, std::nullopt, 0, 0},
+      {true, std::nullopt, 0, kExitFormLost},
+      {false, inFolder, 15, 128 + 15},
+      {false, inFolder, 0, 0},
+      {false, inFallback, 15, kExitFormInFallback},
+      {false, inFallback, 0, kExitFormInFallback},
+      {false, lost, 2, kExitFormLost},
+      {false, lost, 0, kExitFormLost},
+  };
+  for (const auto& c : cases) {
+    form->closedUnsaved = c.closedUnsaved;
+    EXPECT_EQ(exitStatus(*form, c.end, c.signal), c.status) << c.signal;
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <thread>
 
 #include "form/slot_text.h"
@@ -105,6 +106,39 @@ TEST_F(WindowLoopTest, TheEndOfASessionAnswersEveryDialogAsClosedThenSavesOnceAn
   EXPECT_EQ(host().windowsClosed, 1);
   host().events = {[&] { loop().windowGone(); }};
   EXPECT_EQ(loop().run(*form), 128 + 15);
+}
+
+// Long work that goes on until it is told to stop, as a copy of a huge file does.
+bool workUntilStopped(const SettingsForm& form) {
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!form.stopLongWork && std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return form.stopLongWork;
+}
+
+TEST_F(WindowLoopTest, ASignalDuringLongWorkStopsItThenSaves) {
+  bool stopped = false;
+  host().events = {[&] { loop().endSession(*form, 15); }};
+  loop().runLongWork([&] { stopped = workUntilStopped(*form); }, [] {});
+  EXPECT_TRUE(stopped);
+  loop().runPosted();
+  EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
+  EXPECT_EQ(host().windowsClosed, 1);
+}
+
+TEST_F(WindowLoopTest, TheDisplayGoneDuringLongWorkStopsItSavesAndSaysWhere) {
+  bool stopped = false;
+  int status = -1;
+  ::testing::internal::CaptureStderr();
+  host().events = {[&] { status = loop().displayGone(*form); }};
+  loop().runLongWork([&] { stopped = workUntilStopped(*form); }, [] {});
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
+  EXPECT_NE(said.find("display went away"), std::string::npos) << said;
+  EXPECT_NE(said.find((dir / "save.set").string()), std::string::npos) << said;
 }
 
 TEST_F(WindowLoopTest, TheLoopRunsPostedWorkOnceNoEventWaitsUntilTheWindowIsGone) {

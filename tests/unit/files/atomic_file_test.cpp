@@ -157,6 +157,16 @@ TEST(AtomicFile, ACopyFromASourceThatCannotBeReadSaysSoAndWritesNothing) {
   EXPECT_FALSE(fs::exists(dir / "copy"));
 }
 
+TEST(AtomicFile, AStoppedCopyFailsAndLeavesNothingBehind) {
+  TempDir dir;
+  const fs::path source = dir.write("song.wav", std::string(1 << 20, 'w'));
+  const StopFlag stop = true;
+  const WriteOutcome copied =
+      copyFileAtomically(osFileSystem(), source, dir / "copy.wav", CopyMode::Binary, &stop);
+  EXPECT_EQ(copied.error, FileError::Stopped);
+  EXPECT_EQ(entries(dir.path()), 1);
+}
+
 TEST(AtomicFile, OnlyTheModulesOwnLeftoversAreRemovedAtTheNextStart) {
   TempDir dir;
   for (const char* name :
@@ -220,6 +230,30 @@ TEST(AtomicFile, InAFolderThatRefusesNewFilesTheTargetIsWrittenInPlaceWhereItMay
     }
     fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
     EXPECT_EQ(entries(dir.path()), c.targetExists ? 1 : 0) << c.name;
+  }
+}
+
+// A 64 MB file with 100 kB of data in its middle: the copies hold the same bytes and take
+// no more room on the disk than the data, as `du` would show.
+TEST(AtomicFile, CopiesKeepTheHolesOfASparseFile) {
+  TempDir dir;
+  const fs::path source = dir / "sparse.wav";
+  constexpr off_t kSize = off_t{64} << 20;
+  const std::string data(100'000, 'd');
+  {
+    std::ofstream out(source, std::ios::binary);
+    out.seekp(kSize / 2);
+    out << data;
+  }
+  fs::resize_file(source, kSize);
+  for (const CopyMode mode : {CopyMode::Binary, CopyMode::Text}) {
+    const fs::path copy = dir / "copy.WAV";
+    ASSERT_TRUE(copyFileAtomically(osFileSystem(), source, copy, mode));
+    struct stat status;
+    ASSERT_EQ(::stat(copy.c_str(), &status), 0);
+    EXPECT_EQ(status.st_size, kSize);
+    EXPECT_LT(status.st_blocks * 512, 1 << 20);
+    EXPECT_EQ(contents(copy), contents(source));
   }
 }
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "support/headless.h"
 #include "support/image_files.h"
@@ -95,6 +97,64 @@ TEST_F(CoverLoaderTest, ACancelledDecodeLeavesNothingToTake) {
   loader.cancel();
   loader.waitUntilDone();
   EXPECT_FALSE(loader.take());
+}
+
+// Hands out rows of a 2000-row picture slowly, asking the sink before each, as a decoder
+// of an expensive file does.
+class SlowDecoder final : public ImageDecoder {
+ public:
+  std::optional<ImageSize> probe(const std::filesystem::path&) override { return {}; }
+  std::optional<DecodedPixels> decode(const std::filesystem::path&) override { return {}; }
+  bool decodeRows(const std::filesystem::path&, RowSink& sink) override {
+    const std::vector<std::uint32_t> row(2000, 0x808080);
+    sink.begin(2000, 2000);
+    for (int y = 0; y < 2000; ++y) {
+      if (sink.cancelled()) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      sink.row(y, row.data());
+    }
+    return true;
+  }
+};
+
+TEST(DecodeBudgetTest, ADecodeThatOutrunsItsTimeIsGivenUp) {
+  SlowDecoder images;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(decodeCover(images, "slow.png", {}, std::chrono::milliseconds(100)));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+// A decoder that never asks whether its picture is still wanted holds nothing up: the loader
+// goes at once, and its news never reaches a window that is gone.
+TEST_F(CoverLoaderTest, GoingAwayNeverWaitsForADecoderThatDoesNotStop) {
+  // Outlives the test, as the decode left behind may.
+  static GatedDecoder& stuck = *new GatedDecoder;
+  static std::atomic<int> told = 0;
+  auto doomed = std::make_unique<CoverLoader>(stuck, [] { ++told; });
+  doomed->request(1, dir / "red.png");
+  stuck.waitForBegun(1);
+  const auto start = std::chrono::steady_clock::now();
+  doomed.reset();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  stuck.open();
+  // The decode it left ends on its own thread, and tells no one.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(told, 0);
+}
+
+// The process then ends with its status there and then, the decoder still stuck.
+TEST_F(CoverLoaderTest, TheProcessEndsAtOnceOverADecodeLeftBehind) {
+  EXPECT_EXIT(
+      {
+        static GatedDecoder& stuck = *new GatedDecoder;
+        auto doomed = std::make_unique<CoverLoader>(stuck, [] {});
+        doomed->request(1, dir / "red.png");
+        stuck.waitForBegun(1);
+        doomed.reset();
+        CoverLoader::endProcessIfDecoding(7);
+        std::abort();
+      },
+      ::testing::ExitedWithCode(7), "");
 }
 
 }  // namespace

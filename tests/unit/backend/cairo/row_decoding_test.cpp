@@ -1,12 +1,13 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
 #include <png.h>
+#include <webp/encode.h>
 
 #include <fstream>
 #include <functional>
 #include <vector>
 
-#include "backend/cairo/pixbuf_decoder.h"
+#include "backend/cairo/picture_decoder.h"
 #include "support/image_files.h"
 #include "support/peak_memory.h"
 #include "support/temp_dir.h"
@@ -129,7 +130,7 @@ TEST(RowDecodingTest, EveryPngColourTypeBecomesRgbOnBlack) {
        [](int x, int y) { return rgb(x * 19, y * 36, 17); }},
   };
   testing::TempDir dir;
-  PixbufDecoder decoder;
+  PictureDecoder decoder;
   for (const PngCase& c : cases) {
     const auto file = dir / (std::string(c.name) + ".png");
     writePng(file, c, w, h);
@@ -153,7 +154,7 @@ TEST(RowDecodingTest, AStreamedJpegMatchesGdkPixbufsDecoding) {
   const Image picture = testing::randomImage(67, 41, 3);
   testing::writeImage(dir / "chart.jpg", picture, testing::ImageFormat::Jpeg);
   RecordingSink sink;
-  ASSERT_TRUE(PixbufDecoder().decodeRows(dir / "chart.jpg", sink));
+  ASSERT_TRUE(PictureDecoder().decodeRows(dir / "chart.jpg", sink));
   ASSERT_EQ(sink.width, 67);
   ASSERT_EQ(sink.rowsSeen, 41);
   GdkPixbuf* pixbuf = gdk_pixbuf_new_from_file((dir / "chart.jpg").c_str(), nullptr);
@@ -198,7 +199,7 @@ TEST(RowDecodingTest, AJpegIsShrunkWhileDecodedByAsMuchAsTheSinkCanSpare) {
   for (const auto& c : cases) {
     ShrinkingSink sink;
     sink.useful = c.useful;
-    ASSERT_TRUE(PixbufDecoder().decodeRows(dir / "big.jpg", sink));
+    ASSERT_TRUE(PictureDecoder().decodeRows(dir / "big.jpg", sink));
     EXPECT_EQ(sink.storedSize.width, 1600);
     EXPECT_EQ(sink.storedSize.height, 1201);
     EXPECT_EQ(sink.recorded.width, c.width) << c.useful.width << "x" << c.useful.height;
@@ -217,7 +218,7 @@ TEST(RowDecodingTest, APictureNoLongerWantedStopsBeingDecoded) {
     ShrinkingSink sink;
     sink.useful = {64, 48};
     sink.rowsWanted = 5;
-    EXPECT_FALSE(PixbufDecoder().decodeRows(dir / name, sink)) << name;
+    EXPECT_FALSE(PictureDecoder().decodeRows(dir / name, sink)) << name;
     EXPECT_EQ(sink.recorded.rowsSeen, 5) << name;
   }
 }
@@ -228,7 +229,7 @@ TEST(RowDecodingTest, HeadersClaimingOverAHundredMegapixelsAreRefusedBeforeDecod
   testing::writeJpegHeaderOnly(dir / "huge.jpg", 20000, 20000);
   testing::writePngHeaderOnly(dir / "small.png", 64, 48);
   testing::writePngHeaderOnly(dir / "huge.png", 20000, 20000);
-  PixbufDecoder decoder;
+  PictureDecoder decoder;
   for (const char* name : {"small.jpg", "small.png"}) {
     // A header the readers accept: they get as far as announcing the picture.
     RecordingSink sink;
@@ -277,7 +278,7 @@ TEST(RowDecodingTest, GiganticHeadersAreRefusedBeforeAnyLargeAllocation) {
       {"cmyk.jpg", [](auto& f) { testing::writeJpegHeaderOnly(f, 65'535, 65'535, 4); }},
       {"huge.bmp", [](auto& f) { writeBmpHeaderOnly(f, 100'000, 100'000); }},
   };
-  PixbufDecoder decoder;
+  PictureDecoder decoder;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const std::filesystem::path file = dir / c.name;
@@ -303,14 +304,53 @@ TEST(RowDecodingTest, ATruncatedPngFails) {
   std::string bytes((std::istreambuf_iterator<char>(in)), {});
   std::ofstream(dir / "cut.png", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
   RecordingSink sink;
-  EXPECT_FALSE(PixbufDecoder().decodeRows(dir / "cut.png", sink));
+  EXPECT_FALSE(PictureDecoder().decodeRows(dir / "cut.png", sink));
 }
 
-TEST(PixbufDecoderTest, RefusesAPictureClaimingOverAHundredMegapixels) {
+// Each raster format reaches its own decoder, the transparent parts black; a file in any
+// other format, whatever its name, reaches none, however long it would take to draw.
+TEST(PictureDecoderTest, DecodesTheIllustrationsFormatsAndNothingElse) {
+  testing::TempDir dir;
+  // Two pixels, red and (transparent) blue, as a GIF whose graphic control extension makes
+  // the second colour transparent.
+  const std::string gif = std::string("GIF89a\x02\x00\x01\x00\x80\x00\x00", 13) +
+                          std::string("\xFF\x00\x00\x00\x00\xFF", 6) +
+                          std::string("\x21\xF9\x04\x01\x00\x00\x01\x00", 8) +
+                          std::string("\x2C\x00\x00\x00\x00\x02\x00\x01\x00\x00", 10) +
+                          std::string("\x02\x02\x44\x0A\x00\x3B", 6);
+  dir.write("chart.gif", gif);
+  const std::uint8_t rgba[] = {255, 0, 0, 255, 0, 0, 255, 0};
+  std::uint8_t* webp = nullptr;
+  const std::size_t webpSize = WebPEncodeLosslessRGBA(rgba, 2, 1, 8, &webp);
+  ASSERT_GT(webpSize, 0u);
+  dir.write("chart.webp", std::string(reinterpret_cast<const char*>(webp), webpSize));
+  WebPFree(webp);
+  testing::writeImage(dir / "chart.bmp",
+                      testing::makeImage(2, 1, [](int x, int) { return x == 0 ? 0xFF0000u : 0u; }),
+                      testing::ImageFormat::Bmp);
+  dir.write("blur.PNG",
+            "<svg xmlns='http://www.w3.org/2000/svg' width='20000' height='20000'><filter id='f'>"
+            "<feGaussianBlur stdDeviation='5000'/></filter><rect width='20000' height='20000' "
+            "filter='url(#f)'/></svg>");
+  PictureDecoder decoder;
+  for (const char* name : {"chart.gif", "chart.webp", "chart.bmp"}) {
+    SCOPED_TRACE(name);
+    RecordingSink sink;
+    ASSERT_TRUE(decoder.decodeRows(dir / name, sink));
+    EXPECT_EQ(sink.picture, (std::vector<std::uint32_t>{0xFF0000, 0}));
+    EXPECT_EQ(decoder.probe(dir / name)->width, 2);
+  }
+  RecordingSink sink;
+  EXPECT_FALSE(decoder.probe(dir / "blur.PNG"));
+  EXPECT_FALSE(decoder.decodeRows(dir / "blur.PNG", sink));
+  EXPECT_EQ(sink.begins, 0);
+}
+
+TEST(PictureDecoderTest, RefusesAPictureClaimingOverAHundredMegapixels) {
   testing::TempDir dir;
   testing::writePngHeaderOnly(dir / "big.png", 10001, 10000);
   testing::writePngHeaderOnly(dir / "fine.png", 10000, 10000);
-  PixbufDecoder decoder;
+  PictureDecoder decoder;
   EXPECT_FALSE(decoder.probe(dir / "big.png"));
   EXPECT_FALSE(decoder.decode(dir / "big.png"));
   // Exactly a hundred megapixels are still accepted.
