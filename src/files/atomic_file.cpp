@@ -71,11 +71,13 @@ WriteOutcome produceInto(HandleSink& sink, const ByteProducer& produce) {
   return {produced, produced != FileError::None};
 }
 
-// Fills the new file, pushes it to the disk, closes it, and checks that it holds every byte.
+// Fills the new file, gives it what the file it replaces has (an empty `like` for none),
+// pushes it to the disk, closes it, and checks that it holds every byte.
 WriteOutcome fillTemporary(FileSystem& files, Handle handle, const fs::path& temporary,
-                           const ByteProducer& produce) {
+                           const fs::path& like, const ByteProducer& produce) {
   HandleSink sink(files, handle);
   WriteOutcome outcome = produceInto(sink, produce);
+  if (outcome && !like.empty()) files.takeAttributesOf(handle, like);
   if (outcome) outcome.error = files.sync(handle);
   const FileError closed = files.close(handle);
   if (outcome) outcome.error = closed;
@@ -180,8 +182,8 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
   }
   if (created != FileError::None) return {created};
 
-  WriteOutcome outcome = fillTemporary(files, handle, temporary, produce);
-  if (outcome && replacing) files.takeAttributesOf(temporary, target);
+  WriteOutcome outcome =
+      fillTemporary(files, handle, temporary, replacing ? target : fs::path(), produce);
   if (outcome) {
     outcome.error = existing == Existing::Replace ? files.replace(temporary, target)
                                                   : files.renameNew(temporary, target);

@@ -71,10 +71,10 @@ class FileSystem {
   // Permission unless `path` is a regular file this process may write and that is not marked
   // read-only (a mark that stops even an administrator); NotRegular for anything else.
   virtual FileError checkWritable(const std::filesystem::path& path) = 0;
-  // Gives `file` the permissions and, where this process may, the owner and group of `like`;
-  // quietly keeps its own otherwise.
-  virtual void takeAttributesOf(const std::filesystem::path& file,
-                                const std::filesystem::path& like) = 0;
+  // Gives the open `file` the permissions and, where this process may, the owner and group of
+  // `like`; quietly keeps its own otherwise. Set through the handle, never by name: in a
+  // folder others may write in, a name can be swapped for a link meanwhile.
+  virtual void takeAttributesOf(Handle file, const std::filesystem::path& like) = 0;
   // Renames `from` over `to`, replacing a file or a link there (never what a link points to).
   virtual FileError replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   // Renames `from` to `to` only when nothing is at `to` (Exists otherwise).

@@ -132,8 +132,7 @@ FileError FaultyFileSystem::checkWritable(const std::filesystem::path& path) {
   return real_.checkWritable(path);
 }
 
-void FaultyFileSystem::takeAttributesOf(const std::filesystem::path& file,
-                                        const std::filesystem::path& like) {
+void FaultyFileSystem::takeAttributesOf(Handle file, const std::filesystem::path& like) {
   if (step() == FileError::None) real_.takeAttributesOf(file, like);
 }
 

@@ -46,8 +46,7 @@ class FaultyFileSystem final : public FileSystem {
   FileError sync(Handle handle) override;
   FileError close(Handle handle) override;
   FileError checkWritable(const std::filesystem::path& path) override;
-  void takeAttributesOf(const std::filesystem::path& file,
-                        const std::filesystem::path& like) override;
+  void takeAttributesOf(Handle file, const std::filesystem::path& like) override;
   FileError replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FileError renameNew(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FileError remove(const std::filesystem::path& path) override;

@@ -156,14 +156,15 @@ class PosixFileSystem final : public FileSystem {
     return error;
   }
 
-  void takeAttributesOf(const fs::path& file, const fs::path& like) override {
+  void takeAttributesOf(Handle file, const fs::path& like) override {
     struct stat s;
     if (::lstat(like.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return;
-    // Only a privileged process may give a file away; everyone else keeps their own.
-    if (::chown(file.c_str(), s.st_uid, s.st_gid) != 0) {
-      (void)::chown(file.c_str(), static_cast<uid_t>(-1), s.st_gid);
+    // Only a privileged process may give a file away; everyone else keeps their own. The
+    // mode comes after the owner, whose change clears set-user and set-group bits.
+    if (::fchown(fdOf(file), s.st_uid, s.st_gid) != 0) {
+      (void)::fchown(fdOf(file), static_cast<uid_t>(-1), s.st_gid);
     }
-    (void)::chmod(file.c_str(), s.st_mode & 07777);
+    (void)::fchmod(fdOf(file), s.st_mode & 07777);
   }
 
   FileError replace(const fs::path& from, const fs::path& to) override {

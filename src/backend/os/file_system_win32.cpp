@@ -164,7 +164,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   // Windows gives a new file to its creator and keeps no group a process could copy.
-  void takeAttributesOf(const fs::path&, const fs::path&) override {}
+  void takeAttributesOf(Handle, const fs::path&) override {}
 
   FileError replace(const fs::path& from, const fs::path& to) override {
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
