@@ -42,12 +42,21 @@ WriteOutcome saveToFallback(SettingsForm& form, const std::filesystem::path& fol
   return writeNewFile(form.platform.files, folder, fallbackName, kFallbackNames, bytes, written);
 }
 
+// Whether the folder the editor opened at the start is still the one at its path: one
+// unmounted, removed, renamed away or replaced since is not written into unasked.
+bool workDirInPlace(SettingsForm& form) {
+  return !form.workDirHold ||
+         form.platform.files.heldFolderInPlace(form.workDir) == FileError::None;
+}
+
 }  // namespace
 
 bool onCloseRequested(SettingsForm& form) {
   Text why;
   if (form.keepSavedForm) {
     why = unreadableSaveSetText();
+  } else if (!workDirInPlace(form)) {
+    why = workDirGoneText(form.workDir);
   } else if (const WriteOutcome saved = savePreset(form, form.fileInWorkDir(kSavedForm), true);
              !saved) {
     why = fileErrorText(saved.error);
@@ -73,7 +82,9 @@ SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fal
   SessionEndSave result;
   const std::filesystem::path saveSet = form.fileInWorkDir(kSavedForm);
   const char* why = "it could not be read at the start and is kept as it was";
-  if (!form.keepSavedForm) {
+  if (!form.keepSavedForm && !workDirInPlace(form)) {
+    why = "the folder was unmounted, removed, renamed or replaced since the start";
+  } else if (!form.keepSavedForm) {
     const WriteOutcome saved = savePreset(form, saveSet, true);
     if (saved) {
       result.savedInFolder = true;

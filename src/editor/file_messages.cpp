@@ -39,6 +39,10 @@ Text closeWithoutSaveSetQuestion(TextView why) {
          u"\n\n是：另存到别的地方\n否：不保存，直接关掉\n取消：回到窗口";
 }
 
+Text workDirGoneText(const std::filesystem::path& folder) {
+  return u"编辑器的文件夹不见了，或者已经不是打开时的那一个了：\n" + textFromPath(folder);
+}
+
 Text unreadableSaveSetText() { return u"打开时 save.set 读不出来，也没能挪开，Pim酱不敢覆盖它"; }
 
 Text folderInUseText(const std::filesystem::path& folder) {

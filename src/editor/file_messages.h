@@ -17,6 +17,9 @@ Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& out
 // The three-way question when the form cannot be saved to "save.set" at the close: Yes saves
 // it elsewhere, No closes without saving, Cancel goes back to the window.
 Text closeWithoutSaveSetQuestion(TextView why);
+// Why "save.set" is not written when the editor's folder was unmounted, removed, renamed
+// away or replaced since the start.
+Text workDirGoneText(const std::filesystem::path& folder);
 // Why "save.set" is not written when it could neither be read nor moved aside at the start.
 Text unreadableSaveSetText();
 // A second editor started in a folder an editor already works in.

@@ -75,9 +75,9 @@ bool buildFormWithSavedForm(SettingsForm& form) {
   form.mouseDown = false;
   buildForm(form);
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
-  std::error_code error;
-  const bool loaded = !std::filesystem::exists(std::filesystem::symlink_status(saved, error)) ||
-                      loadPreset(form, saved, true);
+  FileStatus status;
+  form.platform.files.status(saved, status);
+  const bool loaded = status.kind == FileStatus::Kind::Missing || loadPreset(form, saved, true);
   startHistory(form);
   return loaded;
 }

@@ -2,7 +2,6 @@
 
 #include <random>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace zarq {
@@ -229,8 +228,11 @@ WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
 WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const fs::path& to,
                                 CopyMode mode) {
   // A file copied onto itself (a chart folder that is the editor's own) is left as it is.
-  std::error_code same;
-  if (fs::equivalent(from, to, same)) return {};
+  FileStatus original, copy;
+  if (files.resolvedStatus(from, original) == FileError::None &&
+      files.status(to, copy) == FileError::None && original.sameFileAs(copy)) {
+    return {};
+  }
   Handle source = 0;
   if (const FileError error = files.openForReading(from, source); error != FileError::None) {
     return {error, true};

@@ -61,6 +61,10 @@ struct SettingsForm {
   // The folder the editor's own files live in: "save.set", the chart, its media, the
   // avatar, "runfile.txt". The editor uses the process's current directory.
   std::filesystem::path workDir;
+  // Open from the start: every file in it is reached through the open folder, so that a
+  // folder unmounted, renamed away or replaced is noticed at the close rather than written
+  // through its path. Null when it could not be opened.
+  std::unique_ptr<FolderHold> workDirHold;
 
   std::array<TextField, kFieldCount> fields;
   std::array<FieldLabel, kLabelCount> labels;

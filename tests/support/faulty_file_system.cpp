@@ -72,6 +72,16 @@ FileError FaultyFileSystem::status(const std::filesystem::path& path, FileStatus
   return real_.status(path, status);
 }
 
+FileError FaultyFileSystem::resolvedStatus(const std::filesystem::path& path, FileStatus& status) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return real_.resolvedStatus(path, status);
+}
+
+FileError FaultyFileSystem::heldFolderInPlace(const std::filesystem::path& folder) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return real_.heldFolderInPlace(folder);
+}
+
 FileError FaultyFileSystem::openForReading(const std::filesystem::path& path, Handle& handle) {
   if (const FileError error = step(); error != FileError::None) return error;
   return opened(real_.openForReading(path, handle), handle);

@@ -37,6 +37,7 @@ class FaultyFileSystem final : public FileSystem {
   std::string standardOutputBytes;
 
   FileError status(const std::filesystem::path& path, FileStatus& status) override;
+  FileError resolvedStatus(const std::filesystem::path& path, FileStatus& status) override;
   FileError openForReading(const std::filesystem::path& path, Handle& handle) override;
   FileError createNew(const std::filesystem::path& path, Handle& handle) override;
   FileError openForUpdate(const std::filesystem::path& path, Handle& handle) override;
@@ -54,6 +55,11 @@ class FaultyFileSystem final : public FileSystem {
   FileError createFolders(const std::filesystem::path& folder) override;
   FileError list(const std::filesystem::path& folder,
                  std::vector<std::filesystem::path>& names) override;
+  // The hold is made at the start of the editor, which never fails.
+  std::unique_ptr<FolderHold> holdFolder(const std::filesystem::path& folder) override {
+    return real_.holdFolder(folder);
+  }
+  FileError heldFolderInPlace(const std::filesystem::path& folder) override;
   Handle standardOutput() override { return kStandardOutput; }
   bool crLfLineEnds() const override { return real_.crLfLineEnds(); }
 

@@ -130,6 +130,48 @@ TEST_F(ClosingTest, TheEndOfASessionSavesToTheFallbackWhenSaveSetCannotBeWritten
   EXPECT_TRUE(platform.host.messages.empty());
 }
 
+// The form goes where the user says, never into another folder that took the first one's path,
+// nor back into the first one where it went.
+TEST_F(ClosingTest, AFolderGoneOrReplacedSinceTheStartIsNotWrittenUnasked) {
+  const struct {
+    const char* name;
+    bool renamedAway;
+  } cases[] = {
+      {"renamed away, and a new one at its path", true},
+#ifndef _WIN32
+      // Wine keeps a removed folder at its path for as long as a handle holds it.
+      {"removed", false},
+#endif
+  };
+  for (const auto& c : cases) {
+    const fs::path work = dir / "work", away = dir / "away";
+    fs::create_directory(work);
+    form = std::make_unique<SettingsForm>(platform.platform(), work);
+    onWindowCreate(*form);
+    if (c.renamedAway) {
+      fs::rename(work, away);
+      fs::create_directory(work);
+    } else {
+      fs::remove_all(work);
+    }
+    platform.host.messages.clear();
+    platform.host.answers.assign({MessageAnswer::No});
+    EXPECT_TRUE(onCloseRequested(*form)) << c.name;
+    ASSERT_EQ(platform.host.messages.size(), 1u) << c.name;
+    EXPECT_NE(platform.host.messages[0].text.find(u"不是打开时的那一个"), Text::npos) << c.name;
+    ::testing::internal::CaptureStderr();
+    const SessionEndSave saved = onSessionEnd(*form, dir / "data");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(saved.savedInFolder) << c.name;
+    EXPECT_EQ(contents(saved.fallback), formBytes()) << c.name;
+    EXPECT_NE(said.find("renamed or replaced since the start"), std::string::npos) << said;
+    EXPECT_FALSE(fs::exists(work / "save.set") || fs::exists(away / "save.set")) << c.name;
+    form.reset();
+    fs::remove_all(work);
+    fs::remove_all(away);
+  }
+}
+
 TEST_F(ClosingTest, OneEditorPerFolder) {
   const FolderLock first(dir.path());
   ASSERT_EQ(first.state(), FolderLock::State::Held);

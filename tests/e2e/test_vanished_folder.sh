@@ -1,0 +1,50 @@
+# The editor's folder goes away under it: a USB stick (a tmpfs here) unmounted while the
+# window is open, and a folder renamed away with a new one made at its path. The close writes
+# the form into neither the empty mountpoint nor the new folder: it asks, as for a failed
+# save, and the answer is followed.
+. "$ZARQ_E2E/lib.sh"
+
+[ "$(id -u)" = 0 ] || { note "skipped: mounting a tmpfs takes root"; exit 77; }
+work=$(pwd)
+mkdir usb rec
+mount -t tmpfs -o size=4m tmpfs usb || { note "skipped: no tmpfs may be mounted here"; exit 77; }
+trap 'cd "$work" && { mountpoint -q usb && umount -l usb; true; }' EXIT
+
+question() { find_window "Zarq Radoziro 设置填写器 - 保存" 10 || fail "no question at the close: $1"; }
+
+# Pulled out: "No" closes without saving, and nothing lands on the disk under the mountpoint.
+cd usb
+start_editor
+rest_pointer
+cd "$work"
+umount -l usb
+close_window "$EDITOR_WID"
+screenshot "$(question "the stick pulled")" "$ZARQ_E2E_LOGS/stick-pulled.png"
+timeout 10 xdotool windowfocus --sync "$(question "the stick pulled")"
+keys Right Return
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "closed without saving: exit $EDITOR_EXIT"
+[ -z "$(ls -A usb)" ] || fail "written into the empty mountpoint: $(ls -A usb)"
+note "a pulled stick is not written through its mountpoint"
+
+# Renamed away and made anew: "Yes" saves the form where the user says.
+cd rec
+start_editor
+rest_pointer
+keys ctrl+2
+click_at 600 145
+type_text " typed"
+cd "$work"
+mv rec rec-old
+mkdir rec
+close_window "$EDITOR_WID"
+timeout 10 xdotool windowfocus --sync "$(question "the folder renamed away")"
+keys Return
+pick_in_chooser "另存为" "$work/rescued"
+timeout 10 xdotool windowfocus --sync "$(question "saved elsewhere")"
+keys Return
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+"$ZARQ_PRESET" dump rescued.set | grep -q '"songName": "Zarq Radoziro typed"' || fail "the form saved is not the one typed"
+[ ! -e rec/save.set ] && [ ! -e rec-old/save.set ] || fail "a save.set was written unasked"
+note "a folder renamed away is noticed, and the form saved where the user said"
