@@ -39,6 +39,11 @@ Text closeWithoutSaveSetQuestion(TextView why) {
          u"\n\n是：另存到别的地方\n否：不保存，直接关掉\n取消：回到窗口";
 }
 
+Text saveSetChangedQuestion() {
+  return u"save.set 在编辑器打开以后被别的程序改过了 (。-ω-)\n"
+         u"\n是：用现在的表单替换它\n否：把表单另存到别的地方\n取消：回到窗口";
+}
+
 Text workDirGoneText(const std::filesystem::path& folder) {
   return u"编辑器的文件夹不见了，或者已经不是打开时的那一个了：\n" + textFromPath(folder);
 }

@@ -17,6 +17,9 @@ Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& out
 // The three-way question when the form cannot be saved to "save.set" at the close: Yes saves
 // it elsewhere, No closes without saving, Cancel goes back to the window.
 Text closeWithoutSaveSetQuestion(TextView why);
+// The question at the close when another program changed "save.set" since the editor read
+// or wrote it: Yes replaces it, No saves the form elsewhere, Cancel goes back to the window.
+Text saveSetChangedQuestion();
 // Why "save.set" is not written when the editor's folder was unmounted, removed, renamed
 // away or replaced since the start.
 Text workDirGoneText(const std::filesystem::path& folder);

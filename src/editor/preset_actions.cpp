@@ -1,6 +1,7 @@
 #include "editor/preset_actions.h"
 
 #include "common/paths.h"
+#include "editor/closing.h"
 #include "editor/editing.h"
 #include "editor/file_messages.h"
 #include "editor/message_boxes.h"
@@ -40,6 +41,8 @@ std::filesystem::path withPresetExtension(std::filesystem::path path) {
 
 WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
   const WriteOutcome outcome = writePresetFile(path, presetFromForm(form), form.platform.files);
+  // Saved there by the editor itself, "save.set" is no change of another program's.
+  if (outcome && path == form.fileInWorkDir(kSavedForm)) noteSaveSetSeen(form);
   if (!outcome) {
     report(form, silent, writeFailureText(path, outcome), about::save);
   } else {

@@ -88,7 +88,10 @@ void onWindowCreate(SettingsForm& form) {
   watchWorkFolder(form);
   const bool loaded = buildFormWithSavedForm(form);
   announceChanges(form);
-  if (loaded) return;
+  if (loaded) {
+    noteSaveSetSeen(form);
+    return;
+  }
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   // The user's file must outlive the save at the close: it is moved out of the way. A line on
   // the standard error says so, and a message box once the window shows, since an editor
@@ -104,6 +107,7 @@ void onWindowCreate(SettingsForm& form) {
                  toUtf8(textFromPath(saved)).c_str());
     told = kSavedFormLeft;
   }
+  noteSaveSetSeen(form);
   form.host().postToWindowThread(0, [&form, told] { tell(form, told, about::loadPreset); });
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "common/text.h"
+#include "files/file_version.h"
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
 #include "form/form_layout.h"
@@ -112,6 +113,8 @@ struct SettingsForm {
   // The "save.set" found at the start could neither be read nor moved out of the way: the
   // save at the close leaves it alone rather than destroy it.
   bool keepSavedForm = false;
+  // "save.set" as the editor read or wrote it last (editor/closing.h).
+  FileVersion saveSetSeen;
   // The user's configuration folder, where the zoom is kept between runs; empty for none.
   std::filesystem::path configHome;
   // The user's zoom of the form, in percent (editor/zoom.h); no step of undo.
