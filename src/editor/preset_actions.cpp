@@ -1,11 +1,15 @@
 #include "editor/preset_actions.h"
 
+#include <cstdio>
+
 #include "common/paths.h"
+#include "common/utf.h"
 #include "editor/closing.h"
 #include "editor/editing.h"
 #include "editor/file_messages.h"
 #include "editor/message_boxes.h"
 #include "editor/pages.h"
+#include "files/file_errors.h"
 #include "files/preset_file.h"
 #include "form/form_preset.h"
 #include "form/settings_form.h"
@@ -40,14 +44,26 @@ std::filesystem::path withPresetExtension(std::filesystem::path path) {
 }  // namespace
 
 WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
-  const WriteOutcome outcome = writePresetFile(path, presetFromForm(form), form.platform.files);
+  const WriteOutcome outcome =
+      writePresetFile(path, presetFromForm(form), form.platform.files, form.historyRoot);
   // Saved there by the editor itself, "save.set" is no change of another program's.
   if (outcome && path == form.fileInWorkDir(kSavedForm)) noteSaveSetSeen(form);
   if (!outcome) {
     report(form, silent, writeFailureText(path, outcome), about::save);
-  } else {
-    report(form, silent, u"保存预设成功！", about::save);
+    return outcome;
   }
+  Text said = u"保存预设成功！";
+  // The new preset is in place; only the way back to the old one is missing. A silent save
+  // (the close) says so where it can.
+  if (outcome.notKept != FileError::None && silent) {
+    std::fprintf(stderr,
+                 "zarq-settings: %s was saved, but the version it replaced could not be kept in "
+                 "its history (%s)\n",
+                 toUtf8(textFromPath(path)).c_str(), fileErrorWords(outcome.notKept));
+  } else if (outcome.notKept != FileError::None) {
+    said += u"\n" + notKeptText(outcome.notKept);
+  }
+  report(form, silent, said, about::save);
   return outcome;
 }
 

@@ -11,6 +11,7 @@
 #include "editor/commands.h"
 #include "editor/control_keys.h"
 #include "editor/drop.h"
+#include "editor/file_messages.h"
 #include "editor/focus.h"
 #include "editor/keyboard.h"
 #include "editor/message_boxes.h"
@@ -19,6 +20,8 @@
 #include "editor/preset_actions.h"
 #include "editor/undo.h"
 #include "files/atomic_file.h"
+#include "files/preset_file.h"
+#include "files/preset_history.h"
 #include "files/set_aside.h"
 #include "form/preview.h"
 #include "form/render_frame.h"
@@ -69,6 +72,26 @@ bool keyRepeats(const KeyStroke& stroke) {
   }
 }
 
+// "save.set" could not be read at the start: the newest version its history keeps, if any is
+// a preset, is offered instead. Taken, it is the form, as if "save.set" had held it; the
+// unreadable file may then be replaced at the close, its history keeping it first.
+bool offerLastVersion(SettingsForm& form) {
+  std::vector<HistoryVersion> versions;
+  listHistory(form.platform.files, form.historyRoot, form.fileInWorkDir(kSavedForm), versions);
+  for (const HistoryVersion& version : versions) {
+    const PresetRead read = readPresetFile(version.file, form.platform.files);
+    if (!read.values) continue;
+    if (ask(form, lastVersionQuestion(version.keptAt, read.values->texts[slot::chartId]),
+            about::loadPreset) != MessageAnswer::Yes) {
+      return false;
+    }
+    applyPreset(form, *read.values, true);
+    form.keepSavedForm = false;
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool buildFormWithSavedForm(SettingsForm& form) {
@@ -108,7 +131,12 @@ void onWindowCreate(SettingsForm& form) {
     told = kSavedFormLeft;
   }
   noteSaveSetSeen(form);
-  form.host().postToWindowThread(0, [&form, told] { tell(form, told, about::loadPreset); });
+  form.host().postToWindowThread(0, [&form, told] {
+    tell(form, told, about::loadPreset);
+    deliver(form, [&form] {
+      if (offerLastVersion(form)) recordStep(form, false);
+    });
+  });
 }
 
 void onFocusGained(SettingsForm& form) {

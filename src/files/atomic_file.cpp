@@ -109,8 +109,13 @@ bool restore(FileSystem& files, Handle handle, const std::vector<std::uint8_t>& 
 // The one write that cannot be atomic: no new file may be made in the folder. The old
 // content is read first and written back should anything fail.
 WriteOutcome writeInPlace(FileSystem& files, const fs::path& target, std::uint64_t size,
-                          const ByteProducer& produce) {
+                          const ByteProducer& produce, const KeepOld& keepOld) {
   if (size > kMostRestorable) return {FileError::Permission};
+  if (const FileError notKept = keepOld ? keepOld() : FileError::None; notKept != FileError::None) {
+    WriteOutcome refused{notKept};
+    refused.notKept = notKept;
+    return refused;
+  }
   Handle handle = 0;
   if (const FileError error = files.openForUpdate(target, handle); error != FileError::None) {
     return {error};
@@ -156,7 +161,8 @@ class CrLfLines {
 }  // namespace
 
 WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
-                                 const ByteProducer& produce, Existing existing) {
+                                 const ByteProducer& produce, Existing existing,
+                                 const KeepOld& keepOld) {
   FileStatus old;
   if (const FileError error = files.status(target, old); error != FileError::None) return {error};
   if (old.kind != FileStatus::Kind::Missing && existing == Existing::Keep) {
@@ -177,12 +183,13 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
   Handle handle = 0;
   const FileError created = createTemporary(files, folder, temporary, handle);
   if (created == FileError::Permission && replacing) {
-    return writeInPlace(files, target, old.size, produce);
+    return writeInPlace(files, target, old.size, produce, keepOld);
   }
   if (created != FileError::None) return {created};
 
   WriteOutcome outcome =
       fillTemporary(files, handle, temporary, replacing ? target : fs::path(), produce);
+  if (outcome && replacing && keepOld) outcome.notKept = keepOld();
   if (outcome) {
     outcome.error = existing == Existing::Replace ? files.replace(temporary, target)
                                                   : files.renameNew(temporary, target);
@@ -198,14 +205,40 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
 }
 
 WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
-                                 std::span<const std::uint8_t> bytes, Existing existing) {
+                                 std::span<const std::uint8_t> bytes, Existing existing,
+                                 const KeepOld& keepOld) {
   return writeFileAtomically(
-      files, target, [&](ByteSink& sink) { return sink.write(bytes); }, existing);
+      files, target, [&](ByteSink& sink) { return sink.write(bytes); }, existing, keepOld);
+}
+
+FileError makeFolders(FileSystem& files, const fs::path& folder) {
+  // The folders that are missing, from the lowest up.
+  std::vector<fs::path> missing;
+  for (fs::path above = folder; !above.empty(); above = above.parent_path()) {
+    FileStatus status;
+    if (const FileError error = files.status(above, status); error != FileError::None) {
+      return error;
+    }
+    if (status.kind == FileStatus::Kind::Folder) break;
+    if (status.kind != FileStatus::Kind::Missing) return FileError::NotRegular;
+    missing.push_back(above);
+    if (above == above.parent_path()) break;
+  }
+  if (missing.empty()) return FileError::None;
+  if (const FileError error = files.createFolders(folder); error != FileError::None) return error;
+  // Each new name is on the disk too, or a file written below may not be found after a
+  // power cut.
+  for (const fs::path& made : missing) {
+    if (const FileError error = files.syncFolder(made.parent_path()); error != FileError::None) {
+      return error;
+    }
+  }
+  return FileError::None;
 }
 
 WriteOutcome writeFileMakingFolders(FileSystem& files, const fs::path& target,
                                     std::span<const std::uint8_t> bytes) {
-  if (const FileError error = files.createFolders(target.parent_path()); error != FileError::None) {
+  if (const FileError error = makeFolders(files, target.parent_path()); error != FileError::None) {
     return {error};
   }
   return writeFileAtomically(files, target, bytes);
@@ -214,7 +247,7 @@ WriteOutcome writeFileMakingFolders(FileSystem& files, const fs::path& target,
 WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
                           const std::function<fs::path(int)>& name, int names,
                           std::span<const std::uint8_t> bytes, fs::path& written) {
-  if (const FileError error = files.createFolders(folder); error != FileError::None) {
+  if (const FileError error = makeFolders(files, folder); error != FileError::None) {
     return {error};
   }
   WriteOutcome outcome{FileError::Exists};
@@ -226,7 +259,7 @@ WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
 }
 
 WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const fs::path& to,
-                                CopyMode mode) {
+                                CopyMode mode, Existing existing, const KeepOld& keepOld) {
   // A file copied onto itself (a chart folder that is the editor's own) is left as it is.
   FileStatus original, copy;
   if (files.resolvedStatus(from, original) == FileError::None &&
@@ -241,28 +274,36 @@ WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const f
   CrLfLines lines;
   std::vector<std::uint8_t> block(kBlockSize);
   bool sourceOpen = true;
-  const WriteOutcome outcome = writeFileAtomically(files, to, [&](ByteSink& sink) {
-    for (;;) {
-      std::size_t got = 0;
-      if (const FileError error = files.read(source, block, got); error != FileError::None) {
-        return error;
-      }
-      if (got == 0) {
-        // Closed before the copy takes its name, as Windows may refuse to replace a file
-        // that is still open. Everything was read: a failed close changes nothing written.
-        files.close(source);
-        sourceOpen = false;
-        return FileError::None;
-      }
-      const std::span<const std::uint8_t> bytes(block.data(), got);
-      if (const FileError error = sink.write(crLf ? lines.convert(bytes) : bytes);
-          error != FileError::None) {
-        return error;
-      }
-    }
-  });
+  const WriteOutcome outcome = writeFileAtomically(
+      files, to,
+      [&](ByteSink& sink) {
+        for (;;) {
+          std::size_t got = 0;
+          if (const FileError error = files.read(source, block, got); error != FileError::None) {
+            return error;
+          }
+          if (got == 0) {
+            // Closed before the copy takes its name, as Windows may refuse to replace a file
+            // that is still open. Everything was read: a failed close changes nothing written.
+            files.close(source);
+            sourceOpen = false;
+            return FileError::None;
+          }
+          const std::span<const std::uint8_t> bytes(block.data(), got);
+          if (const FileError error = sink.write(crLf ? lines.convert(bytes) : bytes);
+              error != FileError::None) {
+            return error;
+          }
+        }
+      },
+      existing, keepOld);
   if (sourceOpen) files.close(source);
   return outcome;
+}
+
+FileError removeFile(FileSystem& files, const fs::path& file) {
+  if (const FileError error = files.remove(file); error != FileError::None) return error;
+  return files.syncFolder(file.parent_path());
 }
 
 bool isTemporaryName(const fs::path& name) {

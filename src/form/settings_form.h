@@ -117,6 +117,9 @@ struct SettingsForm {
   FileVersion saveSetSeen;
   // The user's configuration folder, where the zoom is kept between runs; empty for none.
   std::filesystem::path configHome;
+  // Where presets the editor replaces are kept first (files/preset_history.h); empty for
+  // nowhere.
+  std::filesystem::path historyRoot;
   // The user's zoom of the form, in percent (editor/zoom.h); no step of undo.
   int zoomPercent = 100;
   // Undo and redo, for as long as the window lives.

@@ -89,7 +89,9 @@ FileError FaultyFileSystem::openForReading(const std::filesystem::path& path, Ha
 
 FileError FaultyFileSystem::createNew(const std::filesystem::path& path, Handle& handle) {
   if (const FileError error = step(); error != FileError::None) return error;
-  if (refuseNewFiles) return FileError::Permission;
+  if (!refuseNewFilesIn.empty() && path.parent_path() == refuseNewFilesIn) {
+    return FileError::Permission;
+  }
   return opened(real_.createNew(path, handle), handle);
 }
 

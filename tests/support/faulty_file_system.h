@@ -30,8 +30,9 @@ class FaultyFileSystem final : public FileSystem {
   // Closes what the stopped "process" left open, as the system does for a killed one.
   void closeLeftovers();
 
-  // Creating files fails with Permission everywhere, as in a folder the user may not write in.
-  bool refuseNewFiles = false;
+  // Creating files in this folder fails with Permission, as in one the user may not write
+  // in; empty for none.
+  std::filesystem::path refuseNewFilesIn;
   // Every write fails with NoSpace, after taking half of its bytes.
   bool diskFull = false;
   std::string standardOutputBytes;

@@ -24,6 +24,7 @@
 #include "editor/work_folder_lock.h"
 #include "editor/working_folder.h"
 #include "editor/zoom.h"
+#include "files/preset_history.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
@@ -113,6 +114,7 @@ int runEditor(int argc, char** argv) {
   const Platform platform{text, images, host, frame};
   auto form = std::make_unique<SettingsForm>(platform, workDir);
   form->configHome = places.configHome;
+  form->historyRoot = presetHistoryRoot();
 
   // As on Windows: the window exists, the form is built into it (loading "save.set"),
   // and only then is it shown.

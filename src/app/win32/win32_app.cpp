@@ -26,6 +26,7 @@
 #include "editor/window_events.h"
 #include "editor/work_folder_lock.h"
 #include "editor/working_folder.h"
+#include "files/preset_history.h"
 #include "form/settings_form.h"
 
 namespace zarq::win32 {
@@ -97,6 +98,7 @@ int runWindow(HINSTANCE instance, int showCommand, HACCEL accelerators, const St
               GdiplusText& text, WicDecoder& images, GdiplusFrame& frame, Win32Host& host) {
   auto form = std::make_unique<SettingsForm>(Platform{text, images, host, frame}, workDir);
   form->configHome = places.configHome;
+  form->historyRoot = presetHistoryRoot();
   EditorWindow window(*form, frame, host);
   host.setDispatcher([&](MSG& message) { dispatch(window.handle(), accelerators, message); });
   if (!window.create(instance, wide(windowTitle(workDir)))) return 1;

@@ -109,7 +109,7 @@ TEST(AtomicFile, AFullDiskInAFolderThatTakesNoNewFilesPutsTheOldContentBackOrSay
   TempDir dir;
   const fs::path file = dir.write("save.set", "the old content");
   testing::FaultyFileSystem files;
-  files.refuseNewFiles = true;
+  files.refuseNewFilesIn = dir.path();
   files.begin();
   ASSERT_TRUE(write(file, "written in place", files));
   EXPECT_EQ(contents(file), "written in place");
