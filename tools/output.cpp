@@ -20,6 +20,12 @@ bool reportWrite(const std::filesystem::path& file, const WriteOutcome& outcome)
                    "history: %s\n",
                    pathText(file).c_str(), fileErrorWords(outcome.notKept));
     }
+    if (outcome.unflushed != FileError::None) {
+      std::fprintf(stderr,
+                   "zarq-preset: warning: %s: written, but its folder could not be flushed to "
+                   "the disk, so it may not survive a power cut: %s\n",
+                   pathText(file).c_str(), fileErrorWords(outcome.unflushed));
+    }
     return true;
   }
   std::string problem =

@@ -159,9 +159,15 @@ SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fal
   const WriteOutcome rescued = saveToFallback(form, fallbackFolder, fallback);
   if (rescued) {
     result.fallback = fallback;
+    // Written, the form is not lost even when its folder could not be flushed.
+    std::string where = printable(fallback);
+    if (rescued.unflushed != FileError::None) {
+      where += std::string(", but its folder could not be flushed to the disk (") +
+               fileErrorWords(rescued.unflushed) + "): it may not survive a power cut";
+    }
     std::fprintf(stderr,
                  "zarq-settings: the form could not be saved to %s (%s); it was saved to %s\n",
-                 printable(saveSet).c_str(), why, printable(fallback).c_str());
+                 printable(saveSet).c_str(), why, where.c_str());
   } else {
     std::fprintf(stderr,
                  "zarq-settings: the form could not be saved to %s (%s), nor to %s (%s): it is "

@@ -35,6 +35,11 @@ Text notKeptText(FileError error) {
   return u"（替换掉的那一份没能存进历史：" + fileErrorText(error) + u"）";
 }
 
+Text unflushedText(FileError error) {
+  return u"（文件写好了，可它的文件夹没能存到磁盘上：" + fileErrorText(error) +
+         u"。突然断电的话，它可能保不住）";
+}
+
 Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& outcome) {
   Text text = u"无法写入文件！\n" + fileNameText(file) + u"：" + fileErrorText(outcome.error);
   if (outcome.notKept != FileError::None) {

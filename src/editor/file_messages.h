@@ -15,6 +15,8 @@ Text fileErrorText(FileError error);
 // The line added when a preset was saved but the one it replaced could not be kept in its
 // history.
 Text notKeptText(FileError error);
+// The line added when a file was written but its folder could not be pushed to the disk.
+Text unflushedText(FileError error);
 // "无法写入文件！", then "NAME：REASON" on a line of its own, and a line more when a file
 // written in place could not be given its old content back, or was not written in place as
 // its old content could not be kept first.

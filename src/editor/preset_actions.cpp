@@ -1,6 +1,7 @@
 #include "editor/preset_actions.h"
 
 #include <cstdio>
+#include <string>
 
 #include "common/paths.h"
 #include "common/utf.h"
@@ -52,16 +53,25 @@ WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, b
     report(form, silent, writeFailureText(path, outcome), about::save);
     return outcome;
   }
+  // The new preset is in place; only the way back to the old one, or the certainty of its
+  // name after a power cut, is missing. A silent save (the close) says so where it can.
   Text said = u"保存预设成功！";
-  // The new preset is in place; only the way back to the old one is missing. A silent save
-  // (the close) says so where it can.
+  const std::string name = toUtf8(textFromPath(path));
   if (outcome.notKept != FileError::None && silent) {
     std::fprintf(stderr,
                  "zarq-settings: %s was saved, but the version it replaced could not be kept in "
                  "its history (%s)\n",
-                 toUtf8(textFromPath(path)).c_str(), fileErrorWords(outcome.notKept));
+                 name.c_str(), fileErrorWords(outcome.notKept));
   } else if (outcome.notKept != FileError::None) {
     said += u"\n" + notKeptText(outcome.notKept);
+  }
+  if (outcome.unflushed != FileError::None && silent) {
+    std::fprintf(stderr,
+                 "zarq-settings: %s was saved, but its folder could not be flushed to the disk "
+                 "(%s): it may not survive a power cut\n",
+                 name.c_str(), fileErrorWords(outcome.unflushed));
+  } else if (outcome.unflushed != FileError::None) {
+    said += u"\n" + unflushedText(outcome.unflushed);
   }
   report(form, silent, said, about::save);
   return outcome;

@@ -198,9 +198,9 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
     files.remove(temporary);
     return outcome;
   }
-  // The target is the new file by now; a folder that cannot be pushed to the disk is still
-  // told, as its new name may not survive a power cut.
-  outcome.error = files.syncFolder(folder);
+  // The target is the new file by now: a folder that cannot be pushed to the disk is no
+  // failure to write, but still told, as its new name may not survive a power cut.
+  outcome.unflushed = files.syncFolder(folder);
   return outcome;
 }
 
@@ -211,51 +211,62 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
       files, target, [&](ByteSink& sink) { return sink.write(bytes); }, existing, keepOld);
 }
 
-FileError makeFolders(FileSystem& files, const fs::path& folder) {
+WriteOutcome makeFolders(FileSystem& files, const fs::path& folder) {
   // The folders that are missing, from the lowest up.
   std::vector<fs::path> missing;
   for (fs::path above = folder; !above.empty(); above = above.parent_path()) {
     FileStatus status;
     if (const FileError error = files.status(above, status); error != FileError::None) {
-      return error;
+      return {error};
     }
     if (status.kind == FileStatus::Kind::Folder) break;
-    if (status.kind != FileStatus::Kind::Missing) return FileError::NotRegular;
+    if (status.kind != FileStatus::Kind::Missing) return {FileError::NotRegular};
     missing.push_back(above);
     if (above == above.parent_path()) break;
   }
-  if (missing.empty()) return FileError::None;
-  if (const FileError error = files.createFolders(folder); error != FileError::None) return error;
+  WriteOutcome made;
+  if (missing.empty()) return made;
+  if (const FileError error = files.createFolders(folder); error != FileError::None) {
+    return {error};
+  }
   // Each new name is on the disk too, or a file written below may not be found after a
   // power cut.
-  for (const fs::path& made : missing) {
-    if (const FileError error = files.syncFolder(made.parent_path()); error != FileError::None) {
-      return error;
+  for (const fs::path& one : missing) {
+    if (const FileError error = files.syncFolder(one.parent_path()); error != FileError::None) {
+      made.unflushed = error;
     }
   }
-  return FileError::None;
+  return made;
 }
+
+namespace {
+
+// A write below new folders is no more sure to survive a power cut than they are.
+WriteOutcome below(const WriteOutcome& folders, WriteOutcome written) {
+  if (written && written.unflushed == FileError::None) written.unflushed = folders.unflushed;
+  return written;
+}
+
+}  // namespace
 
 WriteOutcome writeFileMakingFolders(FileSystem& files, const fs::path& target,
                                     std::span<const std::uint8_t> bytes) {
-  if (const FileError error = makeFolders(files, target.parent_path()); error != FileError::None) {
-    return {error};
-  }
-  return writeFileAtomically(files, target, bytes);
+  const WriteOutcome folders = makeFolders(files, target.parent_path());
+  if (!folders) return folders;
+  return below(folders, writeFileAtomically(files, target, bytes));
 }
 
 WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
                           const std::function<fs::path(int)>& name, int names,
                           std::span<const std::uint8_t> bytes, fs::path& written) {
-  if (const FileError error = makeFolders(files, folder); error != FileError::None) {
-    return {error};
-  }
+  const WriteOutcome folders = makeFolders(files, folder);
+  if (!folders) return folders;
   WriteOutcome outcome{FileError::Exists};
   for (int n = 1; n <= names && outcome.error == FileError::Exists; ++n) {
     written = folder / name(n);
     outcome = writeFileAtomically(files, written, bytes, Existing::Keep);
   }
-  return outcome;
+  return below(folders, outcome);
 }
 
 WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const fs::path& to,

@@ -31,6 +31,9 @@ struct WriteOutcome {
   // What the target held could not be kept elsewhere first (KeepOld), for this reason: a
   // write in place then does not go on; one that replaces the target whole does.
   FileError notKept = FileError::None;
+  // The target holds every byte, but its folder could not be pushed to the disk, for this
+  // reason: its new name may not survive a power cut. The write is done all the same.
+  FileError unflushed = FileError::None;
   explicit operator bool() const { return error == FileError::None; }
 };
 
@@ -66,8 +69,8 @@ WriteOutcome writeFileAtomically(FileSystem& files, const std::filesystem::path&
                                  const KeepOld& keepOld = {});
 
 // Makes `folder` and the folders above it that are missing, for this user only, and pushes
-// each new one's name to the disk.
-FileError makeFolders(FileSystem& files, const std::filesystem::path& folder);
+// each new one's name to the disk (`unflushed` says why one could not be).
+WriteOutcome makeFolders(FileSystem& files, const std::filesystem::path& folder);
 
 // writeFileAtomically, with the folders above `target` made first where missing (for this
 // user only).

@@ -101,16 +101,19 @@ fs::path historyFolder(const fs::path& root, const fs::path& preset) {
 FileError keepInHistory(FileSystem& files, const fs::path& root, const fs::path& preset) {
   if (root.empty()) return FileError::NotFound;
   const fs::path folder = historyFolder(root, preset);
-  if (const FileError error = makeFolders(files, folder); error != FileError::None) return error;
+  // A version that may not survive a power cut is no version to write in place after.
+  if (const WriteOutcome made = makeFolders(files, folder);
+      !made || made.unflushed != FileError::None) {
+    return made ? made.unflushed : made.error;
+  }
   std::vector<Kept> kept;
   if (const FileError error = keptIn(files, folder, kept); error != FileError::None) return error;
   const long long sequence = kept.empty() ? 1 : kept.front().sequence + 1;
   const fs::path version = folder / versionName(sequence, std::time(nullptr));
-  if (const WriteOutcome copied =
-          copyFileAtomically(files, preset, version, CopyMode::Binary, Existing::Keep);
-      !copied) {
-    return copied.error;
-  }
+  const WriteOutcome copied =
+      copyFileAtomically(files, preset, version, CopyMode::Binary, Existing::Keep);
+  if (!copied) return copied.error;
+  if (copied.unflushed != FileError::None) return copied.unflushed;
   // Forgetting the oldest may fail without harm: they are only kept a while longer.
   for (std::size_t old = kHistoryVersions - 1; old < kept.size(); ++old) {
     removeFile(files, folder / kept[old].name);

@@ -165,7 +165,10 @@ FileError FaultyFileSystem::remove(const std::filesystem::path& path) {
   return real_.remove(path);
 }
 
-FileError FaultyFileSystem::syncFolder(const std::filesystem::path&) { return step(); }
+FileError FaultyFileSystem::syncFolder(const std::filesystem::path&) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return foldersUnflushed ? FileError::Io : FileError::None;
+}
 
 FileError FaultyFileSystem::createFolders(const std::filesystem::path& folder) {
   if (const FileError error = step(); error != FileError::None) return error;

@@ -35,6 +35,8 @@ class FaultyFileSystem final : public FileSystem {
   std::filesystem::path refuseNewFilesIn;
   // Every write fails with NoSpace, after taking half of its bytes.
   bool diskFull = false;
+  // Every push of a folder to the disk fails with Io, as on a stick pulled out meanwhile.
+  bool foldersUnflushed = false;
   std::string standardOutputBytes;
 
   FileError status(const std::filesystem::path& path, FileStatus& status) override;

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <memory>
 
 #include "common/utf.h"
@@ -23,6 +26,7 @@
 #include "support/fault_sweep.h"
 #include "support/sample_chart.h"
 #include "support/scripted_host.h"
+#include "support/temp_dir.h"
 #include "validate/validation.h"
 
 namespace zarq {
@@ -180,6 +184,56 @@ TEST_F(WriteFaultsTest, CtrlSReplacesTheChosenPresetOrSaysWhyNot) {
          [&](const fs::path& name, const std::string& bytes) {
            return keptVersionOf(oldPreset, name, bytes);
          }});
+}
+
+// Written, but its folder could not be pushed to the disk: the file is there and said to be,
+// with the power cut it may not survive, never as a write that failed or a form lost.
+TEST_F(WriteFaultsTest, AFolderThatCannotBeFlushedIsToldAsSuchNotAsAFailure) {
+  const struct {
+    const char* name;
+    std::function<void(SettingsForm&, const fs::path& root)> run;
+    const char* file;  // what holds the new form, below the root
+  } cases[] = {
+      {"Ctrl+S",
+       [&](SettingsForm& form, const fs::path& root) {
+         platform.host.dialogResults.push_back(root / "elsewhere.set");
+         onCommand(form, Command::Save);
+       },
+       "elsewhere.set"},
+      {"the close", [](SettingsForm& form, const fs::path&) { onCloseRequested(form); },
+       "work/save.set"},
+      {"the fallback at the end of a session",
+       [](SettingsForm& form, const fs::path& root) {
+         fs::create_directory(root / "work/save.set");
+         onSessionEnd(form, root / "fallback");
+       },
+       "fallback"},
+  };
+  for (const auto& c : cases) {
+    testing::TempDir root;
+    FaultyFileSystem files;
+    auto form = start(files, root.path(), 1);
+    setSlotText(*form, slot::chartId, u"new");
+    files.foldersUnflushed = true;
+    ::testing::internal::CaptureStderr();
+    c.run(*form, root.path());
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    fs::path file = root / c.file;
+    if (fs::is_directory(file)) {
+      ASSERT_FALSE(fs::is_empty(file)) << c.name;
+      file = fs::directory_iterator(file)->path();
+    }
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), presetNamed(platform, "new"))
+        << c.name;
+    Text shown;
+    for (const auto& message : platform.host.messages) shown += message.text;
+    const bool warned = said.find("may not survive a power cut") != std::string::npos ||
+                        shown.find(u"突然断电的话") != Text::npos;
+    EXPECT_TRUE(warned) << c.name << ": " << said;
+    EXPECT_EQ(said.find("lost"), std::string::npos) << c.name << ": " << said;
+    EXPECT_EQ(shown.find(u"无法写入文件"), Text::npos) << c.name;
+  }
 }
 
 TEST_F(WriteFaultsTest, ADroppedPresetLoadsOrSaysWhyNot) {

@@ -74,6 +74,18 @@ TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
   inPlace.oldKeptBelow = "data";
 #endif
   sweep(inPlace);
+
+  // Written whole, only its folder not pushed to the disk: a warning, not a failed write.
+  testing::TempDir root;
+  prepare(root.path());
+  FaultyFileSystem files;
+  files.foldersUnflushed = true;
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(tool::runPreset({"make", text(root / "in.json"), "-o", text(root / "out.set")}, files),
+            0);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("written, but its folder could not be flushed"), std::string::npos) << said;
+  EXPECT_EQ(said.find("无法写入文件"), std::string::npos) << said;
 }
 
 TEST(OutputFaults, RenderReplacesItsPictureWholeOrSaysWhyNot) {
