@@ -178,6 +178,11 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
     }
   }
 
+  // A file of several names is written in place, so that every name sees the new content;
+  // one too large to be restored is replaced, which keeps the others' old content.
+  if (replacing && old.links > 1 && old.size <= kMostRestorable) {
+    return writeInPlace(files, target, old.size, produce, keepOld);
+  }
   const fs::path folder = target.parent_path();
   fs::path temporary;
   Handle handle = 0;

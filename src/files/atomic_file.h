@@ -7,10 +7,11 @@
 // the new one, and a failure removes the new file and comes back as a reason to show.
 //
 // Where no file may be created beside the target (a folder the user may not write in) but
-// the target itself may be written, it is written in place, its old content kept in memory
-// and written back if the write fails. A caller that keeps what it replaces elsewhere (a
-// preset's history) does so before the first byte changes, so that even a kill in the
-// middle of such a write costs nothing.
+// the target itself may be written, or where the target has other names (hard links) that
+// are all to see the new content, it is written in place, its old content kept in memory and
+// written back if the write fails. A caller that keeps what it replaces elsewhere (a preset's
+// history) does so before the first byte changes, so that even a kill in the middle of such
+// a write costs nothing.
 
 #include <cstdint>
 #include <filesystem>

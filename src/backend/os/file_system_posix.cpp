@@ -1,7 +1,10 @@
+#include <acl/libacl.h>
+#include <attr/libattr.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/acl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,6 +101,23 @@ FileStatus statusFrom(const struct stat& s) {
   status.modifiedNs = std::int64_t{s.st_mtim.tv_sec} * 1'000'000'000 + s.st_mtim.tv_nsec;
   status.links = s.st_nlink;
   return status;
+}
+
+// The ACL (its mask after the mode, as the mode would reset it) and the extended attributes
+// of `like`, read through a descriptor of its own that no link can redirect, onto `to`. Like
+// the owner, they are kept where the system allows it, and silently left where it does not.
+void copyAclAndXattrs(const fs::path& like, int to) {
+  FileError error = FileError::None;
+  const int from = openRegular(like, O_RDONLY | O_NOFOLLOW | O_NOCTTY, error);
+  if (from < 0) return;
+  if (const acl_t acl = ::acl_get_fd(from)) {
+    (void)::acl_set_fd(to, acl);
+    ::acl_free(acl);
+  }
+  // The ACL's own attributes are left to the calls above; the library's default check also
+  // skips those its configuration says not to copy.
+  (void)::attr_copy_fd(like.c_str(), from, like.c_str(), to, nullptr, nullptr);
+  ::close(from);
 }
 
 FileError statusAt(const fs::path& path, int flags, FileStatus& status) {
@@ -205,6 +225,7 @@ class PosixFileSystem final : public FileSystem {
       (void)::fchown(fdOf(file), static_cast<uid_t>(-1), s.st_gid);
     }
     (void)::fchmod(fdOf(file), s.st_mode & 07777);
+    copyAclAndXattrs(like, fdOf(file));
   }
 
   FileError replace(const fs::path& from, const fs::path& to) override {
