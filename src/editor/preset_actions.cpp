@@ -32,6 +32,19 @@ bool takePreset(SettingsForm& form, const PresetRead& read, bool silent) {
   return true;
 }
 
+// A save that went well but for `error`: a line of its message, or one on the standard error
+// for a silent save (the close), which shows none.
+void warnAfterSave(bool silent, const std::filesystem::path& path, FileError error, const char* why,
+                   Text (*line)(FileError), Text& said) {
+  if (error == FileError::None) return;
+  if (!silent) {
+    said += u"\n" + line(error);
+    return;
+  }
+  std::fprintf(stderr, "zarq-settings: %s was saved, but %s (%s)\n",
+               toUtf8(textFromPath(path)).c_str(), why, fileErrorWords(error));
+}
+
 // A preset name always ends in ".set" exactly as written; "a.SET" becomes "a.SET.set".
 std::filesystem::path withPresetExtension(std::filesystem::path path) {
   const Text name = textFromPath(path);
@@ -54,25 +67,13 @@ WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, b
     return outcome;
   }
   // The new preset is in place; only the way back to the old one, or the certainty of its
-  // name after a power cut, is missing. A silent save (the close) says so where it can.
+  // name after a power cut, is missing.
   Text said = u"保存预设成功！";
-  const std::string name = toUtf8(textFromPath(path));
-  if (outcome.notKept != FileError::None && silent) {
-    std::fprintf(stderr,
-                 "zarq-settings: %s was saved, but the version it replaced could not be kept in "
-                 "its history (%s)\n",
-                 name.c_str(), fileErrorWords(outcome.notKept));
-  } else if (outcome.notKept != FileError::None) {
-    said += u"\n" + notKeptText(outcome.notKept);
-  }
-  if (outcome.unflushed != FileError::None && silent) {
-    std::fprintf(stderr,
-                 "zarq-settings: %s was saved, but its folder could not be flushed to the disk "
-                 "(%s): it may not survive a power cut\n",
-                 name.c_str(), fileErrorWords(outcome.unflushed));
-  } else if (outcome.unflushed != FileError::None) {
-    said += u"\n" + unflushedText(outcome.unflushed);
-  }
+  warnAfterSave(silent, path, outcome.notKept,
+                "the version it replaced could not be kept in its history", notKeptText, said);
+  warnAfterSave(silent, path, outcome.unflushed,
+                "its folder could not be flushed to the disk, so it may not survive a power cut",
+                unflushedText, said);
   report(form, silent, said, about::save);
   return outcome;
 }

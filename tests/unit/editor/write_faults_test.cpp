@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 
 #include "common/utf.h"
@@ -223,9 +221,7 @@ TEST_F(WriteFaultsTest, AFolderThatCannotBeFlushedIsToldAsSuchNotAsAFailure) {
       ASSERT_FALSE(fs::is_empty(file)) << c.name;
       file = fs::directory_iterator(file)->path();
     }
-    std::ifstream in(file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), presetNamed(platform, "new"))
-        << c.name;
+    EXPECT_EQ(testing::contents(file), presetNamed(platform, "new")) << c.name;
     Text shown;
     for (const auto& message : platform.host.messages) shown += message.text;
     const bool warned = said.find("may not survive a power cut") != std::string::npos ||

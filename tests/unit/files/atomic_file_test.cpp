@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -24,10 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempDir;
 
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::contents;
 
 std::span<const std::uint8_t> bytesOf(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};

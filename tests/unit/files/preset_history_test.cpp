@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
-#include <fstream>
-#include <iterator>
 
 #include "support/temp_dir.h"
 
@@ -13,10 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::contents;
 
 std::vector<HistoryVersion> history(const fs::path& root, const fs::path& preset) {
   std::vector<HistoryVersion> versions;
