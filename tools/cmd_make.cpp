@@ -109,7 +109,7 @@ int runMake(const ParsedArgs& parsed, FileSystem& files) {
   applyPreset(editor.form, values, true);
   keepSlidersWithFields(editor.form, json);
   const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(editor.form));
-  return writeOutput(files, output, bytes) ? 0 : 1;
+  return writePreset(files, output, bytes) ? 0 : 1;
 }
 
 constexpr Option kMakeOptions[] = {
@@ -140,7 +140,8 @@ const Command kMakeCommand{
     "without its slider carries the slider along, and the other way round, as in the editor.\n"
     "The numbered form of earlier versions (\"texts\", \"checkBoxes\", \"sliders\",\n"
     "\"optionPairs\" arrays by file order) is read too. IN.json may be - for standard input;\n"
-    "the preset is written to standard output (-o -) only when that is no terminal.\n",
+    "the preset is written to standard output (-o -) only when that is no terminal. A preset\n"
+    "it replaces is kept in its history first (see `history`).\n",
     kMakeOptions,
     1,
     ValueKind::File,

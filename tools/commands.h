@@ -35,6 +35,8 @@ extern const Command kDumpCommand;
 extern const Command kMakeCommand;
 extern const Command kCheckCommand;
 extern const Command kImportCommand;
+extern const Command kHistoryCommand;
+extern const Command kRestoreCommand;
 
 // Every command, in the order the help lists them.
 std::span<const Command* const> commands();

@@ -1,26 +1,58 @@
 #include "output.h"
 
+#include <cstdio>
+
 #include "args.h"
 #include "commands.h"
 #include "common/utf.h"
 #include "files/atomic_file.h"
 #include "files/file_errors.h"
+#include "files/preset_history.h"
 #include "terminal.h"
 
 namespace zarq::tool {
+
+bool reportWrite(const std::filesystem::path& file, const WriteOutcome& outcome) {
+  if (outcome) {
+    if (outcome.notKept != FileError::None) {
+      std::fprintf(stderr,
+                   "zarq-preset: warning: %s: the preset it replaced could not be kept in its "
+                   "history: %s\n",
+                   pathText(file).c_str(), fileErrorWords(outcome.notKept));
+    }
+    if (outcome.unflushed != FileError::None) {
+      std::fprintf(stderr,
+                   "zarq-preset: warning: %s: written, but its folder could not be flushed to "
+                   "the disk, so it may not survive a power cut: %s\n",
+                   pathText(file).c_str(), fileErrorWords(outcome.unflushed));
+    }
+    return true;
+  }
+  std::string problem =
+      pathText(file) + ": " + toUtf8(u"无法写入文件！") + ": " + fileErrorWords(outcome.error);
+  if (outcome.restoreFailed) problem += "; written in place, its old content could not be put back";
+  if (outcome.notKept != FileError::None) {
+    problem +=
+        "; it could only be written in place, and its old content could not be kept in "
+        "its history first";
+  }
+  inputError(problem);
+  return false;
+}
 
 bool writeOutput(FileSystem& files, const std::filesystem::path& file,
                  std::span<const std::uint8_t> bytes) {
   if (file == "-") {
     return printOut(files, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   }
-  const WriteOutcome outcome = writeFileAtomically(files, file, bytes);
-  if (outcome) return true;
-  std::string problem =
-      pathText(file) + ": " + toUtf8(u"无法写入文件！") + ": " + fileErrorWords(outcome.error);
-  if (outcome.restoreFailed) problem += "; written in place, its old content could not be put back";
-  inputError(problem);
-  return false;
+  return reportWrite(file, writeFileAtomically(files, file, bytes));
+}
+
+bool writePreset(FileSystem& files, const std::filesystem::path& file,
+                 std::span<const std::uint8_t> bytes) {
+  if (file == "-") return writeOutput(files, file, bytes);
+  return reportWrite(file, writeFileAtomically(files, file, bytes, Existing::Replace,
+                                               historyKeeper(files, presetHistoryRoot(), file)));
 }
 
 bool binaryToTerminal(const std::filesystem::path& file) {

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "files/atomic_file.h"
 #include "platform/file_system.h"
 
 namespace zarq::tool {
@@ -15,6 +16,13 @@ namespace zarq::tool {
 // "zarq-preset: FILE: 无法写入文件！: REASON" and returns false; the file is then as it was.
 bool writeOutput(FileSystem& files, const std::filesystem::path& file,
                  std::span<const std::uint8_t> bytes);
+// writeOutput for a preset: one it replaces is first kept in its history
+// (files/preset_history.h), and a line on the standard error says so when that failed.
+bool writePreset(FileSystem& files, const std::filesystem::path& file,
+                 std::span<const std::uint8_t> bytes);
+// Says how a write to `file` went: a failure as writeOutput does (false), and a preset
+// replaced whose history could not keep it as a warning.
+bool reportWrite(const std::filesystem::path& file, const WriteOutcome& outcome);
 // True, with a message saying how to write it elsewhere, when binary output is to go to
 // `file` and that is standard output on a terminal.
 bool binaryToTerminal(const std::filesystem::path& file);

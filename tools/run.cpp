@@ -13,8 +13,9 @@
 namespace zarq::tool {
 namespace {
 
-const Command* const kCommands[] = {&kRenderCommand, &kDumpCommand, &kMakeCommand, &kCheckCommand,
-                                    &kImportCommand};
+const Command* const kCommands[] = {&kRenderCommand, &kDumpCommand,   &kMakeCommand,
+                                    &kCheckCommand,  &kImportCommand, &kHistoryCommand,
+                                    &kRestoreCommand};
 
 int unknownCommand(const std::string& name) {
   std::vector<std::string> names;

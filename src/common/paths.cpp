@@ -1,7 +1,5 @@
 #include "common/paths.h"
 
-#include <system_error>
-
 #include "common/utf.h"
 
 namespace zarq {
@@ -24,10 +22,5 @@ Text textFromPath(const std::filesystem::path& path) {
 }
 
 Text fileNameText(const std::filesystem::path& path) { return textFromPath(path.filename()); }
-
-bool pathExists(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::exists(path, error);
-}
 
 }  // namespace zarq

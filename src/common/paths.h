@@ -11,8 +11,5 @@ std::filesystem::path pathFromText(TextView text);
 Text textFromPath(const std::filesystem::path& path);
 // The file-name part of a path as text (what follows the last separator).
 Text fileNameText(const std::filesystem::path& path);
-// Whether anything (a file, a folder) is at the path; a path that cannot be looked at
-// counts as absent.
-bool pathExists(const std::filesystem::path& path);
 
 }  // namespace zarq

@@ -9,6 +9,7 @@
 #include "editor/message_boxes.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
+#include "files/file_access.h"
 #include "files/file_lookup.h"
 #include "form/media_file.h"
 #include "form/render_frame.h"
@@ -126,7 +127,7 @@ std::optional<std::filesystem::path> findMedium(FileSystem& files,
                                                 TextView name) {
   if (!isBareFileName(name)) return std::nullopt;
   std::filesystem::path found = findFile(files, folder, name);
-  if (!pathExists(found)) return std::nullopt;
+  if (!fileExists(files, found)) return std::nullopt;
   return found;
 }
 
@@ -194,7 +195,7 @@ void importChartFolder(SettingsForm& form) {
   const ChartNames names{inFolder, capped(inFolder, kChartIdCapacity)};
   const std::filesystem::path source =
       findFile(form.platform.files, *folder, names.inFolder + u".json");
-  if (!pathExists(source)) {
+  if (!fileExists(form.platform.files, source)) {
     askIgnoringAnswer(form, kChartNotFound);
     return;
   }

@@ -11,6 +11,7 @@
 #include "editor/preset_actions.h"
 #include "editor/window_events.h"
 #include "files/file_errors.h"
+#include "files/file_version.h"
 #include "files/preset_file.h"
 #include "form/form_preset.h"
 #include "form/settings_form.h"
@@ -42,18 +43,30 @@ WriteOutcome saveToFallback(SettingsForm& form, const std::filesystem::path& fol
   return writeNewFile(form.platform.files, folder, fallbackName, kFallbackNames, bytes, written);
 }
 
-}  // namespace
+// What keeps the form from going to "save.set" without a question.
+enum class Hold {
+  None,
+  KeptUnreadable,  // it could not be read at the start, nor moved aside
+  FolderGone,      // the folder was unmounted, removed, renamed away or replaced since
+  Changed,         // another program wrote it since the editor read or wrote it
+  CannotLook,      // whether it changed cannot be told; `error` says why
+};
 
-bool onCloseRequested(SettingsForm& form) {
-  Text why;
-  if (form.keepSavedForm) {
-    why = unreadableSaveSetText();
-  } else if (const WriteOutcome saved = savePreset(form, form.fileInWorkDir(kSavedForm), true);
-             !saved) {
-    why = fileErrorText(saved.error);
-  } else {
-    return true;
+Hold holdOnSaveSet(SettingsForm& form, FileError& error) {
+  if (form.keepSavedForm) return Hold::KeptUnreadable;
+  if (form.workDirHold && form.platform.files.heldFolderInPlace(form.workDir) != FileError::None) {
+    return Hold::FolderGone;
   }
+  bool changed = false;
+  error =
+      changedSince(form.platform.files, form.fileInWorkDir(kSavedForm), form.saveSetSeen, changed);
+  if (error != FileError::None) return Hold::CannotLook;
+  return changed ? Hold::Changed : Hold::None;
+}
+
+// The form could not go to "save.set", for the reason `why`: save it elsewhere (Yes), close
+// without saving (No) or go back to the window (Cancel).
+bool askAfterFailedSave(SettingsForm& form, const Text& why) {
   for (;;) {
     showChanges(form);
     switch (form.host().messageBox(closeWithoutSaveSetQuestion(why), messageTitle(about::save),
@@ -70,31 +83,98 @@ bool onCloseRequested(SettingsForm& form) {
   }
 }
 
+// Saves to "save.set", or asks when that fails.
+bool saveOrAsk(SettingsForm& form) {
+  const WriteOutcome saved = savePreset(form, form.fileInWorkDir(kSavedForm), true);
+  return saved || askAfterFailedSave(form, fileErrorText(saved.error));
+}
+
+// "save.set" changed under the editor: replace it (Yes), save the form elsewhere (No) or go
+// back to the window (Cancel).
+bool askBeforeReplacingChanged(SettingsForm& form) {
+  for (;;) {
+    showChanges(form);
+    switch (form.host().messageBox(saveSetChangedQuestion(), messageTitle(about::save),
+                                   MessageButtons::YesNoCancel)) {
+      case MessageAnswer::Yes:
+        return saveOrAsk(form);
+      case MessageAnswer::No:
+        if (saveToChosenFile(form)) return true;
+        break;  // cancelled or failed, and said so: the question again
+      default:
+        return false;
+    }
+  }
+}
+
+}  // namespace
+
+void noteSaveSetSeen(SettingsForm& form) {
+  readFileVersion(form.platform.files, form.fileInWorkDir(kSavedForm), form.saveSetSeen);
+}
+
+bool onCloseRequested(SettingsForm& form) {
+  FileError error = FileError::None;
+  switch (holdOnSaveSet(form, error)) {
+    case Hold::KeptUnreadable:
+      return askAfterFailedSave(form, unreadableSaveSetText());
+    case Hold::FolderGone:
+      return askAfterFailedSave(form, workDirGoneText(form.workDir));
+    case Hold::CannotLook:
+      return askAfterFailedSave(form, fileErrorText(error));
+    case Hold::Changed:
+      return askBeforeReplacingChanged(form);
+    case Hold::None:
+      break;
+  }
+  return saveOrAsk(form);
+}
+
 SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder,
                             const char* cause) {
   SessionEndSave result;
   const std::filesystem::path saveSet = form.fileInWorkDir(kSavedForm);
   if (cause) std::fprintf(stderr, "zarq-settings: %s\n", cause);
-  const char* why = "it could not be read at the start and is kept as it was";
-  if (!form.keepSavedForm) {
-    const WriteOutcome saved = savePreset(form, saveSet, true);
-    if (saved) {
+  FileError error = FileError::None;
+  const char* why = nullptr;
+  switch (holdOnSaveSet(form, error)) {
+    case Hold::KeptUnreadable:
+      why = "it could not be read at the start and is kept as it was";
+      break;
+    case Hold::FolderGone:
+      why = "the folder was unmounted, removed, renamed or replaced since the start";
+      break;
+    case Hold::Changed:
+      why = "another program changed it since the editor read it, and it is kept as it is";
+      break;
+    case Hold::CannotLook:
+      why = fileErrorWords(error);
+      break;
+    case Hold::None:
+      if (const WriteOutcome saved = savePreset(form, saveSet, true); !saved) {
+        why = fileErrorWords(saved.error);
+        break;
+      }
       result.savedInFolder = true;
       if (cause) {
         std::fprintf(stderr, "zarq-settings: the form was saved to %s\n",
                      printable(saveSet).c_str());
       }
       return result;
-    }
-    why = fileErrorWords(saved.error);
   }
   std::filesystem::path fallback;
   const WriteOutcome rescued = saveToFallback(form, fallbackFolder, fallback);
   if (rescued) {
     result.fallback = fallback;
+    // Written, the form is not lost even when its folder could not be flushed.
+    std::string where = printable(fallback);
+    if (rescued.unflushed != FileError::None) {
+      where += std::string(", but its folder could not be flushed to the disk (") +
+               fileErrorWords(rescued.unflushed) + "): it may not survive a power cut";
+    }
     std::fprintf(stderr,
                  "zarq-settings: the form could not be saved to %s (%s); it was saved to %s\n",
-                 printable(saveSet).c_str(), why, printable(fallback).c_str());
+                 printable(saveSet).c_str(), why, where.c_str());
   } else {
     std::fprintf(stderr,
                  "zarq-settings: the form could not be saved to %s (%s), nor to %s (%s): it is "

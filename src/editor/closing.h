@@ -13,10 +13,16 @@ struct SettingsForm;
 // The form as the editor left it last time, in the editor's folder.
 inline constexpr char kSavedForm[] = "save.set";
 
+// Remembers what "save.set" is now, once the form was loaded from it or saved to it: the
+// close replaces it unasked only while no other program has changed it since.
+void noteSaveSetSeen(SettingsForm& form);
+
 // The user closes the window (the close box, Ctrl+Q, Ctrl+W). The form is saved; when that
 // fails, a message box says why and asks whether to save it elsewhere (Yes: the save dialog,
-// then closing), to close without saving (No) or to go back to the window (Cancel). True when
-// the window may close.
+// then closing), to close without saving (No) or to go back to the window (Cancel). When
+// another program changed "save.set" since, a question asks first whether to replace it
+// (Yes), save the form elsewhere (No) or go back to the window (Cancel). True when the window
+// may close.
 bool onCloseRequested(SettingsForm& form);
 
 // What the end of a session did with the form.
@@ -25,9 +31,10 @@ struct SessionEndSave {
   std::filesystem::path fallback;  // else where it went instead; empty when nowhere
 };
 // The session ends with no one to ask (a signal, a logoff, the display gone): the form is
-// saved to "save.set", or when that fails to a new file in `fallbackFolder`, whose path is
-// printed on the standard error; a line says so too when it could be saved nowhere. With a
-// `cause`, stderr gives it first, and names "save.set" too when the form went there.
+// saved to "save.set", or when that fails or "save.set" changed under the editor to a new file
+// in `fallbackFolder`, whose path is printed on the standard error; a line says so too when it
+// could be saved nowhere. With a `cause`, stderr gives it first, and names "save.set" too when
+// the form went there.
 SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder,
                             const char* cause = nullptr);
 // The folder of the fallback files: "zarq-settings" in the user's data folder.

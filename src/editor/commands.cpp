@@ -12,6 +12,7 @@
 #include "editor/selection.h"
 #include "editor/undo.h"
 #include "editor/zoom.h"
+#include "files/file_access.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 
@@ -102,7 +103,7 @@ void pageDialog(SettingsForm& form) {
 }  // namespace
 
 void openPreset(SettingsForm& form, const std::filesystem::path& file) {
-  if (!pathExists(file)) {
+  if (!fileExists(form.platform.files, file)) {
     // Named, as it may come from the command line rather than the dialog.
     tell(form, u"文件不存在！\n" + textFromPath(file), about::open);
   } else {

@@ -6,6 +6,7 @@
 #include "editor/message_boxes.h"
 #include "editor/preset_actions.h"
 #include "files/chart_fill.h"
+#include "files/file_access.h"
 #include "form/media_file.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -35,7 +36,7 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
   setSlotText(form, slot::chartId, *id);
   const std::filesystem::path chart = namedFile(form, form.fields[slot::chartId].text + u".json");
   // A chart of that name in the editor's folder is used as it is, never overwritten.
-  if (!pathExists(chart)) {
+  if (!fileExists(form.platform.files, chart)) {
     if (const WriteOutcome copied = copyAsLongWork(form, dropped, chart, CopyMode::Text); !copied) {
       tellCopyFailure(form, copied, chart, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
       validateAndCommit(form, slot::chartId);
@@ -84,7 +85,7 @@ void openAvatar(SettingsForm& form) {
   const std::optional<std::filesystem::path> chosen = form.host().chooseOpenFile(
       u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)", u"*.png;*.jpg;*.jpeg;*.bmp;*.gif");
   if (!chosen) return;
-  if (!pathExists(*chosen)) {
+  if (!fileExists(form.platform.files, *chosen)) {
     tell(form, u"头像不存在！", about::openAvatar);
     return;
   }
@@ -92,11 +93,12 @@ void openAvatar(SettingsForm& form) {
   const std::filesystem::path copy = namedFile(form, form.fields[slot::avatar].text);
   // A file of that name in the editor's folder stays as it is. The chosen one may have
   // vanished since the dialog closed.
-  if (!pathExists(copy)) {
+  if (!fileExists(form.platform.files, copy)) {
     if (const WriteOutcome copied = copyAsLongWork(form, *chosen, copy, CopyMode::Binary);
         !copied) {
       tellCopyFailure(form, copied, copy,
-                      pathExists(*chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮" : u"Pim酱找不到头像 ╭(╯^╰)╮",
+                      fileExists(form.platform.files, *chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮"
+                                                               : u"Pim酱找不到头像 ╭(╯^╰)╮",
                       about::openAvatar);
     }
   }

@@ -8,6 +8,7 @@
 #include "editor/work_folder_lock.h"
 #include "editor/working_folder.h"
 #include "editor/zoom.h"
+#include "files/preset_history.h"
 #include "form/settings_form.h"
 
 namespace zarq {
@@ -65,6 +66,7 @@ int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args
   if (!lock) return otherShown ? 0 : 1;
   const auto form = std::make_unique<SettingsForm>(shell.platform(loop), folder);
   form->configHome = places.configHome;
+  form->historyRoot = presetHistoryRoot();
   // The window exists, the form is built into it (loading "save.set"), and only then is it
   // shown.
   if (!shell.createWindow(*form, loop, title)) return 1;

@@ -1,6 +1,9 @@
 #include "editor/file_messages.h"
 
+#include <ctime>
+
 #include "common/paths.h"
+#include "common/utf.h"
 
 namespace zarq {
 
@@ -30,8 +33,20 @@ Text fileErrorText(FileError error) {
   return u"出了意料之外的错";
 }
 
+Text notKeptText(FileError error) {
+  return u"（替换掉的那一份没能存进历史：" + fileErrorText(error) + u"）";
+}
+
+Text unflushedText(FileError error) {
+  return u"（文件写好了，可它的文件夹没能存到磁盘上：" + fileErrorText(error) +
+         u"。突然断电的话，它可能保不住）";
+}
+
 Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& outcome) {
   Text text = u"无法写入文件！\n" + fileNameText(file) + u"：" + fileErrorText(outcome.error);
+  if (outcome.notKept != FileError::None) {
+    text += u"\n只能就地改写它，可原来的内容没能先存进历史，Pim酱不敢动它";
+  }
   if (outcome.restoreFailed) text += u"\n原来的内容也没能放回去 (´;ω;`)";
   return text;
 }
@@ -39,6 +54,25 @@ Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& out
 Text closeWithoutSaveSetQuestion(TextView why) {
   return u"Pim酱没能把表单存进 save.set ╭(╯^╰)╮\n" + Text(why) +
          u"\n\n是：另存到别的地方\n否：不保存，直接关掉\n取消：回到窗口";
+}
+
+Text saveSetChangedQuestion() {
+  return u"save.set 在编辑器打开以后被别的程序改过了 (。-ω-)\n"
+         u"\n是：用现在的表单替换它\n否：把表单另存到别的地方\n取消：回到窗口";
+}
+
+Text lastVersionQuestion(std::int64_t keptAt, TextView chartId) {
+  const std::time_t time = static_cast<std::time_t>(keptAt);
+  char when[32] = "?";
+  if (const std::tm* local = std::localtime(&time)) {
+    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", local);
+  }
+  return u"不过 save.set 的历史里还留着它在 " + fromUtf8(when) + u" 被替换前的样子（谱面ID：" +
+         Text(chartId) + u"）。\n要把它找回来嘛 (。-ω-)";
+}
+
+Text workDirGoneText(const std::filesystem::path& folder) {
+  return u"编辑器的文件夹不见了，或者已经不是打开时的那一个了：\n" + textFromPath(folder);
 }
 
 Text unreadableSaveSetText() { return u"打开时 save.set 读不出来，也没能挪开，Pim酱不敢覆盖它"; }

@@ -1,10 +1,16 @@
 #include "editor/preset_actions.h"
 
+#include <cstdio>
+#include <string>
+
 #include "common/paths.h"
+#include "common/utf.h"
+#include "editor/closing.h"
 #include "editor/editing.h"
 #include "editor/file_messages.h"
 #include "editor/message_boxes.h"
 #include "editor/pages.h"
+#include "files/file_errors.h"
 #include "files/preset_file.h"
 #include "form/form_preset.h"
 #include "form/settings_form.h"
@@ -26,6 +32,19 @@ bool takePreset(SettingsForm& form, const PresetRead& read, bool silent) {
   return true;
 }
 
+// A save that went well but for `error`: a line of its message, or one on the standard error
+// for a silent save (the close), which shows none.
+void warnAfterSave(bool silent, const std::filesystem::path& path, FileError error, const char* why,
+                   Text (*line)(FileError), Text& said) {
+  if (error == FileError::None) return;
+  if (!silent) {
+    said += u"\n" + line(error);
+    return;
+  }
+  std::fprintf(stderr, "zarq-settings: %s was saved, but %s (%s)\n",
+               toUtf8(textFromPath(path)).c_str(), why, fileErrorWords(error));
+}
+
 // A preset name always ends in ".set" exactly as written; "a.SET" becomes "a.SET.set".
 std::filesystem::path withPresetExtension(std::filesystem::path path) {
   const Text name = textFromPath(path);
@@ -39,12 +58,23 @@ std::filesystem::path withPresetExtension(std::filesystem::path path) {
 }  // namespace
 
 WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
-  const WriteOutcome outcome = writePresetFile(path, presetFromForm(form), form.platform.files);
+  const WriteOutcome outcome =
+      writePresetFile(path, presetFromForm(form), form.platform.files, form.historyRoot);
+  // Saved there by the editor itself, "save.set" is no change of another program's.
+  if (outcome && path == form.fileInWorkDir(kSavedForm)) noteSaveSetSeen(form);
   if (!outcome) {
     report(form, silent, writeFailureText(path, outcome), about::save);
-  } else {
-    report(form, silent, u"保存预设成功！", about::save);
+    return outcome;
   }
+  // The new preset is in place; only the way back to the old one, or the certainty of its
+  // name after a power cut, is missing.
+  Text said = u"保存预设成功！";
+  warnAfterSave(silent, path, outcome.notKept,
+                "the version it replaced could not be kept in its history", notKeptText, said);
+  warnAfterSave(silent, path, outcome.unflushed,
+                "its folder could not be flushed to the disk, so it may not survive a power cut",
+                unflushedText, said);
+  report(form, silent, said, about::save);
   return outcome;
 }
 

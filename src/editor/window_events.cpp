@@ -12,6 +12,7 @@
 #include "editor/commands.h"
 #include "editor/control_keys.h"
 #include "editor/drop.h"
+#include "editor/file_messages.h"
 #include "editor/focus.h"
 #include "editor/keyboard.h"
 #include "editor/message_boxes.h"
@@ -20,6 +21,8 @@
 #include "editor/preset_actions.h"
 #include "editor/undo.h"
 #include "files/atomic_file.h"
+#include "files/preset_file.h"
+#include "files/preset_history.h"
 #include "files/set_aside.h"
 #include "form/preview.h"
 #include "form/render_frame.h"
@@ -70,15 +73,35 @@ bool keyRepeats(const KeyStroke& stroke) {
   }
 }
 
+// "save.set" could not be read at the start: the newest version its history keeps, if any is
+// a preset, is offered instead. Taken, it is the form, as if "save.set" had held it; the
+// unreadable file may then be replaced at the close, its history keeping it first.
+bool offerLastVersion(SettingsForm& form) {
+  std::vector<HistoryVersion> versions;
+  listHistory(form.platform.files, form.historyRoot, form.fileInWorkDir(kSavedForm), versions);
+  for (const HistoryVersion& version : versions) {
+    const PresetRead read = readPresetFile(version.file, form.platform.files);
+    if (!read.values) continue;
+    if (ask(form, lastVersionQuestion(version.keptAt, read.values->texts[slot::chartId]),
+            about::loadPreset) != MessageAnswer::Yes) {
+      return false;
+    }
+    applyPreset(form, *read.values, true);
+    form.keepSavedForm = false;
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool buildFormWithSavedForm(SettingsForm& form) {
   form.mouseDown = false;
   buildForm(form);
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
-  std::error_code error;
-  const bool loaded = !std::filesystem::exists(std::filesystem::symlink_status(saved, error)) ||
-                      loadPreset(form, saved, true);
+  FileStatus status;
+  form.platform.files.status(saved, status);
+  const bool loaded = status.kind == FileStatus::Kind::Missing || loadPreset(form, saved, true);
   startHistory(form);
   return loaded;
 }
@@ -89,7 +112,10 @@ void onWindowCreate(SettingsForm& form) {
   watchWorkFolder(form);
   const bool loaded = buildFormWithSavedForm(form);
   announceChanges(form);
-  if (loaded) return;
+  if (loaded) {
+    noteSaveSetSeen(form);
+    return;
+  }
   const std::filesystem::path saved = form.fileInWorkDir(kSavedForm);
   // The user's file must outlive the save at the close: it is moved out of the way. A line on
   // the standard error says so, and a message box once the window shows, since an editor
@@ -105,7 +131,13 @@ void onWindowCreate(SettingsForm& form) {
                  toUtf8(textFromPath(saved)).c_str());
     told = kSavedFormLeft;
   }
-  form.host().postToWindowThread(0, [&form, told] { tell(form, told, about::loadPreset); });
+  noteSaveSetSeen(form);
+  form.host().postToWindowThread(0, [&form, told] {
+    tell(form, told, about::loadPreset);
+    deliver(form, [&form] {
+      if (offerLastVersion(form)) recordStep(form, false);
+    });
+  });
 }
 
 void onFocusGained(SettingsForm& form) {

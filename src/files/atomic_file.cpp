@@ -78,11 +78,13 @@ WriteOutcome produceInto(HandleSink& sink, const ByteProducer& produce) {
   return {produced, produced != FileError::None};
 }
 
-// Fills the new file, pushes it to the disk, closes it, and checks that it holds every byte.
+// Fills the new file, gives it what the file it replaces has (an empty `like` for none),
+// pushes it to the disk, closes it, and checks that it holds every byte.
 WriteOutcome fillTemporary(FileSystem& files, Handle handle, const fs::path& temporary,
-                           const ByteProducer& produce) {
+                           const fs::path& like, const ByteProducer& produce) {
   HandleSink sink(files, handle);
   WriteOutcome outcome = produceInto(sink, produce);
+  if (outcome && !like.empty()) files.takeAttributesOf(handle, like);
   if (outcome) outcome.error = files.sync(handle);
   const FileError closed = files.close(handle);
   if (outcome) outcome.error = closed;
@@ -115,8 +117,13 @@ bool restore(FileSystem& files, Handle handle, const std::vector<std::uint8_t>& 
 // The one write that cannot be atomic: no new file may be made in the folder. The old
 // content is read first and written back should anything fail.
 WriteOutcome writeInPlace(FileSystem& files, const fs::path& target, std::uint64_t size,
-                          const ByteProducer& produce) {
+                          const ByteProducer& produce, const KeepOld& keepOld) {
   if (size > kMostRestorable) return {FileError::Permission};
+  if (const FileError notKept = keepOld ? keepOld() : FileError::None; notKept != FileError::None) {
+    WriteOutcome refused{notKept};
+    refused.notKept = notKept;
+    return refused;
+  }
   Handle handle = 0;
   if (const FileError error = files.openForUpdate(target, handle); error != FileError::None) {
     return {error};
@@ -162,7 +169,8 @@ class CrLfLines {
 }  // namespace
 
 WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
-                                 const ByteProducer& produce, Existing existing) {
+                                 const ByteProducer& produce, Existing existing,
+                                 const KeepOld& keepOld) {
   FileStatus old;
   if (const FileError error = files.status(target, old); error != FileError::None) return {error};
   if (old.kind != FileStatus::Kind::Missing && existing == Existing::Keep) {
@@ -178,17 +186,23 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
     }
   }
 
+  // A file of several names is written in place, so that every name sees the new content;
+  // one too large to be restored is replaced, which keeps the others' old content.
+  if (replacing && old.links > 1 && old.size <= kMostRestorable) {
+    return writeInPlace(files, target, old.size, produce, keepOld);
+  }
   const fs::path folder = target.parent_path();
   fs::path temporary;
   Handle handle = 0;
   const FileError created = createTemporary(files, folder, temporary, handle);
   if (created == FileError::Permission && replacing) {
-    return writeInPlace(files, target, old.size, produce);
+    return writeInPlace(files, target, old.size, produce, keepOld);
   }
   if (created != FileError::None) return {created};
 
-  WriteOutcome outcome = fillTemporary(files, handle, temporary, produce);
-  if (outcome && replacing) files.takeAttributesOf(temporary, target);
+  WriteOutcome outcome =
+      fillTemporary(files, handle, temporary, replacing ? target : fs::path(), produce);
+  if (outcome && replacing && keepOld) outcome.notKept = keepOld();
   if (outcome) {
     outcome.error = existing == Existing::Replace ? files.replace(temporary, target)
                                                   : files.renameNew(temporary, target);
@@ -197,45 +211,86 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
     files.remove(temporary);
     return outcome;
   }
-  // The target is the new file by now; a folder that cannot be pushed to the disk is still
-  // told, as its new name may not survive a power cut.
-  outcome.error = files.syncFolder(folder);
+  // The target is the new file by now: a folder that cannot be pushed to the disk is no
+  // failure to write, but still told, as its new name may not survive a power cut.
+  outcome.unflushed = files.syncFolder(folder);
   return outcome;
 }
 
 WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
-                                 std::span<const std::uint8_t> bytes, Existing existing) {
+                                 std::span<const std::uint8_t> bytes, Existing existing,
+                                 const KeepOld& keepOld) {
   return writeFileAtomically(
-      files, target, [&](ByteSink& sink) { return sink.write(bytes); }, existing);
+      files, target, [&](ByteSink& sink) { return sink.write(bytes); }, existing, keepOld);
 }
+
+WriteOutcome makeFolders(FileSystem& files, const fs::path& folder) {
+  // The folders that are missing, from the lowest up.
+  std::vector<fs::path> missing;
+  for (fs::path above = folder; !above.empty(); above = above.parent_path()) {
+    FileStatus status;
+    if (const FileError error = files.status(above, status); error != FileError::None) {
+      return {error};
+    }
+    if (status.kind == FileStatus::Kind::Folder) break;
+    if (status.kind != FileStatus::Kind::Missing) return {FileError::NotRegular};
+    missing.push_back(above);
+    if (above == above.parent_path()) break;
+  }
+  WriteOutcome made;
+  if (missing.empty()) return made;
+  if (const FileError error = files.createFolders(folder); error != FileError::None) {
+    return {error};
+  }
+  // Each new name is on the disk too, or a file written below may not be found after a
+  // power cut.
+  for (const fs::path& one : missing) {
+    if (const FileError error = files.syncFolder(one.parent_path()); error != FileError::None) {
+      made.unflushed = error;
+    }
+  }
+  return made;
+}
+
+namespace {
+
+// A write below new folders is no more sure to survive a power cut than they are.
+WriteOutcome below(const WriteOutcome& folders, WriteOutcome written) {
+  if (written && written.unflushed == FileError::None) written.unflushed = folders.unflushed;
+  return written;
+}
+
+}  // namespace
 
 WriteOutcome writeFileMakingFolders(FileSystem& files, const fs::path& target,
                                     std::span<const std::uint8_t> bytes) {
-  if (const FileError error = files.createFolders(target.parent_path()); error != FileError::None) {
-    return {error};
-  }
-  return writeFileAtomically(files, target, bytes);
+  const WriteOutcome folders = makeFolders(files, target.parent_path());
+  if (!folders) return folders;
+  return below(folders, writeFileAtomically(files, target, bytes));
 }
 
 WriteOutcome writeNewFile(FileSystem& files, const fs::path& folder,
                           const std::function<fs::path(int)>& name, int names,
                           std::span<const std::uint8_t> bytes, fs::path& written) {
-  if (const FileError error = files.createFolders(folder); error != FileError::None) {
-    return {error};
-  }
+  const WriteOutcome folders = makeFolders(files, folder);
+  if (!folders) return folders;
   WriteOutcome outcome{FileError::Exists};
   for (int n = 1; n <= names && outcome.error == FileError::Exists; ++n) {
     written = folder / name(n);
     outcome = writeFileAtomically(files, written, bytes, Existing::Keep);
   }
-  return outcome;
+  return below(folders, outcome);
 }
 
 WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const fs::path& to,
-                                CopyMode mode, const StopFlag* stop) {
+                                CopyMode mode, const StopFlag* stop, Existing existing,
+                                const KeepOld& keepOld) {
   // A file copied onto itself (a chart folder that is the editor's own) is left as it is.
-  std::error_code same;
-  if (fs::equivalent(from, to, same)) return {};
+  FileStatus original, copy;
+  if (files.resolvedStatus(from, original) == FileError::None &&
+      files.status(to, copy) == FileError::None && original.sameFileAs(copy)) {
+    return {};
+  }
   Handle source = 0;
   if (const FileError error = files.openForReading(from, source); error != FileError::None) {
     return {error, true};
@@ -244,54 +299,62 @@ WriteOutcome copyFileAtomically(FileSystem& files, const fs::path& from, const f
   CrLfLines lines;
   std::vector<std::uint8_t> block(kBlockSize);
   bool sourceOpen = true;
-  const WriteOutcome outcome = writeFileAtomically(files, to, [&](ByteSink& sink) {
-    // Run of data by run of data, the holes between them kept; a text copy that changes line
-    // ends would shift them, and is read straight through.
-    std::uint64_t at = 0;
-    std::uint64_t dataEnd = crLf ? UINT64_MAX : 0;
-    for (;;) {
-      if (stop && *stop) return FileError::Stopped;
-      bool atEnd = false;
-      if (at == dataEnd) {
-        std::uint64_t dataAt = 0;
-        if (const FileError error = files.findData(source, at, dataAt, dataEnd);
-            error != FileError::None) {
-          return error;
-        }
-        if (dataAt > at) {
-          if (const FileError error = sink.hole(dataAt - at); error != FileError::None) {
+  const WriteOutcome outcome = writeFileAtomically(
+      files, to,
+      [&](ByteSink& sink) {
+        // Run of data by run of data, the holes between them kept; a text copy that changes line
+        // ends would shift them, and is read straight through.
+        std::uint64_t at = 0;
+        std::uint64_t dataEnd = crLf ? UINT64_MAX : 0;
+        for (;;) {
+          if (stop && *stop) return FileError::Stopped;
+          bool atEnd = false;
+          if (at == dataEnd) {
+            std::uint64_t dataAt = 0;
+            if (const FileError error = files.findData(source, at, dataAt, dataEnd);
+                error != FileError::None) {
+              return error;
+            }
+            if (dataAt > at) {
+              if (const FileError error = sink.hole(dataAt - at); error != FileError::None) {
+                return error;
+              }
+              at = dataAt;
+            }
+            atEnd = at == dataEnd;
+          }
+          std::size_t got = 0;
+          if (!atEnd) {
+            const std::uint64_t wanted = std::min<std::uint64_t>(kBlockSize, dataEnd - at);
+            if (const FileError error =
+                    files.read(source, {block.data(), static_cast<std::size_t>(wanted)}, got);
+                error != FileError::None) {
+              return error;
+            }
+          }
+          if (got == 0) {
+            // Closed before the copy takes its name, as Windows may refuse to replace a file
+            // that is still open. Everything was read: a failed close changes nothing written.
+            files.close(source);
+            sourceOpen = false;
+            return FileError::None;
+          }
+          const std::span<const std::uint8_t> bytes(block.data(), got);
+          if (const FileError error = sink.write(crLf ? lines.convert(bytes) : bytes);
+              error != FileError::None) {
             return error;
           }
-          at = dataAt;
+          at += got;
         }
-        atEnd = at == dataEnd;
-      }
-      std::size_t got = 0;
-      if (!atEnd) {
-        const std::uint64_t wanted = std::min<std::uint64_t>(kBlockSize, dataEnd - at);
-        if (const FileError error =
-                files.read(source, {block.data(), static_cast<std::size_t>(wanted)}, got);
-            error != FileError::None) {
-          return error;
-        }
-      }
-      if (got == 0) {
-        // Closed before the copy takes its name, as Windows may refuse to replace a file
-        // that is still open. Everything was read: a failed close changes nothing written.
-        files.close(source);
-        sourceOpen = false;
-        return FileError::None;
-      }
-      const std::span<const std::uint8_t> bytes(block.data(), got);
-      if (const FileError error = sink.write(crLf ? lines.convert(bytes) : bytes);
-          error != FileError::None) {
-        return error;
-      }
-      at += got;
-    }
-  });
+      },
+      existing, keepOld);
   if (sourceOpen) files.close(source);
   return outcome;
+}
+
+FileError removeFile(FileSystem& files, const fs::path& file) {
+  if (const FileError error = files.remove(file); error != FileError::None) return error;
+  return files.syncFolder(file.parent_path());
 }
 
 bool isTemporaryName(const fs::path& name) {

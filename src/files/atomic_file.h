@@ -7,8 +7,11 @@
 // the new one, and a failure removes the new file and comes back as a reason to show.
 //
 // Where no file may be created beside the target (a folder the user may not write in) but
-// the target itself may be written, it is written in place, its old content kept in memory
-// and written back if the write fails.
+// the target itself may be written, or where the target has other names (hard links) that
+// are all to see the new content, it is written in place, its old content kept in memory and
+// written back if the write fails. A caller that keeps what it replaces elsewhere (a preset's
+// history) does so before the first byte changes, so that even a kill in the middle of such
+// a write costs nothing.
 
 #include <atomic>
 #include <cstdint>
@@ -27,6 +30,12 @@ struct WriteOutcome {
   bool inSource = false;
   // Written in place, the target could not be given its old content back after a failure.
   bool restoreFailed = false;
+  // What the target held could not be kept elsewhere first (KeepOld), for this reason: a
+  // write in place then does not go on; one that replaces the target whole does.
+  FileError notKept = FileError::None;
+  // The target holds every byte, but its folder could not be pushed to the disk, for this
+  // reason: its new name may not survive a power cut. The write is done all the same.
+  FileError unflushed = FileError::None;
   explicit operator bool() const { return error == FileError::None; }
 };
 
@@ -42,6 +51,10 @@ class ByteSink {
 // error, or an error of its own to give up (a source that cannot be read).
 using ByteProducer = std::function<FileError(ByteSink&)>;
 
+// Keeps the content of the target about to be replaced elsewhere, on the disk: called once
+// the target is known to be replaced, before any byte of it changes.
+using KeepOld = std::function<FileError()>;
+
 // What may stand at the target already.
 enum class Existing {
   Replace,  // a file or a link is replaced; a folder, a pipe or a device is refused
@@ -53,10 +66,15 @@ enum class Existing {
 // is no regular file or link, is refused as a plain write would be.
 WriteOutcome writeFileAtomically(FileSystem& files, const std::filesystem::path& target,
                                  std::span<const std::uint8_t> bytes,
-                                 Existing existing = Existing::Replace);
+                                 Existing existing = Existing::Replace,
+                                 const KeepOld& keepOld = {});
 WriteOutcome writeFileAtomically(FileSystem& files, const std::filesystem::path& target,
-                                 const ByteProducer& produce,
-                                 Existing existing = Existing::Replace);
+                                 const ByteProducer& produce, Existing existing = Existing::Replace,
+                                 const KeepOld& keepOld = {});
+
+// Makes `folder` and the folders above it that are missing, for this user only, and pushes
+// each new one's name to the disk (`unflushed` says why one could not be).
+WriteOutcome makeFolders(FileSystem& files, const std::filesystem::path& folder);
 
 // writeFileAtomically, with the folders above `target` made first where missing (for this
 // user only).
@@ -78,12 +96,16 @@ enum class CopyMode { Text, Binary };
 // Stopped, and its new file is removed.
 using StopFlag = std::atomic<bool>;
 
-// Copies `from` (a regular file, or a link to one) over `to`, a block at a time. The holes
-// of a sparse file stay holes in a binary copy (and in a text copy where line ends stay as
-// they are). A file copied onto itself is left as it is.
+// Copies `from` (a regular file, or a link to one) to `to`, a block at a time. The holes of a
+// sparse file stay holes in a binary copy (and in a text copy where line ends stay as they
+// are). A file copied onto itself is left as it is.
 WriteOutcome copyFileAtomically(FileSystem& files, const std::filesystem::path& from,
                                 const std::filesystem::path& to, CopyMode mode,
-                                const StopFlag* stop = nullptr);
+                                const StopFlag* stop = nullptr,
+                                Existing existing = Existing::Replace, const KeepOld& keepOld = {});
+
+// Removes a file its owner keeps no more, and pushes the removal to the disk.
+FileError removeFile(FileSystem& files, const std::filesystem::path& file);
 
 // Whether a file name is one this module gives its new files before they take their names.
 bool isTemporaryName(const std::filesystem::path& name);

@@ -1,18 +1,22 @@
 #include "files/file_access.h"
 
-#include <system_error>
-
-#include "platform/file_system.h"
-
 namespace zarq {
 
-bool fileReadable(const std::filesystem::path& file) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(file, error);
-  if (error) return false;
-  if (std::filesystem::is_directory(status)) return true;
+bool fileExists(FileSystem& files, const std::filesystem::path& file) {
+  FileStatus status;
+  return files.resolvedStatus(file, status) == FileError::None &&
+         status.kind != FileStatus::Kind::Missing;
+}
+
+bool fileReadable(FileSystem& files, const std::filesystem::path& file) {
+  FileStatus status;
+  if (files.resolvedStatus(file, status) != FileError::None) return false;
+  if (status.kind == FileStatus::Kind::Folder) return true;
   // Pipes and devices are refused unopened: opening one for real could block the editor.
-  return openRegularFile(file) != nullptr;
+  FileSystem::Handle handle = 0;
+  if (files.openForReading(file, handle) != FileError::None) return false;
+  files.close(handle);
+  return true;
 }
 
 }  // namespace zarq

@@ -1,12 +1,16 @@
 #pragma once
-// Whether the editor may read a file of its folder, asked before it opens one.
+// Whether a file is there and may be read, asked before the editor opens one.
 
 #include <filesystem>
 
+#include "platform/file_system.h"
+
 namespace zarq {
 
+// True when something is at `file`, through links: a dangling link is nothing.
+bool fileExists(FileSystem& files, const std::filesystem::path& file);
 // True when the file exists and can be opened for reading. A folder counts as readable,
 // as the editor's file checks have always treated it; opening it as a file still fails.
-bool fileReadable(const std::filesystem::path& file);
+bool fileReadable(FileSystem& files, const std::filesystem::path& file);
 
 }  // namespace zarq

@@ -1,21 +1,24 @@
 #pragma once
 // What tells one file from another and from its own earlier contents, without reading it:
-// the path with every link resolved, the size and the time of the last change.
+// the file the path leads to (its device and node) with its size and the time of its last
+// change, and the path it was found at.
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 
+#include "platform/file_system.h"
+
 namespace zarq {
 
 struct FileIdentity {
-  std::filesystem::path resolved;
-  std::uintmax_t size = 0;
-  std::filesystem::file_time_type modified;
+  std::filesystem::path path;
+  std::uint64_t device = 0, node = 0, size = 0;
+  std::int64_t modifiedNs = 0;
   bool operator==(const FileIdentity&) const = default;
 };
 
-// The identity of an existing regular file; nullopt for anything else.
-std::optional<FileIdentity> identifyFile(const std::filesystem::path& file);
+// The identity of the regular file `file` leads to, through links; nullopt for anything else.
+std::optional<FileIdentity> identifyFile(FileSystem& files, const std::filesystem::path& file);
 
 }  // namespace zarq

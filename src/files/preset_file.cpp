@@ -1,6 +1,7 @@
 #include "files/preset_file.h"
 
 #include "common/numbers.h"
+#include "files/preset_history.h"
 
 namespace zarq {
 namespace {
@@ -50,8 +51,9 @@ PresetRead readPresetBytes(std::span<const std::uint8_t> bytes) {
 }
 
 WriteOutcome writePresetFile(const std::filesystem::path& path, const PresetValues& values,
-                             FileSystem& files) {
-  return writeFileAtomically(files, path, encodePreset(values));
+                             FileSystem& files, const std::filesystem::path& historyRoot) {
+  return writeFileAtomically(files, path, encodePreset(values), Existing::Replace,
+                             historyKeeper(files, historyRoot, path));
 }
 
 }  // namespace zarq

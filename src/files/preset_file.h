@@ -25,8 +25,10 @@ PresetRead readPresetFile(const std::filesystem::path& path, FileSystem& files =
 // The same for bytes read elsewhere (a pipe, standard input).
 PresetRead readPresetBytes(std::span<const std::uint8_t> bytes);
 
-// Writes the values as kPresetVersion.
+// Writes the values as kPresetVersion. A file it replaces is first kept in the preset history
+// below `historyRoot` (files/preset_history.h); an empty root keeps none.
 WriteOutcome writePresetFile(const std::filesystem::path& path, const PresetValues& values,
-                             FileSystem& files = osFileSystem());
+                             FileSystem& files = osFileSystem(),
+                             const std::filesystem::path& historyRoot = {});
 
 }  // namespace zarq

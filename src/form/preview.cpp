@@ -29,7 +29,7 @@ void startLoading(SettingsForm& form, const FileIdentity& file) {
   PreviewState& p = form.preview;
   if (!p.loadingFile) beginBusyWork(form);
   p.loadingFile = file;
-  p.loader.request(++p.ticket, file.resolved);
+  p.loader.request(++p.ticket, file.path);
 }
 
 // The decode under way has ended: its cover (or the lack of one) is the picture's now.
@@ -64,7 +64,8 @@ bool lookUpPreviewFile(SettingsForm& form) {
   PreviewState& p = form.preview;
   Text name = form.field(slot::chartId).text + u"." + form.field(slot::illustrationExt).text;
   if (!p.lookupDue && name == p.lookedUpName) return false;
-  std::optional<FileIdentity> found = identifyFile(mediaFile(form, slot::illustrationExt));
+  std::optional<FileIdentity> found =
+      identifyFile(form.platform.files, mediaFile(form, slot::illustrationExt));
   const bool changed = found != p.file;
   p.file = std::move(found);
   p.lookedUpName = std::move(name);

@@ -8,6 +8,7 @@ SettingsForm::SettingsForm(const Platform& platform_, std::filesystem::path work
     : platform(platform_),
       metrics(platform_.text),
       workDir(std::move(workDir_)),
+      workDirHold(platform_.files.holdFolder(workDir)),
       preview(platform_.images, [this] { renderFrameLater(*this, 0); }) {}
 
 const Text& SettingsForm::obtainedType() const { return labels[label::obtainedType].caption; }

@@ -11,6 +11,7 @@
 
 #include "common/text.h"
 #include "files/atomic_file.h"
+#include "files/file_version.h"
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
 #include "form/form_layout.h"
@@ -70,6 +71,10 @@ struct SettingsForm {
   // The folder the editor's own files live in: "save.set", the chart, its media, the
   // avatar, "runfile.txt". The editor uses the process's current directory.
   std::filesystem::path workDir;
+  // Open from the start: every file in it is reached through the open folder, so that a
+  // folder unmounted, renamed away or replaced is noticed at the close rather than written
+  // through its path. Null when it could not be opened.
+  std::unique_ptr<FolderHold> workDirHold;
 
   std::array<TextField, kFieldCount> fields;
   std::array<FieldLabel, kLabelCount> labels;
@@ -118,8 +123,13 @@ struct SettingsForm {
   // The "save.set" found at the start could neither be read nor moved out of the way: the
   // save at the close leaves it alone rather than destroy it.
   bool keepSavedForm = false;
+  // "save.set" as the editor read or wrote it last (editor/closing.h).
+  FileVersion saveSetSeen;
   // The user's configuration folder, where the zoom is kept between runs; empty for none.
   std::filesystem::path configHome;
+  // Where presets the editor replaces are kept first (files/preset_history.h); empty for
+  // nowhere.
+  std::filesystem::path historyRoot;
   // The user's zoom of the form, in percent (editor/zoom.h); no step of undo.
   int zoomPercent = 100;
   // Window pixels per pixel of the form: where screen readers find the controls.

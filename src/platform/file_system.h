@@ -19,8 +19,9 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a regular file for reading. A pipe, a folder or a device is refused at once: opening
-// one for real could block the editor or feed it endless bytes.
+// Opens a regular file for reading, through the held folder it lies in if any (see
+// FileSystem::holdFolder). A pipe, a folder or a device is refused at once: opening one for
+// real could block the editor or feed it endless bytes.
 FileHandle openRegularFile(const std::filesystem::path& file);
 
 // Why a file operation failed, in the words the messages use.
@@ -40,6 +41,19 @@ enum class FileError {
 struct FileStatus {
   enum class Kind { Missing, Regular, Link, Folder, Other } kind = Kind::Missing;
   std::uint64_t size = 0;
+  // Which file it is: another file, or the same name made anew, differs in one of the two.
+  std::uint64_t device = 0, node = 0;
+  std::int64_t modifiedNs = 0;  // the last change of its content, in ns of the system's clock
+  std::uint64_t links = 0;      // the names it has in its file system
+  bool sameFileAs(const FileStatus& other) const {
+    return kind != Kind::Missing && device == other.device && node == other.node;
+  }
+};
+
+// A folder held open by FileSystem::holdFolder, until this object is gone.
+class FolderHold {
+ public:
+  virtual ~FolderHold() = default;
 };
 
 class FileSystem {
@@ -50,6 +64,8 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // What is at `path` itself: a link counts as a link. Missing is no error.
   virtual FileError status(const std::filesystem::path& path, FileStatus& status) = 0;
+  // What `path` leads to through links: a dangling link is Missing.
+  virtual FileError resolvedStatus(const std::filesystem::path& path, FileStatus& status) = 0;
   // Opens a regular file for reading, through links (a chart the user linked is his chart).
   // A pipe, a folder or a device is refused without being waited on.
   virtual FileError openForReading(const std::filesystem::path& path, Handle& handle) = 0;
@@ -81,10 +97,10 @@ class FileSystem {
   // Permission unless `path` is a regular file this process may write and that is not marked
   // read-only (a mark that stops even an administrator); NotRegular for anything else.
   virtual FileError checkWritable(const std::filesystem::path& path) = 0;
-  // Gives `file` the permissions and, where this process may, the owner and group of `like`;
-  // quietly keeps its own otherwise.
-  virtual void takeAttributesOf(const std::filesystem::path& file,
-                                const std::filesystem::path& like) = 0;
+  // Gives the open `file` the permissions and, where this process may, the owner and group of
+  // `like`; quietly keeps its own otherwise. Set through the handle, never by name: in a
+  // folder others may write in, a name can be swapped for a link meanwhile.
+  virtual void takeAttributesOf(Handle file, const std::filesystem::path& like) = 0;
   // Renames `from` over `to`, replacing a file or a link there (never what a link points to).
   virtual FileError replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   // Renames `from` to `to` only when nothing is at `to` (Exists otherwise).
@@ -98,6 +114,14 @@ class FileSystem {
   // The names of the entries of `folder`.
   virtual FileError list(const std::filesystem::path& folder,
                          std::vector<std::filesystem::path>& names) = 0;
+  // Opens the absolute `folder` and, while the hold lives, reaches every path below it
+  // through the open folder, never through its path again: a folder renamed, replaced or
+  // unmounted meanwhile is not written through the path it had. Null when it cannot be
+  // opened.
+  virtual std::unique_ptr<FolderHold> holdFolder(const std::filesystem::path& folder) = 0;
+  // None while the folder held as `folder` is still the one at that path; NotFound once it
+  // was removed, unmounted, renamed away or replaced, or when it is not held.
+  virtual FileError heldFolderInPlace(const std::filesystem::path& folder) = 0;
   // The process's standard output, to write to; never closed.
   virtual Handle standardOutput() = 0;
   // Whether text files end their lines with CR LF (Windows) rather than LF.

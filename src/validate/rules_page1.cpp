@@ -29,7 +29,7 @@ std::filesystem::path chartFile(const RuleContext& c) {
   return namedFile(c.form, c.text() + u".json");
 }
 
-bool chartUnreadable(RuleContext& c) { return !fileReadable(chartFile(c)); }
+bool chartUnreadable(RuleContext& c) { return !fileReadable(c.form.platform.files, chartFile(c)); }
 
 // Kept open for the rows that read the version: a chart is scanned from its file, never
 // read whole.
@@ -85,7 +85,9 @@ constexpr RuleRow kChartId[] = {
 
 // --- slots 1 and 2: "<chart ID>.<suffix>" ---
 
-bool mediaUnreadable(RuleContext& c) { return !fileReadable(mediaFile(c.form, c.slot)); }
+bool mediaUnreadable(RuleContext& c) {
+  return !fileReadable(c.form.platform.files, mediaFile(c.form, c.slot));
+}
 
 bool illustrationUnloadable(RuleContext& c) {
   const std::optional<ImageSize> size = c.form.platform.images.probe(mediaFile(c.form, c.slot));

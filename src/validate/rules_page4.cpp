@@ -30,7 +30,9 @@ bool noExtension(RuleContext& c) {
   return lastDot(c) == Text::npos || lastDot(c) + 1 == c.text().size();
 }
 bool nothingBeforeExtension(RuleContext& c) { return lastDot(c) == 0; }
-bool avatarUnreadable(RuleContext& c) { return !fileReadable(avatarFile(c)); }
+bool avatarUnreadable(RuleContext& c) {
+  return !fileReadable(c.form.platform.files, avatarFile(c));
+}
 
 Text avatarNotFound(RuleContext& c, TextView format) {
   const TextView name = c.text();

@@ -5,6 +5,8 @@ preset="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY
+# The history of replaced presets goes here, not into the user's own.
+export XDG_DATA_HOME="$work/.data"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # zarq-preset writes presets as the editor does: the file is replaced whole, keeps its
-# owner, and is written in place where the folder takes no new files; inputs that are no
-# regular files end in a message, never in a wait.
+# owner, and is written in place where the folder takes no new files, its old content kept in
+# its history first so that a kill at any write costs nothing; inputs that are no regular
+# files end in a message, never in a wait.
 . "$(dirname "$0")/lib.sh"
 cd "$work"
 echo '{}' >defaults.json
@@ -41,8 +42,23 @@ echo '{"hitSoundVolumeSlider": 0.5}' >half.json
 LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8 "$preset" make half.json -o half.set
 "$preset" dump half.set | grep '"hitSoundVolume": "0.5"' >/dev/null || fail "make under a comma locale"
 
+# Every preset make replaces is kept first: history lists them newest first (number, time,
+# chart ID, song name), restore puts one back and keeps the one it replaces.
+for id in first second third; do
+  echo "{\"chartId\": \"$id\", \"songName\": \"曲 $id\"}" | "$preset" make - -o kept.set
+done
+"$preset" history kept.set | awk -F'  ' '{print $1, $3, $4}' >listing
+printf '1 second 曲 second\n2 first 曲 first\n' | cmp -s - listing || fail "history: $(cat listing)"
+expect_code 0 "$preset" restore 2 kept.set
+"$preset" dump kept.set | grep -q '"chartId": "first"' || fail "restore 2 did not put the first back"
+"$preset" history kept.set | awk -F'  ' 'NR == 1 {print $3}' | grep -qx third ||
+  fail "the preset restore replaced was not kept"
+expect_code 1 "$preset" restore 9 kept.set
+
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
-  nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
+  mkdir "$work/nobody-data"
+  chown 65534:65534 "$work/nobody-data"
+  nobody() { XDG_DATA_HOME="$work/nobody-data" setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
   chmod 755 "$work"
   chmod 644 ./*.json
   mkdir locked
@@ -61,6 +77,27 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
   chown 65534:65534 locked/save.set
   expect_code 0 "$preset" make defaults.json -o locked/save.set
   [ "$(stat -c %u:%g locked/save.set)" = 65534:65534 ] || fail "owner lost: $(stat -c %u:%g locked/save.set)"
+
+  # Killed at each write of an in-place write in turn (the history's copy first, then the
+  # preset itself): save.set is the old preset or the new one, or restore 1 brings the old
+  # one back.
+  cp locked/save.set old.set
+  restored=0
+  for when in 1 2 3; do
+    cp old.set locked/save.set
+    rm -rf "$work/nobody-data/zarq-settings"
+    # strace ends as the killed process did; sh keeps that from the test's own output.
+    XDG_DATA_HOME="$work/nobody-data" sh -c '"$@"; exit 0' sh strace -f -qq -o /dev/null \
+      -u nobody -e inject=write,pwrite64,writev:signal=KILL:when=$when \
+      "$preset" make song.json -o locked/save.set 2>/dev/null
+    if ! cmp -s old.set locked/save.set && ! "$preset" dump locked/save.set 2>/dev/null | grep -q '"songName": "就地"'; then
+      expect_code 0 nobody "$preset" restore 1 locked/save.set
+      cmp -s old.set locked/save.set || fail "killed at write $when: restore 1 did not bring the old preset back"
+      restored=$((restored + 1))
+    fi
+    [ "$(ls -A locked)" = save.set ] || fail "killed at write $when: stray files: $(ls -A locked)"
+  done
+  [ "$restored" -gt 0 ] || fail "no kill left save.set cut: the in-place write was not reached"
 else
   echo "not root or no setpriv: the permission cases are not run"
 fi

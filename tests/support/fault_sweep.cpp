@@ -32,6 +32,25 @@ const std::string* find(const Files& files, const fs::path& name) {
   return found == files.end() ? nullptr : &found->second;
 }
 
+// The folder below `root` where the path refuses new files, as the faulty file system's
+// calls name it; empty for none.
+fs::path refusingFolder(const SweepPath& path, const fs::path& root) {
+  if (path.refuseNewFilesIn.empty()) return {};
+  const fs::path folder = (root / path.refuseNewFilesIn).lexically_normal();
+  return folder.has_filename() ? folder : folder.parent_path();
+}
+
+// Whether a file below `folder` holds `bytes`.
+bool keptBelow(const Files& files, const fs::path& folder, const std::string& bytes) {
+  for (const auto& [name, content] : files) {
+    if (content == bytes && !name.lexically_relative(folder).empty() &&
+        *name.lexically_relative(folder).begin() != "..") {
+      return true;
+    }
+  }
+  return false;
+}
+
 // The next start's clean-up, in every folder.
 void cleanUpAfterStop(const fs::path& root) {
   removeLeftoverTemporaries(osFileSystem(), root);
@@ -50,7 +69,7 @@ Snapshot runOnce(const SweepPath& path, int failAt, Fault fault) {
   TempDir root;
   path.prepare(root.path());
   FaultyFileSystem files;
-  files.refuseNewFiles = path.refuseNewFiles;
+  files.refuseNewFilesIn = refusingFolder(path, root.path());
   files.arm(failAt, fault);
   Snapshot snapshot;
   snapshot.run = path.run(files, root.path());
@@ -73,7 +92,7 @@ SweepCount sweepFaults(const SweepPath& path) {
   FaultyFileSystem counter;
   TempDir cleanRoot;
   path.prepare(cleanRoot.path());
-  counter.refuseNewFiles = path.refuseNewFiles;
+  counter.refuseNewFilesIn = refusingFolder(path, cleanRoot.path());
   const SweepRun clean = path.run(counter, cleanRoot.path());
   const Files after = filesBelow(cleanRoot.path());
   EXPECT_TRUE(clean.done && !clean.told) << path.name << ": fails without any fault";
@@ -114,7 +133,10 @@ SweepCount sweepFaults(const SweepPath& path) {
         asAfter = asAfter && (isNew || fine);
         if (isOld || isNew) continue;
         if (now && fine) continue;
-        if (got.stopped && path.stopMayCutTarget) continue;
+        if (got.stopped && path.stopMayCutTarget &&
+            (path.oldKeptBelow.empty() || (old && keptBelow(got.files, path.oldKeptBelow, *old)))) {
+          continue;
+        }
         ADD_FAILURE() << where << ": " << name << " is neither the old file nor the new one"
                       << (now ? " (" + std::to_string(now->size()) + " bytes)" : " (missing)");
       }

@@ -28,10 +28,14 @@ struct SweepPath {
   // A file that is neither old nor new may be acceptable all the same (a fallback file).
   std::function<bool(const std::filesystem::path& relative, const std::string& bytes)> alsoFine =
       {};
-  // Whether a stop may leave a target half written (written in place, it cannot be helped).
+  // Whether a stop may leave a target half written (written in place, it cannot be helped)...
   bool stopMayCutTarget = false;
-  // Whether creating files fails in every folder, as in one the user may not write in.
-  bool refuseNewFiles = false;
+  // ...as long as a file below this folder (relative to the root) holds its old content:
+  // empty when nothing keeps it.
+  std::filesystem::path oldKeptBelow = {};
+  // The folder (relative to the root, "." for the root itself) where creating files fails,
+  // as in one the user may not write in; empty for none.
+  std::filesystem::path refuseNewFilesIn = {};
 };
 
 struct SweepCount {

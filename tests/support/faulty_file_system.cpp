@@ -72,6 +72,16 @@ FileError FaultyFileSystem::status(const std::filesystem::path& path, FileStatus
   return real_.status(path, status);
 }
 
+FileError FaultyFileSystem::resolvedStatus(const std::filesystem::path& path, FileStatus& status) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return real_.resolvedStatus(path, status);
+}
+
+FileError FaultyFileSystem::heldFolderInPlace(const std::filesystem::path& folder) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return real_.heldFolderInPlace(folder);
+}
+
 FileError FaultyFileSystem::openForReading(const std::filesystem::path& path, Handle& handle) {
   if (const FileError error = step(); error != FileError::None) return error;
   return opened(real_.openForReading(path, handle), handle);
@@ -79,7 +89,9 @@ FileError FaultyFileSystem::openForReading(const std::filesystem::path& path, Ha
 
 FileError FaultyFileSystem::createNew(const std::filesystem::path& path, Handle& handle) {
   if (const FileError error = step(); error != FileError::None) return error;
-  if (refuseNewFiles) return FileError::Permission;
+  if (!refuseNewFilesIn.empty() && path.parent_path() == refuseNewFilesIn) {
+    return FileError::Permission;
+  }
   return opened(real_.createNew(path, handle), handle);
 }
 
@@ -143,8 +155,7 @@ FileError FaultyFileSystem::checkWritable(const std::filesystem::path& path) {
   return real_.checkWritable(path);
 }
 
-void FaultyFileSystem::takeAttributesOf(const std::filesystem::path& file,
-                                        const std::filesystem::path& like) {
+void FaultyFileSystem::takeAttributesOf(Handle file, const std::filesystem::path& like) {
   if (step() == FileError::None) real_.takeAttributesOf(file, like);
 }
 
@@ -165,7 +176,10 @@ FileError FaultyFileSystem::remove(const std::filesystem::path& path) {
   return real_.remove(path);
 }
 
-FileError FaultyFileSystem::syncFolder(const std::filesystem::path&) { return step(); }
+FileError FaultyFileSystem::syncFolder(const std::filesystem::path&) {
+  if (const FileError error = step(); error != FileError::None) return error;
+  return foldersUnflushed ? FileError::Io : FileError::None;
+}
 
 FileError FaultyFileSystem::createFolders(const std::filesystem::path& folder) {
   if (const FileError error = step(); error != FileError::None) return error;

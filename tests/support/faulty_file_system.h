@@ -30,13 +30,17 @@ class FaultyFileSystem final : public FileSystem {
   // Closes what the stopped "process" left open, as the system does for a killed one.
   void closeLeftovers();
 
-  // Creating files fails with Permission everywhere, as in a folder the user may not write in.
-  bool refuseNewFiles = false;
+  // Creating files in this folder fails with Permission, as in one the user may not write
+  // in; empty for none.
+  std::filesystem::path refuseNewFilesIn;
   // Every write fails with NoSpace, after taking half of its bytes.
   bool diskFull = false;
+  // Every push of a folder to the disk fails with Io, as on a stick pulled out meanwhile.
+  bool foldersUnflushed = false;
   std::string standardOutputBytes;
 
   FileError status(const std::filesystem::path& path, FileStatus& status) override;
+  FileError resolvedStatus(const std::filesystem::path& path, FileStatus& status) override;
   FileError openForReading(const std::filesystem::path& path, Handle& handle) override;
   FileError createNew(const std::filesystem::path& path, Handle& handle) override;
   FileError openForUpdate(const std::filesystem::path& path, Handle& handle) override;
@@ -49,8 +53,7 @@ class FaultyFileSystem final : public FileSystem {
   FileError sync(Handle handle) override;
   FileError close(Handle handle) override;
   FileError checkWritable(const std::filesystem::path& path) override;
-  void takeAttributesOf(const std::filesystem::path& file,
-                        const std::filesystem::path& like) override;
+  void takeAttributesOf(Handle file, const std::filesystem::path& like) override;
   FileError replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FileError renameNew(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FileError remove(const std::filesystem::path& path) override;
@@ -58,6 +61,11 @@ class FaultyFileSystem final : public FileSystem {
   FileError createFolders(const std::filesystem::path& folder) override;
   FileError list(const std::filesystem::path& folder,
                  std::vector<std::filesystem::path>& names) override;
+  // The hold is made at the start of the editor, which never fails.
+  std::unique_ptr<FolderHold> holdFolder(const std::filesystem::path& folder) override {
+    return real_.holdFolder(folder);
+  }
+  FileError heldFolderInPlace(const std::filesystem::path& folder) override;
   Handle standardOutput() override { return kStandardOutput; }
   bool crLfLineEnds() const override { return real_.crLfLineEnds(); }
 

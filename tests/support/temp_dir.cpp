@@ -33,4 +33,9 @@ std::filesystem::path TempDir::write(const std::filesystem::path& name,
   return file;
 }
 
+std::string contents(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 }  // namespace zarq::testing

@@ -22,4 +22,7 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// The bytes of a file; empty for one that cannot be read.
+std::string contents(const std::filesystem::path& file);
+
 }  // namespace zarq::testing

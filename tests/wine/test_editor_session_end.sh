@@ -45,7 +45,7 @@ wait_editor_exit 20
 [ "$(md5sum <save.set)" = "$before" ] || fail "the read-only save.set was written"
 kept=("$fallbacks"/save-*.set)
 [ -f "${kept[0]}" ] || fail "no fallback file in $fallbacks: $(ls -R "$WINEPREFIX/drive_c/users" | head -40)"
-[ "$(chart_id_in "${kept[0]}")" = asked ] || fail "the fallback file lacks what was typed"
+got=$(chart_id_in "${kept[0]}"); [ "$got" = asked ] || fail "the fallback file lacks what was typed: $got, $(cat "$ZARQ_E2E_LOGS/editor.log")"
 note "the session's end saves with a dialog or the close's question open"
 
 # WM_ENDSESSION with no query before it: saved all the same.

@@ -1,12 +1,18 @@
+#include <acl/libacl.h>
+#include <attr/libattr.h>
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/acl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <string_view>
 
+#include "backend/os/held_folders.h"
 #include "platform/file_system.h"
 
 namespace zarq {
@@ -43,10 +49,24 @@ FileError errorOf(int error) {
 
 FileError lastError() { return errorOf(errno); }
 
+// A path as the system calls take it: a folder's descriptor and a name in it. A path below a
+// held folder goes through that folder's descriptor; any other through the current folder.
+class At {
+ public:
+  explicit At(const fs::path& path)
+      : located_(heldFolders().locate(path.empty() ? fs::path(".") : path)) {}
+  int dir() const { return located_.folder ? static_cast<int>(located_.folder->handle) : AT_FDCWD; }
+  const char* name() const { return located_.name.c_str(); }
+
+ private:
+  Located located_;
+};
+
 // Opens without blocking (a FIFO without a writer would wait forever) and keeps the
 // descriptor only for a regular file, which never blocks afterwards.
 int openRegular(const fs::path& file, int flags, FileError& error) {
-  const int fd = ::open(file.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+  const At at(file);
+  const int fd = ::openat(at.dir(), at.name(), flags | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     error = lastError();
     return -1;
@@ -70,22 +90,58 @@ FileError opened(int fd, FileSystem::Handle& handle) {
 
 int fdOf(FileSystem::Handle handle) { return static_cast<int>(handle); }
 
-fs::path folderOrCurrent(const fs::path& folder) { return folder.empty() ? fs::path(".") : folder; }
+FileStatus statusFrom(const struct stat& s) {
+  FileStatus status;
+  status.size = static_cast<std::uint64_t>(s.st_size);
+  status.kind = S_ISREG(s.st_mode)   ? FileStatus::Kind::Regular
+                : S_ISLNK(s.st_mode) ? FileStatus::Kind::Link
+                : S_ISDIR(s.st_mode) ? FileStatus::Kind::Folder
+                                     : FileStatus::Kind::Other;
+  status.device = s.st_dev;
+  status.node = s.st_ino;
+  status.modifiedNs = std::int64_t{s.st_mtim.tv_sec} * 1'000'000'000 + s.st_mtim.tv_nsec;
+  status.links = s.st_nlink;
+  return status;
+}
+
+// The ACL (its mask after the mode, as the mode would reset it) and the extended attributes
+// of `like`, read through a descriptor of its own that no link can redirect, onto `to`. Like
+// the owner, they are kept where the system allows it, and silently left where it does not.
+void copyAclAndXattrs(const fs::path& like, int to) {
+  FileError error = FileError::None;
+  const int from = openRegular(like, O_RDONLY | O_NOFOLLOW | O_NOCTTY, error);
+  if (from < 0) return;
+  if (const acl_t acl = ::acl_get_fd(from)) {
+    (void)::acl_set_fd(to, acl);
+    ::acl_free(acl);
+  }
+  // The ACL's own attributes are left to the calls above; the library's default check also
+  // skips those its configuration says not to copy.
+  (void)::attr_copy_fd(like.c_str(), from, like.c_str(), to, nullptr, nullptr);
+  ::close(from);
+}
+
+FileError statusAt(const fs::path& path, int flags, FileStatus& status) {
+  const At at(path);
+  struct stat s;
+  status = {};
+  if (::fstatat(at.dir(), at.name(), &s, flags) != 0) {
+    return errno == ENOENT ? FileError::None : lastError();
+  }
+  status = statusFrom(s);
+  return FileError::None;
+}
+
+void closeFolder(std::intptr_t fd) { ::close(static_cast<int>(fd)); }
 
 class PosixFileSystem final : public FileSystem {
  public:
   FileError status(const fs::path& path, FileStatus& status) override {
-    struct stat s;
-    status = {};
-    if (::lstat(path.c_str(), &s) != 0) {
-      return errno == ENOENT ? FileError::None : lastError();
-    }
-    status.size = static_cast<std::uint64_t>(s.st_size);
-    status.kind = S_ISREG(s.st_mode)   ? FileStatus::Kind::Regular
-                  : S_ISLNK(s.st_mode) ? FileStatus::Kind::Link
-                  : S_ISDIR(s.st_mode) ? FileStatus::Kind::Folder
-                                       : FileStatus::Kind::Other;
-    return FileError::None;
+    return statusAt(path, AT_SYMLINK_NOFOLLOW, status);
+  }
+
+  FileError resolvedStatus(const fs::path& path, FileStatus& status) override {
+    return statusAt(path, 0, status);
   }
 
   FileError openForReading(const fs::path& path, Handle& handle) override {
@@ -97,8 +153,10 @@ class PosixFileSystem final : public FileSystem {
 
   FileError createNew(const fs::path& path, Handle& handle) override {
     // O_EXCL fails on any link at the path, dangling or not.
-    return opened(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666),
-                  handle);
+    const At at(path);
+    return opened(
+        ::openat(at.dir(), at.name(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666),
+        handle);
   }
 
   FileError openForUpdate(const fs::path& path, Handle& handle) override {
@@ -174,8 +232,9 @@ class PosixFileSystem final : public FileSystem {
   }
 
   FileError checkWritable(const fs::path& path) override {
+    const At at(path);
     struct stat s;
-    if (::lstat(path.c_str(), &s) != 0) return lastError();
+    if (::fstatat(at.dir(), at.name(), &s, AT_SYMLINK_NOFOLLOW) != 0) return lastError();
     if (!S_ISREG(s.st_mode)) return FileError::NotRegular;
     if ((s.st_mode & S_IWUSR) == 0) return FileError::Permission;
     FileError error;
@@ -184,36 +243,43 @@ class PosixFileSystem final : public FileSystem {
     return error;
   }
 
-  void takeAttributesOf(const fs::path& file, const fs::path& like) override {
+  void takeAttributesOf(Handle file, const fs::path& like) override {
+    const At at(like);
     struct stat s;
-    if (::lstat(like.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return;
-    // Only a privileged process may give a file away; everyone else keeps their own.
-    if (::chown(file.c_str(), s.st_uid, s.st_gid) != 0) {
-      (void)::chown(file.c_str(), static_cast<uid_t>(-1), s.st_gid);
+    if (::fstatat(at.dir(), at.name(), &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode)) return;
+    // Only a privileged process may give a file away; everyone else keeps their own. The
+    // mode comes after the owner, whose change clears set-user and set-group bits.
+    if (::fchown(fdOf(file), s.st_uid, s.st_gid) != 0) {
+      (void)::fchown(fdOf(file), static_cast<uid_t>(-1), s.st_gid);
     }
-    (void)::chmod(file.c_str(), s.st_mode & 07777);
+    (void)::fchmod(fdOf(file), s.st_mode & 07777);
+    copyAclAndXattrs(like, fdOf(file));
   }
 
   FileError replace(const fs::path& from, const fs::path& to) override {
-    return ::rename(from.c_str(), to.c_str()) == 0 ? FileError::None : lastError();
+    const At a(from), b(to);
+    return ::renameat(a.dir(), a.name(), b.dir(), b.name()) == 0 ? FileError::None : lastError();
   }
 
   FileError renameNew(const fs::path& from, const fs::path& to) override {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    const At a(from), b(to);
+    if (::renameat2(a.dir(), a.name(), b.dir(), b.name(), RENAME_NOREPLACE) == 0) {
       return FileError::None;
     }
     if (errno != EINVAL && errno != ENOSYS) return lastError();
     // A file system without the flag: a hard link never replaces either.
-    if (::link(from.c_str(), to.c_str()) != 0) return lastError();
-    return ::unlink(from.c_str()) == 0 ? FileError::None : lastError();
+    if (::linkat(a.dir(), a.name(), b.dir(), b.name(), 0) != 0) return lastError();
+    return ::unlinkat(a.dir(), a.name(), 0) == 0 ? FileError::None : lastError();
   }
 
   FileError remove(const fs::path& path) override {
-    return ::unlink(path.c_str()) == 0 ? FileError::None : lastError();
+    const At at(path);
+    return ::unlinkat(at.dir(), at.name(), 0) == 0 ? FileError::None : lastError();
   }
 
   FileError syncFolder(const fs::path& folder) override {
-    const int fd = ::open(folderOrCurrent(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const At at(folder);
+    const int fd = ::openat(at.dir(), at.name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return lastError();
     // Some file systems cannot sync a folder at all; their renames are as durable as they get.
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
@@ -223,24 +289,54 @@ class PosixFileSystem final : public FileSystem {
   }
 
   FileError createFolders(const fs::path& folder) override {
+    const At at(folder);
     fs::path made;
-    for (const fs::path& part : folder) {
+    for (const fs::path& part : fs::path(at.name())) {
       made /= part;
-      if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return lastError();
+      if (::mkdirat(at.dir(), made.c_str(), 0700) != 0 && errno != EEXIST) return lastError();
     }
     struct stat s;
-    if (::stat(folder.c_str(), &s) != 0) return lastError();
+    if (::fstatat(at.dir(), at.name(), &s, 0) != 0) return lastError();
     return S_ISDIR(s.st_mode) ? FileError::None : FileError::NotRegular;
   }
 
   FileError list(const fs::path& folder, std::vector<fs::path>& names) override {
-    std::error_code error;
     names.clear();
-    for (fs::directory_iterator it(folderOrCurrent(folder), error), end; !error && it != end;
-         it.increment(error)) {
-      names.push_back(it->path().filename());
+    const At at(folder);
+    const int fd = ::openat(at.dir(), at.name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return lastError();
+    DIR* entries = ::fdopendir(fd);
+    if (entries == nullptr) {
+      const FileError error = lastError();
+      ::close(fd);
+      return error;
     }
-    return error ? errorOf(error.value()) : FileError::None;
+    errno = 0;
+    while (const dirent* entry = ::readdir(entries)) {
+      const std::string_view name = entry->d_name;
+      if (name != "." && name != "..") names.emplace_back(name);
+    }
+    const FileError error = lastError();
+    ::closedir(entries);
+    return error;
+  }
+
+  std::unique_ptr<FolderHold> holdFolder(const fs::path& folder) override {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    return heldFolders().hold(folder, fd, closeFolder);
+  }
+
+  FileError heldFolderInPlace(const fs::path& folder) override {
+    const std::shared_ptr<const HeldFolder> held = heldFolders().heldAt(folder);
+    if (!held) return FileError::NotFound;
+    struct stat open, named;
+    if (::fstat(static_cast<int>(held->handle), &open) != 0) return lastError();
+    // A removed folder has no name left; an unmounted one is no longer what its path leads to.
+    if (open.st_nlink == 0) return FileError::NotFound;
+    if (::stat(held->path.c_str(), &named) != 0) return lastError();
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino ? FileError::None
+                                                                      : FileError::NotFound;
   }
 
   Handle standardOutput() override { return STDOUT_FILENO; }

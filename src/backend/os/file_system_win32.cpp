@@ -2,9 +2,13 @@
 #include <io.h>
 #include <shlobj.h>
 #include <windows.h>
+#include <winternl.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
+#include "backend/os/held_folders.h"
 #include "platform/file_system.h"
 
 namespace zarq {
@@ -51,15 +55,114 @@ FileError lastError() { return errorOf(GetLastError()); }
 
 HANDLE handleOf(FileSystem::Handle handle) { return reinterpret_cast<HANDLE>(handle); }
 
+// A path below a held folder: the folder's handle, kept open while it is used, and the
+// name within it (empty for the folder itself).
+struct Held {
+  std::shared_ptr<const HeldFolder> folder;
+  std::wstring name;
+  HANDLE root() const { return reinterpret_cast<HANDLE>(folder->handle); }
+};
+
+std::optional<Held> heldPlace(const fs::path& path) {
+  Located located = heldFolders().locate(path);
+  if (!located.folder) return std::nullopt;
+  return Held{located.folder, located.name == "." ? L"" : located.name.make_preferred().wstring()};
+}
+
+// Opens a name relative to its held folder, as the system's own calls do for a whole path;
+// the error is the Windows error the same failure of CreateFileW would give.
+HANDLE openAt(const Held& at, ACCESS_MASK access, ULONG share, ULONG disposition, ULONG options,
+              DWORD& error) {
+  UNICODE_STRING name;
+  name.Buffer = const_cast<PWSTR>(at.name.c_str());
+  name.Length = name.MaximumLength = static_cast<USHORT>(at.name.size() * sizeof(wchar_t));
+  OBJECT_ATTRIBUTES attributes;
+  InitializeObjectAttributes(&attributes, &name, OBJ_CASE_INSENSITIVE, at.root(), nullptr);
+  IO_STATUS_BLOCK io{};
+  HANDLE handle = nullptr;
+  const NTSTATUS status =
+      NtCreateFile(&handle, access | SYNCHRONIZE, &attributes, &io, nullptr, FILE_ATTRIBUTE_NORMAL,
+                   share, disposition, options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+  if (!NT_SUCCESS(status)) {
+    error = RtlNtStatusToDosError(status);
+    return INVALID_HANDLE_VALUE;
+  }
+  return handle;
+}
+
+// Opens what is at `path` itself (a link as the link) only to read what it is.
+HANDLE openToLookAt(const fs::path& path, bool throughLinks, DWORD& error) {
+  if (const std::optional<Held> at = heldPlace(path)) {
+    return openAt(*at, FILE_READ_ATTRIBUTES, kShareAll, FILE_OPEN,
+                  throughLinks ? 0 : FILE_OPEN_REPARSE_POINT, error);
+  }
+  const HANDLE handle = CreateFileW(
+      path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+      FILE_FLAG_BACKUP_SEMANTICS | (throughLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
+  error = handle == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+  return handle;
+}
+
+FileStatus statusFrom(const BY_HANDLE_FILE_INFORMATION& info) {
+  FileStatus status;
+  const DWORD attributes = info.dwFileAttributes;
+  status.kind = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? FileStatus::Kind::Link
+                : (attributes & FILE_ATTRIBUTE_DIRECTORY)   ? FileStatus::Kind::Folder
+                                                            : FileStatus::Kind::Regular;
+  status.size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+  status.device = info.dwVolumeSerialNumber;
+  status.node = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+  status.links = info.nNumberOfLinks;
+  // 100 ns steps since 1601, as the file system keeps them.
+  status.modifiedNs =
+      static_cast<std::int64_t>((std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
+                                info.ftLastWriteTime.dwLowDateTime) *
+      100;
+  return status;
+}
+
+FileError statusOf(const fs::path& path, bool throughLinks, FileStatus& status) {
+  status = {};
+  DWORD error = ERROR_SUCCESS;
+  const HANDLE handle = openToLookAt(path, throughLinks, error);
+  if (handle == INVALID_HANDLE_VALUE) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileError::None
+                                                                          : errorOf(error);
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  // A device ("NUL", "CON") answers the open but is no file.
+  if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(handle, &info)) {
+    status.kind = FileStatus::Kind::Other;
+  } else {
+    status = statusFrom(info);
+  }
+  CloseHandle(handle);
+  return FileError::None;
+}
+
+// Opens the file at `path` for `access`: through its held folder, or by its path.
+HANDLE openFile(const fs::path& path, DWORD access, DWORD share, DWORD disposition, DWORD flags,
+                FileError& error) {
+  DWORD code = ERROR_SUCCESS;
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  if (const std::optional<Held> at = heldPlace(path)) {
+    const ULONG ntDisposition = disposition == CREATE_NEW ? FILE_CREATE : FILE_OPEN;
+    const ULONG options = FILE_NON_DIRECTORY_FILE |
+                          ((flags & FILE_FLAG_OPEN_REPARSE_POINT) ? FILE_OPEN_REPARSE_POINT : 0);
+    handle = openAt(*at, access, share, ntDisposition, options, code);
+  } else {
+    handle = CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) code = GetLastError();
+  }
+  error = errorOf(code);
+  return handle;
+}
+
 // A folder cannot be opened this way at all; a pipe or a device ("NUL", "CON") is refused
 // by its type before anything is read.
 HANDLE openRegular(const fs::path& file, DWORD access, DWORD flags, FileError& error) {
-  const HANDLE handle =
-      CreateFileW(file.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    error = lastError();
-    return handle;
-  }
+  const HANDLE handle = openFile(file, access, kShareAll, OPEN_EXISTING, flags, error);
+  if (handle == INVALID_HANDLE_VALUE) return handle;
   BY_HANDLE_FILE_INFORMATION info{};
   if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(handle, &info) ||
       (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
@@ -78,22 +181,95 @@ FileError opened(HANDLE handle, FileError error, FileSystem::Handle& out) {
 
 fs::path folderOrCurrent(const fs::path& folder) { return folder.empty() ? fs::path(".") : folder; }
 
+// Renames an entry of a held folder within held folders, by its handle: the name it takes
+// is looked up in the folder `to` lies in, never through that folder's path.
+FileError renameHeld(const Held& from, const Held& to, bool replace) {
+  DWORD code = ERROR_SUCCESS;
+  const HANDLE handle = openAt(from, DELETE, kShareAll, FILE_OPEN, FILE_OPEN_REPARSE_POINT, code);
+  if (handle == INVALID_HANDLE_VALUE) return errorOf(code);
+  // Asked of the system directly: the Win32 wrapper may take the name for one relative to the
+  // current folder.
+  const std::size_t bytes = sizeof(FILE_RENAME_INFORMATION) + to.name.size() * sizeof(wchar_t);
+  std::vector<std::uint8_t> buffer(bytes);
+  auto* info = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
+  info->ReplaceIfExists = replace;
+  info->RootDirectory = to.root();
+  info->FileNameLength = static_cast<ULONG>(to.name.size() * sizeof(wchar_t));
+  to.name.copy(info->FileName, to.name.size());
+  IO_STATUS_BLOCK io{};
+  const NTSTATUS status =
+      NtSetInformationFile(handle, &io, info, static_cast<ULONG>(bytes), FileRenameInformation);
+  CloseHandle(handle);
+  return NT_SUCCESS(status) ? FileError::None : errorOf(RtlNtStatusToDosError(status));
+}
+
+FileError removeHeld(const Held& at) {
+  DWORD code = ERROR_SUCCESS;
+  const HANDLE handle = openAt(at, DELETE, kShareAll, FILE_OPEN,
+                               FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, code);
+  if (handle == INVALID_HANDLE_VALUE) return errorOf(code);
+  FILE_DISPOSITION_INFO dispose{TRUE};
+  const bool removed =
+      SetFileInformationByHandle(handle, FileDispositionInfo, &dispose, sizeof dispose);
+  code = removed ? ERROR_SUCCESS : GetLastError();
+  CloseHandle(handle);
+  return errorOf(code);
+}
+
+FileError listHeld(const Held& at, std::vector<fs::path>& names) {
+  DWORD code = ERROR_SUCCESS;
+  const HANDLE folder =
+      openAt(at, FILE_LIST_DIRECTORY, kShareAll, FILE_OPEN, FILE_DIRECTORY_FILE, code);
+  if (folder == INVALID_HANDLE_VALUE) return errorOf(code);
+  std::vector<std::uint8_t> buffer(64 * 1024);
+  FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
+  while (GetFileInformationByHandleEx(folder, kind, buffer.data(),
+                                      static_cast<DWORD>(buffer.size()))) {
+    kind = FileIdBothDirectoryInfo;
+    for (std::size_t offset = 0;;) {
+      const auto* entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(buffer.data() + offset);
+      const std::wstring name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+      if (name != L"." && name != L"..") names.emplace_back(name);
+      if (entry->NextEntryOffset == 0) break;
+      offset += entry->NextEntryOffset;
+    }
+  }
+  code = GetLastError();
+  CloseHandle(folder);
+  return code == ERROR_NO_MORE_FILES ? FileError::None : errorOf(code);
+}
+
+FileError createFoldersHeld(const Held& at) {
+  Held made{at.folder, L""};
+  for (const fs::path& part : fs::path(at.name)) {
+    if (!made.name.empty()) made.name += L'\\';
+    made.name += part.wstring();
+    DWORD code = ERROR_SUCCESS;
+    const HANDLE folder =
+        openAt(made, FILE_LIST_DIRECTORY, kShareAll, FILE_OPEN_IF, FILE_DIRECTORY_FILE, code);
+    if (folder == INVALID_HANDLE_VALUE) return errorOf(code);
+    CloseHandle(folder);
+  }
+  return FileError::None;
+}
+
+void closeFolder(std::intptr_t handle) { CloseHandle(reinterpret_cast<HANDLE>(handle)); }
+
+bool sameFile(HANDLE a, HANDLE b) {
+  BY_HANDLE_FILE_INFORMATION one{}, other{};
+  return GetFileInformationByHandle(a, &one) && GetFileInformationByHandle(b, &other) &&
+         one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+         one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+}
+
 class Win32FileSystem final : public FileSystem {
  public:
   FileError status(const fs::path& path, FileStatus& status) override {
-    status = {};
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
-      const DWORD error = GetLastError();
-      return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileError::None
-                                                                            : errorOf(error);
-    }
-    status.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-    const DWORD attributes = data.dwFileAttributes;
-    status.kind = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? FileStatus::Kind::Link
-                  : (attributes & FILE_ATTRIBUTE_DIRECTORY)   ? FileStatus::Kind::Folder
-                                                              : FileStatus::Kind::Regular;
-    return FileError::None;
+    return statusOf(path, false, status);
+  }
+
+  FileError resolvedStatus(const fs::path& path, FileStatus& status) override {
+    return statusOf(path, true, status);
   }
 
   FileError openForReading(const fs::path& path, Handle& handle) override {
@@ -104,9 +280,10 @@ class Win32FileSystem final : public FileSystem {
 
   FileError createNew(const fs::path& path, Handle& handle) override {
     // CREATE_NEW fails on anything at the path, a link included.
-    const HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    return opened(h, h == INVALID_HANDLE_VALUE ? lastError() : FileError::None, handle);
+    FileError error;
+    const HANDLE h = openFile(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, error);
+    return opened(h, error, handle);
   }
 
   FileError openForUpdate(const fs::path& path, Handle& handle) override {
@@ -176,12 +353,17 @@ class Win32FileSystem final : public FileSystem {
   }
 
   FileError checkWritable(const fs::path& path) override {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return lastError();
-    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) {
+    DWORD code = ERROR_SUCCESS;
+    const HANDLE look = openToLookAt(path, false, code);
+    if (look == INVALID_HANDLE_VALUE) return errorOf(code);
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(look, &info);
+    CloseHandle(look);
+    if (!known) return lastError();
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) {
       return FileError::NotRegular;
     }
-    if (attributes & FILE_ATTRIBUTE_READONLY) return FileError::Permission;
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return FileError::Permission;
     FileError error;
     const HANDLE h = openRegular(path, GENERIC_WRITE, FILE_FLAG_OPEN_REPARSE_POINT, error);
     if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
@@ -189,20 +371,25 @@ class Win32FileSystem final : public FileSystem {
   }
 
   // Windows gives a new file to its creator and keeps no group a process could copy.
-  void takeAttributesOf(const fs::path&, const fs::path&) override {}
+  void takeAttributesOf(Handle, const fs::path&) override {}
 
   FileError replace(const fs::path& from, const fs::path& to) override {
+    const std::optional<Held> a = heldPlace(from), b = heldPlace(to);
+    if (a && b) return renameHeld(*a, *b, true);
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? FileError::None
                : lastError();
   }
 
   FileError renameNew(const fs::path& from, const fs::path& to) override {
+    const std::optional<Held> a = heldPlace(from), b = heldPlace(to);
+    if (a && b) return renameHeld(*a, *b, false);
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) ? FileError::None
                                                                          : lastError();
   }
 
   FileError remove(const fs::path& path) override {
+    if (const std::optional<Held> at = heldPlace(path)) return removeHeld(*at);
     return DeleteFileW(path.c_str()) ? FileError::None : lastError();
   }
 
@@ -210,6 +397,7 @@ class Win32FileSystem final : public FileSystem {
   FileError syncFolder(const fs::path&) override { return FileError::None; }
 
   FileError createFolders(const fs::path& folder) override {
+    if (const std::optional<Held> at = heldPlace(folder)) return createFoldersHeld(*at);
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) return errorOf(static_cast<DWORD>(error.value()));
@@ -217,13 +405,42 @@ class Win32FileSystem final : public FileSystem {
   }
 
   FileError list(const fs::path& folder, std::vector<fs::path>& names) override {
-    std::error_code error;
     names.clear();
+    if (const std::optional<Held> at = heldPlace(folder)) return listHeld(*at, names);
+    std::error_code error;
     for (fs::directory_iterator it(folderOrCurrent(folder), error), end; !error && it != end;
          it.increment(error)) {
       names.push_back(it->path().filename());
     }
     return error ? errorOf(static_cast<DWORD>(error.value())) : FileError::None;
+  }
+
+  std::unique_ptr<FolderHold> holdFolder(const fs::path& folder) override {
+    // Shared for every use, deleting and renaming included, as the user's own folder
+    // must stay his to move: a folder moved away is noticed at the close.
+    const HANDLE handle =
+        CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
+                    kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    return heldFolders().hold(folder, reinterpret_cast<std::intptr_t>(handle), closeFolder);
+  }
+
+  FileError heldFolderInPlace(const fs::path& folder) override {
+    const std::shared_ptr<const HeldFolder> held = heldFolders().heldAt(folder);
+    if (!held) return FileError::NotFound;
+    // A folder removed while held is only marked for deletion, and its path opens no more.
+    FILE_STANDARD_INFO standard{};
+    if (GetFileInformationByHandleEx(reinterpret_cast<HANDLE>(held->handle), FileStandardInfo,
+                                     &standard, sizeof standard) &&
+        standard.DeletePending) {
+      return FileError::NotFound;
+    }
+    const HANDLE named = CreateFileW(held->path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (named == INVALID_HANDLE_VALUE) return FileError::NotFound;
+    const bool same = sameFile(reinterpret_cast<HANDLE>(held->handle), named);
+    CloseHandle(named);
+    return same ? FileError::None : FileError::NotFound;
   }
 
   Handle standardOutput() override {

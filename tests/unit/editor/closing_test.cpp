@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
+#include "editor/preset_actions.h"
 #include "editor/work_folder_lock.h"
 #include "files/preset_file.h"
 #include "form/form_preset.h"
@@ -130,6 +132,143 @@ TEST_F(ClosingTest, TheEndOfASessionSavesToTheFallbackWhenSaveSetCannotBeWritten
   ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data" / "zarq-settings"), {}), 2);
   EXPECT_TRUE(platform.host.messages.empty());
+}
+
+// The form goes where the user says, never into another folder that took the first one's path,
+// nor back into the first one where it went.
+TEST_F(ClosingTest, AFolderGoneOrReplacedSinceTheStartIsNotWrittenUnasked) {
+  const struct {
+    const char* name;
+    bool renamedAway;
+  } cases[] = {
+      {"renamed away, and a new one at its path", true},
+#ifndef _WIN32
+      // Wine keeps a removed folder at its path for as long as a handle holds it.
+      {"removed", false},
+#endif
+  };
+  for (const auto& c : cases) {
+    const fs::path work = dir / "work", away = dir / "away";
+    fs::create_directory(work);
+    form = std::make_unique<SettingsForm>(platform.platform(), work);
+    onWindowCreate(*form);
+    if (c.renamedAway) {
+      fs::rename(work, away);
+      fs::create_directory(work);
+    } else {
+      fs::remove_all(work);
+    }
+    platform.host.messages.clear();
+    platform.host.answers.assign({MessageAnswer::No});
+    EXPECT_TRUE(onCloseRequested(*form)) << c.name;
+    ASSERT_EQ(platform.host.messages.size(), 1u) << c.name;
+    EXPECT_NE(platform.host.messages[0].text.find(u"不是打开时的那一个"), Text::npos) << c.name;
+    ::testing::internal::CaptureStderr();
+    const SessionEndSave saved = onSessionEnd(*form, dir / "data");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(saved.savedInFolder) << c.name;
+    EXPECT_TRUE(contents(saved.fallback) == formBytes()) << c.name;
+    EXPECT_NE(said.find("renamed or replaced since the start"), std::string::npos) << said;
+    EXPECT_FALSE(fs::exists(work / "save.set") || fs::exists(away / "save.set")) << c.name;
+    form.reset();
+    fs::remove_all(work);
+    fs::remove_all(away);
+  }
+}
+
+// Another program wrote "save.set" while the window was open: the close asks before replacing
+// it. Written anew with the same bytes, removed, or saved by the editor itself, it is no change.
+TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
+  const std::string theirs = "another program's preset";
+  const struct {
+    const char* name;
+    bool existedAtStart;
+    std::function<void()> meanwhile;
+    std::vector<MessageAnswer> answers;
+    bool asked, closes, replaced;
+  } cases[] = {
+      {"rewritten, replace",
+       true,
+       [&] { dir.write("save.set", theirs); },
+       {MessageAnswer::Yes},
+       true,
+       true,
+       true},
+      {"rewritten, save elsewhere",
+       true,
+       [&] { dir.write("save.set", theirs); },
+       {MessageAnswer::No},
+       true,
+       true,
+       false},
+      {"rewritten, back to the window",
+       true,
+       [&] { dir.write("save.set", theirs); },
+       {MessageAnswer::Cancel},
+       true,
+       false,
+       false},
+      {"made where there was none",
+       false,
+       [&] { dir.write("save.set", theirs); },
+       {MessageAnswer::Cancel},
+       true,
+       false,
+       false},
+      {"written anew, same bytes",
+       true,
+       [&] {
+         const std::string same = contents(dir / "save.set");
+         fs::remove(dir / "save.set");
+         dir.write("save.set", same);
+       },
+       {},
+       false,
+       true,
+       true},
+      {"removed", true, [&] { fs::remove(dir / "save.set"); }, {}, false, true, true},
+      {"saved there with Ctrl+S",
+       true,
+       [&] {
+         platform.host.dialogResults.push_back(dir / "save.set");
+         platform.host.answers.push_back(MessageAnswer::Yes);
+         saveToChosenFile(*form);
+       },
+       {},
+       false,
+       true,
+       true},
+  };
+  for (const auto& c : cases) {
+    fs::remove(dir / "save.set");
+    if (c.existedAtStart) {
+      ASSERT_TRUE(writePresetFile(dir / "save.set", presetFromForm(*form)));
+    }
+    startOn(osFileSystem());
+    c.meanwhile();
+    const std::string before = contents(dir / "save.set");
+    platform.host.messages.clear();
+    platform.host.answers.assign(c.answers.begin(), c.answers.end());
+    platform.host.dialogResults.assign({dir / "elsewhere.set"});
+    EXPECT_EQ(onCloseRequested(*form), c.closes) << c.name;
+    const bool asked = !platform.host.messages.empty() &&
+                       platform.host.messages[0].text.find(u"被别的程序改过了") != Text::npos;
+    EXPECT_EQ(asked, c.asked) << c.name;
+    EXPECT_TRUE(contents(dir / "save.set") == (c.replaced ? formBytes() : before)) << c.name;
+    EXPECT_EQ(fs::exists(dir / "elsewhere.set"), c.asked && c.closes && !c.replaced) << c.name;
+    fs::remove(dir / "elsewhere.set");
+    platform.host.dialogResults.clear();
+  }
+  // No one to ask at the end of a session: the changed file stays, and the form goes to the
+  // fallback folder.
+  startOn(osFileSystem());
+  dir.write("save.set", theirs);
+  ::testing::internal::CaptureStderr();
+  const SessionEndSave saved = onSessionEnd(*form, dir / "data");
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(contents(dir / "save.set"), theirs);
+  EXPECT_TRUE(contents(saved.fallback) == formBytes()) << said;
+  EXPECT_NE(said.find("another program changed it"), std::string::npos) << said;
 }
 
 TEST_F(ClosingTest, OneEditorPerFolder) {

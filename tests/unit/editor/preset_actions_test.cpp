@@ -12,8 +12,10 @@
 #include "editor/closing.h"
 #include "editor/pages.h"
 #include "editor/window_events.h"
+#include "files/preset_history.h"
 #include "form/form_preset.h"
 #include "form/settings_form.h"
+#include "form/slot_text.h"
 #include "support/faulty_file_system.h"
 #include "support/preset_bytes.h"
 #include "support/scripted_host.h"
@@ -78,8 +80,9 @@ FormState stateOf(const SettingsForm& form) {
 
 class PresetFileTest : public ::testing::Test {
  protected:
-  std::unique_ptr<SettingsForm> freshForm() {
+  std::unique_ptr<SettingsForm> freshForm(const fs::path& historyRoot = {}) {
     auto form = std::make_unique<SettingsForm>(platform.platform(), dir.path());
+    form->historyRoot = historyRoot;
     onWindowCreate(*form);
     return form;
   }
@@ -305,6 +308,34 @@ TEST_F(PresetFileTest, AStartThatCannotReadSaveSetMovesItAsideBeforeTheCloseCanW
     EXPECT_EQ(fileBytes(dir / c.aside), c.bytes) << c.name;
     fs::remove(dir / "save.set");
   }
+}
+
+// A save.set the close replaces, one the user never saw in that session included, is kept in
+// its history; the next start that cannot read save.set offers the newest version back.
+TEST_F(PresetFileTest, EverySaveSetTheCloseReplacesCanBeBroughtBack) {
+  const fs::path history = dir / "history";
+  ASSERT_TRUE(onCloseRequested(*filledForm()));
+  const Bytes filled = fileBytes(dir / "save.set");
+  auto other = freshForm(history);
+  setSlotText(*other, slot::chartId, u"other");
+  ASSERT_TRUE(onCloseRequested(*other));
+  std::vector<HistoryVersion> versions;
+  ASSERT_EQ(listHistory(osFileSystem(), history, dir / "save.set", versions), FileError::None);
+  ASSERT_EQ(versions.size(), 1u);
+  EXPECT_EQ(fileBytes(versions[0].file), filled);
+
+  writeBytes(dir / "save.set", Bytes{'c', 'u', 't'});
+  takeMessages();
+  platform.host.answers.push_back(MessageAnswer::Yes);
+  ::testing::internal::CaptureStderr();
+  auto started = freshForm(history);
+  ::testing::internal::GetCapturedStderr();
+  platform.loop.runPosted();
+  const auto messages = takeMessages();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].buttons, MessageButtons::YesNo);
+  EXPECT_NE(messages[1].text.find(u"要把它找回来嘛"), Text::npos);
+  EXPECT_EQ(encodePreset(presetFromForm(*started)), filled);
 }
 
 // How a write ends is the fault sweep's business (write_faults_test.cpp); here, what it says.

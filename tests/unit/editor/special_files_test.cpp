@@ -97,7 +97,7 @@ TEST_F(SpecialFilesTest, AChartOrMediaThatIsNoFileIsNeverRead) {
     }
     EXPECT_FALSE(scanChartFile(folder / "c.json", Strip::Yes)) << nameOf(kind);
     if (kind != Kind::Folder) {
-      EXPECT_FALSE(fileReadable(folder / "c.PNG")) << nameOf(kind);
+      EXPECT_FALSE(fileReadable(osFileSystem(), folder / "c.PNG")) << nameOf(kind);
     }
     // A dropped chart that is no file cannot be copied in.
     const fs::path dropped = dir / (std::string("dropped-") + nameOf(kind) + ".json");

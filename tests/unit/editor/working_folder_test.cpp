@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "files/remembered_folder.h"
 #include "support/scripted_host.h"
@@ -14,10 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::contents;
 
 // A user's home, configuration, a shell's current folder and the recorder's folder. The
 // process's current folder is put back afterwards.

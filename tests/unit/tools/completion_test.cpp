@@ -13,7 +13,7 @@ TEST(Completion, OffersCommandsOptionsAndFieldsWhereTheyFit) {
     Words offered;
   } cases[] = {
       {{"d"}, {"dump"}},
-      {{""}, {"render", "dump", "make", "check", "import", "help"}},
+      {{""}, {"render", "dump", "make", "check", "import", "history", "restore", "help"}},
       {{"--v"}, {"--version"}},
       {{"help", "c"}, {"check"}},
       {{"help", "check", ""}, {}},

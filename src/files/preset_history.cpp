@@ -1,0 +1,142 @@
+#include "files/preset_history.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <system_error>
+
+#include "files/atomic_file.h"
+
+namespace zarq {
+namespace fs = std::filesystem;
+namespace {
+
+// A version's file: its sequence number and when it was kept, "000042-1738367999.set", so
+// that the order and the time never depend on what a copy of the folder kept of its times.
+constexpr std::string_view kVersionSuffix = ".set";
+constexpr std::size_t kSequenceDigits = 6;
+
+struct Kept {
+  long long sequence = 0;
+  std::int64_t time = 0;
+  fs::path name;
+};
+
+bool readNumber(std::string_view text, long long& number) {
+  if (text.empty()) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+bool parseVersionName(const fs::path& name, Kept& kept) {
+  const std::string text = name.string();
+  const std::size_t dash = text.find('-');
+  if (dash != kSequenceDigits || !text.ends_with(kVersionSuffix)) return false;
+  long long time = 0;
+  if (!readNumber(std::string_view(text).substr(0, dash), kept.sequence) ||
+      !readNumber(
+          std::string_view(text).substr(dash + 1, text.size() - dash - 1 - kVersionSuffix.size()),
+          time)) {
+    return false;
+  }
+  kept.time = time;
+  kept.name = name;
+  return true;
+}
+
+fs::path versionName(long long sequence, std::int64_t time) {
+  std::string number = std::to_string(sequence);
+  number.insert(0, kSequenceDigits - std::min(kSequenceDigits, number.size()), '0');
+  return number + "-" + std::to_string(time) + std::string(kVersionSuffix);
+}
+
+// The versions in `folder`, newest first.
+FileError keptIn(FileSystem& files, const fs::path& folder, std::vector<Kept>& kept) {
+  kept.clear();
+  FileStatus status;
+  if (const FileError error = files.status(folder, status); error != FileError::None) return error;
+  if (status.kind == FileStatus::Kind::Missing) return FileError::None;
+  std::vector<fs::path> names;
+  if (const FileError error = files.list(folder, names); error != FileError::None) return error;
+  for (const fs::path& name : names) {
+    if (Kept one; parseVersionName(name, one)) kept.push_back(one);
+  }
+  std::sort(kept.begin(), kept.end(),
+            [](const Kept& a, const Kept& b) { return a.sequence > b.sequence; });
+  return FileError::None;
+}
+
+// FNV-1a of the folder's path: a short name for it that stays the same between runs.
+std::string folderHash(const fs::path& folder) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char byte : folder.generic_u8string()) {
+    hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
+}  // namespace
+
+fs::path presetHistoryRoot() {
+  const fs::path data = userDataFolder();
+  return data.empty() ? data : data / "zarq-settings" / "history";
+}
+
+fs::path historyFolder(const fs::path& root, const fs::path& preset) {
+  // The folder as the system knows it, so that a preset reached through a link to its
+  // folder, or by a relative name, has the one history.
+  std::error_code error;
+  const fs::path absolute = fs::absolute(preset, error).lexically_normal();
+  fs::path folder = fs::weakly_canonical(absolute.parent_path(), error);
+  if (error) folder = absolute.parent_path();
+  fs::path name = preset.filename();
+  name += "-" + folderHash(folder);
+  return root / name;
+}
+
+FileError keepInHistory(FileSystem& files, const fs::path& root, const fs::path& preset) {
+  if (root.empty()) return FileError::NotFound;
+  const fs::path folder = historyFolder(root, preset);
+  // A version that may not survive a power cut is no version to write in place after.
+  if (const WriteOutcome made = makeFolders(files, folder);
+      !made || made.unflushed != FileError::None) {
+    return made ? made.unflushed : made.error;
+  }
+  std::vector<Kept> kept;
+  if (const FileError error = keptIn(files, folder, kept); error != FileError::None) return error;
+  const long long sequence = kept.empty() ? 1 : kept.front().sequence + 1;
+  const fs::path version = folder / versionName(sequence, std::time(nullptr));
+  const WriteOutcome copied =
+      copyFileAtomically(files, preset, version, CopyMode::Binary, nullptr, Existing::Keep);
+  if (!copied) return copied.error;
+  if (copied.unflushed != FileError::None) return copied.unflushed;
+  // Forgetting the oldest may fail without harm: they are only kept a while longer.
+  for (std::size_t old = kHistoryVersions - 1; old < kept.size(); ++old) {
+    removeFile(files, folder / kept[old].name);
+  }
+  return FileError::None;
+}
+
+KeepOld historyKeeper(FileSystem& files, const fs::path& root, const fs::path& preset) {
+  if (root.empty()) return {};
+  return [&files, root, preset] { return keepInHistory(files, root, preset); };
+}
+
+FileError listHistory(FileSystem& files, const fs::path& root, const fs::path& preset,
+                      std::vector<HistoryVersion>& versions) {
+  versions.clear();
+  if (root.empty()) return FileError::None;
+  const fs::path folder = historyFolder(root, preset);
+  std::vector<Kept> kept;
+  if (const FileError error = keptIn(files, folder, kept); error != FileError::None) return error;
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    versions.push_back({static_cast<int>(i) + 1, folder / kept[i].name, kept[i].time});
+  }
+  return FileError::None;
+}
+
+}  // namespace zarq

@@ -1,0 +1,72 @@
+# The close asks rather than write where the user would lose something: the editor's folder
+# gone under it (a USB stick, a tmpfs here, unmounted while the window is open; a folder
+# renamed away with a new one made at its path), or save.set written by zarq-preset beside the
+# open editor. Nothing is written into the empty mountpoint or the new folder, and the
+# other program's save.set is replaced only when the user says so.
+. "$ZARQ_E2E/lib.sh"
+
+[ "$(id -u)" = 0 ] || { note "skipped: mounting a tmpfs takes root"; exit 77; }
+work=$(pwd)
+mkdir usb rec piped
+mount -t tmpfs -o size=4m tmpfs usb || { note "skipped: no tmpfs may be mounted here"; exit 77; }
+trap 'cd "$work" && { mountpoint -q usb && umount -l usb; true; }' EXIT
+
+question() { find_window "Zarq Radoziro 设置填写器 - 保存" 10 || fail "no question at the close: $1"; }
+
+# Pulled out: "No" closes without saving, and nothing lands on the disk under the mountpoint.
+cd usb
+start_editor
+rest_pointer
+cd "$work"
+umount -l usb
+close_window "$EDITOR_WID"
+screenshot "$(question "the stick pulled")" "$ZARQ_E2E_LOGS/stick-pulled.png"
+timeout 10 xdotool windowfocus --sync "$(question "the stick pulled")"
+keys Right Return
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "closed without saving: exit $EDITOR_EXIT"
+[ -z "$(ls -A usb)" ] || fail "written into the empty mountpoint: $(ls -A usb)"
+note "a pulled stick is not written through its mountpoint"
+
+# Renamed away and made anew: "Yes" saves the form where the user says.
+cd rec
+start_editor
+rest_pointer
+keys ctrl+2
+click_at 600 145
+type_text " typed"
+cd "$work"
+mv rec rec-old
+mkdir rec
+close_window "$EDITOR_WID"
+timeout 10 xdotool windowfocus --sync "$(question "the folder renamed away")"
+keys Return
+pick_in_chooser "另存为" "$work/rescued"
+timeout 10 xdotool windowfocus --sync "$(question "saved elsewhere")"
+keys Return
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+"$ZARQ_PRESET" dump rescued.set | grep -q '"songName": "Zarq Radoziro typed"' || fail "the form saved is not the one typed"
+[ ! -e rec/save.set ] && [ ! -e rec-old/save.set ] || fail "a save.set was written unasked"
+note "a folder renamed away is noticed, and the form saved where the user said"
+
+# zarq-preset writes save.set beside the open editor, as the README pipes it: the close asks;
+# "Cancel" goes back to the window, "Yes" replaces it.
+cd piped
+start_editor
+rest_pointer
+echo '{"chartId": "piped"}' | "$ZARQ_PRESET" make - -o save.set
+close_window "$EDITOR_WID"
+screenshot "$(question "save.set changed")" "$ZARQ_E2E_LOGS/changed.png"
+timeout 10 xdotool windowfocus --sync "$(question "save.set changed")"
+keys Escape
+sleep 1
+kill -0 "$EDITOR_PID" 2>/dev/null || fail "Cancel closed the editor"
+"$ZARQ_PRESET" dump save.set | grep -q '"chartId": "piped"' || fail "Cancel replaced save.set"
+close_window "$EDITOR_WID"
+timeout 10 xdotool windowfocus --sync "$(question "save.set changed, asked again")"
+keys Return
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "replaced: exit $EDITOR_EXIT"
+"$ZARQ_PRESET" dump save.set | grep -q '"chartId": "20220924"' || fail "Yes did not replace save.set"
+note "save.set written beside the editor is replaced only when the user says so"

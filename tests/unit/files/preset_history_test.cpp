@@ -1,0 +1,59 @@
+#include "files/preset_history.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "support/temp_dir.h"
+
+namespace zarq {
+namespace {
+
+namespace fs = std::filesystem;
+
+using testing::contents;
+
+std::vector<HistoryVersion> history(const fs::path& root, const fs::path& preset) {
+  std::vector<HistoryVersion> versions;
+  EXPECT_EQ(listHistory(osFileSystem(), root, preset, versions), FileError::None);
+  return versions;
+}
+
+TEST(PresetHistory, KeepsTheNewestTwentyVersionsNumberedNewestFirst) {
+  testing::TempDir dir;
+  const fs::path root = dir / "history", preset = dir / "save.set";
+  EXPECT_TRUE(history(root, preset).empty());
+  for (int i = 1; i <= kHistoryVersions + 2; ++i) {
+    dir.write("save.set", "version " + std::to_string(i));
+    ASSERT_EQ(keepInHistory(osFileSystem(), root, preset), FileError::None);
+  }
+  const std::vector<HistoryVersion> versions = history(root, preset);
+  ASSERT_EQ(versions.size(), std::size_t{kHistoryVersions});
+  for (const HistoryVersion& version : versions) {
+    EXPECT_EQ(contents(version.file),
+              "version " + std::to_string(kHistoryVersions + 3 - version.number));
+    EXPECT_LT(version.keptAt, std::time(nullptr) + 1);
+  }
+  EXPECT_EQ(versions.front().number, 1);
+}
+
+// A preset has one history whatever path names it, and none of another's of the same name.
+TEST(PresetHistory, EachPresetHasAHistoryOfItsOwn) {
+  testing::TempDir dir;
+  const fs::path root = dir / "history";
+  for (const char* folder : {"a", "b"}) {
+    fs::create_directory(dir / folder);
+    dir.write(fs::path(folder) / "save.set", folder);
+    ASSERT_EQ(keepInHistory(osFileSystem(), root, dir / folder / "save.set"), FileError::None);
+  }
+  EXPECT_EQ(contents(history(root, dir / "a" / "save.set").at(0).file), "a");
+  EXPECT_EQ(contents(history(root, dir / "b" / "save.set").at(0).file), "b");
+  EXPECT_EQ(history(root, dir / "a" / ".." / "a" / "save.set").size(), 1u);
+#ifndef _WIN32
+  fs::create_directory_symlink(dir / "a", dir / "link");
+  EXPECT_EQ(history(root, dir / "link" / "save.set").size(), 1u);
+#endif
+}
+
+}  // namespace
+}  // namespace zarq
