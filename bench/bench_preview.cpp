@@ -1,9 +1,11 @@
 // The background preview: the blur against one plain pass over the same frame, the whole
 // build from a generated PNG and JPEG, and the peak memory of one build of a 4096 x 4096
-// picture, measured in a fresh process of this program.
+// picture, measured in a fresh process of this program. With --preview FILE, the preview of
+// a picture of one's own (scripts/bench preview FILE).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -15,7 +17,10 @@
 #include <vector>
 
 #include "backend/cairo/headless_platform.h"
+#include "bench_editor.h"
 #include "bench_pictures.h"
+#include "common/paths.h"
+#include "files/chart_fill.h"
 #include "form/preview.h"
 #include "form/settings_form.h"
 #include "image/gaussian_blur.h"
@@ -173,11 +178,47 @@ void BM_PeakMemoryJpeg4096x4096(benchmark::State& state) {
 }
 BENCHMARK(BM_PeakMemoryJpeg4096x4096)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The whole preview of `file` as a running editor makes it once the form names the picture:
+// looked up, decoded on the loader's thread, covered, blurred by 80 and dimmed by 150. Two
+// copies of the file take turns, so that every run decodes a picture the editor holds nothing
+// of, with the buffers of an editor that has shown pictures before. Prints the median.
+int measurePreview(const std::filesystem::path& file) {
+  constexpr int kRuns = 21;
+  const Text ext = mediaSuffix(textFromPath(file.filename()));
+  bench::BenchEditor editor([&](const std::filesystem::path& dir) {
+    for (const char* copy : {"a.", "b."}) {
+      std::error_code error;
+      std::filesystem::copy_file(file, dir / (copy + pathFromText(ext).string()), error);
+    }
+  });
+  SettingsForm& form = editor.form;
+  form.sliders[sliderId::blur].setValue(80);
+  form.sliders[sliderId::dim].setValue(150);
+  form.fields[slot::illustrationExt].text = ext;
+  std::vector<double> ms;
+  for (int run = 0; run < kRuns; ++run) {
+    form.fields[slot::chartId].text = run % 2 ? u"b" : u"a";
+    const auto start = std::chrono::steady_clock::now();
+    waitForPreview(form);
+    const Image* shown = dimmedPreviewPicture(form, 150);
+    const auto end = std::chrono::steady_clock::now();
+    if (!shown) {
+      std::fprintf(stderr, "%s: no picture the editor can show\n", file.c_str());
+      return 1;
+    }
+    ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf("preview %s: %.1f ms\n", file.c_str(), ms[kRuns / 2]);
+  return 0;
+}
+
 }  // namespace
 }  // namespace zarq
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--peak-memory") return zarq::measurePeak(argv[2]);
+  if (argc == 3 && std::string(argv[1]) == "--preview") return zarq::measurePreview(argv[2]);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
