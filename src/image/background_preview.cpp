@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/numbers.h"
+#include "image/dimming.h"
 #include "image/gaussian_blur.h"
 #include "image/scale_image.h"
 
@@ -12,7 +13,6 @@ namespace zarq {
 namespace {
 
 constexpr int kMaxBlur = 200;
-constexpr std::uint32_t kOpaque = 0xFF000000;
 
 // Scales the illustration, as the decoder hands out its rows, to cover the frame, centred.
 // A wide picture is scaled to the frame's height and cropped left and right, a tall one to
@@ -88,12 +88,15 @@ std::optional<Cover> decodeCover(ImageDecoder& images, const std::filesystem::pa
   return cover.finish();
 }
 
-void blurCover(const Cover& cover, int blur, Image& preview) {
-  preview = cover.pixels;
+void blurCover(const Cover& cover, int blur, Image& preview, Image* dimmed, int dimAlpha) {
   blur = std::min(blur, kMaxBlur);
-  if (blur > 0) gaussianBlur(preview, sigmaFor(cover, blur));
-  std::uint32_t* pixels = preview.pixelBuffer();
-  for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) pixels[i] |= kOpaque;
+  if (dimmed) dimmed->reshape(kFrameWidth, kFrameHeight);
+  gaussianBlur(cover.pixels, preview, blur > 0 ? sigmaFor(cover, blur) : 0,
+               [&](int y, int x, int count) {
+                 std::uint32_t* blurred = preview.row(y) + x;
+                 makeOpaque(blurred, count);
+                 if (dimmed) dimPixels(blurred, dimmed->row(y) + x, count, dimAlpha);
+               });
 }
 
 }  // namespace zarq
