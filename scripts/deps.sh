@@ -1,6 +1,7 @@
 # Sourced by scripts/run and scripts/test: installs what the build and the tests need,
 # asking apt only when something is missing.
-zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-dev libgtest-dev libgmock-dev
+zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-dev libdeflate-dev
+  libgtest-dev libgmock-dev
   libbenchmark-dev nlohmann-json3-dev fonts-noto-cjk xvfb xdotool imagemagick python3
   python3-xlib python3-gi gir1.2-gtk-3.0 xclip file
   libcanberra-gtk3-dev libxkbcommon-dev sound-theme-freedesktop librsvg2-common help2man

@@ -19,7 +19,11 @@ enum class RowDecoding {
 // Baseline and progressive JPEG in grey, RGB or YCbCr; CMYK is left to others.
 RowDecoding decodeJpegRows(const std::filesystem::path& file, RowSink& sink);
 
-// Non-interlaced PNG of any colour type and depth.
+// Non-interlaced PNG of any colour type and depth: held whole and handed over at once when
+// it is of the common forms and small enough (decodePngWhole), streamed by libpng otherwise
+// (decodePngStreamed). Both give the same pixels.
 RowDecoding decodePngRows(const std::filesystem::path& file, RowSink& sink);
+RowDecoding decodePngWhole(const std::filesystem::path& file, RowSink& sink);
+RowDecoding decodePngStreamed(const std::filesystem::path& file, RowSink& sink);
 
 }  // namespace zarq
