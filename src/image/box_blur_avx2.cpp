@@ -9,8 +9,13 @@
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
 #include <immintrin.h>
 
+// Everything from here on is built for the instruction set (clang spells it differently).
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 #include "image/box_blur_simd.h"
 
 namespace zarq {
@@ -70,7 +75,11 @@ std::unique_ptr<BoxStage> avx2BoxStage(const BoxSpan& span, int height, int radi
 
 }  // namespace zarq
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 #else
 

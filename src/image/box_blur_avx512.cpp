@@ -11,8 +11,13 @@
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
 #include <immintrin.h>
 
+// Everything from here on is built for the instruction set (clang spells it differently).
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx512f,avx512bw"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx512f,avx512bw")
+#endif
 #include "image/box_blur_simd.h"
 
 namespace zarq {
@@ -75,7 +80,11 @@ std::unique_ptr<BoxStage> avx512BoxStage(const BoxSpan& span, int height, int ra
 
 }  // namespace zarq
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 #else
 

@@ -1,7 +1,8 @@
 #pragma once
 // The box blur's row operations on 16-bit lanes, four to a pixel, written once for any
-// vector width. A kernel's file includes this under `#pragma GCC target` for its instruction
-// set and supplies the vector operations V (see box_blur_rows.h for what the rows do):
+// vector width. A kernel's file includes this where its instruction set is turned on (by
+// `#pragma GCC target`) and supplies the vector operations V (see box_blur_rows.h for what
+// the rows do):
 //
 //   Vec, kPixels                    a vector of kPixels pixels' lanes
 //   zero, set1(n), pixel(lanes)     constants; `pixel` repeats one pixel's four lanes
