@@ -21,33 +21,35 @@ cairo_status_t appendBytes(void* out, const unsigned char* data, unsigned int le
 
 }  // namespace
 
-OffscreenFrame::OffscreenFrame(PangoText& text) : text_(text) {
+OffscreenFrame::OffscreenFrame(PangoText& text) : text_(text) {}
+
+void OffscreenFrame::makeSurfaces() const {
+  if (drawing_) return;
   drawing_ = frameSurface(scale_);
   shown_ = frameSurface(scale_);
 }
 
-void OffscreenFrame::setScale(double scale) {
-  if (scale == scale_) return;
+void OffscreenFrame::destroySurfaces() {
   canvas_.reset();
   if (cr_) {
     cairo_destroy(cr_);
     cr_ = nullptr;
   }
-  cairo_surface_destroy(drawing_);
-  cairo_surface_destroy(shown_);
-  scale_ = scale;
-  drawing_ = frameSurface(scale_);
-  shown_ = frameSurface(scale_);
+  if (drawing_) cairo_surface_destroy(drawing_);
+  if (shown_) cairo_surface_destroy(shown_);
+  drawing_ = shown_ = nullptr;
 }
 
-OffscreenFrame::~OffscreenFrame() {
-  canvas_.reset();
-  if (cr_) cairo_destroy(cr_);
-  cairo_surface_destroy(drawing_);
-  cairo_surface_destroy(shown_);
+void OffscreenFrame::setScale(double scale) {
+  if (scale == scale_) return;
+  destroySurfaces();
+  scale_ = scale;
 }
+
+OffscreenFrame::~OffscreenFrame() { destroySurfaces(); }
 
 Canvas& OffscreenFrame::beginFrame() {
+  makeSurfaces();
   canvas_.reset();
   if (cr_) cairo_destroy(cr_);
   cr_ = cairo_create(drawing_);
@@ -58,6 +60,7 @@ Canvas& OffscreenFrame::beginFrame() {
 }
 
 void OffscreenFrame::present() {
+  makeSurfaces();
   canvas_.reset();
   if (cr_) {
     cairo_destroy(cr_);
@@ -70,6 +73,7 @@ void OffscreenFrame::present() {
 }
 
 std::uint32_t OffscreenFrame::pixel(int x, int y) const {
+  makeSurfaces();
   cairo_surface_flush(shown_);
   const unsigned char* data = cairo_image_surface_get_data(shown_);
   const int stride = cairo_image_surface_get_stride(shown_);
@@ -77,6 +81,7 @@ std::uint32_t OffscreenFrame::pixel(int x, int y) const {
 }
 
 std::string OffscreenFrame::pngBytes() const {
+  makeSurfaces();
   std::string bytes;
   cairo_surface_write_to_png_stream(shown_, appendBytes, &bytes);
   return bytes;
