@@ -15,10 +15,12 @@
 #include "files/preset_file.h"
 #include "headless_editor.h"
 #include "input_files.h"
+#include "listing_cache.h"
 #include "output.h"
 #include "preset_json.h"
 #include "preset_names.h"
 #include "preset_option.h"
+#include "progress.h"
 
 namespace zarq::tool {
 namespace {
@@ -89,11 +91,15 @@ int errorsIn(const std::vector<Message>& messages) {
   return errors;
 }
 
-// Each preset checked in the folder it lies in (or `dir`), one line of JSON each.
+// Each preset checked in the folder it lies in (or `dir`), one line of JSON each; the forms
+// share what one run loads, lists and measures.
 int checkPresets(const std::optional<std::filesystem::path>& dir,
                  const std::vector<std::string>& args, FileSystem& files) {
   const std::vector<std::filesystem::path> inputs = presetInputs(args);
   if (inputs.empty()) return inputError("no .set files in " + pathText(pathArg(args[0])));
+  ListingCache folders(osFileSystem());
+  ToolPlatform platform(folders);
+  Progress progress("checked", inputs.size());
   bool anyError = false;
   for (const std::filesystem::path& input : inputs) {
     const PresetInput read = readPresetInput(input);
@@ -103,7 +109,7 @@ int checkPresets(const std::optional<std::filesystem::path>& dir,
       line["error"] = read.problem;
       anyError = true;
     } else {
-      HeadlessEditor editor(dir ? *dir : folderOf(input));
+      HeadlessEditor editor(platform, dir ? *dir : folderOf(input));
       applyPreset(editor.form, *read.values, true);
       const std::vector<Message> messages = formMessages(editor.form);
       line["errors"] = errorsIn(messages);
@@ -112,6 +118,7 @@ int checkPresets(const std::optional<std::filesystem::path>& dir,
       anyError = anyError || errorsIn(messages) > 0;
     }
     if (!printOut(files, jsonText(line, -1) + "\n")) return 1;
+    progress.step();
   }
   return anyError ? 1 : 0;
 }
@@ -128,7 +135,8 @@ int runCheck(const ParsedArgs& parsed, FileSystem& files) {
 
   const std::optional<std::filesystem::path> dir = formFolder(parsed);
   if (!dir) return 2;
-  HeadlessEditor editor(*dir);
+  ToolPlatform platform(osFileSystem());
+  HeadlessEditor editor(platform, *dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;
   const std::vector<Message> messages = formMessages(editor.form);
   std::string out;

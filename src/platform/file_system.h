@@ -12,6 +12,8 @@
 #include <span>
 #include <vector>
 
+#include "common/text.h"
+
 namespace zarq {
 
 struct FileCloser {
@@ -88,6 +90,11 @@ class FileSystem {
   // The names of the entries of `folder`.
   virtual FileError list(const std::filesystem::path& folder,
                          std::vector<std::filesystem::path>& names) = 0;
+  // The names of the entries of `folder` that differ from `name` at most in the case of
+  // their letters. By default picked from a listing of the folder (files/file_lookup.cpp);
+  // a file system that keeps its listings may know them at once.
+  virtual FileError listIgnoringCase(const std::filesystem::path& folder, TextView name,
+                                     std::vector<std::filesystem::path>& names);
   // The process's standard output, to write to; never closed.
   virtual Handle standardOutput() = 0;
   // Whether text files end their lines with CR LF (Windows) rather than LF.
