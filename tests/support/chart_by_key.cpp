@@ -3,6 +3,8 @@
 #include <cmath>
 #include <optional>
 
+#include "files/key_scan.h"
+
 namespace zarq::testing {
 
 ChartValues scanKeyByKey(ChartStream& stream) {
@@ -29,6 +31,17 @@ bool sameValues(const ChartValues& a, const ChartValues& b) {
                          (std::isnan(*a.meanBpm) && std::isnan(*b.meanBpm)));
   return sameMean && a.background == b.background && a.charter == b.charter &&
          a.composer == b.composer && a.level == b.level && a.name == b.name && a.song == b.song;
+}
+
+ChartValues scanInPieces(const std::string& minified, std::size_t piece) {
+  KeyScan scan;
+  std::string pending;
+  for (std::size_t at = 0; at < minified.size(); at += piece) {
+    pending += minified.substr(at, piece);
+    pending.erase(0, scan.feed(pending));
+  }
+  scan.finish(pending);
+  return scan.values();
 }
 
 }  // namespace zarq::testing

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/utf.h"
-#include "files/key_scan.h"
 #include "files/level_split.h"
 #include "support/chart_by_key.h"
 
@@ -205,14 +204,8 @@ TEST(ChartFill, OnePassFindsWhatAScanPerKeyFinds) {
     const ChartValues expected = testing::scanKeyByKey(stream);
     ASSERT_TRUE(testing::sameValues(scanChart(minified), expected)) << text;
     const std::size_t piece = 1 + random() % 20;
-    KeyScan scan;
-    std::string pending;
-    for (std::size_t at = 0; at < minified.size(); at += piece) {
-      pending += minified.substr(at, piece);
-      pending.erase(0, scan.feed(pending));
-    }
-    scan.finish(pending);
-    ASSERT_TRUE(testing::sameValues(scan.values(), expected)) << text << " in pieces of " << piece;
+    ASSERT_TRUE(testing::sameValues(testing::scanInPieces(minified, piece), expected))
+        << text << " in pieces of " << piece;
   }
 }
 
