@@ -1,5 +1,6 @@
 #include "progress.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "terminal.h"
@@ -10,17 +11,18 @@ namespace {
 constexpr auto kQuietFor = std::chrono::seconds(1);
 constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 
-// Whether a progress line is on the terminal.
-bool lineShown = false;
+// The width of the progress line on the terminal; 0 when none is shown.
+int lineWidth = 0;
 
 }  // namespace
 
 void wipeProgress() {
-  if (!lineShown) return;
-  // Back to the line's start, the line cleared.
-  std::fputs("\r\033[K", stderr);
+  if (lineWidth == 0) return;
+  // Blanks over the line and back to its start: a Windows console may not know the escape
+  // that clears a line.
+  std::fprintf(stderr, "\r%*s\r", lineWidth, "");
   std::fflush(stderr);
-  lineShown = false;
+  lineWidth = 0;
 }
 
 Progress::Progress(std::string done, std::size_t total)
@@ -35,10 +37,10 @@ void Progress::step() {
   ++count_;
   if (!terminal_ || count_ >= total_) return;
   const auto now = std::chrono::steady_clock::now();
-  if (now - start_ < kQuietFor || (lineShown && now - drawn_ < kRedrawEvery)) return;
-  std::fprintf(stderr, "\rzarq-preset: %s %zu of %zu", done_.c_str(), count_, total_);
+  if (now - start_ < kQuietFor || (lineWidth > 0 && now - drawn_ < kRedrawEvery)) return;
+  lineWidth = std::max(
+      0, std::fprintf(stderr, "\rzarq-preset: %s %zu of %zu", done_.c_str(), count_, total_));
   std::fflush(stderr);
-  lineShown = true;
   drawn_ = now;
 }
 
