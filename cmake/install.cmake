@@ -5,7 +5,10 @@ include(GNUInstallDirs)
 set(ZARQ_APP_ID org.zarqradoziro.Settings)
 
 install(TARGETS zarq-settings zarq-preset RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/${ZARQ_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(CODE "set(ZARQ_DESKTOP_ENTRY [[${CMAKE_CURRENT_SOURCE_DIR}/data/${ZARQ_APP_ID}.desktop]])
+  set(ZARQ_BINDIR [[${CMAKE_INSTALL_BINDIR}]])
+  set(ZARQ_DATADIR [[${CMAKE_INSTALL_DATADIR}]])")
+install(SCRIPT cmake/desktop_entry.cmake)
 install(FILES data/${ZARQ_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/zarq-settings.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -43,6 +43,9 @@ void checkPromises(const SettingsForm& form) {
     require(f.anchor >= -1 && f.anchor <= f.length(), "a selection lies within the text");
     require(f.visibleText.size() <= kVisibleTextCapacity, "a visible run is at most 99 units");
     if (f.focused) ++focused;
+    require(!f.focused ||
+                (form.interactionMode == InteractionMode::Editing && form.focusedField == slot),
+            "a focused field is the edited one");
     if (f.bubble != kNoBubble) {
       require(f.bubble >= 0 && f.bubble < kBubbleCount, "a bubble reference is a record");
       const StatusBubble& b = form.bubbles[f.bubble];

@@ -7,7 +7,7 @@ zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-
   libcanberra-gtk3-dev libxkbcommon-dev sound-theme-freedesktop librsvg2-common librsvg2-bin help2man
   libglib2.0-bin shared-mime-info x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev bash-completion
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi"
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca"
 
 # The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, the tools
 # that draw the icon, wixl, which makes the installer, and a font with emoji and symbols

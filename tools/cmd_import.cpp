@@ -10,6 +10,7 @@
 
 #include "args.h"
 #include "commands.h"
+#include "common/paths.h"
 #include "common/utf.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
@@ -88,8 +89,10 @@ int runImport(const ParsedArgs& parsed, FileSystem& files) {
                       "entries with a mean above 0)");
   }
 
-  // Only the fields the auto-fill writes: a key the chart lacks leaves its fields as they are.
+  // The chart ID a drop of the chart gives, then only the fields the auto-fill writes: a key
+  // the chart lacks leaves its fields as they are.
   nlohmann::ordered_json out = nlohmann::ordered_json::object();
+  if (chart != "-") put(out, "chartId", chartIdFromFileName(fileNameText(chart)));
   put(out, "holdBpm", fill.holdBpm);
   put(out, "illustrationExt", fill.illustrationExt);
   put(out, "audioExt", fill.audioExt);
@@ -118,7 +121,9 @@ const Command kImportCommand{
     "CHART.json",
     "print as JSON what the editor's auto-fill would take from a chart",
     "Prints, by the editor's field names, what the auto-fill writes into the form for a\n"
-    "chart; `make` reads the object as it is. The chart is read as the editor reads it: a\n"
+    "chart, after the chart ID that dropping the chart on the editor gives (its file name\n"
+    "without .json; none for standard input or a name not ending in .json); `make` reads\n"
+    "the object as it is. The chart is read as the editor reads it: a\n"
     "few keys are looked for in its bytes, so a chart that is not strict JSON serves as\n"
     "well. A file the auto-fill finds nothing in is refused with exit code 1. CHART.json\n"
     "may be - for standard input, or a pipe.\n",

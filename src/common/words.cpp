@@ -65,4 +65,24 @@ std::size_t nextWordEnd(TextView text, std::size_t pos) {
   return pos;
 }
 
+std::pair<std::size_t, std::size_t> wordAround(TextView text, std::size_t pos) {
+  const std::size_t start =
+      previousWordStart(text, pos < text.size() ? nextCharacter(text, pos) : pos);
+  const std::size_t end = nextWordEnd(text, start);
+  const std::size_t after = nextWordEnd(text, end);
+  return {start, after > end ? previousWordStart(text, after) : text.size()};
+}
+
+int characterIndex(TextView text, std::size_t unit) {
+  int characters = 0;
+  for (std::size_t i = 0; i < unit && i < text.size(); i = nextCharacter(text, i)) ++characters;
+  return characters;
+}
+
+std::size_t unitOfCharacter(TextView text, int character) {
+  std::size_t unit = 0;
+  for (int i = 0; i < character && unit < text.size(); ++i) unit = nextCharacter(text, unit);
+  return unit;
+}
+
 }  // namespace zarq

@@ -64,11 +64,14 @@ void controlChanges(const AccessibleControl& was, const AccessibleControl& now,
   if (was.checked != now.checked) out.push_back(event(Change::Checked, id, now.checked));
   if (now.role == AccessibleRole::EditableText) {
     if (was.value != now.value) textEdit(was, now, out);
+    // Only the field that keeps the focus has a caret worth telling: the one that takes it
+    // is heard whole, with its selection, and the one that left is no longer followed.
+    if (!was.focused || !now.focused) return;
     if (was.caret != now.caret) out.push_back(event(Change::Caret, id, false, now.caret));
     if (was.selectionStart != now.selectionStart || was.selectionEnd != now.selectionEnd) {
       out.push_back(event(Change::Selection, id));
     }
-  } else if (was.value != now.value || was.number != now.number) {
+  } else if (was.value != now.value || was.amount != now.amount) {
     out.push_back(event(Change::Value, id));
   }
 }
@@ -94,11 +97,16 @@ std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
   } else if (!sameControls(was, now)) {
     out.push_back(event(Change::ControlsChanged, {}));
   }
+  if (was.page == now.page && was.name != now.name) out.push_back(event(Change::Name, {}));
   AccessibleEvent arrived = event(Change::Focus, {}, true);
+  // Another page's controls are others, even where they share a reference.
+  const AccessiblePage none;
+  const AccessiblePage& before = was.page == now.page ? was : none;
   for (const AccessibleControl& control : now.controls) {
-    const AccessibleControl* old = was.find(control.id);
+    const AccessibleControl* old = before.find(control.id);
     if (old) controlChanges(*old, control, out);
-    if (!old && control.id.kind == ControlRef::Kind::Bubble) {
+    // A new page's messages are counted in its name, not read out one after the other.
+    if (!old && control.id.kind == ControlRef::Kind::Bubble && &before == &was) {
       out.push_back(event(Change::BubbleShown, control.id));
     }
     if (control.focused && (!old || !old->focused)) arrived.control = control.id;

@@ -13,6 +13,7 @@
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
+#include "validate/messages.h"
 #include "validate/validation.h"
 
 namespace zarq {
@@ -138,6 +139,10 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
   if (!copied) tellCopyFailure(form, copied, copy, messages.cannotOpen, about::chartFolder);
 }
 
+// The offer has been taken up: it stays away, as if closed, until the chart ID changes, so
+// that a click on it later cannot fill the form over what was typed since.
+void withdrawAutoFillOffer(SettingsForm& form) { closeWarning(form, kAutoFillRecord); }
+
 }  // namespace
 
 void autoFillFromChart(SettingsForm& form) {
@@ -153,6 +158,7 @@ void autoFillFromChart(SettingsForm& form) {
     validateAndCommit(form, slot::audioExt, false, true);
   }
   fillNames(form, fill);
+  withdrawAutoFillOffer(form);
   requestFrame(form);
 }
 
@@ -187,6 +193,7 @@ void importChartFolder(SettingsForm& form) {
     validateAndCommit(form, slot::audioExt, false, true);
   }
   fillNames(form, fill);
+  withdrawAutoFillOffer(form);
 }
 
 }  // namespace zarq

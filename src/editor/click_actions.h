@@ -2,6 +2,10 @@
 // What a click (a press and a release on the same element) does to a bubble or a caption, and
 // what follows when a check box or an option pair reports a change. None of these draws.
 
+#include <span>
+
+#include "common/text.h"
+
 namespace zarq {
 
 struct SettingsForm;
@@ -15,7 +19,10 @@ void clickLabel(SettingsForm& form, int index);
 void checkBoxToggled(SettingsForm& form, int index);
 // An option of the pair was toggled: the page's checks see it.
 void optionToggled(SettingsForm& form, int pair);
-// The obtained-type selector moves on: "无" -> "Data" -> "曲绘" -> "文件" -> "头像" -> "无".
-void cycleObtainedType(SettingsForm& form);
+// The obtained-type selector moves on: "无" -> "Data" -> "曲绘" -> "文件" -> "头像" -> "无"
+// (`step` -1: back, "无" -> "头像").
+void cycleObtainedType(SettingsForm& form, int step = 1);
+// The selector's types, in the order it moves through them.
+std::span<const TextView> obtainedTypes();
 
 }  // namespace zarq

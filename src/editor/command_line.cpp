@@ -39,7 +39,7 @@ EditorCommandLine readCommandLine(const std::vector<std::filesystem::path>& args
       } else if (arg == "--help" || arg == "-h") {
         if (line.action == EditorCommandLine::Action::Run)
           line.action = EditorCommandLine::Action::Help;
-      } else if (arg == "--version") {
+      } else if (arg == "--version" || arg == "-V") {
         if (line.action == EditorCommandLine::Action::Run) {
           line.action = EditorCommandLine::Action::Version;
         }
@@ -92,7 +92,7 @@ std::string editorHelp(std::string_view platformNote) {
       "Options:\n"
       "  --last-folder  work in the folder used last; ask for one the first time\n"
       "  -h, --help     print this help and exit\n"
-      "  --version      print the version and exit\n"
+      "  -V, --version  print the version and exit\n"
       "  --             what follows is a folder or a file, even when it starts with '-'\n";
   if (!platformNote.empty()) {
     help += "\n";

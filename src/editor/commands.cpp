@@ -103,7 +103,8 @@ void pageDialog(SettingsForm& form) {
 
 void openPreset(SettingsForm& form, const std::filesystem::path& file) {
   if (!pathExists(file)) {
-    tell(form, u"文件不存在！", about::open);
+    // Named, as it may come from the command line rather than the dialog.
+    tell(form, u"文件不存在！\n" + textFromPath(file), about::open);
   } else {
     loadPreset(form, file, false);
   }
@@ -116,7 +117,7 @@ void handleCommand(SettingsForm& form, Command command) {
     // Ctrl+6 without the result part does nothing at all, not even end the editing.
     if (page == 0) return;
     endEditing(form);
-    showPage(form, page);
+    turnPage(form, page);
     requestFrame(form);
     return;
   }

@@ -1,7 +1,9 @@
 #include "editor/control_keys.h"
 
+#include "editor/accessible_page.h"
 #include "editor/click_actions.h"
 #include "editor/focus.h"
+#include "editor/message_boxes.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "form/field_table.h"
@@ -16,6 +18,30 @@ namespace {
 using Kind = ControlRef::Kind;
 
 bool activates(Key key) { return key == Key::Space || key == Key::Enter; }
+
+// The arrow keys step back (Left, Up) or on (Right, Down) through options and choices; 0 for
+// any other key.
+int arrowStep(Key key) {
+  if (key == Key::Left || key == Key::Up) return -1;
+  if (key == Key::Right || key == Key::Down) return 1;
+  return 0;
+}
+
+// An arrow moves the focus to the pair's other option, and in a pair that holds exactly one,
+// selects it, as in a group of radio buttons.
+bool optionArrow(SettingsForm& form, ControlRef focus) {
+  const int pair = focus.index / 2;
+  const ControlRef other{Kind::Option, focus.index % 2 == 0 ? focus.index + 1 : focus.index - 1};
+  form.focus = other;
+  OptionPair& options = form.optionPairs[pair];
+  const bool otherSelected = other.index % 2 == 0 ? options.selected1 : options.selected2;
+  if (options.exclusive && !otherSelected &&
+      options.handle({WidgetInput::Kind::Key, 0, 1 + other.index % 2, Key::Space}) ==
+          WidgetReport::Changed) {
+    optionToggled(form, pair);
+  }
+  return true;
+}
 
 // The caption whose click explains the control; the page's title for what has none.
 int helpLabel(const SettingsForm& form, ControlRef control) {
@@ -55,6 +81,7 @@ bool widgetKey(SettingsForm& form, ControlRef focus, Key key) {
       checkBoxToggled(form, i);
       return true;
     case Kind::Option:
+      if (arrowStep(key) != 0) return optionArrow(form, focus);
       if (form.optionPairs[i / 2].handle({WidgetInput::Kind::Key, 0, 1 + i % 2, key}) !=
           WidgetReport::Changed) {
         return false;
@@ -84,7 +111,19 @@ void showFocusedHelp(SettingsForm& form) {
   // A message box over a drag would leave the pointer's button to it.
   if (form.interactionMode == InteractionMode::SliderDrag) return;
   if (form.currentPage < 1 || form.currentPage > kPageCount) return;
-  clickLabel(form, helpLabel(form, form.focusedControl()));
+  const ControlRef focused = form.focusedControl();
+  const int label = helpLabel(form, focused);
+  const AccessiblePage page = describePage(form);
+  const AccessibleControl* described = page.find(focused);
+  if (!described || !described->errorMessage) {
+    clickLabel(form, label);
+  } else {
+    // The message hanging on the control first: what is wrong matters more than what it is.
+    const StatusBubble& message = form.bubbles[described->errorMessage.index];
+    const FieldLabel& caption = form.labels[label];
+    tell(form, message.status + u"\n" + message.speech + u"\n\n" + caption.helpText,
+         caption.caption);
+  }
   requestFrame(form);
 }
 
@@ -96,14 +135,17 @@ bool handleControlKey(SettingsForm& form, const KeyStroke& stroke, bool repeat) 
   if (stroke.ctrl) return false;
   switch (focus.kind) {
     case Kind::Selector:
-      if (!activates(stroke.key)) return false;
-      cycleObtainedType(form);
+      if (activates(stroke.key)) {
+        cycleObtainedType(form);
+      } else if (const int step = arrowStep(stroke.key)) {
+        cycleObtainedType(form, step);
+      } else {
+        return false;
+      }
       break;
     case Kind::Arrow:
       if (!activates(stroke.key)) return false;
-      // The arrow keeps the focus, so that the next Enter turns on.
-      showPage(form, pageAfterArrow(form, focus.index));
-      form.focus = focus;
+      turnPage(form, pageAfterArrow(form, focus.index));
       break;
     case Kind::Bubble:
       if (!activates(stroke.key)) return false;

@@ -5,6 +5,7 @@
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
 #include "editor/preset_actions.h"
+#include "files/chart_fill.h"
 #include "form/media_file.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -25,12 +26,12 @@ enum class Next { NextFile, EndDrop };
 // A chart dropped on page 1 becomes the chart: copied into the editor's folder unless a
 // chart of that name is there already, validated, and offered for the auto-fill.
 Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
-  const Text fileName = fileNameText(dropped);
-  if (fileName == u".json") {
+  const std::optional<Text> id = chartIdFromFileName(fileNameText(dropped));
+  if (!id) {
     tell(form, u"给谱面取个名再拖进来叭 (。-ω-)", about::drop);
     return Next::NextFile;
   }
-  setSlotText(form, slot::chartId, TextView(fileName).substr(0, fileName.size() - 5));
+  setSlotText(form, slot::chartId, *id);
   const std::filesystem::path chart = namedFile(form, form.fields[slot::chartId].text + u".json");
   // A chart of that name in the editor's folder is used as it is, never overwritten.
   if (!pathExists(chart)) {
@@ -79,8 +80,8 @@ void handleDrop(SettingsForm& form, const std::vector<std::filesystem::path>& pa
 }
 
 void openAvatar(SettingsForm& form) {
-  const std::optional<std::filesystem::path> chosen =
-      form.host().chooseOpenFile(u"所有文件(*.*)", u"*.*");
+  const std::optional<std::filesystem::path> chosen = form.host().chooseOpenFile(
+      u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)", u"*.png;*.jpg;*.jpeg;*.bmp;*.gif");
   if (!chosen) return;
   if (!pathExists(*chosen)) {
     tell(form, u"头像不存在！", about::openAvatar);

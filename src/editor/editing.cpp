@@ -5,9 +5,9 @@
 namespace zarq {
 
 TextField& beginEditing(SettingsForm& form, int slot) {
-  if (form.interactionMode == InteractionMode::Editing && form.focusedField != slot) {
-    unfocusField(form, form.focusedField);
-  }
+  // Only `focusedField` is ever focused: it lets go by its own flag, whatever the mode says,
+  // so that two fields never hold the keyboard at once.
+  if (form.focusedField != slot) releaseKeyboard(form);
   form.interactionMode = InteractionMode::Editing;
   form.focusedField = static_cast<std::int16_t>(slot);
   form.focus = {};
@@ -19,12 +19,14 @@ TextField& beginEditing(SettingsForm& form, int slot) {
 void unfocusField(SettingsForm& form, int slot) { form.fields[slot].loseKeyboard(form.metrics); }
 
 void releaseKeyboard(SettingsForm& form) {
-  if (form.interactionMode == InteractionMode::Editing) unfocusField(form, form.focusedField);
+  if (form.fields[form.focusedField].focused) unfocusField(form, form.focusedField);
 }
 
 void endEditing(SettingsForm& form) {
   releaseKeyboard(form);
-  form.interactionMode = InteractionMode::Idle;
+  // A drag is the pointer's: it ends with its release or with its page.
+  if (form.interactionMode == InteractionMode::Editing)
+    form.interactionMode = InteractionMode::Idle;
 }
 
 }  // namespace zarq

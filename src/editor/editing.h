@@ -17,7 +17,8 @@ void unfocusField(SettingsForm& form, int slot);
 // ends with the release or the page turn.
 void releaseKeyboard(SettingsForm& form);
 
-// Editing ends: the edited field lets go of the keyboard and the form is idle.
+// Editing ends: the edited field lets go of the keyboard and the form is idle (a slider's drag
+// goes on until its release).
 void endEditing(SettingsForm& form);
 
 }  // namespace zarq

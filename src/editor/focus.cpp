@@ -18,6 +18,12 @@ bool hasOffer(const SettingsForm& form) {
   return offer.visible && offer.ownerKind == OwnerKind::TextField;
 }
 
+// The second option of an exclusive pair stops Tab while it is the one selected.
+bool pairStopsAtSecond(const SettingsForm& form, ControlRef second) {
+  const OptionPair& pair = form.optionPairs[second.index / 2];
+  return pair.exclusive && pair.selected2 && !pair.selected1;
+}
+
 }  // namespace
 
 bool canTakeFocus(const SettingsForm& form, ControlRef control) {
@@ -45,11 +51,19 @@ bool canTakeFocus(const SettingsForm& form, ControlRef control) {
   return false;
 }
 
-std::vector<ControlRef> focusCycle(const SettingsForm& form) {
+std::vector<ControlRef> focusCycle(SettingsForm& form) {
   std::vector<ControlRef> cycle;
-  if (form.currentPage < 1 || form.currentPage > kPageCount) return cycle;
-  for (const ControlRef control : tabOrder(form, form.currentPage)) {
-    if (canTakeFocus(form, control)) cycle.push_back(control);
+  for (const ControlRef control : tabOrder(form)) {
+    if (!canTakeFocus(form, control)) continue;
+    if (control.kind == Kind::Option && !cycle.empty() && cycle.back().kind == Kind::Option &&
+        cycle.back().index / 2 == control.index / 2) {
+      if (control == form.focus ||
+          (form.focus != cycle.back() && pairStopsAtSecond(form, control))) {
+        cycle.back() = control;
+      }
+      continue;
+    }
+    cycle.push_back(control);
   }
   if (hasOffer(form)) {
     const ControlRef owner{Kind::Field, form.bubbles[kAutoFillRecord].ownerId};
@@ -67,25 +81,18 @@ void moveFocus(SettingsForm& form, int direction) {
   requestFrame(form);
   const std::vector<ControlRef> cycle = focusCycle(form);
   if (cycle.empty()) return;
-  const ControlRef from = form.focusedControl();
-  const auto at = std::find(cycle.begin(), cycle.end(), from);
+  const auto at = std::find(cycle.begin(), cycle.end(), form.focusedControl());
   const int count = static_cast<int>(cycle.size());
   int next = direction > 0 ? 0 : count - 1;
   if (at != cycle.end()) next = (static_cast<int>(at - cycle.begin()) + direction + count) % count;
-  int column = 0;
-  if (from.kind == Kind::Field && form.interactionMode == InteractionMode::Editing) {
-    // The caret keeps its column on screen when the new field shows that many characters.
-    const TextField& field = form.fields[from.index];
-    column = field.caret - field.scroll;
-  }
-  focusControl(form, cycle[static_cast<std::size_t>(next)], column);
+  focusControl(form, cycle[static_cast<std::size_t>(next)]);
 }
 
-void focusControl(SettingsForm& form, ControlRef control, int column) {
+void focusControl(SettingsForm& form, ControlRef control) {
   requestFrame(form);
   if (control.kind == Kind::Field) {
     releaseKeyboard(form);
-    beginEditing(form, control.index).placeCaretAtColumn(form.metrics, column);
+    beginEditing(form, control.index).selectAll(form.metrics);
     return;
   }
   endEditing(form);

@@ -76,7 +76,9 @@ void react(SettingsForm& form, WidgetReport report) {
     case PressKind::Slider:
       showSliderValue(form, form.pressIndex);
       if (report == WidgetReport::Released) {
-        form.interactionMode = InteractionMode::Idle;
+        if (form.interactionMode == InteractionMode::SliderDrag) {
+          form.interactionMode = InteractionMode::Idle;
+        }
         validateAndCommit(form, linkedSlot(form.pressIndex), false, true);
       }
       return;
@@ -103,7 +105,7 @@ void clickAction(SettingsForm& form, const Hit& hit) {
       closeWarning(form, hit.index);
       break;
     case PressKind::Arrow:
-      showPage(form, pageAfterArrow(form, hit.index));
+      turnPage(form, pageAfterArrow(form, hit.index));
       break;
     case PressKind::Bubble:
       clickBubble(form, hit.index);
@@ -142,6 +144,13 @@ void releaseAction(SettingsForm& form) {
 }
 
 }  // namespace
+
+void abandonPress(SettingsForm& form) {
+  if (form.interactionMode == InteractionMode::SliderDrag) {
+    react(form, tellPressed(form, WidgetInput::Kind::Lost, 0));
+  }
+  form.pressOpen = false;
+}
 
 int pageAfterArrow(const SettingsForm& form, int arrow) {
   const bool resultRecorded = form.checkBoxes[box::recordResult].checked;
@@ -182,9 +191,7 @@ void handleMouseMove(SettingsForm& form, int x, int y) {
 void handlePress(SettingsForm& form, int x, int y) {
   // A drag whose release never came (the button went up while another window was in
   // front) ends at the value it reached before this press is judged.
-  if (form.interactionMode == InteractionMode::SliderDrag) {
-    react(form, tellPressed(form, WidgetInput::Kind::Lost, 0));
-  }
+  abandonPress(form);
   recordPointer(form, x, y);
   const Hit hit = hitTest(form, HitScope::Press);
   form.pressKind = hit.kind;

@@ -16,11 +16,12 @@ namespace {
 
 constexpr TextView kTypes[] = {u"无", u"Data", u"曲绘", u"文件", u"头像"};
 
-TextView nextType(TextView current) {
-  for (std::size_t i = 0; i + 1 < std::size(kTypes); ++i) {
-    if (current == kTypes[i]) return kTypes[i + 1];
+TextView typeAfter(TextView current, int step) {
+  const int count = static_cast<int>(std::size(kTypes));
+  for (int i = 0; i < count; ++i) {
+    if (current == kTypes[i]) return kTypes[(i + step % count + count) % count];
   }
-  return kTypes[0];  // after the last type, and after any caption that is not a type
+  return kTypes[0];  // any caption that is not a type leads to the first
 }
 
 // The data size a chart of this level typically unlocks.
@@ -49,11 +50,13 @@ Text contentForType(const SettingsForm& form, TextView type) {
 
 }  // namespace
 
-void cycleObtainedType(SettingsForm& form) {
+std::span<const TextView> obtainedTypes() { return kTypes; }
+
+void cycleObtainedType(SettingsForm& form, int step) {
   endEditing(form);
   enableFollowers(form, kObtainedTypeChosen, true);
 
-  const Text type(nextType(form.obtainedType()));
+  const Text type(typeAfter(form.obtainedType(), step));
   placeObtainedTypeSelector(form, type);
   form.labels[label::obtainedType].shown = true;
 

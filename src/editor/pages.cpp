@@ -1,6 +1,8 @@
 #include "editor/pages.h"
 
 #include "editor/editing.h"
+#include "editor/focus.h"
+#include "editor/mouse.h"
 #include "form/control_dependencies.h"
 #include "form/field_table.h"
 #include "form/form_builder.h"
@@ -137,7 +139,14 @@ void buildForm(SettingsForm& form) {
   enableFollowers(form, kObtainedTypeChosen, sourceHolds(form, kObtainedTypeChosen));
 }
 
+void turnPage(SettingsForm& form, int n) {
+  showPage(form, n);
+  const std::vector<ControlRef> cycle = focusCycle(form);
+  if (!cycle.empty()) focusControl(form, cycle.front());
+}
+
 void showPage(SettingsForm& form, int n) {
+  abandonPress(form);
   // No field of the page left keeps the keyboard, whatever took it since an arrow was pressed.
   endEditing(form);
   // The controls of another page are others: nothing has the focus there.

@@ -241,10 +241,23 @@ void onSessionEnding(SettingsForm& form, std::function<void(const SessionEndSave
   });
 }
 
-void onActivate(SettingsForm& form, ControlRef control) {
-  deliver(form, [&form, control] {
-    activateControl(form, control);
-    recordStep(form, false);
+void onToolRequest(SettingsForm& form, ToolRequest request) {
+  form.host().postToWindowThread(0, [&form, request, alive = std::weak_ptr(form.lifeline)] {
+    if (alive.expired()) return;
+    deliver(form, [&form, request] {
+      switch (request.kind) {
+        case ToolRequest::Kind::Activate:
+          activateControl(form, request.control);
+          break;
+        case ToolRequest::Kind::Focus:
+          focusByTool(form, request.control);
+          break;
+        case ToolRequest::Kind::Edit:
+          editByTool(form, request.control, request.from, request.to, request.text, request.amount);
+          break;
+      }
+      recordStep(form, false);
+    });
   });
 }
 

@@ -69,8 +69,10 @@ void onMouseLeave(SettingsForm& form);
 void onDrop(SettingsForm& form, const std::vector<std::filesystem::path>& paths);
 // A preset named when the editor was started: opened as Ctrl+O opens the one it chose.
 void onOpenPreset(SettingsForm& form, const std::filesystem::path& file);
-// A screen reader pressed, toggled or activated a control: what a click on it does.
-void onActivate(SettingsForm& form, ControlRef control);
+// A screen reader pressed, focused or wrote into a control: carried out as an event of its
+// own once the screen reader's call has returned (a click may open a message box), after
+// any message box or long work has ended.
+void onToolRequest(SettingsForm& form, ToolRequest request);
 // The user closes the window (the close box, Ctrl+Q, Ctrl+W): the form is saved, or the user
 // chose what becomes of it (editor/closing.h), and then `destroyWindow` closes the window.
 void onCloseBox(SettingsForm& form, std::function<void()> destroyWindow);

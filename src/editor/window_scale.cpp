@@ -16,6 +16,13 @@ double formScale(double textScale, int zoomPercent, double clientWidth, double c
   return std::max(scale, kMinFormScale);
 }
 
+int shownZoom(double textScale, int zoomPercent, double scale) {
+  if (!(textScale > 0) || !std::isfinite(textScale)) textScale = 1;
+  // The Windows frame keeps its scale as a float: 1.5 x 110 % is 1.64999997 there, which is
+  // still 110 %, not 109.
+  return std::min(zoomPercent, static_cast<int>(std::floor(scale / textScale * 100 + 1e-3)));
+}
+
 int scaledLength(double formPixels, double scale) {
   return std::max(1, static_cast<int>(std::floor(formPixels * scale + 0.5)));
 }

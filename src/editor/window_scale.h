@@ -15,6 +15,9 @@ inline constexpr double kMinFormScale = 0.25;
 // pixels; never below kMinFormScale.
 double formScale(double textScale, int zoomPercent, double clientWidth, double clientHeight,
                  double roomWidth, double roomHeight);
+// The zoom a window at `scale` shows of the `zoomPercent` asked for at `textScale`: less where
+// the screen made the form smaller.
+int shownZoom(double textScale, int zoomPercent, double scale);
 // A length of `formPixels` at `scale`, in whole desktop pixels.
 int scaledLength(double formPixels, double scale);
 // A coordinate of the window's client area at `scale`, as the pixel of the form it lies in.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/text.h"
 #include "editor/command_line.h"
@@ -16,6 +17,15 @@ struct StartPlaces {
   std::filesystem::path current;     // the process's current folder, absolute
   std::filesystem::path home;        // the user's home folder
   std::filesystem::path configHome;  // where the folder used last is kept; empty for nowhere
+  // The desktop and the documents folder, where a folder chooser first looks: a start from
+  // the menu works there no more than in the home folder.
+  std::vector<std::filesystem::path> userFolders{};
+  // Where a start without a folder works, if not in the current folder: the folder the
+  // program lies in (a portable Windows editor keeps its files beside itself).
+  std::filesystem::path programFolder{};
+  // The folder an installer put the program in, empty when none did: an installed editor
+  // started without a folder goes to the folder used last, never into its own.
+  std::filesystem::path installFolder{};
 };
 
 // The folder chooser's prompt the first time a start from the menu needs a folder.
@@ -31,11 +41,13 @@ struct WorkingFolder {
 };
 
 // Chooses the folder the editor works in and makes it the process's current folder: the
-// FOLDER of the command line; for --last-folder the folder used last, or, when there is
-// none yet, it is gone, cannot be entered or is the home folder, one the user picks through
-// `host` (never the home folder, where a start from the menu must not leave files); else
-// the current folder. The folder is kept for the next start (the home folder never is);
-// when that fails a line on the standard error says so and the editor works on.
+// FOLDER of the command line; for --last-folder (or an installed program started without a
+// folder) the folder used last, or, when there is none yet, it is gone, cannot be entered
+// or is the home folder or a user folder, one the user picks through `host` (never one of
+// those, where a start from the menu must not leave files); else the program's folder
+// where there is one, or the current folder. The folder is kept for the next start (never
+// the home folder or a user folder); when that fails a line on the standard error says so
+// and the editor works on.
 WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlaces& places,
                                  Host& host, FileSystem& files);
 

@@ -5,6 +5,7 @@
 
 #include "common/paths.h"
 #include "common/utf.h"
+#include "editor/accessible_events.h"
 #include "files/remembered_zoom.h"
 #include "form/settings_form.h"
 
@@ -30,10 +31,12 @@ bool isZoomCommand(Command command) {
 }
 
 void changeZoom(SettingsForm& form, Command command) {
-  const int percent = zoomAfter(form.zoomPercent, command);
+  const int asked = zoomAfter(form.zoomPercent, command);
+  const int percent = asked == form.zoomPercent ? asked : form.host().zoomTo(asked);
+  const bool stopped = percent == form.zoomPercent && command != Command::ZoomReset;
+  if (stopped || (command == Command::ZoomIn && percent < asked)) form.host().beep();
   if (percent == form.zoomPercent) return;
   form.zoomPercent = percent;
-  form.host().zoomTo(percent);
   if (form.configHome.empty()) return;
   if (!rememberZoom(form.platform.files, form.configHome, percent)) {
     std::fprintf(stderr, "zarq-settings: cannot keep the zoom for the next start in %s\n",
@@ -43,8 +46,13 @@ void changeZoom(SettingsForm& form, Command command) {
 
 void restoreZoom(SettingsForm& form) {
   if (form.configHome.empty()) return;
-  form.zoomPercent = readRememberedZoom(form.configHome).value_or(kDefaultZoomPercent);
-  form.host().zoomTo(form.zoomPercent);
+  form.zoomPercent =
+      form.host().zoomTo(readRememberedZoom(form.configHome).value_or(kDefaultZoomPercent));
+}
+
+void showAtScale(SettingsForm& form, double scale) {
+  form.windowScale = scale;
+  announceChanges(form);
 }
 
 }  // namespace zarq

@@ -17,10 +17,15 @@ inline constexpr int kDefaultZoomPercent = 100;
 // kMinZoomPercent to kMaxZoomPercent; `percent` itself for any other command.
 int zoomAfter(int percent, Command command);
 bool isZoomCommand(Command command);
-// Carries out a zoom command: the window shows the form at its new size, and the zoom is
-// kept in the configuration folder (a line on the standard error when it cannot be).
+// Carries out a zoom command: the window shows the form at its new size, and the zoom it
+// shows is kept in the configuration folder (a line on the standard error when it cannot
+// be). A zoom that goes no further (an end of the zoom, or the screen full) rings the bell.
 void changeZoom(SettingsForm& form, Command command);
-// The zoom kept by an earlier run, shown from the start; 100 % when none was kept.
+// The zoom kept by an earlier run, shown from the start as far as the screen holds it; 100 %
+// when none was kept.
 void restoreZoom(SettingsForm& form);
+// The window shows the form at `scale` window pixels per pixel of the form: screen readers
+// hear where the controls are now.
+void showAtScale(SettingsForm& form, double scale);
 
 }  // namespace zarq

@@ -3,6 +3,7 @@
 #include <random>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 namespace zarq {
@@ -266,8 +267,11 @@ bool isTemporaryName(const fs::path& name) {
   if (text.size() != kTemporaryPrefix.size() + kTemporaryRandom + kTemporarySuffix.size()) {
     return false;
   }
+  // Unsigned, so that a byte of a non-ASCII name (a char of its own sign on Linux) or a
+  // UTF-16 unit compares as the code it is.
+  using Unit = std::make_unsigned_t<fs::path::value_type>;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto unit = text[i];
+    const Unit unit = static_cast<Unit>(text[i]);
     if (i < kTemporaryPrefix.size()) {
       if (unit != static_cast<unsigned char>(kTemporaryPrefix[i])) return false;
     } else if (i < kTemporaryPrefix.size() + kTemporaryRandom) {

@@ -80,6 +80,14 @@ std::optional<double> foldBpm(double mean) {
   return mean;
 }
 
+std::optional<Text> chartIdFromFileName(TextView fileName) {
+  constexpr TextView kChartEnding = u".json";
+  if (fileName.size() <= kChartEnding.size() || !fileName.ends_with(kChartEnding)) {
+    return std::nullopt;
+  }
+  return Text(fileName.substr(0, fileName.size() - kChartEnding.size()));
+}
+
 Text mediaSuffix(TextView fileName) {
   const std::size_t dot = fileName.rfind(u'.');
   Text suffix(dot == TextView::npos ? fileName : fileName.substr(dot + 1));

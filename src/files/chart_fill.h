@@ -42,6 +42,10 @@ std::optional<double> meanBpm(ChartStream& minified);
 // finite number: no halving or doubling would ever bring those there.
 std::optional<double> foldBpm(double mean);
 
+// The chart ID a chart gives by its file name, as a chart dropped on the editor gives it: the
+// name without ".json". nullopt for a name that is ".json" alone or ends otherwise.
+std::optional<Text> chartIdFromFileName(TextView fileName);
+
 // The suffix after the last "." of a file name (the whole name without one), with its
 // ASCII letters in upper case: "12345.jpg" gives "JPG".
 Text mediaSuffix(TextView fileName);

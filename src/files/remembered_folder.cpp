@@ -46,7 +46,11 @@ std::optional<std::filesystem::path> readRememberedFolder(const std::filesystem:
   std::string bytes(kMaxBytes + 1, '\0');
   bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
   if (std::ferror(file.get()) || bytes.size() > kMaxBytes) return std::nullopt;
+  // A line end as any editor writes it: Notepad ends the line with CR LF, and may begin
+  // the file with a byte order mark.
   if (bytes.ends_with('\n')) bytes.pop_back();
+  if (bytes.ends_with('\r')) bytes.pop_back();
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
   if (bytes.empty() || bytes.find('\0') != std::string::npos) return std::nullopt;
   std::filesystem::path folder = pathOfBytes(bytes);
   if (!folder.is_absolute()) return std::nullopt;

@@ -73,6 +73,9 @@ struct FieldRow {
   int enabledBy = kAlways;  // a box (or the selector) that makes it usable
   Caption caption{};        // none for a field that a neighbour's caption explains
   TextView help{};          // what its caption, or the one that explains it, says
+  // Tells it apart from the other fields one caption names ("R" of a colour's three): a
+  // screen reader names it by the caption and this.
+  TextView part{};
 
   // The same row with one more property, so that a table reads row by row.
   constexpr FieldRow filtered(unsigned f) const { return rowWith(*this, &FieldRow::filters, f); }
@@ -92,6 +95,7 @@ struct FieldRow {
     return rowWith(*this, &FieldRow::caption, Caption{label, text, x, y, size, anchor, colour});
   }
   constexpr FieldRow explained(TextView h) const { return rowWith(*this, &FieldRow::help, h); }
+  constexpr FieldRow partNamed(TextView p) const { return rowWith(*this, &FieldRow::part, p); }
 };
 
 // A text field: its slot, zarq-preset's name, its place, its default and alignment.

@@ -14,13 +14,16 @@ inline constexpr TextView kChartScreenHelp =
 inline constexpr FieldRow kChartFields[] = {
     field(slot::chartSongName, "chartSongName", {185, 500, 350, 30}, u"Zarq Radoziro")
         .bubbleAt(BubbleAt::AboveLeft)
+        .partNamed(u"曲名")
         .explained(kChartScreenHelp),
     field(slot::chartLevel, "chartLevel", {559, 500, 200, 30}, u"IN  Lv.15", Align::Far)
         .bubbleAt(BubbleAt::AboveRight)
+        .partNamed(u"难度等级")
         .explained(kChartScreenHelp),
     field(slot::chartFullScore, "chartFullScore", {559, 150, 200, 30}, u"1000000", Align::Far)
         .filtered(kNumber | kInteger)
         .bubbleAt(BubbleAt::BelowRight)
+        .partNamed(u"分数")
         .explained(kChartScreenHelp),
     // Both fields end at x 772, their captions 5 pixels left of them.
     field(slot::noteSize, "noteSize", {757 - Ld, 565, Ld + 15, 30}, u"175", Align::Far)

@@ -57,24 +57,30 @@ inline constexpr FieldRow kOtherFields[] = {
     field(slot::judgeLineColorR, "judgeLineColorR", {330, 538, Lk, 30}, u"255", Align::Centre)
         .filtered(kNumber | kInteger)
         .captioned(label::judgeLineColor, u"判定线颜色", 325, 541, 24, Align::Far)
+        .partNamed(u"R")
         .explained(kColourHelp),
     field(slot::judgeLineColorG, "judgeLineColorG", {330 + Lk, 538, Lk, 30}, u"255", Align::Centre)
         .filtered(kNumber | kInteger)
+        .partNamed(u"G")
         .explained(kColourHelp),
     field(slot::judgeLineColorB, "judgeLineColorB", {330 + 2 * Lk, 538, Lk, 30}, u"180",
           Align::Centre)
         .filtered(kNumber | kInteger)
+        .partNamed(u"B")
         .explained(kColourHelp),
     field(slot::hitEffectColorR, "hitEffectColorR", {330, 589, Lk, 30}, u"255", Align::Centre)
         .filtered(kNumber | kInteger)
         .captioned(label::hitEffectColor, u"打击特效颜色", 325, 592, 24, Align::Far)
+        .partNamed(u"R")
         .explained(kColourHelp),
     field(slot::hitEffectColorG, "hitEffectColorG", {330 + Lk, 589, Lk, 30}, u"238", Align::Centre)
         .filtered(kNumber | kInteger)
+        .partNamed(u"G")
         .explained(kColourHelp),
     field(slot::hitEffectColorB, "hitEffectColorB", {330 + 2 * Lk, 589, Lk, 30}, u"160",
           Align::Centre)
         .filtered(kNumber | kInteger)
+        .partNamed(u"B")
         .explained(kColourHelp),
 };
 

@@ -37,29 +37,37 @@ inline constexpr FieldRow kResultFields[] = {
     field(slot::originalScore, "originalScore", {245, 330, Lz + 12, 30}, u"0000000", Align::Centre)
         .bubbleAt(BubbleAt::BelowCentre)
         .shownWhile(box::scoreIncrease)
+        .partNamed(u"原分数")
         .explained(kScoreIncreaseHelp),
     field(slot::addedScore, "addedScore", {396, 330, Lz + 12, 30}, u"1000000", Align::Centre)
         .bubbleAt(BubbleAt::BelowCentre)
         .shownWhile(box::scoreIncrease)
+        .partNamed(u"增加分数")
         .explained(kScoreIncreaseHelp),
     field(slot::resultFullScore, "resultFullScore", {542, 330, Lz + 12, 30}, u"1000000",
           Align::Centre)
         .bubbleAt(BubbleAt::BelowCentre)
         .shownWhile(box::scoreIncrease)
+        .partNamed(u"满分")
         .explained(kScoreIncreaseHelp),
     field(slot::obtainedText, "obtainedText", {245, 380, Lg + 20, 30}, u"已获得", Align::Centre)
+        .partNamed(u"文字")
         .explained(kObtainedBoxHelp),
     field(slot::obtainedContent, "obtainedContent", {290, 425, Lm + 20, 30}, u"")
         .usableWhile(kObtainedTypeChosen)
+        .partNamed(u"内容")
         .explained(kObtainedBoxHelp),
     field(slot::obtainedContentLine2, "obtainedContentLine2", {290, 470, Lm + 20, 30}, u"")
         .shownWhile(box::obtainedSplit)
+        .partNamed(u"第二行")
         .explained(kObtainedSplitHelp),
     field(slot::splitNameLine1, "splitNameLine1", {245, 565, Lw, 30}, u"Zarq Radoziro")
         .usableWhile(box::songNameSplit)
+        .partNamed(u"第一行")
         .explained(kSongNameSplitHelp),
     field(slot::splitNameLine2, "splitNameLine2", {245, 610, Lw, 30}, u"")
         .shownWhile(box::songNameSplit)
+        .partNamed(u"第二行")
         .explained(kSongNameSplitHelp),
 };
 

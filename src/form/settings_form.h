@@ -112,6 +112,8 @@ struct SettingsForm {
   std::filesystem::path configHome;
   // The user's zoom of the form, in percent (editor/zoom.h); no step of undo.
   int zoomPercent = 100;
+  // Window pixels per pixel of the form: where screen readers find the controls.
+  double windowScale = 1;
   // Undo and redo, for as long as the window lives.
   UndoHistory history;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "form/field_table.h"
 #include "form/settings_form.h"
@@ -11,76 +12,119 @@ namespace {
 
 using Kind = ControlRef::Kind;
 
-constexpr float kLineHeight = 20;
+// What is read as one: a control, or the two options of a pair.
+struct Unit {
+  std::vector<ControlRef> controls;
+  RectF place;
+};
+using Units = std::vector<Unit>;
 
-// The first field, in the order so far, that the box shows or makes usable; -1 for none.
-int firstFollower(const std::vector<ControlRef>& order, int box) {
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    if (order[i].kind != Kind::Field) continue;
-    const FieldRow& row = fieldRow(order[i].index);
-    if (row.shownBy == box || row.enabledBy == box) return static_cast<int>(i);
+float right(RectF r) { return r.x + r.w; }
+float bottom(RectF r) { return r.y + r.h; }
+
+// The units split where nothing spans the space between them: across y into rows (`across`
+// false) or across x into columns; each part in order of its start.
+std::vector<Units> split(Units units, bool acrossX) {
+  const auto start = [acrossX](const Unit& u) { return acrossX ? u.place.x : u.place.y; };
+  const auto end = [acrossX](const Unit& u) { return acrossX ? right(u.place) : bottom(u.place); };
+  std::stable_sort(units.begin(), units.end(),
+                   [&](const Unit& a, const Unit& b) { return start(a) < start(b); });
+  std::vector<Units> parts;
+  float reach = -std::numeric_limits<float>::infinity();
+  for (Unit& unit : units) {
+    if (parts.empty() || start(unit) > reach) parts.emplace_back();
+    reach = std::max(reach, end(unit));
+    parts.back().push_back(std::move(unit));
   }
-  return -1;
+  return parts;
 }
 
-// The boxes of a row stay together, left to right, before the first field any of them
-// shows or makes usable. What stays unplaced is returned.
-std::vector<ControlRef> placeCheckBoxes(const SettingsForm& form, const PageRows& page,
-                                        std::vector<ControlRef>& order) {
-  std::vector<CheckBoxRow> boxes(page.checkBoxes.begin(), page.checkBoxes.end());
-  std::stable_sort(boxes.begin(), boxes.end(), [&](const CheckBoxRow& a, const CheckBoxRow& b) {
-    return readsBefore(placeOf(form, {Kind::CheckBox, a.index}),
-                       placeOf(form, {Kind::CheckBox, b.index}));
-  });
-  std::vector<int> anchors;
-  for (const CheckBoxRow& box : boxes) anchors.push_back(firstFollower(order, box.index));
-  std::vector<ControlRef> unplaced;
-  std::vector<std::pair<int, ControlRef>> placed;  // the follower's place, the box
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    int anchor = -1;
-    for (std::size_t j = 0; j < boxes.size(); ++j) {
-      if (boxes[j].y != boxes[i].y || anchors[j] < 0) continue;
-      if (anchor < 0 || anchors[j] < anchor) anchor = anchors[j];
+RectF extent(const Units& units) {
+  float left = std::numeric_limits<float>::infinity(), top = left;
+  float r = -left, b = -left;
+  for (const Unit& u : units) {
+    left = std::min(left, u.place.x);
+    top = std::min(top, u.place.y);
+    r = std::max(r, right(u.place));
+    b = std::max(b, bottom(u.place));
+  }
+  return {left, top, r - left, b - top};
+}
+
+// The narrowest space between neighbouring columns.
+float gutter(const std::vector<Units>& columns) {
+  float narrowest = std::numeric_limits<float>::infinity();
+  for (std::size_t i = 1; i < columns.size(); ++i) {
+    narrowest = std::min(narrowest, extent(columns[i]).x - right(extent(columns[i - 1])));
+  }
+  return narrowest;
+}
+
+Units joined(Units a, const Units& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// The rows above and the row below stand in the same columns: together they split into as
+// many as the one with more, and the row lies nearer to those above than the columns lie to
+// each other, so the eye reads down the columns.
+bool carriesColumnsOn(const Units& above, const Units& row) {
+  const std::vector<Units> together = split(joined(above, row), true);
+  const std::size_t most = std::max(split(above, true).size(), split(row, true).size());
+  return together.size() >= 2 && together.size() == most &&
+         extent(row).y - bottom(extent(above)) < gutter(together);
+}
+
+// Same line (tops within 20 pixels of each other's line), then left to right: the order of
+// units that overlap both ways.
+bool readsBefore(const Unit& a, const Unit& b) {
+  constexpr float kLineHeight = 20;
+  const float lineA = std::floor(a.place.y / kLineHeight);
+  const float lineB = std::floor(b.place.y / kLineHeight);
+  if (lineA != lineB) return lineA < lineB;
+  return a.place.x < b.place.x;
+}
+
+void read(Units units, std::vector<ControlRef>& out);
+
+void readColumns(const Units& units, std::vector<ControlRef>& out) {
+  std::vector<Units> columns = split(units, true);
+  if (columns.size() > 1) {
+    for (Units& column : columns) read(std::move(column), out);
+    return;
+  }
+  std::stable_sort(columns.front().begin(), columns.front().end(), readsBefore);
+  for (const Unit& unit : columns.front()) {
+    out.insert(out.end(), unit.controls.begin(), unit.controls.end());
+  }
+}
+
+void read(Units units, std::vector<ControlRef>& out) {
+  const std::vector<Units> rows = split(std::move(units), false);
+  if (rows.size() == 1) return readColumns(rows.front(), out);
+  for (std::size_t i = 0; i < rows.size();) {
+    Units block = rows[i];
+    std::size_t next = i + 1;
+    while (next < rows.size() && carriesColumnsOn(block, rows[next])) {
+      block = joined(std::move(block), rows[next++]);
     }
-    const ControlRef ref{Kind::CheckBox, boxes[i].index};
-    if (anchor < 0) {
-      unplaced.push_back(ref);
+    if (next == i + 1) {
+      read(std::move(block), out);
     } else {
-      placed.emplace_back(anchor, ref);
+      readColumns(block, out);
     }
+    i = next;
   }
-  // From the last follower back, so that earlier places stay where they were counted; boxes
-  // before one follower keep their left-to-right order.
-  std::stable_sort(placed.begin(), placed.end(),
-                   [](const auto& a, const auto& b) { return a.first > b.first; });
-  for (std::size_t i = 0; i < placed.size();) {
-    std::size_t end = i;
-    while (end < placed.size() && placed[end].first == placed[i].first) ++end;
-    std::vector<ControlRef> group;
-    for (std::size_t k = i; k < end; ++k) group.push_back(placed[k].second);
-    order.insert(order.begin() + placed[i].first, group.begin(), group.end());
-    i = end;
-  }
-  return unplaced;
 }
 
-// After the last control of the order that reads before it; first when none does.
-void placeByReading(const SettingsForm& form, std::vector<ControlRef>& order, ControlRef control) {
-  const RectF place = placeOf(form, control);
-  auto at = order.end();
-  while (at != order.begin() && !readsBefore(placeOf(form, *(at - 1)), place)) --at;
-  order.insert(at, control);
+RectF around(RectF a, RectF b) {
+  const float left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+  return {left, top, std::max(right(a), right(b)) - left, std::max(bottom(a), bottom(b)) - top};
 }
 
 }  // namespace
 
-bool readsBefore(RectF a, RectF b) {
-  const float lineA = std::floor(a.y / kLineHeight), lineB = std::floor(b.y / kLineHeight);
-  if (lineA != lineB) return lineA < lineB;
-  return a.x < b.x;
-}
-
-RectF placeOf(const SettingsForm& form, ControlRef control) {
+RectF placeOf(SettingsForm& form, ControlRef control) {
   const int i = control.index;
   switch (control.kind) {
     case Kind::Field: {
@@ -102,10 +146,8 @@ RectF placeOf(const SettingsForm& form, ControlRef control) {
       const Slider& slider = form.sliders[i];
       return {slider.x - slider.width / 2, slider.y - 10, slider.width, 20};
     }
-    case Kind::Selector: {
-      const FieldLabel& label = form.labels[obtainedTypeSelector().label];
-      return {label.x, label.y, 0, label.size};
-    }
+    case Kind::Selector:
+      return form.labels[obtainedTypeSelector().label].textBounds(form.metrics);
     case Kind::Arrow: {
       const PageArrow& arrow = form.arrows[i];
       return {arrow.x - 15.0f, arrow.y - 38.0f, 30, 76};
@@ -117,28 +159,32 @@ RectF placeOf(const SettingsForm& form, ControlRef control) {
   return {};
 }
 
-std::vector<ControlRef> tabOrder(const SettingsForm& form, int n) {
-  const PageRows& page = pageRow(n);
-  std::vector<int> slots;
-  for (const FieldRow& row : page.fields) slots.push_back(row.slot);
-  std::sort(slots.begin(), slots.end());
+std::vector<ControlRef> tabOrder(SettingsForm& form) {
   std::vector<ControlRef> order;
-  for (const int slot : slots) {
-    order.push_back({Kind::Field, slot});
-    if (const int slider = linkedSlider(slot); slider >= 0) order.push_back({Kind::Slider, slider});
+  if (form.currentPage < 1 || form.currentPage > kPageCount) return order;
+  const PageRows& page = pageRow(form.currentPage);
+  Units units;
+  const auto add = [&](Kind kind, int index) {
+    units.push_back({{{kind, index}}, placeOf(form, {kind, index})});
+  };
+  for (const FieldRow& row : page.fields) {
+    if (form.fields[row.slot].shown) add(Kind::Field, row.slot);
   }
-  std::vector<ControlRef> byReading = placeCheckBoxes(form, page, order);
-  for (const OptionPairRow& pair : page.optionPairs) {
-    byReading.push_back({Kind::Option, 2 * pair.index});
-    byReading.push_back({Kind::Option, 2 * pair.index + 1});
+  for (const CheckBoxRow& row : page.checkBoxes) {
+    if (form.checkBoxes[row.index].shown) add(Kind::CheckBox, row.index);
   }
-  for (std::size_t i = 0; i < page.selectors.size(); ++i) {
-    byReading.push_back({Kind::Selector, static_cast<int>(i)});
+  for (const SliderRow& row : page.sliders) {
+    if (form.sliders[row.index].shown) add(Kind::Slider, row.index);
   }
-  std::stable_sort(byReading.begin(), byReading.end(), [&](ControlRef a, ControlRef b) {
-    return readsBefore(placeOf(form, a), placeOf(form, b));
-  });
-  for (const ControlRef control : byReading) placeByReading(form, order, control);
+  for (const SelectorRow& row : page.selectors) {
+    if (form.labels[row.label].shown) add(Kind::Selector, 0);
+  }
+  for (const OptionPairRow& row : page.optionPairs) {
+    if (!form.optionPairs[row.index].shown) continue;
+    const ControlRef first{Kind::Option, 2 * row.index}, second{Kind::Option, 2 * row.index + 1};
+    units.push_back({{first, second}, around(placeOf(form, first), placeOf(form, second))});
+  }
+  read(std::move(units), order);
   for (int arrow = 0; arrow < kArrowCount; ++arrow) order.push_back({Kind::Arrow, arrow});
   return order;
 }

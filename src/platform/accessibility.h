@@ -23,25 +23,35 @@ struct ControlRef {
   explicit operator bool() const { return kind != Kind::None; }
 };
 
+// A number for the control that stays its own whatever comes and goes (1 and up).
+constexpr int controlNumber(ControlRef id) {
+  return static_cast<int>(id.kind) * 100 + id.index + 1;
+}
+
 enum class AccessibleRole : std::uint8_t {
   EditableText,
-  CheckBox,
-  RadioButton,  // one option of an option pair
+  CheckBox,     // a check box, or one option of a pair whose options are each on or off
+  RadioButton,  // one option of a pair of which exactly one is selected
   Slider,
-  ComboBox,    // the obtained-type selector: its value is the type chosen
+  ComboBox,    // the obtained-type selector: its value is the type chosen among `choices`
   PushButton,  // a page arrow, the auto-fill offer
   Alert,       // a message hanging on a control
 };
 
 struct AccessibleControl {
   ControlRef id;
+  int number = 0;  // controlNumber(id)
   AccessibleRole role = AccessibleRole::EditableText;
-  Text name;         // the caption
-  Text description;  // the help text
-  Text value;        // a field's text, the selector's type, an option's or a slider's value
+  Text name;                  // the caption, and what tells it apart from its neighbours
+  Text description;           // an error or warning hanging on it first, then its help text
+  Text value;                 // a field's text, the selector's type, a slider's field
+  Text action;                // what activating it does, in the window's language; empty for none
+  std::vector<Text> choices;  // the selector's types
+  std::vector<ControlRef> group;  // the two options of a pair, itself among them
   bool checked = false;
-  double number = 0, minimum = 0, maximum = 0, step = 0;  // a slider
-  RectF bounds;                                           // in the frame
+  double amount = 0, minimum = 0, maximum = 0, step = 0;  // a slider
+  RectF bounds;                                           // in the window's pixels
+  bool focusable = false;                                 // a Tab stop, usable now
   bool focused = false;
   bool enabled = true;
   bool invalid = false;     // an error hangs on it
@@ -53,8 +63,10 @@ struct AccessibleControl {
 
 struct AccessiblePage {
   int page = 0;
-  Text title;  // the page's title caption
-  Text help;   // what the title explains: the page and the editor's keys
+  // The page's title, and after it how many errors and warnings the page holds: what a
+  // screen reader says when the page turns.
+  Text name;
+  Text help;  // what the title explains: the page and the editor's keys
   std::vector<AccessibleControl> controls;  // in reading order
   const AccessibleControl* find(ControlRef id) const {
     for (const AccessibleControl& control : controls) {
@@ -62,11 +74,32 @@ struct AccessiblePage {
     }
     return nullptr;
   }
+  const AccessibleControl* withNumber(int number) const {
+    for (const AccessibleControl& control : controls) {
+      if (control.number == number) return &control;
+    }
+    return nullptr;
+  }
+};
+
+// What a screen reader asks of a control.
+struct ToolRequest {
+  enum class Kind : std::uint8_t {
+    Activate,  // what a click on it does
+    Focus,     // the focus moves there
+    Edit,      // units `from` to `to` of a field become `text`; a slider takes `text` or `amount`
+  };
+  Kind kind = Kind::Activate;
+  ControlRef control;
+  int from = 0, to = 0;
+  Text text;
+  double amount = 0;
 };
 
 // What changed since the description the screen reader last heard of.
 enum class AccessibleChange : std::uint8_t {
-  PageChanged,      // another page is on view: every control may differ
+  PageChanged,      // another page is on view: every control may differ; its messages are
+                    // counted in its name, not told one by one
   ControlsChanged,  // the same page shows other controls (a box showed or hid fields)
   Focus,            // `on`: the control took the focus; otherwise it lost it
   Enabled,          // `on`: usable now

@@ -229,8 +229,9 @@ class Host {
   // The desktop's colours as they are now; a host without a screen keeps the editor's own.
   virtual Palette palette() { return {}; }
   // The user's zoom of the form, in percent of its size at the desktop's text scale: the
-  // window shows the form that much larger or smaller, as far as the screen allows.
-  virtual void zoomTo(int) {}
+  // window shows the form that much larger or smaller, as far as the screen allows. Returns
+  // the zoom it shows, less than asked where the screen has no room for more.
+  virtual int zoomTo(int percent) { return percent; }
   // True while long work runs: input the window receives meanwhile waits for its end.
   virtual bool longWorkRunning() const = 0;
   // Calls `changed`, on any thread, whenever an entry of `folder` is added, removed, renamed

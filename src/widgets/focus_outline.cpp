@@ -3,16 +3,24 @@
 #include <algorithm>
 
 #include "widgets/colours.h"
-#include "widgets/rounded_rect.h"
 
 namespace zarq {
 
 void drawFocusOutline(Canvas& canvas, const Palette& palette, RectF around, float margin) {
-  const float x = around.x - margin, y = around.y - margin;
-  const float w = around.w + 2 * margin, h = around.h + 2 * margin;
-  // As round as a field's frame of that height, never more than a half circle.
-  const float radius = std::min(0.2f * h, 0.5f * std::min(w, h));
-  drawRoundedRect(canvas, Pen{inkOf(palette, kWhite), 2}, x, y, w, h, radius);
+  const float left = around.x - margin, top = around.y - margin;
+  const float right = around.x + around.w + margin, bottom = around.y + around.h + margin;
+  // Four corners, not a frame: a closed frame is what a selected option looks like.
+  const float arm = std::max(4.f, 0.3f * std::min(right - left, bottom - top));
+  const Pen pen{inkOf(palette, kWhite), 2, true, true};
+  for (const float x : {left, right}) {
+    for (const float y : {top, bottom}) {
+      const float inX = x == left ? arm : -arm, inY = y == top ? arm : -arm;
+      Path corner;
+      corner.addLine(x, y + inY, x, y);
+      corner.addLine(x, y, x + inX, y);
+      canvas.strokePath(corner, pen);
+    }
+  }
 }
 
 }  // namespace zarq

@@ -1,7 +1,7 @@
 #pragma once
-// The outline a widget draws around itself while it has the keyboard: the rounded frame of
-// an edited text field, a little outside the widget so that it never hides what the widget
-// shows (the frame of a selected option among them).
+// The mark a widget draws around itself while it has the keyboard: four corners a little
+// outside the widget, so that it never hides what the widget shows and never looks like the
+// frame of a selected option.
 
 #include "platform/platform.h"
 

@@ -108,9 +108,6 @@ struct TextField {
   // The button held with the pointer at `mouseX`: above or below the box the caret follows
   // the pointer's column; beside it the text scrolls on, one character per interval.
   void dragTo(TextMetrics& metrics, int mouseX, std::int32_t nowMs);
-  // The field just given the keyboard: its caret at `column` characters into what it shows,
-  // or on its last shown character when it shows fewer.
-  void placeCaretAtColumn(TextMetrics& metrics, int column);
   // The keyboard goes elsewhere: no caret, no selection, the text from its start.
   void loseKeyboard(TextMetrics& metrics);
   bool flashing(std::int32_t nowMs) const;

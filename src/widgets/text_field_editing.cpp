@@ -160,16 +160,6 @@ void TextField::dragTo(TextMetrics& metrics, int mouseX, std::int32_t nowMs) {
   }
 }
 
-void TextField::placeCaretAtColumn(TextMetrics& metrics, int column) {
-  clearSelection();
-  caret = 0;
-  scroll = 0;
-  fitText(metrics, true);
-  const int visible = static_cast<int>(visibleText.size());
-  const int at = column <= visible ? column : std::max(visible - 1, 0);
-  caret = index16(characterBoundary(text, static_cast<std::size_t>(at)));
-}
-
 void TextField::loseKeyboard(TextMetrics& metrics) {
   focused = false;
   clearSelection();

@@ -14,6 +14,7 @@ done
 expect_code 0 "$preset" import "$root/examples/demo-chart/demo-chart.json"
 cat >"$work/expected" <<'JSON'
 {
+  "chartId": "demo-chart",
   "holdBpm": "225.00",
   "illustrationExt": "PNG",
   "audioExt": "WAV",
@@ -34,6 +35,7 @@ printf '{"ZarqVersion":120,\n "level" : "SP?", "song":"x.Mp3"}' >"$work/partial.
 expect_code 0 "$preset" import "$work/partial.json"
 cat >"$work/expected" <<'JSON'
 {
+  "chartId": "partial",
   "audioExt": "MP3",
   "difficulty": "SP",
   "level": "?",
@@ -74,15 +76,17 @@ done
 expect_code 1 "$preset" import /dev/null
 grep -qF "/dev/null: Pim酱打不开谱面 ╭(╯^╰)╮: is a device" "$work/err" || fail "device: $(cat "$work/err")"
 
-# Standard input and a named pipe are read once, as the streams they are.
+# Standard input and a named pipe are read once, as the streams they are; standard input
+# has no name to give a chart ID.
 "$preset" import "$root/examples/demo-chart/demo-chart.json" >"$work/from-file"
 expect_code 0 "$preset" import - <"$root/examples/demo-chart/demo-chart.json"
-cmp -s "$work/out" "$work/from-file" || fail "standard input: $(cat "$work/out")"
+grep -v '"chartId"' "$work/from-file" | cmp -s "$work/out" - || fail "standard input: $(cat "$work/out")"
 mkfifo "$work/pipe.json"
 cat "$root/examples/demo-chart/demo-chart.json" >"$work/pipe.json" &
 expect_code 0 timeout 20 "$preset" import "$work/pipe.json"
 wait
-cmp -s "$work/out" "$work/from-file" || fail "named pipe: $(cat "$work/out") $(cat "$work/err")"
+sed 's/"demo-chart"/"pipe"/' "$work/from-file" | cmp -s "$work/out" - ||
+  fail "named pipe: $(cat "$work/out") $(cat "$work/err")"
 
 # A chart of a gigabyte (a hole in a file, next to nothing on disk) is read a block at a time:
 # 300 MB of address space are plenty.
@@ -98,16 +102,24 @@ PY
 expect_code 0 bash -c 'ulimit -v 300000 && exec "$0" import "$1"' "$preset" "$work/huge.json"
 grep -q '"charter": "at the end"' "$work/out" || fail "the end of a huge chart: $(cat "$work/out")"
 
-# What import prints, make takes as it is: the auto-fill's fields, the rest the defaults.
-expect_code 0 "$preset" import "$root/examples/demo-chart/demo-chart.json"
-cp "$work/out" "$work/fill.json"
-expect_code 0 "$preset" make "$work/fill.json" -o "$work/filled.set"
-expect_code 0 "$preset" dump "$work/filled.set"
+# What import prints, make takes as it is: the README's pipeline, in the chart's folder,
+# gives a form naming the chart, with the auto-fill's fields and the rest the defaults; check
+# finds the chart there (its prompt offers the auto-fill, no error says it is missing).
+cp -r "$root/examples/demo-chart" "$work/folder"
+(cd "$work/folder" && "$preset" import demo-chart.json | "$preset" make - -o save.set) ||
+  fail "import | make"
+expect_code 0 "$preset" dump "$work/folder/save.set"
 python3 - "$work/out" <<'PY' || fail "make did not take what import printed"
 import json, sys
 form = json.load(open(sys.argv[1]))
 assert form["songName"] == form["splitNameLine1"] == "Zarq Demo Song 示例曲", form["songName"]
-assert (form["holdBpm"], form["chartLevel"], form["chartId"]) == ("225.00", "IN  Lv.12", "20220924")
+assert (form["holdBpm"], form["chartLevel"], form["chartId"]) == ("225.00", "IN  Lv.12", "demo-chart")
+PY
+expect_code 1 "$preset" check --json "$work/folder/save.set"
+python3 - "$work/out" <<'PY' || fail "check in the chart's folder: $(cat "$work/out")"
+import json, sys
+chart_id = [m for m in json.load(open(sys.argv[1]))["messages"] if m["field"] == "chartId"]
+assert [m["kind"] for m in chart_id] == ["prompt"], chart_id
 PY
 expect_code 2 "$preset" import
 expect_code 2 "$preset" import a.json b.json

@@ -4,6 +4,9 @@
   accessible_tree.py dump               the page's controls, one line each:
                                         role | name | value | states
   accessible_tree.py press NAME ROLE    the control's action (a click), as a screen reader's
+  accessible_tree.py focus NAME ROLE    gives the control the focus, as a screen reader does
+  accessible_tree.py set NAME ROLE TEXT writes TEXT into a field, or the number TEXT into a
+                                        slider, as a screen reader does
   accessible_tree.py watch SECONDS      prints the events screen readers listen for, one line
                                         each: event | role | name | detail | data; "ready"
                                         once it listens
@@ -25,14 +28,18 @@ def page():
     for app in desktop:
         if app is None or app.name != "zarq-settings":
             continue
+        # The window's drawing area holds the page on view as a panel of its own.
         for frame in app:
-            for child in frame:
-                if child.getRole() == pyatspi.ROLE_PANEL:
-                    return child
+            for area in frame:
+                for child in area:
+                    if child.getRole() == pyatspi.ROLE_PANEL:
+                        return child
     sys.exit("no editor on the accessibility bus")
 
 
 def value(control):
+    if control.getRole() == pyatspi.ROLE_COMBO_BOX:
+        return control.queryText().getText(0, -1)
     try:
         v = control.queryValue()
         return "%g in [%g, %g] by %g" % (
@@ -66,12 +73,27 @@ def dump():
         print(line(control))
 
 
-def press(name, role):
+def find(name, role):
     for control in page():
         if control.name == name and control.getRoleName() == role:
-            control.queryAction().doAction(0)
-            return
+            return control
     sys.exit("no %s named %s" % (role, name))
+
+
+def press(name, role):
+    find(name, role).queryAction().doAction(0)
+
+
+def focus(name, role):
+    find(name, role).queryComponent().grabFocus()
+
+
+def write(name, role, text):
+    control = find(name, role)
+    if role == "slider":
+        control.queryValue().currentValue = float(text)
+    else:
+        control.queryEditableText().setTextContents(text)
 
 
 def watch(seconds):
@@ -98,6 +120,10 @@ if __name__ == "__main__":
         dump()
     elif command == "press" and len(sys.argv) == 4:
         press(sys.argv[2], sys.argv[3])
+    elif command == "focus" and len(sys.argv) == 4:
+        focus(sys.argv[2], sys.argv[3])
+    elif command == "set" and len(sys.argv) == 5:
+        write(sys.argv[2], sys.argv[3], sys.argv[4])
     elif command == "watch" and len(sys.argv) == 3:
         watch(float(sys.argv[2]))
     else:

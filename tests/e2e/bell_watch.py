@@ -1,5 +1,6 @@
-"""Prints one line "bell" for every X bell any client rings (an XkbBell or a core Bell
-request), seen through the RECORD extension, until killed."""
+"""Prints one line "bell" for every XkbBell request any client makes (the bell GTK rings) and
+"core bell" for every core Bell request (which a test rings as a mark: the bells before it
+have been seen), through the RECORD extension, until killed."""
 import sys
 
 from Xlib import display
@@ -29,7 +30,9 @@ def seen(reply):
     data = reply.data
     while len(data) >= 4:
         major, minor, length = data[0], data[1], (data[2] | data[3] << 8) * 4
-        if major == CORE_BELL or (major == xkb.major_opcode and minor == XKB_BELL):
+        if major == CORE_BELL:
+            print("core bell", flush=True)
+        elif major == xkb.major_opcode and minor == XKB_BELL:
             print("bell", flush=True)
         if length == 0:
             break

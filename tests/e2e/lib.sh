@@ -87,10 +87,21 @@ type_text() { xdotool type --delay 30 "$1"; }
 # The pointer rests where no arrow is hovered, so that no animation runs.
 rest_pointer() { move_to 472 660; }
 
-# Takes a screenshot of a window once two shots in a row agree, so that a frame still
-# being drawn or an animation still running is not what gets compared.
+# Waits until WINDOW (the editor's by default) has handled every key and click sent before,
+# as wait_handled.py finds out; a window that does not answer fails the test. Under Wine the
+# answer only says that the window still reads its events: Wine tests wait for what the
+# keys do instead.
+input_handled() {
+  /usr/bin/python3 "$ZARQ_E2E/wait_handled.py" "${1:-$EDITOR_WID}" ||
+    fail "window ${1:-$EDITOR_WID} did not answer"
+}
+
+# Takes a screenshot of a window once it has handled the input sent before and two shots
+# in a row agree, so that a frame still being drawn or an animation still running is not
+# what gets compared.
 screenshot() {
   local wid=$1 out=$2 previous="$ZARQ_E2E_LOGS/previous-shot.png"
+  input_handled "$wid"
   grab_window "$wid" "$previous"
   for _ in $(seq 30); do
     sleep 0.15
@@ -140,18 +151,73 @@ reference_page() {
   convert "$full" -crop "${ZARQ_CLIENT_SIZE:-944x681}+0+0" +repage "$out"
 }
 
-# Fails unless the window comes to show exactly what zarq-preset draws for page N; the
-# last screenshot is kept in SHOT. A slow machine gets a few seconds to draw the frame.
-expect_page() {
-  local wid=$1 page=$2 shot=$3 reference="${3%.png}-reference.png" diff
-  reference_page "$page" "$reference"
-  for _ in $(seq 10); do
+# The desktop's accessibility bus, on the session bus of the test's own (dbus-run-session),
+# answering before the editor starts; the editor then publishes its objects there.
+start_accessibility_bus() {
+  unset NO_AT_BRIDGE
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$ZARQ_E2E_LOGS/at-spi.log" 2>&1 &
+  echo $! >>"$ZARQ_E2E_LOGS/pids"
+  for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+      >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+}
+
+# Fails unless the window comes to show exactly the picture REFERENCE; the last screenshot
+# is kept in SHOT. A slow machine, or Wine, which may answer before it acts, gets a few
+# seconds.
+expect_picture() {
+  local wid=$1 reference=$2 shot=$3 diff
+  for _ in $(seq 20); do
     screenshot "$wid" "$shot"
     diff=$(differing_pixels "$shot" "$reference")
     [ "$diff" = 0 ] && return 0
     sleep 0.3
   done
-  fail "$shot differs from page $page as drawn by zarq-preset in $diff pixels"
+  fail "$shot differs from $reference in $diff pixels"
+}
+
+# Takes a screenshot SHOT of a window once it differs from the picture BEFORE in more than
+# MIN pixels (0): what a key or click changed, which Wine may show late.
+expect_change() {
+  local wid=$1 before=$2 shot=$3 min=${4:-0} diff
+  for _ in $(seq 20); do
+    screenshot "$wid" "$shot"
+    diff=$(differing_pixels "$shot" "$before")
+    [ "$diff" -gt "$min" ] && return 0
+    sleep 0.3
+  done
+  fail "$shot differs from $before in only $diff pixels"
+}
+
+# Fails unless the window comes to show exactly what zarq-preset draws for page N. The focus
+# is let go first (Escape): a page turn puts it on the page's first control, which
+# zarq-preset draws without.
+expect_page() {
+  local reference="${3%.png}-reference.png"
+  keys Escape
+  reference_page "$2" "$reference"
+  expect_picture "$1" "$reference" "$3"
+}
+
+# Fails with WHAT unless the clipboard comes to hold TEXT, which a key put there.
+expect_clipboard() {
+  local got=""
+  for _ in $(seq 50); do
+    got=$(xclip -selection clipboard -o 2>/dev/null) || got=""
+    [ "$got" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2: the clipboard holds \"$got\", not \"$1\""
+}
+
+# Copies the field being edited with Ctrl+C (all of it when nothing is selected) and fails
+# unless it holds TEXT: the keys before have been acted on. Consecutive calls must expect
+# different texts.
+expect_field() {
+  keys ctrl+c
+  expect_clipboard "$1" "$2"
 }
 
 # Picks PATH in the file or folder chooser titled TITLE by typing it into the chooser's
@@ -160,12 +226,15 @@ pick_in_chooser() {
   local title=$1 path=$2 dialog
   dialog=$(find_window "$title" 10) || fail "no chooser titled $title"
   timeout 10 xdotool windowfocus --sync "$dialog" || fail "the chooser did not take the keyboard"
-  # The chooser fills itself in after it is shown; keys sent before that are lost.
-  sleep 0.5
+  # Keys sent before the chooser has taken in its showing are lost.
+  input_handled "$dialog"
   keys ctrl+l
   type_text "$path"
-  # Its completion of the typed path would take a Return sent at once.
+  input_handled "$dialog"
+  # The chooser completes a typed path from a folder listing read in the background, shown
+  # after a timer of its own that no ping waits for; a Return before it goes to the completion.
   sleep 0.5
+  input_handled "$dialog"
   keys Return
   window_gone "$title" 10 || fail "the chooser titled $title did not close"
   timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
@@ -201,6 +270,12 @@ drop_files() {
   xdotool mousemove --window "$source" 60 60 mousedown 1 sleep 0.1 \
     mousemove --window "$source" 80 80 sleep 0.1 \
     mousemove --window "$EDITOR_WID" "$((x - 20))" "$((y - 20))" sleep 0.2 \
-    mousemove --window "$EDITOR_WID" "$x" "$y" sleep 0.2 mouseup 1
+    mousemove --window "$EDITOR_WID" "$x" "$y"
+  # A drop counts only where the target has told the source that it takes it: the source
+  # has moved the drag there, the editor has answered, the source has read the answer.
+  input_handled "$source"
+  input_handled "$EDITOR_WID"
+  input_handled "$source"
+  xdotool mouseup 1
   wait "$source_pid" 2>/dev/null || true
 }

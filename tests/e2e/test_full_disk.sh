@@ -55,7 +55,8 @@ close_window "$EDITOR_WID"
 answer_question
 screenshot "$(find_window "Zarq Radoziro 设置填写器 - 保存")" "$ZARQ_E2E_LOGS/question.png"
 answer_question Escape
-sleep 1
+window_gone "Zarq Radoziro 设置填写器 - 保存" 10 || fail "Escape did not close the question"
+input_handled
 kill -0 "$EDITOR_PID" 2>/dev/null || fail "Cancel closed the editor"
 close_window "$EDITOR_WID"
 answer_question Return

@@ -8,7 +8,7 @@ expect_chooser() {
   local dialog
   dialog=$(find_window "$1" 10) || fail "$2 opened no dialog titled $1"
   timeout 10 xdotool windowfocus --sync "$dialog" || fail "the dialog did not take the keyboard"
-  sleep 0.3
+  input_handled "$dialog"
   keys Escape
   window_gone "$1" 10 || fail "the dialog titled $1 did not close"
   timeout 10 xdotool windowfocus --sync "$EDITOR_WID"

@@ -7,31 +7,30 @@
 
 start_editor
 shots=$ZARQ_E2E_LOGS
+screenshot "$EDITOR_WID" start.png
 
-# Page 1: the chart ID, the two suffixes, then the first box, 开场.
-keys Tab Tab Tab
-screenshot "$EDITOR_WID" "$shots/focus-field.png"
+# Page 1 reads by column: the chart ID, then the first box, 开场.
 keys Tab
-screenshot "$EDITOR_WID" "$shots/focus-box.png"
-[ "$(differing_pixels "$shots/focus-field.png" "$shots/focus-box.png")" -gt 0 ] ||
-  fail "the focus did not show on the check box"
+expect_change "$EDITOR_WID" start.png "$shots/focus-field.png"
+keys Tab
+expect_change "$EDITOR_WID" "$shots/focus-field.png" "$shots/focus-box.png"
 keys space
-screenshot "$EDITOR_WID" unticked.png
-[ "$(differing_pixels "$shots/focus-box.png" unticked.png)" -gt 0 ] || fail "Space did not tick the box off"
-# 谱面, 结算, the dim field and slider, the blur field, then the blur slider: three steps up.
-keys Tab Tab Tab Tab Tab Tab Right Right Right
-screenshot "$EDITOR_WID" "$shots/focus-slider.png"
+expect_change "$EDITOR_WID" "$shots/focus-box.png" unticked.png
+# 谱面, 结算, the two suffixes, the dim slider and field, then the blur slider: three steps up.
+keys Tab Tab Tab Tab Tab Tab Tab Right Right Right
+expect_change "$EDITOR_WID" unticked.png "$shots/focus-slider.png"
 # Shift+Tab from nothing: the right arrow.
 keys Escape shift+Tab
-screenshot "$EDITOR_WID" "$shots/focus-arrow.png"
+expect_change "$EDITOR_WID" "$shots/focus-slider.png" "$shots/focus-arrow.png"
 
-# Page 5: the judge line's four fields, then the mirror's X, ticked by Space.
-keys ctrl+5 Tab Tab Tab Tab Tab space
-screenshot "$EDITOR_WID" "$shots/focus-option.png"
+# Page 5 starts on the judge line's thickness; three fields on, the mirror's X, ticked by Space.
+keys ctrl+5 Tab Tab Tab Tab space
+expect_change "$EDITOR_WID" "$shots/focus-arrow.png" "$shots/focus-option.png"
 
-# Page 4: avatar, player, RKS, challenge, two boxes, the obtained box's text, the selector.
-keys ctrl+4 Tab Tab Tab Tab Tab Tab Tab Tab
-screenshot "$EDITOR_WID" "$shots/focus-selector.png"
+# Page 4 starts on the avatar; then player, RKS, challenge, 分数增加, the obtained box's text,
+# the selector.
+keys ctrl+4 Tab Tab Tab Tab Tab Tab
+expect_change "$EDITOR_WID" "$shots/focus-option.png" "$shots/focus-selector.png"
 keys space
 # Each help key shows the selector's help; the box closes with Enter.
 for help_key in F1 shift+F10 Menu; do

@@ -39,8 +39,9 @@ fi
 for _ in $(seq 300); do [ -f big.WAV ] && break; sleep 0.1; done
 [ "$(stat -c %s big.WAV)" = $((600 * 1024 * 1024)) ] || fail "the music was not copied whole"
 # Ctrl+2 pressed during the copy acted once it was done, and the mark is gone: the window
-# shows page 2 of the form it saves on closing.
+# shows page 2 of the form it saves on closing (its first field let go of the focus).
 rest_pointer
+keys Escape
 screenshot "$EDITOR_WID" after.png
 close_window "$EDITOR_WID"
 wait_editor_exit 10

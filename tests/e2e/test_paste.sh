@@ -20,6 +20,8 @@ click_at 472 182
 keys Delete
 set_clipboard "$(printf 'my\nchart')"
 keys ctrl+v
+# The paste is done before another text takes the clipboard.
+expect_field mychart "Ctrl+V"
 
 set_clipboard "$(printf '%0100d' 0)"
 keys ctrl+v

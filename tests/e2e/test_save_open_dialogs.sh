@@ -25,12 +25,16 @@ choose_file() {
   local title=$1 file=$2 dialog
   dialog=$(find_window "$title" 10) || fail "no file chooser titled $title"
   timeout 10 xdotool windowfocus --sync "$dialog" || fail "the file chooser did not take the keyboard"
-  # The chooser fills itself in after it is shown; keys sent before that are lost.
-  sleep 0.5
+  # Keys sent before the chooser has taken in its showing are lost.
+  input_handled "$dialog"
   [ "$title" = "另存为" ] || keys ctrl+l
   type_text "$file"
-  # Its completion of the typed path would take a Return sent at once.
+  input_handled "$dialog"
+  # The chooser completes a typed path from a folder listing it reads in the background and
+  # shows after a timer of its own, which no ping waits for; a Return sent before it would
+  # be taken by the completion.
   sleep 0.5
+  input_handled "$dialog"
   keys Return
   window_gone "$title" 10 || fail "the file chooser titled $title did not close"
 }

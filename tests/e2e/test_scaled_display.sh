@@ -19,13 +19,13 @@ reference_at_2 1 reference1@2.png
 [ "$(differing_pixels page1@2.png reference1@2.png)" = 0 ] ||
   fail "page 1 at scale 2 differs from render --scale 2"
 
-# The right arrow, at (859, 340) of the form, lies at twice that on the screen.
+# The right arrow, at (859, 340) of the form, lies at twice that on the screen. The page's
+# first field takes the focus, let go of for the picture.
 click_at 1718 680
+keys Escape
 move_to 944 1320
-screenshot "$EDITOR_WID" page2@2.png
 reference_at_2 2 reference2@2.png
-[ "$(differing_pixels page2@2.png reference2@2.png)" = 0 ] ||
-  fail "page 2 at scale 2 differs from render --scale 2"
+expect_picture "$EDITOR_WID" reference2@2.png page2@2.png
 
 close_window "$EDITOR_WID"
 wait_editor_exit 10

@@ -17,6 +17,8 @@ for case in "TERM 143" "INT 130" "HUP 129"; do
   click_at 472 182
   keys Delete
   type_text "sig$signal"
+  # A signal overtakes keys the window has not read yet.
+  input_handled
   kill "-$signal" "$EDITOR_PID"
   wait_editor_exit 10
   [ "$EDITOR_EXIT" = "$status" ] || fail "SIG$signal: exit status $EDITOR_EXIT, not $status"

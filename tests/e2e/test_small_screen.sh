@@ -1,6 +1,7 @@
 # e2e-screen: 1280x1024x24
 # At GDK_SCALE=2 on a 1280 x 1024 screen the form at its own size would reach below the
-# screen: it is scaled down to fit the work area, and every part of it is reachable.
+# screen: it is scaled down to fit the work area, every part of it is reachable, and the zoom
+# goes no further than the screen holds.
 . "$ZARQ_E2E/lib.sh"
 
 GDK_SCALE=2 start_editor
@@ -17,8 +18,18 @@ move_to 640 900
 screenshot "$EDITOR_WID" page1.png
 click_at 1165 461
 move_to 640 900
-screenshot "$EDITOR_WID" page2.png
-[ "$(differing_pixels page1.png page2.png)" -gt 1000 ] || fail "the arrow did not turn the page"
+expect_change "$EDITOR_WID" page1.png page2.png 1000
+# The form already fills the screen: Ctrl+plus leaves it as it is and keeps what it shows
+# (640/944 of the desktop's size, 67 %), so that Ctrl+minus then makes it smaller at once.
+keys ctrl+plus
+keys ctrl+minus
+for _ in $(seq 30); do
+  [ "$(cat "$XDG_CONFIG_HOME/zarq-settings/zoom" 2>/dev/null)" = 60 ] && break
+  sleep 0.1
+done
+[ "$(cat "$XDG_CONFIG_HOME/zarq-settings/zoom")" = 60 ] ||
+  fail "Ctrl+minus after a Ctrl+plus too many kept $(cat "$XDG_CONFIG_HOME/zarq-settings/zoom")"
+[ "$(client_size "$EDITOR_WID")" != 1280x924 ] || fail "Ctrl+minus did not make the form smaller"
 close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"

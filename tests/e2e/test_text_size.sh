@@ -40,13 +40,13 @@ reference_at 1 1.5 1416x1022 reference1@1.5.png
 [ "$(differing_pixels page1@1.5.png reference1@1.5.png)" = 0 ] ||
   fail "page 1 at text size 1.5 differs from render --scale 1.5"
 
-# The right arrow, at (859, 340) of the form, lies at 1.5 times that.
+# The right arrow, at (859, 340) of the form, lies at 1.5 times that. The page's first field
+# takes the focus, let go of for the picture.
 click_at 1289 510
+keys Escape
 move_to 708 990
-screenshot "$EDITOR_WID" page2@1.5.png
 reference_at 2 1.5 1416x1022 reference2@1.5.png
-[ "$(differing_pixels page2@1.5.png reference2@1.5.png)" = 0 ] ||
-  fail "a click at the scaled arrow did not turn to page 2"
+expect_picture "$EDITOR_WID" reference2@1.5.png page2@1.5.png
 
 # Ctrl+plus on the "=" key, with and without Shift, and on the keypad; Ctrl+minus.
 keys ctrl+plus
@@ -58,11 +58,10 @@ keys ctrl+minus ctrl+minus ctrl+minus ctrl+minus
 expect_size 1274x919 "1.5 x 90 %"
 # The pointer still hits what it points at: the left arrow (85, 340) turns back to page 1.
 click_at 115 459
+keys Escape
 move_to 637 900
-screenshot "$EDITOR_WID" page1@1.35.png
 reference_at 1 1.35 1274x919 reference1@1.35.png
-[ "$(differing_pixels page1@1.35.png reference1@1.35.png)" = 0 ] ||
-  fail "page 1 zoomed to 90 % differs from render --scale 1.35"
+expect_picture "$EDITOR_WID" reference1@1.35.png page1@1.35.png
 close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"

@@ -1,6 +1,7 @@
 # Where the editor works. Started from the menu (the desktop entry's command, run from the
 # home folder as a launcher runs it), the first time it asks for the recorder's folder
-# (cancelling starts nothing, the home folder is refused), then works there and goes back
+# (cancelling starts nothing, the home folder and the desktop are refused, a new folder may
+# be made there), then works there and goes back
 # to it without asking, also when a preset is opened from a file manager; nothing lands in
 # the home folder. `zarq-settings FOLDER` works in FOLDER, `zarq-settings FILE.set` in the
 # current folder with FILE.set opened as Ctrl+O opens it. The window's class is the one the
@@ -30,14 +31,14 @@ choose_folder() {
   local dialog
   dialog=$(find_window "$CHOOSER" 15) || fail "no folder chooser titled $CHOOSER"
   timeout 10 xdotool windowfocus --sync "$dialog" || fail "the chooser did not take the keyboard"
-  sleep 0.5
+  input_handled "$dialog"
   case $1 in
     cancel) keys Escape ;;
     here) keys alt+s ;;
     *)
       keys ctrl+l
       type_text "$1"
-      sleep 0.5
+      input_handled "$dialog"
       keys Return
       ;;
   esac
@@ -77,7 +78,7 @@ home_files() {
   find "$HOME" -name save.set -o -name runfile.txt -o -name '*.json'
 }
 
-mkdir -p rec proj shell "$HOME"
+mkdir -p proj shell "$HOME/Desktop"
 echo '{"chartId": "opened-id"}' >opened.json
 "$ZARQ_PRESET" make opened.json -o opened.set
 echo "not a preset" >shell/notes.set
@@ -90,10 +91,12 @@ wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "cancelling the chooser ended the editor with exit code $EDITOR_EXIT"
 [ ! -e "$KEPT" ] || fail "a cancelled start kept a folder"
 
-note "the home folder is refused; the recorder's folder is taken"
+note "the home folder and the desktop are refused; a new folder is made and taken"
 launch_from_menu
 # The chooser opens on the home folder.
 choose_folder here
+answer_message "$ZARQ_TITLE - $CHOOSER"
+choose_folder "$HOME/Desktop"
 answer_message "$ZARQ_TITLE - $CHOOSER"
 choose_folder "$PWD/rec"
 take_editor_window "$(editor_title rec)"

@@ -27,8 +27,10 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work
 entry="$prefix/share/applications/$id.desktop"
 grep -qx "Icon=zarq-settings" "$entry" || fail "the entry names no icon"
 # A start from the menu or a file manager works in the folder used last, not in the home
-# folder the launcher starts it in.
-grep -qx "Exec=zarq-settings --last-folder %f" "$entry" || fail "the entry runs $(grep ^Exec= "$entry")"
+# folder the launcher starts it in; the editor is named where it was installed, quoted for
+# the space in the prefix.
+grep -qxF "Exec=\"$prefix/bin/zarq-settings\" --last-folder %f" "$entry" ||
+  fail "the entry runs $(grep ^Exec= "$entry")"
 grep -qx "MimeType=application/x-zarq-preset;" "$entry" || fail "the entry opens no presets"
 grep -q "<url type=\"homepage\">https://" "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "the AppStream data names no project page"
@@ -36,9 +38,11 @@ grep -q "<url type=\"homepage\">https://" "$prefix/share/metainfo/$id.metainfo.x
 [ "$(file -b --mime-type "$prefix/share/icons/hicolor/scalable/apps/zarq-settings.svg")" = image/svg+xml ] ||
   fail "the icon is not an SVG"
 
-# The preset type, as the desktop sees it through the installed data alone: a preset is
-# known by its contents whatever its name, and a file named .set is no preset for its name.
-desktop_env=(env "PATH=$prefix/bin:$PATH" "XDG_DATA_HOME=$work/no-data"
+# The preset type, as the desktop sees it through the installed data alone, the prefix's
+# programs off PATH: a preset is known by its contents whatever its name, a file named .set
+# is no preset for its name, and presets open with the editor (an entry whose program is not
+# found would be passed over).
+desktop_env=(env "PATH=/usr/bin:/bin" "XDG_DATA_HOME=$work/no-data"
   "XDG_DATA_DIRS=$prefix/share:/usr/share")
 echo '{}' >"$work/empty.json"
 "$prefix/bin/zarq-preset" make "$work/empty.json" -o "$work/preset.set"
@@ -61,8 +65,10 @@ for program in zarq-settings zarq-preset; do
   grep -q "^NAME" <<<"$page" || fail "$program.1 has no NAME"
   grep -q -- "--version" <<<"$page" || fail "$program.1 does not show the options"
 done
-MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" | grep "save.set" >/dev/null ||
-  fail "zarq-settings.1 does not name the files it leaves"
+page=$(MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-settings.1.gz" 2>/dev/null)
+for file in save.set zarq-settings/last-folder zarq-settings/zoom; do
+  grep -qF "$file" <<<"$page" || fail "zarq-settings.1 does not name $file"
+done
 MANWIDTH=100 man -l "$prefix/share/man/man1/zarq-preset.1.gz" | grep "EXIT STATUS" >/dev/null ||
   fail "zarq-preset.1 has no exit status"
 # Each command with its options and examples.

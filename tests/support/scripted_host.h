@@ -3,6 +3,7 @@
 // dialogs from queues, runs a clock the test sets, and keeps work posted to the window's
 // thread until the test runs it.
 
+#include <algorithm>
 #include <atomic>
 #include <deque>
 #include <filesystem>
@@ -43,7 +44,10 @@ class ScriptedHost : public Host {
   std::int32_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
   Palette palette() override { return themePalette; }
-  void zoomTo(int percent) override { zooms.push_back(percent); }
+  int zoomTo(int percent) override {
+    zooms.push_back(percent);
+    return std::min(percent, zoomRoom);
+  }
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void announce(const AccessibleEvent& event) override { announced.push_back(event); }
 
@@ -83,8 +87,9 @@ class ScriptedHost : public Host {
 
   // The desktop's colours the frames are drawn in.
   Palette themePalette;
-  // Every zoom the window was asked to show, in order.
+  // Every zoom the window was asked to show, in order, and the largest the screen holds.
   std::vector<int> zooms;
+  int zoomRoom = 1000;
 
   std::vector<Message> messages;
   std::vector<AccessibleEvent> announced;  // what screen readers were told, in order

@@ -1,7 +1,7 @@
 // Walks the editor window's accessible objects from another process, as a screen reader
-// does: AccessibleObjectFromWindow on its client area, then every child by id. Prints the
-// page's name and one line per child, UTF-8:
-//   role | name | value | states | x,y,width,height
+// does: AccessibleObjectFromWindow on its client area, then every child AccessibleChildren
+// lists. Prints the page's name and one line per child, UTF-8:
+//   role | name | value | states | x,y,width,height | child id | default action
 // `accessible_walk.exe press N` runs child N's default action instead;
 // `accessible_walk.exe watch SECONDS` prints the window's WinEvents for that long, one line
 // each: event | child id.
@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -160,9 +161,11 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("page | %s\n", textOf(page, &IAccessible::get_accName, self).c_str());
   LONG count = 0;
   page->get_accChildCount(&count);
-  for (LONG id = 1; id <= count; ++id) {
-    VARIANT child = self;
-    child.lVal = id;
+  std::vector<VARIANT> children(static_cast<std::size_t>(count));
+  LONG listed = 0;
+  AccessibleChildren(page, 0, count, children.data(), &listed);
+  for (LONG i = 0; i < listed; ++i) {
+    const VARIANT child = children[static_cast<std::size_t>(i)];
     VARIANT role, state;
     VariantInit(&role);
     VariantInit(&state);
@@ -170,10 +173,11 @@ int wmain(int argc, wchar_t** argv) {
     page->get_accState(child, &state);
     const std::string n = textOf(page, &IAccessible::get_accName, child);
     const std::string v = textOf(page, &IAccessible::get_accValue, child);
+    const std::string action = textOf(page, &IAccessible::get_accDefaultAction, child);
     LONG x = 0, y = 0, w = 0, h = 0;
     page->accLocation(&x, &y, &w, &h, child);
-    std::printf("%s | %s | %s | %s | %ld,%ld,%ld,%ld\n", roleName(role.lVal), n.c_str(), v.c_str(),
-                states(state.lVal).c_str(), x, y, w, h);
+    std::printf("%s | %s | %s | %s | %ld,%ld,%ld,%ld | %ld | %s\n", roleName(role.lVal), n.c_str(),
+                v.c_str(), states(state.lVal).c_str(), x, y, w, h, child.lVal, action.c_str());
   }
   VARIANT focus;
   VariantInit(&focus);

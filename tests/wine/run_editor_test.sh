@@ -12,9 +12,10 @@ set -- "$2"
 e2e=$(cd "$(dirname "$0")/../e2e" && pwd)
 wrappers=$(mktemp -d)
 trap 'rm -rf "$wrappers"; wineserver -k 2>/dev/null || true' EXIT
-for program in zarq-settings zarq-preset; do
-  printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$WINDOWS_BUILD/$program.exe" >"$wrappers/$program"
-  chmod +x "$wrappers/$program"
-done
+# The editor is told to work in the current folder, as the Linux one does unasked: started
+# without a folder, a portable Windows editor works in the folder it lies in.
+printf '#!/bin/sh\nexec wine "%s" . "$@"\n' "$WINDOWS_BUILD/zarq-settings.exe" >"$wrappers/zarq-settings"
+printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$WINDOWS_BUILD/zarq-preset.exe" >"$wrappers/zarq-preset"
+chmod +x "$wrappers/zarq-settings" "$wrappers/zarq-preset"
 export ZARQ_WINDOWS_PRESET="$wrappers/zarq-preset" ZARQ_WINDOWS_BUILD="$WINDOWS_BUILD"
 "$e2e/run_e2e.sh" "$script" "$wrappers/zarq-settings" "$linux_preset"

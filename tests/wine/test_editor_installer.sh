@@ -1,9 +1,9 @@
 # The Windows downloads under Wine, in a Wine prefix of its own. The portable zip holds both
-# programs and its editor works in the folder it is unpacked to. `msiexec /i` installs it
-# quietly for the user, with the programs, the Start-menu shortcut, the .set association
-# with the editor's icon and an uninstaller entry with the version; the shortcut starts the
-# installed editor in the folder it worked in last; a preset opens with it; `msiexec /x`
-# takes all of it away again. Wine's shell does not read the user's own file associations
+# programs and its editor works in the folder it is unpacked to, wherever it is started
+# from. `msiexec /i` installs it quietly for the user, with the programs, the Start-menu
+# shortcut, the .set association with the editor's icon and an uninstaller entry with the
+# version; the shortcut, and the installed editor started without a folder, start it in the
+# folder it worked in last; a preset opens with it; `msiexec /x` takes all of it away again. Wine's shell does not read the user's own file associations
 # (HKCU\Software\Classes), so the preset is opened with the command the association
 # registers, as Explorer runs it.
 . "$ZARQ_E2E/lib.sh"
@@ -41,13 +41,13 @@ mkdir recorder
   "zarq-preset.exe zarq-settings-LICENSE.txt zarq-settings-README.txt zarq-settings.exe " ] ||
   fail "the zip holds: $(ls recorder)"
 wine recorder/zarq-preset.exe --version | grep "^zarq-preset $version" >/dev/null || fail "zarq-preset.exe --version"
-# Double-clicked, a program starts in its own folder.
-(cd recorder && exec wine zarq-settings.exe) >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
+# Started from another folder (a shortcut's, a console's), it still works beside itself.
+wine recorder/zarq-settings.exe >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
 EDITOR_PID=$!
 take_editor_window "$(editor_title recorder)"
 close_window "$EDITOR_WID"
 wait_editor_exit 15
-[ -f recorder/save.set ] || fail "the portable editor did not save beside itself"
+[ -f recorder/save.set ] && [ ! -e save.set ] || fail "the portable editor did not save beside itself"
 
 note "msiexec /i"
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i failed"
@@ -89,6 +89,13 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [ -f rec/save.set ] || fail "the editor started by the shortcut saved no rec/save.set"
+# Without a folder, from its own folder, it goes there too and leaves its own folder alone.
+(cd "$installed" && exec wine zarq-settings.exe) >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
+EDITOR_PID=$!
+take_editor_window "$(editor_title rec)"
+close_window "$EDITOR_WID"
+wait_editor_exit 15
+[ ! -e "$installed/save.set" ] || fail "the installed editor worked in its own folder"
 
 note "a preset opens with the installed editor"
 echo '{"chartId": "opened-id"}' >opened.json

@@ -33,7 +33,7 @@ screenshot "$question" "$ZARQ_E2E_LOGS/question.png"
 timeout 10 xdotool windowfocus --sync "$question"
 keys Escape
 window_gone "$ZARQ_TITLE - 保存" 5 || fail "Escape did not close the question"
-sleep 1
+input_handled
 kill -0 "$EDITOR_PID" || fail "Cancel ended the editor"
 close_window "$EDITOR_WID"
 question=$(find_window "$ZARQ_TITLE - 保存" 15) || fail "the second close asked nothing"

@@ -53,15 +53,16 @@ restart
 expect_scaled 1.5 "LogPixels 144"
 move_to 708 990
 screenshot "$EDITOR_WID" page1@144.png
-# The right arrow, at (859, 340) of the form, lies at 1.5 times that.
+# The right arrow, at (859, 340) of the form, lies at 1.5 times that. The page's first
+# field takes the focus, let go of for the picture.
 click_at 1289 510
+keys Escape
 move_to 708 990
-screenshot "$EDITOR_WID" page2@144.png
 "$ZARQ_WINDOWS_PRESET" render --page 2 --dir . --scale 1.5 -o frame2.png ||
   fail "zarq-preset.exe render --scale 1.5 failed"
 convert frame2.png -crop "$(client_size "$EDITOR_WID")+0+0" +repage reference2.png
-[ "$(differing_pixels page2@144.png reference2.png)" = 0 ] ||
-  fail "a click at the scaled arrow did not show page 2 as zarq-preset.exe draws it at 1.5"
+# A click at the scaled arrow shows page 2 as zarq-preset.exe draws it at 1.5.
+expect_picture "$EDITOR_WID" reference2.png page2@144.png
 
 keys ctrl+plus
 expect_scaled 1.65 "LogPixels 144, zoomed to 110 %"

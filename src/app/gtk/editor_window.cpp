@@ -11,23 +11,13 @@
 #include "editor/closing.h"
 #include "editor/window_events.h"
 #include "editor/window_scale.h"
+#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
 namespace {
 
 EditorWindow& self(gpointer p) { return *static_cast<EditorWindow*>(p); }
-
-// The page as a screen reader places it: in the window's pixels, which the zoom and the
-// desktop's text size make larger or smaller than the form's.
-AccessiblePage inWindowPixels(AccessiblePage page, double scale) {
-  const auto f = static_cast<float>(scale);
-  for (AccessibleControl& control : page.controls) {
-    const RectF b = control.bounds;
-    control.bounds = {b.x * f, b.y * f, b.w * f, b.h * f};
-  }
-  return page;
-}
 
 // Crossings that a grab or a state change makes without the pointer moving are no leave.
 bool pointerReallyCrossed(GdkCrossingMode mode) {
@@ -60,16 +50,9 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   g_signal_connect(window_, "key-release-event", G_CALLBACK(onKeyRelease), this);
 
   // Screen readers see the page's controls as the area's accessible children.
-  area_ = accessibleDrawingArea({[this] { return inWindowPixels(describePage(form_), formScale_); },
-                                 [this](ControlRef control) {
-                                   // Clicks wait for long work, as the window's input does;
-                                   // a message box takes none.
-                                   if (host_.longWorkRunning()) return false;
-                                   if (destroyed() || host_.modalRunning()) return true;
-                                   onActivate(form_, control);
-                                   keepAnimating();
-                                   return true;
-                                 }});
+  area_ = accessibleDrawingArea(
+      {[this] { return describePage(form_); },
+       [this](const ToolRequest& request) { onToolRequest(form_, request); }});
   gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
   gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
                                    GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |
@@ -115,6 +98,7 @@ EditorWindow::EditorWindow(SettingsForm& form, OffscreenFrame& frame, GtkHost& h
   host_.onZoom([this](int percent) {
     zoomPercent_ = percent;
     followScale();
+    return shownZoom(textScale(), percent, formScale_);
   });
 }
 
@@ -342,13 +326,16 @@ GdkRectangle EditorWindow::workArea() const {
   return area;
 }
 
+double EditorWindow::textScale() const {
+  // GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
+  return gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
+}
+
 void EditorWindow::followScale() {
   if (!area_) return;
-  // The desktop's text size: GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
-  const double resolution = gdk_screen_get_resolution(gtk_widget_get_screen(window_));
   const GdkRectangle room = workArea();
-  const double scale = formScale(resolution / kDefaultResolution, zoomPercent_, kClientWidth,
-                                 kClientHeight, room.width, room.height - kTitleBarAllowance);
+  const double scale = formScale(textScale(), zoomPercent_, kClientWidth, kClientHeight, room.width,
+                                 room.height - kTitleBarAllowance);
   const double device = gtk_widget_get_scale_factor(area_);
   if (scale == formScale_ && device * scale == frame_.scale()) return;
   formScale_ = scale;
@@ -356,6 +343,7 @@ void EditorWindow::followScale() {
                               scaledLength(kClientHeight, scale));
   frame_.setScale(device * scale);
   host_.setFormScale(scale);
+  showAtScale(form_, scale);
   onPaint(form_);
 }
 

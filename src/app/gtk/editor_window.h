@@ -71,6 +71,8 @@ class EditorWindow {
   // the display's (GDK_SCALE, a scaled monitor), so that it is sharp there; a change of any
   // of them redraws it.
   void followScale();
+  // The desktop's text size, 1 at its default.
+  double textScale() const;
   // The work area of the window's monitor (the first monitor before it is shown).
   GdkRectangle workArea() const;
   static void onWindowRealize(GtkWidget* window, gpointer);

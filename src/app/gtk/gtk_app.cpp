@@ -37,6 +37,15 @@ constexpr char kGtkNote[] =
     "GTK's own options, such as --display=DISPLAY, are taken too. A file: URI (as the\n"
     "desktop's list of recent files gives it) stands for its file.\n";
 
+// The desktop and the documents folder, where the desktop has them.
+std::vector<std::filesystem::path> userFolders() {
+  std::vector<std::filesystem::path> folders;
+  for (const GUserDirectory kind : {G_USER_DIRECTORY_DESKTOP, G_USER_DIRECTORY_DOCUMENTS}) {
+    if (const char* folder = g_get_user_special_dir(kind)) folders.emplace_back(folder);
+  }
+  return folders;
+}
+
 // An argument as the file it names: a file: URI becomes its path.
 std::filesystem::path argumentPath(const char* arg) {
   if (g_str_has_prefix(arg, "file:")) {
@@ -80,7 +89,7 @@ int runEditor(int argc, char** argv) {
   gdk_set_program_class(kProgramName);
   std::error_code error;
   StartPlaces places{std::filesystem::current_path(error), g_get_home_dir(),
-                     g_get_user_config_dir()};
+                     g_get_user_config_dir(), userFolders()};
   if (error) {
     std::fprintf(stderr, "zarq-settings: cannot read the current directory: %s\n",
                  error.message().c_str());

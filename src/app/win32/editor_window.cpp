@@ -80,8 +80,8 @@ LRESULT CALLBACK EditorWindow::procedure(HWND window, UINT message, WPARAM wPara
   auto* self = reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self && message == WM_GETOBJECT) {
     // Screen readers ask for the page's controls.
-    const AccessibleSource source{[self] { return describePage(self->form_); }, nullptr,
-                                  [self] { return self->frame_.scale(); }};
+    const AccessibleSource source{[self] { return describePage(self->form_); },
+                                  [self](const ToolRequest& r) { onToolRequest(self->form_, r); }};
     if (const LRESULT answer = answerGetObject(window, wParam, lParam, source)) return answer;
   }
   if (self && self->handle(message, wParam, lParam)) return 0;
@@ -92,15 +92,17 @@ int EditorWindow::logical(int devicePixels) const {
   return formCoordinate(devicePixels, frame_.scale());
 }
 
-void EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at) {
+int EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at) {
   const SIZE client = baseClientSize();
   const SIZE frame = frameSizeAt(dpi);
   const RECT work = workAreaOf(window_);
-  const auto scale = static_cast<float>(
-      formScale(scaleOf(dpi) * desktopTextScale(), zoomPercent_, client.cx, client.cy,
-                work.right - work.left - frame.cx, work.bottom - work.top - frame.cy));
+  const double textScale = scaleOf(dpi) * desktopTextScale();
+  const auto scale = static_cast<float>(formScale(textScale, zoomPercent_, client.cx, client.cy,
+                                                  work.right - work.left - frame.cx,
+                                                  work.bottom - work.top - frame.cy));
   frame_.setScale(scale);
   host_.attach(window_, scale);
+  showAtScale(form_, scale);
   const SIZE outer = outerSizeFor(scale, dpi);
   if (!at) {
     RECT now;
@@ -110,6 +112,7 @@ void EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at) {
   const POINT place = placeInside(*at, outer, work);
   SetWindowPos(window_, nullptr, place.x, place.y, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  return shownZoom(textScale, zoomPercent_, scale);
 }
 
 void EditorWindow::showFrame() {
@@ -151,16 +154,15 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
       host_.onZoom([this](int percent) {
         zoomPercent_ = percent;
-        fitToScreen(GetDpiForWindow(window_), std::nullopt);
+        const int shown = fitToScreen(GetDpiForWindow(window_), std::nullopt);
         // The zoom kept from the last run comes before the window shows: its first frame
         // is drawn then.
         if (IsWindowVisible(window_)) onPaint(form_);
+        return shown;
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
       frame_.onPresent([this] { showFrame(); });
-      host_.onAnnounce([this](const AccessibleEvent& event) {
-        notifyWinEvent(window_, describePage(form_), event);
-      });
+      host_.onAnnounce([this](const AccessibleEvent& event) { notifyWinEvent(window_, event); });
       onWindowCreate(form_);
       restoreZoom(form_);
       return true;
@@ -180,13 +182,6 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         savedInFolder_ = save.savedInFolder;
         DestroyWindow(window_);
       });
-      return true;
-    case kActivateMessage:
-      // A screen reader's click; one that comes while a message box is open is dropped, as
-      // the window takes no clicks then.
-      if (!host_.modalRunning()) {
-        onActivate(form_, {static_cast<ControlRef::Kind>(wParam), static_cast<int>(lParam)});
-      }
       return true;
     case WM_DESTROY:
       host_.onAnnounce(nullptr);

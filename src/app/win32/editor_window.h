@@ -42,8 +42,9 @@ class EditorWindow {
   bool handle(UINT message, WPARAM wParam, LPARAM lParam);
   // Sizes the window for the monitor's DPI, the desktop's text size and the user's zoom,
   // scaled down to fit the monitor's work area, at `at` or where it is, moved inside the work
-  // area; the frame is drawn at that scale.
-  void fitToScreen(UINT dpi, std::optional<POINT> at);
+  // area; the frame is drawn at that scale. Returns the zoom shown: less than asked where the
+  // screen has no room for more.
+  int fitToScreen(UINT dpi, std::optional<POINT> at);
   void showFrame();
   void dropFiles(HDROP drop);
   // Windows ends the process once WM_ENDSESSION returns: the form is saved at once, with no

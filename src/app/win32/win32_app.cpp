@@ -3,7 +3,6 @@
 // clang-format off
 #include <windows.h>
 #include <shellapi.h>
-#include <shlobj.h>
 // clang-format on
 
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include "app/win32/console_end.h"
 #include "app/win32/editor_window.h"
 #include "app/win32/resource_ids.h"
+#include "app/win32/start_places.h"
 #include "backend/win32/gdiplus_font.h"
 #include "backend/win32/gdiplus_frame.h"
 #include "backend/win32/gdiplus_session.h"
@@ -78,14 +78,6 @@ std::vector<std::filesystem::path> commandLineArguments() {
   return args;
 }
 
-std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
-  std::filesystem::path folder;
-  PWSTR path = nullptr;
-  if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) folder = path;
-  CoTaskMemFree(path);
-  return folder;
-}
-
 // A program without a console says what it has to say in a message box.
 void say(const std::string& utf8, UINT icon) {
   MessageBoxW(nullptr, wide(fromUtf8(utf8)).c_str(), kProductName, MB_OK | icon);
@@ -136,8 +128,7 @@ int runEditor(HINSTANCE instance, int showCommand) {
   // The folder picker's new style and the shell's dialogs want a single-threaded apartment.
   const HRESULT ole = OleInitialize(nullptr);
   std::error_code error;
-  const StartPlaces places{std::filesystem::current_path(error), knownFolder(FOLDERID_Profile),
-                           knownFolder(FOLDERID_RoamingAppData)};
+  const StartPlaces places = windowsStartPlaces(error);
   int result = 1;
   if (!error) {
     // The working folder, chosen before anything else happens: from here on every file

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "common/utf.h"
+#include "common/words.h"
 
 namespace zarq::gtk {
 namespace {
@@ -19,18 +21,23 @@ struct ZarqControlClass {
 
 ControlState& state(gpointer object) { return *reinterpret_cast<ZarqControl*>(object)->state; }
 
-// --- AtkComponent: the control's place in the frame, moved to where the area is.
+void ask(const ControlState& s, ToolRequest::Kind kind, int from = 0, int to = 0, Text text = {},
+         double amount = 0) {
+  if (s.request && *s.request)
+    (*s.request)({kind, s.control.id, from, to, std::move(text), amount});
+}
+
+// --- AtkComponent: the control's place in the window, moved to where the area is.
 
 void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height,
              AtkCoordType type) {
   const ControlState& s = state(component);
-  GtkWidget* area = s.page ? gtk_accessible_get_widget(GTK_ACCESSIBLE(s.page)) : nullptr;
   gint ox = 0, oy = 0;
-  if (area && gtk_widget_get_realized(area)) {
+  if (s.area && gtk_widget_get_realized(s.area)) {
     if (type == ATK_XY_SCREEN) {
-      gdk_window_get_origin(gtk_widget_get_window(area), &ox, &oy);
+      gdk_window_get_origin(gtk_widget_get_window(s.area), &ox, &oy);
     } else if (type == ATK_XY_WINDOW) {
-      gtk_widget_translate_coordinates(area, gtk_widget_get_toplevel(area), 0, 0, &ox, &oy);
+      gtk_widget_translate_coordinates(s.area, gtk_widget_get_toplevel(s.area), 0, 0, &ox, &oy);
     }
   }
   const RectF b = s.control.bounds;
@@ -40,26 +47,10 @@ void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
   *height = static_cast<gint>(std::ceil(b.h));
 }
 
-// How soon a click runs, and is tried again while the window cannot take it.
-constexpr guint kActivateRetryMs = 50;
-
-gboolean activateLater(gpointer data) {
-  auto* call = static_cast<std::pair<std::function<bool(ControlRef)>, ControlRef>*>(data);
-  if (call->first && !call->first(call->second)) return G_SOURCE_CONTINUE;
-  delete call;
-  return G_SOURCE_REMOVE;
-}
-
-// A screen reader's request never runs the editor's action inside its own call: a click
-// may open a message box with a loop of its own.
-void activate(const ControlState& s) {
-  g_timeout_add(kActivateRetryMs, activateLater, new std::pair(s.activate, s.control.id));
-}
-
 gboolean grabFocus(AtkComponent* component) {
   const ControlState& s = state(component);
-  if (s.control.role != AccessibleRole::EditableText || !s.control.enabled) return FALSE;
-  activate(s);
+  if (!s.control.focusable) return FALSE;
+  ask(s, ToolRequest::Kind::Focus);
   return TRUE;
 }
 
@@ -78,44 +69,37 @@ AtkStateSet* refStateSet(AtkObject* object) {
   const ControlState& s = state(object);
   const AccessibleControl& c = s.control;
   AtkStateSet* set = atk_state_set_new();
-  if (c.enabled) {
-    atk_state_set_add_state(set, ATK_STATE_ENABLED);
-    atk_state_set_add_state(set, ATK_STATE_SENSITIVE);
-  }
-  if (s.index >= 0) {
-    atk_state_set_add_state(set, ATK_STATE_VISIBLE);
-    atk_state_set_add_state(set, ATK_STATE_SHOWING);
-  }
-  if (c.focused) atk_state_set_add_state(set, ATK_STATE_FOCUSED);
-  if (c.invalid) atk_state_set_add_state(set, ATK_STATE_INVALID_ENTRY);
-  switch (c.role) {
-    case AccessibleRole::EditableText:
-      atk_state_set_add_state(set, ATK_STATE_FOCUSABLE);
-      atk_state_set_add_state(set, ATK_STATE_EDITABLE);
-      atk_state_set_add_state(set, ATK_STATE_SINGLE_LINE);
-      break;
-    case AccessibleRole::CheckBox:
-    case AccessibleRole::RadioButton:
-      atk_state_set_add_state(set, ATK_STATE_CHECKABLE);
-      if (c.checked) atk_state_set_add_state(set, ATK_STATE_CHECKED);
-      break;
-    case AccessibleRole::Slider:
-      atk_state_set_add_state(set, ATK_STATE_HORIZONTAL);
-      break;
-    default:
-      break;
-  }
+  const auto add = [set](bool on, AtkStateType type) {
+    if (on) atk_state_set_add_state(set, type);
+  };
+  add(c.enabled, ATK_STATE_ENABLED);
+  add(c.enabled, ATK_STATE_SENSITIVE);
+  add(s.index >= 0, ATK_STATE_VISIBLE);
+  add(s.index >= 0, ATK_STATE_SHOWING);
+  add(c.focusable, ATK_STATE_FOCUSABLE);
+  add(c.focused, ATK_STATE_FOCUSED);
+  add(c.invalid, ATK_STATE_INVALID_ENTRY);
+  add(c.role == AccessibleRole::EditableText, ATK_STATE_EDITABLE);
+  add(c.role == AccessibleRole::EditableText, ATK_STATE_SINGLE_LINE);
+  add(c.role == AccessibleRole::CheckBox || c.role == AccessibleRole::RadioButton,
+      ATK_STATE_CHECKABLE);
+  add(c.checked, ATK_STATE_CHECKED);
+  add(c.role == AccessibleRole::Slider, ATK_STATE_HORIZONTAL);
   return set;
 }
 
+void addRelation(AtkRelationSet* set, std::vector<AtkObject*> targets, AtkRelationType type) {
+  if (targets.empty()) return;
+  AtkRelation* relation = atk_relation_new(targets.data(), static_cast<gint>(targets.size()), type);
+  atk_relation_set_add(set, relation);
+  g_object_unref(relation);
+}
+
 AtkRelationSet* refRelationSet(AtkObject* object) {
+  const ControlState& s = state(object);
   AtkRelationSet* set = atk_relation_set_new();
-  if (AtkObject* message = state(object).errorMessage) {
-    AtkObject* targets[] = {message};
-    AtkRelation* relation = atk_relation_new(targets, 1, ATK_RELATION_ERROR_MESSAGE);
-    atk_relation_set_add(set, relation);
-    g_object_unref(relation);
-  }
+  if (s.errorMessage) addRelation(set, {s.errorMessage}, ATK_RELATION_ERROR_MESSAGE);
+  addRelation(set, s.group, ATK_RELATION_MEMBER_OF);
   return set;
 }
 
@@ -125,6 +109,7 @@ G_DEFINE_TYPE_WITH_CODE(ZarqControl, zarq_control, ATK_TYPE_OBJECT,
 void zarq_control_init(ZarqControl* self) { self->state = new ControlState; }
 
 void controlFinalize(GObject* object) {
+  for (AtkObject* choice : state(object).choices) g_object_unref(choice);
   delete reinterpret_cast<ZarqControl*>(object)->state;
   G_OBJECT_CLASS(zarq_control_parent_class)->finalize(object);
 }
@@ -139,109 +124,108 @@ void zarq_control_class_init(ZarqControlClass* klass) {
   atk->ref_relation_set = refRelationSet;
 }
 
-// --- AtkAction: one action, what a click does.
+// --- AtkAction: one action, what a click does, named in the window's words.
 
 gboolean doAction(AtkAction* action, gint i) {
   const ControlState& s = state(action);
   if (i != 0 || !s.control.enabled) return FALSE;
-  activate(s);
+  ask(s, ToolRequest::Kind::Activate);
   return TRUE;
 }
 gint actionCount(AtkAction*) { return 1; }
 const gchar* actionName(AtkAction*, gint i) { return i == 0 ? "click" : nullptr; }
+const gchar* actionLocalName(AtkAction* action, gint i) {
+  return i == 0 ? state(action).action.c_str() : nullptr;
+}
 
 void actionInit(AtkActionIface* iface) {
   iface->do_action = doAction;
   iface->get_n_actions = actionCount;
   iface->get_name = actionName;
-  iface->get_localized_name = actionName;
+  iface->get_localized_name = actionLocalName;
 }
 
-// --- AtkText: a field's text, caret and selection; the selector's type. Offsets count
-// characters, as ATK's do.
+// --- AtkText: a field's text, caret and selection; the selector's type. ATK counts
+// characters; the core counts UTF-16 units.
 
-glong characterCount(const ControlState& s) { return g_utf8_strlen(s.value.c_str(), -1); }
+const Text& text(AtkText* t) { return state(t).control.value; }
+int characters(AtkText* t, std::size_t unit) { return characterIndex(text(t), unit); }
+int characterCount(AtkText* t) { return characters(t, text(t).size()); }
 
-gchar* textBetween(AtkText* text, gint start, gint end) {
-  const ControlState& s = state(text);
-  const glong count = characterCount(s);
-  if (end < 0 || end > count) end = static_cast<gint>(count);
-  if (start < 0) start = 0;
-  if (start > end) start = end;
-  return g_utf8_substring(s.value.c_str(), start, end);
+gchar* textBetween(AtkText* t, gint start, gint end) {
+  const gint count = characterCount(t);
+  if (end < 0 || end > count) end = count;
+  start = std::clamp(start, 0, end);
+  const std::size_t from = unitOfCharacter(text(t), start), to = unitOfCharacter(text(t), end);
+  return g_strdup(toUtf8(TextView(text(t)).substr(from, to - from)).c_str());
 }
 
-gint textLength(AtkText* text) { return static_cast<gint>(characterCount(state(text))); }
-
-gint caretOffset(AtkText* text) {
-  const ControlState& s = state(text);
-  return characterOffset(s.control.value, s.control.caret);
+gint textLength(AtkText* t) { return characterCount(t); }
+gint caretOffset(AtkText* t) {
+  return characters(t, static_cast<std::size_t>(state(t).control.caret));
 }
 
-gunichar characterAt(AtkText* text, gint offset) {
-  const ControlState& s = state(text);
-  if (offset < 0 || offset >= characterCount(s)) return 0;
-  return g_utf8_get_char(g_utf8_offset_to_pointer(s.value.c_str(), offset));
+gunichar characterAt(AtkText* t, gint offset) {
+  if (offset < 0 || offset >= characterCount(t)) return 0;
+  gchar* one = textBetween(t, offset, offset + 1);
+  const gunichar c = g_utf8_get_char(one);
+  g_free(one);
+  return c;
 }
 
-// The character, word or line (the whole field) around `offset`.
-gchar* stringAt(AtkText* text, gint offset, AtkTextGranularity granularity, gint* start,
-                gint* end) {
-  const ControlState& s = state(text);
-  const gint count = static_cast<gint>(characterCount(s));
+// The character, the word (with the blanks after it) or the line (the whole field) around
+// `offset`.
+gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
+  const gint count = characterCount(t);
   offset = std::clamp(offset, 0, count);
-  gint from = 0, to = count;
+  *start = 0;
+  *end = count;
   if (granularity == ATK_TEXT_GRANULARITY_CHAR) {
-    from = offset;
-    to = std::min(offset + 1, count);
+    *start = offset;
+    *end = std::min(offset + 1, count);
   } else if (granularity == ATK_TEXT_GRANULARITY_WORD) {
-    from = offset;
-    to = offset;
-    while (from > 0 && !g_unichar_isspace(characterAt(text, from - 1))) --from;
-    while (to < count && !g_unichar_isspace(characterAt(text, to))) ++to;
-    while (to < count && g_unichar_isspace(characterAt(text, to))) ++to;
+    const auto [from, to] = wordAround(text(t), unitOfCharacter(text(t), offset));
+    *start = characters(t, from);
+    *end = characters(t, to);
   }
-  *start = from;
-  *end = to;
-  return textBetween(text, from, to);
+  return textBetween(t, *start, *end);
 }
 
-AtkTextGranularity granularityOf(AtkTextBoundary boundary) {
-  switch (boundary) {
-    case ATK_TEXT_BOUNDARY_CHAR:
-      return ATK_TEXT_GRANULARITY_CHAR;
-    case ATK_TEXT_BOUNDARY_WORD_START:
-    case ATK_TEXT_BOUNDARY_WORD_END:
-      return ATK_TEXT_GRANULARITY_WORD;
-    default:
-      return ATK_TEXT_GRANULARITY_LINE;
+gchar* textAt(AtkText* t, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
+  AtkTextGranularity granularity = ATK_TEXT_GRANULARITY_LINE;
+  if (boundary == ATK_TEXT_BOUNDARY_CHAR) granularity = ATK_TEXT_GRANULARITY_CHAR;
+  if (boundary == ATK_TEXT_BOUNDARY_WORD_START || boundary == ATK_TEXT_BOUNDARY_WORD_END) {
+    granularity = ATK_TEXT_GRANULARITY_WORD;
   }
+  return stringAt(t, offset, granularity, start, end);
 }
 
-gchar* textAt(AtkText* text, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
-  return stringAt(text, offset, granularityOf(boundary), start, end);
-}
-
-gint selectionCount(AtkText* text) {
-  const AccessibleControl& c = state(text).control;
+gint selectionCount(AtkText* t) {
+  const AccessibleControl& c = state(t).control;
   return c.selectionEnd > c.selectionStart ? 1 : 0;
 }
 
-gchar* selection(AtkText* text, gint n, gint* start, gint* end) {
-  const AccessibleControl& c = state(text).control;
-  if (n != 0 || c.selectionEnd <= c.selectionStart) {
-    *start = *end = 0;
-    return nullptr;
-  }
-  *start = characterOffset(c.value, c.selectionStart);
-  *end = characterOffset(c.value, c.selectionEnd);
-  return textBetween(text, *start, *end);
+gchar* selection(AtkText* t, gint n, gint* start, gint* end) {
+  const AccessibleControl& c = state(t).control;
+  *start = *end = 0;
+  if (n != 0 || c.selectionEnd <= c.selectionStart) return nullptr;
+  *start = characters(t, static_cast<std::size_t>(c.selectionStart));
+  *end = characters(t, static_cast<std::size_t>(c.selectionEnd));
+  return textBetween(t, *start, *end);
 }
 
+// The field draws its text in one font and colour: one run, with no attributes, over all of it.
+AtkAttributeSet* runAttributes(AtkText* t, gint, gint* start, gint* end) {
+  *start = 0;
+  *end = characterCount(t);
+  return nullptr;
+}
+AtkAttributeSet* defaultAttributes(AtkText*) { return nullptr; }
+
 // Each character reports the field's box: the frame keeps no per-character places.
-void characterExtents(AtkText* text, gint, gint* x, gint* y, gint* width, gint* height,
+void characterExtents(AtkText* t, gint, gint* x, gint* y, gint* width, gint* height,
                       AtkCoordType type) {
-  extents(ATK_COMPONENT(text), x, y, width, height, type);
+  extents(ATK_COMPONENT(t), x, y, width, height, type);
 }
 
 void textInit(AtkTextIface* iface) {
@@ -253,39 +237,119 @@ void textInit(AtkTextIface* iface) {
   iface->get_text_at_offset = textAt;
   iface->get_n_selections = selectionCount;
   iface->get_selection = selection;
+  iface->get_run_attributes = runAttributes;
+  iface->get_default_attributes = defaultAttributes;
   iface->get_character_extents = characterExtents;
 }
 
-// --- AtkValue: a slider's value between its ends, in its steps.
+// --- AtkEditableText: a tool types into the field as the keyboard does.
 
-void valueAndText(AtkValue* value, gdouble* number, gchar** text) {
+void edit(AtkEditableText* t, gint start, gint end, const gchar* typed) {
+  const Text& value = text(ATK_TEXT(t));
+  const gint count = characterCount(ATK_TEXT(t));
+  if (end < 0 || end > count) end = count;
+  start = std::clamp(start, 0, end);
+  ask(state(t), ToolRequest::Kind::Edit, static_cast<int>(unitOfCharacter(value, start)),
+      static_cast<int>(unitOfCharacter(value, end)), fromUtf8(typed ? typed : ""));
+}
+void setContents(AtkEditableText* t, const gchar* typed) { edit(t, 0, -1, typed); }
+void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* position) {
+  // A length past the text's end, from a careless tool, stops at its end.
+  const std::string part(
+      std::string_view(typed ? typed : "")
+          .substr(0, length < 0 ? std::string::npos : static_cast<std::size_t>(length)));
+  edit(t, *position, *position, part.c_str());
+  *position += static_cast<gint>(g_utf8_strlen(part.c_str(), -1));
+}
+void deleteText(AtkEditableText* t, gint start, gint end) { edit(t, start, end, ""); }
+
+void editableInit(AtkEditableTextIface* iface) {
+  iface->set_text_contents = setContents;
+  iface->insert_text = insertText;
+  iface->delete_text = deleteText;
+}
+
+// --- AtkValue: a slider's value between its ends, in its steps; the selector's choice.
+
+void valueAndText(AtkValue* value, gdouble* amount, gchar** shown) {
   const ControlState& s = state(value);
-  *number = s.control.number;
-  if (text) *text = g_strdup(s.value.c_str());
+  *amount = s.control.amount;
+  if (shown) *shown = g_strdup(s.value.c_str());
 }
 AtkRange* range(AtkValue* value) {
   const AccessibleControl& c = state(value).control;
   return atk_range_new(c.minimum, c.maximum, nullptr);
 }
 gdouble increment(AtkValue* value) { return state(value).control.step; }
-
-void setDouble(GValue* out, double number) {
-  g_value_init(out, G_TYPE_DOUBLE);
-  g_value_set_double(out, number);
+void setValue(AtkValue* value, gdouble amount) {
+  ask(state(value), ToolRequest::Kind::Edit, 0, 0, {}, amount);
 }
-void currentValue(AtkValue* v, GValue* out) { setDouble(out, state(v).control.number); }
-void minimumValue(AtkValue* v, GValue* out) { setDouble(out, state(v).control.minimum); }
-void maximumValue(AtkValue* v, GValue* out) { setDouble(out, state(v).control.maximum); }
-void minimumIncrement(AtkValue* v, GValue* out) { setDouble(out, state(v).control.step); }
 
 void valueInit(AtkValueIface* iface) {
   iface->get_value_and_text = valueAndText;
   iface->get_range = range;
   iface->get_increment = increment;
-  iface->get_current_value = currentValue;
-  iface->get_minimum_value = minimumValue;
-  iface->get_maximum_value = maximumValue;
-  iface->get_minimum_increment = minimumIncrement;
+  iface->set_value = setValue;
+}
+
+// --- AtkSelection: the selector's types as its children, the one chosen selected, as in a
+// native combo box.
+
+int chosen(gpointer object) { return static_cast<int>(state(object).control.amount); }
+
+// One choice: usable, and selected while it is the one chosen.
+gint choiceIndex(AtkObject* item) {
+  const std::vector<AtkObject*>& choices = state(atk_object_get_parent(item)).choices;
+  return static_cast<gint>(std::find(choices.begin(), choices.end(), item) - choices.begin());
+}
+AtkStateSet* choiceStates(AtkObject* item) {
+  AtkStateSet* set = atk_state_set_new();
+  for (const AtkStateType type : {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_SELECTABLE,
+                                  ATK_STATE_VISIBLE, ATK_STATE_SHOWING}) {
+    atk_state_set_add_state(set, type);
+  }
+  if (choiceIndex(item) == chosen(atk_object_get_parent(item))) {
+    atk_state_set_add_state(set, ATK_STATE_SELECTED);
+  }
+  return set;
+}
+
+struct ZarqChoice {
+  AtkObject parent;
+};
+struct ZarqChoiceClass {
+  AtkObjectClass parent_class;
+};
+G_DEFINE_TYPE(ZarqChoice, zarq_choice, ATK_TYPE_OBJECT)
+void zarq_choice_init(ZarqChoice*) {}
+void zarq_choice_class_init(ZarqChoiceClass* klass) {
+  ATK_OBJECT_CLASS(klass)->ref_state_set = choiceStates;
+  ATK_OBJECT_CLASS(klass)->get_index_in_parent = choiceIndex;
+}
+gint choiceCount(AtkObject* object) { return static_cast<gint>(state(object).choices.size()); }
+AtkObject* choiceAt(gpointer object, gint i) {
+  const std::vector<AtkObject*>& choices = state(object).choices;
+  if (i < 0 || i >= static_cast<gint>(choices.size())) return nullptr;
+  return ATK_OBJECT(g_object_ref(choices[static_cast<std::size_t>(i)]));
+}
+AtkObject* refChoice(AtkObject* object, gint i) { return choiceAt(object, i); }
+gint selectedCount(AtkSelection* s) {
+  return chosen(s) >= 0 && chosen(s) < static_cast<int>(state(s).choices.size()) ? 1 : 0;
+}
+AtkObject* refSelected(AtkSelection* s, gint i) {
+  return i == 0 ? choiceAt(s, chosen(s)) : nullptr;
+}
+gboolean isChosen(AtkSelection* s, gint i) { return i == chosen(s); }
+gboolean choose(AtkSelection* s, gint i) {
+  ask(state(s), ToolRequest::Kind::Edit, 0, 0, {}, static_cast<double>(i));
+  return TRUE;
+}
+
+void selectionInit(AtkSelectionIface* iface) {
+  iface->get_selection_count = selectedCount;
+  iface->ref_selection = refSelected;
+  iface->is_child_selected = isChosen;
+  iface->add_selection = choose;
 }
 
 // --- The kinds of control object, by the interfaces their role needs.
@@ -297,7 +361,8 @@ struct ZarqTextControlClass {
   ZarqControlClass parent_class;
 };
 G_DEFINE_TYPE_WITH_CODE(ZarqTextControl, zarq_text_control, zarq_control_get_type(),
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, textInit))
+                        G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, textInit)
+                            G_IMPLEMENT_INTERFACE(ATK_TYPE_EDITABLE_TEXT, editableInit))
 void zarq_text_control_init(ZarqTextControl*) {}
 void zarq_text_control_class_init(ZarqTextControlClass*) {}
 
@@ -312,7 +377,7 @@ G_DEFINE_TYPE_WITH_CODE(ZarqButtonControl, zarq_button_control, zarq_control_get
 void zarq_button_control_init(ZarqButtonControl*) {}
 void zarq_button_control_class_init(ZarqButtonControlClass*) {}
 
-// The selector: a button whose text is the type chosen.
+// The selector: a button whose text is the type chosen and whose value is its place.
 struct ZarqChoiceControl {
   ZarqButtonControl parent;
 };
@@ -320,9 +385,15 @@ struct ZarqChoiceControlClass {
   ZarqButtonControlClass parent_class;
 };
 G_DEFINE_TYPE_WITH_CODE(ZarqChoiceControl, zarq_choice_control, zarq_button_control_get_type(),
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, textInit))
+                        G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, textInit)
+                            G_IMPLEMENT_INTERFACE(ATK_TYPE_VALUE, valueInit)
+                                G_IMPLEMENT_INTERFACE(ATK_TYPE_SELECTION, selectionInit))
 void zarq_choice_control_init(ZarqChoiceControl*) {}
-void zarq_choice_control_class_init(ZarqChoiceControlClass*) {}
+void zarq_choice_control_class_init(ZarqChoiceControlClass* klass) {
+  AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+  atk->get_n_children = choiceCount;
+  atk->ref_child = refChoice;
+}
 
 struct ZarqSliderControl {
   ZarqControl parent;
@@ -357,42 +428,41 @@ RoleType roleType(AccessibleRole role) {
     case AccessibleRole::Alert:
       break;
   }
-  return {ATK_ROLE_NOTIFICATION, zarq_control_get_type};
+  return {ATK_ROLE_NOTIFICATION, zarq_button_control_get_type};
 }
 
 }  // namespace
 
-int characterOffset(TextView text, int unit) {
-  int characters = 0;
-  for (int i = 0; i < unit && i < static_cast<int>(text.size()); ++i) {
-    if (text[i] < 0xDC00 || text[i] > 0xDFFF) ++characters;
-  }
-  return characters;
-}
-
-AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page,
-                                std::function<bool(ControlRef)> activate) {
+AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page, GtkWidget* area,
+                                const RequestSink* request) {
   const RoleType kind = roleType(control.role);
   auto* object = ATK_OBJECT(g_object_new(kind.type(), nullptr));
   atk_object_initialize(object, nullptr);
   atk_object_set_role(object, kind.role);
   atk_object_set_parent(object, page);
   ControlState& s = controlState(object);
-  s.page = page;
-  s.activate = std::move(activate);
-  updateControl(object, control, nullptr);
+  s.area = area;
+  s.request = request;
+  updateControl(object, control);
   return object;
 }
 
 ControlState& controlState(AtkObject* object) { return state(object); }
 
-void updateControl(AtkObject* object, const AccessibleControl& control, AtkObject* errorMessage) {
+void updateControl(AtkObject* object, const AccessibleControl& control) {
   ControlState& s = state(object);
   s.control = control;
   s.name = toUtf8(control.name);
   s.description = toUtf8(control.description);
   s.value = toUtf8(control.value);
-  s.errorMessage = errorMessage;
+  s.action = toUtf8(control.action);
+  while (s.choices.size() < control.choices.size()) {
+    AtkObject* item = ATK_OBJECT(g_object_new(zarq_choice_get_type(), nullptr));
+    atk_object_set_role(item, ATK_ROLE_MENU_ITEM);
+    atk_object_set_name(item, toUtf8(control.choices[s.choices.size()]).c_str());
+    atk_object_set_parent(item, object);
+    s.choices.push_back(item);
+  }
 }
 
 }  // namespace zarq::gtk

@@ -1,36 +1,39 @@
 #pragma once
-// One ATK object per described control: text fields give their text, caret and selection,
-// sliders their value and range, buttons and boxes a click, all their place and states.
+// One ATK object per described control, translating the core's description: text fields give
+// and take their text, sliders their value, buttons and boxes a click, all their place and
+// states. Whatever a screen reader asks to change goes back to the core as a request.
 
 #include <atk/atk.h>
 #include <gtk/gtk.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/accessibility.h"
 
 namespace zarq::gtk {
 
-// What a control object knows: its control as last described, its texts in UTF-8, and the
-// page object it belongs to (which knows the drawing area).
+using RequestSink = std::function<void(const ToolRequest&)>;
+
+// What a control object knows: its control as last described, its texts in UTF-8, the
+// drawing area it lies in and where its requests go.
 struct ControlState {
   AccessibleControl control;
-  std::string name, description, value;
-  AtkObject* page = nullptr;
-  int index = -1;                     // among the page's children; -1 while it is not shown
+  std::string name, description, value, action;
+  GtkWidget* area = nullptr;
+  int index = -1;                     // among its page's children; -1 while it is not shown
   AtkObject* errorMessage = nullptr;  // the message hanging on it, owned by the page
-  std::function<bool(ControlRef)> activate;
+  std::vector<AtkObject*> group;      // the options of its pair
+  std::vector<AtkObject*> choices;    // the selector's types, as menu items it owns
+  const RequestSink* request = nullptr;
 };
 
 // A new object of the type that fits the control's role, child of `page`.
-AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page,
-                                std::function<bool(ControlRef)> activate);
+AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page, GtkWidget* area,
+                                const RequestSink* request);
 ControlState& controlState(AtkObject* object);
 // Takes the control's new description.
-void updateControl(AtkObject* object, const AccessibleControl& control, AtkObject* errorMessage);
-
-// UTF-16 units to ATK's character offsets.
-int characterOffset(TextView text, int unit);
+void updateControl(AtkObject* object, const AccessibleControl& control);
 
 }  // namespace zarq::gtk

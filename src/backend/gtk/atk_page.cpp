@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "backend/gtk/atk_controls.h"
 #include "common/utf.h"
+#include "common/words.h"
 
 namespace zarq::gtk {
 namespace {
@@ -24,120 +25,199 @@ struct ZarqAreaClass {
   GtkDrawingAreaClass parent_class;
 };
 
-// --- Its accessible object: the page, with one child per shown control.
+// --- A page's panel: its title and its shown controls.
 
-struct PageState {
-  bool described = false;
+struct Panel {
   std::string name, description;
-  // Every control ever shown keeps its object, so that a screen reader that holds one
-  // finds it again when its page comes back.
-  std::map<std::pair<int, int>, AtkObject*> objects;
   std::vector<AtkObject*> children;
 };
-
-struct ZarqPage {
-  GtkWidgetAccessible parent;
-  PageState* state;
+struct ZarqPanel {
+  AtkObject parent;
+  Panel* panel;
 };
-struct ZarqPageClass {
+struct ZarqPanelClass {
+  AtkObjectClass parent_class;
+};
+
+Panel& panelOf(gpointer object) { return *reinterpret_cast<ZarqPanel*>(object)->panel; }
+
+gint panelChildCount(AtkObject* object) {
+  return static_cast<gint>(panelOf(object).children.size());
+}
+AtkObject* panelChild(AtkObject* object, gint i) {
+  const std::vector<AtkObject*>& children = panelOf(object).children;
+  if (i < 0 || i >= static_cast<gint>(children.size())) return nullptr;
+  return ATK_OBJECT(g_object_ref(children[static_cast<std::size_t>(i)]));
+}
+const gchar* panelName(AtkObject* object) { return panelOf(object).name.c_str(); }
+const gchar* panelDescription(AtkObject* object) { return panelOf(object).description.c_str(); }
+gint panelIndex(AtkObject*) { return 0; }
+
+G_DEFINE_TYPE(ZarqPanel, zarq_panel, ATK_TYPE_OBJECT)
+
+void zarq_panel_init(ZarqPanel* self) { self->panel = new Panel; }
+void panelFinalize(GObject* object) {
+  delete reinterpret_cast<ZarqPanel*>(object)->panel;
+  G_OBJECT_CLASS(zarq_panel_parent_class)->finalize(object);
+}
+void zarq_panel_class_init(ZarqPanelClass* klass) {
+  G_OBJECT_CLASS(klass)->finalize = panelFinalize;
+  AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+  atk->get_n_children = panelChildCount;
+  atk->ref_child = panelChild;
+  atk->get_name = panelName;
+  atk->get_description = panelDescription;
+  atk->get_index_in_parent = panelIndex;
+}
+
+// --- The area's accessible object: the page on view.
+
+struct AreaState {
+  bool described = false;
+  int page = 0;
+  std::map<int, AtkObject*> panels;
+  // Every control ever shown keeps its object, so that a screen reader that holds one finds
+  // it again when its page comes back.
+  std::map<std::tuple<int, int, int>, AtkObject*> objects;
+  // The control last told to have the focus: it loses it wherever it is by then, on a page
+  // that went too.
+  AtkObject* focused = nullptr;
+};
+
+struct ZarqAreaAccessible {
+  GtkWidgetAccessible parent;
+  AreaState* state;
+};
+struct ZarqAreaAccessibleClass {
   GtkWidgetAccessibleClass parent_class;
 };
 
-GType zarq_page_get_type();
-bool isPage(AtkObject* object) { return G_TYPE_CHECK_INSTANCE_TYPE(object, zarq_page_get_type()); }
-PageState& pageState(AtkObject* page) { return *reinterpret_cast<ZarqPage*>(page)->state; }
-
-std::pair<int, int> keyOf(ControlRef id) { return {static_cast<int>(id.kind), id.index}; }
-
-AccessibleSource* sourceOf(AtkObject* page) {
-  GtkWidget* area = gtk_accessible_get_widget(GTK_ACCESSIBLE(page));
-  return area ? reinterpret_cast<ZarqArea*>(area)->source : nullptr;
+GType zarq_area_accessible_get_type();
+bool isArea(AtkObject* object) {
+  return G_TYPE_CHECK_INSTANCE_TYPE(object, zarq_area_accessible_get_type());
+}
+AreaState& areaState(AtkObject* area) {
+  return *reinterpret_cast<ZarqAreaAccessible*>(area)->state;
 }
 
-// Takes the page as it is now; with `tell`, a screen reader hears which children went and
-// came and whether the page's name changed.
-void refresh(AtkObject* page, bool tell) {
-  PageState& s = pageState(page);
-  AccessibleSource* source = sourceOf(page);
+AccessibleSource* sourceOf(AtkObject* area) {
+  GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(area));
+  return widget ? reinterpret_cast<ZarqArea*>(widget)->source : nullptr;
+}
+
+AtkObject* panelFor(AtkObject* area, int page) {
+  AtkObject*& panel = areaState(area).panels[page];
+  if (!panel) {
+    panel = ATK_OBJECT(g_object_new(zarq_panel_get_type(), nullptr));
+    atk_object_initialize(panel, nullptr);
+    atk_object_set_role(panel, ATK_ROLE_PANEL);
+    atk_object_set_parent(panel, area);
+  }
+  return panel;
+}
+
+AtkObject* panelOnView(AtkObject* area) {
+  AreaState& s = areaState(area);
+  return s.page > 0 ? panelFor(area, s.page) : nullptr;
+}
+
+// Takes the page as it is now; with `tell`, a screen reader hears which panel and which
+// children went and came and whether the page's name changed.
+void refresh(AtkObject* area, bool tell) {
+  AreaState& s = areaState(area);
+  AccessibleSource* source = sourceOf(area);
   if (!source) return;
   const AccessiblePage now = source->describe();
   s.described = true;
+  AtkObject* oldPanel = panelOnView(area);
+  s.page = now.page;
+  AtkObject* panel = panelOnView(area);
+  if (oldPanel && oldPanel != panel) {
+    for (AtkObject* child : panelOf(oldPanel).children) controlState(child).index = -1;
+  }
+  if (!panel) return;
+  const auto key = [&now](ControlRef id) {
+    return std::tuple{now.page, static_cast<int>(id.kind), id.index};
+  };
+  GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(area));
   std::vector<AtkObject*> next;
   for (const AccessibleControl& control : now.controls) {
-    AtkObject*& object = s.objects[keyOf(control.id)];
-    if (!object) object = newControlAccessible(control, page, source->activate);
+    AtkObject*& object = s.objects[key(control.id)];
+    if (!object) object = newControlAccessible(control, panel, widget, &source->request);
     next.push_back(object);
   }
   for (std::size_t i = 0; i < next.size(); ++i) {
     const AccessibleControl& control = now.controls[i];
-    AtkObject* message = nullptr;
-    if (control.errorMessage) message = s.objects[keyOf(control.errorMessage)];
-    updateControl(next[i], control, message);
+    ControlState& c = controlState(next[i]);
+    updateControl(next[i], control);
+    c.errorMessage = control.errorMessage ? s.objects[key(control.errorMessage)] : nullptr;
+    c.group.clear();
+    for (const ControlRef member : control.group) c.group.push_back(s.objects[key(member)]);
   }
-  for (auto& [key, object] : s.objects) controlState(object).index = -1;
+  Panel& p = panelOf(panel);
+  for (AtkObject* child : p.children) controlState(child).index = -1;
   for (std::size_t i = 0; i < next.size(); ++i) controlState(next[i]).index = static_cast<int>(i);
-  const std::vector<AtkObject*> was = std::exchange(s.children, next);
-  const std::string name = toUtf8(now.title);
-  const bool renamed = name != s.name;
-  s.name = name;
-  s.description = toUtf8(now.help);
+  const std::vector<AtkObject*> was = std::exchange(p.children, next);
+  const std::string name = toUtf8(now.name);
+  const bool renamed = name != p.name;
+  p.name = name;
+  p.description = toUtf8(now.help);
   if (!tell) return;
+  if (oldPanel != panel) {
+    if (oldPanel) g_signal_emit_by_name(area, "children-changed::remove", 0, oldPanel);
+    g_signal_emit_by_name(area, "children-changed::add", 0, panel);
+    return;
+  }
   for (std::size_t i = was.size(); i-- > 0;) {
     if (std::find(next.begin(), next.end(), was[i]) == next.end()) {
-      g_signal_emit_by_name(page, "children-changed::remove", static_cast<guint>(i), was[i]);
+      g_signal_emit_by_name(panel, "children-changed::remove", static_cast<guint>(i), was[i]);
     }
   }
   for (std::size_t i = 0; i < next.size(); ++i) {
     if (std::find(was.begin(), was.end(), next[i]) == was.end()) {
-      g_signal_emit_by_name(page, "children-changed::add", static_cast<guint>(i), next[i]);
+      g_signal_emit_by_name(panel, "children-changed::add", static_cast<guint>(i), next[i]);
     }
   }
-  if (renamed) g_object_notify(G_OBJECT(page), "accessible-name");
+  if (renamed) g_object_notify(G_OBJECT(panel), "accessible-name");
 }
 
-PageState& described(AtkObject* page) {
-  if (!pageState(page).described) refresh(page, false);
-  return pageState(page);
+AtkObject* described(AtkObject* area) {
+  if (!areaState(area).described) refresh(area, false);
+  return panelOnView(area);
 }
 
-gint childCount(AtkObject* page) { return static_cast<gint>(described(page).children.size()); }
-
-AtkObject* refChild(AtkObject* page, gint i) {
-  const std::vector<AtkObject*>& children = described(page).children;
-  if (i < 0 || i >= static_cast<gint>(children.size())) return nullptr;
-  return ATK_OBJECT(g_object_ref(children[static_cast<std::size_t>(i)]));
+gint areaChildCount(AtkObject* area) { return described(area) ? 1 : 0; }
+AtkObject* areaChild(AtkObject* area, gint i) {
+  AtkObject* panel = described(area);
+  return i == 0 && panel ? ATK_OBJECT(g_object_ref(panel)) : nullptr;
 }
 
-const gchar* pageName(AtkObject* page) { return described(page).name.c_str(); }
-const gchar* pageDescription(AtkObject* page) { return described(page).description.c_str(); }
+void areaInitialize(AtkObject* area, gpointer data);
+void areaAccessibleFinalize(GObject* object);
 
-void pageInitialize(AtkObject* page, gpointer data);
-void pageFinalize(GObject* object);
+G_DEFINE_TYPE(ZarqAreaAccessible, zarq_area_accessible, GTK_TYPE_WIDGET_ACCESSIBLE)
 
-G_DEFINE_TYPE(ZarqPage, zarq_page, GTK_TYPE_WIDGET_ACCESSIBLE)
+void zarq_area_accessible_init(ZarqAreaAccessible* self) { self->state = new AreaState; }
 
-void zarq_page_init(ZarqPage* self) { self->state = new PageState; }
-
-void zarq_page_class_init(ZarqPageClass* klass) {
-  G_OBJECT_CLASS(klass)->finalize = pageFinalize;
+void zarq_area_accessible_class_init(ZarqAreaAccessibleClass* klass) {
+  G_OBJECT_CLASS(klass)->finalize = areaAccessibleFinalize;
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
-  atk->initialize = pageInitialize;
-  atk->get_n_children = childCount;
-  atk->ref_child = refChild;
-  atk->get_name = pageName;
-  atk->get_description = pageDescription;
+  atk->initialize = areaInitialize;
+  atk->get_n_children = areaChildCount;
+  atk->ref_child = areaChild;
 }
 
-void pageInitialize(AtkObject* page, gpointer data) {
-  ATK_OBJECT_CLASS(zarq_page_parent_class)->initialize(page, data);
-  atk_object_set_role(page, ATK_ROLE_PANEL);
+void areaInitialize(AtkObject* area, gpointer data) {
+  ATK_OBJECT_CLASS(zarq_area_accessible_parent_class)->initialize(area, data);
+  atk_object_set_role(area, ATK_ROLE_PANEL);
 }
 
-void pageFinalize(GObject* object) {
-  PageState* s = reinterpret_cast<ZarqPage*>(object)->state;
+void areaAccessibleFinalize(GObject* object) {
+  AreaState* s = reinterpret_cast<ZarqAreaAccessible*>(object)->state;
   for (auto& [key, child] : s->objects) g_object_unref(child);
+  for (auto& [page, panel] : s->panels) g_object_unref(panel);
   delete s;
-  G_OBJECT_CLASS(zarq_page_parent_class)->finalize(object);
+  G_OBJECT_CLASS(zarq_area_accessible_parent_class)->finalize(object);
 }
 
 void areaFinalize(GObject* object);
@@ -148,7 +228,7 @@ void zarq_area_init(ZarqArea* self) { self->source = nullptr; }
 
 void zarq_area_class_init(ZarqAreaClass* klass) {
   G_OBJECT_CLASS(klass)->finalize = areaFinalize;
-  gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(klass), zarq_page_get_type());
+  gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(klass), zarq_area_accessible_get_type());
 }
 
 void areaFinalize(GObject* object) {
@@ -162,10 +242,8 @@ void notifyState(AtkObject* object, AtkStateType state, bool on) {
 
 void tellChange(AtkObject* object, const AccessibleEvent& event) {
   const ControlState& s = controlState(object);
-  const auto at = [&](int unit) { return characterOffset(s.control.value, unit); };
-  const auto length = [&] {
-    return characterOffset(event.text, static_cast<int>(event.text.size()));
-  };
+  const auto at = [&](int unit) { return characterIndex(s.control.value, unit); };
+  const int length = characterIndex(event.text, event.text.size());
   switch (event.change) {
     case AccessibleChange::Focus:
       return notifyState(object, ATK_STATE_FOCUSED, event.on);
@@ -181,12 +259,15 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
     case AccessibleChange::Description:
       return g_object_notify(G_OBJECT(object), "accessible-description");
     case AccessibleChange::Value:
+      // A combo box's new choice is heard as its selected child, as a native one's is.
+      if (s.control.role == AccessibleRole::ComboBox)
+        g_signal_emit_by_name(object, "selection-changed");
       return g_object_notify(G_OBJECT(object), "accessible-value");
     case AccessibleChange::TextRemoved:
-      return g_signal_emit_by_name(object, "text-remove::system", at(event.position), length(),
+      return g_signal_emit_by_name(object, "text-remove::system", at(event.position), length,
                                    toUtf8(event.text).c_str());
     case AccessibleChange::TextInserted:
-      return g_signal_emit_by_name(object, "text-insert::system", at(event.position), length(),
+      return g_signal_emit_by_name(object, "text-insert::system", at(event.position), length,
                                    toUtf8(event.text).c_str());
     case AccessibleChange::Caret:
       return g_signal_emit_by_name(object, "text-caret-moved", at(event.position));
@@ -214,13 +295,23 @@ GtkWidget* accessibleDrawingArea(AccessibleSource source) {
   return GTK_WIDGET(area);
 }
 
-void announceOnArea(GtkWidget* area, const AccessibleEvent& event) {
-  AtkObject* page = gtk_widget_get_accessible(area);
-  if (!page || !isPage(page)) return;
-  refresh(page, true);
+void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
+  AtkObject* area = gtk_widget_get_accessible(widget);
+  if (!area || !isArea(area)) return;
+  refresh(area, true);
+  AreaState& s = areaState(area);
+  if (event.change == AccessibleChange::Focus && !event.on) {
+    if (!s.focused) return;
+    controlState(s.focused).control.focused = false;
+    tellChange(std::exchange(s.focused, nullptr), event);
+    return;
+  }
   if (!event.control) return;
-  const auto found = pageState(page).objects.find(keyOf(event.control));
-  if (found != pageState(page).objects.end()) tellChange(found->second, event);
+  const auto found =
+      s.objects.find({s.page, static_cast<int>(event.control.kind), event.control.index});
+  if (found == s.objects.end()) return;
+  if (event.change == AccessibleChange::Focus) s.focused = found->second;
+  tellChange(found->second, event);
 }
 
 }  // namespace zarq::gtk

@@ -1,21 +1,21 @@
 #pragma once
-// The self-drawn page for screen readers on GTK: a drawing area whose accessible object has
-// one ATK child per control the core describes, raising ATK's signals for each change the
-// core announces.
+// The self-drawn page for screen readers on GTK: a drawing area whose accessible object holds
+// the page on view as a panel named by its title, one ATK child per control the core
+// describes, raising ATK's signals for each change the core announces. Each page has a panel
+// of its own, so that a screen reader says the page's title when the focus moves onto it.
 
 #include <gtk/gtk.h>
 
 #include <functional>
 
+#include "backend/gtk/atk_controls.h"
 #include "platform/accessibility.h"
 
 namespace zarq::gtk {
 
 struct AccessibleSource {
   std::function<AccessiblePage()> describe;  // the page on view, as it is now
-  // What a click on the control does; called from the main loop, never inside a query.
-  // False while the window cannot take it yet (long work runs): it is tried again shortly.
-  std::function<bool(ControlRef)> activate;
+  RequestSink request;  // what a screen reader asks of a control; never run inside its call
 };
 
 // A drawing area whose accessible object publishes what `source` describes.

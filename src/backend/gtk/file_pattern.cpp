@@ -1,10 +1,12 @@
 #include "backend/gtk/file_pattern.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace zarq::gtk {
+namespace {
 
-std::string globForFilterPattern(std::string_view pattern) {
+std::string globFor(std::string_view pattern) {
   if (pattern == "*.*") return "*";
   std::string glob;
   for (const char c : pattern) {
@@ -19,6 +21,18 @@ std::string globForFilterPattern(std::string_view pattern) {
     }
   }
   return glob;
+}
+
+}  // namespace
+
+std::vector<std::string> globsForFilterPattern(std::string_view pattern) {
+  std::vector<std::string> globs;
+  while (!pattern.empty()) {
+    const std::size_t end = std::min(pattern.find(';'), pattern.size());
+    if (end > 0) globs.push_back(globFor(pattern.substr(0, end)));
+    pattern.remove_prefix(std::min(end + 1, pattern.size()));
+  }
+  return globs;
 }
 
 std::string_view mimeTypeForFilterPattern(std::string_view pattern) {

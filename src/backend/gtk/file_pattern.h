@@ -1,14 +1,16 @@
 #pragma once
-// The editor's dialog filters are written as on Windows ("*.set", "*.*"): matched without
-// regard to case, and "*.*" meaning every file. GTK's patterns are case-sensitive globs.
+// The editor's dialog filters are written as on Windows ("*.set", "*.png;*.jpg", "*.*"):
+// matched without regard to case, ";" between patterns, and "*.*" meaning every file. GTK's
+// patterns are case-sensitive globs, one each.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zarq::gtk {
 
-// The GTK glob that matches what `pattern` matches in a Windows file dialog.
-std::string globForFilterPattern(std::string_view pattern);
+// The GTK globs that together match what `pattern` matches in a Windows file dialog.
+std::vector<std::string> globsForFilterPattern(std::string_view pattern);
 // The file type the desktop knows the files of `pattern` by, so that a filter also shows
 // them under another name; empty for none.
 std::string_view mimeTypeForFilterPattern(std::string_view pattern);

@@ -152,12 +152,15 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
   gtk_file_chooser_set_local_only(chooser, TRUE);
   // The editor asks its own questions about existing files.
   gtk_file_chooser_set_do_overwrite_confirmation(chooser, FALSE);
-  gtk_file_chooser_set_create_folders(chooser, action != GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER);
+  // The folder chooser too: the recorder's folder may not exist yet.
+  gtk_file_chooser_set_create_folders(chooser, TRUE);
   gtk_file_chooser_set_current_folder(chooser, workFolder_.c_str());
   if (!pattern.empty()) {
     GtkFileFilter* filter = gtk_file_filter_new();
     gtk_file_filter_set_name(filter, toUtf8(filterName).c_str());
-    gtk_file_filter_add_pattern(filter, globForFilterPattern(toUtf8(pattern)).c_str());
+    for (const std::string& glob : globsForFilterPattern(toUtf8(pattern))) {
+      gtk_file_filter_add_pattern(filter, glob.c_str());
+    }
     const std::string mimeType(mimeTypeForFilterPattern(toUtf8(pattern)));
     if (!mimeType.empty()) gtk_file_filter_add_mime_type(filter, mimeType.c_str());
     gtk_file_chooser_add_filter(chooser, filter);
@@ -239,9 +242,7 @@ void GtkHost::setCaretPos(int x, int y) {
 
 Palette GtkHost::palette() { return desktopPalette(GTK_WIDGET(window_)); }
 
-void GtkHost::zoomTo(int percent) {
-  if (applyZoom_) applyZoom_(percent);
-}
+int GtkHost::zoomTo(int percent) { return applyZoom_ ? applyZoom_(percent) : percent; }
 
 std::int32_t GtkHost::clockMs() {
   return static_cast<std::int32_t>((g_get_monotonic_time() - startMicros_) / 1000);

@@ -32,7 +32,7 @@ class GtkHost final : public Host {
   // The window's pixels per pixel of the form, for the input method's cursor.
   void setFormScale(double scale) { formScale_ = scale; }
   // How the window takes a new zoom of the form.
-  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
+  void onZoom(std::function<int(int)> apply) { applyZoom_ = std::move(apply); }
 
   MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) override;
   std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
@@ -52,7 +52,7 @@ class GtkHost final : public Host {
     if (announced_) announced_(event);
   }
   Palette palette() override;
-  void zoomTo(int percent) override;
+  int zoomTo(int percent) override;
   bool longWorkRunning() const override { return longWorkDepth_ > 0; }
   // Through inotify (GFileMonitor); the watch ends when the window is detached.
   void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
@@ -78,7 +78,7 @@ class GtkHost final : public Host {
   std::optional<GdkRectangle> caret_;
   std::function<void(const AccessibleEvent&)> announced_;
   double formScale_ = 1;
-  std::function<void(int)> applyZoom_;
+  std::function<int(int)> applyZoom_;
   bool dismissing_ = false;
   GObjectRef<GFileMonitor> folderMonitor_;
   std::function<void()> folderChanged_;

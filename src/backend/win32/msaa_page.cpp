@@ -2,7 +2,10 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace zarq::win32 {
 namespace {
@@ -32,8 +35,57 @@ LONG roleOf(AccessibleRole role) {
   return ROLE_SYSTEM_ALERT;
 }
 
-// The page's client object. Its children are simple elements: the child id is the place in
-// the page's reading order, from 1.
+// The child ids of the page's controls, in reading order, as AccessibleChildren asks for
+// them: a control's id stays its own whatever appears or goes on the page.
+class ChildIds final : public IEnumVARIANT {
+ public:
+  explicit ChildIds(std::vector<LONG> ids, ULONG at = 0) : ids_(std::move(ids)), at_(at) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = iid == IID_IUnknown || iid == IID_IEnumVARIANT ? this : nullptr;
+    if (!*out) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&refs_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
+    if (!out) return E_POINTER;
+    ULONG given = 0;
+    for (; given < count && at_ < ids_.size(); ++given, ++at_) {
+      VariantInit(&out[given]);
+      out[given].vt = VT_I4;
+      out[given].lVal = ids_[at_];
+    }
+    if (fetched) *fetched = given;
+    return given == count ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    at_ = std::min<std::size_t>(ids_.size(), at_ + count);
+    return at_ < ids_.size() ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Reset() override {
+    at_ = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
+    if (!out) return E_POINTER;
+    *out = new ChildIds(ids_, static_cast<ULONG>(at_));
+    return S_OK;
+  }
+
+ private:
+  LONG refs_ = 1;
+  std::vector<LONG> ids_;
+  std::size_t at_;
+};
+
+// The page's client object. Its children are simple elements, each known by the number the
+// core gives its control.
 class PageAccessible final : public IAccessible {
  public:
   PageAccessible(HWND window, const AccessibleSource& source) : window_(window), source_(source) {}
@@ -44,6 +96,12 @@ class PageAccessible final : public IAccessible {
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
       *out = static_cast<IAccessible*>(this);
       AddRef();
+      return S_OK;
+    }
+    if (iid == IID_IEnumVARIANT) {
+      std::vector<LONG> ids;
+      for (const AccessibleControl& c : page().controls) ids.push_back(c.number);
+      *out = static_cast<IEnumVARIANT*>(new ChildIds(std::move(ids)));
       return S_OK;
     }
     *out = nullptr;
@@ -88,7 +146,7 @@ class PageAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
     return text(
-        child, out, [](const AccessiblePage& p) { return p.title; },
+        child, out, [](const AccessiblePage& p) { return p.name; },
         [](const AccessibleControl& c) { return c.name; });
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
@@ -96,14 +154,10 @@ class PageAccessible final : public IAccessible {
         child, out, [](const AccessiblePage&) { return Text(); },
         [](const AccessibleControl& c) { return c.value; });
   }
-  // The help text; while a message hangs on the control, its status line first.
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
     return text(
         child, out, [](const AccessiblePage& p) { return p.help; },
-        [this](const AccessibleControl& c) {
-          const AccessibleControl* message = described_.find(c.errorMessage);
-          return message ? message->name + u"\n" + c.description : c.description;
-        });
+        [](const AccessibleControl& c) { return c.description; });
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
     if (!out) return E_POINTER;
@@ -132,7 +186,7 @@ class PageAccessible final : public IAccessible {
     LONG state = 0;
     if (!c->enabled) state |= STATE_SYSTEM_UNAVAILABLE;
     if (c->focused) state |= STATE_SYSTEM_FOCUSED;
-    if (c->role == AccessibleRole::EditableText) state |= STATE_SYSTEM_FOCUSABLE;
+    if (c->focusable) state |= STATE_SYSTEM_FOCUSABLE;
     if (c->checked) state |= STATE_SYSTEM_CHECKED;
     if (c->invalid) state |= STATE_SYSTEM_ALERT_HIGH;
     if (c->role == AccessibleRole::Alert) state |= STATE_SYSTEM_ALERT_MEDIUM;
@@ -155,11 +209,10 @@ class PageAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
     if (!out) return E_POINTER;
     VariantInit(out);
-    const AccessiblePage& p = page();
-    for (std::size_t i = 0; i < p.controls.size(); ++i) {
-      if (!p.controls[i].focused) continue;
+    for (const AccessibleControl& c : page().controls) {
+      if (!c.focused) continue;
       out->vt = VT_I4;
-      out->lVal = static_cast<LONG>(i + 1);
+      out->lVal = c.number;
       return S_OK;
     }
     return S_FALSE;
@@ -168,12 +221,18 @@ class PageAccessible final : public IAccessible {
     if (out) VariantInit(out);
     return S_FALSE;
   }
-  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    return S_FALSE;
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
+    return text(
+        child, out, [](const AccessiblePage&) { return Text(); },
+        [](const AccessibleControl& c) { return c.action; });
   }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return E_NOTIMPL; }
+  // Only the focus can be given: the page has nothing to select.
+  HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+    const AccessibleControl* c = control(child);
+    if (!c) return E_INVALIDARG;
+    if (flags != SELFLAG_TAKEFOCUS || !c->focusable) return E_FAIL;
+    return ask(ToolRequest::Kind::Focus, c->id);
+  }
   // Screen pixels of the control, or of the whole client area.
   HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* width, LONG* height,
                                         VARIANT child) override {
@@ -186,8 +245,7 @@ class PageAccessible final : public IAccessible {
     } else {
       const AccessibleControl* c = control(child);
       if (!c) return E_INVALIDARG;
-      const float s = source_.scale();
-      bounds = {c->bounds.x * s, c->bounds.y * s, c->bounds.w * s, c->bounds.h * s};
+      bounds = c->bounds;
     }
     POINT origin{static_cast<LONG>(std::floor(bounds.x)), static_cast<LONG>(std::floor(bounds.y))};
     ClientToScreen(window_, &origin);
@@ -206,16 +264,12 @@ class PageAccessible final : public IAccessible {
     VariantInit(out);
     POINT at{x, y};
     ScreenToClient(window_, &at);
-    const float s = source_.scale();
-    const AccessiblePage& p = page();
     out->vt = VT_I4;
     out->lVal = CHILDID_SELF;
-    for (std::size_t i = 0; i < p.controls.size(); ++i) {
-      const RectF b = p.controls[i].bounds;
-      const float fx = static_cast<float>(at.x) / s, fy = static_cast<float>(at.y) / s;
-      if (fx >= b.x && fx < b.x + b.w && fy >= b.y && fy < b.y + b.h) {
-        out->lVal = static_cast<LONG>(i + 1);
-      }
+    for (const AccessibleControl& c : page().controls) {
+      const RectF b = c.bounds;
+      const auto x = static_cast<float>(at.x), y = static_cast<float>(at.y);
+      if (x >= b.x && x < b.x + b.w && y >= b.y && y < b.y + b.h) out->lVal = c.number;
     }
     return S_OK;
   }
@@ -224,11 +278,20 @@ class PageAccessible final : public IAccessible {
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
     if (!c->enabled) return E_FAIL;
-    PostMessageW(window_, kActivateMessage, static_cast<WPARAM>(c->id.kind), c->id.index);
-    return S_OK;
+    return ask(ToolRequest::Kind::Activate, c->id);
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+  // A field's whole text, or a slider's number, typed as the keyboard types it.
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    const AccessibleControl* c = control(child);
+    if (!c) return E_INVALIDARG;
+    const bool writable =
+        c->role == AccessibleRole::EditableText || c->role == AccessibleRole::Slider;
+    if (!writable || !c->focusable) return E_FAIL;
+    const auto* units = reinterpret_cast<const char16_t*>(value);
+    return ask(ToolRequest::Kind::Edit, c->id, static_cast<int>(c->value.size()),
+               Text(units, value ? SysStringLen(value) : 0));
+  }
 
  private:
   const AccessiblePage& page() {
@@ -243,9 +306,13 @@ class PageAccessible final : public IAccessible {
   }
   const AccessibleControl* control(const VARIANT& child) {
     if (child.vt != VT_I4 || child.lVal < 1) return nullptr;
-    const AccessiblePage& p = page();
-    const auto i = static_cast<std::size_t>(child.lVal - 1);
-    return i < p.controls.size() ? &p.controls[i] : nullptr;
+    return page().withNumber(child.lVal);
+  }
+  // The whole text of a field (`length` units) is replaced by `text`.
+  HRESULT ask(ToolRequest::Kind kind, ControlRef id, int length = 0, Text text = {}) {
+    if (!IsWindow(window_) || !source_.request) return E_FAIL;
+    source_.request({kind, id, 0, length, std::move(text), 0});
+    return S_OK;
   }
   template <typename OfPage, typename OfControl>
   HRESULT text(const VARIANT& child, BSTR* out, OfPage ofPage, OfControl ofControl) {
@@ -269,13 +336,6 @@ class PageAccessible final : public IAccessible {
   AccessibleSource source_;
   AccessiblePage described_;
 };
-
-LONG childIdOf(const AccessiblePage& page, ControlRef id) {
-  for (std::size_t i = 0; i < page.controls.size(); ++i) {
-    if (page.controls[i].id == id) return static_cast<LONG>(i + 1);
-  }
-  return -1;
-}
 
 DWORD winEventOf(const AccessibleEvent& event) {
   switch (event.change) {
@@ -321,10 +381,10 @@ LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
   return result;
 }
 
-void notifyWinEvent(HWND window, const AccessiblePage& page, const AccessibleEvent& event) {
+void notifyWinEvent(HWND window, const AccessibleEvent& event) {
   const DWORD kind = winEventOf(event);
-  const LONG child = event.control ? childIdOf(page, event.control) : CHILDID_SELF;
-  if (kind == 0 || child < 0) return;
+  const LONG child = event.control ? controlNumber(event.control) : CHILDID_SELF;
+  if (kind == 0) return;
   NotifyWinEvent(kind, window, OBJID_CLIENT, child);
   if (event.change == AccessibleChange::PageChanged) {
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);

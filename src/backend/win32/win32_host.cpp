@@ -191,7 +191,8 @@ std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
   browse.hwndOwner = window_;
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();
-  browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON;
+  // With a button for a new folder: the recorder's folder may not exist yet.
+  browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
   PIDLIST_ABSOLUTE chosen = modal([&] { return SHBrowseForFolderW(&browse); });
   if (!chosen) return std::nullopt;
   wchar_t folder[MAX_PATH] = {};
@@ -261,9 +262,7 @@ Palette Win32Host::palette() {
           argbOf(GetSysColor(COLOR_GRAYTEXT))};
 }
 
-void Win32Host::zoomTo(int percent) {
-  if (applyZoom_) applyZoom_(percent);
-}
+int Win32Host::zoomTo(int percent) { return applyZoom_ ? applyZoom_(percent) : percent; }
 
 void Win32Host::setCaretPos(int x, int y) {
   if (!window_) return;

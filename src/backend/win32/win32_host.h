@@ -54,9 +54,9 @@ class Win32Host final : public Host {
   }
   // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).
   Palette palette() override;
-  void zoomTo(int percent) override;
+  int zoomTo(int percent) override;
   // How the window takes a new zoom of the form.
-  void onZoom(std::function<void(int)> apply) { applyZoom_ = std::move(apply); }
+  void onZoom(std::function<int(int)> apply) { applyZoom_ = std::move(apply); }
   bool longWorkRunning() const override { return longWorkDepth_ > 0; }
   // Through a change notification of the folder, waited on by a thread of its own; the watch
   // ends when the window is detached.
@@ -104,7 +104,7 @@ class Win32Host final : public Host {
   std::function<void(const AccessibleEvent&)> announced_;
   float scale_ = 1;
   std::optional<POINT> caret_;
-  std::function<void(int)> applyZoom_;
+  std::function<int(int)> applyZoom_;
   bool dismissing_ = false;
   std::unique_ptr<FolderWatch> folderWatch_;
 };

@@ -27,6 +27,20 @@ TEST(WordsTest, CtrlLeftStartsAtThePreviousRunOfLettersOrOneCjkCharacter) {
   for (const auto& c : cases) EXPECT_EQ(previousWordStart(kMixed, c.from), c.to) << c.from;
 }
 
+// A screen reader's word: the word and what follows it up to the next; its characters count a
+// pair of surrogates as one.
+TEST(WordsTest, AWordReadAloudRunsToTheNextWordAndPairsCountOnce) {
+  const struct {
+    std::size_t at, from, to;
+  } cases[] = {{0, 0, 3}, {2, 0, 3}, {3, 3, 4}, {5, 5, 11}, {9, 5, 11}, {14, 11, 15}, {15, 11, 15}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(wordAround(kMixed, c.at), std::pair(c.from, c.to)) << c.at;
+  }
+  EXPECT_EQ(characterIndex(kMixed, 11), 10);
+  EXPECT_EQ(unitOfCharacter(kMixed, 10), 11u);
+  EXPECT_EQ(unitOfCharacter(kMixed, 99), kMixed.size());
+}
+
 TEST(WordsTest, AccentedAndCyrillicLettersJoinTheirWordsAndPunctuationSeparates) {
   const Text text = u"café—мир。ok";
   EXPECT_EQ(nextWordEnd(text, 0), 4u);

@@ -13,6 +13,7 @@
 #include "form/slot_text.h"
 #include "support/form_fixture.h"
 #include "support/sample_chart.h"
+#include "validate/messages.h"
 #include "validate/validation.h"
 
 namespace zarq {
@@ -209,6 +210,8 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
   EXPECT_EQ(field(slot::holdBpm).text, u"180.00");
   EXPECT_EQ(field(slot::chartId).committedText, u"MyChart");
   EXPECT_EQ(field(slot::audioExt).committedText, u"OGG");
+  // The form is filled: no offer to fill it again.
+  EXPECT_FALSE(form->bubbles[kAutoFillRecord].visible);
 }
 
 // Names that differ from the chart ID only in case are found, as on Windows; two files that
@@ -342,7 +345,8 @@ TEST_F(ChartImportTest, ALongFolderNameIsCutToFiftyUnitsInTheChartIdOnly) {
 namespace zarq {
 namespace {
 
-// The offer hangs under the chart ID once the chart is found; Yes on it runs the auto-fill.
+// The offer hangs under the chart ID once the chart is found; Yes on it runs the auto-fill,
+// and the offer goes until the chart ID changes.
 TEST(AutoFillOfferTest, YesOnTheOfferFillsTheFormFromTheChart) {
   testing::TempDir dir;
   dir.write("20220924.json", testing::kSampleChart);
@@ -365,6 +369,11 @@ TEST(AutoFillOfferTest, YesOnTheOfferFillsTheFormFromTheChart) {
   EXPECT_EQ(form.fields[slot::composer].text, u"曲师A");
   EXPECT_EQ(form.fields[slot::chartLevel].text, u"HD  Lv.14");
   EXPECT_EQ(form.fields[slot::holdBpm].text, u"180.00");
+  EXPECT_FALSE(offer.visible);
+  dir.write("other.json", testing::kSampleChart);
+  setSlotText(form, slot::chartId, u"other");
+  validateAndCommit(form, slot::chartId, false, true);
+  EXPECT_TRUE(offer.visible);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ TEST(EditorCommandLineTest, FoldersAreWhereToWorkAndAnythingElseIsAPresetToOpen)
       {{"--help"}, Action::Help, false, {}, {}, ""},
       {{"-h", "--version"}, Action::Help, false, {}, {}, ""},
       {{"--version"}, Action::Version, false, {}, {}, ""},
+      {{"-V"}, Action::Version, false, {}, {}, ""},
       {{rec}, Action::Run, false, rec, {}, ""},
       {{"save.set"}, Action::Run, false, {}, "save.set", ""},
       {{"--last-folder", "a.set"}, Action::Run, true, {}, "a.set", ""},

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "common/paths.h"
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
 #include "support/form_fixture.h"
@@ -161,7 +162,8 @@ TEST_F(CommandsTest, OpenLoadsAnExistingPresetAndNamesAMissingOne) {
 
   dialog(dir / "missing.set");
   handleCommand(*form, Command::Open);
-  EXPECT_EQ(messageTexts(), std::vector<Text>{u"文件不存在！"});
+  EXPECT_EQ(messageTexts(),
+            std::vector<Text>{u"文件不存在！\n" + textFromPath(dir / "missing.set")});
   EXPECT_EQ(platform.host.messages[0].title, u"Zarq Radoziro 设置填写器 - 打开");
 
   dialog(dir / "p.set");
@@ -182,7 +184,12 @@ TEST_F(CommandsTest, ThePageDialogCommandOpensTheDialogOfThePageOnView) {
     int page;
     std::vector<Text> prompts;
   } cases[] = {
-      {1, {u"打开 Zarq 谱面文件夹"}}, {2, {}}, {3, {}}, {4, {u"所有文件(*.*)"}}, {5, {}}, {6, {}},
+      {1, {u"打开 Zarq 谱面文件夹"}},
+      {2, {}},
+      {3, {}},
+      {4, {u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)"}},
+      {5, {}},
+      {6, {}},
   };
   for (const auto& c : cases) {
     platform.host.dialogPrompts.clear();
@@ -213,8 +220,8 @@ TEST_F(CommandsTest, PageCommandsWithoutTheResultPartSkipPageFourAndCtrl6KeepsTh
 
   handleCommand(*form, Command::Page4);
   EXPECT_EQ(form->currentPage, 5);
-  EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
   EXPECT_FALSE(field(slot::songName).focused);
+  EXPECT_TRUE(field(slot::judgeLineThickness).focused);  // the new page's first control
   handleCommand(*form, Command::Page5);
   EXPECT_EQ(form->currentPage, 6);
 }

@@ -161,7 +161,8 @@ TEST_F(AvatarDialogTest, CopiesTheChosenImageIntoTheEditorsFolder) {
   const std::string bytes("\x89PNG\r\n\x1A\n\x00\x00", 10);
   choose(elsewhere.write("me.png", bytes));
   openAvatar(*form);
-  EXPECT_EQ(platform.host.dialogPrompts, std::vector<Text>{u"所有文件(*.*)"});
+  EXPECT_EQ(platform.host.dialogPrompts,
+            std::vector<Text>{u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)"});
   EXPECT_EQ(field(slot::avatar).text, u"me.png");
   EXPECT_EQ(field(slot::avatar).committedText, u"me.png");
   EXPECT_EQ(readFile(dir / "me.png"), bytes);

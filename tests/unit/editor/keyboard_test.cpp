@@ -97,16 +97,6 @@ TEST_F(KeyboardTest, CaretKeysDeletionAndTypingTakeWholeCharacters) {
   }
 }
 
-TEST_F(KeyboardTest, TabNeverPutsTheCaretInsideAPair) {
-  const Text e = u"\U0001F600";
-  showPage(*form, 2);
-  field(slot::level).setText(u"a" + e);
-  edit(slot::songName, u"abc", 2);
-  type(u"\t");
-  ASSERT_TRUE(editing(slot::level));
-  EXPECT_EQ(field(slot::level).caret, 1);
-}
-
 TEST_F(KeyboardTest, ARefusedKeyFlashesTheFieldsOutlineForAMoment) {
   const TextField& f = field(slot::musicVolume);
   // Whether the outline's left edge, half way down, shows the flash's red.
@@ -203,23 +193,24 @@ TEST_F(KeyboardTest, KeysDoNothingWithoutAFieldOrForOtherKeys) {
   EXPECT_EQ(host().beeps, 0);
 }
 
-TEST_F(KeyboardTest, TabMovesToTheNextEditableFieldKeepingTheCaretColumn) {
+TEST_F(KeyboardTest, TabMovesToTheNextFieldWithItsWholeTextSelected) {
   const struct {
-    int page, from, column;
-    int to, caret;
+    int page, from, to;
+    TextView text;
   } cases[] = {
-      {1, slot::chartId, 3, slot::illustrationExt, 3},
-      {1, slot::chartId, 5, slot::illustrationExt, 2},  // past the new text: its last unit
-      {6, slot::remarks, 1, slot::uiSyncing, 1},        // slot order, not the page's rows
-      {2, slot::frameRate, 2, slot::superscript, 0},    // an empty field
+      {1, slot::illustrationExt, slot::audioExt, u"MP3"},
+      {2, slot::songName, slot::level, u"a\U0001F600"},  // never half a pair
+      {6, slot::uiSyncing, slot::uiLoading, u""},        // by column
   };
   for (const auto& c : cases) {
     showPage(*form, c.page);
-    edit(c.from, field(c.from).text, c.column);
+    field(c.to).setText(c.text);
+    edit(c.from, field(c.from).text, 1);
     type(u"\t");
     EXPECT_TRUE(editing(c.to)) << c.from;
     EXPECT_FALSE(field(c.from).focused) << c.from;
-    EXPECT_EQ(field(c.to).caret, c.caret) << c.from;
+    EXPECT_EQ(field(c.to).selection().from, 0) << c.from;
+    EXPECT_EQ(field(c.to).caret, static_cast<int>(c.text.size())) << c.from;
   }
   // With a single editable field on view, Tab comes round to it again after the page's other
   // controls.

@@ -109,20 +109,39 @@ TEST_F(MouseTest, ADragNeverReleasedEndsWithTheNextPress) {
   EXPECT_FALSE(form->checkBoxes[box::recordResult].checked);
 }
 
-TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseEndsEditing) {
+// A page turned by the keyboard mid-drag ends the drag; its release, after Tab gave a field
+// of the new page the keyboard, leaves that field edited and alone focused.
+TEST_F(MouseTest, APageTurnEndsADragAndItsLateReleaseDoesNothing) {
+  const Slider& blur = form->sliders[sliderId::blur];
+  press(blur.x, blur.y);
+  command(Command::Page3);
+  EXPECT_EQ(field(slot::backgroundBlur).text, u"50");
+  onChar(*form, u'\t');
+  const int edited = form->focusedField;
+  release(blur.x + 40, blur.y);
+  onChar(*form, u'\t');
+  EXPECT_TRUE(editing(form->focusedField));
+  EXPECT_NE(form->focusedField, edited);
+  EXPECT_FALSE(field(edited).focused);
+  EXPECT_EQ(field(slot::backgroundBlur).text, u"50");
+}
+
+TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseActs) {
   const struct {
     float x;
     int page;
-  } cases[] = {{85, 6}, {20, 1}};
-  for (const auto& [x, page] : cases) {
+    bool edited;  // the page's first field, after an arrow turned to it
+  } cases[] = {{85, 6, true}, {20, 1, false}};
+  for (const auto& [x, page, edited] : cases) {
     showPage(*form, 1);
     editAtEnd(slot::chartId);
     press(x, 340);
     EXPECT_FALSE(field(slot::chartId).focused);
     EXPECT_EQ(form->interactionMode, InteractionMode::Editing);
     release(x, 340);
-    EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
     EXPECT_EQ(form->currentPage, page);
+    EXPECT_EQ(editing(slot::uiSyncing), edited);
+    EXPECT_EQ(form->interactionMode, edited ? InteractionMode::Editing : InteractionMode::Idle);
   }
   // A Tab while the arrow is held gives a field the keyboard; the page turn takes it back.
   showPage(*form, 1);
@@ -131,7 +150,7 @@ TEST_F(MouseTest, PressOnAnArrowOrNothingTakesTheFocusAtOnceAndTheReleaseEndsEdi
   type(u"\t");
   release(85, 340);
   EXPECT_EQ(form->currentPage, 6);
-  for (const TextField& f : form->fields) EXPECT_FALSE(f.focused);
+  EXPECT_FALSE(field(slot::illustrationExt).focused);
 }
 
 TEST_F(MouseTest, DraggingFromOneFieldOntoAnotherMovesTheKeyboard) {

@@ -23,7 +23,9 @@ std::string contents(const fs::path& file) {
 // process's current folder is put back afterwards.
 struct WorkingFolderTest : ::testing::Test {
   WorkingFolderTest() {
-    for (const fs::path& folder : {places.home, places.configHome, places.current, rec}) {
+    places.userFolders = {places.home / "Desktop", places.home / "Documents"};
+    for (const fs::path& folder : {places.home, places.configHome, places.current, rec,
+                                   places.userFolders[0], places.userFolders[1]}) {
       fs::create_directories(folder);
     }
   }
@@ -75,6 +77,7 @@ TEST_F(WorkingFolderTest, AMenuStartAsksWhenNoUsableFolderIsKept) {
       {"first start", ""},
       {"folder gone", (dir / "gone").string() + "\n"},
       {"the home folder", places.home.string() + "\n"},
+      {"the desktop", places.userFolders[0].string() + "\n"},
       {"a relative path", "rec\n"},
       {"a zero byte", rec.string() + '\0' + "x\n"},
       {"a file, not a folder",
@@ -101,15 +104,36 @@ TEST_F(WorkingFolderTest, ACancelledChooserStartsNothingAndWritesNothing) {
   EXPECT_FALSE(fs::exists(rememberedFolderFile(places.configHome)));
 }
 
-TEST_F(WorkingFolderTest, TheHomeFolderIsRefusedInTheChooserAndNeverKept) {
-  host.dialogResults = {places.home, rec};
-  EXPECT_EQ(choose(lastFolder()), rec);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.dialogPrompts.size(), 2u);
+TEST_F(WorkingFolderTest, TheUsersOwnFoldersAreRefusedInTheChooserAndNeverKept) {
+  // The home folder, the desktop and the documents folder; a folder in the desktop will do.
+  const fs::path inDesktop = places.userFolders[0] / "rec";
+  fs::create_directories(inDesktop);
+  host.dialogResults = {places.home, places.userFolders[0], places.userFolders[1] / "", inDesktop};
+  EXPECT_EQ(choose(lastFolder()), inDesktop);
+  ASSERT_EQ(host.messages.size(), 3u);
+  EXPECT_EQ(host.dialogPrompts.size(), 4u);
   // A shell started at home works there, as it always has, but leaves the kept folder be.
   places.current = places.home;
   EXPECT_EQ(choose({}), places.home);
-  EXPECT_EQ(kept(), rec);
+  EXPECT_EQ(kept(), inDesktop);
+}
+
+// A portable program works beside itself wherever it is started from; an installed one goes
+// where a start from the menu goes, never into its own folder.
+TEST_F(WorkingFolderTest, AStartWithoutAFolderWorksBesideAPortableProgram) {
+  places.programFolder = dir / "portable";
+  fs::create_directories(places.programFolder);
+  EXPECT_EQ(choose({}), places.programFolder);
+  EXPECT_EQ(kept(), places.programFolder);
+  EditorCommandLine line;
+  line.folder = rec;
+  EXPECT_EQ(choose(line), rec);
+
+  places.installFolder = places.programFolder / "";
+  EXPECT_EQ(choose({}), rec);
+  EXPECT_TRUE(host.dialogPrompts.empty());
+  line.folder = places.programFolder;
+  EXPECT_EQ(choose(line), places.programFolder);
 }
 
 TEST_F(WorkingFolderTest, AFolderThatCannotBeEnteredIsNeverWorkedIn) {
@@ -143,8 +167,12 @@ TEST_F(WorkingFolderTest, KeptFoldersComeBackByteForByte) {
     ASSERT_TRUE(rememberFolder(osFileSystem(), places.configHome, dir / name));
     EXPECT_EQ(kept(), dir / name);
   }
-  // One file, replaced each time, and nothing else beside it.
+  // As Notepad saves it: a byte order mark, and CR LF.
   const fs::path file = rememberedFolderFile(places.configHome);
+  std::ofstream(file, std::ios::binary) << "\xEF\xBB\xBF" + rec.string() + "\r\n";
+  EXPECT_EQ(kept(), rec);
+  ASSERT_TRUE(rememberFolder(osFileSystem(), places.configHome, dir / names.back()));
+  // One file, replaced each time, and nothing else beside it.
   EXPECT_EQ(contents(file), (dir / names.back()).string() + "\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), {}), 1);
 }

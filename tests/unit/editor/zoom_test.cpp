@@ -98,6 +98,30 @@ TEST_F(ZoomCommandTest, AZoomAtItsBoundChangesNothingAndWritesNothing) {
   EXPECT_FALSE(fs::exists(rememberedZoomFile(form->configHome)));
 }
 
+// The window grows no further than the screen: the zoom stops at what it shows, with the bell,
+// and only that is kept, so that Ctrl+minus is seen to act at once.
+TEST_F(ZoomCommandTest, AZoomBeyondTheScreenStopsAtWhatItShowsWithTheBell) {
+  platform.host.zoomRoom = 125;
+  const struct {
+    Command command;
+    int kept, beeps;
+  } steps[] = {{Command::ZoomIn, 110, 0},
+               {Command::ZoomIn, 120, 0},
+               {Command::ZoomIn, 125, 1},
+               {Command::ZoomIn, 125, 2},
+               {Command::ZoomOut, 120, 2}};
+  for (const auto& s : steps) {
+    handleCommand(*form, s.command);
+    EXPECT_EQ(readRememberedZoom(form->configHome), s.kept);
+    EXPECT_EQ(platform.host.beeps, s.beeps);
+  }
+  // A zoom kept by an earlier run on a larger screen is shown, and taken, as far as this one goes.
+  form->zoomPercent = 100;
+  ASSERT_TRUE(rememberZoom(form->platform.files, form->configHome, 300));
+  restoreZoom(*form);
+  EXPECT_EQ(form->zoomPercent, 125);
+}
+
 TEST_F(ZoomCommandTest, AZoomThatCannotBeKeptIsShownAllTheSameAndSaidOnStandardError) {
   std::ofstream(form->configHome) << "a file where the folder should be";
   ::testing::internal::CaptureStderr();
@@ -151,6 +175,25 @@ TEST(WindowScaleTest, TheFormScalesWithTheTextSizeAndTheZoomWithinTheWorkArea) {
   for (const auto& c : cases) {
     EXPECT_DOUBLE_EQ(formScale(c.text, c.zoom, 944, 681, c.roomWidth, c.roomHeight), c.expected)
         << c.name;
+  }
+}
+
+// The zoom shown is the one asked for unless the screen cut it, even from a scale held as a
+// float, as the Windows frame holds it.
+TEST(WindowScaleTest, TheZoomShownIsTheOneAskedForUnlessTheScreenCutIt) {
+  const struct {
+    double text;
+    int zoom;
+    double scale;
+    int expected;
+  } cases[] = {
+      {1.5, 110, static_cast<float>(1.5 * 1.1), 110},
+      {1.25, 130, static_cast<float>(1.25 * 1.3), 130},
+      {1, 300, 640.0 / 944, 67},
+      {0, 120, 1.2, 120},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(shownZoom(c.text, c.zoom, c.scale), c.expected) << c.text << " " << c.zoom;
   }
 }
 

@@ -3,6 +3,8 @@
 #include <fnmatch.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zarq::gtk {
 namespace {
 
@@ -12,14 +14,20 @@ TEST(FilePatternTest, FiltersMatchAsInAWindowsFileDialog) {
     const char* name;
     bool matches;
   } cases[] = {
-      {"*.set", "a.set", true},      {"*.set", "A.SET", true}, {"*.set", "预设.Set", true},
-      {"*.set", "a.set.bak", false}, {"*.set", "aset", false}, {"*.set", "a.sett", false},
-      {"*.*", "a.png", true},        {"*.*", "README", true},  {"*.json", "chart.JSON", true},
+      {"*.set", "a.set", true},       {"*.set", "A.SET", true},
+      {"*.set", "预设.Set", true},    {"*.set", "a.set.bak", false},
+      {"*.set", "aset", false},       {"*.set", "a.sett", false},
+      {"*.*", "a.png", true},         {"*.*", "README", true},
+      {"*.json", "chart.JSON", true}, {"*.png;*.jpg", "a.JPG", true},
+      {"*.png;*.jpg", "a.png", true}, {"*.png;*.jpg", "a.gif", false},
+      {";*.png;", "a.png", true},
   };
   for (const auto& c : cases) {
-    const std::string glob = globForFilterPattern(c.pattern);
-    EXPECT_EQ(fnmatch(glob.c_str(), c.name, 0) == 0, c.matches)
-        << c.pattern << " as " << glob << " on " << c.name;
+    const std::vector<std::string> globs = globsForFilterPattern(c.pattern);
+    const bool matched = std::any_of(globs.begin(), globs.end(), [&](const std::string& glob) {
+      return fnmatch(glob.c_str(), c.name, 0) == 0;
+    });
+    EXPECT_EQ(matched, c.matches) << c.pattern << " on " << c.name;
   }
 }
 
