@@ -1,13 +1,16 @@
 // The background preview: the blur against one plain pass over the same frame, the whole
 // build from a generated PNG and JPEG, and the peak memory of one build of a 4096 x 4096
-// picture, measured in a fresh process of this program.
+// picture, measured in a fresh process of this program. With --preview FILE, the preview of
+// a picture of one's own (scripts/bench preview FILE).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -15,7 +18,10 @@
 #include <vector>
 
 #include "backend/cairo/headless_platform.h"
+#include "bench_editor.h"
 #include "bench_pictures.h"
+#include "common/paths.h"
+#include "files/chart_fill.h"
 #include "form/preview.h"
 #include "form/settings_form.h"
 #include "image/gaussian_blur.h"
@@ -32,12 +38,11 @@ Image noiseFrame() {
   return frame;
 }
 
-// The copy into the preview bitmap: read a pixel, force its alpha, write it elsewhere.
+// The least any pass over the frame can cost: a copy of its memory.
 void plainPass(const Image& from, Image& to) {
-  const std::uint32_t* in = from.pixelBuffer();
-  std::uint32_t* out = to.pixelBuffer();
-  for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) out[i] = in[i] | 0xFF000000;
-  benchmark::DoNotOptimize(out);
+  std::memcpy(to.pixelBuffer(), from.pixelBuffer(),
+              sizeof(std::uint32_t) * kFrameWidth * kFrameHeight);
+  benchmark::DoNotOptimize(to.pixelBuffer());
   benchmark::ClobberMemory();
 }
 
@@ -91,18 +96,26 @@ const ChartFolder& jpegFolder() {
   return folder;
 }
 
-// A form naming the picture, at blur 80, that has not decoded anything yet.
+constexpr int kDim = 150;
+
+// A form naming the picture, at blur 80 and dim 150, that has not decoded anything yet.
 std::unique_ptr<SettingsForm> freshForm(HeadlessPlatform& headless,
                                         const std::filesystem::path& dir, const char16_t* ext) {
   auto form = std::make_unique<SettingsForm>(headless.platform(), dir);
   form->fields[slot::chartId].text = u"20220924";
   form->fields[slot::illustrationExt].text = ext;
   form->sliders[sliderId::blur].setValue(80);
+  form->sliders[sliderId::dim].setValue(kDim);
   return form;
 }
 
-bool previewShown(const SettingsForm& form) {
-  const Image* picture = previewPicture(form);
+// The whole preview as a frame draws it: decoded, covered, blurred and dimmed.
+const Image* makePreview(SettingsForm& form) {
+  waitForPreview(form);
+  return dimmedPreviewPicture(form, kDim);
+}
+
+bool previewShown(const Image* picture) {
   return picture && picture->pixel(480, 360) != 0xFF000000;
 }
 
@@ -113,9 +126,9 @@ void buildFrom(benchmark::State& state, const ChartFolder& folder, const char16_
     state.PauseTiming();
     std::unique_ptr<SettingsForm> form = freshForm(headless, folder.dir, ext);
     state.ResumeTiming();
-    waitForPreview(*form);
+    const Image* picture = makePreview(*form);
     state.PauseTiming();
-    if (!previewShown(*form)) state.SkipWithError("preview stayed black");
+    if (!previewShown(picture)) state.SkipWithError("preview stayed black");
     form.reset();
     state.ResumeTiming();
   }
@@ -148,9 +161,9 @@ int measurePeak(const char* folder) {
   std::unique_ptr<SettingsForm> form = freshForm(headless, folder, u"jpg");
   const long idle = statusKb("VmRSS:");
   std::ofstream("/proc/self/clear_refs") << "5";
-  waitForPreview(*form);
+  const Image* picture = makePreview(*form);
   std::printf("%ld\n", statusKb("VmHWM:") - idle);
-  return previewShown(*form) ? 0 : 1;
+  return previewShown(picture) ? 0 : 1;
 }
 
 void BM_PeakMemoryJpeg4096x4096(benchmark::State& state) {
@@ -173,11 +186,46 @@ void BM_PeakMemoryJpeg4096x4096(benchmark::State& state) {
 }
 BENCHMARK(BM_PeakMemoryJpeg4096x4096)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The whole preview of `file` as a running editor makes it once the form names the picture:
+// looked up, decoded on the loader's thread, covered, blurred by 80 and dimmed by 150. Two
+// copies of the file take turns, so that every run decodes a picture the editor holds nothing
+// of, with the buffers of an editor that has shown pictures before. Prints the median.
+int measurePreview(const std::filesystem::path& file) {
+  constexpr int kRuns = 21;
+  const Text ext = mediaSuffix(textFromPath(file.filename()));
+  bench::BenchEditor editor([&](const std::filesystem::path& dir) {
+    for (const char* copy : {"a.", "b."}) {
+      std::error_code error;
+      std::filesystem::copy_file(file, dir / (copy + pathFromText(ext).string()), error);
+    }
+  });
+  SettingsForm& form = editor.form;
+  form.sliders[sliderId::blur].setValue(80);
+  form.sliders[sliderId::dim].setValue(kDim);
+  form.fields[slot::illustrationExt].text = ext;
+  std::vector<double> ms;
+  for (int run = 0; run < kRuns; ++run) {
+    form.fields[slot::chartId].text = run % 2 ? u"b" : u"a";
+    const auto start = std::chrono::steady_clock::now();
+    const Image* shown = makePreview(form);
+    const auto end = std::chrono::steady_clock::now();
+    if (!shown) {
+      std::fprintf(stderr, "%s: no picture the editor can show\n", file.c_str());
+      return 1;
+    }
+    ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf("preview %s: %.1f ms\n", file.c_str(), ms[kRuns / 2]);
+  return 0;
+}
+
 }  // namespace
 }  // namespace zarq
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--peak-memory") return zarq::measurePeak(argv[2]);
+  if (argc == 3 && std::string(argv[1]) == "--preview") return zarq::measurePreview(argv[2]);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -75,8 +75,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
-# Libraries as the binaries need them; the Chinese font and the SVG loader for the icon
-# are needed by the window but linked by nothing.
+# Libraries as the binaries need them; the Chinese font is needed by the window and the SVG
+# loader by the menus showing the installed icon, but the binaries link neither.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "librsvg2-common, sound-theme-freedesktop")

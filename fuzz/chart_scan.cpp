@@ -1,22 +1,31 @@
-// Any bytes as a chart: stripped and scanned whole, and again streamed in small blocks,
-// stripped in small pieces and stripped while streamed, which must all come to the same;
-// what the scan fills in fits the form.
+// Any bytes as a chart: stripped whole and in small pieces, which must come to the same; the
+// keys found in one pass, whole, in small pieces and from the chart file stripped as it is
+// read, as a scan per key straight from the definition finds them; what the scan fills in
+// fits the form.
 
 #include "files/chart_scan.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
 #include "files/chart_fill.h"
 #include "platform/file_system.h"
 #include "require.h"
+#include "support/chart_by_key.h"
 #include "targets.h"
 
 namespace zarq::fuzz {
 namespace {
+
+using testing::sameValues;
+using testing::scanKeyByKey;
 
 void expectScannedValue(const std::optional<Text>& value) {
   if (!value) return;
@@ -33,12 +42,15 @@ FileHandle openBytes(std::string_view bytes) {
   return file;
 }
 
-bool sameValues(const ChartValues& a, const ChartValues& b) {
-  const bool sameMean = a.meanBpm.has_value() == b.meanBpm.has_value() &&
-                        (!a.meanBpm || *a.meanBpm == *b.meanBpm ||
-                         (std::isnan(*a.meanBpm) && std::isnan(*b.meanBpm)));
-  return sameMean && a.background == b.background && a.charter == b.charter &&
-         a.composer == b.composer && a.level == b.level && a.name == b.name && a.song == b.song;
+// The chart in a file of its own, rewritten for every input.
+const std::filesystem::path& chartFile() {
+  static const std::filesystem::path file = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zarq-fuzz-XXXXXX").string();
+    const char* folder = ::mkdtemp(pattern.data());
+    require(folder != nullptr, "a folder for the input can be made");
+    return std::filesystem::path(folder) / "chart.json";
+  }();
+  return file;
 }
 
 }  // namespace
@@ -56,16 +68,20 @@ void chartScan(const std::uint8_t* data, std::size_t size) {
   for (std::size_t at = 0; at < size; at += piece) minifier.feed(chart.substr(at, piece), pieced);
   require(pieced == minified, "stripping in pieces strips alike");
 
-  const ChartValues whole = scanChart(minified);
   const FileHandle minifiedFile = openBytes(minified);
-  ChartStream streamed(minifiedFile.get(), piece);
-  require(sameValues(scanChart(streamed), whole), "a streamed scan finds the same values");
+  ChartStream minifiedStream(minifiedFile.get(), piece);
+  const ChartValues whole = scanKeyByKey(minifiedStream);
+  require(sameValues(scanChart(minified), whole), "one pass finds what a scan per key finds");
+  require(sameValues(testing::scanInPieces(minified, piece), whole),
+          "one pass over pieces finds the same");
 
   // The chart file stripped as it is read, as zarq-preset reads it.
-  const FileHandle rawFile = openBytes(chart);
-  ChartStream stripping(rawFile.get(), piece, Strip::Yes);
-  require(sameValues(scanChart(stripping), whole), "a chart stripped as it is read scans alike");
+  std::ofstream(chartFile(), std::ios::binary | std::ios::trunc)
+      .write(chart.data(), static_cast<std::streamsize>(chart.size()));
+  const std::optional<ChartValues> fromFile = scanChartFile(chartFile(), Strip::Yes);
+  require(fromFile && sameValues(*fromFile, whole), "a chart stripped as it is read scans alike");
 
+  const FileHandle rawFile = openBytes(chart);
   // Key matching and numbers straight on the raw bytes, as the chart ID's check reads them.
   ChartStream raw{chart};
   ChartStream rawStreamed(rawFile.get(), piece);

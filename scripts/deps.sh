@@ -1,10 +1,11 @@
 # Sourced by scripts/run and scripts/test: installs what the build and the tests need,
 # asking apt only when something is missing.
 zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-dev libwebp-dev
-  libgif-dev libgtest-dev libgmock-dev
+  libgif-dev libdeflate-dev libgtest-dev libgmock-dev
   libbenchmark-dev nlohmann-json3-dev fonts-noto-cjk xvfb xdotool imagemagick python3
   python3-xlib python3-gi gir1.2-gtk-3.0 xclip file
-  libcanberra-gtk3-dev libxkbcommon-dev libx11-dev sound-theme-freedesktop librsvg2-common help2man
+  libcanberra-gtk3-dev libxkbcommon-dev libx11-dev sound-theme-freedesktop librsvg2-common
+  librsvg2-bin help2man
   libglib2.0-bin shared-mime-info x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev bash-completion
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca inotify-tools strace

@@ -15,9 +15,11 @@
 #include "files/preset_file.h"
 #include "headless_editor.h"
 #include "input_files.h"
+#include "listing_cache.h"
 #include "output.h"
 #include "preset_names.h"
 #include "preset_option.h"
+#include "progress.h"
 
 namespace zarq::tool {
 namespace {
@@ -56,11 +58,15 @@ std::vector<CheckMessage> formMessages(SettingsForm& form) {
   return messages;
 }
 
-// Each preset checked in the folder it lies in (or `dir`).
+// Each preset checked in the folder it lies in (or `dir`); the forms share what one run
+// lists and measures.
 int checkPresets(const std::optional<std::filesystem::path>& dir,
                  const std::vector<std::string>& args, CheckFormat format, FileSystem& files) {
   const std::vector<std::filesystem::path> inputs = presetInputs(args);
   if (inputs.empty()) return inputError("no .set files in " + pathText(pathArg(args[0])));
+  ListingCache folders(osFileSystem());
+  ToolPlatform platform(folders);
+  Progress progress("checked", inputs.size());
   bool anyError = false;
   for (const std::filesystem::path& input : inputs) {
     const PresetInput read = readPresetInput(input);
@@ -69,12 +75,13 @@ int checkPresets(const std::optional<std::filesystem::path>& dir,
       inputError(read.problem);
       anyError = true;
     } else {
-      HeadlessEditor editor(dir ? *dir : folderOf(input));
+      HeadlessEditor editor(platform, dir ? *dir : folderOf(input));
       applyPreset(editor.form, *read.values, true);
       messages = formMessages(editor.form);
       anyError = anyError || errorsIn(*messages) > 0;
     }
     if (!printOut(files, presetReport(pathText(input), messages, read.problem, format))) return 1;
+    progress.step();
   }
   return anyError ? 1 : 0;
 }
@@ -91,7 +98,8 @@ int runCheck(const ParsedArgs& parsed, FileSystem& files) {
 
   const std::optional<std::filesystem::path> dir = formFolder(parsed);
   if (!dir) return 2;
-  HeadlessEditor editor(*dir);
+  ToolPlatform platform(osFileSystem());
+  HeadlessEditor editor(platform, *dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;
   const std::vector<CheckMessage> messages = formMessages(editor.form);
   if (!printOut(files, formReport(messages, checkFormat(parsed.has("--json"))))) return 1;

@@ -14,6 +14,7 @@
 #include "output.h"
 #include "preset_json.h"
 #include "preset_names.h"
+#include "progress.h"
 
 namespace zarq::tool {
 namespace {
@@ -67,6 +68,7 @@ int runDump(const ParsedArgs& parsed, FileSystem& files) {
   if (inputs.empty())
     return inputError("no .set files in " + pathText(pathArg(parsed.positional[0])));
   bool failed = false;
+  Progress progress("read", inputs.size());
   for (const std::filesystem::path& input : inputs) {
     const PresetInput read = readPresetInput(input);
     std::string line;
@@ -80,6 +82,7 @@ int runDump(const ParsedArgs& parsed, FileSystem& files) {
                      : jsonText({{"input", pathText(input)}, {"preset", preset}}, -1);
     }
     if (!line.empty() && !printOut(files, line + "\n")) return 1;
+    progress.step();
   }
   return failed ? 1 : 0;
 }

@@ -1,7 +1,9 @@
 // zarq-preset make: a preset file from JSON, every missing value taken from a fresh form.
 
+#include <limits>
 #include <optional>
 #include <random>
+#include <set>
 
 #include "args.h"
 #include "commands.h"
@@ -13,6 +15,7 @@
 #include "output.h"
 #include "preset_json.h"
 #include "preset_names.h"
+#include "progress.h"
 
 namespace zarq::tool {
 namespace {
@@ -82,56 +85,121 @@ std::string outOfRangeNumber(const std::string& text) {
   return "\"" + finder.lastKey + "\" has a bad value: " + value + " is too large a number";
 }
 
-int runMake(const ParsedArgs& parsed, FileSystem& files) {
-  if (parsed.positional.size() != 1 || !parsed.has("--output")) {
-    return usageError("make needs IN.json and -o OUT.set", "make");
-  }
-  const std::string input = pathText(pathArg(parsed.positional[0]));
-  const fs::path output = pathArg(parsed.value("--output"));
-  if (binaryToTerminal(output)) return 2;
-
+// One preset from one JSON file; false, once the reason is told, when it cannot be made.
+bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
+             FileSystem& files) {
+  const std::string input = pathText(in);
   std::string why;
-  const std::optional<std::string> text = readWholeFile(pathArg(parsed.positional[0]), why);
-  if (!text) return inputError(input + ": " + why);
+  const std::optional<std::string> text = readWholeFile(in, why);
+  if (!text) {
+    inputError(input + ": " + why);
+    return false;
+  }
   nlohmann::json json;
   try {
     json = nlohmann::json::parse(*text);
   } catch (const nlohmann::json::parse_error& error) {
-    return inputError(input + ": not JSON: " + jsonParseError(error));
+    inputError(input + ": not JSON: " + jsonParseError(error));
+    return false;
   } catch (const nlohmann::json::out_of_range&) {
-    return inputError(input + ": " + outOfRangeNumber(*text));
+    inputError(input + ": " + outOfRangeNumber(*text));
+    return false;
   }
 
-  HeadlessEditor editor(nowhere());
+  HeadlessEditor editor(platform, nowhere());
   PresetValues values = presetFromForm(editor.form);
   const std::string problem = overlayPresetJson(json, values);
-  if (!problem.empty()) return inputError(input + ": " + problem);
+  if (!problem.empty()) {
+    inputError(input + ": " + problem);
+    return false;
+  }
   applyPreset(editor.form, values, true);
   keepSlidersWithFields(editor.form, json);
   const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(editor.form));
-  return writePreset(files, output, bytes) ? 0 : 1;
+  return writePreset(files, output, bytes);
+}
+
+// Where each of several inputs goes in the folder `folder`: its name with ".set" for its
+// suffix; nullopt, once told why, when one has no name or two would be written to one file.
+std::optional<std::vector<fs::path>> outputsIn(const fs::path& folder,
+                                               const std::vector<std::string>& inputs) {
+  std::vector<fs::path> outputs;
+  std::set<fs::path> taken;
+  for (const std::string& arg : inputs) {
+    const fs::path in = pathArg(arg);
+    if (in == "-") {
+      usageError(
+          "standard input has no name to give its preset in a folder: make it alone "
+          "with -o FILE",
+          "make");
+      return std::nullopt;
+    }
+    const fs::path out = folder / fs::path(in.filename()).replace_extension(".set");
+    if (!taken.insert(out).second) {
+      usageError("two inputs would both be written to " + pathText(out), "make");
+      return std::nullopt;
+    }
+    outputs.push_back(out);
+  }
+  return outputs;
+}
+
+// -o names a folder when it ends in a separator or is one.
+bool namesFolder(const std::string& arg) {
+  std::error_code error;
+  return arg.ends_with('/') || arg.ends_with(fs::path::preferred_separator) ||
+         fs::is_directory(pathArg(arg), error);
+}
+
+int runMake(const ParsedArgs& parsed, FileSystem& files) {
+  if (parsed.positional.empty() || !parsed.has("--output")) {
+    return usageError("make needs IN.json and -o OUT.set", "make");
+  }
+  const std::string outputArg = parsed.value("--output");
+  ToolPlatform platform(osFileSystem());
+  if (parsed.positional.size() == 1 && !namesFolder(outputArg)) {
+    const fs::path output = pathArg(outputArg);
+    if (binaryToTerminal(output)) return 2;
+    return makeOne(platform, pathArg(parsed.positional[0]), output, files) ? 0 : 1;
+  }
+  if (!namesFolder(outputArg)) {
+    return usageError("several inputs need a folder to go to: -o DIR/", "make");
+  }
+  const std::optional<std::vector<fs::path>> outputs =
+      outputsIn(pathArg(outputArg), parsed.positional);
+  if (!outputs) return 2;
+  bool failed = false;
+  Progress progress("made", outputs->size());
+  for (std::size_t i = 0; i < outputs->size(); ++i) {
+    failed = !makeOne(platform, pathArg(parsed.positional[i]), (*outputs)[i], files) || failed;
+    progress.step();
+  }
+  return failed ? 1 : 0;
 }
 
 constexpr Option kMakeOptions[] = {
-    {"--output", "-o", ValueKind::File, "OUT.set", "the preset to write; - for standard output"},
+    {"--output", "-o", ValueKind::File, "OUT.set",
+     "the preset to write; - for standard output; DIR/ for a folder of them"},
 };
 
 constexpr Example kMakeExamples[] = {
     {"make song.json -o song.set", "a preset of the fields in song.json, the rest the defaults"},
     {"import chart.json | zarq-preset make - -o save.set",
      "the form as the auto-fill fills it from chart.json"},
+    {"make songs/*.json -o presets/", "a preset in presets/ for each JSON file in songs/"},
 };
 
 }  // namespace
 
 std::string makeExample() {
-  HeadlessEditor editor(nowhere());
+  ToolPlatform platform(osFileSystem());
+  HeadlessEditor editor(platform, nowhere());
   return jsonText(presetToJson(presetFromForm(editor.form)), 2);
 }
 
 const Command kMakeCommand{
     "make",
-    "IN.json -o OUT.set",
+    "IN.json -o OUT.set | IN.json... -o DIR/",
     "write a preset from JSON; what is missing keeps the defaults",
     "Writes a preset from a JSON object by the editor's field names, as `dump` prints it or\n"
     "as `import` prints what a chart fills in. Every field left out keeps the editor's\n"
@@ -140,10 +208,12 @@ const Command kMakeCommand{
     "without its slider carries the slider along, and the other way round, as in the editor.\n"
     "The numbered form of earlier versions (\"texts\", \"checkBoxes\", \"sliders\",\n"
     "\"optionPairs\" arrays by file order) is read too. IN.json may be - for standard input;\n"
-    "the preset is written to standard output (-o -) only when that is no terminal. A preset\n"
-    "it replaces is kept in its history first (see `history`).\n",
+    "the preset is written to standard output (-o -) only when that is no terminal. Given\n"
+    "several inputs, or a folder for -o (DIR/), writes each input's preset into that folder\n"
+    "under the input's name with .set for its suffix, and exits 1 if any failed. A preset it\n"
+    "replaces is kept in its history first (see `history`).\n",
     kMakeOptions,
-    1,
+    std::numeric_limits<std::size_t>::max(),
     ValueKind::File,
     kMakeExamples,
     runMake,

@@ -37,14 +37,15 @@ int runRender(const ParsedArgs& parsed, FileSystem& files) {
   const std::optional<std::filesystem::path> dir = formFolder(parsed);
   if (!dir) return 2;
 
-  HeadlessEditor editor(*dir);
-  editor.headless.frame.setScale(*scale);
+  ToolPlatform platform(osFileSystem());
+  platform.headless.frame.setScale(*scale);
+  HeadlessEditor editor(platform, *dir);
   if (!loadPresetOption(editor.form, parsed)) return 1;
   showPage(editor.form, *page);
   // The window would show the picture once decoded; the tool waits for it.
   waitForPreview(editor.form);
   renderFrame(editor.form);
-  const std::string png = editor.headless.frame.pngBytes();
+  const std::string png = platform.headless.frame.pngBytes();
   if (png.empty()) return inputError(pathText(out) + ": the page could not be encoded as PNG");
   return writeOutput(files, out, {reinterpret_cast<const std::uint8_t*>(png.data()), png.size()})
              ? 0

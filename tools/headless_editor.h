@@ -1,7 +1,8 @@
 #pragma once
 // The editor without a window: the form built in a folder as at start-up (which loads that
 // folder's "save.set", but never moves it), for the subcommands that look at or produce
-// presets.
+// presets. A run builds its forms on one platform, which measures each text once for all
+// of them.
 
 #include <filesystem>
 
@@ -12,15 +13,25 @@
 #endif
 #include "editor/window_events.h"
 #include "form/settings_form.h"
+#include "measure_cache.h"
 
 namespace zarq::tool {
 
+// What a run's forms are built on, one after another.
+struct ToolPlatform {
+  explicit ToolPlatform(FileSystem& files) : files(files) {}
+  HeadlessPlatform headless;
+  MeasureCache text{headless.text};
+  FileSystem& files;
+  Platform platform() { return {text, headless.images, headless.quietHost, headless.frame, files}; }
+};
+
 struct HeadlessEditor {
-  explicit HeadlessEditor(std::filesystem::path dir) : form(headless.platform(), std::move(dir)) {
+  HeadlessEditor(ToolPlatform& platform, std::filesystem::path dir)
+      : form(platform.platform(), std::move(dir)) {
     buildFormWithSavedForm(form);
   }
 
-  HeadlessPlatform headless;
   SettingsForm form;
 };
 

@@ -8,6 +8,7 @@
 #include "files/atomic_file.h"
 #include "files/file_errors.h"
 #include "files/preset_history.h"
+#include "progress.h"
 #include "terminal.h"
 
 namespace zarq::tool {
@@ -64,6 +65,9 @@ bool binaryToTerminal(const std::filesystem::path& file) {
 }
 
 bool printOut(FileSystem& files, std::string_view text) {
+  // Output to the terminal the progress line is on takes the line.
+  static const bool outputOnTerminal = standardOutputIsTerminal();
+  if (outputOnTerminal) wipeProgress();
   const FileError error = files.write(
       files.standardOutput(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
   if (error == FileError::None) return true;

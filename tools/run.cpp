@@ -9,6 +9,7 @@
 #include "completion.h"
 #include "help.h"
 #include "nearest_word.h"
+#include "progress.h"
 
 namespace zarq::tool {
 namespace {
@@ -90,12 +91,14 @@ const Command* commandNamed(std::string_view name) {
 }
 
 int usageError(const std::string& message, const char* command) {
+  wipeProgress();
   const std::string help = command ? std::string(command) + " --help" : "--help";
   std::fprintf(stderr, "zarq-preset: %s (see zarq-preset %s)\n", message.c_str(), help.c_str());
   return 2;
 }
 
 int inputError(const std::string& message) {
+  wipeProgress();
   std::fprintf(stderr, "zarq-preset: %s\n", message.c_str());
   return 1;
 }

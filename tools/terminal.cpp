@@ -7,15 +7,26 @@
 #endif
 
 namespace zarq::tool {
+namespace {
 
-bool standardOutputIsTerminal() {
 #ifdef _WIN32
-  // Only a console has a console mode; _isatty would also take the NUL device for one.
+// Only a console has a console mode; _isatty would also take the NUL device for one.
+bool isTerminal(DWORD stream) {
   DWORD mode = 0;
-  return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
-#else
-  return isatty(STDOUT_FILENO) == 1;
-#endif
+  return GetConsoleMode(GetStdHandle(stream), &mode) != 0;
 }
+#else
+bool isTerminal(int stream) { return isatty(stream) == 1; }
+#endif
+
+}  // namespace
+
+#ifdef _WIN32
+bool standardOutputIsTerminal() { return isTerminal(STD_OUTPUT_HANDLE); }
+bool standardErrorIsTerminal() { return isTerminal(STD_ERROR_HANDLE); }
+#else
+bool standardOutputIsTerminal() { return isTerminal(STDOUT_FILENO); }
+bool standardErrorIsTerminal() { return isTerminal(STDERR_FILENO); }
+#endif
 
 }  // namespace zarq::tool

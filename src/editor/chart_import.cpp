@@ -43,10 +43,10 @@ constexpr MediaMessages kMusicMessages{u"Pim酱找不到音乐 ╭(╯^╰)╮",
 // The "not found" messages come with Yes and No, and either answer goes on the same way.
 void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, about::chartFolder); }
 
-// Leaves the chart's stripped copy in "runfile.txt" and scans that copy; nullopt, once the
-// user has been told why, when the chart cannot be read or the copy cannot be made. Both are
-// streamed as long work, so that a chart of any size is read in a few blocks' worth of memory
-// while the window keeps painting.
+// Leaves the chart's stripped copy in "runfile.txt", scanning it as it is written; nullopt,
+// once the user has been told why, when the chart cannot be read or the copy cannot be made.
+// The chart is read once, a block at a time, as long work, so that a chart of any size is
+// read in a few blocks' worth of memory while the window keeps painting.
 std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart,
                                         TextView about) {
   if (refuseHugeChart(form, chart, about)) return std::nullopt;
@@ -55,9 +55,10 @@ std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesyste
   WriteOutcome minified;
   std::optional<ChartValues> values;
   runLongWork(form, [&] {
-    minified = minifyChartFile(chart, runfile, files, &form.stopLongWork);
+    KeyScan scan;
+    minified = minifyChartFile(chart, runfile, files, &scan, &form.stopLongWork);
     if (!minified) return;
-    values = scanChartFile(runfile, Strip::No, &form.stopLongWork);
+    values = scannedValues(scan, runfile, Strip::No, &form.stopLongWork);
   });
   if (!minified) {
     tellCopyFailure(form, minified, runfile, kCannotOpenChart, about);

@@ -1,18 +1,18 @@
 #include "files/chart_fill.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "common/numbers.h"
 #include "files/chart_scan.h"
+#include "files/key_scan.h"
 #include "platform/file_system.h"
 
 namespace zarq {
-namespace {
-
-constexpr std::string_view kBpmKey = "\"bpm\":";
-
 std::optional<double> meanBpm(ChartStream& stream) {
+  static constexpr std::string_view kBpmKey = "\"bpm\":";
   stream.rewind();
   long long n = 0;
   while (findKey(stream, kBpmKey)) ++n;
@@ -26,31 +26,15 @@ std::optional<double> meanBpm(ChartStream& stream) {
   return mean;
 }
 
-// The first occurrence of a string key.
-std::optional<Text> firstString(ChartStream& stream, std::string_view key) {
-  stream.rewind();
-  Text value;
-  if (!readKeyString(stream, key, value)) return std::nullopt;
-  return value;
-}
-
-}  // namespace
-
-ChartValues scanChart(ChartStream& minified) {
-  ChartValues v;
-  v.meanBpm = meanBpm(minified);
-  v.background = firstString(minified, "\"background\":\"");
-  v.charter = firstString(minified, "\"charter\":\"");
-  v.composer = firstString(minified, "\"composer\":\"");
-  v.level = firstString(minified, "\"level\":\"");
-  v.name = firstString(minified, "\"name\":\"");
-  v.song = firstString(minified, "\"song\":\"");
-  return v;
-}
-
 ChartValues scanChart(std::string_view minified) {
-  ChartStream stream{minified};
-  return scanChart(stream);
+  KeyScan scan;
+  scan.finish(minified);
+  ChartValues values = scan.values();
+  if (scan.temposOverflowed()) {
+    ChartStream stream{minified};
+    values.meanBpm = meanBpm(stream);
+  }
+  return values;
 }
 
 std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip,
@@ -58,8 +42,35 @@ std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Stri
   // Only regular files: a pipe or a device could hold the editor up for ever.
   const FileHandle in = openRegularFile(file);
   if (!in) return std::nullopt;
+  KeyScan scan;
+  ChartMinifier minifier;
+  // Each block is read in after what the scan left of the last, and stripped in place.
+  constexpr std::size_t kBlock = ChartStream::kBlockSize;
+  std::vector<char> buffer(2 * kBlock);
+  std::size_t left = 0;
+  while (const std::size_t got = std::fread(buffer.data() + kBlock, 1, kBlock, in.get())) {
+    if (stop && *stop) return std::nullopt;
+    const std::string_view block(buffer.data() + kBlock, got);
+    char* end = strip == Strip::Yes ? minifier.feed(block, buffer.data() + left)
+                                    : std::copy(block.begin(), block.end(), buffer.data() + left);
+    const std::size_t size = static_cast<std::size_t>(end - buffer.data());
+    const std::size_t taken = scan.feed({buffer.data(), size});
+    left = size - taken;
+    std::copy(buffer.data() + taken, end, buffer.data());
+  }
+  if (std::ferror(in.get())) return std::nullopt;
+  scan.finish({buffer.data(), left});
+  return scannedValues(scan, file, strip, stop);
+}
+
+std::optional<ChartValues> scannedValues(const KeyScan& scan, const std::filesystem::path& file,
+                                         Strip strip, const StopFlag* stop) {
+  ChartValues values = scan.values();
+  if (!scan.temposOverflowed()) return values;
+  const FileHandle in = openRegularFile(file);
+  if (!in) return std::nullopt;
   ChartStream stream(in.get(), ChartStream::kBlockSize, strip, stop);
-  ChartValues values = scanChart(stream);
+  values.meanBpm = meanBpm(stream);
   if (stream.failed()) return std::nullopt;
   return values;
 }

@@ -8,6 +8,7 @@
 
 #include "common/text.h"
 #include "files/chart_scan.h"
+#include "files/key_scan.h"
 #include "files/level_split.h"
 
 namespace zarq {
@@ -19,16 +20,24 @@ struct ChartValues {
 };
 
 // Scans a chart that minifyChart has stripped: the first occurrence of each string key,
-// and the mean of all "bpm" entries, summed as value / n in file order.
+// and the mean of all "bpm" entries, summed as value / n in file order. One pass finds
+// them all (KeyScan).
 ChartValues scanChart(std::string_view minified);
-// The same for a stripped chart read as a stream (rewound for every key).
-ChartValues scanChart(ChartStream& minified);
-// The same for a chart file, read a block at a time however large it is: stripped as it is
-// read, or, for its stripped copy, as it is. nullopt when it is no regular file or cannot be
-// read to its end, or when `stop` is set meanwhile. The editor scans its copy "runfile.txt"
-// so, zarq-preset the chart itself.
+// The same for a chart file, read once a block at a time however large it is: stripped as it
+// is read, or, for its stripped copy, as it is. nullopt when it is no regular file or cannot
+// be read to its end, or when `stop` is set meanwhile. The editor scans its copy
+// "runfile.txt" so, zarq-preset the chart itself.
 std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip,
                                          const StopFlag* stop = nullptr);
+// What `scan` found, having scanned the whole of `file` (stripped as `strip` says); the file
+// is read again only for a chart with more tempo entries than one pass keeps. nullopt when
+// that read fails or `stop` is set meanwhile.
+std::optional<ChartValues> scannedValues(const KeyScan& scan, const std::filesystem::path& file,
+                                         Strip strip, const StopFlag* stop = nullptr);
+// The mean of all "bpm" entries of a stripped chart, in two passes of its own, for a chart
+// with more entries than one pass keeps: the entries counted from the start, then read
+// from it again, each number taken before the next key is looked for.
+std::optional<double> meanBpm(ChartStream& minified);
 
 // Brings a mean tempo into the range the hold animation plays well in: halved while above
 // 270, then doubled while below 90. nullopt for a mean of 0 or below, or one that is not a

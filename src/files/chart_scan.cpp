@@ -7,6 +7,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 #include "common/utf.h"
 #include "files/atomic_file.h"
 
@@ -83,43 +87,140 @@ std::string_view ChartStream::ahead() {
 }
 
 void ChartMinifier::feed(std::string_view piece, std::string& out) {
+  const std::size_t before = out.size();
+  out.resize(before + piece.size());
+  const char* end = feed(piece, out.data() + before);
+  out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+char* ChartMinifier::feed(std::string_view piece, char* out) {
+  const std::size_t fast = stripSixteens(piece.data(), piece.size(), out);
+  return stripBytes(piece.data() + fast, piece.size() - fast, out);
+}
+
+char* ChartMinifier::stripBytes(const char* in, std::size_t count, char* out) {
   std::size_t at = 0;
-  while (at < piece.size()) {
+  while (at < count) {
     if (escaped_) {
       // The byte after a backslash is copied unexamined, but a line end still ends the
       // string and is dropped.
       escaped_ = false;
-      const char c = piece[at++];
+      const char c = in[at++];
       if (isLineEnd(c)) {
         inString_ = false;
       } else {
-        out.push_back(c);
+        *out++ = c;
       }
       continue;
     }
     // Bytes that need no thought are copied a run at a time.
     const StopBytes& stops = inString_ ? kStopsInString : kStopsOutside;
     const std::size_t run = at;
-    while (at < piece.size() && !stops[static_cast<unsigned char>(piece[at])]) ++at;
-    out.append(piece.data() + run, at - run);
-    if (at == piece.size()) break;
-    const char c = piece[at++];
+    while (at < count && !stops[static_cast<unsigned char>(in[at])]) ++at;
+    std::memcpy(out, in + run, at - run);
+    out += at - run;
+    if (at == count) break;
+    const char c = in[at++];
     if (!inString_) {
       // A blank or a line end outside a string is dropped; a quote starts a string.
       if (c == '"') {
-        out.push_back(c);
+        *out++ = c;
         inString_ = true;
       }
     } else if (isLineEnd(c)) {
       // A line end never belongs to a string: it ends the string and is dropped.
       inString_ = false;
     } else {
-      out.push_back(c);
+      *out++ = c;
       escaped_ = c == '\\';
       inString_ = c != '"';
     }
   }
+  return out;
 }
+
+#if defined(__SSE2__) && defined(__GNUC__)
+
+namespace {
+
+// For each set of kept bytes among eight, the shuffle that moves them to the front (0x80
+// clears a byte), and how many there are.
+struct KeptBytes {
+  std::uint64_t shuffle[256];
+  std::uint8_t count[256];
+};
+
+constexpr KeptBytes keptBytes() {
+  KeptBytes kept{};
+  for (int mask = 0; mask < 256; ++mask) {
+    std::uint64_t shuffle = 0;
+    int n = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+      if ((mask & (1 << bit)) != 0) shuffle |= std::uint64_t(bit) << (8 * n++);
+    }
+    for (int rest = n; rest < 8; ++rest) shuffle |= std::uint64_t{0x80} << (8 * rest);
+    kept.shuffle[mask] = shuffle;
+    kept.count[mask] = static_cast<std::uint8_t>(n);
+  }
+  return kept;
+}
+
+constexpr KeptBytes kKeptBytes = keptBytes();
+
+bool hasSsse3() {
+  static const bool supported = __builtin_cpu_supports("ssse3");
+  return supported;
+}
+
+}  // namespace
+
+// Sixteen bytes at a time: which lie in strings follows from the quotes before them, and the
+// kept ones are moved together by a byte shuffle. Sixteen bytes with a backslash, or with a
+// line end in a string, are left to stripBytes.
+__attribute__((target("ssse3"))) std::size_t ChartMinifier::stripSixteens(const char* in,
+                                                                          std::size_t count,
+                                                                          char*& out) {
+  if (!hasSsse3()) return 0;
+  const auto matches = [](__m128i bytes, char c) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
+  };
+  std::size_t at = 0;
+  for (; at + 16 <= count; at += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+    const unsigned quotes = matches(bytes, '"');
+    const unsigned lineEnds = matches(bytes, '\n') | matches(bytes, '\r');
+    // Whether each byte lies in a string: the state before the sixteen, changed by every
+    // quote before the byte.
+    unsigned parity = quotes ^ quotes << 1;
+    parity ^= parity << 2;
+    parity ^= parity << 4;
+    parity ^= parity << 8;
+    const unsigned inString = ((parity ^ quotes) ^ (inString_ ? 0xFFFF : 0)) & 0xFFFF;
+    if (escaped_ || matches(bytes, '\\') != 0 || (lineEnds & inString) != 0) {
+      out = stripBytes(in + at, 16, out);
+      continue;
+    }
+    if ((parity & 0x8000) != 0) inString_ = !inString_;
+    const unsigned blanks = matches(bytes, ' ') | matches(bytes, '\t') | lineEnds;
+    const unsigned keep = ~(blanks & ~inString) & 0xFFFF;
+    const unsigned low = keep & 0xFF, high = keep >> 8;
+    const __m128i shuffle =
+        _mm_set_epi64x(static_cast<long long>(kKeptBytes.shuffle[high] + 0x0808080808080808),
+                       static_cast<long long>(kKeptBytes.shuffle[low]));
+    const __m128i kept = _mm_shuffle_epi8(bytes, shuffle);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), kept);
+    out += kKeptBytes.count[low];
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_unpackhi_epi64(kept, kept));
+    out += kKeptBytes.count[high];
+  }
+  return at;
+}
+
+#else
+
+std::size_t ChartMinifier::stripSixteens(const char*, std::size_t, char*&) { return 0; }
+
+#endif
 
 std::string minifyChart(std::string_view chart) {
   std::string out;
@@ -130,7 +231,7 @@ std::string minifyChart(std::string_view chart) {
 
 WriteOutcome minifyChartFile(const std::filesystem::path& chart,
                              const std::filesystem::path& minified, FileSystem& files,
-                             const StopFlag* stop) {
+                             KeyScan* scan, const StopFlag* stop) {
   FileSystem::Handle in = 0;
   if (const FileError error = files.openForReading(chart, in); error != FileError::None) {
     return {error, true};
@@ -145,13 +246,20 @@ WriteOutcome minifyChartFile(const std::filesystem::path& chart,
       if (const FileError error = files.read(in, block, got); error != FileError::None) {
         return error;
       }
-      if (got == 0) return FileError::None;
-      stripped.clear();
+      if (got == 0) {
+        if (scan) scan->finish(stripped);
+        return FileError::None;
+      }
+      // What the scan held back of the last block is written already.
+      const std::size_t written = scan ? stripped.size() : 0;
+      if (!scan) stripped.clear();
       minifier.feed(std::string_view(reinterpret_cast<const char*>(block.data()), got), stripped);
-      const auto* bytes = reinterpret_cast<const std::uint8_t*>(stripped.data());
-      if (const FileError error = out.write({bytes, stripped.size()}); error != FileError::None) {
+      const auto* bytes = reinterpret_cast<const std::uint8_t*>(stripped.data()) + written;
+      if (const FileError error = out.write({bytes, stripped.size() - written});
+          error != FileError::None) {
         return error;
       }
+      if (scan) stripped.erase(0, scan->feed(stripped));
     }
   });
   // Read to its end by now: a chart that fails to close changes nothing written.

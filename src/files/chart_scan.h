@@ -15,6 +15,7 @@
 
 #include "common/text.h"
 #include "files/atomic_file.h"
+#include "files/key_scan.h"
 
 namespace zarq {
 
@@ -23,8 +24,16 @@ class ChartMinifier {
  public:
   // Appends the stripped piece to `out`.
   void feed(std::string_view piece, std::string& out);
+  // Writes the stripped piece from `out` on, which has room for the whole piece; returns the
+  // end of what it wrote.
+  char* feed(std::string_view piece, char* out);
 
  private:
+  // Strips `count` bytes from `in` one at a time into `out`; returns the end of what it wrote.
+  char* stripBytes(const char* in, std::size_t count, char* out);
+  // The same sixteen at a time where the processor can; returns where it stopped.
+  std::size_t stripSixteens(const char* in, std::size_t count, char*& out);
+
   bool inString_ = false;
   bool escaped_ = false;  // the last byte was a backslash inside a string
 };
@@ -78,10 +87,10 @@ class ChartStream {
 std::string minifyChart(std::string_view chart);
 // The same from file to file, a block at a time, the copy written atomically; the outcome
 // says whether the chart could not be read or the copy could not be written, or `stop` was
-// set.
+// set. With `scan`, the stripped bytes are scanned too as they are written.
 WriteOutcome minifyChartFile(const std::filesystem::path& chart,
                              const std::filesystem::path& minified, FileSystem& files,
-                             const StopFlag* stop = nullptr);
+                             KeyScan* scan = nullptr, const StopFlag* stop = nullptr);
 
 // Advances past the next occurrence of `key`; false when the end comes first.
 bool findKey(ChartStream& stream, std::string_view key);

@@ -1,6 +1,5 @@
 #include "files/file_lookup.h"
 
-#include <optional>
 #include <vector>
 
 #include "common/case_fold.h"
@@ -20,14 +19,21 @@ std::filesystem::path findFile(FileSystem& files, const std::filesystem::path& f
   // On a file system that ignores case the exact name has found it already, and this finds
   // nothing more.
   std::vector<std::filesystem::path> names;
-  if (files.list(folder, names) != FileError::None) return exact;
-  std::optional<std::filesystem::path> found;
-  for (const std::filesystem::path& entry : names) {
-    if (!equalIgnoringCase(fileNameText(entry), name)) continue;
-    if (found) return exact;
-    found = folder / entry.filename();
+  if (files.listIgnoringCase(folder, name, names) != FileError::None || names.size() != 1) {
+    return exact;
   }
-  return found.value_or(exact);
+  return folder / names[0].filename();
+}
+
+FileError FileSystem::listIgnoringCase(const std::filesystem::path& folder, TextView name,
+                                       std::vector<std::filesystem::path>& names) {
+  std::vector<std::filesystem::path> all;
+  if (const FileError error = list(folder, all); error != FileError::None) return error;
+  names.clear();
+  for (std::filesystem::path& entry : all) {
+    if (equalIgnoringCase(fileNameText(entry), name)) names.push_back(std::move(entry));
+  }
+  return FileError::None;
 }
 
 }  // namespace zarq

@@ -6,6 +6,7 @@
 #include "form/busy_mark.h"
 #include "form/media_file.h"
 #include "form/settings_form.h"
+#include "image/dimming.h"
 
 namespace zarq {
 namespace {
@@ -47,10 +48,13 @@ void showCover(SettingsForm& form) {
   PreviewState& p = form.preview;
   const int blur = previewBlur(form);
   if (p.bitmapFile != p.coverFile || p.bitmapBlur != blur) {
-    blurCover(*p.cover, blur, p.bitmap);
+    // Dimmed for the next frame in the same sweep, while each row is in the cache.
+    const std::optional<int> alpha = previewDimAlpha(form);
+    const bool dim = alpha && *alpha != 0;
+    blurCover(*p.cover, blur, p.bitmap, dim ? &p.dimmed : nullptr, alpha.value_or(0));
     p.bitmapFile = p.coverFile;
     p.bitmapBlur = blur;
-    p.dimmedAlpha = -1;
+    p.dimmedAlpha = dim ? *alpha : -1;
   }
   p.black = false;
 }
@@ -118,20 +122,16 @@ const Image* dimmedPreviewPicture(SettingsForm& form, int alpha) {
   if (p.dimmedAlpha != alpha) {
     // Kept between frames: darkening costs a pass over the picture, and the dim changes
     // far less often than frames are drawn.
-    p.dimmed = p.bitmap;
-    const std::uint32_t keep = 255 - static_cast<std::uint32_t>(alpha);
-    std::uint32_t* pixels = p.dimmed.pixelBuffer();
-    for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) {
-      std::uint32_t pixel = 0xFF000000;
-      for (int shift : {0, 8, 16}) {
-        const std::uint32_t channel = (pixels[i] >> shift) & 0xFF;
-        pixel |= (channel * keep + 127) / 255 << shift;
-      }
-      pixels[i] = pixel;
-    }
+    dimPicture(p.bitmap, alpha, p.dimmed);
     p.dimmedAlpha = alpha;
   }
   return &p.dimmed;
+}
+
+std::optional<int> previewDimAlpha(const SettingsForm& form) {
+  const float dim = form.sliders[sliderId::dim].value();
+  if (dim > 255) return std::nullopt;
+  return static_cast<int>(roundHalfAway(dim) & 0xFF);
 }
 
 }  // namespace zarq

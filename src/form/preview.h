@@ -31,8 +31,9 @@ struct PreviewState {
   Text lookedUpName;
   bool lookupDue = true;
   // The blurred picture frames draw unless the preview is black; kept while it is, so that
-  // coming back to it costs nothing. It is the cover of `bitmapFile` blurred by `bitmapBlur`.
-  Image bitmap{kFrameWidth, kFrameHeight};
+  // coming back to it costs nothing. It is the cover of `bitmapFile` blurred by `bitmapBlur`,
+  // and empty until a picture is first shown.
+  Image bitmap;
   bool black = true;
   std::optional<FileIdentity> bitmapFile;
   int bitmapBlur = 0;
@@ -67,5 +68,8 @@ const Image* previewPicture(const SettingsForm& form);
 // The same picture darkened by a black layer of opacity `alpha` (0 to 255), as a frame
 // draws it; nullptr for opaque black.
 const Image* dimmedPreviewPicture(SettingsForm& form, int alpha);
+// The opacity of that layer as the dim slider sets it: its value rounded, the low 8 bits;
+// nullopt above 255, where the frame is black.
+std::optional<int> previewDimAlpha(const SettingsForm& form);
 
 }  // namespace zarq

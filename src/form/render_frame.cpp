@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "common/numbers.h"
 #include "form/preview.h"
 #include "form/settings_form.h"
 #include "widgets/colours.h"
@@ -29,9 +28,8 @@ void drawBackground(SettingsForm& form, Canvas& canvas, const Palette& palette) 
     canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, shadeOf(palette, kBlack));
     return;
   }
-  const float dim = form.sliders[sliderId::dim].value();
-  const int alpha = static_cast<int>(roundHalfAway(dim) & 0xFF);
-  const Image* picture = dim > 255 ? nullptr : dimmedPreviewPicture(form, alpha);
+  const std::optional<int> alpha = previewDimAlpha(form);
+  const Image* picture = alpha ? dimmedPreviewPicture(form, *alpha) : nullptr;
   if (!picture) {
     canvas.fillRect({0, 0, kFrameWidth, kFrameHeight}, kBlack);
     return;

@@ -1,17 +1,18 @@
 #include "image/background_preview.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <memory>
 
 #include "common/numbers.h"
+#include "image/dimming.h"
 #include "image/gaussian_blur.h"
+#include "image/helper_thread.h"
 #include "image/scale_image.h"
 
 namespace zarq {
 namespace {
-
-constexpr std::uint32_t kOpaque = 0xFF000000;
 
 // Scales the illustration, as the decoder hands out its rows, to cover the frame, centred.
 // A wide picture is scaled to the frame's height and cropped left and right, a tall one to
@@ -32,14 +33,45 @@ class CoverFrame final : public RowSink {
   void begin(int width, int height) override {
     // A decoder that never asked hands out the picture as stored.
     if (!placed_) place({width, height});
-    scaler_ = std::make_unique<RowScaler>(width, height, window_, cover_.pixels);
+    cover_.pixels.reshape(kFrameWidth, kFrameHeight);
+    source_ = {width, height};
   }
 
-  void row(int, const std::uint32_t* pixels) override { scaler_->addRow(pixels); }
+  void row(int, const std::uint32_t* pixels) override {
+    if (!scaler_) {
+      scaler_ = std::make_unique<RowScaler>(source_.width, source_.height, window_, cover_.pixels);
+    }
+    scaler_->addRow(pixels);
+  }
+
+  // A picture held whole is scaled in two halves, the bottom one on the helper thread; each
+  // converts only the rows and columns it reads, straight into its scaler.
+  bool allRows(int width, int height, const HeldPicture& picture) override {
+    ScaleWindow top = window_, bottom = window_;
+    top.height = kFrameHeight / 2;
+    bottom.top += top.height;
+    bottom.height = kFrameHeight - top.height;
+    RowScaler upper(width, height, top, cover_.pixels);
+    RowScaler lower(width, height, bottom, cover_.pixels, top.height);
+    std::atomic<bool> stopped = false;
+    const auto scale = [&](RowScaler& scaler) {
+      for (int y = scaler.firstRow(); y < scaler.endRow() && !stopped; ++y) {
+        if (cancelled()) stopped = true;
+        if (std::uint32_t* span = scaler.spanOfRow(y)) {
+          picture.convertRow(y, scaler.firstColumn(), scaler.columnCount(), span);
+          scaler.spanFilled(y);
+        }
+      }
+    };
+    HelperThread& helper = HelperThread::shared();
+    const bool started = helper.start([&] { scale(lower); });
+    scale(upper);
+    if (!started || !helper.finish()) scale(lower);
+    return !stopped;
+  }
 
   std::optional<Cover> finish() {
-    if (!scaler_ || cover_.pixels.getWidth() != kFrameWidth ||
-        cover_.pixels.getHeight() != kFrameHeight) {
+    if (cover_.pixels.getWidth() != kFrameWidth || cover_.pixels.getHeight() != kFrameHeight) {
       return std::nullopt;
     }
     return std::move(cover_);
@@ -67,6 +99,7 @@ class CoverFrame final : public RowSink {
   const std::function<bool()>& cancelled_;
   bool placed_ = false;
   ScaleWindow window_;
+  ImageSize source_;
   Cover cover_;
   std::unique_ptr<RowScaler> scaler_;
 };
@@ -92,12 +125,15 @@ std::optional<Cover> decodeCover(ImageDecoder& images, const std::filesystem::pa
   return cover.finish();
 }
 
-void blurCover(const Cover& cover, int blur, Image& preview) {
-  preview = cover.pixels;
+void blurCover(const Cover& cover, int blur, Image& preview, Image* dimmed, int dimAlpha) {
   blur = std::min(blur, kMaxBlur);
-  if (blur > 0) gaussianBlur(preview, sigmaFor(cover, blur));
-  std::uint32_t* pixels = preview.pixelBuffer();
-  for (int i = 0; i < kFrameWidth * kFrameHeight; ++i) pixels[i] |= kOpaque;
+  if (dimmed) dimmed->reshape(kFrameWidth, kFrameHeight);
+  gaussianBlur(cover.pixels, preview, blur > 0 ? sigmaFor(cover, blur) : 0,
+               [&](int y, int x, int count) {
+                 std::uint32_t* blurred = preview.row(y) + x;
+                 makeOpaque(blurred, count);
+                 if (dimmed) dimPixels(blurred, dimmed->row(y) + x, count, dimAlpha);
+               });
 }
 
 }  // namespace zarq

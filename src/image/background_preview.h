@@ -1,7 +1,7 @@
 #pragma once
 // The chart's illustration behind every page: scaled to cover the 960 x 720 frame, centred
 // and cropped (the cover, decoded once per picture), then blurred (again whenever the blur
-// changes). Dimming is applied when a frame is drawn.
+// changes), then dimmed.
 
 #include <chrono>
 #include <filesystem>
@@ -35,7 +35,10 @@ std::optional<Cover> decodeCover(ImageDecoder& images, const std::filesystem::pa
 inline constexpr int kMaxBlur = 200;
 
 // Makes `preview` the 960 x 720 cover blurred by `blur` (already rounded; at most kMaxBlur
-// counts), opaque 0xFFRRGGBB.
-void blurCover(const Cover& cover, int blur, Image& preview);
+// counts), opaque 0xFFRRGGBB; with `dimmed`, also that under a black layer of opacity
+// `dimAlpha` (0 to 255), each row dimmed as soon as it is blurred, while it is still in the
+// cache.
+void blurCover(const Cover& cover, int blur, Image& preview, Image* dimmed = nullptr,
+               int dimAlpha = 0);
 
 }  // namespace zarq

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <vector>
 
-#include "image/band_sync.h"
 #include "image/box_blur_rows.h"
+#include "image/helper_thread.h"
 
 namespace zarq {
 namespace {
@@ -19,36 +17,37 @@ class PortableRows {
  public:
   using Sum = std::uint32_t;
 
-  PortableRows(int width, int radius)
-      : width_(width), radius_(radius), reciprocal_(reciprocalOf(2 * radius + 1)) {}
+  PortableRows(const BoxSpan& span, int radius)
+      : span_(span), radius_(radius), reciprocal_(reciprocalOf(2 * radius + 1)) {}
 
   void blurRow(const std::uint32_t* in, std::uint32_t* out) const {
+    const int width = span_.inWidth, end = span_.outOffset + span_.outWidth;
     Sum sum[3];
     for (int c = 0; c < 3; ++c) {
       sum[c] = radius_ + (radius_ + 1) * byteOf(in[0], c);
-      for (int j = 0; j < radius_; ++j) sum[c] += byteOf(in[std::min(j, width_ - 1)], c);
+      for (int j = 0; j < radius_; ++j) sum[c] += byteOf(in[std::min(j, width - 1)], c);
     }
-    for (int i = 0; i < width_; ++i) {
-      const std::uint32_t entering = in[std::min(i + radius_, width_ - 1)];
+    for (int i = 0; i < end; ++i) {
+      const std::uint32_t entering = in[std::min(i + radius_, width - 1)];
       const std::uint32_t leaving = in[std::max(i - radius_ - 1, 0)];
       std::uint32_t averaged = 0;
       for (int c = 0; c < 3; ++c) {
         sum[c] += byteOf(entering, c) - byteOf(leaving, c);
         averaged |= average(sum[c]) << (8 * c);
       }
-      out[i] = averaged;
+      if (i >= span_.outOffset) out[i - span_.outOffset] = averaged;
     }
   }
 
   void addRow(Sum* sums, const std::uint32_t* row, int times) const {
-    for (int x = 0; x < width_; ++x) {
+    for (int x = 0; x < span_.outWidth; ++x) {
       for (int c = 0; c < 3; ++c) sums[4 * x + c] += times * byteOf(row[x], c);
     }
   }
 
   void slideRow(Sum* sums, const std::uint32_t* entering, const std::uint32_t* leaving,
                 std::uint32_t* out) const {
-    for (int x = 0; x < width_; ++x) {
+    for (int x = 0; x < span_.outWidth; ++x) {
       std::uint32_t averaged = 0;
       for (int c = 0; c < 3; ++c) {
         Sum& sum = sums[4 * x + c];
@@ -67,46 +66,99 @@ class PortableRows {
     return static_cast<std::uint32_t>((sum * reciprocal_) >> 40);
   }
 
-  int width_;
+  BoxSpan span_;
   int radius_;
   std::uint64_t reciprocal_;
 };
 
-// A box of radius 0: only the fourth bytes change, so the band needs nothing of others.
-class FourthByteBand final : public BoxBand {
- public:
-  FourthByteBand(Image& image, int first, int end) : image_(image), first_(first), end_(end) {}
-  void prepare() override {}
-  void run() override {
-    for (int y = first_; y < end_; ++y) {
-      std::uint32_t* row = image_.row(y);
-      for (int x = 0; x < image_.getWidth(); ++x) row[x] &= 0x00FFFFFF;
-    }
+std::unique_ptr<BoxStage> makeStage(BoxBlurKernel kernel, const BoxSpan& span, int height,
+                                    int radius, std::uint32_t* ring) {
+  if (kernel == BoxBlurKernel::Avx512) {
+    if (auto stage = avx512BoxStage(span, height, radius, ring)) return stage;
   }
+  if (kernel != BoxBlurKernel::Portable) {
+    if (auto stage = avx2BoxStage(span, height, radius, ring)) return stage;
+  }
+  return std::make_unique<BoxStageOf<PortableRows>>(span, height, radius, ring);
+}
 
- private:
-  Image& image_;
-  int first_;
-  int end_;
+// The boxes that blur columns [x, x + count) of the destination, reading from column
+// `firstIn` of the source on.
+struct ColumnChain {
+  int x = 0, count = 0;
+  int firstIn = 0;
+  std::vector<std::unique_ptr<BoxStage>> stages;
+  std::vector<std::uint32_t*> between;  // each box's output row, the next one's input
 };
 
-std::unique_ptr<BoxBand> makeBand(Image& image, int radius, int first, int end,
-                                  std::uint32_t* scratch, BoxBlurKernel kernel) {
-  if (radius == 0) return std::make_unique<FourthByteBand>(image, first, end);
-  if (kernel == BoxBlurKernel::Avx2) {
-    if (auto band = avx2BoxBand(image, radius, first, end, scratch)) return band;
+// Everything a chain needs is allocated here, before any thread runs, so that none can fail.
+ColumnChain makeChain(BoxBlurKernel kernel, const Image& image, std::span<const int> boxes, int x,
+                      int end, std::vector<std::uint32_t>& scratch) {
+  const int height = image.getHeight();
+  ColumnChain chain;
+  chain.x = x;
+  chain.count = end - x;
+  // From the last box back: each reads its radius more on either side, within the picture.
+  std::vector<BoxSpan> spans(boxes.size());
+  int lo = x, hi = end;
+  for (std::size_t k = boxes.size(); k-- > 0;) {
+    const int inLo = std::max(0, lo - boxes[k]), inHi = std::min(image.getWidth(), hi + boxes[k]);
+    spans[k] = {inHi - inLo, lo - inLo, hi - lo};
+    lo = inLo;
+    hi = inHi;
   }
-  return std::make_unique<BoxBandOf<PortableRows>>(image, radius, first, end, scratch);
+  chain.firstIn = lo;
+
+  std::size_t pixels = 0;
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    pixels += boxStageScratch(spans[k], height, boxes[k]) + (k > 0 ? spans[k].inWidth : 0);
+  }
+  // Kept from one blur to the next: the preview blurs the same frame over and over, and
+  // memory handed back to the system costs a page fault per page when taken again.
+  if (scratch.size() < pixels) scratch.resize(pixels);
+  std::uint32_t* free = scratch.data();
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    chain.stages.push_back(makeStage(kernel, spans[k], height, boxes[k], free));
+    free += boxStageScratch(spans[k], height, boxes[k]);
+    if (k > 0) {
+      chain.between.push_back(free);
+      free += spans[k].inWidth;
+    }
+  }
+  return chain;
 }
 
-// Below this many pixels starting a thread costs more than it saves.
-constexpr long long kBandedArea = 256 * 256;
-constexpr int kMaxBands = 4;
-
-int bandsFor(const Image& image) {
-  if (static_cast<long long>(image.getWidth()) * image.getHeight() < kBandedArea) return 1;
-  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxBands);
+// The next output row of box k into `out`, after taking in every row it needs from the box
+// before (or from the source, for the first).
+void pullRow(ColumnChain& chain, std::size_t k, const Image& source, std::uint32_t* out) {
+  BoxStage& stage = *chain.stages[k];
+  while (stage.rowsIn() < stage.rowsNeeded()) {
+    if (k == 0) {
+      stage.push(source.row(stage.rowsIn()) + chain.firstIn);
+    } else {
+      pullRow(chain, k - 1, source, chain.between[k - 1]);
+      stage.push(chain.between[k - 1]);
+    }
+  }
+  stage.pull(out);
 }
+
+void sweep(ColumnChain& chain, const Image& source, Image& destination,
+           const FinishedSpan& finished) {
+  for (int y = 0; y < destination.getHeight(); ++y) {
+    std::uint32_t* out = destination.row(y) + chain.x;
+    if (chain.stages.empty()) {
+      const std::uint32_t* in = source.row(y) + chain.x;
+      for (int i = 0; i < chain.count; ++i) out[i] = in[i] & 0x00FFFFFF;
+    } else {
+      pullRow(chain, chain.stages.size() - 1, source, out);
+    }
+    if (finished) finished(y, chain.x, chain.count);
+  }
+}
+
+// Below this many pixels handing half to the helper costs more than it saves.
+constexpr long long kSplitArea = 256 * 256;
 
 }  // namespace
 
@@ -116,70 +168,43 @@ bool boxBlurKernelRuns(BoxBlurKernel kernel, int radius) {
       return true;
     case BoxBlurKernel::Avx2:
       return avx2BoxBlurRuns(std::clamp(radius, 0, kMaxBoxRadius));
+    case BoxBlurKernel::Avx512:
+      return avx512BoxBlurRuns(std::clamp(radius, 0, kMaxBoxRadius));
   }
   return false;
 }
 
-void boxBlurs(Image& image, std::span<const int> radii) {
-  boxBlurs(image, radii, BoxBlurKernel::Avx2, bandsFor(image));
+void boxBlurs(const Image& source, Image& destination, std::span<const int> radii,
+              const FinishedSpan& finished) {
+  const bool large = static_cast<long long>(source.getWidth()) * source.getHeight() >= kSplitArea;
+  boxBlurs(source, destination, radii, BoxBlurKernel::Avx512, large ? 2 : 1, finished);
 }
 
-void boxBlurs(Image& image, std::span<const int> radii, BoxBlurKernel kernel, int bands) {
-  const int height = image.getHeight();
-  if (image.getWidth() == 0 || radii.empty()) return;
-  bands = std::clamp(bands, 1, height);
-
-  // Everything is allocated before any thread starts, so that no thread can fail.
-  std::size_t scratchPixels = 0;
+void boxBlurs(const Image& source, Image& destination, std::span<const int> radii,
+              BoxBlurKernel kernel, int parts, const FinishedSpan& finished) {
+  const int width = source.getWidth(), height = source.getHeight();
+  if (width == 0) return;
+  if (&destination != &source) destination.reshape(width, height);
+  // A box of one pixel changes nothing but the fourth bytes, which every box clears.
+  std::vector<int> boxes;
   for (int radius : radii) {
-    scratchPixels =
-        std::max(scratchPixels, boxBandScratch(image, std::clamp(radius, 0, kMaxBoxRadius)));
+    if (radius > 0) boxes.push_back(std::min(radius, kMaxBoxRadius));
   }
-  // Kept from one blur to the next: the preview blurs the same frame over and over, and
-  // memory handed back to the system costs a page fault per page when taken again.
-  static thread_local std::vector<std::uint32_t> scratch;
-  if (scratch.size() < scratchPixels * bands) scratch.resize(scratchPixels * bands);
-  std::vector<std::vector<std::unique_ptr<BoxBand>>> boxes(bands);
-  for (int band = 0; band < bands; ++band) {
-    const int first = static_cast<int>(static_cast<long long>(height) * band / bands);
-    const int end = static_cast<int>(static_cast<long long>(height) * (band + 1) / bands);
-    for (int radius : radii) {
-      boxes[band].push_back(makeBand(image, std::clamp(radius, 0, kMaxBoxRadius), first, end,
-                                     scratch.data() + scratchPixels * band, kernel));
-    }
-  }
+  // In place, the second part would read rows the first has already overwritten.
+  if (&destination == &source || width < 2) parts = 1;
 
-  // Each box: every band takes what it needs of its neighbours, then every band writes.
-  BandBarrier step(bands);
-  auto sweep = [&](int band) {
-    for (auto& box : boxes[band]) {
-      box->prepare();
-      step.arriveAndWait();
-      box->run();
-      step.arriveAndWait();
-    }
-  };
-  // The helpers wait until all of them have started; if one cannot start, none sweeps and
-  // the image is blurred as one band instead.
-  BandGate started;
-  bool abandoned = false;
-  {
-    std::vector<std::jthread> helpers;
-    helpers.reserve(bands - 1);
-    try {
-      for (int band = 1; band < bands; ++band) {
-        helpers.emplace_back([&, band] {
-          started.wait();
-          if (!abandoned) sweep(band);
-        });
-      }
-    } catch (const std::system_error&) {
-      abandoned = true;
-    }
-    started.open();
-    if (!abandoned) sweep(0);
+  static thread_local std::vector<std::uint32_t> scratch[2];
+  if (parts < 2) {
+    ColumnChain whole = makeChain(kernel, source, boxes, 0, width, scratch[0]);
+    sweep(whole, source, destination, finished);
+    return;
   }
-  if (abandoned) boxBlurs(image, radii, kernel, 1);
+  ColumnChain left = makeChain(kernel, source, boxes, 0, width / 2, scratch[0]);
+  ColumnChain right = makeChain(kernel, source, boxes, width / 2, width, scratch[1]);
+  HelperThread& helper = HelperThread::shared();
+  const bool started = helper.start([&] { sweep(right, source, destination, finished); });
+  sweep(left, source, destination, finished);
+  if (!started || !helper.finish()) sweep(right, source, destination, finished);
 }
 
 }  // namespace zarq

@@ -1,128 +1,124 @@
 #pragma once
 // The sweep shared by the box blur kernels. A kernel supplies three row operations:
 //
-//   Rows(width, radius)                      prepares for rows of `width` pixels
+//   Rows(span, radius)                       prepares for rows of a span of columns
 //   blurRow(in, out)                         out = the horizontal box of one row
 //   addRow(sums, row, times)                 sums += times x each byte of row
 //   slideRow(sums, entering, leaving, out)   sums += entering - leaving; out = the averages
 //
 // `sums` holds four counters per pixel (blue, green, red, fourth byte) of type Rows::Sum.
+// blurRow reads span.inWidth pixels and writes the span.outWidth of them from outOffset on;
+// the other operations work on rows of span.outWidth pixels.
 //
-// One box is swept down a band of rows once: the rows of the horizontal pass are made just
-// before the vertical pass needs them and kept in a ring of 2r + 2 rows, so the band is read
-// and written in place and touches the image only once. Bands side by side can be swept at
-// the same time: each first takes the rows it needs from its neighbours (`prepare`), and
-// only once every band has done so do they overwrite their own (`run`).
+// The boxes of a blur are swept down the image together, one row at a time: a row of the
+// image goes through the first box's horizontal pass into that box's ring of 2r + 2 rows; a
+// box makes its next output row by sliding its column sums down the ring, and that row goes
+// straight into the next box's ring. Only the last box writes the image, at a row the first
+// has already read, so the image is read once and written once, in place, and everything
+// between stays in the cache.
+//
+// A blur can also be made in columns side by side, each by a chain of its own: a box reads
+// its rows r pixels wider on each side than it writes, except at the picture's edges, which
+// it repeats as the whole picture's blur does.
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "image/image.h"
-
 namespace zarq {
 
 // Averages stay exact up to this radius (the 16-bit kernels check their own limits).
 inline constexpr int kMaxBoxRadius = 1023;
 
-class BoxBand {
+// One box of the chain: rows go in at the top, blurred rows come out in order.
+class BoxStage {
  public:
-  virtual ~BoxBand() = default;
-  // Reads every row outside the band that `run` needs; writes nothing of the image.
-  virtual void prepare() = 0;
-  // Writes the band's rows.
-  virtual void run() = 0;
+  virtual ~BoxStage() = default;
+  // The number of input rows the next output row needs in.
+  virtual int rowsNeeded() const = 0;
+  virtual int rowsIn() const = 0;
+  // Takes the next input row.
+  virtual void push(const std::uint32_t* row) = 0;
+  // Writes the next output row; rowsNeeded() rows must be in.
+  virtual void pull(std::uint32_t* out) = 0;
 };
 
-// The pixels of scratch space a band of this image needs for a box of this radius.
-inline std::size_t boxBandScratch(const Image& image, int radius) {
-  const int height = image.getHeight();
-  return static_cast<std::size_t>(std::min(2 * radius + 2, height) + std::min(radius, height)) *
-         image.getWidth();
+// The columns a box reads of its input rows, and those of them it writes.
+struct BoxSpan {
+  int inWidth = 0;
+  int outOffset = 0;
+  int outWidth = 0;
+};
+
+// The pixels of scratch space a box of this radius needs over rows of this span.
+inline std::size_t boxStageScratch(const BoxSpan& span, int height, int radius) {
+  return static_cast<std::size_t>(std::min(2 * radius + 2, height)) * span.outWidth;
 }
 
-// Rows [first, end) of `image`, blurred by one box of `radius`, using `scratch` of at least
-// boxBandScratch pixels. Everything it allocates it allocates here, before any thread runs.
 template <class Rows>
-class BoxBandOf final : public BoxBand {
+class BoxStageOf final : public BoxStage {
  public:
-  BoxBandOf(Image& image, int radius, int first, int end, std::uint32_t* scratch)
-      : image_(image),
-        radius_(radius),
-        first_(first),
-        end_(end),
-        width_(image.getWidth()),
-        height_(image.getHeight()),
-        ringRows_(std::min(2 * radius + 2, height_)),
-        ring_(scratch),
-        below_(scratch + static_cast<std::size_t>(ringRows_) * width_),
-        rows_(width_, radius),
-        sums_(4 * static_cast<std::size_t>(width_)) {}
+  BoxStageOf(const BoxSpan& span, int height, int radius, std::uint32_t* ring)
+      : radius_(radius),
+        width_(span.outWidth),
+        height_(height),
+        ringRows_(std::min(2 * radius + 2, height)),
+        ring_(ring),
+        rows_(span, radius),
+        sums_(4 * static_cast<std::size_t>(span.outWidth)) {}
 
-  void prepare() override {
-    if (width_ == 0 || first_ >= end_) return;
-    // The rows below the band, which the next band will overwrite.
-    for (int y = end_; y < std::min(end_ + radius_, height_); ++y) {
-      rows_.blurRow(image_.row(y), belowRow(y));
-    }
-    // The column sums of the window of the row above the band, plus `radius` so that the
-    // kernels' floor division rounds to nearest. Window rows beyond an edge repeat it.
-    made_ = std::max(first_ - radius_ - 1, 0);
-    std::fill(sums_.begin(), sums_.end(), static_cast<typename Rows::Sum>(radius_));
-    int pending = -1, times = 0;
-    for (int y = first_ - 1 - radius_; y <= first_ - 1 + radius_; ++y) {
-      const int row = clampRow(y);
-      if (row != pending && times > 0) {
-        rows_.addRow(sums_.data(), blurred(pending), times);
-        times = 0;
-      }
-      pending = row;
-      ++times;
-    }
-    rows_.addRow(sums_.data(), blurred(pending), times);
-  }
+  int rowsNeeded() const override { return clampRow(out_ + radius_) + 1; }
+  int rowsIn() const override { return in_; }
 
-  void run() override {
-    if (width_ == 0) return;
-    for (int y = first_; y < end_; ++y) {
-      const std::uint32_t* entering = blurred(clampRow(y + radius_));
-      const std::uint32_t* leaving = ringRow(clampRow(y - radius_ - 1));
-      rows_.slideRow(sums_.data(), entering, leaving, image_.row(y));
-    }
+  void push(const std::uint32_t* row) override { rows_.blurRow(row, ringRow(in_++)); }
+
+  void pull(std::uint32_t* out) override {
+    if (out_ == 0) startSums();
+    const int y = out_++;
+    rows_.slideRow(sums_.data(), ringRow(clampRow(y + radius_)), ringRow(clampRow(y - radius_ - 1)),
+                   out);
   }
 
  private:
   int clampRow(int y) const { return std::clamp(y, 0, height_ - 1); }
   std::uint32_t* ringRow(int y) { return ring_ + static_cast<std::size_t>(y % ringRows_) * width_; }
-  std::uint32_t* belowRow(int y) { return below_ + static_cast<std::size_t>(y - end_) * width_; }
 
-  // The horizontal pass of row y. Rows of the band are made in order, each while the image
-  // row is still unchanged; rows below it were made by `prepare`.
-  const std::uint32_t* blurred(int y) {
-    if (y >= end_) return belowRow(y);
-    for (; made_ <= y; ++made_) rows_.blurRow(image_.row(made_), ringRow(made_));
-    return ringRow(y);
+  // The column sums of the window of the row above the first, plus `radius` so that the
+  // kernels' floor division rounds to nearest. Window rows beyond an edge repeat it.
+  void startSums() {
+    std::fill(sums_.begin(), sums_.end(), static_cast<typename Rows::Sum>(radius_));
+    int pending = -1, times = 0;
+    for (int y = -1 - radius_; y <= radius_ - 1; ++y) {
+      const int row = clampRow(y);
+      if (row != pending && times > 0) {
+        rows_.addRow(sums_.data(), ringRow(pending), times);
+        times = 0;
+      }
+      pending = row;
+      ++times;
+    }
+    rows_.addRow(sums_.data(), ringRow(pending), times);
   }
 
-  Image& image_;
   int radius_;
-  int first_;
-  int end_;
   int width_;
   int height_;
   int ringRows_;
   std::uint32_t* ring_;
-  std::uint32_t* below_;
   Rows rows_;
   std::vector<typename Rows::Sum> sums_;
-  int made_ = 0;
+  int in_ = 0;
+  int out_ = 0;
 };
 
-// The AVX2 kernel: whether it runs on this machine for this radius, and a band of it, null
-// when it does not run.
+// The vector kernels: whether each runs on this machine for this radius, and a box of it,
+// null when it does not run.
 bool avx2BoxBlurRuns(int radius);
-std::unique_ptr<BoxBand> avx2BoxBand(Image& image, int radius, int first, int end,
-                                     std::uint32_t* scratch);
+std::unique_ptr<BoxStage> avx2BoxStage(const BoxSpan& span, int height, int radius,
+                                       std::uint32_t* ring);
+bool avx512BoxBlurRuns(int radius);
+std::unique_ptr<BoxStage> avx512BoxStage(const BoxSpan& span, int height, int radius,
+                                         std::uint32_t* ring);
 
 }  // namespace zarq

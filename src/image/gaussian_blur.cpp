@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "common/numbers.h"
-#include "image/box_blur.h"
 
 namespace zarq {
 
@@ -23,14 +21,14 @@ std::array<int, 3> boxSizesForGauss(int sigma) {
   return widths;
 }
 
-void gaussianBlur(Image& image, int sigma) {
-  std::vector<int> radii;
-  for (int width : boxSizesForGauss(sigma)) {
-    // A box of one pixel changes nothing.
-    if (width > 1) radii.push_back((width - 1) / 2);
-  }
-  if (radii.empty()) radii.push_back(0);
-  boxBlurs(image, radii);
+void gaussianBlur(Image& image, int sigma) { gaussianBlur(image, image, sigma); }
+
+void gaussianBlur(const Image& source, Image& destination, int sigma,
+                  const FinishedSpan& finished) {
+  std::array<int, 3> radii{};
+  const std::array<int, 3> widths = boxSizesForGauss(sigma);
+  for (std::size_t k = 0; k < widths.size(); ++k) radii[k] = (widths[k] - 1) / 2;
+  boxBlurs(source, destination, radii, finished);
 }
 
 }  // namespace zarq

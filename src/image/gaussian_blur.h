@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "image/box_blur.h"
 #include "image/image.h"
 
 namespace zarq {
@@ -17,5 +18,8 @@ std::array<int, 3> boxSizesForGauss(int sigma);
 
 // Blurs the colour bytes of every pixel in place; the fourth byte of each pixel becomes 0.
 void gaussianBlur(Image& image, int sigma);
+// The same from `source` into `destination`, handing each finished span to `finished`.
+void gaussianBlur(const Image& source, Image& destination, int sigma,
+                  const FinishedSpan& finished = {});
 
 }  // namespace zarq

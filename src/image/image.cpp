@@ -34,6 +34,13 @@ void Image::resize(int width, int height) {
   height_ = height;
 }
 
+void Image::reshape(int width, int height) {
+  if (width <= 0 || height <= 0) width = height = 0;
+  pixels_.resize(static_cast<std::size_t>(width) * height);
+  width_ = width;
+  height_ = height;
+}
+
 void blitImage(Image& target, int x, int y, const Image& source) {
   const int fromX = std::max(0, -x), fromY = std::max(0, -y);
   const int toX = std::min(source.getWidth(), target.getWidth() - x);

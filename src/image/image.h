@@ -20,6 +20,10 @@ class Image {
   // Zero in either size does nothing. Otherwise the image becomes width x height: the old
   // pixels stay at the top-left as far as they fit, new area is black.
   void resize(int width, int height);
+  // Makes the image width x height with no promise about its pixels, keeping its memory when
+  // that is large enough: for an image about to be overwritten whole. Zero in either size
+  // makes it empty.
+  void reshape(int width, int height);
 
   int getWidth() const { return width_; }
   int getHeight() const { return height_; }

@@ -21,21 +21,36 @@ struct ScaleWindow {
   int width = 0, height = 0;
 };
 
-// Resamples a picture that arrives one row at a time, from the top, into `destination`,
-// which becomes window.width x window.height; where the window leaves the scaled picture,
-// and until the rows it needs have arrived, it is black.
+// Resamples a picture that arrives one row at a time, from the top, into rows
+// [destinationTop, destinationTop + window.height) of `destination`, which must be at least
+// window.width wide; where the window leaves the scaled picture it is black. Each row is
+// written once the source rows it needs are in.
 class RowScaler {
  public:
   RowScaler(int sourceWidth, int sourceHeight, const ScaleWindow& window, Image& destination,
-            ScaleKernel kernel = fastestScaleKernel());
+            int destinationTop = 0, ScaleKernel kernel = fastestScaleKernel());
   // The next source row, sourceWidth pixels; their fourth bytes are ignored.
   void addRow(const std::uint32_t* pixels);
+
+  // For a caller that makes only what is read, in place: the source rows read are
+  // [firstRow(), endRow()) and their columns [firstColumn(), firstColumn() + columnCount()).
+  int firstRow() const { return firstRow_; }
+  int endRow() const { return endRow_; }
+  int firstColumn() const { return columns_.lowest; }
+  int columnCount() const { return spanWidth_; }
+  // Where the read columns of source row y go, nullptr when the row is not read; rows come
+  // in order, those before firstRow() may be left out. spanFilled(y) once they are there.
+  std::uint32_t* spanOfRow(int y);
+  void spanFilled(int y);
 
  private:
   void skipEmptyOutputs();
   void produce(int y);
+  std::uint32_t* outputRow(int y) { return destination_.row(destinationTop_ + y); }
 
   Image& destination_;
+  int destinationTop_;
+  int width_;
   ScaleKernel kernel_;
   ScaleTaps columns_, rows_;
   int spanWidth_ = 0;
@@ -44,10 +59,12 @@ class RowScaler {
   std::vector<std::uint32_t> blended_;  // one row after the vertical pass, plus a spare pixel
   std::vector<const std::uint8_t*> tapRows_;
   int outputs_ = 0;  // the window's rows, or 0 when there is nothing to scale
+  int firstRow_ = 0, endRow_ = 0;
   int nextSourceRow_ = 0;
   int nextOutput_ = 0;
 };
 
+// Makes destination window.width x window.height and fills it with that window of source.
 void scaleImageWindow(Image& destination, const Image& source, const ScaleWindow& window,
                       ScaleKernel kernel = fastestScaleKernel());
 

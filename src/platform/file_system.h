@@ -12,6 +12,8 @@
 #include <span>
 #include <vector>
 
+#include "common/text.h"
+
 namespace zarq {
 
 struct FileCloser {
@@ -122,6 +124,11 @@ class FileSystem {
   // None while the folder held as `folder` is still the one at that path; NotFound once it
   // was removed, unmounted, renamed away or replaced, or when it is not held.
   virtual FileError heldFolderInPlace(const std::filesystem::path& folder) = 0;
+  // The names of the entries of `folder` that differ from `name` at most in the case of
+  // their letters. By default picked from a listing of the folder (files/file_lookup.cpp);
+  // a file system that keeps its listings may know them at once.
+  virtual FileError listIgnoringCase(const std::filesystem::path& folder, TextView name,
+                                     std::vector<std::filesystem::path>& names);
   // The process's standard output, to write to; never closed.
   virtual Handle standardOutput() = 0;
   // Whether text files end their lines with CR LF (Windows) rather than LF.

@@ -129,6 +129,15 @@ inline std::uint32_t onBlack(std::uint32_t r, std::uint32_t g, std::uint32_t b, 
   return (r * a + 127) / 255 << 16 | (g * a + 127) / 255 << 8 | (b * a + 127) / 255;
 }
 
+// A picture a decoder holds whole, its rows converted to pixels when they are asked for.
+class HeldPicture {
+ public:
+  virtual ~HeldPicture() = default;
+  // Pixels [first, first + count) of row y into `out`, as RowSink::row hands them out. Any
+  // row, in any order, from several threads at once.
+  virtual void convertRow(int y, int first, int count, std::uint32_t* out) const = 0;
+};
+
 // Takes a decoded picture one row at a time, so that a large picture never has to be held
 // whole.
 class RowSink {
@@ -147,6 +156,18 @@ class RowSink {
   // Row y of `width` pixels 0x..RRGGBB, transparent parts composited on black; the top byte
   // carries nothing. Rows come in order from the top; the pointer is valid during the call.
   virtual void row(int y, const std::uint32_t* pixels) = 0;
+  // Called after `begin` instead of `row` by a decoder that holds the whole picture, with
+  // the size given there: the sink takes what it needs of it, the way that suits it. False
+  // when the sink stopped because it was cancelled. By default every row goes to `row`.
+  virtual bool allRows(int width, int height, const HeldPicture& picture) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width));
+    for (int y = 0; y < height; ++y) {
+      if (cancelled()) return false;
+      picture.convertRow(y, 0, width, pixels.data());
+      row(y, pixels.data());
+    }
+    return true;
+  }
 };
 
 // A decoder may be used from several threads at once, each with a file and a sink of its own.

@@ -63,4 +63,21 @@ expect_code 0 "$preset" check --dir "$full" --preset "$work/filled.set"
 grep -q "${tab}error${tab}" "$work/out" && fail "no error expected: $(cat "$work/out")"
 expect_line "1${tab}chartId${tab}prompt${tab}点击此处自动填写！"
 expect_code 1 "$preset" check --dir "$full" --preset "$work/missing.set"
+
+# Several presets beside their chart, whose files are named in another case: each is checked
+# as the editor would check it, in the order given.
+cased="$work/cased"
+mkdir "$cased"
+for f in 20220924.json 20220924.PNG 头像.png 20220924.MP3; do
+  cp "$full/$f" "$cased/$(echo "$f" | tr 'a-zA-Z' 'A-Za-z')"
+done
+cp "$work/filled.set" "$cased/b.set"
+"$preset" make "$work/filled.json" -o "$cased/a.set"
+expect_code 0 "$preset" check "$cased/b.set" "$cased"
+python3 - "$work/out" "$cased" <<'PY' || fail "check of several: $(cat "$work/out")"
+import json, sys
+lines = [json.loads(l) for l in open(sys.argv[1], encoding="utf-8")]
+assert [l["input"] for l in lines] == [sys.argv[2] + p for p in ("/b.set", "/a.set", "/b.set")]
+assert all(l["errors"] == 0 and l["messages"][0]["kind"] == "prompt" for l in lines), lines
+PY
 echo "ok"

@@ -100,6 +100,22 @@ if "$preset" dump missing.set > /dev/null 2> err.txt; then fail "a missing file 
 [ "$(cat err.txt)" = "zarq-preset: missing.set: 无法读取文件！: no such file" ] ||
   fail "missing file: $(cat err.txt)"
 
+# Several inputs into a folder: each under its own name, a bad one failing alone; inputs
+# without a name of their own or landing on one file are refused before anything is written.
+mkdir many sub
+echo '{"songName": "a"}' > sub/a.json
+expect_code 1 "$preset" make some.json sub/a.json cut.set -o many/
+[ "$(ls many)" = "$(printf 'a.set\nsome.set')" ] || fail "make of several wrote: $(ls many)"
+"$preset" dump many/a.set | grep -q '"songName": "a"' || fail "make of several mixed its inputs"
+grep -q '^zarq-preset: cut.set: not JSON' "$work/err" || fail "make of several: $(cat "$work/err")"
+expect_code 0 "$preset" make empty.json -o many
+[ -f many/empty.set ] || fail "make into an existing folder named without a slash"
+for refused in "some.json - -o many/" "some.json sub/a.json a.json -o many/" \
+  "some.json empty.json -o one.set"; do
+  expect_code 2 "$preset" make $refused
+done
+[ ! -e many/a.json ] && [ ! -e one.set ] || fail "a refused make wrote something"
+
 # render --preset: the page shows the preset's values; a preset that fails stops it.
 echo '{"songName": "另一首歌"}' > song.json
 "$preset" make song.json -o song.set

@@ -39,27 +39,29 @@ void putBigEndian(std::vector<unsigned char>& out, std::uint32_t value) {
 
 }  // namespace
 
+void writePngChunks(const std::filesystem::path& file, const std::vector<PngChunk>& chunks) {
+  std::vector<unsigned char> bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  for (const PngChunk& c : chunks) {
+    std::vector<unsigned char> chunk(c.type, c.type + 4);
+    chunk.insert(chunk.end(), c.data.begin(), c.data.end());
+    putBigEndian(bytes, static_cast<std::uint32_t>(c.data.size()));
+    bytes.insert(bytes.end(), chunk.begin(), chunk.end());
+    putBigEndian(bytes, crc32(chunk.data(), chunk.size()) ^ (c.wrongCrc ? 1 : 0));
+  }
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
 void writePngHeaderOnly(const std::filesystem::path& file, std::uint32_t width,
                         std::uint32_t height, bool interlaced) {
-  std::vector<unsigned char> bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  auto putChunk = [&](const char* type, std::vector<unsigned char> data) {
-    std::vector<unsigned char> chunk(type, type + 4);
-    chunk.insert(chunk.end(), data.begin(), data.end());
-    putBigEndian(bytes, static_cast<std::uint32_t>(data.size()));
-    bytes.insert(bytes.end(), chunk.begin(), chunk.end());
-    putBigEndian(bytes, crc32(chunk.data(), chunk.size()));
-  };
   std::vector<unsigned char> header;
   putBigEndian(header, width);
   putBigEndian(header, height);
   for (unsigned char b : {8, 2, 0, 0}) header.push_back(b);  // 8-bit RGB
   header.push_back(interlaced ? 1 : 0);
-  putChunk("IHDR", header);
   // The start of the pixel data, so that readers go past the header, but no pixels.
-  putChunk("IDAT", {0x78, 0x9C});
-  std::ofstream(file, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
+  writePngChunks(file, {{"IHDR", header}, {"IDAT", {0x78, 0x9C}}});
 }
 
 void writeJpegHeaderOnly(const std::filesystem::path& file, int width, int height, int components) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "image/image.h"
 
@@ -22,6 +23,15 @@ Image makeImage(int width, int height, const std::function<std::uint32_t(int, in
 
 // Random 0x00RRGGBB pixels (or full 32-bit words), the same for the same seed.
 Image randomImage(int width, int height, unsigned seed, bool fourthByteToo = false);
+
+// A PNG file made of these chunks, after the signature: a chunk's CRC is right unless it is
+// to be wrong.
+struct PngChunk {
+  const char* type;
+  std::vector<unsigned char> data;
+  bool wrongCrc = false;
+};
+void writePngChunks(const std::filesystem::path& file, const std::vector<PngChunk>& chunks);
 
 // The first bytes of a PNG file whose header claims width x height, without its pixels.
 void writePngHeaderOnly(const std::filesystem::path& file, std::uint32_t width,

@@ -1,12 +1,11 @@
 #pragma once
 // The editor's icon: installed into the hicolor theme for the desktop's menus, and built into
-// the program too, so that the window shows it even when the editor runs where it was built.
+// the program too, as pictures of the sizes a window shows, so that the window shows it even
+// when the editor runs where it was built, without looking through the icon theme.
 
 namespace zarq::gtk {
 
-inline constexpr char kAppIconName[] = "zarq-settings";
-
-// Lets the icon theme find the built-in icon; call once GTK is up.
+// Gives every window of the editor the built-in icon; call once GTK is up.
 void provideAppIcon();
 
 }  // namespace zarq::gtk

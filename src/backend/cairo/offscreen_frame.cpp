@@ -21,19 +21,26 @@ cairo_status_t appendBytes(void* out, const unsigned char* data, unsigned int le
 
 }  // namespace
 
-OffscreenFrame::OffscreenFrame(PangoText& text)
-    : text_(text), drawing_(frameSurface(scale_)), shown_(frameSurface(scale_)) {}
+OffscreenFrame::OffscreenFrame(PangoText& text) : text_(text) {}
+
+void OffscreenFrame::makeSurfaces() const {
+  if (drawing_) return;
+  drawing_ = frameSurface(scale_);
+  shown_ = frameSurface(scale_);
+}
 
 void OffscreenFrame::setScale(double scale) {
   if (scale == scale_) return;
   canvas_.reset();
   cr_.reset();
   scale_ = scale;
-  drawing_ = frameSurface(scale_);
-  shown_ = frameSurface(scale_);
+  // Made again at the new scale when next drawn or looked at.
+  drawing_.reset();
+  shown_.reset();
 }
 
 Canvas& OffscreenFrame::beginFrame() {
+  makeSurfaces();
   canvas_.reset();
   cr_.reset(cairo_create(drawing_.get()));
   cairo_set_source_rgb(cr_.get(), 0, 0, 0);
@@ -43,6 +50,7 @@ Canvas& OffscreenFrame::beginFrame() {
 }
 
 void OffscreenFrame::present() {
+  makeSurfaces();
   canvas_.reset();
   cr_.reset();
   cairo_surface_flush(drawing_.get());
@@ -52,6 +60,7 @@ void OffscreenFrame::present() {
 }
 
 std::uint32_t OffscreenFrame::pixel(int x, int y) const {
+  makeSurfaces();
   cairo_surface_flush(shown_.get());
   const unsigned char* data = cairo_image_surface_get_data(shown_.get());
   const int stride = cairo_image_surface_get_stride(shown_.get());
@@ -59,6 +68,7 @@ std::uint32_t OffscreenFrame::pixel(int x, int y) const {
 }
 
 std::string OffscreenFrame::pngBytes() const {
+  makeSurfaces();
   std::string bytes;
   cairo_surface_write_to_png_stream(shown_.get(), appendBytes, &bytes);
   return bytes;

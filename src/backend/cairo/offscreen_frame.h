@@ -1,7 +1,8 @@
 #pragma once
 // The 960 x 720 frame every page is painted into before it is shown. On a scaled display
 // it is drawn at the display's device scale, so text and shapes stay sharp; the editor
-// draws in its own 960 x 720 pixels all the same.
+// draws in its own 960 x 720 pixels all the same. Its memory is taken when it is first
+// drawn or looked at: a tool that never draws never touches it.
 
 #include <cairo.h>
 
@@ -35,7 +36,10 @@ class OffscreenFrame final : public FrameSink {
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
   // The last finished frame, with the device scale set, so that painting it at the same
   // scale maps its pixels one to one.
-  cairo_surface_t* surface() const { return shown_.get(); }
+  cairo_surface_t* surface() const {
+    makeSurfaces();
+    return shown_.get();
+  }
   // Device pixel of the last finished frame as 0xAARRGGBB.
   std::uint32_t pixel(int x, int y) const;
   // The last finished frame as a PNG file's bytes, at its device size.
@@ -43,10 +47,13 @@ class OffscreenFrame final : public FrameSink {
   int framesPresented() const { return framesPresented_; }
 
  private:
+  // Both surfaces at the scale, clear, unless they are there already.
+  void makeSurfaces() const;
+
   PangoText& text_;
-  double scale_ = 1;      // before the surfaces, which are made at it
-  CairoSurface drawing_;  // being painted
-  CairoSurface shown_;    // last presented
+  double scale_ = 1;              // before the surfaces, which are made at it
+  mutable CairoSurface drawing_;  // being painted
+  mutable CairoSurface shown_;    // last presented
   CairoContext cr_;
   // Declared after the context it draws with, so that it goes first.
   std::optional<CairoCanvas> canvas_;

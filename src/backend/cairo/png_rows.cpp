@@ -18,7 +18,9 @@ void toPixels(const png_byte* bytes, int channels, std::vector<std::uint32_t>& p
   const std::size_t width = pixels.size();
   for (std::size_t x = 0; x < width; ++x) {
     const png_byte* p = bytes + channels * x;
-    pixels[x] = onBlack(p[0], p[1], p[2], channels == 4 ? p[3] : 255);
+    const png_byte alpha = channels == 4 ? p[3] : 255;
+    pixels[x] = alpha == 255 ? std::uint32_t{p[0]} << 16 | p[1] << 8 | p[2]
+                             : onBlack(p[0], p[1], p[2], alpha);
   }
 }
 
@@ -74,6 +76,11 @@ RowDecoding readPng(std::FILE* file, RowSink& sink, std::vector<png_byte>& bytes
 }  // namespace
 
 RowDecoding decodePngRows(const std::filesystem::path& file, RowSink& sink) {
+  const RowDecoding whole = decodePngWhole(file, sink);
+  return whole != RowDecoding::NotMine ? whole : decodePngStreamed(file, sink);
+}
+
+RowDecoding decodePngStreamed(const std::filesystem::path& file, RowSink& sink) {
   const FileHandle stream = openRegularFile(file);
   if (!stream) return RowDecoding::Failed;
   std::vector<png_byte> bytes;

@@ -22,8 +22,12 @@ enum class RowDecoding {
 // Baseline and progressive JPEG in grey, RGB or YCbCr; CMYK is left to others.
 RowDecoding decodeJpegRows(const std::filesystem::path& file, RowSink& sink);
 
-// Non-interlaced PNG of any colour type and depth.
+// Non-interlaced PNG of any colour type and depth: held whole and handed over at once when
+// it is of the common forms and small enough (decodePngWhole), streamed by libpng otherwise
+// (decodePngStreamed). Both give the same pixels.
 RowDecoding decodePngRows(const std::filesystem::path& file, RowSink& sink);
+RowDecoding decodePngWhole(const std::filesystem::path& file, RowSink& sink);
+RowDecoding decodePngStreamed(const std::filesystem::path& file, RowSink& sink);
 
 // The first frame of a GIF, at its own size; the frames after it are never read.
 RowDecoding decodeGifRows(const std::filesystem::path& file, RowSink& sink);

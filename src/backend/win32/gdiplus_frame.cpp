@@ -19,8 +19,15 @@ void GdiplusFrame::setScale(float scale) {
 void GdiplusFrame::resize() {
   canvas_.reset();
   graphics_.reset();
+  bitmap_.reset();
+  drawing_.clear();
+  shown_.clear();
   width_ = static_cast<int>(std::ceil(kFrameWidth * scale_));
   height_ = static_cast<int>(std::ceil(kFrameHeight * scale_));
+}
+
+void GdiplusFrame::makePixels() const {
+  if (!shown_.empty()) return;
   const std::size_t count = static_cast<std::size_t>(width_) * height_;
   drawing_.assign(count, 0xFF000000);
   shown_.assign(count, 0xFF000000);
@@ -29,6 +36,7 @@ void GdiplusFrame::resize() {
 }
 
 Canvas& GdiplusFrame::beginFrame() {
+  makePixels();
   canvas_.reset();
   bitmap_.track(GdipGetImageGraphicsContext(bitmap_.get(), graphics_.out()));
   graphics_.track(GdipGraphicsClear(graphics_.get(), 0xFF000000));
@@ -39,6 +47,7 @@ Canvas& GdiplusFrame::beginFrame() {
 }
 
 void GdiplusFrame::present() {
+  makePixels();
   canvas_.reset();
   // Deleting the graphics context finishes its drawing into the pixels.
   graphics_.reset();
@@ -47,6 +56,6 @@ void GdiplusFrame::present() {
   if (onPresent_) onPresent_();
 }
 
-std::string GdiplusFrame::pngBytes() const { return encodePng(shown_.data(), width_, height_); }
+std::string GdiplusFrame::pngBytes() const { return encodePng(shownPixels(), width_, height_); }
 
 }  // namespace zarq::win32

@@ -2,7 +2,8 @@
 // The 960 x 720 frame every page is painted into before it is shown, drawn at a scale: the
 // window's monitor may show 1.25 or 1.5 device pixels per logical pixel, and the frame is
 // then painted that much larger (GDI+ world transform) rather than stretched afterwards, so
-// that text and shapes stay sharp.
+// that text and shapes stay sharp. Its memory is taken when it is first drawn or looked at:
+// a tool that never draws never touches it.
 
 #include <cstdint>
 #include <filesystem>
@@ -37,9 +38,12 @@ class GdiplusFrame final : public FrameSink {
   // Called by present(); the window shows the frame from here.
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
   // The last finished frame, rows from the top, each pixel 0xAARRGGBB.
-  const std::uint32_t* shownPixels() const { return shown_.data(); }
+  const std::uint32_t* shownPixels() const {
+    makePixels();
+    return shown_.data();
+  }
   std::uint32_t pixel(int x, int y) const {
-    return shown_[static_cast<std::size_t>(y) * width_ + x];
+    return shownPixels()[static_cast<std::size_t>(y) * width_ + x];
   }
   // The last finished frame as the bytes of a PNG file; empty when it cannot be encoded.
   std::string pngBytes() const;
@@ -47,14 +51,16 @@ class GdiplusFrame final : public FrameSink {
 
  private:
   void resize();
+  // Both frames at the size, opaque black, unless they are there already.
+  void makePixels() const;
 
   GdiplusText& text_;
   float scale_;
   int width_ = 0;
   int height_ = 0;
-  std::vector<std::uint32_t> drawing_;  // being painted
-  std::vector<std::uint32_t> shown_;    // last presented
-  GdipBitmap bitmap_;                   // on drawing_'s pixels
+  mutable std::vector<std::uint32_t> drawing_;  // being painted
+  mutable std::vector<std::uint32_t> shown_;    // last presented
+  mutable GdipBitmap bitmap_;                   // on drawing_'s pixels
   GdipGraphics graphics_;
   std::optional<GdiplusCanvas> canvas_;
   std::function<void()> onPresent_;

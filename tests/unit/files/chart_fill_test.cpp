@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "common/utf.h"
 #include "files/level_split.h"
+#include "support/chart_by_key.h"
 
 namespace zarq {
 namespace {
@@ -45,6 +48,13 @@ TEST(HoldBpm, IsLeftAloneWhenNoMeanCanBeFolded) {
   for (const std::string& chart : charts) {
     EXPECT_FALSE(chartFillFromBytes(chart).holdBpm) << chart;
   }
+}
+
+// More entries than one pass keeps: their mean is found in a pass of its own.
+TEST(HoldBpm, IsTheMeanOfMoreEntriesThanOnePassKeeps) {
+  std::string chart;
+  for (int i = 0; i < (1 << 20) + 1; ++i) chart += i % 2 ? "\"bpm\":100," : "\"bpm\":200,";
+  EXPECT_EQ(chartFillFromBytes(chart).holdBpm, u"150.00");
 }
 
 TEST(HoldBpm, LongerKeysThatBeginWithBpmAreNotEntries) {
@@ -146,6 +156,57 @@ TEST(ChartFill, LongValuesAreCutAt99UnitsAndWideCharactersBecomeSurrogatePairs) 
       chartFillFromBytes("{\"name\":\"" + longName + "\",\"composer\":\"\xF0\x9F\x8E\xB5 x\"}");
   EXPECT_EQ(fill.songName, Text(99, u'n'));
   EXPECT_EQ(fill.composer, u"\U0001F3B5 x");
+}
+
+// Charts pieced together at random from keys, their fragments, numbers, escapes and line ends,
+// so that matches overlap, break off, follow one another without a byte between and are cut
+// by the ends of the pieces the chart arrives in: the one pass finds what a scan per key
+// finds, whole and in pieces of any size.
+TEST(ChartFill, OnePassFindsWhatAScanPerKeyFinds) {
+  const std::vector<std::string> parts = {
+      "\"bpm\":",
+      "\"bpm\"",
+      "\"bp",
+      "\"name\":\"",
+      "\"na",
+      "\"song\":\"",
+      "\"so",
+      "\"level\":\"",
+      "\"background\":\"",
+      "\"charter\":\"",
+      "\"composer\":\"",
+      "\"co",
+      "\"",
+      "\"\"",
+      "12",
+      "-3",
+      ".5",
+      "e2",
+      "e-1",
+      "x",
+      ":",
+      ",",
+      " ",
+      "\\",
+      "\\\"",
+      "\n",
+      "\r",
+      "\xC3\xA9",
+      "\xC3",
+  };
+  std::mt19937 random(5);
+  for (int chart = 0; chart < 3000; ++chart) {
+    std::string text;
+    const int count = 1 + static_cast<int>(random() % 80);
+    for (int i = 0; i < count; ++i) text += parts[random() % parts.size()];
+    const std::string minified = minifyChart(text);
+    ChartStream stream{minified};
+    const ChartValues expected = testing::scanKeyByKey(stream);
+    ASSERT_TRUE(testing::sameValues(scanChart(minified), expected)) << text;
+    const std::size_t piece = 1 + random() % 20;
+    ASSERT_TRUE(testing::sameValues(testing::scanInPieces(minified, piece), expected))
+        << text << " in pieces of " << piece;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/file_system.h"
 #include "support/temp_dir.h"
 
@@ -140,6 +142,21 @@ TEST(ChartScanTest, LongValuesAreCutAtNinetyNineUnitsWithoutSplittingAPair) {
   ChartStream pair{pairAtTheCut};
   ASSERT_TRUE(readKeyString(pair, "\"k\":\"", value));
   EXPECT_EQ(value, Text(98, u'x'));
+}
+
+// Stripping sixteen bytes at a time, as long pieces are, strips as byte by byte does, whatever
+// falls where: strings and escapes across the sixteens, line ends in and out of strings.
+TEST(ChartScanTest, StrippingLongPiecesStripsAsByteByByte) {
+  const char alphabet[] = {' ', '\t', '\n', '\r', '"', '"', '\\', 'a', 'b', ':', ',', '{'};
+  std::mt19937 random(3);
+  for (int chart = 0; chart < 200; ++chart) {
+    std::string text;
+    for (int i = 0; i < 2000; ++i) text += alphabet[random() % sizeof alphabet];
+    std::string byteByByte;
+    ChartMinifier minifier;
+    for (char c : text) minifier.feed(std::string_view(&c, 1), byteByByte);
+    ASSERT_EQ(minifyChart(text), byteByByte) << chart;
+  }
 }
 
 // A file read through a stripping stream gives the bytes its stripped copy would hold, in

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <vector>
 
 #include "image/box_blur.h"
@@ -139,7 +141,8 @@ TEST(GaussianBlurTest, SigmaZeroChangesOnlyTheFourthByte) {
 // Every kernel, every radius of the preview's range, on bytes that reach the largest sums
 // (where an inexact division would show first) as well as on ordinary ones.
 TEST(BoxBlurTest, EveryKernelMatchesTheDefinitionForEveryRadius) {
-  const BoxBlurKernel kernels[] = {BoxBlurKernel::Portable, BoxBlurKernel::Avx2};
+  const BoxBlurKernel kernels[] = {BoxBlurKernel::Portable, BoxBlurKernel::Avx2,
+                                   BoxBlurKernel::Avx512};
   for (int r = 0; r <= 134; ++r) {
     const int width = 2 * r + 37;
     const Image inputs[] = {
@@ -157,7 +160,7 @@ TEST(BoxBlurTest, EveryKernelMatchesTheDefinitionForEveryRadius) {
         if (!boxBlurKernelRuns(kernel, r)) continue;
         Image blurred = input;
         const int radii[] = {r};
-        boxBlurs(blurred, radii, kernel, 1);
+        boxBlurs(blurred, blurred, radii, kernel, 1);
         ASSERT_TRUE(samePixels(blurred, expected))
             << "radius " << r << " kernel " << static_cast<int>(kernel);
       }
@@ -165,9 +168,10 @@ TEST(BoxBlurTest, EveryKernelMatchesTheDefinitionForEveryRadius) {
   }
 }
 
-// Bands shorter than the radius, bands of one row, more bands than rows; each band must
-// take its neighbours' rows before they are overwritten, whatever the threads' timing.
-TEST(BoxBlurTest, AnyNumberOfBandsGivesTheSameBytes) {
+// Chains whose boxes are taller or wider than the picture, of one pixel, or far apart in size:
+// each box must see every row of the one before it exactly as a separate blur would leave
+// it, in place and into another image, in one part or in two side by side.
+TEST(BoxBlurTest, ABoxChainEqualsItsBoxesOneAfterAnother) {
   const struct {
     int width, height;
     std::vector<int> radii;
@@ -175,19 +179,31 @@ TEST(BoxBlurTest, AnyNumberOfBandsGivesTheSameBytes) {
       {40, 31, {1, 2, 3}}, {23, 57, {9, 9, 10}},    {17, 12, {5, 0, 30}},
       {9, 3, {4, 1}},      {64, 200, {53, 53, 54}}, {1, 19, {2, 7}},
   };
+  const BoxBlurKernel kernels[] = {BoxBlurKernel::Portable, BoxBlurKernel::Avx2,
+                                   BoxBlurKernel::Avx512};
   for (const auto& c : cases) {
-    // A new picture for every band count, so that scratch memory left by the last run
-    // cannot happen to hold the right rows.
-    for (int bands : {2, 3, 4, 7, c.height, c.height + 5}) {
-      const Image original = randomImage(c.width, c.height, c.height * 7 + c.width + bands, true);
-      Image expected = original;
-      for (int r : c.radii) expected = referenceBox(expected, r);
-      for (BoxBlurKernel kernel : {BoxBlurKernel::Portable, BoxBlurKernel::Avx2}) {
-        Image blurred = original;
-        boxBlurs(blurred, c.radii, kernel, bands);
-        ASSERT_TRUE(samePixels(blurred, expected))
-            << c.width << "x" << c.height << " kernel " << static_cast<int>(kernel) << " bands "
-            << bands;
+    const Image original = randomImage(c.width, c.height, c.height * 7 + c.width, true);
+    Image expected = original;
+    for (int r : c.radii) expected = referenceBox(expected, r);
+    for (BoxBlurKernel kernel : kernels) {
+      for (int parts : {0, 1, 2}) {
+        SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height << " kernel "
+                                          << static_cast<int>(kernel) << " parts " << parts);
+        // Parts 0: in place.
+        Image blurred = parts == 0 ? original : Image(3, 3);
+        std::vector<int> timesFinished(static_cast<std::size_t>(c.width) * c.height);
+        std::mutex seen;
+        boxBlurs(parts == 0 ? blurred : original, blurred, c.radii, kernel, std::max(parts, 1),
+                 [&](int y, int x, int count) {
+                   const std::lock_guard lock(seen);
+                   for (int i = x; i < x + count; ++i) {
+                     ++timesFinished[static_cast<std::size_t>(y) * c.width + i];
+                     EXPECT_EQ(blurred.pixel(i, y), expected.pixel(i, y)) << i << "," << y;
+                   }
+                 });
+        ASSERT_TRUE(samePixels(blurred, expected));
+        EXPECT_EQ(std::count(timesFinished.begin(), timesFinished.end(), 1),
+                  static_cast<long>(timesFinished.size()));
       }
     }
   }

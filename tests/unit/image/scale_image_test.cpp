@@ -134,7 +134,7 @@ TEST(ScaleImageTest, BothKernelsGiveTheSameBytes) {
 
 TEST(ScaleImageTest, RowsFedOneByOneGiveTheWholePicturesResult) {
   const Image source = randomImage(200, 150, 9);
-  Image direct, fed;
+  Image direct, fed(120, 333);
   scaleImage(direct, source, 120, 333);
   RowScaler scaler(200, 150, {120, 333, 0, 0, 120, 333}, fed);
   std::vector<std::uint32_t> row(200);
@@ -146,6 +146,33 @@ TEST(ScaleImageTest, RowsFedOneByOneGiveTheWholePicturesResult) {
   }
   for (int y = 0; y < 333; ++y) {
     for (int x = 0; x < 120; ++x) ASSERT_EQ(fed.pixel(x, y), direct.pixel(x, y));
+  }
+}
+
+// Two scalers making the top and the bottom of one window, each given only the rows and
+// columns it reads, in place, make what one scaler makes of the whole.
+TEST(ScaleImageTest, HalvesOfAWindowFedOnlyWhatTheyReadGiveTheWhole) {
+  const Image source = randomImage(300, 200, 4);
+  const ScaleWindow whole{427, 240, 40, 0, 320, 240};
+  Image direct, halves(320, 240);
+  scaleImageWindow(direct, source, whole);
+  for (int top : {0, 120}) {
+    ScaleWindow half = whole;
+    half.top = top;
+    half.height = 120;
+    RowScaler scaler(300, 200, half, halves, top);
+    ASSERT_GT(scaler.firstColumn(), 0);
+    ASSERT_LT(scaler.columnCount(), 300);
+    for (int y = scaler.firstRow(); y < scaler.endRow(); ++y) {
+      std::uint32_t* span = scaler.spanOfRow(y);
+      ASSERT_NE(span, nullptr) << y;
+      std::copy_n(source.row(y) + scaler.firstColumn(), scaler.columnCount(), span);
+      scaler.spanFilled(y);
+    }
+  }
+  for (int y = 0; y < 240; ++y) {
+    for (int x = 0; x < 320; ++x)
+      ASSERT_EQ(halves.pixel(x, y), direct.pixel(x, y)) << x << "," << y;
   }
 }
 

@@ -1,0 +1,45 @@
+#pragma once
+// A thread kept for work that its caller splits in two: the caller does one part while the
+// helper does the other. Starting a thread for every piece of work would cost more than a
+// blur of the whole frame takes. One caller at a time: a caller that finds the helper busy,
+// or no thread to be had, does all the work itself; so does one whose helper has not been
+// given a core by the time the caller is done with its own part, as on a busy machine.
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace zarq {
+
+class HelperThread {
+ public:
+  // The one every part of the program shares: the machine has only so many cores.
+  static HelperThread& shared();
+
+  HelperThread() = default;
+  ~HelperThread();
+  HelperThread(const HelperThread&) = delete;
+  HelperThread& operator=(const HelperThread&) = delete;
+
+  // Starts `job` on the helper; false, and the job is not run, when another caller has it
+  // or no thread can be started. A true start must be followed by finish().
+  bool start(std::function<void()> job);
+  // Waits until the job started last has ended, and returns true; or, when the helper has not
+  // begun it yet, takes it back and returns false: the job then never runs there. The helper
+  // is free for others afterwards.
+  bool finish();
+
+ private:
+  void run();
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::function<void()> job_;
+  bool taken_ = false;  // between a start and its finish
+  bool done_ = true;
+  bool stopping_ = false;
+  std::thread thread_;
+};
+
+}  // namespace zarq
