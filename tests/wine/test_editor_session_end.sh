@@ -55,6 +55,8 @@ rest_pointer
 click_at 472 182
 keys Delete
 type_text "unasked"
+# The message is sent, and would overtake keys the window has not read yet.
+expect_field unasked "the typed chart ID"
 wine "$ZARQ_WINDOWS_BUILD/tests/end_session.exe" 2>>"$ZARQ_E2E_LOGS/wineboot.log" ||
   fail "end_session.exe found no editor window"
 wait_editor_exit 20
