@@ -329,7 +329,8 @@ TEST_F(FocusTest, HelpKeysShowWhatAClickOnTheCaptionShows) {
     clickLabel(c.caption);
     ASSERT_EQ(host().messages.size(), 4u) << c.caption;
     // A message hanging on the control comes first: the chart ID's missing chart.
-    const AccessibleControl* described = describePage(*form).find(c.control);
+    const AccessiblePage page = describePage(*form);
+    const AccessibleControl* described = page.find(c.control);
     const Text first = described && described->errorMessage
                            ? form->bubbles[described->errorMessage.index].status
                            : host().messages[3].text;
