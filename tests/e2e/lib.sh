@@ -220,16 +220,17 @@ expect_field() {
   expect_clipboard "$1" "$2"
 }
 
-# Picks PATH in the file or folder chooser titled TITLE by typing it into the chooser's
-# location entry (Ctrl+L), then gives the editor the keyboard back.
-pick_in_chooser() {
-  local title=$1 path=$2 dialog
+# Types TEXT into the chooser titled TITLE and presses Return, which must close it: into its
+# location entry (Ctrl+L) with "location", else into the entry that has the keyboard (a save
+# dialog's name).
+enter_in_chooser() {
+  local title=$1 text=$2 entry=${3:-location} dialog
   dialog=$(find_window "$title" 10) || fail "no chooser titled $title"
   timeout 10 xdotool windowfocus --sync "$dialog" || fail "the chooser did not take the keyboard"
   # Keys sent before the chooser has taken in its showing are lost.
   input_handled "$dialog"
-  keys ctrl+l
-  type_text "$path"
+  [ "$entry" != location ] || keys ctrl+l
+  type_text "$text"
   input_handled "$dialog"
   # The chooser completes a typed path from a folder listing read in the background, shown
   # after a timer of its own that no ping waits for; a Return before it goes to the completion.
@@ -237,6 +238,12 @@ pick_in_chooser() {
   input_handled "$dialog"
   keys Return
   window_gone "$title" 10 || fail "the chooser titled $title did not close"
+}
+
+# Picks PATH in the file or folder chooser titled TITLE by typing it into the chooser's
+# location entry, then gives the editor the keyboard back.
+pick_in_chooser() {
+  enter_in_chooser "$1" "$2"
   timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
 }
 

@@ -22,21 +22,7 @@ answer_message() {
 # Picks FILE in the file chooser titled TITLE by typing its path: into the name entry of a
 # save dialog, into the location entry (Ctrl+L) of an open dialog.
 choose_file() {
-  local title=$1 file=$2 dialog
-  dialog=$(find_window "$title" 10) || fail "no file chooser titled $title"
-  timeout 10 xdotool windowfocus --sync "$dialog" || fail "the file chooser did not take the keyboard"
-  # Keys sent before the chooser has taken in its showing are lost.
-  input_handled "$dialog"
-  [ "$title" = "另存为" ] || keys ctrl+l
-  type_text "$file"
-  input_handled "$dialog"
-  # The chooser completes a typed path from a folder listing it reads in the background and
-  # shows after a timer of its own, which no ping waits for; a Return sent before it would
-  # be taken by the completion.
-  sleep 0.5
-  input_handled "$dialog"
-  keys Return
-  window_gone "$title" 10 || fail "the file chooser titled $title did not close"
+  if [ "$1" = "另存为" ]; then enter_in_chooser "$1" "$2" name; else enter_in_chooser "$1" "$2"; fi
 }
 
 # A preset with a chart ID of its own, for the open dialog to bring back.
