@@ -43,15 +43,17 @@ zarq_install() {
   fi
 }
 
+# Rebuilds after a switch of branch are much quicker through ccache, where it is installed.
+zarq_launcher() {
+  if command -v ccache >/dev/null; then echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
+}
+
 # zarq_build DIR [CMAKE OPTION...]: configures and builds everything, or only the targets
 # ZARQ_TARGETS names.
 zarq_build() {
   local dir="$1"
   shift
-  # Rebuilds after a switch of branch are much quicker through ccache, where it is installed.
-  local launcher=()
-  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
+  cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(zarq_launcher) "$@" >/dev/null
   local targets=()
   [ -n "${ZARQ_TARGETS:-}" ] && targets=(--target ${ZARQ_TARGETS})
   cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
