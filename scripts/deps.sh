@@ -53,7 +53,9 @@ zarq_launcher() {
 zarq_build() {
   local dir="$1"
   shift
-  cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(zarq_launcher) "$@" >/dev/null
+  # Line tables are all a failure's backtrace needs, and they build a quarter faster than -g.
+  cmake -S "$zarq_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" $(zarq_launcher) "$@" >/dev/null
   local targets=()
   [ -n "${ZARQ_TARGETS:-}" ] && targets=(--target ${ZARQ_TARGETS})
   cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
