@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "common/utf.h"
@@ -153,10 +154,7 @@ int characters(AtkText* t, std::size_t unit) { return characterIndex(text(t), un
 int characterCount(AtkText* t) { return characters(t, text(t).size()); }
 
 gchar* textBetween(AtkText* t, gint start, gint end) {
-  const gint count = characterCount(t);
-  if (end < 0 || end > count) end = count;
-  start = std::clamp(start, 0, end);
-  const std::size_t from = unitOfCharacter(text(t), start), to = unitOfCharacter(text(t), end);
+  const auto [from, to] = unitsOfCharacters(text(t), start, end);
   return g_strdup(toUtf8(TextView(text(t)).substr(from, to - from)).c_str());
 }
 
@@ -173,31 +171,26 @@ gunichar characterAt(AtkText* t, gint offset) {
   return c;
 }
 
-// The character, the word (with the blanks after it) or the line (the whole field) around
-// `offset`.
-gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
-  const gint count = characterCount(t);
-  offset = std::clamp(offset, 0, count);
-  *start = 0;
-  *end = count;
-  if (granularity == ATK_TEXT_GRANULARITY_CHAR) {
-    *start = offset;
-    *end = std::min(offset + 1, count);
-  } else if (granularity == ATK_TEXT_GRANULARITY_WORD) {
-    const auto [from, to] = wordAround(text(t), unitOfCharacter(text(t), offset));
-    *start = characters(t, from);
-    *end = characters(t, to);
-  }
+gchar* readAt(AtkText* t, gint offset, ReadingUnit unit, gint* start, gint* end) {
+  std::tie(*start, *end) = charactersAround(text(t), offset, unit);
   return textBetween(t, *start, *end);
 }
-
+gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
+  const bool word = granularity == ATK_TEXT_GRANULARITY_WORD;
+  return readAt(t, offset,
+                granularity == ATK_TEXT_GRANULARITY_CHAR ? ReadingUnit::Character
+                : word                                   ? ReadingUnit::Word
+                                                         : ReadingUnit::Line,
+                start, end);
+}
 gchar* textAt(AtkText* t, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
-  AtkTextGranularity granularity = ATK_TEXT_GRANULARITY_LINE;
-  if (boundary == ATK_TEXT_BOUNDARY_CHAR) granularity = ATK_TEXT_GRANULARITY_CHAR;
-  if (boundary == ATK_TEXT_BOUNDARY_WORD_START || boundary == ATK_TEXT_BOUNDARY_WORD_END) {
-    granularity = ATK_TEXT_GRANULARITY_WORD;
-  }
-  return stringAt(t, offset, granularity, start, end);
+  const bool word =
+      boundary == ATK_TEXT_BOUNDARY_WORD_START || boundary == ATK_TEXT_BOUNDARY_WORD_END;
+  return readAt(t, offset,
+                boundary == ATK_TEXT_BOUNDARY_CHAR ? ReadingUnit::Character
+                : word                             ? ReadingUnit::Word
+                                                   : ReadingUnit::Line,
+                start, end);
 }
 
 gint selectionCount(AtkText* t) {
@@ -245,12 +238,9 @@ void textInit(AtkTextIface* iface) {
 // --- AtkEditableText: a tool types into the field as the keyboard does.
 
 void edit(AtkEditableText* t, gint start, gint end, const gchar* typed) {
-  const Text& value = text(ATK_TEXT(t));
-  const gint count = characterCount(ATK_TEXT(t));
-  if (end < 0 || end > count) end = count;
-  start = std::clamp(start, 0, end);
-  ask(state(t), ToolRequest::Kind::Edit, static_cast<int>(unitOfCharacter(value, start)),
-      static_cast<int>(unitOfCharacter(value, end)), fromUtf8(typed ? typed : ""));
+  const auto [from, to] = unitsOfCharacters(text(ATK_TEXT(t)), start, end);
+  ask(state(t), ToolRequest::Kind::Edit, static_cast<int>(from), static_cast<int>(to),
+      fromUtf8(typed ? typed : ""));
 }
 void setContents(AtkEditableText* t, const gchar* typed) { edit(t, 0, -1, typed); }
 void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* position) {
