@@ -8,6 +8,7 @@
 
 #include "common/utf.h"
 #include "common/words.h"
+#include "platform/accessible_answers.h"
 
 namespace zarq::gtk {
 namespace {
@@ -50,7 +51,7 @@ void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
 
 gboolean grabFocus(AtkComponent* component) {
   const ControlState& s = state(component);
-  if (!s.control.focusable) return FALSE;
+  if (!acceptsRequest(s.control, ToolRequest::Kind::Focus)) return FALSE;
   ask(s, ToolRequest::Kind::Focus);
   return TRUE;
 }
@@ -67,25 +68,23 @@ const gchar* description(AtkObject* object) { return state(object).description.c
 gint indexInParent(AtkObject* object) { return state(object).index; }
 
 AtkStateSet* refStateSet(AtkObject* object) {
-  const ControlState& s = state(object);
-  const AccessibleControl& c = s.control;
-  AtkStateSet* set = atk_state_set_new();
-  const auto add = [set](bool on, AtkStateType type) {
-    if (on) atk_state_set_add_state(set, type);
+  using State = AccessibleState;
+  static constexpr std::pair<State, AtkStateType> kStates[] = {
+      {State::Enabled, ATK_STATE_ENABLED},       {State::Enabled, ATK_STATE_SENSITIVE},
+      {State::Focusable, ATK_STATE_FOCUSABLE},   {State::Focused, ATK_STATE_FOCUSED},
+      {State::Invalid, ATK_STATE_INVALID_ENTRY}, {State::Editable, ATK_STATE_EDITABLE},
+      {State::Editable, ATK_STATE_SINGLE_LINE},  {State::Checkable, ATK_STATE_CHECKABLE},
+      {State::Checked, ATK_STATE_CHECKED},       {State::Horizontal, ATK_STATE_HORIZONTAL},
   };
-  add(c.enabled, ATK_STATE_ENABLED);
-  add(c.enabled, ATK_STATE_SENSITIVE);
-  add(s.index >= 0, ATK_STATE_VISIBLE);
-  add(s.index >= 0, ATK_STATE_SHOWING);
-  add(c.focusable, ATK_STATE_FOCUSABLE);
-  add(c.focused, ATK_STATE_FOCUSED);
-  add(c.invalid, ATK_STATE_INVALID_ENTRY);
-  add(c.role == AccessibleRole::EditableText, ATK_STATE_EDITABLE);
-  add(c.role == AccessibleRole::EditableText, ATK_STATE_SINGLE_LINE);
-  add(c.role == AccessibleRole::CheckBox || c.role == AccessibleRole::RadioButton,
-      ATK_STATE_CHECKABLE);
-  add(c.checked, ATK_STATE_CHECKED);
-  add(c.role == AccessibleRole::Slider, ATK_STATE_HORIZONTAL);
+  const ControlState& s = state(object);
+  AtkStateSet* set = atk_state_set_new();
+  for (const auto& [core, atk] : kStates) {
+    if (hasState(s.control, core)) atk_state_set_add_state(set, atk);
+  }
+  if (s.index >= 0) {
+    atk_state_set_add_state(set, ATK_STATE_VISIBLE);
+    atk_state_set_add_state(set, ATK_STATE_SHOWING);
+  }
   return set;
 }
 
@@ -129,7 +128,7 @@ void zarq_control_class_init(ZarqControlClass* klass) {
 
 gboolean doAction(AtkAction* action, gint i) {
   const ControlState& s = state(action);
-  if (i != 0 || !s.control.enabled) return FALSE;
+  if (i != 0 || !acceptsRequest(s.control, ToolRequest::Kind::Activate)) return FALSE;
   ask(s, ToolRequest::Kind::Activate);
   return TRUE;
 }
