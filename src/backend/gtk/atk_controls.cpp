@@ -247,8 +247,10 @@ void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* posit
   const std::string part(
       std::string_view(typed ? typed : "")
           .substr(0, length < 0 ? std::string::npos : static_cast<std::size_t>(length)));
-  edit(t, *position, *position, part.c_str());
-  *position += static_cast<gint>(g_utf8_strlen(part.c_str(), -1));
+  // A place outside the text is its nearer end, where nothing is replaced.
+  const gint at = std::clamp(*position, 0, characterCount(ATK_TEXT(t)));
+  edit(t, at, at, part.c_str());
+  *position = at + static_cast<gint>(g_utf8_strlen(part.c_str(), -1));
 }
 void deleteText(AtkEditableText* t, gint start, gint end) { edit(t, start, end, ""); }
 
