@@ -1,5 +1,7 @@
 #include "common/words.h"
 
+#include <algorithm>
+
 namespace zarq {
 namespace {
 
@@ -83,6 +85,28 @@ std::size_t unitOfCharacter(TextView text, int character) {
   std::size_t unit = 0;
   for (int i = 0; i < character && unit < text.size(); ++i) unit = nextCharacter(text, unit);
   return unit;
+}
+
+std::pair<std::size_t, std::size_t> unitsOfCharacters(TextView text, int from, int to) {
+  const int count = characterIndex(text, text.size());
+  if (to < 0 || to > count) to = count;
+  return {unitOfCharacter(text, std::clamp(from, 0, to)), unitOfCharacter(text, to)};
+}
+
+std::pair<int, int> charactersAround(TextView text, int at, ReadingUnit unit) {
+  const int count = characterIndex(text, text.size());
+  at = std::clamp(at, 0, count);
+  switch (unit) {
+    case ReadingUnit::Character:
+      return {at, std::min(at + 1, count)};
+    case ReadingUnit::Word: {
+      const auto [from, to] = wordAround(text, unitOfCharacter(text, at));
+      return {characterIndex(text, from), characterIndex(text, to)};
+    }
+    case ReadingUnit::Line:
+      break;
+  }
+  return {0, count};
 }
 
 }  // namespace zarq

@@ -24,4 +24,14 @@ std::pair<std::size_t, std::size_t> wordAround(TextView text, std::size_t pos);
 int characterIndex(TextView text, std::size_t unit);
 std::size_t unitOfCharacter(TextView text, int character);
 
+// Characters `from` to `to` as a screen reader asks for them, in units: an end below 0 or past
+// the text is its end, and the start lies between 0 and the end.
+std::pair<std::size_t, std::size_t> unitsOfCharacters(TextView text, int from, int to);
+
+// What a screen reader reads at once: one character, a word with the blanks after it, or the
+// line, which is the whole of a one-line field.
+enum class ReadingUnit { Character, Word, Line };
+// The characters [first, second) of the `unit` around character `at` (kept within the text).
+std::pair<int, int> charactersAround(TextView text, int at, ReadingUnit unit);
+
 }  // namespace zarq

@@ -7,6 +7,8 @@
   accessible_tree.py focus NAME ROLE    gives the control the focus, as a screen reader does
   accessible_tree.py set NAME ROLE TEXT writes TEXT into a field, or the number TEXT into a
                                         slider, as a screen reader does
+  accessible_tree.py insert NAME ROLE AT TEXT
+                                        inserts TEXT into a field at character AT
   accessible_tree.py watch SECONDS      prints the events screen readers listen for, one line
                                         each: event | role | name | detail | data; "ready"
                                         once it listens
@@ -96,6 +98,10 @@ def write(name, role, text):
         control.queryEditableText().setTextContents(text)
 
 
+def insert(name, role, at, text):
+    find(name, role).queryEditableText().insertText(at, text, len(text.encode()))
+
+
 def watch(seconds):
     def show(event):
         source = event.source
@@ -124,6 +130,8 @@ if __name__ == "__main__":
         focus(sys.argv[2], sys.argv[3])
     elif command == "set" and len(sys.argv) == 5:
         write(sys.argv[2], sys.argv[3], sys.argv[4])
+    elif command == "insert" and len(sys.argv) == 6:
+        insert(sys.argv[2], sys.argv[3], int(sys.argv[4]), sys.argv[5])
     elif command == "watch" and len(sys.argv) == 3:
         watch(float(sys.argv[2]))
     else:

@@ -3,7 +3,8 @@
 # field and Tab (to a check box) raise focus events, a typed character a text event, a ticked
 # box and a slider their changes, a warning appearing is shown, a page turn puts another page
 # in and the focus on its first field; a screen reader's "click" on a check box ticks it, its
-# focus, typing and value reach a box, a field and a slider.
+# focus, typing and value reach a box, a field and a slider, an insertion at a careless place
+# goes to the nearer end.
 . "$ZARQ_E2E/lib.sh"
 
 # The accessibility bus lives on a session bus of the test's own.
@@ -109,5 +110,8 @@ tree set 曲绘 entry jpg
 tree set 背景模糊 slider 30
 tree_shows "entry | 曲绘 | JPG | focused,invalid" "the screen reader's typing did not reach 曲绘"
 tree_shows "entry | 背景模糊 | 30 | " "the screen reader's value did not reach 背景模糊"
+# An insertion before the text's start goes at its start and replaces nothing.
+tree insert 曲绘 entry -7 p
+tree_shows "entry | 曲绘 | PJPG | " "an insertion at -7 did not go before JPG"
 close_window "$EDITOR_WID"
 wait_editor_exit

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "common/utf.h"
 #include "common/words.h"
+#include "platform/accessible_answers.h"
 
 namespace zarq::gtk {
 namespace {
@@ -49,7 +51,7 @@ void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
 
 gboolean grabFocus(AtkComponent* component) {
   const ControlState& s = state(component);
-  if (!s.control.focusable) return FALSE;
+  if (!acceptsRequest(s.control, ToolRequest::Kind::Focus)) return FALSE;
   ask(s, ToolRequest::Kind::Focus);
   return TRUE;
 }
@@ -66,25 +68,23 @@ const gchar* description(AtkObject* object) { return state(object).description.c
 gint indexInParent(AtkObject* object) { return state(object).index; }
 
 AtkStateSet* refStateSet(AtkObject* object) {
-  const ControlState& s = state(object);
-  const AccessibleControl& c = s.control;
-  AtkStateSet* set = atk_state_set_new();
-  const auto add = [set](bool on, AtkStateType type) {
-    if (on) atk_state_set_add_state(set, type);
+  using State = AccessibleState;
+  static constexpr std::pair<State, AtkStateType> kStates[] = {
+      {State::Enabled, ATK_STATE_ENABLED},       {State::Enabled, ATK_STATE_SENSITIVE},
+      {State::Focusable, ATK_STATE_FOCUSABLE},   {State::Focused, ATK_STATE_FOCUSED},
+      {State::Invalid, ATK_STATE_INVALID_ENTRY}, {State::Editable, ATK_STATE_EDITABLE},
+      {State::Editable, ATK_STATE_SINGLE_LINE},  {State::Checkable, ATK_STATE_CHECKABLE},
+      {State::Checked, ATK_STATE_CHECKED},       {State::Horizontal, ATK_STATE_HORIZONTAL},
   };
-  add(c.enabled, ATK_STATE_ENABLED);
-  add(c.enabled, ATK_STATE_SENSITIVE);
-  add(s.index >= 0, ATK_STATE_VISIBLE);
-  add(s.index >= 0, ATK_STATE_SHOWING);
-  add(c.focusable, ATK_STATE_FOCUSABLE);
-  add(c.focused, ATK_STATE_FOCUSED);
-  add(c.invalid, ATK_STATE_INVALID_ENTRY);
-  add(c.role == AccessibleRole::EditableText, ATK_STATE_EDITABLE);
-  add(c.role == AccessibleRole::EditableText, ATK_STATE_SINGLE_LINE);
-  add(c.role == AccessibleRole::CheckBox || c.role == AccessibleRole::RadioButton,
-      ATK_STATE_CHECKABLE);
-  add(c.checked, ATK_STATE_CHECKED);
-  add(c.role == AccessibleRole::Slider, ATK_STATE_HORIZONTAL);
+  const ControlState& s = state(object);
+  AtkStateSet* set = atk_state_set_new();
+  for (const auto& [core, atk] : kStates) {
+    if (hasState(s.control, core)) atk_state_set_add_state(set, atk);
+  }
+  if (s.index >= 0) {
+    atk_state_set_add_state(set, ATK_STATE_VISIBLE);
+    atk_state_set_add_state(set, ATK_STATE_SHOWING);
+  }
   return set;
 }
 
@@ -128,7 +128,7 @@ void zarq_control_class_init(ZarqControlClass* klass) {
 
 gboolean doAction(AtkAction* action, gint i) {
   const ControlState& s = state(action);
-  if (i != 0 || !s.control.enabled) return FALSE;
+  if (i != 0 || !acceptsRequest(s.control, ToolRequest::Kind::Activate)) return FALSE;
   ask(s, ToolRequest::Kind::Activate);
   return TRUE;
 }
@@ -153,10 +153,7 @@ int characters(AtkText* t, std::size_t unit) { return characterIndex(text(t), un
 int characterCount(AtkText* t) { return characters(t, text(t).size()); }
 
 gchar* textBetween(AtkText* t, gint start, gint end) {
-  const gint count = characterCount(t);
-  if (end < 0 || end > count) end = count;
-  start = std::clamp(start, 0, end);
-  const std::size_t from = unitOfCharacter(text(t), start), to = unitOfCharacter(text(t), end);
+  const auto [from, to] = unitsOfCharacters(text(t), start, end);
   return g_strdup(toUtf8(TextView(text(t)).substr(from, to - from)).c_str());
 }
 
@@ -173,31 +170,26 @@ gunichar characterAt(AtkText* t, gint offset) {
   return c;
 }
 
-// The character, the word (with the blanks after it) or the line (the whole field) around
-// `offset`.
-gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
-  const gint count = characterCount(t);
-  offset = std::clamp(offset, 0, count);
-  *start = 0;
-  *end = count;
-  if (granularity == ATK_TEXT_GRANULARITY_CHAR) {
-    *start = offset;
-    *end = std::min(offset + 1, count);
-  } else if (granularity == ATK_TEXT_GRANULARITY_WORD) {
-    const auto [from, to] = wordAround(text(t), unitOfCharacter(text(t), offset));
-    *start = characters(t, from);
-    *end = characters(t, to);
-  }
+gchar* readAt(AtkText* t, gint offset, ReadingUnit unit, gint* start, gint* end) {
+  std::tie(*start, *end) = charactersAround(text(t), offset, unit);
   return textBetween(t, *start, *end);
 }
-
+gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
+  const bool word = granularity == ATK_TEXT_GRANULARITY_WORD;
+  return readAt(t, offset,
+                granularity == ATK_TEXT_GRANULARITY_CHAR ? ReadingUnit::Character
+                : word                                   ? ReadingUnit::Word
+                                                         : ReadingUnit::Line,
+                start, end);
+}
 gchar* textAt(AtkText* t, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
-  AtkTextGranularity granularity = ATK_TEXT_GRANULARITY_LINE;
-  if (boundary == ATK_TEXT_BOUNDARY_CHAR) granularity = ATK_TEXT_GRANULARITY_CHAR;
-  if (boundary == ATK_TEXT_BOUNDARY_WORD_START || boundary == ATK_TEXT_BOUNDARY_WORD_END) {
-    granularity = ATK_TEXT_GRANULARITY_WORD;
-  }
-  return stringAt(t, offset, granularity, start, end);
+  const bool word =
+      boundary == ATK_TEXT_BOUNDARY_WORD_START || boundary == ATK_TEXT_BOUNDARY_WORD_END;
+  return readAt(t, offset,
+                boundary == ATK_TEXT_BOUNDARY_CHAR ? ReadingUnit::Character
+                : word                             ? ReadingUnit::Word
+                                                   : ReadingUnit::Line,
+                start, end);
 }
 
 gint selectionCount(AtkText* t) {
@@ -245,12 +237,9 @@ void textInit(AtkTextIface* iface) {
 // --- AtkEditableText: a tool types into the field as the keyboard does.
 
 void edit(AtkEditableText* t, gint start, gint end, const gchar* typed) {
-  const Text& value = text(ATK_TEXT(t));
-  const gint count = characterCount(ATK_TEXT(t));
-  if (end < 0 || end > count) end = count;
-  start = std::clamp(start, 0, end);
-  ask(state(t), ToolRequest::Kind::Edit, static_cast<int>(unitOfCharacter(value, start)),
-      static_cast<int>(unitOfCharacter(value, end)), fromUtf8(typed ? typed : ""));
+  const auto [from, to] = unitsOfCharacters(text(ATK_TEXT(t)), start, end);
+  ask(state(t), ToolRequest::Kind::Edit, static_cast<int>(from), static_cast<int>(to),
+      fromUtf8(typed ? typed : ""));
 }
 void setContents(AtkEditableText* t, const gchar* typed) { edit(t, 0, -1, typed); }
 void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* position) {
@@ -258,8 +247,10 @@ void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* posit
   const std::string part(
       std::string_view(typed ? typed : "")
           .substr(0, length < 0 ? std::string::npos : static_cast<std::size_t>(length)));
-  edit(t, *position, *position, part.c_str());
-  *position += static_cast<gint>(g_utf8_strlen(part.c_str(), -1));
+  // A place outside the text is its nearer end, where nothing is replaced.
+  const gint at = std::clamp(*position, 0, characterCount(ATK_TEXT(t)));
+  edit(t, at, at, part.c_str());
+  *position = at + static_cast<gint>(g_utf8_strlen(part.c_str(), -1));
 }
 void deleteText(AtkEditableText* t, gint start, gint end) { edit(t, start, end, ""); }
 

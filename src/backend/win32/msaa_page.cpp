@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/accessible_answers.h"
+
 namespace zarq::win32 {
 namespace {
 
@@ -145,19 +147,13 @@ class PageAccessible final : public IAccessible {
     return control(child) ? S_FALSE : E_INVALIDARG;
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-    return text(
-        child, out, [](const AccessiblePage& p) { return p.name; },
-        [](const AccessibleControl& c) { return c.name; });
+    return text(child, out, &AccessiblePage::name, &AccessibleControl::name);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-    return text(
-        child, out, [](const AccessiblePage&) { return Text(); },
-        [](const AccessibleControl& c) { return c.value; });
+    return text(child, out, nullptr, &AccessibleControl::value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-    return text(
-        child, out, [](const AccessiblePage& p) { return p.help; },
-        [](const AccessibleControl& c) { return c.description; });
+    return text(child, out, &AccessiblePage::help, &AccessibleControl::description);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
     if (!out) return E_POINTER;
@@ -183,13 +179,17 @@ class PageAccessible final : public IAccessible {
     }
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
-    LONG state = 0;
-    if (!c->enabled) state |= STATE_SYSTEM_UNAVAILABLE;
-    if (c->focused) state |= STATE_SYSTEM_FOCUSED;
-    if (c->focusable) state |= STATE_SYSTEM_FOCUSABLE;
-    if (c->checked) state |= STATE_SYSTEM_CHECKED;
-    if (c->invalid) state |= STATE_SYSTEM_ALERT_HIGH;
-    if (c->role == AccessibleRole::Alert) state |= STATE_SYSTEM_ALERT_MEDIUM;
+    static constexpr std::pair<AccessibleState, LONG> kStates[] = {
+        {AccessibleState::Focused, STATE_SYSTEM_FOCUSED},
+        {AccessibleState::Focusable, STATE_SYSTEM_FOCUSABLE},
+        {AccessibleState::Checked, STATE_SYSTEM_CHECKED},
+        {AccessibleState::Invalid, STATE_SYSTEM_ALERT_HIGH},
+        {AccessibleState::Alert, STATE_SYSTEM_ALERT_MEDIUM},
+    };
+    LONG state = hasState(*c, AccessibleState::Enabled) ? 0 : STATE_SYSTEM_UNAVAILABLE;
+    for (const auto& [core, msaa] : kStates) {
+      if (hasState(*c, core)) state |= msaa;
+    }
     out->lVal = state;
     return S_OK;
   }
@@ -209,28 +209,24 @@ class PageAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
     if (!out) return E_POINTER;
     VariantInit(out);
-    for (const AccessibleControl& c : page().controls) {
-      if (!c.focused) continue;
-      out->vt = VT_I4;
-      out->lVal = c.number;
-      return S_OK;
-    }
-    return S_FALSE;
+    const AccessibleControl* focused = focusedControl(page());
+    if (!focused) return S_FALSE;
+    out->vt = VT_I4;
+    out->lVal = focused->number;
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
     if (out) VariantInit(out);
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
-    return text(
-        child, out, [](const AccessiblePage&) { return Text(); },
-        [](const AccessibleControl& c) { return c.action; });
+    return text(child, out, nullptr, &AccessibleControl::action);
   }
   // Only the focus can be given: the page has nothing to select.
   HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
-    if (flags != SELFLAG_TAKEFOCUS || !c->focusable) return E_FAIL;
+    if (flags != SELFLAG_TAKEFOCUS || !acceptsRequest(*c, ToolRequest::Kind::Focus)) return E_FAIL;
     return ask(ToolRequest::Kind::Focus, c->id);
   }
   // Screen pixels of the control, or of the whole client area.
@@ -265,19 +261,16 @@ class PageAccessible final : public IAccessible {
     POINT at{x, y};
     ScreenToClient(window_, &at);
     out->vt = VT_I4;
-    out->lVal = CHILDID_SELF;
-    for (const AccessibleControl& c : page().controls) {
-      const RectF b = c.bounds;
-      const auto x = static_cast<float>(at.x), y = static_cast<float>(at.y);
-      if (x >= b.x && x < b.x + b.w && y >= b.y && y < b.y + b.h) out->lVal = c.number;
-    }
+    const AccessibleControl* under =
+        controlAt(page(), static_cast<float>(at.x), static_cast<float>(at.y));
+    out->lVal = under ? under->number : CHILDID_SELF;
     return S_OK;
   }
   // The click runs once this call has returned: it may open a message box.
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
-    if (!c->enabled) return E_FAIL;
+    if (!acceptsRequest(*c, ToolRequest::Kind::Activate)) return E_FAIL;
     return ask(ToolRequest::Kind::Activate, c->id);
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -285,9 +278,7 @@ class PageAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
-    const bool writable =
-        c->role == AccessibleRole::EditableText || c->role == AccessibleRole::Slider;
-    if (!writable || !c->focusable) return E_FAIL;
+    if (!acceptsRequest(*c, ToolRequest::Kind::Edit)) return E_FAIL;
     const auto* units = reinterpret_cast<const char16_t*>(value);
     return ask(ToolRequest::Kind::Edit, c->id, static_cast<int>(c->value.size()),
                Text(units, value ? SysStringLen(value) : 0));
@@ -314,15 +305,16 @@ class PageAccessible final : public IAccessible {
     source_.request({kind, id, 0, length, std::move(text), 0});
     return S_OK;
   }
-  template <typename OfPage, typename OfControl>
-  HRESULT text(const VARIANT& child, BSTR* out, OfPage ofPage, OfControl ofControl) {
+  // The page's text `ofPage` (none where null) or the control's `ofControl`.
+  HRESULT text(const VARIANT& child, BSTR* out, Text AccessiblePage::*ofPage,
+               Text AccessibleControl::*ofControl) {
     if (!out) return E_POINTER;
     *out = nullptr;
     Text value;
     if (isSelf(child)) {
-      value = ofPage(page());
+      if (ofPage) value = page().*ofPage;
     } else if (const AccessibleControl* c = control(child)) {
-      value = ofControl(*c);
+      value = c->*ofControl;
     } else {
       return E_INVALIDARG;
     }

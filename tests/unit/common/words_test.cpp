@@ -41,6 +41,29 @@ TEST(WordsTest, AWordReadAloudRunsToTheNextWordAndPairsCountOnce) {
   EXPECT_EQ(unitOfCharacter(kMixed, 99), kMixed.size());
 }
 
+// A screen reader's offsets count characters; careless ones are kept within the text.
+TEST(WordsTest, ReadersRangesAreWholeCharactersWithinTheText) {
+  const struct {
+    int from, to;
+    std::size_t unitFrom, unitTo;
+  } spans[] = {{0, -1, 0, 15}, {9, 10, 9, 11}, {5, 99, 5, 15}, {12, 3, 3, 3}, {-4, 2, 0, 2}};
+  for (const auto& c : spans) {
+    EXPECT_EQ(unitsOfCharacters(kMixed, c.from, c.to), std::pair(c.unitFrom, c.unitTo)) << c.from;
+  }
+  const struct {
+    int at;
+    ReadingUnit unit;
+    int from, to;
+  } around[] = {
+      {9, ReadingUnit::Character, 9, 10}, {14, ReadingUnit::Character, 14, 14},
+      {-1, ReadingUnit::Character, 0, 1}, {9, ReadingUnit::Word, 5, 10},
+      {10, ReadingUnit::Word, 10, 14},    {3, ReadingUnit::Line, 0, 14},
+  };
+  for (const auto& c : around) {
+    EXPECT_EQ(charactersAround(kMixed, c.at, c.unit), std::pair(c.from, c.to)) << c.at;
+  }
+}
+
 TEST(WordsTest, AccentedAndCyrillicLettersJoinTheirWordsAndPunctuationSeparates) {
   const Text text = u"café—мир。ok";
   EXPECT_EQ(nextWordEnd(text, 0), 4u);

@@ -10,6 +10,7 @@
 #include "editor/zoom.h"
 #include "form/field_table.h"
 #include "input_fixture.h"
+#include "platform/accessible_answers.h"
 
 namespace zarq {
 namespace {
@@ -287,6 +288,32 @@ TEST_F(AccessiblePageTest, ToolsDoWhatAClickOrTheKeysDoAndAreRefusedWhatIsDisabl
   EXPECT_EQ(form->obtainedType(), u"Data");
   tool(Request::Edit, {Kind::Selector, 0}, 0, 0, {}, 4);  // a choice picked by its place
   EXPECT_EQ(form->obtainedType(), u"头像");
+}
+
+// A back end refuses at once what a control cannot take, and finds controls by place and focus.
+TEST_F(AccessiblePageTest, RequestsAControlCannotTakeAreRefusedAtOnce) {
+  tool(ToolRequest::Kind::Activate, {Kind::CheckBox, box::recordChart});
+  tool(ToolRequest::Kind::Focus, {Kind::CheckBox, box::recordOpening});
+  const struct {
+    ControlRef id;
+    bool activate, focus, edit;
+  } cases[] = {
+      {{Kind::Field, slot::audioExt}, true, true, true},
+      {{Kind::Field, slot::backgroundDim}, false, false, false},  // greyed: chart unrecorded
+      {{Kind::CheckBox, box::recordOpening}, true, true, false},
+      {{Kind::Slider, sliderId::resultVolume}, true, true, true},
+      {{Kind::Arrow, 1}, true, true, false},
+  };
+  for (const auto& c : cases) {
+    const AccessibleControl control = described(c.id);
+    const RectF b = control.bounds;
+    EXPECT_EQ(controlAt(page, b.x + b.w / 2, b.y + b.h / 2)->id, c.id);
+    EXPECT_EQ(acceptsRequest(control, ToolRequest::Kind::Activate), c.activate);
+    EXPECT_EQ(acceptsRequest(control, ToolRequest::Kind::Focus), c.focus);
+    EXPECT_EQ(acceptsRequest(control, ToolRequest::Kind::Edit), c.edit);
+  }
+  EXPECT_EQ(controlAt(page, -1, -1), nullptr);
+  EXPECT_EQ(focusedControl(page)->id, (ControlRef{Kind::CheckBox, box::recordOpening}));
 }
 
 // Where the window shows the form larger, screen readers find the controls there at once.
