@@ -1,5 +1,6 @@
-// Saving and loading a version 1005 preset; a load includes its final showPage. "Longest"
-// fills every text slot to its 199 units, the worst case for fitting the visible text.
+// Saving and loading a preset of the version written; a load includes its final showPage.
+// "Longest" fills every text slot to its 199 units, the worst case for fitting the visible
+// text.
 // A cold load meets its texts for the first time (nothing measured yet); a warm one loads
 // texts that were measured before.
 

@@ -38,23 +38,25 @@ void presetReader(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
   const PresetDecoded decoded = decodePreset(bytes);
   const PresetRead read = readPresetBytes(bytes);
-  require(decoded.error >= 0 && decoded.error <= 9, "an error is ERROR 1 to 9");
-  require(read.values.has_value() == (decoded.error == 0), "the file reader agrees");
-  if (decoded.error != 0) {
+  require(read.damage == decoded.error, "the file reader names the codec's error");
+  require(read.values.has_value() == (decoded.error == PresetError::None),
+          "the file reader agrees");
+  if (decoded.error != PresetError::None) {
     require(!read.failure.empty(), "a refusal says why");
     return;
   }
   expectSoundValues(decoded.values, size);
   // One byte fewer than the version needs is always refused.
   const std::size_t needed = presetLayout(decoded.values.version)->size();
-  require(decodePreset(bytes.first(needed - 1)).error != 0, "a preset cut short is refused");
+  require(decodePreset(bytes.first(needed - 1)).error != PresetError::None,
+          "a preset cut short is refused");
 
   // Written as the newest version and read again, every value comes back.
   const std::vector<std::uint8_t> written = encodePreset(decoded.values);
   require(written.size() == presetLayout(kPresetVersion)->size(),
           "a save is the size of the newest version");
   const PresetDecoded again = decodePreset(written);
-  require(again.error == 0, "a saved preset reads back");
+  require(again.error == PresetError::None, "a saved preset reads back");
   for (std::size_t slot = 0; slot < again.values.texts.size(); ++slot) {
     const Text expected = slot < decoded.values.texts.size() ? decoded.values.texts[slot] : Text();
     require(again.values.texts[slot] == expected, "a saved text reads back unchanged");

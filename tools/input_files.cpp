@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -20,18 +18,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What each "读取失败！(ERROR n)" means, n from 1.
-constexpr const char* kReadErrors[] = {
-    "it does not begin with the preset signature, so it is no preset (or is damaged)",
-    "the file ends before the version number",
-    "its version number is not one the editor knows (1001 to 1005)",
-    "a text slot is cut short (the file ends in the middle of the texts)",
-    "a check-box byte is missing (the file ends in the middle of the check boxes)",
-    "a slider value is cut short (the file ends in the middle of the sliders)",
-    "the first flag of an option pair is missing (the file ends in the middle of the options)",
-    "the second flag of an option pair is missing (the file ends in the middle of the options)",
-    "the obtained-type caption at the end is cut short",
-};
+// What a damaged preset's "读取失败！(ERROR n)" means.
+std::string damageWords(PresetError damage) {
+  switch (damage) {
+    case PresetError::None:
+      break;
+    case PresetError::Signature:
+      return "it does not begin with the preset signature, so it is no preset (or is damaged)";
+    case PresetError::VersionMissing:
+      return "the file ends before the version number";
+    case PresetError::UnknownVersion:
+      return "its version number is not one the editor knows (" +
+             std::to_string(kOldestPresetVersion) + " to " + std::to_string(kPresetVersion) + ")";
+    case PresetError::TextSlot:
+      return "a text slot is cut short (the file ends in the middle of the texts)";
+    case PresetError::CheckBox:
+      return "a check-box byte is missing (the file ends in the middle of the check boxes)";
+    case PresetError::Slider:
+      return "a slider value is cut short (the file ends in the middle of the sliders)";
+    case PresetError::FirstOptionFlag:
+      return "the first flag of an option pair is missing (the file ends in the middle of the "
+             "options)";
+    case PresetError::SecondOptionFlag:
+      return "the second flag of an option pair is missing (the file ends in the middle of the "
+             "options)";
+    case PresetError::Trailer:
+      return "the obtained-type caption at the end is cut short";
+  }
+  return {};
+}
 
 bool isSetFile(const fs::path& path) { return path.extension() == ".set"; }
 
@@ -100,13 +115,12 @@ std::string unreadableBecause(const fs::path& file) {
 std::string describeFailure(const fs::path& file, const PresetRead& read) {
   const std::string message = toUtf8(read.failure);
   std::string meaning;
-  int number = 0;
-  if (std::sscanf(message.c_str(), "读取失败！(ERROR %d)", &number) == 1 && number >= 1 &&
-      number <= static_cast<int>(std::size(kReadErrors))) {
+  if (read.damage != PresetError::None) {
     std::error_code error;
-    meaning = number == 1 && file != "-" && fs::file_size(file, error) == 0
-                  ? "the file is empty"
-                  : kReadErrors[number - 1];
+    meaning =
+        read.damage == PresetError::Signature && file != "-" && fs::file_size(file, error) == 0
+            ? "the file is empty"
+            : damageWords(read.damage);
   } else if (read.error != FileError::None && read.error != FileError::NotFound &&
              read.error != FileError::NotRegular) {
     meaning = fileErrorWords(read.error);

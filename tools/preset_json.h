@@ -1,11 +1,11 @@
 #pragma once
 // A preset as JSON, by the editor's names of its fields:
-//   {"version": 1005, "chartId": "20220924", ..., "recordOpening": true, ...,
+//   {"version": kPresetVersion, "chartId": "20220924", ..., "recordOpening": true, ...,
 //    "backgroundDimSlider": 150, ..., "quality": ["1080P"], "mirror": [], ...,
 //    "obtainedType": "无"}
 // Texts are strings; check boxes booleans (or the stored byte when it is neither 0 nor 1);
 // sliders numbers; each option pair the list of its selected options' captions. A version
-// before 1005 holds fewer fields, and only those are printed.
+// before kPresetVersion holds fewer fields, and only those are printed.
 //
 // Reading also takes the numbered form of earlier versions of zarq-preset:
 //   {"texts": [...], "checkBoxes": [...], "sliders": [...], "optionPairs": [[true, false], ...]}

@@ -69,7 +69,7 @@ std::optional<std::filesystem::path> WindowLoop::chooseFolder(TextView prompt) {
 void WindowLoop::setCaretPos(int x, int y) {
   if (caret_ == std::pair(x, y)) return;
   caret_ = std::pair(x, y);
-  desktop_.moveCaret(x, y);
+  desktop_.setCaretPos(x, y);
 }
 
 void WindowLoop::postToWindowThread(int delayMs, std::function<void()> task) {

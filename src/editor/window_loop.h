@@ -24,6 +24,7 @@
 #include "editor/closing.h"
 #include "platform/accessibility.h"
 #include "platform/desktop.h"
+#include "platform/forwarding_services.h"
 #include "platform/platform.h"
 #include "platform/shortcuts.h"
 
@@ -35,9 +36,9 @@ struct SettingsForm;
 // (reported as Cancel) No where the question offers no Cancel.
 MessageAnswer answerOf(MessageButtons buttons, MessageAnswer pressed);
 
-class WindowLoop final : public Host {
+class WindowLoop final : public ForwardingServices<Host> {
  public:
-  explicit WindowLoop(Desktop& desktop) : desktop_(desktop) {}
+  explicit WindowLoop(Desktop& desktop) : ForwardingServices(desktop), desktop_(desktop) {}
   WindowLoop(const WindowLoop&) = delete;
   WindowLoop& operator=(const WindowLoop&) = delete;
 
@@ -47,21 +48,10 @@ class WindowLoop final : public Host {
   std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
-  ClipboardText clipboardText() override { return desktop_.clipboardText(); }
-  void setClipboardText(TextView text) override { desktop_.setClipboardText(text); }
-  void beep() override { desktop_.beep(); }
   void setCaretPos(int x, int y) override;
-  std::int32_t clockMs() override { return desktop_.clockMs(); }
-  bool isForeground() override { return desktop_.isForeground(); }
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
-  void announce(const AccessibleEvent& event) override { desktop_.announce(event); }
-  Palette palette() override { return desktop_.palette(); }
-  int zoomTo(int percent) override { return desktop_.zoomTo(percent); }
   bool longWorkRunning() const override { return longWorkDepth_ > 0; }
-  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
-    desktop_.watchFolder(folder, std::move(changed));
-  }
 
   // Turns the window of `form` until it is gone; returns the process's exit status, which
   // says what became of the form (exitStatus in editor/closing.h).

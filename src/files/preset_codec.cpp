@@ -78,7 +78,7 @@ class ByteReader {
   std::size_t pos_ = 0;
 };
 
-PresetDecoded failed(int error) {
+PresetDecoded failed(PresetError error) {
   PresetDecoded result;
   result.error = error;
   return result;
@@ -133,37 +133,38 @@ std::vector<std::uint8_t> encodePreset(const PresetValues& values) {
 
 PresetDecoded decodePreset(std::span<const std::uint8_t> bytes) {
   ByteReader in(bytes);
-  if (!in.has(presetSignature.size())) return failed(1);
+  if (!in.has(presetSignature.size())) return failed(PresetError::Signature);
   const auto signature = in.take(presetSignature.size());
-  if (!std::equal(signature.begin(), signature.end(), presetSignature.begin())) return failed(1);
-  if (!in.has(2)) return failed(2);
+  if (!std::equal(signature.begin(), signature.end(), presetSignature.begin()))
+    return failed(PresetError::Signature);
+  if (!in.has(2)) return failed(PresetError::VersionMissing);
   const auto version = static_cast<std::int16_t>(in.u16());
   const PresetLayout* layout = presetLayout(version);
-  if (!layout) return failed(3);
+  if (!layout) return failed(PresetError::UnknownVersion);
 
   PresetDecoded result;
   PresetValues& v = result.values;
   v.version = version;
   for (int slot = 0; slot < layout->textSlots; ++slot) {
-    if (!in.has(kTextSlotUnits * 2)) return failed(4);
+    if (!in.has(kTextSlotUnits * 2)) return failed(PresetError::TextSlot);
     v.texts.push_back(in.scrambled(kTextSlotUnits));
   }
   for (int box = 0; box < layout->checkBoxes; ++box) {
-    if (!in.has(1)) return failed(5);
+    if (!in.has(1)) return failed(PresetError::CheckBox);
     v.checkBoxes.push_back(in.u8());
   }
   for (float& value : v.sliders) {
-    if (!in.has(4)) return failed(6);
+    if (!in.has(4)) return failed(PresetError::Slider);
     value = in.f32();
   }
   for (auto& pair : v.optionPairs) {
-    if (!in.has(1)) return failed(7);
+    if (!in.has(1)) return failed(PresetError::FirstOptionFlag);
     pair[0] = in.u8() != 0;
-    if (!in.has(1)) return failed(8);
+    if (!in.has(1)) return failed(PresetError::SecondOptionFlag);
     pair[1] = in.u8() != 0;
   }
   if (layout->hasTrailer) {
-    if (!in.has(kTrailerUnits * 2)) return failed(9);
+    if (!in.has(kTrailerUnits * 2)) return failed(PresetError::Trailer);
     v.obtainedType = in.scrambled(kTrailerUnits);
   }
   return result;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <vector>
@@ -17,9 +18,6 @@ inline constexpr std::array<std::uint8_t, 16> presetSignature = {
     'k', '7', '#', 'Q', 'w', '2', '!', 'm', 'T', '9', 'x', 'L', '4', '%', 't', 'Z'};
 inline constexpr char16_t scrambleKey[] = u"青石小桥流水声";
 inline constexpr std::size_t kScrambleKeyLength = 7;
-
-inline constexpr std::int16_t kOldestPresetVersion = 1001;
-inline constexpr std::int16_t kPresetVersion = 1005;  // the one written
 
 inline constexpr std::size_t kTextSlotUnits = 200;  // a field's buffer, terminator included
 inline constexpr std::size_t kTrailerUnits = 50;    // the obtained-type caption's buffer
@@ -47,6 +45,9 @@ inline constexpr PresetLayout kPresetLayouts[] = {
 };
 // clang-format on
 
+inline constexpr std::int16_t kOldestPresetVersion = std::begin(kPresetLayouts)->version;
+inline constexpr std::int16_t kPresetVersion = std::prev(std::end(kPresetLayouts))->version;
+
 // nullptr for a version the editor does not know.
 const PresetLayout* presetLayout(std::int16_t version);
 // The size of the largest version; nothing after it is ever read.
@@ -67,19 +68,31 @@ struct PresetValues {
   bool operator==(const PresetValues&) const = default;
 };
 
-struct PresetDecoded {
-  PresetValues values;
-  // 0 when complete; otherwise the ERROR number of the first group that is wrong or cut
-  // short (1 signature, 2 version missing, 3 unknown version, 4 text slot, 5 check box,
-  // 6 slider, 7 first option flag, 8 second option flag, 9 trailer). `values` is then
-  // meaningless.
-  int error = 0;
+// The first group of a preset that is wrong or cut short; the value is the number the
+// editor's "读取失败！(ERROR n)" shows.
+enum class PresetError : std::uint8_t {
+  None = 0,
+  Signature = 1,
+  VersionMissing = 2,
+  UnknownVersion = 3,
+  TextSlot = 4,
+  CheckBox = 5,
+  Slider = 6,
+  FirstOptionFlag = 7,
+  SecondOptionFlag = 8,
+  Trailer = 9,
 };
 
-// Always version 1005, whatever `values.version` says: entries beyond the given ones are
+struct PresetDecoded {
+  PresetValues values;
+  PresetError error = PresetError::None;  // `values` is meaningless unless None
+};
+
+// Always kPresetVersion, whatever `values.version` says: entries beyond the given ones are
 // written empty or clear, and texts longer than a field's capacity are cut to it.
 std::vector<std::uint8_t> encodePreset(const PresetValues& values);
-// Any version 1001 to 1005; bytes after the version's last group are ignored.
+// Any version from kOldestPresetVersion to kPresetVersion; bytes after the version's last
+// group are ignored.
 PresetDecoded decodePreset(std::span<const std::uint8_t> bytes);
 
 }  // namespace zarq

@@ -6,7 +6,9 @@
 namespace zarq {
 namespace {
 
-Text readFailure(int error) { return u"读取失败！(ERROR " + intText(error) + u")"; }
+Text readFailure(PresetError error) {
+  return u"读取失败！(ERROR " + intText(static_cast<int>(error)) + u")";
+}
 
 // Nothing after the largest version is ever read, however long the file is.
 FileError readHead(FileSystem& files, FileSystem::Handle handle, std::vector<std::uint8_t>& bytes) {
@@ -42,7 +44,8 @@ PresetRead readPresetFile(const std::filesystem::path& path, FileSystem& files) 
 PresetRead readPresetBytes(std::span<const std::uint8_t> bytes) {
   PresetRead read;
   PresetDecoded decoded = decodePreset(bytes);
-  if (decoded.error != 0) {
+  if (decoded.error != PresetError::None) {
+    read.damage = decoded.error;
     read.failure = readFailure(decoded.error);
     return read;
   }

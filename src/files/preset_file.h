@@ -19,6 +19,7 @@ struct PresetRead {
   Text failure;  // "无法读取文件！" or "读取失败！(ERROR n)"
   // Why the file could not be read, for "无法读取文件！"; None for a damaged preset.
   FileError error = FileError::None;
+  PresetError damage = PresetError::None;  // what is wrong with a damaged preset
 };
 // A preset of any version the codec knows; anything short of a whole, sound file is refused.
 PresetRead readPresetFile(const std::filesystem::path& path, FileSystem& files = osFileSystem());

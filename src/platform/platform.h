@@ -207,15 +207,18 @@ struct ClipboardText {
   Text text;
 };
 
-// Side effects of the editor: message boxes, dialogs, clipboard, sound, the caret of the
-// input method, the clock, the window's foreground state. A window's host is the window loop
-// (editor/window_loop.h) over its desktop's primitives (platform/desktop.h).
-class Host {
+// What a desktop does for the editor's window: message boxes, dialogs, clipboard, sound, the
+// caret of the input method, the clock, the window's foreground state, its colours and zoom.
+// Declared once for a desktop's primitives (platform/desktop.h) and for the host the core
+// calls, which passes them on (editor/window_loop.h) or, without a screen, answers them itself.
+class DesktopServices {
  public:
-  virtual ~Host() = default;
-  // A modal message box owned by the editor's window; returns the button pressed.
+  virtual ~DesktopServices() = default;
+  // A message box modal on the editor's window: the button pressed, Cancel when it was closed
+  // without one (Escape, its close box).
   virtual MessageAnswer messageBox(TextView text, TextView title, MessageButtons buttons) = 0;
-  // File dialogs with one filter (name and pattern); nullopt when cancelled.
+  // File dialogs with one filter (name and pattern), modal on the window; nullopt when
+  // cancelled.
   virtual std::optional<std::filesystem::path> chooseSaveFile(TextView filterName,
                                                               TextView pattern) = 0;
   virtual std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
@@ -225,20 +228,11 @@ class Host {
   // Puts Unicode text on the system clipboard, replacing what was there.
   virtual void setClipboardText(TextView text) = 0;
   virtual void beep() = 0;
-  // Where the input method's candidate window should open, in client pixels.
+  // Where the input method's candidate window should open, in the form's pixels.
   virtual void setCaretPos(int x, int y) = 0;
-  // Milliseconds since the process started.
+  // Milliseconds since the process started; any thread may ask.
   virtual std::int32_t clockMs() = 0;
   virtual bool isForeground() = 0;
-  // Runs `task` on the window's thread, between two events and outside any message box,
-  // once `delayMs` milliseconds have passed. Safe to call from any thread; this is how
-  // work done elsewhere reaches the form.
-  virtual void postToWindowThread(int delayMs, std::function<void()> task) = 0;
-  // Runs `work`, which touches nothing of the editor's state, away from the window's thread
-  // and returns once it is done. Meanwhile the window does not freeze: it calls `paint` now
-  // and then to show a fresh frame, and input that arrives waits until the work is done.
-  virtual void runLongWork(const std::function<void()>& work,
-                           const std::function<void()>& paint) = 0;
   // The page on view changed as a screen reader should hear: the back end raises its
   // desktop's accessibility event. A host without a screen reader's interface ignores it.
   virtual void announce(const AccessibleEvent& event) { (void)event; }
@@ -248,11 +242,26 @@ class Host {
   // window shows the form that much larger or smaller, as far as the screen allows. Returns
   // the zoom it shows, less than asked where the screen has no room for more.
   virtual int zoomTo(int percent) { return percent; }
-  // True while long work runs: input the window receives meanwhile waits for its end.
-  virtual bool longWorkRunning() const = 0;
   // Calls `changed`, on any thread, whenever an entry of `folder` is added, removed, renamed
   // or rewritten, until the window is gone. Without a window nothing is watched.
   virtual void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
+};
+
+// What the core asks of the world around its window: the desktop's services, and the window's
+// thread for work posted from elsewhere and for long work.
+class Host : public DesktopServices {
+ public:
+  // Runs `task` on the window's thread, between two events and outside any message box,
+  // once `delayMs` milliseconds have passed. Safe to call from any thread; this is how
+  // work done elsewhere reaches the form.
+  virtual void postToWindowThread(int delayMs, std::function<void()> task) = 0;
+  // Runs `work`, which touches nothing of the editor's state, away from the window's thread
+  // and returns once it is done. Meanwhile the window does not freeze: it calls `paint` now
+  // and then to show a fresh frame, and input that arrives waits until the work is done.
+  virtual void runLongWork(const std::function<void()>& work,
+                           const std::function<void()>& paint) = 0;
+  // True while long work runs: input the window receives meanwhile waits for its end.
+  virtual bool longWorkRunning() const = 0;
 };
 
 // The size of one frame, in pixels; the window shows its top-left part.

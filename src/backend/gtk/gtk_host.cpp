@@ -196,7 +196,7 @@ void GtkHost::beep() {
   }
 }
 
-void GtkHost::moveCaret(int x, int y) {
+void GtkHost::setCaretPos(int x, int y) {
   if (!inputMethod_) return;
   const auto scaled = [&](int v) { return static_cast<int>(std::lround(v * formScale_)); };
   const GdkRectangle caret{scaled(x), scaled(y), 0, scaled(kCaretHeight)};

@@ -44,7 +44,7 @@ class GtkHost final : public Desktop {
   // The desktop's sound theme, else the X bell.
   void beep() override;
   // The input method's cursor, in the window's pixels.
-  void moveCaret(int x, int y) override;
+  void setCaretPos(int x, int y) override;
   ClipboardText clipboardText() override;
   void setClipboardText(TextView text) override;
   // Through inotify (GFileMonitor); the watch ends when the window is detached.

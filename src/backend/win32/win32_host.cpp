@@ -240,7 +240,7 @@ Palette Win32Host::palette() {
           argbOf(GetSysColor(COLOR_GRAYTEXT))};
 }
 
-void Win32Host::moveCaret(int x, int y) {
+void Win32Host::setCaretPos(int x, int y) {
   if (!window_) return;
   // The core speaks in logical pixels; the caret and the input method in the window's.
   const POINT caret{static_cast<LONG>(std::lround(x * scale_)),

@@ -46,7 +46,7 @@ class Win32Host final : public Desktop {
   void setClipboardText(TextView text) override;
   void beep() override;
   // The system caret and the input method's composition window, in the window's pixels.
-  void moveCaret(int x, int y) override;
+  void setCaretPos(int x, int y) override;
   std::int32_t clockMs() override;
   bool isForeground() override;
   // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).

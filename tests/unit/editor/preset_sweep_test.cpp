@@ -74,7 +74,7 @@ class PresetSweepTest : public testing::FormTest {
   }
 };
 
-// A version 1005 file cut short anywhere fails at the group the cut falls in.
+// A file of the version written, cut short anywhere fails at the group the cut falls in.
 TEST_F(PresetSweepTest, EveryTruncationIsRefusedWithItsGroupsErrorAndChangesNothing) {
   // clang-format off
   const struct {

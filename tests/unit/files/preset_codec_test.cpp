@@ -44,6 +44,8 @@ TEST(PresetCodec, VersionSizesMatchTheFormat) {
     EXPECT_EQ(presetLayout(version)->size(), size) << version;
   EXPECT_EQ(presetLayout(1000), nullptr);
   EXPECT_EQ(presetLayout(1006), nullptr);
+  EXPECT_EQ(kPresetVersion, 1005);
+  EXPECT_EQ(maxPresetSize(), 26'153u);
 }
 
 TEST(PresetCodec, SaveWritesSignatureVersionAndScrambledEmptySlots) {
@@ -65,7 +67,7 @@ TEST(PresetCodec, DecodeReadsBackEveryValueAndIgnoresTrailingBytes) {
   expectSameValues(decodePreset(bytes).values, sampleValues());
   bytes.insert(bytes.end(), 300, 0xAB);
   const PresetDecoded decoded = decodePreset(bytes);
-  EXPECT_EQ(decoded.error, 0);
+  EXPECT_EQ(decoded.error, PresetError::None);
   expectSameValues(decoded.values, sampleValues());
 }
 
@@ -91,22 +93,27 @@ TEST(PresetCodec, BuffersWithoutTerminatorKeepAllButTheirLastUnit) {
   EXPECT_EQ(decoded.values.obtainedType, Text(49, u'B'));
 }
 
-// A 1005 file cut short or damaged fails at the group that lacks its bytes.
+// A file of the version written, cut short or damaged, fails at the group that lacks its bytes.
 TEST(PresetCodec, DamagedFilesReportTheGroupThatFails) {
   const std::vector<std::uint8_t> full = encodePreset(sampleValues());
-  const std::pair<std::size_t, int> cuts[] = {
-      {0, 1},      {15, 1},     {16, 2},     {17, 2},     {18, 4},     {20'000, 4},
-      {26'017, 4}, {26'018, 5}, {26'026, 5}, {26'027, 6}, {26'046, 6}, {26'047, 7},
-      {26'048, 8}, {26'051, 7}, {26'052, 8}, {26'053, 9}, {26'152, 9}, {26'153, 0}};
+  using enum PresetError;
+  // clang-format off
+  const std::pair<std::size_t, PresetError> cuts[] = {
+      {0, Signature},       {15, Signature},       {16, VersionMissing},     {17, VersionMissing},
+      {18, TextSlot},       {20'000, TextSlot},    {26'017, TextSlot},       {26'018, CheckBox},
+      {26'026, CheckBox},   {26'027, Slider},      {26'046, Slider},         {26'047, FirstOptionFlag},
+      {26'048, SecondOptionFlag}, {26'051, FirstOptionFlag}, {26'052, SecondOptionFlag},
+      {26'053, Trailer},    {26'152, Trailer},     {26'153, None}};
+  // clang-format on
   for (const auto& [length, error] : cuts) {
     EXPECT_EQ(decodePreset(std::span(full).first(length)).error, error) << length;
   }
   for (std::int16_t version : {1000, 1006, -1005, 0}) {
-    EXPECT_EQ(decodePreset(testing::withVersion(full, version)).error, 3) << version;
+    EXPECT_EQ(decodePreset(testing::withVersion(full, version)).error, UnknownVersion) << version;
   }
   std::vector<std::uint8_t> wrongSignature = full;
   wrongSignature[15] = 'z';
-  EXPECT_EQ(decodePreset(wrongSignature).error, 1);
+  EXPECT_EQ(decodePreset(wrongSignature).error, Signature);
 }
 
 }  // namespace
