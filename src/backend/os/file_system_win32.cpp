@@ -71,9 +71,8 @@ std::optional<Held> heldPlace(const fs::path& path) {
   return Held{located.folder, located.name == "." ? L"" : located.name.make_preferred().wstring()};
 }
 
-// Opens `relative` below the open `root`: a name in a folder, a stream (":name:$DATA") of a
-// file, or (empty) the file itself once more with other access. The error is the Windows
-// error the same failure of CreateFileW would give.
+// Opens `relative` below the open `root`: a name in a folder, or a stream (":name:$DATA") of
+// a file. The error is the Windows error the same failure of CreateFileW would give.
 HANDLE openRelative(HANDLE root, const std::wstring& relative, ACCESS_MASK access, ULONG share,
                     ULONG disposition, ULONG options, DWORD& error) {
   UNICODE_STRING name;
