@@ -60,8 +60,10 @@ std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesyste
     if (!minified) return;
     values = scannedValues(scan, runfile, Strip::No, &form.stopLongWork);
   });
+  // "runfile.txt" is made anew from the chart at every auto-fill: a folder not pushed to the
+  // disk costs nothing worth a word here.
   if (!minified) {
-    tellCopyFailure(form, minified, runfile, kCannotOpenChart, about);
+    tellCopyOutcome(form, minified, runfile, kCannotOpenChart, about);
   } else if (!values) {
     tell(form, kCannotOpenChart, about);
   }
@@ -153,7 +155,7 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
   }
   const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + dotSuffix));
   const WriteOutcome copied = copyAsLongWork(form, *source, copy, CopyMode::Binary);
-  if (!copied) tellCopyFailure(form, copied, copy, messages.cannotOpen, about::chartFolder);
+  tellCopyOutcome(form, copied, copy, messages.cannotOpen, about::chartFolder);
 }
 
 // The offer has been taken up: it stays away, as if closed, until the chart ID changes, so
@@ -202,8 +204,9 @@ void importChartFolder(SettingsForm& form) {
   }
   if (refuseHugeChart(form, source, about::chartFolder)) return;
   const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + u".json"));
-  if (const WriteOutcome copied = copyAsLongWork(form, source, copy, CopyMode::Text); !copied) {
-    tellCopyFailure(form, copied, copy, kCannotOpenChart, about::chartFolder);
+  const WriteOutcome copied = copyAsLongWork(form, source, copy, CopyMode::Text);
+  tellCopyOutcome(form, copied, copy, kCannotOpenChart, about::chartFolder);
+  if (!copied) {
     validateAndCommit(form, slot::chartId);
     return;
   }

@@ -37,8 +37,9 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
   const std::filesystem::path chart = namedFile(form, form.fields[slot::chartId].text + u".json");
   // A chart of that name in the editor's folder is used as it is, never overwritten.
   if (!fileExists(form.platform.files, chart)) {
-    if (const WriteOutcome copied = copyAsLongWork(form, dropped, chart, CopyMode::Text); !copied) {
-      tellCopyFailure(form, copied, chart, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
+    const WriteOutcome copied = copyAsLongWork(form, dropped, chart, CopyMode::Text);
+    tellCopyOutcome(form, copied, chart, u"Pim酱打不开谱面 ╭(╯^╰)╮", about::drop);
+    if (!copied) {
       validateAndCommit(form, slot::chartId);
       return Next::EndDrop;
     }
@@ -94,13 +95,11 @@ void openAvatar(SettingsForm& form) {
   // A file of that name in the editor's folder stays as it is. The chosen one may have
   // vanished since the dialog closed.
   if (!fileExists(form.platform.files, copy)) {
-    if (const WriteOutcome copied = copyAsLongWork(form, *chosen, copy, CopyMode::Binary);
-        !copied) {
-      tellCopyFailure(form, copied, copy,
-                      fileExists(form.platform.files, *chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮"
-                                                               : u"Pim酱找不到头像 ╭(╯^╰)╮",
-                      about::openAvatar);
-    }
+    const WriteOutcome copied = copyAsLongWork(form, *chosen, copy, CopyMode::Binary);
+    tellCopyOutcome(form, copied, copy,
+                    fileExists(form.platform.files, *chosen) ? u"Pim酱打不开头像 ╭(╯^╰)╮"
+                                                             : u"Pim酱找不到头像 ╭(╯^╰)╮",
+                    about::openAvatar);
   }
   validateField(form, slot::avatar, {.forced = true});
   commit(form, slot::avatar);

@@ -42,6 +42,11 @@ Text unflushedText(FileError error) {
          u"。突然断电的话，它可能保不住）";
 }
 
+Text copiedUnflushedText(const std::filesystem::path& file, FileError error) {
+  return u"文件复制好了：" + fileNameText(file) + u"\n可它的文件夹没能存到磁盘上：" +
+         fileErrorText(error) + u"。突然断电的话，它可能保不住";
+}
+
 Text writeFailureText(const std::filesystem::path& file, const WriteOutcome& outcome) {
   Text text = u"无法写入文件！\n" + fileNameText(file) + u"：" + fileErrorText(outcome.error);
   if (outcome.notKept != FileError::None) {

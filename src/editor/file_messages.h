@@ -17,6 +17,8 @@ Text fileErrorText(FileError error);
 Text notKeptText(FileError error);
 // The line added when a file was written but its folder could not be pushed to the disk.
 Text unflushedText(FileError error);
+// A copy that was made, but whose folder could not be pushed to the disk.
+Text copiedUnflushedText(const std::filesystem::path& file, FileError error);
 // "无法写入文件！", then "NAME：REASON" on a line of its own, and a line more when a file
 // written in place could not be given its old content back, or was not written in place as
 // its old content could not be kept first.

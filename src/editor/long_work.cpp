@@ -26,8 +26,14 @@ WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& fro
   return outcome;
 }
 
-void tellCopyFailure(SettingsForm& form, const WriteOutcome& outcome,
+void tellCopyOutcome(SettingsForm& form, const WriteOutcome& outcome,
                      const std::filesystem::path& to, TextView cannotOpen, TextView about) {
+  if (outcome) {
+    if (outcome.unflushed != FileError::None) {
+      tell(form, copiedUnflushedText(to, outcome.unflushed), about);
+    }
+    return;
+  }
   // Stopped for the session's end, which asks no one anything.
   if (outcome.error == FileError::Stopped) return;
   tell(form, outcome.inSource ? Text(cannotOpen) : writeFailureText(to, outcome), about);

@@ -19,8 +19,9 @@ void runLongWork(SettingsForm& form, const std::function<void()>& work);
 WriteOutcome copyAsLongWork(SettingsForm& form, const std::filesystem::path& from,
                             const std::filesystem::path& to, CopyMode mode);
 // Says why a copy to `to` failed, unless the session's end stopped it: `cannotOpen` when its source
-// could not be read, the file and the reason when the copy could not be written.
-void tellCopyFailure(SettingsForm& form, const WriteOutcome& outcome,
+// could not be read, the file and the reason when the copy could not be written. A copy made
+// whose folder could not be pushed to the disk is told as made, but perhaps not for good.
+void tellCopyOutcome(SettingsForm& form, const WriteOutcome& outcome,
                      const std::filesystem::path& to, TextView cannotOpen, TextView about);
 
 }  // namespace zarq

@@ -1,3 +1,4 @@
+#include <aclapi.h>
 #include <fcntl.h>
 #include <io.h>
 #include <shlobj.h>
@@ -5,6 +6,7 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -69,15 +71,15 @@ std::optional<Held> heldPlace(const fs::path& path) {
   return Held{located.folder, located.name == "." ? L"" : located.name.make_preferred().wstring()};
 }
 
-// Opens a name relative to its held folder, as the system's own calls do for a whole path;
-// the error is the Windows error the same failure of CreateFileW would give.
-HANDLE openAt(const Held& at, ACCESS_MASK access, ULONG share, ULONG disposition, ULONG options,
-              DWORD& error) {
+// Opens `relative` below the open `root`: a name in a folder, or a stream (":name:$DATA") of
+// a file. The error is the Windows error the same failure of CreateFileW would give.
+HANDLE openRelative(HANDLE root, const std::wstring& relative, ACCESS_MASK access, ULONG share,
+                    ULONG disposition, ULONG options, DWORD& error) {
   UNICODE_STRING name;
-  name.Buffer = const_cast<PWSTR>(at.name.c_str());
-  name.Length = name.MaximumLength = static_cast<USHORT>(at.name.size() * sizeof(wchar_t));
+  name.Buffer = const_cast<PWSTR>(relative.c_str());
+  name.Length = name.MaximumLength = static_cast<USHORT>(relative.size() * sizeof(wchar_t));
   OBJECT_ATTRIBUTES attributes;
-  InitializeObjectAttributes(&attributes, &name, OBJ_CASE_INSENSITIVE, at.root(), nullptr);
+  InitializeObjectAttributes(&attributes, &name, OBJ_CASE_INSENSITIVE, root, nullptr);
   IO_STATUS_BLOCK io{};
   HANDLE handle = nullptr;
   const NTSTATUS status =
@@ -88,6 +90,12 @@ HANDLE openAt(const Held& at, ACCESS_MASK access, ULONG share, ULONG disposition
     return INVALID_HANDLE_VALUE;
   }
   return handle;
+}
+
+// Opens a name relative to its held folder, as the system's own calls do for a whole path.
+HANDLE openAt(const Held& at, ACCESS_MASK access, ULONG share, ULONG disposition, ULONG options,
+              DWORD& error) {
+  return openRelative(at.root(), at.name, access, share, disposition, options, error);
 }
 
 // Opens what is at `path` itself (a link as the link) only to read what it is.
@@ -172,6 +180,93 @@ HANDLE openRegular(const fs::path& file, DWORD access, DWORD flags, FileError& e
   }
   error = FileError::None;
   return handle;
+}
+
+// The owner, group and DACL of `from` onto `to`, as far as this process may set them: only a
+// privileged process may give a file away, so the owner, then the group, are left out in turn
+// when refused.
+void copySecurity(HANDLE from, HANDLE to) {
+  PSID owner = nullptr, group = nullptr;
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetSecurityInfo(
+          from, SE_FILE_OBJECT,
+          OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+          &owner, &group, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
+    return;
+  }
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  const bool isProtected = GetSecurityDescriptorControl(descriptor, &control, &revision) &&
+                           (control & SE_DACL_PROTECTED);
+  // The new file's own handle may only write; another is opened through it, never by name.
+  HANDLE settable = ReOpenFile(to, READ_CONTROL | WRITE_DAC | WRITE_OWNER, kShareAll, 0);
+  if (settable == INVALID_HANDLE_VALUE) {
+    settable = ReOpenFile(to, READ_CONTROL | WRITE_DAC, kShareAll, 0);
+  }
+  if (settable != INVALID_HANDLE_VALUE) {
+    const SECURITY_INFORMATION protection = isProtected ? PROTECTED_DACL_SECURITY_INFORMATION : 0;
+    for (const SECURITY_INFORMATION parts :
+         {OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+          GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, DACL_SECURITY_INFORMATION}) {
+      if (SetSecurityInfo(settable, SE_FILE_OBJECT, parts | protection, owner, group, dacl,
+                          nullptr) == ERROR_SUCCESS) {
+        break;
+      }
+    }
+    CloseHandle(settable);
+  }
+  LocalFree(descriptor);
+}
+
+bool copyBytes(HANDLE from, HANDLE to) {
+  std::vector<std::uint8_t> block(64 * 1024);
+  for (;;) {
+    DWORD got = 0, put = 0;
+    if (!ReadFile(from, block.data(), static_cast<DWORD>(block.size()), &got, nullptr)) {
+      return false;
+    }
+    if (got == 0) return FlushFileBuffers(to);
+    if (!WriteFile(to, block.data(), got, &put, nullptr) || put != got) return false;
+  }
+}
+
+// One alternate data stream (":name:$DATA") of `from` into `to`, each reached through its
+// file's handle. A stream that cannot be copied whole is removed rather than left cut short.
+void copyStream(HANDLE from, HANDLE to, const std::wstring& stream) {
+  DWORD code = ERROR_SUCCESS;
+  const HANDLE source =
+      openRelative(from, stream, GENERIC_READ, kShareAll, FILE_OPEN, FILE_NON_DIRECTORY_FILE, code);
+  if (source == INVALID_HANDLE_VALUE) return;
+  const HANDLE copy = openRelative(to, stream, GENERIC_WRITE | DELETE, 0, FILE_OVERWRITE_IF,
+                                   FILE_NON_DIRECTORY_FILE, code);
+  if (copy != INVALID_HANDLE_VALUE) {
+    if (!copyBytes(source, copy)) {
+      FILE_DISPOSITION_INFO dispose{TRUE};
+      SetFileInformationByHandle(copy, FileDispositionInfo, &dispose, sizeof dispose);
+    }
+    CloseHandle(copy);
+  }
+  CloseHandle(source);
+}
+
+// The alternate data streams of `from` (a download's zone mark, a tagging tool's notes) into
+// `to`; a file system without them lists none.
+void copyStreams(HANDLE from, HANDLE to) {
+  std::vector<std::uint8_t> listing(4 * 1024);
+  while (!GetFileInformationByHandleEx(from, FileStreamInfo, listing.data(),
+                                       static_cast<DWORD>(listing.size()))) {
+    if (GetLastError() != ERROR_MORE_DATA || listing.size() >= (1u << 20)) return;
+    listing.resize(listing.size() * 2);
+  }
+  for (std::size_t offset = 0;;) {
+    const auto* entry = reinterpret_cast<const FILE_STREAM_INFO*>(listing.data() + offset);
+    const std::wstring name(entry->StreamName, entry->StreamNameLength / sizeof(wchar_t));
+    // The file's own content, written already.
+    if (name != L"::$DATA") copyStream(from, to, name);
+    if (entry->NextEntryOffset == 0) break;
+    offset += entry->NextEntryOffset;
+  }
 }
 
 FileError opened(HANDLE handle, FileError error, FileSystem::Handle& out) {
@@ -370,8 +465,17 @@ class Win32FileSystem final : public FileSystem {
     return error;
   }
 
-  // Windows gives a new file to its creator and keeps no group a process could copy.
-  void takeAttributesOf(Handle, const fs::path&) override {}
+  // Like the mode, ACL and extended attributes on Linux: kept where the process may, and
+  // silently left where it may not, as the new content matters more than they do.
+  void takeAttributesOf(Handle file, const fs::path& like) override {
+    FileError error;
+    const HANDLE old =
+        openRegular(like, READ_CONTROL | GENERIC_READ, FILE_FLAG_OPEN_REPARSE_POINT, error);
+    if (old == INVALID_HANDLE_VALUE) return;
+    copySecurity(old, handleOf(file));
+    copyStreams(old, handleOf(file));
+    CloseHandle(old);
+  }
 
   FileError replace(const fs::path& from, const fs::path& to) override {
     const std::optional<Held> a = heldPlace(from), b = heldPlace(to);

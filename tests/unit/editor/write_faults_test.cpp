@@ -180,27 +180,61 @@ TEST_F(WriteFaultsTest, CtrlSReplacesTheChosenPresetOrSaysWhyNot) {
 }
 
 // Written, but its folder could not be pushed to the disk: the file is there and said to be,
-// with the power cut it may not survive, never as a write that failed or a form lost.
+// with the power cut it may not survive, never as a write that failed or a form lost. So are
+// the copies into the editor's folder, each of them.
 TEST_F(WriteFaultsTest, AFolderThatCannotBeFlushedIsToldAsSuchNotAsAFailure) {
+  const std::string newForm = presetNamed(platform, "new");
   const struct {
     const char* name;
     std::function<void(SettingsForm&, const fs::path& root)> run;
-    const char* file;  // what holds the new form, below the root
+    std::vector<const char*> files;  // what was written, below the root; the new form first
+    std::string firstBytes;          // the first one's bytes, or empty when they do not matter
   } cases[] = {
       {"Ctrl+S",
        [&](SettingsForm& form, const fs::path& root) {
          platform.host.dialogResults.push_back(root / "elsewhere.set");
          onCommand(form, Command::Save);
        },
-       "elsewhere.set"},
-      {"the close", [](SettingsForm& form, const fs::path&) { onCloseRequested(form); },
-       "work/save.set"},
+       {"elsewhere.set"},
+       newForm},
+      {"the close",
+       [](SettingsForm& form, const fs::path&) { onCloseRequested(form); },
+       {"work/save.set"},
+       newForm},
       {"the fallback at the end of a session",
        [](SettingsForm& form, const fs::path& root) {
          fs::create_directory(root / "work/save.set");
          onSessionEnd(form, root / "fallback");
        },
-       "fallback"},
+       {"fallback"},
+       newForm},
+      {"a dropped chart",
+       [&](SettingsForm& form, const fs::path& root) {
+         putFile(root / "charts/drop.json", testing::kSampleChart);
+         platform.host.answers.push_back(MessageAnswer::No);
+         onDrop(form, {root / "charts/drop.json"});
+       },
+       {"work/drop.json"},
+       ""},
+      {"the chart-folder import",
+       [&](SettingsForm& form, const fs::path& root) {
+         putFile(root / "charts/song/song.json", testing::kSampleChart);
+         putFile(root / "charts/song/song.JPG", "picture");
+         putFile(root / "charts/song/song.OGG", "music");
+         platform.host.dialogResults.push_back(root / "charts/song");
+         onCommand(form, Command::PageDialog);
+       },
+       {"work/song.json", "work/song.JPG", "work/song.OGG"},
+       ""},
+      {"the avatar",
+       [&](SettingsForm& form, const fs::path& root) {
+         putFile(root / "pictures/me.png", "avatar");
+         showPage(form, 4);
+         platform.host.dialogResults.push_back(root / "pictures/me.png");
+         onCommand(form, Command::PageDialog);
+       },
+       {"work/me.png"},
+       ""},
   };
   for (const auto& c : cases) {
     testing::TempDir root;
@@ -211,17 +245,29 @@ TEST_F(WriteFaultsTest, AFolderThatCannotBeFlushedIsToldAsSuchNotAsAFailure) {
     ::testing::internal::CaptureStderr();
     c.run(*form, root.path());
     const std::string said = ::testing::internal::GetCapturedStderr();
-    fs::path file = root / c.file;
-    if (fs::is_directory(file)) {
-      ASSERT_FALSE(fs::is_empty(file)) << c.name;
-      file = fs::directory_iterator(file)->path();
+    for (const char* name : c.files) {
+      fs::path file = root / name;
+      if (fs::is_directory(file)) {
+        ASSERT_FALSE(fs::is_empty(file)) << c.name;
+        file = fs::directory_iterator(file)->path();
+      }
+      EXPECT_FALSE(testing::contents(file).empty()) << c.name << ": " << name;
+      if (name == c.files.front() && !c.firstBytes.empty()) {
+        EXPECT_EQ(testing::contents(file), c.firstBytes) << c.name;
+      }
     }
-    EXPECT_EQ(testing::contents(file), presetNamed(platform, "new")) << c.name;
     Text shown;
     for (const auto& message : platform.host.messages) shown += message.text;
-    const bool warned = said.find("may not survive a power cut") != std::string::npos ||
-                        shown.find(u"突然断电的话") != Text::npos;
-    EXPECT_TRUE(warned) << c.name << ": " << said;
+    const auto count = [](const auto& text, const auto& word) {
+      std::size_t n = 0;
+      for (auto at = text.find(word); at != text.npos; at = text.find(word, at + 1)) ++n;
+      return n;
+    };
+    // One warning for each file written.
+    EXPECT_EQ(count(said, std::string("may not survive a power cut")) +
+                  count(shown, Text(u"突然断电的话")),
+              c.files.size())
+        << c.name << ": " << said;
     EXPECT_EQ(said.find("lost"), std::string::npos) << c.name << ": " << said;
     EXPECT_EQ(shown.find(u"无法写入文件"), Text::npos) << c.name;
   }
