@@ -99,9 +99,10 @@ class FileSystem {
   // Permission unless `path` is a regular file this process may write and that is not marked
   // read-only (a mark that stops even an administrator); NotRegular for anything else.
   virtual FileError checkWritable(const std::filesystem::path& path) = 0;
-  // Gives the open `file` the permissions and, where this process may, the owner and group of
-  // `like`; quietly keeps its own otherwise. Set through the handle, never by name: in a
-  // folder others may write in, a name can be swapped for a link meanwhile.
+  // Gives the open `file` what `like` carries besides its bytes: the permissions, its access
+  // list and extended attributes (alternate data streams on Windows) and, where this process
+  // may, its owner and group; quietly keeps its own otherwise. Set through the handle, never by
+  // name: in a folder others may write in, a name can be swapped for a link meanwhile.
   virtual void takeAttributesOf(Handle file, const std::filesystem::path& like) = 0;
   // Renames `from` over `to`, replacing a file or a link there (never what a link points to).
   virtual FileError replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
