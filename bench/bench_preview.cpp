@@ -54,15 +54,17 @@ void BM_PlainPass(benchmark::State& state) {
 BENCHMARK(BM_PlainPass);
 
 // Both are timed in every iteration, so the ratio compares them under the same conditions.
+// The blur goes from one picture into another, as the preview's goes from its cover.
 void BM_GaussianBlurSigma53(benchmark::State& state) {
-  Image frame = noiseFrame();
+  const Image frame = noiseFrame();
   Image copy(kFrameWidth, kFrameHeight);
+  Image blurred(kFrameWidth, kFrameHeight);
   double blurSeconds = 0, plainSeconds = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     plainPass(frame, copy);
     const auto between = std::chrono::steady_clock::now();
-    gaussianBlur(frame, 53);
+    gaussianBlur(frame, blurred, 53);
     benchmark::ClobberMemory();
     const auto end = std::chrono::steady_clock::now();
     plainSeconds += std::chrono::duration<double>(between - start).count();

@@ -111,18 +111,18 @@ ColumnChain makeChain(BoxBlurKernel kernel, const Image& image, std::span<const 
 
   std::size_t pixels = 0;
   for (std::size_t k = 0; k < boxes.size(); ++k) {
-    pixels += boxStageScratch(spans[k], height, boxes[k]) + (k > 0 ? spans[k].inWidth : 0);
+    pixels +=
+        boxStageScratch(spans[k], height, boxes[k]) + (k > 0 ? wholeLines(spans[k].inWidth) : 0);
   }
   // Kept from one blur to the next: the preview blurs the same frame over and over, and
   // memory handed back to the system costs a page fault per page when taken again.
-  if (scratch.size() < pixels) scratch.resize(pixels);
-  std::uint32_t* free = scratch.data();
+  std::uint32_t* free = onLine(scratch, pixels);
   for (std::size_t k = 0; k < boxes.size(); ++k) {
     chain.stages.push_back(makeStage(kernel, spans[k], height, boxes[k], free));
     free += boxStageScratch(spans[k], height, boxes[k]);
     if (k > 0) {
       chain.between.push_back(free);
-      free += spans[k].inWidth;
+      free += wholeLines(spans[k].inWidth);
     }
   }
   return chain;

@@ -28,6 +28,27 @@
 
 namespace zarq {
 
+// A vector load or store that crosses a 64-byte cache line costs two, and the buffers of a
+// blur are swept a vector at a time: they start on a line.
+inline constexpr std::size_t kLineBytes = 64;
+
+// The first element of `buffer`, grown to hold `count` elements from there, that lies
+// `skew` elements past a line's start.
+template <class T>
+T* onLine(std::vector<T>& buffer, std::size_t count, std::size_t skew = 0) {
+  constexpr std::size_t perLine = kLineBytes / sizeof(T);
+  if (buffer.size() < count + 2 * perLine) buffer.resize(count + 2 * perLine);
+  const auto address = reinterpret_cast<std::uintptr_t>(buffer.data());
+  const std::size_t ahead = (kLineBytes - address % kLineBytes) % kLineBytes / sizeof(T);
+  return buffer.data() + ahead + skew % perLine;
+}
+
+// The pixels of whole lines that hold this many.
+inline std::size_t wholeLines(std::size_t pixels) {
+  constexpr std::size_t perLine = kLineBytes / sizeof(std::uint32_t);
+  return (pixels + perLine - 1) / perLine * perLine;
+}
+
 // Averages stay exact up to this radius (the 16-bit kernels check their own limits).
 inline constexpr int kMaxBoxRadius = 1023;
 
@@ -51,9 +72,10 @@ struct BoxSpan {
   int outWidth = 0;
 };
 
-// The pixels of scratch space a box of this radius needs over rows of this span.
+// The pixels of scratch space a box of this radius needs over rows of this span: a ring of
+// rows, each starting on a line.
 inline std::size_t boxStageScratch(const BoxSpan& span, int height, int radius) {
-  return static_cast<std::size_t>(std::min(2 * radius + 2, height)) * span.outWidth;
+  return static_cast<std::size_t>(std::min(2 * radius + 2, height)) * wholeLines(span.outWidth);
 }
 
 template <class Rows>
@@ -61,12 +83,16 @@ class BoxStageOf final : public BoxStage {
  public:
   BoxStageOf(const BoxSpan& span, int height, int radius, std::uint32_t* ring)
       : radius_(radius),
-        width_(span.outWidth),
+        stride_(wholeLines(span.outWidth)),
         height_(height),
         ringRows_(std::min(2 * radius + 2, height)),
         ring_(ring),
         rows_(span, radius),
-        sums_(4 * static_cast<std::size_t>(span.outWidth)) {}
+        sums_(onLine(sumsBuffer_, 4 * static_cast<std::size_t>(span.outWidth))),
+        sumCount_(4 * static_cast<std::size_t>(span.outWidth)) {}
+  // sums_ points into sumsBuffer_.
+  BoxStageOf(const BoxStageOf&) = delete;
+  BoxStageOf& operator=(const BoxStageOf&) = delete;
 
   int rowsNeeded() const override { return clampRow(out_ + radius_) + 1; }
   int rowsIn() const override { return in_; }
@@ -76,38 +102,41 @@ class BoxStageOf final : public BoxStage {
   void pull(std::uint32_t* out) override {
     if (out_ == 0) startSums();
     const int y = out_++;
-    rows_.slideRow(sums_.data(), ringRow(clampRow(y + radius_)), ringRow(clampRow(y - radius_ - 1)),
-                   out);
+    rows_.slideRow(sums_, ringRow(clampRow(y + radius_)), ringRow(clampRow(y - radius_ - 1)), out);
   }
 
  private:
   int clampRow(int y) const { return std::clamp(y, 0, height_ - 1); }
-  std::uint32_t* ringRow(int y) { return ring_ + static_cast<std::size_t>(y % ringRows_) * width_; }
+  std::uint32_t* ringRow(int y) {
+    return ring_ + static_cast<std::size_t>(y % ringRows_) * stride_;
+  }
 
   // The column sums of the window of the row above the first, plus `radius` so that the
   // kernels' floor division rounds to nearest. Window rows beyond an edge repeat it.
   void startSums() {
-    std::fill(sums_.begin(), sums_.end(), static_cast<typename Rows::Sum>(radius_));
+    std::fill(sums_, sums_ + sumCount_, static_cast<typename Rows::Sum>(radius_));
     int pending = -1, times = 0;
     for (int y = -1 - radius_; y <= radius_ - 1; ++y) {
       const int row = clampRow(y);
       if (row != pending && times > 0) {
-        rows_.addRow(sums_.data(), ringRow(pending), times);
+        rows_.addRow(sums_, ringRow(pending), times);
         times = 0;
       }
       pending = row;
       ++times;
     }
-    rows_.addRow(sums_.data(), ringRow(pending), times);
+    rows_.addRow(sums_, ringRow(pending), times);
   }
 
   int radius_;
-  int width_;
+  std::size_t stride_;
   int height_;
   int ringRows_;
   std::uint32_t* ring_;
   Rows rows_;
-  std::vector<typename Rows::Sum> sums_;
+  std::vector<typename Rows::Sum> sumsBuffer_;
+  typename Rows::Sum* sums_;
+  std::size_t sumCount_;
   int in_ = 0;
   int out_ = 0;
 };

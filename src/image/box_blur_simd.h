@@ -62,19 +62,26 @@ class SimdRows {
   using Vec = typename V::Vec;
   static constexpr int kPixels = V::kPixels;
   static constexpr int kLanes = 4 * kPixels;
+  static constexpr std::size_t kLaneLine = kLineBytes / sizeof(std::uint16_t);
 
   SimdRows(const BoxSpan& span, int radius)
       : span_(span),
         radius_(radius),
         divider_(divider16(radius)),
-        prefix_(4 * (static_cast<std::size_t>(span.inWidth) + 2 * radius + 2 * kPixels)) {}
+        // The row's own prefixes, from 4 (r + 1) on, are stored a vector at a time.
+        prefix_(onLine(prefixBuffer_,
+                       4 * (static_cast<std::size_t>(span.inWidth) + 2 * radius + 2 * kPixels),
+                       kLaneLine - 4 * (radius + 1) % kLaneLine)) {}
+  // prefix_ points into prefixBuffer_.
+  SimdRows(const SimdRows&) = delete;
+  SimdRows& operator=(const SimdRows&) = delete;
 
   // The row's running sums come from a prefix sum over the row extended by r end pixels on
   // each side: box[i] = prefix[i + 2r + 1] - prefix[i]. 16-bit prefixes wrap, but every
   // difference is a window sum below 2^16, so the wrap cancels.
   void blurRow(const std::uint32_t* in, std::uint32_t* out) {
     // Locals throughout: the vector stores may alias anything, members would be reloaded.
-    std::uint16_t* prefix = prefix_.data();
+    std::uint16_t* prefix = prefix_;
     const int r = radius_;
     const int width = span_.inWidth;
     const Vec ramp = rampLanes();
@@ -212,7 +219,8 @@ class SimdRows {
   BoxSpan span_;
   int radius_;
   Divider16 divider_;
-  std::vector<std::uint16_t> prefix_;
+  std::vector<std::uint16_t> prefixBuffer_;
+  std::uint16_t* prefix_;
 };
 
 }  // namespace zarq

@@ -1,7 +1,6 @@
 #include "backend/cairo/offscreen_frame.h"
 
 #include <cmath>
-#include <utility>
 
 namespace zarq {
 namespace {
@@ -23,10 +22,8 @@ cairo_status_t appendBytes(void* out, const unsigned char* data, unsigned int le
 
 OffscreenFrame::OffscreenFrame(PangoText& text) : text_(text) {}
 
-void OffscreenFrame::makeSurfaces() const {
-  if (drawing_) return;
-  drawing_ = frameSurface(scale_);
-  shown_ = frameSurface(scale_);
+void OffscreenFrame::makeSurface() const {
+  if (!surface_) surface_ = frameSurface(scale_);
 }
 
 void OffscreenFrame::setScale(double scale) {
@@ -35,14 +32,13 @@ void OffscreenFrame::setScale(double scale) {
   cr_.reset();
   scale_ = scale;
   // Made again at the new scale when next drawn or looked at.
-  drawing_.reset();
-  shown_.reset();
+  surface_.reset();
 }
 
 Canvas& OffscreenFrame::beginFrame() {
-  makeSurfaces();
+  makeSurface();
   canvas_.reset();
-  cr_.reset(cairo_create(drawing_.get()));
+  cr_.reset(cairo_create(surface_.get()));
   cairo_set_source_rgb(cr_.get(), 0, 0, 0);
   cairo_paint(cr_.get());
   canvas_.emplace(cr_.get(), text_);
@@ -50,27 +46,26 @@ Canvas& OffscreenFrame::beginFrame() {
 }
 
 void OffscreenFrame::present() {
-  makeSurfaces();
+  makeSurface();
   canvas_.reset();
   cr_.reset();
-  cairo_surface_flush(drawing_.get());
-  std::swap(drawing_, shown_);
+  cairo_surface_flush(surface_.get());
   ++framesPresented_;
   if (onPresent_) onPresent_();
 }
 
 std::uint32_t OffscreenFrame::pixel(int x, int y) const {
-  makeSurfaces();
-  cairo_surface_flush(shown_.get());
-  const unsigned char* data = cairo_image_surface_get_data(shown_.get());
-  const int stride = cairo_image_surface_get_stride(shown_.get());
+  makeSurface();
+  cairo_surface_flush(surface_.get());
+  const unsigned char* data = cairo_image_surface_get_data(surface_.get());
+  const int stride = cairo_image_surface_get_stride(surface_.get());
   return *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
 }
 
 std::string OffscreenFrame::pngBytes() const {
-  makeSurfaces();
+  makeSurface();
   std::string bytes;
-  cairo_surface_write_to_png_stream(shown_.get(), appendBytes, &bytes);
+  cairo_surface_write_to_png_stream(surface_.get(), appendBytes, &bytes);
   return bytes;
 }
 

@@ -37,8 +37,8 @@ class OffscreenFrame final : public FrameSink {
   // The last finished frame, with the device scale set, so that painting it at the same
   // scale maps its pixels one to one.
   cairo_surface_t* surface() const {
-    makeSurfaces();
-    return shown_.get();
+    makeSurface();
+    return surface_.get();
   }
   // Device pixel of the last finished frame as 0xAARRGGBB.
   std::uint32_t pixel(int x, int y) const;
@@ -47,13 +47,14 @@ class OffscreenFrame final : public FrameSink {
   int framesPresented() const { return framesPresented_; }
 
  private:
-  // Both surfaces at the scale, clear, unless they are there already.
-  void makeSurfaces() const;
+  // The surface at the scale, clear, unless it is there already.
+  void makeSurface() const;
 
   PangoText& text_;
-  double scale_ = 1;              // before the surfaces, which are made at it
-  mutable CairoSurface drawing_;  // being painted
-  mutable CairoSurface shown_;    // last presented
+  double scale_ = 1;  // before the surface, which is made at it
+  // One surface: a frame is painted whole between beginFrame() and present() on the window's
+  // thread, so nothing can show it half painted, and a second would cost a frame of memory.
+  mutable CairoSurface surface_;
   CairoContext cr_;
   // Declared after the context it draws with, so that it goes first.
   std::optional<CairoCanvas> canvas_;
