@@ -105,6 +105,8 @@ PresetInput readPresetInput(const fs::path& file) {
 std::string unreadableBecause(const fs::path& file) {
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
+  // A loop of links or a folder that cannot be searched is something else than a missing file.
+  if (error && error != std::errc::no_such_file_or_directory) return error.message();
   if (!fs::exists(status)) return "no such file";
   if (fs::is_directory(status)) return "is a folder, not a file";
   std::ifstream in(file, std::ios::binary);

@@ -41,6 +41,7 @@ mkdir folder
 cp "$root/examples/demo-chart/demo-chart.png" picture.set
 head -c 26100 defaults.set >cut.set
 mkfifo fifo.set
+ln -s looped.set looped.set
 while IFS='|' read -r input words; do
   expect_code 1 "$preset" dump "$input"
   grep -qxF "zarq-preset: $input: $words" err || fail "dump $input: $(cat err)"
@@ -50,6 +51,7 @@ empty.set|读取失败！(ERROR 1): the file is empty
 picture.set|读取失败！(ERROR 1): it does not begin with the preset signature, so it is no preset (or is damaged)
 cut.set|读取失败！(ERROR 9): the obtained-type caption at the end is cut short
 missing.set|无法读取文件！: no such file
+looped.set|无法读取文件！: Too many levels of symbolic links
 CASES
 expect_code 1 "$preset" dump folder
 grep -qF "no .set files in folder" err || fail "an empty folder: $(cat err)"
