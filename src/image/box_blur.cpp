@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <chrono>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -185,6 +188,33 @@ void sweep(ColumnChain& chain, const Image& source, Image& destination,
 // Below this many pixels handing half to the helper costs more than it saves.
 constexpr long long kSplitArea = 256 * 256;
 
+// The share of the columns the caller blurs itself when the helper takes the rest. The helper
+// is woken some tens of microseconds late, later still on a busy or virtual machine, and
+// would end that much after the caller; each blur moves the share a little toward where
+// both parts would have ended together.
+class SplitShare {
+ public:
+  int columns(int width) const {
+    const int split = static_cast<int>(std::lround(width * share_.load()));
+    return std::clamp(split, 1, width - 1);
+  }
+
+  // The caller's part of `callerColumns` took `callerTime`; the helper's ended `helperEnd`
+  // after the caller began.
+  void update(int width, int callerColumns, double callerTime, double helperEnd) {
+    if (callerTime <= 0) return;
+    const double perColumn = callerTime / callerColumns;
+    const double lateness = helperEnd - (width - callerColumns) * perColumn;
+    const double balanced = (0.5 * width + 0.5 * lateness / perColumn) / width;
+    const double next = 0.75 * share_.load() + 0.25 * balanced;
+    share_.store(std::clamp(next, kLeast, 1 - kLeast));
+  }
+
+ private:
+  static constexpr double kLeast = 0.35;
+  std::atomic<double> share_ = 0.5;
+};
+
 }  // namespace
 
 bool boxBlurKernelRuns(BoxBlurKernel kernel, int radius) {
@@ -224,12 +254,28 @@ void boxBlurs(const Image& source, Image& destination, std::span<const int> radi
     sweep(whole, source, destination, finished);
     return;
   }
-  ColumnChain left = makeChain(kernel, source, boxes, 0, width / 2, scratch[0]);
-  ColumnChain right = makeChain(kernel, source, boxes, width / 2, width, scratch[1]);
+  static SplitShare share;
+  const int split = share.columns(width);
+  ColumnChain left = makeChain(kernel, source, boxes, 0, split, scratch[0]);
+  ColumnChain right = makeChain(kernel, source, boxes, split, width, scratch[1]);
   HelperThread& helper = HelperThread::shared();
-  const bool started = helper.start([&] { sweep(right, source, destination, finished); });
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point helperEnd;
+  const bool started = helper.start([&] {
+    sweep(right, source, destination, finished);
+    helperEnd = Clock::now();
+  });
   sweep(left, source, destination, finished);
-  if (!started || !helper.finish()) sweep(right, source, destination, finished);
+  const Clock::time_point callerEnd = Clock::now();
+  if (!started || !helper.finish()) {
+    sweep(right, source, destination, finished);
+    return;
+  }
+  const auto since = [&](Clock::time_point t) {
+    return std::chrono::duration<double>(t - start).count();
+  };
+  share.update(width, split, since(callerEnd), since(helperEnd));
 }
 
 }  // namespace zarq
