@@ -46,12 +46,14 @@ struct Avx2 {
   static Vec orMasked(Vec a, Vec b, Vec m) { return _mm256_or_si256(a, _mm256_and_si256(b, m)); }
 
   // Pairs of elements, then pairs of pairs, within each 128-bit lane; then the lanes.
-  static void transpose(Vec* rows) {
+  [[gnu::always_inline]] static void transpose(Vec* rows) {
     Vec pairs[8], quads[8];
+#pragma GCC unroll 16
     for (int i = 0; i < 8; i += 2) {
       pairs[i] = _mm256_unpacklo_epi32(rows[i], rows[i + 1]);
       pairs[i + 1] = _mm256_unpackhi_epi32(rows[i], rows[i + 1]);
     }
+#pragma GCC unroll 16
     for (int i = 0; i < 8; i += 4) {
       quads[i] = _mm256_unpacklo_epi64(pairs[i], pairs[i + 2]);
       quads[i + 1] = _mm256_unpackhi_epi64(pairs[i], pairs[i + 2]);
@@ -59,6 +61,7 @@ struct Avx2 {
       quads[i + 3] = _mm256_unpackhi_epi64(pairs[i + 1], pairs[i + 3]);
     }
     // quads[4 q + j] holds, in lane L, pixel 4 L + j of rows 4 q to 4 q + 3.
+#pragma GCC unroll 16
     for (int j = 0; j < 4; ++j) {
       rows[j] = _mm256_permute2x128_si256(quads[j], quads[4 + j], 0x20);
       rows[4 + j] = _mm256_permute2x128_si256(quads[j], quads[4 + j], 0x31);

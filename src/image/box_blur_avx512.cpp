@@ -49,12 +49,14 @@ struct Avx512 {
 
   // Pairs of elements, then pairs of pairs, within each 128-bit lane; then the lanes. (The
   // masked forms, all lanes set, spare GCC 12 a false warning.)
-  static void transpose(Vec* rows) {
+  [[gnu::always_inline]] static void transpose(Vec* rows) {
     Vec pairs[16], quads[16];
+#pragma GCC unroll 16
     for (int i = 0; i < 16; i += 2) {
       pairs[i] = _mm512_maskz_unpacklo_epi32(0xFFFF, rows[i], rows[i + 1]);
       pairs[i + 1] = _mm512_maskz_unpackhi_epi32(0xFFFF, rows[i], rows[i + 1]);
     }
+#pragma GCC unroll 16
     for (int i = 0; i < 16; i += 4) {
       quads[i] = _mm512_maskz_unpacklo_epi64(0xFF, pairs[i], pairs[i + 2]);
       quads[i + 1] = _mm512_maskz_unpackhi_epi64(0xFF, pairs[i], pairs[i + 2]);
@@ -67,6 +69,7 @@ struct Avx512 {
     };
     using Evens = std::integral_constant<int, 0x88>;
     using Odds = std::integral_constant<int, 0xDD>;
+#pragma GCC unroll 16
     for (int j = 0; j < 4; ++j) {
       const Vec even = lanes(quads[j], quads[4 + j], Evens{});
       const Vec odd = lanes(quads[j], quads[4 + j], Odds{});

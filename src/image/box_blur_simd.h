@@ -54,6 +54,9 @@ inline Divider16 divider16(int radius) {
   return {};
 }
 
+// Loops over the vectors of a square are unrolled (`#pragma GCC unroll`) and the functions
+// that take one are inlined, at any optimisation level, so that the square stays in
+// registers.
 template <class V>
 class SimdRows {
  public:
@@ -193,16 +196,20 @@ class SimdRows {
     const int r = radius_, width = span_.inWidth;
     ColumnRing ring(r);
     int taken = 0;  // columns [-r - 1, taken) are in the ring
-    const auto takeColumns = [&](int end) {
+    const auto takeColumns = [&](int end) __attribute__((always_inline)) {
       while (taken < end && taken < width) {
         const int pixels = std::min(kPixels, width - taken);
         Vec square[kPixels];
+#pragma GCC unroll 16
         for (int i = 0; i < kPixels; ++i) {
           square[i] =
               pixels == kPixels ? V::load(rows[i] + taken) : V::loadSome(rows[i] + taken, pixels);
         }
         V::transpose(square);
-        for (int i = 0; i < pixels; ++i) ring.put(taken + i, square[i]);
+        // Whole squares, which stay in registers; columns past the row's end are overwritten
+        // below before they are read.
+#pragma GCC unroll 16
+        for (int i = 0; i < kPixels; ++i) ring.put(taken + i, square[i]);
         if (taken == 0) {
           for (int t = -r - 1; t < 0; ++t) ring.copy(t, 0);
         }
@@ -223,7 +230,6 @@ class SimdRows {
     for (int x = 0; x < span_.outWidth; x += kPixels) {
       takeColumns(first + x + kPixels + r);
       Vec square[kPixels];
-      // Unrolled, the square stays in registers for the transpose.
 #pragma GCC unroll 16
       for (int i = 0; i < kPixels; ++i) {
         const int t = first + x + i;
@@ -233,6 +239,7 @@ class SimdRows {
       }
       V::transpose(square);
       const int pixels = std::min(kPixels, span_.outWidth - x);
+#pragma GCC unroll 16
       for (int i = 0; i < kPixels; ++i) storePixels(outs[i] + x, square[i], pixels);
     }
   }
