@@ -1,6 +1,10 @@
 #include "image/box_blur.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -20,6 +24,22 @@ class PortableRows {
   PortableRows(const BoxSpan& span, int radius)
       : span_(span), radius_(radius), reciprocal_(reciprocalOf(2 * radius + 1)) {}
 
+  void blurRows(const std::uint32_t* const* in, std::uint32_t* const* out, int count) const {
+    for (int i = 0; i < count; ++i) blurRow(in[i], out[i]);
+  }
+
+  void addRow(Sum* sums, const std::uint32_t* row, int times) const {
+    for (int x = 0; x < span_.outWidth; ++x) {
+      for (int c = 0; c < 3; ++c) sums[4 * x + c] += times * byteOf(row[x], c);
+    }
+  }
+
+  void slideRows(Sum* sums, const std::uint32_t* const* entering,
+                 const std::uint32_t* const* leaving, std::uint32_t* const* out, int count) const {
+    for (int i = 0; i < count; ++i) slideRow(sums, entering[i], leaving[i], out[i]);
+  }
+
+ private:
   void blurRow(const std::uint32_t* in, std::uint32_t* out) const {
     const int width = span_.inWidth, end = span_.outOffset + span_.outWidth;
     Sum sum[3];
@@ -39,12 +59,6 @@ class PortableRows {
     }
   }
 
-  void addRow(Sum* sums, const std::uint32_t* row, int times) const {
-    for (int x = 0; x < span_.outWidth; ++x) {
-      for (int c = 0; c < 3; ++c) sums[4 * x + c] += times * byteOf(row[x], c);
-    }
-  }
-
   void slideRow(Sum* sums, const std::uint32_t* entering, const std::uint32_t* leaving,
                 std::uint32_t* out) const {
     for (int x = 0; x < span_.outWidth; ++x) {
@@ -58,7 +72,6 @@ class PortableRows {
     }
   }
 
- private:
   // floor(n / d) as (n * reciprocal) >> 40: exact for n < 2^29 and d < 2^11, which covers
   // every sum of 255-valued bytes over a window of at most 2 * kMaxBoxRadius + 1.
   static std::uint64_t reciprocalOf(int d) { return ((std::uint64_t{1} << 40) + d - 1) / d; }
@@ -88,7 +101,8 @@ struct ColumnChain {
   int x = 0, count = 0;
   int firstIn = 0;
   std::vector<std::unique_ptr<BoxStage>> stages;
-  std::vector<std::uint32_t*> between;  // each box's output row, the next one's input
+  // Each box's output rows, the next one's input: kBatchRows for each box but the last.
+  std::vector<std::array<std::uint32_t*, kBatchRows>> between;
 };
 
 // Everything a chain needs is allocated here, before any thread runs, so that none can fail.
@@ -111,8 +125,8 @@ ColumnChain makeChain(BoxBlurKernel kernel, const Image& image, std::span<const 
 
   std::size_t pixels = 0;
   for (std::size_t k = 0; k < boxes.size(); ++k) {
-    pixels +=
-        boxStageScratch(spans[k], height, boxes[k]) + (k > 0 ? wholeLines(spans[k].inWidth) : 0);
+    pixels += boxStageScratch(spans[k], height, boxes[k]) +
+              (k > 0 ? kBatchRows * wholeLines(spans[k].inWidth) : 0);
   }
   // Kept from one blur to the next: the preview blurs the same frame over and over, and
   // memory handed back to the system costs a page fault per page when taken again.
@@ -121,44 +135,85 @@ ColumnChain makeChain(BoxBlurKernel kernel, const Image& image, std::span<const 
     chain.stages.push_back(makeStage(kernel, spans[k], height, boxes[k], free));
     free += boxStageScratch(spans[k], height, boxes[k]);
     if (k > 0) {
-      chain.between.push_back(free);
-      free += wholeLines(spans[k].inWidth);
+      std::array<std::uint32_t*, kBatchRows>& rows = chain.between.emplace_back();
+      for (std::uint32_t*& row : rows) {
+        row = free;
+        free += wholeLines(spans[k].inWidth);
+      }
     }
   }
   return chain;
 }
 
-// The next output row of box k into `out`, after taking in every row it needs from the box
-// before (or from the source, for the first).
-void pullRow(ColumnChain& chain, std::size_t k, const Image& source, std::uint32_t* out) {
+// The next `count` output rows of box k into `out`, after taking in every row they need from
+// the box before (or from the source, for the first).
+void pullRows(ColumnChain& chain, std::size_t k, const Image& source, std::uint32_t* const* out,
+              int count) {
   BoxStage& stage = *chain.stages[k];
-  while (stage.rowsIn() < stage.rowsNeeded()) {
+  while (stage.rowsIn() < stage.rowsNeeded(count)) {
+    const int rows = std::min(kBatchRows, source.getHeight() - stage.rowsIn());
     if (k == 0) {
-      stage.push(source.row(stage.rowsIn()) + chain.firstIn);
+      const std::uint32_t* in[kBatchRows];
+      for (int i = 0; i < rows; ++i) in[i] = source.row(stage.rowsIn() + i) + chain.firstIn;
+      stage.push(in, rows);
     } else {
-      pullRow(chain, k - 1, source, chain.between[k - 1]);
-      stage.push(chain.between[k - 1]);
+      pullRows(chain, k - 1, source, chain.between[k - 1].data(), rows);
+      stage.push(chain.between[k - 1].data(), rows);
     }
   }
-  stage.pull(out);
+  stage.pull(out, count);
 }
 
 void sweep(ColumnChain& chain, const Image& source, Image& destination,
            const FinishedSpan& finished) {
-  for (int y = 0; y < destination.getHeight(); ++y) {
-    std::uint32_t* out = destination.row(y) + chain.x;
+  const int height = destination.getHeight();
+  for (int y = 0; y < height; y += kBatchRows) {
+    const int rows = std::min(kBatchRows, height - y);
+    std::uint32_t* out[kBatchRows];
+    for (int i = 0; i < rows; ++i) out[i] = destination.row(y + i) + chain.x;
     if (chain.stages.empty()) {
-      const std::uint32_t* in = source.row(y) + chain.x;
-      for (int i = 0; i < chain.count; ++i) out[i] = in[i] & 0x00FFFFFF;
+      for (int i = 0; i < rows; ++i) {
+        const std::uint32_t* in = source.row(y + i) + chain.x;
+        for (int p = 0; p < chain.count; ++p) out[i][p] = in[p] & 0x00FFFFFF;
+      }
     } else {
-      pullRow(chain, chain.stages.size() - 1, source, out);
+      pullRows(chain, chain.stages.size() - 1, source, out, rows);
     }
-    if (finished) finished(y, chain.x, chain.count);
+    if (finished) {
+      for (int i = 0; i < rows; ++i) finished(y + i, chain.x, chain.count);
+    }
   }
 }
 
 // Below this many pixels handing half to the helper costs more than it saves.
 constexpr long long kSplitArea = 256 * 256;
+
+// The share of the columns the caller blurs itself when the helper takes the rest. The helper
+// is woken some tens of microseconds late, later still on a busy or virtual machine, and
+// would end that much after the caller; each blur moves the share a little toward where
+// both parts would have ended together.
+class SplitShare {
+ public:
+  int columns(int width) const {
+    const int split = static_cast<int>(std::lround(width * share_.load()));
+    return std::clamp(split, 1, width - 1);
+  }
+
+  // The caller's part of `callerColumns` took `callerTime`; the helper's ended `helperEnd`
+  // after the caller began.
+  void update(int width, int callerColumns, double callerTime, double helperEnd) {
+    if (callerTime <= 0) return;
+    const double perColumn = callerTime / callerColumns;
+    const double lateness = helperEnd - (width - callerColumns) * perColumn;
+    const double balanced = (0.5 * width + 0.5 * lateness / perColumn) / width;
+    const double next = 0.75 * share_.load() + 0.25 * balanced;
+    share_.store(std::clamp(next, kLeast, 1 - kLeast));
+  }
+
+ private:
+  static constexpr double kLeast = 0.35;
+  std::atomic<double> share_ = 0.5;
+};
 
 }  // namespace
 
@@ -199,12 +254,28 @@ void boxBlurs(const Image& source, Image& destination, std::span<const int> radi
     sweep(whole, source, destination, finished);
     return;
   }
-  ColumnChain left = makeChain(kernel, source, boxes, 0, width / 2, scratch[0]);
-  ColumnChain right = makeChain(kernel, source, boxes, width / 2, width, scratch[1]);
+  static SplitShare share;
+  const int split = share.columns(width);
+  ColumnChain left = makeChain(kernel, source, boxes, 0, split, scratch[0]);
+  ColumnChain right = makeChain(kernel, source, boxes, split, width, scratch[1]);
   HelperThread& helper = HelperThread::shared();
-  const bool started = helper.start([&] { sweep(right, source, destination, finished); });
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point helperEnd;
+  const bool started = helper.start([&] {
+    sweep(right, source, destination, finished);
+    helperEnd = Clock::now();
+  });
   sweep(left, source, destination, finished);
-  if (!started || !helper.finish()) sweep(right, source, destination, finished);
+  const Clock::time_point callerEnd = Clock::now();
+  if (!started || !helper.finish()) {
+    sweep(right, source, destination, finished);
+    return;
+  }
+  const auto since = [&](Clock::time_point t) {
+    return std::chrono::duration<double>(t - start).count();
+  };
+  share.update(width, split, since(callerEnd), since(helperEnd));
 }
 
 }  // namespace zarq

@@ -1,8 +1,7 @@
-// The box blur with AVX-512: eight pixels, thirty-two 16-bit lanes, per instruction.
+// The box blur with AVX-512: sixteen pixels, thirty-two 16-bit lanes, per instruction.
 #include <cstdint>
-#include <cstring>
 #include <memory>
-#include <vector>
+#include <type_traits>
 
 #include "image/box_blur_rows.h"
 
@@ -25,41 +24,66 @@ namespace {
 
 struct Avx512 {
   using Vec = __m512i;
-  static constexpr int kPixels = 8;
+  static constexpr int kPixels = 16;
 
-  static Vec set1(std::uint16_t n) { return _mm512_set1_epi16(static_cast<short>(n)); }
-  static Vec pixel(std::uint64_t lanes) { return _mm512_set1_epi64(static_cast<long long>(lanes)); }
-  static Vec load(const std::uint16_t* lanes) { return _mm512_loadu_si512(lanes); }
-  static void store(std::uint16_t* lanes, Vec v) { _mm512_storeu_si512(lanes, v); }
-  static Vec widen(const std::uint8_t* bytes) {
-    return _mm512_cvtepu8_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes)));
+  static Vec load(const void* p) { return _mm512_loadu_si512(p); }
+  static void store(void* p, Vec v) { _mm512_storeu_si512(p, v); }
+  static Vec loadSome(const std::uint32_t* p, int n) {
+    return _mm512_maskz_loadu_epi32(some(n), p);
   }
+  static void storeSome(std::uint32_t* p, Vec v, int n) { _mm512_mask_storeu_epi32(p, some(n), v); }
+  static Vec set16(std::uint16_t n) { return _mm512_set1_epi16(static_cast<short>(n)); }
+  static Vec set32(std::uint32_t n) { return _mm512_set1_epi32(static_cast<int>(n)); }
+  static Vec bitAnd(Vec a, Vec b) { return _mm512_and_si512(a, b); }
   static Vec add(Vec a, Vec b) { return _mm512_add_epi16(a, b); }
   static Vec sub(Vec a, Vec b) { return _mm512_sub_epi16(a, b); }
   static Vec mullo(Vec a, Vec b) { return _mm512_mullo_epi16(a, b); }
-  using ShiftCount = __m128i;
-  static ShiftCount shiftCount(int shift) { return _mm_cvtsi32_si128(shift); }
-  static Vec mulhiShift(Vec v, Vec multiplier, ShiftCount shift) {
-    return _mm512_srl_epi16(_mm512_mulhi_epu16(v, multiplier), shift);
+  static Vec mulhi(Vec a, Vec b) { return _mm512_mulhi_epu16(a, b); }
+  static Vec upperBytes(Vec v) { return _mm512_srli_epi16(v, 8); }
+  // Per-lane counts: one instruction where a count in a register takes two.
+  using ShiftCount = Vec;
+  static ShiftCount shiftCount(int s) { return set16(static_cast<std::uint16_t>(s)); }
+  static Vec shiftRight(Vec v, ShiftCount s) { return _mm512_srlv_epi16(v, s); }
+  static Vec shiftLeft(Vec v, ShiftCount s) { return _mm512_sllv_epi16(v, s); }
+  static Vec orMasked(Vec a, Vec b, Vec m) { return _mm512_ternarylogic_epi32(a, b, m, 0xF8); }
+
+  // Pairs of elements, then pairs of pairs, within each 128-bit lane; then the lanes. (The
+  // masked forms, all lanes set, spare GCC 12 a false warning.)
+  [[gnu::always_inline]] static void transpose(Vec* rows) {
+    Vec pairs[16], quads[16];
+#pragma GCC unroll 16
+    for (int i = 0; i < 16; i += 2) {
+      pairs[i] = _mm512_maskz_unpacklo_epi32(0xFFFF, rows[i], rows[i + 1]);
+      pairs[i + 1] = _mm512_maskz_unpackhi_epi32(0xFFFF, rows[i], rows[i + 1]);
+    }
+#pragma GCC unroll 16
+    for (int i = 0; i < 16; i += 4) {
+      quads[i] = _mm512_maskz_unpacklo_epi64(0xFF, pairs[i], pairs[i + 2]);
+      quads[i + 1] = _mm512_maskz_unpackhi_epi64(0xFF, pairs[i], pairs[i + 2]);
+      quads[i + 2] = _mm512_maskz_unpacklo_epi64(0xFF, pairs[i + 1], pairs[i + 3]);
+      quads[i + 3] = _mm512_maskz_unpackhi_epi64(0xFF, pairs[i + 1], pairs[i + 3]);
+    }
+    // quads[4 q + j] holds, in lane L, pixel 4 L + j of rows 4 q to 4 q + 3.
+    const auto lanes = [](Vec a, Vec b, auto order) {
+      return _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, decltype(order)::value);
+    };
+    using Evens = std::integral_constant<int, 0x88>;
+    using Odds = std::integral_constant<int, 0xDD>;
+#pragma GCC unroll 16
+    for (int j = 0; j < 4; ++j) {
+      const Vec even = lanes(quads[j], quads[4 + j], Evens{});
+      const Vec odd = lanes(quads[j], quads[4 + j], Odds{});
+      const Vec evenLow = lanes(quads[8 + j], quads[12 + j], Evens{});
+      const Vec oddLow = lanes(quads[8 + j], quads[12 + j], Odds{});
+      rows[j] = lanes(even, evenLow, Evens{});
+      rows[8 + j] = lanes(even, evenLow, Odds{});
+      rows[4 + j] = lanes(odd, oddLow, Evens{});
+      rows[12 + j] = lanes(odd, oddLow, Odds{});
+    }
   }
-  // Each pixel is a 64-bit element: shifting the vector up by 1, 2 and 4 elements adds in
-  // the pixels before it. (The masked forms, all lanes set, spare GCC 12 a false warning.)
-  static Vec runningSum(Vec v) {
-    const Vec zero = _mm512_setzero_si512();
-    v = _mm512_add_epi16(v, _mm512_mask_alignr_epi64(zero, 0xFF, v, zero, 7));
-    v = _mm512_add_epi16(v, _mm512_mask_alignr_epi64(zero, 0xFF, v, zero, 6));
-    return _mm512_add_epi16(v, _mm512_mask_alignr_epi64(zero, 0xFF, v, zero, 4));
-  }
-  static Vec lastPixel(Vec v) { return permute(_mm512_set1_epi64(7), v); }
-  // The pack interleaves the two vectors by 128-bit lane; the permutation puts the low
-  // vector's bytes first.
-  static void packStore(std::uint8_t* out, Vec low, Vec high) {
-    _mm512_storeu_si512(
-        out, permute(_mm512_setr_epi64(0, 2, 4, 6, 1, 3, 5, 7), _mm512_packus_epi16(low, high)));
-  }
-  static Vec permute(Vec order, Vec v) {
-    return _mm512_mask_permutexvar_epi64(_mm512_setzero_si512(), 0xFF, order, v);
-  }
+
+ private:
+  static __mmask16 some(int n) { return static_cast<__mmask16>((1u << n) - 1); }
 };
 
 bool hasAvx512() {
@@ -70,7 +94,7 @@ bool hasAvx512() {
 
 }  // namespace
 
-bool avx512BoxBlurRuns(int radius) { return hasAvx512() && divider16(radius).exact; }
+bool avx512BoxBlurRuns(int radius) { return hasAvx512() && SimdRows<Avx512>::runs(radius); }
 
 std::unique_ptr<BoxStage> avx512BoxStage(const BoxSpan& span, int height, int radius,
                                          std::uint32_t* ring) {

@@ -1,19 +1,22 @@
 #pragma once
 // The sweep shared by the box blur kernels. A kernel supplies three row operations:
 //
-//   Rows(span, radius)                       prepares for rows of a span of columns
-//   blurRow(in, out)                         out = the horizontal box of one row
-//   addRow(sums, row, times)                 sums += times x each byte of row
-//   slideRow(sums, entering, leaving, out)   sums += entering - leaving; out = the averages
+//   Rows(span, radius)                          prepares for rows of a span of columns
+//   blurRows(in, out, count)                    out[i] = the horizontal box of row in[i]
+//   addRow(sums, row, times)                    sums += times x each byte of row
+//   slideRows(sums, entering, leaving, out, n)  for each of n rows in turn: sums += its
+//                                               entering row - its leaving row; out = the
+//                                               averages
 //
-// `sums` holds four counters per pixel (blue, green, red, fourth byte) of type Rows::Sum.
-// blurRow reads span.inWidth pixels and writes the span.outWidth of them from outOffset on;
-// the other operations work on rows of span.outWidth pixels.
+// `sums` holds four counters per pixel (blue, green, red, fourth byte) of type Rows::Sum, in
+// an order of the kernel's own. blurRows reads span.inWidth pixels of each row and writes the
+// span.outWidth of them from outOffset on; the other operations work on rows of
+// span.outWidth pixels, and may read a row of the ring up to its padding.
 //
-// The boxes of a blur are swept down the image together, one row at a time: a row of the
-// image goes through the first box's horizontal pass into that box's ring of 2r + 2 rows; a
-// box makes its next output row by sliding its column sums down the ring, and that row goes
-// straight into the next box's ring. Only the last box writes the image, at a row the first
+// The boxes of a blur are swept down the image together, kBatchRows rows at a time: rows of
+// the image go through the first box's horizontal pass into that box's ring of rows; a box
+// makes its next output rows by sliding its column sums down the ring, and those rows go
+// straight into the next box's ring. Only the last box writes the image, at rows the first
 // has already read, so the image is read once and written once, in place, and everything
 // between stays in the cache.
 //
@@ -52,17 +55,21 @@ inline std::size_t wholeLines(std::size_t pixels) {
 // Averages stay exact up to this radius (the 16-bit kernels check their own limits).
 inline constexpr int kMaxBoxRadius = 1023;
 
+// Rows go through a chain of boxes this many at a time: enough to take a box's sums from
+// memory once for many rows, and to blur rows across in squares of pixels.
+inline constexpr int kBatchRows = 16;
+
 // One box of the chain: rows go in at the top, blurred rows come out in order.
 class BoxStage {
  public:
   virtual ~BoxStage() = default;
-  // The number of input rows the next output row needs in.
-  virtual int rowsNeeded() const = 0;
+  // The number of input rows the next `count` output rows need in.
+  virtual int rowsNeeded(int count) const = 0;
   virtual int rowsIn() const = 0;
-  // Takes the next input row.
-  virtual void push(const std::uint32_t* row) = 0;
-  // Writes the next output row; rowsNeeded() rows must be in.
-  virtual void pull(std::uint32_t* out) = 0;
+  // Takes the next `count` input rows, at most kBatchRows.
+  virtual void push(const std::uint32_t* const* rows, int count) = 0;
+  // Writes the next `count` output rows, at most kBatchRows; rowsNeeded(count) rows must be in.
+  virtual void pull(std::uint32_t* const* out, int count) = 0;
 };
 
 // The columns a box reads of its input rows, and those of them it writes.
@@ -72,10 +79,16 @@ struct BoxSpan {
   int outWidth = 0;
 };
 
+// The rows a box's ring holds: its window, the rows slid over in one batch and those taken
+// in ahead of them.
+inline int boxRingRows(int height, int radius) {
+  return std::min(2 * radius + 2 + 2 * kBatchRows, height);
+}
+
 // The pixels of scratch space a box of this radius needs over rows of this span: a ring of
 // rows, each starting on a line.
 inline std::size_t boxStageScratch(const BoxSpan& span, int height, int radius) {
-  return static_cast<std::size_t>(std::min(2 * radius + 2, height)) * wholeLines(span.outWidth);
+  return static_cast<std::size_t>(boxRingRows(height, radius)) * wholeLines(span.outWidth);
 }
 
 template <class Rows>
@@ -85,24 +98,35 @@ class BoxStageOf final : public BoxStage {
       : radius_(radius),
         stride_(wholeLines(span.outWidth)),
         height_(height),
-        ringRows_(std::min(2 * radius + 2, height)),
+        ringRows_(boxRingRows(height, radius)),
         ring_(ring),
         rows_(span, radius),
-        sums_(onLine(sumsBuffer_, 4 * static_cast<std::size_t>(span.outWidth))),
-        sumCount_(4 * static_cast<std::size_t>(span.outWidth)) {}
+        sumCount_(4 * wholeLines(span.outWidth)),
+        sums_(onLine(sumsBuffer_, sumCount_)) {}
   // sums_ points into sumsBuffer_.
   BoxStageOf(const BoxStageOf&) = delete;
   BoxStageOf& operator=(const BoxStageOf&) = delete;
 
-  int rowsNeeded() const override { return clampRow(out_ + radius_) + 1; }
+  int rowsNeeded(int count) const override { return clampRow(out_ + count - 1 + radius_) + 1; }
   int rowsIn() const override { return in_; }
 
-  void push(const std::uint32_t* row) override { rows_.blurRow(row, ringRow(in_++)); }
+  void push(const std::uint32_t* const* rows, int count) override {
+    std::uint32_t* into[kBatchRows];
+    for (int i = 0; i < count; ++i) into[i] = ringRow(in_ + i);
+    rows_.blurRows(rows, into, count);
+    in_ += count;
+  }
 
-  void pull(std::uint32_t* out) override {
+  void pull(std::uint32_t* const* out, int count) override {
     if (out_ == 0) startSums();
-    const int y = out_++;
-    rows_.slideRow(sums_, ringRow(clampRow(y + radius_)), ringRow(clampRow(y - radius_ - 1)), out);
+    const std::uint32_t* entering[kBatchRows];
+    const std::uint32_t* leaving[kBatchRows];
+    for (int i = 0; i < count; ++i) {
+      entering[i] = ringRow(clampRow(out_ + i + radius_));
+      leaving[i] = ringRow(clampRow(out_ + i - radius_ - 1));
+    }
+    rows_.slideRows(sums_, entering, leaving, out, count);
+    out_ += count;
   }
 
  private:
@@ -134,9 +158,9 @@ class BoxStageOf final : public BoxStage {
   int ringRows_;
   std::uint32_t* ring_;
   Rows rows_;
+  std::size_t sumCount_;
   std::vector<typename Rows::Sum> sumsBuffer_;
   typename Rows::Sum* sums_;
-  std::size_t sumCount_;
   int in_ = 0;
   int out_ = 0;
 };

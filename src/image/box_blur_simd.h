@@ -1,22 +1,29 @@
 #pragma once
-// The box blur's row operations on 16-bit lanes, four to a pixel, written once for any
-// vector width. A kernel's file includes this where its instruction set is turned on (by
+// The box blur's row operations on vectors of whole pixels, written once for any vector
+// width. A kernel's file includes this where its instruction set is turned on (by
 // `#pragma GCC target`) and supplies the vector operations V (see box_blur_rows.h for what
 // the rows do):
 //
-//   Vec, kPixels                    a vector of kPixels pixels' lanes
-//   zero, set1(n), pixel(lanes)     constants; `pixel` repeats one pixel's four lanes
-//   load, store, widen(bytes)       16-bit lanes from memory, or from kPixels pixels' bytes
-//   add, sub, mullo                 lane arithmetic
-//   shiftCount(s), mulhiShift       mulhiShift(v, m, shiftCount(s)) = (v * m) >> (16 + s)
-//   runningSum(v)                   each pixel plus the pixels before it within the vector
-//   lastPixel(v)                    the vector's last pixel in every pixel
-//   packStore(out, low, high)       the low bytes of two vectors' lanes, in order
+//   Vec, kPixels               a vector of kPixels 32-bit pixels, or of 2 kPixels 16-bit lanes
+//   load, store                kPixels pixels, or 2 kPixels lanes; any alignment
+//   loadSome(p, n)             the first n pixels, the others 0, reading only those
+//   storeSome(p, v, n)         the first n pixels, writing only those
+//   set16(n), set32(n)         every 16-bit lane n, every 32-bit element n
+//   bitAnd, add, sub, mullo    lane arithmetic on 16-bit lanes
+//   mulhi                      (a * b) >> 16 per 16-bit lane
+//   upperBytes(v)              each 16-bit lane shifted right by 8
+//   ShiftCount, shiftCount(s)  a count for shiftRight(v, c) and shiftLeft(v, c) on 16-bit lanes
+//   orMasked(a, b, m)          a | (b & m)
+//   transpose(v)               kPixels vectors of kPixels pixels, as rows of a square, transposed
+//
+// A pixel's four bytes are split into two 16-bit lanes each: blue and red in the "low" vector,
+// green and the fourth byte in the "high" one. Both halves then need no shuffles to widen or
+// narrow, which is where a blur spends its time otherwise.
 //
 // Chosen at run time, so the rest of the program needs no special compiler flags.
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "image/box_blur_rows.h"
@@ -47,180 +54,200 @@ inline Divider16 divider16(int radius) {
   return {};
 }
 
-// The four bytes of a pixel as four 16-bit lanes.
-inline std::uint64_t lanesOf(std::uint32_t pixel) {
-  std::uint64_t lanes = 0;
-  for (int c = 0; c < 4; ++c)
-    lanes |= static_cast<std::uint64_t>((pixel >> (8 * c)) & 0xFF) << (16 * c);
-  return lanes;
-}
-
+// Loops over the vectors of a square are unrolled (`#pragma GCC unroll`) and the functions
+// that take one are inlined, at any optimisation level, so that the square stays in
+// registers.
 template <class V>
 class SimdRows {
  public:
   using Sum = std::uint16_t;
   using Vec = typename V::Vec;
   static constexpr int kPixels = V::kPixels;
-  static constexpr int kLanes = 4 * kPixels;
-  static constexpr std::size_t kLaneLine = kLineBytes / sizeof(std::uint16_t);
+
+  // The green byte's average is moved up by 8 - shift, so the shift may not pass 8.
+  static bool runs(int radius) {
+    const Divider16 divider = divider16(radius);
+    return divider.exact && divider.shift <= 8;
+  }
 
   SimdRows(const BoxSpan& span, int radius)
-      : span_(span),
-        radius_(radius),
-        divider_(divider16(radius)),
-        // The row's own prefixes, from 4 (r + 1) on, are stored a vector at a time.
-        prefix_(onLine(prefixBuffer_,
-                       4 * (static_cast<std::size_t>(span.inWidth) + 2 * radius + 2 * kPixels),
-                       kLaneLine - 4 * (radius + 1) % kLaneLine)) {}
-  // prefix_ points into prefixBuffer_.
-  SimdRows(const SimdRows&) = delete;
-  SimdRows& operator=(const SimdRows&) = delete;
+      : span_(span), radius_(radius), average_(divider16(radius)) {}
 
-  // The row's running sums come from a prefix sum over the row extended by r end pixels on
-  // each side: box[i] = prefix[i + 2r + 1] - prefix[i]. 16-bit prefixes wrap, but every
-  // difference is a window sum below 2^16, so the wrap cancels.
-  void blurRow(const std::uint32_t* in, std::uint32_t* out) {
-    // Locals throughout: the vector stores may alias anything, members would be reloaded.
-    std::uint16_t* prefix = prefix_;
-    const int r = radius_;
-    const int width = span_.inWidth;
-    const Vec ramp = rampLanes();
-
-    // prefix[u] = u x first pixel for u <= r (writes past r are overwritten below).
-    const Vec first = V::pixel(lanesOf(in[0]));
-    const Vec firstStep = V::mullo(first, V::set1(kPixels));
-    Vec run = V::mullo(ramp, first);
-    for (int u = 0; u <= r; u += kPixels) {
-      V::store(prefix + 4 * u, run);
-      run = V::add(run, firstStep);
-    }
-
-    // The row itself, kPixels pixels at a time: a running sum within the vector, then the
-    // carry from the vectors before.
-    std::uint16_t* middle = prefix + 4 * (r + 1);
-    Vec carry = V::pixel(lanesAt(prefix + 4 * r));
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(in);
-    int i = 0;
-    for (; i + kPixels <= width; i += kPixels) {
-      const Vec v = V::runningSum(V::widen(bytes + 4 * i));
-      V::store(middle + 4 * i, V::add(v, carry));
-      carry = V::add(carry, V::lastPixel(v));
-    }
-    for (; i < width; ++i) {
-      for (int c = 0; c < 4; ++c) {
-        middle[4 * i + c] = static_cast<std::uint16_t>(middle[4 * i + c - 4] + bytes[4 * i + c]);
-      }
-    }
-
-    // prefix[r + width + k] = prefix[r + width] + k x last pixel for k = 1 .. r.
-    const Vec last = V::pixel(lanesOf(in[width - 1]));
-    const Vec lastStep = V::mullo(last, V::set1(kPixels));
-    run = V::add(V::pixel(lanesAt(prefix + 4 * (r + width))),
-                 V::mullo(V::add(ramp, V::set1(1)), last));
-    for (int k = 1; k <= r; k += kPixels) {
-      V::store(prefix + 4 * (r + width + k), run);
-      run = V::add(run, lastStep);
-    }
-
-    // Only the span's outputs: box[offset + i] goes to out[i].
-    const Averager average(divider_);
-    const Vec rounding = V::set1(static_cast<std::uint16_t>(r));
-    const std::uint16_t* behind = prefix + 4 * span_.outOffset;
-    const std::uint16_t* ahead = behind + 4 * (2 * r + 1);
-    const int outputs = span_.outWidth;
-    auto* outBytes = reinterpret_cast<std::uint8_t*>(out);
-    i = 0;
-    for (; i + 2 * kPixels <= outputs; i += 2 * kPixels) {
-      const Vec low = V::sub(V::load(ahead + 4 * i), V::load(behind + 4 * i));
-      const Vec high = V::sub(V::load(ahead + 4 * i + kLanes), V::load(behind + 4 * i + kLanes));
-      average.store(outBytes + 4 * i, V::add(low, rounding), V::add(high, rounding));
-    }
-    for (int lane = 4 * i; lane < 4 * outputs; ++lane) {
-      outBytes[lane] =
-          average.one(static_cast<std::uint16_t>(ahead[lane] - behind[lane] + r), lane);
+  // The rows' horizontal boxes, kPixels rows at a time: a square of pixels is transposed so
+  // that each vector holds one column of the rows, and the window then slides along the
+  // columns with its sums in registers, as the column pass slides down the rows.
+  void blurRows(const std::uint32_t* const* in, std::uint32_t* const* out, int count) {
+    for (int first = 0; first < count; first += kPixels) {
+      blurSquareRows(in + first, out + first, std::min(kPixels, count - first));
     }
   }
 
   void addRow(Sum* sums, const std::uint32_t* row, int times) const {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(row);
-    const Vec factor = V::set1(static_cast<std::uint16_t>(times));
-    const int lanes = 4 * span_.outWidth;
-    int lane = 0;
-    for (; lane + kLanes <= lanes; lane += kLanes) {
-      V::store(sums + lane, V::add(V::load(sums + lane), V::mullo(V::widen(bytes + lane), factor)));
+    const Vec factor = V::set16(static_cast<std::uint16_t>(times));
+    for (int x = 0; x < span_.outWidth; x += kPixels) {
+      const Vec pixels = V::load(row + x);
+      Sum* low = sums + 4 * x;
+      Sum* high = low + 2 * kPixels;
+      V::store(low, V::add(V::load(low), V::mullo(V::bitAnd(pixels, lowBytes()), factor)));
+      V::store(high, V::add(V::load(high), V::mullo(V::upperBytes(pixels), factor)));
     }
-    for (; lane < lanes; ++lane) sums[lane] = static_cast<Sum>(sums[lane] + times * bytes[lane]);
   }
 
-  void slideRow(Sum* sums, const std::uint32_t* entering, const std::uint32_t* leaving,
-                std::uint32_t* out) const {
-    const auto* in = reinterpret_cast<const std::uint8_t*>(entering);
-    const auto* gone = reinterpret_cast<const std::uint8_t*>(leaving);
-    auto* outBytes = reinterpret_cast<std::uint8_t*>(out);
-    const int lanes = 4 * span_.outWidth;
-    const Averager average(divider_);
-    int lane = 0;
-    for (; lane + 2 * kLanes <= lanes; lane += 2 * kLanes) {
-      const Vec low =
-          V::sub(V::add(V::load(sums + lane), V::widen(in + lane)), V::widen(gone + lane));
-      const Vec high = V::sub(V::add(V::load(sums + lane + kLanes), V::widen(in + lane + kLanes)),
-                              V::widen(gone + lane + kLanes));
-      V::store(sums + lane, low);
-      V::store(sums + lane + kLanes, high);
-      average.store(outBytes + lane, low, high);
-    }
-    for (; lane < lanes; ++lane) {
-      sums[lane] = static_cast<Sum>(sums[lane] + in[lane] - gone[lane]);
-      outBytes[lane] = average.one(sums[lane], lane);
+  // Each strip of kPixels columns takes its sums from memory once for all the rows.
+  void slideRows(Sum* sums, const std::uint32_t* const* entering,
+                 const std::uint32_t* const* leaving, std::uint32_t* const* out, int count) const {
+    const Averager average = average_;
+    const Vec mask = lowBytes();
+    for (int x = 0; x < span_.outWidth; x += kPixels) {
+      const int pixels = std::min(kPixels, span_.outWidth - x);
+      Sum* lowSums = sums + 4 * x;
+      Sum* highSums = lowSums + 2 * kPixels;
+      Vec low = V::load(lowSums), high = V::load(highSums);
+      for (int row = 0; row < count; ++row) {
+        // Rows of the ring are padded to whole vectors, so whole vectors can be read.
+        const Vec in = V::load(entering[row] + x), gone = V::load(leaving[row] + x);
+        low = V::add(low, V::sub(V::bitAnd(in, mask), V::bitAnd(gone, mask)));
+        high = V::add(high, V::sub(V::upperBytes(in), V::upperBytes(gone)));
+        storePixels(out[row] + x, average(low, high), pixels);
+      }
+      V::store(lowSums, low);
+      V::store(highSums, high);
     }
   }
 
  private:
-  // Lanes of pixel k hold k.
-  static Vec rampLanes() {
-    std::uint16_t lanes[kLanes];
-    for (int lane = 0; lane < kLanes; ++lane) lanes[lane] = static_cast<std::uint16_t>(lane / 4);
-    return V::load(lanes);
+  static Vec lowBytes() { return V::set16(0x00FF); }
+
+  static void storePixels(std::uint32_t* out, Vec pixels, int count) {
+    if (count == kPixels) {
+      V::store(out, pixels);
+    } else {
+      V::storeSome(out, pixels, count);
+    }
   }
 
-  static std::uint64_t lanesAt(const std::uint16_t* lanes) {
-    std::uint64_t four;
-    std::memcpy(&four, lanes, sizeof four);
-    return four;
-  }
-
-  // Averages from rounded sums, with the divider in registers (a local, which the vector
-  // stores cannot be taken to overwrite); the fourth byte's multiplier is 0, so that byte
-  // comes out 0.
+  // Pixels from rounded sums, with the divider in registers (a local, which the vector
+  // stores cannot be taken to overwrite). The high half's multiplier is 0 in the fourth
+  // byte's lanes, so that byte comes out 0.
   struct Averager {
     explicit Averager(const Divider16& divider)
-        : multiplier(V::pixel(static_cast<std::uint64_t>(divider.multiplier) * 0x100010001)),
-          shift(V::shiftCount(divider.shift)),
-          scalarMultiplier(divider.multiplier),
-          scalarShift(16 + divider.shift) {}
+        : lowMultiplier(V::set16(divider.multiplier)),
+          highMultiplier(V::set32(divider.multiplier)),
+          down(V::shiftCount(divider.shift)),
+          up(V::shiftCount(8 - divider.shift)),
+          highByte(V::set16(0xFF00)) {}
 
-    void store(std::uint8_t* out, Vec low, Vec high) const {
-      V::packStore(out, V::mulhiShift(low, multiplier, shift),
-                   V::mulhiShift(high, multiplier, shift));
+    Vec operator()(Vec low, Vec high) const {
+      return V::orMasked(V::shiftRight(V::mulhi(low, lowMultiplier), down),
+                         V::shiftLeft(V::mulhi(high, highMultiplier), up), highByte);
     }
 
-    std::uint8_t one(std::uint16_t roundedSum, int lane) const {
-      if (lane % 4 == 3) return 0;
-      return static_cast<std::uint8_t>((std::uint32_t{roundedSum} * scalarMultiplier) >>
-                                       scalarShift);
-    }
-
-    Vec multiplier;
-    typename V::ShiftCount shift;
-    std::uint32_t scalarMultiplier;
-    int scalarShift;
+    Vec lowMultiplier, highMultiplier;
+    typename V::ShiftCount down, up;
+    Vec highByte;
   };
+
+  // The columns of the rows being blurred, split into halves: column t (from -r - 1, the
+  // picture's edges repeated beyond it) at slot t mod the ring's size. Shared by every box of
+  // a thread: one blurs its rows from start to end before the next begins.
+  class ColumnRing {
+   public:
+    explicit ColumnRing(int radius) {
+      int size = 1;
+      // Live at once: the window, the columns slid over in one square and those taken in
+      // ahead of it.
+      while (size < 2 * radius + 2 + 2 * kPixels) size *= 2;
+      mask_ = size - 1;
+      static thread_local std::vector<std::uint32_t> buffer;
+      columns_ = onLine(buffer, 2 * static_cast<std::size_t>(size) * kPixels);
+    }
+
+    void put(int t, Vec pixels) {
+      std::uint32_t* slot = at(t);
+      V::store(slot, V::bitAnd(pixels, lowBytes()));
+      V::store(slot + kPixels, V::upperBytes(pixels));
+    }
+    void copy(int to, int from) {
+      V::store(at(to), V::load(at(from)));
+      V::store(at(to) + kPixels, V::load(at(from) + kPixels));
+    }
+    Vec low(int t) const { return V::load(at(t)); }
+    Vec high(int t) const { return V::load(at(t) + kPixels); }
+
+   private:
+    std::uint32_t* at(int t) const {
+      return columns_ + 2 * static_cast<std::size_t>(t & mask_) * kPixels;
+    }
+
+    int mask_ = 0;
+    std::uint32_t* columns_ = nullptr;
+  };
+
+  // Up to kPixels rows; missing ones repeat the last row and go to a scratch row.
+  void blurSquareRows(const std::uint32_t* const* in, std::uint32_t* const* out, int count) {
+    const std::uint32_t* rows[kPixels];
+    std::uint32_t* outs[kPixels];
+    if (spare_.size() < static_cast<std::size_t>(span_.outWidth)) spare_.resize(span_.outWidth);
+    for (int i = 0; i < kPixels; ++i) {
+      rows[i] = in[std::min(i, count - 1)];
+      outs[i] = i < count ? out[i] : spare_.data();
+    }
+
+    const int r = radius_, width = span_.inWidth;
+    ColumnRing ring(r);
+    int taken = 0;  // columns [-r - 1, taken) are in the ring
+    const auto takeColumns = [&](int end) __attribute__((always_inline)) {
+      while (taken < end && taken < width) {
+        const int pixels = std::min(kPixels, width - taken);
+        Vec square[kPixels];
+#pragma GCC unroll 16
+        for (int i = 0; i < kPixels; ++i) {
+          square[i] =
+              pixels == kPixels ? V::load(rows[i] + taken) : V::loadSome(rows[i] + taken, pixels);
+        }
+        V::transpose(square);
+        // Whole squares, which stay in registers; columns past the row's end are overwritten
+        // below before they are read.
+#pragma GCC unroll 16
+        for (int i = 0; i < kPixels; ++i) ring.put(taken + i, square[i]);
+        if (taken == 0) {
+          for (int t = -r - 1; t < 0; ++t) ring.copy(t, 0);
+        }
+        taken += pixels;
+      }
+      for (; taken < end; ++taken) ring.copy(taken, width - 1);
+    };
+
+    const int first = span_.outOffset;
+    takeColumns(first + r);
+    const Vec rounding = V::set16(static_cast<std::uint16_t>(r));
+    Vec low = rounding, high = rounding;
+    for (int t = first - r - 1; t < first + r; ++t) {
+      low = V::add(low, ring.low(t));
+      high = V::add(high, ring.high(t));
+    }
+    const Averager average = average_;
+    for (int x = 0; x < span_.outWidth; x += kPixels) {
+      takeColumns(first + x + kPixels + r);
+      Vec square[kPixels];
+#pragma GCC unroll 16
+      for (int i = 0; i < kPixels; ++i) {
+        const int t = first + x + i;
+        low = V::add(low, V::sub(ring.low(t + r), ring.low(t - r - 1)));
+        high = V::add(high, V::sub(ring.high(t + r), ring.high(t - r - 1)));
+        square[i] = average(low, high);
+      }
+      V::transpose(square);
+      const int pixels = std::min(kPixels, span_.outWidth - x);
+#pragma GCC unroll 16
+      for (int i = 0; i < kPixels; ++i) storePixels(outs[i] + x, square[i], pixels);
+    }
+  }
 
   BoxSpan span_;
   int radius_;
-  Divider16 divider_;
-  std::vector<std::uint16_t> prefixBuffer_;
-  std::uint16_t* prefix_;
+  Averager average_;
+  std::vector<std::uint32_t> spare_;
 };
 
 }  // namespace zarq

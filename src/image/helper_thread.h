@@ -5,6 +5,7 @@
 // or no thread to be had, does all the work itself; so does one whose helper has not been
 // given a core by the time the caller is done with its own part, as on a busy machine.
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -36,8 +37,8 @@ class HelperThread {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::function<void()> job_;
-  bool taken_ = false;  // between a start and its finish
-  bool done_ = true;
+  bool taken_ = false;             // between a start and its finish
+  std::atomic<bool> done_ = true;  // read without the lock while the caller waits
   bool stopping_ = false;
   std::thread thread_;
 };
