@@ -56,6 +56,7 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
                                    GDK_LEAVE_NOTIFY_MASK);
   g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
   g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
+  g_signal_connect(area_, "unrealize", G_CALLBACK(onAreaUnrealize), this);
   g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleChanged), this);
   g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
   g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
@@ -244,9 +245,16 @@ void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
 }
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
-  gtk_im_context_set_client_window(self(p).inputMethod_.get(), gtk_widget_get_window(area));
+  GdkWindow* window = gtk_widget_get_window(area);
+  gtk_im_context_set_client_window(self(p).inputMethod_.get(), window);
+  // Memory the display reads directly: showing a frame then copies nothing.
+  self(p).frame_.surfacesFrom([window](int width, int height) {
+    return gdk_window_create_similar_image_surface(window, CAIRO_FORMAT_ARGB32, width, height, 1);
+  });
   self(p).followScale();
 }
+
+void EditorWindow::onAreaUnrealize(GtkWidget*, gpointer p) { self(p).frame_.surfacesFrom(nullptr); }
 
 void EditorWindow::onScaleChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
 
