@@ -63,8 +63,11 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
   g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
   g_signal_connect(area_, "enter-notify-event", G_CALLBACK(onEnter), this);
   g_signal_connect(area_, "leave-notify-event", G_CALLBACK(onLeave), this);
-  gtk_drag_dest_set(area_, GTK_DEST_DEFAULT_ALL, nullptr, 0, GDK_ACTION_COPY);
-  gtk_drag_dest_add_uri_targets(area_);
+  // Dropped files come as a plain URI list. GTK's own list of URI targets would also register
+  // with the desktop's file-transfer portal, a blocking round trip to the session bus (or the
+  // start of one) before the window shows, and a bus connection held from then on.
+  static const GtkTargetEntry kUriList[] = {{const_cast<gchar*>("text/uri-list"), 0, 0}};
+  gtk_drag_dest_set(area_, GTK_DEST_DEFAULT_ALL, kUriList, G_N_ELEMENTS(kUriList), GDK_ACTION_COPY);
   g_signal_connect(area_, "drag-data-received", G_CALLBACK(onDragDataReceived), this);
   gtk_container_add(GTK_CONTAINER(window_), area_);
 
