@@ -1,6 +1,7 @@
-# The start (from exec to the window mapped) and the idle memory (a few seconds later) of GTK
-# programs, side by side on one private Xvfb, their runs interleaved so that a busy machine
-# weighs on each alike. Prints the medians and, per program, where its resident memory lies.
+# The start (from exec to the window mapped, and to its first picture on the screen) and the
+# idle memory (a few seconds later) of GTK programs, side by side on one private Xvfb, their
+# runs interleaved so that a busy machine weighs on each alike. Prints the medians and, per
+# program, where its resident memory lies.
 #
 #   start_memory.py RUNS NAME=COMMAND [NAME=COMMAND ...]   (the first one is the yardstick)
 import os
@@ -32,8 +33,21 @@ def wait_for_map(connection, deadline):
         while connection.pending_events():
             event = connection.next_event()
             if event.type == X.MapNotify and not event.override:
-                return True
+                return event.window
         time.sleep(0.001)
+    return None
+
+
+def wait_for_picture(window, deadline):
+    """Until the top of the window shows anything but the black of a window not drawn yet."""
+    while time.perf_counter() < deadline:
+        try:
+            image = window.get_image(0, 0, 944, 120, X.ZPixmap, 0xFFFFFF)
+            if image.data.strip(b"\0"):
+                return True
+        except Exception:
+            pass  # not viewable yet
+        time.sleep(0.002)
     return False
 
 
@@ -84,11 +98,13 @@ def run_once(connection, command):
     program = subprocess.Popen(command.split(), cwd=tempfile.mkdtemp(), env=env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        if not wait_for_map(connection, began + 20):
-            sys.exit(f"{command}: no window within 20 s")
-        started = (time.perf_counter() - began) * 1e3
+        window = wait_for_map(connection, began + 20)
+        mapped = (time.perf_counter() - began) * 1e3
+        if not window or not wait_for_picture(window, began + 20):
+            sys.exit(f"{command}: no window drawn within 20 s")
+        drawn = (time.perf_counter() - began) * 1e3
         time.sleep(IDLE_SECONDS)
-        return (started, *memory_of(program.pid))
+        return (mapped, drawn, *memory_of(program.pid))
     finally:
         program.kill()
         program.wait()
@@ -113,17 +129,16 @@ def main():
         server.kill()
     medians = {}
     for name, rows in results.items():
-        start = statistics.median(row[0] for row in rows)
-        rss = statistics.median(row[1] for row in rows) / 1024
-        pss = statistics.median(row[2] for row in rows) / 1024
-        faults = statistics.median(row[3] for row in rows)
-        print(f"{name}: start {start:.0f} ms, idle RSS {rss:.1f} MB, PSS {pss:.1f} MB, "
-              f"minor faults {faults:.0f}")
-        for other, (other_start, other_rss) in medians.items():
-            print(f"  against {other}: start {start / other_start:.2f}x, "
-                  f"idle RSS {rss / other_rss:.2f}x")
-        medians[name] = (start, rss)
-        parts = rows[len(rows) // 2][4]
+        mapped, drawn, rss, pss, faults = (statistics.median(row[i] for row in rows)
+                                           for i in range(5))
+        rss, pss = rss / 1024, pss / 1024
+        print(f"{name}: mapped {mapped:.0f} ms, drawn {drawn:.0f} ms, idle RSS {rss:.1f} MB, "
+              f"PSS {pss:.1f} MB, minor faults {faults:.0f}")
+        for other, (other_mapped, other_drawn, other_rss) in medians.items():
+            print(f"  against {other}: mapped {mapped / other_mapped:.2f}x, "
+                  f"drawn {drawn / other_drawn:.2f}x, idle RSS {rss / other_rss:.2f}x")
+        medians[name] = (mapped, drawn, rss)
+        parts = rows[len(rows) // 2][5]
         print("  RSS by kind (MB, one run): " +
               ", ".join(f"{part} {kb / 1024:.1f}" for part, kb in parts.items()))
 
