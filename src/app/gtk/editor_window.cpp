@@ -108,8 +108,11 @@ EditorWindow::~EditorWindow() {
 }
 
 void EditorWindow::show() {
+  // Showing the window draws the first frame already, as the area's style arrives; one more
+  // would only repeat it on the way to the screen.
+  const int presented = frame_.framesPresented();
   gtk_widget_show_all(window_);
-  onPaint(form_);
+  if (frame_.framesPresented() == presented) onPaint(form_);
 }
 
 gboolean EditorWindow::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
