@@ -108,8 +108,8 @@ EditorWindow::~EditorWindow() {
 }
 
 void EditorWindow::show() {
-  // Showing the window draws the first frame already, as the area's style arrives; one more
-  // would only repeat it on the way to the screen.
+  // Showing the window may draw the first frame already (a new scale does); one more would
+  // only repeat it on the way to the screen.
   const int presented = frame_.framesPresented();
   gtk_widget_show_all(window_);
   if (frame_.framesPresented() == presented) onPaint(form_);
@@ -268,8 +268,9 @@ void EditorWindow::onScreenChanged(GObject*, GParamSpec*, gpointer p) { self(p).
 
 void EditorWindow::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
 
-void EditorWindow::onStyleUpdated(GtkWidget*, gpointer p) {
-  if (self(p).window_) onPaint(self(p).form_);
+void EditorWindow::onStyleUpdated(GtkWidget* area, gpointer p) {
+  // Before the area is realized nothing shows a frame, and show() draws the first one.
+  if (self(p).window_ && gtk_widget_get_realized(area)) onPaint(self(p).form_);
 }
 
 GdkRectangle EditorWindow::workArea() const {
