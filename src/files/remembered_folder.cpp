@@ -34,6 +34,16 @@ std::filesystem::path pathOfBytes(const std::string& bytes) {
 #endif
 }
 
+// The file's bytes, or nothing when it cannot be read or is larger than any path.
+std::optional<std::string> keptBytes(const std::filesystem::path& file) {
+  const FileHandle handle = openRegularFile(file);
+  if (!handle) return std::nullopt;
+  std::string bytes(kMaxBytes + 1, '\0');
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), handle.get()));
+  if (std::ferror(handle.get()) || bytes.size() > kMaxBytes) return std::nullopt;
+  return bytes;
+}
+
 }  // namespace
 
 std::filesystem::path rememberedFolderFile(const std::filesystem::path& configHome) {
@@ -41,11 +51,9 @@ std::filesystem::path rememberedFolderFile(const std::filesystem::path& configHo
 }
 
 std::optional<std::filesystem::path> readRememberedFolder(const std::filesystem::path& configHome) {
-  const FileHandle file = openRegularFile(rememberedFolderFile(configHome));
-  if (!file) return std::nullopt;
-  std::string bytes(kMaxBytes + 1, '\0');
-  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-  if (std::ferror(file.get()) || bytes.size() > kMaxBytes) return std::nullopt;
+  std::optional<std::string> kept = keptBytes(rememberedFolderFile(configHome));
+  if (!kept) return std::nullopt;
+  std::string& bytes = *kept;
   // A line end as any editor writes it: Notepad ends the line with CR LF, and may begin
   // the file with a byte order mark.
   if (bytes.ends_with('\n')) bytes.pop_back();
@@ -61,6 +69,9 @@ bool rememberFolder(FileSystem& files, const std::filesystem::path& configHome,
                     const std::filesystem::path& folder) {
   const std::filesystem::path file = rememberedFolderFile(configHome);
   const std::string line = bytesOfPath(folder) + '\n';
+  // Most starts are in the folder of the last one: the file stays as it is, and the start
+  // waits for no disk.
+  if (keptBytes(file) == line) return true;
   const auto* data = reinterpret_cast<const std::uint8_t*>(line.data());
   return static_cast<bool>(
       writeFileMakingFolders(files, file, std::span<const std::uint8_t>(data, line.size())));

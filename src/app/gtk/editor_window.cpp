@@ -56,14 +56,18 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
                                    GDK_LEAVE_NOTIFY_MASK);
   g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
   g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
+  g_signal_connect(area_, "unrealize", G_CALLBACK(onAreaUnrealize), this);
   g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleChanged), this);
   g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
   g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
   g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
   g_signal_connect(area_, "enter-notify-event", G_CALLBACK(onEnter), this);
   g_signal_connect(area_, "leave-notify-event", G_CALLBACK(onLeave), this);
-  gtk_drag_dest_set(area_, GTK_DEST_DEFAULT_ALL, nullptr, 0, GDK_ACTION_COPY);
-  gtk_drag_dest_add_uri_targets(area_);
+  // Dropped files come as a plain URI list. GTK's own list of URI targets would also register
+  // with the desktop's file-transfer portal, a blocking round trip to the session bus (or the
+  // start of one) before the window shows, and a bus connection held from then on.
+  static const GtkTargetEntry kUriList[] = {{const_cast<gchar*>("text/uri-list"), 0, 0}};
+  gtk_drag_dest_set(area_, GTK_DEST_DEFAULT_ALL, kUriList, G_N_ELEMENTS(kUriList), GDK_ACTION_COPY);
   g_signal_connect(area_, "drag-data-received", G_CALLBACK(onDragDataReceived), this);
   gtk_container_add(GTK_CONTAINER(window_), area_);
 
@@ -104,8 +108,11 @@ EditorWindow::~EditorWindow() {
 }
 
 void EditorWindow::show() {
+  // Showing the window may draw the first frame already (a new scale does); one more would
+  // only repeat it on the way to the screen.
+  const int presented = frame_.framesPresented();
   gtk_widget_show_all(window_);
-  onPaint(form_);
+  if (frame_.framesPresented() == presented) onPaint(form_);
 }
 
 gboolean EditorWindow::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
@@ -244,9 +251,16 @@ void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
 }
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
-  gtk_im_context_set_client_window(self(p).inputMethod_.get(), gtk_widget_get_window(area));
+  GdkWindow* window = gtk_widget_get_window(area);
+  gtk_im_context_set_client_window(self(p).inputMethod_.get(), window);
+  // Memory the display reads directly: showing a frame then copies nothing.
+  self(p).frame_.surfacesFrom([window](int width, int height) {
+    return gdk_window_create_similar_image_surface(window, CAIRO_FORMAT_ARGB32, width, height, 1);
+  });
   self(p).followScale();
 }
+
+void EditorWindow::onAreaUnrealize(GtkWidget*, gpointer p) { self(p).frame_.surfacesFrom(nullptr); }
 
 void EditorWindow::onScaleChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
 
@@ -254,8 +268,9 @@ void EditorWindow::onScreenChanged(GObject*, GParamSpec*, gpointer p) { self(p).
 
 void EditorWindow::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
 
-void EditorWindow::onStyleUpdated(GtkWidget*, gpointer p) {
-  if (self(p).window_) onPaint(self(p).form_);
+void EditorWindow::onStyleUpdated(GtkWidget* area, gpointer p) {
+  // Before the area is realized nothing shows a frame, and show() draws the first one.
+  if (self(p).window_ && gtk_widget_get_realized(area)) onPaint(self(p).form_);
 }
 
 GdkRectangle EditorWindow::workArea() const {

@@ -54,6 +54,7 @@ class EditorWindow {
                                  guint, guint, gpointer self);
   static gboolean onDelete(GtkWidget*, GdkEvent* event, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
+  static void onAreaUnrealize(GtkWidget* area, gpointer self);
   static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
   static void onScreenChanged(GObject*, GParamSpec*, gpointer self);
   static void onMonitorsChanged(GdkScreen*, gpointer self);

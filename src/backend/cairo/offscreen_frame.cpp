@@ -5,10 +5,11 @@
 namespace zarq {
 namespace {
 
-CairoSurface frameSurface(double scale) {
-  CairoSurface surface(cairo_image_surface_create(
-      CAIRO_FORMAT_ARGB32, static_cast<int>(std::ceil(kFrameWidth * scale)),
-      static_cast<int>(std::ceil(kFrameHeight * scale))));
+CairoSurface frameSurface(double scale, const OffscreenFrame::SurfaceMaker& make) {
+  const int width = static_cast<int>(std::ceil(kFrameWidth * scale));
+  const int height = static_cast<int>(std::ceil(kFrameHeight * scale));
+  CairoSurface surface(make ? make(width, height)
+                            : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
   cairo_surface_set_device_scale(surface.get(), scale, scale);
   return surface;
 }
@@ -23,7 +24,18 @@ cairo_status_t appendBytes(void* out, const unsigned char* data, unsigned int le
 OffscreenFrame::OffscreenFrame(PangoText& text) : text_(text) {}
 
 void OffscreenFrame::makeSurface() const {
-  if (!surface_) surface_ = frameSurface(scale_);
+  if (!surface_) surface_ = frameSurface(scale_, make_);
+}
+
+void OffscreenFrame::surfacesFrom(SurfaceMaker make) {
+  make_ = std::move(make);
+  if (!surface_) return;
+  CairoSurface old = std::move(surface_);
+  makeSurface();
+  const CairoContext copy(cairo_create(surface_.get()));
+  cairo_set_source_surface(copy.get(), old.get(), 0, 0);
+  cairo_set_operator(copy.get(), CAIRO_OPERATOR_SOURCE);
+  cairo_paint(copy.get());
 }
 
 void OffscreenFrame::setScale(double scale) {

@@ -32,6 +32,12 @@ class OffscreenFrame final : public FrameSink {
   void setScale(double scale);
   double scale() const { return scale_; }
 
+  // From now on the frame's memory comes from `make` (none: the program's own). A window's
+  // back end gives memory its display reads directly, so that showing a frame copies nothing.
+  // The frame drawn so far is kept.
+  using SurfaceMaker = std::function<cairo_surface_t*(int width, int height)>;
+  void surfacesFrom(SurfaceMaker make);
+
   // Called by present(); the window back end shows the frame from here.
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
   // The last finished frame, with the device scale set, so that painting it at the same
@@ -59,6 +65,7 @@ class OffscreenFrame final : public FrameSink {
   // Declared after the context it draws with, so that it goes first.
   std::optional<CairoCanvas> canvas_;
   std::function<void()> onPresent_;
+  SurfaceMaker make_;
   int framesPresented_ = 0;
 };
 

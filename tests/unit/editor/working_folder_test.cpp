@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "files/remembered_folder.h"
+#include "support/faulty_file_system.h"
 #include "support/scripted_host.h"
 #include "support/temp_dir.h"
 
@@ -172,6 +173,17 @@ TEST_F(WorkingFolderTest, KeptFoldersComeBackByteForByte) {
   // One file, replaced each time, and nothing else beside it.
   EXPECT_EQ(contents(file), (dir / names.back()).string() + "\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), {}), 1);
+}
+
+TEST_F(WorkingFolderTest, TheFolderKeptAlreadyIsNotWrittenAgain) {
+  ASSERT_TRUE(rememberFolder(osFileSystem(), places.configHome, rec));
+  testing::FaultyFileSystem failing;
+  failing.diskFull = true;
+  failing.begin();
+  EXPECT_TRUE(rememberFolder(failing, places.configHome, rec));
+  EXPECT_EQ(failing.calls(), 0);
+  EXPECT_FALSE(rememberFolder(failing, places.configHome, places.current));
+  EXPECT_EQ(kept(), rec);
 }
 
 TEST(WindowTitleTest, NamesTheFolderAfterTheEditor) {
