@@ -5,6 +5,7 @@
 // description in its desktop's own accessibility interfaces.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "common/text.h"
@@ -94,6 +95,15 @@ struct ToolRequest {
   int from = 0, to = 0;
   Text text;
   double amount = 0;
+};
+
+using RequestSink = std::function<void(const ToolRequest&)>;
+
+// What a back end publishes: the page on view as it is now, and where a screen reader's
+// requests go (never run inside the screen reader's call).
+struct AccessibleSource {
+  std::function<AccessiblePage()> describe;
+  RequestSink request;
 };
 
 // What changed since the description the screen reader last heard of.

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "backend/gtk/atk_controls.h"
 #include "common/utf.h"
-#include "common/words.h"
 
 namespace zarq::gtk {
 namespace {
@@ -236,24 +236,11 @@ void areaFinalize(GObject* object) {
   G_OBJECT_CLASS(zarq_area_parent_class)->finalize(object);
 }
 
-void notifyState(AtkObject* object, AtkStateType state, bool on) {
-  atk_object_notify_state_change(object, state, on ? TRUE : FALSE);
-}
-
 void tellChange(AtkObject* object, const AccessibleEvent& event) {
   const ControlState& s = controlState(object);
-  const auto at = [&](int unit) { return characterIndex(s.control.value, unit); };
-  const int length = characterIndex(event.text, event.text.size());
+  if (const auto state = changedState(event)) return notifyState(object, *state, event.on);
+  const auto [at, length] = changedCharacters(s.control, event);
   switch (event.change) {
-    case AccessibleChange::Focus:
-      return notifyState(object, ATK_STATE_FOCUSED, event.on);
-    case AccessibleChange::Enabled:
-      notifyState(object, ATK_STATE_ENABLED, event.on);
-      return notifyState(object, ATK_STATE_SENSITIVE, event.on);
-    case AccessibleChange::Invalid:
-      return notifyState(object, ATK_STATE_INVALID_ENTRY, event.on);
-    case AccessibleChange::Checked:
-      return notifyState(object, ATK_STATE_CHECKED, event.on);
     case AccessibleChange::Name:
       return g_object_notify(G_OBJECT(object), "accessible-name");
     case AccessibleChange::Description:
@@ -264,13 +251,13 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
         g_signal_emit_by_name(object, "selection-changed");
       return g_object_notify(G_OBJECT(object), "accessible-value");
     case AccessibleChange::TextRemoved:
-      return g_signal_emit_by_name(object, "text-remove::system", at(event.position), length,
+      return g_signal_emit_by_name(object, "text-remove::system", at, length,
                                    toUtf8(event.text).c_str());
     case AccessibleChange::TextInserted:
-      return g_signal_emit_by_name(object, "text-insert::system", at(event.position), length,
+      return g_signal_emit_by_name(object, "text-insert::system", at, length,
                                    toUtf8(event.text).c_str());
     case AccessibleChange::Caret:
-      return g_signal_emit_by_name(object, "text-caret-moved", at(event.position));
+      return g_signal_emit_by_name(object, "text-caret-moved", at);
     case AccessibleChange::Selection:
       return g_signal_emit_by_name(object, "text-selection-changed");
     case AccessibleChange::Bounds: {
@@ -280,7 +267,11 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
       return g_signal_emit_by_name(object, "bounds-changed", &r);
     }
     case AccessibleChange::BubbleShown:
-      return notifyState(object, ATK_STATE_SHOWING, true);
+      return atk_object_notify_state_change(object, ATK_STATE_SHOWING, TRUE);
+    case AccessibleChange::Focus:
+    case AccessibleChange::Enabled:
+    case AccessibleChange::Invalid:
+    case AccessibleChange::Checked:
     case AccessibleChange::PageChanged:
     case AccessibleChange::ControlsChanged:
       break;
