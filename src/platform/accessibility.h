@@ -132,6 +132,7 @@ struct AccessibleEvent {
   bool on = false;
   int position = 0;
   Text text;
+  int page = 0;  // the control's: a page turned away from for the focus leaving it
 };
 
 }  // namespace zarq

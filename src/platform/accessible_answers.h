@@ -3,9 +3,12 @@
 // in, the requests it takes, which control holds the focus or lies under a point. Each back end
 // translates these answers into its toolkit's words and decides none of them itself.
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/accessibility.h"
 
@@ -85,6 +88,19 @@ inline const AccessibleControl* controlAt(const AccessiblePage& page, float x, f
     if (x >= b.x && x < b.x + b.w && y >= b.y && y < b.y + b.h) found = &c;
   }
   return found;
+}
+
+// How the children on view changed from `was` to `now`, as a screen reader is told it:
+// `tell(added, place, child)` for each that went at its old place, the last first, then for
+// each that came at its new place.
+template <typename Child, typename Tell>
+void eachChildChange(const std::vector<Child>& was, const std::vector<Child>& now, Tell tell) {
+  for (std::size_t i = was.size(); i-- > 0;) {
+    if (std::find(now.begin(), now.end(), was[i]) == now.end()) tell(false, i, was[i]);
+  }
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    if (std::find(was.begin(), was.end(), now[i]) == was.end()) tell(true, i, now[i]);
+  }
 }
 
 // The control's place in whole pixels, covering every pixel it touches.

@@ -52,6 +52,16 @@ TEST(AccessibleAnswersTest, EditsBecomeUnitsAndAnInsertionOutsideGoesToTheNearer
   }
 }
 
+TEST(AccessibleAnswersTest, ChildrenThatWentAreToldLastFirstThenThoseThatCame) {
+  std::vector<std::tuple<bool, std::size_t, int>> told;
+  eachChildChange(
+      std::vector{1, 2, 3, 6}, std::vector{2, 4, 3, 5},
+      [&told](bool added, std::size_t i, int child) { told.emplace_back(added, i, child); });
+  const std::vector<std::tuple<bool, std::size_t, int>> expected = {
+      {false, 3, 6}, {false, 0, 1}, {true, 1, 4}, {true, 3, 5}};
+  EXPECT_EQ(told, expected);
+}
+
 TEST(AccessibleAnswersTest, PlacesStatesChoicesAndRefusals) {
   const PixelBox box = pixelBox({1.5f, 2.2f, 3.1f, 4});
   EXPECT_EQ(std::tuple(box.x, box.y, box.width, box.height), std::tuple(1, 2, 4, 4));
