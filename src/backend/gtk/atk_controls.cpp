@@ -182,9 +182,9 @@ gchar* textAt(AtkText* t, gint offset, AtkTextBoundary boundary, gint* start, gi
 gint selectionCount(AtkText* t) { return selectedCharacters(control(t)) ? 1 : 0; }
 
 gchar* selection(AtkText* t, gint n, gint* start, gint* end) {
-  const auto selected = selectedCharacters(control(t));
+  const auto selected = n == 0 ? selectedCharacters(control(t)) : std::nullopt;
   std::tie(*start, *end) = selected.value_or(std::pair{0, 0});
-  return n == 0 && selected ? textBetween(t, *start, *end) : nullptr;
+  return selected ? textBetween(t, *start, *end) : nullptr;
 }
 
 // The field draws its text in one font and colour: one run, with no attributes, over all of it.
