@@ -62,18 +62,9 @@ TEST(AccessibleAnswersTest, ChildrenThatWentAreToldLastFirstThenThoseThatCame) {
   EXPECT_EQ(told, expected);
 }
 
-TEST(AccessibleAnswersTest, PlacesStatesChoicesAndRefusals) {
+TEST(AccessibleAnswersTest, PlacesChoicesAndRefusals) {
   const PixelBox box = pixelBox({1.5f, 2.2f, 3.1f, 4});
   EXPECT_EQ(std::tuple(box.x, box.y, box.width, box.height), std::tuple(1, 2, 4, 4));
-
-  const auto stateOf = [](AccessibleChange change) {
-    AccessibleEvent event;
-    event.change = change;
-    return changedState(event);
-  };
-  EXPECT_EQ(stateOf(AccessibleChange::Enabled), AccessibleState::Enabled);
-  EXPECT_EQ(stateOf(AccessibleChange::Focus), AccessibleState::Focused);
-  EXPECT_EQ(stateOf(AccessibleChange::Value), std::nullopt);
 
   AccessibleControl selector;
   selector.choices = {u"Data", u"头像"};
