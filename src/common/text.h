@@ -51,6 +51,14 @@ constexpr std::size_t characterBoundary(TextView text, std::size_t pos) {
   return splitsPair(text, pos) ? pos - 1 : pos;
 }
 
+// The character starting at unit `pos`: a surrogate pair's code point, or the unit itself.
+constexpr char32_t codePointAt(TextView text, std::size_t pos) {
+  if (pos + 1 < text.size() && isHighSurrogate(text[pos]) && isLowSurrogate(text[pos + 1])) {
+    return 0x10000 + ((char32_t(text[pos]) - 0xD800) << 10) + (char32_t(text[pos + 1]) - 0xDC00);
+  }
+  return text[pos];
+}
+
 // The first `capacity` units of `text`, one fewer where the last would be half a character:
 // the one place where a buffer's capacity is enforced.
 inline Text capped(TextView text, std::size_t capacity) {

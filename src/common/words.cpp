@@ -28,15 +28,8 @@ CharClass classOf(char32_t c) {
   return CharClass::Letter;  // Latin with accents, Greek, Cyrillic and other alphabets
 }
 
-char32_t characterAt(TextView text, std::size_t pos) {
-  if (pos + 1 < text.size() && isHighSurrogate(text[pos]) && isLowSurrogate(text[pos + 1])) {
-    return 0x10000 + ((char32_t(text[pos]) - 0xD800) << 10) + (char32_t(text[pos + 1]) - 0xDC00);
-  }
-  return text[pos];
-}
-
 CharClass classBefore(TextView text, std::size_t pos) {
-  return classOf(characterAt(text, previousCharacter(text, pos)));
+  return classOf(codePointAt(text, previousCharacter(text, pos)));
 }
 
 }  // namespace
@@ -56,12 +49,12 @@ std::size_t previousWordStart(TextView text, std::size_t pos) {
 
 std::size_t nextWordEnd(TextView text, std::size_t pos) {
   pos = characterBoundary(text, pos);
-  while (pos < text.size() && classOf(characterAt(text, pos)) == CharClass::Between) {
+  while (pos < text.size() && classOf(codePointAt(text, pos)) == CharClass::Between) {
     pos = nextCharacter(text, pos);
   }
   if (pos == text.size()) return pos;
-  if (classOf(characterAt(text, pos)) == CharClass::Cjk) return nextCharacter(text, pos);
-  while (pos < text.size() && classOf(characterAt(text, pos)) == CharClass::Letter) {
+  if (classOf(codePointAt(text, pos)) == CharClass::Cjk) return nextCharacter(text, pos);
+  while (pos < text.size() && classOf(codePointAt(text, pos)) == CharClass::Letter) {
     pos = nextCharacter(text, pos);
   }
   return pos;

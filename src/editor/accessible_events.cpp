@@ -13,7 +13,7 @@ using Change = AccessibleChange;
 
 AccessibleEvent event(Change change, ControlRef control, bool on = false, int position = 0,
                       Text text = {}) {
-  return {change, control, on, position, std::move(text)};
+  return {change, control, on, position, std::move(text), 0};
 }
 
 bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
@@ -89,9 +89,12 @@ std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
   std::vector<AccessibleEvent> out;
   for (const AccessibleControl& old : was.controls) {
     const AccessibleControl* still = now.find(old.id);
-    if (old.focused && (!still || !still->focused))
+    if (old.focused && (!still || !still->focused)) {
       out.push_back(event(Change::Focus, old.id, false));
+      out.back().page = was.page;
+    }
   }
+  const std::size_t onNow = out.size();
   if (was.page != now.page) {
     out.push_back(event(Change::PageChanged, {}));
   } else if (!sameControls(was, now)) {
@@ -112,6 +115,7 @@ std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
     if (control.focused && (!old || !old->focused)) arrived.control = control.id;
   }
   if (arrived.control) out.push_back(arrived);
+  for (std::size_t i = onNow; i < out.size(); ++i) out[i].page = now.page;
   return out;
 }
 

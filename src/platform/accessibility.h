@@ -5,6 +5,7 @@
 // description in its desktop's own accessibility interfaces.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "common/text.h"
@@ -96,6 +97,15 @@ struct ToolRequest {
   double amount = 0;
 };
 
+using RequestSink = std::function<void(const ToolRequest&)>;
+
+// What a back end publishes: the page on view as it is now, and where a screen reader's
+// requests go (never run inside the screen reader's call).
+struct AccessibleSource {
+  std::function<AccessiblePage()> describe;
+  RequestSink request;
+};
+
 // What changed since the description the screen reader last heard of.
 enum class AccessibleChange : std::uint8_t {
   PageChanged,      // another page is on view: every control may differ; its messages are
@@ -122,6 +132,7 @@ struct AccessibleEvent {
   bool on = false;
   int position = 0;
   Text text;
+  int page = 0;  // the control's: a page turned away from for the focus leaving it
 };
 
 }  // namespace zarq

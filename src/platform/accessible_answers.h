@@ -3,7 +3,12 @@
 // in, the requests it takes, which control holds the focus or lies under a point. Each back end
 // translates these answers into its toolkit's words and decides none of them itself.
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/accessibility.h"
 
@@ -17,8 +22,9 @@ enum class AccessibleState : std::uint8_t {
   Editable,   // a one-line field
   Checkable,  // a box or an option
   Checked,
-  Horizontal,  // a slider
-  Alert,       // a message
+  Horizontal,   // a slider
+  Alert,        // a message
+  Unavailable,  // greyed
 };
 
 constexpr bool hasState(const AccessibleControl& c, AccessibleState state) {
@@ -42,6 +48,8 @@ constexpr bool hasState(const AccessibleControl& c, AccessibleState state) {
       return c.role == Role::Slider;
     case AccessibleState::Alert:
       return c.role == Role::Alert;
+    case AccessibleState::Unavailable:
+      return !c.enabled;
   }
   return false;
 }
@@ -61,6 +69,9 @@ constexpr bool acceptsRequest(const AccessibleControl& c, ToolRequest::Kind kind
   return false;
 }
 
+// Hands `request` to `sink` unless its control refuses it at once; whether it was taken.
+bool offerRequest(const AccessibleControl& c, const ToolRequest& request, const RequestSink& sink);
+
 inline const AccessibleControl* focusedControl(const AccessiblePage& page) {
   for (const AccessibleControl& c : page.controls) {
     if (c.focused) return &c;
@@ -78,5 +89,47 @@ inline const AccessibleControl* controlAt(const AccessiblePage& page, float x, f
   }
   return found;
 }
+
+// How the children on view changed from `was` to `now`, as a screen reader is told it:
+// `tell(added, place, child)` for each that went at its old place, the last first, then for
+// each that came at its new place.
+template <typename Child, typename Tell>
+void eachChildChange(const std::vector<Child>& was, const std::vector<Child>& now, Tell tell) {
+  for (std::size_t i = was.size(); i-- > 0;) {
+    if (std::find(now.begin(), now.end(), was[i]) == now.end()) tell(false, i, was[i]);
+  }
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    if (std::find(was.begin(), was.end(), now[i]) == was.end()) tell(true, i, now[i]);
+  }
+}
+
+// The control's place in whole pixels, covering every pixel it touches.
+struct PixelBox {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+PixelBox pixelBox(RectF bounds);
+
+// The state an event turns on or off, where it tells of one.
+std::optional<AccessibleState> changedState(const AccessibleEvent& event);
+
+// The selector's choice, or -1 while none of its choices is chosen.
+int chosenChoice(const AccessibleControl& c);
+
+// A control's text as a screen reader counts it: in characters, a surrogate pair as one, where
+// the control holds UTF-16 units. A place or range outside the text is kept within it.
+int characterCount(const AccessibleControl& c);
+int caretCharacter(const AccessibleControl& c);
+// The selection, [first, second); none while nothing is selected.
+std::optional<std::pair<int, int>> selectedCharacters(const AccessibleControl& c);
+Text charactersBetween(const AccessibleControl& c, int from, int to);
+// The character at `at`, 0 outside the text.
+char32_t characterAt(const AccessibleControl& c, int at);
+// Characters `from` to `to` (an end below 0: the text's end) become `typed`.
+ToolRequest editOfCharacters(const AccessibleControl& c, int from, int to, Text typed);
+// `typed` goes in at `at`, or at the nearer end of the text where `at` lies outside it; the
+// request, and the character after what went in.
+std::pair<ToolRequest, int> insertionAt(const AccessibleControl& c, int at, Text typed);
+// Where the text an event removed or inserted lies in `c`, and how many characters it holds.
+std::pair<int, int> changedCharacters(const AccessibleControl& c, const AccessibleEvent& event);
 
 }  // namespace zarq

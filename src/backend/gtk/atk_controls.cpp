@@ -1,7 +1,6 @@
 #include "backend/gtk/atk_controls.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -23,10 +22,12 @@ struct ZarqControlClass {
 
 ControlState& state(gpointer object) { return *reinterpret_cast<ZarqControl*>(object)->state; }
 
-void ask(const ControlState& s, ToolRequest::Kind kind, int from = 0, int to = 0, Text text = {},
-         double amount = 0) {
-  if (s.request && *s.request)
-    (*s.request)({kind, s.control.id, from, to, std::move(text), amount});
+void ask(const ControlState& s, const ToolRequest& request) {
+  if (s.request && *s.request) (*s.request)(request);
+}
+// A request its control may refuse at once.
+gboolean offer(const ControlState& s, ToolRequest::Kind kind) {
+  return s.request && offerRequest(s.control, {kind, s.control.id, 0, 0, {}, 0}, *s.request);
 }
 
 // --- AtkComponent: the control's place in the window, moved to where the area is.
@@ -42,18 +43,15 @@ void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
       gtk_widget_translate_coordinates(s.area, gtk_widget_get_toplevel(s.area), 0, 0, &ox, &oy);
     }
   }
-  const RectF b = s.control.bounds;
-  *x = ox + static_cast<gint>(std::floor(b.x));
-  *y = oy + static_cast<gint>(std::floor(b.y));
-  *width = static_cast<gint>(std::ceil(b.w));
-  *height = static_cast<gint>(std::ceil(b.h));
+  const PixelBox b = pixelBox(s.control.bounds);
+  *x = ox + b.x;
+  *y = oy + b.y;
+  *width = b.width;
+  *height = b.height;
 }
 
 gboolean grabFocus(AtkComponent* component) {
-  const ControlState& s = state(component);
-  if (!acceptsRequest(s.control, ToolRequest::Kind::Focus)) return FALSE;
-  ask(s, ToolRequest::Kind::Focus);
-  return TRUE;
+  return offer(state(component), ToolRequest::Kind::Focus);
 }
 
 void componentInit(AtkComponentIface* iface) {
@@ -63,19 +61,25 @@ void componentInit(AtkComponentIface* iface) {
 
 // --- AtkObject
 
+// The core's states as ATK names them; a usable control is both enabled and sensitive.
+constexpr std::pair<AccessibleState, AtkStateType> kStates[] = {
+    {AccessibleState::Enabled, ATK_STATE_ENABLED},
+    {AccessibleState::Enabled, ATK_STATE_SENSITIVE},
+    {AccessibleState::Focusable, ATK_STATE_FOCUSABLE},
+    {AccessibleState::Focused, ATK_STATE_FOCUSED},
+    {AccessibleState::Invalid, ATK_STATE_INVALID_ENTRY},
+    {AccessibleState::Editable, ATK_STATE_EDITABLE},
+    {AccessibleState::Editable, ATK_STATE_SINGLE_LINE},
+    {AccessibleState::Checkable, ATK_STATE_CHECKABLE},
+    {AccessibleState::Checked, ATK_STATE_CHECKED},
+    {AccessibleState::Horizontal, ATK_STATE_HORIZONTAL},
+};
+
 const gchar* name(AtkObject* object) { return state(object).name.c_str(); }
 const gchar* description(AtkObject* object) { return state(object).description.c_str(); }
 gint indexInParent(AtkObject* object) { return state(object).index; }
 
 AtkStateSet* refStateSet(AtkObject* object) {
-  using State = AccessibleState;
-  static constexpr std::pair<State, AtkStateType> kStates[] = {
-      {State::Enabled, ATK_STATE_ENABLED},       {State::Enabled, ATK_STATE_SENSITIVE},
-      {State::Focusable, ATK_STATE_FOCUSABLE},   {State::Focused, ATK_STATE_FOCUSED},
-      {State::Invalid, ATK_STATE_INVALID_ENTRY}, {State::Editable, ATK_STATE_EDITABLE},
-      {State::Editable, ATK_STATE_SINGLE_LINE},  {State::Checkable, ATK_STATE_CHECKABLE},
-      {State::Checked, ATK_STATE_CHECKED},       {State::Horizontal, ATK_STATE_HORIZONTAL},
-  };
   const ControlState& s = state(object);
   AtkStateSet* set = atk_state_set_new();
   for (const auto& [core, atk] : kStates) {
@@ -127,10 +131,7 @@ void zarq_control_class_init(ZarqControlClass* klass) {
 // --- AtkAction: one action, what a click does, named in the window's words.
 
 gboolean doAction(AtkAction* action, gint i) {
-  const ControlState& s = state(action);
-  if (i != 0 || !acceptsRequest(s.control, ToolRequest::Kind::Activate)) return FALSE;
-  ask(s, ToolRequest::Kind::Activate);
-  return TRUE;
+  return i == 0 && offer(state(action), ToolRequest::Kind::Activate);
 }
 gint actionCount(AtkAction*) { return 1; }
 const gchar* actionName(AtkAction*, gint i) { return i == 0 ? "click" : nullptr; }
@@ -145,33 +146,19 @@ void actionInit(AtkActionIface* iface) {
   iface->get_localized_name = actionLocalName;
 }
 
-// --- AtkText: a field's text, caret and selection; the selector's type. ATK counts
-// characters; the core counts UTF-16 units.
+// --- AtkText: a field's text, caret and selection; the selector's type.
 
-const Text& text(AtkText* t) { return state(t).control.value; }
-int characters(AtkText* t, std::size_t unit) { return characterIndex(text(t), unit); }
-int characterCount(AtkText* t) { return characters(t, text(t).size()); }
+const AccessibleControl& control(gpointer object) { return state(object).control; }
 
 gchar* textBetween(AtkText* t, gint start, gint end) {
-  const auto [from, to] = unitsOfCharacters(text(t), start, end);
-  return g_strdup(toUtf8(TextView(text(t)).substr(from, to - from)).c_str());
+  return g_strdup(toUtf8(charactersBetween(control(t), start, end)).c_str());
 }
-
-gint textLength(AtkText* t) { return characterCount(t); }
-gint caretOffset(AtkText* t) {
-  return characters(t, static_cast<std::size_t>(state(t).control.caret));
-}
-
-gunichar characterAt(AtkText* t, gint offset) {
-  if (offset < 0 || offset >= characterCount(t)) return 0;
-  gchar* one = textBetween(t, offset, offset + 1);
-  const gunichar c = g_utf8_get_char(one);
-  g_free(one);
-  return c;
-}
+gint textLength(AtkText* t) { return characterCount(control(t)); }
+gint caretOffset(AtkText* t) { return caretCharacter(control(t)); }
+gunichar characterAt(AtkText* t, gint offset) { return characterAt(control(t), offset); }
 
 gchar* readAt(AtkText* t, gint offset, ReadingUnit unit, gint* start, gint* end) {
-  std::tie(*start, *end) = charactersAround(text(t), offset, unit);
+  std::tie(*start, *end) = charactersAround(control(t).value, offset, unit);
   return textBetween(t, *start, *end);
 }
 gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
@@ -192,24 +179,18 @@ gchar* textAt(AtkText* t, gint offset, AtkTextBoundary boundary, gint* start, gi
                 start, end);
 }
 
-gint selectionCount(AtkText* t) {
-  const AccessibleControl& c = state(t).control;
-  return c.selectionEnd > c.selectionStart ? 1 : 0;
-}
+gint selectionCount(AtkText* t) { return selectedCharacters(control(t)) ? 1 : 0; }
 
 gchar* selection(AtkText* t, gint n, gint* start, gint* end) {
-  const AccessibleControl& c = state(t).control;
-  *start = *end = 0;
-  if (n != 0 || c.selectionEnd <= c.selectionStart) return nullptr;
-  *start = characters(t, static_cast<std::size_t>(c.selectionStart));
-  *end = characters(t, static_cast<std::size_t>(c.selectionEnd));
-  return textBetween(t, *start, *end);
+  const auto selected = n == 0 ? selectedCharacters(control(t)) : std::nullopt;
+  std::tie(*start, *end) = selected.value_or(std::pair{0, 0});
+  return selected ? textBetween(t, *start, *end) : nullptr;
 }
 
 // The field draws its text in one font and colour: one run, with no attributes, over all of it.
 AtkAttributeSet* runAttributes(AtkText* t, gint, gint* start, gint* end) {
   *start = 0;
-  *end = characterCount(t);
+  *end = characterCount(control(t));
   return nullptr;
 }
 AtkAttributeSet* defaultAttributes(AtkText*) { return nullptr; }
@@ -237,20 +218,17 @@ void textInit(AtkTextIface* iface) {
 // --- AtkEditableText: a tool types into the field as the keyboard does.
 
 void edit(AtkEditableText* t, gint start, gint end, const gchar* typed) {
-  const auto [from, to] = unitsOfCharacters(text(ATK_TEXT(t)), start, end);
-  ask(state(t), ToolRequest::Kind::Edit, static_cast<int>(from), static_cast<int>(to),
-      fromUtf8(typed ? typed : ""));
+  ask(state(t), editOfCharacters(control(t), start, end, fromUtf8(typed ? typed : "")));
 }
 void setContents(AtkEditableText* t, const gchar* typed) { edit(t, 0, -1, typed); }
 void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* position) {
   // A length past the text's end, from a careless tool, stops at its end.
-  const std::string part(
+  const std::string_view part =
       std::string_view(typed ? typed : "")
-          .substr(0, length < 0 ? std::string::npos : static_cast<std::size_t>(length)));
-  // A place outside the text is its nearer end, where nothing is replaced.
-  const gint at = std::clamp(*position, 0, characterCount(ATK_TEXT(t)));
-  edit(t, at, at, part.c_str());
-  *position = at + static_cast<gint>(g_utf8_strlen(part.c_str(), -1));
+          .substr(0, length < 0 ? std::string_view::npos : static_cast<std::size_t>(length));
+  const auto [request, after] = insertionAt(control(t), *position, fromUtf8(part));
+  ask(state(t), request);
+  *position = after;
 }
 void deleteText(AtkEditableText* t, gint start, gint end) { edit(t, start, end, ""); }
 
@@ -273,7 +251,7 @@ AtkRange* range(AtkValue* value) {
 }
 gdouble increment(AtkValue* value) { return state(value).control.step; }
 void setValue(AtkValue* value, gdouble amount) {
-  ask(state(value), ToolRequest::Kind::Edit, 0, 0, {}, amount);
+  ask(state(value), {ToolRequest::Kind::Edit, control(value).id, 0, 0, {}, amount});
 }
 
 void valueInit(AtkValueIface* iface) {
@@ -286,7 +264,7 @@ void valueInit(AtkValueIface* iface) {
 // --- AtkSelection: the selector's types as its children, the one chosen selected, as in a
 // native combo box.
 
-int chosen(gpointer object) { return static_cast<int>(state(object).control.amount); }
+int chosen(gpointer object) { return chosenChoice(control(object)); }
 
 // One choice: usable, and selected while it is the one chosen.
 gint choiceIndex(AtkObject* item) {
@@ -324,15 +302,13 @@ AtkObject* choiceAt(gpointer object, gint i) {
   return ATK_OBJECT(g_object_ref(choices[static_cast<std::size_t>(i)]));
 }
 AtkObject* refChoice(AtkObject* object, gint i) { return choiceAt(object, i); }
-gint selectedCount(AtkSelection* s) {
-  return chosen(s) >= 0 && chosen(s) < static_cast<int>(state(s).choices.size()) ? 1 : 0;
-}
+gint selectedCount(AtkSelection* s) { return chosen(s) >= 0 ? 1 : 0; }
 AtkObject* refSelected(AtkSelection* s, gint i) {
   return i == 0 ? choiceAt(s, chosen(s)) : nullptr;
 }
-gboolean isChosen(AtkSelection* s, gint i) { return i == chosen(s); }
+gboolean isChosen(AtkSelection* s, gint i) { return i >= 0 && i == chosen(s); }
 gboolean choose(AtkSelection* s, gint i) {
-  ask(state(s), ToolRequest::Kind::Edit, 0, 0, {}, static_cast<double>(i));
+  ask(state(s), {ToolRequest::Kind::Edit, control(s).id, 0, 0, {}, static_cast<double>(i)});
   return TRUE;
 }
 
@@ -439,6 +415,12 @@ AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* pag
 }
 
 ControlState& controlState(AtkObject* object) { return state(object); }
+
+void notifyState(AtkObject* object, AccessibleState changed, bool on) {
+  for (const auto& [core, atk] : kStates) {
+    if (core == changed) atk_object_notify_state_change(object, atk, on ? TRUE : FALSE);
+  }
+}
 
 void updateControl(AtkObject* object, const AccessibleControl& control) {
   ControlState& s = state(object);

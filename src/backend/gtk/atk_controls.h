@@ -6,15 +6,12 @@
 #include <atk/atk.h>
 #include <gtk/gtk.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/accessibility.h"
+#include "platform/accessible_answers.h"
 
 namespace zarq::gtk {
-
-using RequestSink = std::function<void(const ToolRequest&)>;
 
 // What a control object knows: its control as last described, its texts in UTF-8, the
 // drawing area it lies in and where its requests go.
@@ -33,6 +30,8 @@ struct ControlState {
 AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page, GtkWidget* area,
                                 const RequestSink* request);
 ControlState& controlState(AtkObject* object);
+// Tells a screen reader that the control's `state` went on or off.
+void notifyState(AtkObject* object, AccessibleState state, bool on);
 // Takes the control's new description.
 void updateControl(AtkObject* object, const AccessibleControl& control);
 

@@ -2,15 +2,14 @@
 
 #include <gtk/gtk-a11y.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "backend/gtk/atk_controls.h"
 #include "common/utf.h"
-#include "common/words.h"
 
 namespace zarq::gtk {
 namespace {
@@ -79,9 +78,6 @@ struct AreaState {
   // Every control ever shown keeps its object, so that a screen reader that holds one finds
   // it again when its page comes back.
   std::map<std::tuple<int, int, int>, AtkObject*> objects;
-  // The control last told to have the focus: it loses it wherever it is by then, on a page
-  // that went too.
-  AtkObject* focused = nullptr;
 };
 
 struct ZarqAreaAccessible {
@@ -158,9 +154,7 @@ void refresh(AtkObject* area, bool tell) {
   for (AtkObject* child : p.children) controlState(child).index = -1;
   for (std::size_t i = 0; i < next.size(); ++i) controlState(next[i]).index = static_cast<int>(i);
   const std::vector<AtkObject*> was = std::exchange(p.children, next);
-  const std::string name = toUtf8(now.name);
-  const bool renamed = name != p.name;
-  p.name = name;
+  p.name = toUtf8(now.name);
   p.description = toUtf8(now.help);
   if (!tell) return;
   if (oldPanel != panel) {
@@ -168,17 +162,10 @@ void refresh(AtkObject* area, bool tell) {
     g_signal_emit_by_name(area, "children-changed::add", 0, panel);
     return;
   }
-  for (std::size_t i = was.size(); i-- > 0;) {
-    if (std::find(next.begin(), next.end(), was[i]) == next.end()) {
-      g_signal_emit_by_name(panel, "children-changed::remove", static_cast<guint>(i), was[i]);
-    }
-  }
-  for (std::size_t i = 0; i < next.size(); ++i) {
-    if (std::find(was.begin(), was.end(), next[i]) == was.end()) {
-      g_signal_emit_by_name(panel, "children-changed::add", static_cast<guint>(i), next[i]);
-    }
-  }
-  if (renamed) g_object_notify(G_OBJECT(panel), "accessible-name");
+  eachChildChange(was, next, [panel](bool added, std::size_t i, AtkObject* child) {
+    g_signal_emit_by_name(panel, added ? "children-changed::add" : "children-changed::remove",
+                          static_cast<guint>(i), child);
+  });
 }
 
 AtkObject* described(AtkObject* area) {
@@ -236,24 +223,11 @@ void areaFinalize(GObject* object) {
   G_OBJECT_CLASS(zarq_area_parent_class)->finalize(object);
 }
 
-void notifyState(AtkObject* object, AtkStateType state, bool on) {
-  atk_object_notify_state_change(object, state, on ? TRUE : FALSE);
-}
-
 void tellChange(AtkObject* object, const AccessibleEvent& event) {
   const ControlState& s = controlState(object);
-  const auto at = [&](int unit) { return characterIndex(s.control.value, unit); };
-  const int length = characterIndex(event.text, event.text.size());
+  if (const auto state = changedState(event)) return notifyState(object, *state, event.on);
+  const auto [at, length] = changedCharacters(s.control, event);
   switch (event.change) {
-    case AccessibleChange::Focus:
-      return notifyState(object, ATK_STATE_FOCUSED, event.on);
-    case AccessibleChange::Enabled:
-      notifyState(object, ATK_STATE_ENABLED, event.on);
-      return notifyState(object, ATK_STATE_SENSITIVE, event.on);
-    case AccessibleChange::Invalid:
-      return notifyState(object, ATK_STATE_INVALID_ENTRY, event.on);
-    case AccessibleChange::Checked:
-      return notifyState(object, ATK_STATE_CHECKED, event.on);
     case AccessibleChange::Name:
       return g_object_notify(G_OBJECT(object), "accessible-name");
     case AccessibleChange::Description:
@@ -264,13 +238,13 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
         g_signal_emit_by_name(object, "selection-changed");
       return g_object_notify(G_OBJECT(object), "accessible-value");
     case AccessibleChange::TextRemoved:
-      return g_signal_emit_by_name(object, "text-remove::system", at(event.position), length,
+      return g_signal_emit_by_name(object, "text-remove::system", at, length,
                                    toUtf8(event.text).c_str());
     case AccessibleChange::TextInserted:
-      return g_signal_emit_by_name(object, "text-insert::system", at(event.position), length,
+      return g_signal_emit_by_name(object, "text-insert::system", at, length,
                                    toUtf8(event.text).c_str());
     case AccessibleChange::Caret:
-      return g_signal_emit_by_name(object, "text-caret-moved", at(event.position));
+      return g_signal_emit_by_name(object, "text-caret-moved", at);
     case AccessibleChange::Selection:
       return g_signal_emit_by_name(object, "text-selection-changed");
     case AccessibleChange::Bounds: {
@@ -280,7 +254,11 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
       return g_signal_emit_by_name(object, "bounds-changed", &r);
     }
     case AccessibleChange::BubbleShown:
-      return notifyState(object, ATK_STATE_SHOWING, true);
+      return atk_object_notify_state_change(object, ATK_STATE_SHOWING, TRUE);
+    case AccessibleChange::Focus:
+    case AccessibleChange::Enabled:
+    case AccessibleChange::Invalid:
+    case AccessibleChange::Checked:
     case AccessibleChange::PageChanged:
     case AccessibleChange::ControlsChanged:
       break;
@@ -300,17 +278,15 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   if (!area || !isArea(area)) return;
   refresh(area, true);
   AreaState& s = areaState(area);
-  if (event.change == AccessibleChange::Focus && !event.on) {
-    if (!s.focused) return;
-    controlState(s.focused).control.focused = false;
-    tellChange(std::exchange(s.focused, nullptr), event);
-    return;
+  if (event.change == AccessibleChange::Name && !event.control && panelOnView(area)) {
+    return g_object_notify(G_OBJECT(panelOnView(area)), "accessible-name");
   }
-  if (!event.control) return;
   const auto found =
-      s.objects.find({s.page, static_cast<int>(event.control.kind), event.control.index});
-  if (found == s.objects.end()) return;
-  if (event.change == AccessibleChange::Focus) s.focused = found->second;
+      s.objects.find({event.page, static_cast<int>(event.control.kind), event.control.index});
+  if (!event.control || found == s.objects.end()) return;
+  // A control on a page turned away from is described no more: it is told here.
+  if (event.change == AccessibleChange::Focus)
+    controlState(found->second).control.focused = event.on;
   tellChange(found->second, event);
 }
 

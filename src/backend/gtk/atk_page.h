@@ -6,17 +6,9 @@
 
 #include <gtk/gtk.h>
 
-#include <functional>
-
-#include "backend/gtk/atk_controls.h"
 #include "platform/accessibility.h"
 
 namespace zarq::gtk {
-
-struct AccessibleSource {
-  std::function<AccessiblePage()> describe;  // the page on view, as it is now
-  RequestSink request;  // what a screen reader asks of a control; never run inside its call
-};
 
 // A drawing area whose accessible object publishes what `source` describes.
 GtkWidget* accessibleDrawingArea(AccessibleSource source);

@@ -3,7 +3,6 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -185,8 +184,9 @@ class PageAccessible final : public IAccessible {
         {AccessibleState::Checked, STATE_SYSTEM_CHECKED},
         {AccessibleState::Invalid, STATE_SYSTEM_ALERT_HIGH},
         {AccessibleState::Alert, STATE_SYSTEM_ALERT_MEDIUM},
+        {AccessibleState::Unavailable, STATE_SYSTEM_UNAVAILABLE},
     };
-    LONG state = hasState(*c, AccessibleState::Enabled) ? 0 : STATE_SYSTEM_UNAVAILABLE;
+    LONG state = 0;
     for (const auto& [core, msaa] : kStates) {
       if (hasState(*c, core)) state |= msaa;
     }
@@ -226,8 +226,8 @@ class PageAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
-    if (flags != SELFLAG_TAKEFOCUS || !acceptsRequest(*c, ToolRequest::Kind::Focus)) return E_FAIL;
-    return ask(ToolRequest::Kind::Focus, c->id);
+    if (flags != SELFLAG_TAKEFOCUS) return E_FAIL;
+    return offer(*c, {ToolRequest::Kind::Focus, c->id, 0, 0, {}, 0});
   }
   // Screen pixels of the control, or of the whole client area.
   HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* width, LONG* height,
@@ -243,12 +243,13 @@ class PageAccessible final : public IAccessible {
       if (!c) return E_INVALIDARG;
       bounds = c->bounds;
     }
-    POINT origin{static_cast<LONG>(std::floor(bounds.x)), static_cast<LONG>(std::floor(bounds.y))};
+    const PixelBox box = pixelBox(bounds);
+    POINT origin{box.x, box.y};
     ClientToScreen(window_, &origin);
     *x = origin.x;
     *y = origin.y;
-    *width = static_cast<LONG>(std::ceil(bounds.w));
-    *height = static_cast<LONG>(std::ceil(bounds.h));
+    *width = box.width;
+    *height = box.height;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* out) override {
@@ -270,18 +271,15 @@ class PageAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
-    if (!acceptsRequest(*c, ToolRequest::Kind::Activate)) return E_FAIL;
-    return ask(ToolRequest::Kind::Activate, c->id);
+    return offer(*c, {ToolRequest::Kind::Activate, c->id, 0, 0, {}, 0});
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
   // A field's whole text, or a slider's number, typed as the keyboard types it.
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
     const AccessibleControl* c = control(child);
     if (!c) return E_INVALIDARG;
-    if (!acceptsRequest(*c, ToolRequest::Kind::Edit)) return E_FAIL;
     const auto* units = reinterpret_cast<const char16_t*>(value);
-    return ask(ToolRequest::Kind::Edit, c->id, static_cast<int>(c->value.size()),
-               Text(units, value ? SysStringLen(value) : 0));
+    return offer(*c, editOfCharacters(*c, 0, -1, Text(units, value ? SysStringLen(value) : 0)));
   }
 
  private:
@@ -299,11 +297,8 @@ class PageAccessible final : public IAccessible {
     if (child.vt != VT_I4 || child.lVal < 1) return nullptr;
     return page().withNumber(child.lVal);
   }
-  // The whole text of a field (`length` units) is replaced by `text`.
-  HRESULT ask(ToolRequest::Kind kind, ControlRef id, int length = 0, Text text = {}) {
-    if (!IsWindow(window_) || !source_.request) return E_FAIL;
-    source_.request({kind, id, 0, length, std::move(text), 0});
-    return S_OK;
+  HRESULT offer(const AccessibleControl& c, const ToolRequest& request) {
+    return IsWindow(window_) && offerRequest(c, request, source_.request) ? S_OK : E_FAIL;
   }
   // The page's text `ofPage` (none where null) or the control's `ofControl`.
   HRESULT text(const VARIANT& child, BSTR* out, Text AccessiblePage::*ofPage,

@@ -5,17 +5,9 @@
 
 #include <windows.h>
 
-#include <functional>
-
 #include "platform/accessibility.h"
 
 namespace zarq::win32 {
-
-struct AccessibleSource {
-  std::function<AccessiblePage()> describe;  // the page on view, as it is now
-  // What a screen reader asks of a control; never run inside the screen reader's call.
-  std::function<void(const ToolRequest&)> request;
-};
 
 // The window's client object as screen readers ask for it: the WM_GETOBJECT answer for
 // OBJID_CLIENT (`objectId`), 0 for any other object.

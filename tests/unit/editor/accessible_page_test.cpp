@@ -241,6 +241,7 @@ TEST_F(AccessiblePageTest, FocusLeavesBeforeItArrivesAndPageTurnsAreTold) {
   ASSERT_EQ(focus.size(), 2u);
   EXPECT_FALSE(focus[0].on);
   EXPECT_EQ(focus[1].control, (ControlRef{Kind::Field, slot::judgeLineThickness}));
+  EXPECT_EQ(std::pair(focus[0].page, focus[1].page), std::pair(1, 5));
   EXPECT_EQ(host().announced.back().change, AccessibleChange::Focus);
 
   showPage(*form, 4);
