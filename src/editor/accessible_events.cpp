@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "common/text.h"
 #include "editor/accessible_page.h"
 #include "form/settings_form.h"
 
@@ -15,9 +16,6 @@ AccessibleEvent event(Change change, ControlRef control, bool on = false, int po
                       Text text = {}) {
   return {change, control, on, position, std::move(text), 0};
 }
-
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 // One edit that turns `was` into `now`: what went and what came at one place, on whole
 // characters.
