@@ -11,7 +11,6 @@
 #include "editor/window_events.h"
 #include "editor/window_loop.h"
 #include "editor/window_scale.h"
-#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
@@ -93,9 +92,8 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
     if (area_) announceOnArea(area_, event);
   });
   host_.onZoom([this](int percent) {
-    zoomPercent_ = percent;
-    followScale();
-    return shownZoom(textScale(), percent, formScale_);
+    followScale(percent);
+    return loop_.shownZoom();
   });
 }
 
@@ -181,20 +179,11 @@ void EditorWindow::onPreeditChanged(GtkIMContext* context, gpointer p) {
   onComposition(w.form_, fromUtf8(composing ? composing : ""));
 }
 
-bool EditorWindow::inClientArea(double x, double y) const {
-  return x >= 0 && y >= 0 && x < scaledLength(kClientWidth, formScale_) &&
-         y < scaledLength(kClientHeight, formScale_);
-}
-
 int EditorWindow::formPixel(double x) const { return formCoordinate(x, formScale_); }
 
 gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
   EditorWindow& w = self(p);
-  // While the button is held GTK keeps reporting the pointer outside the window; the
-  // editor only hears of it inside.
-  if (!w.inClientArea(event->x, event->y)) return TRUE;
-  w.pointerInside_ = true;
-  onMouseMove(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  w.loop_.pointerMoved(w.form_, w.formPixel(event->x), w.formPixel(event->y));
   return TRUE;
 }
 
@@ -202,45 +191,32 @@ gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer
   EditorWindow& w = self(p);
   // A double click is two presses; GTK's extra double-click event is not a third.
   if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
-  w.pointerInside_ = true;
-  onButtonDown(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  w.loop_.buttonDown(w.form_, w.formPixel(event->x), w.formPixel(event->y));
   return TRUE;
 }
 
 gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (event->button != GDK_BUTTON_PRIMARY) return TRUE;
-  // Released outside after the pointer left: the leave already counted as the release.
-  if (!w.pointerInside_ || !w.inClientArea(event->x, event->y)) return TRUE;
-  onButtonUp(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  if (event->button == GDK_BUTTON_PRIMARY) {
+    w.loop_.buttonUp(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  }
   return TRUE;
 }
 
 gboolean EditorWindow::onEnter(GtkWidget*, GdkEventCrossing* event, gpointer p) {
-  if (pointerReallyCrossed(event->mode)) self(p).pointerInside_ = true;
+  if (pointerReallyCrossed(event->mode)) self(p).loop_.pointerEntered();
   return FALSE;
 }
 
 gboolean EditorWindow::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) {
-  EditorWindow& w = self(p);
-  if (!w.pointerInside_ || !pointerReallyCrossed(event->mode)) return FALSE;
-  w.pointerInside_ = false;
-  onMouseLeave(w.form_);
+  if (pointerReallyCrossed(event->mode)) self(p).loop_.pointerLeft(self(p).form_);
   return FALSE;
 }
 
 void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
                                       GtkSelectionData* data, guint, guint, gpointer p) {
-  EditorWindow& w = self(p);
-  // The window takes no drop while a message box of its own is open.
-  if (w.loop_.modalRunning()) return;
   const GStringList uris(gtk_selection_data_get_uris(data));
-  std::vector<std::filesystem::path> paths = localPathsFromUris(uris.get());
-  if (paths.empty()) return;
-  // The files are handled once the drag has finished, so that the questions they raise
-  // do not hold up the application they were dragged from.
-  w.loop_.postToWindowThread(0,
-                             [&form = w.form_, paths = std::move(paths)] { onDrop(form, paths); });
+  self(p).loop_.drop(self(p).form_, localPathsFromUris(uris.get()));
 }
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
@@ -274,11 +250,13 @@ double EditorWindow::textScale() const {
   return gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
 }
 
-void EditorWindow::followScale() {
+void EditorWindow::followScale(std::optional<int> zoomPercent) {
   if (!area_) return;
   const GdkRectangle room = workArea();
-  const double scale = formScale(textScale(), zoomPercent_, kClientWidth, kClientHeight, room.width,
-                                 room.height - kTitleBarAllowance);
+  const double scale = loop_.fit(form_,
+                                 {textScale(), kClientWidth, kClientHeight, double(room.width),
+                                  double(room.height - kTitleBarAllowance)},
+                                 zoomPercent);
   const double device = gtk_widget_get_scale_factor(area_);
   if (scale == formScale_ && device * scale == frame_.scale()) return;
   formScale_ = scale;
@@ -286,8 +264,6 @@ void EditorWindow::followScale() {
                               scaledLength(kClientHeight, scale));
   frame_.setScale(device * scale);
   host_.setFormScale(scale);
-  loop_.placeCaretAgain();
-  showAtScale(form_, scale);
   onPaint(form_);
 }
 
