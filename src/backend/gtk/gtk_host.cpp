@@ -35,8 +35,7 @@ gint responseOf(MessageAnswer answer) { return static_cast<gint>(answer) + 1; }
 
 }  // namespace
 
-GtkHost::GtkHost(std::filesystem::path workFolder)
-    : workFolder_(std::move(workFolder)), startMicros_(g_get_monotonic_time()) {}
+GtkHost::GtkHost(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
 
 void GtkHost::attach(GtkWindow* window, GtkIMContext* inputMethod) {
   window_ = window;
@@ -204,10 +203,6 @@ void GtkHost::setCaretPos(int x, int y) {
 }
 
 Palette GtkHost::palette() { return desktopPalette(GTK_WIDGET(window_)); }
-
-std::int32_t GtkHost::clockMs() {
-  return static_cast<std::int32_t>((g_get_monotonic_time() - startMicros_) / 1000);
-}
 
 bool GtkHost::handleEvents(int waitMs) {
   GMainContext* context = g_main_context_default();

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's desktop on GTK: message boxes and file choosers modal on the window, the
-// clipboard, the bell, the input method's cursor, the clock, the window's focus and turns of
-// GLib's main loop.
+// clipboard, the bell, the input method's cursor, the window's focus and turns of GLib's main
+// loop.
 
 #include <gtk/gtk.h>
 
@@ -52,7 +52,6 @@ class GtkHost final : public Desktop {
   // The theme's colours: its own where its name says high contrast.
   Palette palette() override;
   bool isForeground() override;
-  std::int32_t clockMs() override;
 
  private:
   static void onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
@@ -66,7 +65,6 @@ class GtkHost final : public Desktop {
   GtkWindow* window_ = nullptr;
   GtkIMContext* inputMethod_ = nullptr;
   std::filesystem::path workFolder_;
-  gint64 startMicros_;
   std::vector<GtkDialog*> modals_;  // innermost last
   double formScale_ = 1;
   GObjectRef<GFileMonitor> folderMonitor_;

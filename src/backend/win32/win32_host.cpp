@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -253,10 +252,6 @@ void Win32Host::setCaretPos(int x, int y) {
     ImmSetCompositionWindow(context, &composition);
     ImmReleaseContext(window_, context);
   }
-}
-
-std::int32_t Win32Host::clockMs() {
-  return static_cast<std::int32_t>(std::clock() * 1000LL / CLOCKS_PER_SEC);
 }
 
 bool Win32Host::isForeground() { return window_ && GetForegroundWindow() == window_; }

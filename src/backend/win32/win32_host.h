@@ -1,8 +1,8 @@
 #pragma once
 // The editor's desktop on Windows: message boxes and the system's file and folder pickers
 // owned by the window, the clipboard, the default beep, the system caret and the input
-// method's composition window, the run-time clock, the foreground window and turns of the
-// thread's message queue, accelerators first.
+// method's composition window, the foreground window and turns of the thread's message queue,
+// accelerators first.
 
 #include <windows.h>
 
@@ -47,7 +47,6 @@ class Win32Host final : public Desktop {
   void beep() override;
   // The system caret and the input method's composition window, in the window's pixels.
   void setCaretPos(int x, int y) override;
-  std::int32_t clockMs() override;
   bool isForeground() override;
   // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).
   Palette palette() override;
