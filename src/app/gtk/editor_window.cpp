@@ -55,7 +55,7 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
                                    GDK_LEAVE_NOTIFY_MASK);
   g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
   g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
-  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleChanged), this);
+  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleSettingChanged), this);
   g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
   g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
   g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
@@ -77,12 +77,12 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
   g_signal_connect(area_, "style-updated", G_CALLBACK(onStyleUpdated), this);
   GdkScreen* screen = gtk_widget_get_screen(window_);
   resolutionHandler_ =
-      g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScreenChanged), this);
+      g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScaleSettingChanged), this);
   monitorsHandler_ =
       g_signal_connect(screen, "monitors-changed", G_CALLBACK(onMonitorsChanged), this);
   // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
   textSizeHandler_ = g_signal_connect(gtk_settings_get_default(), "notify::gtk-xft-dpi",
-                                      G_CALLBACK(onScreenChanged), this);
+                                      G_CALLBACK(onScaleSettingChanged), this);
 
   frame_.onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
@@ -143,12 +143,13 @@ gboolean EditorWindow::onDelete(GtkWidget*, GdkEvent*, gpointer p) {
 gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
   const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  // X reports a held key's repeats as presses without releases in between.
+  // X reports a held key's repeats as presses without releases in between. Keys pressed with
+  // Alt are the system's (its menu keys on Windows), not text.
   if (onKeyPressed(w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
     // A repeat the caret keys took.
   } else if (const auto action = w.shortcut(event)) {
     w.loop_.shortcut(w.form_, *action);
-  } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
+  } else if (!mods.alt && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
     // What the input method takes is its own: typed text arrives through "commit", and a
     // key that edits a composition (Backspace, Escape) belongs to the composition.
     if (const auto unit = controlCharacter(event->keyval, mods)) onChar(w.form_, *unit);
@@ -224,9 +225,9 @@ void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
   self(p).followScale();
 }
 
-void EditorWindow::onScaleChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
-
-void EditorWindow::onScreenChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
+void EditorWindow::onScaleSettingChanged(GObject*, GParamSpec*, gpointer p) {
+  self(p).followScale();
+}
 
 void EditorWindow::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
 

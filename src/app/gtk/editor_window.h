@@ -54,8 +54,7 @@ class EditorWindow {
                                  guint, guint, gpointer self);
   static gboolean onDelete(GtkWidget*, GdkEvent* event, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
-  static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
-  static void onScreenChanged(GObject*, GParamSpec*, gpointer self);
+  static void onScaleSettingChanged(GObject*, GParamSpec*, gpointer self);
   static void onMonitorsChanged(GdkScreen*, gpointer self);
   static void onStyleUpdated(GtkWidget*, gpointer self);
   // Sizes the window for the desktop's text size (GDK_DPI_SCALE, Xft.dpi) and the user's zoom,
