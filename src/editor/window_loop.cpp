@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -68,10 +69,11 @@ std::optional<std::filesystem::path> WindowLoop::chooseFolder(TextView prompt) {
 }
 
 // Every frame reports the caret; the input method hears only of moves.
-void WindowLoop::setCaretPos(int x, int y) {
+void WindowLoop::setCaretPos(int x, int y, int height) {
   if (caret_ == std::pair(x, y)) return;
   caret_ = std::pair(x, y);
-  desktop_.setCaretPos(x, y);
+  const auto scaled = [this](int v) { return static_cast<int>(std::lround(v * scale_)); };
+  desktop_.setCaretPos(scaled(x), scaled(y), scaled(height));
 }
 
 double WindowLoop::fit(SettingsForm& form, const ScreenRoom& room, std::optional<int> zoomPercent) {

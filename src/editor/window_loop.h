@@ -10,7 +10,7 @@
 // - once the session ends every message box and dialog, open or to come, counts as closed: a
 //   question as No, or Cancel where it offers one;
 // - a question closed without an answer counts the same way, whatever the desktop reports;
-// - the input method hears of the caret only when it moved;
+// - the input method hears of the caret only when it moved, in the window's pixels;
 // - the window shows the form at the desktop's text size times the user's zoom, as far as the
 //   screen holds it;
 // - the pointer counts only inside the window: a leave is told once, and a release after it is
@@ -66,7 +66,8 @@ class WindowLoop final : public ForwardingServices<Host> {
   std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
-  void setCaretPos(int x, int y) override;
+  // In the window's pixels, and only when the caret moved.
+  void setCaretPos(int x, int y, int height) override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
   bool longWorkRunning() const override { return longWorkDepth_ > 0; }
@@ -146,7 +147,7 @@ class WindowLoop final : public ForwardingServices<Host> {
   std::optional<std::pair<int, int>> caret_;
   ScreenRoom room_;
   int zoomPercent_ = 100;
-  double scale_ = 0;
+  double scale_ = 1;
   bool pointerInside_ = false;
   bool ending_ = false;
   bool gone_ = false;

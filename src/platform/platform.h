@@ -229,8 +229,9 @@ class DesktopServices {
   // Puts Unicode text on the system clipboard, replacing what was there.
   virtual void setClipboardText(TextView text) = 0;
   virtual void beep() = 0;
-  // Where the input method's candidate window should open, in the form's pixels.
-  virtual void setCaretPos(int x, int y) = 0;
+  // Where the input method's candidate window should open: the caret's foot, `height` high
+  // from (x, y), in the form's pixels (a desktop gets them in the window's from the loop).
+  virtual void setCaretPos(int x, int y, int height) = 0;
   // Milliseconds of the steady clock since the process first read it; any thread may ask.
   virtual std::int32_t clockMs() {
     static const auto start = std::chrono::steady_clock::now();

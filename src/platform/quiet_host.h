@@ -39,7 +39,7 @@ class QuietHost : public Host {
   ClipboardText clipboardText() override { return {}; }
   void setClipboardText(TextView) override {}
   void beep() override { ++beeps; }
-  void setCaretPos(int x, int y) override {
+  void setCaretPos(int x, int y, int) override {
     caretX = x;
     caretY = y;
   }

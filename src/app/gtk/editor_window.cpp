@@ -264,7 +264,6 @@ void EditorWindow::followScale(std::optional<int> zoomPercent) {
   gtk_widget_set_size_request(area_, scaledLength(kClientWidth, scale),
                               scaledLength(kClientHeight, scale));
   frame_.setScale(device * scale);
-  host_.setFormScale(scale);
   onPaint(form_);
 }
 

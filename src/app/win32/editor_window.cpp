@@ -101,7 +101,6 @@ void EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at, std::optional<
                         double(work.bottom - work.top - frame.cy)};
   const auto scale = static_cast<float>(loop_.fit(form_, room, zoomPercent));
   frame_.setScale(scale);
-  host_.attach(window_, scale);
   const SIZE outer = outerSizeFor(scale, dpi);
   if (!at) {
     RECT now;
@@ -142,6 +141,7 @@ void EditorWindow::dropFiles(HDROP drop) {
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
+      host_.attach(window_);
       host_.onZoom([this](int percent) {
         fitToScreen(GetDpiForWindow(window_), std::nullopt, percent);
         // The zoom kept from the last run comes before the window shows: its first frame

@@ -74,12 +74,12 @@ TEST_F(WindowLoopTest, LongWorkRunsAwayFromTheWindowWhichPaintsAndHoldsItsInput)
 }
 
 TEST_F(WindowLoopTest, TheCaretIsToldOnlyWhenItMovedOrWasMadeAnew) {
-  loop().setCaretPos(10, 20);
+  loop().setCaretPos(10, 20, 15);
   host().caretX = -1;
-  loop().setCaretPos(10, 20);
+  loop().setCaretPos(10, 20, 15);
   EXPECT_EQ(host().caretX, -1);
   loop().placeCaretAgain();
-  loop().setCaretPos(10, 20);
+  loop().setCaretPos(10, 20, 15);
   EXPECT_EQ(host().caretX, 10);
 }
 
@@ -100,11 +100,13 @@ TEST_F(WindowLoopTest, TheFormFitsTheScreenAtTheZoomAndANewScalePlacesTheCaretAg
     EXPECT_EQ(loop().shownZoom(), c.shown) << c.room.width;
     EXPECT_DOUBLE_EQ(form->windowScale, c.scale);
   }
-  loop().setCaretPos(10, 20);
+  loop().setCaretPos(10, 20, 15);
   host().caretX = -1;
-  loop().fit(*form, {1, 944, 681, 0, 0}, 100);
-  loop().setCaretPos(10, 20);
-  EXPECT_EQ(host().caretX, 10);
+  // The desktop hears of it in the window's pixels.
+  loop().fit(*form, {1, 944, 681, 0, 0}, 300);
+  loop().setCaretPos(10, 20, 15);
+  EXPECT_EQ(host().caretX, 30);
+  EXPECT_EQ(host().caretY, 60);
 }
 
 TEST_F(WindowLoopTest, ThePointerCountsInsideTheWindowAndAReleaseAfterALeaveIsNone) {
