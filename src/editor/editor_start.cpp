@@ -1,5 +1,6 @@
 #include "editor/editor_start.h"
 
+#include <cstdio>
 #include <system_error>
 
 #include "editor/command_line.h"
@@ -17,6 +18,12 @@ namespace {
 std::string problem(const std::string& what) { return "zarq-settings: " + what; }
 
 }  // namespace
+
+void EditorShell::say(const std::string& utf8, bool problem) {
+  std::FILE* stream = problem ? stderr : stdout;
+  std::fputs(utf8.c_str(), stream);
+  if (!utf8.ends_with('\n')) std::fputc('\n', stream);
+}
 
 int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args) {
   const EditorCommandLine line = readCommandLine(args);

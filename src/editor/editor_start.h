@@ -24,9 +24,9 @@ class WindowLoop;
 class EditorShell {
  public:
   virtual ~EditorShell() = default;
-  // Tells the user `utf8`, a problem or not: on Linux on the terminal, on Windows, where a
-  // program of the desktop has none, in a message box.
-  virtual void say(const std::string& utf8, bool problem) = 0;
+  // Tells the user `utf8`, a problem or not: on the terminal (standard error for a problem),
+  // or where a desktop's program has none (Windows), in a message box.
+  virtual void say(const std::string& utf8, bool problem);
   // A paragraph --help adds on the desktop's own options; empty for none.
   virtual std::string helpNote() { return {}; }
   // Connects to the desktop; false, having said why, when it cannot.

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <thread>
 #include <utility>
 
 #include "editor/window_events.h"
+#include "editor/window_scale.h"
+#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq {
@@ -66,10 +69,57 @@ std::optional<std::filesystem::path> WindowLoop::chooseFolder(TextView prompt) {
 }
 
 // Every frame reports the caret; the input method hears only of moves.
-void WindowLoop::setCaretPos(int x, int y) {
+void WindowLoop::setCaretPos(int x, int y, int height) {
   if (caret_ == std::pair(x, y)) return;
   caret_ = std::pair(x, y);
-  desktop_.setCaretPos(x, y);
+  const auto scaled = [this](int v) { return static_cast<int>(std::lround(v * scale_)); };
+  desktop_.setCaretPos(scaled(x), scaled(y), scaled(height));
+}
+
+double WindowLoop::fit(SettingsForm& form, const ScreenRoom& room, std::optional<int> zoomPercent) {
+  room_ = room;
+  zoomPercent_ = zoomPercent.value_or(zoomPercent_);
+  const double scale = formScale(room.textScale, zoomPercent_, room.clientWidth, room.clientHeight,
+                                 room.width, room.height);
+  if (scale == scale_) return scale;
+  scale_ = scale;
+  caret_.reset();
+  showAtScale(form, scale);
+  return scale;
+}
+
+int WindowLoop::shownZoom() const { return zarq::shownZoom(room_.textScale, zoomPercent_, scale_); }
+
+// A desktop may go on reporting the pointer outside the window while the button is held.
+bool WindowLoop::inClientArea(int x, int y) const {
+  return x >= 0 && y >= 0 && x < room_.clientWidth && y < room_.clientHeight;
+}
+
+void WindowLoop::pointerMoved(SettingsForm& form, int x, int y) {
+  if (!inClientArea(x, y)) return;
+  pointerInside_ = true;
+  onMouseMove(form, x, y);
+}
+
+void WindowLoop::buttonDown(SettingsForm& form, int x, int y) {
+  pointerInside_ = true;
+  onButtonDown(form, x, y);
+}
+
+void WindowLoop::buttonUp(SettingsForm& form, int x, int y) {
+  if (pointerInside_ && inClientArea(x, y)) onButtonUp(form, x, y);
+}
+
+void WindowLoop::pointerLeft(SettingsForm& form) {
+  if (!std::exchange(pointerInside_, false)) return;
+  onMouseLeave(form);
+}
+
+// Handled once the drop has ended, so that the questions the files raise do not hold up the
+// program they were dragged from.
+void WindowLoop::drop(SettingsForm& form, std::vector<std::filesystem::path> paths) {
+  if (modalRunning() || paths.empty()) return;
+  postToWindowThread(0, [&form, paths = std::move(paths)] { onDrop(form, paths); });
 }
 
 void WindowLoop::postToWindowThread(int delayMs, std::function<void()> task) {

@@ -10,7 +10,13 @@
 // - once the session ends every message box and dialog, open or to come, counts as closed: a
 //   question as No, or Cancel where it offers one;
 // - a question closed without an answer counts the same way, whatever the desktop reports;
-// - the input method hears of the caret only when it moved;
+// - the input method hears of the caret only when it moved, in the window's pixels;
+// - the window shows the form at the desktop's text size times the user's zoom, as far as the
+//   screen holds it;
+// - the pointer counts only inside the window: a leave is told once, and a release after it is
+//   none (the leave counted as the release);
+// - files dropped on the window are taken once the drop has ended, never while a message box
+//   is open;
 // - the loop draws a frame a turn while something animates, and otherwise waits for events.
 
 #include <atomic>
@@ -20,6 +26,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "editor/closing.h"
 #include "platform/accessibility.h"
@@ -31,6 +38,17 @@
 namespace zarq {
 
 struct SettingsForm;
+
+// Where a window may show the form, as its desktop measures it: the desktop's text size (1 at
+// its default), the client area in the form's pixels and the most room the client area may
+// take, in the desktop's pixels.
+struct ScreenRoom {
+  double textScale = 1;
+  double clientWidth = kFrameWidth;
+  double clientHeight = kFrameHeight;
+  double width = 0;
+  double height = 0;
+};
 
 // What a question's answer counts as: the button pressed, or for a box closed without one
 // (reported as Cancel) No where the question offers no Cancel.
@@ -48,7 +66,8 @@ class WindowLoop final : public ForwardingServices<Host> {
   std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                       TextView pattern) override;
   std::optional<std::filesystem::path> chooseFolder(TextView prompt) override;
-  void setCaretPos(int x, int y) override;
+  // In the window's pixels, and only when the caret moved.
+  void setCaretPos(int x, int y, int height) override;
   void postToWindowThread(int delayMs, std::function<void()> task) override;
   void runLongWork(const std::function<void()>& work, const std::function<void()>& paint) override;
   bool longWorkRunning() const override { return longWorkDepth_ > 0; }
@@ -62,8 +81,14 @@ class WindowLoop final : public ForwardingServices<Host> {
   // True while a message box or dialog runs: the window takes no input then.
   bool modalRunning() const { return modalDepth_ > 0; }
   bool sessionEnding() const { return ending_; }
-  // The caret was made anew or the window's scale changed: the next frame places it again.
+  // The caret was made anew: the next frame places it again.
   void placeCaretAgain() { caret_.reset(); }
+  // The window's pixels per pixel of the form in `room` at `zoomPercent` (from here on; by
+  // default the zoom asked for last). A new scale places the caret again and tells screen
+  // readers where the controls are now.
+  double fit(SettingsForm& form, const ScreenRoom& room, std::optional<int> zoomPercent = {});
+  // The zoom the last fit shows: less than asked where the screen had no room for more.
+  int shownZoom() const;
 
   // What happens to the window:
   // A shortcut's action: its command, or closing as the close box does.
@@ -85,6 +110,13 @@ class WindowLoop final : public ForwardingServices<Host> {
   // can be shown or asked any more, and the process ends once this returns. The form is saved
   // as endSessionNow does, and stderr says where; returns the exit status.
   int displayGone(SettingsForm& form);
+  // The pointer, in the form's pixels.
+  void pointerMoved(SettingsForm& form, int x, int y);
+  void buttonDown(SettingsForm& form, int x, int y);
+  void buttonUp(SettingsForm& form, int x, int y);
+  void pointerEntered() { pointerInside_ = true; }
+  void pointerLeft(SettingsForm& form);
+  void drop(SettingsForm& form, std::vector<std::filesystem::path> paths);
   // The window was destroyed: the loop ends.
   void windowGone() { gone_ = true; }
 
@@ -99,6 +131,7 @@ class WindowLoop final : public ForwardingServices<Host> {
   // Saves the form at once, `cause` (or nothing) said on stderr first.
   void saveNow(SettingsForm& form, const char* cause);
   int exitStatus(const SettingsForm& form) const;
+  bool inClientArea(int x, int y) const;
 
   struct Posted {
     std::int32_t due;
@@ -112,6 +145,10 @@ class WindowLoop final : public ForwardingServices<Host> {
   int longWorkDepth_ = 0;
   const std::atomic<bool>* longWorkDone_ = nullptr;  // the innermost long work's end
   std::optional<std::pair<int, int>> caret_;
+  ScreenRoom room_;
+  int zoomPercent_ = 100;
+  double scale_ = 1;
+  bool pointerInside_ = false;
   bool ending_ = false;
   bool gone_ = false;
   int signal_ = 0;

@@ -4,6 +4,7 @@
 // back end (GTK, Win32, the headless renderer of the tools and tests) implements these
 // interfaces, and each application maps its own events onto the vocabulary at the end.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -228,10 +229,16 @@ class DesktopServices {
   // Puts Unicode text on the system clipboard, replacing what was there.
   virtual void setClipboardText(TextView text) = 0;
   virtual void beep() = 0;
-  // Where the input method's candidate window should open, in the form's pixels.
-  virtual void setCaretPos(int x, int y) = 0;
-  // Milliseconds since the process started; any thread may ask.
-  virtual std::int32_t clockMs() = 0;
+  // Where the input method's candidate window should open: the caret's foot, `height` high
+  // from (x, y), in the form's pixels (a desktop gets them in the window's from the loop).
+  virtual void setCaretPos(int x, int y, int height) = 0;
+  // Milliseconds of the steady clock since the process first read it; any thread may ask.
+  virtual std::int32_t clockMs() {
+    static const auto start = std::chrono::steady_clock::now();
+    return static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now() - start)
+                                         .count());
+  }
   virtual bool isForeground() = 0;
   // The page on view changed as a screen reader should hear: the back end raises its
   // desktop's accessibility event. A host without a screen reader's interface ignores it.

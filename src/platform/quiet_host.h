@@ -5,7 +5,6 @@
 // run.
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -40,14 +39,9 @@ class QuietHost : public Host {
   ClipboardText clipboardText() override { return {}; }
   void setClipboardText(TextView) override {}
   void beep() override { ++beeps; }
-  void setCaretPos(int x, int y) override {
+  void setCaretPos(int x, int y, int) override {
     caretX = x;
     caretY = y;
-  }
-  std::int32_t clockMs() override {
-    return static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                         std::chrono::steady_clock::now() - start_)
-                                         .count());
   }
   bool isForeground() override { return true; }
   // Without a window there is no loop to run posted work: it is counted and dropped. The
@@ -64,9 +58,6 @@ class QuietHost : public Host {
   int beeps = 0;
   std::atomic<int> postedTasks = 0;
   int caretX = 0, caretY = 0;
-
- private:
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace zarq

@@ -73,6 +73,10 @@ void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
 
 namespace {
 
+// The caret's foot the input method hears of: the field's lowest pixels, so that a candidate
+// window opens under the line, not over it.
+constexpr int kCaretHeight = 15;
+
 // Distance from the box's left edge to the caret before unit n of `run`, laid out in the box
 // as the field lays out its visible text.
 float offsetIn(TextMetrics& metrics, TextView run, int n, float size, float width, float h,
@@ -171,7 +175,7 @@ void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, const Pal
   if (!flash) drawRoundedRect(canvas, Pen{ink, 2}, x, y, width, height, 0.2f * h);
   const float caretX = x + caretOffset(metrics, caret - scroll);
   canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, Pen{ink, 0.06f * h, true});
-  host.setCaretPos(static_cast<int>(caretX), static_cast<int>(y + h - 15));
+  host.setCaretPos(static_cast<int>(caretX), static_cast<int>(y + h) - kCaretHeight, kCaretHeight);
 }
 
 // The text being composed sits in the visible run at the caret, underlined, with the caret
@@ -212,7 +216,7 @@ void TextField::drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, 
   const float caretX = at(composingEnd);
   canvas.strokeLine(caretX, y + 0.1f * h, caretX, y + 0.9f * h, pen);
   // The candidate window stays where the composition began.
-  host.setCaretPos(static_cast<int>(at(k)), static_cast<int>(y + h - 15));
+  host.setCaretPos(static_cast<int>(at(k)), static_cast<int>(y + h) - kCaretHeight, kCaretHeight);
 }
 
 }  // namespace zarq

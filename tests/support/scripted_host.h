@@ -43,7 +43,7 @@ class ScriptedHost : public Desktop {
     ++clipboardWrites;
   }
   void beep() override { ++beeps; }
-  void setCaretPos(int x, int y) override {
+  void setCaretPos(int x, int y, int) override {
     caretX = x;
     caretY = y;
   }

@@ -11,7 +11,6 @@
 #include "editor/window_events.h"
 #include "editor/window_loop.h"
 #include "editor/window_scale.h"
-#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq::gtk {
@@ -57,7 +56,7 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
   g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
   g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
   g_signal_connect(area_, "unrealize", G_CALLBACK(onAreaUnrealize), this);
-  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleChanged), this);
+  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleSettingChanged), this);
   g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
   g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
   g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
@@ -82,12 +81,12 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
   g_signal_connect(area_, "style-updated", G_CALLBACK(onStyleUpdated), this);
   GdkScreen* screen = gtk_widget_get_screen(window_);
   resolutionHandler_ =
-      g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScreenChanged), this);
+      g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScaleSettingChanged), this);
   monitorsHandler_ =
       g_signal_connect(screen, "monitors-changed", G_CALLBACK(onMonitorsChanged), this);
   // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
   textSizeHandler_ = g_signal_connect(gtk_settings_get_default(), "notify::gtk-xft-dpi",
-                                      G_CALLBACK(onScreenChanged), this);
+                                      G_CALLBACK(onScaleSettingChanged), this);
 
   frame_.onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
@@ -97,9 +96,8 @@ EditorWindow::EditorWindow(SettingsForm& form, WindowLoop& loop, OffscreenFrame&
     if (area_) announceOnArea(area_, event);
   });
   host_.onZoom([this](int percent) {
-    zoomPercent_ = percent;
-    followScale();
-    return shownZoom(textScale(), percent, formScale_);
+    followScale(percent);
+    return loop_.shownZoom();
   });
 }
 
@@ -152,12 +150,13 @@ gboolean EditorWindow::onDelete(GtkWidget*, GdkEvent*, gpointer p) {
 gboolean EditorWindow::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
   EditorWindow& w = self(p);
   const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  // X reports a held key's repeats as presses without releases in between.
+  // X reports a held key's repeats as presses without releases in between. Keys pressed with
+  // Alt are the system's (its menu keys on Windows), not text.
   if (onKeyPressed(w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
     // A repeat the caret keys took.
   } else if (const auto action = w.shortcut(event)) {
     w.loop_.shortcut(w.form_, *action);
-  } else if (mayType(mods) && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
+  } else if (!mods.alt && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
     // What the input method takes is its own: typed text arrives through "commit", and a
     // key that edits a composition (Backspace, Escape) belongs to the composition.
     if (const auto unit = controlCharacter(event->keyval, mods)) onChar(w.form_, *unit);
@@ -188,20 +187,11 @@ void EditorWindow::onPreeditChanged(GtkIMContext* context, gpointer p) {
   onComposition(w.form_, fromUtf8(composing ? composing : ""));
 }
 
-bool EditorWindow::inClientArea(double x, double y) const {
-  return x >= 0 && y >= 0 && x < scaledLength(kClientWidth, formScale_) &&
-         y < scaledLength(kClientHeight, formScale_);
-}
-
 int EditorWindow::formPixel(double x) const { return formCoordinate(x, formScale_); }
 
 gboolean EditorWindow::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
   EditorWindow& w = self(p);
-  // While the button is held GTK keeps reporting the pointer outside the window; the
-  // editor only hears of it inside.
-  if (!w.inClientArea(event->x, event->y)) return TRUE;
-  w.pointerInside_ = true;
-  onMouseMove(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  w.loop_.pointerMoved(w.form_, w.formPixel(event->x), w.formPixel(event->y));
   return TRUE;
 }
 
@@ -209,45 +199,32 @@ gboolean EditorWindow::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer
   EditorWindow& w = self(p);
   // A double click is two presses; GTK's extra double-click event is not a third.
   if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
-  w.pointerInside_ = true;
-  onButtonDown(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  w.loop_.buttonDown(w.form_, w.formPixel(event->x), w.formPixel(event->y));
   return TRUE;
 }
 
 gboolean EditorWindow::onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer p) {
   EditorWindow& w = self(p);
-  if (event->button != GDK_BUTTON_PRIMARY) return TRUE;
-  // Released outside after the pointer left: the leave already counted as the release.
-  if (!w.pointerInside_ || !w.inClientArea(event->x, event->y)) return TRUE;
-  onButtonUp(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  if (event->button == GDK_BUTTON_PRIMARY) {
+    w.loop_.buttonUp(w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  }
   return TRUE;
 }
 
 gboolean EditorWindow::onEnter(GtkWidget*, GdkEventCrossing* event, gpointer p) {
-  if (pointerReallyCrossed(event->mode)) self(p).pointerInside_ = true;
+  if (pointerReallyCrossed(event->mode)) self(p).loop_.pointerEntered();
   return FALSE;
 }
 
 gboolean EditorWindow::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) {
-  EditorWindow& w = self(p);
-  if (!w.pointerInside_ || !pointerReallyCrossed(event->mode)) return FALSE;
-  w.pointerInside_ = false;
-  onMouseLeave(w.form_);
+  if (pointerReallyCrossed(event->mode)) self(p).loop_.pointerLeft(self(p).form_);
   return FALSE;
 }
 
 void EditorWindow::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint,
                                       GtkSelectionData* data, guint, guint, gpointer p) {
-  EditorWindow& w = self(p);
-  // The window takes no drop while a message box of its own is open.
-  if (w.loop_.modalRunning()) return;
   const GStringList uris(gtk_selection_data_get_uris(data));
-  std::vector<std::filesystem::path> paths = localPathsFromUris(uris.get());
-  if (paths.empty()) return;
-  // The files are handled once the drag has finished, so that the questions they raise
-  // do not hold up the application they were dragged from.
-  w.loop_.postToWindowThread(0,
-                             [&form = w.form_, paths = std::move(paths)] { onDrop(form, paths); });
+  self(p).loop_.drop(self(p).form_, localPathsFromUris(uris.get()));
 }
 
 void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
@@ -262,9 +239,9 @@ void EditorWindow::onAreaRealize(GtkWidget* area, gpointer p) {
 
 void EditorWindow::onAreaUnrealize(GtkWidget*, gpointer p) { self(p).frame_.surfacesFrom(nullptr); }
 
-void EditorWindow::onScaleChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
-
-void EditorWindow::onScreenChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
+void EditorWindow::onScaleSettingChanged(GObject*, GParamSpec*, gpointer p) {
+  self(p).followScale();
+}
 
 void EditorWindow::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
 
@@ -289,20 +266,19 @@ double EditorWindow::textScale() const {
   return gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
 }
 
-void EditorWindow::followScale() {
+void EditorWindow::followScale(std::optional<int> zoomPercent) {
   if (!area_) return;
   const GdkRectangle room = workArea();
-  const double scale = formScale(textScale(), zoomPercent_, kClientWidth, kClientHeight, room.width,
-                                 room.height - kTitleBarAllowance);
+  const double scale = loop_.fit(form_,
+                                 {textScale(), kClientWidth, kClientHeight, double(room.width),
+                                  double(room.height - kTitleBarAllowance)},
+                                 zoomPercent);
   const double device = gtk_widget_get_scale_factor(area_);
   if (scale == formScale_ && device * scale == frame_.scale()) return;
   formScale_ = scale;
   gtk_widget_set_size_request(area_, scaledLength(kClientWidth, scale),
                               scaledLength(kClientHeight, scale));
   frame_.setScale(device * scale);
-  host_.setFormScale(scale);
-  loop_.placeCaretAgain();
-  showAtScale(form_, scale);
   onPaint(form_);
 }
 

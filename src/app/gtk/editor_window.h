@@ -55,15 +55,14 @@ class EditorWindow {
   static gboolean onDelete(GtkWidget*, GdkEvent* event, gpointer self);
   static void onAreaRealize(GtkWidget* area, gpointer self);
   static void onAreaUnrealize(GtkWidget* area, gpointer self);
-  static void onScaleChanged(GObject*, GParamSpec*, gpointer self);
-  static void onScreenChanged(GObject*, GParamSpec*, gpointer self);
+  static void onScaleSettingChanged(GObject*, GParamSpec*, gpointer self);
   static void onMonitorsChanged(GdkScreen*, gpointer self);
   static void onStyleUpdated(GtkWidget*, gpointer self);
   // Sizes the window for the desktop's text size (GDK_DPI_SCALE, Xft.dpi) and the user's zoom,
   // scaled down to fit the work area of its monitor, and draws the frame at that scale times
   // the display's (GDK_SCALE, a scaled monitor), so that it is sharp there; a change of any
-  // of them redraws it.
-  void followScale();
+  // of them redraws it. `zoomPercent` is the user's zoom from here on.
+  void followScale(std::optional<int> zoomPercent = {});
   // The desktop's text size, 1 at its default.
   double textScale() const;
   // The work area of the window's monitor (the first monitor before it is shown).
@@ -72,7 +71,6 @@ class EditorWindow {
   static void onDestroy(GtkWidget*, gpointer self);
 
   std::optional<ShortcutAction> shortcut(const GdkEventKey* event) const;
-  bool inClientArea(double x, double y) const;
   // A coordinate of the window's client area as the form's pixel.
   int formPixel(double v) const;
 
@@ -83,15 +81,11 @@ class EditorWindow {
   GtkWidget* window_ = nullptr;
   GtkWidget* area_ = nullptr;
   GObjectRef<GtkIMContext> inputMethod_;
-  int zoomPercent_ = 100;
   // The window's pixels per pixel of the form.
   double formScale_ = 1;
   gulong resolutionHandler_ = 0;
   gulong monitorsHandler_ = 0;
   gulong textSizeHandler_ = 0;
-  // Whether the pointer is in the client area: a leave is reported once, and the pointer
-  // held outside the window reports nothing, as on Windows.
-  bool pointerInside_ = false;
 };
 
 }  // namespace zarq::gtk

@@ -52,11 +52,6 @@ class GtkShell final : public EditorShell {
  public:
   GtkShell(int argc, char** argv) : argc_(argc), argv_(argv) {}
 
-  void say(const std::string& utf8, bool problem) override {
-    std::FILE* stream = problem ? stderr : stdout;
-    std::fputs(utf8.c_str(), stream);
-    if (!utf8.ends_with('\n')) std::fputc('\n', stream);
-  }
   std::string helpNote() override {
     return "GTK's own options, such as --display=DISPLAY, are taken too. A file: URI (as the\n"
            "desktop's list of recent files gives it) stands for its file.\n";

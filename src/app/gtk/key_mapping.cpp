@@ -101,8 +101,6 @@ std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods) {
   return std::nullopt;
 }
 
-bool mayType(Modifiers mods) { return !mods.alt; }
-
 KeyStroke keyStrokeOf(guint keyval, Modifiers mods) {
   if (mods.alt) return {};
   for (const ActingKey& k : kActingKeys) {

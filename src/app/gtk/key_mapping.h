@@ -23,10 +23,6 @@ std::optional<ShortcutAction> shortcutFor(guint key, Modifiers mods);
 // Alt held they type nothing the editor would take.
 std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods);
 
-// Whether a pressed key that is no accelerator may type: keys pressed with Alt are the
-// system's (its menu keys on Windows), not text.
-bool mayType(Modifiers mods);
-
 // The key handler's view of a released or repeating key (the caret keys, the slider keys,
 // Space, Enter, F1, F10 and the context-menu key), with Shift and Ctrl; with Alt held no key
 // is the editor's.

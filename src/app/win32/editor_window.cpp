@@ -23,7 +23,6 @@
 #include "editor/window_events.h"
 #include "editor/window_loop.h"
 #include "editor/window_scale.h"
-#include "editor/zoom.h"
 #include "form/settings_form.h"
 
 namespace zarq::win32 {
@@ -93,18 +92,15 @@ int EditorWindow::logical(int devicePixels) const {
   return formCoordinate(devicePixels, frame_.scale());
 }
 
-int EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at) {
+void EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at, std::optional<int> zoomPercent) {
   const SIZE client = baseClientSize();
   const SIZE frame = frameSizeAt(dpi);
   const RECT work = workAreaOf(window_);
-  const double textScale = scaleOf(dpi) * desktopTextScale();
-  const auto scale = static_cast<float>(formScale(textScale, zoomPercent_, client.cx, client.cy,
-                                                  work.right - work.left - frame.cx,
-                                                  work.bottom - work.top - frame.cy));
+  const ScreenRoom room{scaleOf(dpi) * desktopTextScale(), double(client.cx), double(client.cy),
+                        double(work.right - work.left - frame.cx),
+                        double(work.bottom - work.top - frame.cy)};
+  const auto scale = static_cast<float>(loop_.fit(form_, room, zoomPercent));
   frame_.setScale(scale);
-  host_.attach(window_, scale);
-  loop_.placeCaretAgain();
-  showAtScale(form_, scale);
   const SIZE outer = outerSizeFor(scale, dpi);
   if (!at) {
     RECT now;
@@ -114,7 +110,6 @@ int EditorWindow::fitToScreen(UINT dpi, std::optional<POINT> at) {
   const POINT place = placeInside(*at, outer, work);
   SetWindowPos(window_, nullptr, place.x, place.y, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  return shownZoom(textScale, zoomPercent_, scale);
 }
 
 void EditorWindow::showFrame() {
@@ -140,19 +135,19 @@ void EditorWindow::dropFiles(HDROP drop) {
     paths.emplace_back(name);
   }
   DragFinish(drop);
-  onDrop(form_, paths);
+  loop_.drop(form_, std::move(paths));
 }
 
 bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
+      host_.attach(window_);
       host_.onZoom([this](int percent) {
-        zoomPercent_ = percent;
-        const int shown = fitToScreen(GetDpiForWindow(window_), std::nullopt);
+        fitToScreen(GetDpiForWindow(window_), std::nullopt, percent);
         // The zoom kept from the last run comes before the window shows: its first frame
         // is drawn then.
         if (IsWindowVisible(window_)) onPaint(form_);
-        return shown;
+        return loop_.shownZoom();
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
       frame_.onPresent([this] { showFrame(); });
@@ -255,17 +250,17 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: {
       TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, HOVER_DEFAULT};
       TrackMouseEvent(&leave);
-      onMouseMove(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_.pointerMoved(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
       return true;
     }
     case WM_LBUTTONDOWN:
-      onButtonDown(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_.buttonDown(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
       return true;
     case WM_LBUTTONUP:
-      onButtonUp(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_.buttonUp(form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
       return true;
     case WM_MOUSELEAVE:
-      onMouseLeave(form_);
+      loop_.pointerLeft(form_);
       return true;
     case WM_DROPFILES:
       dropFiles(reinterpret_cast<HDROP>(wParam));

@@ -40,9 +40,8 @@ class EditorWindow {
   bool handle(UINT message, WPARAM wParam, LPARAM lParam);
   // Sizes the window for the monitor's DPI, the desktop's text size and the user's zoom,
   // scaled down to fit the monitor's work area, at `at` or where it is, moved inside the work
-  // area; the frame is drawn at that scale. Returns the zoom shown: less than asked where the
-  // screen has no room for more.
-  int fitToScreen(UINT dpi, std::optional<POINT> at);
+  // area; the frame is drawn at that scale. `zoomPercent` is the user's zoom from here on.
+  void fitToScreen(UINT dpi, std::optional<POINT> at, std::optional<int> zoomPercent = {});
   void showFrame();
   void dropFiles(HDROP drop);
   // Client pixels of the window to the frame's logical pixels.
@@ -55,7 +54,6 @@ class EditorWindow {
   HWND window_ = nullptr;
   // Shift+F10 went down and is the editor's: its release is too, whichever key comes up first.
   bool helpF10Down_ = false;
-  int zoomPercent_ = 100;
 };
 
 }  // namespace zarq::win32

@@ -2,7 +2,6 @@
 
 #include <canberra-gtk.h>
 
-#include <cmath>
 #include <string>
 
 #include "backend/gtk/desktop_palette.h"
@@ -11,10 +10,6 @@
 
 namespace zarq::gtk {
 namespace {
-
-// The caret the core reports is a point near the bottom of the field's text; a cursor
-// of this height below it lets the candidate window open under the line, not over it.
-constexpr int kCaretHeight = 15;
 
 // Without a window manager nobody gives a new dialog the keyboard; ask for it once it is
 // on screen (a window manager would have done the same).
@@ -35,8 +30,7 @@ gint responseOf(MessageAnswer answer) { return static_cast<gint>(answer) + 1; }
 
 }  // namespace
 
-GtkHost::GtkHost(std::filesystem::path workFolder)
-    : workFolder_(std::move(workFolder)), startMicros_(g_get_monotonic_time()) {}
+GtkHost::GtkHost(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
 
 void GtkHost::attach(GtkWindow* window, GtkIMContext* inputMethod) {
   window_ = window;
@@ -196,18 +190,14 @@ void GtkHost::beep() {
   }
 }
 
-void GtkHost::setCaretPos(int x, int y) {
+void GtkHost::setCaretPos(int x, int y, int height) {
   if (!inputMethod_) return;
-  const auto scaled = [&](int v) { return static_cast<int>(std::lround(v * formScale_)); };
-  const GdkRectangle caret{scaled(x), scaled(y), 0, scaled(kCaretHeight)};
+  // The candidate window opens under the caret's foot, not over the line.
+  const GdkRectangle caret{x, y, 0, height};
   gtk_im_context_set_cursor_location(inputMethod_, &caret);
 }
 
 Palette GtkHost::palette() { return desktopPalette(GTK_WIDGET(window_)); }
-
-std::int32_t GtkHost::clockMs() {
-  return static_cast<std::int32_t>((g_get_monotonic_time() - startMicros_) / 1000);
-}
 
 bool GtkHost::handleEvents(int waitMs) {
   GMainContext* context = g_main_context_default();

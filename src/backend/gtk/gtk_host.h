@@ -1,7 +1,7 @@
 #pragma once
 // The editor's desktop on GTK: message boxes and file choosers modal on the window, the
-// clipboard, the bell, the input method's cursor, the clock, the window's focus and turns of
-// GLib's main loop.
+// clipboard, the bell, the input method's cursor, the window's focus and turns of GLib's main
+// loop.
 
 #include <gtk/gtk.h>
 
@@ -24,8 +24,6 @@ class GtkHost final : public Desktop {
   // both null before the window exists and after it is destroyed.
   void attach(GtkWindow* window, GtkIMContext* inputMethod);
   void detach() { attach(nullptr, nullptr); }
-  // The window's pixels per pixel of the form, for the input method's cursor.
-  void setFormScale(double scale) { formScale_ = scale; }
 
   // Iterations of GLib's default main context.
   bool handleEvents(int waitMs) override;
@@ -43,8 +41,8 @@ class GtkHost final : public Desktop {
                                                       TextView pattern) override;
   // The desktop's sound theme, else the X bell.
   void beep() override;
-  // The input method's cursor, in the window's pixels.
-  void setCaretPos(int x, int y) override;
+  // The input method's cursor.
+  void setCaretPos(int x, int y, int height) override;
   ClipboardText clipboardText() override;
   void setClipboardText(TextView text) override;
   // Through inotify (GFileMonitor); the watch ends when the window is detached.
@@ -52,7 +50,6 @@ class GtkHost final : public Desktop {
   // The theme's colours: its own where its name says high contrast.
   Palette palette() override;
   bool isForeground() override;
-  std::int32_t clockMs() override;
 
  private:
   static void onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
@@ -66,9 +63,7 @@ class GtkHost final : public Desktop {
   GtkWindow* window_ = nullptr;
   GtkIMContext* inputMethod_ = nullptr;
   std::filesystem::path workFolder_;
-  gint64 startMicros_;
   std::vector<GtkDialog*> modals_;  // innermost last
-  double formScale_ = 1;
   GObjectRef<GFileMonitor> folderMonitor_;
   std::function<void()> folderChanged_;
 };

@@ -14,7 +14,7 @@ constexpr const wchar_t* kFamilies[] = {
 // The name GDI+ gives a family.
 std::wstring nameOf(GdipFontFamily& family) {
   wchar_t name[LF_FACESIZE] = {};
-  family.track(GdipGetFamilyName(family.get(), name, LANG_NEUTRAL));
+  GdipGetFamilyName(family.get(), name, LANG_NEUTRAL);
   return name;
 }
 
@@ -39,8 +39,8 @@ GdiplusFont::~GdiplusFont() = default;
 
 float GdiplusFont::measureAscent(GdipFontFamily& family) const {
   UINT16 ascent = 0, em = 0;
-  family.track(GdipGetCellAscent(family.get(), Gdiplus::FontStyleRegular, &ascent));
-  family.track(GdipGetEmHeight(family.get(), Gdiplus::FontStyleRegular, &em));
+  GdipGetCellAscent(family.get(), Gdiplus::FontStyleRegular, &ascent);
+  GdipGetEmHeight(family.get(), Gdiplus::FontStyleRegular, &em);
   return ascent > 0 && em > 0 ? static_cast<float>(ascent) / em : 1.f;
 }
 
@@ -51,17 +51,16 @@ void GdiplusFont::createFamily(GdipFontFamily& family, int face) const {
     if (!faces_[face].family.empty()) name = faces_[face].family;
   }
   if (name.empty()) {
-    family.track(GdipGetGenericFontFamilySansSerif(family.out()));
+    GdipGetGenericFontFamilySansSerif(family.out());
   } else {
-    family.track(GdipCreateFontFamilyFromName(name.c_str(), nullptr, family.out()));
+    GdipCreateFontFamilyFromName(name.c_str(), nullptr, family.out());
   }
 }
 
 void GdiplusFont::createFont(GdipFont& font, float sizePx, int face) const {
   GdipFontFamily family;
   createFamily(family, face);
-  font.track(GdipCreateFont(family.get(), sizePx, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel,
-                            font.out()));
+  GdipCreateFont(family.get(), sizePx, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel, font.out());
 }
 
 float GdiplusFont::ascentEm(int face) const {

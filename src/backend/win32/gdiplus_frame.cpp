@@ -31,17 +31,16 @@ void GdiplusFrame::makePixels() const {
   const std::size_t count = static_cast<std::size_t>(width_) * height_;
   drawing_.assign(count, 0xFF000000);
   shown_.assign(count, 0xFF000000);
-  bitmap_.track(GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppARGB,
-                                          reinterpret_cast<BYTE*>(drawing_.data()), bitmap_.out()));
+  GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppARGB,
+                            reinterpret_cast<BYTE*>(drawing_.data()), bitmap_.out());
 }
 
 Canvas& GdiplusFrame::beginFrame() {
   makePixels();
   canvas_.reset();
-  bitmap_.track(GdipGetImageGraphicsContext(bitmap_.get(), graphics_.out()));
-  graphics_.track(GdipGraphicsClear(graphics_.get(), 0xFF000000));
-  graphics_.track(
-      GdipScaleWorldTransform(graphics_.get(), scale_, scale_, Gdiplus::MatrixOrderPrepend));
+  GdipGetImageGraphicsContext(bitmap_.get(), graphics_.out());
+  GdipGraphicsClear(graphics_.get(), 0xFF000000);
+  GdipScaleWorldTransform(graphics_.get(), scale_, scale_, Gdiplus::MatrixOrderPrepend);
   canvas_.emplace(graphics_, text_, scale_);
   return *canvas_;
 }

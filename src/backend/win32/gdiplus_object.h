@@ -1,7 +1,6 @@
 #pragma once
-// One GDI+ object: its handle and the last non-zero status of the calls made on it. The
-// status is kept for a look in a debugger; drawing goes on whatever it says, as a frame with
-// a part missing is better than no frame.
+// One GDI+ object, deleted with its owner. Drawing goes on whatever status a call returns, as
+// a frame with a part missing is better than no frame.
 
 #include "backend/win32/gdiplus_flat.h"
 
@@ -25,13 +24,6 @@ class GdipObject {
     return &handle_;
   }
   void reset() { out(); }
-  // Records the status of a call made on the object and passes it on.
-  GpStatus track(GpStatus status) {
-    if (status != Gdiplus::Ok) lastStatus = status;
-    return status;
-  }
-
-  GpStatus lastStatus = Gdiplus::Ok;
 
  private:
   Handle* handle_ = nullptr;

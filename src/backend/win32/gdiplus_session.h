@@ -13,8 +13,6 @@ class GdiplusSession {
   GdiplusSession(const GdiplusSession&) = delete;
   GdiplusSession& operator=(const GdiplusSession&) = delete;
 
-  bool started() const { return started_; }
-
  private:
   ULONG_PTR token_ = 0;
   bool started_ = false;

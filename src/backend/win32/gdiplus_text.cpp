@@ -12,12 +12,11 @@ constexpr char16_t kProbe[] = u"o";
 // A graphics context on the measuring surface, a font of one face and a measuring format.
 struct GdiplusText::Measuring {
   Measuring(GdiplusText& owner, float sizePx, int face) {
-    owner.surface_.track(GdipGetImageGraphicsContext(owner.surface_.get(), graphics.out()));
-    graphics.track(GdipSetTextRenderingHint(graphics.get(), kTextRendering));
+    GdipGetImageGraphicsContext(owner.surface_.get(), graphics.out());
+    GdipSetTextRenderingHint(graphics.get(), kTextRendering);
     owner.font_.createFont(font, sizePx, face);
-    format.track(GdipCreateStringFormat(0, LANG_NEUTRAL, format.out()));
-    format.track(
-        GdipSetStringFormatFlags(format.get(), Gdiplus::StringFormatFlagsMeasureTrailingSpaces));
+    GdipCreateStringFormat(0, LANG_NEUTRAL, format.out());
+    GdipSetStringFormatFlags(format.get(), Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
   }
 
   // The width GDI+ reports for `text` on one line, trailing spaces included.
@@ -25,8 +24,8 @@ struct GdiplusText::Measuring {
     const std::wstring line = wide(text);
     const Gdiplus::RectF layout(0, 0, 0, 0);
     Gdiplus::RectF box(0, 0, 0, 0);
-    graphics.track(GdipMeasureString(graphics.get(), line.c_str(), static_cast<INT>(line.size()),
-                                     font.get(), &layout, format.get(), &box, nullptr, nullptr));
+    GdipMeasureString(graphics.get(), line.c_str(), static_cast<INT>(line.size()), font.get(),
+                      &layout, format.get(), &box, nullptr, nullptr);
     return box.Width;
   }
 
@@ -41,8 +40,8 @@ struct GdiplusText::Measuring {
 
 GdiplusText::GdiplusText(const GdiplusFont& font) : font_(font) {
   // Nothing is drawn on it: it only gives measuring a graphics context of the frame's kind.
-  surface_.track(GdipCreateBitmapFromScan0(kFrameWidth, kFrameHeight, 0, PixelFormat32bppARGB,
-                                           nullptr, surface_.out()));
+  GdipCreateBitmapFromScan0(kFrameWidth, kFrameHeight, 0, PixelFormat32bppARGB, nullptr,
+                            surface_.out());
 }
 
 float GdiplusText::margin(float sizePx) {

@@ -13,10 +13,9 @@ constexpr CLSID kPngEncoder = {
 
 // A GDI+ bitmap on the caller's pixels, which GDI+ only reads while encoding.
 bool wrapPixels(GdipBitmap& bitmap, const std::uint32_t* pixels, int width, int height) {
-  return bitmap.track(GdipCreateBitmapFromScan0(
-             width, height, width * 4, PixelFormat32bppARGB,
-             reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels)), bitmap.out())) ==
-         Gdiplus::Ok;
+  return GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB,
+                                   reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels)),
+                                   bitmap.out()) == Gdiplus::Ok;
 }
 
 }  // namespace
@@ -25,8 +24,7 @@ bool writePngFile(const std::filesystem::path& file, const std::uint32_t* pixels
                   int height) {
   GdipBitmap bitmap;
   if (!wrapPixels(bitmap, pixels, width, height)) return false;
-  return bitmap.track(GdipSaveImageToFile(bitmap.get(), file.c_str(), &kPngEncoder, nullptr)) ==
-         Gdiplus::Ok;
+  return GdipSaveImageToFile(bitmap.get(), file.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;
 }
 
 std::string encodePng(const std::uint32_t* pixels, int width, int height) {
@@ -36,8 +34,7 @@ std::string encodePng(const std::uint32_t* pixels, int width, int height) {
   if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return {};
   std::string bytes;
   HGLOBAL memory = nullptr;
-  if (bitmap.track(GdipSaveImageToStream(bitmap.get(), stream, &kPngEncoder, nullptr)) ==
-          Gdiplus::Ok &&
+  if (GdipSaveImageToStream(bitmap.get(), stream, &kPngEncoder, nullptr) == Gdiplus::Ok &&
       SUCCEEDED(GetHGlobalFromStream(stream, &memory))) {
     ULARGE_INTEGER size{};
     const LARGE_INTEGER start{};

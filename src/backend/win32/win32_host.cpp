@@ -8,8 +8,6 @@
 // clang-format on
 
 #include <algorithm>
-#include <cmath>
-#include <ctime>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -111,9 +109,8 @@ void Win32Host::watchFolder(const std::filesystem::path& folder, std::function<v
 
 void Win32Host::closeDialogs() { EnumThreadWindows(GetCurrentThreadId(), closeDialog, 0); }
 
-void Win32Host::attach(HWND window, float scale) {
+void Win32Host::attach(HWND window) {
   window_ = window;
-  scale_ = scale;
   if (!window) folderWatch_.reset();
 }
 
@@ -240,12 +237,10 @@ Palette Win32Host::palette() {
           argbOf(GetSysColor(COLOR_GRAYTEXT))};
 }
 
-void Win32Host::setCaretPos(int x, int y) {
+void Win32Host::setCaretPos(int x, int y, int) {
   if (!window_) return;
-  // The core speaks in logical pixels; the caret and the input method in the window's.
-  const POINT caret{static_cast<LONG>(std::lround(x * scale_)),
-                    static_cast<LONG>(std::lround(y * scale_))};
-  SetCaretPos(caret.x, caret.y);
+  const POINT caret{x, y};
+  SetCaretPos(x, y);
   if (HIMC context = ImmGetContext(window_)) {
     COMPOSITIONFORM composition{};
     composition.dwStyle = CFS_POINT;
@@ -253,10 +248,6 @@ void Win32Host::setCaretPos(int x, int y) {
     ImmSetCompositionWindow(context, &composition);
     ImmReleaseContext(window_, context);
   }
-}
-
-std::int32_t Win32Host::clockMs() {
-  return static_cast<std::int32_t>(std::clock() * 1000LL / CLOCKS_PER_SEC);
 }
 
 bool Win32Host::isForeground() { return window_ && GetForegroundWindow() == window_; }

@@ -1,8 +1,8 @@
 #pragma once
 // The editor's desktop on Windows: message boxes and the system's file and folder pickers
 // owned by the window, the clipboard, the default beep, the system caret and the input
-// method's composition window, the run-time clock, the foreground window and turns of the
-// thread's message queue, accelerators first.
+// method's composition window, the foreground window and turns of the thread's message queue,
+// accelerators first.
 
 #include <windows.h>
 
@@ -25,10 +25,9 @@ class Win32Host final : public Desktop {
   Win32Host& operator=(const Win32Host&) = delete;
 
   // The window that owns every dialog and whose caret follows the field's; null before the
-  // window exists and after it is destroyed. `scale` is the window's device pixels per
-  // logical pixel.
-  void attach(HWND window, float scale);
-  void detach() { attach(nullptr, 1); }
+  // window exists and after it is destroyed.
+  void attach(HWND window);
+  void detach() { attach(nullptr); }
   // The window's accelerator table, translated before its messages are dispatched.
   void useAccelerators(HACCEL accelerators) { accelerators_ = accelerators; }
 
@@ -45,9 +44,8 @@ class Win32Host final : public Desktop {
   ClipboardText clipboardText() override;
   void setClipboardText(TextView text) override;
   void beep() override;
-  // The system caret and the input method's composition window, in the window's pixels.
-  void setCaretPos(int x, int y) override;
-  std::int32_t clockMs() override;
+  // The system caret and the input method's composition window.
+  void setCaretPos(int x, int y, int height) override;
   bool isForeground() override;
   // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).
   Palette palette() override;
@@ -68,7 +66,6 @@ class Win32Host final : public Desktop {
   std::filesystem::path workFolder_;
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
-  float scale_ = 1;
   std::unique_ptr<FolderWatch> folderWatch_;
 };
 

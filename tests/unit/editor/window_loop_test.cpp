@@ -1,6 +1,7 @@
 // The window loop's rules, the same on every desktop: posted work waits its turn, a closed
 // question is a No or a Cancel, the session's end answers every dialog and saves once, the
-// caret is told only when it moved.
+// caret is told only when it moved, the form fits the screen, the pointer counts inside the
+// window, a drop waits for its end.
 
 #include "editor/window_loop.h"
 
@@ -73,13 +74,68 @@ TEST_F(WindowLoopTest, LongWorkRunsAwayFromTheWindowWhichPaintsAndHoldsItsInput)
 }
 
 TEST_F(WindowLoopTest, TheCaretIsToldOnlyWhenItMovedOrWasMadeAnew) {
-  loop().setCaretPos(10, 20);
+  loop().setCaretPos(10, 20, 15);
   host().caretX = -1;
-  loop().setCaretPos(10, 20);
+  loop().setCaretPos(10, 20, 15);
   EXPECT_EQ(host().caretX, -1);
   loop().placeCaretAgain();
-  loop().setCaretPos(10, 20);
+  loop().setCaretPos(10, 20, 15);
   EXPECT_EQ(host().caretX, 10);
+}
+
+TEST_F(WindowLoopTest, TheFormFitsTheScreenAtTheZoomAndANewScalePlacesTheCaretAgain) {
+  const struct {
+    ScreenRoom room;
+    std::optional<int> zoom;
+    double scale;
+    int shown;
+  } cases[] = {
+      {{1.5, 944, 681, 4000, 4000}, 100, 1.5, 100},
+      {{1.5, 944, 681, 4000, 4000}, std::nullopt, 1.5, 100},  // the zoom asked for last
+      {{1.5, 944, 681, 1888, 4000}, 200, 2, 133},             // the screen holds no more
+      {{1, 944, 681, 0, 0}, std::nullopt, 2, 200},            // no room known: no limit
+  };
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(loop().fit(*form, c.room, c.zoom), c.scale);
+    EXPECT_EQ(loop().shownZoom(), c.shown) << c.room.width;
+    EXPECT_DOUBLE_EQ(form->windowScale, c.scale);
+  }
+  loop().setCaretPos(10, 20, 15);
+  host().caretX = -1;
+  // The desktop hears of it in the window's pixels.
+  loop().fit(*form, {1, 944, 681, 0, 0}, 300);
+  loop().setCaretPos(10, 20, 15);
+  EXPECT_EQ(host().caretX, 30);
+  EXPECT_EQ(host().caretY, 60);
+}
+
+TEST_F(WindowLoopTest, ThePointerCountsInsideTheWindowAndAReleaseAfterALeaveIsNone) {
+  loop().fit(*form, {1, 944, 681, 0, 0});
+  const CheckBox& box = form->checkBoxes[0];
+  const bool before = box.checked();
+  const int x = static_cast<int>(box.x), y = static_cast<int>(box.y);
+  loop().pointerMoved(*form, x, y);
+  loop().pointerMoved(*form, 944, y);  // held outside the window
+  EXPECT_EQ(form->mouseX, x);
+  // Left in the background: no release then, and none when the button comes up later.
+  host().foreground = false;
+  loop().buttonDown(*form, x, y);
+  loop().pointerLeft(*form);
+  loop().buttonUp(*form, x, y);
+  EXPECT_EQ(box.checked(), before);
+  loop().pointerEntered();
+  loop().buttonDown(*form, x, y);
+  loop().buttonUp(*form, x, y);
+  EXPECT_NE(box.checked(), before);
+}
+
+TEST_F(WindowLoopTest, ADropIsTakenOnceItHasEndedAndNeverWhileAMessageBoxIsOpen) {
+  const auto dropChart = [&] { loop().drop(*form, {dir / "dropped.json"}); };
+  host().events = {dropChart};
+  loop().messageBox(u"!", u"t", MessageButtons::Ok);
+  EXPECT_EQ(loop().runPosted(), 0);
+  dropChart();
+  EXPECT_EQ(loop().runPosted(), 1);
 }
 
 TEST_F(WindowLoopTest, TheEndOfASessionAnswersEveryDialogAsClosedThenSavesOnceAndCloses) {
