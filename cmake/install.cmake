@@ -75,9 +75,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
-# Libraries as the binaries need them; the Chinese font is needed by the window and the SVG
-# loader by the menus showing the installed icon, but the binaries link neither.
+# Libraries as the binaries need them; the Chinese font is needed by the window, the SVG
+# loader by the menus showing the installed icon and the sound library by the bell (opened
+# when it first rings, the X bell where it is missing), but the binaries link none of them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, libcanberra-gtk3-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "librsvg2-common, sound-theme-freedesktop")
 include(CPack)

@@ -1,6 +1,7 @@
 #include "backend/gtk/gtk_host.h"
 
 #include <canberra-gtk.h>
+#include <dlfcn.h>
 
 #include <string>
 
@@ -177,10 +178,16 @@ void GtkHost::setClipboardText(TextView text) {
 
 void GtkHost::beep() {
   // The desktop's sound theme, where one is configured and can be played; many desktops
-  // mute the X bell, so it is only the fallback.
-  if (window_ && ca_gtk_play_for_widget(GTK_WIDGET(window_), 0, CA_PROP_EVENT_ID,
-                                        "bell-window-system", CA_PROP_EVENT_DESCRIPTION,
-                                        "A key was refused", nullptr) == CA_SUCCESS) {
+  // mute the X bell, so it is only the fallback. The sound library brings seven of its own
+  // and takes milliseconds to load, so it is loaded at the first bell, not at every start.
+  static const auto play = [] {
+    void* library = ::dlopen("libcanberra-gtk3.so.0", RTLD_LAZY | RTLD_LOCAL);
+    void* symbol = library ? ::dlsym(library, "ca_gtk_play_for_widget") : nullptr;
+    return reinterpret_cast<decltype(&ca_gtk_play_for_widget)>(symbol);
+  }();
+  if (window_ && play &&
+      play(GTK_WIDGET(window_), 0, CA_PROP_EVENT_ID, "bell-window-system",
+           CA_PROP_EVENT_DESCRIPTION, "A key was refused", nullptr) == CA_SUCCESS) {
     return;
   }
   if (window_) {
