@@ -157,26 +157,22 @@ gint textLength(AtkText* t) { return characterCount(control(t)); }
 gint caretOffset(AtkText* t) { return caretCharacter(control(t)); }
 gunichar characterAt(AtkText* t, gint offset) { return characterAt(control(t), offset); }
 
-gchar* readAt(AtkText* t, gint offset, ReadingUnit unit, gint* start, gint* end) {
+// The character, the word (with the blanks after it) or the line (the whole field) around
+// `offset`.
+gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
+  const ReadingUnit unit = granularity == ATK_TEXT_GRANULARITY_CHAR   ? ReadingUnit::Character
+                           : granularity == ATK_TEXT_GRANULARITY_WORD ? ReadingUnit::Word
+                                                                      : ReadingUnit::Line;
   std::tie(*start, *end) = charactersAround(control(t).value, offset, unit);
   return textBetween(t, *start, *end);
 }
-gchar* stringAt(AtkText* t, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
-  const bool word = granularity == ATK_TEXT_GRANULARITY_WORD;
-  return readAt(t, offset,
-                granularity == ATK_TEXT_GRANULARITY_CHAR ? ReadingUnit::Character
-                : word                                   ? ReadingUnit::Word
-                                                         : ReadingUnit::Line,
-                start, end);
-}
 gchar* textAt(AtkText* t, gint offset, AtkTextBoundary boundary, gint* start, gint* end) {
-  const bool word =
-      boundary == ATK_TEXT_BOUNDARY_WORD_START || boundary == ATK_TEXT_BOUNDARY_WORD_END;
-  return readAt(t, offset,
-                boundary == ATK_TEXT_BOUNDARY_CHAR ? ReadingUnit::Character
-                : word                             ? ReadingUnit::Word
-                                                   : ReadingUnit::Line,
-                start, end);
+  AtkTextGranularity granularity = ATK_TEXT_GRANULARITY_LINE;
+  if (boundary == ATK_TEXT_BOUNDARY_CHAR) granularity = ATK_TEXT_GRANULARITY_CHAR;
+  if (boundary == ATK_TEXT_BOUNDARY_WORD_START || boundary == ATK_TEXT_BOUNDARY_WORD_END) {
+    granularity = ATK_TEXT_GRANULARITY_WORD;
+  }
+  return stringAt(t, offset, granularity, start, end);
 }
 
 gint selectionCount(AtkText* t) { return selectedCharacters(control(t)) ? 1 : 0; }

@@ -281,9 +281,10 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   if (event.change == AccessibleChange::Name && !event.control && panelOnView(area)) {
     return g_object_notify(G_OBJECT(panelOnView(area)), "accessible-name");
   }
+  if (!event.control) return;
   const auto found =
       s.objects.find({event.page, static_cast<int>(event.control.kind), event.control.index});
-  if (!event.control || found == s.objects.end()) return;
+  if (found == s.objects.end()) return;
   // A control on a page turned away from is described no more: it is told here.
   if (event.change == AccessibleChange::Focus)
     controlState(found->second).control.focused = event.on;
