@@ -82,6 +82,8 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
   # preset itself): save.set is the old preset or the new one, or restore 1 brings the old
   # one back.
   cp locked/save.set old.set
+  # strace runs the program as nobody, who may not reach a build inside a private folder.
+  cp "$preset" "$work/zarq-preset"
   restored=0
   for when in 1 2 3; do
     cp old.set locked/save.set
@@ -89,7 +91,7 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
     # strace ends as the killed process did; sh keeps that from the test's own output.
     XDG_DATA_HOME="$work/nobody-data" sh -c '"$@"; exit 0' sh strace -f -qq -o /dev/null \
       -u nobody -e inject=write,pwrite64,writev:signal=KILL:when=$when \
-      "$preset" make song.json -o locked/save.set 2>/dev/null
+      "$work/zarq-preset" make song.json -o locked/save.set 2>/dev/null
     if ! cmp -s old.set locked/save.set && ! "$preset" dump locked/save.set 2>/dev/null | grep -q '"songName": "就地"'; then
       expect_code 0 nobody "$preset" restore 1 locked/save.set
       cmp -s old.set locked/save.set || fail "killed at write $when: restore 1 did not bring the old preset back"
