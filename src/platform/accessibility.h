@@ -4,6 +4,7 @@
 // describes the page once (editor/accessible_page.h); each back end publishes that
 // description in its desktop's own accessibility interfaces.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -36,8 +37,9 @@ enum class AccessibleRole : std::uint8_t {
   Slider,
   ComboBox,    // the obtained-type selector: its value is the type chosen among `choices`
   PushButton,  // a page arrow, the auto-fill offer
-  Alert,       // a message hanging on a control
+  Alert,       // a message hanging on a control; the last
 };
+constexpr std::size_t kAccessibleRoles = static_cast<std::size_t>(AccessibleRole::Alert) + 1;
 
 struct AccessibleControl {
   ControlRef id;
@@ -123,8 +125,10 @@ enum class AccessibleChange : std::uint8_t {
   Caret,         // the caret moved to `position`
   Selection,
   Bounds,       // it moved or changed its size
-  BubbleShown,  // a message appeared, or its text changed
+  BubbleShown,  // a message appeared, or its text changed; the last
 };
+constexpr std::size_t kAccessibleChanges =
+    static_cast<std::size_t>(AccessibleChange::BubbleShown) + 1;
 
 struct AccessibleEvent {
   AccessibleChange change = AccessibleChange::PageChanged;

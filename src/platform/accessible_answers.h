@@ -4,6 +4,7 @@
 // translates these answers into its toolkit's words and decides none of them itself.
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -53,6 +54,24 @@ constexpr bool hasState(const AccessibleControl& c, AccessibleState state) {
   }
   return false;
 }
+
+// A back end's word for each role or change, in the enum's order: its column of the table
+// both back ends fill, which does not compile with a word missing or to spare.
+template <typename Enum, std::size_t Count, typename Word>
+class Column {
+ public:
+  template <typename... Words>
+  requires(sizeof...(Words) == Count) constexpr explicit Column(Words... words)
+      : words_{static_cast<Word>(words)...} {}
+  constexpr Word operator[](Enum e) const { return words_[static_cast<std::size_t>(e)]; }
+
+ private:
+  std::array<Word, Count> words_;
+};
+template <typename Word>
+using RoleColumn = Column<AccessibleRole, kAccessibleRoles, Word>;
+template <typename Word>
+using ChangeColumn = Column<AccessibleChange, kAccessibleChanges, Word>;
 
 // Whether a screen reader's request is taken, rather than refused at once: a click on a usable
 // control, the focus for a Tab stop, a whole new value for a field or a slider that is one.

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "backend/gtk/atk_type.h"
 #include "common/utf.h"
 #include "common/words.h"
 #include "platform/accessible_answers.h"
@@ -12,15 +13,7 @@
 namespace zarq::gtk {
 namespace {
 
-struct ZarqControl {
-  AtkObject parent;
-  ControlState* state;
-};
-struct ZarqControlClass {
-  AtkObjectClass parent_class;
-};
-
-ControlState& state(gpointer object) { return *reinterpret_cast<ZarqControl*>(object)->state; }
+ControlState& state(gpointer object) { return stateOf<ControlState>(object); }
 
 void ask(const ControlState& s, const ToolRequest& request) {
   if (s.request && *s.request) (*s.request)(request);
@@ -107,25 +100,24 @@ AtkRelationSet* refRelationSet(AtkObject* object) {
   return set;
 }
 
-G_DEFINE_TYPE_WITH_CODE(ZarqControl, zarq_control, ATK_TYPE_OBJECT,
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_COMPONENT, componentInit))
-
-void zarq_control_init(ZarqControl* self) { self->state = new ControlState; }
-
-void controlFinalize(GObject* object) {
-  for (AtkObject* choice : state(object).choices) g_object_unref(choice);
-  delete reinterpret_cast<ZarqControl*>(object)->state;
-  G_OBJECT_CLASS(zarq_control_parent_class)->finalize(object);
+// The selector's types are its children; other controls have none.
+gint choiceCount(AtkObject* object) { return static_cast<gint>(state(object).choices.size()); }
+AtkObject* choiceAt(gpointer object, gint i) {
+  const auto& choices = state(object).choices;
+  if (i < 0 || i >= static_cast<gint>(choices.size())) return nullptr;
+  return ATK_OBJECT(g_object_ref(choices[static_cast<std::size_t>(i)].get()));
 }
+AtkObject* refChoice(AtkObject* object, gint i) { return choiceAt(object, i); }
 
-void zarq_control_class_init(ZarqControlClass* klass) {
-  G_OBJECT_CLASS(klass)->finalize = controlFinalize;
+void controlClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
   atk->get_name = name;
   atk->get_description = description;
   atk->get_index_in_parent = indexInParent;
   atk->ref_state_set = refStateSet;
   atk->ref_relation_set = refRelationSet;
+  atk->get_n_children = choiceCount;
+  atk->ref_child = refChoice;
 }
 
 // --- AtkAction: one action, what a click does, named in the window's words.
@@ -264,8 +256,10 @@ int chosen(gpointer object) { return chosenChoice(control(object)); }
 
 // One choice: usable, and selected while it is the one chosen.
 gint choiceIndex(AtkObject* item) {
-  const std::vector<AtkObject*>& choices = state(atk_object_get_parent(item)).choices;
-  return static_cast<gint>(std::find(choices.begin(), choices.end(), item) - choices.begin());
+  const auto& choices = state(atk_object_get_parent(item)).choices;
+  return static_cast<gint>(
+      std::find_if(choices.begin(), choices.end(), [item](auto& c) { return c.get() == item; }) -
+      choices.begin());
 }
 AtkStateSet* choiceStates(AtkObject* item) {
   AtkStateSet* set = atk_state_set_new();
@@ -278,26 +272,10 @@ AtkStateSet* choiceStates(AtkObject* item) {
   }
   return set;
 }
-
-struct ZarqChoice {
-  AtkObject parent;
-};
-struct ZarqChoiceClass {
-  AtkObjectClass parent_class;
-};
-G_DEFINE_TYPE(ZarqChoice, zarq_choice, ATK_TYPE_OBJECT)
-void zarq_choice_init(ZarqChoice*) {}
-void zarq_choice_class_init(ZarqChoiceClass* klass) {
+void choiceClass(gpointer klass, gpointer) {
   ATK_OBJECT_CLASS(klass)->ref_state_set = choiceStates;
   ATK_OBJECT_CLASS(klass)->get_index_in_parent = choiceIndex;
 }
-gint choiceCount(AtkObject* object) { return static_cast<gint>(state(object).choices.size()); }
-AtkObject* choiceAt(gpointer object, gint i) {
-  const std::vector<AtkObject*>& choices = state(object).choices;
-  if (i < 0 || i >= static_cast<gint>(choices.size())) return nullptr;
-  return ATK_OBJECT(g_object_ref(choices[static_cast<std::size_t>(i)]));
-}
-AtkObject* refChoice(AtkObject* object, gint i) { return choiceAt(object, i); }
 gint selectedCount(AtkSelection* s) { return chosen(s) >= 0 ? 1 : 0; }
 AtkObject* refSelected(AtkSelection* s, gint i) {
   return i == 0 ? choiceAt(s, chosen(s)) : nullptr;
@@ -317,91 +295,53 @@ void selectionInit(AtkSelectionIface* iface) {
 
 // --- The kinds of control object, by the interfaces their role needs.
 
-struct ZarqTextControl {
-  ZarqControl parent;
-};
-struct ZarqTextControlClass {
-  ZarqControlClass parent_class;
-};
-G_DEFINE_TYPE_WITH_CODE(ZarqTextControl, zarq_text_control, zarq_control_get_type(),
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, textInit)
-                            G_IMPLEMENT_INTERFACE(ATK_TYPE_EDITABLE_TEXT, editableInit))
-void zarq_text_control_init(ZarqTextControl*) {}
-void zarq_text_control_class_init(ZarqTextControlClass*) {}
-
-struct ZarqButtonControl {
-  ZarqControl parent;
-};
-struct ZarqButtonControlClass {
-  ZarqControlClass parent_class;
-};
-G_DEFINE_TYPE_WITH_CODE(ZarqButtonControl, zarq_button_control, zarq_control_get_type(),
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_ACTION, actionInit))
-void zarq_button_control_init(ZarqButtonControl*) {}
-void zarq_button_control_class_init(ZarqButtonControlClass*) {}
-
+GType controlType() {
+  static const GType type =
+      subtype(ATK_TYPE_OBJECT, "ZarqControl", controlClass, {{ATK_TYPE_COMPONENT, componentInit}});
+  return type;
+}
+GType buttonType() {
+  static const GType type =
+      subtype(controlType(), "ZarqButtonControl", nullptr, {{ATK_TYPE_ACTION, actionInit}});
+  return type;
+}
+GType textType() {
+  static const GType type =
+      subtype(controlType(), "ZarqTextControl", nullptr,
+              {{ATK_TYPE_TEXT, textInit}, {ATK_TYPE_EDITABLE_TEXT, editableInit}});
+  return type;
+}
+GType sliderType() {
+  static const GType type =
+      subtype(controlType(), "ZarqSliderControl", nullptr, {{ATK_TYPE_VALUE, valueInit}});
+  return type;
+}
 // The selector: a button whose text is the type chosen and whose value is its place.
-struct ZarqChoiceControl {
-  ZarqButtonControl parent;
-};
-struct ZarqChoiceControlClass {
-  ZarqButtonControlClass parent_class;
-};
-G_DEFINE_TYPE_WITH_CODE(ZarqChoiceControl, zarq_choice_control, zarq_button_control_get_type(),
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, textInit)
-                            G_IMPLEMENT_INTERFACE(ATK_TYPE_VALUE, valueInit)
-                                G_IMPLEMENT_INTERFACE(ATK_TYPE_SELECTION, selectionInit))
-void zarq_choice_control_init(ZarqChoiceControl*) {}
-void zarq_choice_control_class_init(ZarqChoiceControlClass* klass) {
-  AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
-  atk->get_n_children = choiceCount;
-  atk->ref_child = refChoice;
+GType choiceControlType() {
+  static const GType type = subtype(buttonType(), "ZarqChoiceControl", nullptr,
+                                    {{ATK_TYPE_TEXT, textInit},
+                                     {ATK_TYPE_VALUE, valueInit},
+                                     {ATK_TYPE_SELECTION, selectionInit}});
+  return type;
+}
+GType choiceType() {
+  static const GType type = subtype(ATK_TYPE_OBJECT, "ZarqChoice", choiceClass);
+  return type;
 }
 
-struct ZarqSliderControl {
-  ZarqControl parent;
-};
-struct ZarqSliderControlClass {
-  ZarqControlClass parent_class;
-};
-G_DEFINE_TYPE_WITH_CODE(ZarqSliderControl, zarq_slider_control, zarq_control_get_type(),
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_VALUE, valueInit))
-void zarq_slider_control_init(ZarqSliderControl*) {}
-void zarq_slider_control_class_init(ZarqSliderControlClass*) {}
-
-struct RoleType {
-  AtkRole role;
-  GType (*type)();
-};
-
-RoleType roleType(AccessibleRole role) {
-  switch (role) {
-    case AccessibleRole::EditableText:
-      return {ATK_ROLE_ENTRY, zarq_text_control_get_type};
-    case AccessibleRole::CheckBox:
-      return {ATK_ROLE_CHECK_BOX, zarq_button_control_get_type};
-    case AccessibleRole::RadioButton:
-      return {ATK_ROLE_RADIO_BUTTON, zarq_button_control_get_type};
-    case AccessibleRole::Slider:
-      return {ATK_ROLE_SLIDER, zarq_slider_control_get_type};
-    case AccessibleRole::ComboBox:
-      return {ATK_ROLE_COMBO_BOX, zarq_choice_control_get_type};
-    case AccessibleRole::PushButton:
-      return {ATK_ROLE_PUSH_BUTTON, zarq_button_control_get_type};
-    case AccessibleRole::Alert:
-      break;
-  }
-  return {ATK_ROLE_NOTIFICATION, zarq_button_control_get_type};
-}
+constexpr RoleColumn<AtkRole> kRoles{
+    ATK_ROLE_ENTRY,     ATK_ROLE_CHECK_BOX,   ATK_ROLE_RADIO_BUTTON, ATK_ROLE_SLIDER,
+    ATK_ROLE_COMBO_BOX, ATK_ROLE_PUSH_BUTTON, ATK_ROLE_NOTIFICATION};
+constexpr RoleColumn<GType (*)()> kTypes{textType,          buttonType, buttonType, sliderType,
+                                         choiceControlType, buttonType, buttonType};
 
 }  // namespace
 
 AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page, GtkWidget* area,
                                 const RequestSink* request) {
-  const RoleType kind = roleType(control.role);
-  auto* object = ATK_OBJECT(g_object_new(kind.type(), nullptr));
+  auto* object = ATK_OBJECT(g_object_new(kTypes[control.role](), nullptr));
   atk_object_initialize(object, nullptr);
-  atk_object_set_role(object, kind.role);
+  atk_object_set_role(object, kRoles[control.role]);
   atk_object_set_parent(object, page);
   ControlState& s = controlState(object);
   s.area = area;
@@ -426,11 +366,11 @@ void updateControl(AtkObject* object, const AccessibleControl& control) {
   s.value = toUtf8(control.value);
   s.action = toUtf8(control.action);
   while (s.choices.size() < control.choices.size()) {
-    AtkObject* item = ATK_OBJECT(g_object_new(zarq_choice_get_type(), nullptr));
+    AtkObject* item = ATK_OBJECT(g_object_new(choiceType(), nullptr));
     atk_object_set_role(item, ATK_ROLE_MENU_ITEM);
     atk_object_set_name(item, toUtf8(control.choices[s.choices.size()]).c_str());
     atk_object_set_parent(item, object);
-    s.choices.push_back(item);
+    s.choices.emplace_back(item);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "backend/gtk/glib_owned.h"
 #include "platform/accessible_answers.h"
 
 namespace zarq::gtk {
@@ -22,7 +23,7 @@ struct ControlState {
   int index = -1;                     // among its page's children; -1 while it is not shown
   AtkObject* errorMessage = nullptr;  // the message hanging on it, owned by the page
   std::vector<AtkObject*> group;      // the options of its pair
-  std::vector<AtkObject*> choices;    // the selector's types, as menu items it owns
+  std::vector<GObjectRef<AtkObject>> choices;  // the selector's types, as menu items
   const RequestSink* request = nullptr;
 };
 

@@ -9,20 +9,12 @@
 #include <vector>
 
 #include "backend/gtk/atk_controls.h"
+#include "backend/gtk/atk_type.h"
+#include "backend/gtk/glib_owned.h"
 #include "common/utf.h"
 
 namespace zarq::gtk {
 namespace {
-
-// --- The drawing area, which knows where its description comes from.
-
-struct ZarqArea {
-  GtkDrawingArea parent;
-  AccessibleSource* source;
-};
-struct ZarqAreaClass {
-  GtkDrawingAreaClass parent_class;
-};
 
 // --- A page's panel: its title and its shown controls.
 
@@ -30,15 +22,8 @@ struct Panel {
   std::string name, description;
   std::vector<AtkObject*> children;
 };
-struct ZarqPanel {
-  AtkObject parent;
-  Panel* panel;
-};
-struct ZarqPanelClass {
-  AtkObjectClass parent_class;
-};
 
-Panel& panelOf(gpointer object) { return *reinterpret_cast<ZarqPanel*>(object)->panel; }
+Panel& panelOf(gpointer object) { return stateOf<Panel>(object); }
 
 gint panelChildCount(AtkObject* object) {
   return static_cast<gint>(panelOf(object).children.size());
@@ -52,15 +37,7 @@ const gchar* panelName(AtkObject* object) { return panelOf(object).name.c_str();
 const gchar* panelDescription(AtkObject* object) { return panelOf(object).description.c_str(); }
 gint panelIndex(AtkObject*) { return 0; }
 
-G_DEFINE_TYPE(ZarqPanel, zarq_panel, ATK_TYPE_OBJECT)
-
-void zarq_panel_init(ZarqPanel* self) { self->panel = new Panel; }
-void panelFinalize(GObject* object) {
-  delete reinterpret_cast<ZarqPanel*>(object)->panel;
-  G_OBJECT_CLASS(zarq_panel_parent_class)->finalize(object);
-}
-void zarq_panel_class_init(ZarqPanelClass* klass) {
-  G_OBJECT_CLASS(klass)->finalize = panelFinalize;
+void panelClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
   atk->get_n_children = panelChildCount;
   atk->ref_child = panelChild;
@@ -68,48 +45,41 @@ void zarq_panel_class_init(ZarqPanelClass* klass) {
   atk->get_description = panelDescription;
   atk->get_index_in_parent = panelIndex;
 }
+GType panelType() {
+  static const GType type = subtype(ATK_TYPE_OBJECT, "ZarqPanel", panelClass);
+  return type;
+}
 
-// --- The area's accessible object: the page on view.
+// --- The drawing area's accessible object: the page on view.
 
 struct AreaState {
   bool described = false;
   int page = 0;
-  std::map<int, AtkObject*> panels;
+  std::map<int, GObjectRef<AtkObject>> panels;
   // Every control ever shown keeps its object, so that a screen reader that holds one finds
   // it again when its page comes back.
-  std::map<std::tuple<int, int, int>, AtkObject*> objects;
+  std::map<std::tuple<int, int, int>, GObjectRef<AtkObject>> objects;
 };
 
-struct ZarqAreaAccessible {
-  GtkWidgetAccessible parent;
-  AreaState* state;
-};
-struct ZarqAreaAccessibleClass {
-  GtkWidgetAccessibleClass parent_class;
-};
+GType areaAccessibleType();
+bool isArea(AtkObject* object) { return G_TYPE_CHECK_INSTANCE_TYPE(object, areaAccessibleType()); }
+AreaState& areaState(AtkObject* area) { return stateOf<AreaState>(area); }
 
-GType zarq_area_accessible_get_type();
-bool isArea(AtkObject* object) {
-  return G_TYPE_CHECK_INSTANCE_TYPE(object, zarq_area_accessible_get_type());
-}
-AreaState& areaState(AtkObject* area) {
-  return *reinterpret_cast<ZarqAreaAccessible*>(area)->state;
-}
-
+// The drawing area knows where its description comes from.
 AccessibleSource* sourceOf(AtkObject* area) {
   GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(area));
-  return widget ? reinterpret_cast<ZarqArea*>(widget)->source : nullptr;
+  return widget ? &stateOf<AccessibleSource>(widget) : nullptr;
 }
 
 AtkObject* panelFor(AtkObject* area, int page) {
-  AtkObject*& panel = areaState(area).panels[page];
+  GObjectRef<AtkObject>& panel = areaState(area).panels[page];
   if (!panel) {
-    panel = ATK_OBJECT(g_object_new(zarq_panel_get_type(), nullptr));
-    atk_object_initialize(panel, nullptr);
-    atk_object_set_role(panel, ATK_ROLE_PANEL);
-    atk_object_set_parent(panel, area);
+    panel.reset(ATK_OBJECT(g_object_new(panelType(), nullptr)));
+    atk_object_initialize(panel.get(), nullptr);
+    atk_object_set_role(panel.get(), ATK_ROLE_PANEL);
+    atk_object_set_parent(panel.get(), area);
   }
-  return panel;
+  return panel.get();
 }
 
 AtkObject* panelOnView(AtkObject* area) {
@@ -138,17 +108,17 @@ void refresh(AtkObject* area, bool tell) {
   GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(area));
   std::vector<AtkObject*> next;
   for (const AccessibleControl& control : now.controls) {
-    AtkObject*& object = s.objects[key(control.id)];
-    if (!object) object = newControlAccessible(control, panel, widget, &source->request);
-    next.push_back(object);
+    GObjectRef<AtkObject>& object = s.objects[key(control.id)];
+    if (!object) object.reset(newControlAccessible(control, panel, widget, &source->request));
+    next.push_back(object.get());
   }
   for (std::size_t i = 0; i < next.size(); ++i) {
     const AccessibleControl& control = now.controls[i];
     ControlState& c = controlState(next[i]);
     updateControl(next[i], control);
-    c.errorMessage = control.errorMessage ? s.objects[key(control.errorMessage)] : nullptr;
+    c.errorMessage = control.errorMessage ? s.objects[key(control.errorMessage)].get() : nullptr;
     c.group.clear();
-    for (const ControlRef member : control.group) c.group.push_back(s.objects[key(member)]);
+    for (const ControlRef member : control.group) c.group.push_back(s.objects[key(member)].get());
   }
   Panel& p = panelOf(panel);
   for (AtkObject* child : p.children) controlState(child).index = -1;
@@ -179,48 +149,28 @@ AtkObject* areaChild(AtkObject* area, gint i) {
   return i == 0 && panel ? ATK_OBJECT(g_object_ref(panel)) : nullptr;
 }
 
-void areaInitialize(AtkObject* area, gpointer data);
-void areaAccessibleFinalize(GObject* object);
-
-G_DEFINE_TYPE(ZarqAreaAccessible, zarq_area_accessible, GTK_TYPE_WIDGET_ACCESSIBLE)
-
-void zarq_area_accessible_init(ZarqAreaAccessible* self) { self->state = new AreaState; }
-
-void zarq_area_accessible_class_init(ZarqAreaAccessibleClass* klass) {
-  G_OBJECT_CLASS(klass)->finalize = areaAccessibleFinalize;
+void areaInitialize(AtkObject* area, gpointer data) {
+  ATK_OBJECT_CLASS(g_type_class_peek(GTK_TYPE_WIDGET_ACCESSIBLE))->initialize(area, data);
+  atk_object_set_role(area, ATK_ROLE_PANEL);
+}
+void areaAccessibleClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
   atk->initialize = areaInitialize;
   atk->get_n_children = areaChildCount;
   atk->ref_child = areaChild;
 }
-
-void areaInitialize(AtkObject* area, gpointer data) {
-  ATK_OBJECT_CLASS(zarq_area_accessible_parent_class)->initialize(area, data);
-  atk_object_set_role(area, ATK_ROLE_PANEL);
+GType areaAccessibleType() {
+  static const GType type =
+      subtype(GTK_TYPE_WIDGET_ACCESSIBLE, "ZarqAreaAccessible", areaAccessibleClass);
+  return type;
 }
 
-void areaAccessibleFinalize(GObject* object) {
-  AreaState* s = reinterpret_cast<ZarqAreaAccessible*>(object)->state;
-  for (auto& [key, child] : s->objects) g_object_unref(child);
-  for (auto& [page, panel] : s->panels) g_object_unref(panel);
-  delete s;
-  G_OBJECT_CLASS(zarq_area_accessible_parent_class)->finalize(object);
+void areaClass(gpointer klass, gpointer) {
+  gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(klass), areaAccessibleType());
 }
-
-void areaFinalize(GObject* object);
-
-G_DEFINE_TYPE(ZarqArea, zarq_area, GTK_TYPE_DRAWING_AREA)
-
-void zarq_area_init(ZarqArea* self) { self->source = nullptr; }
-
-void zarq_area_class_init(ZarqAreaClass* klass) {
-  G_OBJECT_CLASS(klass)->finalize = areaFinalize;
-  gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(klass), zarq_area_accessible_get_type());
-}
-
-void areaFinalize(GObject* object) {
-  delete reinterpret_cast<ZarqArea*>(object)->source;
-  G_OBJECT_CLASS(zarq_area_parent_class)->finalize(object);
+GType areaType() {
+  static const GType type = subtype(GTK_TYPE_DRAWING_AREA, "ZarqArea", areaClass);
+  return type;
 }
 
 void tellChange(AtkObject* object, const AccessibleEvent& event) {
@@ -268,9 +218,9 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
 }  // namespace
 
 GtkWidget* accessibleDrawingArea(AccessibleSource source) {
-  auto* area = static_cast<ZarqArea*>(g_object_new(zarq_area_get_type(), nullptr));
-  area->source = new AccessibleSource(std::move(source));
-  return GTK_WIDGET(area);
+  GtkWidget* area = GTK_WIDGET(g_object_new(areaType(), nullptr));
+  stateOf<AccessibleSource>(area) = std::move(source);
+  return area;
 }
 
 void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
@@ -287,8 +237,8 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   if (found == s.objects.end()) return;
   // A control on a page turned away from is described no more: it is told here.
   if (event.change == AccessibleChange::Focus)
-    controlState(found->second).control.focused = event.on;
-  tellChange(found->second, event);
+    controlState(found->second.get()).control.focused = event.on;
+  tellChange(found->second.get(), event);
 }
 
 }  // namespace zarq::gtk
