@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -16,52 +17,76 @@ BSTR bstrOf(TextView text) {
                            static_cast<UINT>(text.size()));
 }
 
-LONG roleOf(AccessibleRole role) {
-  switch (role) {
-    case AccessibleRole::EditableText:
-      return ROLE_SYSTEM_TEXT;
-    case AccessibleRole::CheckBox:
-      return ROLE_SYSTEM_CHECKBUTTON;
-    case AccessibleRole::RadioButton:
-      return ROLE_SYSTEM_RADIOBUTTON;
-    case AccessibleRole::Slider:
-      return ROLE_SYSTEM_SLIDER;
-    case AccessibleRole::ComboBox:
-      return ROLE_SYSTEM_COMBOBOX;
-    case AccessibleRole::PushButton:
-      return ROLE_SYSTEM_PUSHBUTTON;
-    case AccessibleRole::Alert:
-      break;
-  }
-  return ROLE_SYSTEM_ALERT;
+constexpr RoleColumn<LONG> kRoles{
+    ROLE_SYSTEM_TEXT,     ROLE_SYSTEM_CHECKBUTTON, ROLE_SYSTEM_RADIOBUTTON, ROLE_SYSTEM_SLIDER,
+    ROLE_SYSTEM_COMBOBOX, ROLE_SYSTEM_PUSHBUTTON,  ROLE_SYSTEM_ALERT};
+constexpr std::pair<AccessibleState, LONG> kStates[] = {
+    {AccessibleState::Focused, STATE_SYSTEM_FOCUSED},
+    {AccessibleState::Focusable, STATE_SYSTEM_FOCUSABLE},
+    {AccessibleState::Checked, STATE_SYSTEM_CHECKED},
+    {AccessibleState::Invalid, STATE_SYSTEM_ALERT_HIGH},
+    {AccessibleState::Alert, STATE_SYSTEM_ALERT_MEDIUM},
+    {AccessibleState::Unavailable, STATE_SYSTEM_UNAVAILABLE},
+};
+// What each change is to a WinEvent; a control taking the focus is EVENT_OBJECT_FOCUS.
+constexpr ChangeColumn<DWORD> kWinEvents{EVENT_OBJECT_REORDER,
+                                         EVENT_OBJECT_REORDER,
+                                         EVENT_OBJECT_STATECHANGE,
+                                         EVENT_OBJECT_STATECHANGE,
+                                         EVENT_OBJECT_STATECHANGE,
+                                         EVENT_OBJECT_STATECHANGE,
+                                         EVENT_OBJECT_NAMECHANGE,
+                                         EVENT_OBJECT_DESCRIPTIONCHANGE,
+                                         EVENT_OBJECT_VALUECHANGE,
+                                         EVENT_OBJECT_VALUECHANGE,
+                                         EVENT_OBJECT_VALUECHANGE,
+                                         EVENT_OBJECT_LOCATIONCHANGE,
+                                         EVENT_OBJECT_TEXTSELECTIONCHANGED,
+                                         EVENT_OBJECT_LOCATIONCHANGE,
+                                         EVENT_SYSTEM_ALERT};
+
+VARIANT number(LONG n) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = n;
+  return v;
 }
 
-// The child ids of the page's controls, in reading order, as AccessibleChildren asks for
-// them: a control's id stays its own whatever appears or goes on the page.
-class ChildIds final : public IEnumVARIANT {
+// IUnknown for an object that answers as `Interface`, which `Self` implements, and goes
+// with its last reference.
+template <typename Self, typename Interface>
+class Counted : public Interface {
  public:
-  explicit ChildIds(std::vector<LONG> ids, ULONG at = 0) : ids_(std::move(ids)), at_(at) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
-    *out = iid == IID_IUnknown || iid == IID_IEnumVARIANT ? this : nullptr;
-    if (!*out) return E_NOINTERFACE;
+    const bool answers = iid == IID_IUnknown || iid == __uuidof(Interface) ||
+                         (iid == IID_IDispatch && std::is_base_of_v<IDispatch, Interface>);
+    *out = answers ? static_cast<Interface*>(this) : nullptr;
+    if (!answers) return E_NOINTERFACE;
     AddRef();
     return S_OK;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
   ULONG STDMETHODCALLTYPE Release() override {
     const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
+    if (left == 0) delete static_cast<Self*>(this);
     return static_cast<ULONG>(left);
   }
+
+ private:
+  LONG refs_ = 1;
+};
+
+// The child ids of the page's controls, in reading order, as AccessibleChildren asks for
+// them: a control's id stays its own whatever appears or goes on the page.
+class ChildIds final : public Counted<ChildIds, IEnumVARIANT> {
+ public:
+  explicit ChildIds(std::vector<LONG> ids, ULONG at = 0) : ids_(std::move(ids)), at_(at) {}
   HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
     if (!out) return E_POINTER;
     ULONG given = 0;
-    for (; given < count && at_ < ids_.size(); ++given, ++at_) {
-      VariantInit(&out[given]);
-      out[given].vt = VT_I4;
-      out[given].lVal = ids_[at_];
-    }
+    for (; given < count && at_ < ids_.size(); ++given, ++at_) out[given] = number(ids_[at_]);
     if (fetched) *fetched = given;
     return given == count ? S_OK : S_FALSE;
   }
@@ -80,39 +105,22 @@ class ChildIds final : public IEnumVARIANT {
   }
 
  private:
-  LONG refs_ = 1;
   std::vector<LONG> ids_;
   std::size_t at_;
 };
 
 // The page's client object. Its children are simple elements, each known by the number the
 // core gives its control.
-class PageAccessible final : public IAccessible {
+class PageAccessible final : public Counted<PageAccessible, IAccessible> {
  public:
   PageAccessible(HWND window, const AccessibleSource& source) : window_(window), source_(source) {}
 
-  // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
-      *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
-    }
-    if (iid == IID_IEnumVARIANT) {
-      std::vector<LONG> ids;
-      for (const AccessibleControl& c : page().controls) ids.push_back(c.number);
-      *out = static_cast<IEnumVARIANT*>(new ChildIds(std::move(ids)));
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
+    if (!out || iid != IID_IEnumVARIANT) return Counted::QueryInterface(iid, out);
+    std::vector<LONG> ids;
+    for (const AccessibleControl& c : page().controls) ids.push_back(c.number);
+    *out = static_cast<IEnumVARIANT*>(new ChildIds(std::move(ids)));
+    return S_OK;
   }
 
   // IDispatch: screen readers call IAccessible directly.
@@ -155,43 +163,19 @@ class PageAccessible final : public IAccessible {
     return text(child, out, &AccessiblePage::help, &AccessibleControl::description);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-    if (!out) return E_POINTER;
-    VariantInit(out);
-    out->vt = VT_I4;
-    if (isSelf(child)) {
-      out->lVal = ROLE_SYSTEM_CLIENT;
-      return S_OK;
-    }
-    const AccessibleControl* c = control(child);
-    if (!c) return E_INVALIDARG;
-    out->lVal = roleOf(c->role);
-    return S_OK;
+    return numberOf(child, out, ROLE_SYSTEM_CLIENT,
+                    [](const AccessibleControl& c) { return kRoles[c.role]; });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-    if (!out) return E_POINTER;
-    VariantInit(out);
-    out->vt = VT_I4;
-    if (isSelf(child)) {
-      out->lVal = GetFocus() == window_ ? STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE
-                                        : STATE_SYSTEM_FOCUSABLE;
-      return S_OK;
-    }
-    const AccessibleControl* c = control(child);
-    if (!c) return E_INVALIDARG;
-    static constexpr std::pair<AccessibleState, LONG> kStates[] = {
-        {AccessibleState::Focused, STATE_SYSTEM_FOCUSED},
-        {AccessibleState::Focusable, STATE_SYSTEM_FOCUSABLE},
-        {AccessibleState::Checked, STATE_SYSTEM_CHECKED},
-        {AccessibleState::Invalid, STATE_SYSTEM_ALERT_HIGH},
-        {AccessibleState::Alert, STATE_SYSTEM_ALERT_MEDIUM},
-        {AccessibleState::Unavailable, STATE_SYSTEM_UNAVAILABLE},
-    };
-    LONG state = 0;
-    for (const auto& [core, msaa] : kStates) {
-      if (hasState(*c, core)) state |= msaa;
-    }
-    out->lVal = state;
-    return S_OK;
+    const LONG self = GetFocus() == window_ ? STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE
+                                            : STATE_SYSTEM_FOCUSABLE;
+    return numberOf(child, out, self, [](const AccessibleControl& c) {
+      LONG state = 0;
+      for (const auto& [core, msaa] : kStates) {
+        if (hasState(c, core)) state |= msaa;
+      }
+      return state;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
     if (out) *out = nullptr;
@@ -211,8 +195,7 @@ class PageAccessible final : public IAccessible {
     VariantInit(out);
     const AccessibleControl* focused = focusedControl(page());
     if (!focused) return S_FALSE;
-    out->vt = VT_I4;
-    out->lVal = focused->number;
+    *out = number(focused->number);
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
@@ -258,13 +241,11 @@ class PageAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
     if (!out) return E_POINTER;
-    VariantInit(out);
     POINT at{x, y};
     ScreenToClient(window_, &at);
-    out->vt = VT_I4;
     const AccessibleControl* under =
         controlAt(page(), static_cast<float>(at.x), static_cast<float>(at.y));
-    out->lVal = under ? under->number : CHILDID_SELF;
+    *out = number(under ? under->number : CHILDID_SELF);
     return S_OK;
   }
   // The click runs once this call has returned: it may open a message box.
@@ -297,6 +278,18 @@ class PageAccessible final : public IAccessible {
     if (child.vt != VT_I4 || child.lVal < 1) return nullptr;
     return page().withNumber(child.lVal);
   }
+  // The number `ofSelf` for the client object, or `ofControl` of the control.
+  template <typename Of>
+  HRESULT numberOf(const VARIANT& child, VARIANT* out, LONG ofSelf, Of ofControl) {
+    if (!out) return E_POINTER;
+    // A child that is not there leaves 0.
+    *out = number(isSelf(child) ? ofSelf : 0);
+    if (isSelf(child)) return S_OK;
+    const AccessibleControl* c = control(child);
+    if (!c) return E_INVALIDARG;
+    *out = number(ofControl(*c));
+    return S_OK;
+  }
   HRESULT offer(const AccessibleControl& c, const ToolRequest& request) {
     return IsWindow(window_) && offerRequest(c, request, source_.request) ? S_OK : E_FAIL;
   }
@@ -324,36 +317,6 @@ class PageAccessible final : public IAccessible {
   AccessiblePage described_;
 };
 
-DWORD winEventOf(const AccessibleEvent& event) {
-  switch (event.change) {
-    case AccessibleChange::PageChanged:
-    case AccessibleChange::ControlsChanged:
-      return EVENT_OBJECT_REORDER;
-    case AccessibleChange::Focus:
-      return event.on ? EVENT_OBJECT_FOCUS : EVENT_OBJECT_STATECHANGE;
-    case AccessibleChange::Enabled:
-    case AccessibleChange::Invalid:
-    case AccessibleChange::Checked:
-      return EVENT_OBJECT_STATECHANGE;
-    case AccessibleChange::Name:
-      return EVENT_OBJECT_NAMECHANGE;
-    case AccessibleChange::Description:
-      return EVENT_OBJECT_DESCRIPTIONCHANGE;
-    case AccessibleChange::Value:
-    case AccessibleChange::TextRemoved:
-    case AccessibleChange::TextInserted:
-      return EVENT_OBJECT_VALUECHANGE;
-    case AccessibleChange::Caret:
-    case AccessibleChange::Bounds:
-      return EVENT_OBJECT_LOCATIONCHANGE;
-    case AccessibleChange::Selection:
-      return EVENT_OBJECT_TEXTSELECTIONCHANGED;
-    case AccessibleChange::BubbleShown:
-      return EVENT_SYSTEM_ALERT;
-  }
-  return 0;
-}
-
 }  // namespace
 
 LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
@@ -369,10 +332,10 @@ LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
 }
 
 void notifyWinEvent(HWND window, const AccessibleEvent& event) {
-  const DWORD kind = winEventOf(event);
+  const bool focused = event.change == AccessibleChange::Focus && event.on;
   const LONG child = event.control ? controlNumber(event.control) : CHILDID_SELF;
-  if (kind == 0) return;
-  NotifyWinEvent(kind, window, OBJID_CLIENT, child);
+  NotifyWinEvent(focused ? EVENT_OBJECT_FOCUS : kWinEvents[event.change], window, OBJID_CLIENT,
+                 child);
   if (event.change == AccessibleChange::PageChanged) {
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
   }
