@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace zarq {
 namespace {
 
@@ -15,6 +17,10 @@ AccessibleControl field() {
   c.selectionEnd = 3;
   return c;
 }
+
+// A back end's column has one word for each role, no fewer.
+static_assert(!std::is_constructible_v<RoleColumn<int>, int, int, int, int, int, int>);
+static_assert(RoleColumn<int>{0, 1, 2, 3, 4, 5, 6}[AccessibleRole::Alert] == 6);
 
 TEST(AccessibleAnswersTest, ATextIsAnsweredInWholeCharactersKeptWithinIt) {
   const AccessibleControl c = field();
