@@ -25,8 +25,10 @@ enum class AccessibleState : std::uint8_t {
   Checked,
   Horizontal,   // a slider
   Alert,        // a message
-  Unavailable,  // greyed
+  Unavailable,  // greyed; the last
 };
+constexpr std::size_t kAccessibleStates =
+    static_cast<std::size_t>(AccessibleState::Unavailable) + 1;
 
 constexpr bool hasState(const AccessibleControl& c, AccessibleState state) {
   using Role = AccessibleRole;
@@ -55,7 +57,7 @@ constexpr bool hasState(const AccessibleControl& c, AccessibleState state) {
   return false;
 }
 
-// A back end's word for each role or change, in the enum's order: its column of the table
+// A back end's word for each role, state or change, in the enum's order: its column of the table
 // both back ends fill, which does not compile with a word missing or to spare.
 template <typename Enum, std::size_t Count, typename Word>
 class Column {
@@ -64,12 +66,19 @@ class Column {
   requires(sizeof...(Words) == Count) constexpr explicit Column(Words... words)
       : words_{static_cast<Word>(words)...} {}
   constexpr Word operator[](Enum e) const { return words_[static_cast<std::size_t>(e)]; }
+  // Calls `each(value, word)` for every value in order.
+  template <typename Each>
+  void each(Each each) const {
+    for (std::size_t i = 0; i < Count; ++i) each(static_cast<Enum>(i), words_[i]);
+  }
 
  private:
   std::array<Word, Count> words_;
 };
 template <typename Word>
 using RoleColumn = Column<AccessibleRole, kAccessibleRoles, Word>;
+template <typename Word>
+using StateColumn = Column<AccessibleState, kAccessibleStates, Word>;
 template <typename Word>
 using ChangeColumn = Column<AccessibleChange, kAccessibleChanges, Word>;
 

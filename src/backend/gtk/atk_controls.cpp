@@ -47,7 +47,8 @@ gboolean grabFocus(AtkComponent* component) {
   return offer(state(component), ToolRequest::Kind::Focus);
 }
 
-void componentInit(AtkComponentIface* iface) {
+void componentInit(gpointer methods, gpointer) {
+  auto* iface = static_cast<AtkComponentIface*>(methods);
   iface->get_extents = extents;
   iface->grab_focus = grabFocus;
 }
@@ -131,7 +132,8 @@ const gchar* actionLocalName(AtkAction* action, gint i) {
   return i == 0 ? state(action).action.c_str() : nullptr;
 }
 
-void actionInit(AtkActionIface* iface) {
+void actionInit(gpointer methods, gpointer) {
+  auto* iface = static_cast<AtkActionIface*>(methods);
   iface->do_action = doAction;
   iface->get_n_actions = actionCount;
   iface->get_name = actionName;
@@ -189,7 +191,8 @@ void characterExtents(AtkText* t, gint, gint* x, gint* y, gint* width, gint* hei
   extents(ATK_COMPONENT(t), x, y, width, height, type);
 }
 
-void textInit(AtkTextIface* iface) {
+void textInit(gpointer methods, gpointer) {
+  auto* iface = static_cast<AtkTextIface*>(methods);
   iface->get_text = textBetween;
   iface->get_character_count = textLength;
   iface->get_caret_offset = caretOffset;
@@ -220,7 +223,8 @@ void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* posit
 }
 void deleteText(AtkEditableText* t, gint start, gint end) { edit(t, start, end, ""); }
 
-void editableInit(AtkEditableTextIface* iface) {
+void editableInit(gpointer methods, gpointer) {
+  auto* iface = static_cast<AtkEditableTextIface*>(methods);
   iface->set_text_contents = setContents;
   iface->insert_text = insertText;
   iface->delete_text = deleteText;
@@ -242,7 +246,8 @@ void setValue(AtkValue* value, gdouble amount) {
   ask(state(value), {ToolRequest::Kind::Edit, control(value).id, 0, 0, {}, amount});
 }
 
-void valueInit(AtkValueIface* iface) {
+void valueInit(gpointer methods, gpointer) {
+  auto* iface = static_cast<AtkValueIface*>(methods);
   iface->get_value_and_text = valueAndText;
   iface->get_range = range;
   iface->get_increment = increment;
@@ -286,7 +291,8 @@ gboolean choose(AtkSelection* s, gint i) {
   return TRUE;
 }
 
-void selectionInit(AtkSelectionIface* iface) {
+void selectionInit(gpointer methods, gpointer) {
+  auto* iface = static_cast<AtkSelectionIface*>(methods);
   iface->get_selection_count = selectedCount;
   iface->ref_selection = refSelected;
   iface->is_child_selected = isChosen;
@@ -295,34 +301,23 @@ void selectionInit(AtkSelectionIface* iface) {
 
 // --- The kinds of control object, by the interfaces their role needs.
 
-GType controlType() {
-  static const GType type =
+// The object type for each role, by the interfaces it answers beyond the component.
+GType typeFor(AccessibleRole role) {
+  static const GType control =
       subtype(ATK_TYPE_OBJECT, "ZarqControl", controlClass, {{ATK_TYPE_COMPONENT, componentInit}});
-  return type;
-}
-GType buttonType() {
-  static const GType type =
-      subtype(controlType(), "ZarqButtonControl", nullptr, {{ATK_TYPE_ACTION, actionInit}});
-  return type;
-}
-GType textType() {
-  static const GType type =
-      subtype(controlType(), "ZarqTextControl", nullptr,
-              {{ATK_TYPE_TEXT, textInit}, {ATK_TYPE_EDITABLE_TEXT, editableInit}});
-  return type;
-}
-GType sliderType() {
-  static const GType type =
-      subtype(controlType(), "ZarqSliderControl", nullptr, {{ATK_TYPE_VALUE, valueInit}});
-  return type;
-}
-// The selector: a button whose text is the type chosen and whose value is its place.
-GType choiceControlType() {
-  static const GType type = subtype(buttonType(), "ZarqChoiceControl", nullptr,
-                                    {{ATK_TYPE_TEXT, textInit},
-                                     {ATK_TYPE_VALUE, valueInit},
-                                     {ATK_TYPE_SELECTION, selectionInit}});
-  return type;
+  static const GType button =
+      subtype(control, "ZarqButtonControl", nullptr, {{ATK_TYPE_ACTION, actionInit}});
+  static const RoleColumn<GType> types{
+      subtype(control, "ZarqTextControl", nullptr,
+              {{ATK_TYPE_TEXT, textInit}, {ATK_TYPE_EDITABLE_TEXT, editableInit}}),
+      button, button, subtype(control, "ZarqSliderControl", nullptr, {{ATK_TYPE_VALUE, valueInit}}),
+      // The selector: a button whose text is the type chosen and whose value is its place.
+      subtype(button, "ZarqChoiceControl", nullptr,
+              {{ATK_TYPE_TEXT, textInit},
+               {ATK_TYPE_VALUE, valueInit},
+               {ATK_TYPE_SELECTION, selectionInit}}),
+      button, button};
+  return types[role];
 }
 GType choiceType() {
   static const GType type = subtype(ATK_TYPE_OBJECT, "ZarqChoice", choiceClass);
@@ -332,14 +327,12 @@ GType choiceType() {
 constexpr RoleColumn<AtkRole> kRoles{
     ATK_ROLE_ENTRY,     ATK_ROLE_CHECK_BOX,   ATK_ROLE_RADIO_BUTTON, ATK_ROLE_SLIDER,
     ATK_ROLE_COMBO_BOX, ATK_ROLE_PUSH_BUTTON, ATK_ROLE_NOTIFICATION};
-constexpr RoleColumn<GType (*)()> kTypes{textType,          buttonType, buttonType, sliderType,
-                                         choiceControlType, buttonType, buttonType};
 
 }  // namespace
 
 AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page, GtkWidget* area,
                                 const RequestSink* request) {
-  auto* object = ATK_OBJECT(g_object_new(kTypes[control.role](), nullptr));
+  auto* object = ATK_OBJECT(g_object_new(typeFor(control.role), nullptr));
   atk_object_initialize(object, nullptr);
   atk_object_set_role(object, kRoles[control.role]);
   atk_object_set_parent(object, page);

@@ -6,19 +6,12 @@
 #include <glib-object.h>
 
 #include <initializer_list>
+#include <utility>
 
 namespace zarq::gtk {
 
 // An interface a type implements, with the function that fills in its methods.
-struct Interface {
-  template <typename Methods>
-  Interface(GType type, void (*fill)(Methods*))
-      : type(type),
-        // As G_IMPLEMENT_INTERFACE casts it.
-        fill(reinterpret_cast<GInterfaceInitFunc>(reinterpret_cast<void (*)()>(fill))) {}
-  GType type;
-  GInterfaceInitFunc fill;
-};
+using Interface = std::pair<GType, GInterfaceInitFunc>;
 
 // Registers `name` as a subtype of `parent`: `fill` (if any) completes its class, and it
 // implements `interfaces`. Called once per name.
@@ -28,9 +21,9 @@ inline GType subtype(GType parent, const char* name, GClassInitFunc fill,
   g_type_query(parent, &query);
   const GType type = g_type_register_static_simple(parent, name, query.class_size, fill,
                                                    query.instance_size, nullptr, GTypeFlags{});
-  for (const Interface& i : interfaces) {
-    const GInterfaceInfo info{i.fill, nullptr, nullptr};
-    g_type_add_interface_static(type, i.type, &info);
+  for (const auto& [implemented, methods] : interfaces) {
+    const GInterfaceInfo info{methods, nullptr, nullptr};
+    g_type_add_interface_static(type, implemented, &info);
   }
   return type;
 }

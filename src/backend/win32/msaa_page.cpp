@@ -20,14 +20,17 @@ BSTR bstrOf(TextView text) {
 constexpr RoleColumn<LONG> kRoles{
     ROLE_SYSTEM_TEXT,     ROLE_SYSTEM_CHECKBUTTON, ROLE_SYSTEM_RADIOBUTTON, ROLE_SYSTEM_SLIDER,
     ROLE_SYSTEM_COMBOBOX, ROLE_SYSTEM_PUSHBUTTON,  ROLE_SYSTEM_ALERT};
-constexpr std::pair<AccessibleState, LONG> kStates[] = {
-    {AccessibleState::Focused, STATE_SYSTEM_FOCUSED},
-    {AccessibleState::Focusable, STATE_SYSTEM_FOCUSABLE},
-    {AccessibleState::Checked, STATE_SYSTEM_CHECKED},
-    {AccessibleState::Invalid, STATE_SYSTEM_ALERT_HIGH},
-    {AccessibleState::Alert, STATE_SYSTEM_ALERT_MEDIUM},
-    {AccessibleState::Unavailable, STATE_SYSTEM_UNAVAILABLE},
-};
+// Each state's bit; 0 where MSAA has none.
+constexpr StateColumn<LONG> kStates{0,
+                                    STATE_SYSTEM_FOCUSABLE,
+                                    STATE_SYSTEM_FOCUSED,
+                                    STATE_SYSTEM_ALERT_HIGH,
+                                    0,
+                                    0,
+                                    STATE_SYSTEM_CHECKED,
+                                    0,
+                                    STATE_SYSTEM_ALERT_MEDIUM,
+                                    STATE_SYSTEM_UNAVAILABLE};
 // What each change is to a WinEvent; a control taking the focus is EVENT_OBJECT_FOCUS.
 constexpr ChangeColumn<DWORD> kWinEvents{EVENT_OBJECT_REORDER,
                                          EVENT_OBJECT_REORDER,
@@ -170,11 +173,9 @@ class PageAccessible final : public Counted<PageAccessible, IAccessible> {
     const LONG self = GetFocus() == window_ ? STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE
                                             : STATE_SYSTEM_FOCUSABLE;
     return numberOf(child, out, self, [](const AccessibleControl& c) {
-      LONG state = 0;
-      for (const auto& [core, msaa] : kStates) {
-        if (hasState(c, core)) state |= msaa;
-      }
-      return state;
+      LONG bits = 0;
+      kStates.each([&](AccessibleState state, LONG bit) { bits |= hasState(c, state) ? bit : 0; });
+      return bits;
     });
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
