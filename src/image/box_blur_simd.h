@@ -148,49 +148,78 @@ class SimdRows {
   };
 
   // The columns of the rows being blurred, split into halves: column t (from -r - 1, the
-  // picture's edges repeated beyond it) at slot t mod the ring's size. Shared by every box of
-  // a thread: one blurs its rows from start to end before the next begins.
+  // picture's edges repeated beyond it) at slot t mod the ring's size, a whole number of
+  // squares. The first square's slots are kept again past the end, so that any kPixels
+  // columns in a row lie one after another and a square of them is read at fixed offsets
+  // from one address. As small as it can be, for the first-level cache holds the rows
+  // coming in too. Shared by every box of a thread: one blurs its rows from start to end
+  // before the next begins.
   class ColumnRing {
    public:
     explicit ColumnRing(int radius) {
-      int size = 1;
       // Live at once: the window, the columns slid over in one square and those taken in
       // ahead of it.
-      while (size < 2 * radius + 2 + 2 * kPixels) size *= 2;
-      mask_ = size - 1;
+      size_ = (2 * radius + 2 + 3 * kPixels - 1) / kPixels * kPixels;
+      // Makes every column from -r - 1 on count from 0.
+      bias_ = (radius + 1 + size_ - 1) / size_ * size_;
       static thread_local std::vector<std::uint32_t> buffer;
-      columns_ = onLine(buffer, 2 * static_cast<std::size_t>(size) * kPixels);
+      columns_ = onLine(buffer, 2 * static_cast<std::size_t>(size_ + kPixels) * kPixels);
     }
 
-    void put(int t, Vec pixels) {
-      std::uint32_t* slot = at(t);
-      V::store(slot, V::bitAnd(pixels, lowBytes()));
-      V::store(slot + kPixels, V::upperBytes(pixels));
+    // Columns t to t + kPixels - 1, t a multiple of kPixels.
+    void putSquare(int t, const Vec* pixels) {
+      std::uint32_t* first = slot(position(t));
+      std::uint32_t* mirror = first == columns_ ? slot(size_) : nullptr;
+#pragma GCC unroll 16
+      for (int i = 0; i < kPixels; ++i) {
+        const Vec low = V::bitAnd(pixels[i], lowBytes()), high = V::upperBytes(pixels[i]);
+        V::store(first + 2 * i * kPixels, low);
+        V::store(first + (2 * i + 1) * kPixels, high);
+        if (mirror) {
+          V::store(mirror + 2 * i * kPixels, low);
+          V::store(mirror + (2 * i + 1) * kPixels, high);
+        }
+      }
     }
     void copy(int to, int from) {
-      V::store(at(to), V::load(at(from)));
-      V::store(at(to) + kPixels, V::load(at(from) + kPixels));
+      const Vec low = V::load(run(from)), high = V::load(run(from) + kPixels);
+      const int s = position(to);
+      for (int at : {s, s < kPixels ? s + size_ : -1}) {
+        if (at < 0) continue;
+        V::store(slot(at), low);
+        V::store(slot(at) + kPixels, high);
+      }
     }
-    Vec low(int t) const { return V::load(at(t)); }
-    Vec high(int t) const { return V::load(at(t) + kPixels); }
+    // Columns t to t + kPixels - 1, each low half followed by its high half.
+    const std::uint32_t* run(int t) const { return slot(position(t)); }
 
    private:
-    std::uint32_t* at(int t) const {
-      return columns_ + 2 * static_cast<std::size_t>(t & mask_) * kPixels;
+    int position(int t) const { return (t + bias_) % size_; }
+    std::uint32_t* slot(int s) const {
+      return columns_ + 2 * static_cast<std::size_t>(s) * kPixels;
     }
 
-    int mask_ = 0;
+    int size_ = 0;
+    int bias_ = 0;
     std::uint32_t* columns_ = nullptr;
   };
 
-  // Up to kPixels rows; missing ones repeat the last row and go to a scratch row.
+  // Up to kPixels rows; missing ones repeat the last row and go to a scratch row. The rows'
+  // addresses are read from memory where they are used: held in vector registers, as the
+  // compiler would otherwise have them, each costs a move out of one.
   void blurSquareRows(const std::uint32_t* const* in, std::uint32_t* const* out, int count) {
-    const std::uint32_t* rows[kPixels];
-    std::uint32_t* outs[kPixels];
     if (spare_.size() < static_cast<std::size_t>(span_.outWidth)) spare_.resize(span_.outWidth);
-    for (int i = 0; i < kPixels; ++i) {
-      rows[i] = in[std::min(i, count - 1)];
-      outs[i] = i < count ? out[i] : spare_.data();
+    const std::uint32_t* const* rows = in;
+    std::uint32_t* const* outs = out;
+    const std::uint32_t* someRows[kPixels];
+    std::uint32_t* someOuts[kPixels];
+    if (count < kPixels) {
+      for (int i = 0; i < kPixels; ++i) {
+        someRows[i] = in[std::min(i, count - 1)];
+        someOuts[i] = i < count ? out[i] : spare_.data();
+      }
+      rows = someRows;
+      outs = someOuts;
     }
 
     const int r = radius_, width = span_.inWidth;
@@ -208,8 +237,7 @@ class SimdRows {
         V::transpose(square);
         // Whole squares, which stay in registers; columns past the row's end are overwritten
         // below before they are read.
-#pragma GCC unroll 16
-        for (int i = 0; i < kPixels; ++i) ring.put(taken + i, square[i]);
+        ring.putSquare(taken, square);
         if (taken == 0) {
           for (int t = -r - 1; t < 0; ++t) ring.copy(t, 0);
         }
@@ -223,18 +251,20 @@ class SimdRows {
     const Vec rounding = V::set16(static_cast<std::uint16_t>(r));
     Vec low = rounding, high = rounding;
     for (int t = first - r - 1; t < first + r; ++t) {
-      low = V::add(low, ring.low(t));
-      high = V::add(high, ring.high(t));
+      low = V::add(low, V::load(ring.run(t)));
+      high = V::add(high, V::load(ring.run(t) + kPixels));
     }
     const Averager average = average_;
     for (int x = 0; x < span_.outWidth; x += kPixels) {
       takeColumns(first + x + kPixels + r);
+      const std::uint32_t* entering = ring.run(first + x + r);
+      const std::uint32_t* leaving = ring.run(first + x - r - 1);
       Vec square[kPixels];
 #pragma GCC unroll 16
       for (int i = 0; i < kPixels; ++i) {
-        const int t = first + x + i;
-        low = V::add(low, V::sub(ring.low(t + r), ring.low(t - r - 1)));
-        high = V::add(high, V::sub(ring.high(t + r), ring.high(t - r - 1)));
+        const int lowAt = 2 * i * kPixels, highAt = lowAt + kPixels;
+        low = V::add(low, V::sub(V::load(entering + lowAt), V::load(leaving + lowAt)));
+        high = V::add(high, V::sub(V::load(entering + highAt), V::load(leaving + highAt)));
         square[i] = average(low, high);
       }
       V::transpose(square);
