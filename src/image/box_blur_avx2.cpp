@@ -79,14 +79,16 @@ bool hasAvx2() {
   return supported;
 }
 
+using Narrow = SimdRows<Avx2, Lanes16<Avx2>>;
+
 }  // namespace
 
-bool avx2BoxBlurRuns(int radius) { return hasAvx2() && SimdRows<Avx2>::runs(radius); }
+bool avx2BoxBlurRuns(int radius) { return hasAvx2() && Narrow::runs(radius); }
 
 std::unique_ptr<BoxStage> avx2BoxStage(const BoxSpan& span, int height, int radius,
                                        std::uint32_t* ring) {
   if (!avx2BoxBlurRuns(radius)) return nullptr;
-  return std::make_unique<BoxStageOf<SimdRows<Avx2>>>(span, height, radius, ring);
+  return std::make_unique<BoxStageOf<Narrow>>(span, height, radius, ring);
 }
 
 }  // namespace zarq
