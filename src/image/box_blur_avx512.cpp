@@ -1,4 +1,5 @@
-// The box blur with AVX-512: sixteen pixels, thirty-two 16-bit lanes, per instruction.
+// The box blur with AVX-512: sixteen pixels, thirty-two 16-bit lanes (or sixteen 32-bit ones),
+// per instruction.
 #include <cstdint>
 #include <memory>
 #include <type_traits>

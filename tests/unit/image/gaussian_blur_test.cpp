@@ -180,8 +180,8 @@ TEST(BoxBlurTest, ABoxChainEqualsItsBoxesOneAfterAnother) {
     int width, height;
     std::vector<int> radii;
   } cases[] = {
-      {40, 31, {1, 2, 3}}, {23, 57, {9, 9, 10}},    {17, 12, {5, 0, 30}},
-      {9, 3, {4, 1}},      {64, 200, {53, 53, 54}}, {1, 19, {2, 7}},
+      {40, 31, {1, 2, 3}},     {23, 57, {9, 9, 10}}, {17, 12, {5, 0, 30}},    {9, 3, {4, 1}},
+      {64, 200, {53, 53, 54}}, {1, 19, {2, 7}},      {7, 300, {130, 1, 400}}, {300, 2, {700, 109}},
   };
   const BoxBlurKernel kernels[] = {BoxBlurKernel::Portable, BoxBlurKernel::Avx2,
                                    BoxBlurKernel::Avx512};
