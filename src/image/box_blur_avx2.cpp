@@ -1,4 +1,5 @@
-// The box blur with AVX2: eight pixels, sixteen 16-bit lanes, per instruction.
+// The box blur with AVX2: eight pixels, sixteen 16-bit lanes (or eight 32-bit ones), per
+// instruction.
 #include <cstdint>
 #include <memory>
 
@@ -45,6 +46,24 @@ struct Avx2 {
   static Vec shiftLeft(Vec v, ShiftCount s) { return _mm256_sll_epi16(v, s); }
   static Vec orMasked(Vec a, Vec b, Vec m) { return _mm256_or_si256(a, _mm256_and_si256(b, m)); }
 
+  static Vec add32(Vec a, Vec b) { return _mm256_add_epi32(a, b); }
+  static Vec sub32(Vec a, Vec b) { return _mm256_sub_epi32(a, b); }
+  static Vec mullo32(Vec a, Vec b) { return _mm256_mullo_epi32(a, b); }
+  template <int kBits>
+  static Vec shiftRight32(Vec v) {
+    return _mm256_srli_epi32(v, kBits);
+  }
+  template <int kBits>
+  static Vec shiftLeft32(Vec v) {
+    return _mm256_slli_epi32(v, kBits);
+  }
+  static Vec bitOr(Vec a, Vec b) { return _mm256_or_si256(a, b); }
+  using Floats = __m256;
+  static Floats setFloat(float f) { return _mm256_set1_ps(f); }
+  static Vec floorOf(Vec n, Floats m, Floats a) {
+    return _mm256_cvttps_epi32(_mm256_add_ps(_mm256_mul_ps(_mm256_cvtepi32_ps(n), m), a));
+  }
+
   // Pairs of elements, then pairs of pairs, within each 128-bit lane; then the lanes.
   [[gnu::always_inline]] static void transpose(Vec* rows) {
     Vec pairs[8], quads[8];
@@ -79,14 +98,21 @@ bool hasAvx2() {
   return supported;
 }
 
+using Narrow = SimdRows<Avx2, Lanes16<Avx2>>;
+using Wide = SimdRows<Avx2, Lanes32<Avx2>>;
+
 }  // namespace
 
-bool avx2BoxBlurRuns(int radius) { return hasAvx2() && SimdRows<Avx2>::runs(radius); }
+bool avx2BoxBlurRuns(int radius) {
+  return hasAvx2() && (Narrow::runs(radius) || Wide::runs(radius));
+}
 
+// The narrow lanes where the sums fit them: twice the pixels per instruction.
 std::unique_ptr<BoxStage> avx2BoxStage(const BoxSpan& span, int height, int radius,
                                        std::uint32_t* ring) {
   if (!avx2BoxBlurRuns(radius)) return nullptr;
-  return std::make_unique<BoxStageOf<SimdRows<Avx2>>>(span, height, radius, ring);
+  if (Narrow::runs(radius)) return std::make_unique<BoxStageOf<Narrow>>(span, height, radius, ring);
+  return std::make_unique<BoxStageOf<Wide>>(span, height, radius, ring);
 }
 
 }  // namespace zarq

@@ -1,4 +1,5 @@
-// The box blur with AVX-512: sixteen pixels, thirty-two 16-bit lanes, per instruction.
+// The box blur with AVX-512: sixteen pixels, thirty-two 16-bit lanes (or sixteen 32-bit ones),
+// per instruction.
 #include <cstdint>
 #include <memory>
 #include <type_traits>
@@ -47,6 +48,26 @@ struct Avx512 {
   static Vec shiftLeft(Vec v, ShiftCount s) { return _mm512_sllv_epi16(v, s); }
   static Vec orMasked(Vec a, Vec b, Vec m) { return _mm512_ternarylogic_epi32(a, b, m, 0xF8); }
 
+  static Vec add32(Vec a, Vec b) { return _mm512_add_epi32(a, b); }
+  static Vec sub32(Vec a, Vec b) { return _mm512_sub_epi32(a, b); }
+  static Vec mullo32(Vec a, Vec b) { return _mm512_mullo_epi32(a, b); }
+  template <int kBits>
+  static Vec shiftRight32(Vec v) {
+    return _mm512_maskz_srli_epi32(0xFFFF, v, kBits);
+  }
+  template <int kBits>
+  static Vec shiftLeft32(Vec v) {
+    return _mm512_maskz_slli_epi32(0xFFFF, v, kBits);
+  }
+  static Vec bitOr(Vec a, Vec b) { return _mm512_or_si512(a, b); }
+  using Floats = __m512;
+  static Floats setFloat(float f) { return _mm512_set1_ps(f); }
+  // (Masked forms again, for the same warning.)
+  static Vec floorOf(Vec n, Floats m, Floats a) {
+    const Floats product = _mm512_mul_ps(_mm512_maskz_cvtepi32_ps(0xFFFF, n), m);
+    return _mm512_maskz_cvttps_epi32(0xFFFF, _mm512_add_ps(product, a));
+  }
+
   // Pairs of elements, then pairs of pairs, within each 128-bit lane; then the lanes. (The
   // masked forms, all lanes set, spare GCC 12 a false warning.)
   [[gnu::always_inline]] static void transpose(Vec* rows) {
@@ -92,14 +113,21 @@ bool hasAvx512() {
   return supported;
 }
 
+using Narrow = SimdRows<Avx512, Lanes16<Avx512>>;
+using Wide = SimdRows<Avx512, Lanes32<Avx512>>;
+
 }  // namespace
 
-bool avx512BoxBlurRuns(int radius) { return hasAvx512() && SimdRows<Avx512>::runs(radius); }
+bool avx512BoxBlurRuns(int radius) {
+  return hasAvx512() && (Narrow::runs(radius) || Wide::runs(radius));
+}
 
+// The narrow lanes where the sums fit them: twice the pixels per instruction.
 std::unique_ptr<BoxStage> avx512BoxStage(const BoxSpan& span, int height, int radius,
                                          std::uint32_t* ring) {
   if (!avx512BoxBlurRuns(radius)) return nullptr;
-  return std::make_unique<BoxStageOf<SimdRows<Avx512>>>(span, height, radius, ring);
+  if (Narrow::runs(radius)) return std::make_unique<BoxStageOf<Narrow>>(span, height, radius, ring);
+  return std::make_unique<BoxStageOf<Wide>>(span, height, radius, ring);
 }
 
 }  // namespace zarq

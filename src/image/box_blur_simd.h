@@ -16,9 +16,15 @@
 //   orMasked(a, b, m)          a | (b & m)
 //   transpose(v)               kPixels vectors of kPixels pixels, as rows of a square, transposed
 //
-// A pixel's four bytes are split into two 16-bit lanes each: blue and red in the "low" vector,
-// green and the fourth byte in the "high" one. Both halves then need no shuffles to widen or
-// narrow, which is where a blur spends its time otherwise.
+// and, for the wide lanes only:
+//
+//   add32, sub32, mullo32      lane arithmetic on 32-bit lanes
+//   shiftRight32<n>(v), shiftLeft32<n>(v), bitOr
+//   Floats, setFloat(f)        a vector of kPixels floats, each f
+//   floorOf(n, m, a)           each 32-bit lane n, as a float, times m plus a, rounded down
+//
+// A pixel's four bytes are split into lanes of its own vectors (Lanes16, Lanes32), so that
+// they need no shuffles to widen or narrow, which is where a blur spends its time otherwise.
 //
 // Chosen at run time, so the rest of the program needs no special compiler flags.
 
@@ -54,15 +60,14 @@ inline Divider16 divider16(int radius) {
   return {};
 }
 
-// Loops over the vectors of a square are unrolled (`#pragma GCC unroll`) and the functions
-// that take one are inlined, at any optimisation level, so that the square stays in
-// registers.
+// Sums in 16-bit lanes, for radii whose sums fit them: blue and red in the "low" vector,
+// green and the fourth byte in the "high" one.
 template <class V>
-class SimdRows {
+class Lanes16 {
  public:
   using Sum = std::uint16_t;
   using Vec = typename V::Vec;
-  static constexpr int kPixels = V::kPixels;
+  static constexpr int kParts = 2;
 
   // The green byte's average is moved up by 8 - shift, so the shift may not pass 8.
   static bool runs(int radius) {
@@ -70,8 +75,88 @@ class SimdRows {
     return divider.exact && divider.shift <= 8;
   }
 
-  SimdRows(const BoxSpan& span, int radius)
-      : span_(span), radius_(radius), average_(divider16(radius)) {}
+  static Vec add(Vec a, Vec b) { return V::add(a, b); }
+  static Vec sub(Vec a, Vec b) { return V::sub(a, b); }
+  static Vec mullo(Vec a, Vec b) { return V::mullo(a, b); }
+  static Vec set(int n) { return V::set16(static_cast<std::uint16_t>(n)); }
+  [[gnu::always_inline]] static void split(Vec pixels, Vec* parts) {
+    parts[0] = V::bitAnd(pixels, V::set16(0x00FF));
+    parts[1] = V::upperBytes(pixels);
+  }
+
+  // The high half's multiplier is 0 in the fourth byte's lanes, so that byte comes out 0.
+  explicit Lanes16(int radius) : Lanes16(divider16(radius)) {}
+  [[gnu::always_inline]] Vec average(const Vec* sums) const {
+    return V::orMasked(V::shiftRight(V::mulhi(sums[0], lowMultiplier_), down_),
+                       V::shiftLeft(V::mulhi(sums[1], highMultiplier_), up_), highByte_);
+  }
+
+ private:
+  explicit Lanes16(const Divider16& divider)
+      : lowMultiplier_(V::set16(divider.multiplier)),
+        highMultiplier_(V::set32(divider.multiplier)),
+        down_(V::shiftCount(divider.shift)),
+        up_(V::shiftCount(8 - divider.shift)),
+        highByte_(V::set16(0xFF00)) {}
+
+  Vec lowMultiplier_, highMultiplier_;
+  typename V::ShiftCount down_, up_;
+  Vec highByte_;
+};
+
+// Sums in 32-bit lanes, one vector for each colour byte, for the radii whose sums pass 16
+// bits. A sum n stays below 2^19, exact as a float, and floor(n * (1 / d) + 1 / 8192) is
+// floor(n / d) for every such n and window d: the product is off by less than 2^-15, and
+// n / d lies either on a whole number or at least 1 / d below the next.
+template <class V>
+class Lanes32 {
+ public:
+  using Sum = std::uint32_t;
+  using Vec = typename V::Vec;
+  static constexpr int kParts = 3;
+
+  static bool runs(int radius) { return radius <= kMaxBoxRadius; }
+
+  static Vec add(Vec a, Vec b) { return V::add32(a, b); }
+  static Vec sub(Vec a, Vec b) { return V::sub32(a, b); }
+  static Vec mullo(Vec a, Vec b) { return V::mullo32(a, b); }
+  static Vec set(int n) { return V::set32(static_cast<std::uint32_t>(n)); }
+  [[gnu::always_inline]] static void split(Vec pixels, Vec* parts) {
+    const Vec byte = V::set32(0xFF);
+    parts[0] = V::bitAnd(pixels, byte);
+    parts[1] = V::bitAnd(V::template shiftRight32<8>(pixels), byte);
+    parts[2] = V::bitAnd(V::template shiftRight32<16>(pixels), byte);
+  }
+
+  explicit Lanes32(int radius)
+      : reciprocal_(V::setFloat(1.0f / static_cast<float>(2 * radius + 1))),
+        nudge_(V::setFloat(1.0f / 8192)) {}
+  [[gnu::always_inline]] Vec average(const Vec* sums) const {
+    const Vec blue = V::floorOf(sums[0], reciprocal_, nudge_);
+    const Vec green = V::floorOf(sums[1], reciprocal_, nudge_);
+    const Vec red = V::floorOf(sums[2], reciprocal_, nudge_);
+    return V::bitOr(V::bitOr(blue, V::template shiftLeft32<8>(green)),
+                    V::template shiftLeft32<16>(red));
+  }
+
+ private:
+  typename V::Floats reciprocal_, nudge_;
+};
+
+// Loops over the vectors of a square are unrolled (`#pragma GCC unroll`) and the functions
+// that take one are inlined, at any optimisation level, so that the square stays in
+// registers.
+template <class V, class L>
+class SimdRows {
+ public:
+  using Sum = typename L::Sum;
+  using Vec = typename V::Vec;
+  static constexpr int kPixels = V::kPixels;
+  static constexpr int kParts = L::kParts;
+
+  static bool runs(int radius) { return L::runs(radius); }
+
+  SimdRows(const BoxSpan& span, int radius) : span_(span), radius_(radius), lanes_(radius) {}
 
   // The rows' horizontal boxes, kPixels rows at a time: a square of pixels is transposed so
   // that each vector holds one column of the rows, and the window then slides along the
@@ -83,40 +168,44 @@ class SimdRows {
   }
 
   void addRow(Sum* sums, const std::uint32_t* row, int times) const {
-    const Vec factor = V::set16(static_cast<std::uint16_t>(times));
+    const Vec factor = L::set(times);
     for (int x = 0; x < span_.outWidth; x += kPixels) {
-      const Vec pixels = V::load(row + x);
-      Sum* low = sums + 4 * x;
-      Sum* high = low + 2 * kPixels;
-      V::store(low, V::add(V::load(low), V::mullo(V::bitAnd(pixels, lowBytes()), factor)));
-      V::store(high, V::add(V::load(high), V::mullo(V::upperBytes(pixels), factor)));
+      Vec parts[kParts];
+      L::split(V::load(row + x), parts);
+      for (int k = 0; k < kParts; ++k) {
+        Sum* at = strip(sums, x) + k * kLanes;
+        V::store(at, L::add(V::load(at), L::mullo(parts[k], factor)));
+      }
     }
   }
 
   // Each strip of kPixels columns takes its sums from memory once for all the rows.
   void slideRows(Sum* sums, const std::uint32_t* const* entering,
                  const std::uint32_t* const* leaving, std::uint32_t* const* out, int count) const {
-    const Averager average = average_;
-    const Vec mask = lowBytes();
+    const L lanes = lanes_;
     for (int x = 0; x < span_.outWidth; x += kPixels) {
       const int pixels = std::min(kPixels, span_.outWidth - x);
-      Sum* lowSums = sums + 4 * x;
-      Sum* highSums = lowSums + 2 * kPixels;
-      Vec low = V::load(lowSums), high = V::load(highSums);
+      Vec total[kParts];
+#pragma GCC unroll 4
+      for (int k = 0; k < kParts; ++k) total[k] = V::load(strip(sums, x) + k * kLanes);
       for (int row = 0; row < count; ++row) {
         // Rows of the ring are padded to whole vectors, so whole vectors can be read.
-        const Vec in = V::load(entering[row] + x), gone = V::load(leaving[row] + x);
-        low = V::add(low, V::sub(V::bitAnd(in, mask), V::bitAnd(gone, mask)));
-        high = V::add(high, V::sub(V::upperBytes(in), V::upperBytes(gone)));
-        storePixels(out[row] + x, average(low, high), pixels);
+        Vec in[kParts], gone[kParts];
+        L::split(V::load(entering[row] + x), in);
+        L::split(V::load(leaving[row] + x), gone);
+#pragma GCC unroll 4
+        for (int k = 0; k < kParts; ++k) total[k] = L::add(total[k], L::sub(in[k], gone[k]));
+        storePixels(out[row] + x, lanes.average(total), pixels);
       }
-      V::store(lowSums, low);
-      V::store(highSums, high);
+#pragma GCC unroll 4
+      for (int k = 0; k < kParts; ++k) V::store(strip(sums, x) + k * kLanes, total[k]);
     }
   }
 
  private:
-  static Vec lowBytes() { return V::set16(0x00FF); }
+  // The lanes of a vector, and the sums of the strip of kPixels columns from x.
+  static constexpr int kLanes = static_cast<int>(sizeof(Vec) / sizeof(Sum));
+  static Sum* strip(Sum* sums, int x) { return sums + 4 * x; }
 
   static void storePixels(std::uint32_t* out, Vec pixels, int count) {
     if (count == kPixels) {
@@ -126,71 +215,76 @@ class SimdRows {
     }
   }
 
-  // Pixels from rounded sums, with the divider in registers (a local, which the vector
-  // stores cannot be taken to overwrite). The high half's multiplier is 0 in the fourth
-  // byte's lanes, so that byte comes out 0.
-  struct Averager {
-    explicit Averager(const Divider16& divider)
-        : lowMultiplier(V::set16(divider.multiplier)),
-          highMultiplier(V::set32(divider.multiplier)),
-          down(V::shiftCount(divider.shift)),
-          up(V::shiftCount(8 - divider.shift)),
-          highByte(V::set16(0xFF00)) {}
-
-    Vec operator()(Vec low, Vec high) const {
-      return V::orMasked(V::shiftRight(V::mulhi(low, lowMultiplier), down),
-                         V::shiftLeft(V::mulhi(high, highMultiplier), up), highByte);
-    }
-
-    Vec lowMultiplier, highMultiplier;
-    typename V::ShiftCount down, up;
-    Vec highByte;
-  };
-
-  // The columns of the rows being blurred, split into halves: column t (from -r - 1, the
-  // picture's edges repeated beyond it) at slot t mod the ring's size. Shared by every box of
-  // a thread: one blurs its rows from start to end before the next begins.
+  // The columns of the rows being blurred, split into kParts vectors: column t (from -r - 1,
+  // the picture's edges repeated beyond it) at slot t mod the ring's size, a power of two.
+  // The first square's slots are kept again past the end, so that any kPixels columns in a
+  // row lie one after another and a square of them is read at fixed offsets from one
+  // address. Shared by every box of a thread: one blurs its rows from start to end before
+  // the next begins.
   class ColumnRing {
    public:
+    static constexpr int kSlot = kParts * kPixels;  // the 32-bit elements of a column
+
     explicit ColumnRing(int radius) {
-      int size = 1;
       // Live at once: the window, the columns slid over in one square and those taken in
       // ahead of it.
-      while (size < 2 * radius + 2 + 2 * kPixels) size *= 2;
-      mask_ = size - 1;
+      size_ = kPixels;
+      while (size_ < 2 * radius + 2 + 2 * kPixels) size_ *= 2;
       static thread_local std::vector<std::uint32_t> buffer;
-      columns_ = onLine(buffer, 2 * static_cast<std::size_t>(size) * kPixels);
+      columns_ = onLine(buffer, static_cast<std::size_t>(size_ + kPixels) * kSlot);
     }
 
-    void put(int t, Vec pixels) {
-      std::uint32_t* slot = at(t);
-      V::store(slot, V::bitAnd(pixels, lowBytes()));
-      V::store(slot + kPixels, V::upperBytes(pixels));
+    // Columns t to t + kPixels - 1, t a multiple of kPixels.
+    void putSquare(int t, const Vec* pixels) {
+      std::uint32_t* first = slot(position(t));
+      std::uint32_t* mirror = first == columns_ ? slot(size_) : nullptr;
+#pragma GCC unroll 16
+      for (int i = 0; i < kPixels; ++i) {
+        Vec parts[kParts];
+        L::split(pixels[i], parts);
+#pragma GCC unroll 4
+        for (int k = 0; k < kParts; ++k) {
+          V::store(first + i * kSlot + k * kPixels, parts[k]);
+          if (mirror) V::store(mirror + i * kSlot + k * kPixels, parts[k]);
+        }
+      }
     }
     void copy(int to, int from) {
-      V::store(at(to), V::load(at(from)));
-      V::store(at(to) + kPixels, V::load(at(from) + kPixels));
+      const int s = position(to);
+      for (int at : {s, s < kPixels ? s + size_ : -1}) {
+        if (at < 0) continue;
+        for (int k = 0; k < kParts; ++k) {
+          V::store(slot(at) + k * kPixels, V::load(run(from) + k * kPixels));
+        }
+      }
     }
-    Vec low(int t) const { return V::load(at(t)); }
-    Vec high(int t) const { return V::load(at(t) + kPixels); }
+    // Columns t to t + kPixels - 1, kSlot elements apart, each its parts one after another.
+    const std::uint32_t* run(int t) const { return slot(position(t)); }
 
    private:
-    std::uint32_t* at(int t) const {
-      return columns_ + 2 * static_cast<std::size_t>(t & mask_) * kPixels;
-    }
+    int position(int t) const { return t & (size_ - 1); }
+    std::uint32_t* slot(int s) const { return columns_ + static_cast<std::size_t>(s) * kSlot; }
 
-    int mask_ = 0;
+    int size_ = 0;
     std::uint32_t* columns_ = nullptr;
   };
 
-  // Up to kPixels rows; missing ones repeat the last row and go to a scratch row.
+  // Up to kPixels rows; missing ones repeat the last row and go to a scratch row. The rows'
+  // addresses are read from memory where they are used: held in vector registers, as the
+  // compiler would otherwise have them, each costs a move out of one.
   void blurSquareRows(const std::uint32_t* const* in, std::uint32_t* const* out, int count) {
-    const std::uint32_t* rows[kPixels];
-    std::uint32_t* outs[kPixels];
     if (spare_.size() < static_cast<std::size_t>(span_.outWidth)) spare_.resize(span_.outWidth);
-    for (int i = 0; i < kPixels; ++i) {
-      rows[i] = in[std::min(i, count - 1)];
-      outs[i] = i < count ? out[i] : spare_.data();
+    const std::uint32_t* const* rows = in;
+    std::uint32_t* const* outs = out;
+    const std::uint32_t* someRows[kPixels];
+    std::uint32_t* someOuts[kPixels];
+    if (count < kPixels) {
+      for (int i = 0; i < kPixels; ++i) {
+        someRows[i] = in[std::min(i, count - 1)];
+        someOuts[i] = i < count ? out[i] : spare_.data();
+      }
+      rows = someRows;
+      outs = someOuts;
     }
 
     const int r = radius_, width = span_.inWidth;
@@ -208,8 +302,7 @@ class SimdRows {
         V::transpose(square);
         // Whole squares, which stay in registers; columns past the row's end are overwritten
         // below before they are read.
-#pragma GCC unroll 16
-        for (int i = 0; i < kPixels; ++i) ring.put(taken + i, square[i]);
+        ring.putSquare(taken, square);
         if (taken == 0) {
           for (int t = -r - 1; t < 0; ++t) ring.copy(t, 0);
         }
@@ -220,22 +313,26 @@ class SimdRows {
 
     const int first = span_.outOffset;
     takeColumns(first + r);
-    const Vec rounding = V::set16(static_cast<std::uint16_t>(r));
-    Vec low = rounding, high = rounding;
+    Vec total[kParts];
+    for (Vec& part : total) part = L::set(r);
     for (int t = first - r - 1; t < first + r; ++t) {
-      low = V::add(low, ring.low(t));
-      high = V::add(high, ring.high(t));
+      const std::uint32_t* column = ring.run(t);
+      for (int k = 0; k < kParts; ++k) total[k] = L::add(total[k], V::load(column + k * kPixels));
     }
-    const Averager average = average_;
+    const L lanes = lanes_;
     for (int x = 0; x < span_.outWidth; x += kPixels) {
       takeColumns(first + x + kPixels + r);
+      const std::uint32_t* entering = ring.run(first + x + r);
+      const std::uint32_t* leaving = ring.run(first + x - r - 1);
       Vec square[kPixels];
 #pragma GCC unroll 16
       for (int i = 0; i < kPixels; ++i) {
-        const int t = first + x + i;
-        low = V::add(low, V::sub(ring.low(t + r), ring.low(t - r - 1)));
-        high = V::add(high, V::sub(ring.high(t + r), ring.high(t - r - 1)));
-        square[i] = average(low, high);
+#pragma GCC unroll 4
+        for (int k = 0; k < kParts; ++k) {
+          const int at = i * ColumnRing::kSlot + k * kPixels;
+          total[k] = L::add(total[k], L::sub(V::load(entering + at), V::load(leaving + at)));
+        }
+        square[i] = lanes.average(total);
       }
       V::transpose(square);
       const int pixels = std::min(kPixels, span_.outWidth - x);
@@ -246,7 +343,7 @@ class SimdRows {
 
   BoxSpan span_;
   int radius_;
-  Averager average_;
+  L lanes_;
   std::vector<std::uint32_t> spare_;
 };
 

@@ -138,12 +138,16 @@ TEST(GaussianBlurTest, SigmaZeroChangesOnlyTheFourthByte) {
   }
 }
 
-// Every kernel, every radius of the preview's range, on bytes that reach the largest sums
-// (where an inexact division would show first) as well as on ordinary ones.
+// Every kernel, every radius of the preview's range and some far beyond it, on bytes that
+// reach the largest sums (where an inexact division would show first) as well as on ordinary
+// ones.
 TEST(BoxBlurTest, EveryKernelMatchesTheDefinitionForEveryRadius) {
   const BoxBlurKernel kernels[] = {BoxBlurKernel::Portable, BoxBlurKernel::Avx2,
                                    BoxBlurKernel::Avx512};
-  for (int r = 0; r <= 134; ++r) {
+  std::vector<int> radii;
+  for (int r = 0; r <= 134; ++r) radii.push_back(r);
+  for (int r : {255, 256, 511, 700, 1023}) radii.push_back(r);
+  for (int r : radii) {
     const int width = 2 * r + 37;
     const Image inputs[] = {
         randomImage(width, 3, r, true),
@@ -176,8 +180,8 @@ TEST(BoxBlurTest, ABoxChainEqualsItsBoxesOneAfterAnother) {
     int width, height;
     std::vector<int> radii;
   } cases[] = {
-      {40, 31, {1, 2, 3}}, {23, 57, {9, 9, 10}},    {17, 12, {5, 0, 30}},
-      {9, 3, {4, 1}},      {64, 200, {53, 53, 54}}, {1, 19, {2, 7}},
+      {40, 31, {1, 2, 3}},     {23, 57, {9, 9, 10}}, {17, 12, {5, 0, 30}},    {9, 3, {4, 1}},
+      {64, 200, {53, 53, 54}}, {1, 19, {2, 7}},      {7, 300, {130, 1, 400}}, {300, 2, {700, 109}},
   };
   const BoxBlurKernel kernels[] = {BoxBlurKernel::Portable, BoxBlurKernel::Avx2,
                                    BoxBlurKernel::Avx512};
