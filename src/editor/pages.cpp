@@ -30,7 +30,6 @@ void resetInteraction(SettingsForm& form) {
     arrow.y = 340;
     arrow.duration = kArrowDuration;
     arrow.maxScale = 1.2;
-    arrow.startTime = -kArrowDuration;
   }
 }
 

@@ -8,9 +8,11 @@
 namespace zarq {
 
 struct PageArrow {
-  std::int32_t x = 0, y = 0;      // centre of the chevron
-  bool growing = false;           // true after the pointer entered
-  std::int32_t startTime = -200;  // clock milliseconds when the current animation began
+  std::int32_t x = 0, y = 0;  // centre of the chevron
+  bool growing = false;       // true after the pointer entered
+  // Clock milliseconds when the current animation began: at start, long over, so that the
+  // first frames are no animation's and the loop waits for events at once.
+  std::int32_t startTime = -1'000'000;
   std::int32_t duration = 200;
   double maxScale = 1.2;
   bool hovered = false;

@@ -3,6 +3,7 @@
 #include "editor/commands.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
+#include "editor/window_events.h"
 #include "support/form_fixture.h"
 
 namespace zarq {
@@ -41,6 +42,8 @@ TEST_F(PageTurningTest, PressOnAnArrowReleasedElsewhereDoesNothing) {
 }
 
 TEST_F(PageTurningTest, HoverStartsTheArrowAnimation) {
+  platform.host.now = 0;  // the clock's first reading: nothing animates yet
+  EXPECT_FALSE(animationRunning(*form));
   platform.host.now = 5000;
   const PageArrow& left = form->arrows[0];
   handleMouseMove(*form, left.x, left.y);
