@@ -1,4 +1,4 @@
-#include "app/gtk/gtk_app.h"
+// zarq-settings on Linux.
 
 #include <gtk/gtk.h>
 
@@ -21,6 +21,7 @@
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
+#include "image/cover_loader.h"
 
 namespace zarq::gtk {
 namespace {
@@ -108,8 +109,10 @@ class GtkShell final : public EditorShell {
 };
 
 }  // namespace
+}  // namespace zarq::gtk
 
-int runEditor(int argc, char** argv) {
+int main(int argc, char** argv) {
+  using namespace zarq::gtk;
   g_set_prgname(kProgramName);
   // GTK's own options (--display, ...) are taken out first; what is left is the editor's.
   if (!gtk_parse_args(&argc, &argv)) {
@@ -119,7 +122,7 @@ int runEditor(int argc, char** argv) {
   std::vector<std::filesystem::path> args;
   for (int i = 1; i < argc; ++i) args.push_back(argumentPath(argv[i]));
   GtkShell shell(argc, argv);
-  return zarq::runEditor(shell, args);
+  const int status = zarq::runEditor(shell, args);
+  zarq::CoverLoader::endProcessIfDecoding(status);
+  return status;
 }
-
-}  // namespace zarq::gtk

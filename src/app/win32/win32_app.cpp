@@ -1,4 +1,4 @@
-#include "app/win32/win32_app.h"
+// zarq-settings.exe on Windows.
 
 // clang-format off
 #include <windows.h>
@@ -24,6 +24,7 @@
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
+#include "image/cover_loader.h"
 
 namespace zarq::win32 {
 namespace {
@@ -116,10 +117,11 @@ class Win32Shell final : public EditorShell {
 };
 
 }  // namespace
-
-int runEditor(HINSTANCE instance, int showCommand) {
-  Win32Shell shell(instance, showCommand);
-  return zarq::runEditor(shell, commandLineArguments());
-}
-
 }  // namespace zarq::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  zarq::win32::Win32Shell shell(instance, showCommand);
+  const int status = zarq::runEditor(shell, zarq::win32::commandLineArguments());
+  zarq::CoverLoader::endProcessIfDecoding(status);
+  return status;
+}

@@ -105,10 +105,7 @@ GlyphRun FontFallback::glyphs(int family, TextView text) const {
   IDWriteFontFace* face = faces_[family].Get();
   std::vector<UINT32> codePoints;
   for (std::size_t at = 0; at < text.size(); at = nextCharacter(text, at)) {
-    char32_t c = text[at];
-    if (nextCharacter(text, at) == at + 2)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-    codePoints.push_back(c);
+    codePoints.push_back(codePointAt(text, at));
   }
   run.glyphs.resize(codePoints.size());
   std::vector<DWRITE_GLYPH_METRICS> metrics(codePoints.size());

@@ -94,11 +94,8 @@ std::vector<FaceRun> GdiplusFont::faceRuns(TextView text) const {
   std::vector<FaceRun> runs;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t begin = at;
-    const std::size_t next = nextCharacter(text, at);
-    char32_t c = text[at];
-    if (next == at + 2) c = 0x10000 + ((c - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-    at = next;
-    const int face = faceOf(c);
+    const int face = faceOf(codePointAt(text, at));
+    at = nextCharacter(text, at);
     if (!runs.empty() && runs.back().face == face) {
       runs.back().end = at;
     } else {

@@ -8,7 +8,6 @@
 // clang-format on
 
 #include <algorithm>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -32,9 +31,7 @@ std::wstring filterOf(TextView name, TextView pattern) {
 
 // Presses the button of a dialog that answers it as closed.
 BOOL CALLBACK closeDialog(HWND window, LPARAM) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (std::wstring_view(className) != L"#32770") return TRUE;
+  if (!isDialog(window)) return TRUE;
   const int button = GetDlgItem(window, IDCANCEL) ? IDCANCEL
                      : GetDlgItem(window, IDNO)   ? IDNO
                                                   : IDOK;
