@@ -299,9 +299,7 @@ void EditorWindow::onDestroy(GtkWidget*, gpointer p) {
   g_signal_handler_disconnect(screen, w.resolutionHandler_);
   g_signal_handler_disconnect(screen, w.monitorsHandler_);
   g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
-  w.host_.onZoom(nullptr);
   w.host_.detach();
-  w.host_.onAnnounce(nullptr);
   w.window_ = nullptr;
   w.area_ = nullptr;
   w.loop_.windowGone();

@@ -170,9 +170,7 @@ bool EditorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       loop_.endSession(form_, 0);
       return true;
     case WM_DESTROY:
-      host_.onAnnounce(nullptr);
       frame_.onPresent(nullptr);
-      host_.onZoom(nullptr);
       host_.detach();
       loop_.windowGone();
       return true;
