@@ -12,16 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/accelerator_table.h"
 #include "app/win32/console_end.h"
-#include "app/win32/editor_window.h"
+#include "app/win32/win32_host.h"
 #include "backend/win32/gdiplus_font.h"
 #include "backend/win32/gdiplus_frame.h"
 #include "backend/win32/gdiplus_session.h"
 #include "backend/win32/gdiplus_text.h"
 #include "backend/win32/wic_decoder.h"
 #include "backend/win32/wide_text.h"
-#include "backend/win32/win32_host.h"
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
@@ -135,32 +133,27 @@ class Win32Shell final : public EditorShell {
   }
   Desktop& open(const std::filesystem::path& folder) override {
     drawing_.emplace();
-    host_.emplace(folder);
-    host_->useAccelerators(accelerators_.handle());
-    return *host_;
+    return host_.emplace(folder);
   }
   Platform platform(Host& host) override {
     return {drawing_->text, images_, host, drawing_->frame};
   }
   bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) override {
-    window_.emplace(form, loop, drawing_->frame, *host_);
-    return window_->create(instance_, wide(title));
+    return host_->create(instance_, wide(title), form, loop, drawing_->frame);
   }
   void showWindow() override {
-    ShowWindow(window_->handle(), showCommand_);
-    UpdateWindow(window_->handle());
-    console_.emplace(window_->handle());
+    ShowWindow(host_->handle(), showCommand_);
+    UpdateWindow(host_->handle());
+    console_.emplace(host_->handle());
   }
 
  private:
   OleApartment ole_;
   HINSTANCE instance_;
   int showCommand_;
-  AcceleratorTable accelerators_;
   WicDecoder images_;
   std::optional<Drawing> drawing_;
   std::optional<Win32Host> host_;
-  std::optional<EditorWindow> window_;
   std::optional<ConsoleEnd> console_;
 };
 
