@@ -357,8 +357,8 @@ void Win32Host::fitToScreen(UINT dpi, std::optional<POINT> at, std::optional<int
     GetWindowRect(window_, &now);
     at = POINT{now.left, now.top};
   }
-  const POINT place = placeInside(*at, outer, work);
-  SetWindowPos(window_, nullptr, place.x, place.y, outer.cx, outer.cy,
+  SetWindowPos(window_, nullptr, placeWithin(at->x, outer.cx, work.left, work.right),
+               placeWithin(at->y, outer.cy, work.top, work.bottom), outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
