@@ -36,8 +36,6 @@ class GtkHost final : public Desktop {
   // Until a window is created the dialogs have no owner.
   explicit GtkHost(std::filesystem::path workFolder);
   ~GtkHost() override;
-  GtkHost(const GtkHost&) = delete;
-  GtkHost& operator=(const GtkHost&) = delete;
 
   // Creates the window titled `title` (UTF-8) without showing it, showing `frame` and its
   // events going to `loop`; the dialogs are owned by it from here on.

@@ -34,8 +34,6 @@ class Win32Host final : public Desktop {
   // files are. Until a window is created the dialogs have no owner.
   explicit Win32Host(std::filesystem::path workFolder);
   ~Win32Host() override;
-  Win32Host(const Win32Host&) = delete;
-  Win32Host& operator=(const Win32Host&) = delete;
 
   // Registers the class and creates the window titled `title`, hidden, showing `frame` and
   // its events going to `loop`; false when Windows refuses either.
