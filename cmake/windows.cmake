@@ -36,14 +36,14 @@ add_custom_command(OUTPUT ${ZARQ_ICON}
   DEPENDS ${ZARQ_ICON_PNGS} VERBATIM)
 add_custom_target(zarq_icon DEPENDS ${ZARQ_ICON})
 
-# The window and its loop; main.cpp and the resources make the program.
+# The window and its loop; win32_app.cpp, with wWinMain, and the resources make the program.
 file(GLOB ZARQ_WIN32_APP_SOURCES CONFIGURE_DEPENDS src/app/win32/*.cpp)
-list(REMOVE_ITEM ZARQ_WIN32_APP_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/app/win32/main.cpp)
+list(REMOVE_ITEM ZARQ_WIN32_APP_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/app/win32/win32_app.cpp)
 add_library(zarq_win32_app STATIC ${ZARQ_WIN32_APP_SOURCES})
 target_link_libraries(zarq_win32_app PUBLIC zarq_win32 advapi32)
 
 enable_language(RC)
-add_executable(zarq-settings WIN32 src/app/win32/main.cpp src/app/win32/zarq-settings.rc)
+add_executable(zarq-settings WIN32 src/app/win32/win32_app.cpp src/app/win32/zarq-settings.rc)
 add_dependencies(zarq-settings zarq_icon)
 target_include_directories(zarq-settings PRIVATE ${CMAKE_BINARY_DIR}/icon src/app/win32)
 set_source_files_properties(src/app/win32/zarq-settings.rc PROPERTIES

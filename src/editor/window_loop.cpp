@@ -272,4 +272,10 @@ int WindowLoop::exitStatus(const SettingsForm& form) const {
   return zarq::exitStatus(form, ending_ ? std::optional(saved_) : std::nullopt, signal_);
 }
 
+void WindowLoop::windowGone() {
+  desktop_.onAnnounce(nullptr);
+  desktop_.onZoom(nullptr);
+  gone_ = true;
+}
+
 }  // namespace zarq

@@ -117,8 +117,9 @@ class WindowLoop final : public ForwardingServices<Host> {
   void pointerEntered() { pointerInside_ = true; }
   void pointerLeft(SettingsForm& form);
   void drop(SettingsForm& form, std::vector<std::filesystem::path> paths);
-  // The window was destroyed: the loop ends.
-  void windowGone() { gone_ = true; }
+  // The window was destroyed: the loop ends, and the desktop has no window to tell of the
+  // page's changes or the user's zoom.
+  void windowGone();
 
  private:
   // Runs a message box or dialog, which runs a loop of its own.

@@ -33,4 +33,8 @@ int formCoordinate(double windowCoordinate, double scale) {
   return static_cast<int>(std::floor(windowCoordinate / scale + 1e-9));
 }
 
+int placeWithin(int start, int length, int low, int high) {
+  return std::max(low, std::min(start, high - length));
+}
+
 }  // namespace zarq

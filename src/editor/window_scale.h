@@ -22,5 +22,8 @@ int shownZoom(double textScale, int zoomPercent, double scale);
 int scaledLength(double formPixels, double scale);
 // A coordinate of the window's client area at `scale`, as the pixel of the form it lies in.
 int formCoordinate(double windowCoordinate, double scale);
+// Where a window `length` long that would start at `start` starts so that it lies between
+// `low` and `high` as far as it can: moved no more than needed, its start kept inside.
+int placeWithin(int start, int length, int low, int high);
 
 }  // namespace zarq

@@ -13,6 +13,11 @@ namespace zarq {
 
 class Desktop : public DesktopServices {
  public:
+  Desktop() = default;
+  // A desktop hands itself to the window system's callbacks: it is never copied.
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+
   // Closes every message box and dialog open now as its close box would.
   virtual void closeDialogs() = 0;
 

@@ -5,7 +5,6 @@
 
 #include "backend/win32/gdiplus_object.h"
 #include "backend/win32/gdiplus_session.h"
-#include "backend/win32/png_encoder.h"
 #include "support/image_files.h"
 
 namespace zarq::testing {
@@ -13,6 +12,8 @@ namespace {
 
 using namespace win32;
 
+constexpr CLSID kPngEncoder = {
+    0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 constexpr CLSID kJpegEncoder = {
     0x557CF401, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 constexpr CLSID kBmpEncoder = {
@@ -36,14 +37,11 @@ void writeImage(const std::filesystem::path& file, const Image& image, ImageForm
           format == ImageFormat::PngWithAlpha ? p : (p | 0xFF000000);
     }
   }
-  if (format == ImageFormat::Png || format == ImageFormat::PngWithAlpha) {
-    if (!writePngFile(file, pixels.data(), width, height)) std::abort();
-    return;
-  }
+  const bool png = format == ImageFormat::Png || format == ImageFormat::PngWithAlpha;
   GdipBitmap bitmap;
-  if (GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppRGB,
-                                reinterpret_cast<BYTE*>(pixels.data()),
-                                bitmap.out()) != Gdiplus::Ok) {
+  if (GdipCreateBitmapFromScan0(
+          width, height, width * 4, png ? PixelFormat32bppARGB : PixelFormat32bppRGB,
+          reinterpret_cast<BYTE*>(pixels.data()), bitmap.out()) != Gdiplus::Ok) {
     std::abort();
   }
   ULONG quality = 95;
@@ -51,7 +49,8 @@ void writeImage(const std::filesystem::path& file, const Image& image, ImageForm
   parameters.Count = 1;
   parameters.Parameter[0] = {kQuality, 1, Gdiplus::EncoderParameterValueTypeLong, &quality};
   const GpStatus saved =
-      format == ImageFormat::Jpeg
+      png ? GdipSaveImageToFile(bitmap.get(), file.c_str(), &kPngEncoder, nullptr)
+      : format == ImageFormat::Jpeg
           ? GdipSaveImageToFile(bitmap.get(), file.c_str(), &kJpegEncoder, &parameters)
           : GdipSaveImageToFile(bitmap.get(), file.c_str(), &kBmpEncoder, nullptr);
   if (saved != Gdiplus::Ok) std::abort();

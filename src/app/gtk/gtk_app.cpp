@@ -1,4 +1,4 @@
-#include "app/gtk/gtk_app.h"
+// zarq-settings on Linux.
 
 #include <gtk/gtk.h>
 
@@ -11,16 +11,16 @@
 #include "app/gtk/app_icon.h"
 #include "app/gtk/chinese_messages.h"
 #include "app/gtk/display_loss.h"
-#include "app/gtk/editor_window.h"
+#include "app/gtk/gtk_host.h"
 #include "app/gtk/session_signals.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/picture_decoder.h"
 #include "backend/gtk/glib_owned.h"
-#include "backend/gtk/gtk_host.h"
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
+#include "image/cover_loader.h"
 
 namespace zarq::gtk {
 namespace {
@@ -82,13 +82,13 @@ class GtkShell final : public EditorShell {
   }
   Platform platform(Host& host) override { return {*text_, images_, host, *frame_}; }
   bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) override {
-    window_.emplace(form, loop, *frame_, *host_, toUtf8(title));
+    host_->create(form, loop, *frame_, toUtf8(title));
     form_ = &form;
     loop_ = &loop;
     return true;
   }
   void showWindow() override {
-    window_->show();
+    host_->show();
     signals_.emplace([this](int signal) { loop_->endSession(*form_, signal); });
     displayLoss_.emplace([this] { return loop_->displayGone(*form_); });
   }
@@ -102,14 +102,15 @@ class GtkShell final : public EditorShell {
   std::optional<GtkHost> host_;
   SettingsForm* form_ = nullptr;
   WindowLoop* loop_ = nullptr;
-  std::optional<EditorWindow> window_;
   std::optional<SessionSignals> signals_;
   std::optional<DisplayLoss> displayLoss_;
 };
 
 }  // namespace
+}  // namespace zarq::gtk
 
-int runEditor(int argc, char** argv) {
+int main(int argc, char** argv) {
+  using namespace zarq::gtk;
   g_set_prgname(kProgramName);
   // GTK's own options (--display, ...) are taken out first; what is left is the editor's.
   if (!gtk_parse_args(&argc, &argv)) {
@@ -119,7 +120,7 @@ int runEditor(int argc, char** argv) {
   std::vector<std::filesystem::path> args;
   for (int i = 1; i < argc; ++i) args.push_back(argumentPath(argv[i]));
   GtkShell shell(argc, argv);
-  return zarq::runEditor(shell, args);
+  const int status = zarq::runEditor(shell, args);
+  zarq::CoverLoader::endProcessIfDecoding(status);
+  return status;
 }
-
-}  // namespace zarq::gtk

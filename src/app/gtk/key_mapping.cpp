@@ -36,13 +36,8 @@ struct CharacterKey {
 };
 
 constexpr CharacterKey kCharacterKeys[] = {
-    {GDK_KEY_BackSpace, 8},   // Backspace
-    {GDK_KEY_Tab, 9},         // Tab
-    {GDK_KEY_KP_Tab, 9},      // the keypad's Tab
-    {GDK_KEY_Return, 13},     // Enter
-    {GDK_KEY_KP_Enter, 13},   // the keypad's Enter
-    {GDK_KEY_ISO_Enter, 13},  // Enter of some layouts
-    {GDK_KEY_Escape, 27},     // Escape
+    {GDK_KEY_BackSpace, 8}, {GDK_KEY_Tab, 9},        {GDK_KEY_KP_Tab, 9},  {GDK_KEY_Return, 13},
+    {GDK_KEY_KP_Enter, 13}, {GDK_KEY_ISO_Enter, 13}, {GDK_KEY_Escape, 27},
 };
 
 struct ActingKey {
@@ -50,34 +45,35 @@ struct ActingKey {
   Key key;
 };
 
-// The keypad's keys count as the same keys, as they do with Num Lock off on Windows.
+// The keypad's keys count as the same keys, as they do with Num Lock off on Windows; F10
+// with Shift and the context-menu key open the context menu.
 constexpr ActingKey kActingKeys[] = {
-    {GDK_KEY_Left, Key::Left},         // Left
-    {GDK_KEY_KP_Left, Key::Left},      // the keypad's Left
-    {GDK_KEY_Right, Key::Right},       // Right
-    {GDK_KEY_KP_Right, Key::Right},    // the keypad's Right
-    {GDK_KEY_Home, Key::Home},         // Home
-    {GDK_KEY_KP_Home, Key::Home},      // the keypad's Home
-    {GDK_KEY_End, Key::End},           // End
-    {GDK_KEY_KP_End, Key::End},        // the keypad's End
-    {GDK_KEY_Delete, Key::Delete},     // Delete
-    {GDK_KEY_KP_Delete, Key::Delete},  // the keypad's Delete
-    {GDK_KEY_Up, Key::Up},             // Up
-    {GDK_KEY_KP_Up, Key::Up},          // the keypad's Up
-    {GDK_KEY_Down, Key::Down},         // Down
-    {GDK_KEY_KP_Down, Key::Down},      // the keypad's Down
-    {GDK_KEY_Page_Up, Key::PageUp},    // Page Up
+    {GDK_KEY_Left, Key::Left},
+    {GDK_KEY_KP_Left, Key::Left},
+    {GDK_KEY_Right, Key::Right},
+    {GDK_KEY_KP_Right, Key::Right},
+    {GDK_KEY_Home, Key::Home},
+    {GDK_KEY_KP_Home, Key::Home},
+    {GDK_KEY_End, Key::End},
+    {GDK_KEY_KP_End, Key::End},
+    {GDK_KEY_Delete, Key::Delete},
+    {GDK_KEY_KP_Delete, Key::Delete},
+    {GDK_KEY_Up, Key::Up},
+    {GDK_KEY_KP_Up, Key::Up},
+    {GDK_KEY_Down, Key::Down},
+    {GDK_KEY_KP_Down, Key::Down},
+    {GDK_KEY_Page_Up, Key::PageUp},
     {GDK_KEY_KP_Page_Up, Key::PageUp},
-    {GDK_KEY_Page_Down, Key::PageDown},  // Page Down
+    {GDK_KEY_Page_Down, Key::PageDown},
     {GDK_KEY_KP_Page_Down, Key::PageDown},
-    {GDK_KEY_space, Key::Space},  // Space
+    {GDK_KEY_space, Key::Space},
     {GDK_KEY_KP_Space, Key::Space},
-    {GDK_KEY_Return, Key::Enter},  // Enter
+    {GDK_KEY_Return, Key::Enter},
     {GDK_KEY_KP_Enter, Key::Enter},
     {GDK_KEY_ISO_Enter, Key::Enter},
-    {GDK_KEY_F1, Key::F1},      // F1
-    {GDK_KEY_F10, Key::F10},    // F10 (with Shift, the context menu)
-    {GDK_KEY_Menu, Key::Menu},  // the context-menu key
+    {GDK_KEY_F1, Key::F1},
+    {GDK_KEY_F10, Key::F10},
+    {GDK_KEY_Menu, Key::Menu},
 };
 
 }  // namespace

@@ -1,29 +1,29 @@
-#include "app/win32/win32_app.h"
+// zarq-settings.exe on Windows.
 
 // clang-format off
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 // clang-format on
 
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "app/win32/accelerator_table.h"
 #include "app/win32/console_end.h"
-#include "app/win32/editor_window.h"
-#include "app/win32/start_places.h"
+#include "app/win32/win32_host.h"
 #include "backend/win32/gdiplus_font.h"
 #include "backend/win32/gdiplus_frame.h"
 #include "backend/win32/gdiplus_session.h"
 #include "backend/win32/gdiplus_text.h"
 #include "backend/win32/wic_decoder.h"
 #include "backend/win32/wide_text.h"
-#include "backend/win32/win32_host.h"
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
+#include "image/cover_loader.h"
 
 namespace zarq::win32 {
 namespace {
@@ -39,6 +39,44 @@ std::vector<std::filesystem::path> commandLineArguments() {
     LocalFree(argv);
   }
   return args;
+}
+
+std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
+  std::filesystem::path folder;
+  PWSTR path = nullptr;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) folder = path;
+  CoTaskMemFree(path);
+  return folder;
+}
+
+std::filesystem::path programFolder() {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0) return {};
+    if (length < name.size()) {
+      name.resize(length);
+      return std::filesystem::path(name).parent_path();
+    }
+    name.resize(name.size() * 2);
+  }
+}
+
+// The folder the installer keeps in the registry for the user it installed for.
+std::filesystem::path installFolder() {
+  constexpr wchar_t kKey[] = L"Software\\Zarq Radoziro\\Settings";
+  DWORD bytes = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"InstallDir", RRF_RT_REG_SZ, nullptr, nullptr,
+                   &bytes) != ERROR_SUCCESS) {
+    return {};
+  }
+  std::wstring folder(bytes / sizeof(wchar_t), L'\0');
+  if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"InstallDir", RRF_RT_REG_SZ, nullptr, folder.data(),
+                   &bytes) != ERROR_SUCCESS) {
+    return {};
+  }
+  folder.resize(wcsnlen(folder.c_str(), folder.size()));
+  return folder;
 }
 
 // What draws the window: GDI+ and its font, started and ended with it.
@@ -72,7 +110,16 @@ class Win32Shell final : public EditorShell {
     ole_.started = OleInitialize(nullptr);
     return true;
   }
-  StartPlaces startPlaces(std::error_code& error) override { return windowsStartPlaces(error); }
+  // The current folder, the user's own folders, the folder the program lies in and the one
+  // the installer put it in.
+  StartPlaces startPlaces(std::error_code& error) override {
+    StartPlaces places{std::filesystem::current_path(error), knownFolder(FOLDERID_Profile),
+                       knownFolder(FOLDERID_RoamingAppData)};
+    places.userFolders = {knownFolder(FOLDERID_Desktop), knownFolder(FOLDERID_Documents)};
+    places.programFolder = programFolder();
+    places.installFolder = installFolder();
+    return places;
+  }
   std::unique_ptr<Desktop> dialogsIn(const std::filesystem::path& folder) override {
     return std::make_unique<Win32Host>(folder);
   }
@@ -86,40 +133,36 @@ class Win32Shell final : public EditorShell {
   }
   Desktop& open(const std::filesystem::path& folder) override {
     drawing_.emplace();
-    host_.emplace(folder);
-    host_->useAccelerators(accelerators_.handle());
-    return *host_;
+    return host_.emplace(folder);
   }
   Platform platform(Host& host) override {
     return {drawing_->text, images_, host, drawing_->frame};
   }
   bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) override {
-    window_.emplace(form, loop, drawing_->frame, *host_);
-    return window_->create(instance_, wide(title));
+    return host_->create(instance_, wide(title), form, loop, drawing_->frame);
   }
   void showWindow() override {
-    ShowWindow(window_->handle(), showCommand_);
-    UpdateWindow(window_->handle());
-    console_.emplace(window_->handle());
+    ShowWindow(host_->handle(), showCommand_);
+    UpdateWindow(host_->handle());
+    console_.emplace(host_->handle());
   }
 
  private:
   OleApartment ole_;
   HINSTANCE instance_;
   int showCommand_;
-  AcceleratorTable accelerators_;
   WicDecoder images_;
   std::optional<Drawing> drawing_;
   std::optional<Win32Host> host_;
-  std::optional<EditorWindow> window_;
   std::optional<ConsoleEnd> console_;
 };
 
 }  // namespace
-
-int runEditor(HINSTANCE instance, int showCommand) {
-  Win32Shell shell(instance, showCommand);
-  return zarq::runEditor(shell, commandLineArguments());
-}
-
 }  // namespace zarq::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  zarq::win32::Win32Shell shell(instance, showCommand);
+  const int status = zarq::runEditor(shell, zarq::win32::commandLineArguments());
+  zarq::CoverLoader::endProcessIfDecoding(status);
+  return status;
+}

@@ -50,11 +50,4 @@ RECT workAreaOf(HWND window) {
   return work;
 }
 
-POINT placeInside(POINT at, SIZE size, const RECT& work) {
-  const auto along = [](LONG start, LONG length, LONG low, LONG high) {
-    return std::max(low, std::min(start, high - length));
-  };
-  return {along(at.x, size.cx, work.left, work.right), along(at.y, size.cy, work.top, work.bottom)};
-}
-
 }  // namespace zarq::win32

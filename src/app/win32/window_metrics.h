@@ -31,8 +31,5 @@ inline SIZE outerSizeAt(UINT dpi) { return outerSizeFor(scaleOf(dpi), dpi); }
 float desktopTextScale();
 // The work area of the monitor `window` is on (the screen less the taskbar).
 RECT workAreaOf(HWND window);
-// Where a window of `size` at `at` goes so that it lies inside `work` as far as it can: moved
-// no more than needed, its top-left corner kept inside.
-POINT placeInside(POINT at, SIZE size, const RECT& work);
 
 }  // namespace zarq::win32

@@ -3,14 +3,14 @@
 #include <string_view>
 
 namespace zarq::win32 {
-namespace {
 
-// A dialog's window class: a message box is one.
 bool isDialog(HWND window) {
   wchar_t name[8] = {};
   GetClassNameW(window, name, 8);
   return std::wstring_view(name) == L"#32770";
 }
+
+namespace {
 
 // A window about to be activated: a message box is, before it is first drawn.
 LRESULT CALLBACK relabelButtons(int code, WPARAM wParam, LPARAM lParam) {

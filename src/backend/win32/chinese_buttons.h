@@ -21,6 +21,9 @@ inline constexpr ButtonLabel kChineseButtonLabels[] = {
     {IDTRYAGAIN, L"重试(&T)"}, {IDCONTINUE, L"继续(&C)"},
 };
 
+// Whether `window` is of the dialogs' window class: message boxes and the file dialogs are.
+bool isDialog(HWND window);
+
 class ChineseButtons {
  public:
   ChineseButtons();

@@ -1,7 +1,11 @@
 #include "backend/win32/gdiplus_font.h"
 
+#include <algorithm>
+
 namespace zarq::win32 {
 namespace {
+
+using Microsoft::WRL::ComPtr;
 
 constexpr const wchar_t* kFamilies[] = {
     L"Source Han Sans & Saira Hybrid",
@@ -18,6 +22,45 @@ std::wstring nameOf(GdipFontFamily& family) {
   return name;
 }
 
+// Tried in this order before any other installed family.
+constexpr const wchar_t* kFallbackFamilies[] = {
+    L"Segoe UI Emoji",  L"Segoe UI Symbol", L"Microsoft YaHei UI",
+    L"Microsoft YaHei", L"SimHei",          L"Noto Sans CJK SC",
+};
+
+bool has(IDWriteFont* font, char32_t c) {
+  BOOL exists = FALSE;
+  return font && SUCCEEDED(font->HasCharacter(c, &exists)) && exists;
+}
+
+// The first of a set of names of a font: the English one where there is one.
+std::wstring firstName(IDWriteLocalizedStrings* names) {
+  UINT32 index = 0;
+  BOOL exists = FALSE;
+  if (FAILED(names->FindLocaleName(L"en-us", &index, &exists)) || !exists) index = 0;
+  UINT32 length = 0;
+  if (FAILED(names->GetStringLength(index, &length))) return {};
+  std::wstring name(length + 1, L'\0');
+  if (FAILED(names->GetString(index, name.data(), length + 1))) return {};
+  name.resize(length);
+  return name;
+}
+
+// The name GDI+ knows the font's family by: its GDI family name, else its family's name.
+std::wstring gdiFamilyName(IDWriteFontFamily* family, IDWriteFont* font) {
+  ComPtr<IDWriteLocalizedStrings> names;
+  BOOL exists = FALSE;
+  if (SUCCEEDED(font->GetInformationalStrings(DWRITE_INFORMATIONAL_STRING_WIN32_FAMILY_NAMES,
+                                              &names, &exists)) &&
+      exists) {
+    return firstName(names.Get());
+  }
+  if (FAILED(family->GetFamilyNames(&names))) return {};
+  return firstName(names.Get());
+}
+
+bool isBlankOrControl(char32_t c) { return c <= 0x20 || (c >= 0x7F && c <= 0xA0); }
+
 }  // namespace
 
 GdiplusFont::GdiplusFont() {
@@ -31,11 +74,18 @@ GdiplusFont::GdiplusFont() {
   }
   GdipFontFamily family;
   createFamily(family);
-  faces_.push_back({L"", measureAscent(family)});
-  fallback_ = std::make_unique<FontFallback>(family_.empty() ? nameOf(family) : family_);
+  faces_.push_back({family_.empty() ? nameOf(family) : family_, measureAscent(family), true, {}});
+  ComPtr<IDWriteFactory> factory;
+  if (FAILED(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
+                                 reinterpret_cast<IUnknown**>(factory.GetAddressOf()))) ||
+      FAILED(factory->GetSystemFontCollection(&collection_, FALSE))) {
+    return;
+  }
+  main_ = regularFontOf(faces_[0].family);
+  for (const wchar_t* name : kFallbackFamilies) {
+    if (DWriteFont font = regularFontOf(name)) chain_.push_back({name, std::move(font)});
+  }
 }
-
-GdiplusFont::~GdiplusFont() = default;
 
 float GdiplusFont::measureAscent(GdipFontFamily& family) const {
   UINT16 ascent = 0, em = 0;
@@ -68,37 +118,75 @@ float GdiplusFont::ascentEm(int face) const {
   return faces_[face].ascentEm;
 }
 
-int GdiplusFont::faceOf(char32_t c) const {
-  const std::lock_guard lock(mutex_);
-  const int index = fallback_->familyFor(c);
-  const std::vector<std::wstring>& families = fallback_->families();
-  while (faces_.size() < families.size()) {
-    const std::wstring& name = families[faces_.size()];
-    GdipFontFamily family;
-    if (GdipCreateFontFamilyFromName(name.c_str(), nullptr, family.out()) == Gdiplus::Ok) {
-      faces_.push_back({name, measureAscent(family)});
-    } else {
-      faces_.push_back({name, 1, false});
-    }
+GdiplusFont::DWriteFont GdiplusFont::regularFontOf(const std::wstring& family) const {
+  DWriteFont font;
+  UINT32 index = 0;
+  BOOL exists = FALSE;
+  ComPtr<IDWriteFontFamily> found;
+  if (!collection_ || FAILED(collection_->FindFamilyName(family.c_str(), &index, &exists)) ||
+      !exists || FAILED(collection_->GetFontFamily(index, &found))) {
+    return font;
   }
-  // A family GDI+ cannot open draws nothing: its characters stay with the chosen family.
-  return faces_[index].opens ? index : 0;
+  found->GetFirstMatchingFont(DWRITE_FONT_WEIGHT_NORMAL, DWRITE_FONT_STRETCH_NORMAL,
+                              DWRITE_FONT_STYLE_NORMAL, &font);
+  return font;
 }
 
-GlyphRun GdiplusFont::glyphs(int face, TextView run) const {
+GdiplusFont::Fallback GdiplusFont::anyFamilyWith(char32_t c) const {
+  const UINT32 count = collection_->GetFontFamilyCount();
+  for (UINT32 i = 0; i < count; ++i) {
+    ComPtr<IDWriteFontFamily> family;
+    DWriteFont font;
+    if (FAILED(collection_->GetFontFamily(i, &family)) ||
+        FAILED(family->GetFirstMatchingFont(DWRITE_FONT_WEIGHT_NORMAL, DWRITE_FONT_STRETCH_NORMAL,
+                                            DWRITE_FONT_STYLE_NORMAL, &font))) {
+      continue;
+    }
+    if (!has(font.Get(), c)) continue;
+    std::wstring name = gdiFamilyName(family.Get(), font.Get());
+    if (!name.empty()) return {std::move(name), std::move(font)};
+  }
+  return {};
+}
+
+int GdiplusFont::faceFor(const Fallback& fallback) const {
+  if (!fallback.font) return 0;
+  for (std::size_t i = 0; i < faces_.size(); ++i) {
+    if (faces_[i].family == fallback.name) return static_cast<int>(i);
+  }
+  Face face{fallback.name, 1, false, {}};
+  GdipFontFamily family;
+  if (GdipCreateFontFamilyFromName(face.family.c_str(), nullptr, family.out()) == Gdiplus::Ok) {
+    face.ascentEm = measureAscent(family);
+    face.opens = true;
+  }
+  fallback.font->CreateFontFace(&face.glyphs);
+  faces_.push_back(std::move(face));
+  return static_cast<int>(faces_.size() - 1);
+}
+
+int GdiplusFont::faceOf(char32_t c) const {
+  // Without DirectWrite, or without the chosen family in its collection, nothing is known of
+  // any family: everything stays in the chosen one.
+  if (!main_ || isBlankOrControl(c)) return 0;
   const std::lock_guard lock(mutex_);
-  return fallback_->glyphs(face, run);
+  if (const auto known = chosen_.find(c); known != chosen_.end()) return known->second;
+  int face = 0;
+  if (!has(main_.Get(), c)) {
+    const auto named = std::find_if(chain_.begin(), chain_.end(),
+                                    [c](const Fallback& f) { return has(f.font.Get(), c); });
+    face = faceFor(named != chain_.end() ? *named : anyFamilyWith(c));
+  }
+  // A family GDI+ cannot open draws nothing: its characters stay with the chosen family.
+  return chosen_[c] = faces_[face].opens ? face : 0;
 }
 
 std::vector<FaceRun> GdiplusFont::faceRuns(TextView text) const {
   std::vector<FaceRun> runs;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t begin = at;
-    const std::size_t next = nextCharacter(text, at);
-    char32_t c = text[at];
-    if (next == at + 2) c = 0x10000 + ((c - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-    at = next;
-    const int face = faceOf(c);
+    const int face = faceOf(codePointAt(text, at));
+    at = nextCharacter(text, at);
     if (!runs.empty() && runs.back().face == face) {
       runs.back().end = at;
     } else {
@@ -106,6 +194,31 @@ std::vector<FaceRun> GdiplusFont::faceRuns(TextView text) const {
     }
   }
   return runs;
+}
+
+GlyphRun GdiplusFont::glyphs(int face, TextView text) const {
+  GlyphRun run;
+  const std::lock_guard lock(mutex_);
+  IDWriteFontFace* glyphs = faces_[face].glyphs.Get();
+  std::vector<UINT32> codePoints;
+  for (std::size_t at = 0; at < text.size(); at = nextCharacter(text, at)) {
+    codePoints.push_back(codePointAt(text, at));
+  }
+  run.glyphs.resize(codePoints.size());
+  std::vector<DWRITE_GLYPH_METRICS> metrics(codePoints.size());
+  DWRITE_FONT_METRICS font{};
+  if (!glyphs || codePoints.empty() ||
+      FAILED(glyphs->GetGlyphIndices(codePoints.data(), static_cast<UINT32>(codePoints.size()),
+                                     run.glyphs.data())) ||
+      FAILED(glyphs->GetDesignGlyphMetrics(
+          run.glyphs.data(), static_cast<UINT32>(run.glyphs.size()), metrics.data(), FALSE))) {
+    return {};
+  }
+  glyphs->GetMetrics(&font);
+  for (const DWRITE_GLYPH_METRICS& m : metrics) {
+    run.advancesEm.push_back(static_cast<float>(m.advanceWidth) / font.designUnitsPerEm);
+  }
+  return run;
 }
 
 }  // namespace zarq::win32

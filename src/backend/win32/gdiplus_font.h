@@ -1,15 +1,26 @@
 #pragma once
 // The editor's one font family on Windows: its own family when installed, else the first
 // installed of the usual Chinese interface families, else GDI+'s generic sans-serif, so a
-// missing family never leaves the window without text. A character the family lacks is
-// drawn in another installed family that has it (a face of the font other than the first).
+// missing family never leaves the window without text.
+//
+// GDI+ draws a character its font lacks (an emoji in a song name) as an empty box: it never
+// looks for another font. Such a character is drawn in another installed family that has the
+// glyph (a face of the font other than the first), found character by character as pango does
+// on Linux: "Segoe UI Emoji", "Segoe UI Symbol", the Chinese interface families, and then any
+// installed family. DirectWrite knows which characters a family has, and gives the glyphs
+// they are drawn with.
 
-#include <memory>
+// clang-format off
+#include <windows.h>
+#include <dwrite.h>
+#include <wrl/client.h>
+// clang-format on
+
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
-#include "backend/win32/font_fallback.h"
 #include "backend/win32/gdiplus_object.h"
 #include "common/text.h"
 
@@ -22,11 +33,17 @@ struct FaceRun {
   int face = 0;
 };
 
+// The glyphs of a run of characters in one face, one per character, with their advances in
+// em.
+struct GlyphRun {
+  std::vector<UINT16> glyphs;
+  std::vector<float> advancesEm;
+};
+
 class GdiplusFont {
  public:
   // Picks the family; GDI+ must be running.
   GdiplusFont();
-  ~GdiplusFont();
 
   // The family's name, or empty for the generic sans-serif.
   const std::wstring& familyName() const { return family_; }
@@ -45,21 +62,38 @@ class GdiplusFont {
   GlyphRun glyphs(int face, TextView run) const;
 
  private:
+  using DWriteFont = Microsoft::WRL::ComPtr<IDWriteFont>;
+  // An installed family that may draw what the chosen one lacks.
+  struct Fallback {
+    std::wstring name;  // as GDI+ knows it
+    DWriteFont font;
+  };
   struct Face {
-    std::wstring family;  // empty: the chosen family
+    std::wstring family;  // as GDI+ knows it
     float ascentEm = 1;
-    bool opens = true;  // GDI+ can draw in it
+    bool opens = true;                               // GDI+ can draw in it
+    Microsoft::WRL::ComPtr<IDWriteFontFace> glyphs;  // none for the chosen family
   };
   float measureAscent(GdipFontFamily& family) const;
-  // The face of a character; 0 when no other installed family has it.
+  DWriteFont regularFontOf(const std::wstring& family) const;
+  // Any installed family with the character; no font when none has it.
+  Fallback anyFamilyWith(char32_t c) const;
+  // The face of `fallback`, added to the faces found when it is new; 0 for no font.
+  int faceFor(const Fallback& fallback) const;
+  // The face of a character; 0 when no other installed family has it, or GDI+ cannot open
+  // the one that has.
   int faceOf(char32_t c) const;
 
   std::wstring family_;
-  // The faces found so far, as the fallback numbers its families; 0 is the chosen family.
-  // Found while text is measured or drawn: guarded, since the font is shared.
+  Microsoft::WRL::ComPtr<IDWriteFontCollection> collection_;
+  DWriteFont main_;
+  // The named fallbacks that are installed, in the order they are tried.
+  std::vector<Fallback> chain_;
+  // The faces found so far; 0 is the chosen family. Found while text is measured or drawn:
+  // guarded, since the font is shared.
   mutable std::mutex mutex_;
   mutable std::vector<Face> faces_;
-  std::unique_ptr<FontFallback> fallback_;
+  mutable std::unordered_map<char32_t, int> chosen_;
 };
 
 }  // namespace zarq::win32

@@ -1,10 +1,17 @@
 #include "backend/win32/gdiplus_frame.h"
 
+#include <objbase.h>
+
 #include <cmath>
 
-#include "backend/win32/png_encoder.h"
-
 namespace zarq::win32 {
+namespace {
+
+// GDI+'s built-in PNG encoder.
+constexpr CLSID kPngEncoder = {
+    0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+
+}  // namespace
 
 GdiplusFrame::GdiplusFrame(GdiplusText& text, float scale) : text_(text), scale_(scale) {
   resize();
@@ -55,6 +62,31 @@ void GdiplusFrame::present() {
   if (onPresent_) onPresent_();
 }
 
-std::string GdiplusFrame::pngBytes() const { return encodePng(shownPixels(), width_, height_); }
+std::string GdiplusFrame::pngBytes() const {
+  // GDI+ only reads the pixels while encoding.
+  const std::uint32_t* pixels = shownPixels();
+  GdipBitmap bitmap;
+  if (GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppARGB,
+                                reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels)),
+                                bitmap.out()) != Gdiplus::Ok) {
+    return {};
+  }
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return {};
+  std::string bytes;
+  HGLOBAL memory = nullptr;
+  if (GdipSaveImageToStream(bitmap.get(), stream, &kPngEncoder, nullptr) == Gdiplus::Ok &&
+      SUCCEEDED(GetHGlobalFromStream(stream, &memory))) {
+    ULARGE_INTEGER size{};
+    const LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_CUR, &size);
+    if (const void* data = GlobalLock(memory)) {
+      bytes.assign(static_cast<const char*>(data), static_cast<std::size_t>(size.QuadPart));
+      GlobalUnlock(memory);
+    }
+  }
+  stream->Release();
+  return bytes;
+}
 
 }  // namespace zarq::win32

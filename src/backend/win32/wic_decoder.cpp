@@ -3,6 +3,7 @@
 // clang-format off
 #include <windows.h>
 #include <wincodec.h>
+#include <wrl/client.h>
 // clang-format on
 
 #include <algorithm>
@@ -34,23 +35,7 @@ class ComScope {
   HRESULT result_;
 };
 
-// A COM interface pointer released when it goes out of scope.
-template <typename T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() {
-    if (p_) p_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-  T** out() { return &p_; }
-
- private:
-  T* p_ = nullptr;
-};
+using Microsoft::WRL::ComPtr;
 
 // The first frame of an image file, decoded by the decoder chosen for its format.
 struct OpenImage {
@@ -89,14 +74,14 @@ bool open(const std::filesystem::path& file, OpenImage& image) {
   if (!mayDecode(header)) return false;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(image.factory.out()))) ||
+                              reinterpret_cast<void**>(image.factory.GetAddressOf()))) ||
       FAILED(CoCreateInstance(*decoderFor(header.format), nullptr, CLSCTX_INPROC_SERVER,
                               IID_IWICBitmapDecoder,
-                              reinterpret_cast<void**>(image.decoder.out()))) ||
-      FAILED(image.factory->CreateStream(image.stream.out())) ||
+                              reinterpret_cast<void**>(image.decoder.GetAddressOf()))) ||
+      FAILED(image.factory->CreateStream(image.stream.GetAddressOf())) ||
       FAILED(image.stream->InitializeFromFilename(file.c_str(), GENERIC_READ)) ||
-      FAILED(image.decoder->Initialize(image.stream.get(), WICDecodeMetadataCacheOnDemand)) ||
-      FAILED(image.decoder->GetFrame(0, image.frame.out()))) {
+      FAILED(image.decoder->Initialize(image.stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
+      FAILED(image.decoder->GetFrame(0, image.frame.GetAddressOf()))) {
     return false;
   }
   UINT width = 0, height = 0;
@@ -127,8 +112,8 @@ bool WicDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {
   if (!open(file, image)) return false;
   // Straight blue, green, red and alpha bytes, whatever the file holds.
   ComPtr<IWICFormatConverter> converter;
-  if (FAILED(image.factory->CreateFormatConverter(converter.out())) ||
-      FAILED(converter->Initialize(image.frame.get(), GUID_WICPixelFormat32bppBGRA,
+  if (FAILED(image.factory->CreateFormatConverter(converter.GetAddressOf())) ||
+      FAILED(converter->Initialize(image.frame.Get(), GUID_WICPixelFormat32bppBGRA,
                                    WICBitmapDitherTypeNone, nullptr, 0,
                                    WICBitmapPaletteTypeCustom))) {
     return false;

@@ -205,9 +205,12 @@ TEST_F(WindowLoopTest, TheLoopRunsPostedWorkOnceNoEventWaitsUntilTheWindowIsGone
     loop().windowGone();
   });
   host().events = {[&] { done.push_back("event"); }, [&] { done.push_back("event"); }};
+  host().onZoom([](int) { return 50; });
   EXPECT_EQ(loop().run(*form), 0);
   EXPECT_EQ(done, (std::vector<std::string>{"event", "event", "posted"}));
   EXPECT_EQ(host().windowsClosed, 1);
+  // The window's zoom went with it.
+  EXPECT_EQ(host().zoomTo(120), 120);
 }
 
 }  // namespace

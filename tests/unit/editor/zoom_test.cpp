@@ -197,6 +197,21 @@ TEST(WindowScaleTest, TheZoomShownIsTheOneAskedForUnlessTheScreenCutIt) {
   }
 }
 
+// Along one side of a work area from 0 to 1280, a taskbar past its end.
+TEST(WindowScaleTest, AWindowIsMovedIntoTheWorkAreaNoFurtherThanNeeded) {
+  const struct {
+    int start, length, expected;
+  } cases[] = {
+      {100, 960, 100},  // inside already
+      {600, 960, 320},  // past the end
+      {-40, 960, 0},    // before the start
+      {100, 1400, 0},   // longer: its start stays inside
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(placeWithin(c.start, c.length, 0, 1280), c.expected) << c.start << "+" << c.length;
+  }
+}
+
 TEST(WindowScaleTest, EveryWindowPixelMapsIntoTheFormAndTheWindowFitsItsRoom) {
   for (const double room : {640.0, 1280.0, 1416.0, 1888.0}) {
     const double scale = formScale(3, 100, 944, 681, room, 10000);

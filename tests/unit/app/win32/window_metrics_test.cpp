@@ -26,25 +26,6 @@ TEST(WindowMetricsTest, AtEveryScaleTheClientAreaKeepsItsLogicalSize) {
   }
 }
 
-TEST(WindowMetricsTest, AWindowIsMovedIntoTheWorkAreaNoFurtherThanNeeded) {
-  const RECT work{0, 0, 1280, 984};  // a taskbar below
-  const struct {
-    POINT at;
-    SIZE size;
-    POINT expected;
-  } cases[] = {
-      {{100, 50}, {960, 720}, {100, 50}},    // inside already
-      {{600, 400}, {960, 720}, {320, 264}},  // past the right and the bottom
-      {{-40, -10}, {960, 720}, {0, 0}},      // above and left of it
-      {{100, 50}, {1400, 1100}, {0, 0}},     // larger: its top-left corner stays inside
-  };
-  for (const auto& c : cases) {
-    const POINT place = placeInside(c.at, c.size, work);
-    EXPECT_EQ(place.x, c.expected.x) << c.at.x << "," << c.at.y;
-    EXPECT_EQ(place.y, c.expected.y) << c.at.x << "," << c.at.y;
-  }
-}
-
 TEST(WindowMetricsTest, TheOuterSizeHoldsTheBaseClientAreaAtTheScaleGiven) {
   const SIZE base = baseClientSize();
   for (const float scale : {0.75f, 1.1f, 1.65f}) {

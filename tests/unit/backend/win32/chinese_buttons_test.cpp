@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "backend/win32/win32_host.h"
+#include "app/win32/win32_host.h"
 
 namespace zarq::win32 {
 namespace {

@@ -1,0 +1,517 @@
+#include "app/gtk/gtk_host.h"
+
+#include <canberra-gtk.h>
+#include <dlfcn.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/gtk/accelerator_key.h"
+#include "app/gtk/key_mapping.h"
+#include "backend/gtk/atk_page.h"
+#include "backend/gtk/desktop_palette.h"
+#include "backend/gtk/file_pattern.h"
+#include "backend/gtk/uri_list.h"
+#include "common/utf.h"
+#include "editor/accessible_page.h"
+#include "editor/window_events.h"
+#include "editor/window_loop.h"
+#include "editor/window_scale.h"
+#include "form/settings_form.h"
+
+namespace zarq::gtk {
+namespace {
+
+GtkHost& self(gpointer p) { return *static_cast<GtkHost*>(p); }
+
+// Crossings that a grab or a state change makes without the pointer moving are no leave.
+bool pointerReallyCrossed(GdkCrossingMode mode) {
+  return mode == GDK_CROSSING_NORMAL || mode == GDK_CROSSING_UNGRAB;
+}
+
+// The desktop's text size at its default, in dots per inch.
+constexpr double kDefaultResolution = 96;
+// Room kept above the client area for the title bar a window manager adds, in the desktop's
+// pixels: the window is sized before the window manager says how tall its frame is.
+constexpr int kTitleBarAllowance = 40;
+
+// Without a window manager nobody gives a new dialog the keyboard; ask for it once it is
+// on screen (a window manager would have done the same).
+gboolean focusWhenMapped(GtkWidget* widget, GdkEvent*, gpointer) {
+  gdk_window_focus(gtk_widget_get_window(widget), GDK_CURRENT_TIME);
+  return FALSE;
+}
+
+// Ends a wait for events once its time is up.
+gboolean stopWaiting(gpointer fired) {
+  *static_cast<bool*>(fired) = true;
+  return G_SOURCE_REMOVE;
+}
+
+// A message box's buttons answer with their MessageAnswer, as positive response ids; the
+// close box, Escape and closeDialogs give a negative one, which counts as Cancel.
+gint responseOf(MessageAnswer answer) { return static_cast<gint>(answer) + 1; }
+
+}  // namespace
+
+GtkHost::GtkHost(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
+
+void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
+  folderChanged_ = std::move(changed);
+  const GObjectRef<GFile> file(g_file_new_for_path(folder.c_str()));
+  folderMonitor_.reset(
+      g_file_monitor_directory(file.get(), G_FILE_MONITOR_WATCH_MOVES, nullptr, nullptr));
+  if (!folderMonitor_) return;
+  g_signal_connect(folderMonitor_.get(), "changed", G_CALLBACK(onFolderChanged), this);
+}
+
+void GtkHost::onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
+                              gpointer self) {
+  // A file written is told by its changes being done, not by every block written.
+  if (event == G_FILE_MONITOR_EVENT_CHANGED || event == G_FILE_MONITOR_EVENT_PRE_UNMOUNT) return;
+  auto* host = static_cast<GtkHost*>(self);
+  if (host->folderChanged_) host->folderChanged_();
+}
+
+gint GtkHost::runModal(GtkDialog* dialog) {
+  g_signal_connect(dialog, "map-event", G_CALLBACK(focusWhenMapped), nullptr);
+  modals_.push_back(dialog);
+  const gint response = gtk_dialog_run(dialog);
+  modals_.pop_back();
+  return response;
+}
+
+void GtkHost::closeDialogs() {
+  for (GtkDialog* dialog : modals_) gtk_dialog_response(dialog, GTK_RESPONSE_DELETE_EVENT);
+}
+
+void GtkHost::closeModal(GtkDialog* dialog) {
+  gtk_widget_destroy(GTK_WIDGET(dialog));
+  // The owner takes the keyboard back, as a window does when its message box closes.
+  if (window_) gtk_window_present(GTK_WINDOW(window_));
+}
+
+MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
+  GtkWidget* dialog = gtk_message_dialog_new(
+      GTK_WINDOW(window_), GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
+      GTK_MESSAGE_OTHER, GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
+  gtk_window_set_title(GTK_WINDOW(dialog), toUtf8(title).c_str());
+  // The buttons speak the window's language, not the user's locale.
+  const auto add = [&](const char* label, MessageAnswer answer) {
+    gtk_dialog_add_button(GTK_DIALOG(dialog), label, responseOf(answer));
+  };
+  if (buttons == MessageButtons::Ok) {
+    add("确定", MessageAnswer::Ok);
+  } else {
+    add("是", MessageAnswer::Yes);
+    add("否", MessageAnswer::No);
+  }
+  if (buttons == MessageButtons::YesNoCancel) add("取消", MessageAnswer::Cancel);
+  gtk_dialog_set_default_response(
+      GTK_DIALOG(dialog),
+      responseOf(buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes));
+  const gint response = runModal(GTK_DIALOG(dialog));
+  closeModal(GTK_DIALOG(dialog));
+  return response > 0 ? static_cast<MessageAnswer>(response - 1) : MessageAnswer::Cancel;
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction action,
+                                                         const char* title, const char* acceptLabel,
+                                                         TextView filterName, TextView pattern) {
+  GtkWidget* dialog =
+      gtk_file_chooser_dialog_new(title, GTK_WINDOW(window_), action, "取消(_C)",
+                                  GTK_RESPONSE_CANCEL, acceptLabel, GTK_RESPONSE_ACCEPT, nullptr);
+  GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
+  gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+  gtk_file_chooser_set_local_only(chooser, TRUE);
+  // The editor asks its own questions about existing files.
+  gtk_file_chooser_set_do_overwrite_confirmation(chooser, FALSE);
+  // The folder chooser too: the recorder's folder may not exist yet.
+  gtk_file_chooser_set_create_folders(chooser, TRUE);
+  gtk_file_chooser_set_current_folder(chooser, workFolder_.c_str());
+  if (!pattern.empty()) {
+    GtkFileFilter* filter = gtk_file_filter_new();
+    gtk_file_filter_set_name(filter, toUtf8(filterName).c_str());
+    for (const std::string& glob : globsForFilterPattern(toUtf8(pattern))) {
+      gtk_file_filter_add_pattern(filter, glob.c_str());
+    }
+    const std::string mimeType(mimeTypeForFilterPattern(toUtf8(pattern)));
+    if (!mimeType.empty()) gtk_file_filter_add_mime_type(filter, mimeType.c_str());
+    gtk_file_chooser_add_filter(chooser, filter);
+  }
+  std::optional<std::filesystem::path> chosen;
+  if (runModal(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+    if (const GString8 name{gtk_file_chooser_get_filename(chooser)}) {
+      chosen = std::filesystem::path(name.get());
+    }
+  }
+  closeModal(GTK_DIALOG(dialog));
+  return chosen;
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseSaveFile(TextView filterName,
+                                                             TextView pattern) {
+  return chooseFile(GTK_FILE_CHOOSER_ACTION_SAVE, "另存为", "保存(_S)", filterName, pattern);
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseOpenFile(TextView filterName,
+                                                             TextView pattern) {
+  return chooseFile(GTK_FILE_CHOOSER_ACTION_OPEN, "打开", "打开(_O)", filterName, pattern);
+}
+
+std::optional<std::filesystem::path> GtkHost::chooseFolder(TextView prompt) {
+  return chooseFile(GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER, toUtf8(prompt).c_str(), "选择(_S)", u"",
+                    u"");
+}
+
+ClipboardText GtkHost::clipboardText() {
+  GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+  if (!clipboard) return {ClipboardText::Status::Unavailable, {}};
+  GdkAtom* targets = nullptr;
+  gint count = 0;
+  // No owner, or an owner without any text form: nothing to paste.
+  if (!gtk_clipboard_wait_for_targets(clipboard, &targets, &count)) {
+    return {ClipboardText::Status::NoText, {}};
+  }
+  const GArrayOf<GdkAtom> ownedTargets(targets);
+  if (!gtk_targets_include_text(targets, count)) return {ClipboardText::Status::NoText, {}};
+  // Text was offered but could not be fetched: the owner failed or went away meanwhile.
+  const GString8 utf8(gtk_clipboard_wait_for_text(clipboard));
+  if (!utf8) return {ClipboardText::Status::LockFailed, {}};
+  return {ClipboardText::Status::Text, fromUtf8(utf8.get())};
+}
+
+void GtkHost::setClipboardText(TextView text) {
+  GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+  if (!clipboard) return;
+  const std::string utf8 = toUtf8(text);
+  gtk_clipboard_set_text(clipboard, utf8.c_str(), static_cast<gint>(utf8.size()));
+  // The text stays on offer after the editor has closed, where the desktop keeps clipboards.
+  gtk_clipboard_set_can_store(clipboard, nullptr, 0);
+}
+
+void GtkHost::beep() {
+  // The desktop's sound theme, where one is configured and can be played; many desktops
+  // mute the X bell, so it is only the fallback. The sound library brings seven of its own
+  // and takes milliseconds to load, so it is loaded at the first bell, not at every start.
+  static const auto play = [] {
+    void* library = ::dlopen("libcanberra-gtk3.so.0", RTLD_LAZY | RTLD_LOCAL);
+    void* symbol = library ? ::dlsym(library, "ca_gtk_play_for_widget") : nullptr;
+    return reinterpret_cast<decltype(&ca_gtk_play_for_widget)>(symbol);
+  }();
+  if (window_ && play &&
+      play(window_, 0, CA_PROP_EVENT_ID, "bell-window-system", CA_PROP_EVENT_DESCRIPTION,
+           "A key was refused", nullptr) == CA_SUCCESS) {
+    return;
+  }
+  if (window_) {
+    gtk_widget_error_bell(window_);
+  } else {
+    gdk_display_beep(gdk_display_get_default());
+  }
+}
+
+void GtkHost::setCaretPos(int x, int y, int height) {
+  if (!window_) return;
+  // The candidate window opens under the caret's foot, not over the line.
+  const GdkRectangle caret{x, y, 0, height};
+  gtk_im_context_set_cursor_location(inputMethod_.get(), &caret);
+}
+
+Palette GtkHost::palette() { return desktopPalette(window_); }
+
+bool GtkHost::handleEvents(int waitMs) {
+  GMainContext* context = g_main_context_default();
+  if (waitMs <= 0) return g_main_context_iteration(context, waitMs < 0);
+  bool fired = false;
+  SourceId timeout;
+  timeout.reset(g_timeout_add(static_cast<guint>(waitMs), stopWaiting, &fired));
+  const bool handled = g_main_context_iteration(context, TRUE);
+  if (fired) timeout.ended();
+  return handled && !fired;
+}
+
+// GLib's wake-up of a context outlasts the call: a wait that starts later ends at once.
+void GtkHost::wake() { g_main_context_wakeup(g_main_context_default()); }
+
+void GtkHost::closeWindow() {
+  if (window_) gtk_widget_destroy(window_);
+}
+
+bool GtkHost::isForeground() { return window_ && gtk_window_is_active(GTK_WINDOW(window_)); }
+
+void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame,
+                     const std::string& title) {
+  form_ = &form;
+  loop_ = &loop;
+  frame_ = &frame;
+  window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
+  gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
+  g_signal_connect_after(window_, "realize", G_CALLBACK(onWindowRealize), this);
+  g_signal_connect(window_, "destroy", G_CALLBACK(onDestroy), this);
+  g_signal_connect(window_, "delete-event", G_CALLBACK(onDelete), this);
+  g_signal_connect(window_, "focus-in-event", G_CALLBACK(onFocusIn), this);
+  g_signal_connect(window_, "focus-out-event", G_CALLBACK(onFocusOut), this);
+  g_signal_connect(window_, "key-press-event", G_CALLBACK(onKeyPress), this);
+  g_signal_connect(window_, "key-release-event", G_CALLBACK(onKeyRelease), this);
+
+  // Screen readers see the page's controls as the area's accessible children.
+  area_ = accessibleDrawingArea(
+      {[this] { return describePage(*form_); },
+       [this](const ToolRequest& request) { onToolRequest(*form_, request); }});
+  gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
+  gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
+                                   GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |
+                                   GDK_LEAVE_NOTIFY_MASK);
+  g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
+  g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
+  g_signal_connect(area_, "unrealize", G_CALLBACK(onAreaUnrealize), this);
+  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleSettingChanged), this);
+  g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
+  g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
+  g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
+  g_signal_connect(area_, "enter-notify-event", G_CALLBACK(onEnter), this);
+  g_signal_connect(area_, "leave-notify-event", G_CALLBACK(onLeave), this);
+  // Dropped files come as a plain URI list. GTK's own list of URI targets would also register
+  // with the desktop's file-transfer portal, a blocking round trip to the session bus (or the
+  // start of one) before the window shows, and a bus connection held from then on.
+  static const GtkTargetEntry kUriList[] = {{const_cast<gchar*>("text/uri-list"), 0, 0}};
+  gtk_drag_dest_set(area_, GTK_DEST_DEFAULT_ALL, kUriList, G_N_ELEMENTS(kUriList), GDK_ACTION_COPY);
+  g_signal_connect(area_, "drag-data-received", G_CALLBACK(onDragDataReceived), this);
+  gtk_container_add(GTK_CONTAINER(window_), area_);
+
+  // Characters come from the input method; what it is composing is drawn in the field at the
+  // caret until it is committed.
+  inputMethod_.reset(gtk_im_multicontext_new());
+  gtk_im_context_set_use_preedit(inputMethod_.get(), TRUE);
+  g_signal_connect(inputMethod_.get(), "commit", G_CALLBACK(onCommit), this);
+  g_signal_connect(inputMethod_.get(), "preedit-changed", G_CALLBACK(onPreeditChanged), this);
+
+  // A new theme may be one of high contrast, or no longer one: the next frame reads it.
+  g_signal_connect(area_, "style-updated", G_CALLBACK(onStyleUpdated), this);
+  GdkScreen* screen = gtk_widget_get_screen(window_);
+  resolutionHandler_ =
+      g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScaleSettingChanged), this);
+  monitorsHandler_ =
+      g_signal_connect(screen, "monitors-changed", G_CALLBACK(onMonitorsChanged), this);
+  // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
+  textSizeHandler_ = g_signal_connect(gtk_settings_get_default(), "notify::gtk-xft-dpi",
+                                      G_CALLBACK(onScaleSettingChanged), this);
+
+  frame_->onPresent([this] {
+    if (area_) gtk_widget_queue_draw(area_);
+  });
+  onAnnounce([this](const AccessibleEvent& event) {
+    if (area_) announceOnArea(area_, event);
+  });
+  onZoom([this](int percent) {
+    followScale(percent);
+    return loop_->shownZoom();
+  });
+}
+
+GtkHost::~GtkHost() {
+  if (window_) gtk_widget_destroy(window_);
+}
+
+void GtkHost::show() {
+  // Showing the window may draw the first frame already (a new scale does); one more would
+  // only repeat it on the way to the screen.
+  const int presented = frame_->framesPresented();
+  gtk_widget_show_all(window_);
+  if (frame_->framesPresented() == presented) onPaint(*form_);
+}
+
+gboolean GtkHost::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
+  // The frame is drawn at the form's scale times the device's: scaled so, its pixels meet
+  // the device's one to one.
+  cairo_scale(cr, self(p).formScale_, self(p).formScale_);
+  cairo_set_source_surface(cr, self(p).frame_->surface(), 0, 0);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr);
+  return TRUE;
+}
+
+gboolean GtkHost::onFocusIn(GtkWidget*, GdkEventFocus*, gpointer p) {
+  GtkHost& w = self(p);
+  gtk_im_context_focus_in(w.inputMethod_.get());
+  onFocusGained(*w.form_);
+  return FALSE;
+}
+
+gboolean GtkHost::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
+  onFocusLost(*self(p).form_);
+  gtk_im_context_focus_out(self(p).inputMethod_.get());
+  return FALSE;
+}
+
+std::optional<ShortcutAction> GtkHost::shortcut(const GdkEventKey* event) const {
+  GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(window_));
+  return shortcutFor(acceleratorKey(keyLayoutsOf(keymap, event)),
+                     modifiersOf(GdkModifierType(event->state)));
+}
+
+gboolean GtkHost::onDelete(GtkWidget*, GdkEvent*, gpointer p) {
+  self(p).loop_->closeBox(*self(p).form_);
+  return TRUE;
+}
+
+gboolean GtkHost::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
+  GtkHost& w = self(p);
+  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
+  // X reports a held key's repeats as presses without releases in between. Keys pressed with
+  // Alt are the system's (its menu keys on Windows), not text.
+  if (onKeyPressed(*w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
+    // A repeat the caret keys took.
+  } else if (const auto action = w.shortcut(event)) {
+    w.loop_->shortcut(*w.form_, *action);
+  } else if (!mods.alt && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
+    // What the input method takes is its own: typed text arrives through "commit", and a
+    // key that edits a composition (Backspace, Escape) belongs to the composition.
+    if (const auto unit = controlCharacter(event->keyval, mods)) onChar(*w.form_, *unit);
+  }
+  // Every key is the editor's: no focus moves, mnemonics or menu keys of GTK's own.
+  return TRUE;
+}
+
+gboolean GtkHost::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
+  GtkHost& w = self(p);
+  const KeyStroke now = keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state)));
+  // A release the input method takes belongs to its composition.
+  const bool composing = gtk_im_context_filter_keypress(w.inputMethod_.get(), event);
+  onKeyReleased(*w.form_, event->hardware_keycode, now, !composing);
+  return TRUE;
+}
+
+void GtkHost::onCommit(GtkIMContext*, gchar* text, gpointer p) {
+  GtkHost& w = self(p);
+  for (const char16_t unit : fromUtf8(text)) onChar(*w.form_, unit);
+}
+
+void GtkHost::onPreeditChanged(GtkIMContext* context, gpointer p) {
+  GtkHost& w = self(p);
+  gchar* composing = nullptr;
+  gtk_im_context_get_preedit_string(context, &composing, nullptr, nullptr);
+  const GString8 owned(composing);
+  onComposition(*w.form_, fromUtf8(composing ? composing : ""));
+}
+
+int GtkHost::formPixel(double x) const { return formCoordinate(x, formScale_); }
+
+gboolean GtkHost::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
+  GtkHost& w = self(p);
+  w.loop_->pointerMoved(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  return TRUE;
+}
+
+gboolean GtkHost::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer p) {
+  GtkHost& w = self(p);
+  // A double click is two presses; GTK's extra double-click event is not a third.
+  if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
+  w.loop_->buttonDown(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  return TRUE;
+}
+
+gboolean GtkHost::onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer p) {
+  GtkHost& w = self(p);
+  if (event->button == GDK_BUTTON_PRIMARY) {
+    w.loop_->buttonUp(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+  }
+  return TRUE;
+}
+
+gboolean GtkHost::onEnter(GtkWidget*, GdkEventCrossing* event, gpointer p) {
+  if (pointerReallyCrossed(event->mode)) self(p).loop_->pointerEntered();
+  return FALSE;
+}
+
+gboolean GtkHost::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) {
+  if (pointerReallyCrossed(event->mode)) self(p).loop_->pointerLeft(*self(p).form_);
+  return FALSE;
+}
+
+void GtkHost::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData* data,
+                                 guint, guint, gpointer p) {
+  const GStringList uris(gtk_selection_data_get_uris(data));
+  self(p).loop_->drop(*self(p).form_, localPathsFromUris(uris.get()));
+}
+
+void GtkHost::onAreaRealize(GtkWidget* area, gpointer p) {
+  GdkWindow* window = gtk_widget_get_window(area);
+  gtk_im_context_set_client_window(self(p).inputMethod_.get(), window);
+  // Memory the display reads directly: showing a frame then copies nothing.
+  self(p).frame_->surfacesFrom([window](int width, int height) {
+    return gdk_window_create_similar_image_surface(window, CAIRO_FORMAT_ARGB32, width, height, 1);
+  });
+  self(p).followScale();
+}
+
+void GtkHost::onAreaUnrealize(GtkWidget*, gpointer p) { self(p).frame_->surfacesFrom(nullptr); }
+
+void GtkHost::onScaleSettingChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
+
+void GtkHost::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
+
+void GtkHost::onStyleUpdated(GtkWidget* area, gpointer p) {
+  // Before the area is realized nothing shows a frame, and show() draws the first one.
+  if (self(p).window_ && gtk_widget_get_realized(area)) onPaint(*self(p).form_);
+}
+
+GdkRectangle GtkHost::workArea() const {
+  GdkDisplay* display = gtk_widget_get_display(window_);
+  GdkWindow* own = gtk_widget_get_window(window_);
+  GdkMonitor* monitor = own ? gdk_display_get_monitor_at_window(display, own) : nullptr;
+  if (!monitor) monitor = gdk_display_get_primary_monitor(display);
+  if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+  GdkRectangle area{0, 0, 0, 0};
+  if (monitor) gdk_monitor_get_workarea(monitor, &area);
+  return area;
+}
+
+double GtkHost::textScale() const {
+  // GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
+  return gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
+}
+
+void GtkHost::followScale(std::optional<int> zoomPercent) {
+  if (!area_) return;
+  const GdkRectangle room = workArea();
+  const double scale = loop_->fit(*form_,
+                                  {textScale(), kClientWidth, kClientHeight, double(room.width),
+                                   double(room.height - kTitleBarAllowance)},
+                                  zoomPercent);
+  const double device = gtk_widget_get_scale_factor(area_);
+  if (scale == formScale_ && device * scale == frame_->scale()) return;
+  formScale_ = scale;
+  gtk_widget_set_size_request(area_, scaledLength(kClientWidth, scale),
+                              scaledLength(kClientHeight, scale));
+  frame_->setScale(device * scale);
+  onPaint(*form_);
+}
+
+void GtkHost::onWindowRealize(GtkWidget* window, gpointer) {
+  // A caption with close and minimise boxes only: no maximising, no sizing border.
+  GdkWindow* gdkWindow = gtk_widget_get_window(window);
+  gdk_window_set_functions(gdkWindow,
+                           GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_MINIMIZE | GDK_FUNC_CLOSE));
+  gdk_window_set_decorations(gdkWindow, GdkWMDecoration(GDK_DECOR_BORDER | GDK_DECOR_TITLE |
+                                                        GDK_DECOR_MENU | GDK_DECOR_MINIMIZE));
+}
+
+void GtkHost::onDestroy(GtkWidget*, gpointer p) {
+  GtkHost& w = self(p);
+  w.frame_->onPresent(nullptr);
+  gtk_im_context_set_client_window(w.inputMethod_.get(), nullptr);
+  GdkScreen* screen = gtk_widget_get_screen(w.window_);
+  g_signal_handler_disconnect(screen, w.resolutionHandler_);
+  g_signal_handler_disconnect(screen, w.monitorsHandler_);
+  g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
+  w.folderMonitor_.reset();
+  w.folderChanged_ = nullptr;
+  w.window_ = nullptr;
+  w.area_ = nullptr;
+  w.loop_->windowGone();
+}
+
+}  // namespace zarq::gtk
