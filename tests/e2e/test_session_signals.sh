@@ -14,9 +14,7 @@ for case in "TERM 143" "INT 130" "HUP 129"; do
   start_editor
   rest_pointer
   # Into the chart ID, still being edited when the signal comes.
-  click_at 472 182
-  keys Delete
-  type_text "sig$signal"
+  type_into_chart_id "sig$signal"
   # A signal overtakes keys the window has not read yet.
   input_handled
   kill "-$signal" "$EDITOR_PID"
@@ -28,9 +26,7 @@ done
 rm -f save.set
 start_editor
 rest_pointer
-click_at 472 182
-keys Delete
-type_text "dialog"
+type_into_chart_id "dialog"
 keys ctrl+s
 find_window "另存为" 10 >/dev/null || fail "Ctrl+S opened no save dialog"
 kill -TERM "$EDITOR_PID"
@@ -52,9 +48,7 @@ for case in "HUP 129" "TERM 143" "INT 4"; do
   echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
   take_editor_window "$(editor_title)"
   rest_pointer
-  click_at 472 182
-  keys Delete
-  type_text "twice"
+  type_into_chart_id "twice"
   input_handled
   editor=$(pgrep -P "$EDITOR_PID")
   kill "-$again" "$editor"
