@@ -7,8 +7,10 @@
 #include "commands.h"
 #include "files/atomic_file.h"
 #include "files/file_errors.h"
+#include "files/preset_file.h"
 #include "files/preset_history.h"
 #include "history_target.h"
+#include "input_files.h"
 #include "output.h"
 
 namespace zarq::tool {
@@ -42,6 +44,12 @@ int runRestore(const ParsedArgs& args, FileSystem& files) {
                       "; see zarq-preset history)");
   }
   const HistoryVersion& version = versions[*number - 1];
+  // A damaged version put back would leave a preset that nothing can open where a sound one
+  // was.
+  if (const PresetRead read = readPresetFile(version.file, files); !read.values) {
+    return inputError(pathText(preset) + ": version " + std::to_string(*number) +
+                      " is not put back: " + describeFailure(version.file, read));
+  }
   FileStatus status;
   files.status(preset, status);
   // What it replaces goes into the history first, as any preset replaced does.

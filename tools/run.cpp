@@ -1,6 +1,8 @@
 // zarq-preset: the command named first, run on its parsed arguments.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
@@ -106,7 +108,15 @@ int inputError(const std::string& message) {
 int runPreset(const Args& args, FileSystem& files) {
   // Every failure is meant to be reported where it happens; this is the last safety net.
   try {
-    return run(args, files);
+    const int code = run(args, files);
+    // Help and --version go through stdio, whose failures show only once it is flushed: a
+    // help that did not reach a full disk is no success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+      const int lost =
+          inputError("cannot write to standard output: " + std::string(std::strerror(errno)));
+      return code == 0 ? lost : code;
+    }
+    return code;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "zarq-preset: unexpected failure: %s\n", error.what());
     return 1;

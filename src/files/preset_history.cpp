@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cstdio>
 #include <ctime>
+#include <span>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "files/atomic_file.h"
 
@@ -79,6 +81,52 @@ std::string folderHash(const fs::path& folder) {
   return text;
 }
 
+// Reads until `into` is full or the file ends.
+FileError readFull(FileSystem& files, FileSystem::Handle handle, std::span<std::uint8_t> into,
+                   std::size_t& filled) {
+  filled = 0;
+  while (filled < into.size()) {
+    std::size_t got = 0;
+    if (const FileError error = files.read(handle, into.subspan(filled), got);
+        error != FileError::None) {
+      return error;
+    }
+    if (got == 0) break;
+    filled += got;
+  }
+  return FileError::None;
+}
+
+// Whether two files hold the same bytes; one that cannot be read differs.
+bool sameBytes(FileSystem& files, const fs::path& a, const fs::path& b) {
+  FileStatus first, second;
+  if (files.resolvedStatus(a, first) != FileError::None ||
+      files.resolvedStatus(b, second) != FileError::None || first.size != second.size) {
+    return false;
+  }
+  FileSystem::Handle one = 0, other = 0;
+  if (files.openForReading(a, one) != FileError::None) return false;
+  if (files.openForReading(b, other) != FileError::None) {
+    files.close(one);
+    return false;
+  }
+  std::vector<std::uint8_t> left(1 << 16), right(1 << 16);
+  bool same = true;
+  for (;;) {
+    std::size_t gotLeft = 0, gotRight = 0;
+    if (readFull(files, one, left, gotLeft) != FileError::None ||
+        readFull(files, other, right, gotRight) != FileError::None || gotLeft != gotRight ||
+        !std::equal(left.begin(), left.begin() + gotLeft, right.begin())) {
+      same = false;
+      break;
+    }
+    if (gotLeft < left.size()) break;
+  }
+  files.close(one);
+  files.close(other);
+  return same;
+}
+
 }  // namespace
 
 fs::path presetHistoryRoot() {
@@ -108,6 +156,11 @@ FileError keepInHistory(FileSystem& files, const fs::path& root, const fs::path&
   }
   std::vector<Kept> kept;
   if (const FileError error = keptIn(files, folder, kept); error != FileError::None) return error;
+  // Saving an unchanged form adds nothing: copies of one content would push the versions
+  // that differ out of the history.
+  if (!kept.empty() && sameBytes(files, preset, folder / kept.front().name)) {
+    return FileError::None;
+  }
   const long long sequence = kept.empty() ? 1 : kept.front().sequence + 1;
   const fs::path version = folder / versionName(sequence, std::time(nullptr));
   const WriteOutcome copied =

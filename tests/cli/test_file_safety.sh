@@ -54,6 +54,12 @@ expect_code 0 "$preset" restore 2 kept.set
 "$preset" history kept.set | awk -F'  ' 'NR == 1 {print $3}' | grep -qx third ||
   fail "the preset restore replaced was not kept"
 expect_code 1 "$preset" restore 9 kept.set
+# A damaged version is not put back over a sound preset.
+cp kept.set before.set
+damaged=$(ls -t "$XDG_DATA_HOME"/zarq-settings/history/kept.set-*/* | head -n1)
+truncate -s 20 "$damaged"
+expect_code 1 "$preset" restore 1 kept.set
+cmp -s before.set kept.set || fail "restore put a damaged version back"
 
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
   mkdir "$work/nobody-data"

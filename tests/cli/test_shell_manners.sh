@@ -13,6 +13,15 @@ for command in render dump make check import; do
   grep -q "^Usage: zarq-preset $command " out || fail "$command --help: $(head -n 3 out)"
   expect_code 2 "$preset" "$command" --bogus
 done
+# Output that cannot be written is a failure, help and version included.
+for args in --version --help "make --help" --help-all; do
+  set +e
+  # shellcheck disable=SC2086
+  "$preset" $args >/dev/full 2>err
+  code=$?
+  set -e
+  [ "$code" = 1 ] && grep -q 'cannot write to standard output' err || fail "$args to a full disk: exit $code"
+done
 # make's help ends with a complete example, which make takes back as the defaults.
 expect_code 0 "$preset" make --help
 sed -n '/^A complete example/,$p' out | tail -n +2 >example.json

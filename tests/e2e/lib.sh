@@ -87,6 +87,14 @@ type_text() { xdotool type --delay 30 "$1"; }
 # The pointer rests where no arrow is hovered, so that no animation runs.
 rest_pointer() { move_to 472 660; }
 
+# Types TEXT into the chart ID of page 1 (clicked into, the character after the caret
+# deleted first), the field many tests save and read back.
+type_into_chart_id() {
+  click_at 472 182
+  keys Delete
+  type_text "$1"
+}
+
 # Waits until WINDOW (the editor's by default) has handled every key and click sent before,
 # as wait_handled.py finds out; a window that does not answer fails the test. Under Wine the
 # answer only says that the window still reads its events: Wine tests wait for what the

@@ -28,9 +28,7 @@ editor_loses_its_display() {
   echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
   take_editor_window "$(editor_title)"
   rest_pointer
-  click_at 472 182
-  keys Delete
-  type_text "$typed"
+  type_into_chart_id "$typed"
   sleep 0.5
   [ -z "${2:-}" ] || eval "$2"
   kill -KILL "$xvfb"

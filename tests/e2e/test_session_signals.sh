@@ -14,9 +14,7 @@ for case in "TERM 143" "INT 130" "HUP 129"; do
   start_editor
   rest_pointer
   # Into the chart ID, still being edited when the signal comes.
-  click_at 472 182
-  keys Delete
-  type_text "sig$signal"
+  type_into_chart_id "sig$signal"
   # A signal overtakes keys the window has not read yet.
   input_handled
   kill "-$signal" "$EDITOR_PID"
@@ -28,9 +26,7 @@ done
 rm -f save.set
 start_editor
 rest_pointer
-click_at 472 182
-keys Delete
-type_text "dialog"
+type_into_chart_id "dialog"
 keys ctrl+s
 find_window "另存为" 10 >/dev/null || fail "Ctrl+S opened no save dialog"
 kill -TERM "$EDITOR_PID"
@@ -39,6 +35,32 @@ wait_editor_exit 10
 [ "$(chart_id_saved "dialog")" = dialog ] || fail "with the save dialog open: not saved"
 [ "$(ls -- *.set)" = save.set ] || fail "the cancelled dialog saved a preset: $(ls -- *.set)"
 note "SIGTERM, SIGINT and SIGHUP save the session before the editor ends"
+
+# A closing terminal hangs up twice (itself and through the shell), and tools that stop a
+# program signal it and its group: a hang-up or a kill coming again while the save runs (its
+# flush held back here) does not cut it short; Ctrl+C pressed again does.
+for case in "HUP 129" "TERM 143" "INT 4"; do
+  read -r again status <<<"$case"
+  rm -f save.set
+  strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:delay_enter=1500000 \
+    "$ZARQ_EDITOR" >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
+  EDITOR_PID=$!
+  echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
+  take_editor_window "$(editor_title)"
+  rest_pointer
+  type_into_chart_id "twice"
+  input_handled
+  editor=$(pgrep -P "$EDITOR_PID")
+  kill "-$again" "$editor"
+  sleep 0.5
+  kill "-$again" "$editor"
+  wait_editor_exit 10
+  [ "$EDITOR_EXIT" = "$status" ] || fail "SIG$again twice: exit status $EDITOR_EXIT, not $status"
+  [ "$status" = 4 ] || [ "$(chart_id_saved "SIG$again twice")" = twice ] || fail "SIG$again twice: not saved"
+  [ "$status" != 4 ] || grep -q "the form is lost" "$ZARQ_E2E_LOGS/editor.log" ||
+    fail "the cut save was not told on stderr"
+done
+note "only Ctrl+C pressed again cuts the save short"
 
 # A signal while the import copies a large music file: the copy stops, its temporary file
 # removed, and the form is saved at once instead of after the copy.

@@ -12,14 +12,25 @@ namespace {
 constexpr int kSessionSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The save was cut short: the form is in no file that can be trusted.
-void exitNow(int) { _exit(kExitFormLost); }
+void exitNow(int) {
+  static constexpr char kSaid[] =
+      "zarq-settings: Ctrl+C again cut the save short: the form is lost\n";
+  (void)!::write(STDERR_FILENO, kSaid, sizeof kSaid - 1);
+  _exit(kExitFormLost);
+}
 
-// From the first signal on, another one ends the process without waiting for the save.
+// From the first signal on, Ctrl+C pressed again ends the process without waiting for the
+// save. A hang-up or a kill coming again asks for no such thing: a closed terminal hangs up
+// on the editor both itself and through its shell, and tools that stop a program signal it
+// and its process group; those repeats are ignored while the save runs.
 void exitAtOnceOnTheNextSignal() {
   struct sigaction action {};
-  action.sa_handler = exitNow;
   sigemptyset(&action.sa_mask);
-  for (int signal : kSessionSignals) sigaction(signal, &action, nullptr);
+  action.sa_handler = exitNow;
+  sigaction(SIGINT, &action, nullptr);
+  action.sa_handler = SIG_IGN;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // Ctrl+C in the terminal, a kill, the terminal closing or a logout (SIGINT, SIGTERM, SIGHUP)
 // end the session as the close box does: the form is saved, then the editor exits. The
 // signals arrive through GLib's main loop, so the save never runs inside a signal handler;
-// a copy under way stops first, and a second signal, while the first one's save runs, ends
-// the process at once, as a loss.
+// a copy under way stops first, and Ctrl+C pressed again while the first signal's save runs
+// ends the process at once, as a loss.
 
 #include <glib.h>
 

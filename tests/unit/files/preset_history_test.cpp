@@ -37,6 +37,22 @@ TEST(PresetHistory, KeepsTheNewestTwentyVersionsNumberedNewestFirst) {
   EXPECT_EQ(versions.front().number, 1);
 }
 
+// A preset saved again unchanged is kept once, so that the versions before it stay.
+TEST(PresetHistory, KeepsAContentOnceInARow) {
+  testing::TempDir dir;
+  const fs::path root = dir / "history", preset = dir / "save.set";
+  for (const char* content : {"good", "bad", "bad", "bad", "good", "good!"}) {
+    dir.write("save.set", content);
+    for (int i = 0; i < kHistoryVersions; ++i) {
+      ASSERT_EQ(keepInHistory(osFileSystem(), root, preset), FileError::None);
+    }
+  }
+  std::vector<std::string> kept;
+  for (const HistoryVersion& version : history(root, preset))
+    kept.push_back(contents(version.file));
+  EXPECT_EQ(kept, (std::vector<std::string>{"good!", "good", "bad", "good"}));
+}
+
 // A preset has one history whatever path names it, and none of another's of the same name.
 TEST(PresetHistory, EachPresetHasAHistoryOfItsOwn) {
   testing::TempDir dir;
