@@ -1,8 +1,10 @@
 #include "app/gtk/accelerator_key.h"
 
-#include <algorithm>
+#include <xkbcommon/xkbcommon.h>
 
-#include "app/gtk/us_keyboard.h"
+#include <algorithm>
+#include <memory>
+
 #include "backend/gtk/glib_owned.h"
 
 namespace zarq::gtk {
@@ -32,6 +34,26 @@ guint latinOf(const std::array<guint, 2>& levels) {
 
 }  // namespace
 
+guint usKeyAt(guint hardwareKeycode) {
+  // Loaded when first asked for, once for the process.
+  static const std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap{
+      [] {
+        const std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context{
+            xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES), xkb_context_unref};
+        // The rules X and Wayland use, so hardware codes mean the same keys.
+        const xkb_rule_names names{"evdev", "pc105", "us", "", ""};
+        return context
+                   ? xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
+                   : nullptr;
+      }(),
+      xkb_keymap_unref};
+  if (!keymap) return 0;
+  const xkb_keysym_t* syms = nullptr;
+  const int count = xkb_keymap_key_get_syms_by_level(keymap.get(), hardwareKeycode, 0, 0, &syms);
+  // XKB keysyms and GDK keyvals are the same numbers.
+  return count > 0 ? syms[0] : 0;
+}
+
 guint acceleratorKey(const KeyLayouts& key) {
   if (key.groups.empty()) return gdk_keyval_to_lower(key.usKey);
   const std::array<guint, 2>& own =
@@ -50,7 +72,7 @@ guint acceleratorKey(const KeyLayouts& key) {
 KeyLayouts keyLayoutsOf(GdkKeymap* keymap, const GdkEventKey* event) {
   KeyLayouts key;
   key.group = event->group;
-  key.usKey = usKeyboard().keyvalAt(event->hardware_keycode);
+  key.usKey = usKeyAt(event->hardware_keycode);
   GdkKeymapKey* entries = nullptr;
   guint* keyvals = nullptr;
   gint count = 0;

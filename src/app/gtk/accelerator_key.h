@@ -19,6 +19,11 @@ struct KeyLayouts {
   guint usKey = 0;  // what the key at this place gives on a US keyboard; 0 if unknown
 };
 
+// The unshifted keyval of the key with this hardware code on a US keyboard (the XKB
+// database's keymap), as a reference for where a key is; 0 when the code has none or the
+// keymap could not be loaded.
+guint usKeyAt(guint hardwareKeycode);
+
 // The key an accelerator names ('s', '1', Home, ...): a Latin letter or digit the key gives
 // in the group in use, unshifted or else shifted; any other key that gives ASCII or nothing
 // printable (punctuation, Return, F1, ...) as the group gives it; and a key that gives a

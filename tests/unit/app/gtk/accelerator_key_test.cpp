@@ -3,8 +3,6 @@
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 
-#include "app/gtk/us_keyboard.h"
-
 namespace zarq::gtk {
 namespace {
 
@@ -58,11 +56,10 @@ TEST(AcceleratorKeyTest, AcceleratorsGoByTheKeysPlaceOnEveryLayout) {
 
 // Hardware codes of the evdev rules: 39 is the key of S, 10 the key of 1, 32 the key of O.
 TEST(AcceleratorKeyTest, TheUsKeyboardKnowsTheHardwareCodes) {
-  const UsKeyboard& us = usKeyboard();
-  EXPECT_EQ(us.keyvalAt(39), static_cast<guint>(GDK_KEY_s));
-  EXPECT_EQ(us.keyvalAt(10), static_cast<guint>(GDK_KEY_1));
-  EXPECT_EQ(us.keyvalAt(32), static_cast<guint>(GDK_KEY_o));
-  EXPECT_EQ(us.keyvalAt(0), 0u);
+  EXPECT_EQ(usKeyAt(39), static_cast<guint>(GDK_KEY_s));
+  EXPECT_EQ(usKeyAt(10), static_cast<guint>(GDK_KEY_1));
+  EXPECT_EQ(usKeyAt(32), static_cast<guint>(GDK_KEY_o));
+  EXPECT_EQ(usKeyAt(0), 0u);
 }
 
 }  // namespace
