@@ -10,9 +10,8 @@
 
 #include "app/gtk/app_icon.h"
 #include "app/gtk/chinese_messages.h"
-#include "app/gtk/display_loss.h"
 #include "app/gtk/gtk_host.h"
-#include "app/gtk/session_signals.h"
+#include "app/gtk/session_end.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/picture_decoder.h"
@@ -89,8 +88,8 @@ class GtkShell final : public EditorShell {
   }
   void showWindow() override {
     host_->show();
-    signals_.emplace([this](int signal) { loop_->endSession(*form_, signal); });
-    displayLoss_.emplace([this] { return loop_->displayGone(*form_); });
+    sessionEnd_.emplace([this](int signal) { loop_->endSession(*form_, signal); },
+                        [this] { return loop_->displayGone(*form_); });
   }
 
  private:
@@ -102,8 +101,7 @@ class GtkShell final : public EditorShell {
   std::optional<GtkHost> host_;
   SettingsForm* form_ = nullptr;
   WindowLoop* loop_ = nullptr;
-  std::optional<SessionSignals> signals_;
-  std::optional<DisplayLoss> displayLoss_;
+  std::optional<SessionEnd> sessionEnd_;
 };
 
 }  // namespace
