@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "app/gtk/accelerator_key.h"
 #include "app/gtk/key_mapping.h"
 #include "backend/gtk/atk_page.h"
 #include "backend/gtk/desktop_palette.h"
@@ -298,7 +297,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     // Alt are the system's (its menu keys on Windows), not text.
     if (onKeyPressed(*w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
       // A repeat the caret keys took.
-    } else if (const auto action = w.shortcut(event)) {
+    } else if (const auto action = shortcutFor(acceleratorKey(keyLayoutsOf(event)), mods)) {
       w.loop_->shortcut(*w.form_, *action);
     } else if (!mods.alt && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
       // What the input method takes is its own: typed text arrives through "commit", and a
@@ -435,12 +434,6 @@ void GtkHost::show() {
   const int presented = frame_->framesPresented();
   gtk_widget_show_all(window_);
   if (frame_->framesPresented() == presented) onPaint(*form_);
-}
-
-std::optional<ShortcutAction> GtkHost::shortcut(const GdkEventKey* event) const {
-  GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(window_));
-  return shortcutFor(acceleratorKey(keyLayoutsOf(keymap, event)),
-                     modifiersOf(GdkModifierType(event->state)));
 }
 
 int GtkHost::formPixel(double x) const { return formCoordinate(x, formScale_); }

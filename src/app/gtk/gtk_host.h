@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "app/gtk/key_mapping.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/gtk/glib_owned.h"
 #include "platform/desktop.h"
@@ -86,7 +85,6 @@ class GtkHost final : public Desktop {
   // The work area of the window's monitor (the first monitor before it is shown).
   GdkRectangle workArea() const;
 
-  std::optional<ShortcutAction> shortcut(const GdkEventKey* event) const;
   // A coordinate of the window's client area as the form's pixel.
   int formPixel(double v) const;
 
