@@ -4,15 +4,14 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/gtk/app_icon.h"
 #include "app/gtk/chinese_messages.h"
-#include "app/gtk/display_loss.h"
 #include "app/gtk/gtk_host.h"
-#include "app/gtk/session_signals.h"
+#include "app/gtk/session_end.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/picture_decoder.h"
@@ -28,6 +27,36 @@ namespace {
 // The program's name and its windows' class (WM_CLASS, the Wayland application id): the
 // desktop entry's StartupWMClass names it, so that docks match the window to the entry.
 constexpr char kProgramName[] = "zarq-settings";
+
+// A PNG of the resources, read by the PNG loader named: left to guess the format, GdkPixbuf
+// would load the desktop's MIME database to sniff it, and keep it mapped.
+GdkPixbuf* pngFromResource(const char* path) {
+  const std::unique_ptr<GBytes, decltype(&g_bytes_unref)> bytes{
+      g_resources_lookup_data(path, G_RESOURCE_LOOKUP_FLAGS_NONE, nullptr), g_bytes_unref};
+  const GObjectRef<GdkPixbufLoader> loader{gdk_pixbuf_loader_new_with_type("png", nullptr)};
+  if (!bytes || !loader) return nullptr;
+  gsize size = 0;
+  const auto* data = static_cast<const guchar*>(g_bytes_get_data(bytes.get(), &size));
+  const bool written = gdk_pixbuf_loader_write(loader.get(), data, size, nullptr);
+  // The loader is closed whether or not the data was whole.
+  if (!gdk_pixbuf_loader_close(loader.get(), nullptr) || !written) return nullptr;
+  GdkPixbuf* picture = gdk_pixbuf_loader_get_pixbuf(loader.get());
+  return picture ? GDK_PIXBUF(g_object_ref(picture)) : nullptr;
+}
+
+// The editor's icon is installed into the hicolor theme for the desktop's menus, and built
+// into the program too, as pictures of the sizes a window shows, so that the window shows it
+// even when the editor runs where it was built, without looking through the icon theme.
+void provideAppIcon() {
+  // The sizes the build drew into the program's resources (CMakeLists.txt).
+  GList* icons = nullptr;
+  for (const char* path :
+       {"/org/zarqradoziro/settings/icon/32.png", "/org/zarqradoziro/settings/icon/64.png"}) {
+    if (GdkPixbuf* icon = pngFromResource(path)) icons = g_list_append(icons, icon);
+  }
+  gtk_window_set_default_icon_list(icons);
+  g_list_free_full(icons, g_object_unref);
+}
 
 // The desktop and the documents folder, where the desktop has them.
 std::vector<std::filesystem::path> userFolders() {
@@ -89,8 +118,8 @@ class GtkShell final : public EditorShell {
   }
   void showWindow() override {
     host_->show();
-    signals_.emplace([this](int signal) { loop_->endSession(*form_, signal); });
-    displayLoss_.emplace([this] { return loop_->displayGone(*form_); });
+    sessionEnd_.emplace([this](int signal) { loop_->endSession(*form_, signal); },
+                        [this] { return loop_->displayGone(*form_); });
   }
 
  private:
@@ -102,8 +131,7 @@ class GtkShell final : public EditorShell {
   std::optional<GtkHost> host_;
   SettingsForm* form_ = nullptr;
   WindowLoop* loop_ = nullptr;
-  std::optional<SessionSignals> signals_;
-  std::optional<DisplayLoss> displayLoss_;
+  std::optional<SessionEnd> sessionEnd_;
 };
 
 }  // namespace

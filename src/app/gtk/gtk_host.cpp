@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "app/gtk/accelerator_key.h"
 #include "app/gtk/key_mapping.h"
 #include "backend/gtk/atk_page.h"
 #include "backend/gtk/desktop_palette.h"
@@ -62,15 +61,16 @@ void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<voi
   folderMonitor_.reset(
       g_file_monitor_directory(file.get(), G_FILE_MONITOR_WATCH_MOVES, nullptr, nullptr));
   if (!folderMonitor_) return;
-  g_signal_connect(folderMonitor_.get(), "changed", G_CALLBACK(onFolderChanged), this);
-}
-
-void GtkHost::onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
-                              gpointer self) {
-  // A file written is told by its changes being done, not by every block written.
-  if (event == G_FILE_MONITOR_EVENT_CHANGED || event == G_FILE_MONITOR_EVENT_PRE_UNMOUNT) return;
-  auto* host = static_cast<GtkHost*>(self);
-  if (host->folderChanged_) host->folderChanged_();
+  g_signal_connect(
+      folderMonitor_.get(), "changed",
+      G_CALLBACK(+[](GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event, gpointer p) {
+        // A file written is told by its changes being done, not by every block written.
+        if (event == G_FILE_MONITOR_EVENT_CHANGED || event == G_FILE_MONITOR_EVENT_PRE_UNMOUNT) {
+          return;
+        }
+        if (self(p).folderChanged_) self(p).folderChanged_();
+      }),
+      this);
 }
 
 gint GtkHost::runModal(GtkDialog* dialog) {
@@ -248,13 +248,72 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(window_), title.c_str());
   gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
-  g_signal_connect_after(window_, "realize", G_CALLBACK(onWindowRealize), this);
-  g_signal_connect(window_, "destroy", G_CALLBACK(onDestroy), this);
-  g_signal_connect(window_, "delete-event", G_CALLBACK(onDelete), this);
-  g_signal_connect(window_, "focus-in-event", G_CALLBACK(onFocusIn), this);
-  g_signal_connect(window_, "focus-out-event", G_CALLBACK(onFocusOut), this);
-  g_signal_connect(window_, "key-press-event", G_CALLBACK(onKeyPress), this);
-  g_signal_connect(window_, "key-release-event", G_CALLBACK(onKeyRelease), this);
+  // Every handler below is handed the host.
+  const auto on = [this](gpointer instance, const char* signal, auto handler) {
+    return g_signal_connect(instance, signal, G_CALLBACK(+handler), this);
+  };
+  g_signal_connect_after(
+      window_, "realize", G_CALLBACK(+[](GtkWidget* window) {
+        // A caption with close and minimise boxes only: no maximising, no sizing border.
+        GdkWindow* own = gtk_widget_get_window(window);
+        gdk_window_set_functions(own,
+                                 GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_MINIMIZE | GDK_FUNC_CLOSE));
+        gdk_window_set_decorations(own, GdkWMDecoration(GDK_DECOR_BORDER | GDK_DECOR_TITLE |
+                                                        GDK_DECOR_MENU | GDK_DECOR_MINIMIZE));
+      }),
+      nullptr);
+  on(window_, "destroy", [](GtkWidget*, gpointer p) {
+    GtkHost& w = self(p);
+    w.frame_->onPresent(nullptr);
+    gtk_im_context_set_client_window(w.inputMethod_.get(), nullptr);
+    GdkScreen* screen = gtk_widget_get_screen(w.window_);
+    g_signal_handler_disconnect(screen, w.resolutionHandler_);
+    g_signal_handler_disconnect(screen, w.monitorsHandler_);
+    g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
+    w.folderMonitor_.reset();
+    w.folderChanged_ = nullptr;
+    w.window_ = nullptr;
+    w.area_ = nullptr;
+    w.loop_->windowGone();
+  });
+  on(window_, "delete-event", [](GtkWidget*, GdkEvent*, gpointer p) {
+    self(p).loop_->closeBox(*self(p).form_);
+    return TRUE;
+  });
+  on(window_, "focus-in-event", [](GtkWidget*, GdkEventFocus*, gpointer p) {
+    gtk_im_context_focus_in(self(p).inputMethod_.get());
+    onFocusGained(*self(p).form_);
+    return FALSE;
+  });
+  on(window_, "focus-out-event", [](GtkWidget*, GdkEventFocus*, gpointer p) {
+    onFocusLost(*self(p).form_);
+    gtk_im_context_focus_out(self(p).inputMethod_.get());
+    return FALSE;
+  });
+  on(window_, "key-press-event", [](GtkWidget*, GdkEventKey* event, gpointer p) {
+    GtkHost& w = self(p);
+    const Modifiers mods = modifiersOf(GdkModifierType(event->state));
+    // X reports a held key's repeats as presses without releases in between. Keys pressed with
+    // Alt are the system's (its menu keys on Windows), not text.
+    if (onKeyPressed(*w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
+      // A repeat the caret keys took.
+    } else if (const auto action = shortcutFor(acceleratorKey(keyLayoutsOf(event)), mods)) {
+      w.loop_->shortcut(*w.form_, *action);
+    } else if (!mods.alt && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
+      // What the input method takes is its own: typed text arrives through "commit", and a
+      // key that edits a composition (Backspace, Escape) belongs to the composition.
+      if (const auto unit = controlCharacter(event->keyval, mods)) onChar(*w.form_, *unit);
+    }
+    // Every key is the editor's: no focus moves, mnemonics or menu keys of GTK's own.
+    return TRUE;
+  });
+  on(window_, "key-release-event", [](GtkWidget*, GdkEventKey* event, gpointer p) {
+    const KeyStroke now = keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state)));
+    // A release the input method takes belongs to its composition.
+    const bool composing = gtk_im_context_filter_keypress(self(p).inputMethod_.get(), event);
+    onKeyReleased(*self(p).form_, event->hardware_keycode, now, !composing);
+    return TRUE;
+  });
 
   // Screen readers see the page's controls as the area's accessible children.
   area_ = accessibleDrawingArea(
@@ -264,40 +323,94 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
                                    GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |
                                    GDK_LEAVE_NOTIFY_MASK);
-  g_signal_connect(area_, "draw", G_CALLBACK(onDraw), this);
-  g_signal_connect(area_, "realize", G_CALLBACK(onAreaRealize), this);
-  g_signal_connect(area_, "unrealize", G_CALLBACK(onAreaUnrealize), this);
-  g_signal_connect(area_, "notify::scale-factor", G_CALLBACK(onScaleSettingChanged), this);
-  g_signal_connect(area_, "motion-notify-event", G_CALLBACK(onMotion), this);
-  g_signal_connect(area_, "button-press-event", G_CALLBACK(onButtonPress), this);
-  g_signal_connect(area_, "button-release-event", G_CALLBACK(onButtonRelease), this);
-  g_signal_connect(area_, "enter-notify-event", G_CALLBACK(onEnter), this);
-  g_signal_connect(area_, "leave-notify-event", G_CALLBACK(onLeave), this);
+  on(area_, "draw", [](GtkWidget*, cairo_t* cr, gpointer p) {
+    // The frame is drawn at the form's scale times the device's: scaled so, its pixels meet
+    // the device's one to one.
+    cairo_scale(cr, self(p).formScale_, self(p).formScale_);
+    cairo_set_source_surface(cr, self(p).frame_->surface(), 0, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    return TRUE;
+  });
+  on(area_, "realize", [](GtkWidget* area, gpointer p) {
+    GdkWindow* window = gtk_widget_get_window(area);
+    gtk_im_context_set_client_window(self(p).inputMethod_.get(), window);
+    // Memory the display reads directly: showing a frame then copies nothing.
+    self(p).frame_->surfacesFrom([window](int width, int height) {
+      return gdk_window_create_similar_image_surface(window, CAIRO_FORMAT_ARGB32, width, height, 1);
+    });
+    self(p).followScale();
+  });
+  on(area_, "unrealize", [](GtkWidget*, gpointer p) { self(p).frame_->surfacesFrom(nullptr); });
+  // A change of the display's scale, the desktop's text size or the monitors sizes the
+  // window anew.
+  const auto rescale = [](gpointer, gpointer, gpointer p) { self(p).followScale(); };
+  on(area_, "notify::scale-factor", rescale);
+  on(area_, "motion-notify-event", [](GtkWidget*, GdkEventMotion* event, gpointer p) {
+    GtkHost& w = self(p);
+    w.loop_->pointerMoved(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+    return TRUE;
+  });
+  on(area_, "button-press-event", [](GtkWidget*, GdkEventButton* event, gpointer p) {
+    GtkHost& w = self(p);
+    // A double click is two presses; GTK's extra double-click event is not a third.
+    if (event->type == GDK_BUTTON_PRESS && event->button == GDK_BUTTON_PRIMARY) {
+      w.loop_->buttonDown(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+    }
+    return TRUE;
+  });
+  on(area_, "button-release-event", [](GtkWidget*, GdkEventButton* event, gpointer p) {
+    GtkHost& w = self(p);
+    if (event->button == GDK_BUTTON_PRIMARY) {
+      w.loop_->buttonUp(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+    }
+    return TRUE;
+  });
+  on(area_, "enter-notify-event", [](GtkWidget*, GdkEventCrossing* event, gpointer p) {
+    if (pointerReallyCrossed(event->mode)) self(p).loop_->pointerEntered();
+    return FALSE;
+  });
+  on(area_, "leave-notify-event", [](GtkWidget*, GdkEventCrossing* event, gpointer p) {
+    if (pointerReallyCrossed(event->mode)) self(p).loop_->pointerLeft(*self(p).form_);
+    return FALSE;
+  });
   // Dropped files come as a plain URI list. GTK's own list of URI targets would also register
   // with the desktop's file-transfer portal, a blocking round trip to the session bus (or the
   // start of one) before the window shows, and a bus connection held from then on.
   static const GtkTargetEntry kUriList[] = {{const_cast<gchar*>("text/uri-list"), 0, 0}};
   gtk_drag_dest_set(area_, GTK_DEST_DEFAULT_ALL, kUriList, G_N_ELEMENTS(kUriList), GDK_ACTION_COPY);
-  g_signal_connect(area_, "drag-data-received", G_CALLBACK(onDragDataReceived), this);
+  on(area_, "drag-data-received",
+     [](GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData* data, guint, guint, gpointer p) {
+       const GStringList uris(gtk_selection_data_get_uris(data));
+       self(p).loop_->drop(*self(p).form_, localPathsFromUris(uris.get()));
+     });
   gtk_container_add(GTK_CONTAINER(window_), area_);
 
   // Characters come from the input method; what it is composing is drawn in the field at the
   // caret until it is committed.
   inputMethod_.reset(gtk_im_multicontext_new());
   gtk_im_context_set_use_preedit(inputMethod_.get(), TRUE);
-  g_signal_connect(inputMethod_.get(), "commit", G_CALLBACK(onCommit), this);
-  g_signal_connect(inputMethod_.get(), "preedit-changed", G_CALLBACK(onPreeditChanged), this);
+  on(inputMethod_.get(), "commit", [](GtkIMContext*, gchar* text, gpointer p) {
+    for (const char16_t unit : fromUtf8(text)) onChar(*self(p).form_, unit);
+  });
+  on(inputMethod_.get(), "preedit-changed", [](GtkIMContext* context, gpointer p) {
+    gchar* composing = nullptr;
+    gtk_im_context_get_preedit_string(context, &composing, nullptr, nullptr);
+    const GString8 owned(composing);
+    onComposition(*self(p).form_, fromUtf8(composing ? composing : ""));
+  });
 
   // A new theme may be one of high contrast, or no longer one: the next frame reads it.
-  g_signal_connect(area_, "style-updated", G_CALLBACK(onStyleUpdated), this);
+  on(area_, "style-updated", [](GtkWidget* area, gpointer p) {
+    // Before the area is realized nothing shows a frame, and show() draws the first one.
+    if (self(p).window_ && gtk_widget_get_realized(area)) onPaint(*self(p).form_);
+  });
   GdkScreen* screen = gtk_widget_get_screen(window_);
-  resolutionHandler_ =
-      g_signal_connect(screen, "notify::resolution", G_CALLBACK(onScaleSettingChanged), this);
+  resolutionHandler_ = on(screen, "notify::resolution", rescale);
   monitorsHandler_ =
-      g_signal_connect(screen, "monitors-changed", G_CALLBACK(onMonitorsChanged), this);
+      on(screen, "monitors-changed", [](GdkScreen*, gpointer p) { self(p).followScale(); });
   // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
-  textSizeHandler_ = g_signal_connect(gtk_settings_get_default(), "notify::gtk-xft-dpi",
-                                      G_CALLBACK(onScaleSettingChanged), this);
+  textSizeHandler_ = on(gtk_settings_get_default(), "notify::gtk-xft-dpi", rescale);
 
   frame_->onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
@@ -323,140 +436,7 @@ void GtkHost::show() {
   if (frame_->framesPresented() == presented) onPaint(*form_);
 }
 
-gboolean GtkHost::onDraw(GtkWidget*, cairo_t* cr, gpointer p) {
-  // The frame is drawn at the form's scale times the device's: scaled so, its pixels meet
-  // the device's one to one.
-  cairo_scale(cr, self(p).formScale_, self(p).formScale_);
-  cairo_set_source_surface(cr, self(p).frame_->surface(), 0, 0);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_paint(cr);
-  return TRUE;
-}
-
-gboolean GtkHost::onFocusIn(GtkWidget*, GdkEventFocus*, gpointer p) {
-  GtkHost& w = self(p);
-  gtk_im_context_focus_in(w.inputMethod_.get());
-  onFocusGained(*w.form_);
-  return FALSE;
-}
-
-gboolean GtkHost::onFocusOut(GtkWidget*, GdkEventFocus*, gpointer p) {
-  onFocusLost(*self(p).form_);
-  gtk_im_context_focus_out(self(p).inputMethod_.get());
-  return FALSE;
-}
-
-std::optional<ShortcutAction> GtkHost::shortcut(const GdkEventKey* event) const {
-  GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(window_));
-  return shortcutFor(acceleratorKey(keyLayoutsOf(keymap, event)),
-                     modifiersOf(GdkModifierType(event->state)));
-}
-
-gboolean GtkHost::onDelete(GtkWidget*, GdkEvent*, gpointer p) {
-  self(p).loop_->closeBox(*self(p).form_);
-  return TRUE;
-}
-
-gboolean GtkHost::onKeyPress(GtkWidget*, GdkEventKey* event, gpointer p) {
-  GtkHost& w = self(p);
-  const Modifiers mods = modifiersOf(GdkModifierType(event->state));
-  // X reports a held key's repeats as presses without releases in between. Keys pressed with
-  // Alt are the system's (its menu keys on Windows), not text.
-  if (onKeyPressed(*w.form_, event->hardware_keycode, keyStrokeOf(event->keyval, mods))) {
-    // A repeat the caret keys took.
-  } else if (const auto action = w.shortcut(event)) {
-    w.loop_->shortcut(*w.form_, *action);
-  } else if (!mods.alt && !gtk_im_context_filter_keypress(w.inputMethod_.get(), event)) {
-    // What the input method takes is its own: typed text arrives through "commit", and a
-    // key that edits a composition (Backspace, Escape) belongs to the composition.
-    if (const auto unit = controlCharacter(event->keyval, mods)) onChar(*w.form_, *unit);
-  }
-  // Every key is the editor's: no focus moves, mnemonics or menu keys of GTK's own.
-  return TRUE;
-}
-
-gboolean GtkHost::onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer p) {
-  GtkHost& w = self(p);
-  const KeyStroke now = keyStrokeOf(event->keyval, modifiersOf(GdkModifierType(event->state)));
-  // A release the input method takes belongs to its composition.
-  const bool composing = gtk_im_context_filter_keypress(w.inputMethod_.get(), event);
-  onKeyReleased(*w.form_, event->hardware_keycode, now, !composing);
-  return TRUE;
-}
-
-void GtkHost::onCommit(GtkIMContext*, gchar* text, gpointer p) {
-  GtkHost& w = self(p);
-  for (const char16_t unit : fromUtf8(text)) onChar(*w.form_, unit);
-}
-
-void GtkHost::onPreeditChanged(GtkIMContext* context, gpointer p) {
-  GtkHost& w = self(p);
-  gchar* composing = nullptr;
-  gtk_im_context_get_preedit_string(context, &composing, nullptr, nullptr);
-  const GString8 owned(composing);
-  onComposition(*w.form_, fromUtf8(composing ? composing : ""));
-}
-
 int GtkHost::formPixel(double x) const { return formCoordinate(x, formScale_); }
-
-gboolean GtkHost::onMotion(GtkWidget*, GdkEventMotion* event, gpointer p) {
-  GtkHost& w = self(p);
-  w.loop_->pointerMoved(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
-  return TRUE;
-}
-
-gboolean GtkHost::onButtonPress(GtkWidget*, GdkEventButton* event, gpointer p) {
-  GtkHost& w = self(p);
-  // A double click is two presses; GTK's extra double-click event is not a third.
-  if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return TRUE;
-  w.loop_->buttonDown(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
-  return TRUE;
-}
-
-gboolean GtkHost::onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer p) {
-  GtkHost& w = self(p);
-  if (event->button == GDK_BUTTON_PRIMARY) {
-    w.loop_->buttonUp(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
-  }
-  return TRUE;
-}
-
-gboolean GtkHost::onEnter(GtkWidget*, GdkEventCrossing* event, gpointer p) {
-  if (pointerReallyCrossed(event->mode)) self(p).loop_->pointerEntered();
-  return FALSE;
-}
-
-gboolean GtkHost::onLeave(GtkWidget*, GdkEventCrossing* event, gpointer p) {
-  if (pointerReallyCrossed(event->mode)) self(p).loop_->pointerLeft(*self(p).form_);
-  return FALSE;
-}
-
-void GtkHost::onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData* data,
-                                 guint, guint, gpointer p) {
-  const GStringList uris(gtk_selection_data_get_uris(data));
-  self(p).loop_->drop(*self(p).form_, localPathsFromUris(uris.get()));
-}
-
-void GtkHost::onAreaRealize(GtkWidget* area, gpointer p) {
-  GdkWindow* window = gtk_widget_get_window(area);
-  gtk_im_context_set_client_window(self(p).inputMethod_.get(), window);
-  // Memory the display reads directly: showing a frame then copies nothing.
-  self(p).frame_->surfacesFrom([window](int width, int height) {
-    return gdk_window_create_similar_image_surface(window, CAIRO_FORMAT_ARGB32, width, height, 1);
-  });
-  self(p).followScale();
-}
-
-void GtkHost::onAreaUnrealize(GtkWidget*, gpointer p) { self(p).frame_->surfacesFrom(nullptr); }
-
-void GtkHost::onScaleSettingChanged(GObject*, GParamSpec*, gpointer p) { self(p).followScale(); }
-
-void GtkHost::onMonitorsChanged(GdkScreen*, gpointer p) { self(p).followScale(); }
-
-void GtkHost::onStyleUpdated(GtkWidget* area, gpointer p) {
-  // Before the area is realized nothing shows a frame, and show() draws the first one.
-  if (self(p).window_ && gtk_widget_get_realized(area)) onPaint(*self(p).form_);
-}
 
 GdkRectangle GtkHost::workArea() const {
   GdkDisplay* display = gtk_widget_get_display(window_);
@@ -488,30 +468,6 @@ void GtkHost::followScale(std::optional<int> zoomPercent) {
                               scaledLength(kClientHeight, scale));
   frame_->setScale(device * scale);
   onPaint(*form_);
-}
-
-void GtkHost::onWindowRealize(GtkWidget* window, gpointer) {
-  // A caption with close and minimise boxes only: no maximising, no sizing border.
-  GdkWindow* gdkWindow = gtk_widget_get_window(window);
-  gdk_window_set_functions(gdkWindow,
-                           GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_MINIMIZE | GDK_FUNC_CLOSE));
-  gdk_window_set_decorations(gdkWindow, GdkWMDecoration(GDK_DECOR_BORDER | GDK_DECOR_TITLE |
-                                                        GDK_DECOR_MENU | GDK_DECOR_MINIMIZE));
-}
-
-void GtkHost::onDestroy(GtkWidget*, gpointer p) {
-  GtkHost& w = self(p);
-  w.frame_->onPresent(nullptr);
-  gtk_im_context_set_client_window(w.inputMethod_.get(), nullptr);
-  GdkScreen* screen = gtk_widget_get_screen(w.window_);
-  g_signal_handler_disconnect(screen, w.resolutionHandler_);
-  g_signal_handler_disconnect(screen, w.monitorsHandler_);
-  g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
-  w.folderMonitor_.reset();
-  w.folderChanged_ = nullptr;
-  w.window_ = nullptr;
-  w.area_ = nullptr;
-  w.loop_->windowGone();
 }
 
 }  // namespace zarq::gtk

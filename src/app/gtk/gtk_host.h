@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "app/gtk/key_mapping.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/gtk/glib_owned.h"
 #include "platform/desktop.h"
@@ -71,33 +70,11 @@ class GtkHost final : public Desktop {
   bool isForeground() override;
 
  private:
-  static void onFolderChanged(GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event,
-                              gpointer self);
   gint runModal(GtkDialog* dialog);
   void closeModal(GtkDialog* dialog);
   std::optional<std::filesystem::path> chooseFile(GtkFileChooserAction action, const char* title,
                                                   const char* acceptLabel, TextView filterName,
                                                   TextView pattern);
-  static gboolean onDraw(GtkWidget*, cairo_t* cr, gpointer self);
-  static gboolean onFocusIn(GtkWidget*, GdkEventFocus*, gpointer self);
-  static gboolean onFocusOut(GtkWidget*, GdkEventFocus*, gpointer self);
-  static gboolean onKeyPress(GtkWidget*, GdkEventKey* event, gpointer self);
-  static gboolean onKeyRelease(GtkWidget*, GdkEventKey* event, gpointer self);
-  static void onCommit(GtkIMContext*, gchar* text, gpointer self);
-  static void onPreeditChanged(GtkIMContext* context, gpointer self);
-  static gboolean onMotion(GtkWidget*, GdkEventMotion* event, gpointer self);
-  static gboolean onButtonPress(GtkWidget*, GdkEventButton* event, gpointer self);
-  static gboolean onButtonRelease(GtkWidget*, GdkEventButton* event, gpointer self);
-  static gboolean onEnter(GtkWidget*, GdkEventCrossing* event, gpointer self);
-  static gboolean onLeave(GtkWidget*, GdkEventCrossing* event, gpointer self);
-  static void onDragDataReceived(GtkWidget*, GdkDragContext*, gint, gint, GtkSelectionData* data,
-                                 guint, guint, gpointer self);
-  static gboolean onDelete(GtkWidget*, GdkEvent* event, gpointer self);
-  static void onAreaRealize(GtkWidget* area, gpointer self);
-  static void onAreaUnrealize(GtkWidget* area, gpointer self);
-  static void onScaleSettingChanged(GObject*, GParamSpec*, gpointer self);
-  static void onMonitorsChanged(GdkScreen*, gpointer self);
-  static void onStyleUpdated(GtkWidget*, gpointer self);
   // Sizes the window for the desktop's text size (GDK_DPI_SCALE, Xft.dpi) and the user's zoom,
   // scaled down to fit the work area of its monitor, and draws the frame at that scale times
   // the display's (GDK_SCALE, a scaled monitor), so that it is sharp there; a change of any
@@ -107,10 +84,7 @@ class GtkHost final : public Desktop {
   double textScale() const;
   // The work area of the window's monitor (the first monitor before it is shown).
   GdkRectangle workArea() const;
-  static void onWindowRealize(GtkWidget* window, gpointer);
-  static void onDestroy(GtkWidget*, gpointer self);
 
-  std::optional<ShortcutAction> shortcut(const GdkEventKey* event) const;
   // A coordinate of the window's client area as the form's pixel.
   int formPixel(double v) const;
 
