@@ -9,7 +9,6 @@
 #include <fstream>
 
 #include "backend/cairo/picture_decoder.h"
-#include "platform/whole_picture.h"
 #include "require.h"
 #include "targets.h"
 

@@ -180,8 +180,8 @@ class ImageDecoder {
   // name), reports a zero size, or exceeds kMaxImagePixels or kDecodeMemoryBudget.
   virtual std::optional<ImageSize> probe(const std::filesystem::path& file) = 0;
   // Decodes the whole image; nullopt under the same conditions as `probe` or on a decoding
-  // failure.
-  virtual std::optional<DecodedPixels> decode(const std::filesystem::path& file) = 0;
+  // failure. By default gathered from decodeRows.
+  virtual std::optional<DecodedPixels> decode(const std::filesystem::path& file);
   // Decodes the image into `sink`; false under the same conditions as `decode`, in which
   // case the sink may have seen `begin` and some rows, which it must then disregard.
   virtual bool decodeRows(const std::filesystem::path& file, RowSink& sink) = 0;

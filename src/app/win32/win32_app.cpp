@@ -14,11 +14,7 @@
 
 #include "app/win32/console_end.h"
 #include "app/win32/win32_host.h"
-#include "backend/win32/gdiplus_font.h"
-#include "backend/win32/gdiplus_frame.h"
-#include "backend/win32/gdiplus_session.h"
-#include "backend/win32/gdiplus_text.h"
-#include "backend/win32/wic_decoder.h"
+#include "backend/win32/headless_platform.h"
 #include "backend/win32/wide_text.h"
 #include "common/utf.h"
 #include "editor/editor_start.h"
@@ -79,14 +75,6 @@ std::filesystem::path installFolder() {
   return folder;
 }
 
-// What draws the window: GDI+ and its font, started and ended with it.
-struct Drawing {
-  GdiplusSession session;
-  GdiplusFont font;
-  GdiplusText text{font};
-  GdiplusFrame frame{text};
-};
-
 // The folder picker's new style and the shell's dialogs want a single-threaded apartment,
 // from the start to the end.
 struct OleApartment {
@@ -135,9 +123,7 @@ class Win32Shell final : public EditorShell {
     drawing_.emplace();
     return host_.emplace(folder);
   }
-  Platform platform(Host& host) override {
-    return {drawing_->text, images_, host, drawing_->frame};
-  }
+  Platform platform(Host& host) override { return drawing_->platform(host); }
   bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) override {
     return host_->create(instance_, wide(title), form, loop, drawing_->frame);
   }
@@ -151,8 +137,8 @@ class Win32Shell final : public EditorShell {
   OleApartment ole_;
   HINSTANCE instance_;
   int showCommand_;
-  WicDecoder images_;
-  std::optional<Drawing> drawing_;
+  // What draws the window: GDI+ and its font, started and ended with it.
+  std::optional<HeadlessPlatform> drawing_;
   std::optional<Win32Host> host_;
   std::optional<ConsoleEnd> console_;
 };

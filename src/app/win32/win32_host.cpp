@@ -55,16 +55,10 @@ BOOL CALLBACK closeDialog(HWND window, LPARAM) {
 
 // What the user did with a message box, as the window loop counts it.
 MessageAnswer answerOf(int pressed) {
-  switch (pressed) {
-    case IDOK:
-      return MessageAnswer::Ok;
-    case IDYES:
-      return MessageAnswer::Yes;
-    case IDNO:
-      return MessageAnswer::No;
-    default:
-      return MessageAnswer::Cancel;
-  }
+  return pressed == IDOK    ? MessageAnswer::Ok
+         : pressed == IDYES ? MessageAnswer::Yes
+         : pressed == IDNO  ? MessageAnswer::No
+                            : MessageAnswer::Cancel;
 }
 
 bool held(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
@@ -211,10 +205,8 @@ ClipboardText Win32Host::clipboardText() {
       result.status = ClipboardText::Status::LockFailed;
     } else {
       // Up to the terminator, and never past the memory the clipboard holds.
-      const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
-      std::size_t length = 0;
-      while (length < capacity && units[length] != L'\0') ++length;
-      result = {ClipboardText::Status::Text, textFromWide({units, length})};
+      const std::size_t length = wcsnlen(units, GlobalSize(data) / sizeof(wchar_t));
+      result = {ClipboardText::Status::Text, Text(units, units + length)};
       GlobalUnlock(data);
     }
   }

@@ -24,8 +24,6 @@ SIZE frameSizeAt(UINT dpi);
 // The outer size of the window whose client area shows the base client area at `scale`
 // device pixels per pixel of the form, with the frame at `dpi`.
 SIZE outerSizeFor(float scale, UINT dpi);
-// The same at the monitor's scale alone.
-inline SIZE outerSizeAt(UINT dpi) { return outerSizeFor(scaleOf(dpi), dpi); }
 
 // The desktop's text size (Settings > Accessibility > Text size) as a factor, 1 by default.
 float desktopTextScale();

@@ -3,7 +3,6 @@
 #include "backend/cairo/row_decoding.h"
 #include "common/picture_format.h"
 #include "platform/file_system.h"
-#include "platform/whole_picture.h"
 
 namespace zarq {
 namespace {
@@ -29,12 +28,6 @@ std::optional<ImageSize> PictureDecoder::probe(const std::filesystem::path& file
   const PictureHeader header = headerOf(file);
   if (!mayDecode(header)) return std::nullopt;
   return ImageSize{static_cast<int>(header.width), static_cast<int>(header.height)};
-}
-
-std::optional<DecodedPixels> PictureDecoder::decode(const std::filesystem::path& file) {
-  WholePicture whole;
-  if (!decodeRows(file, whole)) return std::nullopt;
-  return std::move(whole.picture);
 }
 
 bool PictureDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {

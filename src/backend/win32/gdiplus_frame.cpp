@@ -2,8 +2,6 @@
 
 #include <objbase.h>
 
-#include <cmath>
-
 namespace zarq::win32 {
 namespace {
 
@@ -29,16 +27,14 @@ void GdiplusFrame::resize() {
   bitmap_.reset();
   drawing_.clear();
   shown_.clear();
-  width_ = static_cast<int>(std::ceil(kFrameWidth * scale_));
-  height_ = static_cast<int>(std::ceil(kFrameHeight * scale_));
 }
 
 void GdiplusFrame::makePixels() const {
   if (!shown_.empty()) return;
-  const std::size_t count = static_cast<std::size_t>(width_) * height_;
+  const std::size_t count = static_cast<std::size_t>(width()) * height();
   drawing_.assign(count, 0xFF000000);
   shown_.assign(count, 0xFF000000);
-  GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppARGB,
+  GdipCreateBitmapFromScan0(width(), height(), width() * 4, PixelFormat32bppARGB,
                             reinterpret_cast<BYTE*>(drawing_.data()), bitmap_.out());
 }
 
@@ -66,7 +62,7 @@ std::string GdiplusFrame::pngBytes() const {
   // GDI+ only reads the pixels while encoding.
   const std::uint32_t* pixels = shownPixels();
   GdipBitmap bitmap;
-  if (GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppARGB,
+  if (GdipCreateBitmapFromScan0(width(), height(), width() * 4, PixelFormat32bppARGB,
                                 reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels)),
                                 bitmap.out()) != Gdiplus::Ok) {
     return {};

@@ -5,6 +5,7 @@
 // that text and shapes stay sharp. Its memory is taken when it is first drawn or looked at:
 // a tool that never draws never touches it.
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -32,8 +33,8 @@ class GdiplusFrame final : public FrameSink {
   void setScale(float scale);
   float scale() const { return scale_; }
   // Size of the frame in device pixels.
-  int width() const { return width_; }
-  int height() const { return height_; }
+  int width() const { return static_cast<int>(std::ceil(kFrameWidth * scale_)); }
+  int height() const { return static_cast<int>(std::ceil(kFrameHeight * scale_)); }
 
   // Called by present(); the window shows the frame from here.
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
@@ -43,7 +44,7 @@ class GdiplusFrame final : public FrameSink {
     return shown_.data();
   }
   std::uint32_t pixel(int x, int y) const {
-    return shownPixels()[static_cast<std::size_t>(y) * width_ + x];
+    return shownPixels()[static_cast<std::size_t>(y) * width() + x];
   }
   // The last finished frame as the bytes of a PNG file; empty when it cannot be encoded.
   std::string pngBytes() const;
@@ -56,8 +57,6 @@ class GdiplusFrame final : public FrameSink {
 
   GdiplusText& text_;
   float scale_;
-  int width_ = 0;
-  int height_ = 0;
   mutable std::vector<std::uint32_t> drawing_;  // being painted
   mutable std::vector<std::uint32_t> shown_;    // last presented
   mutable GdipBitmap bitmap_;                   // on drawing_'s pixels

@@ -1,10 +1,19 @@
 #pragma once
 // One GDI+ object, deleted with its owner. Drawing goes on whatever status a call returns, as
 // a frame with a part missing is better than no frame.
+//
+// The back end keeps to GDI+'s flat interface, plain functions over handles (no C++ wrapper
+// classes of GDI+'s own), so every handle has an owner.
 
-#include "backend/win32/gdiplus_flat.h"
+// clang-format off
+#include <windows.h>
+#include <gdiplus.h>
+// clang-format on
 
 namespace zarq::win32 {
+
+using namespace Gdiplus::DllExports;
+using Gdiplus::GpStatus;
 
 template <typename Handle, auto Delete>
 class GdipObject {

@@ -1,16 +1,12 @@
 #include "backend/win32/gdiplus_session.h"
 
-#include "backend/win32/gdiplus_flat.h"
+#include "backend/win32/gdiplus_object.h"
 
 namespace zarq::win32 {
 
 GdiplusSession::GdiplusSession() {
   // Version 1, no debug callback, GDI+'s own background thread and codecs.
   Gdiplus::GdiplusStartupInput input;
-  input.GdiplusVersion = 1;
-  input.DebugEventCallback = nullptr;
-  input.SuppressBackgroundThread = FALSE;
-  input.SuppressExternalCodecs = FALSE;
   started_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// A platform without a window on Windows: GDI+ text and drawing into an off-screen frame,
-// image decoding, and a host that answers every question with "no" and records what it was
-// asked. Used by the command-line companion and the tests.
+// GDI+ text and drawing into an off-screen frame, and image decoding: what the editor's window
+// shows, and without a window, with a host that answers every question with "no" and records
+// what it was asked, what the command-line companion and the tests draw on.
 
 #include "backend/win32/gdiplus_font.h"
 #include "backend/win32/gdiplus_frame.h"

@@ -11,7 +11,6 @@
 
 #include "common/picture_format.h"
 #include "platform/file_system.h"
-#include "platform/whole_picture.h"
 
 namespace zarq::win32 {
 namespace {
@@ -98,12 +97,6 @@ std::optional<ImageSize> WicDecoder::probe(const std::filesystem::path& file) {
   OpenImage image;
   if (!open(file, image)) return std::nullopt;
   return image.size;
-}
-
-std::optional<DecodedPixels> WicDecoder::decode(const std::filesystem::path& file) {
-  WholePicture whole;
-  if (!decodeRows(file, whole)) return std::nullopt;
-  return std::move(whole.picture);
 }
 
 bool WicDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {

@@ -12,7 +12,6 @@ namespace zarq::win32 {
 class WicDecoder final : public ImageDecoder {
  public:
   std::optional<ImageSize> probe(const std::filesystem::path& file) override;
-  std::optional<DecodedPixels> decode(const std::filesystem::path& file) override;
   bool decodeRows(const std::filesystem::path& file, RowSink& sink) override;
 };
 

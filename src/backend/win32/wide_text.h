@@ -9,6 +9,5 @@
 namespace zarq::win32 {
 
 inline std::wstring wide(TextView text) { return std::wstring(text.begin(), text.end()); }
-inline Text textFromWide(std::wstring_view text) { return Text(text.begin(), text.end()); }
 
 }  // namespace zarq::win32

@@ -12,15 +12,15 @@ SIZE clientOf(SIZE outer, UINT dpi) {
 }
 
 TEST(WindowMetricsTest, AtOneHundredPercentTheWindowIsNineSixtyBySevenTwenty) {
-  const SIZE outer = outerSizeAt(96);
+  const SIZE outer = outerSizeFor(1, 96);
   EXPECT_EQ(outer.cx, 960);
   EXPECT_EQ(outer.cy, 720);
 }
 
 TEST(WindowMetricsTest, AtEveryScaleTheClientAreaKeepsItsLogicalSize) {
-  const SIZE base = clientOf(outerSizeAt(96), 96);
+  const SIZE base = clientOf(outerSizeFor(1, 96), 96);
   for (UINT dpi : {120u, 144u, 192u}) {
-    const SIZE client = clientOf(outerSizeAt(dpi), dpi);
+    const SIZE client = clientOf(outerSizeFor(scaleOf(dpi), dpi), dpi);
     EXPECT_NEAR(client.cx, base.cx * scaleOf(dpi), 0.5) << dpi;
     EXPECT_NEAR(client.cy, base.cy * scaleOf(dpi), 0.5) << dpi;
   }

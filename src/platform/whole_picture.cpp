@@ -1,11 +1,11 @@
-#pragma once
-// A row sink that gathers a decoded picture whole: what ImageDecoder::decode hands back.
+// ImageDecoder::decode by default: the rows a decoder hands out, gathered whole.
 
 #include <algorithm>
 
 #include "platform/platform.h"
 
 namespace zarq {
+namespace {
 
 class WholePicture final : public RowSink {
  public:
@@ -21,5 +21,13 @@ class WholePicture final : public RowSink {
   }
   DecodedPixels picture;
 };
+
+}  // namespace
+
+std::optional<DecodedPixels> ImageDecoder::decode(const std::filesystem::path& file) {
+  WholePicture whole;
+  if (!decodeRows(file, whole)) return std::nullopt;
+  return std::move(whole.picture);
+}
 
 }  // namespace zarq
