@@ -15,7 +15,7 @@ export WINEPREFIX="$WINDOWS_BUILD/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="
 # One test at a time makes the prefix; the others wait for it.
 (
   flock 9
-  [ -f "$WINEPREFIX/system.reg" ] || DISPLAY= wineboot -i >/dev/null 2>&1
+  [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] || "$(dirname "${BASH_SOURCE[0]}")/make_prefix.sh"
 ) 9>"$WINDOWS_BUILD/wine-prefix.lock"
 # A Wine server belongs to the display it started on: each test starts its own (ctest runs
 # them one at a time) and ends it when done.

@@ -18,7 +18,7 @@ version=${version#zarq-settings-}
 export WINEPREFIX
 WINEPREFIX="$(dirname "$ZARQ_E2E_LOGS")/wine-prefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
-DISPLAY= wineboot -i >/dev/null 2>&1
+"$ZARQ_E2E/../wine/make_prefix.sh"
 # A Wine server belongs to the display it started on: the editor needs one on this display.
 wineserver -k 2>/dev/null || true
 

@@ -8,7 +8,7 @@
 export WINEPREFIX
 WINEPREFIX="$(dirname "$ZARQ_E2E_LOGS")/wine-prefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
-DISPLAY= wineboot -i >/dev/null 2>&1
+"$ZARQ_E2E/../wine/make_prefix.sh"
 wineserver -k 2>/dev/null || true
 
 folder_of() { wine cmd /c "echo %$1%" | tr -d '\r'; }
