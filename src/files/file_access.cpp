@@ -19,4 +19,19 @@ bool fileReadable(FileSystem& files, const std::filesystem::path& file) {
   return true;
 }
 
+FileError readUpTo(FileSystem& files, FileSystem::Handle handle, std::span<std::uint8_t> into,
+                   std::size_t& filled) {
+  filled = 0;
+  while (filled < into.size()) {
+    std::size_t got = 0;
+    if (const FileError error = files.read(handle, into.subspan(filled), got);
+        error != FileError::None) {
+      return error;
+    }
+    if (got == 0) break;
+    filled += got;
+  }
+  return FileError::None;
+}
+
 }  // namespace zarq

@@ -1,7 +1,11 @@
 #pragma once
-// Whether a file is there and may be read, asked before the editor opens one.
+// Whether a file is there and may be read, asked before the editor opens one, and reading
+// an opened one.
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "platform/file_system.h"
 
@@ -12,5 +16,8 @@ bool fileExists(FileSystem& files, const std::filesystem::path& file);
 // True when the file exists and can be opened for reading. A folder counts as readable,
 // as the editor's file checks have always treated it; opening it as a file still fails.
 bool fileReadable(FileSystem& files, const std::filesystem::path& file);
+// Reads until `into` is full or the file ends; `filled` says how much came.
+FileError readUpTo(FileSystem& files, FileSystem::Handle handle, std::span<std::uint8_t> into,
+                   std::size_t& filled);
 
 }  // namespace zarq

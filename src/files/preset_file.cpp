@@ -1,6 +1,7 @@
 #include "files/preset_file.h"
 
 #include "common/numbers.h"
+#include "files/file_access.h"
 #include "files/preset_history.h"
 
 namespace zarq {
@@ -14,15 +15,9 @@ Text readFailure(PresetError error) {
 FileError readHead(FileSystem& files, FileSystem::Handle handle, std::vector<std::uint8_t>& bytes) {
   bytes.resize(maxPresetSize());
   std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    std::size_t got = 0;
-    const FileError error = files.read(handle, std::span(bytes).subspan(filled), got);
-    if (error != FileError::None) return error;
-    if (got == 0) break;
-    filled += got;
-  }
+  const FileError error = readUpTo(files, handle, bytes, filled);
   bytes.resize(filled);
-  return FileError::None;
+  return error;
 }
 
 }  // namespace

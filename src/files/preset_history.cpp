@@ -4,12 +4,12 @@
 #include <charconv>
 #include <cstdio>
 #include <ctime>
-#include <span>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "files/atomic_file.h"
+#include "files/file_access.h"
 
 namespace zarq {
 namespace fs = std::filesystem;
@@ -81,22 +81,6 @@ std::string folderHash(const fs::path& folder) {
   return text;
 }
 
-// Reads until `into` is full or the file ends.
-FileError readFull(FileSystem& files, FileSystem::Handle handle, std::span<std::uint8_t> into,
-                   std::size_t& filled) {
-  filled = 0;
-  while (filled < into.size()) {
-    std::size_t got = 0;
-    if (const FileError error = files.read(handle, into.subspan(filled), got);
-        error != FileError::None) {
-      return error;
-    }
-    if (got == 0) break;
-    filled += got;
-  }
-  return FileError::None;
-}
-
 // Whether two files hold the same bytes; one that cannot be read differs.
 bool sameBytes(FileSystem& files, const fs::path& a, const fs::path& b) {
   FileStatus first, second;
@@ -114,8 +98,8 @@ bool sameBytes(FileSystem& files, const fs::path& a, const fs::path& b) {
   bool same = true;
   for (;;) {
     std::size_t gotLeft = 0, gotRight = 0;
-    if (readFull(files, one, left, gotLeft) != FileError::None ||
-        readFull(files, other, right, gotRight) != FileError::None || gotLeft != gotRight ||
+    if (readUpTo(files, one, left, gotLeft) != FileError::None ||
+        readUpTo(files, other, right, gotRight) != FileError::None || gotLeft != gotRight ||
         !std::equal(left.begin(), left.begin() + gotLeft, right.begin())) {
       same = false;
       break;
