@@ -2,11 +2,15 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
 
 #include "args.h"
 #include "commands.h"
 #include "files/atomic_file.h"
 #include "files/file_errors.h"
+#include "files/preset_codec.h"
 #include "files/preset_file.h"
 #include "files/preset_history.h"
 #include "history_target.h"
@@ -44,24 +48,33 @@ int runRestore(const ParsedArgs& args, FileSystem& files) {
                       "; see zarq-preset history)");
   }
   const HistoryVersion& version = versions[*number - 1];
+  const std::string notPutBack =
+      pathText(preset) + ": version " + std::to_string(*number) + " is not put back: ";
+  // Read before the history takes the preset it replaces, which may forget this version.
+  std::string why;
+  const std::optional<std::string> kept = readWholeFile(version.file, why, maxPresetSize());
+  if (!kept) return inputError(notPutBack + why);
+  const std::span<const std::uint8_t> bytes{reinterpret_cast<const std::uint8_t*>(kept->data()),
+                                            kept->size()};
   // A damaged version put back would leave a preset that nothing can open where a sound one
   // was.
-  if (const PresetRead read = readPresetFile(version.file, files); !read.values) {
-    return inputError(pathText(preset) + ": version " + std::to_string(*number) +
-                      " is not put back: " + describeFailure(version.file, read));
+  if (const PresetRead read = readPresetBytes(bytes); !read.values) {
+    return inputError(notPutBack + describeFailure(version.file, read));
   }
   FileStatus status;
   files.status(preset, status);
-  // What it replaces goes into the history first, as any preset replaced does.
-  const WriteOutcome outcome =
-      copyFileAtomically(files, version.file, preset, CopyMode::Binary, nullptr, Existing::Replace,
-                         historyKeeper(files, root, preset));
-  if (!reportWrite(preset, outcome)) return 1;
+  // The preset it replaces is newer than anything in its history: where the history cannot
+  // keep it, putting an old one back would lose it.
+  if (status.kind == FileStatus::Kind::Regular) {
+    if (const FileError notKept = keepInHistory(files, root, preset); notKept != FileError::None) {
+      return inputError(notPutBack + "the preset it would replace could not be kept in its " +
+                        "history first: " + fileErrorWords(notKept));
+    }
+  }
+  if (!reportWrite(preset, writeFileAtomically(files, preset, bytes))) return 1;
   std::string said = pathText(preset) + ": version " + std::to_string(*number) + " of " +
                      keptTime(version.keptAt) + " put back";
-  if (status.kind == FileStatus::Kind::Regular && outcome.notKept == FileError::None) {
-    said += "; the one it replaced is version 1 now";
-  }
+  if (status.kind == FileStatus::Kind::Regular) said += "; the one it replaced is version 1 now";
   return printOut(files, said + "\n") ? 0 : 1;
 }
 
@@ -78,9 +91,10 @@ const Command kRestoreCommand{
     "put back version N of a preset, as `history` numbers them",
     "Puts version N of a preset's history (1 for the newest, as `history` lists them) back\n"
     "in its place, written as every preset is, whole or not at all. What it replaces is kept\n"
-    "in the history first, as version 1, so a restore can itself be undone. DIR stands for\n"
-    "its save.set; without either, save.set of the current folder. An editor open in that\n"
-    "folder asks at its close before it replaces the preset put back.\n",
+    "in the history first, as version 1, so a restore can itself be undone; where it cannot\n"
+    "be kept, nothing is put back. DIR stands for its save.set; without either, save.set of\n"
+    "the current folder. An editor open in that folder asks at its close before it replaces\n"
+    "the preset put back.\n",
     {},
     2,
     ValueKind::File,

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace zarq {
 namespace {
@@ -53,7 +54,14 @@ double leadingDouble(TextView text) {
   return negative ? -value : value;
 }
 
-long long roundHalfAway(double value) { return std::llround(value); }
+long long roundHalfAway(double value) {
+  // A preset may hold any float: beyond what a long long holds, the nearest end of it.
+  constexpr double kBeyond = 0x1p63;
+  if (std::isnan(value)) return 0;
+  if (value >= kBeyond) return std::numeric_limits<long long>::max();
+  if (value <= -kBeyond) return std::numeric_limits<long long>::min();
+  return std::llround(value);
+}
 
 Text intText(int value) { return zeroPaddedText(value, 0); }
 

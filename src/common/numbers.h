@@ -16,7 +16,7 @@ int leadingInt(TextView text);
 // one sign; 0 if none.
 double leadingDouble(TextView text);
 
-// Round half away from zero.
+// Round half away from zero; past the range of long long its nearest end, and 0 for NaN.
 long long roundHalfAway(double value);
 
 // Numbers as the form shows them and the recorder reads them: always with "." as the

@@ -1,5 +1,7 @@
 #include "form/slider_link.h"
 
+#include <cmath>
+
 #include "common/numbers.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
@@ -7,8 +9,10 @@
 namespace zarq {
 
 Text sliderValueText(const Slider& slider) {
-  if (slider.integerOnly) return intText(static_cast<int>(roundHalfAway(slider.value())));
-  return fixedText(roundHalfAway(slider.value() * 10.0) / 10.0, 1);
+  // Rounded as a double: a preset may hold any float, beyond what an integer holds, and the
+  // field shows that number for the rules to judge. Adding 0 makes a -0 from rounding 0.
+  if (slider.integerOnly) return fixedText(std::round(slider.value()) + 0.0, 0);
+  return fixedText(std::round(slider.value() * 10.0) / 10.0 + 0.0, 1);
 }
 
 void showSliderValue(SettingsForm& form, int slider) {

@@ -12,7 +12,9 @@ namespace zarq {
 float Slider::knobLeft() const {
   const float left = x - width / 2;
   if (value_ >= max) return left + width - 3;
-  if (value_ <= min) return left - 3;
+  // NaN, which a preset may hold, stands at the start too: a knob drawn at NaN would leave the
+  // canvas unable to draw anything after it.
+  if (!(value_ > min)) return left - 3;
   return left + (value_ - min) * width / (max - min) - 3;
 }
 

@@ -32,7 +32,7 @@ class Slider {
   // With `focused`, the focus outline around the track and its knob.
   void draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
             bool focused = false) const;
-  // Left edge of the knob's 6-pixel bounding box; clamped to the track's ends.
+  // Left edge of the knob's 6-pixel bounding box; clamped to the track's ends (NaN: its start).
   float knobLeft() const;
   bool hit(int mouseX, int mouseY) const;
   // The value for a pointer at mouseX: min or max beyond the ends, else snapped to step.

@@ -106,6 +106,21 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
     [ "$(ls -A locked)" = save.set ] || fail "killed at write $when: stray files: $(ls -A locked)"
   done
   [ "$restored" -gt 0 ] || fail "no kill left save.set cut: the in-place write was not reached"
+
+  # A restore whose history cannot keep the preset it would replace, newer than any version
+  # kept, puts nothing back.
+  mkdir shared
+  for id in older newest; do
+    echo "{\"chartId\": \"$id\"}" | "$preset" make - -o shared/save.set
+  done
+  chmod 777 shared
+  chmod 666 shared/save.set
+  chmod -R a+rX,a-w "$XDG_DATA_HOME"
+  expect_code 1 setpriv --reuid=65534 --regid=65534 --clear-groups \
+    "$work/zarq-preset" restore 1 shared/save.set
+  chmod -R u+w "$XDG_DATA_HOME"
+  grep -q "could not be kept in its history" err || fail "the refused restore says: $(cat err)"
+  "$preset" dump shared/save.set | grep -q '"chartId": "newest"' || fail "restore lost the newest preset"
 else
   echo "not root or no setpriv: the permission cases are not run"
 fi

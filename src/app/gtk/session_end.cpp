@@ -11,45 +11,47 @@
 #include <utility>
 
 #include "editor/closing.h"
+#include "editor/end_requests.h"
 
 namespace zarq::gtk {
 namespace {
 
-constexpr int kSessionSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// What each signal asks, in the order of the sources.
+constexpr struct {
+  int signal;
+  EndRequest request;
+} kSessionSignals[] = {{SIGINT, EndRequest::Interrupt},
+                       {SIGTERM, EndRequest::Terminate},
+                       {SIGHUP, EndRequest::HangUp}};
 
 // Xlib's handler takes no context, and there is one display and one session.
 std::function<void(int)> onSignal;
 std::function<int()> onLoss;
 XIOErrorHandler previous = nullptr;
-bool signalTaken = false;
+EndRequests requests;
 
 // The save was cut short: the form is in no file that can be trusted.
 void exitNow(int) {
-  static constexpr char kSaid[] =
-      "zarq-settings: Ctrl+C again cut the save short: the form is lost\n";
-  (void)!::write(STDERR_FILENO, kSaid, sizeof kSaid - 1);
+  (void)!::write(STDERR_FILENO, kSaveCutShortLine, sizeof kSaveCutShortLine - 1);
   _exit(kExitFormLost);
 }
 
-// From the first signal on, Ctrl+C pressed again ends the process without waiting for the
-// save. A hang-up or a kill coming again asks for no such thing: a closed terminal hangs up
-// on the editor both itself and through its shell, and tools that stop a program signal it
-// and its process group; those repeats are ignored while the save runs.
-void exitAtOnceOnTheNextSignal() {
+// From the first signal on, the repeats are handled by the process's own handlers, since the
+// save keeps the main loop from dispatching them.
+void handleRepeats() {
   struct sigaction action {};
   sigemptyset(&action.sa_mask);
-  action.sa_handler = exitNow;
-  sigaction(SIGINT, &action, nullptr);
-  action.sa_handler = SIG_IGN;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGHUP, &action, nullptr);
+  for (const auto& each : kSessionSignals) {
+    action.sa_handler = repeatedEndAction(each.request) == EndAction::CutShort ? exitNow : SIG_IGN;
+    sigaction(each.signal, &action, nullptr);
+  }
 }
 
-gboolean signalArrived(gpointer signal) {
-  if (!signalTaken) {
-    signalTaken = true;
-    exitAtOnceOnTheNextSignal();
-    onSignal(GPOINTER_TO_INT(signal));
+gboolean signalArrived(gpointer index) {
+  const auto& arrived = kSessionSignals[GPOINTER_TO_INT(index)];
+  if (requests.arrived(arrived.request) == EndAction::Save) {
+    handleRepeats();
+    onSignal(arrived.signal);
   }
   return G_SOURCE_CONTINUE;
 }
@@ -74,7 +76,7 @@ SessionEnd::SessionEnd(std::function<void(int)> signalled, std::function<int()> 
   onLoss = std::move(displayGone);
   for (std::size_t i = 0; i < signalSources_.size(); ++i) {
     signalSources_[i] =
-        g_unix_signal_add(kSessionSignals[i], signalArrived, GINT_TO_POINTER(kSessionSignals[i]));
+        g_unix_signal_add(kSessionSignals[i].signal, signalArrived, GINT_TO_POINTER(i));
   }
   GdkDisplay* display = gdk_display_get_default();
   if (GDK_IS_X11_DISPLAY(display)) previous = XSetIOErrorHandler(onIoError);

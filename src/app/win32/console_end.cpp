@@ -1,6 +1,7 @@
 #include "app/win32/console_end.h"
 
 #include "editor/closing.h"
+#include "editor/end_requests.h"
 
 namespace zarq::win32 {
 namespace {
@@ -8,20 +9,42 @@ namespace {
 // The console calls its handler on a thread of its own, with no room for a context.
 HWND endingWindow = nullptr;
 HANDLE savedEvent = nullptr;
-LONG ending = 0;
+EndRequests requests;
 
 // How long a console close waits for the save; Windows ends the process after five seconds.
 constexpr DWORD kSaveWaitMs = 4000;
 
-BOOL WINAPI onConsoleEvent(DWORD event) {
-  // Another one while the first is being handled: the save is cut short, the form lost.
-  if (InterlockedExchange(&ending, 1) != 0) {
-    TerminateProcess(GetCurrentProcess(), kExitFormLost);
-    return FALSE;
+EndRequest requestOf(DWORD event) {
+  switch (event) {
+    case CTRL_C_EVENT:
+    case CTRL_BREAK_EVENT:
+      return EndRequest::Interrupt;
+    case CTRL_CLOSE_EVENT:
+      return EndRequest::HangUp;
+    default:
+      return EndRequest::Terminate;
   }
-  PostMessageW(endingWindow, kEndSessionMessage, 0, 0);
-  if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) return TRUE;
-  // For a close, a logoff or a shutdown the process ends when this returns.
+}
+
+BOOL WINAPI onConsoleEvent(DWORD event) {
+  const EndRequest request = requestOf(event);
+  switch (requests.arrived(request)) {
+    case EndAction::Save:
+      PostMessageW(endingWindow, kEndSessionMessage, 0, 0);
+      break;
+    case EndAction::CutShort: {
+      DWORD written = 0;
+      WriteFile(GetStdHandle(STD_ERROR_HANDLE), kSaveCutShortLine, sizeof kSaveCutShortLine - 1,
+                &written, nullptr);
+      TerminateProcess(GetCurrentProcess(), kExitFormLost);
+      return TRUE;
+    }
+    case EndAction::Ignore:
+      break;
+  }
+  if (request == EndRequest::Interrupt) return TRUE;
+  // For a close, a logoff or a shutdown the process ends when this returns: the save under
+  // way is waited for, whichever event started it.
   WaitForSingleObject(savedEvent, kSaveWaitMs);
   return TRUE;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Ctrl+C, Ctrl+Break or closing the console the editor was started from, and a logoff or a
 // shutdown seen through that console, end the session as closing the window does: the form
-// is saved, then the editor exits. A second one while the save runs ends the process at once.
+// is saved, then the editor exits. While that save runs, Ctrl+C or Ctrl+Break again ends the
+// process at once, and a close, a logoff or a shutdown waits for it (editor/end_requests.h).
 
 #include <windows.h>
 

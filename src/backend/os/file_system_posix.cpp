@@ -322,7 +322,8 @@ class PosixFileSystem final : public FileSystem {
   }
 
   std::unique_ptr<FolderHold> holdFolder(const fs::path& folder) override {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // As a place only: files are reached through it in a folder the user may not list too.
+    const int fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return nullptr;
     return heldFolders().hold(folder, fd, closeFolder);
   }

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "files/chart_fill.h"
@@ -87,6 +88,13 @@ TEST(NumberText, UsesAPointWhateverTheLocale) {
       {u"0.8", 0.8}, {u" -1.5e2x", -150}, {u"0,8", 0}, {u"12,5", 12}, {u"+.5", 0.5},
   };
   for (const auto& c : readCases) EXPECT_DOUBLE_EQ(leadingDouble(c.text), c.value);
+}
+
+TEST(Numbers, RoundingSaturatesBeyondALongLong) {
+  EXPECT_EQ(roundHalfAway(3e38), std::numeric_limits<long long>::max());
+  EXPECT_EQ(roundHalfAway(-3e38), std::numeric_limits<long long>::min());
+  EXPECT_EQ(roundHalfAway(std::numeric_limits<double>::quiet_NaN()), 0);
+  EXPECT_EQ(roundHalfAway(-2.5), -3);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "form/slot_text.h"
 #include "support/faulty_file_system.h"
 #include "support/form_fixture.h"
+#include "support/unprivileged_user.h"
 
 namespace zarq {
 namespace {
@@ -305,8 +306,26 @@ TEST_F(ClosingTest, OneEditorPerFolder) {
 
 TEST_F(ClosingTest, TheLockEndsWithItsHolder) {
   { const FolderLock first(dir.path()); }
+  EXPECT_FALSE(fs::exists(dir / ".zarq-settings.lock"));
   EXPECT_EQ(FolderLock(dir.path()).state(), FolderLock::State::Held);
 }
+
+#ifndef _WIN32
+// A drop folder: its user may put files in it but not list it.
+TEST_F(ClosingTest, AFolderThatCannotBeListedIsLockedAndHeldToo) {
+  fs::permissions(dir.path(), static_cast<fs::perms>(0333));
+  const std::optional<bool> secondKeptOut = testing::asUnprivilegedUser([&] {
+    const FolderLock first(dir.path());
+    const auto hold = osFileSystem().holdFolder(dir.path());
+    return first.state() == FolderLock::State::Held &&
+           FolderLock(dir.path()).state() == FolderLock::State::Taken && hold &&
+           osFileSystem().heldFolderInPlace(dir.path()) == FileError::None;
+  });
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  ASSERT_TRUE(secondKeptOut.has_value());
+  EXPECT_TRUE(*secondKeptOut);
+}
+#endif
 
 TEST_F(ClosingTest, TheStartRemovesWhatAKilledEditorLeftHalfWritten) {
   dir.write(".zarq-k1lled00.tmp", "half a preset");

@@ -9,11 +9,10 @@
 
 #include "support/faulty_file_system.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged_user.h"
 
 #ifndef _WIN32
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -212,23 +211,8 @@ TEST(AtomicFile, OnlyTheModulesOwnLeftoversAreRemovedAtTheNextStart) {
 }
 
 #ifndef _WIN32
-constexpr uid_t kNobody = 65534;
-
-// Runs `action` in a child process as a user without privileges: root would ignore every
-// permission. Empty when the child could not become that user.
-std::optional<bool> asUnprivilegedUser(const std::function<bool()>& action) {
-  if (::geteuid() != 0) return action();
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-      ::_exit(2);
-    ::_exit(action() ? 0 : 1);
-  }
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return {};
-  if (WEXITSTATUS(status) == 2) return {};
-  return WEXITSTATUS(status) == 0;
-}
+using testing::asUnprivilegedUser;
+using testing::kNobody;
 
 // The folder refuses new files to the user; the target's own permissions decide.
 TEST(AtomicFile, InAFolderThatRefusesNewFilesTheTargetIsWrittenInPlaceWhereItMayBe) {

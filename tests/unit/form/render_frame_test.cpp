@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "editor/pages.h"
 #include "form/preview.h"
 #include "form/slot_text.h"
@@ -52,6 +54,23 @@ TEST_F(RenderFrameTest, DimDarkensTheIllustrationAndHidesItAbove255) {
     form->sliders[sliderId::dim].setValue(c.dim);
     EXPECT_NEAR(green(render(5, 5)), c.expectedGreen, 1) << c.dim;
   }
+}
+
+// A preset may give a slider any float, NaN too: it is drawn at its track's start, and the
+// controls drawn after it are drawn all the same.
+TEST_F(RenderFrameTest, ASliderAtNaNLeavesTheRestOfThePageDrawn) {
+  Slider& result = form->sliders[sliderId::resultVolume];
+  const auto below = [&] {
+    return lightPixels(
+        static_cast<int>(result.x - result.width / 2) - 30, static_cast<int>(result.y) - 6,
+        static_cast<int>(result.x + result.width / 2) + 30, static_cast<int>(result.y) + 6);
+  };
+  renderFrame(*form);
+  const int drawn = below();
+  ASSERT_GT(drawn, 0);
+  form->sliders[sliderId::musicVolume].setValue(std::numeric_limits<float>::quiet_NaN());
+  renderFrame(*form);
+  EXPECT_EQ(below(), drawn);
 }
 
 TEST_F(RenderFrameTest, ChartPageDrawsTheScreenFrameAndThePauseButton) {
