@@ -1,11 +1,8 @@
 // Page 1: the chart, its media files and the five sliders.
 
-#include <algorithm>
 #include <cmath>
-#include <string_view>
 
-#include "common/numbers.h"
-#include "files/chart_scan.h"
+#include "files/chart_version.h"
 #include "files/file_access.h"
 #include "form/media_file.h"
 #include "form/slider_link.h"
@@ -40,26 +37,14 @@ bool chartUnopenable(RuleContext& c) {
 
 bool versionKeyMissing(RuleContext& c) {
   ChartStream stream(c.chart.get());
-  return !findKey(stream, "\"ZarqVersion\"");
+  c.chartVersion = readChartVersion(stream);
+  return c.chartVersion.key == ChartVersion::Key::Missing;
 }
 
-// Reads the version after the first of the two key forms that occurs. JSON writers commonly
-// put blanks after the colon; they are skipped so that such a chart reads its real version.
-bool versionUnreadable(RuleContext& c) {
-  ChartStream stream(c.chart.get());
-  for (std::string_view key : {"\"ZarqVersion\":", "\"ZarqVersion\" : "}) {
-    stream.rewind();
-    if (!findKey(stream, key)) continue;
-    while (stream.peek() == ' ' || stream.peek() == '\t') stream.get();
-    const double version = std::clamp(readKeyNumber(stream), -1e9, 1e9);
-    c.chartVersion = static_cast<int>(roundHalfAway(version));
-    return false;
-  }
-  return true;
-}
+bool versionUnreadable(RuleContext& c) { return c.chartVersion.key != ChartVersion::Key::Found; }
 
-bool versionTooOld(RuleContext& c) { return c.chartVersion < 105; }
-bool versionTooNew(RuleContext& c) { return c.chartVersion > 130; }
+bool versionTooOld(RuleContext& c) { return c.chartVersion.version < 105; }
+bool versionTooNew(RuleContext& c) { return c.chartVersion.version > 130; }
 
 Text chartNotFound(RuleContext& c, TextView format) {
   return missingFileLine(c.form.metrics, format, c.text(), u"", 1.5f * c.field.width);
