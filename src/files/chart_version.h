@@ -4,7 +4,10 @@
 // "ZarqVersion" : ) is the version. Keys are matched as findKey matches them from the
 // chart's start.
 
+#include <optional>
+
 #include "files/chart_scan.h"
+#include "files/file_identity.h"
 
 namespace zarq {
 
@@ -21,5 +24,12 @@ struct ChartVersion {
 
 // Reads the chart from its start.
 ChartVersion readChartVersion(ChartStream& stream);
+
+// A version read from a chart file, with what the file was before it was opened: the same
+// file unchanged gives the same version without being read again.
+struct ChartVersionSeen {
+  std::optional<FileIdentity> file;
+  ChartVersion version;
+};
 
 }  // namespace zarq

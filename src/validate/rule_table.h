@@ -22,9 +22,10 @@ struct RuleContext {
   SettingsForm& form;
   int slot;
   TextField& field;
-  FileHandle chart;           // the chart file, once opened
-  ChartVersion chartVersion;  // read from the chart, once opened
-  ImageSize image;            // the size of the image the slot names, once loaded
+  std::optional<FileIdentity> chartIdentity;  // the chart file as it was before it was opened
+  FileHandle chart;                           // the chart file, once opened
+  ChartVersion chartVersion;                  // read from the chart, once opened
+  ImageSize image;                            // the size of the image the slot names, once loaded
 
   const Text& text() const { return field.text; }
   int length() const { return field.length(); }

@@ -31,13 +31,20 @@ bool chartUnreadable(RuleContext& c) { return !fileReadable(c.form.platform.file
 // Kept open for the rows that read the version: a chart is scanned from its file, never
 // read whole.
 bool chartUnopenable(RuleContext& c) {
+  // Identified first: a file replaced between the two is not taken for the one read.
+  c.chartIdentity = identifyFile(c.form.platform.files, chartFile(c));
   c.chart = openRegularFile(chartFile(c));
   return !c.chart;
 }
 
+// A chart unchanged since page 1 last read it is not read again.
 bool versionKeyMissing(RuleContext& c) {
-  ChartStream stream(c.chart.get());
-  c.chartVersion = readChartVersion(stream);
+  ChartVersionSeen& seen = c.form.chartVersionSeen;
+  if (!c.chartIdentity || seen.file != c.chartIdentity) {
+    ChartStream stream(c.chart.get());
+    seen = {c.chartIdentity, readChartVersion(stream)};
+  }
+  c.chartVersion = seen.version;
   return c.chartVersion.key == ChartVersion::Key::Missing;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <chrono>
+#include <filesystem>
 
 #include "common/numbers.h"
 #include "editor/pages.h"
@@ -42,6 +44,26 @@ TEST_F(ChartIdRulesTest, ChartFileAndVersion) {
     edit(slot::chartId, fromUtf8(id));
     EXPECT_MESSAGE(messageOf(slot::chartId), c.status) << id << " " << (c.content ? c.content : "");
   }
+}
+
+// A chart is read again only when it changed: a chart given other bytes of the same size at
+// the same time is taken for the one read before, which shows that it was not read again.
+TEST_F(ChartIdRulesTest, AChartIsReadAgainOnlyOnceItChanged) {
+  const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  const auto writeChart = [&](const char* name, const char* content, auto time) {
+    dir.write(name, content);
+    std::filesystem::last_write_time(dir / name, time);
+  };
+  writeChart("song.json", "{\"ZarqVersion\":120}", hourAgo);
+  expectMessages(slot::chartId, {{u"song", u"点击此处自动填写！"}});
+  writeChart("song.json", "{\"ZarqVersion\":100}", hourAgo);
+  expectMessages(slot::chartId, {{u"song", u"点击此处自动填写！"}});
+  std::filesystem::last_write_time(dir / "song.json", hourAgo + std::chrono::seconds(1));
+  expectMessages(slot::chartId, {{u"song", u"错误：Zarq版本过低！"}});
+  // Another file put in its place, of the same size and time.
+  writeChart("other.json", "{\"ZarqVersion\":131}", hourAgo + std::chrono::seconds(1));
+  std::filesystem::rename(dir / "other.json", dir / "song.json");
+  expectMessages(slot::chartId, {{u"song", u"警告：Zarq版本过高！"}});
 }
 
 TEST_F(ChartIdRulesTest, EmptyLongAndUnopenableIds) {
