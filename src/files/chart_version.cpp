@@ -41,6 +41,9 @@ class VersionScan {
   bool step(char c);
   // Nothing under way: a byte other than a quote changes nothing.
   bool idle() const;
+  // Takes the bytes from `pos` on until nothing is under way, the first form has matched or
+  // the bytes end; returns where it stopped.
+  std::size_t stepFrom(std::string_view bytes, std::size_t pos);
 
   std::size_t first_ = 0, second_ = 0;  // the bytes of each form matched
   bool keySeen_ = false;
@@ -83,15 +86,24 @@ bool startsTry(std::string_view bytes, std::size_t from, std::size_t quote) {
   return (quote - first) % 2 == 0;
 }
 
+std::size_t VersionScan::stepFrom(std::string_view bytes, std::size_t pos) {
+  while (pos < bytes.size()) {
+    // Blanks before the second form's value do not start the first form either.
+    if (first_ == 0 && secondValue_ == Value::Blanks) {
+      while (pos < bytes.size() && isBlank(bytes[pos])) ++pos;
+      if (pos == bytes.size()) break;
+    }
+    if (step(bytes[pos++]) || idle()) break;
+  }
+  return pos;
+}
+
 // A try gets past its first byte only at a quote followed by the key's "Z", a letter rare in
 // charts: the bytes between two of them are passed over with memchr at memory speed.
 std::size_t VersionScan::feed(std::string_view bytes) {
-  std::size_t at = 0;
-  // A try the last bytes left under way goes on byte by byte.
-  while (at < bytes.size() && !idle()) {
-    if (step(bytes[at++])) return at;
-  }
-  std::size_t from = at;
+  // A try the last bytes left under way goes on.
+  std::size_t from = idle() ? 0 : stepFrom(bytes, 0);
+  if (firstFormFound()) return from;
   while (from < bytes.size()) {
     const void* letter = std::memchr(bytes.data() + from, kKey[1], bytes.size() - from);
     if (letter == nullptr) break;
@@ -100,11 +112,8 @@ std::size_t VersionScan::feed(std::string_view bytes) {
       from = z + 1;
       continue;
     }
-    std::size_t pos = z - 1;
-    do {
-      if (step(bytes[pos++])) return pos;
-    } while (pos < bytes.size() && !idle());
-    from = pos;
+    from = stepFrom(bytes, z - 1);
+    if (firstFormFound()) return from;
   }
   // A quote that ends the bytes and starts a try goes on with the next ones.
   if (idle() && from < bytes.size() && bytes.back() == '"' &&
