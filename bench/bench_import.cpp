@@ -126,4 +126,26 @@ void BM_ChartVersionSparse(benchmark::State& state) {
 }
 BENCHMARK(BM_ChartVersionSparse)->Unit(benchmark::kMillisecond);
 
+// Typing in the chart field while it names the sparse chart: a character typed and taken
+// away again, each iteration one keystroke; every other one names the chart once more.
+void BM_KeyInChartFieldNamingSparseChart(benchmark::State& state) {
+  Editor& e = editor();
+  showPage(e.form, 1);
+  TextField& chartId = e.form.fields[slot::chartId];
+  chartId.setText(u"sparse");
+  const int x = static_cast<int>(chartId.x + chartId.width - 1);
+  const int y = static_cast<int>(chartId.y + 10);
+  onButtonDown(e.form, x, y);
+  onButtonUp(e.form, x, y);
+  bool typed = false;
+  for (auto _ : state) {
+    onChar(e.form, typed ? u'\b' : u'x');
+    typed = !typed;
+  }
+  if (chartId.text != u"sparse" && chartId.text != u"sparsex") {
+    state.SkipWithError("the keys went elsewhere");
+  }
+}
+BENCHMARK(BM_KeyInChartFieldNamingSparseChart)->Unit(benchmark::kMillisecond);
+
 }  // namespace
