@@ -37,10 +37,15 @@ bool chartUnopenable(RuleContext& c) {
   return !c.chart;
 }
 
-// A chart unchanged since page 1 last read it is not read again.
+// A large chart unchanged since page 1 last read it is not read again. A smaller one costs
+// less than a frame to read and is read every time, so that one rewritten in place within a
+// tick of the file system's clock, its size unchanged, is never taken for the one read before.
+constexpr std::uint64_t kKeptChartSize = 16 << 20;
+
 bool versionKeyMissing(RuleContext& c) {
   ChartVersionSeen& seen = c.form.chartVersionSeen;
-  if (!c.chartIdentity || seen.file != c.chartIdentity) {
+  const bool kept = c.chartIdentity && c.chartIdentity->size >= kKeptChartSize;
+  if (!kept || seen.file != c.chartIdentity) {
     ChartStream stream(c.chart.get());
     seen = {c.chartIdentity, readChartVersion(stream)};
   }
