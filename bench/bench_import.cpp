@@ -12,6 +12,7 @@
 #include "editor/chart_import.h"
 #include "editor/pages.h"
 #include "files/chart_fill.h"
+#include "files/chart_version.h"
 #include "form/settings_form.h"
 
 namespace {
@@ -40,10 +41,21 @@ const std::string& theChart() {
   return chart;
 }
 
+// A chart of 256 MB, all but its last bytes a hole of the file, with the version key at its
+// end but in neither form with a colon: its version is searched for in the whole chart.
+constexpr std::uintmax_t kSparseChartSize = 256 << 20;
+void writeSparseChart(const std::filesystem::path& file) {
+  const std::string tail = "\"ZarqVersion\" :120}";
+  std::ofstream(file, std::ios::binary) << "{";
+  std::filesystem::resize_file(file, kSparseChartSize - tail.size());
+  std::ofstream(file, std::ios::binary | std::ios::app) << tail;
+}
+
 struct Editor : bench::BenchEditor {
   Editor()
       : BenchEditor([](const std::filesystem::path& dir) {
           std::ofstream(dir / "20220924.json", std::ios::binary) << theChart();
+          writeSparseChart(dir / "sparse.json");
         }) {}
   const std::string& chart = theChart();
 };
@@ -90,5 +102,50 @@ void BM_ChartFillFromBytes(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * e.chart.size()));
 }
 BENCHMARK(BM_ChartFillFromBytes)->Unit(benchmark::kMillisecond);
+
+// Page 1 reading the version of the chart file it names.
+void readVersion(benchmark::State& state, const char* name, std::uintmax_t size,
+                 ChartVersion expected) {
+  const std::filesystem::path chart = editor().form.fileInWorkDir(name);
+  for (auto _ : state) {
+    const FileHandle file = openRegularFile(chart);
+    ChartStream stream(file.get());
+    if (readChartVersion(stream) != expected) state.SkipWithError("the version was misread");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
+}
+
+// The bench chart writes the key in its second form: the whole chart is read for the first.
+void BM_ChartVersion(benchmark::State& state) {
+  readVersion(state, "20220924.json", theChart().size(), {ChartVersion::Key::Found, 120});
+}
+BENCHMARK(BM_ChartVersion)->Unit(benchmark::kMillisecond);
+
+void BM_ChartVersionSparse(benchmark::State& state) {
+  readVersion(state, "sparse.json", kSparseChartSize, {ChartVersion::Key::WithoutForm});
+}
+BENCHMARK(BM_ChartVersionSparse)->Unit(benchmark::kMillisecond);
+
+// Typing in the chart field while it names the sparse chart: a character typed and taken
+// away again, each iteration one keystroke; every other one names the chart once more.
+void BM_KeyInChartFieldNamingSparseChart(benchmark::State& state) {
+  Editor& e = editor();
+  showPage(e.form, 1);
+  TextField& chartId = e.form.fields[slot::chartId];
+  chartId.setText(u"sparse");
+  const int x = static_cast<int>(chartId.x + chartId.width - 1);
+  const int y = static_cast<int>(chartId.y + 10);
+  onButtonDown(e.form, x, y);
+  onButtonUp(e.form, x, y);
+  bool typed = false;
+  for (auto _ : state) {
+    onChar(e.form, typed ? u'\b' : u'x');
+    typed = !typed;
+  }
+  if (chartId.text != u"sparse" && chartId.text != u"sparsex") {
+    state.SkipWithError("the keys went elsewhere");
+  }
+}
+BENCHMARK(BM_KeyInChartFieldNamingSparseChart)->Unit(benchmark::kMillisecond);
 
 }  // namespace

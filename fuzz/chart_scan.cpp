@@ -1,7 +1,7 @@
 // Any bytes as a chart: stripped whole and in small pieces, which must come to the same; the
 // keys found in one pass, whole, in small pieces and from the chart file stripped as it is
-// read, as a scan per key straight from the definition finds them; what the scan fills in
-// fits the form.
+// read, as a scan per key straight from the definition finds them; the chart's version in one
+// pass as a scan per key reads it; what the scan fills in fits the form.
 
 #include "files/chart_scan.h"
 
@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "files/chart_fill.h"
+#include "files/chart_version.h"
 #include "platform/file_system.h"
 #include "require.h"
 #include "support/chart_by_key.h"
@@ -97,6 +98,9 @@ void chartScan(const std::uint8_t* data, std::size_t size) {
             "a streamed number agrees");
     require(raw.peek() == rawStreamed.peek(), "both stop at the same byte");
   }
+
+  require(readChartVersion(rawStreamed) == testing::versionKeyByKey(raw),
+          "the version read in one pass is the one a scan per key reads");
 
   for (const auto* value : {&whole.background, &whole.charter, &whole.composer, &whole.level,
                             &whole.name, &whole.song}) {

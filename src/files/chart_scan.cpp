@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -13,11 +12,10 @@
 
 #include "common/utf.h"
 #include "files/atomic_file.h"
+#include "files/number_reader.h"
 
 namespace zarq {
 namespace {
-
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
 constexpr std::size_t kBlockSize = ChartStream::kBlockSize;
 
@@ -142,7 +140,6 @@ char* ChartMinifier::stripBytes(const char* in, std::size_t count, char* out) {
 #if defined(__SSE2__) && defined(__GNUC__)
 
 namespace {
-
 // For each set of kept bytes among eight, the shuffle that moves them to the front (0x80
 // clears a byte), and how many there are.
 struct KeptBytes {
@@ -294,45 +291,10 @@ bool findKey(ChartStream& stream, std::string_view key) {
 }
 
 double readKeyNumber(ChartStream& stream) {
-  double value = 0;
-  bool negative = false;
-  int c = stream.get();
-  while (isDigit(c) || c == '-') {
-    if (c == '-') {
-      negative = true;
-    } else {
-      value = value * 10 + (c - '0');
-    }
-    c = stream.get();
+  NumberReader number;
+  for (int c = stream.get(); c != -1 && number.take(static_cast<char>(c)); c = stream.get()) {
   }
-  if (c == '.') {
-    double divisor = 10;
-    c = stream.get();
-    while (isDigit(c)) {
-      value += (c - '0') / divisor;
-      divisor *= 10;
-      c = stream.get();
-    }
-    if (c == 'e') {
-      bool exponentNegative = false;
-      c = stream.get();
-      if (c == '-') {
-        exponentNegative = true;
-        c = stream.get();
-      }
-      int exponent = 0;
-      while (isDigit(c)) {
-        if (exponent < 10000) exponent = exponent * 10 + (c - '0');
-        c = stream.get();
-      }
-      // Zero stays zero, whatever the exponent (0 times infinity would not).
-      if (value != 0) {
-        const double power = std::pow(10.0, exponent);
-        value = exponentNegative ? value / power : value * power;
-      }
-    }
-  }
-  return negative ? -value : value;
+  return number.value();
 }
 
 bool readKeyString(ChartStream& stream, std::string_view key, Text& destination) {

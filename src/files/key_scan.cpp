@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -22,11 +21,6 @@ enum ScanIndex { kTempoCount, kTempoRead, kBackground, kCharter, kComposer, kLev
 constexpr std::size_t kMaxKeptTempos = std::size_t{1} << 20;
 // A key is matched only when all its bytes are at hand, or the chart ends.
 constexpr std::size_t kLongestKey = 14;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The parts of a number being read.
-enum Part { kInteger, kFraction, kExponentSign, kExponent };
 
 // The quotes among the first `count` of `size` bytes that are followed by one of `seconds`,
 // handed to `visit` in order; near the end, every quote.
@@ -185,70 +179,19 @@ void KeyScan::readValue(Scan& s) {
   if (s.reading == Reading::Key) s.next = s.valueAt;
 }
 
-// As readKeyNumber: digits and minus signs, a fraction after ".", an exponent after "e" that
-// follows a fraction; the byte that ends the number is consumed.
 std::size_t KeyScan::readNumber(Scan& s, const char* at, std::size_t available) {
   for (std::size_t i = 0; i < available; ++i) {
-    const char c = at[i];
-    switch (s.part) {
-      case kInteger:
-        if (isDigit(c)) {
-          s.number = s.number * 10 + (c - '0');
-          continue;
-        }
-        if (c == '-') {
-          s.negative = true;
-          continue;
-        }
-        if (c == '.') {
-          s.part = kFraction;
-          continue;
-        }
-        break;
-      case kFraction:
-        if (isDigit(c)) {
-          s.number += (c - '0') / s.divisor;
-          s.divisor *= 10;
-          continue;
-        }
-        if (c == 'e') {
-          s.part = kExponentSign;
-          continue;
-        }
-        break;
-      case kExponentSign:
-      case kExponent:
-        if (c == '-' && s.part == kExponentSign) {
-          s.exponentNegative = true;
-          s.part = kExponent;
-          continue;
-        }
-        if (isDigit(c)) {
-          if (s.exponent < 10000) s.exponent = s.exponent * 10 + (c - '0');
-          s.part = kExponent;
-          continue;
-        }
-        break;
+    if (!s.number.take(at[i])) {
+      endNumber(s);
+      return i + 1;
     }
-    endNumber(s);
-    return i + 1;
   }
   return available;
 }
 
 void KeyScan::endNumber(Scan& s) {
-  double value = s.number;
-  // Zero stays zero, whatever the exponent (0 times infinity would not).
-  if (s.part >= kExponentSign && value != 0) {
-    const double power = std::pow(10.0, s.exponent);
-    value = s.exponentNegative ? value / power : value * power;
-  }
-  if (tempos_.size() <= kMaxKeptTempos) tempos_.push_back(s.negative ? -value : value);
-  s.part = 0;
-  s.number = 0;
-  s.divisor = 10;
-  s.negative = s.exponentNegative = false;
-  s.exponent = 0;
+  if (tempos_.size() <= kMaxKeptTempos) tempos_.push_back(s.number.value());
+  s.number = {};
   s.reading = Reading::Key;
 }
 

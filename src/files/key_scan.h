@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "files/number_reader.h"
 
 namespace zarq {
 
@@ -42,11 +43,7 @@ class KeyScan {
     long long next = 0;     // where the key may next start to match
     long long valueAt = 0;  // where the value being read goes on
     long long matches = 0;
-    // A number being read: its part (integer, fraction, exponent sign, exponent) and value.
-    int part = 0;
-    double number = 0, divisor = 10;
-    bool negative = false, exponentNegative = false;
-    int exponent = 0;
+    NumberReader number;  // a number being read
     // A string being read.
     std::string collected;
     bool escaped = false;

@@ -11,6 +11,7 @@
 
 #include "common/text.h"
 #include "files/atomic_file.h"
+#include "files/chart_version.h"
 #include "files/file_version.h"
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
@@ -120,6 +121,9 @@ struct SettingsForm {
 
   FormLayout layout;
   ChartScratch chartScratch;
+  // The chart's version as page 1 read it last: typing in a field does not read a large
+  // chart again and again.
+  ChartVersionSeen chartVersionSeen;
   // The "save.set" found at the start could neither be read nor moved out of the way: the
   // save at the close leaves it alone rather than destroy it.
   bool keepSavedForm = false;

@@ -8,6 +8,7 @@
 
 #include "common/numbers.h"
 #include "common/text.h"
+#include "files/chart_version.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
 #include "platform/file_system.h"
@@ -21,9 +22,10 @@ struct RuleContext {
   SettingsForm& form;
   int slot;
   TextField& field;
-  FileHandle chart;  // the chart file, once opened
-  int chartVersion = 0;
-  ImageSize image;  // the size of the image the slot names, once loaded
+  std::optional<FileIdentity> chartIdentity;  // the chart file as it was before it was opened
+  FileHandle chart;                           // the chart file, once opened
+  ChartVersion chartVersion;                  // read from the chart, once opened
+  ImageSize image;                            // the size of the image the slot names, once loaded
 
   const Text& text() const { return field.text; }
   int length() const { return field.length(); }

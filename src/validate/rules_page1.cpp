@@ -1,11 +1,8 @@
 // Page 1: the chart, its media files and the five sliders.
 
-#include <algorithm>
 #include <cmath>
-#include <string_view>
 
-#include "common/numbers.h"
-#include "files/chart_scan.h"
+#include "files/chart_version.h"
 #include "files/file_access.h"
 #include "form/media_file.h"
 #include "form/slider_link.h"
@@ -34,32 +31,32 @@ bool chartUnreadable(RuleContext& c) { return !fileReadable(c.form.platform.file
 // Kept open for the rows that read the version: a chart is scanned from its file, never
 // read whole.
 bool chartUnopenable(RuleContext& c) {
+  // Identified first: a file replaced between the two is not taken for the one read.
+  c.chartIdentity = identifyFile(c.form.platform.files, chartFile(c));
   c.chart = openRegularFile(chartFile(c));
   return !c.chart;
 }
 
+// A large chart unchanged since page 1 last read it is not read again. A smaller one costs
+// less than a frame to read and is read every time, so that one rewritten in place within a
+// tick of the file system's clock, its size unchanged, is never taken for the one read before.
+constexpr std::uint64_t kKeptChartSize = 16 << 20;
+
 bool versionKeyMissing(RuleContext& c) {
-  ChartStream stream(c.chart.get());
-  return !findKey(stream, "\"ZarqVersion\"");
-}
-
-// Reads the version after the first of the two key forms that occurs. JSON writers commonly
-// put blanks after the colon; they are skipped so that such a chart reads its real version.
-bool versionUnreadable(RuleContext& c) {
-  ChartStream stream(c.chart.get());
-  for (std::string_view key : {"\"ZarqVersion\":", "\"ZarqVersion\" : "}) {
-    stream.rewind();
-    if (!findKey(stream, key)) continue;
-    while (stream.peek() == ' ' || stream.peek() == '\t') stream.get();
-    const double version = std::clamp(readKeyNumber(stream), -1e9, 1e9);
-    c.chartVersion = static_cast<int>(roundHalfAway(version));
-    return false;
+  ChartVersionSeen& seen = c.form.chartVersionSeen;
+  const bool kept = c.chartIdentity && c.chartIdentity->size >= kKeptChartSize;
+  if (!kept || seen.file != c.chartIdentity) {
+    ChartStream stream(c.chart.get());
+    seen = {c.chartIdentity, readChartVersion(stream)};
   }
-  return true;
+  c.chartVersion = seen.version;
+  return c.chartVersion.key == ChartVersion::Key::Missing;
 }
 
-bool versionTooOld(RuleContext& c) { return c.chartVersion < 105; }
-bool versionTooNew(RuleContext& c) { return c.chartVersion > 130; }
+bool versionUnreadable(RuleContext& c) { return c.chartVersion.key != ChartVersion::Key::Found; }
+
+bool versionTooOld(RuleContext& c) { return c.chartVersion.version < 105; }
+bool versionTooNew(RuleContext& c) { return c.chartVersion.version > 130; }
 
 Text chartNotFound(RuleContext& c, TextView format) {
   return missingFileLine(c.form.metrics, format, c.text(), u"", 1.5f * c.field.width);

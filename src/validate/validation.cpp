@@ -81,7 +81,7 @@ void validateField(SettingsForm& form, int slot, CheckHow how) {
     return;
   }
   releaseFieldMessage(form, slot);
-  RuleContext context{form, slot, field, {}, 0, {}};
+  RuleContext context{form, slot, field, {}, {}, {}, {}};
   if (const RuleRow* failed = firstFailure(context, rows, how.derive)) {
     showMessage(context, *failed);
   } else {

@@ -1,8 +1,11 @@
 #include "support/chart_by_key.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
+#include "common/numbers.h"
 #include "files/key_scan.h"
 
 namespace zarq::testing {
@@ -23,6 +26,19 @@ ChartValues scanKeyByKey(ChartStream& stream) {
   v.name = first("\"name\":\"");
   v.song = first("\"song\":\"");
   return v;
+}
+
+ChartVersion versionKeyByKey(ChartStream& chart) {
+  chart.rewind();
+  if (!findKey(chart, "\"ZarqVersion\"")) return {ChartVersion::Key::Missing};
+  for (std::string_view key : {"\"ZarqVersion\":", "\"ZarqVersion\" : "}) {
+    chart.rewind();
+    if (!findKey(chart, key)) continue;
+    while (chart.peek() == ' ' || chart.peek() == '\t') chart.get();
+    const double version = std::clamp(readKeyNumber(chart), -1e9, 1e9);
+    return {ChartVersion::Key::Found, static_cast<int>(roundHalfAway(version))};
+  }
+  return {ChartVersion::Key::WithoutForm};
 }
 
 bool sameValues(const ChartValues& a, const ChartValues& b) {

@@ -8,10 +8,15 @@
 
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
+#include "files/chart_version.h"
 
 namespace zarq::testing {
 
 ChartValues scanKeyByKey(ChartStream& minified);
+
+// The version page 1 reads from a chart, as it is defined: the quoted key, then each form
+// with a colon in turn, each scanned for from the chart's start.
+ChartVersion versionKeyByKey(ChartStream& chart);
 
 bool sameValues(const ChartValues& a, const ChartValues& b);
 

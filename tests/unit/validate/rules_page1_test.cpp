@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <chrono>
+#include <filesystem>
 
 #include "common/numbers.h"
 #include "editor/pages.h"
@@ -42,6 +44,36 @@ TEST_F(ChartIdRulesTest, ChartFileAndVersion) {
     edit(slot::chartId, fromUtf8(id));
     EXPECT_MESSAGE(messageOf(slot::chartId), c.status) << id << " " << (c.content ? c.content : "");
   }
+}
+
+// A large chart is read again only once it changed: given other bytes of the same size at the
+// same time, it is taken for the one read before, which shows that it was not read again. A
+// small one is read every time.
+TEST_F(ChartIdRulesTest, ALargeChartIsReadAgainOnlyOnceItChanged) {
+  const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  const auto second = std::chrono::seconds(1);
+  // The chart's first bytes, the rest a hole of the file up to `size`.
+  const auto writeChart = [&](const char* name, const char* head, std::uintmax_t size, auto time) {
+    dir.write(name, head);
+    std::filesystem::resize_file(dir / name, size);
+    std::filesystem::last_write_time(dir / name, time);
+  };
+  writeChart("small.json", "{\"ZarqVersion\":120}", 20, hourAgo);
+  expectMessages(slot::chartId, {{u"small", u"点击此处自动填写！"}});
+  writeChart("small.json", "{\"ZarqVersion\":100}", 20, hourAgo);
+  expectMessages(slot::chartId, {{u"small", u"错误：Zarq版本过低！"}});
+
+  constexpr std::uintmax_t kLarge = 16 << 20;
+  writeChart("song.json", "{\"ZarqVersion\":120}", kLarge, hourAgo);
+  expectMessages(slot::chartId, {{u"song", u"点击此处自动填写！"}});
+  writeChart("song.json", "{\"ZarqVersion\":100}", kLarge, hourAgo);
+  expectMessages(slot::chartId, {{u"song", u"点击此处自动填写！"}});
+  std::filesystem::last_write_time(dir / "song.json", hourAgo + second);
+  expectMessages(slot::chartId, {{u"song", u"错误：Zarq版本过低！"}});
+  // Another file put in its place, of the same size and time.
+  writeChart("other.json", "{\"ZarqVersion\":131}", kLarge, hourAgo + second);
+  std::filesystem::rename(dir / "other.json", dir / "song.json");
+  expectMessages(slot::chartId, {{u"song", u"警告：Zarq版本过高！"}});
 }
 
 TEST_F(ChartIdRulesTest, EmptyLongAndUnopenableIds) {
