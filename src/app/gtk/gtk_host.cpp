@@ -347,23 +347,19 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   const auto rescale = [](gpointer, gpointer, gpointer p) { self(p).followScale(); };
   on(area_, "notify::scale-factor", rescale);
   on(area_, "motion-notify-event", [](GtkWidget*, GdkEventMotion* event, gpointer p) {
-    GtkHost& w = self(p);
-    w.loop_->pointerMoved(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+    self(p).loop_->pointerMoved(*self(p).form_, event->x, event->y);
     return TRUE;
   });
   on(area_, "button-press-event", [](GtkWidget*, GdkEventButton* event, gpointer p) {
-    GtkHost& w = self(p);
     // A double click is two presses; GTK's extra double-click event is not a third.
     if (event->type == GDK_BUTTON_PRESS && event->button == GDK_BUTTON_PRIMARY) {
-      w.loop_->buttonDown(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+      self(p).loop_->buttonDown(*self(p).form_, event->x, event->y);
     }
     return TRUE;
   });
   on(area_, "button-release-event", [](GtkWidget*, GdkEventButton* event, gpointer p) {
-    GtkHost& w = self(p);
-    if (event->button == GDK_BUTTON_PRIMARY) {
-      w.loop_->buttonUp(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
-    }
+    if (event->button == GDK_BUTTON_PRIMARY)
+      self(p).loop_->buttonUp(*self(p).form_, event->x, event->y);
     return TRUE;
   });
   on(area_, "enter-notify-event", [](GtkWidget*, GdkEventCrossing* event, gpointer p) {
@@ -435,8 +431,6 @@ void GtkHost::show() {
   gtk_widget_show_all(window_);
   if (frame_->framesPresented() == presented) onPaint(*form_);
 }
-
-int GtkHost::formPixel(double x) const { return formCoordinate(x, formScale_); }
 
 GdkRectangle GtkHost::workArea() const {
   GdkDisplay* display = gtk_widget_get_display(window_);

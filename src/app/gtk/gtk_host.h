@@ -85,9 +85,6 @@ class GtkHost final : public Desktop {
   // The work area of the window's monitor (the first monitor before it is shown).
   GdkRectangle workArea() const;
 
-  // A coordinate of the window's client area as the form's pixel.
-  int formPixel(double v) const;
-
   std::filesystem::path workFolder_;
   std::vector<GtkDialog*> modals_;  // innermost last
   GObjectRef<GFileMonitor> folderMonitor_;

@@ -330,10 +330,6 @@ LRESULT CALLBACK Win32Host::procedure(HWND window, UINT message, WPARAM wParam, 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-int Win32Host::logical(int devicePixels) const {
-  return formCoordinate(devicePixels, frame_->scale());
-}
-
 void Win32Host::fitToScreen(UINT dpi, std::optional<POINT> at, std::optional<int> zoomPercent) {
   const SIZE client = baseClientSize();
   const SIZE frame = frameSizeAt(dpi);
@@ -490,14 +486,14 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: {
       TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, HOVER_DEFAULT};
       TrackMouseEvent(&leave);
-      loop_->pointerMoved(*form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_->pointerMoved(*form_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return true;
     }
     case WM_LBUTTONDOWN:
-      loop_->buttonDown(*form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_->buttonDown(*form_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return true;
     case WM_LBUTTONUP:
-      loop_->buttonUp(*form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_->buttonUp(*form_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return true;
     case WM_MOUSELEAVE:
       loop_->pointerLeft(*form_);
