@@ -266,10 +266,9 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     GtkHost& w = self(p);
     w.frame_->onPresent(nullptr);
     gtk_im_context_set_client_window(w.inputMethod_.get(), nullptr);
-    GdkScreen* screen = gtk_widget_get_screen(w.window_);
-    g_signal_handler_disconnect(screen, w.resolutionHandler_);
-    g_signal_handler_disconnect(screen, w.monitorsHandler_);
-    g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
+    // The screen and the settings outlive the window: what they would tell is no longer heard.
+    g_signal_handlers_disconnect_by_data(gtk_widget_get_screen(w.window_), p);
+    g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), p);
     w.folderMonitor_.reset();
     w.folderChanged_ = nullptr;
     w.window_ = nullptr;
@@ -402,11 +401,10 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     if (self(p).window_ && gtk_widget_get_realized(area)) onPaint(*self(p).form_);
   });
   GdkScreen* screen = gtk_widget_get_screen(window_);
-  resolutionHandler_ = on(screen, "notify::resolution", rescale);
-  monitorsHandler_ =
-      on(screen, "monitors-changed", [](GdkScreen*, gpointer p) { self(p).followScale(); });
+  on(screen, "notify::resolution", rescale);
+  on(screen, "monitors-changed", [](GdkScreen*, gpointer p) { self(p).followScale(); });
   // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
-  textSizeHandler_ = on(gtk_settings_get_default(), "notify::gtk-xft-dpi", rescale);
+  on(gtk_settings_get_default(), "notify::gtk-xft-dpi", rescale);
 
   frame_->onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);

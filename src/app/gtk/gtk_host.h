@@ -97,9 +97,6 @@ class GtkHost final : public Desktop {
   GObjectRef<GtkIMContext> inputMethod_;
   // The window's pixels per pixel of the form.
   double formScale_ = 1;
-  gulong resolutionHandler_ = 0;
-  gulong monitorsHandler_ = 0;
-  gulong textSizeHandler_ = 0;
 };
 
 }  // namespace zarq::gtk
