@@ -91,6 +91,8 @@ class WindowLoop final : public ForwardingServices<Host> {
   double fit(SettingsForm& form, const ScreenRoom& room, std::optional<int> zoomPercent = {});
   // The zoom the last fit shows: less than asked where the screen had no room for more.
   int shownZoom() const;
+  // The window's pixels per pixel of the form, as the last fit found it.
+  double scale() const { return scale_; }
 
   // What happens to the window:
   // A shortcut's action: its command, or closing as the close box does.

@@ -325,7 +325,8 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   on(area_, "draw", [](GtkWidget*, cairo_t* cr, gpointer p) {
     // The frame is drawn at the form's scale times the device's: scaled so, its pixels meet
     // the device's one to one.
-    cairo_scale(cr, self(p).formScale_, self(p).formScale_);
+    const double scale = self(p).loop_->scale();
+    cairo_scale(cr, scale, scale);
     cairo_set_source_surface(cr, self(p).frame_->surface(), 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
@@ -441,21 +442,19 @@ GdkRectangle GtkHost::workArea() const {
   return area;
 }
 
-double GtkHost::textScale() const {
-  // GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
-  return gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
-}
-
 void GtkHost::followScale(std::optional<int> zoomPercent) {
   if (!area_) return;
   const GdkRectangle room = workArea();
+  // The desktop's text size: GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
+  const double textScale =
+      gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
+  const double before = loop_->scale();
   const double scale = loop_->fit(*form_,
-                                  {textScale(), kClientWidth, kClientHeight, double(room.width),
+                                  {textScale, kClientWidth, kClientHeight, double(room.width),
                                    double(room.height - kTitleBarAllowance)},
                                   zoomPercent);
   const double device = gtk_widget_get_scale_factor(area_);
-  if (scale == formScale_ && device * scale == frame_->scale()) return;
-  formScale_ = scale;
+  if (scale == before && device * scale == frame_->scale()) return;
   gtk_widget_set_size_request(area_, scaledLength(kClientWidth, scale),
                               scaledLength(kClientHeight, scale));
   frame_->setScale(device * scale);
