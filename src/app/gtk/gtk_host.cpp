@@ -315,9 +315,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   });
 
   // Screen readers see the page's controls as the area's accessible children.
-  area_ = accessibleDrawingArea(
-      {[this] { return describePage(*form_); },
-       [this](const ToolRequest& request) { onToolRequest(*form_, request); }});
+  area_ = accessibleDrawingArea(accessibleSource(*form_));
   gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
   gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
                                    GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |

@@ -321,9 +321,8 @@ LRESULT CALLBACK Win32Host::procedure(HWND window, UINT message, WPARAM wParam, 
   auto* self = reinterpret_cast<Win32Host*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self && message == WM_GETOBJECT) {
     // Screen readers ask for the page's controls.
-    const AccessibleSource source{[self] { return describePage(*self->form_); },
-                                  [self](const ToolRequest& r) { onToolRequest(*self->form_, r); }};
-    if (const LRESULT answer = answerGetObject(window, wParam, lParam, source)) return answer;
+    const LRESULT answer = answerGetObject(window, wParam, lParam, accessibleSource(*self->form_));
+    if (answer) return answer;
   }
   if (self && self->handle(message, wParam, lParam)) return 0;
   return DefWindowProcW(window, message, wParam, lParam);
