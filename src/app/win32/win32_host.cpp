@@ -92,8 +92,9 @@ class Win32Host::FolderWatch {
     const HANDLE change = FindFirstChangeNotificationW(
         folder.c_str(), FALSE,
         FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
-    if (change == INVALID_HANDLE_VALUE || !stop_) return;
+    if (change == INVALID_HANDLE_VALUE) return;
     change_.reset(change);
+    if (!stop_) return;
     thread_ = std::thread([this] {
       const HANDLE handles[] = {stop_.get(), change_.get()};
       while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
