@@ -10,6 +10,7 @@
 #include "editor/keyboard.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
+#include "editor/window_events.h"
 #include "form/field_table.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -245,6 +246,11 @@ AccessiblePage describePage(SettingsForm& form) {
     c.bounds = scaled(c.bounds, form.windowScale);
   }
   return described;
+}
+
+AccessibleSource accessibleSource(SettingsForm& form) {
+  return {[&form] { return describePage(form); },
+          [&form](const ToolRequest& request) { onToolRequest(form, request); }};
 }
 
 void activateControl(SettingsForm& form, ControlRef control) {

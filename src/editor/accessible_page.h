@@ -12,6 +12,9 @@ struct SettingsForm;
 // Every shown control, in the order Tab takes them (form/tab_order.h), each message right
 // after the control it hangs on, the two page arrows last.
 AccessiblePage describePage(SettingsForm& form);
+// What a back end publishes for screen readers: this description, and their requests carried
+// out as the window's events (onToolRequest).
+AccessibleSource accessibleSource(SettingsForm& form);
 
 // What a click on the control does (a field takes the keyboard with its caret at the end);
 // for a screen reader's "press" and "activate". Draws nothing.

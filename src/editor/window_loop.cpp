@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "editor/window_events.h"
-#include "editor/window_scale.h"
 #include "editor/zoom.h"
 #include "form/settings_form.h"
 
@@ -95,18 +94,20 @@ bool WindowLoop::inClientArea(int x, int y) const {
   return x >= 0 && y >= 0 && x < room_.clientWidth && y < room_.clientHeight;
 }
 
-void WindowLoop::pointerMoved(SettingsForm& form, int x, int y) {
+void WindowLoop::pointerMoved(SettingsForm& form, double windowX, double windowY) {
+  const int x = formPixel(windowX), y = formPixel(windowY);
   if (!inClientArea(x, y)) return;
   pointerInside_ = true;
   onMouseMove(form, x, y);
 }
 
-void WindowLoop::buttonDown(SettingsForm& form, int x, int y) {
+void WindowLoop::buttonDown(SettingsForm& form, double windowX, double windowY) {
   pointerInside_ = true;
-  onButtonDown(form, x, y);
+  onButtonDown(form, formPixel(windowX), formPixel(windowY));
 }
 
-void WindowLoop::buttonUp(SettingsForm& form, int x, int y) {
+void WindowLoop::buttonUp(SettingsForm& form, double windowX, double windowY) {
+  const int x = formPixel(windowX), y = formPixel(windowY);
   if (pointerInside_ && inClientArea(x, y)) onButtonUp(form, x, y);
 }
 

@@ -14,7 +14,8 @@
 // - the window shows the form at the desktop's text size times the user's zoom, as far as the
 //   screen holds it;
 // - the pointer counts only inside the window: a leave is told once, and a release after it is
-//   none (the leave counted as the release);
+//   none (the leave counted as the release); it is told in the window's pixels, and the form
+//   hears of the pixel of its own that lies there;
 // - files dropped on the window are taken once the drop has ended, never while a message box
 //   is open;
 // - the loop draws a frame a turn while something animates, and otherwise waits for events.
@@ -29,6 +30,7 @@
 #include <vector>
 
 #include "editor/closing.h"
+#include "editor/window_scale.h"
 #include "platform/accessibility.h"
 #include "platform/desktop.h"
 #include "platform/forwarding_services.h"
@@ -89,6 +91,8 @@ class WindowLoop final : public ForwardingServices<Host> {
   double fit(SettingsForm& form, const ScreenRoom& room, std::optional<int> zoomPercent = {});
   // The zoom the last fit shows: less than asked where the screen had no room for more.
   int shownZoom() const;
+  // The window's pixels per pixel of the form, as the last fit found it.
+  double scale() const { return scale_; }
 
   // What happens to the window:
   // A shortcut's action: its command, or closing as the close box does.
@@ -110,10 +114,10 @@ class WindowLoop final : public ForwardingServices<Host> {
   // can be shown or asked any more, and the process ends once this returns. The form is saved
   // as endSessionNow does, and stderr says where; returns the exit status.
   int displayGone(SettingsForm& form);
-  // The pointer, in the form's pixels.
-  void pointerMoved(SettingsForm& form, int x, int y);
-  void buttonDown(SettingsForm& form, int x, int y);
-  void buttonUp(SettingsForm& form, int x, int y);
+  // The pointer, in the window's pixels.
+  void pointerMoved(SettingsForm& form, double x, double y);
+  void buttonDown(SettingsForm& form, double x, double y);
+  void buttonUp(SettingsForm& form, double x, double y);
   void pointerEntered() { pointerInside_ = true; }
   void pointerLeft(SettingsForm& form);
   void drop(SettingsForm& form, std::vector<std::filesystem::path> paths);
@@ -133,6 +137,7 @@ class WindowLoop final : public ForwardingServices<Host> {
   void saveNow(SettingsForm& form, const char* cause);
   int exitStatus(const SettingsForm& form) const;
   bool inClientArea(int x, int y) const;
+  int formPixel(double windowPixel) const { return formCoordinate(windowPixel, scale_); }
 
   struct Posted {
     std::int32_t due;

@@ -25,7 +25,7 @@ constexpr GUID kQuality = {
 }  // namespace
 
 void writeImage(const std::filesystem::path& file, const Image& image, ImageFormat format) {
-  const GdiplusSession session;
+  const GdiplusSession session = startGdiplus();
   const int width = image.getWidth();
   const int height = image.getHeight();
   // Opaque formats get opaque pixels whatever the fourth byte holds.

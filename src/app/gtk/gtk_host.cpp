@@ -266,10 +266,9 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     GtkHost& w = self(p);
     w.frame_->onPresent(nullptr);
     gtk_im_context_set_client_window(w.inputMethod_.get(), nullptr);
-    GdkScreen* screen = gtk_widget_get_screen(w.window_);
-    g_signal_handler_disconnect(screen, w.resolutionHandler_);
-    g_signal_handler_disconnect(screen, w.monitorsHandler_);
-    g_signal_handler_disconnect(gtk_settings_get_default(), w.textSizeHandler_);
+    // The screen and the settings outlive the window: what they would tell is no longer heard.
+    g_signal_handlers_disconnect_by_data(gtk_widget_get_screen(w.window_), p);
+    g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), p);
     w.folderMonitor_.reset();
     w.folderChanged_ = nullptr;
     w.window_ = nullptr;
@@ -316,9 +315,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   });
 
   // Screen readers see the page's controls as the area's accessible children.
-  area_ = accessibleDrawingArea(
-      {[this] { return describePage(*form_); },
-       [this](const ToolRequest& request) { onToolRequest(*form_, request); }});
+  area_ = accessibleDrawingArea(accessibleSource(*form_));
   gtk_widget_set_size_request(area_, kClientWidth, kClientHeight);
   gtk_widget_add_events(area_, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
                                    GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |
@@ -326,7 +323,8 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   on(area_, "draw", [](GtkWidget*, cairo_t* cr, gpointer p) {
     // The frame is drawn at the form's scale times the device's: scaled so, its pixels meet
     // the device's one to one.
-    cairo_scale(cr, self(p).formScale_, self(p).formScale_);
+    const double scale = self(p).loop_->scale();
+    cairo_scale(cr, scale, scale);
     cairo_set_source_surface(cr, self(p).frame_->surface(), 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
@@ -347,23 +345,19 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   const auto rescale = [](gpointer, gpointer, gpointer p) { self(p).followScale(); };
   on(area_, "notify::scale-factor", rescale);
   on(area_, "motion-notify-event", [](GtkWidget*, GdkEventMotion* event, gpointer p) {
-    GtkHost& w = self(p);
-    w.loop_->pointerMoved(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+    self(p).loop_->pointerMoved(*self(p).form_, event->x, event->y);
     return TRUE;
   });
   on(area_, "button-press-event", [](GtkWidget*, GdkEventButton* event, gpointer p) {
-    GtkHost& w = self(p);
     // A double click is two presses; GTK's extra double-click event is not a third.
     if (event->type == GDK_BUTTON_PRESS && event->button == GDK_BUTTON_PRIMARY) {
-      w.loop_->buttonDown(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
+      self(p).loop_->buttonDown(*self(p).form_, event->x, event->y);
     }
     return TRUE;
   });
   on(area_, "button-release-event", [](GtkWidget*, GdkEventButton* event, gpointer p) {
-    GtkHost& w = self(p);
-    if (event->button == GDK_BUTTON_PRIMARY) {
-      w.loop_->buttonUp(*w.form_, w.formPixel(event->x), w.formPixel(event->y));
-    }
+    if (event->button == GDK_BUTTON_PRIMARY)
+      self(p).loop_->buttonUp(*self(p).form_, event->x, event->y);
     return TRUE;
   });
   on(area_, "enter-notify-event", [](GtkWidget*, GdkEventCrossing* event, gpointer p) {
@@ -406,11 +400,10 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     if (self(p).window_ && gtk_widget_get_realized(area)) onPaint(*self(p).form_);
   });
   GdkScreen* screen = gtk_widget_get_screen(window_);
-  resolutionHandler_ = on(screen, "notify::resolution", rescale);
-  monitorsHandler_ =
-      on(screen, "monitors-changed", [](GdkScreen*, gpointer p) { self(p).followScale(); });
+  on(screen, "notify::resolution", rescale);
+  on(screen, "monitors-changed", [](GdkScreen*, gpointer p) { self(p).followScale(); });
   // The desktop's text-scaling setting reaches GTK as gtk-xft-dpi.
-  textSizeHandler_ = on(gtk_settings_get_default(), "notify::gtk-xft-dpi", rescale);
+  on(gtk_settings_get_default(), "notify::gtk-xft-dpi", rescale);
 
   frame_->onPresent([this] {
     if (area_) gtk_widget_queue_draw(area_);
@@ -436,8 +429,6 @@ void GtkHost::show() {
   if (frame_->framesPresented() == presented) onPaint(*form_);
 }
 
-int GtkHost::formPixel(double x) const { return formCoordinate(x, formScale_); }
-
 GdkRectangle GtkHost::workArea() const {
   GdkDisplay* display = gtk_widget_get_display(window_);
   GdkWindow* own = gtk_widget_get_window(window_);
@@ -449,21 +440,19 @@ GdkRectangle GtkHost::workArea() const {
   return area;
 }
 
-double GtkHost::textScale() const {
-  // GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
-  return gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
-}
-
 void GtkHost::followScale(std::optional<int> zoomPercent) {
   if (!area_) return;
   const GdkRectangle room = workArea();
+  // The desktop's text size: GDK_DPI_SCALE times Xft.dpi, or the desktop's setting for it.
+  const double textScale =
+      gdk_screen_get_resolution(gtk_widget_get_screen(window_)) / kDefaultResolution;
+  const double before = loop_->scale();
   const double scale = loop_->fit(*form_,
-                                  {textScale(), kClientWidth, kClientHeight, double(room.width),
+                                  {textScale, kClientWidth, kClientHeight, double(room.width),
                                    double(room.height - kTitleBarAllowance)},
                                   zoomPercent);
   const double device = gtk_widget_get_scale_factor(area_);
-  if (scale == formScale_ && device * scale == frame_->scale()) return;
-  formScale_ = scale;
+  if (scale == before && device * scale == frame_->scale()) return;
   gtk_widget_set_size_request(area_, scaledLength(kClientWidth, scale),
                               scaledLength(kClientHeight, scale));
   frame_->setScale(device * scale);

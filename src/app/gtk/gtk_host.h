@@ -80,13 +80,8 @@ class GtkHost final : public Desktop {
   // the display's (GDK_SCALE, a scaled monitor), so that it is sharp there; a change of any
   // of them redraws it. `zoomPercent` is the user's zoom from here on.
   void followScale(std::optional<int> zoomPercent = {});
-  // The desktop's text size, 1 at its default.
-  double textScale() const;
   // The work area of the window's monitor (the first monitor before it is shown).
   GdkRectangle workArea() const;
-
-  // A coordinate of the window's client area as the form's pixel.
-  int formPixel(double v) const;
 
   std::filesystem::path workFolder_;
   std::vector<GtkDialog*> modals_;  // innermost last
@@ -98,11 +93,6 @@ class GtkHost final : public Desktop {
   GtkWidget* window_ = nullptr;
   GtkWidget* area_ = nullptr;
   GObjectRef<GtkIMContext> inputMethod_;
-  // The window's pixels per pixel of the form.
-  double formScale_ = 1;
-  gulong resolutionHandler_ = 0;
-  gulong monitorsHandler_ = 0;
-  gulong textSizeHandler_ = 0;
 };
 
 }  // namespace zarq::gtk

@@ -46,40 +46,31 @@ constexpr CharacterKey kCharacterKeys[] = {
     {GDK_KEY_KP_Enter, 13}, {GDK_KEY_ISO_Enter, 13}, {GDK_KEY_Escape, 27},
 };
 
+// A key that acts on its own, and its twin on the keypad (itself where it has none).
 struct ActingKey {
-  guint keyval;
   Key key;
+  guint keyval;
+  guint keypad;
 };
 
 // The keypad's keys count as the same keys, as they do with Num Lock off on Windows; F10
 // with Shift and the context-menu key open the context menu.
 constexpr ActingKey kActingKeys[] = {
-    {GDK_KEY_Left, Key::Left},
-    {GDK_KEY_KP_Left, Key::Left},
-    {GDK_KEY_Right, Key::Right},
-    {GDK_KEY_KP_Right, Key::Right},
-    {GDK_KEY_Home, Key::Home},
-    {GDK_KEY_KP_Home, Key::Home},
-    {GDK_KEY_End, Key::End},
-    {GDK_KEY_KP_End, Key::End},
-    {GDK_KEY_Delete, Key::Delete},
-    {GDK_KEY_KP_Delete, Key::Delete},
-    {GDK_KEY_Up, Key::Up},
-    {GDK_KEY_KP_Up, Key::Up},
-    {GDK_KEY_Down, Key::Down},
-    {GDK_KEY_KP_Down, Key::Down},
-    {GDK_KEY_Page_Up, Key::PageUp},
-    {GDK_KEY_KP_Page_Up, Key::PageUp},
-    {GDK_KEY_Page_Down, Key::PageDown},
-    {GDK_KEY_KP_Page_Down, Key::PageDown},
-    {GDK_KEY_space, Key::Space},
-    {GDK_KEY_KP_Space, Key::Space},
-    {GDK_KEY_Return, Key::Enter},
-    {GDK_KEY_KP_Enter, Key::Enter},
-    {GDK_KEY_ISO_Enter, Key::Enter},
-    {GDK_KEY_F1, Key::F1},
-    {GDK_KEY_F10, Key::F10},
-    {GDK_KEY_Menu, Key::Menu},
+    {Key::Left, GDK_KEY_Left, GDK_KEY_KP_Left},
+    {Key::Right, GDK_KEY_Right, GDK_KEY_KP_Right},
+    {Key::Home, GDK_KEY_Home, GDK_KEY_KP_Home},
+    {Key::End, GDK_KEY_End, GDK_KEY_KP_End},
+    {Key::Delete, GDK_KEY_Delete, GDK_KEY_KP_Delete},
+    {Key::Up, GDK_KEY_Up, GDK_KEY_KP_Up},
+    {Key::Down, GDK_KEY_Down, GDK_KEY_KP_Down},
+    {Key::PageUp, GDK_KEY_Page_Up, GDK_KEY_KP_Page_Up},
+    {Key::PageDown, GDK_KEY_Page_Down, GDK_KEY_KP_Page_Down},
+    {Key::Space, GDK_KEY_space, GDK_KEY_KP_Space},
+    {Key::Enter, GDK_KEY_Return, GDK_KEY_KP_Enter},
+    {Key::Enter, GDK_KEY_ISO_Enter, GDK_KEY_ISO_Enter},
+    {Key::F1, GDK_KEY_F1, GDK_KEY_F1},
+    {Key::F10, GDK_KEY_F10, GDK_KEY_F10},
+    {Key::Menu, GDK_KEY_Menu, GDK_KEY_Menu},
 };
 
 bool isLatinLetterOrDigit(guint keyval) {
@@ -128,7 +119,7 @@ std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods) {
 KeyStroke keyStrokeOf(guint keyval, Modifiers mods) {
   if (mods.alt) return {};
   for (const ActingKey& k : kActingKeys) {
-    if (k.keyval == keyval) return {k.key, mods.shift, mods.ctrl};
+    if (k.keyval == keyval || k.keypad == keyval) return {k.key, mods.shift, mods.ctrl};
   }
   return {};
 }

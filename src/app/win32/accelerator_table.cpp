@@ -52,13 +52,10 @@ ShortcutAction actionOfCommand(WORD command) {
   return static_cast<Command>(command);
 }
 
-AcceleratorTable::AcceleratorTable() {
+AcceleratorTable makeAcceleratorTable() {
   std::vector<ACCEL> entries = acceleratorEntries();
-  table_ = CreateAcceleratorTableW(entries.data(), static_cast<int>(entries.size()));
-}
-
-AcceleratorTable::~AcceleratorTable() {
-  if (table_) DestroyAcceleratorTable(table_);
+  return AcceleratorTable(
+      CreateAcceleratorTableW(entries.data(), static_cast<int>(entries.size())));
 }
 
 }  // namespace zarq::win32

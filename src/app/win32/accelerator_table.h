@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "backend/win32/owned_handle.h"
 #include "platform/shortcuts.h"
 
 namespace zarq::win32 {
@@ -20,16 +21,7 @@ std::vector<ACCEL> acceleratorEntries();
 ShortcutAction actionOfCommand(WORD command);
 
 // The table, destroyed with its owner.
-class AcceleratorTable {
- public:
-  AcceleratorTable();
-  ~AcceleratorTable();
-  AcceleratorTable(const AcceleratorTable&) = delete;
-  AcceleratorTable& operator=(const AcceleratorTable&) = delete;
-  HACCEL handle() const { return table_; }
-
- private:
-  HACCEL table_;
-};
+using AcceleratorTable = OwnedHandle<HACCEL, DestroyAcceleratorTable>;
+AcceleratorTable makeAcceleratorTable();
 
 }  // namespace zarq::win32

@@ -20,6 +20,7 @@
 #include "backend/win32/chinese_buttons.h"
 #include "backend/win32/gdiplus_frame.h"
 #include "backend/win32/msaa_page.h"
+#include "backend/win32/owned_handle.h"
 #include "backend/win32/wide_text.h"
 #include "editor/accessible_page.h"
 #include "editor/window_events.h"
@@ -87,41 +88,40 @@ Text compositionOf(HWND window) {
 class Win32Host::FolderWatch {
  public:
   FolderWatch(const std::filesystem::path& folder, std::function<void()> changed)
-      : changed_(std::move(changed)),
-        change_(FindFirstChangeNotificationW(folder.c_str(), FALSE,
-                                             FILE_NOTIFY_CHANGE_FILE_NAME |
-                                                 FILE_NOTIFY_CHANGE_SIZE |
-                                                 FILE_NOTIFY_CHANGE_LAST_WRITE)),
-        stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-    if (change_ == INVALID_HANDLE_VALUE || !stop_) return;
+      : changed_(std::move(changed)), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    const HANDLE change = FindFirstChangeNotificationW(
+        folder.c_str(), FALSE,
+        FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
+    if (change == INVALID_HANDLE_VALUE) return;
+    change_.reset(change);
+    if (!stop_) return;
     thread_ = std::thread([this] {
-      const HANDLE handles[] = {stop_, change_};
+      const HANDLE handles[] = {stop_.get(), change_.get()};
       while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
         changed_();
-        if (!FindNextChangeNotification(change_)) break;
+        if (!FindNextChangeNotification(change_.get())) break;
       }
     });
   }
   ~FolderWatch() {
-    if (thread_.joinable()) {
-      SetEvent(stop_);
-      thread_.join();
-    }
-    if (change_ != INVALID_HANDLE_VALUE) FindCloseChangeNotification(change_);
-    if (stop_) CloseHandle(stop_);
+    if (!thread_.joinable()) return;
+    SetEvent(stop_.get());
+    thread_.join();
   }
   FolderWatch(const FolderWatch&) = delete;
   FolderWatch& operator=(const FolderWatch&) = delete;
 
  private:
   std::function<void()> changed_;
-  HANDLE change_;
-  HANDLE stop_;
+  OwnedHandle<HANDLE, CloseHandle> stop_;
+  OwnedHandle<HANDLE, FindCloseChangeNotification> change_;
   std::thread thread_;
 };
 
 Win32Host::Win32Host(std::filesystem::path workFolder)
-    : windowThread_(GetCurrentThreadId()), workFolder_(std::move(workFolder)) {}
+    : windowThread_(GetCurrentThreadId()),
+      workFolder_(std::move(workFolder)),
+      accelerators_(makeAcceleratorTable()) {}
 
 Win32Host::~Win32Host() = default;
 
@@ -137,7 +137,7 @@ MessageAnswer Win32Host::messageBox(TextView text, TextView title, MessageButton
   const UINT type = buttons == MessageButtons::YesNo         ? MB_YESNO
                     : buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL
                                                              : MB_OK;
-  const ChineseButtons chinese;
+  const ChineseButtons chinese = chineseButtons();
   // Escape and the close box give IDCANCEL.
   return answerOf(MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), type));
 }
@@ -278,7 +278,7 @@ bool Win32Host::handleEvents(int waitMs) {
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.hwnd == nullptr) continue;  // a wake
     handled = true;
-    if (!window_ || !TranslateAcceleratorW(window_, accelerators_.handle(), &message)) {
+    if (!window_ || !TranslateAcceleratorW(window_, accelerators_.get(), &message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
@@ -322,16 +322,11 @@ LRESULT CALLBACK Win32Host::procedure(HWND window, UINT message, WPARAM wParam, 
   auto* self = reinterpret_cast<Win32Host*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self && message == WM_GETOBJECT) {
     // Screen readers ask for the page's controls.
-    const AccessibleSource source{[self] { return describePage(*self->form_); },
-                                  [self](const ToolRequest& r) { onToolRequest(*self->form_, r); }};
-    if (const LRESULT answer = answerGetObject(window, wParam, lParam, source)) return answer;
+    const LRESULT answer = answerGetObject(window, wParam, lParam, accessibleSource(*self->form_));
+    if (answer) return answer;
   }
   if (self && self->handle(message, wParam, lParam)) return 0;
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-int Win32Host::logical(int devicePixels) const {
-  return formCoordinate(devicePixels, frame_->scale());
 }
 
 void Win32Host::fitToScreen(UINT dpi, std::optional<POINT> at, std::optional<int> zoomPercent) {
@@ -490,14 +485,14 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: {
       TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, HOVER_DEFAULT};
       TrackMouseEvent(&leave);
-      loop_->pointerMoved(*form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_->pointerMoved(*form_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return true;
     }
     case WM_LBUTTONDOWN:
-      loop_->buttonDown(*form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_->buttonDown(*form_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return true;
     case WM_LBUTTONUP:
-      loop_->buttonUp(*form_, logical(GET_X_LPARAM(lParam)), logical(GET_Y_LPARAM(lParam)));
+      loop_->buttonUp(*form_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return true;
     case WM_MOUSELEAVE:
       loop_->pointerLeft(*form_);

@@ -80,8 +80,6 @@ class Win32Host final : public Desktop {
   void fitToScreen(UINT dpi, std::optional<POINT> at, std::optional<int> zoomPercent = {});
   void showFrame();
   void dropFiles(HDROP drop);
-  // Client pixels of the window to the frame's logical pixels.
-  int logical(int devicePixels) const;
 
   DWORD windowThread_;
   std::filesystem::path workFolder_;

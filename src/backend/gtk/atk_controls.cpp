@@ -43,14 +43,10 @@ void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
   *height = b.height;
 }
 
-gboolean grabFocus(AtkComponent* component) {
-  return offer(state(component), ToolRequest::Kind::Focus);
-}
-
 void componentInit(gpointer methods, gpointer) {
   auto* iface = static_cast<AtkComponentIface*>(methods);
   iface->get_extents = extents;
-  iface->grab_focus = grabFocus;
+  iface->grab_focus = [](AtkComponent* c) { return offer(state(c), ToolRequest::Kind::Focus); };
 }
 
 // --- AtkObject
@@ -68,10 +64,6 @@ constexpr std::pair<AccessibleState, AtkStateType> kStates[] = {
     {AccessibleState::Checked, ATK_STATE_CHECKED},
     {AccessibleState::Horizontal, ATK_STATE_HORIZONTAL},
 };
-
-const gchar* name(AtkObject* object) { return state(object).name.c_str(); }
-const gchar* description(AtkObject* object) { return state(object).description.c_str(); }
-gint indexInParent(AtkObject* object) { return state(object).index; }
 
 AtkStateSet* refStateSet(AtkObject* object) {
   const ControlState& s = state(object);
@@ -102,42 +94,35 @@ AtkRelationSet* refRelationSet(AtkObject* object) {
 }
 
 // The selector's types are its children; other controls have none.
-gint choiceCount(AtkObject* object) { return static_cast<gint>(state(object).choices.size()); }
 AtkObject* choiceAt(gpointer object, gint i) {
   const auto& choices = state(object).choices;
   if (i < 0 || i >= static_cast<gint>(choices.size())) return nullptr;
   return ATK_OBJECT(g_object_ref(choices[static_cast<std::size_t>(i)].get()));
 }
-AtkObject* refChoice(AtkObject* object, gint i) { return choiceAt(object, i); }
 
 void controlClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
-  atk->get_name = name;
-  atk->get_description = description;
-  atk->get_index_in_parent = indexInParent;
+  atk->get_name = [](AtkObject* o) { return state(o).name.c_str(); };
+  atk->get_description = [](AtkObject* o) { return state(o).description.c_str(); };
+  atk->get_index_in_parent = [](AtkObject* o) { return state(o).index; };
   atk->ref_state_set = refStateSet;
   atk->ref_relation_set = refRelationSet;
-  atk->get_n_children = choiceCount;
-  atk->ref_child = refChoice;
+  atk->get_n_children = [](AtkObject* o) { return static_cast<gint>(state(o).choices.size()); };
+  atk->ref_child = [](AtkObject* o, gint i) { return choiceAt(o, i); };
 }
 
 // --- AtkAction: one action, what a click does, named in the window's words.
 
-gboolean doAction(AtkAction* action, gint i) {
-  return i == 0 && offer(state(action), ToolRequest::Kind::Activate);
-}
-gint actionCount(AtkAction*) { return 1; }
-const gchar* actionName(AtkAction*, gint i) { return i == 0 ? "click" : nullptr; }
-const gchar* actionLocalName(AtkAction* action, gint i) {
-  return i == 0 ? state(action).action.c_str() : nullptr;
-}
-
 void actionInit(gpointer methods, gpointer) {
   auto* iface = static_cast<AtkActionIface*>(methods);
-  iface->do_action = doAction;
-  iface->get_n_actions = actionCount;
-  iface->get_name = actionName;
-  iface->get_localized_name = actionLocalName;
+  iface->do_action = [](AtkAction* a, gint i) -> gboolean {
+    return i == 0 && offer(state(a), ToolRequest::Kind::Activate);
+  };
+  iface->get_n_actions = [](AtkAction*) -> gint { return 1; };
+  iface->get_name = [](AtkAction*, gint i) -> const gchar* { return i == 0 ? "click" : nullptr; };
+  iface->get_localized_name = [](AtkAction* a, gint i) -> const gchar* {
+    return i == 0 ? state(a).action.c_str() : nullptr;
+  };
 }
 
 // --- AtkText: a field's text, caret and selection; the selector's type.
@@ -147,9 +132,6 @@ const AccessibleControl& control(gpointer object) { return state(object).control
 gchar* textBetween(AtkText* t, gint start, gint end) {
   return g_strdup(toUtf8(charactersBetween(control(t), start, end)).c_str());
 }
-gint textLength(AtkText* t) { return characterCount(control(t)); }
-gint caretOffset(AtkText* t) { return caretCharacter(control(t)); }
-gunichar characterAt(AtkText* t, gint offset) { return characterAt(control(t), offset); }
 
 // The character, the word (with the blanks after it) or the line (the whole field) around
 // `offset`.
@@ -169,8 +151,6 @@ gchar* textAt(AtkText* t, gint offset, AtkTextBoundary boundary, gint* start, gi
   return stringAt(t, offset, granularity, start, end);
 }
 
-gint selectionCount(AtkText* t) { return selectedCharacters(control(t)) ? 1 : 0; }
-
 gchar* selection(AtkText* t, gint n, gint* start, gint* end) {
   const auto selected = n == 0 ? selectedCharacters(control(t)) : std::nullopt;
   std::tie(*start, *end) = selected.value_or(std::pair{0, 0});
@@ -183,7 +163,6 @@ AtkAttributeSet* runAttributes(AtkText* t, gint, gint* start, gint* end) {
   *end = characterCount(control(t));
   return nullptr;
 }
-AtkAttributeSet* defaultAttributes(AtkText*) { return nullptr; }
 
 // Each character reports the field's box: the frame keeps no per-character places.
 void characterExtents(AtkText* t, gint, gint* x, gint* y, gint* width, gint* height,
@@ -194,15 +173,19 @@ void characterExtents(AtkText* t, gint, gint* x, gint* y, gint* width, gint* hei
 void textInit(gpointer methods, gpointer) {
   auto* iface = static_cast<AtkTextIface*>(methods);
   iface->get_text = textBetween;
-  iface->get_character_count = textLength;
-  iface->get_caret_offset = caretOffset;
-  iface->get_character_at_offset = characterAt;
+  iface->get_character_count = [](AtkText* t) -> gint { return characterCount(control(t)); };
+  iface->get_caret_offset = [](AtkText* t) -> gint { return caretCharacter(control(t)); };
+  iface->get_character_at_offset = [](AtkText* t, gint at) -> gunichar {
+    return characterAt(control(t), at);
+  };
   iface->get_string_at_offset = stringAt;
   iface->get_text_at_offset = textAt;
-  iface->get_n_selections = selectionCount;
+  iface->get_n_selections = [](AtkText* t) -> gint {
+    return selectedCharacters(control(t)) ? 1 : 0;
+  };
   iface->get_selection = selection;
   iface->get_run_attributes = runAttributes;
-  iface->get_default_attributes = defaultAttributes;
+  iface->get_default_attributes = [](AtkText*) -> AtkAttributeSet* { return nullptr; };
   iface->get_character_extents = characterExtents;
 }
 
@@ -211,7 +194,6 @@ void textInit(gpointer methods, gpointer) {
 void edit(AtkEditableText* t, gint start, gint end, const gchar* typed) {
   ask(state(t), editOfCharacters(control(t), start, end, fromUtf8(typed ? typed : "")));
 }
-void setContents(AtkEditableText* t, const gchar* typed) { edit(t, 0, -1, typed); }
 void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* position) {
   // A length past the text's end, from a careless tool, stops at its end.
   const std::string_view part =
@@ -221,13 +203,12 @@ void insertText(AtkEditableText* t, const gchar* typed, gint length, gint* posit
   ask(state(t), request);
   *position = after;
 }
-void deleteText(AtkEditableText* t, gint start, gint end) { edit(t, start, end, ""); }
 
 void editableInit(gpointer methods, gpointer) {
   auto* iface = static_cast<AtkEditableTextIface*>(methods);
-  iface->set_text_contents = setContents;
+  iface->set_text_contents = [](AtkEditableText* t, const gchar* typed) { edit(t, 0, -1, typed); };
   iface->insert_text = insertText;
-  iface->delete_text = deleteText;
+  iface->delete_text = [](AtkEditableText* t, gint start, gint end) { edit(t, start, end, ""); };
 }
 
 // --- AtkValue: a slider's value between its ends, in its steps; the selector's choice.
@@ -241,7 +222,6 @@ AtkRange* range(AtkValue* value) {
   const AccessibleControl& c = state(value).control;
   return atk_range_new(c.minimum, c.maximum, nullptr);
 }
-gdouble increment(AtkValue* value) { return state(value).control.step; }
 void setValue(AtkValue* value, gdouble amount) {
   ask(state(value), {ToolRequest::Kind::Edit, control(value).id, 0, 0, {}, amount});
 }
@@ -250,7 +230,7 @@ void valueInit(gpointer methods, gpointer) {
   auto* iface = static_cast<AtkValueIface*>(methods);
   iface->get_value_and_text = valueAndText;
   iface->get_range = range;
-  iface->get_increment = increment;
+  iface->get_increment = [](AtkValue* v) { return state(v).control.step; };
   iface->set_value = setValue;
 }
 
@@ -281,11 +261,6 @@ void choiceClass(gpointer klass, gpointer) {
   ATK_OBJECT_CLASS(klass)->ref_state_set = choiceStates;
   ATK_OBJECT_CLASS(klass)->get_index_in_parent = choiceIndex;
 }
-gint selectedCount(AtkSelection* s) { return chosen(s) >= 0 ? 1 : 0; }
-AtkObject* refSelected(AtkSelection* s, gint i) {
-  return i == 0 ? choiceAt(s, chosen(s)) : nullptr;
-}
-gboolean isChosen(AtkSelection* s, gint i) { return i >= 0 && i == chosen(s); }
 gboolean choose(AtkSelection* s, gint i) {
   ask(state(s), {ToolRequest::Kind::Edit, control(s).id, 0, 0, {}, static_cast<double>(i)});
   return TRUE;
@@ -293,9 +268,13 @@ gboolean choose(AtkSelection* s, gint i) {
 
 void selectionInit(gpointer methods, gpointer) {
   auto* iface = static_cast<AtkSelectionIface*>(methods);
-  iface->get_selection_count = selectedCount;
-  iface->ref_selection = refSelected;
-  iface->is_child_selected = isChosen;
+  iface->get_selection_count = [](AtkSelection* s) -> gint { return chosen(s) >= 0 ? 1 : 0; };
+  iface->ref_selection = [](AtkSelection* s, gint i) {
+    return i == 0 ? choiceAt(s, chosen(s)) : nullptr;
+  };
+  iface->is_child_selected = [](AtkSelection* s, gint i) -> gboolean {
+    return i >= 0 && i == chosen(s);
+  };
   iface->add_selection = choose;
 }
 

@@ -25,25 +25,19 @@ struct Panel {
 
 Panel& panelOf(gpointer object) { return stateOf<Panel>(object); }
 
-gint panelChildCount(AtkObject* object) {
-  return static_cast<gint>(panelOf(object).children.size());
-}
 AtkObject* panelChild(AtkObject* object, gint i) {
   const std::vector<AtkObject*>& children = panelOf(object).children;
   if (i < 0 || i >= static_cast<gint>(children.size())) return nullptr;
   return ATK_OBJECT(g_object_ref(children[static_cast<std::size_t>(i)]));
 }
-const gchar* panelName(AtkObject* object) { return panelOf(object).name.c_str(); }
-const gchar* panelDescription(AtkObject* object) { return panelOf(object).description.c_str(); }
-gint panelIndex(AtkObject*) { return 0; }
 
 void panelClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
-  atk->get_n_children = panelChildCount;
+  atk->get_n_children = [](AtkObject* o) { return static_cast<gint>(panelOf(o).children.size()); };
   atk->ref_child = panelChild;
-  atk->get_name = panelName;
-  atk->get_description = panelDescription;
-  atk->get_index_in_parent = panelIndex;
+  atk->get_name = [](AtkObject* o) { return panelOf(o).name.c_str(); };
+  atk->get_description = [](AtkObject* o) { return panelOf(o).description.c_str(); };
+  atk->get_index_in_parent = [](AtkObject*) -> gint { return 0; };
 }
 GType panelType() {
   static const GType type = subtype(ATK_TYPE_OBJECT, "ZarqPanel", panelClass);
@@ -143,7 +137,6 @@ AtkObject* described(AtkObject* area) {
   return panelOnView(area);
 }
 
-gint areaChildCount(AtkObject* area) { return described(area) ? 1 : 0; }
 AtkObject* areaChild(AtkObject* area, gint i) {
   AtkObject* panel = described(area);
   return i == 0 && panel ? ATK_OBJECT(g_object_ref(panel)) : nullptr;
@@ -156,7 +149,7 @@ void areaInitialize(AtkObject* area, gpointer data) {
 void areaAccessibleClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
   atk->initialize = areaInitialize;
-  atk->get_n_children = areaChildCount;
+  atk->get_n_children = [](AtkObject* area) -> gint { return described(area) ? 1 : 0; };
   atk->ref_child = areaChild;
 }
 GType areaAccessibleType() {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "backend/gtk/glib_owned.h"
+
 namespace zarq::gtk {
 namespace {
 
@@ -20,9 +22,8 @@ std::string themeName() {
   if (const char* forced = g_getenv("GTK_THEME"); forced && *forced) return forced;
   gchar* name = nullptr;
   g_object_get(gtk_settings_get_default(), "gtk-theme-name", &name, nullptr);
-  std::string result = name ? name : "";
-  g_free(name);
-  return result;
+  const GString8 owned(name);
+  return name ? name : "";
 }
 
 Argb namedColour(GtkStyleContext* style, const char* name, Argb fallback) {

@@ -25,11 +25,8 @@ LRESULT CALLBACK relabelButtons(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-ChineseButtons::ChineseButtons()
-    : hook_(SetWindowsHookExW(WH_CBT, relabelButtons, nullptr, GetCurrentThreadId())) {}
-
-ChineseButtons::~ChineseButtons() {
-  if (hook_) UnhookWindowsHookEx(hook_);
+ChineseButtons chineseButtons() {
+  return ChineseButtons(SetWindowsHookExW(WH_CBT, relabelButtons, nullptr, GetCurrentThreadId()));
 }
 
 }  // namespace zarq::win32

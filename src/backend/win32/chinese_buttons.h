@@ -1,9 +1,11 @@
 #pragma once
-// The editor's message boxes speak Chinese on every Windows: while one of these lives, every
+// The editor's message boxes speak Chinese on every Windows: while the hook lives, every
 // message box its thread opens has its standard buttons relabelled in Chinese as it appears.
 // The system's file and folder dialogs keep the system's language.
 
 #include <windows.h>
+
+#include "backend/win32/owned_handle.h"
 
 namespace zarq::win32 {
 
@@ -24,15 +26,8 @@ inline constexpr ButtonLabel kChineseButtonLabels[] = {
 // Whether `window` is of the dialogs' window class: message boxes and the file dialogs are.
 bool isDialog(HWND window);
 
-class ChineseButtons {
- public:
-  ChineseButtons();
-  ~ChineseButtons();
-  ChineseButtons(const ChineseButtons&) = delete;
-  ChineseButtons& operator=(const ChineseButtons&) = delete;
-
- private:
-  HHOOK hook_;
-};
+// Relabels the buttons of each message box the thread opens, until its owner goes.
+using ChineseButtons = OwnedHandle<HHOOK, UnhookWindowsHookEx>;
+ChineseButtons chineseButtons();
 
 }  // namespace zarq::win32

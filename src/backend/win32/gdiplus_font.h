@@ -45,8 +45,6 @@ class GdiplusFont {
   // Picks the family; GDI+ must be running.
   GdiplusFont();
 
-  // The family's name, or empty for the generic sans-serif.
-  const std::wstring& familyName() const { return family_; }
   // A new family handle of face `face` (0: the chosen family), owned by `family`.
   void createFamily(GdipFontFamily& family, int face = 0) const;
   // A font of face `face` at `sizePx` pixels, regular style.
@@ -84,6 +82,7 @@ class GdiplusFont {
   // the one that has.
   int faceOf(char32_t c) const;
 
+  // The chosen family's name; empty for the generic sans-serif.
   std::wstring family_;
   Microsoft::WRL::ComPtr<IDWriteFontCollection> collection_;
   DWriteFont main_;

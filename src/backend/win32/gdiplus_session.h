@@ -1,21 +1,21 @@
 #pragma once
-// GDI+ started for the lifetime of the object; every other GDI+ object of the back end
-// must be gone before it ends.
+// GDI+ started for as long as its owner lives; every other GDI+ object of the back end must
+// be gone before it ends.
 
-#include <basetsd.h>
+#include "backend/win32/gdiplus_object.h"
+#include "backend/win32/owned_handle.h"
 
 namespace zarq::win32 {
 
-class GdiplusSession {
- public:
-  GdiplusSession();
-  ~GdiplusSession();
-  GdiplusSession(const GdiplusSession&) = delete;
-  GdiplusSession& operator=(const GdiplusSession&) = delete;
+using GdiplusSession = OwnedHandle<ULONG_PTR, Gdiplus::GdiplusShutdown>;
 
- private:
-  ULONG_PTR token_ = 0;
-  bool started_ = false;
-};
+// Version 1, no debug callback, GDI+'s own background thread and codecs; an empty session
+// where GDI+ does not start.
+inline GdiplusSession startGdiplus() {
+  ULONG_PTR token = 0;
+  const Gdiplus::GdiplusStartupInput input;
+  const bool started = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+  return GdiplusSession(started ? token : 0);
+}
 
 }  // namespace zarq::win32

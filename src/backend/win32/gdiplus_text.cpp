@@ -72,35 +72,33 @@ float GdiplusText::layoutWidth(TextView text, float sizePx) {
 
 std::vector<float> GdiplusText::facePositions(TextView text, float sizePx, int face) {
   std::vector<float> positions(text.size() + 1, 0.f);
+  // Character by character, `endOf(at, next)` says where the one of units [at, next) ends;
+  // the low half of a surrogate pair shares its character's start.
+  const auto place = [&](auto endOf) {
+    for (std::size_t at = 0, next = 0; at < text.size(); at = next) {
+      next = nextCharacter(text, at);
+      if (next > at + 1) positions[at + 1] = positions[at];
+      positions[next] = endOf(at, next);
+    }
+  };
   if (face > 0) {
     // Drawn glyph by glyph: each character advances by its glyph's width.
     const GlyphRun glyphs = font_.glyphs(face, text);
     std::size_t glyph = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-      float advance = glyph < glyphs.advancesEm.size() ? glyphs.advancesEm[glyph] * sizePx : 0;
-      if (isHighSurrogate(text[at]) && at + 1 < text.size() && isLowSurrogate(text[at + 1])) {
-        positions[at + 1] = positions[at];
-        ++at;
-      }
-      positions[at + 1] = positions[at] + advance;
+    place([&](std::size_t at, std::size_t) {
+      const float advanceEm = glyph < glyphs.advancesEm.size() ? glyphs.advancesEm[glyph] : 0;
       ++glyph;
-    }
+      return positions[at] + advanceEm * sizePx;
+    });
     return positions;
   }
-  Measuring m(*this, sizePx, face);
   // Each prefix measured behind the probe letter, less the probe alone: the margins cancel
   // and what is left is where the prefix ends.
+  Measuring m(*this, sizePx, face);
   const float probe = m.width(kProbe);
-  Text probed(kProbe);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    probed.push_back(text[i]);
-    // The low half of a surrogate pair shares its character's start.
-    if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-      probed.push_back(text[++i]);
-      positions[i] = positions[i - 1];
-    }
-    positions[i + 1] = m.width(probed) - probe;
-  }
+  place([&](std::size_t, std::size_t next) {
+    return m.width(Text(kProbe) + Text(text.substr(0, next))) - probe;
+  });
   return positions;
 }
 

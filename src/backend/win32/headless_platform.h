@@ -15,7 +15,7 @@ namespace zarq {
 
 struct HeadlessPlatform {
   // First in, last out: GDI+ runs for as long as any of its objects lives.
-  win32::GdiplusSession session;
+  win32::GdiplusSession session = win32::startGdiplus();
   win32::GdiplusFont font;
   win32::GdiplusText text{font};
   win32::WicDecoder images;

@@ -19,9 +19,9 @@ using Kind = ControlRef::Kind;
 
 class AccessiblePageTest : public testing::InputTest {
  protected:
-  // A copy: the next call describes the page anew.
+  // A copy: the next call describes the page anew, as the back ends are told it.
   AccessibleControl described(ControlRef id) {
-    page = describePage(*form);
+    page = accessibleSource(*form).describe();
     const AccessibleControl* found = page.find(id);
     EXPECT_NE(found, nullptr) << static_cast<int>(id.kind) << " " << id.index;
     static const AccessibleControl none;
@@ -38,7 +38,7 @@ class AccessiblePageTest : public testing::InputTest {
   // A screen reader's request, carried out as the window's loop would.
   void tool(ToolRequest::Kind kind, ControlRef control, int from = 0, int to = 0, Text text = {},
             double amount = 0) {
-    onToolRequest(*form, {kind, control, from, to, std::move(text), amount});
+    accessibleSource(*form).request({kind, control, from, to, std::move(text), amount});
     platform.loop.runPosted();
   }
   AccessiblePage page;

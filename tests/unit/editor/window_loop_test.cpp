@@ -110,13 +110,15 @@ TEST_F(WindowLoopTest, TheFormFitsTheScreenAtTheZoomAndANewScalePlacesTheCaretAg
 }
 
 TEST_F(WindowLoopTest, ThePointerCountsInsideTheWindowAndAReleaseAfterALeaveIsNone) {
-  loop().fit(*form, {1, 944, 681, 0, 0});
+  // At twice the size the window's pixels are halved to the form's.
+  loop().fit(*form, {1, 944, 681, 0, 0}, 200);
   const CheckBox& box = form->checkBoxes[0];
   const bool before = box.checked();
-  const int x = static_cast<int>(box.x), y = static_cast<int>(box.y);
+  const int formX = static_cast<int>(box.x);
+  const double x = 2 * formX + 1.5, y = 2 * static_cast<int>(box.y) + 1.5;
   loop().pointerMoved(*form, x, y);
-  loop().pointerMoved(*form, 944, y);  // held outside the window
-  EXPECT_EQ(form->mouseX, x);
+  loop().pointerMoved(*form, 2 * 944, y);  // held outside the window
+  EXPECT_EQ(form->mouseX, formX);
   // Left in the background: no release then, and none when the button comes up later.
   host().foreground = false;
   loop().buttonDown(*form, x, y);

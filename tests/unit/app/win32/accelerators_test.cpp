@@ -33,9 +33,9 @@ TEST(AcceleratorsTest, EachShortcutBecomesAnEntryThatSendsItsActionBack) {
     }
     EXPECT_TRUE(found) << "key " << e.key;
   }
-  const AcceleratorTable table;
-  ASSERT_NE(table.handle(), nullptr);
-  EXPECT_EQ(CopyAcceleratorTableW(table.handle(), nullptr, 0), static_cast<int>(entries.size()));
+  const AcceleratorTable table = makeAcceleratorTable();
+  ASSERT_NE(table.get(), nullptr);
+  EXPECT_EQ(CopyAcceleratorTableW(table.get(), nullptr, 0), static_cast<int>(entries.size()));
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST(ChineseButtonsTest, EveryStandardButtonOfAMessageBoxIsLabelledInChinese) {
     std::thread reader([&] { labels = readButtonsThenPressLast(L"zarq buttons", b.ids); });
     int pressed = 0;
     {
-      const ChineseButtons chinese;
+      const ChineseButtons chinese = chineseButtons();
       pressed = MessageBoxW(nullptr, L"?", L"zarq buttons", b.style);
     }
     reader.join();

@@ -14,7 +14,6 @@ class GdiplusTextTest : public ::testing::Test {
 
 TEST_F(GdiplusTextTest, AFamilyWithChineseIsFound) {
   // The editor's own family, a Windows interface family, or the fallback Wine can see.
-  EXPECT_FALSE(platform.font.familyName().empty());
   EXPECT_GT(platform.text.layoutWidth(u"设置填写器", 40), 150);
 }
 
