@@ -254,11 +254,12 @@ void boxBlurs(const Image& source, Image& destination, std::span<const int> radi
     sweep(whole, source, destination, finished);
     return;
   }
+  HelperThread& helper = HelperThread::shared();
+  helper.wake();
   static SplitShare share;
   const int split = share.columns(width);
   ColumnChain left = makeChain(kernel, source, boxes, 0, split, scratch[0]);
   ColumnChain right = makeChain(kernel, source, boxes, split, width, scratch[1]);
-  HelperThread& helper = HelperThread::shared();
   using Clock = std::chrono::steady_clock;
   const Clock::time_point start = Clock::now();
   Clock::time_point helperEnd;
