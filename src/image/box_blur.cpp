@@ -188,10 +188,10 @@ void sweep(ColumnChain& chain, const Image& source, Image& destination,
 // Below this many pixels handing half to the helper costs more than it saves.
 constexpr long long kSplitArea = 256 * 256;
 
-// The share of the columns the caller blurs itself when the helper takes the rest. The helper
-// is woken some tens of microseconds late, later still on a busy or virtual machine, and
-// would end that much after the caller; each blur moves the share a little toward where
-// both parts would have ended together.
+// The share of the columns the caller blurs itself when the helper takes the rest. A helper
+// that was asleep is woken some tens of microseconds late, later still on a busy or virtual
+// machine, and would end that much after the caller; each blur moves the share a little toward
+// where both parts would have ended together.
 class SplitShare {
  public:
   int columns(int width) const {
@@ -254,11 +254,12 @@ void boxBlurs(const Image& source, Image& destination, std::span<const int> radi
     sweep(whole, source, destination, finished);
     return;
   }
+  HelperThread& helper = HelperThread::shared();
+  helper.wake();
   static SplitShare share;
   const int split = share.columns(width);
   ColumnChain left = makeChain(kernel, source, boxes, 0, split, scratch[0]);
   ColumnChain right = makeChain(kernel, source, boxes, split, width, scratch[1]);
-  HelperThread& helper = HelperThread::shared();
   using Clock = std::chrono::steady_clock;
   const Clock::time_point start = Clock::now();
   Clock::time_point helperEnd;

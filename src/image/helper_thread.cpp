@@ -4,6 +4,20 @@
 #include <system_error>
 
 namespace zarq {
+namespace {
+
+// Long enough to bridge the gaps between the jobs of one run, short enough to cost nothing
+// noticeable when no job comes.
+constexpr auto kAwake = std::chrono::microseconds(1500);
+
+// Waits a few cycles without hammering the core another hardware thread may share.
+void relax() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#endif
+}
+
+}  // namespace
 
 HelperThread& HelperThread::shared() {
   static HelperThread helper;
@@ -14,6 +28,7 @@ HelperThread::~HelperThread() {
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
+    called_ = true;
   }
   changed_.notify_all();
   if (thread_.joinable()) thread_.join();
@@ -22,19 +37,32 @@ HelperThread::~HelperThread() {
 bool HelperThread::start(std::function<void()> job) {
   {
     const std::lock_guard lock(mutex_);
-    if (taken_) return false;
-    if (!thread_.joinable()) {
-      try {
-        thread_ = std::thread([this] { run(); });
-      } catch (const std::system_error&) {
-        return false;
-      }
-    }
+    if (taken_ || !running()) return false;
     taken_ = true;
     done_ = false;
     job_ = std::move(job);
+    called_ = true;
   }
   changed_.notify_all();
+  return true;
+}
+
+void HelperThread::wake() {
+  {
+    const std::lock_guard lock(mutex_);
+    if (taken_ || !running()) return;
+    woken_ = true;
+  }
+  changed_.notify_all();
+}
+
+bool HelperThread::running() {
+  if (thread_.joinable()) return true;
+  try {
+    thread_ = std::thread([this] { run(); });
+  } catch (const std::system_error&) {
+    return false;
+  }
   return true;
 }
 
@@ -52,6 +80,7 @@ bool HelperThread::finish() {
   } else {
     job_ = nullptr;
     done_ = true;
+    called_ = false;
   }
   taken_ = false;
   return begun;
@@ -60,15 +89,35 @@ bool HelperThread::finish() {
 void HelperThread::run() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return stopping_ || job_; });
+    changed_.wait(lock, [this] { return stopping_ || job_ || woken_; });
     if (stopping_) return;
-    const std::function<void()> job = std::move(job_);
-    job_ = nullptr;
+    if (job_) {
+      const std::function<void()> job = std::move(job_);
+      job_ = nullptr;
+      called_ = false;
+      lock.unlock();
+      job();
+      lock.lock();
+      done_ = true;
+      changed_.notify_all();
+    }
+    woken_ = false;
     lock.unlock();
-    job();
+    stayAwake();
     lock.lock();
-    done_ = true;
-    changed_.notify_all();
+  }
+}
+
+void HelperThread::stayAwake() const {
+  const auto until = std::chrono::steady_clock::now() + kAwake;
+  for (int turn = 1; !called_.load(std::memory_order_acquire); ++turn) {
+    relax();
+    // Now and then the core goes to whatever else waits for it: the caller itself, when
+    // both have been put on one core.
+    if (turn % 64 == 0) {
+      if (std::chrono::steady_clock::now() >= until) return;
+      std::this_thread::yield();
+    }
   }
 }
 

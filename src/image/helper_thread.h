@@ -4,6 +4,10 @@
 // blur of the whole frame takes. One caller at a time: a caller that finds the helper busy,
 // or no thread to be had, does all the work itself; so does one whose helper has not been
 // given a core by the time the caller is done with its own part, as on a busy machine.
+//
+// A thread woken from sleep gets its core some tens of microseconds late, and work often
+// comes in runs (a slider dragged, the frames of a preview): after a job, or when told work
+// is coming, the helper stays awake for a short while, then sleeps again.
 
 #include <atomic>
 #include <condition_variable>
@@ -26,19 +30,27 @@ class HelperThread {
   // Starts `job` on the helper; false, and the job is not run, when another caller has it
   // or no thread can be started. A true start must be followed by finish().
   bool start(std::function<void()> job);
+  // Tells the helper that a job may come soon, so that it is awake to take it.
+  void wake();
   // Waits until the job started last has ended, and returns true; or, when the helper has not
   // begun it yet, takes it back and returns false: the job then never runs there. The helper
   // is free for others afterwards.
   bool finish();
 
  private:
+  // Whether the thread runs, started now if need be; called with the lock held.
+  bool running();
   void run();
+  // Returns when a job is started or the helper stops, or after a short while.
+  void stayAwake() const;
 
   std::mutex mutex_;
   std::condition_variable changed_;
   std::function<void()> job_;
-  bool taken_ = false;             // between a start and its finish
-  std::atomic<bool> done_ = true;  // read without the lock while the caller waits
+  bool taken_ = false;                // between a start and its finish
+  bool woken_ = false;                // by wake(), until the helper is up
+  std::atomic<bool> called_ = false;  // a job or the end waits: read while awake
+  std::atomic<bool> done_ = true;     // read without the lock while the caller waits
   bool stopping_ = false;
   std::thread thread_;
 };
