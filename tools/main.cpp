@@ -1,5 +1,6 @@
 // zarq-preset: the editor's command-line companion for people who handle many presets.
 
+#include "backend/os/interrupted_write.h"
 #include "commands.h"
 
 #ifdef _WIN32
@@ -23,10 +24,11 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) {
     args.push_back(zarq::tool::argFromWide(argv[i]));
   }
-  return zarq::tool::runPreset(args, zarq::osFileSystem());
+  return zarq::tool::runPreset(args, zarq::interruptibleFileSystem());
 }
 #else
 int main(int argc, char** argv) {
-  return zarq::tool::runPreset(zarq::tool::Args(argv + 1, argv + argc), zarq::osFileSystem());
+  return zarq::tool::runPreset(zarq::tool::Args(argv + 1, argv + argc),
+                               zarq::interruptibleFileSystem());
 }
 #endif

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace zarq {
 namespace {
@@ -50,7 +51,17 @@ double leadingDouble(TextView text) {
   }
   double value = 0;
   const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  if (result.ec != std::errc() && result.ec != std::errc::result_out_of_range) return 0;
+  if (result.ec == std::errc::result_out_of_range) {
+    // The reader leaves the value alone here; the recorder's reader gives infinity for
+    // "1e999" and 0 for "1e-999", and 0 would let a huge volume pass every rule.
+    const std::string_view number(ascii.data(), result.ptr - ascii.data());
+    const auto exponent = number.find_first_of("eE");
+    const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size() &&
+                      number[exponent + 1] == '-';
+    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+  } else if (result.ec != std::errc()) {
+    return 0;
+  }
   return negative ? -value : value;
 }
 

@@ -13,7 +13,8 @@ namespace zarq {
 int leadingInt(TextView text);
 
 // Leading decimal number (digits, ".", exponent, never a locale's comma) after optional blanks and
-// one sign; 0 if none.
+// one sign; 0 if none. Past a double's range it is infinity (or 0 when tiny); "inf" and "nan"
+// read as what they spell, as the recorder reads them.
 double leadingDouble(TextView text);
 
 // Round half away from zero; past the range of long long its nearest end, and 0 for NaN.

@@ -131,7 +131,8 @@ const Image* dimmedPreviewPicture(SettingsForm& form, int alpha) {
 std::optional<int> previewDimAlpha(const SettingsForm& form) {
   const float dim = form.sliders[sliderId::dim].value();
   if (dim > 255) return std::nullopt;
-  return static_cast<int>(roundHalfAway(dim) & 0xFF);
+  // Below 0 is lighter than 0, not the near-black its low byte would give (-5 is 251).
+  return static_cast<int>(std::max(0LL, roundHalfAway(dim)));
 }
 
 }  // namespace zarq

@@ -68,7 +68,7 @@ const Image* previewPicture(const SettingsForm& form);
 // The same picture darkened by a black layer of opacity `alpha` (0 to 255), as a frame
 // draws it; nullptr for opaque black.
 const Image* dimmedPreviewPicture(SettingsForm& form, int alpha);
-// The opacity of that layer as the dim slider sets it: its value rounded, the low 8 bits;
+// The opacity of that layer as the dim slider sets it: its value rounded, 0 below 0;
 // nullopt above 255, where the frame is black.
 std::optional<int> previewDimAlpha(const SettingsForm& form);
 

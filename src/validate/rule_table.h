@@ -114,21 +114,22 @@ bool longerThan(RuleContext& c) {
 }
 // The number the text starts with, read as the recorder reads it; 0 when there is none.
 inline double numberOf(const RuleContext& c) { return leadingDouble(c.text()); }
+// A "nan" lies beyond every bound, so the range rules report it instead of letting it pass.
 template <int N>
 bool numberBelow(RuleContext& c) {
-  return numberOf(c) < N;
+  return !(numberOf(c) >= N);
 }
 template <int N>
 bool numberAbove(RuleContext& c) {
-  return numberOf(c) > N;
+  return !(numberOf(c) <= N);
 }
 template <int N>
 bool numberAtMost(RuleContext& c) {
-  return numberOf(c) <= N;
+  return !(numberOf(c) > N);
 }
 template <int N>
 bool numberAtLeast(RuleContext& c) {
-  return numberOf(c) >= N;
+  return !(numberOf(c) < N);
 }
 inline bool numberIsZero(RuleContext& c) { return numberOf(c) == 0; }
 // The same for the integer the text starts with.

@@ -123,12 +123,13 @@ constexpr RuleRow kAudioExt[] = {
 
 float sliderValue(const RuleContext& c) { return c.form.sliders[linkedSlider(c.slot)].value(); }
 
-bool dimOutOfRange(RuleContext& c) { return sliderValue(c) > 255 || sliderValue(c) < 0; }
+// A slider at NaN (a "nan" from a preset) is out of range, not quietly in it.
+bool dimOutOfRange(RuleContext& c) { return !(sliderValue(c) >= 0 && sliderValue(c) <= 255); }
 bool dimBelowLoadingScreens(RuleContext& c) { return sliderValue(c) < 123; }
 bool dimBlack(RuleContext& c) { return sliderValue(c) == 255; }
-bool blurTooStrong(RuleContext& c) { return sliderValue(c) > 200; }
+bool blurTooStrong(RuleContext& c) { return !(sliderValue(c) <= 200); }
 bool noBlur(RuleContext& c) { return sliderValue(c) == 0; }
-bool louderThanFive(RuleContext& c) { return sliderValue(c) > 5; }
+bool louderThanFive(RuleContext& c) { return !(sliderValue(c) <= 5); }
 bool hitSoundAdjusted(RuleContext& c) { return sliderValue(c) != 1 && sliderValue(c) != 0; }
 bool resultVolumeAdjusted(RuleContext& c) { return std::abs(double{sliderValue(c)} - 0.8) > 0.01; }
 

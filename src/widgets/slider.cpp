@@ -77,7 +77,9 @@ float Slider::valueAfterKey(Key key) const {
   // The steps are counted on the track's grid, from the grid point on the far side of a
   // value that lies between two (a typed "0.85" goes to 0.9 or 0.8).
   const int last = static_cast<std::int16_t>(std::ceil((max - min) / step));
-  const float at = std::clamp((value_ - min) / step, 0.f, static_cast<float>(last));
+  // A NaN from a preset counts as the track's start, where it is drawn.
+  const float at =
+      std::isnan(value_) ? 0.f : std::clamp((value_ - min) / step, 0.f, static_cast<float>(last));
   constexpr float kSlack = 1e-3f;
   const int from = steps > 0 ? static_cast<int>(std::floor(at + kSlack))
                              : static_cast<int>(std::ceil(at - kSlack));

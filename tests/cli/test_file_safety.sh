@@ -42,6 +42,29 @@ echo '{"hitSoundVolumeSlider": 0.5}' >half.json
 LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8 "$preset" make half.json -o half.set
 "$preset" dump half.set | grep '"hitSoundVolume": "0.5"' >/dev/null || fail "make under a comma locale"
 
+# A run ended by a signal while it writes takes its temporary file along, and only its own:
+# one beside it may be another process's, being written right now. Every write is slowed so
+# that the signal arrives in the middle.
+mkdir ended
+touch ended/.zarq-others00.tmp
+for signal in TERM HUP; do
+  strace -f -qq -o /dev/null -e inject=write,pwrite64,writev:delay_enter=2000000 \
+    "$preset" make song.json -o ended/save.set 2>/dev/null &
+  tracer=$!
+  for _ in $(seq 100); do
+    [ "$(ls -A ended | wc -l)" -gt 1 ] && break
+    sleep 0.1
+  done
+  ls -A ended | grep -qv others00 || fail "SIG$signal: make never began its file"
+  kill -"$signal" "$(pgrep -P "$tracer")"
+  set +e
+  wait "$tracer"
+  code=$?
+  set -e
+  [ "$code" -gt 128 ] || fail "SIG$signal: make ended $code, not by the signal"
+  [ "$(ls -A ended)" = .zarq-others00.tmp ] || fail "SIG$signal left: $(ls -A ended)"
+done
+
 # Every preset make replaces is kept first: history lists them newest first (number, time,
 # chart ID, song name), restore puts one back and keeps the one it replaces.
 for id in first second third; do

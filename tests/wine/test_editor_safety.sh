@@ -1,6 +1,7 @@
 # zarq-settings.exe under Wine: a second editor started in the same folder brings the first
-# one's window to the front and ends; a "save.set" made read-only while the editor runs is
-# not written at the close, which asks (Yes, No, Cancel) instead of ending silently.
+# one's window (or the message box it shows) to the front and ends; a "save.set" made
+# read-only while the editor runs is not written at the close, which asks (Yes, No, Cancel)
+# instead of ending silently.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -17,6 +18,21 @@ windows=$({ xdotool search --onlyvisible --name "^$(regex_quote "$(editor_title)
 [ "$windows" = 1 ] || fail "$windows editor windows after the second start"
 EDITOR_PID=$first_pid
 kill -0 "$EDITOR_PID" || fail "the first editor ended too"
+
+# While the first shows a message box, the second brings that box to the front: it keeps the
+# keyboard, and Return answers it.
+click_at 472 144
+help=$(find_window "$ZARQ_TITLE - 谱面ID" 10) || fail "no help for 谱面ID"
+"$ZARQ_EDITOR" >>"$ZARQ_E2E_LOGS/second.log" 2>&1 &
+second_pid=$!
+echo "$second_pid" >>"$ZARQ_E2E_LOGS/pids"
+EDITOR_PID=$second_pid
+wait_editor_exit 30
+[ "$EDITOR_EXIT" = 0 ] || fail "the second editor over a message box: exit $EDITOR_EXIT"
+EDITOR_PID=$first_pid
+timeout 10 xdotool windowfocus --sync "$help"
+keys Return
+window_gone "$ZARQ_TITLE - 谱面ID" 5 || fail "the message box lost the keyboard to the second start"
 
 close_window "$EDITOR_WID"
 wait_editor_exit 15

@@ -112,12 +112,12 @@ class Win32Shell final : public EditorShell {
     return std::make_unique<Win32Host>(folder);
   }
   // Another editor works in the folder: its window, titled with the folder's name, comes to
-  // the front instead.
+  // the front instead, or the message box it shows, which has the keyboard while it is open.
   bool showOtherEditor(TextView title) override {
     const HWND other = FindWindowW(kWindowClass, wide(title).c_str());
     if (other == nullptr) return false;
     if (IsIconic(other)) ShowWindow(other, SW_RESTORE);
-    return SetForegroundWindow(other) != 0;
+    return SetForegroundWindow(GetLastActivePopup(other)) != 0;
   }
   Desktop& open(const std::filesystem::path& folder) override {
     drawing_.emplace();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "common/utf.h"
@@ -243,6 +244,13 @@ TEST_F(FocusTest, SliderKeysStepJumpTenStepsAndReachTheEndsWithTheFieldChecked) 
   EXPECT_EQ(steps(), stepsBefore + 1);
   command(Command::Undo);
   EXPECT_EQ(field(slot::musicVolume).text, u"0.8");
+  // A preset's NaN counts as the track's start, where it is drawn: no key jumps to the top.
+  for (const auto& [key, text] : {std::pair{Key::Left, u"0.0"}, std::pair{Key::Right, u"0.1"},
+                                  std::pair{Key::PageDown, u"0.0"}}) {
+    form->sliders[sliderId::musicVolume].setValue(std::numeric_limits<float>::quiet_NaN());
+    keyUp(key);
+    EXPECT_EQ(field(slot::musicVolume).text, text);
+  }
 }
 
 TEST_F(FocusTest, KeysMoveTheSelectorBothWaysAndAPageTurnFocusesItsFirstControl) {

@@ -49,7 +49,8 @@ TEST_F(RenderFrameTest, DimDarkensTheIllustrationAndHidesItAbove255) {
   const struct {
     float dim;
     int expectedGreen;
-  } cases[] = {{0, 128}, {128, 64}, {255, 0}, {256, 0}, {300, 0}};
+  } cases[] = {{0, 128}, {128, 64}, {255, 0},    {256, 0},
+               {300, 0}, {-5, 128}, {-300, 128}, {std::numeric_limits<float>::quiet_NaN(), 128}};
   for (const auto& c : cases) {
     form->sliders[sliderId::dim].setValue(c.dim);
     EXPECT_NEAR(green(render(5, 5)), c.expectedGreen, 1) << c.dim;
