@@ -122,9 +122,10 @@ const Command kImportCommand{
     "print as JSON what the editor's auto-fill would take from a chart",
     "Prints, by the editor's field names, what the auto-fill writes into the form for a\n"
     "chart, after the chart ID that dropping the chart on the editor gives (its file name\n"
-    "without .json; none for standard input or a name not ending in .json); `make` reads\n"
-    "the object as it is. The chart is read as the editor reads it: a\n"
-    "few keys are looked for in its bytes, so a chart that is not strict JSON serves as\n"
+    "without .json; none for standard input, a name not ending in .json or one with a line\n"
+    "end or a tab in it); `make` reads the object as it is. The chart is read as the\n"
+    "editor reads it: a few keys are looked for in its bytes, so a chart that is not\n"
+    "strict JSON serves as\n"
     "well. A file the auto-fill finds nothing in is refused with exit code 1. CHART.json\n"
     "may be - for standard input, or a pipe.\n",
     {},

@@ -1,11 +1,13 @@
 #include "files/chart_fill.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "common/numbers.h"
+#include "common/printable.h"
 #include "files/chart_scan.h"
 #include "files/key_scan.h"
 #include "platform/file_system.h"
@@ -87,6 +89,8 @@ std::optional<Text> chartIdFromFileName(TextView fileName) {
   if (fileName.size() <= kChartEnding.size() || !fileName.ends_with(kChartEnding)) {
     return std::nullopt;
   }
+  // A line end or a tab, which a file name may hold here, would be an ID no one can type.
+  if (!std::all_of(fileName.begin(), fileName.end(), isPrintable)) return std::nullopt;
   return Text(fileName.substr(0, fileName.size() - kChartEnding.size()));
 }
 

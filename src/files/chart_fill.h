@@ -45,7 +45,8 @@ std::optional<double> meanBpm(ChartStream& minified);
 std::optional<double> foldBpm(double mean);
 
 // The chart ID a chart gives by its file name, as a chart dropped on the editor gives it: the
-// name without ".json". nullopt for a name that is ".json" alone or ends otherwise.
+// name without ".json". nullopt for a name that is ".json" alone, ends otherwise or holds a
+// character no one can type (a line end, a tab).
 std::optional<Text> chartIdFromFileName(TextView fileName);
 
 // The suffix after the last "." of a file name (the whole name without one), with its

@@ -124,12 +124,20 @@ TEST_F(DropTest, AChartWhoseIdShowsAnErrorAsksNothing) {
   EXPECT_EQ(field(slot::chartId).text, Text(51, u'x'));
 }
 
-TEST_F(DropTest, AChartNamedOnlyDotJsonIsRefusedAndTheDropGoesOn) {
-  const std::filesystem::path nameless = elsewhere.write(".json", chart("nameless"));
-  const std::filesystem::path named = elsewhere.write("Named.json", chart("named"));
-  handleDrop(*form, {nameless, named});
-  EXPECT_EQ(messageTexts(), (std::vector<Text>{u"给谱面取个名再拖进来叭 (。-ω-)", kChartQuestion}));
-  EXPECT_EQ(field(slot::chartId).text, u"Named");
+// A name no one could type as the ID (a line end or a tab in it) is no ID either, and
+// leaves no copy behind.
+TEST_F(DropTest, AChartWithoutAUsableNameIsRefusedAndTheDropGoesOn) {
+  for (const char* bad : {".json", "two\nlines.json", "tab\there.json", "cr\r.json"}) {
+    platform.host.messages.clear();
+    const std::filesystem::path unnamed = elsewhere.write(bad, chart("unnamed"));
+    const std::filesystem::path named = elsewhere.write("Named.json", chart("named"));
+    handleDrop(*form, {unnamed, named});
+    EXPECT_EQ(messageTexts(),
+              (std::vector<Text>{u"给谱面取个名再拖进来叭 (。-ω-)", kChartQuestion}))
+        << bad;
+    EXPECT_EQ(field(slot::chartId).text, u"Named") << bad;
+    EXPECT_FALSE(std::filesystem::exists(dir / bad)) << bad;
+  }
 }
 
 TEST_F(DropTest, AChartThatCannotBeCopiedEndsTheDrop) {
