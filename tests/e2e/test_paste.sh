@@ -1,5 +1,5 @@
 # Text another program puts on the clipboard is pasted with Ctrl+V into the field being
-# edited, its line break dropped; a text of 100 units is refused with a message.
+# edited, its line break and NUL dropped; a text of 100 units is refused with a message.
 . "$ZARQ_E2E/lib.sh"
 
 # Owns the clipboard with TEXT until another owner takes it over.
@@ -22,6 +22,18 @@ set_clipboard "$(printf 'my\nchart')"
 keys ctrl+v
 # The paste is done before another text takes the clipboard.
 expect_field mychart "Ctrl+V"
+
+# A NUL inside the text is dropped as a line break is, not taken for the text's end.
+keys Delete
+printf 'nul\0after' >nul.txt
+xclip -selection clipboard -quiet -i nul.txt >/dev/null 2>&1 &
+echo $! >>"$ZARQ_E2E_LOGS/pids"
+sleep 0.5
+keys ctrl+v
+expect_field nulafter "Ctrl+V of a text with a NUL"
+keys Delete
+set_clipboard mychart
+keys ctrl+v
 
 set_clipboard "$(printf '%0100d' 0)"
 keys ctrl+v

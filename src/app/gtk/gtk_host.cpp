@@ -3,7 +3,10 @@
 #include <canberra-gtk.h>
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/gtk/key_mapping.h"
@@ -175,6 +178,22 @@ ClipboardText GtkHost::clipboardText() {
   }
   const GArrayOf<GdkAtom> ownedTargets(targets);
   if (!gtk_targets_include_text(targets, count)) return {ClipboardText::Status::NoText, {}};
+  // UTF-8 is fetched as it is, with its length, so that a NUL inside does not end the text
+  // there; other text forms GTK converts, up to the first NUL.
+  const GdkAtom utf8Target = gdk_atom_intern_static_string("UTF8_STRING");
+  if (std::find(targets, targets + count, utf8Target) != targets + count) {
+    const std::unique_ptr<GtkSelectionData, decltype(&gtk_selection_data_free)> data(
+        gtk_clipboard_wait_for_contents(clipboard, utf8Target), gtk_selection_data_free);
+    const gint length = data ? gtk_selection_data_get_length(data.get()) : -1;
+    const std::optional<Text> text =
+        length < 0
+            ? std::nullopt
+            : decodeUtf8({reinterpret_cast<const char*>(gtk_selection_data_get_data(data.get())),
+                          static_cast<std::size_t>(length)});
+    // Not valid UTF-8, the owner failed or went away meanwhile.
+    if (!text) return {ClipboardText::Status::LockFailed, {}};
+    return {ClipboardText::Status::Text, *text};
+  }
   // Text was offered but could not be fetched: the owner failed or went away meanwhile.
   const GString8 utf8(gtk_clipboard_wait_for_text(clipboard));
   if (!utf8) return {ClipboardText::Status::LockFailed, {}};
