@@ -269,6 +269,19 @@ void copyStreams(HANDLE from, HANDLE to) {
   }
 }
 
+// The marks Explorer shows and honours, which a file written anew would lose: a preset the
+// user hid stays hidden. Read-only is not among them: such a file is refused before.
+void copyMarks(HANDLE from, HANDLE to) {
+  constexpr DWORD kKept =
+      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(from, &info) || !(info.dwFileAttributes & kKept)) return;
+  // Times left at zero stay as they are.
+  FILE_BASIC_INFO basic{};
+  basic.FileAttributes = (info.dwFileAttributes & kKept) | FILE_ATTRIBUTE_ARCHIVE;
+  SetFileInformationByHandle(to, FileBasicInfo, &basic, sizeof basic);
+}
+
 FileError opened(HANDLE handle, FileError error, FileSystem::Handle& out) {
   if (handle != INVALID_HANDLE_VALUE) out = reinterpret_cast<FileSystem::Handle>(handle);
   return error;
@@ -474,6 +487,7 @@ class Win32FileSystem final : public FileSystem {
     if (old == INVALID_HANDLE_VALUE) return;
     copySecurity(old, handleOf(file));
     copyStreams(old, handleOf(file));
+    copyMarks(old, handleOf(file));
     CloseHandle(old);
   }
 
