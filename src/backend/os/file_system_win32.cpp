@@ -589,6 +589,38 @@ FileSystem& osFileSystem() {
   return system;
 }
 
+namespace {
+
+// The path the system knows the file or folder at `path` by, a link at its end not followed.
+std::optional<fs::path> finalPath(const fs::path& path) {
+  const HANDLE handle =
+      CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::wstring name(32768, L'\0');
+  const DWORD length = GetFinalPathNameByHandleW(
+      handle, name.data(), static_cast<DWORD>(name.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  CloseHandle(handle);
+  if (length == 0 || length >= name.size()) return std::nullopt;
+  name.resize(length);
+  // Written as a user writes it: "\\?\C:\x" as "C:\x", "\\?\UNC\host\x" as "\\host\x".
+  if (name.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + name.substr(8);
+  if (name.starts_with(L"\\\\?\\")) return name.substr(4);
+  return name;
+}
+
+}  // namespace
+
+fs::path pathAsKept(const fs::path& path) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(path, error).lexically_normal();
+  if (std::optional<fs::path> kept = finalPath(absolute)) return *kept;
+  std::wstring name = absolute.filename().wstring();
+  name.erase(name.find_last_not_of(L". ") + 1);
+  const std::optional<fs::path> folder = finalPath(absolute.parent_path());
+  return folder.value_or(absolute.parent_path()) / name;
+}
+
 fs::path userDataFolder() {
   PWSTR folder = nullptr;
   fs::path result;
