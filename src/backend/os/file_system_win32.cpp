@@ -55,6 +55,10 @@ FileError errorOf(DWORD error) {
 
 FileError lastError() { return errorOf(GetLastError()); }
 
+// How opening "CON" or "CONIN$" fails in a process without a console, the editor always: as
+// on a closed handle. The name is a device's all the same, never a file's.
+constexpr DWORD kNoConsole = ERROR_INVALID_HANDLE;
+
 HANDLE handleOf(FileSystem::Handle handle) { return reinterpret_cast<HANDLE>(handle); }
 
 // A path below a held folder: the folder's handle, kept open while it is used, and the
@@ -134,8 +138,10 @@ FileError statusOf(const fs::path& path, bool throughLinks, FileStatus& status) 
   DWORD error = ERROR_SUCCESS;
   const HANDLE handle = openToLookAt(path, throughLinks, error);
   if (handle == INVALID_HANDLE_VALUE) {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileError::None
-                                                                          : errorOf(error);
+    if (error == kNoConsole) status.kind = FileStatus::Kind::Other;
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == kNoConsole
+               ? FileError::None
+               : errorOf(error);
   }
   BY_HANDLE_FILE_INFORMATION info{};
   // A device ("NUL", "CON") answers the open but is no file.
@@ -162,7 +168,7 @@ HANDLE openFile(const fs::path& path, DWORD access, DWORD share, DWORD dispositi
     handle = CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE) code = GetLastError();
   }
-  error = errorOf(code);
+  error = code == kNoConsole ? FileError::NotRegular : errorOf(code);
   return handle;
 }
 
