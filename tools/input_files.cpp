@@ -126,6 +126,11 @@ std::string describeFailure(const fs::path& file, const PresetRead& read) {
   } else if (read.error != FileError::None && read.error != FileError::NotFound &&
              read.error != FileError::NotRegular) {
     meaning = fileErrorWords(read.error);
+  } else if (std::error_code error; read.error == FileError::NotRegular &&
+                                    !fs::is_directory(file, error) &&
+                                    (!error || error == std::errc::no_such_file_or_directory)) {
+    // A device ("NUL", "CON" on Windows), which the standard library finds nowhere.
+    meaning = fileErrorWords(read.error);
   } else {
     meaning = unreadableBecause(file);
   }

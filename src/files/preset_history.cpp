@@ -119,14 +119,11 @@ fs::path presetHistoryRoot() {
 }
 
 fs::path historyFolder(const fs::path& root, const fs::path& preset) {
-  // The folder as the system knows it, so that a preset reached through a link to its
-  // folder, or by a relative name, has the one history.
-  std::error_code error;
-  const fs::path absolute = fs::absolute(preset, error).lexically_normal();
-  fs::path folder = fs::weakly_canonical(absolute.parent_path(), error);
-  if (error) folder = absolute.parent_path();
-  fs::path name = preset.filename();
-  name += "-" + folderHash(folder);
+  // The path as the system knows it, so that a preset reached through a link to its
+  // folder, by a relative name or in another case on Windows, has the one history.
+  const fs::path kept = pathAsKept(preset);
+  fs::path name = kept.filename();
+  name += "-" + folderHash(kept.parent_path());
   return root / name;
 }
 

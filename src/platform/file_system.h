@@ -139,6 +139,11 @@ class FileSystem {
 // The system's own file system.
 FileSystem& osFileSystem();
 
+// The absolute path by which to tell one file from another: links to its folder resolved
+// and, on Windows, each name spelled as the file system keeps it, whatever case it was
+// given in and without the trailing dots and blanks Windows drops.
+std::filesystem::path pathAsKept(const std::filesystem::path& path);
+
 // Where a program keeps files of its own for this user: $XDG_DATA_HOME or ~/.local/share on
 // Linux, the local application data folder on Windows. Empty when there is none.
 std::filesystem::path userDataFolder();

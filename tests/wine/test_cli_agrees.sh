@@ -150,4 +150,11 @@ for region in 60x720+0+0 960x60+0+660; do
   [ "$(convert linux-region.png -format '%[fx:mean>0.05]' info:)" = 1 ] ||
     fail "no illustration in $region: the comparison would prove nothing"
 done
+
+# Names Windows gives to devices are no presets, and no missing files either.
+for name in NUL CON 'chart\AUX.set'; do
+  wine "$windows" dump "$name" >/dev/null 2>device.err && fail "dump $name succeeded"
+  grep -qxF "zarq-preset: $name: 无法读取文件！: not a regular file" device.err ||
+    fail "dump $name: $(cat device.err)"
+done
 echo "zarq-preset.exe agrees with zarq-preset"

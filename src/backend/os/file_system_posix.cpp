@@ -361,6 +361,14 @@ FileSystem& osFileSystem() {
   return system;
 }
 
+fs::path pathAsKept(const fs::path& path) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(path, error).lexically_normal();
+  fs::path folder = fs::weakly_canonical(absolute.parent_path(), error);
+  if (error) folder = absolute.parent_path();
+  return folder / absolute.filename();
+}
+
 fs::path userDataFolder() {
   // XDG wants these variables to hold absolute paths; anything else is ignored.
   if (const char* data = ::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;

@@ -55,6 +55,10 @@ FileError errorOf(DWORD error) {
 
 FileError lastError() { return errorOf(GetLastError()); }
 
+// How opening "CON" or "CONIN$" fails in a process without a console, the editor always: as
+// on a closed handle. The name is a device's all the same, never a file's.
+constexpr DWORD kNoConsole = ERROR_INVALID_HANDLE;
+
 HANDLE handleOf(FileSystem::Handle handle) { return reinterpret_cast<HANDLE>(handle); }
 
 // A path below a held folder: the folder's handle, kept open while it is used, and the
@@ -134,8 +138,10 @@ FileError statusOf(const fs::path& path, bool throughLinks, FileStatus& status) 
   DWORD error = ERROR_SUCCESS;
   const HANDLE handle = openToLookAt(path, throughLinks, error);
   if (handle == INVALID_HANDLE_VALUE) {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileError::None
-                                                                          : errorOf(error);
+    if (error == kNoConsole) status.kind = FileStatus::Kind::Other;
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == kNoConsole
+               ? FileError::None
+               : errorOf(error);
   }
   BY_HANDLE_FILE_INFORMATION info{};
   // A device ("NUL", "CON") answers the open but is no file.
@@ -162,7 +168,7 @@ HANDLE openFile(const fs::path& path, DWORD access, DWORD share, DWORD dispositi
     handle = CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE) code = GetLastError();
   }
-  error = errorOf(code);
+  error = code == kNoConsole ? FileError::NotRegular : errorOf(code);
   return handle;
 }
 
@@ -267,6 +273,19 @@ void copyStreams(HANDLE from, HANDLE to) {
     if (entry->NextEntryOffset == 0) break;
     offset += entry->NextEntryOffset;
   }
+}
+
+// The marks Explorer shows and honours, which a file written anew would lose: a preset the
+// user hid stays hidden. Read-only is not among them: such a file is refused before.
+void copyMarks(HANDLE from, HANDLE to) {
+  constexpr DWORD kKept =
+      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(from, &info) || !(info.dwFileAttributes & kKept)) return;
+  // Times left at zero stay as they are.
+  FILE_BASIC_INFO basic{};
+  basic.FileAttributes = (info.dwFileAttributes & kKept) | FILE_ATTRIBUTE_ARCHIVE;
+  SetFileInformationByHandle(to, FileBasicInfo, &basic, sizeof basic);
 }
 
 FileError opened(HANDLE handle, FileError error, FileSystem::Handle& out) {
@@ -474,6 +493,7 @@ class Win32FileSystem final : public FileSystem {
     if (old == INVALID_HANDLE_VALUE) return;
     copySecurity(old, handleOf(file));
     copyStreams(old, handleOf(file));
+    copyMarks(old, handleOf(file));
     CloseHandle(old);
   }
 
@@ -573,6 +593,38 @@ FileHandle openRegularFile(const fs::path& file) {
 FileSystem& osFileSystem() {
   static Win32FileSystem system;
   return system;
+}
+
+namespace {
+
+// The path the system knows the file or folder at `path` by, a link at its end not followed.
+std::optional<fs::path> finalPath(const fs::path& path) {
+  const HANDLE handle =
+      CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::wstring name(32768, L'\0');
+  const DWORD length = GetFinalPathNameByHandleW(
+      handle, name.data(), static_cast<DWORD>(name.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  CloseHandle(handle);
+  if (length == 0 || length >= name.size()) return std::nullopt;
+  name.resize(length);
+  // Written as a user writes it: "\\?\C:\x" as "C:\x", "\\?\UNC\host\x" as "\\host\x".
+  if (name.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + name.substr(8);
+  if (name.starts_with(L"\\\\?\\")) return name.substr(4);
+  return name;
+}
+
+}  // namespace
+
+fs::path pathAsKept(const fs::path& path) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(path, error).lexically_normal();
+  if (std::optional<fs::path> kept = finalPath(absolute)) return *kept;
+  std::wstring name = absolute.filename().wstring();
+  name.erase(name.find_last_not_of(L". ") + 1);
+  const std::optional<fs::path> folder = finalPath(absolute.parent_path());
+  return folder.value_or(absolute.parent_path()) / name;
 }
 
 fs::path userDataFolder() {

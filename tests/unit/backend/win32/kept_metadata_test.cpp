@@ -1,5 +1,6 @@
 // A preset rewritten on Windows keeps what else was set on the file it replaces: its security
-// descriptor, its alternate data streams, and its other names, which all see the new content.
+// descriptor, its alternate data streams, its hidden and system marks, and its other names,
+// which all see the new content.
 // Each is tried with the folder held open, as the editor holds its own, and without, as
 // zarq-preset writes.
 
@@ -86,6 +87,18 @@ std::wstring addStreams(const fs::path& file) {
   return streamsOf(file);
 }
 
+constexpr DWORD kMarks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+std::wstring marksOf(const fs::path& file) {
+  return std::to_wstring(GetFileAttributesW(file.c_str()) & kMarks);
+}
+
+std::wstring hide(const fs::path& file) {
+  SetFileAttributesW(file.c_str(), kMarks);
+  EXPECT_EQ(marksOf(file), std::to_wstring(kMarks)) << "the marks were not set";
+  return marksOf(file);
+}
+
 // Rewrites "p.set", made by `prepare` (which gives what is to be kept) with the folder held
 // and not, and expects `look` to find it kept.
 void expectKept(const char* name, const std::function<std::wstring(const fs::path&)>& prepare,
@@ -107,6 +120,7 @@ void expectKept(const char* name, const std::function<std::wstring(const fs::pat
 TEST(KeptMetadataTest, ARewrittenFileKeepsItsSecurityAndItsOtherNames) {
   expectKept("a DACL that lets everyone write", letEveryoneWrite, securityOf);
   expectKept("a second name", linkAnotherName, otherName);
+  expectKept("hidden and system", hide, marksOf);
 }
 
 TEST(KeptMetadataTest, ARewrittenFileKeepsItsAlternateDataStreams) {
