@@ -142,8 +142,15 @@ TEST_F(CoverLoaderTest, GoingAwayNeverWaitsForADecoderThatDoesNotStop) {
   EXPECT_EQ(told, 0);
 }
 
-// The process then ends with its status there and then, the decoder still stuck.
-TEST_F(CoverLoaderTest, TheProcessEndsAtOnceOverADecodeLeftBehind) {
+// The process then ends with its status there and then, the decoder still stuck. The child
+// is forked from a process with no thread of its own yet (no decoder, and death tests run
+// first): a thread caught inside malloc at the fork, such as the font library's start-up
+// thread, would leave the child's allocator locked for good.
+TEST(CoverLoaderDeathTest, TheProcessEndsAtOnceOverADecodeLeftBehind) {
+  testing::TempDir dir;
+  testing::writeImage(dir / "red.png",
+                      testing::makeImage(80, 60, [](int, int) { return 0xC04020u; }),
+                      testing::ImageFormat::Png);
   EXPECT_EXIT(
       {
         static GatedDecoder& stuck = *new GatedDecoder;
