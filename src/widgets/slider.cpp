@@ -9,13 +9,16 @@
 
 namespace zarq {
 
+// A knob drawn at NaN would leave the canvas unable to draw anything after it; the keys step
+// from where the knob is drawn.
+float Slider::placedValue() const { return std::isnan(value_) ? min : value_; }
+
 float Slider::knobLeft() const {
   const float left = x - width / 2;
-  if (value_ >= max) return left + width - 3;
-  // NaN, which a preset may hold, stands at the start too: a knob drawn at NaN would leave the
-  // canvas unable to draw anything after it.
-  if (!(value_ > min)) return left - 3;
-  return left + (value_ - min) * width / (max - min) - 3;
+  const float value = placedValue();
+  if (value >= max) return left + width - 3;
+  if (value <= min) return left - 3;
+  return left + (value - min) * width / (max - min) - 3;
 }
 
 void Slider::draw(Canvas& canvas, TextMetrics& metrics, const Palette& palette,
@@ -77,9 +80,7 @@ float Slider::valueAfterKey(Key key) const {
   // The steps are counted on the track's grid, from the grid point on the far side of a
   // value that lies between two (a typed "0.85" goes to 0.9 or 0.8).
   const int last = static_cast<std::int16_t>(std::ceil((max - min) / step));
-  // A NaN from a preset counts as the track's start, where it is drawn.
-  const float at =
-      std::isnan(value_) ? 0.f : std::clamp((value_ - min) / step, 0.f, static_cast<float>(last));
+  const float at = std::clamp((placedValue() - min) / step, 0.f, static_cast<float>(last));
   constexpr float kSlack = 1e-3f;
   const int from = steps > 0 ? static_cast<int>(std::floor(at + kSlack))
                              : static_cast<int>(std::ceil(at - kSlack));

@@ -51,6 +51,8 @@ class Slider {
  private:
   // The value `key` moves to; the value itself for a key that moves nothing.
   float valueAfterKey(Key key) const;
+  // Where the value stands on the track: a NaN, which a preset may hold, at its start.
+  float placedValue() const;
 
   float value_ = 0;
   bool shown_ = false;
