@@ -120,9 +120,7 @@ void GdiplusCanvas::drawText(TextView text, float sizePx, RectF layout, Align al
   const std::vector<PlacedRun> placed = text_.placeRuns(text, sizePx);
   const float margin = text_.margin(sizePx);
   const float width = placed.back().x + placed.back().advance;
-  float start = layout.x + margin;
-  if (align == Align::Centre) start = layout.x + (layout.w - width) / 2;
-  if (align == Align::Far) start = layout.x + layout.w - margin - width;
+  const float start = lineStart(align, layout, width, margin);
   for (const PlacedRun& p : placed) {
     const TextView part = text.substr(p.run.begin, p.run.end - p.run.begin);
     if (p.run.face > 0) {

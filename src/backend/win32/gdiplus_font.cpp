@@ -181,21 +181,6 @@ int GdiplusFont::faceOf(char32_t c) const {
   return chosen_[c] = faces_[face].opens ? face : 0;
 }
 
-std::vector<FaceRun> GdiplusFont::faceRuns(TextView text) const {
-  std::vector<FaceRun> runs;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t begin = at;
-    const int face = faceOf(codePointAt(text, at));
-    at = nextCharacter(text, at);
-    if (!runs.empty() && runs.back().face == face) {
-      runs.back().end = at;
-    } else {
-      runs.push_back({begin, at, face});
-    }
-  }
-  return runs;
-}
-
 GlyphRun GdiplusFont::glyphs(int face, TextView text) const {
   GlyphRun run;
   const std::lock_guard lock(mutex_);

@@ -23,15 +23,9 @@
 
 #include "backend/win32/gdiplus_object.h"
 #include "common/text.h"
+#include "platform/face_runs.h"
 
 namespace zarq::win32 {
-
-// Units [begin, end) of a text drawn in one face.
-struct FaceRun {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-  int face = 0;
-};
 
 // The glyphs of a run of characters in one face, one per character, with their advances in
 // em.
@@ -53,7 +47,9 @@ class GdiplusFont {
   float ascentEm(int face = 0) const;
   // The text cut where the face that has its characters changes; one run for a text the
   // chosen family draws whole, none for an empty text.
-  std::vector<FaceRun> faceRuns(TextView text) const;
+  std::vector<FaceRun> faceRuns(TextView text) const {
+    return zarq::faceRuns(text, [this](char32_t c) { return faceOf(c); });
+  }
   // The glyphs of a run in a face other than the first. Those faces are drawn glyph by glyph:
   // GDI+ looks characters up one UTF-16 unit at a time in places (Wine), which would turn a
   // character beyond the first plane into two boxes.

@@ -50,16 +50,10 @@ float GdiplusText::margin(float sizePx) {
 }
 
 std::vector<PlacedRun> GdiplusText::placeRuns(TextView text, float sizePx) {
-  std::vector<PlacedRun> placed;
-  float x = 0;
-  for (const FaceRun& run : font_.faceRuns(text)) {
-    const TextView part = text.substr(run.begin, run.end - run.begin);
-    const float advance = run.face == 0 ? Measuring(*this, sizePx, 0).advance(part)
-                                        : facePositions(part, sizePx, run.face).back();
-    placed.push_back({run, x, advance});
-    x += advance;
-  }
-  return placed;
+  return zarq::placeRuns(text, font_.faceRuns(text), [&](TextView part, int face) {
+    return face == 0 ? Measuring(*this, sizePx, 0).advance(part)
+                     : facePositions(part, sizePx, face).back();
+  });
 }
 
 float GdiplusText::layoutWidth(TextView text, float sizePx) {
@@ -71,49 +65,29 @@ float GdiplusText::layoutWidth(TextView text, float sizePx) {
 }
 
 std::vector<float> GdiplusText::facePositions(TextView text, float sizePx, int face) {
-  std::vector<float> positions(text.size() + 1, 0.f);
-  // Character by character, `endOf(at, next)` says where the one of units [at, next) ends;
-  // the low half of a surrogate pair shares its character's start.
-  const auto place = [&](auto endOf) {
-    for (std::size_t at = 0, next = 0; at < text.size(); at = next) {
-      next = nextCharacter(text, at);
-      if (next > at + 1) positions[at + 1] = positions[at];
-      positions[next] = endOf(at, next);
-    }
-  };
   if (face > 0) {
     // Drawn glyph by glyph: each character advances by its glyph's width.
     const GlyphRun glyphs = font_.glyphs(face, text);
     std::size_t glyph = 0;
-    place([&](std::size_t at, std::size_t) {
+    return caretPositionsByCharacter(text, [&](std::size_t, float start) {
       const float advanceEm = glyph < glyphs.advancesEm.size() ? glyphs.advancesEm[glyph] : 0;
       ++glyph;
-      return positions[at] + advanceEm * sizePx;
+      return start + advanceEm * sizePx;
     });
-    return positions;
   }
   // Each prefix measured behind the probe letter, less the probe alone: the margins cancel
   // and what is left is where the prefix ends.
   Measuring m(*this, sizePx, face);
   const float probe = m.width(kProbe);
-  place([&](std::size_t, std::size_t next) {
+  return caretPositionsByCharacter(text, [&](std::size_t next, float) {
     return m.width(Text(kProbe) + Text(text.substr(0, next))) - probe;
   });
-  return positions;
 }
 
 std::vector<float> GdiplusText::caretPositions(TextView text, float sizePx) {
-  const std::vector<FaceRun> runs = font_.faceRuns(text);
-  if (runs.size() <= 1) return facePositions(text, sizePx, runs.empty() ? 0 : runs[0].face);
-  std::vector<float> positions(text.size() + 1, 0.f);
-  float x = 0;
-  for (const FaceRun& run : runs) {
-    const std::vector<float> inRun =
-        facePositions(text.substr(run.begin, run.end - run.begin), sizePx, run.face);
-    for (std::size_t i = 0; i < inRun.size(); ++i) positions[run.begin + i] = x + inRun[i];
-    x += inRun.back();
-  }
-  return positions;
+  return joinCaretPositions(text, font_.faceRuns(text), [&](TextView part, int face) {
+    return facePositions(part, sizePx, face);
+  });
 }
 
 }  // namespace zarq::win32

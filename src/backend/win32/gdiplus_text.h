@@ -15,14 +15,6 @@ namespace zarq::win32 {
 inline constexpr Gdiplus::TextRenderingHint kTextRendering =
     Gdiplus::TextRenderingHintAntiAliasGridFit;
 
-// A run of one face on a line: where it starts and how far it advances, from the start of
-// the line's first character (margins left out).
-struct PlacedRun {
-  FaceRun run;
-  float x = 0;
-  float advance = 0;
-};
-
 class GdiplusText final : public TextMeasurer {
  public:
   explicit GdiplusText(const GdiplusFont& font);

@@ -1,0 +1,56 @@
+#pragma once
+// A line of text drawn in several faces: where the drawing library does not fall back to
+// another font for a character its font lacks, the back end finds a face that has it, and
+// the line is measured and drawn as runs of one face each, one after the other. The back end
+// answers which face has a character and how a run in one face measures; the rest is here.
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "common/text.h"
+#include "platform/platform.h"
+
+namespace zarq {
+
+// Units [begin, end) of a text drawn in one face; face 0 is the font's own.
+struct FaceRun {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  int face = 0;
+  bool operator==(const FaceRun&) const = default;
+};
+
+// A run on its line: where it starts and how far it advances, from the start of the line's
+// first character.
+struct PlacedRun {
+  FaceRun run;
+  float x = 0;
+  float advance = 0;
+};
+
+// The text cut where the face of its characters changes; `faceOf` is asked once a character.
+// None for an empty text.
+std::vector<FaceRun> faceRuns(TextView text, const std::function<int(char32_t)>& faceOf);
+
+// The runs one after the other, each advancing as `advanceOf(its units, its face)` says.
+std::vector<PlacedRun> placeRuns(TextView text, const std::vector<FaceRun>& runs,
+                                 const std::function<float(TextView, int)>& advanceOf);
+
+// The caret positions of a text of `runs` (one a unit and one at the end), each run's own
+// from `positionsOf(its units, its face)`, which start at 0.
+std::vector<float> joinCaretPositions(
+    TextView text, const std::vector<FaceRun>& runs,
+    const std::function<std::vector<float>(TextView, int)>& positionsOf);
+
+// Caret positions taken a character at a time: `endOf(next, start)` says where the character
+// that starts at `start` and ends before unit `next` ends. The low half of a surrogate pair
+// shares its character's start.
+std::vector<float> caretPositionsByCharacter(TextView text,
+                                             const std::function<float(std::size_t, float)>& endOf);
+
+// Where a line `width` wide starts in `layout`, aligned so, with `margin` kept inside the
+// layout's near and far edges.
+float lineStart(Align align, RectF layout, float width, float margin);
+
+}  // namespace zarq
