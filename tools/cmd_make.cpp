@@ -96,13 +96,30 @@ bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
     return false;
   }
   nlohmann::json json;
+  // JSON's reader keeps the last of two equal keys without a word; which of the two was
+  // meant nobody can tell, so the preset is not made.
+  std::set<std::string> keys;
+  std::string repeated;
+  const auto noteRepeats = [&](int depth, nlohmann::json::parse_event_t event,
+                               nlohmann::json& parsed) {
+    if (event == nlohmann::json::parse_event_t::key && depth == 1 && repeated.empty() &&
+        !keys.insert(parsed.get<std::string>()).second) {
+      repeated = parsed.get<std::string>();
+    }
+    return true;
+  };
   try {
-    json = nlohmann::json::parse(*text);
+    json = nlohmann::json::parse(*text, noteRepeats);
   } catch (const nlohmann::json::parse_error& error) {
     inputError(input + ": not JSON: " + jsonParseError(error));
     return false;
   } catch (const nlohmann::json::out_of_range&) {
     inputError(input + ": " + outOfRangeNumber(*text));
+    return false;
+  }
+
+  if (!repeated.empty()) {
+    inputError(input + ": \"" + repeated + "\" is given twice");
     return false;
   }
 

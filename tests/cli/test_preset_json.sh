@@ -83,6 +83,7 @@ done <<'CASES'
 {"backgroundBlurSlider": "80"}|"backgroundBlurSlider" must be a number
 {"quality": ["4K"]}|"quality" must be a list of "1080P" and "2K"
 {"mirror": "X"}|"mirror" must be a list
+{"songName": "a", "tip": {"x": 1, "x": 2}, "songName": "b"}|"songName" is given twice
 [1, 2]|the top level must be an object
 CASES
 python3 -c 'import json; print(json.dumps({"tip": "长" * 199}))' > long.json
