@@ -220,9 +220,10 @@ const Command kMakeCommand{
     "write a preset from JSON; what is missing keeps the defaults",
     "Writes a preset from a JSON object by the editor's field names, as `dump` prints it or\n"
     "as `import` prints what a chart fills in. Every field left out keeps the editor's\n"
-    "default; unknown names (with the nearest field's name), values of the wrong type and\n"
-    "texts longer than 199 UTF-16 units are refused, naming the key. A field of page 1 given\n"
-    "without its slider carries the slider along, and the other way round, as in the editor.\n"
+    "default; unknown names (with the nearest field's name), values of the wrong type,\n"
+    "texts longer than 199 UTF-16 units and a key given twice are refused, naming the key.\n"
+    "A field of page 1 given without its slider carries the slider along, and the other way\n"
+    "round, as in the editor.\n"
     "The numbered form of earlier versions (\"texts\", \"checkBoxes\", \"sliders\",\n"
     "\"optionPairs\" arrays by file order) is read too. IN.json may be - for standard input;\n"
     "the preset is written to standard output (-o -) only when that is no terminal. Given\n"
