@@ -85,14 +85,23 @@ std::string outOfRangeNumber(const std::string& text) {
   return "\"" + finder.lastKey + "\" has a bad value: " + value + " is too large a number";
 }
 
+// Far more than any preset's JSON, even indented: a preset holds some 60 short texts.
+constexpr std::size_t kMostJsonBytes = std::size_t{256} << 20;
+constexpr int kDeepestJson = 16;
+
 // One preset from one JSON file; false, once the reason is told, when it cannot be made.
 bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
              FileSystem& files) {
   const std::string input = pathText(in);
   std::string why;
-  const std::optional<std::string> text = readWholeFile(in, why);
+  const std::optional<std::string> text = readWholeFile(in, why, kMostJsonBytes + 1);
   if (!text) {
     inputError(input + ": " + why);
+    return false;
+  }
+  // An endless stream (`yes | zarq-preset make -`) would be kept whole until memory ran out.
+  if (text->size() > kMostJsonBytes) {
+    inputError(input + ": too long: the JSON of a preset has at most 256 MB");
     return false;
   }
   nlohmann::json json;
@@ -100,8 +109,11 @@ bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
   // meant nobody can tell, so the preset is not made.
   std::set<std::string> keys;
   std::string repeated;
+  struct TooDeep {};
   const auto noteRepeats = [&](int depth, nlohmann::json::parse_event_t event,
                                nlohmann::json& parsed) {
+    // Each level of nesting costs the reader far more memory than the byte that opens it.
+    if (depth > kDeepestJson) throw TooDeep{};
     if (event == nlohmann::json::parse_event_t::key && depth == 1 && repeated.empty() &&
         !keys.insert(parsed.get<std::string>()).second) {
       repeated = parsed.get<std::string>();
@@ -110,6 +122,10 @@ bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
   };
   try {
     json = nlohmann::json::parse(*text, noteRepeats);
+  } catch (const TooDeep&) {
+    inputError(input + ": nested deeper than " + std::to_string(kDeepestJson) +
+               " levels, far deeper than a preset");
+    return false;
   } catch (const nlohmann::json::parse_error& error) {
     inputError(input + ": not JSON: " + jsonParseError(error));
     return false;

@@ -86,6 +86,18 @@ done <<'CASES'
 {"songName": "a", "tip": {"x": 1, "x": 2}, "songName": "b"}|"songName" is given twice
 [1, 2]|the top level must be an object
 CASES
+# Input that would take the memory: refused early, in as little as a few hundred megabytes.
+while IFS='%' read -r input message; do
+  set +e
+  (ulimit -v 1500000 && eval "$input" | "$preset" make - -o deep.set 2>err.txt)
+  code=$?
+  set -e
+  [ "$code" = 1 ] && grep -qF "$message" err.txt || fail "$input: exit $code, $(cat err.txt)"
+done <<'CASES'
+yes | head -c 300000000%too long: the JSON of a preset has at most 256 MB
+python3 -c 'print("{\"tip\": " + "[" * 100000000)'%nested deeper than 16 levels
+CASES
+[ ! -e deep.set ] || fail "input too large left an output file"
 python3 -c 'import json; print(json.dumps({"tip": "长" * 199}))' > long.json
 "$preset" make long.json -o long.set || fail "199 units refused"
 python3 -c 'import json; print(json.dumps({"tip": "x" * 198 + "😀"}))' > long.json
