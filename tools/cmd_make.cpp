@@ -1,13 +1,17 @@
 // zarq-preset make: a preset file from JSON, every missing value taken from a fresh form.
 
+#include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
+#include <utility>
 
 #include "args.h"
 #include "commands.h"
 #include "editor/preset_actions.h"
+#include "files/file_identity.h"
 #include "form/form_preset.h"
 #include "form/slider_link.h"
 #include "headless_editor.h"
@@ -203,8 +207,25 @@ int runMake(const ParsedArgs& parsed, FileSystem& files) {
   if (!outputs) return 2;
   bool failed = false;
   Progress progress("made", outputs->size());
+  // Names that differ only in case (a.json, A.json) are one file on Windows and on many
+  // disks elsewhere, as are names joined by a link: the second would replace the first.
+  std::map<std::pair<std::uint64_t, std::uint64_t>, std::string> madeFrom;
+  const auto fileOf = [&](const fs::path& output) {
+    const std::optional<FileIdentity> identity = identifyFile(files, output);
+    return identity ? std::optional(std::pair(identity->device, identity->node)) : std::nullopt;
+  };
   for (std::size_t i = 0; i < outputs->size(); ++i) {
-    failed = !makeOne(platform, pathArg(parsed.positional[i]), (*outputs)[i], files) || failed;
+    const fs::path& output = (*outputs)[i];
+    const std::string input = pathText(pathArg(parsed.positional[i]));
+    if (const auto existing = fileOf(output); existing && madeFrom.contains(*existing)) {
+      inputError(input + ": not made: " + pathText(output) + " is the file " + madeFrom[*existing] +
+                 " was made into");
+      failed = true;
+    } else if (makeOne(platform, pathArg(parsed.positional[i]), output, files)) {
+      if (const auto written = fileOf(output)) madeFrom.emplace(*written, input);
+    } else {
+      failed = true;
+    }
     progress.step();
   }
   return failed ? 1 : 0;

@@ -121,6 +121,14 @@ expect_code 1 "$preset" make some.json sub/a.json cut.set -o many/
 [ "$(ls many)" = "$(printf 'a.set\nsome.set')" ] || fail "make of several wrote: $(ls many)"
 "$preset" dump many/a.set | grep -q '"songName": "a"' || fail "make of several mixed its inputs"
 grep -q '^zarq-preset: cut.set: not JSON' "$work/err" || fail "make of several: $(cat "$work/err")"
+# Two names of one file (a link here; a and A on Windows): the second input is not made
+# over the first one's preset.
+ln -s a.set many/empty.set
+expect_code 1 "$preset" make sub/a.json empty.json -o many/
+grep -qF 'empty.json: not made: many/empty.set is the file sub/a.json was made into' err ||
+  fail "two names of one file: $(cat err)"
+"$preset" dump many/a.set | grep -q '"songName": "a"' || fail "the second input replaced the first"
+rm many/empty.set
 expect_code 0 "$preset" make empty.json -o many
 [ -f many/empty.set ] || fail "make into an existing folder named without a slash"
 for refused in "some.json - -o many/" "some.json sub/a.json a.json -o many/" \
