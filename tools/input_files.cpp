@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -157,7 +158,8 @@ std::optional<std::string> readWholeFile(const fs::path& file, std::string& why,
     return !in.bad();
   };
   if (file == "-") {
-    if (readFrom(std::cin)) return bytes;
+    // A closed standard input reads as nothing at all, which must not pass for empty input.
+    if (readFrom(std::cin) && !std::ferror(stdin)) return bytes;
     why = "cannot be read";
     return std::nullopt;
   }
