@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
@@ -24,9 +25,18 @@ bool isTerminal(int stream) { return isatty(stream) == 1; }
 #ifdef _WIN32
 bool standardOutputIsTerminal() { return isTerminal(STD_OUTPUT_HANDLE); }
 bool standardErrorIsTerminal() { return isTerminal(STD_ERROR_HANDLE); }
+int standardErrorColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
+  return info.srWindow.Right - info.srWindow.Left + 1;
+}
 #else
 bool standardOutputIsTerminal() { return isTerminal(STDOUT_FILENO); }
 bool standardErrorIsTerminal() { return isTerminal(STDERR_FILENO); }
+int standardErrorColumns() {
+  winsize size{};
+  return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+}
 #endif
 
 }  // namespace zarq::tool

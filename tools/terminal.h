@@ -6,5 +6,7 @@ namespace zarq::tool {
 
 bool standardOutputIsTerminal();
 bool standardErrorIsTerminal();
+// The width of the terminal the standard error is, in columns; 0 when unknown.
+int standardErrorColumns();
 
 }  // namespace zarq::tool
