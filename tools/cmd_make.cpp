@@ -6,6 +6,7 @@
 #include <optional>
 #include <random>
 #include <set>
+#include <string_view>
 #include <utility>
 
 #include "args.h"
@@ -106,6 +107,13 @@ bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
   // An endless stream (`yes | zarq-preset make -`) would be kept whole until memory ran out.
   if (text->size() > kMostJsonBytes) {
     inputError(input + ": too long: the JSON of a preset has at most 256 MB");
+    return false;
+  }
+  // What PowerShell's > and Notepad's "Unicode" save: the reader would only point at a byte.
+  if (const std::string_view head = std::string_view(*text).substr(0, 4);
+      head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF") ||
+      head.find('\0') != std::string_view::npos) {
+    inputError(input + ": not JSON in UTF-8: it is UTF-16 or UTF-32; save it as UTF-8");
     return false;
   }
   nlohmann::json json;

@@ -68,6 +68,13 @@ if "$preset" make bad.json -o bad.set 2> err.txt; then fail "bad JSON accepted";
 [ "$(wc -l < err.txt)" = 1 ] || fail "error is not one line: $(cat err.txt)"
 grep -q 'line 2, column 7' err.txt || fail "error does not name the place: $(cat err.txt)"
 [ ! -e bad.set ] || fail "bad JSON left an output file"
+# JSON saved as UTF-16, with or without its mark, or as UTF-32, is named so.
+for encoding in UTF-16 UTF-16LE UTF-32BE; do
+  echo '{"songName": "x"}' | iconv -t "$encoding" >wide.json
+  expect_code 1 "$preset" make wide.json -o wide.set
+  grep -q 'wide.json: not JSON in UTF-8: it is UTF-16 or UTF-32' "$work/err" ||
+    fail "JSON in $encoding: $(cat "$work/err")"
+done
 # Wrong values: one line naming the key, exit 1, no file.
 while IFS='|' read -r json key; do
   echo "$json" > wrong.json
