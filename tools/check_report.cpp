@@ -9,10 +9,17 @@
 namespace zarq::tool {
 namespace {
 
-// One message per line; a status line naming a file could carry a tab or a line break.
+// One message per line, as plain text: a status line names texts of the preset, which may
+// carry a tab, a line break or a terminal's escape sequence (C0, DEL or, in UTF-8, C1).
 std::string oneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      text[i] = ' ';
+    } else if (byte == 0xC2 && i + 1 < text.size() &&
+               static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      text.replace(i, 2, " ");
+    }
   }
   return text;
 }

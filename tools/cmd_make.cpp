@@ -87,7 +87,7 @@ std::string outOfRangeNumber(const std::string& text) {
   nlohmann::json::sax_parse(text, &finder);
   const std::string value = finder.token.empty() ? "a number" : finder.token;
   if (finder.lastKey.empty()) return value + " is too large a number";
-  return "\"" + finder.lastKey + "\" has a bad value: " + value + " is too large a number";
+  return jsonText(finder.lastKey, -1) + " has a bad value: " + value + " is too large a number";
 }
 
 // Far more than any preset's JSON, even indented: a preset holds some 60 short texts.
@@ -147,7 +147,7 @@ bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
   }
 
   if (!repeated.empty()) {
-    inputError(input + ": \"" + repeated + "\" is given twice");
+    inputError(input + ": " + jsonText(repeated, -1) + " is given twice");
     return false;
   }
 
