@@ -9,21 +9,6 @@
 namespace zarq::tool {
 namespace {
 
-// One message per line, as plain text: a status line names texts of the preset, which may
-// carry a tab, a line break or a terminal's escape sequence (C0, DEL or, in UTF-8, C1).
-std::string oneLine(std::string text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x20 || byte == 0x7F) {
-      text[i] = ' ';
-    } else if (byte == 0xC2 && i + 1 < text.size() &&
-               static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
-      text.replace(i, 2, " ");
-    }
-  }
-  return text;
-}
-
 std::string padded(std::string text, std::size_t width) {
   text.resize(std::max(text.size(), width), ' ');
   return text;
@@ -38,7 +23,7 @@ std::string table(const std::vector<CheckMessage>& messages, const std::string& 
   std::string out = indent + "page  " + padded("field", fieldWidth) + "  kind     message\n";
   for (const CheckMessage& m : messages) {
     out += indent + padded(std::to_string(m.page), 4) + "  " + padded(m.field, fieldWidth) + "  " +
-           padded(m.kind, 7) + "  " + oneLine(m.status) + "\n";
+           padded(m.kind, 7) + "  " + plainLine(m.status) + "\n";
   }
   return out;
 }
@@ -79,7 +64,7 @@ std::string formReport(const std::vector<CheckMessage>& messages, CheckFormat fo
   std::string out;
   for (const CheckMessage& m : messages) {
     out +=
-        std::to_string(m.page) + "\t" + m.field + "\t" + m.kind + "\t" + oneLine(m.status) + "\n";
+        std::to_string(m.page) + "\t" + m.field + "\t" + m.kind + "\t" + plainLine(m.status) + "\n";
   }
   return out;
 }

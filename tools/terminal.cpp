@@ -22,6 +22,19 @@ bool isTerminal(int stream) { return isatty(stream) == 1; }
 
 }  // namespace
 
+std::string plainLine(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      text[i] = ' ';
+    } else if (byte == 0xC2 && i + 1 < text.size() &&
+               static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      text.replace(i, 2, " ");
+    }
+  }
+  return text;
+}
+
 #ifdef _WIN32
 bool standardOutputIsTerminal() { return isTerminal(STD_OUTPUT_HANDLE); }
 bool standardErrorIsTerminal() { return isTerminal(STD_ERROR_HANDLE); }

@@ -26,9 +26,13 @@ expect_code 1 "$preset" make esc.json -o esc.set
 grep -qF 'unknown key "\u001b[2Jkey"' err || fail "a key with ESC: $(cat -A err)"
 printf '{"chartId": "a\\u001b]0;x\\u0085"}' >esc.json
 expect_code 0 "$preset" make esc.json -o $'esc\e.set'
-printf '"%s" %s $%s\n' "$preset" check "'esc\e.set'" "$preset" dump "'nothing\e.set'" >esc.sh
+expect_code 0 "$preset" make esc.json -o kept.set
+expect_code 0 "$preset" make ff.json -o kept.set
+printf '"%s" %s $%s\n' "$preset" check "'esc\e.set'" "$preset" dump "'nothing\e.set'" \
+  "$preset" history "'kept.set'" >esc.sh
 script -qec "bash esc.sh" /dev/null >esc.txt || true
-grep -q 'esc\\x1B.set: [0-9]* errors' esc.txt && grep -qF 'nothing\x1B.set: ' esc.txt ||
+grep -q 'esc\\x1B.set: [0-9]* errors' esc.txt && grep -qF 'nothing\x1B.set: ' esc.txt &&
+  grep -q '^1  .*  a ]0;x ' esc.txt ||
   fail "the names are not escaped: $(cat -A esc.txt)"
 ! grep -q $'\e\|\xc2\x85' esc.txt || fail "a control character reached the terminal: $(cat -A esc.txt)"
 
