@@ -156,8 +156,15 @@ std::filesystem::path pathArg(const std::string& arg) { return std::filesystem::
 std::string pathText(const std::filesystem::path& path) {
   const std::string& bytes = path.native();
   std::string out;
-  // Valid UTF-8 runs are kept; every byte that belongs to none is escaped.
+  // Valid UTF-8 runs are kept; every byte that belongs to none is escaped, and so is every
+  // control character, which a terminal would act on.
   for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x20 || lead == 0x7F) {
+      out += escapedByte(lead);
+      ++i;
+      continue;
+    }
     std::size_t end = i + 1;
     while (end <= bytes.size() && end - i <= 4 && !decodeUtf8(bytes.substr(i, end - i))) ++end;
     if (end <= bytes.size() && end - i <= 4) {

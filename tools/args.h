@@ -50,8 +50,8 @@ ParsedArgs parseArgs(const Args& args, std::span<const Option> options, std::siz
 // A file or folder named on the command line. On Linux an argument is the name's own bytes,
 // whatever they are; on Windows it is the name's UTF-16 as argFromWide encodes it.
 std::filesystem::path pathArg(const std::string& arg);
-// A path as UTF-8 for messages and JSON: bytes that are no UTF-8 are written \xFF, a lone
-// surrogate of a Windows name \uD800.
+// A path as UTF-8 for messages and JSON: bytes that are no UTF-8 and control characters are
+// written \xFF, a lone surrogate of a Windows name \uD800.
 std::string pathText(const std::filesystem::path& path);
 #ifdef _WIN32
 // A Windows argument as bytes: UTF-8, where a surrogate without its other half is encoded as

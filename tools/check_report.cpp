@@ -9,14 +9,6 @@
 namespace zarq::tool {
 namespace {
 
-// One message per line; a status line naming a file could carry a tab or a line break.
-std::string oneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
-}
-
 std::string padded(std::string text, std::size_t width) {
   text.resize(std::max(text.size(), width), ' ');
   return text;
@@ -31,7 +23,7 @@ std::string table(const std::vector<CheckMessage>& messages, const std::string& 
   std::string out = indent + "page  " + padded("field", fieldWidth) + "  kind     message\n";
   for (const CheckMessage& m : messages) {
     out += indent + padded(std::to_string(m.page), 4) + "  " + padded(m.field, fieldWidth) + "  " +
-           padded(m.kind, 7) + "  " + oneLine(m.status) + "\n";
+           padded(m.kind, 7) + "  " + plainLine(m.status) + "\n";
   }
   return out;
 }
@@ -72,7 +64,7 @@ std::string formReport(const std::vector<CheckMessage>& messages, CheckFormat fo
   std::string out;
   for (const CheckMessage& m : messages) {
     out +=
-        std::to_string(m.page) + "\t" + m.field + "\t" + m.kind + "\t" + oneLine(m.status) + "\n";
+        std::to_string(m.page) + "\t" + m.field + "\t" + m.kind + "\t" + plainLine(m.status) + "\n";
   }
   return out;
 }

@@ -62,12 +62,14 @@ std::vector<CheckMessage> formMessages(SettingsForm& form) {
 // lists and measures.
 int checkPresets(const std::optional<std::filesystem::path>& dir,
                  const std::vector<std::string>& args, CheckFormat format, FileSystem& files) {
-  const std::vector<std::filesystem::path> inputs = presetInputs(args);
-  if (inputs.empty()) return inputError("no .set files in " + pathText(pathArg(args[0])));
+  bool anyError = false;
+  const std::vector<std::filesystem::path> inputs = presetInputs(args, anyError);
+  if (inputs.empty()) {
+    return anyError ? 1 : inputError("no .set files in " + pathText(pathArg(args[0])));
+  }
   ListingCache folders(osFileSystem());
   ToolPlatform platform(folders);
   Progress progress("checked", inputs.size());
-  bool anyError = false;
   for (const std::filesystem::path& input : inputs) {
     const PresetInput read = readPresetInput(input);
     std::optional<std::vector<CheckMessage>> messages;

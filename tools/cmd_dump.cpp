@@ -64,10 +64,11 @@ int runDump(const ParsedArgs& parsed, FileSystem& files) {
   std::error_code error;
   const bool oneFile = parsed.positional.size() == 1 &&
                        !std::filesystem::is_directory(pathArg(parsed.positional[0]), error);
-  const std::vector<std::filesystem::path> inputs = presetInputs(parsed.positional);
-  if (inputs.empty())
-    return inputError("no .set files in " + pathText(pathArg(parsed.positional[0])));
   bool failed = false;
+  const std::vector<std::filesystem::path> inputs = presetInputs(parsed.positional, failed);
+  if (inputs.empty()) {
+    return failed ? 1 : inputError("no .set files in " + pathText(pathArg(parsed.positional[0])));
+  }
   Progress progress("read", inputs.size());
   for (const std::filesystem::path& input : inputs) {
     const PresetInput read = readPresetInput(input);

@@ -11,16 +11,14 @@
 #include "form/form_ids.h"
 #include "history_target.h"
 #include "output.h"
+#include "terminal.h"
 
 namespace zarq::tool {
 namespace {
 
-// A text of the preset on one line of the listing: control characters would break it.
+// A text of the preset on one line of the listing.
 std::string oneLine(const Text& text) {
-  std::string line = toUtf8(text);
-  for (char& c : line) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-  }
+  const std::string line = plainLine(toUtf8(text));
   return line.empty() ? "-" : line;
 }
 

@@ -1,13 +1,18 @@
 // zarq-preset make: a preset file from JSON, every missing value taken from a fresh form.
 
+#include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
+#include <string_view>
+#include <utility>
 
 #include "args.h"
 #include "commands.h"
 #include "editor/preset_actions.h"
+#include "files/file_identity.h"
 #include "form/form_preset.h"
 #include "form/slider_link.h"
 #include "headless_editor.h"
@@ -82,27 +87,67 @@ std::string outOfRangeNumber(const std::string& text) {
   nlohmann::json::sax_parse(text, &finder);
   const std::string value = finder.token.empty() ? "a number" : finder.token;
   if (finder.lastKey.empty()) return value + " is too large a number";
-  return "\"" + finder.lastKey + "\" has a bad value: " + value + " is too large a number";
+  return jsonText(finder.lastKey, -1) + " has a bad value: " + value + " is too large a number";
 }
+
+// Far more than any preset's JSON, even indented: a preset holds some 60 short texts.
+constexpr std::size_t kMostJsonBytes = std::size_t{256} << 20;
+constexpr int kDeepestJson = 16;
 
 // One preset from one JSON file; false, once the reason is told, when it cannot be made.
 bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
              FileSystem& files) {
   const std::string input = pathText(in);
   std::string why;
-  const std::optional<std::string> text = readWholeFile(in, why);
+  const std::optional<std::string> text = readWholeFile(in, why, kMostJsonBytes + 1);
   if (!text) {
     inputError(input + ": " + why);
     return false;
   }
+  // An endless stream (`yes | zarq-preset make -`) would be kept whole until memory ran out.
+  if (text->size() > kMostJsonBytes) {
+    inputError(input + ": too long: the JSON of a preset has at most 256 MB");
+    return false;
+  }
+  // What PowerShell's > and Notepad's "Unicode" save: the reader would only point at a byte.
+  if (const std::string_view head = std::string_view(*text).substr(0, 4);
+      head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF") ||
+      head.find('\0') != std::string_view::npos) {
+    inputError(input + ": not JSON in UTF-8: it is UTF-16 or UTF-32; save it as UTF-8");
+    return false;
+  }
   nlohmann::json json;
+  // JSON's reader keeps the last of two equal keys without a word; which of the two was
+  // meant nobody can tell, so the preset is not made.
+  std::set<std::string> keys;
+  std::string repeated;
+  struct TooDeep {};
+  const auto noteRepeats = [&](int depth, nlohmann::json::parse_event_t event,
+                               nlohmann::json& parsed) {
+    // Each level of nesting costs the reader far more memory than the byte that opens it.
+    if (depth > kDeepestJson) throw TooDeep{};
+    if (event == nlohmann::json::parse_event_t::key && depth == 1 && repeated.empty() &&
+        !keys.insert(parsed.get<std::string>()).second) {
+      repeated = parsed.get<std::string>();
+    }
+    return true;
+  };
   try {
-    json = nlohmann::json::parse(*text);
+    json = nlohmann::json::parse(*text, noteRepeats);
+  } catch (const TooDeep&) {
+    inputError(input + ": nested deeper than " + std::to_string(kDeepestJson) +
+               " levels, far deeper than a preset");
+    return false;
   } catch (const nlohmann::json::parse_error& error) {
     inputError(input + ": not JSON: " + jsonParseError(error));
     return false;
   } catch (const nlohmann::json::out_of_range&) {
     inputError(input + ": " + outOfRangeNumber(*text));
+    return false;
+  }
+
+  if (!repeated.empty()) {
+    inputError(input + ": " + jsonText(repeated, -1) + " is given twice");
     return false;
   }
 
@@ -170,8 +215,25 @@ int runMake(const ParsedArgs& parsed, FileSystem& files) {
   if (!outputs) return 2;
   bool failed = false;
   Progress progress("made", outputs->size());
+  // Names that differ only in case (a.json, A.json) are one file on Windows and on many
+  // disks elsewhere, as are names joined by a link: the second would replace the first.
+  std::map<std::pair<std::uint64_t, std::uint64_t>, std::string> madeFrom;
+  const auto fileOf = [&](const fs::path& output) {
+    const std::optional<FileIdentity> identity = identifyFile(files, output);
+    return identity ? std::optional(std::pair(identity->device, identity->node)) : std::nullopt;
+  };
   for (std::size_t i = 0; i < outputs->size(); ++i) {
-    failed = !makeOne(platform, pathArg(parsed.positional[i]), (*outputs)[i], files) || failed;
+    const fs::path& output = (*outputs)[i];
+    const std::string input = pathText(pathArg(parsed.positional[i]));
+    if (const auto existing = fileOf(output); existing && madeFrom.contains(*existing)) {
+      inputError(input + ": not made: " + pathText(output) + " is the file " + madeFrom[*existing] +
+                 " was made into");
+      failed = true;
+    } else if (makeOne(platform, pathArg(parsed.positional[i]), output, files)) {
+      if (const auto written = fileOf(output)) madeFrom.emplace(*written, input);
+    } else {
+      failed = true;
+    }
     progress.step();
   }
   return failed ? 1 : 0;
@@ -203,9 +265,10 @@ const Command kMakeCommand{
     "write a preset from JSON; what is missing keeps the defaults",
     "Writes a preset from a JSON object by the editor's field names, as `dump` prints it or\n"
     "as `import` prints what a chart fills in. Every field left out keeps the editor's\n"
-    "default; unknown names (with the nearest field's name), values of the wrong type and\n"
-    "texts longer than 199 UTF-16 units are refused, naming the key. A field of page 1 given\n"
-    "without its slider carries the slider along, and the other way round, as in the editor.\n"
+    "default; unknown names (with the nearest field's name), values of the wrong type,\n"
+    "texts longer than 199 UTF-16 units and a key given twice are refused, naming the key.\n"
+    "A field of page 1 given without its slider carries the slider along, and the other way\n"
+    "round, as in the editor.\n"
     "The numbered form of earlier versions (\"texts\", \"checkBoxes\", \"sliders\",\n"
     "\"optionPairs\" arrays by file order) is read too. IN.json may be - for standard input;\n"
     "the preset is written to standard output (-o -) only when that is no terminal. Given\n"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -52,7 +53,7 @@ bool isSetFile(const fs::path& path) { return path.extension() == ".set"; }
 
 }  // namespace
 
-std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
+std::vector<fs::path> presetInputs(const std::vector<std::string>& args, bool& incomplete) {
   std::vector<fs::path> inputs;
   for (const std::string& given : args) {
     const fs::path arg = pathArg(given);
@@ -62,7 +63,11 @@ std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
       continue;
     }
     std::vector<fs::path> presets;
-    for (const fs::directory_entry& entry : fs::directory_iterator(arg, error)) {
+    // A folder that cannot be listed, or stops being listable half-way, is a failure of its
+    // own: left out in silence, its presets would look checked.
+    fs::directory_iterator entries(arg, error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+      const fs::directory_entry& entry = *entries;
       if (!isSetFile(entry.path())) continue;
       // Only files count in a folder: a pipe would wait for ever, a device never end.
       std::error_code ignored;
@@ -71,6 +76,10 @@ std::vector<fs::path> presetInputs(const std::vector<std::string>& args) {
       } else if (!entry.is_directory(ignored)) {
         inputError(pathText(entry.path()) + ": skipped: not a regular file");
       }
+    }
+    if (error) {
+      inputError(pathText(arg) + ": cannot be listed: " + error.message());
+      incomplete = true;
     }
     std::sort(presets.begin(), presets.end());
     inputs.insert(inputs.end(), presets.begin(), presets.end());
@@ -149,7 +158,8 @@ std::optional<std::string> readWholeFile(const fs::path& file, std::string& why,
     return !in.bad();
   };
   if (file == "-") {
-    if (readFrom(std::cin)) return bytes;
+    // A closed standard input reads as nothing at all, which must not pass for empty input.
+    if (readFrom(std::cin) && !std::ferror(stdin)) return bytes;
     why = "cannot be read";
     return std::nullopt;
   }

@@ -14,8 +14,10 @@ namespace zarq::tool {
 
 // Each argument as it is, except that a folder stands for its ".set" files in name order
 // (not its subfolders): only regular files, or links to them; each other entry of that name
-// is skipped with a line on the standard error. Empty when a folder holds none.
-std::vector<std::filesystem::path> presetInputs(const std::vector<std::string>& args);
+// is skipped with a line on the standard error. Empty when a folder holds none. A folder
+// that cannot be listed is named on the standard error and sets `incomplete`.
+std::vector<std::filesystem::path> presetInputs(const std::vector<std::string>& args,
+                                                bool& incomplete);
 
 // A preset named on the command line, read: its values, or why not in plain words, the
 // problem starting with the file's name.

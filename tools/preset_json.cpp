@@ -159,7 +159,8 @@ std::string unknownKey(const std::string& key) {
   std::vector<std::string> keys = presetKeys();
   keys.insert(keys.end(), {"texts", "checkBoxes", "sliders", "optionPairs"});
   const std::optional<std::string> near = nearestWord(key, keys);
-  return "unknown key \"" + key + "\"" + (near ? " (did you mean \"" + *near + "\"?)" : "");
+  // Quoted as JSON, so that a control character in it reaches no terminal.
+  return "unknown key " + jsonText(key, -1) + (near ? " (did you mean \"" + *near + "\"?)" : "");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "progress.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "terminal.h"
@@ -38,9 +37,20 @@ void Progress::step() {
   if (!terminal_ || count_ >= total_) return;
   const auto now = std::chrono::steady_clock::now();
   if (now - start_ < kQuietFor || (lineWidth > 0 && now - drawn_ < kRedrawEvery)) return;
-  lineWidth = std::max(
-      0, std::fprintf(stderr, "\rzarq-preset: %s %zu of %zu", done_.c_str(), count_, total_));
+  char line[128];
+  const int length =
+      std::snprintf(line, sizeof line, "zarq-preset: %s %zu of %zu", done_.c_str(), count_, total_);
+  // A line as wide as the terminal would wrap, and the wipe, which goes back only to the
+  // start of its last row, would leave the rows above it behind.
+  const int columns = standardErrorColumns();
+  if (length <= 0 || static_cast<std::size_t>(length) >= sizeof line ||
+      (columns > 0 && length >= columns)) {
+    wipeProgress();
+    return;
+  }
+  std::fprintf(stderr, "\r%s", line);
   std::fflush(stderr);
+  lineWidth = length;
   drawn_ = now;
 }
 

@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
@@ -21,12 +22,34 @@ bool isTerminal(int stream) { return isatty(stream) == 1; }
 
 }  // namespace
 
+std::string plainLine(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      text[i] = ' ';
+    } else if (byte == 0xC2 && i + 1 < text.size() &&
+               static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      text.replace(i, 2, " ");
+    }
+  }
+  return text;
+}
+
 #ifdef _WIN32
 bool standardOutputIsTerminal() { return isTerminal(STD_OUTPUT_HANDLE); }
 bool standardErrorIsTerminal() { return isTerminal(STD_ERROR_HANDLE); }
+int standardErrorColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
+  return info.srWindow.Right - info.srWindow.Left + 1;
+}
 #else
 bool standardOutputIsTerminal() { return isTerminal(STDOUT_FILENO); }
 bool standardErrorIsTerminal() { return isTerminal(STDERR_FILENO); }
+int standardErrorColumns() {
+  winsize size{};
+  return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+}
 #endif
 
 }  // namespace zarq::tool

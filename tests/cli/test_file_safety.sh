@@ -107,6 +107,16 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
   expect_code 0 "$preset" make defaults.json -o locked/save.set
   [ "$(stat -c %u:%g locked/save.set)" = 65534:65534 ] || fail "owner lost: $(stat -c %u:%g locked/save.set)"
 
+  # A folder nobody may list is a failure of its own, also beside one that can be listed.
+  mkdir hidden
+  cp locked/save.set hidden/
+  chmod 700 hidden
+  for command in dump check; do
+    expect_code 1 nobody "$preset" "$command" locked hidden
+    grep -q 'hidden: cannot be listed: Permission denied' err || fail "$command: $(cat err)"
+    grep -q 'locked/save.set' out || fail "$command left out the folder it can list: $(cat out)"
+  done
+
   # Killed at each write of an in-place write in turn (the history's copy first, then the
   # preset itself): save.set is the old preset or the new one, or restore 1 brings the old
   # one back.

@@ -19,6 +19,23 @@ grep -qF 'b\xFF.set: ' err || fail "a name that is no UTF-8 is not printed escap
 expect_code 0 "$preset" dump .
 grep -qF '"input":"./a\\xFF.set"' out || fail "the JSON names no escaped file: $(cat out)"
 
+# Control characters of a name, a key or a preset's text reach no terminal: the terminal
+# would act on them (an unended OSC sequence swallows what follows).
+printf '{"chartId": "a\\u001b]0;x", "\\u001b[2Jkey": 1}' >esc.json
+expect_code 1 "$preset" make esc.json -o esc.set
+grep -qF 'unknown key "\u001b[2Jkey"' err || fail "a key with ESC: $(cat -A err)"
+printf '{"chartId": "a\\u001b]0;x\\u0085"}' >esc.json
+expect_code 0 "$preset" make esc.json -o $'esc\e.set'
+expect_code 0 "$preset" make esc.json -o kept.set
+expect_code 0 "$preset" make ff.json -o kept.set
+printf '"%s" %s $%s\n' "$preset" check "'esc\e.set'" "$preset" dump "'nothing\e.set'" \
+  "$preset" history "'kept.set'" >esc.sh
+script -qec "bash esc.sh" /dev/null >esc.txt || true
+grep -q 'esc\\x1B.set: [0-9]* errors' esc.txt && grep -qF 'nothing\x1B.set: ' esc.txt &&
+  grep -q '^1  .*  a ]0;x ' esc.txt ||
+  fail "the names are not escaped: $(cat -A esc.txt)"
+! grep -q $'\e\|\xc2\x85' esc.txt || fail "a control character reached the terminal: $(cat -A esc.txt)"
+
 # -- ends the options.
 expect_code 0 "$preset" make ff.json -o -dash.set
 expect_code 2 "$preset" dump -dash.set

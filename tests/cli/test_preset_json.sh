@@ -68,6 +68,13 @@ if "$preset" make bad.json -o bad.set 2> err.txt; then fail "bad JSON accepted";
 [ "$(wc -l < err.txt)" = 1 ] || fail "error is not one line: $(cat err.txt)"
 grep -q 'line 2, column 7' err.txt || fail "error does not name the place: $(cat err.txt)"
 [ ! -e bad.set ] || fail "bad JSON left an output file"
+# JSON saved as UTF-16, with or without its mark, or as UTF-32, is named so.
+for encoding in UTF-16 UTF-16LE UTF-32BE; do
+  echo '{"songName": "x"}' | iconv -t "$encoding" >wide.json
+  expect_code 1 "$preset" make wide.json -o wide.set
+  grep -q 'wide.json: not JSON in UTF-8: it is UTF-16 or UTF-32' "$work/err" ||
+    fail "JSON in $encoding: $(cat "$work/err")"
+done
 # Wrong values: one line naming the key, exit 1, no file.
 while IFS='|' read -r json key; do
   echo "$json" > wrong.json
@@ -83,8 +90,21 @@ done <<'CASES'
 {"backgroundBlurSlider": "80"}|"backgroundBlurSlider" must be a number
 {"quality": ["4K"]}|"quality" must be a list of "1080P" and "2K"
 {"mirror": "X"}|"mirror" must be a list
+{"songName": "a", "tip": {"x": 1, "x": 2}, "songName": "b"}|"songName" is given twice
 [1, 2]|the top level must be an object
 CASES
+# Input that would take the memory: refused early, in as little as a few hundred megabytes.
+while IFS='%' read -r input message; do
+  set +e
+  (ulimit -v 1500000 && eval "$input" | "$preset" make - -o deep.set 2>err.txt)
+  code=$?
+  set -e
+  [ "$code" = 1 ] && grep -qF "$message" err.txt || fail "$input: exit $code, $(cat err.txt)"
+done <<'CASES'
+yes | head -c 300000000%too long: the JSON of a preset has at most 256 MB
+python3 -c 'print("{\"tip\": " + "[" * 100000000)'%nested deeper than 16 levels
+CASES
+[ ! -e deep.set ] || fail "input too large left an output file"
 python3 -c 'import json; print(json.dumps({"tip": "长" * 199}))' > long.json
 "$preset" make long.json -o long.set || fail "199 units refused"
 python3 -c 'import json; print(json.dumps({"tip": "x" * 198 + "😀"}))' > long.json
@@ -108,6 +128,14 @@ expect_code 1 "$preset" make some.json sub/a.json cut.set -o many/
 [ "$(ls many)" = "$(printf 'a.set\nsome.set')" ] || fail "make of several wrote: $(ls many)"
 "$preset" dump many/a.set | grep -q '"songName": "a"' || fail "make of several mixed its inputs"
 grep -q '^zarq-preset: cut.set: not JSON' "$work/err" || fail "make of several: $(cat "$work/err")"
+# Two names of one file (a link here; a and A on Windows): the second input is not made
+# over the first one's preset.
+ln -s a.set many/empty.set
+expect_code 1 "$preset" make sub/a.json empty.json -o many/
+grep -qF 'empty.json: not made: many/empty.set is the file sub/a.json was made into' err ||
+  fail "two names of one file: $(cat err)"
+"$preset" dump many/a.set | grep -q '"songName": "a"' || fail "the second input replaced the first"
+rm many/empty.set
 expect_code 0 "$preset" make empty.json -o many
 [ -f many/empty.set ] || fail "make into an existing folder named without a slash"
 for refused in "some.json - -o many/" "some.json sub/a.json a.json -o many/" \

@@ -117,4 +117,19 @@ zarq-preset dump --fields songName,chartI|songName,chartId
 zarq-preset check --js|--json
 zarq-preset -V|
 CASES
+
+# The progress line of a long make shows on a terminal, but not on one narrower than the
+# line, where it would wrap and its wipe leave rows behind. The first input comes only
+# after a second and a half, so the line is due once it is made.
+echo '{}' >empty.json
+cat >slow-make.sh <<'SH'
+stty cols "$2"
+"$1" make <(sleep 1.5; echo '{}') empty.json -o progress/
+SH
+mkdir progress
+for cols in 80 20; do
+  script -qec "bash slow-make.sh '$preset' $cols" /dev/null >"progress-$cols.txt"
+done
+grep -q 'made 1 of 2' progress-80.txt || fail "no progress line: $(cat -A progress-80.txt)"
+! grep -q 'made' progress-20.txt || fail "the line is wider than the terminal: $(cat -A progress-20.txt)"
 echo "ok"

@@ -36,6 +36,12 @@ echo '{"songName": "管道"}' | "$preset" make - -o - >piped.set
 "$preset" render --page 1 --dir . -o - >page.png
 [ "$(file -b --mime-type page.png)" = image/png ] || fail "render -o - wrote no PNG"
 [ ! -e ./- ] || fail "a file named - was written"
+# A closed standard input is no empty input.
+for command in "dump -" "make - -o closed.set"; do
+  # shellcheck disable=SC2086
+  expect_code 1 "$preset" $command <&-
+  grep -qx 'zarq-preset: -: .*cannot be read' err || fail "$command, input closed: $(cat err)"
+done
 # --scale draws the same frame at that many device pixels.
 "$preset" render --page 1 --dir . --scale 2 -o page@2.png
 [ "$(identify -format %wx%h page@2.png)" = 1920x1440 ] || fail "--scale 2: $(identify page@2.png)"

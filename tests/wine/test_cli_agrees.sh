@@ -157,4 +157,14 @@ for name in NUL CON 'chart\AUX.set'; do
   grep -qxF "zarq-preset: $name: 无法读取文件！: not a regular file" device.err ||
     fail "dump $name: $(cat device.err)"
 done
+
+# Names that differ only in case are one file on Windows: the second input is refused, not
+# made over the first one's preset.
+mkdir lower upper cased
+echo '{"songName": "lower"}' >lower/a.json
+echo '{"songName": "upper"}' >upper/A.json
+wine "$windows" make 'lower\a.json' 'upper\A.json' -o 'cased\' 2>cased.err && fail "make of a and A succeeded"
+grep -qF 'upper\A.json: not made: cased\A.set is the file lower\a.json was made into' cased.err ||
+  fail "make of a and A: $(cat cased.err)"
+"$linux" dump cased/a.set | grep -q '"songName": "lower"' || fail "A.json replaced a.json's preset"
 echo "zarq-preset.exe agrees with zarq-preset"
