@@ -67,6 +67,13 @@ std::vector<std::filesystem::path> userFolders() {
   return folders;
 }
 
+// The user's settings folder. XDG wants an absolute path in XDG_CONFIG_HOME and anything else
+// ignored, which GLib does not: a relative one would put the settings in the working folder.
+std::filesystem::path userConfigFolder() {
+  const std::filesystem::path config = g_get_user_config_dir();
+  return config.is_absolute() ? config : std::filesystem::path(g_get_home_dir()) / ".config";
+}
+
 // An argument as the file it names: a file: URI becomes its path.
 std::filesystem::path argumentPath(const char* arg) {
   if (g_str_has_prefix(arg, "file:")) {
@@ -95,7 +102,7 @@ class GtkShell final : public EditorShell {
     return true;
   }
   StartPlaces startPlaces(std::error_code& error) override {
-    return {std::filesystem::current_path(error), g_get_home_dir(), g_get_user_config_dir(),
+    return {std::filesystem::current_path(error), g_get_home_dir(), userConfigFolder(),
             userFolders()};
   }
   std::unique_ptr<Desktop> dialogsIn(const std::filesystem::path& folder) override {
