@@ -1,7 +1,5 @@
 #include "editor/drop.h"
 
-#include <algorithm>
-
 #include "common/paths.h"
 #include "common/printable.h"
 #include "editor/chart_import.h"
@@ -21,10 +19,6 @@ namespace {
 
 constexpr std::size_t kAvatarNameCapacity = 50;
 constexpr TextView kWhatIsThis = u"你拖进来了个什么东西啊 ┐( ‘д’ )┌";
-
-// A line end or a tab, which a file name may hold here, would be drawn across the rows below
-// the field, and no one could type the name.
-bool typable(TextView name) { return std::all_of(name.begin(), name.end(), isPrintable); }
 
 bool endsWith(TextView text, TextView suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
@@ -64,7 +58,7 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
 // Any file dropped on page 4 names the avatar, which is looked for in the editor's folder.
 void takeAvatarName(SettingsForm& form, const std::filesystem::path& dropped) {
   const Text name = fileNameText(dropped);
-  if (!typable(name)) {
+  if (!isTypable(name)) {
     tell(form, kWhatIsThis, about::drop);
     return;
   }
@@ -99,7 +93,7 @@ void openAvatar(SettingsForm& form) {
   const std::optional<std::filesystem::path> chosen = form.host().chooseOpenFile(
       u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)", u"*.png;*.jpg;*.jpeg;*.bmp;*.gif");
   if (!chosen) return;
-  if (!typable(fileNameText(*chosen))) {
+  if (!isTypable(fileNameText(*chosen))) {
     tell(form, u"Pim酱打不开头像 ╭(╯^╰)╮", about::openAvatar);
     return;
   }
