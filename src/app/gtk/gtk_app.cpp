@@ -1,7 +1,9 @@
 // zarq-settings on Linux.
 
 #include <gtk/gtk.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -72,6 +74,25 @@ std::vector<std::filesystem::path> userFolders() {
 std::filesystem::path userConfigFolder() {
   const std::filesystem::path config = g_get_user_config_dir();
   return config.is_absolute() ? config : std::filesystem::path(g_get_home_dir()) / ".config";
+}
+
+// Files open at once that GTK's dialogs need besides the editor's own: short of them, a
+// dialog cannot load its icons and GTK aborts the process, the form unsaved.
+constexpr rlim_t kLeastOpenFiles = 20;
+// As many as a shell gives by default, where the hard limit allows them.
+constexpr rlim_t kWantedOpenFiles = 1024;
+
+// Raises the soft limit of open files (ulimit -Sn) towards the hard one; false when the
+// editor still cannot have enough of them.
+bool enoughOpenFiles() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return true;
+  if (limit.rlim_cur < kWantedOpenFiles) {
+    limit.rlim_cur = std::min(limit.rlim_max, kWantedOpenFiles);
+    setrlimit(RLIMIT_NOFILE, &limit);
+    getrlimit(RLIMIT_NOFILE, &limit);
+  }
+  return limit.rlim_cur >= kLeastOpenFiles;
 }
 
 // An argument as the file it names: a file: URI becomes its path.
@@ -146,6 +167,11 @@ class GtkShell final : public EditorShell {
 
 int main(int argc, char** argv) {
   using namespace zarq::gtk;
+  if (!enoughOpenFiles()) {
+    std::fprintf(stderr, "zarq-settings: at least %d files must be open at once (ulimit -n)\n",
+                 static_cast<int>(kLeastOpenFiles));
+    return 1;
+  }
   g_set_prgname(kProgramName);
   // GTK's own options (--display, ...) are taken out first; what is left is the editor's.
   if (!gtk_parse_args(&argc, &argv)) {
