@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/paths.h"
+#include "common/printable.h"
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
 #include "files/chart_fill.h"
@@ -193,6 +194,10 @@ void importChartFolder(SettingsForm& form) {
   const std::optional<std::filesystem::path> folder = form.host().chooseFolder(kFolderPrompt);
   if (!folder) return;
   const Text inFolder = folderName(*folder);
+  if (!isTypable(inFolder)) {
+    tell(form, kCannotOpenChart, about::chartFolder);
+    return;
+  }
   // Everything is copied under the chart ID the form will hold, so that its checks find
   // what was just copied.
   const ChartNames names{inFolder, capped(inFolder, kChartIdCapacity)};

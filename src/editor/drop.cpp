@@ -1,6 +1,7 @@
 #include "editor/drop.h"
 
 #include "common/paths.h"
+#include "common/printable.h"
 #include "editor/chart_import.h"
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
@@ -17,6 +18,7 @@ namespace zarq {
 namespace {
 
 constexpr std::size_t kAvatarNameCapacity = 50;
+constexpr TextView kWhatIsThis = u"你拖进来了个什么东西啊 ┐( ‘д’ )┌";
 
 bool endsWith(TextView text, TextView suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
@@ -55,7 +57,12 @@ Next takeChart(SettingsForm& form, const std::filesystem::path& dropped) {
 
 // Any file dropped on page 4 names the avatar, which is looked for in the editor's folder.
 void takeAvatarName(SettingsForm& form, const std::filesystem::path& dropped) {
-  setSlotText(form, slot::avatar, fileNameText(dropped));
+  const Text name = fileNameText(dropped);
+  if (!isTypable(name)) {
+    tell(form, kWhatIsThis, about::drop);
+    return;
+  }
+  setSlotText(form, slot::avatar, name);
   validateField(form, slot::avatar);
   commit(form, slot::avatar);
   requestFrame(form);
@@ -74,7 +81,7 @@ void handleDrop(SettingsForm& form, const std::vector<std::filesystem::path>& pa
       if (name.size() > 5 && endsWith(name, u".json")) {
         if (takeChart(form, path) == Next::EndDrop) return;
       } else {
-        tell(form, u"你拖进来了个什么东西啊 ┐( ‘д’ )┌", about::drop);
+        tell(form, kWhatIsThis, about::drop);
       }
     } else if (form.currentPage == 4) {
       takeAvatarName(form, path);
@@ -86,6 +93,10 @@ void openAvatar(SettingsForm& form) {
   const std::optional<std::filesystem::path> chosen = form.host().chooseOpenFile(
       u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)", u"*.png;*.jpg;*.jpeg;*.bmp;*.gif");
   if (!chosen) return;
+  if (!isTypable(fileNameText(*chosen))) {
+    tell(form, u"Pim酱打不开头像 ╭(╯^╰)╮", about::openAvatar);
+    return;
+  }
   if (!fileExists(form.platform.files, *chosen)) {
     tell(form, u"头像不存在！", about::openAvatar);
     return;

@@ -90,7 +90,7 @@ std::optional<Text> chartIdFromFileName(TextView fileName) {
     return std::nullopt;
   }
   // A line end or a tab, which a file name may hold here, would be an ID no one can type.
-  if (!std::all_of(fileName.begin(), fileName.end(), isPrintable)) return std::nullopt;
+  if (!isTypable(fileName)) return std::nullopt;
   return Text(fileName.substr(0, fileName.size() - kChartEnding.size()));
 }
 

@@ -141,3 +141,9 @@ start_editor ../opened.set
 answer_message "$ZARQ_TITLE - 加载预设"
 close_editor
 [ "$(chart_id save.set)" = opened-id ] || fail "zarq-settings ../opened.set did not load it"
+
+note "a relative XDG_CONFIG_HOME is none, as XDG says: nothing lands in the folder"
+XDG_CONFIG_HOME=rel EDITOR_FOLDER=$PWD start_editor .
+close_editor
+[ ! -e rel ] || fail "a relative XDG_CONFIG_HOME wrote into the folder: $(find rel)"
+[ "$(cat "$KEPT")" = "$PWD" ] || fail "the folder kept is $(cat "$KEPT"), not $PWD"

@@ -1,7 +1,9 @@
 // zarq-settings on Linux.
 
 #include <gtk/gtk.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -67,6 +69,32 @@ std::vector<std::filesystem::path> userFolders() {
   return folders;
 }
 
+// The user's settings folder. XDG wants an absolute path in XDG_CONFIG_HOME and anything else
+// ignored, which GLib does not: a relative one would put the settings in the working folder.
+std::filesystem::path userConfigFolder() {
+  const std::filesystem::path config = g_get_user_config_dir();
+  return config.is_absolute() ? config : std::filesystem::path(g_get_home_dir()) / ".config";
+}
+
+// Files open at once that GTK's dialogs need besides the editor's own: short of them, a
+// dialog cannot load its icons and GTK aborts the process, the form unsaved.
+constexpr rlim_t kLeastOpenFiles = 20;
+// As many as a shell gives by default, where the hard limit allows them.
+constexpr rlim_t kWantedOpenFiles = 1024;
+
+// Raises the soft limit of open files (ulimit -Sn) towards the hard one; false when the
+// editor still cannot have enough of them.
+bool enoughOpenFiles() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return true;
+  if (limit.rlim_cur < kWantedOpenFiles) {
+    limit.rlim_cur = std::min(limit.rlim_max, kWantedOpenFiles);
+    setrlimit(RLIMIT_NOFILE, &limit);
+    getrlimit(RLIMIT_NOFILE, &limit);
+  }
+  return limit.rlim_cur >= kLeastOpenFiles;
+}
+
 // An argument as the file it names: a file: URI becomes its path.
 std::filesystem::path argumentPath(const char* arg) {
   if (g_str_has_prefix(arg, "file:")) {
@@ -95,7 +123,7 @@ class GtkShell final : public EditorShell {
     return true;
   }
   StartPlaces startPlaces(std::error_code& error) override {
-    return {std::filesystem::current_path(error), g_get_home_dir(), g_get_user_config_dir(),
+    return {std::filesystem::current_path(error), g_get_home_dir(), userConfigFolder(),
             userFolders()};
   }
   std::unique_ptr<Desktop> dialogsIn(const std::filesystem::path& folder) override {
@@ -139,6 +167,11 @@ class GtkShell final : public EditorShell {
 
 int main(int argc, char** argv) {
   using namespace zarq::gtk;
+  if (!enoughOpenFiles()) {
+    std::fprintf(stderr, "zarq-settings: at least %d files must be open at once (ulimit -n)\n",
+                 static_cast<int>(kLeastOpenFiles));
+    return 1;
+  }
   g_set_prgname(kProgramName);
   // GTK's own options (--display, ...) are taken out first; what is left is the editor's.
   if (!gtk_parse_args(&argc, &argv)) {

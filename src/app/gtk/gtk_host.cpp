@@ -2,6 +2,8 @@
 
 #include <canberra-gtk.h>
 #include <dlfcn.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -54,6 +56,20 @@ gboolean stopWaiting(gpointer fired) {
 // close box, Escape and closeDialogs give a negative one, which counts as Cancel.
 gint responseOf(MessageAnswer answer) { return static_cast<gint>(answer) + 1; }
 
+// Whether the kernel grants a watch on `folder`. GLib's monitor stays silent, without a
+// word, when it does not (the user's fs.inotify.max_user_watches are all taken, or the
+// folder may be written but not read); without inotify at all GLib polls by itself.
+bool kernelWatches(const std::filesystem::path& folder) {
+  const int probe = inotify_init1(IN_CLOEXEC);
+  if (probe < 0) return true;
+  const bool granted = inotify_add_watch(probe, folder.c_str(), IN_CREATE) >= 0;
+  ::close(probe);
+  return granted;
+}
+
+// How often a folder the kernel will not watch is looked at instead.
+constexpr guint kFolderPollSeconds = 2;
+
 }  // namespace
 
 GtkHost::GtkHost(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
@@ -74,6 +90,14 @@ void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<voi
         if (self(p).folderChanged_) self(p).folderChanged_();
       }),
       this);
+  if (kernelWatches(folder)) return;
+  folderPoll_.reset(g_timeout_add_seconds(
+      kFolderPollSeconds,
+      [](gpointer p) -> gboolean {
+        if (self(p).folderChanged_) self(p).folderChanged_();
+        return G_SOURCE_CONTINUE;
+      },
+      this));
 }
 
 gint GtkHost::runModal(GtkDialog* dialog) {
@@ -289,6 +313,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     g_signal_handlers_disconnect_by_data(gtk_widget_get_screen(w.window_), p);
     g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), p);
     w.folderMonitor_.reset();
+    w.folderPoll_.reset();
     w.folderChanged_ = nullptr;
     w.window_ = nullptr;
     w.area_ = nullptr;

@@ -1,7 +1,6 @@
 #include "backend/gtk/file_pattern.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace zarq::gtk {
 namespace {
@@ -10,11 +9,12 @@ std::string globFor(std::string_view pattern) {
   if (pattern == "*.*") return "*";
   std::string glob;
   for (const char c : pattern) {
-    const auto u = static_cast<unsigned char>(c);
-    if (std::isalpha(u) && u < 0x80) {
+    // ASCII's cases, not the C library's: in Turkish its upper case of "i" is no "I".
+    const char lower = static_cast<char>(c | 0x20);
+    if (lower >= 'a' && lower <= 'z') {
       glob += '[';
-      glob += static_cast<char>(std::tolower(u));
-      glob += static_cast<char>(std::toupper(u));
+      glob += lower;
+      glob += static_cast<char>(lower - 0x20);
       glob += ']';
     } else {
       glob += c;

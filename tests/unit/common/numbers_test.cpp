@@ -9,42 +9,10 @@
 #include <string>
 
 #include "files/chart_fill.h"
-#include "support/temp_dir.h"
+#include "support/scoped_locale.h"
 
 namespace zarq {
 namespace {
-
-// Puts the C library's numbers in German, whose decimal mark is a comma, as a desktop in
-// that language does (GTK sets the locale from the environment) — building the locale
-// with localedef where the system has not installed it.
-class CommaLocale {
- public:
-  CommaLocale() : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
-#ifdef _WIN32
-    active_ = std::setlocale(LC_NUMERIC, "German_Germany.1252") != nullptr;
-#else
-    active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-    if (!active_) {
-      const std::string command = "localedef -i de_DE -f UTF-8 '" +
-                                  (built_.path() / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-      if (std::system(command.c_str()) == 0) {
-        ::setenv("LOCPATH", built_.path().c_str(), 1);
-        active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-        ::unsetenv("LOCPATH");
-      }
-    }
-#endif
-  }
-  ~CommaLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-  bool active() const { return active_; }
-
- private:
-  std::string previous_;
-#ifndef _WIN32
-  testing::TempDir built_;
-#endif
-  bool active_ = false;
-};
 
 std::string printed(double value) {
   char text[32];
@@ -53,7 +21,8 @@ std::string printed(double value) {
 }
 
 TEST(NumberText, UsesAPointWhateverTheLocale) {
-  CommaLocale comma;
+  // German, whose decimal mark is a comma.
+  testing::ScopedLocale comma(LC_NUMERIC, "de_DE.UTF-8", "German_Germany.1252");
 #ifdef _WIN32
   if (!comma.active() || printed(0.5) != "0,5") GTEST_SKIP() << "no comma locale here";
 #else

@@ -307,6 +307,14 @@ TEST_F(ChartImportTest, FolderWithoutItsChartOrACancelledDialogChangesNothing) {
   EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(fieldTexts(), before);
   EXPECT_FALSE(std::filesystem::exists(dir / "Empty.json"));
+
+  // A name no one could type as the ID.
+  platform.host.messages.clear();
+  chooseFolder(source.path() / "two\nlines");
+  importChartFolder(*form);
+  ASSERT_EQ(platform.host.messages.size(), 1u);
+  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱打不开谱面 ╭(╯^╰)╮");
+  EXPECT_EQ(fieldTexts(), before);
 }
 
 TEST_F(ChartImportTest, AChartThatCannotBeCopiedIsReportedBeforeAnyFieldChanges) {

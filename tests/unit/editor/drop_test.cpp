@@ -160,6 +160,21 @@ TEST_F(DropTest, AnyFileOnPageFourNamesTheAvatarWithoutBeingCopied) {
   EXPECT_TRUE(platform.host.messages.empty());
 }
 
+// A name no one could type is refused by both ways in, and the avatar stays as it was.
+TEST_F(DropTest, AnAvatarNameWithALineEndOrATabIsRefused) {
+  showPage(*form, 4);
+  for (const char* bad : {"two\nlines.png", "tab\there.png"}) {
+    const std::filesystem::path picture = elsewhere.write(bad, "image");
+    platform.host.messages.clear();
+    handleDrop(*form, {picture});
+    platform.host.dialogResults.push_back(picture);
+    openAvatar(*form);
+    EXPECT_EQ(messageTexts(), (std::vector<Text>{kWhatIsThis, u"Pim酱打不开头像 ╭(╯^╰)╮"})) << bad;
+    EXPECT_EQ(field(slot::avatar).text, u"头像.png") << bad;
+    EXPECT_FALSE(std::filesystem::exists(dir / bad)) << bad;
+  }
+}
+
 class AvatarDialogTest : public DropTest {
  protected:
   void choose(const std::filesystem::path& file) { platform.host.dialogResults.push_back(file); }

@@ -4,11 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+
+#include "support/scoped_locale.h"
 
 namespace zarq::gtk {
 namespace {
 
 TEST(FilePatternTest, FiltersMatchAsInAWindowsFileDialog) {
+  // Turkish, where the C library's upper case of "i" is no ASCII letter.
+  const testing::ScopedLocale turkish(LC_CTYPE, "tr_TR.UTF-8", "");
+  ASSERT_TRUE(turkish.active()) << "localedef could not build tr_TR.UTF-8";
   const struct {
     const char* pattern;
     const char* name;
@@ -20,7 +26,8 @@ TEST(FilePatternTest, FiltersMatchAsInAWindowsFileDialog) {
       {"*.*", "a.png", true},         {"*.*", "README", true},
       {"*.json", "chart.JSON", true}, {"*.png;*.jpg", "a.JPG", true},
       {"*.png;*.jpg", "a.png", true}, {"*.png;*.jpg", "a.gif", false},
-      {";*.png;", "a.png", true},
+      {";*.png;", "a.png", true},     {"*.gif", "AVATAR.GIF", true},
+      {"*.gif", "a.gIf", true},
   };
   for (const auto& c : cases) {
     const std::vector<std::string> globs = globsForFilterPattern(c.pattern);

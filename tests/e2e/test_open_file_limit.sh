@@ -1,0 +1,32 @@
+# Too few files allowed open at once (ulimit -n) for GTK's dialogs, which abort the process
+# when they cannot load their icons: the editor says so and does not start. A low soft limit
+# alone is raised, and the folder chooser opens.
+. "$ZARQ_E2E/lib.sh"
+
+limited_editor() {
+  printf '#!/bin/sh\nulimit %s 14\nexec "%s" "$@"\n' "$1" "$ZARQ_EDITOR" >../limited
+  chmod +x ../limited
+}
+
+limited_editor -n
+ZARQ_EDITOR=../limited launch_editor
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 1 ] || fail "a hard limit of 14 open files: exit $EDITOR_EXIT"
+grep -q "at least 20 files must be open at once" "$ZARQ_E2E_LOGS/editor.log" ||
+  fail "the limit was not told: $(cat "$ZARQ_E2E_LOGS/editor.log")"
+[ ! -e save.set ] || fail "the refused start wrote save.set"
+note "a hard limit too low is told"
+
+limited_editor -Sn
+ZARQ_EDITOR=../limited start_editor
+type_into_chart_id kept
+keys ctrl+shift+o
+chooser=$(find_window "打开 Zarq 谱面文件夹" 10) || fail "the folder chooser did not open"
+timeout 10 xdotool windowfocus --sync "$chooser"
+keys Escape
+window_gone "打开 Zarq 谱面文件夹" 10 || fail "the chooser did not close"
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "the editor ended with $EDITOR_EXIT"
+"$ZARQ_PRESET" dump --fields chartId save.set | grep -q '"kept"' || fail "the form was not saved"
+note "a low soft limit is raised"
