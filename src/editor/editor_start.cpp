@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <system_error>
+#include <utility>
 
 #include "editor/command_line.h"
 #include "editor/window_events.h"
@@ -16,6 +17,25 @@ namespace zarq {
 namespace {
 
 std::string problem(const std::string& what) { return "zarq-settings: " + what; }
+
+// Keeps the working folder for the next start once: when the window's first frame is out
+// (the file's write and flushes need not hold it up), or on the way out at the latest.
+class FolderKeeper {
+ public:
+  FolderKeeper(const WorkingFolder& work, const StartPlaces& places)
+      : work_(work), places_(places) {}
+  FolderKeeper(const FolderKeeper&) = delete;
+  FolderKeeper& operator=(const FolderKeeper&) = delete;
+  ~FolderKeeper() { keep(); }
+  void keep() {
+    if (!std::exchange(kept_, true)) keepWorkingFolder(work_, places_, osFileSystem());
+  }
+
+ private:
+  const WorkingFolder& work_;
+  const StartPlaces& places_;
+  bool kept_ = false;
+};
 
 }  // namespace
 
@@ -54,13 +74,14 @@ int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args
   {
     const std::unique_ptr<Desktop> dialogs = shell.dialogsIn(places.home);
     WindowLoop chooser(*dialogs);
-    work = enterWorkingFolder(line, places, chooser, osFileSystem());
+    work = enterWorkingFolder(line, places, chooser);
   }
   if (!work.problem.empty()) {
     shell.say(problem(work.problem), true);
     return 1;
   }
   if (!work.folder) return 0;
+  FolderKeeper keeper(work, places);
   const std::filesystem::path& folder = *work.folder;
   const Text title = windowTitle(folder);
 
@@ -80,6 +101,8 @@ int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args
   onWindowCreate(*form);
   restoreZoom(*form);
   shell.showWindow();
+  // Posted work runs once the window's events, its first frame among them, are handled.
+  loop.postToWindowThread(0, [&keeper] { keeper.keep(); });
   if (line.preset) {
     const std::filesystem::path preset = places.current / *line.preset;
     loop.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });

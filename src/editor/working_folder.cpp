@@ -74,7 +74,7 @@ std::optional<std::filesystem::path> lastFolder(const StartPlaces& places, Host&
 }  // namespace
 
 WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlaces& places,
-                                 Host& host, FileSystem& files) {
+                                 Host& host) {
   WorkingFolder result;
   const bool installedStart = !line.folder && same(places.programFolder, places.installFolder);
   if (line.lastFolder || installedStart) {
@@ -90,14 +90,15 @@ WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlace
     }
     result.folder = folder;
   }
-  if (!result.folder || places.configHome.empty() || isUserFolder(*result.folder, places)) {
-    return result;
-  }
-  if (!rememberFolder(files, places.configHome, *result.folder)) {
-    std::fprintf(stderr, "zarq-settings: cannot keep the folder for the next start in %s\n",
-                 toUtf8(textFromPath(rememberedFolderFile(places.configHome))).c_str());
-  }
+  result.keep =
+      result.folder && !places.configHome.empty() && !isUserFolder(*result.folder, places);
   return result;
+}
+
+void keepWorkingFolder(const WorkingFolder& work, const StartPlaces& places, FileSystem& files) {
+  if (!work.keep || rememberFolder(files, places.configHome, *work.folder)) return;
+  std::fprintf(stderr, "zarq-settings: cannot keep the folder for the next start in %s\n",
+               toUtf8(textFromPath(rememberedFolderFile(places.configHome))).c_str());
 }
 
 Text windowTitle(const std::filesystem::path& folder) {

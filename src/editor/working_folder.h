@@ -38,6 +38,8 @@ struct WorkingFolder {
   std::optional<std::filesystem::path> folder;
   // Why the folder cannot be used (one line); empty otherwise.
   std::string problem;
+  // Whether keepWorkingFolder is to keep the folder for the next start.
+  bool keep = false;
 };
 
 // Chooses the folder the editor works in and makes it the process's current folder: the
@@ -45,11 +47,15 @@ struct WorkingFolder {
 // folder) the folder used last, or, when there is none yet, it is gone, cannot be entered
 // or is the home folder or a user folder, one the user picks through `host` (never one of
 // those, where a start from the menu must not leave files); else the program's folder
-// where there is one, or the current folder. The folder is kept for the next start (never
-// the home folder or a user folder); when that fails a line on the standard error says so
-// and the editor works on.
+// where there is one, or the current folder. Whether the folder is to be kept for the next
+// start (never the home folder or a user folder) is left in `keep`.
 WorkingFolder enterWorkingFolder(const EditorCommandLine& line, const StartPlaces& places,
-                                 Host& host, FileSystem& files);
+                                 Host& host);
+
+// Keeps the folder for the next start where `work` says so: a file written and flushed,
+// which need not hold up the window. When that fails a line on the standard error says so
+// and the editor works on.
+void keepWorkingFolder(const WorkingFolder& work, const StartPlaces& places, FileSystem& files);
 
 // The window's title: the editor's name, " - " and the folder's name.
 Text windowTitle(const std::filesystem::path& folder);

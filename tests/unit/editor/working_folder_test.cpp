@@ -29,8 +29,9 @@ struct WorkingFolderTest : ::testing::Test {
   ~WorkingFolderTest() override { fs::current_path(before); }
   // The folder worked in, which is then the current one.
   std::optional<fs::path> choose(const EditorCommandLine& line) {
-    const WorkingFolder work = enterWorkingFolder(line, places, loop, osFileSystem());
+    const WorkingFolder work = enterWorkingFolder(line, places, loop);
     EXPECT_EQ(work.problem, "");
+    keepWorkingFolder(work, places, osFileSystem());
     if (work.folder) {
       EXPECT_TRUE(fs::equivalent(fs::current_path(), *work.folder));
     }
@@ -139,7 +140,7 @@ TEST_F(WorkingFolderTest, AFolderThatCannotBeEnteredIsNeverWorkedIn) {
   // Named on the command line: the start fails, saying why.
   EditorCommandLine line;
   line.folder = dir / "file";
-  const WorkingFolder work = enterWorkingFolder(line, places, loop, osFileSystem());
+  const WorkingFolder work = enterWorkingFolder(line, places, loop);
   EXPECT_EQ(work.folder, std::nullopt);
   EXPECT_NE(work.problem.find("cannot work in"), std::string::npos) << work.problem;
   EXPECT_EQ(work.problem.find('\n'), std::string::npos);
