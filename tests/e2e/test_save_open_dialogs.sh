@@ -1,6 +1,7 @@
 # Ctrl+S through the real save dialog writes a preset that zarq-preset reads, asks before
 # replacing it (Escape answers No), and Ctrl+O through the real open dialog loads one back;
-# every dialog starts in the editor's folder, not where the last one ended.
+# every dialog starts in the editor's folder, not where the last one ended, in the desktop's
+# theme.
 . "$ZARQ_E2E/lib.sh"
 
 SAVE_TITLE="Zarq Radoziro 设置填写器 - 保存"
@@ -47,6 +48,10 @@ touch -d '2001-01-01' mine.set
 keys ctrl+s
 choose_file "另存为" "$PWD/mine.set"
 box=$(find_window "$SAVE_TITLE" 10) || fail "no question before replacing mine.set"
+# GTK's own windows wear the desktop's theme (light in the default one), not the empty one
+# the editor's window starts on.
+screenshot "$box" question.png
+[ "$(brightness question.png 0 0 20 20)" -gt 300 ] || fail "the question is drawn without the theme"
 timeout 10 xdotool windowfocus --sync "$box" || fail "the question did not take the keyboard"
 keys Escape
 window_gone "$SAVE_TITLE" 10 || fail "Escape did not close the question"

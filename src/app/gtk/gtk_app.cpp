@@ -18,6 +18,7 @@
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/picture_decoder.h"
 #include "backend/gtk/glib_owned.h"
+#include "backend/gtk/held_theme.h"
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
@@ -173,6 +174,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   g_set_prgname(kProgramName);
+  holdThemeBack();
   // GTK's own options (--display, ...) are taken out first; what is left is the editor's.
   if (!gtk_parse_args(&argc, &argv)) {
     std::fprintf(stderr, "zarq-settings: bad GTK option (see zarq-settings --help)\n");

@@ -15,6 +15,7 @@
 #include "backend/gtk/atk_page.h"
 #include "backend/gtk/desktop_palette.h"
 #include "backend/gtk/file_pattern.h"
+#include "backend/gtk/held_theme.h"
 #include "backend/gtk/uri_list.h"
 #include "common/utf.h"
 #include "editor/accessible_page.h"
@@ -119,6 +120,7 @@ void GtkHost::closeModal(GtkDialog* dialog) {
 }
 
 MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons buttons) {
+  releaseTheme();
   GtkWidget* dialog = gtk_message_dialog_new(
       GTK_WINDOW(window_), GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
       GTK_MESSAGE_OTHER, GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
@@ -145,6 +147,7 @@ MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons 
 std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction action,
                                                          const char* title, const char* acceptLabel,
                                                          TextView filterName, TextView pattern) {
+  releaseTheme();
   GtkWidget* dialog =
       gtk_file_chooser_dialog_new(title, GTK_WINDOW(window_), action, "取消(_C)",
                                   GTK_RESPONSE_CANCEL, acceptLabel, GTK_RESPONSE_ACCEPT, nullptr);

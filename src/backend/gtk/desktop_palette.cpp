@@ -6,6 +6,7 @@
 #include <string>
 
 #include "backend/gtk/glib_owned.h"
+#include "backend/gtk/held_theme.h"
 
 namespace zarq::gtk {
 namespace {
@@ -19,7 +20,7 @@ Argb argbOf(const GdkRGBA& c) {
 
 // GTK_THEME overrides the desktop's setting, as GTK itself does.
 std::string themeName() {
-  if (const char* forced = g_getenv("GTK_THEME"); forced && *forced) return forced;
+  if (const char* forced = forcedThemeName()) return forced;
   gchar* name = nullptr;
   g_object_get(gtk_settings_get_default(), "gtk-theme-name", &name, nullptr);
   const GString8 owned(name);
@@ -44,6 +45,8 @@ bool isHighContrastTheme(std::string_view name) {
 
 Palette desktopPalette(GtkWidget* widget) {
   if (!widget || !isHighContrastTheme(themeName())) return {};
+  // The colours are the theme's own.
+  releaseTheme();
   GtkStyleContext* style = gtk_widget_get_style_context(widget);
   GdkRGBA text;
   gtk_style_context_get_color(style, GTK_STATE_FLAG_NORMAL, &text);
