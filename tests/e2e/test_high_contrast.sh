@@ -1,5 +1,6 @@
-# Under a high-contrast theme the illustration is not drawn behind the page, and texts,
-# outlines and bubbles take the theme's foreground on its background.
+# Under a high-contrast theme, forced through GTK_THEME or named in the desktop's settings,
+# the illustration is not drawn behind the page, and texts, outlines and bubbles take the
+# theme's foreground on its background.
 . "$ZARQ_E2E/lib.sh"
 
 repo=$(cd "$ZARQ_E2E/../.." && pwd)
@@ -45,6 +46,21 @@ screenshot "$EDITOR_WID" high-contrast-inverse.png
   fail "the picture still lies behind the page of the inverse theme"
 [ "$(pixels_of high-contrast-inverse.png '#F3F3F1' 0 0 944 681)" -gt 2000 ] ||
   fail "no text in the inverse theme's foreground colour"
+close_window "$EDITOR_WID"
+wait_editor_exit 10
+
+# Named in the desktop's settings instead of GTK_THEME, the theme gives its colours all the
+# same (the editor starts on an empty theme and loads the desktop's for them).
+mkdir -p "$XDG_CONFIG_HOME/gtk-3.0"
+printf '[Settings]\ngtk-theme-name=HighContrast\n' >"$XDG_CONFIG_HOME/gtk-3.0/settings.ini"
+start_editor
+rest_pointer
+screenshot "$EDITOR_WID" high-contrast-settings.png
+# (The page's own black would pass for any colour in pixels_of.)
+[ "$(brightness high-contrast-settings.png 10 610 150 60)" -gt 8500 ] ||
+  fail "the desktop's high-contrast theme did not give the page its background"
+[ "$(pixels_of high-contrast-settings.png "$foreground" 0 0 944 681)" -gt 2000 ] ||
+  fail "no text in the foreground of the desktop's high-contrast theme"
 close_window "$EDITOR_WID"
 wait_editor_exit 10
 note "high contrast: the theme's colours, no picture"
