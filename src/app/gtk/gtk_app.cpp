@@ -121,6 +121,7 @@ class GtkShell final : public EditorShell {
       return false;
     }
     gdk_set_program_class(kProgramName);
+    releaseThemeWhereGtkDecorates(gdk_display_get_default());
     return true;
   }
   StartPlaces startPlaces(std::error_code& error) override {

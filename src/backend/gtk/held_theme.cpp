@@ -1,5 +1,6 @@
 #include "backend/gtk/held_theme.h"
 
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include <cstring>
@@ -28,6 +29,10 @@ void releaseTheme() {
   g_setenv("GTK_THEME", "", TRUE);
   // GTK loads its theme again when the theme's name is said to have changed.
   g_object_notify(G_OBJECT(gtk_settings_get_default()), "gtk-theme-name");
+}
+
+void releaseThemeWhereGtkDecorates(GdkDisplay* display) {
+  if (!GDK_IS_X11_DISPLAY(display) || g_strcmp0(g_getenv("GTK_CSD"), "1") == 0) releaseTheme();
 }
 
 const char* forcedThemeName() {

@@ -4,6 +4,8 @@
 // theme took about a third of the editor's start and 2.4 MB. Until then GTK runs on an empty
 // theme built into the program.
 
+#include <gdk/gdk.h>
+
 namespace zarq::gtk {
 
 // Called before GTK starts, while the process has one thread. Where GTK_THEME names a theme
@@ -13,6 +15,10 @@ void holdThemeBack();
 // GTK loads the desktop's theme now, if it was held back; it follows the desktop's changes of
 // theme from then on as it always does.
 void releaseTheme();
+
+// Where GTK draws the window's title bar and frame itself (on Wayland, or with GTK_CSD=1) it
+// draws them with the theme: there the theme is loaded at once. Called once the display is open.
+void releaseThemeWhereGtkDecorates(GdkDisplay* display);
 
 // The theme GTK_THEME forces on GTK, or nothing (the empty theme held back is none).
 const char* forcedThemeName();
