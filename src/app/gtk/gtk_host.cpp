@@ -237,6 +237,14 @@ void GtkHost::setCaretPos(int x, int y, int height) {
   gtk_im_context_set_cursor_location(inputMethod_.get(), &caret);
 }
 
+// Some input methods commit what they compose on a reset: that text belongs to the field
+// whose editing has ended, not to the one edited now.
+void GtkHost::dropComposition() {
+  droppingComposition_ = true;
+  gtk_im_context_reset(inputMethod_.get());
+  droppingComposition_ = false;
+}
+
 Palette GtkHost::palette() { return desktopPalette(window_); }
 
 bool GtkHost::handleEvents(int waitMs) {
@@ -404,6 +412,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   inputMethod_.reset(gtk_im_multicontext_new());
   gtk_im_context_set_use_preedit(inputMethod_.get(), TRUE);
   on(inputMethod_.get(), "commit", [](GtkIMContext*, gchar* text, gpointer p) {
+    if (self(p).droppingComposition_) return;
     for (const char16_t unit : fromUtf8(text)) onChar(*self(p).form_, unit);
   });
   on(inputMethod_.get(), "preedit-changed", [](GtkIMContext* context, gpointer p) {
