@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <limits>
+#include <set>
 #include <system_error>
 
 #include "args.h"
@@ -51,12 +52,23 @@ std::string damageWords(PresetError damage) {
 
 bool isSetFile(const fs::path& path) { return path.extension() == ".set"; }
 
+// What tells two names of one file apart from two files: "out" and "./out/" are one folder.
+fs::path identityOf(const fs::path& path) {
+  if (path == "-") return path;
+  std::error_code error;
+  fs::path canonical = fs::weakly_canonical(path, error);
+  return error ? fs::absolute(path, error).lexically_normal() : canonical;
+}
+
 }  // namespace
 
 std::vector<fs::path> presetInputs(const std::vector<std::string>& args, bool& incomplete) {
   std::vector<fs::path> inputs;
+  // A file or folder named twice, however spelt, is read once, where it was first named.
+  std::set<fs::path> named;
   for (const std::string& given : args) {
     const fs::path arg = pathArg(given);
+    if (!named.insert(identityOf(arg)).second) continue;
     std::error_code error;
     if (!fs::is_directory(arg, error)) {
       inputs.push_back(arg);

@@ -15,7 +15,8 @@ namespace zarq::tool {
 // Each argument as it is, except that a folder stands for its ".set" files in name order
 // (not its subfolders): only regular files, or links to them; each other entry of that name
 // is skipped with a line on the standard error. Empty when a folder holds none. A folder
-// that cannot be listed is named on the standard error and sets `incomplete`.
+// that cannot be listed is named on the standard error and sets `incomplete`. A file or folder
+// named twice, however spelt, counts once, where it was first named.
 std::vector<std::filesystem::path> presetInputs(const std::vector<std::string>& args,
                                                 bool& incomplete);
 

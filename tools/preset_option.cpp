@@ -28,8 +28,10 @@ std::optional<std::filesystem::path> formFolder(const ParsedArgs& parsed) {
   }
   const std::filesystem::path dir = pathArg(parsed.value("--dir"));
   std::error_code error;
-  if (std::filesystem::is_directory(dir, error)) return dir;
-  usageError("no such folder: " + pathText(dir));
+  const std::filesystem::file_status status = std::filesystem::status(dir, error);
+  if (std::filesystem::is_directory(status)) return dir;
+  usageError((std::filesystem::exists(status) ? "not a folder: " : "no such folder: ") +
+             pathText(dir));
   return std::nullopt;
 }
 

@@ -23,6 +23,8 @@ Text fileErrorText(FileError error) {
       return u"那里已经有同名的东西了";
     case FileError::NotFound:
       return u"文件或文件夹不见了";
+    case FileError::InvalidName:
+      return u"这个名字在这里不能用作文件名";
     case FileError::NotRegular:
       return u"那里不是普通的文件";
     case FileError::Stopped:

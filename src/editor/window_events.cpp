@@ -47,6 +47,21 @@ void watchWorkFolder(SettingsForm& form) {
       });
 }
 
+// The field being edited, or -1.
+std::int16_t editedField(const SettingsForm& form) {
+  return form.interactionMode == InteractionMode::Editing ? form.focusedField : -1;
+}
+
+// A composition belongs to the field it began in: once that field's editing ends (Tab, a
+// page turn, a click elsewhere, a load) the input method drops it, or its text would land in
+// the next field edited.
+void dropCompositionLeftBehind(SettingsForm& form) {
+  if (form.composing.empty() || form.composingField == editedField(form)) return;
+  form.composing.clear();
+  form.host().dropComposition();
+  requestFrame(form);
+}
+
 // Every input goes through the queue, and ends with the frame it owes; a control it took
 // away (hid, greyed, left on another page) no longer has the focus.
 void deliver(SettingsForm& form, std::function<void()> input) {
@@ -195,6 +210,7 @@ void onChar(SettingsForm& form, char16_t unit) {
 
 void onComposition(SettingsForm& form, TextView composing) {
   if (form.composing == composing) return;
+  if (form.composing.empty()) form.composingField = editedField(form);
   form.composing = Text(composing);
   requestFrame(form);
   showChanges(form);
@@ -281,6 +297,7 @@ bool animationRunning(SettingsForm& form) {
 }
 
 void showChanges(SettingsForm& form) {
+  dropCompositionLeftBehind(form);
   if (lookUpPreviewFile(form)) requestFrame(form);
   if (frameOwed(form)) renderFrame(form);
   announceChanges(form);

@@ -55,7 +55,9 @@ void onKeyUp(SettingsForm& form, const KeyStroke& stroke);
 // A key held down repeats at the system's rate: each repeat after the first press.
 void onKeyRepeat(SettingsForm& form, const KeyStroke& stroke);
 void onChar(SettingsForm& form, char16_t unit);
-// The input method's text being composed changed; empty once it is committed or dropped.
+// The input method's text being composed changed; empty once it is committed or dropped. It
+// belongs to the field edited as it began: when that field's editing ends, the event that
+// ended it has the input method drop it.
 void onComposition(SettingsForm& form, TextView composing);
 void onCommand(SettingsForm& form, Command command);
 void onMouseMove(SettingsForm& form, int x, int y);

@@ -18,6 +18,8 @@ const char* fileErrorWords(FileError error) {
       return "something of that name is already there";
     case FileError::NotFound:
       return "no such file or folder";
+    case FileError::InvalidName:
+      return "not a valid file name on this system";
     case FileError::NotRegular:
       return "not a regular file";
     case FileError::Stopped:

@@ -97,8 +97,10 @@ struct SettingsForm {
   // The first half of a character outside the Basic Multilingual Plane, typed or pasted,
   // waiting for its second half; 0 when none is.
   char16_t pendingHighSurrogate = 0;
-  // What the input method is composing in the edited field, not committed yet.
+  // What the input method is composing in the edited field, not committed yet, and that
+  // field (-1: none was edited when the composition began).
   Text composing;
+  std::int16_t composingField = -1;
   // What the button went down on while its release has not acted yet. Each press is released
   // once: by the button coming up or by the pointer leaving the window, whichever comes first.
   Click<Hit> press;

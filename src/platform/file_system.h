@@ -35,6 +35,7 @@ enum class FileError {
   NameTooLong,  // the name or the path is too long for the file system
   Exists,       // something is already there
   NotFound,     // the file or a folder of its path is missing
+  InvalidName,  // the name holds what the file system allows in no name
   NotRegular,   // a folder, a pipe, a device or a link where a file is wanted
   Stopped,      // stopped on request before it was done
   Other,

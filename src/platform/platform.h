@@ -232,6 +232,9 @@ class DesktopServices {
   // Where the input method's candidate window should open: the caret's foot, `height` high
   // from (x, y), in the form's pixels (a desktop gets them in the window's from the loop).
   virtual void setCaretPos(int x, int y, int height) = 0;
+  // The input method forgets what it is composing, committing none of it. Without an input
+  // method nothing happens.
+  virtual void dropComposition() {}
   // Milliseconds of the steady clock since the process first read it; any thread may ask.
   virtual std::int32_t clockMs() {
     static const auto start = std::chrono::steady_clock::now();

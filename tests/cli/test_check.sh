@@ -9,6 +9,10 @@ tab=$'\t'
 
 expect_code 2 "$preset" check --bogus
 expect_code 2 "$preset" check --dir "$work/missing"
+grep -qF "no such folder: $work/missing" "$work/err" || fail "--dir of nothing: $(cat "$work/err")"
+touch "$work/a.json"
+expect_code 2 "$preset" check --dir "$work/a.json"
+grep -qF "not a folder: $work/a.json" "$work/err" || fail "--dir of a file: $(cat "$work/err")"
 expect_code 2 "$preset" check --dir
 expect_code 1 "$preset" check "$work/missing.set"
 grep -qF "missing.set: 无法读取文件！: no such file" "$work/err" || fail "check of a missing preset: $(cat "$work/err")"

@@ -55,6 +55,13 @@ for command in dump check; do
   grep -q 'good.set' out || fail "$command folder left out the preset"
 done
 
+# A folder or file named twice, however spelt, is read once.
+expect_code 0 "$preset" dump folder ./folder/
+[ "$(grep -c 'good.set' out)" = 1 ] && [ "$(grep -c 'pipe.set' err)" = 1 ] ||
+  fail "a folder named twice is read twice: $(cat out err)"
+expect_code 0 "$preset" dump folder/good.set ./folder//good.set
+[ "$(grep -c 'good.set' out)" = 1 ] || fail "a file named twice is read twice: $(cat out)"
+
 # A stream is read no further than the longest preset.
 expect_code 0 sh -c "\"$preset\" dump - <folder/good.set"
 set +e

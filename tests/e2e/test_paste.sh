@@ -1,5 +1,6 @@
 # Text another program puts on the clipboard is pasted with Ctrl+V into the field being
-# edited, its line break and NUL dropped; a text of 100 units is refused with a message.
+# edited, its line break and NUL dropped; a text of 100 units is refused with a message, and
+# so is a paste whose owner never answers, after a moment rather than half a minute.
 . "$ZARQ_E2E/lib.sh"
 
 # Owns the clipboard with TEXT until another owner takes it over.
@@ -38,6 +39,16 @@ keys ctrl+v
 set_clipboard "$(printf '%0100d' 0)"
 keys ctrl+v
 box=$(find_window "Zarq Radoziro 设置填写器 - 粘贴" 10) || fail "100 units pasted without a word"
+timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
+keys Return
+for _ in $(seq 100); do xwininfo -id "$box" >/dev/null 2>&1 || break; sleep 0.1; done
+
+set_clipboard frozen
+owner=$(tail -n1 "$ZARQ_E2E_LOGS/pids")
+kill -STOP "$owner"
+keys ctrl+v
+box=$(find_window "Zarq Radoziro 设置填写器 - 粘贴" 10) || fail "a silent clipboard owner holds Ctrl+V"
+kill -KILL "$owner"
 timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
 keys Return
 for _ in $(seq 100); do xwininfo -id "$box" >/dev/null 2>&1 || break; sleep 0.1; done

@@ -47,6 +47,7 @@ class ScriptedHost : public Desktop {
     caretX = x;
     caretY = y;
   }
+  void dropComposition() override { ++compositionsDropped; }
   std::int32_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
   Palette palette() override { return themePalette; }
@@ -93,6 +94,7 @@ class ScriptedHost : public Desktop {
   int beeps = 0;
   int clipboardWrites = 0;
   int caretX = -1, caretY = -1;
+  int compositionsDropped = 0;
   int dialogsClosed = 0;
   int windowsClosed = 0;
   std::filesystem::path watchedFolder;

@@ -158,6 +158,11 @@ for name in NUL CON 'chart\AUX.set'; do
     fail "dump $name: $(cat device.err)"
 done
 
+# A name Windows allows for no file is said to be one, not taken for a missing file.
+wine "$windows" dump 'z<.set' >/dev/null 2>invalid.err && fail "dump of z<.set succeeded"
+grep -qxF "zarq-preset: z<.set: 无法读取文件！: not a valid file name on this system" invalid.err ||
+  fail "dump z<.set: $(cat invalid.err)"
+
 # Names that differ only in case are one file on Windows: the second input is refused, not
 # made over the first one's preset.
 mkdir lower upper cased

@@ -194,37 +194,92 @@ std::optional<std::filesystem::path> GtkHost::chooseFolder(TextView prompt) {
                     u"");
 }
 
+namespace {
+
+// How long a paste waits for the clipboard's owner, as other desktop programs do.
+constexpr gint64 kClipboardWaitUs = 2 * G_USEC_PER_SEC;
+
+// One answer of the clipboard's owner, shared by the wait and GTK's callback: an answer that
+// comes after the wait gave up goes to nobody.
+struct ClipboardAnswer {
+  bool done = false;
+  bool answered = false;  // false: no owner, or the owner failed
+  std::vector<GdkAtom> targets;
+  std::string bytes;
+};
+using SharedAnswer = std::shared_ptr<ClipboardAnswer>;
+
+// Called once per request, also when GTK gives it up itself.
+void takeAnswer(gpointer p, bool answered, std::string bytes, std::vector<GdkAtom> targets = {}) {
+  const std::unique_ptr<SharedAnswer> holder(static_cast<SharedAnswer*>(p));
+  ClipboardAnswer& answer = **holder;
+  answer.done = true;
+  answer.answered = answered;
+  answer.bytes = std::move(bytes);
+  answer.targets = std::move(targets);
+}
+
+}  // namespace
+
 ClipboardText GtkHost::clipboardText() {
   GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
   if (!clipboard) return {ClipboardText::Status::Unavailable, {}};
-  GdkAtom* targets = nullptr;
-  gint count = 0;
+  // GTK's own waits hold a paste for half a minute when the owner never answers; this one
+  // gives up after a while, the window going on meanwhile.
+  const gint64 deadline = g_get_monotonic_time() + kClipboardWaitUs;
+  const auto wait = [&](const auto& request) {
+    const SharedAnswer answer = std::make_shared<ClipboardAnswer>();
+    request(new SharedAnswer(answer));
+    for (gint64 left; !answer->done && (left = deadline - g_get_monotonic_time()) > 0;) {
+      handleEvents(static_cast<int>((left + 999) / 1000));
+    }
+    return answer;
+  };
+  const SharedAnswer offered = wait([clipboard](gpointer p) {
+    gtk_clipboard_request_targets(
+        clipboard,
+        [](GtkClipboard*, GdkAtom* atoms, gint count, gpointer data) {
+          takeAnswer(data, atoms != nullptr, {}, std::vector<GdkAtom>(atoms, atoms + count));
+        },
+        p);
+  });
+  if (!offered->done) return {ClipboardText::Status::LockFailed, {}};
   // No owner, or an owner without any text form: nothing to paste.
-  if (!gtk_clipboard_wait_for_targets(clipboard, &targets, &count)) {
+  std::vector<GdkAtom>& targets = offered->targets;
+  if (!offered->answered ||
+      !gtk_targets_include_text(targets.data(), static_cast<gint>(targets.size()))) {
     return {ClipboardText::Status::NoText, {}};
   }
-  const GArrayOf<GdkAtom> ownedTargets(targets);
-  if (!gtk_targets_include_text(targets, count)) return {ClipboardText::Status::NoText, {}};
   // UTF-8 is fetched as it is, with its length, so that a NUL inside does not end the text
   // there; other text forms GTK converts, up to the first NUL.
   const GdkAtom utf8Target = gdk_atom_intern_static_string("UTF8_STRING");
-  if (std::find(targets, targets + count, utf8Target) != targets + count) {
-    const std::unique_ptr<GtkSelectionData, decltype(&gtk_selection_data_free)> data(
-        gtk_clipboard_wait_for_contents(clipboard, utf8Target), gtk_selection_data_free);
-    const gint length = data ? gtk_selection_data_get_length(data.get()) : -1;
-    const std::optional<Text> text =
-        length < 0
-            ? std::nullopt
-            : decodeUtf8({reinterpret_cast<const char*>(gtk_selection_data_get_data(data.get())),
-                          static_cast<std::size_t>(length)});
-    // Not valid UTF-8, the owner failed or went away meanwhile.
-    if (!text) return {ClipboardText::Status::LockFailed, {}};
-    return {ClipboardText::Status::Text, *text};
-  }
-  // Text was offered but could not be fetched: the owner failed or went away meanwhile.
-  const GString8 utf8(gtk_clipboard_wait_for_text(clipboard));
-  if (!utf8) return {ClipboardText::Status::LockFailed, {}};
-  return {ClipboardText::Status::Text, fromUtf8(utf8.get())};
+  const bool utf8 = std::find(targets.begin(), targets.end(), utf8Target) != targets.end();
+  const SharedAnswer text = wait([clipboard, utf8, utf8Target](gpointer p) {
+    if (utf8) {
+      gtk_clipboard_request_contents(
+          clipboard, utf8Target,
+          [](GtkClipboard*, GtkSelectionData* data, gpointer answer) {
+            const gint length = data ? gtk_selection_data_get_length(data) : -1;
+            if (length < 0) return takeAnswer(answer, false, {});
+            takeAnswer(answer, true,
+                       {reinterpret_cast<const char*>(gtk_selection_data_get_data(data)),
+                        static_cast<std::size_t>(length)});
+          },
+          p);
+    } else {
+      gtk_clipboard_request_text(
+          clipboard,
+          [](GtkClipboard*, const gchar* converted, gpointer answer) {
+            takeAnswer(answer, converted != nullptr, converted ? converted : "");
+          },
+          p);
+    }
+  });
+  // Not valid UTF-8, no answer in time, or the owner failed or went away meanwhile.
+  const std::optional<Text> decoded =
+      text->answered ? decodeUtf8(text->bytes) : std::optional<Text>();
+  if (!decoded) return {ClipboardText::Status::LockFailed, {}};
+  return {ClipboardText::Status::Text, *decoded};
 }
 
 void GtkHost::setClipboardText(TextView text) {
@@ -262,6 +317,14 @@ void GtkHost::setCaretPos(int x, int y, int height) {
   // The candidate window opens under the caret's foot, not over the line.
   const GdkRectangle caret{x, y, 0, height};
   gtk_im_context_set_cursor_location(inputMethod_.get(), &caret);
+}
+
+// Some input methods commit what they compose on a reset: that text belongs to the field
+// whose editing has ended, not to the one edited now.
+void GtkHost::dropComposition() {
+  droppingComposition_ = true;
+  gtk_im_context_reset(inputMethod_.get());
+  droppingComposition_ = false;
 }
 
 Palette GtkHost::palette() { return desktopPalette(window_); }
@@ -432,6 +495,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   inputMethod_.reset(gtk_im_multicontext_new());
   gtk_im_context_set_use_preedit(inputMethod_.get(), TRUE);
   on(inputMethod_.get(), "commit", [](GtkIMContext*, gchar* text, gpointer p) {
+    if (self(p).droppingComposition_) return;
     for (const char16_t unit : fromUtf8(text)) onChar(*self(p).form_, unit);
   });
   on(inputMethod_.get(), "preedit-changed", [](GtkIMContext* context, gpointer p) {

@@ -61,6 +61,8 @@ class GtkHost final : public Desktop {
   void beep() override;
   // The input method's cursor.
   void setCaretPos(int x, int y, int height) override;
+  // Reset, with whatever the input method commits meanwhile discarded.
+  void dropComposition() override;
   ClipboardText clipboardText() override;
   void setClipboardText(TextView text) override;
   // Through inotify (GFileMonitor), else by looking every few seconds; the watch ends when
@@ -95,6 +97,7 @@ class GtkHost final : public Desktop {
   GtkWidget* window_ = nullptr;
   GtkWidget* area_ = nullptr;
   GObjectRef<GtkIMContext> inputMethod_;
+  bool droppingComposition_ = false;
 };
 
 }  // namespace zarq::gtk

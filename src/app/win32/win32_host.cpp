@@ -266,6 +266,16 @@ void Win32Host::setCaretPos(int x, int y, int) {
   }
 }
 
+// Cancelled, not completed: a completed composition's text would arrive as characters after
+// the edited field has already changed, in the next one.
+void Win32Host::dropComposition() {
+  if (!window_) return;
+  if (HIMC context = ImmGetContext(window_)) {
+    ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
+    ImmReleaseContext(window_, context);
+  }
+}
+
 bool Win32Host::isForeground() { return window_ && GetForegroundWindow() == window_; }
 
 bool Win32Host::handleEvents(int waitMs) {

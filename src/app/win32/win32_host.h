@@ -56,6 +56,7 @@ class Win32Host final : public Desktop {
   void beep() override;
   // The system caret and the input method's composition window.
   void setCaretPos(int x, int y, int height) override;
+  void dropComposition() override;
   bool isForeground() override;
   // The system's colours while high contrast is on (SPI_GETHIGHCONTRAST).
   Palette palette() override;

@@ -46,8 +46,10 @@ FileError errorOf(DWORD error) {
       return FileError::Exists;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
       return FileError::NotFound;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+      return FileError::InvalidName;
     default:
       return FileError::Other;
   }

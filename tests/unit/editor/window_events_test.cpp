@@ -50,6 +50,32 @@ TEST_F(WindowEventsTest, EachEventDrawsOneFrameWhenItChangedWhatShowsAndNoneOthe
   }
 }
 
+TEST_F(WindowEventsTest, ACompositionIsDroppedOnceItsFieldIsNoLongerEdited) {
+  const struct {
+    const char* event;
+    std::function<void()> send;
+    bool dropped;
+  } cases[] = {
+      {"a typed character", [&] { onChar(*form, u'x'); }, false},
+      {"a click in the same field", [&] { editAtEnd(slot::chartId); }, false},
+      {"Tab", [&] { onChar(*form, u'\t'); }, true},
+      {"Escape", [&] { onChar(*form, 27); }, true},
+      {"Ctrl+2", [&] { command(Command::Page2); }, true},
+      {"a click on another field", [&] { editAtEnd(slot::illustrationExt); }, true},
+      {"a click on nothing", [&] { click(5, 5); }, true},
+  };
+  for (const auto& c : cases) {
+    showPage(*form, 1);
+    editAtEnd(slot::chartId);
+    onComposition(*form, u"zh");
+    const int before = host().compositionsDropped;
+    c.send();
+    EXPECT_EQ(host().compositionsDropped - before, c.dropped ? 1 : 0) << c.event;
+    EXPECT_EQ(form->composing.empty(), c.dropped) << c.event;
+    onComposition(*form, u"");
+  }
+}
+
 TEST_F(WindowEventsTest, AQuestionOpensOverOneFrameOfWhatTheActionDidSoFar) {
   host().answers = {MessageAnswer::No};
   const int before = frames();
