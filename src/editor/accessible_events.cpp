@@ -125,4 +125,9 @@ void announceChanges(SettingsForm& form) {
   form.announced = std::move(now);
 }
 
+void retellFocus(SettingsForm& form) {
+  for (AccessibleControl& control : form.announced.controls) control.focused = false;
+  announceChanges(form);
+}
+
 }  // namespace zarq

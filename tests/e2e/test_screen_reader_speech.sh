@@ -2,7 +2,8 @@
 # and writes every utterance to its debug log (no speech synthesiser needed). Tab says a
 # field's value, selected; coming back to a field in error says the error; a page turn says
 # the page's title and puts the focus on its first field; Space on an option says it ticked;
-# an arrow on the obtained-type selector says the new type.
+# an arrow on the obtained-type selector says the new type; the focus coming back from a
+# message box is heard on the control it left.
 . "$ZARQ_E2E/lib.sh"
 
 if [ -z "${ZARQ_SESSION_BUS:-}" ]; then
@@ -83,5 +84,8 @@ after "Right" "谱面镜像 Y check box not checked."
 after "ctrl+4 Tab Tab Tab Tab Tab Tab" "已获得框 combo box." "无."
 after "Down" "Data."
 after "Up" "无."
+# A message box closed with Escape gives the keyboard back to the control it explained.
+after "F1" "alert Zarq Radoziro 设置填写器 - 已获得框."
+after "Escape" "已获得框 combo box."
 close_window "$EDITOR_WID"
 wait_editor_exit
