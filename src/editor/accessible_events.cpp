@@ -140,7 +140,9 @@ void announceChanges(SettingsForm& form) {
 
 void retellFocus(SettingsForm& form) {
   for (AccessibleControl& control : form.announced.controls) control.focused = false;
-  announceChanges(form);
+  // Work under way (an import) announces when it is done, the focus after what the work
+  // changed: told now, the control would be heard, then its changes said again.
+  if (!form.busyMark.busy()) announceChanges(form);
 }
 
 }  // namespace zarq

@@ -8,6 +8,7 @@
 #include "editor/accessible_events.h"
 #include "editor/focus.h"
 #include "editor/zoom.h"
+#include "form/busy_mark.h"
 #include "form/field_table.h"
 #include "input_fixture.h"
 #include "platform/accessible_answers.h"
@@ -250,6 +251,26 @@ TEST_F(AccessiblePageTest, FocusLeavesBeforeItArrivesAndPageTurnsAreTold) {
   clickBox(box::scoreIncrease);  // shows the three score fields
   EXPECT_EQ(told(AccessibleChange::ControlsChanged).size(), 1u);
   EXPECT_EQ(told(AccessibleChange::Checked).size(), 1u);
+}
+
+// The window taking the keyboard back (a message box closed) tells the focused control
+// again; while work is under way, once it is done, after what the work changed.
+TEST_F(AccessiblePageTest, TheWindowTakingTheKeyboardBackTellsTheFocusAgain) {
+  const ControlRef box{Kind::CheckBox, box::recordOpening};
+  focusControl(*form, box);
+  announceChanges(*form);
+  for (const bool busy : {false, true}) {
+    host().announced.clear();
+    if (busy) beginBusyWork(*form);
+    onFocusGained(*form);
+    EXPECT_EQ(told(AccessibleChange::Focus).size(), busy ? 0u : 1u);
+    if (!busy) continue;
+    endBusyWork(*form);
+    type(u" ");  // ticks the focused box
+    ASSERT_FALSE(host().announced.empty());
+    EXPECT_EQ(host().announced.back().change, AccessibleChange::Focus);
+    EXPECT_EQ(host().announced.back().control, box);
+  }
 }
 
 // A message is said once for a change: one on another control as a message, one on the
