@@ -3,7 +3,7 @@
 # field's value, selected; coming back to a field in error says the error; a page turn says
 # the page's title and puts the focus on its first field; Space on an option says it ticked;
 # an arrow on the obtained-type selector says the new type; the focus coming back from a
-# message box is heard on the control it left.
+# message box is heard on the control it left; Escape leaves the focus on the page.
 . "$ZARQ_E2E/lib.sh"
 
 if [ -z "${ZARQ_SESSION_BUS:-}" ]; then
@@ -87,5 +87,8 @@ after "Up" "无."
 # A message box closed with Escape gives the keyboard back to the control it explained.
 after "F1" "alert Zarq Radoziro 设置填写器 - 已获得框."
 after "Escape" "已获得框 combo box."
+# Escape lets go of the focus: the page holds it, and the next Tab is heard on the first field.
+after "Escape" "结算动画设置，1 个错误 panel."
+after "Tab" "头像 entry 头像.png selected."
 close_window "$EDITOR_WID"
 wait_editor_exit
