@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "editor/accessible_page.h"
 #include "form/settings_form.h"
+#include "platform/accessible_answers.h"
 
 namespace zarq {
 namespace {
@@ -142,7 +143,13 @@ void retellFocus(SettingsForm& form) {
   for (AccessibleControl& control : form.announced.controls) control.focused = false;
   // Work under way (an import) announces when it is done, the focus after what the work
   // changed: told now, the control would be heard, then its changes said again.
-  if (!form.busyMark.busy()) announceChanges(form);
+  if (form.busyMark.busy()) return;
+  announceChanges(form);
+  // With no control focused, the page itself holds the keyboard.
+  const AccessiblePage& page = form.announced;
+  if (page.page > 0 && !focusedControl(page)) {
+    form.host().announce({Change::Focus, {}, true, 0, {}, page.page});
+  }
 }
 
 }  // namespace zarq

@@ -74,7 +74,11 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" || fail "Orca did not start: $(cat "$ZARQ_E2E_LOGS/orca.out")"
-after "ctrl+1" "Zarq Radoziro 设置填写器，3 个错误 panel." "谱面ID entry 20220924 selected."
+# Nothing focused yet: the page holds the keyboard, and is heard again when a message box
+# gives it back.
+after "F1" "alert Zarq Radoziro 设置填写器 - Zarq Radoziro 设置填写器."
+after "Escape" "Zarq Radoziro 设置填写器，3 个错误 panel."
+after "ctrl+1" "谱面ID entry 20220924 selected."
 after "Tab" "开场 check box checked."
 after "shift+Tab" "谱面ID entry 20220924 selected." "invalid entry." "错误：未找到 20220924.json！"
 after "ctrl+2" "开场动画设置 panel." "曲名 entry Zarq Radoziro selected."

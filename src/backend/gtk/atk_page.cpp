@@ -223,7 +223,7 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
 // The page takes the focus that its controls let go of, so that a screen reader says where
 // the keyboard is; otherwise it would still follow the control left, and say nothing when the
 // next Tab came back to it.
-void focusPanel(AtkObject* area, bool on) {
+void focusPanel(AtkObject* area, bool on, bool again = false) {
   AtkObject* panel = panelOnView(area);
   if (!panel) return;
   Panel& p = panelOf(panel);
@@ -232,7 +232,7 @@ void focusPanel(AtkObject* area, bool on) {
       if (controlState(child).control.focused) return;
     }
   }
-  if (p.focused == on) return;
+  if (p.focused == on && !again) return;
   p.focused = on;
   atk_object_notify_state_change(panel, ATK_STATE_FOCUSED, on ? TRUE : FALSE);
 }
@@ -252,6 +252,11 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   AreaState& s = areaState(area);
   if (event.change == AccessibleChange::Name && !event.control && panelOnView(area)) {
     return g_object_notify(G_OBJECT(panelOnView(area)), "accessible-name");
+  }
+  // The page holds the keyboard (told when the window takes it back with no control focused).
+  if (event.change == AccessibleChange::Focus && !event.control) {
+    if (event.page == s.page) focusPanel(area, true, true);
+    return;
   }
   if (!event.control) return;
   const auto found =

@@ -254,7 +254,8 @@ TEST_F(AccessiblePageTest, FocusLeavesBeforeItArrivesAndPageTurnsAreTold) {
 }
 
 // The window taking the keyboard back (a message box closed) tells the focused control
-// again; while work is under way, once it is done, after what the work changed.
+// again, or the page where none is; while work is under way, once it is done, after what the
+// work changed.
 TEST_F(AccessiblePageTest, TheWindowTakingTheKeyboardBackTellsTheFocusAgain) {
   const ControlRef box{Kind::CheckBox, box::recordOpening};
   focusControl(*form, box);
@@ -271,6 +272,15 @@ TEST_F(AccessiblePageTest, TheWindowTakingTheKeyboardBackTellsTheFocusAgain) {
     EXPECT_EQ(host().announced.back().change, AccessibleChange::Focus);
     EXPECT_EQ(host().announced.back().control, box);
   }
+  // With no control focused, the page itself is told to hold the keyboard.
+  dropFocus(*form);
+  announceChanges(*form);
+  host().announced.clear();
+  onFocusGained(*form);
+  const std::vector<AccessibleEvent> focus = told(AccessibleChange::Focus);
+  ASSERT_EQ(focus.size(), 1u);
+  EXPECT_FALSE(focus[0].control);
+  EXPECT_EQ(std::pair(focus[0].on, focus[0].page), std::pair(true, 1));
 }
 
 // A message is said once for a change: one on another control as a message, one on the
