@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "common/text.h"
 #include "editor/accessible_page.h"
@@ -137,19 +138,19 @@ void announceChanges(SettingsForm& form) {
     form.host().announce(event);
   }
   form.announced = std::move(now);
+  // With no control focused, the page itself holds the keyboard the window took back.
+  const AccessiblePage& page = form.announced;
+  if (std::exchange(form.focusToRetell, false) && page.page > 0 && !focusedControl(page)) {
+    form.host().announce({Change::Focus, {}, true, 0, {}, page.page});
+  }
 }
 
 void retellFocus(SettingsForm& form) {
   for (AccessibleControl& control : form.announced.controls) control.focused = false;
-  // Work under way (an import) announces when it is done, the focus after what the work
-  // changed: told now, the control would be heard, then its changes said again.
-  if (form.busyMark.busy()) return;
-  announceChanges(form);
-  // With no control focused, the page itself holds the keyboard.
-  const AccessiblePage& page = form.announced;
-  if (page.page > 0 && !focusedControl(page)) {
-    form.host().announce({Change::Focus, {}, true, 0, {}, page.page});
-  }
+  form.focusToRetell = true;
+  // Work under way (an import, an auto-fill) announces when it is done, the focus after what
+  // the work changed: told now, the control would be heard, then its changes said again.
+  if (!form.busyMark.busy()) announceChanges(form);
 }
 
 }  // namespace zarq

@@ -275,12 +275,20 @@ TEST_F(AccessiblePageTest, TheWindowTakingTheKeyboardBackTellsTheFocusAgain) {
   // With no control focused, the page itself is told to hold the keyboard.
   dropFocus(*form);
   announceChanges(*form);
-  host().announced.clear();
-  onFocusGained(*form);
-  const std::vector<AccessibleEvent> focus = told(AccessibleChange::Focus);
-  ASSERT_EQ(focus.size(), 1u);
-  EXPECT_FALSE(focus[0].control);
-  EXPECT_EQ(std::pair(focus[0].on, focus[0].page), std::pair(true, 1));
+  for (const bool busy : {false, true}) {
+    host().announced.clear();
+    if (busy) beginBusyWork(*form);
+    onFocusGained(*form);
+    if (busy) {
+      EXPECT_TRUE(told(AccessibleChange::Focus).empty());
+      endBusyWork(*form);
+      announceChanges(*form);
+    }
+    const std::vector<AccessibleEvent> focus = told(AccessibleChange::Focus);
+    ASSERT_EQ(focus.size(), 1u) << busy;
+    EXPECT_FALSE(focus[0].control);
+    EXPECT_EQ(std::pair(focus[0].on, focus[0].page), std::pair(true, 1));
+  }
 }
 
 // A message is said once for a change: one on another control as a message, one on the
