@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "common/text.h"
 #include "editor/accessible_page.h"
 #include "form/settings_form.h"
+#include "platform/accessible_answers.h"
 
 namespace zarq {
 namespace {
@@ -45,23 +47,35 @@ void textEdit(const AccessibleControl& was, const AccessibleControl& now,
 
 bool sameBounds(RectF a, RectF b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
 
-void controlChanges(const AccessibleControl& was, const AccessibleControl& now,
-                    std::vector<AccessibleEvent>& out) {
+// A message hanging on the focused control is heard in that control's description, which
+// changes with it: told as a message too, it would be said twice.
+bool heardInFocus(const AccessiblePage& page, ControlRef message) {
+  return std::any_of(
+      page.controls.begin(), page.controls.end(),
+      [message](const AccessibleControl& c) { return c.focused && c.errorMessage == message; });
+}
+
+void controlChanges(const AccessiblePage& page, const AccessibleControl& was,
+                    const AccessibleControl& now, std::vector<AccessibleEvent>& out) {
   const ControlRef id = now.id;
   if (was.name != now.name) {
-    const bool message = now.id.kind == ControlRef::Kind::Bubble;
-    out.push_back(event(message ? Change::BubbleShown : Change::Name, id));
+    if (id.kind != ControlRef::Kind::Bubble) {
+      out.push_back(event(Change::Name, id));
+    } else if (!heardInFocus(page, id)) {
+      out.push_back(event(Change::BubbleShown, id));
+    }
   }
-  if (was.description != now.description) out.push_back(event(Change::Description, id));
-  if (was.enabled != now.enabled) out.push_back(event(Change::Enabled, id, now.enabled));
-  if (was.invalid != now.invalid) out.push_back(event(Change::Invalid, id, now.invalid));
-  if (was.errorMessage != now.errorMessage && was.invalid == now.invalid) {
+  // What was typed is heard before what it changed.
+  if (now.role == AccessibleRole::EditableText && was.value != now.value) textEdit(was, now, out);
+  if (was.description != now.description ||
+      (was.errorMessage != now.errorMessage && was.invalid == now.invalid)) {
     out.push_back(event(Change::Description, id));
   }
+  if (was.enabled != now.enabled) out.push_back(event(Change::Enabled, id, now.enabled));
+  if (was.invalid != now.invalid) out.push_back(event(Change::Invalid, id, now.invalid));
   if (!sameBounds(was.bounds, now.bounds)) out.push_back(event(Change::Bounds, id));
   if (was.checked != now.checked) out.push_back(event(Change::Checked, id, now.checked));
   if (now.role == AccessibleRole::EditableText) {
-    if (was.value != now.value) textEdit(was, now, out);
     // Only the field that keeps the focus has a caret worth telling: the one that takes it
     // is heard whole, with its selection, and the one that left is no longer followed.
     if (!was.focused || !now.focused) return;
@@ -105,9 +119,10 @@ std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
   const AccessiblePage& before = was.page == now.page ? was : none;
   for (const AccessibleControl& control : now.controls) {
     const AccessibleControl* old = before.find(control.id);
-    if (old) controlChanges(*old, control, out);
+    if (old) controlChanges(now, *old, control, out);
     // A new page's messages are counted in its name, not read out one after the other.
-    if (!old && control.id.kind == ControlRef::Kind::Bubble && &before == &was) {
+    if (!old && control.id.kind == ControlRef::Kind::Bubble && &before == &was &&
+        !heardInFocus(now, control.id)) {
       out.push_back(event(Change::BubbleShown, control.id));
     }
     if (control.focused && (!old || !old->focused)) arrived.control = control.id;
@@ -123,6 +138,19 @@ void announceChanges(SettingsForm& form) {
     form.host().announce(event);
   }
   form.announced = std::move(now);
+  // With no control focused, the page itself holds the keyboard the window took back.
+  const AccessiblePage& page = form.announced;
+  if (std::exchange(form.focusToRetell, false) && page.page > 0 && !focusedControl(page)) {
+    form.host().announce({Change::Focus, {}, true, 0, {}, page.page});
+  }
+}
+
+void retellFocus(SettingsForm& form) {
+  for (AccessibleControl& control : form.announced.controls) control.focused = false;
+  form.focusToRetell = true;
+  // Work under way (an import, an auto-fill) announces when it is done, the focus after what
+  // the work changed: told now, the control would be heard, then its changes said again.
+  if (!form.busyMark.busy()) announceChanges(form);
 }
 
 }  // namespace zarq

@@ -18,5 +18,8 @@ std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
 
 // Describes the page, hands every change to the host and keeps the description.
 void announceChanges(SettingsForm& form);
+// The window took the keyboard back (from a dialog, a message box, another program): the
+// focused control is told again, as a native control taking the focus back is.
+void retellFocus(SettingsForm& form);
 
 }  // namespace zarq

@@ -8,6 +8,7 @@
 #include "editor/closing.h"
 #include "editor/editing.h"
 #include "editor/file_messages.h"
+#include "editor/focus.h"
 #include "editor/message_boxes.h"
 #include "editor/pages.h"
 #include "files/file_errors.h"
@@ -22,14 +23,16 @@ void report(SettingsForm& form, bool silent, TextView text, TextView about) {
   if (!silent) tell(form, text, about);
 }
 
+// The field being edited lets go before its value can be replaced. The user's own load then
+// gives the focus back to the control that had it, a field with its new text selected as Tab
+// leaves it: a keyboard user keeps their place and hears the new value when the message goes.
 bool takePreset(SettingsForm& form, const PresetRead& read, bool silent) {
-  if (!read.values) {
-    report(form, silent, read.failure, about::loadPreset);
-    return false;
-  }
-  applyPreset(form, *read.values, silent);
-  report(form, silent, u"加载预设成功！", about::loadPreset);
-  return true;
+  const ControlRef focused = form.focusedControl();
+  endEditing(form);
+  if (read.values) applyPreset(form, *read.values, silent);
+  if (!silent && focused && canTakeFocus(form, focused)) focusControl(form, focused);
+  report(form, silent, read.values ? Text(u"加载预设成功！") : read.failure, about::loadPreset);
+  return read.values.has_value();
 }
 
 // A save that went well but for `error`: a line of its message, or one on the standard error
@@ -109,13 +112,10 @@ void applyPreset(SettingsForm& form, const PresetValues& values, bool takeOutput
 }
 
 bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
-  // The field being edited lets go before its value can be replaced.
-  endEditing(form);
   return takePreset(form, readPresetFile(path, form.platform.files), silent);
 }
 
 bool loadPresetBytes(SettingsForm& form, std::span<const std::uint8_t> bytes, bool silent) {
-  endEditing(form);
   return takePreset(form, readPresetBytes(bytes), silent);
 }
 

@@ -19,19 +19,22 @@ FormState stateOf(const SettingsForm& form) {
 }
 
 // Puts a recorded state back as a preset load does, then gives its field the keyboard back
-// where that field can still be edited.
+// where that field can still be edited. A state that recorded no field being edited (a box
+// ticked, perhaps on another page) leaves the keyboard in the field that has it: the user
+// keeps their place.
 void restore(SettingsForm& form, const FormState& state) {
+  const FormState now = stateOf(form);
+  const FormState& keyboard = state.focusedSlot >= 0 ? state : now;
   endEditing(form);
   form.pendingHighSurrogate = 0;
   applyPreset(form, state.values, true);
-  if (state.focusedSlot >= 0) {
-    if (form.fields[state.focusedSlot].shown() && form.fields[state.focusedSlot].enabled()) {
-      TextField& field = beginEditing(form, state.focusedSlot);
-      field.clearSelection();
-      field.caret = static_cast<std::int16_t>(
-          characterBoundary(field.text, static_cast<std::size_t>(std::max(state.caret, 0))));
-      field.fitText(form.metrics, true);
-    }
+  const int slot = keyboard.focusedSlot;
+  if (slot >= 0 && form.fields[slot].shown() && form.fields[slot].enabled()) {
+    TextField& field = beginEditing(form, slot);
+    field.clearSelection();
+    field.caret = static_cast<std::int16_t>(
+        characterBoundary(field.text, static_cast<std::size_t>(std::max(keyboard.caret, 0))));
+    field.fitText(form.metrics, true);
   }
   requestFrame(form);
 }

@@ -159,6 +159,7 @@ void onFocusGained(SettingsForm& form) {
   form.mouseDown = false;
   previewFileMayHaveChanged(form);
   onPaint(form);
+  retellFocus(form);
 }
 
 void onFocusLost(SettingsForm& form) { form.keys.clear(); }

@@ -31,7 +31,8 @@ void onWindowCreate(SettingsForm& form);
 // long work runs waits and is handled, in order, once the work is done.
 
 // The window took the keyboard: the pointer's button counts as up, and the illustration is
-// looked up again (it may have changed while another program had the focus).
+// looked up again (it may have changed while another program had the focus), and screen
+// readers hear the focused control again.
 void onFocusGained(SettingsForm& form);
 // Another window took the keyboard: keys let go meanwhile are never reported.
 void onFocusLost(SettingsForm& form);

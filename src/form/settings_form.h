@@ -148,6 +148,8 @@ struct SettingsForm {
   const std::shared_ptr<const bool> lifeline = std::make_shared<const bool>(true);
   // The page as screen readers last heard of it; what differs from it is announced.
   AccessiblePage announced;
+  // The window took the keyboard back: where it is goes with the next announcement.
+  bool focusToRetell = false;
   BusyMark busyMark;
   PreviewState preview;
 

@@ -2,7 +2,8 @@
 # and writes every utterance to its debug log (no speech synthesiser needed). Tab says a
 # field's value, selected; coming back to a field in error says the error; a page turn says
 # the page's title and puts the focus on its first field; Space on an option says it ticked;
-# an arrow on the obtained-type selector says the new type.
+# an arrow on the obtained-type selector says the new type; the focus coming back from a
+# message box is heard on the control it left; Escape leaves the focus on the page.
 . "$ZARQ_E2E/lib.sh"
 
 if [ -z "${ZARQ_SESSION_BUS:-}" ]; then
@@ -73,7 +74,11 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" || fail "Orca did not start: $(cat "$ZARQ_E2E_LOGS/orca.out")"
-after "ctrl+1" "Zarq Radoziro 设置填写器，3 个错误 panel." "谱面ID entry 20220924 selected."
+# Nothing focused yet: the page holds the keyboard, and is heard again when a message box
+# gives it back.
+after "F1" "alert Zarq Radoziro 设置填写器 - Zarq Radoziro 设置填写器."
+after "Escape" "Zarq Radoziro 设置填写器，3 个错误 panel."
+after "ctrl+1" "谱面ID entry 20220924 selected."
 after "Tab" "开场 check box checked."
 after "shift+Tab" "谱面ID entry 20220924 selected." "invalid entry." "错误：未找到 20220924.json！"
 after "ctrl+2" "开场动画设置 panel." "曲名 entry Zarq Radoziro selected."
@@ -83,5 +88,11 @@ after "Right" "谱面镜像 Y check box not checked."
 after "ctrl+4 Tab Tab Tab Tab Tab Tab" "已获得框 combo box." "无."
 after "Down" "Data."
 after "Up" "无."
+# A message box closed with Escape gives the keyboard back to the control it explained.
+after "F1" "alert Zarq Radoziro 设置填写器 - 已获得框."
+after "Escape" "已获得框 combo box."
+# Escape lets go of the focus: the page holds it, and the next Tab is heard on the first field.
+after "Escape" "结算动画设置，1 个错误 panel."
+after "Tab" "头像 entry 头像.png selected."
 close_window "$EDITOR_WID"
 wait_editor_exit

@@ -5,7 +5,8 @@
 # other control its id; after Ctrl+2 the walk finds page 2 with its first field focused; the
 # walker's "click" on a check box ticks it. Meanwhile the walker, watching the window's
 # WinEvents, sees the focus move (to the new page's first field too), the typed text change
-# the value, the box's state change and the page's children reorder.
+# the value, the box's state change and the page's children reorder; Escape leaves the
+# focus on the page itself.
 . "$ZARQ_E2E/lib.sh"
 
 walker="$ZARQ_WINDOWS_BUILD/tests/accessible_walk.exe"
@@ -79,6 +80,14 @@ for event in "focus | $chart_id" "value | $chart_id" "state | $opening" "reorder
   done
   grep -F -x -- "$event" events.txt >/dev/null || fail "no WinEvent \"$event\": $(cat events.txt)"
 done
+# Escape lets go of the focus: the page itself holds it, and says so.
+keys Escape
+walk_until "focus \| 0" "after Escape the page does not hold the focus"
+for _ in $(seq 50); do
+  grep -F -x "focus | 0" events.txt >/dev/null && break
+  sleep 0.2
+done
+grep -F -x "focus | 0" events.txt >/dev/null || fail "no WinEvent \"focus | 0\": $(cat events.txt)"
 kill "$watcher"
 grep -E '^radio button \| 画质 1080P \| 1080P \| checked \| ' walk.txt >/dev/null ||
   fail "no quality options: $(cat walk.txt)"

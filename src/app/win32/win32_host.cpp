@@ -397,7 +397,9 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
       frame_->onPresent([this] { showFrame(); });
-      onAnnounce([this](const AccessibleEvent& event) { notifyWinEvent(window_, event); });
+      onAnnounce([this](const AccessibleEvent& event) {
+        notifyWinEvent(window_, event, accessibleSource(*form_));
+      });
       return true;
     }
     case WM_ENDSESSION:

@@ -21,6 +21,7 @@ namespace {
 struct Panel {
   std::string name, description;
   std::vector<AtkObject*> children;
+  bool focused = false;  // the focus let go of every control (Escape): the page holds it
 };
 
 Panel& panelOf(gpointer object) { return stateOf<Panel>(object); }
@@ -31,8 +32,19 @@ AtkObject* panelChild(AtkObject* object, gint i) {
   return ATK_OBJECT(g_object_ref(children[static_cast<std::size_t>(i)]));
 }
 
+AtkStateSet* panelStates(AtkObject* object) {
+  AtkStateSet* set = atk_state_set_new();
+  for (const AtkStateType state : {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE,
+                                   ATK_STATE_SHOWING, ATK_STATE_FOCUSABLE}) {
+    atk_state_set_add_state(set, state);
+  }
+  if (panelOf(object).focused) atk_state_set_add_state(set, ATK_STATE_FOCUSED);
+  return set;
+}
+
 void panelClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+  atk->ref_state_set = panelStates;
   atk->get_n_children = [](AtkObject* o) { return static_cast<gint>(panelOf(o).children.size()); };
   atk->ref_child = panelChild;
   atk->get_name = [](AtkObject* o) { return panelOf(o).name.c_str(); };
@@ -208,6 +220,23 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
   }
 }
 
+// The page takes the focus that its controls let go of, so that a screen reader says where
+// the keyboard is; otherwise it would still follow the control left, and say nothing when the
+// next Tab came back to it.
+void focusPanel(AtkObject* area, bool on, bool again = false) {
+  AtkObject* panel = panelOnView(area);
+  if (!panel) return;
+  Panel& p = panelOf(panel);
+  if (on) {
+    for (AtkObject* child : p.children) {
+      if (controlState(child).control.focused) return;
+    }
+  }
+  if (p.focused == on && !again) return;
+  p.focused = on;
+  atk_object_notify_state_change(panel, ATK_STATE_FOCUSED, on ? TRUE : FALSE);
+}
+
 }  // namespace
 
 GtkWidget* accessibleDrawingArea(AccessibleSource source) {
@@ -224,6 +253,11 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   if (event.change == AccessibleChange::Name && !event.control && panelOnView(area)) {
     return g_object_notify(G_OBJECT(panelOnView(area)), "accessible-name");
   }
+  // The page holds the keyboard (told when the window takes it back with no control focused).
+  if (event.change == AccessibleChange::Focus && !event.control) {
+    if (event.page == s.page) focusPanel(area, true, true);
+    return;
+  }
   if (!event.control) return;
   const auto found =
       s.objects.find({event.page, static_cast<int>(event.control.kind), event.control.index});
@@ -232,6 +266,7 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   if (event.change == AccessibleChange::Focus)
     controlState(found->second.get()).control.focused = event.on;
   tellChange(found->second.get(), event);
+  if (event.change == AccessibleChange::Focus && event.page == s.page) focusPanel(area, !event.on);
 }
 
 }  // namespace zarq::gtk

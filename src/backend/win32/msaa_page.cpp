@@ -195,8 +195,9 @@ class PageAccessible final : public Counted<PageAccessible, IAccessible> {
     if (!out) return E_POINTER;
     VariantInit(out);
     const AccessibleControl* focused = focusedControl(page());
-    if (!focused) return S_FALSE;
-    *out = number(focused->number);
+    // With no control focused, the page holds the window's keyboard itself.
+    if (!focused && GetFocus() != window_) return S_FALSE;
+    *out = number(focused ? focused->number : CHILDID_SELF);
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
@@ -332,13 +333,21 @@ LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
   return result;
 }
 
-void notifyWinEvent(HWND window, const AccessibleEvent& event) {
+void notifyWinEvent(HWND window, const AccessibleEvent& event, const AccessibleSource& source) {
   const bool focused = event.change == AccessibleChange::Focus && event.on;
   const LONG child = event.control ? controlNumber(event.control) : CHILDID_SELF;
   NotifyWinEvent(focused ? EVENT_OBJECT_FOCUS : kWinEvents[event.change], window, OBJID_CLIENT,
                  child);
   if (event.change == AccessibleChange::PageChanged) {
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+  }
+  // The focus let go of every control of the page on view (Escape): the page holds it, so
+  // that a screen reader says where the keyboard is rather than still follow the control.
+  if (event.change == AccessibleChange::Focus && !event.on && GetFocus() == window) {
+    const AccessiblePage page = source.describe();
+    if (event.page == page.page && !focusedControl(page)) {
+      NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, CHILDID_SELF);
+    }
   }
 }
 

@@ -8,6 +8,7 @@
 #include "editor/accessible_events.h"
 #include "editor/focus.h"
 #include "editor/zoom.h"
+#include "form/busy_mark.h"
 #include "form/field_table.h"
 #include "input_fixture.h"
 #include "platform/accessible_answers.h"
@@ -252,14 +253,81 @@ TEST_F(AccessiblePageTest, FocusLeavesBeforeItArrivesAndPageTurnsAreTold) {
   EXPECT_EQ(told(AccessibleChange::Checked).size(), 1u);
 }
 
-TEST_F(AccessiblePageTest, AMessageAppearingIsTold) {
+// The window taking the keyboard back (a message box closed) tells the focused control
+// again, or the page where none is; while work is under way, once it is done, after what the
+// work changed.
+TEST_F(AccessiblePageTest, TheWindowTakingTheKeyboardBackTellsTheFocusAgain) {
+  const ControlRef box{Kind::CheckBox, box::recordOpening};
+  focusControl(*form, box);
+  announceChanges(*form);
+  for (const bool busy : {false, true}) {
+    host().announced.clear();
+    if (busy) beginBusyWork(*form);
+    onFocusGained(*form);
+    EXPECT_EQ(told(AccessibleChange::Focus).size(), busy ? 0u : 1u);
+    if (!busy) continue;
+    endBusyWork(*form);
+    type(u" ");  // ticks the focused box
+    ASSERT_FALSE(host().announced.empty());
+    EXPECT_EQ(host().announced.back().change, AccessibleChange::Focus);
+    EXPECT_EQ(host().announced.back().control, box);
+  }
+  // With no control focused, the page itself is told to hold the keyboard.
+  dropFocus(*form);
+  announceChanges(*form);
+  for (const bool busy : {false, true}) {
+    host().announced.clear();
+    if (busy) beginBusyWork(*form);
+    onFocusGained(*form);
+    if (busy) {
+      EXPECT_TRUE(told(AccessibleChange::Focus).empty());
+      endBusyWork(*form);
+      announceChanges(*form);
+    }
+    const std::vector<AccessibleEvent> focus = told(AccessibleChange::Focus);
+    ASSERT_EQ(focus.size(), 1u) << busy;
+    EXPECT_FALSE(focus[0].control);
+    EXPECT_EQ(std::pair(focus[0].on, focus[0].page), std::pair(true, 1));
+  }
+}
+
+// A message is said once for a change: one on another control as a message, one on the
+// focused field in that field's description, after the text typed.
+TEST_F(AccessiblePageTest, AMessageChangingIsToldOnce) {
+  editAtEnd(slot::chartId);
+  host().announced.clear();
+  type(u"\b");
+  const ControlRef chartId{Kind::Field, slot::chartId};
+  const ControlRef own = described(chartId).errorMessage;
+  ASSERT_TRUE(own);
+  // The chart ID names the illustration and the music: their messages change with it.
+  const std::vector<AccessibleEvent> shown = told(AccessibleChange::BubbleShown);
+  ASSERT_EQ(shown.size(), 2u);
+  for (const AccessibleEvent& e : shown) {
+    EXPECT_NE(e.control, own);
+    EXPECT_EQ(described(e.control).role, AccessibleRole::Alert);
+  }
+  std::vector<AccessibleChange> onField;
+  for (const AccessibleEvent& e : host().announced) {
+    if (e.control == chartId) onField.push_back(e.change);
+  }
+  ASSERT_GE(onField.size(), 2u);
+  EXPECT_EQ(std::vector(onField.begin(), onField.begin() + 2),
+            (std::vector{AccessibleChange::TextRemoved, AccessibleChange::Description}));
+  EXPECT_EQ(std::count(onField.begin(), onField.end(), AccessibleChange::Description), 1);
+
+  // A message appearing on the focused field is heard the same way.
   editAtEnd(slot::illustrationExt);
   type(u"\b\b\b");
   host().announced.clear();
-  type(u"JPG");
-  const std::vector<AccessibleEvent> shown = told(AccessibleChange::BubbleShown);
-  ASSERT_FALSE(shown.empty());
-  EXPECT_EQ(described(shown.back().control).role, AccessibleRole::Alert);
+  type(u"J");
+  EXPECT_TRUE(told(AccessibleChange::BubbleShown).empty());
+  const std::vector<AccessibleEvent> explained = told(AccessibleChange::Description);
+  EXPECT_EQ(std::count_if(explained.begin(), explained.end(),
+                          [](const AccessibleEvent& e) {
+                            return e.control == ControlRef{Kind::Field, slot::illustrationExt};
+                          }),
+            1);
 }
 
 TEST_F(AccessiblePageTest, ToolsDoWhatAClickOrTheKeysDoAndAreRefusedWhatIsDisabled) {

@@ -10,6 +10,7 @@
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "editor/closing.h"
+#include "editor/focus.h"
 #include "editor/pages.h"
 #include "editor/window_events.h"
 #include "files/preset_history.h"
@@ -206,6 +207,26 @@ TEST_F(PresetFileTest, LoadEndsTheEditEvenWhenTheFileIsMissing) {
   EXPECT_EQ(form->interactionMode, InteractionMode::Idle);
   EXPECT_FALSE(form->fields[slot::backgroundBlur].focused);
   EXPECT_EQ(form->fields[slot::backgroundBlur].caret, 0);
+}
+
+// The user's own load, done or failed, leaves the focus where it was: a field takes the
+// keyboard back with its (new) text selected whole.
+TEST_F(PresetFileTest, AUserLoadGivesTheFocusBackToTheControlThatHadIt) {
+  ASSERT_TRUE(savePreset(*filledForm(), file, true));
+  const ControlRef cases[] = {{ControlRef::Kind::Field, slot::chartId},
+                              {ControlRef::Kind::CheckBox, box::recordOpening}};
+  for (const ControlRef control : cases) {
+    for (const bool found : {true, false}) {
+      auto form = freshForm();
+      focusControl(*form, control);
+      loadPreset(*form, found ? file : dir / "missing.set", false);
+      EXPECT_EQ(form->focusedControl(), control) << control.index << " " << found;
+      if (control.kind != ControlRef::Kind::Field) continue;
+      const TextField& field = form->fields[control.index];
+      EXPECT_EQ(field.selection().to - field.selection().from, field.length());
+      EXPECT_EQ(field.text == u"值" + intText(slot::chartId), found);
+    }
+  }
 }
 
 // The boxes decide what is greyed out and where two controls sit, and the current page is

@@ -175,6 +175,23 @@ TEST_F(UndoTest, UndoingACheckBoxRestoresTheStatesAndPlacesThatFollowIt) {
   EXPECT_TRUE(form->fields[slot::musicVolume].enabled());
 }
 
+// Undoing a step that edited no field (a box on another page) leaves the keyboard in the
+// field that has it, the caret where it was.
+TEST_F(UndoTest, UndoingAStepElsewhereLeavesTheKeyboardInItsField) {
+  clickBox(box::recordOpening);
+  showPage(*form, 2);
+  editAtEnd(slot::songName);
+  key(Key::Left);
+  const int caret = field(slot::songName).caret;
+  undo();
+  EXPECT_TRUE(form->checkBoxes[box::recordOpening].checked());
+  EXPECT_TRUE(editing(slot::songName));
+  EXPECT_EQ(field(slot::songName).caret, caret);
+  redo();
+  EXPECT_FALSE(form->checkBoxes[box::recordOpening].checked());
+  EXPECT_TRUE(editing(slot::songName));
+}
+
 TEST_F(UndoTest, UndoRevalidatesThePageOnView) {
   showPage(*form, 2);
   const std::vector<Text> clean = visibleStatuses();
