@@ -222,8 +222,17 @@ void WindowLoop::shortcut(SettingsForm& form, ShortcutAction action) {
 }
 
 void WindowLoop::closeBox(SettingsForm& form) {
-  // A message box answers first, as the window it belongs to takes no input meanwhile.
-  if (modalRunning()) return;
+  // A message box answers first, as the window it belongs to takes no input meanwhile; the
+  // close is not forgotten but asked for again once the box and what opened it are done.
+  if (modalRunning()) {
+    if (closeWaiting_) return;
+    closeWaiting_ = true;
+    postToWindowThread(0, [this, &form, alive = std::weak_ptr<const bool>(form.lifeline)] {
+      closeWaiting_ = false;
+      if (alive.lock()) closeBox(form);
+    });
+    return;
+  }
   form.heldInput.deliver(form, [this, &form] {
     if (ending_ || gone_) return;
     const bool close = onCloseRequested(form);

@@ -140,6 +140,30 @@ TEST_F(WindowLoopTest, ADropIsTakenOnceItHasEndedAndNeverWhileAMessageBoxIsOpen)
   EXPECT_EQ(loop().runPosted(), 1);
 }
 
+// The window's close asked for while a box or a dialog is open is kept, and acted on once.
+TEST_F(WindowLoopTest, ACloseDuringAMessageBoxOrADialogClosesTheWindowAfterIt) {
+  const std::function<void()> dialogs[] = {
+      [&] {
+        loop().messageBox(u"!", u"t", MessageButtons::Ok);
+        loop().messageBox(u"!", u"t", MessageButtons::Ok);
+      },
+      [&] {
+        loop().chooseOpenFile(u"f", u"*.set");
+        loop().chooseFolder(u"f");
+      },
+  };
+  const auto close = [&] { loop().closeBox(*form); };
+  for (const auto& dialog : dialogs) {
+    host().windowsClosed = 0;
+    host().events = {close, close};
+    dialog();
+    EXPECT_EQ(host().windowsClosed, 0);
+    EXPECT_EQ(loop().runPosted(), 1);
+    EXPECT_EQ(host().windowsClosed, 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
+  }
+}
+
 TEST_F(WindowLoopTest, TheEndOfASessionAnswersEveryDialogAsClosedThenSavesOnceAndCloses) {
   editAtEnd(slot::chartId);
   onChar(*form, u'x');
