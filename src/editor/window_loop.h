@@ -159,6 +159,7 @@ class WindowLoop final : public ForwardingServices<Host> {
   bool ending_ = false;
   bool gone_ = false;
   bool closeWaiting_ = false;  // a close asked for during a box or dialog waits its turn
+  bool closing_ = false;       // the close is under way, its questions perhaps open
   int signal_ = 0;
   SessionEndSave saved_;
 };

@@ -162,6 +162,18 @@ TEST_F(WindowLoopTest, ACloseDuringAMessageBoxOrADialogClosesTheWindowAfterIt) {
     EXPECT_EQ(host().windowsClosed, 1);
     EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
   }
+  // The close box pressed again on the close's own question is that close: going back to the
+  // window ends it.
+  std::filesystem::remove(dir / "save.set");
+  std::filesystem::create_directory(dir / "save.set");
+  host().windowsClosed = 0;
+  host().messages.clear();
+  host().answers = {MessageAnswer::Cancel};
+  host().events = {close};
+  close();
+  EXPECT_EQ(loop().runPosted(), 0);
+  EXPECT_EQ(host().messages.size(), 1u);
+  EXPECT_EQ(host().windowsClosed, 0);
 }
 
 TEST_F(WindowLoopTest, TheEndOfASessionAnswersEveryDialogAsClosedThenSavesOnceAndCloses) {
