@@ -13,6 +13,7 @@
 #include "files/file_errors.h"
 #include "files/file_version.h"
 #include "files/preset_file.h"
+#include "files/preset_history.h"
 #include "form/form_preset.h"
 #include "form/settings_form.h"
 
@@ -83,9 +84,19 @@ bool askAfterFailedSave(SettingsForm& form, const Text& why) {
   }
 }
 
-// Saves to "save.set", or asks when that fails.
+// Saves to "save.set", or asks when that fails. The version it replaces goes to the history
+// first: one that cannot be kept there is not replaced unasked.
 bool saveOrAsk(SettingsForm& form) {
-  const WriteOutcome saved = savePreset(form, form.fileInWorkDir(kSavedForm), true);
+  const std::filesystem::path saveSet = form.fileInWorkDir(kSavedForm);
+  FileStatus status;
+  if (!form.historyRoot.empty() && form.platform.files.status(saveSet, status) == FileError::None &&
+      status.kind == FileStatus::Kind::Regular) {
+    if (const FileError notKept = keepInHistory(form.platform.files, form.historyRoot, saveSet);
+        notKept != FileError::None) {
+      return askAfterFailedSave(form, notKeptText(notKept));
+    }
+  }
+  const WriteOutcome saved = savePreset(form, saveSet, true);
   return saved || askAfterFailedSave(form, fileErrorText(saved.error));
 }
 

@@ -222,11 +222,23 @@ void WindowLoop::shortcut(SettingsForm& form, ShortcutAction action) {
 }
 
 void WindowLoop::closeBox(SettingsForm& form) {
-  // A message box answers first, as the window it belongs to takes no input meanwhile.
-  if (modalRunning()) return;
+  // A message box answers first, as the window it belongs to takes no input meanwhile; the
+  // close is not forgotten but asked for again once the box and what opened it are done.
+  if (modalRunning()) {
+    // Once, and not at all when it is the close's own question that is open.
+    if (closeWaiting_ || closing_) return;
+    closeWaiting_ = true;
+    postToWindowThread(0, [this, &form, alive = std::weak_ptr<const bool>(form.lifeline)] {
+      closeWaiting_ = false;
+      if (alive.lock()) closeBox(form);
+    });
+    return;
+  }
   form.heldInput.deliver(form, [this, &form] {
     if (ending_ || gone_) return;
+    closing_ = true;
     const bool close = onCloseRequested(form);
+    closing_ = false;
     showChanges(form);
     if (close) desktop_.closeWindow();
   });

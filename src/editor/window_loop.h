@@ -17,7 +17,7 @@
 //   none (the leave counted as the release); it is told in the window's pixels, and the form
 //   hears of the pixel of its own that lies there;
 // - files dropped on the window are taken once the drop has ended, never while a message box
-//   is open;
+//   is open; the window's close asked for meanwhile comes after the box, once;
 // - the loop draws a frame a turn while something animates, and otherwise waits for events.
 
 #include <atomic>
@@ -98,8 +98,9 @@ class WindowLoop final : public ForwardingServices<Host> {
   // A shortcut's action: its command, or closing as the close box does.
   void shortcut(SettingsForm& form, ShortcutAction action);
   // The user closes the window (the close box, Ctrl+Q, Ctrl+W): the form is saved, or the
-  // user chose what becomes of it (editor/closing.h), and the window closes. Ignored while a
-  // message box is open or the session ends.
+  // user chose what becomes of it (editor/closing.h), and the window closes. Asked for while
+  // a message box or a dialog is open, it comes once they are closed; ignored once the
+  // session ends.
   void closeBox(SettingsForm& form);
   // The session ends with no one to ask (`signal`, or 0 for the console or the desktop's
   // session): a copy or scan under way stops, its new file removed, and none starts any more;
@@ -157,6 +158,8 @@ class WindowLoop final : public ForwardingServices<Host> {
   bool pointerInside_ = false;
   bool ending_ = false;
   bool gone_ = false;
+  bool closeWaiting_ = false;  // a close asked for during a box or dialog waits its turn
+  bool closing_ = false;       // the close is under way, its questions perhaps open
   int signal_ = 0;
   SessionEndSave saved_;
 };

@@ -229,11 +229,13 @@ WriteOutcome makeFolders(FileSystem& files, const fs::path& folder) {
   std::vector<fs::path> missing;
   for (fs::path above = folder; !above.empty(); above = above.parent_path()) {
     FileStatus status;
-    if (const FileError error = files.status(above, status); error != FileError::None) {
+    // Below a file the system says "missing": the file further up is the reason.
+    if (const FileError error = files.status(above, status);
+        error != FileError::None && error != FileError::NotFound) {
       return {error};
     }
     if (status.kind == FileStatus::Kind::Folder) break;
-    if (status.kind != FileStatus::Kind::Missing) return {FileError::NotRegular};
+    if (status.kind != FileStatus::Kind::Missing) return {FileError::Exists};
     missing.push_back(above);
     if (above == above.parent_path()) break;
   }

@@ -16,6 +16,7 @@ MessageAnswer ScriptedHost::messageBox(TextView text, TextView title, MessageBut
 }
 
 std::optional<std::filesystem::path> ScriptedHost::nextDialog() {
+  if (!events.empty()) handleEvents(0);
   if (dialogResults.empty()) return std::nullopt;
   auto result = dialogResults.front();
   dialogResults.pop_front();

@@ -72,9 +72,10 @@ class ScriptedHost : public Desktop {
 
   // Answers for Yes/No and Yes/No/Cancel questions, taken in order.
   std::deque<MessageAnswer> answers;
-  // Results of the file and folder dialogs, taken in order; cancelled once empty.
+  // Results of the file and folder dialogs, taken in order; cancelled once empty. The next
+  // of `events` happens while one is open, as for a message box.
   std::deque<std::optional<std::filesystem::path>> dialogResults;
-  // What the user does while long work or a message box runs, a turn each.
+  // What the user does while long work, a message box or a dialog runs, a turn each.
   std::deque<std::function<void()>> events;
   ClipboardText clipboard;
   // Read by the threads that post work too.

@@ -381,10 +381,24 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     w.folderMonitor_.reset();
     w.folderPoll_.reset();
     w.folderChanged_ = nullptr;
+    gdk_event_handler_set([](GdkEvent* event, gpointer) { gtk_main_do_event(event); }, nullptr,
+                          nullptr);
     w.window_ = nullptr;
     w.area_ = nullptr;
     w.loop_->windowGone();
   });
+  // Under a modal dialog's grab GTK drops the window's close before any handler sees it;
+  // the loop keeps it for after the dialog.
+  gdk_event_handler_set(
+      [](GdkEvent* event, gpointer p) {
+        GtkHost& w = self(p);
+        if (event->type == GDK_DELETE && w.window_ && w.loop_->modalRunning() &&
+            event->any.window == gtk_widget_get_window(w.window_)) {
+          w.loop_->closeBox(*w.form_);
+        }
+        gtk_main_do_event(event);
+      },
+      this, nullptr);
   on(window_, "delete-event", [](GtkWidget*, GdkEvent*, gpointer p) {
     self(p).loop_->closeBox(*self(p).form_);
     return TRUE;

@@ -100,6 +100,31 @@ TEST_F(ClosingTest, ASaveSetThatCouldNotBeMovedAsideIsNeitherOverwrittenNorLostS
   EXPECT_FALSE(fs::exists(dir / "save.set"));
 }
 
+// A history that cannot take the old "save.set" asks, as a failed save does, with the reason.
+TEST_F(ClosingTest, ASaveSetTheHistoryCannotKeepIsNotReplacedUnasked) {
+  dir.write("data", "a file where the history's folder should be");
+  const struct {
+    MessageAnswer answer;
+    bool closes;
+  } cases[] = {{MessageAnswer::Cancel, false}, {MessageAnswer::No, true}};
+  for (const auto& c : cases) {
+    startOn(osFileSystem());
+    form->historyRoot.clear();
+    ASSERT_TRUE(savePreset(*form, dir / "save.set", true));
+    const std::string before = contents(dir / "save.set");
+    setSlotText(*form, slot::chartId, u"typed since");
+    form->historyRoot = dir / "data" / "history";
+    platform.host.messages.clear();
+    platform.host.answers.assign({c.answer});
+    EXPECT_EQ(onCloseRequested(*form), c.closes);
+    ASSERT_EQ(platform.host.messages.size(), 1u);
+    const Text& said = platform.host.messages[0].text;
+    EXPECT_NE(said.find(u"没能存进历史"), Text::npos);
+    EXPECT_NE(said.find(u"那里已经有同名的东西了"), Text::npos);
+    EXPECT_EQ(contents(dir / "save.set"), before);
+  }
+}
+
 TEST_F(ClosingTest, TheEndOfASessionSavesToTheFallbackWhenSaveSetCannotBeWritten) {
   startOn(osFileSystem());
   fs::create_directory(dir / "save.set");

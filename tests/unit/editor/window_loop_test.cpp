@@ -140,6 +140,42 @@ TEST_F(WindowLoopTest, ADropIsTakenOnceItHasEndedAndNeverWhileAMessageBoxIsOpen)
   EXPECT_EQ(loop().runPosted(), 1);
 }
 
+// The window's close asked for while a box or a dialog is open is kept, and acted on once.
+TEST_F(WindowLoopTest, ACloseDuringAMessageBoxOrADialogClosesTheWindowAfterIt) {
+  const std::function<void()> dialogs[] = {
+      [&] {
+        loop().messageBox(u"!", u"t", MessageButtons::Ok);
+        loop().messageBox(u"!", u"t", MessageButtons::Ok);
+      },
+      [&] {
+        loop().chooseOpenFile(u"f", u"*.set");
+        loop().chooseFolder(u"f");
+      },
+  };
+  const auto close = [&] { loop().closeBox(*form); };
+  for (const auto& dialog : dialogs) {
+    host().windowsClosed = 0;
+    host().events = {close, close};
+    dialog();
+    EXPECT_EQ(host().windowsClosed, 0);
+    EXPECT_EQ(loop().runPosted(), 1);
+    EXPECT_EQ(host().windowsClosed, 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
+  }
+  // The close box pressed again on the close's own question is that close: going back to the
+  // window ends it.
+  std::filesystem::remove(dir / "save.set");
+  std::filesystem::create_directory(dir / "save.set");
+  host().windowsClosed = 0;
+  host().messages.clear();
+  host().answers = {MessageAnswer::Cancel};
+  host().events = {close};
+  close();
+  EXPECT_EQ(loop().runPosted(), 0);
+  EXPECT_EQ(host().messages.size(), 1u);
+  EXPECT_EQ(host().windowsClosed, 0);
+}
+
 TEST_F(WindowLoopTest, TheEndOfASessionAnswersEveryDialogAsClosedThenSavesOnceAndCloses) {
   editAtEnd(slot::chartId);
   onChar(*form, u'x');
