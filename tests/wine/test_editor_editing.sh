@@ -33,11 +33,10 @@ for _ in $(seq 50); do
   sleep 0.2
 done
 keys ctrl+v
-box=$(find_window "Zarq Radoziro 设置填写器 - 粘贴" 10) || fail "a hung clipboard owner holds Ctrl+V"
+box=$(find_window "$ZARQ_TITLE - 粘贴" 10) || fail "a hung clipboard owner holds Ctrl+V"
 kill -KILL "$owner"
-timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-keys Return
-for _ in $(seq 100); do xwininfo -id "$box" >/dev/null 2>&1 || break; sleep 0.1; done
+timeout 10 xdotool windowfocus --sync "$box" && keys Return
+window_gone "$ZARQ_TITLE - 粘贴" 10 || fail "the paste's message box did not close"
 
 # Closed by a key, which comes after the typed ones: a close box clicked at once may overtake
 # keys the window has not read yet.
