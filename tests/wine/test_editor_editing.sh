@@ -1,7 +1,8 @@
 # zarq-settings.exe under Wine edits as the Linux window does: Shift with the caret keys
 # selects, Ctrl+X cuts and Ctrl+V pastes through the Windows clipboard, Ctrl+Z and Ctrl+Y
 # undo and redo, one Ctrl+Z takes back a run of typed keys, Home moves to the start, and Left
-# held down keeps moving.
+# held down keeps moving. A paste from a clipboard owner that hangs fails with a message
+# after a moment and pastes nothing.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -24,6 +25,18 @@ xdotool keydown Left
 sleep 1
 xdotool keyup Left
 type_text Y
+
+wine "$ZARQ_WINDOWS_BUILD/tests/silent_clipboard_owner.exe" &
+owner=$!
+for _ in $(seq 50); do
+  wine "$ZARQ_WINDOWS_BUILD/tests/silent_clipboard_owner.exe" --owns 2>/dev/null && break
+  sleep 0.2
+done
+keys ctrl+v
+box=$(find_window "$ZARQ_TITLE - 粘贴" 10) || fail "a hung clipboard owner holds Ctrl+V"
+kill -KILL "$owner"
+timeout 10 xdotool windowfocus --sync "$box" && keys Return
+window_gone "$ZARQ_TITLE - 粘贴" 10 || fail "the paste's message box did not close"
 
 # Closed by a key, which comes after the typed ones: a close box clicked at once may overtake
 # keys the window has not read yet.

@@ -197,6 +197,13 @@ std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
 }
 
 ClipboardText Win32Host::clipboardText() {
+  // A text the owner renders only when asked would wait on an owner that has hung for as
+  // long as it hangs: one that does not answer within 2 s is not asked, and the paste fails.
+  if (const HWND owner = GetClipboardOwner();
+      owner && owner != window_ &&
+      !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 2000, nullptr)) {
+    return {ClipboardText::Status::LockFailed, {}};
+  }
   if (!OpenClipboard(window_)) return {ClipboardText::Status::Unavailable, {}};
   ClipboardText result{ClipboardText::Status::NoText, {}};
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
