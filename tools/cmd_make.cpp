@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -12,7 +11,6 @@
 #include "args.h"
 #include "commands.h"
 #include "editor/preset_actions.h"
-#include "files/file_identity.h"
 #include "form/form_preset.h"
 #include "form/slider_link.h"
 #include "headless_editor.h"
@@ -217,22 +215,26 @@ int runMake(const ParsedArgs& parsed, FileSystem& files) {
   Progress progress("made", outputs->size());
   // Names that differ only in case (a.json, A.json) are one file on Windows and on many
   // disks elsewhere, as are names joined by a link: the second would replace the first.
-  std::map<std::pair<std::uint64_t, std::uint64_t>, std::string> madeFrom;
-  const auto fileOf = [&](const fs::path& output) {
-    const std::optional<FileIdentity> identity = identifyFile(files, output);
-    return identity ? std::optional(std::pair(identity->device, identity->node)) : std::nullopt;
+  std::vector<std::pair<FileStatus, std::string>> made;  // each file made, and its input
+  const auto madeFrom = [&made](const FileStatus& output) -> const std::string* {
+    for (const auto& [file, input] : made) {
+      if (file.sameFileAs(output)) return &input;
+    }
+    return nullptr;
   };
   for (std::size_t i = 0; i < outputs->size(); ++i) {
     const fs::path& output = (*outputs)[i];
-    const std::string input = pathText(pathArg(parsed.positional[i]));
-    if (const auto existing = fileOf(output); existing && madeFrom.contains(*existing)) {
-      inputError(input + ": not made: " + pathText(output) + " is the file " + madeFrom[*existing] +
+    const fs::path in = pathArg(parsed.positional[i]);
+    FileStatus status;
+    files.resolvedStatus(output, status);
+    if (const std::string* earlier = madeFrom(status)) {
+      inputError(pathText(in) + ": not made: " + pathText(output) + " is the file " + *earlier +
                  " was made into");
       failed = true;
-    } else if (makeOne(platform, pathArg(parsed.positional[i]), output, files)) {
-      if (const auto written = fileOf(output)) madeFrom.emplace(*written, input);
-    } else {
+    } else if (!makeOne(platform, in, output, files)) {
       failed = true;
+    } else if (FileStatus written; files.resolvedStatus(output, written) == FileError::None) {
+      made.emplace_back(written, pathText(in));
     }
     progress.step();
   }
