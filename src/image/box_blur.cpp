@@ -101,8 +101,8 @@ struct ColumnChain {
   int x = 0, count = 0;
   int firstIn = 0;
   std::vector<std::unique_ptr<BoxStage>> stages;
-  // Each box's output rows, the next one's input: kBatchRows for each box but the last.
-  std::vector<std::array<std::uint32_t*, kBatchRows>> between;
+  // Rows for each box but the last to put its output where its ring has no room.
+  std::vector<std::array<std::uint32_t*, kBatchRows>> spare;
 };
 
 // Everything a chain needs is allocated here, before any thread runs, so that none can fail.
@@ -126,7 +126,7 @@ ColumnChain makeChain(BoxBlurKernel kernel, const Image& image, std::span<const 
   std::size_t pixels = 0;
   for (std::size_t k = 0; k < boxes.size(); ++k) {
     pixels += boxStageScratch(spans[k], height, boxes[k]) +
-              (k > 0 ? kBatchRows * wholeLines(spans[k].inWidth) : 0);
+              (k + 1 < boxes.size() ? kBatchRows * wholeLines(spans[k].outWidth) : 0);
   }
   // Kept from one blur to the next: the preview blurs the same frame over and over, and
   // memory handed back to the system costs a page fault per page when taken again.
@@ -134,34 +134,38 @@ ColumnChain makeChain(BoxBlurKernel kernel, const Image& image, std::span<const 
   for (std::size_t k = 0; k < boxes.size(); ++k) {
     chain.stages.push_back(makeStage(kernel, spans[k], height, boxes[k], free));
     free += boxStageScratch(spans[k], height, boxes[k]);
-    if (k > 0) {
-      std::array<std::uint32_t*, kBatchRows>& rows = chain.between.emplace_back();
+    if (k + 1 < boxes.size()) {
+      std::array<std::uint32_t*, kBatchRows>& rows = chain.spare.emplace_back();
       for (std::uint32_t*& row : rows) {
         row = free;
-        free += wholeLines(spans[k].inWidth);
+        free += wholeLines(spans[k].outWidth);
       }
     }
   }
   return chain;
 }
 
-// The next `count` output rows of box k into `out`, after taking in every row they need from
-// the box before (or from the source, for the first).
+// The next `count` output rows of box k, after taking in every row they need from the box
+// before (or from the source, for the first): into `out`, or, without it, wherever the box
+// puts them, told in `written`.
 void pullRows(ColumnChain& chain, std::size_t k, const Image& source, std::uint32_t* const* out,
-              int count) {
+              const std::uint32_t** written, int count) {
   BoxStage& stage = *chain.stages[k];
   while (stage.rowsIn() < stage.rowsNeeded(count)) {
     const int rows = std::min(kBatchRows, source.getHeight() - stage.rowsIn());
+    const std::uint32_t* in[kBatchRows];
     if (k == 0) {
-      const std::uint32_t* in[kBatchRows];
       for (int i = 0; i < rows; ++i) in[i] = source.row(stage.rowsIn() + i) + chain.firstIn;
-      stage.push(in, rows);
     } else {
-      pullRows(chain, k - 1, source, chain.between[k - 1].data(), rows);
-      stage.push(chain.between[k - 1].data(), rows);
+      pullRows(chain, k - 1, source, nullptr, in, rows);
     }
+    stage.push(in, rows);
   }
-  stage.pull(out, count);
+  if (out) {
+    stage.pull(out, count);
+  } else {
+    stage.pullAnywhere(chain.spare[k].data(), written, count);
+  }
 }
 
 void sweep(ColumnChain& chain, const Image& source, Image& destination,
@@ -177,7 +181,7 @@ void sweep(ColumnChain& chain, const Image& source, Image& destination,
         for (int p = 0; p < chain.count; ++p) out[i][p] = in[p] & 0x00FFFFFF;
       }
     } else {
-      pullRows(chain, chain.stages.size() - 1, source, out, rows);
+      pullRows(chain, chain.stages.size() - 1, source, out, nullptr, rows);
     }
     if (finished) {
       for (int i = 0; i < rows; ++i) finished(y + i, chain.x, chain.count);

@@ -15,8 +15,9 @@
 //
 // The boxes of a blur are swept down the image together, kBatchRows rows at a time: rows of
 // the image go through the first box's horizontal pass into that box's ring of rows; a box
-// makes its next output rows by sliding its column sums down the ring, and those rows go
-// straight into the next box's ring. Only the last box writes the image, at rows the first
+// makes its next output rows by sliding its column sums down the ring, writing each over the
+// ring row that has just left its window, and the next box blurs them across into its own
+// ring from there. Only the last box writes the image, at rows the first
 // has already read, so the image is read once and written once, in place, and everything
 // between stays in the cache.
 //
@@ -70,6 +71,11 @@ class BoxStage {
   virtual void push(const std::uint32_t* const* rows, int count) = 0;
   // Writes the next `count` output rows, at most kBatchRows; rowsNeeded(count) rows must be in.
   virtual void pull(std::uint32_t* const* out, int count) = 0;
+  // The same, each row over the ring row that has just left its window (still in the cache,
+  // so the write fetches nothing), or into the spare row where none has; `written` tells
+  // where. They stay until the next push.
+  virtual void pullAnywhere(std::uint32_t* const* spare, const std::uint32_t** written,
+                            int count) = 0;
 };
 
 // The columns a box reads of its input rows, and those of them it writes.
@@ -127,6 +133,19 @@ class BoxStageOf final : public BoxStage {
     }
     rows_.slideRows(sums_, entering, leaving, out, count);
     out_ += count;
+  }
+
+  // Each row is written after its leaving row is read, strip by strip, so it may be that row.
+  void pullAnywhere(std::uint32_t* const* spare, const std::uint32_t** written,
+                    int count) override {
+    std::uint32_t* out[kBatchRows];
+    for (int i = 0; i < count; ++i) {
+      // Rows above the top leave the window again and again as the top row.
+      const int gone = out_ + i - radius_ - 1;
+      out[i] = gone >= 0 ? ringRow(gone) : spare[i];
+      written[i] = out[i];
+    }
+    pull(out, count);
   }
 
  private:
