@@ -63,8 +63,29 @@ launch_editor() {
 # gives it the keyboard.
 take_editor_window() {
   EDITOR_WID=$(find_window "$1" "${2:-15}") || fail "the editor's window titled $1 did not appear"
-  # Without a window manager nothing gives the window the keyboard.
-  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the window did not take the keyboard"
+  take_keyboard
+}
+
+# Gives WINDOW (the editor's by default) the keyboard: without a window manager nothing does.
+take_keyboard() {
+  timeout 10 xdotool windowfocus --sync "${1:-$EDITOR_WID}" ||
+    fail "window ${1:-$EDITOR_WID} did not take the keyboard"
+}
+
+# Presses KEYS in the window titled TITLE, which must show within 15 seconds and close after
+# them.
+answer_window() {
+  local title=$1 window
+  shift
+  window=$(find_window "$title" 15) || fail "no window titled $title"
+  take_keyboard "$window"
+  keys "$@"
+  # By its id: the next window may carry the same title.
+  for _ in $(seq 100); do
+    xwininfo -id "$window" 2>/dev/null | grep -q IsViewable || return 0
+    sleep 0.1
+  done
+  fail "the window titled $title did not close after $*"
 }
 
 # Prints WIDTHxHEIGHT of a window's client area.
@@ -257,6 +278,14 @@ pick_in_chooser() {
 
 # Closes a window by WM_DELETE_WINDOW, as its close box does.
 close_window() { /usr/bin/python3 "$ZARQ_E2E/close_window.py" "$1"; }
+
+# Closes the editor's window and fails unless the editor ends within TIMEOUT seconds (10)
+# with exit code 0.
+close_editor() {
+  close_window "$EDITOR_WID"
+  wait_editor_exit "${1:-10}"
+  [ "$EDITOR_EXIT" = 0 ] || fail "the editor's close: exit $EDITOR_EXIT"
+}
 
 # Waits up to TIMEOUT seconds for the editor to end; sets EDITOR_EXIT to its exit code
 # ("running" if it did not end). Not to be called in $(...): only this shell can wait.

@@ -30,9 +30,7 @@ screenshot "$EDITOR_WID" page1.png
 keys ctrl+2
 screenshot "$EDITOR_WID" page2.png
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" dump save.set >saved.json
 /usr/bin/python3 - saved.json <<'PY'
 import json, sys

@@ -113,5 +113,4 @@ tree_shows "entry | 背景模糊 | 30 | " "the screen reader's value did not rea
 # An insertion before the text's start goes at its start and replaces nothing.
 tree insert 曲绘 entry -7 p
 tree_shows "entry | 曲绘 | PJPG | " "an insertion at -7 did not go before JPG"
-close_window "$EDITOR_WID"
-wait_editor_exit
+close_editor

@@ -94,5 +94,4 @@ after "Escape" "已获得框 combo box."
 # Escape lets go of the focus: the page holds it, and the next Tab is heard on the first field.
 after "Escape" "结算动画设置，1 个错误 panel."
 after "Tab" "头像 entry 头像.png selected."
-close_window "$EDITOR_WID"
-wait_editor_exit
+close_editor

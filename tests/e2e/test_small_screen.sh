@@ -30,7 +30,5 @@ done
 [ "$(cat "$XDG_CONFIG_HOME/zarq-settings/zoom")" = 60 ] ||
   fail "Ctrl+minus after a Ctrl+plus too many kept $(cat "$XDG_CONFIG_HOME/zarq-settings/zoom")"
 [ "$(client_size "$EDITOR_WID")" != 1280x924 ] || fail "Ctrl+minus did not make the form smaller"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 note "the whole form fits the small screen"

@@ -62,9 +62,7 @@ keys Escape
 move_to 637 900
 reference_at 1 1.35 1274x919 reference1@1.35.png
 expect_picture "$EDITOR_WID" reference1@1.35.png page1@1.35.png
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 expect_kept 90
 
 # The next start shows the zoom kept; Ctrl+0 goes back to the desktop's text size.
@@ -72,15 +70,13 @@ GDK_DPI_SCALE=1.5 start_editor
 expect_size 1274x919 "the zoom kept, 90 %"
 keys ctrl+0
 expect_size 1416x1022 "Ctrl+0"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
+close_editor
 expect_kept 100
 
 # Xft.dpi of 120 is a text size of 1.25.
 echo "Xft.dpi: 120" | xrdb -merge
 start_editor
 expect_size 1180x851 "Xft.dpi 120"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
+close_editor
 xrdb -remove
 note "the form follows the text size and the zoom"
