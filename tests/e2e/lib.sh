@@ -13,6 +13,17 @@ fail() {
 
 note() { echo "-- $*"; }
 
+# True once COMMAND succeeds, tried every tenth of a second for up to SECONDS seconds.
+eventually() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Escapes a text for xdotool's extended regular expressions.
 regex_quote() { printf '%s' "$1" | sed -e 's/[][\.*^$+?(){}|]/\\&/g'; }
 

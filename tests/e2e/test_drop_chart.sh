@@ -19,8 +19,7 @@ rest_pointer
 drop_and_fill
 cmp -s demo-chart.json "$charts/demo-chart/demo-chart.json" || fail "the chart was not copied here"
 # The fill runs once the question has closed; give it a moment to write.
-for _ in $(seq 50); do [ -s runfile.txt ] && break; sleep 0.1; done
-[ -s runfile.txt ] || fail "the auto-fill left no runfile.txt"
+eventually 5 test -s runfile.txt || fail "the auto-fill left no runfile.txt"
 
 # The copy here is the chart from now on: dropping the original again fills from the copy.
 sed -i 's/Zarq Demo Song 示例曲/Kept Here/' demo-chart.json

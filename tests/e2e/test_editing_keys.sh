@@ -8,9 +8,7 @@
 start_editor
 rest_pointer
 # The chart ID, emptied by Delete.
-click_at 472 182
-keys Delete
-type_text Hello
+type_into_chart_id Hello
 keys shift+Home
 keys ctrl+c
 expect_clipboard Hello "Ctrl+C did not copy the selection"

@@ -30,7 +30,7 @@ import_folder "$charts/huge" "the huge chart"
 [ ! -e huge.json ] && [ ! -e runfile.txt ] || fail "the huge chart was copied: $(ls)"
 
 import_folder "$charts/$name" "the long name"
-for _ in $(seq 100); do [ -s "$id.WAV" ] && break; sleep 0.1; done
+eventually 10 test -s "$id.WAV" || fail "the music was not copied under $id"
 cmp -s "$id.json" "$charts/$name/$name.json" || fail "the chart was not copied under $id"
 cmp -s "$id.PNG" "$charts/$name/$name.png" || fail "the illustration was not copied under $id"
 [ "$(stat -c %s "$id.WAV")" = $((2 << 30)) ] || fail "the music copy is $(stat -c %s "$id.WAV") bytes"

@@ -8,9 +8,7 @@ start_editor
 first_pid=$EDITOR_PID
 first_wid=$EDITOR_WID
 rest_pointer
-click_at 472 182
-keys Delete
-type_text "first"
+type_into_chart_id "first"
 
 "$ZARQ_EDITOR" >"$ZARQ_E2E_LOGS/second.log" 2>&1 &
 second_pid=$!

@@ -47,11 +47,7 @@ diff -u "$expected" pages.txt || fail "the pages read otherwise than screen_read
 # Events: watched while the keys and clicks happen, from nothing focused; each is waited
 # for, as they come over the bus after the window has sent them.
 expect_event() {
-  for _ in $(seq 100); do
-    grep -F -- "$1" events.txt >/dev/null && return 0
-    sleep 0.2
-  done
-  fail "no event \"$1\" (events.txt: $(cat events.txt))"
+  eventually 20 grep -qF -- "$1" events.txt || fail "no event \"$1\" (events.txt: $(cat events.txt))"
 }
 keys ctrl+1 Escape
 page_shown 1
@@ -63,10 +59,7 @@ done
 /usr/bin/python3 "$ZARQ_E2E/accessible_tree.py" watch 120 >events.txt &
 watcher=$!
 echo "$watcher" >>"$ZARQ_E2E_LOGS/pids"
-for _ in $(seq 50); do
-  grep -x ready events.txt >/dev/null && break
-  sleep 0.1
-done
+eventually 5 grep -qx ready events.txt || fail "the event watcher did not start"
 click_at 472 182
 keys End
 type_text 7

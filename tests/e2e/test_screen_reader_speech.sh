@@ -69,11 +69,7 @@ in_order() {
   done
 }
 
-for _ in $(seq 100); do
-  grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" || fail "Orca did not start: $(cat "$ZARQ_E2E_LOGS/orca.out")"
+eventually 10 grep -qs "SPEECH OUTPUT: 'Screen reader on." "$log" || fail "Orca did not start: $(cat "$ZARQ_E2E_LOGS/orca.out")"
 # Nothing focused yet: the page holds the keyboard, and is heard again when a message box
 # gives it back.
 after "F1" "alert Zarq Radoziro 设置填写器 - Zarq Radoziro 设置填写器."
