@@ -298,6 +298,18 @@ close_editor() {
   [ "$EDITOR_EXIT" = 0 ] || fail "the editor's close: exit $EDITOR_EXIT"
 }
 
+# Answers the close's question after a failed save with Yes (save elsewhere), saves to PATH
+# through the save dialog and fails unless the editor then ends with exit code 0.
+save_elsewhere_at_close() {
+  local question="$ZARQ_TITLE - 保存"
+  answer_window "$question" Return
+  pick_in_chooser "另存为" "$1"
+  # "保存预设成功！", as Ctrl+S says it, then the window closes.
+  answer_window "$question" Return
+  wait_editor_exit 10
+  [ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+}
+
 # Waits up to TIMEOUT seconds for the editor to end; sets EDITOR_EXIT to its exit code
 # ("running" if it did not end). Not to be called in $(...): only this shell can wait.
 wait_editor_exit() {

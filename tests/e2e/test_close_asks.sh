@@ -39,11 +39,7 @@ cd "$work"
 mv rec rec-old
 mkdir rec
 close_window "$EDITOR_WID"
-answer_window "$QUESTION" Return
-pick_in_chooser "另存为" "$work/rescued"
-answer_window "$QUESTION" Return
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+save_elsewhere_at_close "$work/rescued"
 "$ZARQ_PRESET" dump rescued.set | grep -q '"songName": "Zarq Radoziro typed"' || fail "the form saved is not the one typed"
 [ ! -e rec/save.set ] && [ ! -e rec-old/save.set ] || fail "a save.set was written unasked"
 note "a folder renamed away is noticed, and the form saved where the user said"

@@ -49,12 +49,7 @@ answer_window "$QUESTION" Escape
 input_handled
 kill -0 "$EDITOR_PID" 2>/dev/null || fail "Cancel closed the editor"
 close_window "$EDITOR_WID"
-answer_window "$QUESTION" Return
-pick_in_chooser "另存为" "$work/rescued"
-# "保存预设成功！", as Ctrl+S says it, then the window closes.
-answer_window "$QUESTION" Return
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+save_elsewhere_at_close "$work/rescued"
 "$ZARQ_PRESET" dump "$work/rescued.set" | grep -q '"chartId": "song"' ||
   fail "the form saved elsewhere is not the one on screen"
 [ ! -e save.set ] || fail "a save.set was written on a full disk"
