@@ -310,6 +310,13 @@ save_elsewhere_at_close() {
   [ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
 }
 
+# Prints the chart ID of the preset FILE, which zarq-preset must be able to read.
+chart_id_of() {
+  "$ZARQ_PRESET" dump --fields chartId "$1" >"$ZARQ_E2E_LOGS/chart-id.json" || fail "no readable preset in $1"
+  /usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' \
+    "$ZARQ_E2E_LOGS/chart-id.json"
+}
+
 # Waits up to TIMEOUT seconds for the editor to end; sets EDITOR_EXIT to its exit code
 # ("running" if it did not end). Not to be called in $(...): only this shell can wait.
 wait_editor_exit() {

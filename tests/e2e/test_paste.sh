@@ -49,7 +49,6 @@ kill -KILL "$owner"
 answer_window "Zarq Radoziro 设置填写器 - 粘贴" Return
 
 close_editor
-"$ZARQ_PRESET" dump save.set >saved.json
-chart_id=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json)
+chart_id=$(chart_id_of save.set)
 [ "$chart_id" = mychart ] || fail "the chart ID is \"$chart_id\" after pasting, not \"mychart\""
 note "Ctrl+V pastes the clipboard"

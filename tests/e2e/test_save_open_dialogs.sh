@@ -24,9 +24,7 @@ keys ctrl+s
 choose_file "另存为" "$PWD/mine"
 answer_window "$SAVE_TITLE" Return
 [ -f mine.set ] || fail "saving \"mine\" did not write mine.set"
-"$ZARQ_PRESET" dump mine.set >mine.json || fail "zarq-preset cannot read the saved preset"
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' mine.json)" = 20220924 ] ||
-  fail "the saved preset does not hold the form's chart ID"
+[ "$(chart_id_of mine.set)" = 20220924 ] || fail "the saved preset does not hold the form's chart ID"
 
 # Saving over it asks first; Escape answers No and leaves it alone, Yes (the default)
 # replaces it and reports success.
@@ -60,7 +58,5 @@ rest_pointer
 screenshot "$EDITOR_WID" loaded.png
 
 close_editor
-"$ZARQ_PRESET" dump save.set >saved.json
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json)" = opened-id ] ||
-  fail "the opened preset is not what the editor held at the end"
+[ "$(chart_id_of save.set)" = opened-id ] || fail "the opened preset is not what the editor held at the end"
 note "save and open dialogs"

@@ -3,11 +3,6 @@
 # first, as if cancelled.
 . "$ZARQ_E2E/lib.sh"
 
-chart_id_saved() {
-  "$ZARQ_PRESET" dump save.set >saved.json || fail "$1: no readable save.set"
-  /usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json
-}
-
 # The last case has the save dialog open when the signal comes.
 for case in "TERM 143" "INT 130" "HUP 129" "TERM 143 dialog"; do
   read -r signal status dialog <<<"$case"
@@ -25,7 +20,7 @@ for case in "TERM 143" "INT 130" "HUP 129" "TERM 143 dialog"; do
   kill "-$signal" "$EDITOR_PID"
   wait_editor_exit 10
   [ "$EDITOR_EXIT" = "$status" ] || fail "SIG$signal $dialog: exit status $EDITOR_EXIT, not $status"
-  [ "$(chart_id_saved "SIG$signal")" = "sig$signal" ] || fail "SIG$signal $dialog: not saved"
+  [ "$(chart_id_of save.set)" = "sig$signal" ] || fail "SIG$signal $dialog: not saved"
   [ "$(ls -- *.set)" = save.set ] || fail "the cancelled dialog saved a preset: $(ls -- *.set)"
 done
 note "SIGTERM, SIGINT and SIGHUP save the session before the editor ends"
@@ -50,7 +45,7 @@ for case in "HUP 129" "TERM 143" "INT 4"; do
   kill "-$again" "$editor"
   wait_editor_exit 10
   [ "$EDITOR_EXIT" = "$status" ] || fail "SIG$again twice: exit status $EDITOR_EXIT, not $status"
-  [ "$status" = 4 ] || [ "$(chart_id_saved "SIG$again twice")" = twice ] || fail "SIG$again twice: not saved"
+  [ "$status" = 4 ] || [ "$(chart_id_of save.set)" = twice ] || fail "SIG$again twice: not saved"
   [ "$status" != 4 ] || grep -q "the form is lost" "$ZARQ_E2E_LOGS/editor.log" ||
     fail "the cut save was not told on stderr"
 done
@@ -71,5 +66,5 @@ wait_editor_exit 3
 [ "$EDITOR_EXIT" = 143 ] || fail "SIGTERM during the copy: exit status $EDITOR_EXIT after 3 s"
 [ -z "$(find . -name '.zarq-*.tmp')" ] || fail "the stopped copy left its temporary file"
 [ ! -e big.WAV ] || fail "the copy went on to its end: $(stat -c %s big.WAV) bytes"
-[ "$(chart_id_saved "the copy")" = big ] || fail "the form was not saved after the stopped copy"
+[ "$(chart_id_of save.set)" = big ] || fail "the form was not saved after the stopped copy"
 note "a signal during a copy stops it and saves at once"

@@ -48,10 +48,6 @@ launch_from_menu() {
   popd >/dev/null
 }
 
-chart_id() {
-  "$ZARQ_PRESET" dump "$1" | /usr/bin/python3 -c 'import json,sys; print(json.load(sys.stdin)["chartId"])'
-}
-
 # What lies in the home folder but the hidden folders of the desktop and its programs, and
 # anything the editor leaves, wherever it is in there.
 home_files() {
@@ -100,7 +96,7 @@ launch_from_menu "$PWD/opened.set"
 take_editor_window "$(editor_title rec)"
 answer_window "$ZARQ_TITLE - 加载预设" Return
 close_editor
-[ "$(chart_id rec/save.set)" = opened-id ] || fail "the opened preset did not reach rec/save.set"
+[ "$(chart_id_of rec/save.set)" = opened-id ] || fail "the opened preset did not reach rec/save.set"
 [ "$(home_files)" = "$home_before" ] || fail "menu starts wrote into the home folder: $(home_files)"
 
 note "zarq-settings FOLDER"
@@ -114,14 +110,14 @@ cd shell
 start_editor notes.set
 answer_window "$ZARQ_TITLE - 加载预设" Return
 close_editor
-[ "$(chart_id save.set)" = 20220924 ] || fail "a refused preset changed the form"
+[ "$(chart_id_of save.set)" = 20220924 ] || fail "a refused preset changed the form"
 start_editor missing.set
 answer_window "$ZARQ_TITLE - 打开" Return
 close_editor
 start_editor ../opened.set
 answer_window "$ZARQ_TITLE - 加载预设" Return
 close_editor
-[ "$(chart_id save.set)" = opened-id ] || fail "zarq-settings ../opened.set did not load it"
+[ "$(chart_id_of save.set)" = opened-id ] || fail "zarq-settings ../opened.set did not load it"
 
 note "a relative XDG_CONFIG_HOME is none, as XDG says: nothing lands in the folder"
 XDG_CONFIG_HOME=rel EDITOR_FOLDER=$PWD start_editor .
