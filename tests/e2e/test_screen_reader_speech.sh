@@ -46,21 +46,16 @@ spoken() {
 # Sends keys and waits up to ten seconds until Orca has said every text given, each a whole
 # utterance, in that order; Orca's log may trail a step behind the keys.
 after() {
-  local keys=$1 said
+  local keys=$1
   shift
   heard=$(wc -l <"$log")
   # shellcheck disable=SC2086
   keys $keys
-  for _ in $(seq 100); do
-    said=$(spoken)
-    if in_order "$said" "$@"; then return 0; fi
-    sleep 0.1
-  done
-  fail "after $keys Orca did not say: $* (it said: $said)"
+  eventually 10 said_in_order "$@" || fail "after $keys Orca did not say: $* (it said: $(spoken))"
 }
-in_order() {
-  local said=$1 line=0 at
-  shift
+said_in_order() {
+  local said line=0 at
+  said=$(spoken)
   for text in "$@"; do
     at=$(printf '%s\n' "$said" | tail -n "+$((line + 1))" | grep -n -F -x -- "$text" | head -n1 |
       cut -d: -f1) || return 1
