@@ -105,10 +105,7 @@ mapfile -t open_command < <(/usr/bin/python3 -c 'import shlex, sys; print("\n".j
 wine "${open_command[@]}" >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
 EDITOR_PID=$!
 take_editor_window "$(editor_title rec)"
-box=$(find_window "$ZARQ_TITLE - 加载预设" 15) || fail "the preset was not loaded"
-timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-keys Return
-window_gone "$ZARQ_TITLE - 加载预设" 10 || fail "the message box did not close"
+answer_window "$ZARQ_TITLE - 加载预设" Return
 close_window "$EDITOR_WID"
 window_gone "$(editor_title rec)" 15 || fail "the window did not close"
 wait_editor_exit 15

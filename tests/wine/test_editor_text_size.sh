@@ -39,9 +39,7 @@ expect_scaled() {
 }
 
 restart() {
-  close_window "$EDITOR_WID"
-  wait_editor_exit 15
-  [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+  close_editor 15
   start_editor
 }
 
@@ -77,7 +75,5 @@ set_dword 'HKCU\Control Panel\Desktop' LogPixels 96
 set_dword 'HKCU\Software\Microsoft\Accessibility' TextScaleFactor 125
 restart
 expect_scaled 1.25 "text size 125 %"
-close_window "$EDITOR_WID"
-wait_editor_exit 15
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor 15
 note "the Windows editor follows the DPI, the text size and the zoom"
