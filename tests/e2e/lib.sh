@@ -310,6 +310,13 @@ save_elsewhere_at_close() {
   [ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
 }
 
+# The zoom the editor keeps for its next start ("none" before it keeps one).
+kept_zoom() { cat "$XDG_CONFIG_HOME/zarq-settings/zoom" 2>/dev/null || echo none; }
+kept_zoom_is() { [ "$(kept_zoom)" = "$1" ]; }
+# Fails unless the zoom kept comes to be PERCENT: the window shows a new zoom before it is
+# written.
+expect_kept() { eventually 3 kept_zoom_is "$1" || fail "the zoom kept is $(kept_zoom), not $1"; }
+
 # Prints the chart ID of the preset FILE, which zarq-preset must be able to read.
 chart_id_of() {
   "$ZARQ_PRESET" dump --fields chartId "$1" >"$ZARQ_E2E_LOGS/chart-id.json" || fail "no readable preset in $1"

@@ -11,25 +11,8 @@ reference_at() {
   convert "$ZARQ_E2E_LOGS/frame.png" -crop "$3+0+0" +repage "$4"
 }
 
-expect_size() {
-  local size
-  for _ in $(seq 20); do
-    size=$(client_size "$EDITOR_WID")
-    [ "$size" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the window is $size, not $1 ($2)"
-}
-
-kept_zoom() { cat "$XDG_CONFIG_HOME/zarq-settings/zoom" 2>/dev/null || echo none; }
-# The window shows a new zoom before the zoom is written: wait for the file.
-expect_kept() {
-  for _ in $(seq 30); do
-    [ "$(kept_zoom)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the zoom kept is $(kept_zoom), not $1"
-}
+size_is() { [ "$(client_size "$EDITOR_WID")" = "$1" ]; }
+expect_size() { eventually 2 size_is "$1" || fail "the window is $(client_size "$EDITOR_WID"), not $1 ($2)"; }
 
 GDK_DPI_SCALE=1.5 start_editor
 expect_size 1416x1022 "944 x 681 at 1.5"

@@ -84,11 +84,7 @@ close_window "$EDITOR_WID"
 window_gone "$(editor_title rec)" 15 || fail "the window did not close"
 wait_editor_exit 15
 # The editor itself may outlive `start /wait` by the moment its save takes.
-for _ in $(seq 50); do
-  [ -f rec/save.set ] && break
-  sleep 0.1
-done
-[ -f rec/save.set ] || fail "the editor started by the shortcut saved no rec/save.set"
+eventually 5 test -f rec/save.set || fail "the editor started by the shortcut saved no rec/save.set"
 # Without a folder, from its own folder, it goes there too and leaves its own folder alone.
 (cd "$installed" && exec wine zarq-settings.exe) >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
 EDITOR_PID=$!
