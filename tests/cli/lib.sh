@@ -20,3 +20,10 @@ expect_code() {
   set -e
   [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
 }
+
+# Runs a command as expect_code does, and fails unless its standard error says TEXT.
+expect_said() {
+  local text=$2
+  expect_code "$1" "${@:3}"
+  grep -qF -- "$text" "$work/err" || fail "${*:3} did not say \"$text\": $(cat "$work/err")"
+}

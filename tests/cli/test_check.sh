@@ -8,14 +8,11 @@ expect_line() {
 tab=$'\t'
 
 expect_code 2 "$preset" check --bogus
-expect_code 2 "$preset" check --dir "$work/missing"
-grep -qF "no such folder: $work/missing" "$work/err" || fail "--dir of nothing: $(cat "$work/err")"
+expect_said 2 "no such folder: $work/missing" "$preset" check --dir "$work/missing"
 touch "$work/a.json"
-expect_code 2 "$preset" check --dir "$work/a.json"
-grep -qF "not a folder: $work/a.json" "$work/err" || fail "--dir of a file: $(cat "$work/err")"
+expect_said 2 "not a folder: $work/a.json" "$preset" check --dir "$work/a.json"
 expect_code 2 "$preset" check --dir
-expect_code 1 "$preset" check "$work/missing.set"
-grep -qF "missing.set: 无法读取文件！: no such file" "$work/err" || fail "check of a missing preset: $(cat "$work/err")"
+expect_said 1 "missing.set: 无法读取文件！: no such file" "$preset" check "$work/missing.set"
 
 # An empty folder: the chart and its media are missing.
 mkdir "$work/empty"

@@ -71,9 +71,8 @@ grep -q 'line 2, column 7' err.txt || fail "error does not name the place: $(cat
 # JSON saved as UTF-16, with or without its mark, or as UTF-32, is named so.
 for encoding in UTF-16 UTF-16LE UTF-32BE; do
   echo '{"songName": "x"}' | iconv -t "$encoding" >wide.json
-  expect_code 1 "$preset" make wide.json -o wide.set
-  grep -q 'wide.json: not JSON in UTF-8: it is UTF-16 or UTF-32' "$work/err" ||
-    fail "JSON in $encoding: $(cat "$work/err")"
+  expect_said 1 'wide.json: not JSON in UTF-8: it is UTF-16 or UTF-32' \
+    "$preset" make wide.json -o wide.set
 done
 # Wrong values: one line naming the key, exit 1, no file.
 while IFS='|' read -r json key; do
@@ -131,9 +130,8 @@ grep -q '^zarq-preset: cut.set: not JSON' "$work/err" || fail "make of several: 
 # Two names of one file (a link here; a and A on Windows): the second input is not made
 # over the first one's preset.
 ln -s a.set many/empty.set
-expect_code 1 "$preset" make sub/a.json empty.json -o many/
-grep -qF 'empty.json: not made: many/empty.set is the file sub/a.json was made into' err ||
-  fail "two names of one file: $(cat err)"
+expect_said 1 'empty.json: not made: many/empty.set is the file sub/a.json was made into' \
+  "$preset" make sub/a.json empty.json -o many/
 "$preset" dump many/a.set | grep -q '"songName": "a"' || fail "the second input replaced the first"
 rm many/empty.set
 expect_code 0 "$preset" make empty.json -o many

@@ -68,21 +68,17 @@ cut.set|读取失败！(ERROR 9): the obtained-type caption at the end is cut sh
 missing.set|无法读取文件！: no such file
 looped.set|无法读取文件！: Too many levels of symbolic links
 CASES
-expect_code 1 "$preset" dump folder
-grep -qF "no .set files in folder" err || fail "an empty folder: $(cat err)"
-expect_code 1 "$preset" check --dir . --preset folder
-grep -qF "folder: 无法读取文件！: is a folder, not a file" err || fail "--preset folder: $(cat err)"
+expect_said 1 "no .set files in folder" "$preset" dump folder
+expect_said 1 "folder: 无法读取文件！: is a folder, not a file" "$preset" check --dir . --preset folder
 # A pipe is read as the stream it is (as the shell's <(...) hands one out).
 cat defaults.set >fifo.set &
 expect_code 0 "$preset" dump fifo.set
 wait
 echo '{"version": 1005, "songName": ["not", "text"]}' >not-a-preset.json
-expect_code 1 "$preset" make not-a-preset.json -o x.set
-grep -qF 'not-a-preset.json: "songName" must be a string' err || fail "$(cat err)"
-expect_code 1 "$preset" make folder -o x.set
-grep -qF "folder: is a folder, not a file" err || fail "make of a folder: $(cat err)"
-expect_code 1 "$preset" make picture.set -o x.set
-grep -qF "picture.set: not JSON: parse error" err || fail "make of a picture: $(cat err)"
+expect_said 1 'not-a-preset.json: "songName" must be a string' \
+  "$preset" make not-a-preset.json -o x.set
+expect_said 1 "folder: is a folder, not a file" "$preset" make folder -o x.set
+expect_said 1 "picture.set: not JSON: parse error" "$preset" make picture.set -o x.set
 [ ! -e x.set ] || fail "a failed make left x.set"
 
 # Many inputs: one JSON document per line, each naming its input; a folder stands for its

@@ -13,6 +13,17 @@ fail() {
 
 note() { echo "-- $*"; }
 
+# True once COMMAND succeeds, tried every tenth of a second for up to SECONDS seconds.
+eventually() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Escapes a text for xdotool's extended regular expressions.
 regex_quote() { printf '%s' "$1" | sed -e 's/[][\.*^$+?(){}|]/\\&/g'; }
 
@@ -63,8 +74,29 @@ launch_editor() {
 # gives it the keyboard.
 take_editor_window() {
   EDITOR_WID=$(find_window "$1" "${2:-15}") || fail "the editor's window titled $1 did not appear"
-  # Without a window manager nothing gives the window the keyboard.
-  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the window did not take the keyboard"
+  take_keyboard
+}
+
+# Gives WINDOW (the editor's by default) the keyboard: without a window manager nothing does.
+take_keyboard() {
+  timeout 10 xdotool windowfocus --sync "${1:-$EDITOR_WID}" ||
+    fail "window ${1:-$EDITOR_WID} did not take the keyboard"
+}
+
+# Presses KEYS in the window titled TITLE, which must show within 15 seconds and close after
+# them.
+answer_window() {
+  local title=$1 window
+  shift
+  window=$(find_window "$title" 15) || fail "no window titled $title"
+  take_keyboard "$window"
+  keys "$@"
+  # By its id: the next window may carry the same title.
+  for _ in $(seq 100); do
+    xwininfo -id "$window" 2>/dev/null | grep -q IsViewable || return 0
+    sleep 0.1
+  done
+  fail "the window titled $title did not close after $*"
 }
 
 # Prints WIDTHxHEIGHT of a window's client area.
@@ -257,6 +289,40 @@ pick_in_chooser() {
 
 # Closes a window by WM_DELETE_WINDOW, as its close box does.
 close_window() { /usr/bin/python3 "$ZARQ_E2E/close_window.py" "$1"; }
+
+# Closes the editor's window and fails unless the editor ends within TIMEOUT seconds (10)
+# with exit code 0.
+close_editor() {
+  close_window "$EDITOR_WID"
+  wait_editor_exit "${1:-10}"
+  [ "$EDITOR_EXIT" = 0 ] || fail "the editor's close: exit $EDITOR_EXIT"
+}
+
+# Answers the close's question after a failed save with Yes (save elsewhere), saves to PATH
+# through the save dialog and fails unless the editor then ends with exit code 0.
+save_elsewhere_at_close() {
+  local question="$ZARQ_TITLE - 保存"
+  answer_window "$question" Return
+  pick_in_chooser "另存为" "$1"
+  # "保存预设成功！", as Ctrl+S says it, then the window closes.
+  answer_window "$question" Return
+  wait_editor_exit 10
+  [ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+}
+
+# The zoom the editor keeps for its next start ("none" before it keeps one).
+kept_zoom() { cat "$XDG_CONFIG_HOME/zarq-settings/zoom" 2>/dev/null || echo none; }
+kept_zoom_is() { [ "$(kept_zoom)" = "$1" ]; }
+# Fails unless the zoom kept comes to be PERCENT: the window shows a new zoom before it is
+# written.
+expect_kept() { eventually 3 kept_zoom_is "$1" || fail "the zoom kept is $(kept_zoom), not $1"; }
+
+# Prints the chart ID of the preset FILE, which zarq-preset must be able to read.
+chart_id_of() {
+  "$ZARQ_PRESET" dump --fields chartId "$1" >"$ZARQ_E2E_LOGS/chart-id.json" || fail "no readable preset in $1"
+  /usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' \
+    "$ZARQ_E2E_LOGS/chart-id.json"
+}
 
 # Waits up to TIMEOUT seconds for the editor to end; sets EDITOR_EXIT to its exit code
 # ("running" if it did not end). Not to be called in $(...): only this shell can wait.

@@ -31,7 +31,5 @@ used=$(($(editor_cpu_ticks) - before))
 # Drawing on would cost a good part of every second; a resting editor costs next to nothing.
 [ "$used" -le 10 ] || fail "the resting editor used $used ticks of CPU in 2 s"
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 note "the arrow animates while hovered and the editor rests afterwards"

@@ -34,9 +34,7 @@ done
 xdotool mouseup 1
 rest_pointer
 screenshot "$EDITOR_WID" released.png
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 # The blur the release left, as saved on closing, drawn by zarq-preset.
 reference_page 1 reference.png
 [ "$(differing_pixels released.png reference.png)" = 0 ] ||

@@ -13,8 +13,7 @@ keys ctrl+shift+o
 pick_in_chooser "打开 Zarq 谱面文件夹" "$charts/demo-chart"
 
 for f in demo-chart.json demo-chart.PNG demo-chart.WAV runfile.txt; do
-  for _ in $(seq 50); do [ -s "$f" ] && break; sleep 0.1; done
-  [ -s "$f" ] || fail "$f was not made in the editor's folder"
+  eventually 5 test -s "$f" || fail "$f was not made in the editor's folder"
 done
 cmp -s demo-chart.json "$charts/demo-chart/demo-chart.json" || fail "the chart copy differs"
 cmp -s demo-chart.PNG "$charts/demo-chart/demo-chart.png" || fail "the illustration copy differs"
@@ -30,9 +29,7 @@ screenshot "$EDITOR_WID" page1.png
 keys ctrl+2
 screenshot "$EDITOR_WID" page2.png
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" dump save.set >saved.json
 /usr/bin/python3 - saved.json <<'PY'
 import json, sys

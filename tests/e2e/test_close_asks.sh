@@ -11,7 +11,7 @@ mkdir usb rec piped
 mount -t tmpfs -o size=4m tmpfs usb || { note "skipped: no tmpfs may be mounted here"; exit 77; }
 trap 'cd "$work" && { mountpoint -q usb && umount -l usb; true; }' EXIT
 
-question() { find_window "Zarq Radoziro 设置填写器 - 保存" 10 || fail "no question at the close: $1"; }
+QUESTION="Zarq Radoziro 设置填写器 - 保存"
 
 # Pulled out: "No" closes without saving, and nothing lands on the disk under the mountpoint.
 cd usb
@@ -20,9 +20,8 @@ rest_pointer
 cd "$work"
 umount -l usb
 close_window "$EDITOR_WID"
-screenshot "$(question "the stick pulled")" "$ZARQ_E2E_LOGS/stick-pulled.png"
-timeout 10 xdotool windowfocus --sync "$(question "the stick pulled")"
-keys Right Return
+screenshot "$(find_window "$QUESTION")" "$ZARQ_E2E_LOGS/stick-pulled.png"
+answer_window "$QUESTION" Right Return
 wait_editor_exit 10
 # Closed without saving: the form is lost, which the exit status says (4).
 [ "$EDITOR_EXIT" = 4 ] || fail "closed without saving: exit $EDITOR_EXIT"
@@ -40,13 +39,7 @@ cd "$work"
 mv rec rec-old
 mkdir rec
 close_window "$EDITOR_WID"
-timeout 10 xdotool windowfocus --sync "$(question "the folder renamed away")"
-keys Return
-pick_in_chooser "另存为" "$work/rescued"
-timeout 10 xdotool windowfocus --sync "$(question "saved elsewhere")"
-keys Return
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+save_elsewhere_at_close "$work/rescued"
 "$ZARQ_PRESET" dump rescued.set | grep -q '"songName": "Zarq Radoziro typed"' || fail "the form saved is not the one typed"
 [ ! -e rec/save.set ] && [ ! -e rec-old/save.set ] || fail "a save.set was written unasked"
 note "a folder renamed away is noticed, and the form saved where the user said"
@@ -58,15 +51,13 @@ start_editor
 rest_pointer
 echo '{"chartId": "piped"}' | "$ZARQ_PRESET" make - -o save.set
 close_window "$EDITOR_WID"
-screenshot "$(question "save.set changed")" "$ZARQ_E2E_LOGS/changed.png"
-timeout 10 xdotool windowfocus --sync "$(question "save.set changed")"
-keys Escape
+screenshot "$(find_window "$QUESTION")" "$ZARQ_E2E_LOGS/changed.png"
+answer_window "$QUESTION" Escape
 sleep 1
 kill -0 "$EDITOR_PID" 2>/dev/null || fail "Cancel closed the editor"
 "$ZARQ_PRESET" dump save.set | grep -q '"chartId": "piped"' || fail "Cancel replaced save.set"
 close_window "$EDITOR_WID"
-timeout 10 xdotool windowfocus --sync "$(question "save.set changed, asked again")"
-keys Return
+answer_window "$QUESTION" Return
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "replaced: exit $EDITOR_EXIT"
 "$ZARQ_PRESET" dump save.set | grep -q '"chartId": "20220924"' || fail "Yes did not replace save.set"

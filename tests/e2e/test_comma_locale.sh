@@ -13,9 +13,7 @@ LC_ALL=de_DE.UTF-8 start_editor
 # The hit-sound volume's track runs from 507 to 657 at y 486: its middle, 582, is 0.5.
 click_at 582 486
 rest_pointer
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" dump save.set >saved.json
 /usr/bin/python3 - saved.json <<'PY'
 import json, sys

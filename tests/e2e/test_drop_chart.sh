@@ -11,12 +11,7 @@ DROP_TITLE="Zarq Radoziro 设置填写器 - 拖拽文件"
 # Drops the demo chart on page 1 and says Yes to the offer.
 drop_and_fill() {
   drop_files 472 400 "$charts/demo-chart/demo-chart.json"
-  local question
-  question=$(find_window "$DROP_TITLE" 10) || fail "the dropped chart brought no question"
-  timeout 10 xdotool windowfocus --sync "$question" || fail "the question did not take the keyboard"
-  keys Return
-  for _ in $(seq 100); do xwininfo -id "$question" >/dev/null 2>&1 || return 0; sleep 0.1; done
-  fail "the question did not close"
+  answer_window "$DROP_TITLE" Return
 }
 
 start_editor
@@ -24,17 +19,14 @@ rest_pointer
 drop_and_fill
 cmp -s demo-chart.json "$charts/demo-chart/demo-chart.json" || fail "the chart was not copied here"
 # The fill runs once the question has closed; give it a moment to write.
-for _ in $(seq 50); do [ -s runfile.txt ] && break; sleep 0.1; done
-[ -s runfile.txt ] || fail "the auto-fill left no runfile.txt"
+eventually 5 test -s runfile.txt || fail "the auto-fill left no runfile.txt"
 
 # The copy here is the chart from now on: dropping the original again fills from the copy.
 sed -i 's/Zarq Demo Song 示例曲/Kept Here/' demo-chart.json
 drop_and_fill
 grep -q "Kept Here" demo-chart.json || fail "the second drop overwrote the chart here"
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" dump save.set >saved.json
 /usr/bin/python3 - saved.json <<'PY'
 import json, sys

@@ -8,9 +8,7 @@
 start_editor
 rest_pointer
 # The chart ID, emptied by Delete.
-click_at 472 182
-keys Delete
-type_text Hello
+type_into_chart_id Hello
 keys shift+Home
 keys ctrl+c
 expect_clipboard Hello "Ctrl+C did not copy the selection"
@@ -68,9 +66,7 @@ type_text X
 keys shift+Tab shift+Tab shift+Tab
 type_text 1.5
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" dump save.set >saved.json
 read -r chart_id volume chart result < <(/usr/bin/python3 -c '
 import json, sys

@@ -28,9 +28,7 @@ click_at 859 340
 click_at 85 340
 rest_pointer
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "the editor ended with $EDITOR_EXIT"
+close_editor
 [ -f save.set ] || fail "closing saved no save.set"
 
 "$ZARQ_PRESET" dump save.set >dump.json || fail "zarq-preset dump save.set failed"

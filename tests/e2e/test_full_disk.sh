@@ -24,15 +24,8 @@ no_leftovers() {
   [ -z "$left" ] || fail "$1: temporary files left: $left"
 }
 
-# Answers the question of the failed autosave with keys: Return is Yes, Right Return is No,
-# Escape is Cancel.
-answer_question() {
-  local question
-  question=$(find_window "Zarq Radoziro 设置填写器 - 保存" 10) || fail "no question at the close"
-  [ -n "${1:-}" ] || return 0
-  timeout 10 xdotool windowfocus --sync "$question" || fail "the question took no keyboard"
-  keys "$@"
-}
+# The question of the failed autosave: Return is Yes, Right Return is No, Escape is Cancel.
+QUESTION="Zarq Radoziro 设置填写器 - 保存"
 
 start_editor
 rest_pointer
@@ -44,27 +37,19 @@ screenshot "$message" "$ZARQ_E2E_LOGS/music-full.png"
 [ ! -e song.WAV ] || fail "a cut music file carries the real name: $(stat -c %s song.WAV) bytes"
 no_leftovers "the music copy"
 [ -s song.json ] && [ -s song.PNG ] || fail "the chart and the picture, which fit, were not copied"
-timeout 10 xdotool windowfocus --sync "$message"
-keys Return
-window_gone "Zarq Radoziro 设置填写器 - 打开 Zarq 谱面文件夹" 10 || fail "the message did not close"
+answer_window "Zarq Radoziro 设置填写器 - 打开 Zarq 谱面文件夹" Return
 note "the music that did not fit was reported and not kept"
 
 # Now nothing fits, not even the form.
 head -c 3000000 /dev/zero >filler 2>/dev/null || true
 close_window "$EDITOR_WID"
-answer_question
-screenshot "$(find_window "Zarq Radoziro 设置填写器 - 保存")" "$ZARQ_E2E_LOGS/question.png"
-answer_question Escape
-window_gone "Zarq Radoziro 设置填写器 - 保存" 10 || fail "Escape did not close the question"
+question=$(find_window "$QUESTION" 10) || fail "no question at the close"
+screenshot "$question" "$ZARQ_E2E_LOGS/question.png"
+answer_window "$QUESTION" Escape
 input_handled
 kill -0 "$EDITOR_PID" 2>/dev/null || fail "Cancel closed the editor"
 close_window "$EDITOR_WID"
-answer_question Return
-pick_in_chooser "另存为" "$work/rescued"
-# "保存预设成功！", as Ctrl+S says it, then the window closes.
-answer_question Return
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "saved elsewhere: exit $EDITOR_EXIT"
+save_elsewhere_at_close "$work/rescued"
 "$ZARQ_PRESET" dump "$work/rescued.set" | grep -q '"chartId": "song"' ||
   fail "the form saved elsewhere is not the one on screen"
 [ ! -e save.set ] || fail "a save.set was written on a full disk"
@@ -74,7 +59,7 @@ note "a failed autosave asks; Cancel stays, Yes saves elsewhere"
 start_editor
 rest_pointer
 close_window "$EDITOR_WID"
-answer_question Right Return
+answer_window "$QUESTION" Right Return
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 4 ] || fail "closed without saving: exit $EDITOR_EXIT"
 no_leftovers "closing without saving"
@@ -84,7 +69,7 @@ no_leftovers "closing without saving"
 start_editor
 rest_pointer
 close_window "$EDITOR_WID"
-answer_question
+find_window "$QUESTION" 10 >/dev/null || fail "no question at the close"
 kill -TERM "$EDITOR_PID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 3 ] || fail "SIGTERM on a full disk, the form in the fallback: exit $EDITOR_EXIT"

@@ -15,15 +15,11 @@ printf '{"chartId": "x", "illustrationExt": "PNG"}' | "$ZARQ_PRESET" make - -o s
 
 start_editor
 sleep 1
-close_window "$EDITOR_WID"
-wait_editor_exit 3
-[ "$EDITOR_EXIT" = 0 ] || fail "the editor did not end within 3 seconds of its close: $EDITOR_EXIT"
+close_editor 3
 "$ZARQ_PRESET" dump --fields chartId save.set | grep -q '"x"' || fail "the form was not saved"
 
 start_editor
 "$ZARQ_PRESET" check --json >check.json || true
 grep -q "无法加载曲绘" check.json || fail "the SVG was not refused as an illustration: $(cat check.json)"
-close_window "$EDITOR_WID"
-wait_editor_exit 3
-[ "$EDITOR_EXIT" = 0 ] || fail "the second editor did not end: $EDITOR_EXIT"
+close_editor 3
 note "an SVG posing as the illustration holds nothing up"

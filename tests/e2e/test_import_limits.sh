@@ -19,11 +19,9 @@ truncate -s 300M "$charts/huge/huge.json"
 import_folder() {
   keys ctrl+shift+o
   pick_in_chooser "打开 Zarq 谱面文件夹" "$1"
-  box=$(find_window "$ZARQ_TITLE - 打开 Zarq 谱面文件夹" 30) || fail "$2: no message"
-  timeout 10 xdotool windowfocus --sync "$box" || fail "$2: the message took no keyboard"
-  keys Return
-  window_gone "$ZARQ_TITLE - 打开 Zarq 谱面文件夹" 10 || fail "$2: the message stayed"
-  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+  find_window "$ZARQ_TITLE - 打开 Zarq 谱面文件夹" 30 >/dev/null || fail "$2: no message"
+  answer_window "$ZARQ_TITLE - 打开 Zarq 谱面文件夹" Return
+  take_keyboard
 }
 
 start_editor
@@ -32,7 +30,7 @@ import_folder "$charts/huge" "the huge chart"
 [ ! -e huge.json ] && [ ! -e runfile.txt ] || fail "the huge chart was copied: $(ls)"
 
 import_folder "$charts/$name" "the long name"
-for _ in $(seq 100); do [ -s "$id.WAV" ] && break; sleep 0.1; done
+eventually 10 test -s "$id.WAV" || fail "the music was not copied under $id"
 cmp -s "$id.json" "$charts/$name/$name.json" || fail "the chart was not copied under $id"
 cmp -s "$id.PNG" "$charts/$name/$name.png" || fail "the illustration was not copied under $id"
 [ "$(stat -c %s "$id.WAV")" = $((2 << 30)) ] || fail "the music copy is $(stat -c %s "$id.WAV") bytes"
@@ -42,9 +40,7 @@ used=$(du -k "$id.WAV" | cut -f1)
   fail "the music's data is not where it was"
 ls | grep -q "^$name" && fail "files were copied under the folder's whole name: $(ls)"
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" check --json >check.json || true
 /usr/bin/python3 -c '
 import json, sys

@@ -13,9 +13,7 @@ keys ctrl+2
 type_text x
 expect_field x "typing after the page turn"
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" dump save.set >saved.json
 read -r chart_id song < <(/usr/bin/python3 -c '
 import json, sys

@@ -37,10 +37,8 @@ for help_key in F1 shift+F10 Menu; do
   keys "$help_key"
   help=$(find_window "$ZARQ_TITLE - 已获得框" 10) || fail "$help_key on the selector showed no help"
   screenshot "$help" "$shots/help.png"
-  timeout 10 xdotool windowfocus --sync "$help"
-  keys Return
-  window_gone "$ZARQ_TITLE - 已获得框" 5 || fail "the help did not close"
-  timeout 10 xdotool windowfocus --sync "$EDITOR_WID"
+  answer_window "$ZARQ_TITLE - 已获得框" Return
+  take_keyboard
 done
 
 # Closed by a key, which comes after the others.

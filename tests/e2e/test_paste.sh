@@ -38,25 +38,17 @@ keys ctrl+v
 
 set_clipboard "$(printf '%0100d' 0)"
 keys ctrl+v
-box=$(find_window "Zarq Radoziro 设置填写器 - 粘贴" 10) || fail "100 units pasted without a word"
-timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-keys Return
-for _ in $(seq 100); do xwininfo -id "$box" >/dev/null 2>&1 || break; sleep 0.1; done
+answer_window "Zarq Radoziro 设置填写器 - 粘贴" Return
 
 set_clipboard frozen
 owner=$(tail -n1 "$ZARQ_E2E_LOGS/pids")
 kill -STOP "$owner"
 keys ctrl+v
-box=$(find_window "Zarq Radoziro 设置填写器 - 粘贴" 10) || fail "a silent clipboard owner holds Ctrl+V"
+find_window "Zarq Radoziro 设置填写器 - 粘贴" 10 >/dev/null || fail "a silent clipboard owner holds Ctrl+V"
 kill -KILL "$owner"
-timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-keys Return
-for _ in $(seq 100); do xwininfo -id "$box" >/dev/null 2>&1 || break; sleep 0.1; done
+answer_window "Zarq Radoziro 设置填写器 - 粘贴" Return
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
-"$ZARQ_PRESET" dump save.set >saved.json
-chart_id=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json)
+close_editor
+chart_id=$(chart_id_of save.set)
 [ "$chart_id" = mychart ] || fail "the chart ID is \"$chart_id\" after pasting, not \"mychart\""
 note "Ctrl+V pastes the clipboard"

@@ -18,9 +18,7 @@ click_at 760 615
 keys Delete
 type_text 2
 rest_pointer
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 
 for f in save.set runfile.txt demo-chart.json demo-chart.PNG demo-chart.WAV avatar.png; do
   [ -s "$f" ] || fail "the walk-through left no $f"

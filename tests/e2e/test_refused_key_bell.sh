@@ -4,8 +4,7 @@
 
 /usr/bin/python3 "$ZARQ_E2E/bell_watch.py" >"$ZARQ_E2E_LOGS/bells" 2>>"$ZARQ_E2E_LOGS/bell.log" &
 echo $! >>"$ZARQ_E2E_LOGS/pids"
-for _ in $(seq 50); do grep -q ready "$ZARQ_E2E_LOGS/bells" && break; sleep 0.1; done
-grep -q ready "$ZARQ_E2E_LOGS/bells" || fail "the bell watcher did not start"
+eventually 5 grep -q ready "$ZARQ_E2E_LOGS/bells" || fail "the bell watcher did not start"
 bells() { grep -c '^bell$' "$ZARQ_E2E_LOGS/bells" || true; }
 
 # Types "." into the illustration suffix, which takes letters and digits only.
@@ -20,9 +19,7 @@ XDG_DATA_DIRS="$PWD/no-themes" XDG_CACHE_HOME="$PWD/no-themes-cache" start_edito
 refuse_a_key
 for _ in $(seq 50); do [ "$(bells)" -ge 1 ] && break; sleep 0.1; done
 [ "$(bells)" = 1 ] || fail "a refused key rang the X bell $(bells) times, not once"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 
 # The freedesktop theme and a sound device (here ALSA's null device, which takes any sound
 # and plays it nowhere): the theme's bell is played, and the X bell stays silent.
@@ -34,10 +31,7 @@ refuse_a_key
 # that the watcher has seen them all.
 input_handled
 /usr/bin/python3 -c 'from Xlib import display; d = display.Display(); d.bell(0); d.sync()'
-for _ in $(seq 50); do grep -qx "core bell" "$ZARQ_E2E_LOGS/bells" && break; sleep 0.1; done
-grep -qx "core bell" "$ZARQ_E2E_LOGS/bells" || fail "the watcher did not see the mark"
+eventually 5 grep -qx "core bell" "$ZARQ_E2E_LOGS/bells" || fail "the watcher did not see the mark"
 [ "$(bells)" = 1 ] || fail "the X bell rang though the sound theme was played ($(bells) bells)"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 note "a refused key is heard"

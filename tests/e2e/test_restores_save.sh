@@ -21,9 +21,7 @@ expect_page "$EDITOR_WID" 1 page1.png
 keys ctrl+4
 expect_page "$EDITOR_WID" 5 page5.png
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 "$ZARQ_PRESET" dump save.set >after.json
 /usr/bin/python3 - after.json <<'PY'
 import json, sys

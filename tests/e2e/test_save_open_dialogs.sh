@@ -6,20 +6,6 @@
 
 SAVE_TITLE="Zarq Radoziro 设置填写器 - 保存"
 
-# Answers the message box titled TITLE with its default button.
-answer_message() {
-  local box
-  box=$(find_window "$1" 10) || fail "no message box titled $1"
-  timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-  keys Return
-  # The next box may carry the same title: wait for this one window to go.
-  for _ in $(seq 100); do
-    xwininfo -id "$box" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the message box titled $1 did not close"
-}
-
 # Picks FILE in the file chooser titled TITLE by typing its path: into the name entry of a
 # save dialog, into the location entry (Ctrl+L) of an open dialog.
 choose_file() {
@@ -36,11 +22,9 @@ rest_pointer
 
 keys ctrl+s
 choose_file "另存为" "$PWD/mine"
-answer_message "$SAVE_TITLE"
+answer_window "$SAVE_TITLE" Return
 [ -f mine.set ] || fail "saving \"mine\" did not write mine.set"
-"$ZARQ_PRESET" dump mine.set >mine.json || fail "zarq-preset cannot read the saved preset"
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' mine.json)" = 20220924 ] ||
-  fail "the saved preset does not hold the form's chart ID"
+[ "$(chart_id_of mine.set)" = 20220924 ] || fail "the saved preset does not hold the form's chart ID"
 
 # Saving over it asks first; Escape answers No and leaves it alone, Yes (the default)
 # replaces it and reports success.
@@ -58,25 +42,21 @@ window_gone "$SAVE_TITLE" 10 || fail "Escape did not close the question"
 [ "$(stat -c %Y mine.set)" -lt "$(date -d '2001-01-02' +%s)" ] || fail "Escape replaced mine.set"
 keys ctrl+s
 choose_file "另存为" "$PWD/mine.set"
-answer_message "$SAVE_TITLE"
-answer_message "$SAVE_TITLE"
+answer_window "$SAVE_TITLE" Return
+answer_window "$SAVE_TITLE" Return
 [ "$(stat -c %Y mine.set)" -gt "$(date -d '2001-01-02' +%s)" ] || fail "mine.set was not replaced"
 
 keys ctrl+o
 choose_file "打开" "$PWD/sub/other.set"
-answer_message "Zarq Radoziro 设置填写器 - 加载预设"
+answer_window "Zarq Radoziro 设置填写器 - 加载预设" Return
 # A bare name lands in the editor's folder, not in sub/ where the open dialog ended.
 keys ctrl+s
 choose_file "另存为" "again"
-answer_message "$SAVE_TITLE"
+answer_window "$SAVE_TITLE" Return
 [ -f again.set ] || fail "the save dialog did not start in the editor's folder: $(ls -R)"
 rest_pointer
 screenshot "$EDITOR_WID" loaded.png
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
-"$ZARQ_PRESET" dump save.set >saved.json
-[ "$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json)" = opened-id ] ||
-  fail "the opened preset is not what the editor held at the end"
+close_editor
+[ "$(chart_id_of save.set)" = opened-id ] || fail "the opened preset is not what the editor held at the end"
 note "save and open dialogs"

@@ -27,7 +27,5 @@ move_to 944 1320
 reference_at_2 2 reference2@2.png
 expect_picture "$EDITOR_WID" reference2@2.png page2@2.png
 
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 note "sharp at scale 2"

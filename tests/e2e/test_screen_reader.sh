@@ -22,24 +22,19 @@ expected="$ZARQ_E2E/screen_reader_pages.txt"
 # One file for each page's lines; the tree shows a page once the window has turned to it
 # (its title, whatever messages it counts).
 awk '/^page \| / {n++} {print >("expected-" n ".txt")}' "$expected"
-page_shown() {
+shows_page() {
   local title shown
+  tree dump >shown.txt
   title=$(head -n1 "expected-$1.txt")
-  for _ in $(seq 50); do
-    tree dump >shown.txt
-    shown=$(head -n1 shown.txt)
-    [ "${shown%%，*}" = "${title%%，*}" ] && return 0
-    sleep 0.2
-  done
-  fail "the tree does not show page $1: $(cat shown.txt)"
+  shown=$(head -n1 shown.txt)
+  [ "${shown%%，*}" = "${title%%，*}" ]
 }
+page_shown() { eventually 10 shows_page "$1" || fail "the tree does not show page $1: $(cat shown.txt)"; }
+shows_exactly() { tree dump >shown.txt && cmp -s shown.txt "$1"; }
 for page in 1 2 3 4 5 6; do
   keys "ctrl+$page"
-  for _ in $(seq 50); do
-    tree dump >shown.txt
-    cmp -s shown.txt "expected-$page.txt" && break
-    sleep 0.2
-  done
+  # Whatever still differs at the end, the diff below shows.
+  eventually 10 shows_exactly "expected-$page.txt" || true
   cat shown.txt >>pages.txt
 done
 diff -u "$expected" pages.txt || fail "the pages read otherwise than screen_reader_pages.txt"
@@ -47,26 +42,17 @@ diff -u "$expected" pages.txt || fail "the pages read otherwise than screen_read
 # Events: watched while the keys and clicks happen, from nothing focused; each is waited
 # for, as they come over the bus after the window has sent them.
 expect_event() {
-  for _ in $(seq 100); do
-    grep -F -- "$1" events.txt >/dev/null && return 0
-    sleep 0.2
-  done
-  fail "no event \"$1\" (events.txt: $(cat events.txt))"
+  eventually 20 grep -qF -- "$1" events.txt || fail "no event \"$1\" (events.txt: $(cat events.txt))"
 }
 keys ctrl+1 Escape
 page_shown 1
-for _ in $(seq 50); do
-  tree dump | grep -F focused >/dev/null || break
-  sleep 0.2
-done
+nothing_focused() { ! tree dump | grep -qF focused; }
+eventually 10 nothing_focused || fail "a control kept the focus after Escape: $(tree dump)"
 # Not through tree(): the watcher is killed by its own id.
 /usr/bin/python3 "$ZARQ_E2E/accessible_tree.py" watch 120 >events.txt &
 watcher=$!
 echo "$watcher" >>"$ZARQ_E2E_LOGS/pids"
-for _ in $(seq 50); do
-  grep -x ready events.txt >/dev/null && break
-  sleep 0.1
-done
+eventually 5 grep -qx ready events.txt || fail "the event watcher did not start"
 click_at 472 182
 keys End
 type_text 7
@@ -92,14 +78,8 @@ kill "$watcher"
 keys ctrl+1
 page_shown 1
 # Waits until the tree holds a line with TEXT; fails with WHAT otherwise.
-tree_shows() {
-  for _ in $(seq 50); do
-    tree dump >tree.txt
-    grep -F -- "$1" tree.txt >/dev/null && return 0
-    sleep 0.2
-  done
-  fail "$2: $(cat tree.txt)"
-}
+tree_holds() { tree dump >tree.txt && grep -qF -- "$1" tree.txt; }
+tree_shows() { eventually 10 tree_holds "$1" || fail "$2: $(cat tree.txt)"; }
 tree press 开场 "check box"
 tree_shows "check box | 开场 |  | checked" "the screen reader's click did not tick 开场"
 # It moves the focus to a box, types into a field as the keyboard would (capitals in a
@@ -113,5 +93,4 @@ tree_shows "entry | 背景模糊 | 30 | " "the screen reader's value did not rea
 # An insertion before the text's start goes at its start and replaces nothing.
 tree insert 曲绘 entry -7 p
 tree_shows "entry | 曲绘 | PJPG | " "an insertion at -7 did not go before JPG"
-close_window "$EDITOR_WID"
-wait_editor_exit
+close_editor

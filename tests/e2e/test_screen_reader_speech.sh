@@ -46,21 +46,16 @@ spoken() {
 # Sends keys and waits up to ten seconds until Orca has said every text given, each a whole
 # utterance, in that order; Orca's log may trail a step behind the keys.
 after() {
-  local keys=$1 said
+  local keys=$1
   shift
   heard=$(wc -l <"$log")
   # shellcheck disable=SC2086
   keys $keys
-  for _ in $(seq 100); do
-    said=$(spoken)
-    if in_order "$said" "$@"; then return 0; fi
-    sleep 0.1
-  done
-  fail "after $keys Orca did not say: $* (it said: $said)"
+  eventually 10 said_in_order "$@" || fail "after $keys Orca did not say: $* (it said: $(spoken))"
 }
-in_order() {
-  local said=$1 line=0 at
-  shift
+said_in_order() {
+  local said line=0 at
+  said=$(spoken)
   for text in "$@"; do
     at=$(printf '%s\n' "$said" | tail -n "+$((line + 1))" | grep -n -F -x -- "$text" | head -n1 |
       cut -d: -f1) || return 1
@@ -69,11 +64,7 @@ in_order() {
   done
 }
 
-for _ in $(seq 100); do
-  grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" || fail "Orca did not start: $(cat "$ZARQ_E2E_LOGS/orca.out")"
+eventually 10 grep -qs "SPEECH OUTPUT: 'Screen reader on." "$log" || fail "Orca did not start: $(cat "$ZARQ_E2E_LOGS/orca.out")"
 # Nothing focused yet: the page holds the keyboard, and is heard again when a message box
 # gives it back.
 after "F1" "alert Zarq Radoziro 设置填写器 - Zarq Radoziro 设置填写器."
@@ -94,5 +85,4 @@ after "Escape" "已获得框 combo box."
 # Escape lets go of the focus: the page holds it, and the next Tab is heard on the first field.
 after "Escape" "结算动画设置，1 个错误 panel."
 after "Tab" "头像 entry 头像.png selected."
-close_window "$EDITOR_WID"
-wait_editor_exit
+close_editor

@@ -23,14 +23,7 @@ expect_change "$EDITOR_WID" page1.png page2.png 1000
 # (640/944 of the desktop's size, 67 %), so that Ctrl+minus then makes it smaller at once.
 keys ctrl+plus
 keys ctrl+minus
-for _ in $(seq 30); do
-  [ "$(cat "$XDG_CONFIG_HOME/zarq-settings/zoom" 2>/dev/null)" = 60 ] && break
-  sleep 0.1
-done
-[ "$(cat "$XDG_CONFIG_HOME/zarq-settings/zoom")" = 60 ] ||
-  fail "Ctrl+minus after a Ctrl+plus too many kept $(cat "$XDG_CONFIG_HOME/zarq-settings/zoom")"
+eventually 3 kept_zoom_is 60 || fail "Ctrl+minus after a Ctrl+plus too many kept $(kept_zoom)"
 [ "$(client_size "$EDITOR_WID")" != 1280x924 ] || fail "Ctrl+minus did not make the form smaller"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 note "the whole form fits the small screen"

@@ -11,25 +11,8 @@ reference_at() {
   convert "$ZARQ_E2E_LOGS/frame.png" -crop "$3+0+0" +repage "$4"
 }
 
-expect_size() {
-  local size
-  for _ in $(seq 20); do
-    size=$(client_size "$EDITOR_WID")
-    [ "$size" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the window is $size, not $1 ($2)"
-}
-
-kept_zoom() { cat "$XDG_CONFIG_HOME/zarq-settings/zoom" 2>/dev/null || echo none; }
-# The window shows a new zoom before the zoom is written: wait for the file.
-expect_kept() {
-  for _ in $(seq 30); do
-    [ "$(kept_zoom)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the zoom kept is $(kept_zoom), not $1"
-}
+size_is() { [ "$(client_size "$EDITOR_WID")" = "$1" ]; }
+expect_size() { eventually 2 size_is "$1" || fail "the window is $(client_size "$EDITOR_WID"), not $1 ($2)"; }
 
 GDK_DPI_SCALE=1.5 start_editor
 expect_size 1416x1022 "944 x 681 at 1.5"
@@ -62,9 +45,7 @@ keys Escape
 move_to 637 900
 reference_at 1 1.35 1274x919 reference1@1.35.png
 expect_picture "$EDITOR_WID" reference1@1.35.png page1@1.35.png
-close_window "$EDITOR_WID"
-wait_editor_exit 10
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor
 expect_kept 90
 
 # The next start shows the zoom kept; Ctrl+0 goes back to the desktop's text size.
@@ -72,15 +53,13 @@ GDK_DPI_SCALE=1.5 start_editor
 expect_size 1274x919 "the zoom kept, 90 %"
 keys ctrl+0
 expect_size 1416x1022 "Ctrl+0"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
+close_editor
 expect_kept 100
 
 # Xft.dpi of 120 is a text size of 1.25.
 echo "Xft.dpi: 120" | xrdb -merge
 start_editor
 expect_size 1180x851 "Xft.dpi 120"
-close_window "$EDITOR_WID"
-wait_editor_exit 10
+close_editor
 xrdb -remove
 note "the form follows the text size and the zoom"

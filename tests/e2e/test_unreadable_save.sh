@@ -12,12 +12,10 @@ box=$(find_window "$ZARQ_TITLE - 加载预设" 10) || fail "no message box about
 screenshot "$box" "$ZARQ_E2E_LOGS/message.png"
 [ "$(cat save.set.unreadable)" = "not a preset" ] || fail "save.set was not moved aside whole"
 [ ! -e save.set ] || fail "save.set is still there"
-timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-keys Return
-window_gone "$ZARQ_TITLE - 加载预设" 10 || fail "Return did not close the message box"
+answer_window "$ZARQ_TITLE - 加载预设" Return
 note "the message box about save.set"
 
-timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+take_keyboard
 keys ctrl+q
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "Ctrl+Q: exit code $EDITOR_EXIT"
@@ -31,22 +29,12 @@ echo '{"chartId": "cut"}' | "$ZARQ_PRESET" make - -o save.set
 truncate -s 100 save.set
 launch_editor
 EDITOR_WID=$(find_window "$(editor_title)" 15) || fail "the editor's window did not appear"
-box=$(find_window "$ZARQ_TITLE - 加载预设" 10) || fail "no message box about the cut save.set"
-timeout 10 xdotool windowfocus --sync "$box"
-keys Return
+answer_window "$ZARQ_TITLE - 加载预设" Return
 # The offer comes with the same title, in a window of its own.
-offer=$box
-for _ in $(seq 100); do
-  [ "$offer" != "$box" ] && break
-  sleep 0.1
-  offer=$(find_window "$ZARQ_TITLE - 加载预设" 1) || offer=$box
-done
-[ "$offer" != "$box" ] || fail "the history's version was not offered"
+offer=$(find_window "$ZARQ_TITLE - 加载预设" 10) || fail "the history's version was not offered"
 screenshot "$offer" "$ZARQ_E2E_LOGS/offer.png"
-timeout 10 xdotool windowfocus --sync "$offer"
-keys Return
-window_gone "$ZARQ_TITLE - 加载预设" 10 || fail "Return did not answer the offer"
-timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+answer_window "$ZARQ_TITLE - 加载预设" Return
+take_keyboard
 keys ctrl+q
 wait_editor_exit 10
 "$ZARQ_PRESET" dump save.set | grep -q '"chartId": "kept"' || fail "the version offered was not taken"

@@ -12,19 +12,6 @@ ENTRY="$ZARQ_E2E/../../data/org.zarqradoziro.Settings.desktop"
 CHOOSER="选择录制器所在的文件夹"
 KEPT="$XDG_CONFIG_HOME/zarq-settings/last-folder"
 
-# Answers the message box titled TITLE with its default button.
-answer_message() {
-  local box
-  box=$(find_window "$1" 10) || fail "no message box titled $1"
-  timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-  keys Return
-  for _ in $(seq 100); do
-    xwininfo -id "$box" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the message box titled $1 did not close"
-}
-
 # Types PATH into the folder chooser; "cancel" cancels it, "here" takes the folder it shows
 # (by its button 选择, Alt+S).
 choose_folder() {
@@ -61,16 +48,6 @@ launch_from_menu() {
   popd >/dev/null
 }
 
-close_editor() {
-  close_window "$EDITOR_WID"
-  wait_editor_exit 10
-  [ "$EDITOR_EXIT" = 0 ] || fail "the editor ended with exit code $EDITOR_EXIT"
-}
-
-chart_id() {
-  "$ZARQ_PRESET" dump "$1" | /usr/bin/python3 -c 'import json,sys; print(json.load(sys.stdin)["chartId"])'
-}
-
 # What lies in the home folder but the hidden folders of the desktop and its programs, and
 # anything the editor leaves, wherever it is in there.
 home_files() {
@@ -95,9 +72,9 @@ note "the home folder and the desktop are refused; a new folder is made and take
 launch_from_menu
 # The chooser opens on the home folder.
 choose_folder here
-answer_message "$ZARQ_TITLE - $CHOOSER"
+answer_window "$ZARQ_TITLE - $CHOOSER" Return
 choose_folder "$HOME/Desktop"
-answer_message "$ZARQ_TITLE - $CHOOSER"
+answer_window "$ZARQ_TITLE - $CHOOSER" Return
 choose_folder "$PWD/rec"
 take_editor_window "$(editor_title rec)"
 class=$(xprop -id "$EDITOR_WID" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = //p')
@@ -117,9 +94,9 @@ close_editor
 note "a preset opened from a file manager"
 launch_from_menu "$PWD/opened.set"
 take_editor_window "$(editor_title rec)"
-answer_message "$ZARQ_TITLE - 加载预设"
+answer_window "$ZARQ_TITLE - 加载预设" Return
 close_editor
-[ "$(chart_id rec/save.set)" = opened-id ] || fail "the opened preset did not reach rec/save.set"
+[ "$(chart_id_of rec/save.set)" = opened-id ] || fail "the opened preset did not reach rec/save.set"
 [ "$(home_files)" = "$home_before" ] || fail "menu starts wrote into the home folder: $(home_files)"
 
 note "zarq-settings FOLDER"
@@ -131,16 +108,16 @@ close_editor
 note "zarq-settings FILE.set, with the refusals of Ctrl+O"
 cd shell
 start_editor notes.set
-answer_message "$ZARQ_TITLE - 加载预设"
+answer_window "$ZARQ_TITLE - 加载预设" Return
 close_editor
-[ "$(chart_id save.set)" = 20220924 ] || fail "a refused preset changed the form"
+[ "$(chart_id_of save.set)" = 20220924 ] || fail "a refused preset changed the form"
 start_editor missing.set
-answer_message "$ZARQ_TITLE - 打开"
+answer_window "$ZARQ_TITLE - 打开" Return
 close_editor
 start_editor ../opened.set
-answer_message "$ZARQ_TITLE - 加载预设"
+answer_window "$ZARQ_TITLE - 加载预设" Return
 close_editor
-[ "$(chart_id save.set)" = opened-id ] || fail "zarq-settings ../opened.set did not load it"
+[ "$(chart_id_of save.set)" = opened-id ] || fail "zarq-settings ../opened.set did not load it"
 
 note "a relative XDG_CONFIG_HOME is none, as XDG says: nothing lands in the folder"
 XDG_CONFIG_HOME=rel EDITOR_FOLDER=$PWD start_editor .

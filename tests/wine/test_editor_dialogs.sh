@@ -15,34 +15,24 @@ trap 'rm -rf "$charts"' EXIT
 cp -r elsewhere/demo-chart "$charts/"
 
 # Waits up to five seconds for FILE to appear.
-appears() {
-  for _ in $(seq 50); do
-    [ -f "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+appears() { eventually 5 test -f "$1"; }
 
 # Types NAME into the file dialog titled TITLE and presses Return.
 choose_in_dialog() {
   local title=$1 name=$2 dialog
   dialog=$(find_window "$title" 15) || fail "no dialog titled $title"
-  timeout 10 xdotool windowfocus --sync "$dialog" || fail "the dialog $title did not take the keyboard"
+  take_keyboard "$dialog"
   # A dialog shows once it has set itself up: keys from now on reach its name box.
   type_text "$name"
   keys Return
   window_gone "$title" 10 || fail "the dialog $title did not close"
-  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+  take_keyboard
 }
 
 # Answers the message box titled TITLE with Return.
 dismiss() {
-  local box
-  box=$(find_window "$1" 10) || fail "no message box titled $1"
-  timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-  keys Return
-  window_gone "$1" 10 || fail "the message box $1 did not close"
-  timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+  answer_window "$1" Return
+  take_keyboard
 }
 
 # Saves the form by Ctrl+S under NAME, which must land in the editor's folder.
@@ -74,16 +64,14 @@ note "after the avatar dialog"
 keys ctrl+1
 keys ctrl+shift+o
 picker=$(find_window "Browse for Folder" 15) || fail "no folder picker"
-timeout 10 xdotool windowfocus --sync "$picker" || fail "the folder picker did not take the keyboard"
+take_keyboard "$picker"
 keys M Right Right Right Right Right Right
 screenshot "$picker" "$ZARQ_E2E_LOGS/folder-picker.png"
 keys Return
 window_gone "Browse for Folder" 10 || fail "the folder picker did not close"
-timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+take_keyboard
 appears demo-chart.json || fail "the chart folder was not imported"
 save_as after-folder "after the folder picker"
 note "after the folder picker"
 
-close_window "$EDITOR_WID"
-wait_editor_exit 15
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor 15

@@ -84,11 +84,7 @@ close_window "$EDITOR_WID"
 window_gone "$(editor_title rec)" 15 || fail "the window did not close"
 wait_editor_exit 15
 # The editor itself may outlive `start /wait` by the moment its save takes.
-for _ in $(seq 50); do
-  [ -f rec/save.set ] && break
-  sleep 0.1
-done
-[ -f rec/save.set ] || fail "the editor started by the shortcut saved no rec/save.set"
+eventually 5 test -f rec/save.set || fail "the editor started by the shortcut saved no rec/save.set"
 # Without a folder, from its own folder, it goes there too and leaves its own folder alone.
 (cd "$installed" && exec wine zarq-settings.exe) >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
 EDITOR_PID=$!
@@ -105,10 +101,7 @@ mapfile -t open_command < <(/usr/bin/python3 -c 'import shlex, sys; print("\n".j
 wine "${open_command[@]}" >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
 EDITOR_PID=$!
 take_editor_window "$(editor_title rec)"
-box=$(find_window "$ZARQ_TITLE - 加载预设" 15) || fail "the preset was not loaded"
-timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-keys Return
-window_gone "$ZARQ_TITLE - 加载预设" 10 || fail "the message box did not close"
+answer_window "$ZARQ_TITLE - 加载预设" Return
 close_window "$EDITOR_WID"
 window_gone "$(editor_title rec)" 15 || fail "the window did not close"
 wait_editor_exit 15

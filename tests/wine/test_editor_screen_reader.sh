@@ -14,6 +14,11 @@ walk() { wine "$walker" "$@" 2>>"$ZARQ_E2E_LOGS/walk.log"; }
 expect_line() {
   grep -F -x -- "$1" walk.txt >/dev/null || fail "no line \"$1\" in the walk: $(cat walk.txt)"
 }
+# Fails with WHAT unless a line of the walk matches the extended regular expression.
+expect_match() { grep -qE -- "$1" walk.txt || fail "$2: $(cat walk.txt)"; }
+expect_event() {
+  eventually 10 grep -qFx -- "$1" events.txt || fail "no WinEvent \"$1\": $(cat events.txt)"
+}
 [ -f "$walker" ] || fail "no $walker (scripts/build-windows --tests builds it)"
 
 start_editor
@@ -24,11 +29,10 @@ for line in "check box | 开场 |  | checked" "check box | 谱面 |  | checked" 
   "check box | 结算 |  | checked"; do
   grep -F -- "$line |" walk.txt >/dev/null || fail "no \"$line\" in the walk: $(cat walk.txt)"
 done
-grep -E '^text \| 谱面ID \| 20220924 \| invalid \| ' walk.txt >/dev/null ||
-  fail "the chart ID is not an invalid text: $(cat walk.txt)"
-grep -E '^slider \| 背景暗化 \| 150 \| ' walk.txt >/dev/null || fail "no dim slider: $(cat walk.txt)"
-grep -E '^alert \| 错误：未找到 20220924.json！ ' walk.txt >/dev/null || fail "no message: $(cat walk.txt)"
-grep -E '^push button \| 开场动画设置 ' walk.txt >/dev/null || fail "no right arrow: $(cat walk.txt)"
+expect_match '^text \| 谱面ID \| 20220924 \| invalid \| ' "the chart ID is not an invalid text"
+expect_match '^slider \| 背景暗化 \| 150 \| ' "no dim slider"
+expect_match '^alert \| 错误：未找到 20220924.json！ ' "no message"
+expect_match '^push button \| 开场动画设置 ' "no right arrow"
 
 # A control keeps its child id however the page changes: read from the line that names it.
 id_of() { grep -E "^$1 " walk.txt | head -n1 | awk -F' [|] ' '{print $6}'; }
@@ -36,8 +40,8 @@ chart_id=$(id_of "text \| 谱面ID")
 opening=$(id_of "check box \| 开场")
 [ -n "$chart_id" ] && [ -n "$opening" ] || fail "no child ids in the walk: $(cat walk.txt)"
 # What activating does, named as the window's own words name it.
-grep -E '^check box \| 开场 \|.* \| 取消勾选$' walk.txt >/dev/null || fail "开场 names no action: $(cat walk.txt)"
-grep -E '^push button \| 开场动画设置 \|.* \| 按下$' walk.txt >/dev/null || fail "the arrow names no action"
+expect_match '^check box \| 开场 \|.* \| 取消勾选$' "开场 names no action"
+expect_match '^push button \| 开场动画设置 \|.* \| 按下$' "the arrow names no action"
 # The walker's questions are sent messages, which overtake keys and clicks the window has
 # not read yet: each walk is repeated until it finds what they did.
 walk_until() {
@@ -52,10 +56,7 @@ walk_until() {
 wine "$walker" watch 120 >events.txt 2>>"$ZARQ_E2E_LOGS/walk.log" &
 watcher=$!
 echo "$watcher" >>"$ZARQ_E2E_LOGS/pids"
-for _ in $(seq 50); do
-  grep -x ready events.txt >/dev/null && break
-  sleep 0.2
-done
+eventually 10 grep -qx ready events.txt || fail "the WinEvent watcher did not start"
 
 # The chart ID takes the keyboard: the focus is its child.
 click_at 472 182
@@ -74,23 +75,14 @@ song=$(id_of "text \| 曲名")
 walk_until "focus \| $song" "the page turn did not focus 曲名"
 for event in "focus | $chart_id" "value | $chart_id" "state | $opening" "reorder | 0" \
   "focus | $song"; do
-  for _ in $(seq 50); do
-    grep -F -x -- "$event" events.txt >/dev/null && break
-    sleep 0.2
-  done
-  grep -F -x -- "$event" events.txt >/dev/null || fail "no WinEvent \"$event\": $(cat events.txt)"
+  expect_event "$event"
 done
 # Escape lets go of the focus: the page itself holds it, and says so.
 keys Escape
 walk_until "focus \| 0" "after Escape the page does not hold the focus"
-for _ in $(seq 50); do
-  grep -F -x "focus | 0" events.txt >/dev/null && break
-  sleep 0.2
-done
-grep -F -x "focus | 0" events.txt >/dev/null || fail "no WinEvent \"focus | 0\": $(cat events.txt)"
+expect_event "focus | 0"
 kill "$watcher"
-grep -E '^radio button \| 画质 1080P \| 1080P \| checked \| ' walk.txt >/dev/null ||
-  fail "no quality options: $(cat walk.txt)"
+expect_match '^radio button \| 画质 1080P \| 1080P \| checked \| ' "no quality options"
 
 # The walker's click on 开场 (page 1, unticked by the click above) ticks it again, as a click
 # does.

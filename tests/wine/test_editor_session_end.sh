@@ -7,21 +7,14 @@
 
 end_session() { DISPLAY=$DISPLAY wineboot --end-session >"$ZARQ_E2E_LOGS/wineboot.log" 2>&1 || true; }
 
-chart_id_in() {
-  "$ZARQ_PRESET" dump "$1" >saved.json || fail "no readable preset in $1"
-  /usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["chartId"])' saved.json
-}
-
 start_editor
 rest_pointer
-click_at 472 182
-keys Delete
-type_text "ending"
+type_into_chart_id "ending"
 keys ctrl+s
 find_window "Save As" 15 >/dev/null || fail "Ctrl+S opened no save dialog"
 end_session
 wait_editor_exit 20
-[ "$(chart_id_in save.set)" = ending ] || fail "with the save dialog open: not saved"
+[ "$(chart_id_of save.set)" = ending ] || fail "with the save dialog open: not saved"
 [ "$(ls -- *.set)" = save.set ] || fail "the dialog saved a preset: $(ls -- *.set)"
 [ "$EDITOR_EXIT" = 0 ] || fail "with the save dialog open: exit $EDITOR_EXIT"
 
@@ -32,9 +25,7 @@ chmod a-w save.set
 before=$(md5sum <save.set)
 start_editor
 rest_pointer
-click_at 472 182
-keys Delete
-type_text "asked"
+type_into_chart_id "asked"
 # Closed by a key: Wine's close box sends WM_CLOSE, which overtakes keys not yet read.
 keys ctrl+q
 find_window "$ZARQ_TITLE - 保存" 15 >/dev/null || fail "the failed save asked nothing"
@@ -45,21 +36,19 @@ wait_editor_exit 20
 [ "$(md5sum <save.set)" = "$before" ] || fail "the read-only save.set was written"
 kept=("$fallbacks"/save-*.set)
 [ -f "${kept[0]}" ] || fail "no fallback file in $fallbacks: $(ls -R "$WINEPREFIX/drive_c/users" | head -40)"
-got=$(chart_id_in "${kept[0]}"); [ "$got" = asked ] || fail "the fallback file lacks what was typed: $got, $(cat "$ZARQ_E2E_LOGS/editor.log")"
+got=$(chart_id_of "${kept[0]}"); [ "$got" = asked ] || fail "the fallback file lacks what was typed: $got, $(cat "$ZARQ_E2E_LOGS/editor.log")"
 note "the session's end saves with a dialog or the close's question open"
 
 # WM_ENDSESSION with no query before it: saved all the same.
 chmod u+w save.set
 start_editor
 rest_pointer
-click_at 472 182
-keys Delete
-type_text "unasked"
+type_into_chart_id "unasked"
 # The message is sent, and would overtake keys the window has not read yet.
 expect_field unasked "the typed chart ID"
 wine "$ZARQ_WINDOWS_BUILD/tests/end_session.exe" 2>>"$ZARQ_E2E_LOGS/wineboot.log" ||
   fail "end_session.exe found no editor window"
 wait_editor_exit 20
 [ "$EDITOR_EXIT" = 0 ] || fail "WM_ENDSESSION alone: exit $EDITOR_EXIT"
-[ "$(chart_id_in save.set)" = unasked ] || fail "WM_ENDSESSION alone: not saved"
+[ "$(chart_id_of save.set)" = unasked ] || fail "WM_ENDSESSION alone: not saved"
 note "a WM_ENDSESSION with no query saves too"

@@ -49,15 +49,10 @@ done
 echo '{"texts": [null, null, null, null, null, null, null, null, "Dropped"]}' >dropped.json
 "$ZARQ_PRESET" make dropped.json -o dropped.set
 drop_files 472 400 "$PWD/dropped.set"
-question=$(find_window "$ZARQ_TITLE - 拖拽文件" 10) || fail "the dropped preset was not offered for loading"
-timeout 10 xdotool windowfocus --sync "$question" || fail "the question did not take the keyboard"
 # No: the second button (its label is Chinese, without a letter to press).
-keys Tab Return
-window_gone "$ZARQ_TITLE - 拖拽文件" 5 || fail "No did not close the question"
+answer_window "$ZARQ_TITLE - 拖拽文件" Tab Return
 
-close_window "$EDITOR_WID"
-wait_editor_exit 15
-[ "$EDITOR_EXIT" = 0 ] || fail "closing the window ended the editor with exit code $EDITOR_EXIT"
+close_editor 15
 [ -f save.set ] || fail "closing wrote no save.set"
 size=$(stat -c %s save.set)
 [ "$size" = 26153 ] || fail "save.set has $size bytes, not 26153"

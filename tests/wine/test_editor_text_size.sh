@@ -15,14 +15,6 @@ folder_of() { wine cmd /c "echo %$1%" | tr -d '\r'; }
 kept_zoom() { cat "$appdata/zarq-settings/zoom" 2>/dev/null || echo none; }
 appdata=$(winepath -u "$(folder_of APPDATA)")
 set_dword() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
-# The window shows a new zoom before the zoom is written: wait for the file.
-expect_kept() {
-  for _ in $(seq 30); do
-    [ "$(kept_zoom)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the zoom kept is $(kept_zoom), not $1"
-}
 
 # Fails unless the client area is FACTOR times the one at 96 DPI (to a pixel).
 expect_scaled() {
@@ -39,9 +31,7 @@ expect_scaled() {
 }
 
 restart() {
-  close_window "$EDITOR_WID"
-  wait_editor_exit 15
-  [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+  close_editor 15
   start_editor
 }
 
@@ -77,7 +67,5 @@ set_dword 'HKCU\Control Panel\Desktop' LogPixels 96
 set_dword 'HKCU\Software\Microsoft\Accessibility' TextScaleFactor 125
 restart
 expect_scaled 1.25 "text size 125 %"
-close_window "$EDITOR_WID"
-wait_editor_exit 15
-[ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+close_editor 15
 note "the Windows editor follows the DPI, the text size and the zoom"

@@ -8,12 +8,10 @@ start_editor
 box=$(find_window "$ZARQ_TITLE - 加载预设" 15) || fail "no message box about save.set"
 screenshot "$box" message.png
 [ "$(cat save.set.unreadable)" = "not a preset" ] || fail "save.set was not moved aside whole"
-timeout 10 xdotool windowfocus --sync "$box" || fail "the message box did not take the keyboard"
-keys Return
-window_gone "$ZARQ_TITLE - 加载预设" 10 || fail "Return did not close the message box"
+answer_window "$ZARQ_TITLE - 加载预设" Return
 note "the message box about save.set"
 
-timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the editor did not take the keyboard back"
+take_keyboard
 keys ctrl+w
 wait_editor_exit 15
 [ "$EDITOR_EXIT" = 0 ] || fail "Ctrl+W did not close the editor (exit code $EDITOR_EXIT)"

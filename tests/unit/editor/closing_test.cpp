@@ -35,6 +35,13 @@ class ClosingTest : public testing::FormTest {
     onWindowCreate(*form);
     setSlotText(*form, slot::chartId, u"typed");
   }
+  // The end of a session with `fallback` as its fallback folder, and what it wrote on the
+  // standard error.
+  std::pair<SessionEndSave, std::string> endSession(const fs::path& fallback) {
+    ::testing::internal::CaptureStderr();
+    const SessionEndSave saved = onSessionEnd(*form, fallback);
+    return {saved, ::testing::internal::GetCapturedStderr()};
+  }
   std::string formBytes() {
     const std::vector<std::uint8_t> bytes = encodePreset(presetFromForm(*form));
     return std::string(bytes.begin(), bytes.end());
@@ -138,9 +145,7 @@ TEST_F(ClosingTest, TheEndOfASessionSavesToTheFallbackWhenSaveSetCannotBeWritten
   };
   dir.write("elsewhere.set", "a file where a folder should be");
   for (const auto& c : cases) {
-    ::testing::internal::CaptureStderr();
-    const SessionEndSave saved = onSessionEnd(*form, c.fallbackFolder);
-    const std::string said = ::testing::internal::GetCapturedStderr();
+    const auto [saved, said] = endSession(c.fallbackFolder);
     EXPECT_FALSE(saved.savedInFolder) << c.name;
     EXPECT_EQ(saved.fallback.empty(), !c.rescued) << c.name;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
@@ -153,9 +158,7 @@ TEST_F(ClosingTest, TheEndOfASessionSavesToTheFallbackWhenSaveSetCannotBeWritten
     }
   }
   // A second end of a session never writes over the first one's file.
-  ::testing::internal::CaptureStderr();
-  onSessionEnd(*form, dir / "data" / "zarq-settings");
-  ::testing::internal::GetCapturedStderr();
+  endSession(dir / "data" / "zarq-settings");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data" / "zarq-settings"), {}), 2);
   EXPECT_TRUE(platform.host.messages.empty());
 }
@@ -189,9 +192,7 @@ TEST_F(ClosingTest, AFolderGoneOrReplacedSinceTheStartIsNotWrittenUnasked) {
     EXPECT_TRUE(onCloseRequested(*form)) << c.name;
     ASSERT_EQ(platform.host.messages.size(), 1u) << c.name;
     EXPECT_NE(platform.host.messages[0].text.find(u"不是打开时的那一个"), Text::npos) << c.name;
-    ::testing::internal::CaptureStderr();
-    const SessionEndSave saved = onSessionEnd(*form, dir / "data");
-    const std::string said = ::testing::internal::GetCapturedStderr();
+    const auto [saved, said] = endSession(dir / "data");
     EXPECT_FALSE(saved.savedInFolder) << c.name;
     EXPECT_TRUE(contents(saved.fallback) == formBytes()) << c.name;
     EXPECT_NE(said.find("renamed or replaced since the start"), std::string::npos) << said;
@@ -206,64 +207,32 @@ TEST_F(ClosingTest, AFolderGoneOrReplacedSinceTheStartIsNotWrittenUnasked) {
 // it. Written anew with the same bytes, removed, or saved by the editor itself, it is no change.
 TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
   const std::string theirs = "another program's preset";
+  const std::function<void()> rewrite = [&] { dir.write("save.set", theirs); };
+  const std::function<void()> sameBytes = [&] {
+    const std::string same = contents(dir / "save.set");
+    fs::remove(dir / "save.set");
+    dir.write("save.set", same);
+  };
+  const std::function<void()> removed = [&] { fs::remove(dir / "save.set"); };
+  const std::function<void()> savedWithCtrlS = [&] {
+    platform.host.dialogResults.push_back(dir / "save.set");
+    platform.host.answers.push_back(MessageAnswer::Yes);
+    saveToChosenFile(*form);
+  };
   const struct {
     const char* name;
     bool existedAtStart;
-    std::function<void()> meanwhile;
+    const std::function<void()>& meanwhile;
     std::vector<MessageAnswer> answers;
     bool asked, closes, replaced;
   } cases[] = {
-      {"rewritten, replace",
-       true,
-       [&] { dir.write("save.set", theirs); },
-       {MessageAnswer::Yes},
-       true,
-       true,
-       true},
-      {"rewritten, save elsewhere",
-       true,
-       [&] { dir.write("save.set", theirs); },
-       {MessageAnswer::No},
-       true,
-       true,
-       false},
-      {"rewritten, back to the window",
-       true,
-       [&] { dir.write("save.set", theirs); },
-       {MessageAnswer::Cancel},
-       true,
-       false,
-       false},
-      {"made where there was none",
-       false,
-       [&] { dir.write("save.set", theirs); },
-       {MessageAnswer::Cancel},
-       true,
-       false,
-       false},
-      {"written anew, same bytes",
-       true,
-       [&] {
-         const std::string same = contents(dir / "save.set");
-         fs::remove(dir / "save.set");
-         dir.write("save.set", same);
-       },
-       {},
-       false,
-       true,
-       true},
-      {"removed", true, [&] { fs::remove(dir / "save.set"); }, {}, false, true, true},
-      {"saved there with Ctrl+S",
-       true,
-       [&] {
-         platform.host.dialogResults.push_back(dir / "save.set");
-         platform.host.answers.push_back(MessageAnswer::Yes);
-         saveToChosenFile(*form);
-       },
-       {},
-       false,
-       true,
-       true},
+      {"rewritten, replace", true, rewrite, {MessageAnswer::Yes}, true, true, true},
+      {"rewritten, save elsewhere", true, rewrite, {MessageAnswer::No}, true, true, false},
+      {"rewritten, back to the window", true, rewrite, {MessageAnswer::Cancel}, true, false, false},
+      {"made where there was none", false, rewrite, {MessageAnswer::Cancel}, true, false, false},
+      {"written anew, same bytes", true, sameBytes, {}, false, true, true},
+      {"removed", true, removed, {}, false, true, true},
+      {"saved there with Ctrl+S", true, savedWithCtrlS, {}, false, true, true},
   };
   for (const auto& c : cases) {
     fs::remove(dir / "save.set");
@@ -289,9 +258,7 @@ TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
   // fallback folder.
   startOn(osFileSystem());
   dir.write("save.set", theirs);
-  ::testing::internal::CaptureStderr();
-  const SessionEndSave saved = onSessionEnd(*form, dir / "data");
-  const std::string said = ::testing::internal::GetCapturedStderr();
+  const auto [saved, said] = endSession(dir / "data");
   EXPECT_EQ(contents(dir / "save.set"), theirs);
   EXPECT_TRUE(contents(saved.fallback) == formBytes()) << said;
   EXPECT_NE(said.find("another program changed it"), std::string::npos) << said;

@@ -19,6 +19,16 @@ class WidgetsTest : public ::testing::Test {
   TextMetrics metrics{measurer};
 };
 
+// A slider from `min` to `max` on a track 150 pixels wide from x = 507.
+Slider sliderOn(float min, float max) {
+  Slider slider;
+  slider.x = 582;
+  slider.width = 150;
+  slider.min = min;
+  slider.max = max;
+  return slider;
+}
+
 TEST_F(WidgetsTest, LabelIsHitOnlyOnItsText) {
   // "曲名" at 24 pixels is 48 pixels of text; its layout box is 1.2 x 64 wide.
   const struct {
@@ -65,11 +75,7 @@ TEST_F(WidgetsTest, ErrorBubbleHasNoCloseMark) {
 }
 
 TEST_F(WidgetsTest, SliderKnobIsClampedToTheTrack) {
-  Slider slider;
-  slider.x = 582;
-  slider.width = 150;
-  slider.min = 123;
-  slider.max = 255;
+  Slider slider = sliderOn(123, 255);
   const struct {
     float value, knobLeft;
   } cases[] = {{300, 507 + 150 - 3},
@@ -84,11 +90,7 @@ TEST_F(WidgetsTest, SliderKnobIsClampedToTheTrack) {
 }
 
 TEST_F(WidgetsTest, SliderValueSnapsToItsStep) {
-  Slider volume;
-  volume.x = 582;
-  volume.width = 150;
-  volume.min = 0;
-  volume.max = 2;
+  Slider volume = sliderOn(0, 2);
   volume.step = 0.1f;
   EXPECT_FLOAT_EQ(volume.valueAt(400), 0);            // left of the track
   EXPECT_FLOAT_EQ(volume.valueAt(700), 2);            // right of it
@@ -179,11 +181,7 @@ TEST_F(WidgetsTest, AnOptionTogglesAloneOrAsOneOfAnExclusivePair) {
 }
 
 TEST_F(WidgetsTest, ASliderFollowsItsDragAndReportsOnlyWhatChanged) {
-  Slider slider;
-  slider.x = 582;
-  slider.width = 150;
-  slider.min = 0;
-  slider.max = 100;
+  Slider slider = sliderOn(0, 100);
   EXPECT_EQ(slider.handle({Kind::Press, 507 + 75}), WidgetReport::Changed);
   EXPECT_FLOAT_EQ(slider.value(), 50);
   EXPECT_EQ(slider.handle({Kind::Move, 507 + 75}), WidgetReport::Nothing);
