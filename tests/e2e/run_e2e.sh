@@ -41,9 +41,11 @@ trap teardown EXIT
 # reset is refused: the readiness probe below leaving just before the editor arrives would
 # make the editor fail to open the display. -noreset keeps it up.
 # A test may ask for another screen with a line "# e2e-screen: WxHxDEPTH".
+# The keyboard repeats a key only after it is held 3 s: on a busy machine the release of a
+# typed key can come late, and at the usual 0.66 s it would type that key twice.
 screen=$(sed -n 's/^# e2e-screen: *//p' "$script" | head -n1)
-Xvfb -displayfd 3 -screen 0 "${screen:-2048x1536x24}" -nolisten tcp -noreset 3>"$root/logs/display" \
-  >"$root/logs/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen:-2048x1536x24}" -nolisten tcp -noreset -ardelay 3000 \
+  3>"$root/logs/display" >"$root/logs/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do
   [ -s "$root/logs/display" ] && break

@@ -15,7 +15,8 @@ cd disk
 # display; EDITOR_EXIT and the editor's stderr (said.log) tell the rest.
 editor_loses_its_display() {
   local typed=$1 display xvfb
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$ZARQ_E2E_LOGS/display.txt" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -ardelay 3000 \
+    3>"$ZARQ_E2E_LOGS/display.txt" 2>/dev/null &
   xvfb=$!
   echo "$xvfb" >>"$ZARQ_E2E_LOGS/pids"
   for _ in $(seq 100); do [ -s "$ZARQ_E2E_LOGS/display.txt" ] && break; sleep 0.05; done

@@ -54,11 +54,11 @@ keys ctrl+z
 expect_picture "$EDITOR_WID" before-box.png undone.png
 note "Ctrl+Z restores a check box and its dependents"
 
-# Left held for a second, after the keyboard's repeat delay, moves several places.
+# Left held past the keyboard's repeat delay moves several places.
 click_at 472 182
 keys End
 xdotool keydown Left
-sleep 1
+sleep 3.5
 xdotool keyup Left
 type_text X
 # Shift+Tab from the first field of page 1 wraps round to its last controls: the right and

@@ -22,7 +22,7 @@ keys End
 type_text QRS
 keys ctrl+z
 xdotool keydown Left
-sleep 1
+sleep 3.5
 xdotool keyup Left
 type_text Y
 
@@ -48,7 +48,8 @@ import json, sys
 name = json.load(open(sys.argv[1]))["songName"]
 print(name)
 assert name.replace("Y", "", 1) == "XZarq RadoziroAB", name
-# Left held for a second moves on past its first step: Y lies three places back or more.
+# Left held past the repeat delay moves on past its first step: Y lies three places back
+# or more.
 assert name.index("Y") <= len(name) - 4, name
 PY
 note "the Windows editor selects, cuts, pastes, undoes, redoes and repeats a held key"
