@@ -1,5 +1,6 @@
-# The window opens with its title, size and icon, shows page 1, turns pages by the arrow and by
-# Ctrl+3, and closing it saves the form and ends the editor normally.
+# The window opens with its title, size and icon, shows page 1 (drawn anew alike once its
+# frame was let go at rest), turns pages by the arrow and by Ctrl+3, and closing it saves the
+# form and ends the editor normally.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -29,6 +30,17 @@ zarq_white=$(white_pixels page1.png 240 50 100 45)
 [ "$title_white" -gt 1000 ] || fail "page 1 shows only $title_white white pixels in its title"
 [ "$zarq_white" -gt 100 ] || fail "page 1's title does not begin at the left ($zarq_white)"
 expect_page "$EDITOR_WID" 1 page1.png
+
+# At rest the frame's shared memory goes back; uncovered, the window draws the same picture.
+for _ in $(seq 50); do
+  grep -q SYSV "/proc/$EDITOR_PID/maps" || break
+  sleep 0.1
+done
+! grep -q SYSV "/proc/$EDITOR_PID/maps" || fail "the editor at rest still holds its frame"
+xdotool windowunmap --sync "$EDITOR_WID" windowmap --sync "$EDITOR_WID"
+timeout 10 xdotool windowfocus --sync "$EDITOR_WID" || fail "the window did not take the keyboard"
+screenshot "$EDITOR_WID" uncovered.png
+[ "$(differing_pixels uncovered.png page1.png)" = 0 ] || fail "page 1 drawn anew differs"
 
 click_at 859 340
 rest_pointer

@@ -380,6 +380,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), p);
     w.folderMonitor_.reset();
     w.folderPoll_.reset();
+    w.frameRest_.reset();
     w.folderChanged_ = nullptr;
     gdk_event_handler_set([](GdkEvent* event, gpointer) { gtk_main_do_event(event); }, nullptr,
                           nullptr);
@@ -445,11 +446,18 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
                                    GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK |
                                    GDK_LEAVE_NOTIFY_MASK);
   on(area_, "draw", [](GtkWidget*, cairo_t* cr, gpointer p) {
+    GtkHost& w = self(p);
+    // A frame let go at rest is drawn anew when the window must show it again.
+    if (!w.frame_->held()) {
+      w.redrawing_ = true;
+      onPaint(*w.form_);
+      w.redrawing_ = false;
+    }
     // The frame is drawn at the form's scale times the device's: scaled so, its pixels meet
     // the device's one to one.
-    const double scale = self(p).loop_->scale();
+    const double scale = w.loop_->scale();
     cairo_scale(cr, scale, scale);
-    cairo_set_source_surface(cr, self(p).frame_->surface(), 0, 0);
+    cairo_set_source_surface(cr, w.frame_->surface(), 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
     return TRUE;
@@ -531,7 +539,18 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
   on(gtk_settings_get_default(), "notify::gtk-xft-dpi", rescale);
 
   frame_->onPresent([this] {
-    if (area_) gtk_widget_queue_draw(area_);
+    if (area_ && !redrawing_) gtk_widget_queue_draw(area_);
+    // An idle window keeps no frame: drawing one anew on the next expose or key costs a few
+    // milliseconds, keeping it a megabyte or more of shared memory all the while. Under a
+    // dialog the form may be halfway through what asked it, so the frame shown stays.
+    frameRest_.reset(g_timeout_add(
+        kFrameRestMs,
+        [](gpointer p) {
+          self(p).frameRest_.ended();
+          if (self(p).modals_.empty()) self(p).frame_->letGo();
+          return G_SOURCE_REMOVE;
+        },
+        this));
   });
   onAnnounce([this](const AccessibleEvent& event) {
     if (area_) announceOnArea(area_, event);

@@ -38,6 +38,16 @@ void OffscreenFrame::surfacesFrom(SurfaceMaker make) {
   cairo_paint(copy.get());
 }
 
+void OffscreenFrame::letGo() {
+  if (!surface_) return;
+  canvas_.reset();
+  cr_.reset();
+  // Waits for the display to have read shared memory it was shown from, which then goes back
+  // at once instead of staying with the display's pool.
+  cairo_surface_flush(surface_.get());
+  surface_.reset();
+}
+
 void OffscreenFrame::setScale(double scale) {
   if (scale == scale_) return;
   canvas_.reset();

@@ -38,6 +38,12 @@ class OffscreenFrame final : public FrameSink {
   using SurfaceMaker = std::function<cairo_surface_t*(int width, int height)>;
   void surfacesFrom(SurfaceMaker make);
 
+  // Gives the frame's memory back while nothing needs it, once the display has read it; the
+  // next frame drawn or looked at takes it again. Until then held() is false, and a window
+  // must draw a frame before it can show one.
+  void letGo();
+  bool held() const { return static_cast<bool>(surface_); }
+
   // Called by present(); the window back end shows the frame from here.
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
   // The last finished frame, with the device scale set, so that painting it at the same

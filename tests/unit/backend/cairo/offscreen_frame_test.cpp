@@ -14,7 +14,8 @@ struct SurfaceSize {
 };
 
 // The window's memory handed over after frames were drawn: the frame shown so far stays, and
-// every later surface, also one made for a new scale, comes from the window at device size.
+// every later surface, also one made for a new scale or after the frame was let go, comes from
+// the window at device size.
 TEST(OffscreenFrame, SurfacesFromTheWindowKeepTheFrameAndFollowTheScale) {
   PangoText text;
   OffscreenFrame frame(text);
@@ -39,6 +40,14 @@ TEST(OffscreenFrame, SurfacesFromTheWindowKeepTheFrameAndFollowTheScale) {
   EXPECT_EQ(made[1].width, kFrameWidth * 3 / 2);
   EXPECT_EQ(made[1].height, kFrameHeight * 3 / 2);
   EXPECT_EQ(frame.pixel(18, 33), 0xFF654321u);
+
+  // Let go at rest, the frame is made anew from the window's memory when next drawn.
+  frame.letGo();
+  EXPECT_FALSE(frame.held());
+  frame.beginFrame();
+  frame.present();
+  EXPECT_TRUE(frame.held());
+  EXPECT_EQ(made.size(), 3u);
 }
 
 }  // namespace
