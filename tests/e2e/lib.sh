@@ -114,7 +114,19 @@ click_at() {
 keys() { xdotool key --clearmodifiers "$@"; }
 
 # Types text into the focused window, one character after the other.
-type_text() { xdotool type --delay 30 "$1"; }
+# xdotool types a character the keymap lacks by mapping it onto a spare key for one press and
+# mapping the key back at once: an editor slow to read its events (a busy machine) then finds
+# the key mapped back and loses the character. Such characters get a spare key of their own.
+type_text() {
+  local c sym map
+  for c in $(printf %s "$1" | grep -oP '[^\x00-\x7F]' | sort -u); do
+    sym=$(printf 'U%X' "'$c")
+    map=$(xmodmap -pke)
+    grep -q "= $sym " <<<"$map" ||
+      xmodmap -e "keycode $(awk 'NF == 3 && $2 > 8 { print $2; exit }' <<<"$map") = $sym"
+  done
+  xdotool type --delay 30 "$1"
+}
 
 # The pointer rests where no arrow is hovered, so that no animation runs.
 rest_pointer() { move_to 472 660; }
