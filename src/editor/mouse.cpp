@@ -25,7 +25,7 @@ void recordPointer(SettingsForm& form, int x, int y) {
 }
 
 void updateArrowHover(SettingsForm& form, const Hit& over) {
-  const std::int32_t now = form.host().clockMs();
+  const std::int64_t now = form.host().clockMs();
   const int hovered = over.kind == PressKind::Arrow ? over.index : -1;
   for (int i = 0; i < kArrowCount; ++i) {
     PageArrow& arrow = form.arrows[i];

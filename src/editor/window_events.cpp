@@ -287,7 +287,7 @@ void onToolRequest(SettingsForm& form, ToolRequest request) {
 }
 
 bool animationRunning(SettingsForm& form) {
-  const std::int32_t now = form.host().clockMs();
+  const std::int64_t now = form.host().clockMs();
   for (const PageArrow& arrow : form.arrows) {
     if (arrow.animating(now)) return true;
   }

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -16,7 +17,7 @@ namespace zarq {
 namespace {
 
 // How often the window shows a fresh frame while long work runs.
-constexpr std::int32_t kLongWorkPaintMs = 50;
+constexpr std::int64_t kLongWorkPaintMs = 50;
 // How long an ending session waits for stopped long work: a copy stops within a block, and
 // a session's end does not wait for more.
 constexpr auto kLongWorkStop = std::chrono::seconds(1);
@@ -139,7 +140,7 @@ int WindowLoop::runPosted() {
     std::function<void()> task;
     {
       const std::lock_guard lock(postedMutex_);
-      const std::int32_t now = desktop_.clockMs();
+      const std::int64_t now = desktop_.clockMs();
       const auto due = std::find_if(posted_.begin(), posted_.end(),
                                     [now](const Posted& p) { return p.due <= now; });
       if (due == posted_.end()) break;
@@ -158,7 +159,8 @@ std::optional<int> WindowLoop::nextPostedInMs() {
   const auto next =
       std::min_element(posted_.begin(), posted_.end(),
                        [](const Posted& a, const Posted& b) { return a.due < b.due; });
-  return std::max(next->due - desktop_.clockMs(), 0);
+  const std::int64_t left = std::max<std::int64_t>(next->due - desktop_.clockMs(), 0);
+  return static_cast<int>(std::min<std::int64_t>(left, std::numeric_limits<int>::max()));
 }
 
 void WindowLoop::runLongWork(const std::function<void()>& work,
@@ -173,7 +175,7 @@ void WindowLoop::runLongWork(const std::function<void()>& work,
   });
   // The window's events go on being handled, so it repaints and keeps its place on the
   // desktop; the input among them waits (form/input_queue.h).
-  std::int32_t painted = clockMs();
+  std::int64_t painted = clockMs();
   do {
     desktop_.handleEvents(kLongWorkPaintMs);
     if (clockMs() - painted >= kLongWorkPaintMs) {

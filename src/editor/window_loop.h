@@ -141,7 +141,7 @@ class WindowLoop final : public ForwardingServices<Host> {
   int formPixel(double windowPixel) const { return formCoordinate(windowPixel, scale_); }
 
   struct Posted {
-    std::int32_t due;
+    std::int64_t due;
     std::function<void()> task;
   };
 

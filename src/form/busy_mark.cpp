@@ -13,7 +13,7 @@ constexpr float kDiscRadius = 14, kRingRadius = 8;
 
 }  // namespace
 
-void BusyMark::begin(std::int32_t nowMs) {
+void BusyMark::begin(std::int64_t nowMs) {
   if (works_++ == 0) since_ = nowMs;
 }
 
@@ -21,11 +21,11 @@ void BusyMark::end() {
   if (works_ > 0) --works_;
 }
 
-bool BusyMark::shownAt(std::int32_t nowMs) const {
+bool BusyMark::shownAt(std::int64_t nowMs) const {
   return busy() && nowMs - since_ >= kBusyMarkDelayMs;
 }
 
-void BusyMark::draw(Canvas& canvas, std::int32_t nowMs, const Palette& palette) const {
+void BusyMark::draw(Canvas& canvas, std::int64_t nowMs, const Palette& palette) const {
   if (!shownAt(nowMs)) return;
   // A dark disc keeps the ring visible on a bright illustration; the ring's gap turns with
   // time, so each new frame shows the work going on.

@@ -11,23 +11,23 @@ namespace zarq {
 
 struct SettingsForm;
 
-inline constexpr std::int32_t kBusyMarkDelayMs = 150;
+inline constexpr std::int64_t kBusyMarkDelayMs = 150;
 
 class BusyMark {
  public:
   // Work began at `nowMs`. Works may overlap; each begin is matched by one end.
-  void begin(std::int32_t nowMs);
+  void begin(std::int64_t nowMs);
   void end();
   bool busy() const { return works_ > 0; }
   // Whether a frame drawn at `nowMs` shows the mark: the mark has been busy without a break
   // for at least kBusyMarkDelayMs.
-  bool shownAt(std::int32_t nowMs) const;
+  bool shownAt(std::int64_t nowMs) const;
   // Draws the mark when a frame at `nowMs` shows it.
-  void draw(Canvas& canvas, std::int32_t nowMs, const Palette& palette) const;
+  void draw(Canvas& canvas, std::int64_t nowMs, const Palette& palette) const;
 
  private:
   int works_ = 0;
-  std::int32_t since_ = 0;
+  std::int64_t since_ = 0;
 };
 
 // Work on the form's mark; the first begin also asks for a frame when the mark becomes due,

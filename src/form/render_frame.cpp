@@ -111,7 +111,7 @@ void renderFrame(SettingsForm& form) {
     const StatusBubble& bubble = form.bubbles[i];
     if (bubble.visible) bubble.draw(canvas, metrics, palette, focused(Kind::Bubble, i));
   }
-  const std::int32_t now = form.host().clockMs();
+  const std::int64_t now = form.host().clockMs();
   form.arrows[0].draw(canvas, false, now, palette, focused(Kind::Arrow, 0));
   form.arrows[1].draw(canvas, true, now, palette, focused(Kind::Arrow, 1));
   form.busyMark.draw(canvas, now, palette);

@@ -30,7 +30,7 @@ class ForwardingServices : public Services {
   void beep() override { to_.beep(); }
   void setCaretPos(int x, int y, int height) override { to_.setCaretPos(x, y, height); }
   void dropComposition() override { to_.dropComposition(); }
-  std::int32_t clockMs() override { return to_.clockMs(); }
+  std::int64_t clockMs() override { return to_.clockMs(); }
   bool isForeground() override { return to_.isForeground(); }
   void announce(const AccessibleEvent& event) override { to_.announce(event); }
   Palette palette() override { return to_.palette(); }

@@ -236,9 +236,9 @@ class DesktopServices {
   // method nothing happens.
   virtual void dropComposition() {}
   // Milliseconds of the steady clock since the process first read it; any thread may ask.
-  virtual std::int32_t clockMs() {
+  virtual std::int64_t clockMs() {
     static const auto start = std::chrono::steady_clock::now();
-    return static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+    return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                          std::chrono::steady_clock::now() - start)
                                          .count());
   }

@@ -7,7 +7,7 @@
 
 namespace zarq {
 
-double PageArrow::progress(std::int32_t nowMs) const {
+double PageArrow::progress(std::int64_t nowMs) const {
   const double t = static_cast<double>(nowMs - startTime) / duration;
   double e;
   if (t <= 0) {
@@ -22,11 +22,11 @@ double PageArrow::progress(std::int32_t nowMs) const {
   return growing ? e : 1 - e;
 }
 
-bool PageArrow::animating(std::int32_t nowMs) const {
+bool PageArrow::animating(std::int64_t nowMs) const {
   return 1.5 * duration >= static_cast<double>(nowMs) - startTime;
 }
 
-void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int32_t nowMs, const Palette& palette,
+void PageArrow::draw(Canvas& canvas, bool pointsRight, std::int64_t nowMs, const Palette& palette,
                      bool focused) const {
   const double e = progress(nowMs);
   const double scale = (maxScale - 1) * e + 1;
@@ -57,7 +57,7 @@ bool PageArrow::hit(int mouseX, int mouseY) const {
   return std::abs(mouseX - x) <= 15 && std::abs(mouseY - y) <= 38;
 }
 
-void PageArrow::setHovered(bool over, std::int32_t nowMs) {
+void PageArrow::setHovered(bool over, std::int64_t nowMs) {
   hovered = over;
   growing = over;
   startTime = nowMs;

@@ -122,11 +122,11 @@ bool TextField::contains(int mouseX, int mouseY) const {
   return mouseX >= x && mouseX <= x + width && mouseY >= y && mouseY <= y + height;
 }
 
-bool TextField::flashing(std::int32_t nowMs) const {
+bool TextField::flashing(std::int64_t nowMs) const {
   return nowMs - flashStart >= 0 && nowMs - flashStart < kRefusalFlashMs;
 }
 
-bool TextField::flashAnimating(std::int32_t nowMs) const {
+bool TextField::flashAnimating(std::int64_t nowMs) const {
   return nowMs - flashStart >= 0 && nowMs - flashStart <= kRefusalFlashMs * 3 / 2;
 }
 

@@ -13,7 +13,7 @@
 namespace zarq {
 
 // A refused key flashes the field's outline this long, in this colour.
-inline constexpr std::int32_t kRefusalFlashMs = 300;
+inline constexpr std::int64_t kRefusalFlashMs = 300;
 inline constexpr Argb kRefusalFlashColour = 0xFFFF4D4D;
 // Behind selected text: translucent, so the text and the picture behind stay readable.
 inline constexpr Argb kSelectionColour = 0x6650A0FF;
@@ -38,7 +38,7 @@ class TextField {
   std::int16_t scroll = 0;  // index in text of the first visible character
   // The other end of the selection, which runs from here to the caret; -1 for none.
   std::int16_t anchor = -1;
-  std::int32_t lastAutoScrollTime = -500;
+  std::int64_t lastAutoScrollTime = -500;
   std::int16_t autoScrollInterval = 50;
   Align alignment = Align::Near;
   Argb colour = 0xFF000000;
@@ -48,7 +48,7 @@ class TextField {
   std::array<bool, 20> dismissed{};
   std::int16_t bubble = kNoBubble;  // index of the attached StatusBubble
   // Clock milliseconds of the last refused key; the outline flashes from then on.
-  std::int32_t flashStart = -10 * kRefusalFlashMs;
+  std::int64_t flashStart = -10 * kRefusalFlashMs;
 
   // Marked whenever the field is shown, hidden, greyed or made usable.
   Redraw redraw;
@@ -115,13 +115,13 @@ class TextField {
   void caretToPointer(TextMetrics& metrics, int mouseX);
   // The button held with the pointer at `mouseX`: above or below the box the caret follows
   // the pointer's column; beside it the text scrolls on, one character per interval.
-  void dragTo(TextMetrics& metrics, int mouseX, std::int32_t nowMs);
+  void dragTo(TextMetrics& metrics, int mouseX, std::int64_t nowMs);
   // The keyboard goes elsewhere: no caret, no selection, the text from its start.
   void loseKeyboard(TextMetrics& metrics);
-  bool flashing(std::int32_t nowMs) const;
+  bool flashing(std::int64_t nowMs) const;
   // The window keeps drawing while this holds, a little longer than the flash, so that
   // the frame after it shows the outline back to normal.
-  bool flashAnimating(std::int32_t nowMs) const;
+  bool flashAnimating(std::int64_t nowMs) const;
   // Draws the text; outline, selection and caret only when focused and enabled, and the
   // outline of a refusal while it flashes. `composing` is the input method's text not yet
   // committed, drawn underlined at the caret. Reports the caret position to the host so an

@@ -146,7 +146,7 @@ void TextField::caretToPointer(TextMetrics& metrics, int mouseX) {
   fitText(metrics, false);
 }
 
-void TextField::dragTo(TextMetrics& metrics, int mouseX, std::int32_t nowMs) {
+void TextField::dragTo(TextMetrics& metrics, int mouseX, std::int64_t nowMs) {
   if (mouseX >= x && mouseX <= x + width) return caretToPointer(metrics, mouseX);
   // Beside the box the text scrolls a character at a time, at a steady pace.
   if (nowMs - lastAutoScrollTime <= autoScrollInterval) return;

@@ -92,3 +92,11 @@ if [ "$(id -u)" = 0 ] && mkdir disk && mount -t tmpfs -o size=64k tmpfs disk 2>/
 else
   echo "not root or no tmpfs: the full-disk cases are not run"
 fi
+
+# A FAT stick refuses a name holding ":" only when the new file takes it: the system says
+# EINVAL, which is told as a name the file system does not allow, the old file kept.
+expect_code 0 "$preset" make ff.json -o 'a:b.set'
+expect_code 1 strace -f -qq -o /dev/null -e inject=rename,renameat,renameat2:error=EINVAL \
+  "$preset" make fe.json -o 'a:b.set'
+grep -q 'a:b.set: .*: not a valid file name on this system' err || fail "an invalid name: $(cat err)"
+"$preset" dump 'a:b.set' | grep -q '"chartId": "ff"' || fail "a refused name cost the old file"

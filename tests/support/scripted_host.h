@@ -48,7 +48,7 @@ class ScriptedHost : public Desktop {
     caretY = y;
   }
   void dropComposition() override { ++compositionsDropped; }
-  std::int32_t clockMs() override { return now; }
+  std::int64_t clockMs() override { return now; }
   bool isForeground() override { return foreground; }
   Palette palette() override { return themePalette; }
   int zoomTo(int percent) override {
@@ -79,9 +79,9 @@ class ScriptedHost : public Desktop {
   std::deque<std::function<void()>> events;
   ClipboardText clipboard;
   // Read by the threads that post work too.
-  std::atomic<std::int32_t> now = 10'000;
+  std::atomic<std::int64_t> now = 10'000;
   bool foreground = true;
-  std::int32_t turnMs = 0;
+  std::int64_t turnMs = 0;
 
   // The desktop's colours the frames are drawn in.
   Palette themePalette;

@@ -144,6 +144,33 @@ MessageAnswer GtkHost::messageBox(TextView text, TextView title, MessageButtons 
   return response > 0 ? static_cast<MessageAnswer>(response - 1) : MessageAnswer::Cancel;
 }
 
+namespace {
+
+// GTK sizes a chooser by its font: on a small or scaled screen it reaches past the work area,
+// its name field and buttons out of sight. Once GTK has chosen its size, it is made to fit.
+void fitOnMap(GtkWidget* dialog, gpointer data) {
+  const GdkRectangle& room = *static_cast<const GdkRectangle*>(data);
+  // No monitor told its work area: nothing to fit into.
+  if (room.width <= 0 || room.height <= kTitleBarAllowance) return;
+  GtkWindow* window = GTK_WINDOW(dialog);
+  gint width = 0, height = 0, x = 0, y = 0;
+  gtk_window_get_size(window, &width, &height);
+  gtk_window_get_position(window, &x, &y);
+  width = std::min(width, room.width);
+  height = std::min(height, room.height - kTitleBarAllowance);
+  gtk_window_resize(window, width, height);
+  gtk_window_move(window, std::clamp(x, room.x, room.x + room.width - width),
+                  std::clamp(y, room.y, room.y + room.height - height));
+}
+
+void fitInto(GtkWindow* dialog, GdkRectangle room) {
+  g_signal_connect_data(
+      dialog, "map", G_CALLBACK(fitOnMap), new GdkRectangle(room),
+      [](gpointer data, GClosure*) { delete static_cast<GdkRectangle*>(data); }, G_CONNECT_AFTER);
+}
+
+}  // namespace
+
 std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction action,
                                                          const char* title, const char* acceptLabel,
                                                          TextView filterName, TextView pattern) {
@@ -153,6 +180,7 @@ std::optional<std::filesystem::path> GtkHost::chooseFile(GtkFileChooserAction ac
                                   GTK_RESPONSE_CANCEL, acceptLabel, GTK_RESPONSE_ACCEPT, nullptr);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+  fitInto(GTK_WINDOW(dialog), workArea());
   gtk_file_chooser_set_local_only(chooser, TRUE);
   // The editor asks its own questions about existing files.
   gtk_file_chooser_set_do_overwrite_confirmation(chooser, FALSE);

@@ -258,7 +258,9 @@ class PosixFileSystem final : public FileSystem {
 
   FileError replace(const fs::path& from, const fs::path& to) override {
     const At a(from), b(to);
-    return ::renameat(a.dir(), a.name(), b.dir(), b.name()) == 0 ? FileError::None : lastError();
+    if (::renameat(a.dir(), a.name(), b.dir(), b.name()) == 0) return FileError::None;
+    // A file renamed to a file: FAT, exFAT and NTFS answer so for a name they do not allow.
+    return errno == EINVAL ? FileError::InvalidName : lastError();
   }
 
   FileError renameNew(const fs::path& from, const fs::path& to) override {

@@ -214,5 +214,18 @@ TEST_F(UndoTest, AtLeastAHundredStepsAreKeptAndOneMoreUndoDoesNothing) {
   EXPECT_EQ(form->checkBoxes[box::recordOpening].checked(), ticked);
 }
 
+// A long session keeps the last 200 steps, as documented, and forgets the older ones, so
+// that its memory stays bounded.
+TEST_F(UndoTest, ALongSessionKeepsItsLastTwoHundredStepsAndNoMore) {
+  for (int i = 0; i < 1000; ++i) clickBox(box::recordOpening);
+  int undone = 0;
+  for (int i = 0; i < 250; ++i) {
+    const int frames = this->frames();
+    undo();
+    if (this->frames() != frames) ++undone;
+  }
+  EXPECT_EQ(undone, 200);
+}
+
 }  // namespace
 }  // namespace zarq

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <thread>
 
+#include "editor/mouse.h"
 #include "form/slot_text.h"
 #include "input_fixture.h"
 
@@ -56,6 +57,27 @@ TEST_F(WindowLoopTest, PostedWorkRunsWhenDueAndNeverInsideADialogOrLongWork) {
   EXPECT_TRUE(host().events.empty());
   EXPECT_EQ(loop().runPosted(), 1);
   EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+// The clock's milliseconds since the start pass 2^31 after 24.8 days: a window open that
+// long still animates only while something moves, and posted work falls due on time.
+TEST_F(WindowLoopTest, AWindowOpenForWeeksNeitherSpinsNorLosesItsTimers) {
+  constexpr std::int64_t kPast31Bits = std::int64_t{1} << 31;
+  host().now = kPast31Bits + 1000;
+  EXPECT_FALSE(animationRunning(*form));
+  const PageArrow& left = form->arrows[0];
+  handleMouseMove(*form, left.x, left.y);
+  EXPECT_TRUE(animationRunning(*form));
+  host().now += 2 * left.duration;
+  EXPECT_FALSE(animationRunning(*form));
+
+  int ran = 0;
+  host().now = kPast31Bits - 1000;
+  loop().postToWindowThread(2000, [&] { ++ran; });
+  EXPECT_EQ(loop().runPosted(), 0);
+  host().now = kPast31Bits + 1000;
+  EXPECT_EQ(loop().runPosted(), 1);
+  EXPECT_EQ(ran, 1);
 }
 
 TEST_F(WindowLoopTest, LongWorkRunsAwayFromTheWindowWhichPaintsAndHoldsItsInput) {
