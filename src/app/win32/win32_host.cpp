@@ -404,9 +404,7 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
       frame_->onPresent([this] { showFrame(); });
-      onAnnounce([this](const AccessibleEvent& event) {
-        notifyWinEvent(window_, event, accessibleSource(*form_));
-      });
+      onAnnounce([this](const AccessibleEvent& event) { notifyWinEvent(window_, event); });
       return true;
     }
     case WM_ENDSESSION:
