@@ -253,8 +253,10 @@ class DesktopServices {
   // the zoom it shows, less than asked where the screen has no room for more.
   virtual int zoomTo(int percent) { return percent; }
   // Calls `changed`, on any thread, whenever an entry of `folder` is added, removed, renamed
-  // or rewritten, until the window is gone. Without a window nothing is watched.
-  virtual void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
+  // or rewritten, until the window is gone. Without a window nothing is watched. False when
+  // the system grants no watch on the folder: nothing will be told, and the caller looks
+  // itself.
+  virtual bool watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
 };
 
 // What the core asks of the world around its window: the desktop's services, and the window's

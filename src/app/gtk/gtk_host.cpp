@@ -68,19 +68,16 @@ bool kernelWatches(const std::filesystem::path& folder) {
   return granted;
 }
 
-// How often a folder the kernel will not watch is looked at instead.
-constexpr guint kFolderPollSeconds = 2;
-
 }  // namespace
 
 GtkHost::GtkHost(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
 
-void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
+bool GtkHost::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
   folderChanged_ = std::move(changed);
   const GObjectRef<GFile> file(g_file_new_for_path(folder.c_str()));
   folderMonitor_.reset(
       g_file_monitor_directory(file.get(), G_FILE_MONITOR_WATCH_MOVES, nullptr, nullptr));
-  if (!folderMonitor_) return;
+  if (!folderMonitor_) return false;
   g_signal_connect(
       folderMonitor_.get(), "changed",
       G_CALLBACK(+[](GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event, gpointer p) {
@@ -91,14 +88,7 @@ void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<voi
         if (self(p).folderChanged_) self(p).folderChanged_();
       }),
       this);
-  if (kernelWatches(folder)) return;
-  folderPoll_.reset(g_timeout_add_seconds(
-      kFolderPollSeconds,
-      [](gpointer p) -> gboolean {
-        if (self(p).folderChanged_) self(p).folderChanged_();
-        return G_SOURCE_CONTINUE;
-      },
-      this));
+  return kernelWatches(folder);
 }
 
 gint GtkHost::runModal(GtkDialog* dialog) {
@@ -379,7 +369,6 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     g_signal_handlers_disconnect_by_data(gtk_widget_get_screen(w.window_), p);
     g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), p);
     w.folderMonitor_.reset();
-    w.folderPoll_.reset();
     w.folderChanged_ = nullptr;
     gdk_event_handler_set([](GdkEvent* event, gpointer) { gtk_main_do_event(event); }, nullptr,
                           nullptr);

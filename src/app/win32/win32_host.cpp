@@ -104,12 +104,13 @@ class Win32Host::FolderWatch {
     });
   }
   ~FolderWatch() {
-    if (!thread_.joinable()) return;
+    if (!watching()) return;
     SetEvent(stop_.get());
     thread_.join();
   }
   FolderWatch(const FolderWatch&) = delete;
   FolderWatch& operator=(const FolderWatch&) = delete;
+  bool watching() const { return thread_.joinable(); }
 
  private:
   std::function<void()> changed_;
@@ -125,9 +126,10 @@ Win32Host::Win32Host(std::filesystem::path workFolder)
 
 Win32Host::~Win32Host() = default;
 
-void Win32Host::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
+bool Win32Host::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
   folderWatch_.reset();
   folderWatch_ = std::make_unique<FolderWatch>(folder, std::move(changed));
+  return folderWatch_->watching();
 }
 
 void Win32Host::closeDialogs() { EnumThreadWindows(GetCurrentThreadId(), closeDialog, 0); }
