@@ -225,6 +225,9 @@ class DesktopServices {
   virtual std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                               TextView pattern) = 0;
   virtual std::optional<std::filesystem::path> chooseFolder(TextView prompt) = 0;
+  // The clipboard's text. An owner that has not answered within kClipboardWaitMs is given up
+  // on (LockFailed), as other desktop programs do, rather than hold the window.
+  static constexpr int kClipboardWaitMs = 2000;
   virtual ClipboardText clipboardText() = 0;
   // Puts Unicode text on the system clipboard, replacing what was there.
   virtual void setClipboardText(TextView text) = 0;

@@ -186,9 +186,6 @@ std::optional<std::filesystem::path> GtkHost::chooseFolder(TextView prompt) {
 
 namespace {
 
-// How long a paste waits for the clipboard's owner, as other desktop programs do.
-constexpr gint64 kClipboardWaitUs = 2 * G_USEC_PER_SEC;
-
 // One answer of the clipboard's owner, shared by the wait and GTK's callback: an answer that
 // comes after the wait gave up goes to nobody.
 struct ClipboardAnswer {
@@ -215,8 +212,8 @@ ClipboardText GtkHost::clipboardText() {
   GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
   if (!clipboard) return {ClipboardText::Status::Unavailable, {}};
   // GTK's own waits hold a paste for half a minute when the owner never answers; this one
-  // gives up after a while, the window going on meanwhile.
-  const gint64 deadline = g_get_monotonic_time() + kClipboardWaitUs;
+  // gives up sooner, the window going on meanwhile.
+  const gint64 deadline = g_get_monotonic_time() + kClipboardWaitMs * gint64{1000};
   const auto wait = [&](const auto& request) {
     const SharedAnswer answer = std::make_shared<ClipboardAnswer>();
     request(new SharedAnswer(answer));

@@ -200,10 +200,11 @@ std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
 
 ClipboardText Win32Host::clipboardText() {
   // A text the owner renders only when asked would wait on an owner that has hung for as
-  // long as it hangs: one that does not answer within 2 s is not asked, and the paste fails.
+  // long as it hangs: one that does not answer in time is not asked.
   if (const HWND owner = GetClipboardOwner();
       owner && owner != window_ &&
-      !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 2000, nullptr)) {
+      !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kClipboardWaitMs,
+                           nullptr)) {
     return {ClipboardText::Status::LockFailed, {}};
   }
   if (!OpenClipboard(window_)) return {ClipboardText::Status::Unavailable, {}};
