@@ -107,6 +107,11 @@ std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
     }
   }
   const std::size_t onNow = out.size();
+  // The focus let go of every control of the page (Escape): the page holds it, so that a
+  // screen reader says where the keyboard is rather than still follow the control left.
+  if (onNow > 0 && was.page == now.page && now.page > 0 && !focusedControl(now)) {
+    out.push_back(event(Change::Focus, {}, true));
+  }
   if (was.page != now.page) {
     out.push_back(event(Change::PageChanged, {}));
   } else if (!sameControls(was, now)) {

@@ -10,9 +10,9 @@ namespace zarq {
 
 struct SettingsForm;
 
-// The changes from `was` to `now`, in the order a screen reader wants them: focus leaving,
-// the page or its set of controls, each control's changes, messages appearing, focus
-// arriving last.
+// The changes from `was` to `now`, in the order a screen reader wants them: focus leaving
+// (to the page itself where it left every control), the page or its set of controls, each
+// control's changes, messages appearing, focus arriving last.
 std::vector<AccessibleEvent> accessibleChanges(const AccessiblePage& was,
                                                const AccessiblePage& now);
 

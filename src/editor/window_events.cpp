@@ -37,14 +37,27 @@ constexpr TextView kSavedFormLeft =
     u"无法读取上次保存的表单 save.set，也无法把它移开！\n"
     u"它保持原样，关闭时也不会覆盖它。表单从默认值开始。";
 
+// How often a folder the system will not watch is looked at instead.
+constexpr int kFolderLookMs = 2000;
+
+// Looks at the folder every kFolderLookMs for as long as the form lives.
+void lookAtFolderNowAndThen(SettingsForm& form, std::weak_ptr<const bool> alive) {
+  form.host().postToWindowThread(kFolderLookMs, [&form, alive] {
+    if (!alive.lock()) return;
+    onFolderChanged(form);
+    lookAtFolderNowAndThen(form, alive);
+  });
+}
+
 void watchWorkFolder(SettingsForm& form) {
-  form.host().watchFolder(
-      form.workDir, [&host = form.host(), &form, alive = std::weak_ptr<const bool>(form.lifeline)] {
-        // The watch may call from another thread: the form is reached on the window's.
-        host.postToWindowThread(0, [&form, alive] {
-          if (alive.lock()) onFolderChanged(form);
-        });
-      });
+  const std::weak_ptr<const bool> alive = form.lifeline;
+  const bool watched = form.host().watchFolder(form.workDir, [&host = form.host(), &form, alive] {
+    // The watch may call from another thread: the form is reached on the window's.
+    host.postToWindowThread(0, [&form, alive] {
+      if (alive.lock()) onFolderChanged(form);
+    });
+  });
+  if (!watched) lookAtFolderNowAndThen(form, alive);
 }
 
 // The field being edited, or -1.

@@ -113,7 +113,8 @@ enum class AccessibleChange : std::uint8_t {
   PageChanged,      // another page is on view: every control may differ; its messages are
                     // counted in its name, not told one by one
   ControlsChanged,  // the same page shows other controls (a box showed or hid fields)
-  Focus,            // `on`: the control took the focus; otherwise it lost it
+  Focus,            // `on`: the control took the focus (with none, the page on view holds
+                    // it: no control has it); otherwise it lost it
   Enabled,          // `on`: usable now
   Invalid,          // `on`: an error hangs on it now
   Checked,          // `on`: ticked or selected now

@@ -35,8 +35,8 @@ class ForwardingServices : public Services {
   void announce(const AccessibleEvent& event) override { to_.announce(event); }
   Palette palette() override { return to_.palette(); }
   int zoomTo(int percent) override { return to_.zoomTo(percent); }
-  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
-    to_.watchFolder(folder, std::move(changed));
+  bool watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
+    return to_.watchFolder(folder, std::move(changed));
   }
 
  private:

@@ -225,6 +225,9 @@ class DesktopServices {
   virtual std::optional<std::filesystem::path> chooseOpenFile(TextView filterName,
                                                               TextView pattern) = 0;
   virtual std::optional<std::filesystem::path> chooseFolder(TextView prompt) = 0;
+  // The clipboard's text. An owner that has not answered within kClipboardWaitMs is given up
+  // on (LockFailed), as other desktop programs do, rather than hold the window.
+  static constexpr int kClipboardWaitMs = 2000;
   virtual ClipboardText clipboardText() = 0;
   // Puts Unicode text on the system clipboard, replacing what was there.
   virtual void setClipboardText(TextView text) = 0;
@@ -253,8 +256,10 @@ class DesktopServices {
   // the zoom it shows, less than asked where the screen has no room for more.
   virtual int zoomTo(int percent) { return percent; }
   // Calls `changed`, on any thread, whenever an entry of `folder` is added, removed, renamed
-  // or rewritten, until the window is gone. Without a window nothing is watched.
-  virtual void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
+  // or rewritten, until the window is gone. Without a window nothing is watched. False when
+  // the system grants no watch on the folder: nothing will be told, and the caller looks
+  // itself.
+  virtual bool watchFolder(const std::filesystem::path& folder, std::function<void()> changed) = 0;
 };
 
 // What the core asks of the world around its window: the desktop's services, and the window's

@@ -52,7 +52,7 @@ class QuietHost : public Host {
     work();
   }
   bool longWorkRunning() const override { return false; }
-  void watchFolder(const std::filesystem::path&, std::function<void()>) override {}
+  bool watchFolder(const std::filesystem::path&, std::function<void()>) override { return true; }
 
   std::vector<RecordedMessage> messages;
   int beeps = 0;

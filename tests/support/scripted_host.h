@@ -57,9 +57,10 @@ class ScriptedHost : public Desktop {
   }
   void announce(const AccessibleEvent& event) override { announced.push_back(event); }
   // The watch is kept for the test to fire: folderChanged() says the folder changed.
-  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
+  bool watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override {
     watchedFolder = folder;
     folderWatch_ = std::move(changed);
+    return watchGranted;
   }
   void folderChanged() {
     if (folderWatch_) folderWatch_();
@@ -99,6 +100,7 @@ class ScriptedHost : public Desktop {
   int dialogsClosed = 0;
   int windowsClosed = 0;
   std::filesystem::path watchedFolder;
+  bool watchGranted = true;  // false: the system grants no watch
 
  private:
   std::function<void()> folderWatch_;

@@ -68,19 +68,16 @@ bool kernelWatches(const std::filesystem::path& folder) {
   return granted;
 }
 
-// How often a folder the kernel will not watch is looked at instead.
-constexpr guint kFolderPollSeconds = 2;
-
 }  // namespace
 
 GtkHost::GtkHost(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
 
-void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
+bool GtkHost::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
   folderChanged_ = std::move(changed);
   const GObjectRef<GFile> file(g_file_new_for_path(folder.c_str()));
   folderMonitor_.reset(
       g_file_monitor_directory(file.get(), G_FILE_MONITOR_WATCH_MOVES, nullptr, nullptr));
-  if (!folderMonitor_) return;
+  if (!folderMonitor_) return false;
   g_signal_connect(
       folderMonitor_.get(), "changed",
       G_CALLBACK(+[](GFileMonitor*, GFile*, GFile*, GFileMonitorEvent event, gpointer p) {
@@ -91,14 +88,7 @@ void GtkHost::watchFolder(const std::filesystem::path& folder, std::function<voi
         if (self(p).folderChanged_) self(p).folderChanged_();
       }),
       this);
-  if (kernelWatches(folder)) return;
-  folderPoll_.reset(g_timeout_add_seconds(
-      kFolderPollSeconds,
-      [](gpointer p) -> gboolean {
-        if (self(p).folderChanged_) self(p).folderChanged_();
-        return G_SOURCE_CONTINUE;
-      },
-      this));
+  return kernelWatches(folder);
 }
 
 gint GtkHost::runModal(GtkDialog* dialog) {
@@ -224,9 +214,6 @@ std::optional<std::filesystem::path> GtkHost::chooseFolder(TextView prompt) {
 
 namespace {
 
-// How long a paste waits for the clipboard's owner, as other desktop programs do.
-constexpr gint64 kClipboardWaitUs = 2 * G_USEC_PER_SEC;
-
 // One answer of the clipboard's owner, shared by the wait and GTK's callback: an answer that
 // comes after the wait gave up goes to nobody.
 struct ClipboardAnswer {
@@ -253,8 +240,8 @@ ClipboardText GtkHost::clipboardText() {
   GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
   if (!clipboard) return {ClipboardText::Status::Unavailable, {}};
   // GTK's own waits hold a paste for half a minute when the owner never answers; this one
-  // gives up after a while, the window going on meanwhile.
-  const gint64 deadline = g_get_monotonic_time() + kClipboardWaitUs;
+  // gives up sooner, the window going on meanwhile.
+  const gint64 deadline = g_get_monotonic_time() + kClipboardWaitMs * gint64{1000};
   const auto wait = [&](const auto& request) {
     const SharedAnswer answer = std::make_shared<ClipboardAnswer>();
     request(new SharedAnswer(answer));
@@ -407,7 +394,6 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     g_signal_handlers_disconnect_by_data(gtk_widget_get_screen(w.window_), p);
     g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), p);
     w.folderMonitor_.reset();
-    w.folderPoll_.reset();
     w.frameRest_.reset();
     w.folderChanged_ = nullptr;
     gdk_event_handler_set([](GdkEvent* event, gpointer) { gtk_main_do_event(event); }, nullptr,

@@ -67,9 +67,8 @@ class GtkHost final : public Desktop {
   void dropComposition() override;
   ClipboardText clipboardText() override;
   void setClipboardText(TextView text) override;
-  // Through inotify (GFileMonitor), else by looking every few seconds; the watch ends when
-  // the window is destroyed.
-  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
+  // Through inotify (GFileMonitor); the watch ends when the window is destroyed.
+  bool watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
   // The theme's colours: its own where its name says high contrast.
   Palette palette() override;
   bool isForeground() override;
@@ -91,7 +90,6 @@ class GtkHost final : public Desktop {
   std::filesystem::path workFolder_;
   std::vector<GtkDialog*> modals_;  // innermost last
   GObjectRef<GFileMonitor> folderMonitor_;
-  SourceId folderPoll_;
   std::function<void()> folderChanged_;
   SettingsForm* form_ = nullptr;
   WindowLoop* loop_ = nullptr;

@@ -104,12 +104,13 @@ class Win32Host::FolderWatch {
     });
   }
   ~FolderWatch() {
-    if (!thread_.joinable()) return;
+    if (!watching()) return;
     SetEvent(stop_.get());
     thread_.join();
   }
   FolderWatch(const FolderWatch&) = delete;
   FolderWatch& operator=(const FolderWatch&) = delete;
+  bool watching() const { return thread_.joinable(); }
 
  private:
   std::function<void()> changed_;
@@ -125,9 +126,10 @@ Win32Host::Win32Host(std::filesystem::path workFolder)
 
 Win32Host::~Win32Host() = default;
 
-void Win32Host::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
+bool Win32Host::watchFolder(const std::filesystem::path& folder, std::function<void()> changed) {
   folderWatch_.reset();
   folderWatch_ = std::make_unique<FolderWatch>(folder, std::move(changed));
+  return folderWatch_->watching();
 }
 
 void Win32Host::closeDialogs() { EnumThreadWindows(GetCurrentThreadId(), closeDialog, 0); }
@@ -198,10 +200,11 @@ std::optional<std::filesystem::path> Win32Host::chooseFolder(TextView prompt) {
 
 ClipboardText Win32Host::clipboardText() {
   // A text the owner renders only when asked would wait on an owner that has hung for as
-  // long as it hangs: one that does not answer within 2 s is not asked, and the paste fails.
+  // long as it hangs: one that does not answer in time is not asked.
   if (const HWND owner = GetClipboardOwner();
       owner && owner != window_ &&
-      !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 2000, nullptr)) {
+      !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, kClipboardWaitMs,
+                           nullptr)) {
     return {ClipboardText::Status::LockFailed, {}};
   }
   if (!OpenClipboard(window_)) return {ClipboardText::Status::Unavailable, {}};
@@ -404,9 +407,7 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
       frame_->onPresent([this] { showFrame(); });
-      onAnnounce([this](const AccessibleEvent& event) {
-        notifyWinEvent(window_, event, accessibleSource(*form_));
-      });
+      onAnnounce([this](const AccessibleEvent& event) { notifyWinEvent(window_, event); });
       return true;
     }
     case WM_ENDSESSION:

@@ -62,7 +62,7 @@ class Win32Host final : public Desktop {
   Palette palette() override;
   // Through a change notification of the folder, waited on by a thread of its own; the watch
   // ends when the window is destroyed.
-  void watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
+  bool watchFolder(const std::filesystem::path& folder, std::function<void()> changed) override;
   // The messages of the thread's queue, accelerators translated for the window.
   bool handleEvents(int waitMs) override;
   void wake() override;

@@ -220,20 +220,12 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
   }
 }
 
-// The page takes the focus that its controls let go of, so that a screen reader says where
-// the keyboard is; otherwise it would still follow the control left, and say nothing when the
-// next Tab came back to it.
-void focusPanel(AtkObject* area, bool on, bool again = false) {
+// The page's panel holds the focus while no control does; only a panel told to hold it is told
+// to let go.
+void focusPanel(AtkObject* area, bool on) {
   AtkObject* panel = panelOnView(area);
-  if (!panel) return;
-  Panel& p = panelOf(panel);
-  if (on) {
-    for (AtkObject* child : p.children) {
-      if (controlState(child).control.focused) return;
-    }
-  }
-  if (p.focused == on && !again) return;
-  p.focused = on;
+  if (!panel || (!on && !panelOf(panel).focused)) return;
+  panelOf(panel).focused = on;
   atk_object_notify_state_change(panel, ATK_STATE_FOCUSED, on ? TRUE : FALSE);
 }
 
@@ -253,9 +245,8 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   if (event.change == AccessibleChange::Name && !event.control && panelOnView(area)) {
     return g_object_notify(G_OBJECT(panelOnView(area)), "accessible-name");
   }
-  // The page holds the keyboard (told when the window takes it back with no control focused).
   if (event.change == AccessibleChange::Focus && !event.control) {
-    if (event.page == s.page) focusPanel(area, true, true);
+    if (event.page == s.page) focusPanel(area, true);
     return;
   }
   if (!event.control) return;
@@ -266,7 +257,7 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
   if (event.change == AccessibleChange::Focus)
     controlState(found->second.get()).control.focused = event.on;
   tellChange(found->second.get(), event);
-  if (event.change == AccessibleChange::Focus && event.page == s.page) focusPanel(area, !event.on);
+  if (event.change == AccessibleChange::Focus && event.on) focusPanel(area, false);
 }
 
 }  // namespace zarq::gtk

@@ -333,21 +333,15 @@ LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
   return result;
 }
 
-void notifyWinEvent(HWND window, const AccessibleEvent& event, const AccessibleSource& source) {
+void notifyWinEvent(HWND window, const AccessibleEvent& event) {
   const bool focused = event.change == AccessibleChange::Focus && event.on;
+  // The page holds the focus only while the window holds the keyboard.
+  if (focused && !event.control && GetFocus() != window) return;
   const LONG child = event.control ? controlNumber(event.control) : CHILDID_SELF;
   NotifyWinEvent(focused ? EVENT_OBJECT_FOCUS : kWinEvents[event.change], window, OBJID_CLIENT,
                  child);
   if (event.change == AccessibleChange::PageChanged) {
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-  }
-  // The focus let go of every control of the page on view (Escape): the page holds it, so
-  // that a screen reader says where the keyboard is rather than still follow the control.
-  if (event.change == AccessibleChange::Focus && !event.on && GetFocus() == window) {
-    const AccessiblePage page = source.describe();
-    if (event.page == page.page && !focusedControl(page)) {
-      NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, CHILDID_SELF);
-    }
   }
 }
 

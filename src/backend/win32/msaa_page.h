@@ -13,8 +13,7 @@ namespace zarq::win32 {
 // OBJID_CLIENT (`objectId`), 0 for any other object.
 LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleSource& source);
 
-// The WinEvent of `event`, for the control's child id; the page's own focus event when the
-// focus left every control of `source`'s page.
-void notifyWinEvent(HWND window, const AccessibleEvent& event, const AccessibleSource& source);
+// The WinEvent of `event`, for the control's child id, or the page's own where it names none.
+void notifyWinEvent(HWND window, const AccessibleEvent& event);
 
 }  // namespace zarq::win32

@@ -272,9 +272,15 @@ TEST_F(AccessiblePageTest, TheWindowTakingTheKeyboardBackTellsTheFocusAgain) {
     EXPECT_EQ(host().announced.back().change, AccessibleChange::Focus);
     EXPECT_EQ(host().announced.back().control, box);
   }
-  // With no control focused, the page itself is told to hold the keyboard.
+  // The focus let go of every control (Escape): the page itself holds the keyboard, told so
+  // then and again whenever the window takes the keyboard back.
+  host().announced.clear();
   dropFocus(*form);
   announceChanges(*form);
+  const std::vector<AccessibleEvent> left = told(AccessibleChange::Focus);
+  ASSERT_EQ(left.size(), 2u);
+  EXPECT_EQ(std::pair(left[0].control, left[0].on), std::pair(box, false));
+  EXPECT_EQ(std::pair(left[1].control, left[1].on), std::pair(ControlRef{}, true));
   for (const bool busy : {false, true}) {
     host().announced.clear();
     if (busy) beginBusyWork(*form);
