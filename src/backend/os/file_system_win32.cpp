@@ -71,8 +71,24 @@ struct Held {
   HANDLE root() const { return reinterpret_cast<HANDLE>(folder->handle); }
 };
 
+// `path` as the calls of Windows programs read it: a device's name ("x\CON.set") names the
+// device, and dots and blanks ending the name are dropped. A held folder's handle would take
+// the name literally and make a file that no other program can open.
+fs::path asWindowsReadsIt(const fs::path& path) {
+  if (!path.is_absolute()) return path;
+  std::wstring full(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0) return path;
+    const bool fits = length < full.size();
+    full.resize(length);
+    if (fits) return full;
+  }
+}
+
 std::optional<Held> heldPlace(const fs::path& path) {
-  Located located = heldFolders().locate(path);
+  Located located = heldFolders().locate(asWindowsReadsIt(path));
   if (!located.folder) return std::nullopt;
   return Held{located.folder, located.name == "." ? L"" : located.name.make_preferred().wstring()};
 }
