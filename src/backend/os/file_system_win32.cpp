@@ -627,17 +627,21 @@ std::optional<fs::path> finalPath(const fs::path& path) {
   CloseHandle(handle);
   if (length == 0 || length >= name.size()) return std::nullopt;
   name.resize(length);
-  // Written as a user writes it: "\\?\C:\x" as "C:\x", "\\?\UNC\host\x" as "\\host\x".
-  if (name.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + name.substr(8);
-  if (name.starts_with(L"\\\\?\\")) return name.substr(4);
-  return name;
+  return pathAsWritten(name);
 }
 
 }  // namespace
 
+fs::path pathAsWritten(const fs::path& path) {
+  const std::wstring& name = path.native();
+  if (name.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + name.substr(8);
+  if (name.starts_with(L"\\\\?\\")) return name.substr(4);
+  return path;
+}
+
 fs::path pathAsKept(const fs::path& path) {
   std::error_code error;
-  const fs::path absolute = fs::absolute(path, error).lexically_normal();
+  const fs::path absolute = fs::absolute(pathAsWritten(path), error).lexically_normal();
   if (std::optional<fs::path> kept = finalPath(absolute)) return *kept;
   std::wstring name = absolute.filename().wstring();
   name.erase(name.find_last_not_of(L". ") + 1);
