@@ -145,6 +145,11 @@ FileSystem& osFileSystem();
 // given in and without the trailing dots and blanks Windows drops.
 std::filesystem::path pathAsKept(const std::filesystem::path& path);
 
+// `path` as a user writes it: on Windows without the "\\?\" that lifts the length limit
+// ("\\?\C:\x" as "C:\x", "\\?\UNC\host\x" as "\\host\x"), which the standard library takes
+// for a relative path. Elsewhere `path` itself.
+std::filesystem::path pathAsWritten(const std::filesystem::path& path);
+
 // Where a program keeps files of its own for this user: $XDG_DATA_HOME or ~/.local/share on
 // Linux, the local application data folder on Windows. Empty when there is none.
 std::filesystem::path userDataFolder();

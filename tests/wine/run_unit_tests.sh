@@ -37,4 +37,8 @@ echo "Windows unit tests under Wine: $passed passed, $failed failed, $skipped sk
 grep -B1 -E '^\[  SKIPPED \] .*\(' "$log" | grep -vE '^(\[|--)' | sort | uniq -c |
   sed 's/^ */  skipped: /' || true
 echo "not built for Windows: $linux_only tests of the GTK and cairo back ends, which Windows does not have"
+# A run cut short (its Wine server ended, the process killed) may still exit 0: only a run
+# that reached Google Test's closing line counts.
+grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$log" ||
+  { echo "FAIL: the unit tests did not run to their end ($log)"; exit 1; }
 [ "$status" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

@@ -1,7 +1,8 @@
 # zarq-settings.exe under Wine: the window appears and draws page 1 as zarq-preset.exe
 # does, the right arrow and Ctrl+2 / Ctrl+1 turn pages, typing reaches the song name, a
 # dropped preset is offered for loading, and closing saves the form for the Linux build to
-# read. Wine's window frame differs from Windows', so the client size is not checked.
+# read, also in a folder named with \\?\. Wine's window frame differs from Windows', so the
+# client size is not checked.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -59,3 +60,16 @@ size=$(stat -c %s save.set)
 "$ZARQ_PRESET" dump save.set >save.json || fail "the Linux build cannot read save.set"
 grep -q '"Zarq Radoziro on Wine"' save.json || fail "save.set does not hold the typed song name"
 note "the Windows editor opens, turns pages, takes typing and drops, and saves"
+
+# A folder named with the prefix that lifts Windows' length limit is that folder.
+mkdir prefixed
+wine "$ZARQ_WINDOWS_BUILD/zarq-settings.exe" "\\\\?\\$(winepath -w "$PWD/prefixed")" \
+  >>"$ZARQ_E2E_LOGS/editor.log" 2>&1 &
+EDITOR_PID=$!
+echo "$EDITOR_PID" >>"$ZARQ_E2E_LOGS/pids"
+take_editor_window "$(editor_title prefixed)"
+keys ctrl+q
+wait_editor_exit 15
+[ "$EDITOR_EXIT" = 0 ] || fail "the editor in a \\\\?\\ folder ended with exit code $EDITOR_EXIT"
+[ -f prefixed/save.set ] || fail "the editor in a \\\\?\\ folder saved no save.set there"
+note "a folder given as \\\\?\\Z:\\... is that folder"

@@ -31,7 +31,7 @@ std::vector<std::filesystem::path> commandLineArguments() {
   std::vector<std::filesystem::path> args;
   int count = 0;
   if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {
-    for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
+    for (int i = 1; i < count; ++i) args.push_back(pathAsWritten(argv[i]));
     LocalFree(argv);
   }
   return args;

@@ -371,6 +371,8 @@ fs::path pathAsKept(const fs::path& path) {
   return folder / absolute.filename();
 }
 
+fs::path pathAsWritten(const fs::path& path) { return path; }
+
 fs::path userDataFolder() {
   // XDG wants these variables to hold absolute paths; anything else is ignored.
   if (const char* data = ::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;

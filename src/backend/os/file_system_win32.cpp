@@ -71,8 +71,24 @@ struct Held {
   HANDLE root() const { return reinterpret_cast<HANDLE>(folder->handle); }
 };
 
+// `path` as the calls of Windows programs read it: a device's name ("x\CON.set") names the
+// device, and dots and blanks ending the name are dropped. A held folder's handle would take
+// the name literally and make a file that no other program can open.
+fs::path asWindowsReadsIt(const fs::path& path) {
+  if (!path.is_absolute()) return path;
+  std::wstring full(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0) return path;
+    const bool fits = length < full.size();
+    full.resize(length);
+    if (fits) return full;
+  }
+}
+
 std::optional<Held> heldPlace(const fs::path& path) {
-  Located located = heldFolders().locate(path);
+  Located located = heldFolders().locate(asWindowsReadsIt(path));
   if (!located.folder) return std::nullopt;
   return Held{located.folder, located.name == "." ? L"" : located.name.make_preferred().wstring()};
 }
@@ -611,17 +627,21 @@ std::optional<fs::path> finalPath(const fs::path& path) {
   CloseHandle(handle);
   if (length == 0 || length >= name.size()) return std::nullopt;
   name.resize(length);
-  // Written as a user writes it: "\\?\C:\x" as "C:\x", "\\?\UNC\host\x" as "\\host\x".
-  if (name.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + name.substr(8);
-  if (name.starts_with(L"\\\\?\\")) return name.substr(4);
-  return name;
+  return pathAsWritten(name);
 }
 
 }  // namespace
 
+fs::path pathAsWritten(const fs::path& path) {
+  const std::wstring& name = path.native();
+  if (name.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + name.substr(8);
+  if (name.starts_with(L"\\\\?\\")) return name.substr(4);
+  return path;
+}
+
 fs::path pathAsKept(const fs::path& path) {
   std::error_code error;
-  const fs::path absolute = fs::absolute(path, error).lexically_normal();
+  const fs::path absolute = fs::absolute(pathAsWritten(path), error).lexically_normal();
   if (std::optional<fs::path> kept = finalPath(absolute)) return *kept;
   std::wstring name = absolute.filename().wstring();
   name.erase(name.find_last_not_of(L". ") + 1);

@@ -3,10 +3,10 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "backend/win32/com_counted.h"
 #include "platform/accessible_answers.h"
 
 namespace zarq::win32 {
@@ -55,31 +55,6 @@ VARIANT number(LONG n) {
   v.lVal = n;
   return v;
 }
-
-// IUnknown for an object that answers as `Interface`, which `Self` implements, and goes
-// with its last reference.
-template <typename Self, typename Interface>
-class Counted : public Interface {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    const bool answers = iid == IID_IUnknown || iid == __uuidof(Interface) ||
-                         (iid == IID_IDispatch && std::is_base_of_v<IDispatch, Interface>);
-    *out = answers ? static_cast<Interface*>(this) : nullptr;
-    if (!answers) return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete static_cast<Self*>(this);
-    return static_cast<ULONG>(left);
-  }
-
- private:
-  LONG refs_ = 1;
-};
 
 // The child ids of the page's controls, in reading order, as AccessibleChildren asks for
 // them: a control's id stays its own whatever appears or goes on the page.

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "backend/win32/handle_stream.h"
 #include "common/picture_format.h"
 #include "platform/file_system.h"
 
@@ -38,8 +39,10 @@ using Microsoft::WRL::ComPtr;
 
 // The first frame of an image file, decoded by the decoder chosen for its format.
 struct OpenImage {
+  // Declared first, closed last: the stream reads it.
+  FileHandle file;
   ComPtr<IWICImagingFactory> factory;
-  ComPtr<IWICStream> stream;
+  ComPtr<IStream> stream;
   ComPtr<IWICBitmapDecoder> decoder;
   ComPtr<IWICBitmapFrameDecode> frame;
   ImageSize size;
@@ -68,17 +71,19 @@ const CLSID* decoderFor(PictureFormat format) {
 }
 
 bool open(const std::filesystem::path& file, OpenImage& image) {
-  PictureHeader header;
-  if (const FileHandle in = openRegularFile(file)) header = readPictureHeader(in.get());
+  // The bytes decoded are those of the file whose header was checked, never of a file put at
+  // its name since.
+  image.file = openRegularFile(file);
+  if (!image.file) return false;
+  const PictureHeader header = readPictureHeader(image.file.get());
   if (!mayDecode(header)) return false;
+  image.stream = streamOver(image.file.get());
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IWICImagingFactory,
                               reinterpret_cast<void**>(image.factory.GetAddressOf()))) ||
       FAILED(CoCreateInstance(*decoderFor(header.format), nullptr, CLSCTX_INPROC_SERVER,
                               IID_IWICBitmapDecoder,
                               reinterpret_cast<void**>(image.decoder.GetAddressOf()))) ||
-      FAILED(image.factory->CreateStream(image.stream.GetAddressOf())) ||
-      FAILED(image.stream->InitializeFromFilename(file.c_str(), GENERIC_READ)) ||
       FAILED(image.decoder->Initialize(image.stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
       FAILED(image.decoder->GetFrame(0, image.frame.GetAddressOf()))) {
     return false;

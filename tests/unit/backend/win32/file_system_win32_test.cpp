@@ -1,6 +1,9 @@
 // Names Windows gives to devices rather than files, in a folder or alone: the editor and
 // zarq-preset call them "not a regular file" and touch nothing there. A process without a
 // console (the editor always) fails to open "CON" the way it would fail on a closed handle.
+// The editor's own folder is reached through its open handle, where the system no longer
+// reads names as Windows programs do: there too a device name is a device's, and a name
+// ending in dots or blanks is the file without them.
 
 #include <gtest/gtest.h>
 
@@ -15,25 +18,56 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::span<const std::uint8_t> bytesOf(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
 TEST(Win32FileSystem, DeviceNamesAreNoRegularFiles) {
-  testing::TempDir dir;
   FileSystem& files = osFileSystem();
-  const std::string bytes = "form";
-  for (const fs::path& name : {fs::path("NUL"), fs::path("CON"), fs::path("CONIN$"),
-                               dir / "CON.set", dir / "aux.json", dir / "COM1.set"}) {
-    FileStatus status;
-    EXPECT_EQ(files.status(name, status), FileError::None) << name;
-    EXPECT_EQ(status.kind, FileStatus::Kind::Other) << name;
-    FileSystem::Handle handle{};
-    EXPECT_EQ(files.openForReading(name, handle), FileError::NotRegular) << name;
-    EXPECT_FALSE(openRegularFile(name)) << name;
-    // Only within the test's folder: a write makes its new file beside the target.
-    if (name.parent_path() != dir.path()) continue;
-    const WriteOutcome written = writeFileAtomically(
-        files, name, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-    EXPECT_EQ(written.error, FileError::NotRegular) << name;
+  for (const bool held : {false, true}) {
+    testing::TempDir dir;
+    const std::unique_ptr<FolderHold> hold = held ? files.holdFolder(dir.path()) : nullptr;
+    for (const fs::path& name :
+         {fs::path("NUL"), fs::path("CON"), fs::path("CONIN$"), dir / "CON.set", dir / "aux.json",
+          dir / "COM1.set", dir / "nul", dir / "con.json"}) {
+      SCOPED_TRACE(::testing::Message() << name << (held ? " in a held folder" : ""));
+      FileStatus status;
+      EXPECT_EQ(files.status(name, status), FileError::None);
+      EXPECT_EQ(status.kind, FileStatus::Kind::Other);
+      FileSystem::Handle handle{};
+      EXPECT_EQ(files.openForReading(name, handle), FileError::NotRegular);
+      EXPECT_FALSE(openRegularFile(name));
+      // Only within the test's folder: a write makes its new file beside the target.
+      if (name.parent_path() != dir.path()) continue;
+      EXPECT_EQ(writeFileAtomically(files, name, bytesOf("form")).error, FileError::NotRegular);
+    }
+    EXPECT_TRUE(fs::is_empty(dir.path()));
   }
-  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST(Win32FileSystem, TrailingDotsAndBlanksNameTheFileWithout) {
+  FileSystem& files = osFileSystem();
+  testing::TempDir dir;
+  const std::unique_ptr<FolderHold> hold = files.holdFolder(dir.path());
+  for (const std::string name : {"p.set.", "p.set ", "p.set. .", "p.set"}) {
+    SCOPED_TRACE(name);
+    ASSERT_EQ(writeFileAtomically(files, dir / name, bytesOf(name)).error, FileError::None);
+    EXPECT_EQ(testing::contents(dir / "p.set"), name);
+    FileStatus status;
+    EXPECT_EQ(files.status(dir / name, status), FileError::None);
+    EXPECT_EQ(status.kind, FileStatus::Kind::Regular);
+  }
+  std::vector<fs::path> names;
+  EXPECT_EQ(files.list(dir.path(), names), FileError::None);
+  EXPECT_EQ(names, std::vector<fs::path>{"p.set"});
+}
+
+// The prefix that lifts the length limit names the same file: one history, one folder.
+TEST(Win32FileSystem, TheLongPathPrefixNamesThePathWithout) {
+  testing::TempDir dir;
+  const fs::path file = dir.write("p.set", "form");
+  EXPECT_EQ(pathAsKept(L"\\\\?\\" + file.wstring()), pathAsKept(file));
+  EXPECT_EQ(pathAsWritten(L"\\\\?\\UNC\\host\\share\\p.set"), fs::path(L"\\\\host\\share\\p.set"));
 }
 
 }  // namespace

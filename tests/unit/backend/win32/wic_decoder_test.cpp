@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "platform/file_system.h"
 #include "support/headless.h"
 #include "support/image_files.h"
 #include "support/temp_dir.h"
@@ -80,6 +81,25 @@ TEST_F(WicDecoderTest, AJpegDecodesCloseToItsPixels) {
   const std::uint32_t inside = decoded->pixels[24 * 64 + 8];
   EXPECT_NEAR(static_cast<int>((inside >> 16) & 0xFF), 0x20, 8);
   EXPECT_NEAR(static_cast<int>(inside & 0xFF), 0xC0, 8);
+}
+
+// The editor reaches its folder through the handle it opened at the start; a folder put at
+// its name since is another's, and so are the pictures in it.
+TEST_F(WicDecoderTest, APictureIsDecodedFromTheFileItsHeaderWasReadFrom) {
+  const std::filesystem::path folder = dir / "chart";
+  std::filesystem::create_directory(folder);
+  const Image picture = testing::randomImage(5, 4, 1);
+  testing::writeImage(folder / "a.png", picture, testing::ImageFormat::Png);
+  const std::unique_ptr<FolderHold> hold = osFileSystem().holdFolder(folder);
+  std::filesystem::rename(folder, dir / "moved");
+  std::filesystem::create_directory(folder);
+  testing::writeImage(folder / "a.png", testing::randomImage(9, 8, 2), testing::ImageFormat::Png);
+
+  EXPECT_EQ(decoder.probe(folder / "a.png").value_or(ImageSize{}).width, 5);
+  const std::optional<DecodedPixels> decoded = decoder.decode(folder / "a.png");
+  ASSERT_TRUE(decoded);
+  ASSERT_EQ(decoded->width, 5);
+  EXPECT_EQ(decoded->pixels[3], picture.pixel(3, 0));
 }
 
 }  // namespace
