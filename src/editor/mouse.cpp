@@ -67,6 +67,29 @@ int overPressed(const Hit& pressed, const Hit& now) {
   return now.kind == pressed.kind ? 1 : 0;
 }
 
+// The control a widget's press went down on, as the focus names it.
+ControlRef controlOf(const Hit& hit) {
+  using Kind = ControlRef::Kind;
+  switch (hit.kind) {
+    case PressKind::CheckBox:
+      return {Kind::CheckBox, hit.index};
+    case PressKind::FirstOption:
+      return {Kind::Option, 2 * hit.index};
+    case PressKind::SecondOption:
+      return {Kind::Option, 2 * hit.index + 1};
+    case PressKind::Slider:
+      return {Kind::Slider, hit.index};
+    default:
+      return {};
+  }
+}
+
+// A clicked check box or option takes the focus, as a native one does, unless a field still
+// has the keyboard: an option's click, or a toggle refused, leaves the edited field alone.
+void focusClicked(SettingsForm& form, const Hit& pressed) {
+  if (form.interactionMode != InteractionMode::Editing) focusControl(form, controlOf(pressed));
+}
+
 // What the editor does with a widget's report: a slider's field shows where it is, and the
 // drag's end validates it; a check box or an option applies what follows from it.
 void react(SettingsForm& form, const Hit& pressed, WidgetReport report) {
@@ -84,10 +107,12 @@ void react(SettingsForm& form, const Hit& pressed, WidgetReport report) {
       }
       return;
     case PressKind::CheckBox:
-      return checkBoxToggled(form, pressed.index);
+      checkBoxToggled(form, pressed.index);
+      return focusClicked(form, pressed);
     case PressKind::FirstOption:
     case PressKind::SecondOption:
-      return optionToggled(form, pressed.index);
+      optionToggled(form, pressed.index);
+      return focusClicked(form, pressed);
     default:
       return;
   }
@@ -220,7 +245,8 @@ void handlePress(SettingsForm& form, int x, int y) {
       requestFrame(form);
       break;
     case PressKind::Slider:
-      releaseKeyboard(form);
+      // The slider takes the keyboard too, so that the arrow keys go on where the drag ends.
+      focusControl(form, controlOf(hit));
       form.interactionMode = InteractionMode::SliderDrag;
       tellPressed(form, hit, WidgetInput::Kind::Press, 1);
       // The field shows where the drag starts.

@@ -32,6 +32,8 @@ done
   fail "the background did not follow the blur slider while it was held"
 
 xdotool mouseup 1
+# The slider keeps the keyboard after its drag; Escape takes its focus ring off the picture.
+keys Escape
 rest_pointer
 screenshot "$EDITOR_WID" released.png
 close_editor

@@ -1,8 +1,8 @@
 # zarq-settings.exe under Wine: the window appears and draws page 1 as zarq-preset.exe
-# does, the right arrow and Ctrl+2 / Ctrl+1 turn pages, typing reaches the song name, a
-# dropped preset is offered for loading, and closing saves the form for the Linux build to
-# read, also in a folder named with \\?\. Wine's window frame differs from Windows', so the
-# client size is not checked.
+# does (anew alike once its frame was let go at rest), the right arrow and Ctrl+2 / Ctrl+1
+# turn pages, typing reaches the song name, a dropped preset is offered for loading, and
+# closing saves the form for the Linux build to read, also in a folder named with \\?\.
+# Wine's window frame differs from Windows', so the client size is not checked.
 . "$ZARQ_E2E/lib.sh"
 
 start_editor
@@ -14,6 +14,12 @@ screenshot "$EDITOR_WID" page1.png
 title_white=$(white_pixels page1.png 240 50 470 45)
 [ "$title_white" -gt 1000 ] || fail "page 1 shows only $title_white white pixels in its title"
 expect_page "$EDITOR_WID" 1 page1.png
+# A second at rest lets the frame go; uncovered, the window draws the same page anew.
+sleep 1.5
+xdotool windowunmap --sync "$EDITOR_WID" windowmap --sync "$EDITOR_WID"
+take_keyboard
+screenshot "$EDITOR_WID" uncovered.png
+[ "$(differing_pixels uncovered.png page1.png)" = 0 ] || fail "page 1 drawn anew differs"
 
 click_at 859 340
 rest_pointer

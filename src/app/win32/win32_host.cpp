@@ -34,6 +34,11 @@ namespace {
 // The file dialogs' name buffer, in UTF-16 units.
 constexpr DWORD kFileNameCapacity = 2000;
 
+// An idle window keeps no frame: every WM_PAINT draws one anew anyway, and the two 960 x 720
+// frames are several megabytes. They go this long after the last one was shown.
+constexpr UINT_PTR kFrameRestTimer = 1;
+constexpr UINT kFrameRestMs = 1000;
+
 // A filter of one name and one pattern, each ended by a zero, the list by another.
 std::wstring filterOf(TextView name, TextView pattern) {
   std::wstring filter = wide(name);
@@ -406,7 +411,10 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return loop_->shownZoom();
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
-      frame_->onPresent([this] { showFrame(); });
+      frame_->onPresent([this] {
+        showFrame();
+        SetTimer(window_, kFrameRestTimer, kFrameRestMs, nullptr);
+      });
       onAnnounce([this](const AccessibleEvent& event) { notifyWinEvent(window_, event); });
       return true;
     }
@@ -519,6 +527,11 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_DROPFILES:
       dropFiles(reinterpret_cast<HDROP>(wParam));
+      return true;
+    case WM_TIMER:
+      if (wParam != kFrameRestTimer) return false;
+      KillTimer(window_, kFrameRestTimer);
+      frame_->letGo();
       return true;
     default:
       return false;

@@ -11,22 +11,21 @@ constexpr CLSID kPngEncoder = {
 
 }  // namespace
 
-GdiplusFrame::GdiplusFrame(GdiplusText& text, float scale) : text_(text), scale_(scale) {
-  resize();
-}
+GdiplusFrame::GdiplusFrame(GdiplusText& text, float scale) : text_(text), scale_(scale) {}
 
 void GdiplusFrame::setScale(float scale) {
   if (scale == scale_) return;
   scale_ = scale;
-  resize();
+  letGo();
 }
 
-void GdiplusFrame::resize() {
+void GdiplusFrame::letGo() {
   canvas_.reset();
   graphics_.reset();
   bitmap_.reset();
-  drawing_.clear();
-  shown_.clear();
+  // clear() would keep the memory.
+  std::vector<std::uint32_t>().swap(drawing_);
+  std::vector<std::uint32_t>().swap(shown_);
 }
 
 void GdiplusFrame::makePixels() const {

@@ -36,6 +36,10 @@ class GdiplusFrame final : public FrameSink {
   int width() const { return static_cast<int>(std::ceil(kFrameWidth * scale_)); }
   int height() const { return static_cast<int>(std::ceil(kFrameHeight * scale_)); }
 
+  // Gives both frames' memory back while nothing needs them; the next frame drawn or looked
+  // at takes it again.
+  void letGo();
+
   // Called by present(); the window shows the frame from here.
   void onPresent(std::function<void()> callback) { onPresent_ = std::move(callback); }
   // The last finished frame, rows from the top, each pixel 0xAARRGGBB.
@@ -51,7 +55,6 @@ class GdiplusFrame final : public FrameSink {
   int framesPresented() const { return framesPresented_; }
 
  private:
-  void resize();
   // Both frames at the size, opaque black, unless they are there already.
   void makePixels() const;
 

@@ -351,6 +351,51 @@ TEST_F(FocusTest, HelpKeysShowWhatAClickOnTheCaptionShows) {
   }
 }
 
+// A click gives a check box, an option or a slider the keyboard as Tab does, and the screen
+// readers hear the focus arrive; an option leaves an edited field its keyboard.
+TEST_F(FocusTest, AClickFocusesTheControlUnlessAnOptionLeavesAFieldItsKeyboard) {
+  const struct {
+    int page;
+    ControlRef control;
+    bool fieldEdited;  // the page's first field has the keyboard before the click
+  } cases[] = {
+      {1, {Kind::Slider, sliderId::dim}, false},
+      {1, {Kind::Slider, sliderId::blur}, true},
+      {1, {Kind::CheckBox, box::recordOpening}, true},
+      {5, {Kind::Option, 2 * pair::mirror + 1}, false},
+      {5, {Kind::Option, 2 * pair::storyboardScaleRef}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(controlNumber(c.control));
+    showPage(*form, c.page);
+    escape();
+    ControlRef expected = c.control;
+    if (c.fieldEdited) {
+      const std::vector<ControlRef> cycle = focusCycle(*form);
+      const auto first = std::find_if(cycle.begin(), cycle.end(),
+                                      [](ControlRef s) { return s.kind == Kind::Field; });
+      ASSERT_NE(first, cycle.end());
+      editAtEnd(first->index);
+      if (c.control.kind == Kind::Option) expected = *first;
+    }
+    const RectF at = describePage(*form).find(c.control)->bounds;
+    host().announced.clear();
+    click(at.x + at.w / 2, at.y + at.h / 2);
+    EXPECT_EQ(focused(), expected);
+    const auto arrived = std::count_if(
+        host().announced.begin(), host().announced.end(), [&](const AccessibleEvent& e) {
+          return e.change == AccessibleChange::Focus && e.on && e.control == c.control;
+        });
+    EXPECT_EQ(arrived, expected == c.control ? 1 : 0);
+    if (expected != c.control) continue;
+    // Its keys act on it now: an arrow moves a slider, Space turns a box or an option over.
+    const AccessibleControl was = *describePage(*form).find(c.control);
+    keyUp(c.control.kind == Kind::Slider ? Key::Right : Key::Space);
+    const AccessibleControl now = *describePage(*form).find(c.control);
+    EXPECT_TRUE(now.value != was.value || now.checked != was.checked);
+  }
+}
+
 TEST_F(FocusTest, KeysDuringADragOrOnAControlThatWentAwayDoNothing) {
   // The pointer holds the blur slider: Tab waits for the drag to end.
   press(form->sliders[sliderId::blur].x, form->sliders[sliderId::blur].y);
@@ -360,8 +405,11 @@ TEST_F(FocusTest, KeysDuringADragOrOnAControlThatWentAwayDoNothing) {
   EXPECT_TRUE(host().messages.empty());
   release(form->sliders[sliderId::blur].x, form->sliders[sliderId::blur].y);
   // A focused slider greyed by its box loses the focus; its keys do nothing then.
-  focusOn({Kind::Slider, sliderId::dim});
   clickBox(box::recordChart);
+  clickBox(box::recordChart);
+  focusOn({Kind::Slider, sliderId::dim});
+  command(Command::Undo);
+  EXPECT_FALSE(form->checkBoxes[box::recordChart].checked());
   EXPECT_FALSE(focused());
   const Text dim = field(slot::backgroundDim).text;
   keyUp(Key::Right);

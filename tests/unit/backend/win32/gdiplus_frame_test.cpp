@@ -19,6 +19,14 @@ TEST(GdiplusFrameTest, AFrameStartsBlackAndShowsWhatWasPaintedOnlyOncePresented)
   frame.beginFrame();
   frame.present();
   EXPECT_EQ(frame.pixel(15, 25), 0xFF000000u);
+  // Let go at rest, the frame is black again until the next one drawn is presented.
+  frame.beginFrame().fillRect({10, 20, 30, 40}, 0xFF336699);
+  frame.present();
+  frame.letGo();
+  EXPECT_EQ(frame.pixel(15, 25), 0xFF000000u);
+  frame.beginFrame().fillRect({10, 20, 30, 40}, 0xFF336699);
+  frame.present();
+  EXPECT_EQ(frame.pixel(15, 25), 0xFF336699u);
 }
 
 TEST(GdiplusFrameTest, AtOneAndAHalfTheLogicalFrameIsPaintedLarger) {
