@@ -8,31 +8,28 @@
 #include <map>
 #include <vector>
 
+#include "files/folder_listing.h"
 #include "platform/forwarding_file_system.h"
 
 namespace zarq::tool {
 
 class ListingCache final : public ForwardingFileSystem {
  public:
-  explicit ListingCache(FileSystem& files) : ForwardingFileSystem(files) {}
+  explicit ListingCache(FileSystem& files) : ForwardingFileSystem(files), listed_(files) {}
 
   FileError list(const std::filesystem::path& folder,
                  std::vector<std::filesystem::path>& names) override;
   FileError listIgnoringCase(const std::filesystem::path& folder, TextView name,
                              std::vector<std::filesystem::path>& names) override;
+  bool keepsListings() const override { return true; }
 
  private:
-  // A folder's entries, and the same by their names with letter case folded.
-  struct Listing {
-    FileError error = FileError::None;
-    std::vector<std::filesystem::path> names;
-    std::multimap<Text, std::size_t> byFoldedName;
-  };
   // The listing of `folder`, made now if it is not there.
-  const Listing& listing(const std::filesystem::path& folder);
+  const FolderListing& listing(const std::filesystem::path& folder);
   void changing() override { listings_.clear(); }
 
-  std::map<std::filesystem::path, Listing> listings_;
+  FileSystem& listed_;
+  std::map<std::filesystem::path, FolderListing> listings_;
 };
 
 }  // namespace zarq::tool

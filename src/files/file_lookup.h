@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "common/text.h"
+#include "files/kept_listing.h"
 #include "platform/file_system.h"
 
 namespace zarq {
@@ -17,5 +18,9 @@ namespace zarq {
 // of the folder when the name is not there.
 std::filesystem::path findFile(FileSystem& files, const std::filesystem::path& folder,
                                TextView name);
+// The same with the folder's entries taken from `kept`, which lists it only when it changed;
+// a file system that keeps listings itself is asked instead.
+std::filesystem::path findFile(FileSystem& files, const std::filesystem::path& folder,
+                               TextView name, KeptListing& kept);
 
 }  // namespace zarq

@@ -11,7 +11,7 @@ std::filesystem::path mediaFile(const SettingsForm& form, int suffixSlot) {
 }
 
 std::filesystem::path namedFile(const SettingsForm& form, TextView name) {
-  return findFile(form.platform.files, form.workDir, name);
+  return findFile(form.platform.files, form.workDir, name, form.workDirListing);
 }
 
 }  // namespace zarq

@@ -13,6 +13,7 @@
 #include "files/atomic_file.h"
 #include "files/chart_version.h"
 #include "files/file_version.h"
+#include "files/kept_listing.h"
 #include "form/busy_mark.h"
 #include "form/form_ids.h"
 #include "form/form_layout.h"
@@ -76,6 +77,9 @@ struct SettingsForm {
   // folder unmounted, renamed away or replaced is noticed at the close rather than written
   // through its path. Null when it could not be opened.
   std::unique_ptr<FolderHold> workDirHold;
+  // Its entries, for finding the files the form names ignoring case (form/media_file); kept
+  // even by lookups that change nothing else.
+  mutable KeptListing workDirListing;
 
   std::array<TextField, kFieldCount> fields;
   std::array<FieldLabel, kLabelCount> labels;

@@ -131,6 +131,9 @@ class FileSystem {
   // a file system that keeps its listings may know them at once.
   virtual FileError listIgnoringCase(const std::filesystem::path& folder, TextView name,
                                      std::vector<std::filesystem::path>& names);
+  // Whether listIgnoringCase answers from listings kept here, so that a caller keeping its
+  // own would only list again what is known.
+  virtual bool keepsListings() const { return false; }
   // The process's standard output, to write to; never closed.
   virtual Handle standardOutput() = 0;
   // Whether text files end their lines with CR LF (Windows) rather than LF.

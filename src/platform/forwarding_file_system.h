@@ -82,6 +82,7 @@ class ForwardingFileSystem : public FileSystem {
                              std::vector<std::filesystem::path>& names) override {
     return files_.listIgnoringCase(folder, name, names);
   }
+  bool keepsListings() const override { return files_.keepsListings(); }
   Handle standardOutput() override { return files_.standardOutput(); }
   bool crLfLineEnds() const override { return files_.crLfLineEnds(); }
 

@@ -1,5 +1,6 @@
 #include "validate/validation.h"
 
+#include "files/kept_listing.h"
 #include "form/settings_form.h"
 #include "validate/bubble_anchor.h"
 #include "validate/messages.h"
@@ -95,6 +96,7 @@ void commit(SettingsForm& form, int slot) {
 }
 
 void validateAndCommit(SettingsForm& form, int slot, CheckHow how) {
+  const KeptListing::Pass onePass(form.workDirListing);
   validateField(form, slot, how);
   validateDependents(form, slot);
   commit(form, slot);

@@ -143,10 +143,13 @@ FileStatus statusFrom(const BY_HANDLE_FILE_INFORMATION& info) {
   status.device = info.dwVolumeSerialNumber;
   status.node = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
   status.links = info.nNumberOfLinks;
-  // 100 ns steps since 1601, as the file system keeps them.
+  // 100 ns steps since 1601, as the file system keeps them, counted from 1970 as the
+  // system's clock is.
+  constexpr std::int64_t k1601To1970 = 116'444'736'000'000'000;
   status.modifiedNs =
-      static_cast<std::int64_t>((std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
-                                info.ftLastWriteTime.dwLowDateTime) *
+      (static_cast<std::int64_t>((std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
+                                 info.ftLastWriteTime.dwLowDateTime) -
+       k1601To1970) *
       100;
   return status;
 }
