@@ -236,7 +236,9 @@ bool boxBlurKernelRuns(BoxBlurKernel kernel, int radius) {
 void boxBlurs(const Image& source, Image& destination, std::span<const int> radii,
               const FinishedSpan& finished) {
   const bool large = static_cast<long long>(source.getWidth()) * source.getHeight() >= kSplitArea;
-  boxBlurs(source, destination, radii, BoxBlurKernel::Avx512, large ? 2 : 1, finished);
+  // Alone while the helper is put off: two chains would only add their overlap.
+  const bool shared = large && !HelperThread::shared().putOff();
+  boxBlurs(source, destination, radii, BoxBlurKernel::Avx512, shared ? 2 : 1, finished);
 }
 
 void boxBlurs(const Image& source, Image& destination, std::span<const int> radii,

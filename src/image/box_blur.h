@@ -26,7 +26,8 @@ using FinishedSpan = std::function<void(int y, int x, int count)>;
 
 // Boxes of these radii one after another, from `source` into `destination`, which becomes
 // the source's size, with the fastest kernel that runs for each box; a large picture in two
-// halves side by side, one on the helper thread. The destination may be the source itself.
+// halves side by side, one on the helper thread unless it is put off. The destination may be
+// the source itself.
 void boxBlurs(const Image& source, Image& destination, std::span<const int> radii,
               const FinishedSpan& finished = {});
 // With this kernel where it runs (the portable one elsewhere), in one or two parts (always

@@ -37,7 +37,8 @@ HelperThread::~HelperThread() {
 bool HelperThread::start(std::function<void()> job) {
   {
     const std::lock_guard lock(mutex_);
-    if (taken_ || !running()) return false;
+    if (taken_ || putOff() || !running()) return false;
+    started_ = std::chrono::steady_clock::now();
     taken_ = true;
     done_ = false;
     job_ = std::move(job);
@@ -66,10 +67,15 @@ bool HelperThread::running() {
   return true;
 }
 
+bool HelperThread::putOff() const {
+  return std::chrono::steady_clock::now().time_since_epoch().count() < putOffUntil_.load();
+}
+
 bool HelperThread::finish() {
   // The caller has done its own part, and the helper's is usually about done too: being woken
   // by it would take longer than this, on a virtual machine many times longer.
-  const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(300);
+  const auto called = std::chrono::steady_clock::now();
+  const auto until = called + std::chrono::microseconds(300);
   while (!done_.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < until) {
     std::this_thread::yield();
   }
@@ -83,6 +89,10 @@ bool HelperThread::finish() {
     called_ = false;
   }
   taken_ = false;
+  const auto now = std::chrono::steady_clock::now();
+  if (!begun || now - called > called - started_) {
+    putOffUntil_ = (now + putOff_).time_since_epoch().count();
+  }
   return begun;
 }
 
