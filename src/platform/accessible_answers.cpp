@@ -13,6 +13,29 @@ bool offerRequest(const AccessibleControl& c, const ToolRequest& request, const 
   return true;
 }
 
+AccessibleStates statesOf(const AccessibleControl& c) {
+  AccessibleStates states;
+  for (std::size_t i = 0; i < kAccessibleStates; ++i) {
+    const auto state = static_cast<AccessibleState>(i);
+    states.set(state, hasState(c, state));
+  }
+  return states;
+}
+
+AccessibleStates pageStates(bool focused) {
+  return AccessibleStates{}
+      .set(AccessibleState::Enabled)
+      .set(AccessibleState::Focusable)
+      .set(AccessibleState::Focused, focused);
+}
+
+AccessibleStates choiceStates(bool chosen) {
+  return AccessibleStates{}
+      .set(AccessibleState::Enabled)
+      .set(AccessibleState::Selectable)
+      .set(AccessibleState::Selected, chosen);
+}
+
 PixelBox pixelBox(RectF bounds) {
   return {static_cast<int>(std::floor(bounds.x)), static_cast<int>(std::floor(bounds.y)),
           static_cast<int>(std::ceil(bounds.w)), static_cast<int>(std::ceil(bounds.h))};

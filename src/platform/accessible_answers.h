@@ -25,6 +25,8 @@ enum class AccessibleState : std::uint8_t {
   Checked,
   Horizontal,   // a slider
   Alert,        // a message
+  Selectable,   // one choice of the selector
+  Selected,     // the choice chosen
   Unavailable,  // greyed; the last
 };
 constexpr std::size_t kAccessibleStates =
@@ -51,11 +53,35 @@ constexpr bool hasState(const AccessibleControl& c, AccessibleState state) {
       return c.role == Role::Slider;
     case AccessibleState::Alert:
       return c.role == Role::Alert;
+    case AccessibleState::Selectable:
+    case AccessibleState::Selected:
+      return false;
     case AccessibleState::Unavailable:
       return !c.enabled;
   }
   return false;
 }
+
+// A set of states, as an object a screen reader asks about is in them.
+class AccessibleStates {
+ public:
+  constexpr bool has(AccessibleState state) const { return bits_ >> bit(state) & 1u; }
+  constexpr AccessibleStates& set(AccessibleState state, bool on = true) {
+    bits_ = on ? bits_ | 1u << bit(state) : bits_ & ~(1u << bit(state));
+    return *this;
+  }
+
+ private:
+  static constexpr unsigned bit(AccessibleState state) { return static_cast<unsigned>(state); }
+  std::uint32_t bits_ = 0;
+};
+
+// Every state the control is in.
+AccessibleStates statesOf(const AccessibleControl& c);
+// The page itself: usable and a Tab stop, focused while it holds the keyboard.
+AccessibleStates pageStates(bool focused);
+// One choice of the selector's: usable and selectable, selected while it is the one chosen.
+AccessibleStates choiceStates(bool chosen);
 
 // A back end's word for each role, state or change, in the enum's order: its column of the table
 // both back ends fill, which does not compile with a word missing or to spare.

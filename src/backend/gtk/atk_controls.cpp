@@ -1,6 +1,5 @@
 #include "backend/gtk/atk_controls.h"
 
-#include <algorithm>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -13,13 +12,13 @@
 namespace zarq::gtk {
 namespace {
 
-ControlState& state(gpointer object) { return stateOf<ControlState>(object); }
+NodeState& state(gpointer object) { return stateOf<NodeState>(object); }
 
-void ask(const ControlState& s, const ToolRequest& request) {
+void ask(const NodeState& s, const ToolRequest& request) {
   if (s.request && *s.request) (*s.request)(request);
 }
 // A request its control may refuse at once.
-gboolean offer(const ControlState& s, ToolRequest::Kind kind) {
+gboolean offer(const NodeState& s, ToolRequest::Kind kind) {
   return s.request && offerRequest(s.control, {kind, s.control.id, 0, 0, {}, 0}, *s.request);
 }
 
@@ -27,7 +26,7 @@ gboolean offer(const ControlState& s, ToolRequest::Kind kind) {
 
 void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height,
              AtkCoordType type) {
-  const ControlState& s = state(component);
+  const NodeState& s = state(component);
   gint ox = 0, oy = 0;
   if (s.area && gtk_widget_get_realized(s.area)) {
     if (type == ATK_XY_SCREEN) {
@@ -63,13 +62,15 @@ constexpr std::pair<AccessibleState, AtkStateType> kStates[] = {
     {AccessibleState::Checkable, ATK_STATE_CHECKABLE},
     {AccessibleState::Checked, ATK_STATE_CHECKED},
     {AccessibleState::Horizontal, ATK_STATE_HORIZONTAL},
+    {AccessibleState::Selectable, ATK_STATE_SELECTABLE},
+    {AccessibleState::Selected, ATK_STATE_SELECTED},
 };
 
 AtkStateSet* refStateSet(AtkObject* object) {
-  const ControlState& s = state(object);
+  const NodeState& s = state(object);
   AtkStateSet* set = atk_state_set_new();
   for (const auto& [core, atk] : kStates) {
-    if (hasState(s.control, core)) atk_state_set_add_state(set, atk);
+    if (s.states.has(core)) atk_state_set_add_state(set, atk);
   }
   if (s.index >= 0) {
     atk_state_set_add_state(set, ATK_STATE_VISIBLE);
@@ -86,29 +87,33 @@ void addRelation(AtkRelationSet* set, std::vector<AtkObject*> targets, AtkRelati
 }
 
 AtkRelationSet* refRelationSet(AtkObject* object) {
-  const ControlState& s = state(object);
+  const NodeState& s = state(object);
   AtkRelationSet* set = atk_relation_set_new();
   if (s.errorMessage) addRelation(set, {s.errorMessage}, ATK_RELATION_ERROR_MESSAGE);
   addRelation(set, s.group, ATK_RELATION_MEMBER_OF);
   return set;
 }
 
-// The selector's types are its children; other controls have none.
-AtkObject* choiceAt(gpointer object, gint i) {
-  const auto& choices = state(object).choices;
-  if (i < 0 || i >= static_cast<gint>(choices.size())) return nullptr;
-  return ATK_OBJECT(g_object_ref(choices[static_cast<std::size_t>(i)].get()));
+// The page's controls, the selector's types; other controls have none.
+AtkObject* childAt(gpointer object, gint i) {
+  const auto& children = state(object).children;
+  if (i < 0 || i >= static_cast<gint>(children.size())) return nullptr;
+  return ATK_OBJECT(g_object_ref(children[static_cast<std::size_t>(i)]));
 }
 
-void controlClass(gpointer klass, gpointer) {
+void nodeClass(gpointer klass, gpointer) {
   AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
   atk->get_name = [](AtkObject* o) { return state(o).name.c_str(); };
   atk->get_description = [](AtkObject* o) { return state(o).description.c_str(); };
   atk->get_index_in_parent = [](AtkObject* o) { return state(o).index; };
   atk->ref_state_set = refStateSet;
   atk->ref_relation_set = refRelationSet;
-  atk->get_n_children = [](AtkObject* o) { return static_cast<gint>(state(o).choices.size()); };
-  atk->ref_child = [](AtkObject* o, gint i) { return choiceAt(o, i); };
+  atk->get_n_children = [](AtkObject* o) { return static_cast<gint>(state(o).children.size()); };
+  atk->ref_child = [](AtkObject* o, gint i) { return childAt(o, i); };
+}
+GType nodeType() {
+  static const GType type = subtype(ATK_TYPE_OBJECT, "ZarqNode", nodeClass);
+  return type;
 }
 
 // --- AtkAction: one action, what a click does, named in the window's words.
@@ -214,7 +219,7 @@ void editableInit(gpointer methods, gpointer) {
 // --- AtkValue: a slider's value between its ends, in its steps; the selector's choice.
 
 void valueAndText(AtkValue* value, gdouble* amount, gchar** shown) {
-  const ControlState& s = state(value);
+  const NodeState& s = state(value);
   *amount = s.control.amount;
   if (shown) *shown = g_strdup(s.value.c_str());
 }
@@ -239,28 +244,6 @@ void valueInit(gpointer methods, gpointer) {
 
 int chosen(gpointer object) { return chosenChoice(control(object)); }
 
-// One choice: usable, and selected while it is the one chosen.
-gint choiceIndex(AtkObject* item) {
-  const auto& choices = state(atk_object_get_parent(item)).choices;
-  return static_cast<gint>(
-      std::find_if(choices.begin(), choices.end(), [item](auto& c) { return c.get() == item; }) -
-      choices.begin());
-}
-AtkStateSet* choiceStates(AtkObject* item) {
-  AtkStateSet* set = atk_state_set_new();
-  for (const AtkStateType type : {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_SELECTABLE,
-                                  ATK_STATE_VISIBLE, ATK_STATE_SHOWING}) {
-    atk_state_set_add_state(set, type);
-  }
-  if (choiceIndex(item) == chosen(atk_object_get_parent(item))) {
-    atk_state_set_add_state(set, ATK_STATE_SELECTED);
-  }
-  return set;
-}
-void choiceClass(gpointer klass, gpointer) {
-  ATK_OBJECT_CLASS(klass)->ref_state_set = choiceStates;
-  ATK_OBJECT_CLASS(klass)->get_index_in_parent = choiceIndex;
-}
 gboolean choose(AtkSelection* s, gint i) {
   ask(state(s), {ToolRequest::Kind::Edit, control(s).id, 0, 0, {}, static_cast<double>(i)});
   return TRUE;
@@ -270,7 +253,7 @@ void selectionInit(gpointer methods, gpointer) {
   auto* iface = static_cast<AtkSelectionIface*>(methods);
   iface->get_selection_count = [](AtkSelection* s) -> gint { return chosen(s) >= 0 ? 1 : 0; };
   iface->ref_selection = [](AtkSelection* s, gint i) {
-    return i == 0 ? choiceAt(s, chosen(s)) : nullptr;
+    return i == 0 ? childAt(s, chosen(s)) : nullptr;
   };
   iface->is_child_selected = [](AtkSelection* s, gint i) -> gboolean {
     return i >= 0 && i == chosen(s);
@@ -283,7 +266,7 @@ void selectionInit(gpointer methods, gpointer) {
 // The object type for each role, by the interfaces it answers beyond the component.
 GType typeFor(AccessibleRole role) {
   static const GType control =
-      subtype(ATK_TYPE_OBJECT, "ZarqControl", controlClass, {{ATK_TYPE_COMPONENT, componentInit}});
+      subtype(nodeType(), "ZarqControl", nullptr, {{ATK_TYPE_COMPONENT, componentInit}});
   static const GType button =
       subtype(control, "ZarqButtonControl", nullptr, {{ATK_TYPE_ACTION, actionInit}});
   static const RoleColumn<GType> types{
@@ -298,51 +281,63 @@ GType typeFor(AccessibleRole role) {
       button, button};
   return types[role];
 }
-GType choiceType() {
-  static const GType type = subtype(ATK_TYPE_OBJECT, "ZarqChoice", choiceClass);
-  return type;
-}
 
 constexpr RoleColumn<AtkRole> kRoles{
     ATK_ROLE_ENTRY,     ATK_ROLE_CHECK_BOX,   ATK_ROLE_RADIO_BUTTON, ATK_ROLE_SLIDER,
     ATK_ROLE_COMBO_BOX, ATK_ROLE_PUSH_BUTTON, ATK_ROLE_NOTIFICATION};
 
+AtkObject* newObject(GType type, AtkRole role, AtkObject* parent) {
+  auto* object = ATK_OBJECT(g_object_new(type, nullptr));
+  atk_object_initialize(object, nullptr);
+  atk_object_set_role(object, role);
+  atk_object_set_parent(object, parent);
+  return object;
+}
+
 }  // namespace
+
+AtkObject* newNode(AtkRole role, AtkObject* parent) {
+  AtkObject* object = newObject(nodeType(), role, parent);
+  state(object).index = 0;
+  return object;
+}
 
 AtkObject* newControlAccessible(const AccessibleControl& control, AtkObject* page, GtkWidget* area,
                                 const RequestSink* request) {
-  auto* object = ATK_OBJECT(g_object_new(typeFor(control.role), nullptr));
-  atk_object_initialize(object, nullptr);
-  atk_object_set_role(object, kRoles[control.role]);
-  atk_object_set_parent(object, page);
-  ControlState& s = controlState(object);
+  AtkObject* object = newObject(typeFor(control.role), kRoles[control.role], page);
+  NodeState& s = state(object);
   s.area = area;
   s.request = request;
   updateControl(object, control);
   return object;
 }
 
-ControlState& controlState(AtkObject* object) { return state(object); }
+NodeState& nodeState(AtkObject* object) { return state(object); }
 
 void notifyState(AtkObject* object, AccessibleState changed, bool on) {
+  state(object).states.set(changed, on);
   for (const auto& [core, atk] : kStates) {
     if (core == changed) atk_object_notify_state_change(object, atk, on ? TRUE : FALSE);
   }
 }
 
 void updateControl(AtkObject* object, const AccessibleControl& control) {
-  ControlState& s = state(object);
+  NodeState& s = state(object);
   s.control = control;
+  s.states = statesOf(control);
   s.name = toUtf8(control.name);
   s.description = toUtf8(control.description);
   s.value = toUtf8(control.value);
   s.action = toUtf8(control.action);
   while (s.choices.size() < control.choices.size()) {
-    AtkObject* item = ATK_OBJECT(g_object_new(choiceType(), nullptr));
-    atk_object_set_role(item, ATK_ROLE_MENU_ITEM);
-    atk_object_set_name(item, toUtf8(control.choices[s.choices.size()]).c_str());
-    atk_object_set_parent(item, object);
+    AtkObject* item = newObject(nodeType(), ATK_ROLE_MENU_ITEM, object);
+    state(item).name = toUtf8(control.choices[s.choices.size()]);
+    state(item).index = static_cast<int>(s.choices.size());
+    s.children.push_back(item);
     s.choices.emplace_back(item);
+  }
+  for (AtkObject* item : s.children) {
+    state(item).states = choiceStates(state(item).index == chosenChoice(control));
   }
 }
 

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -16,46 +15,6 @@
 namespace zarq::gtk {
 namespace {
 
-// --- A page's panel: its title and its shown controls.
-
-struct Panel {
-  std::string name, description;
-  std::vector<AtkObject*> children;
-  bool focused = false;  // the focus let go of every control (Escape): the page holds it
-};
-
-Panel& panelOf(gpointer object) { return stateOf<Panel>(object); }
-
-AtkObject* panelChild(AtkObject* object, gint i) {
-  const std::vector<AtkObject*>& children = panelOf(object).children;
-  if (i < 0 || i >= static_cast<gint>(children.size())) return nullptr;
-  return ATK_OBJECT(g_object_ref(children[static_cast<std::size_t>(i)]));
-}
-
-AtkStateSet* panelStates(AtkObject* object) {
-  AtkStateSet* set = atk_state_set_new();
-  for (const AtkStateType state : {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE,
-                                   ATK_STATE_SHOWING, ATK_STATE_FOCUSABLE}) {
-    atk_state_set_add_state(set, state);
-  }
-  if (panelOf(object).focused) atk_state_set_add_state(set, ATK_STATE_FOCUSED);
-  return set;
-}
-
-void panelClass(gpointer klass, gpointer) {
-  AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
-  atk->ref_state_set = panelStates;
-  atk->get_n_children = [](AtkObject* o) { return static_cast<gint>(panelOf(o).children.size()); };
-  atk->ref_child = panelChild;
-  atk->get_name = [](AtkObject* o) { return panelOf(o).name.c_str(); };
-  atk->get_description = [](AtkObject* o) { return panelOf(o).description.c_str(); };
-  atk->get_index_in_parent = [](AtkObject*) -> gint { return 0; };
-}
-GType panelType() {
-  static const GType type = subtype(ATK_TYPE_OBJECT, "ZarqPanel", panelClass);
-  return type;
-}
-
 // --- The drawing area's accessible object: the page on view.
 
 struct AreaState {
@@ -64,7 +23,7 @@ struct AreaState {
   std::map<int, GObjectRef<AtkObject>> panels;
   // Every control ever shown keeps its object, so that a screen reader that holds one finds
   // it again when its page comes back.
-  std::map<std::tuple<int, int, int>, GObjectRef<AtkObject>> objects;
+  std::map<std::pair<int, int>, GObjectRef<AtkObject>> objects;  // by page and number
 };
 
 GType areaAccessibleType();
@@ -80,10 +39,8 @@ AccessibleSource* sourceOf(AtkObject* area) {
 AtkObject* panelFor(AtkObject* area, int page) {
   GObjectRef<AtkObject>& panel = areaState(area).panels[page];
   if (!panel) {
-    panel.reset(ATK_OBJECT(g_object_new(panelType(), nullptr)));
-    atk_object_initialize(panel.get(), nullptr);
-    atk_object_set_role(panel.get(), ATK_ROLE_PANEL);
-    atk_object_set_parent(panel.get(), area);
+    panel.reset(newNode(ATK_ROLE_PANEL, area));
+    nodeState(panel.get()).states = pageStates(false);
   }
   return panel.get();
 }
@@ -105,12 +62,10 @@ void refresh(AtkObject* area, bool tell) {
   s.page = now.page;
   AtkObject* panel = panelOnView(area);
   if (oldPanel && oldPanel != panel) {
-    for (AtkObject* child : panelOf(oldPanel).children) controlState(child).index = -1;
+    for (AtkObject* child : nodeState(oldPanel).children) nodeState(child).index = -1;
   }
   if (!panel) return;
-  const auto key = [&now](ControlRef id) {
-    return std::tuple{now.page, static_cast<int>(id.kind), id.index};
-  };
+  const auto key = [&now](ControlRef id) { return std::pair{now.page, controlNumber(id)}; };
   GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(area));
   std::vector<AtkObject*> next;
   for (const AccessibleControl& control : now.controls) {
@@ -120,15 +75,15 @@ void refresh(AtkObject* area, bool tell) {
   }
   for (std::size_t i = 0; i < next.size(); ++i) {
     const AccessibleControl& control = now.controls[i];
-    ControlState& c = controlState(next[i]);
+    NodeState& c = nodeState(next[i]);
     updateControl(next[i], control);
     c.errorMessage = control.errorMessage ? s.objects[key(control.errorMessage)].get() : nullptr;
     c.group.clear();
     for (const ControlRef member : control.group) c.group.push_back(s.objects[key(member)].get());
   }
-  Panel& p = panelOf(panel);
-  for (AtkObject* child : p.children) controlState(child).index = -1;
-  for (std::size_t i = 0; i < next.size(); ++i) controlState(next[i]).index = static_cast<int>(i);
+  NodeState& p = nodeState(panel);
+  for (AtkObject* child : p.children) nodeState(child).index = -1;
+  for (std::size_t i = 0; i < next.size(); ++i) nodeState(next[i]).index = static_cast<int>(i);
   const std::vector<AtkObject*> was = std::exchange(p.children, next);
   p.name = toUtf8(now.name);
   p.description = toUtf8(now.help);
@@ -179,7 +134,7 @@ GType areaType() {
 }
 
 void tellChange(AtkObject* object, const AccessibleEvent& event) {
-  const ControlState& s = controlState(object);
+  const NodeState& s = nodeState(object);
   if (const auto state = changedState(event)) return notifyState(object, *state, event.on);
   const auto [at, length] = changedCharacters(s.control, event);
   switch (event.change) {
@@ -224,9 +179,8 @@ void tellChange(AtkObject* object, const AccessibleEvent& event) {
 // to let go.
 void focusPanel(AtkObject* area, bool on) {
   AtkObject* panel = panelOnView(area);
-  if (!panel || (!on && !panelOf(panel).focused)) return;
-  panelOf(panel).focused = on;
-  atk_object_notify_state_change(panel, ATK_STATE_FOCUSED, on ? TRUE : FALSE);
+  if (!panel || (!on && !nodeState(panel).states.has(AccessibleState::Focused))) return;
+  notifyState(panel, AccessibleState::Focused, on);
 }
 
 }  // namespace
@@ -250,12 +204,8 @@ void announceOnArea(GtkWidget* widget, const AccessibleEvent& event) {
     return;
   }
   if (!event.control) return;
-  const auto found =
-      s.objects.find({event.page, static_cast<int>(event.control.kind), event.control.index});
+  const auto found = s.objects.find({event.page, controlNumber(event.control)});
   if (found == s.objects.end()) return;
-  // A control on a page turned away from is described no more: it is told here.
-  if (event.change == AccessibleChange::Focus)
-    controlState(found->second.get()).control.focused = event.on;
   tellChange(found->second.get(), event);
   if (event.change == AccessibleChange::Focus && event.on) focusPanel(area, false);
 }

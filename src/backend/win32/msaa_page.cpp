@@ -30,7 +30,14 @@ constexpr StateColumn<LONG> kStates{0,
                                     STATE_SYSTEM_CHECKED,
                                     0,
                                     STATE_SYSTEM_ALERT_MEDIUM,
+                                    STATE_SYSTEM_SELECTABLE,
+                                    STATE_SYSTEM_SELECTED,
                                     STATE_SYSTEM_UNAVAILABLE};
+LONG bitsOf(AccessibleStates states) {
+  LONG bits = 0;
+  kStates.each([&](AccessibleState state, LONG bit) { bits |= states.has(state) ? bit : 0; });
+  return bits;
+}
 // What each change is to a WinEvent; a control taking the focus is EVENT_OBJECT_FOCUS.
 constexpr ChangeColumn<DWORD> kWinEvents{EVENT_OBJECT_REORDER,
                                          EVENT_OBJECT_REORDER,
@@ -145,13 +152,8 @@ class PageAccessible final : public Counted<PageAccessible, IAccessible> {
                     [](const AccessibleControl& c) { return kRoles[c.role]; });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-    const LONG self = GetFocus() == window_ ? STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE
-                                            : STATE_SYSTEM_FOCUSABLE;
-    return numberOf(child, out, self, [](const AccessibleControl& c) {
-      LONG bits = 0;
-      kStates.each([&](AccessibleState state, LONG bit) { bits |= hasState(c, state) ? bit : 0; });
-      return bits;
-    });
+    return numberOf(child, out, bitsOf(pageStates(GetFocus() == window_)),
+                    [](const AccessibleControl& c) { return bitsOf(statesOf(c)); });
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
     if (out) *out = nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace zarq {
@@ -55,6 +56,31 @@ TEST(AccessibleAnswersTest, EditsBecomeUnitsAndAnInsertionOutsideGoesToTheNearer
     EXPECT_EQ(std::pair(request.from, request.to), std::pair(i.unit, i.unit)) << i.at;
     EXPECT_EQ(request.text, u"😁z");
     EXPECT_EQ(after, i.after) << i.at;
+  }
+}
+
+TEST(AccessibleAnswersTest, StateSetsOfControlsPagesAndChoices) {
+  using S = AccessibleState;
+  AccessibleControl slider;
+  slider.role = AccessibleRole::Slider;
+  slider.focusable = true;
+  const struct {
+    AccessibleStates states;
+    std::vector<S> on;
+  } sets[] = {
+      {statesOf(slider), {S::Enabled, S::Focusable, S::Horizontal}},
+      {pageStates(true), {S::Enabled, S::Focusable, S::Focused}},
+      {pageStates(false), {S::Enabled, S::Focusable}},
+      {choiceStates(true), {S::Enabled, S::Selectable, S::Selected}},
+      {choiceStates(false).set(S::Enabled, false), {S::Selectable}},
+  };
+  for (std::size_t i = 0; i < std::size(sets); ++i) {
+    for (std::size_t state = 0; state < kAccessibleStates; ++state) {
+      const auto s = static_cast<S>(state);
+      const auto& on = sets[i].on;
+      EXPECT_EQ(sets[i].states.has(s), std::find(on.begin(), on.end(), s) != on.end())
+          << "set " << i << ", state " << state;
+    }
   }
 }
 
