@@ -12,6 +12,7 @@
 #include "editor/zoom.h"
 #include "files/preset_history.h"
 #include "form/settings_form.h"
+#include "image/cover_loader.h"
 
 namespace zarq {
 namespace {
@@ -45,7 +46,9 @@ void EditorShell::say(const std::string& utf8, bool problem) {
   if (!utf8.ends_with('\n')) std::fputc('\n', stream);
 }
 
-int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args) {
+namespace {
+
+int runUntilClosed(EditorShell& shell, const std::vector<std::filesystem::path>& args) {
   const EditorCommandLine line = readCommandLine(args);
   switch (line.action) {
     case EditorCommandLine::Action::Help:
@@ -100,7 +103,7 @@ int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args
   if (!shell.createWindow(*form, loop, title)) return 1;
   onWindowCreate(*form);
   restoreZoom(*form);
-  shell.showWindow();
+  shell.showWindow(*form, loop);
   // Posted work runs once the window's events, its first frame among them, are handled.
   loop.postToWindowThread(0, [&keeper] { keeper.keep(); });
   if (line.preset) {
@@ -108,6 +111,14 @@ int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args
     loop.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
   }
   return loop.run(*form);
+}
+
+}  // namespace
+
+int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args) {
+  const int status = runUntilClosed(shell, args);
+  CoverLoader::endProcessIfDecoding(status);
+  return status;
 }
 
 }  // namespace zarq

@@ -46,11 +46,12 @@ class EditorShell {
   // false (having said why) when the desktop refuses.
   virtual bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) = 0;
   // Shows the window, and from here on takes what ends the session from outside (signals, the
-  // console) to the loop.
-  virtual void showWindow() = 0;
+  // console, the display's loss) to `loop`, which ends it for `form`.
+  virtual void showWindow(SettingsForm& form, WindowLoop& loop) = 0;
 };
 
-// Runs the editor with the arguments after the program's name; returns the exit status.
+// Runs the editor with the arguments after the program's name; returns the exit status, or
+// ends the process with it where a decode is still running (CoverLoader).
 int runEditor(EditorShell& shell, const std::vector<std::filesystem::path>& args);
 
 }  // namespace zarq

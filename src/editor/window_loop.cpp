@@ -21,6 +21,8 @@ constexpr std::int64_t kLongWorkPaintMs = 50;
 // How long an ending session waits for stopped long work: a copy stops within a block, and
 // a session's end does not wait for more.
 constexpr auto kLongWorkStop = std::chrono::seconds(1);
+// How long a window without a new frame keeps the last one.
+constexpr int kFrameRestMs = 1000;
 
 }  // namespace
 
@@ -285,6 +287,23 @@ int WindowLoop::displayGone(SettingsForm& form) {
 
 int WindowLoop::exitStatus(const SettingsForm& form) const {
   return zarq::exitStatus(form, ending_ ? std::optional(saved_) : std::nullopt, signal_);
+}
+
+void WindowLoop::framePresented(std::function<void()> letGo) {
+  letGoFrame_ = std::move(letGo);
+  framePresentedMs_ = clockMs();
+  if (!std::exchange(frameRestPosted_, true)) restFrameIn(kFrameRestMs);
+}
+
+// One rest waits at a time, however many frames an animation shows meanwhile; as posted work
+// it never lets a frame go that a dialog or long work may still be showing.
+void WindowLoop::restFrameIn(int delayMs) {
+  postToWindowThread(delayMs, [this] {
+    const std::int64_t left = framePresentedMs_ + kFrameRestMs - clockMs();
+    if (left > 0) return restFrameIn(static_cast<int>(left));
+    frameRestPosted_ = false;
+    if (!gone_) letGoFrame_();
+  });
 }
 
 void WindowLoop::windowGone() {

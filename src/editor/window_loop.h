@@ -18,7 +18,10 @@
 //   hears of the pixel of its own that lies there;
 // - files dropped on the window are taken once the drop has ended, never while a message box
 //   is open; the window's close asked for meanwhile comes after the box, once;
-// - the loop draws a frame a turn while something animates, and otherwise waits for events.
+// - the loop draws a frame a turn while something animates, and otherwise waits for events;
+// - an idle window keeps no frame: its memory goes a second after the last one was shown, once
+//   no message box, dialog or long work runs (drawing one anew on the next expose costs a few
+//   milliseconds, keeping it megabytes of shared memory all the while).
 
 #include <atomic>
 #include <cstdint>
@@ -122,6 +125,8 @@ class WindowLoop final : public ForwardingServices<Host> {
   void pointerEntered() { pointerInside_ = true; }
   void pointerLeft(SettingsForm& form);
   void drop(SettingsForm& form, std::vector<std::filesystem::path> paths);
+  // A frame was shown; `letGo` gives its memory back once the window has rested.
+  void framePresented(std::function<void()> letGo);
   // The window was destroyed: the loop ends, and the desktop has no window to tell of the
   // page's changes or the user's zoom.
   void windowGone();
@@ -132,6 +137,8 @@ class WindowLoop final : public ForwardingServices<Host> {
   auto modal(Dialog dialog);
   // Milliseconds until the next posted work falls due; nothing when none waits.
   std::optional<int> nextPostedInMs();
+  // Lets the frame go `delayMs` from now unless another is shown meanwhile.
+  void restFrameIn(int delayMs);
   // Stops the long work under way and gives it a moment to remove what it began writing.
   void stopLongWork(SettingsForm& form);
   // Saves the form at once, `cause` (or nothing) said on stderr first.
@@ -162,6 +169,9 @@ class WindowLoop final : public ForwardingServices<Host> {
   bool closing_ = false;       // the close is under way, its questions perhaps open
   int signal_ = 0;
   SessionEndSave saved_;
+  std::function<void()> letGoFrame_;
+  std::int64_t framePresentedMs_ = 0;
+  bool frameRestPosted_ = false;
 };
 
 }  // namespace zarq

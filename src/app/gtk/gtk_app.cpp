@@ -22,7 +22,6 @@
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
-#include "image/cover_loader.h"
 
 namespace zarq::gtk {
 namespace {
@@ -142,14 +141,13 @@ class GtkShell final : public EditorShell {
   Platform platform(Host& host) override { return {*text_, images_, host, *frame_}; }
   bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) override {
     host_->create(form, loop, *frame_, toUtf8(title));
-    form_ = &form;
-    loop_ = &loop;
     return true;
   }
-  void showWindow() override {
+  void showWindow(SettingsForm& form, WindowLoop& loop) override {
     host_->show();
-    sessionEnd_.emplace([this](int signal) { loop_->endSession(*form_, signal); },
-                        [this] { return loop_->displayGone(*form_); });
+    // Held by pointer: the form and the loop outlive this call, its references do not.
+    sessionEnd_.emplace([l = &loop, f = &form](int signal) { l->endSession(*f, signal); },
+                        [l = &loop, f = &form] { return l->displayGone(*f); });
   }
 
  private:
@@ -159,8 +157,6 @@ class GtkShell final : public EditorShell {
   PictureDecoder images_;
   std::optional<OffscreenFrame> frame_;
   std::optional<GtkHost> host_;
-  SettingsForm* form_ = nullptr;
-  WindowLoop* loop_ = nullptr;
   std::optional<SessionEnd> sessionEnd_;
 };
 
@@ -184,7 +180,5 @@ int main(int argc, char** argv) {
   std::vector<std::filesystem::path> args;
   for (int i = 1; i < argc; ++i) args.push_back(argumentPath(argv[i]));
   GtkShell shell(argc, argv);
-  const int status = zarq::runEditor(shell, args);
-  zarq::CoverLoader::endProcessIfDecoding(status);
-  return status;
+  return zarq::runEditor(shell, args);
 }

@@ -394,7 +394,6 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
     g_signal_handlers_disconnect_by_data(gtk_widget_get_screen(w.window_), p);
     g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), p);
     w.folderMonitor_.reset();
-    w.frameRest_.reset();
     w.folderChanged_ = nullptr;
     gdk_event_handler_set([](GdkEvent* event, gpointer) { gtk_main_do_event(event); }, nullptr,
                           nullptr);
@@ -554,17 +553,7 @@ void GtkHost::create(SettingsForm& form, WindowLoop& loop, OffscreenFrame& frame
 
   frame_->onPresent([this] {
     if (area_ && !redrawing_) gtk_widget_queue_draw(area_);
-    // An idle window keeps no frame: drawing one anew on the next expose or key costs a few
-    // milliseconds, keeping it a megabyte or more of shared memory all the while. Under a
-    // dialog the form may be halfway through what asked it, so the frame shown stays.
-    frameRest_.reset(g_timeout_add(
-        kFrameRestMs,
-        [](gpointer p) {
-          self(p).frameRest_.ended();
-          if (self(p).modals_.empty()) self(p).frame_->letGo();
-          return G_SOURCE_REMOVE;
-        },
-        this));
+    loop_->framePresented([this] { frame_->letGo(); });
   });
   onAnnounce([this](const AccessibleEvent& event) {
     if (area_) announceOnArea(area_, event);

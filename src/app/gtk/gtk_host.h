@@ -28,8 +28,6 @@ namespace zarq::gtk {
 // The client area of a 960 x 720 window with a caption on Windows.
 inline constexpr int kClientWidth = 944;
 inline constexpr int kClientHeight = 681;
-// How long a window without a new frame keeps the last one.
-inline constexpr unsigned kFrameRestMs = 1000;
 
 class GtkHost final : public Desktop {
  public:
@@ -94,7 +92,6 @@ class GtkHost final : public Desktop {
   SettingsForm* form_ = nullptr;
   WindowLoop* loop_ = nullptr;
   OffscreenFrame* frame_ = nullptr;
-  SourceId frameRest_;      // lets the frame go after a while without a new one
   bool redrawing_ = false;  // a frame drawn for the area's own draw, which shows it at once
   GtkWidget* window_ = nullptr;
   GtkWidget* area_ = nullptr;

@@ -19,7 +19,6 @@
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
-#include "image/cover_loader.h"
 
 namespace zarq::win32 {
 namespace {
@@ -127,7 +126,7 @@ class Win32Shell final : public EditorShell {
   bool createWindow(SettingsForm& form, WindowLoop& loop, TextView title) override {
     return host_->create(instance_, wide(title), form, loop, drawing_->frame);
   }
-  void showWindow() override {
+  void showWindow(SettingsForm&, WindowLoop&) override {
     ShowWindow(host_->handle(), showCommand_);
     UpdateWindow(host_->handle());
     console_.emplace(host_->handle());
@@ -148,7 +147,5 @@ class Win32Shell final : public EditorShell {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   zarq::win32::Win32Shell shell(instance, showCommand);
-  const int status = zarq::runEditor(shell, zarq::win32::commandLineArguments());
-  zarq::CoverLoader::endProcessIfDecoding(status);
-  return status;
+  return zarq::runEditor(shell, zarq::win32::commandLineArguments());
 }

@@ -34,11 +34,6 @@ namespace {
 // The file dialogs' name buffer, in UTF-16 units.
 constexpr DWORD kFileNameCapacity = 2000;
 
-// An idle window keeps no frame: every WM_PAINT draws one anew anyway, and the two 960 x 720
-// frames are several megabytes. They go this long after the last one was shown.
-constexpr UINT_PTR kFrameRestTimer = 1;
-constexpr UINT kFrameRestMs = 1000;
-
 // A filter of one name and one pattern, each ended by a zero, the list by another.
 std::wstring filterOf(TextView name, TextView pattern) {
   std::wstring filter = wide(name);
@@ -411,9 +406,10 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return loop_->shownZoom();
       });
       fitToScreen(GetDpiForWindow(window_), std::nullopt);
+      // Every WM_PAINT draws a frame anew: one let go at rest is never missed.
       frame_->onPresent([this] {
         showFrame();
-        SetTimer(window_, kFrameRestTimer, kFrameRestMs, nullptr);
+        loop_->framePresented([this] { frame_->letGo(); });
       });
       onAnnounce([this](const AccessibleEvent& event) { notifyWinEvent(window_, event); });
       return true;
@@ -527,11 +523,6 @@ bool Win32Host::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_DROPFILES:
       dropFiles(reinterpret_cast<HDROP>(wParam));
-      return true;
-    case WM_TIMER:
-      if (wParam != kFrameRestTimer) return false;
-      KillTimer(window_, kFrameRestTimer);
-      frame_->letGo();
       return true;
     default:
       return false;

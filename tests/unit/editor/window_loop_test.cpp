@@ -1,7 +1,7 @@
 // The window loop's rules, the same on every desktop: posted work waits its turn, a closed
 // question is a No or a Cancel, the session's end answers every dialog and saves once, the
 // caret is told only when it moved, the form fits the screen, the pointer counts inside the
-// window, a drop waits for its end.
+// window, a drop waits for its end, an idle window lets its frame go.
 
 #include "editor/window_loop.h"
 
@@ -78,6 +78,28 @@ TEST_F(WindowLoopTest, AWindowOpenForWeeksNeitherSpinsNorLosesItsTimers) {
   host().now = kPast31Bits + 1000;
   EXPECT_EQ(loop().runPosted(), 1);
   EXPECT_EQ(ran, 1);
+}
+
+TEST_F(WindowLoopTest, AnIdleWindowLetsItsFrameGoASecondAfterTheLastOneShown) {
+  int letGo = 0;
+  const auto present = [&] { loop().framePresented([&] { ++letGo; }); };
+  present();
+  host().now += 600;
+  present();
+  host().now += 400;
+  loop().runPosted();
+  EXPECT_EQ(letGo, 0) << "a frame shown 400 ms ago";
+  host().now += 600;
+  loop().runPosted();
+  EXPECT_EQ(letGo, 1);
+  host().now += 5000;
+  loop().runPosted();
+  EXPECT_EQ(letGo, 1) << "let go once per rest";
+  present();
+  loop().windowGone();
+  host().now += 1000;
+  loop().runPosted();
+  EXPECT_EQ(letGo, 1) << "no window, no frame";
 }
 
 TEST_F(WindowLoopTest, LongWorkRunsAwayFromTheWindowWhichPaintsAndHoldsItsInput) {
