@@ -4,9 +4,10 @@
 
 namespace zarq::gtk {
 
-// Asks gettext for Chinese first. Call once the locale is set up (after gtk_parse_args):
-// a "C" or "POSIX" locale for messages, which takes no translations at all, becomes
-// "C.UTF-8", which does.
+// Asks gettext for Chinese once GTK shows something of its own (releaseTheme), and pango
+// from now on. Call once the locale is set up (after gtk_parse_args) and before any other
+// thread starts: a "C" or "POSIX" locale for messages, which takes no translations at all,
+// becomes "C.UTF-8", which does.
 void useChineseMessages();
 
 }  // namespace zarq::gtk

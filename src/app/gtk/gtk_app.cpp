@@ -1,6 +1,7 @@
 // zarq-settings on Linux.
 
 #include <gtk/gtk.h>
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "app/gtk/chinese_messages.h"
 #include "app/gtk/gtk_host.h"
 #include "app/gtk/session_end.h"
+#include "backend/cairo/font_warmup.h"
 #include "backend/cairo/offscreen_frame.h"
 #include "backend/cairo/pango_text.h"
 #include "backend/cairo/picture_decoder.h"
@@ -115,6 +117,7 @@ class GtkShell final : public EditorShell {
   }
   bool connect() override {
     useChineseMessages();
+    fonts_.start();
     if (!gtk_init_check(&argc_, &argv_)) {
       say("zarq-settings: cannot open the display", true);
       return false;
@@ -135,6 +138,7 @@ class GtkShell final : public EditorShell {
   bool showOtherEditor(TextView) override { return false; }
   Desktop& open(const std::filesystem::path& folder) override {
     provideAppIcon();
+    fonts_.handOver();
     frame_.emplace(text_.emplace());
     return host_.emplace(folder);
   }
@@ -153,6 +157,7 @@ class GtkShell final : public EditorShell {
  private:
   int argc_;
   char** argv_;
+  FontWarmup fonts_;
   std::optional<PangoText> text_;
   PictureDecoder images_;
   std::optional<OffscreenFrame> frame_;
@@ -170,6 +175,10 @@ int main(int argc, char** argv) {
                  static_cast<int>(kLeastOpenFiles));
     return 1;
   }
+  // The threads besides the window's are short helpers (the font warm-up, pango's font
+  // matching, decoding): they take memory from the window thread's heap, not from heaps of
+  // their own that would stay with the process after them.
+  mallopt(M_ARENA_MAX, 1);
   g_set_prgname(kProgramName);
   holdThemeBack();
   // GTK's own options (--display, ...) are taken out first; what is left is the editor's.

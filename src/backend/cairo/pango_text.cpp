@@ -7,8 +7,9 @@
 
 namespace zarq {
 
-PangoText::PangoText() {
-  PangoFontMap* fontMap = pango_cairo_font_map_get_default();
+PangoText::PangoText() : PangoText(pango_cairo_font_map_get_default()) {}
+
+PangoText::PangoText(PangoFontMap* fontMap) {
   context_ = pango_font_map_create_context(fontMap);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);

@@ -16,7 +16,9 @@ inline constexpr char kPangoFamilies[] =
 // One pango context shared by measuring and drawing so that both agree to the pixel.
 class PangoText final : public TextMeasurer {
  public:
+  // Lays out with the calling thread's default font map, or with `fontMap`.
   PangoText();
+  explicit PangoText(PangoFontMap* fontMap);
   ~PangoText() override;
   PangoText(const PangoText&) = delete;
   PangoText& operator=(const PangoText&) = delete;

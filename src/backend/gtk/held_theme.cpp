@@ -14,6 +14,7 @@ namespace {
 constexpr char kEmptyTheme[] = "zarq-settings-unthemed";
 
 bool held = false;
+const char* heldLanguages = nullptr;
 
 }  // namespace
 
@@ -22,7 +23,18 @@ void holdThemeBack() {
   held = g_setenv("GTK_THEME", kEmptyTheme, FALSE);
 }
 
+void holdLanguagesBack(const char* languages) {
+  // "C" stops gettext at once. The variable is there from now on: the languages replace its
+  // value in place later, which leaves the environment's list as it is for any other thread
+  // reading it.
+  if (g_setenv("LANGUAGE", "C", TRUE)) heldLanguages = languages;
+}
+
 void releaseTheme() {
+  // The next words looked up are the first translated ones: none was found before.
+  if (const char* languages = std::exchange(heldLanguages, nullptr)) {
+    g_setenv("LANGUAGE", languages, TRUE);
+  }
   if (!std::exchange(held, false)) return;
   // An empty GTK_THEME forces nothing. Replacing the value in place leaves the environment's
   // list as it is, for any other thread reading it.
