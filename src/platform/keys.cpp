@@ -10,6 +10,7 @@ struct ActingKey {
   Key key;
 };
 
+// The keys that act as they are released, the caret and slider keys also as they repeat.
 constexpr ActingKey kActingKeys[] = {
     {key_name::kLeft, Key::Left},         {key_name::kRight, Key::Right},
     {key_name::kHome, Key::Home},         {key_name::kEnd, Key::End},
@@ -49,9 +50,8 @@ char32_t keyNamed(char32_t c) {
 
 KeyStroke keyStrokeOn(char32_t key, Modifiers mods) {
   if (mods.alt) return {};
-  const char32_t name = keyNamed(key);
   for (const ActingKey& k : kActingKeys) {
-    if (k.name == name) return {k.key, mods.shift, mods.ctrl};
+    if (k.name == key) return {k.key, mods.shift, mods.ctrl};
   }
   return {};
 }
