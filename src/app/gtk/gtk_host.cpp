@@ -14,7 +14,6 @@
 #include "app/gtk/key_mapping.h"
 #include "backend/gtk/atk_page.h"
 #include "backend/gtk/desktop_palette.h"
-#include "backend/gtk/file_pattern.h"
 #include "backend/gtk/held_theme.h"
 #include "backend/gtk/uri_list.h"
 #include "common/utf.h"
@@ -23,6 +22,7 @@
 #include "editor/window_loop.h"
 #include "editor/window_scale.h"
 #include "form/settings_form.h"
+#include "platform/file_filter.h"
 
 namespace zarq::gtk {
 namespace {

@@ -3,7 +3,6 @@
 #include <gdk/gdkkeysyms.h>
 #include <xkbcommon/xkbcommon.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "backend/gtk/glib_owned.h"
@@ -11,117 +10,52 @@
 namespace zarq::gtk {
 namespace {
 
+// A key with a name of its own, and its twin on the keypad (itself where it has none).
 struct NamedKey {
-  guint keyval;
-  char16_t key;
-};
-
-// The keys a shortcut names (platform/shortcuts.h) that are no letter or digit. "+" is "="
-// shifted on many layouts: either level of the key counts.
-constexpr NamedKey kNamedKeys[] = {
-    {GDK_KEY_Tab, shortcut_key::kTab},           {GDK_KEY_equal, shortcut_key::kPlus},
-    {GDK_KEY_plus, shortcut_key::kPlus},         {GDK_KEY_minus, shortcut_key::kMinus},
-    {GDK_KEY_KP_Add, shortcut_key::kKeypadPlus}, {GDK_KEY_KP_Subtract, shortcut_key::kKeypadMinus},
-};
-
-// The key a shortcut names for a key an accelerator sees; 0 for none.
-char16_t shortcutKeyOf(guint key) {
-  for (const NamedKey& k : kNamedKeys) {
-    if (k.keyval == key) return k.key;
-  }
-  const guint upper = gdk_keyval_to_upper(key);
-  const bool letterOrDigit =
-      (upper >= GDK_KEY_A && upper <= GDK_KEY_Z) || (upper >= GDK_KEY_0 && upper <= GDK_KEY_9);
-  // Keysyms of ASCII letters and digits are their characters.
-  return letterOrDigit ? static_cast<char16_t>(upper) : 0;
-}
-
-struct CharacterKey {
-  guint keyval;
-  char16_t unit;
-};
-
-constexpr CharacterKey kCharacterKeys[] = {
-    {GDK_KEY_BackSpace, 8}, {GDK_KEY_Tab, 9},        {GDK_KEY_KP_Tab, 9},  {GDK_KEY_Return, 13},
-    {GDK_KEY_KP_Enter, 13}, {GDK_KEY_ISO_Enter, 13}, {GDK_KEY_Escape, 27},
-};
-
-// A key that acts on its own, and its twin on the keypad (itself where it has none).
-struct ActingKey {
-  Key key;
+  char32_t name;
   guint keyval;
   guint keypad;
 };
 
-// The keypad's keys count as the same keys, as they do with Num Lock off on Windows; F10
-// with Shift and the context-menu key open the context menu.
-constexpr ActingKey kActingKeys[] = {
-    {Key::Left, GDK_KEY_Left, GDK_KEY_KP_Left},
-    {Key::Right, GDK_KEY_Right, GDK_KEY_KP_Right},
-    {Key::Home, GDK_KEY_Home, GDK_KEY_KP_Home},
-    {Key::End, GDK_KEY_End, GDK_KEY_KP_End},
-    {Key::Delete, GDK_KEY_Delete, GDK_KEY_KP_Delete},
-    {Key::Up, GDK_KEY_Up, GDK_KEY_KP_Up},
-    {Key::Down, GDK_KEY_Down, GDK_KEY_KP_Down},
-    {Key::PageUp, GDK_KEY_Page_Up, GDK_KEY_KP_Page_Up},
-    {Key::PageDown, GDK_KEY_Page_Down, GDK_KEY_KP_Page_Down},
-    {Key::Space, GDK_KEY_space, GDK_KEY_KP_Space},
-    {Key::Enter, GDK_KEY_Return, GDK_KEY_KP_Enter},
-    {Key::Enter, GDK_KEY_ISO_Enter, GDK_KEY_ISO_Enter},
-    {Key::F1, GDK_KEY_F1, GDK_KEY_F1},
-    {Key::F10, GDK_KEY_F10, GDK_KEY_F10},
-    {Key::Menu, GDK_KEY_Menu, GDK_KEY_Menu},
+// The keypad's keys count as the same keys, as they do with Num Lock off on Windows.
+constexpr NamedKey kNamedKeys[] = {
+    {key_name::kBackspace, GDK_KEY_BackSpace, GDK_KEY_BackSpace},
+    {key_name::kTab, GDK_KEY_Tab, GDK_KEY_KP_Tab},
+    {key_name::kEnter, GDK_KEY_Return, GDK_KEY_KP_Enter},
+    {key_name::kEnter, GDK_KEY_ISO_Enter, GDK_KEY_ISO_Enter},
+    {key_name::kEscape, GDK_KEY_Escape, GDK_KEY_Escape},
+    {key_name::kSpace, GDK_KEY_space, GDK_KEY_KP_Space},
+    {key_name::kLeft, GDK_KEY_Left, GDK_KEY_KP_Left},
+    {key_name::kRight, GDK_KEY_Right, GDK_KEY_KP_Right},
+    {key_name::kHome, GDK_KEY_Home, GDK_KEY_KP_Home},
+    {key_name::kEnd, GDK_KEY_End, GDK_KEY_KP_End},
+    {key_name::kDelete, GDK_KEY_Delete, GDK_KEY_KP_Delete},
+    {key_name::kUp, GDK_KEY_Up, GDK_KEY_KP_Up},
+    {key_name::kDown, GDK_KEY_Down, GDK_KEY_KP_Down},
+    {key_name::kPageUp, GDK_KEY_Page_Up, GDK_KEY_KP_Page_Up},
+    {key_name::kPageDown, GDK_KEY_Page_Down, GDK_KEY_KP_Page_Down},
+    {key_name::kF1, GDK_KEY_F1, GDK_KEY_F1},
+    {key_name::kF10, GDK_KEY_F10, GDK_KEY_F10},
+    {key_name::kMenu, GDK_KEY_Menu, GDK_KEY_Menu},
 };
 
-bool isLatinLetterOrDigit(guint keyval) {
-  return (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z) ||
-         (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z) ||
-         (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9);
-}
-
-// Keysyms of printable ASCII are the characters themselves.
-bool isPrintableAscii(guint keyval) { return keyval >= 0x20 && keyval <= 0x7E; }
-
-bool isPrintable(guint keyval) {
-  const gunichar c = gdk_keyval_to_unicode(keyval);
-  return c >= 0x20 && c != 0x7F;
-}
-
-// The Latin letter or digit of a pair of levels, unshifted first; 0 if neither is one.
-guint latinOf(const std::array<guint, 2>& levels) {
-  for (const guint keyval : levels) {
-    if (isLatinLetterOrDigit(keyval)) return gdk_keyval_to_lower(keyval);
-  }
-  return 0;
-}
-
 }  // namespace
+
+char32_t keyNameOf(guint keyval) {
+  for (const NamedKey& k : kNamedKeys) {
+    if (k.keyval == keyval || k.keypad == keyval) return k.name;
+  }
+  // Keysyms of printable ASCII are the characters themselves.
+  if (keyval >= 0x20 && keyval <= 0x7E) return keyNamed(keyval);
+  // Other keysyms that type ASCII are the keypad's.
+  const gunichar c = gdk_keyval_to_unicode(keyval);
+  if (c >= 0x20 && c <= 0x7E) return key_name::keypadKey(c);
+  return c > 0x7F ? c : 0;
+}
 
 Modifiers modifiersOf(GdkModifierType state) {
   return {(state & GDK_CONTROL_MASK) != 0, (state & GDK_SHIFT_MASK) != 0,
           (state & GDK_MOD1_MASK) != 0};
-}
-
-std::optional<ShortcutAction> shortcutFor(guint key, Modifiers mods) {
-  const char16_t shortcutKey = shortcutKeyOf(key);
-  if (shortcutKey == 0) return std::nullopt;
-  return shortcutOn(shortcutKey, mods);
-}
-
-std::optional<char16_t> controlCharacter(guint keyval, Modifiers mods) {
-  if (mods.ctrl || mods.alt) return std::nullopt;
-  for (const CharacterKey& c : kCharacterKeys) {
-    if (c.keyval == keyval) return c.unit;
-  }
-  return std::nullopt;
-}
-
-KeyStroke keyStrokeOf(guint keyval, Modifiers mods) {
-  if (mods.alt) return {};
-  for (const ActingKey& k : kActingKeys) {
-    if (k.keyval == keyval || k.keypad == keyval) return {k.key, mods.shift, mods.ctrl};
-  }
-  return {};
 }
 
 guint usKeyAt(guint hardwareKeycode) {
@@ -144,26 +78,11 @@ guint usKeyAt(guint hardwareKeycode) {
   return count > 0 ? syms[0] : 0;
 }
 
-guint acceleratorKey(const KeyLayouts& key) {
-  if (key.groups.empty()) return gdk_keyval_to_lower(key.usKey);
-  const std::array<guint, 2>& own =
-      key.groups[std::clamp<std::size_t>(key.group, 0, key.groups.size() - 1)];
-  if (const guint latin = latinOf(own)) return latin;
-  // Punctuation of a Latin layout and keys that type nothing are what the layout says.
-  if (!isPrintable(own[0]) || isPrintableAscii(own[0]) || isPrintableAscii(own[1])) {
-    return own[0];
-  }
-  for (const std::array<guint, 2>& levels : key.groups) {
-    if (const guint latin = latinOf(levels)) return latin;
-  }
-  return key.usKey ? gdk_keyval_to_lower(key.usKey) : own[0];
-}
-
-KeyLayouts keyLayoutsOf(const GdkEventKey* event) {
+KeyOnLayouts keyLayoutsOf(const GdkEventKey* event) {
   GdkKeymap* keymap = gdk_keymap_get_for_display(gdk_window_get_display(event->window));
-  KeyLayouts key;
+  KeyOnLayouts key;
   key.group = event->group;
-  key.usKey = usKeyAt(event->hardware_keycode);
+  key.usKey = keyNameOf(usKeyAt(event->hardware_keycode));
   GdkKeymapKey* entries = nullptr;
   guint* keyvals = nullptr;
   gint count = 0;
@@ -177,12 +96,12 @@ KeyLayouts keyLayoutsOf(const GdkEventKey* event) {
       if (key.groups.size() <= static_cast<std::size_t>(entry.group)) {
         key.groups.resize(entry.group + 1, {0, 0});
       }
-      key.groups[entry.group][entry.level] = keyvals[i];
+      key.groups[entry.group][entry.level] = keyNameOf(keyvals[i]);
     }
   }
   // A keymap that knows nothing of the key still has the event's own keyval.
   if (key.groups.empty()) {
-    key.groups.push_back({event->keyval, 0});
+    key.groups.push_back({keyNameOf(event->keyval), 0});
     key.group = 0;
   }
   return key;

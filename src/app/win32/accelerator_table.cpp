@@ -1,35 +1,13 @@
 #include "app/win32/accelerator_table.h"
 
+#include "app/win32/key_strokes.h"
+
 namespace zarq::win32 {
 namespace {
 
-WORD virtualKeyOf(char16_t key) {
-  switch (key) {
-    case shortcut_key::kTab:
-      return VK_TAB;
-    case shortcut_key::kPlus:
-      return VK_OEM_PLUS;
-    case shortcut_key::kMinus:
-      return VK_OEM_MINUS;
-    case shortcut_key::kKeypadPlus:
-      return VK_ADD;
-    case shortcut_key::kKeypadMinus:
-      return VK_SUBTRACT;
-    default:
-      return key;  // letters and digits are their own virtual keys
-  }
-}
-
 BYTE flagsOf(ShortcutModifiers modifiers) {
-  switch (modifiers) {
-    case ShortcutModifiers::Ctrl:
-      return FVIRTKEY | FCONTROL;
-    case ShortcutModifiers::Shift:
-      return FVIRTKEY | FSHIFT;
-    case ShortcutModifiers::CtrlShift:
-      break;
-  }
-  return FVIRTKEY | FCONTROL | FSHIFT;
+  return FVIRTKEY | (modifiers != ShortcutModifiers::Shift ? FCONTROL : 0) |
+         (modifiers != ShortcutModifiers::Ctrl ? FSHIFT : 0);
 }
 
 WORD commandOf(const ShortcutAction& action) {

@@ -5,37 +5,27 @@
 namespace zarq::win32 {
 namespace {
 
-TEST(KeyStrokesTest, TheKeysThatActWhenReleasedCarryShiftAndCtrl) {
+// What a key does is the core's (platform/keys.h); here, the names virtual keys reach.
+TEST(KeyStrokesTest, VirtualKeysAreNamedAndBack) {
   const struct {
-    WPARAM virtualKey;
-    bool shift, ctrl;
-    KeyStroke stroke;
+    WORD virtualKey;
+    char32_t name;
   } cases[] = {
-      {VK_LEFT, false, false, Key::Left},
-      {VK_RIGHT, false, false, Key::Right},
-      {VK_HOME, false, false, Key::Home},
-      {VK_END, false, false, Key::End},
-      {VK_DELETE, false, false, Key::Delete},
-      {VK_LEFT, true, false, {Key::Left, true, false}},
-      {VK_RIGHT, false, true, {Key::Right, false, true}},
-      {VK_HOME, true, true, {Key::Home, true, true}},
-      {VK_UP, false, false, Key::Up},
-      {VK_DOWN, false, false, Key::Down},
-      {VK_PRIOR, false, false, Key::PageUp},
-      {VK_NEXT, false, false, Key::PageDown},
-      {VK_SPACE, false, false, Key::Space},
-      {VK_RETURN, false, false, Key::Enter},
-      {VK_F1, false, false, Key::F1},
-      {VK_F10, true, false, {Key::F10, true, false}},
-      {VK_APPS, false, false, Key::Menu},
-      {VK_BACK, false, false, Key::Other},
-      {VK_TAB, true, false, Key::Other},
-      {VK_NUMPAD4, false, false, Key::Other},
-      {'A', false, true, Key::Other},
+      {'A', u'A'},
+      {'7', u'7'},
+      {VK_LEFT, key_name::kLeft},
+      {VK_NEXT, key_name::kPageDown},
+      {VK_RETURN, key_name::kEnter},
+      {VK_APPS, key_name::kMenu},
+      {VK_OEM_PLUS, key_name::kPlus},
+      {VK_SUBTRACT, key_name::kKeypadMinus},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(keyStrokeOf(c.virtualKey, c.shift, c.ctrl), c.stroke) << c.virtualKey;
+    EXPECT_EQ(keyNameOf(c.virtualKey), c.name) << c.virtualKey;
+    EXPECT_EQ(virtualKeyOf(c.name), c.virtualKey) << c.virtualKey;
   }
+  EXPECT_EQ(keyNameOf(VK_NUMPAD4), 0u);  // 'd' as a character: no letter key
+  EXPECT_EQ(keyStrokeOf(VK_HOME, true, true), KeyStroke(Key::Home, true, true));
 }
 
 }  // namespace

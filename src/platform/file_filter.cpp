@@ -1,8 +1,8 @@
-#include "backend/gtk/file_pattern.h"
+#include "platform/file_filter.h"
 
 #include <algorithm>
 
-namespace zarq::gtk {
+namespace zarq {
 namespace {
 
 std::string globFor(std::string_view pattern) {
@@ -40,4 +40,4 @@ std::string_view mimeTypeForFilterPattern(std::string_view pattern) {
   return pattern == "*.set" ? "application/x-zarq-preset" : "";
 }
 
-}  // namespace zarq::gtk
+}  // namespace zarq
