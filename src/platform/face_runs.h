@@ -6,6 +6,9 @@
 
 #include <cstddef>
 #include <functional>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "common/text.h"
@@ -52,5 +55,53 @@ std::vector<float> caretPositionsByCharacter(TextView text,
 // Where a line `width` wide starts in `layout`, aligned so, with `margin` kept inside the
 // layout's near and far edges.
 float lineStart(Align align, RectF layout, float width, float margin);
+
+// Which face of a font draws each character, found once a character and kept: the font's own
+// (face 0) unless the back end names another family for it, one face a family, numbered as
+// they are first needed. Blanks and control characters stay with the font's own. Shared
+// between threads.
+//
+// `Family` names a family; `Face` is what drawing in one takes.
+template <typename Family, typename Face>
+class FaceChooser {
+ public:
+  FaceChooser(Family family, Face own) { faces_.push_back({std::move(family), std::move(own)}); }
+
+  // `familyFor(c)` is asked once a character: the family that draws it instead of the font's
+  // own, none when the font's own has it or no family has. `open(family)` is asked once a
+  // family: the face drawn in, none when nothing can be drawn in it, and its characters then
+  // stay with the font's own.
+  int faceOf(char32_t c, const std::function<std::optional<Family>(char32_t)>& familyFor,
+             const std::function<std::optional<Face>(const Family&)>& open) {
+    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0)) return 0;
+    const std::lock_guard lock(mutex_);
+    if (const auto known = chosen_.find(c); known != chosen_.end()) return known->second;
+    const std::optional<Family> family = familyFor(c);
+    return chosen_[c] = family ? faceOfFamily(*family, open) : 0;
+  }
+
+  // Face `index`, as faceOf has numbered it.
+  Face face(int index) const {
+    const std::lock_guard lock(mutex_);
+    return *faces_[static_cast<std::size_t>(index)].face;
+  }
+
+ private:
+  struct Opened {
+    Family family;
+    std::optional<Face> face;
+  };
+  int faceOfFamily(const Family& family,
+                   const std::function<std::optional<Face>(const Family&)>& open) {
+    std::size_t index = 0;
+    while (index < faces_.size() && faces_[index].family != family) ++index;
+    if (index == faces_.size()) faces_.push_back({family, open(family)});
+    return faces_[index].face ? static_cast<int>(index) : 0;
+  }
+
+  mutable std::mutex mutex_;
+  std::vector<Opened> faces_;
+  std::unordered_map<char32_t, int> chosen_;
+};
 
 }  // namespace zarq

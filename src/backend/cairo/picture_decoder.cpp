@@ -1,17 +1,9 @@
 #include "backend/cairo/picture_decoder.h"
 
 #include "backend/cairo/row_decoding.h"
-#include "common/picture_format.h"
-#include "platform/file_system.h"
 
 namespace zarq {
 namespace {
-
-// The header of a regular file; a pipe or a device is no picture.
-PictureHeader headerOf(const std::filesystem::path& file) {
-  const FileHandle in = openRegularFile(file);
-  return in ? readPictureHeader(in.get()) : PictureHeader{};
-}
 
 bool done(RowDecoding decoding) { return decoding == RowDecoding::Done; }
 
@@ -24,14 +16,8 @@ bool doneOrLoaded(RowDecoding decoding, const std::filesystem::path& file, const
 
 }  // namespace
 
-std::optional<ImageSize> PictureDecoder::probe(const std::filesystem::path& file) {
-  const PictureHeader header = headerOf(file);
-  if (!mayDecode(header)) return std::nullopt;
-  return ImageSize{static_cast<int>(header.width), static_cast<int>(header.height)};
-}
-
 bool PictureDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {
-  const PictureHeader header = headerOf(file);
+  const PictureHeader header = readPictureHeader(file);
   if (!mayDecode(header)) return false;
   switch (header.format) {
     case PictureFormat::Png:

@@ -6,13 +6,12 @@
 // giflib and WebP to libwebp. Anything else, an SVG named "ID.PNG" included, is refused
 // before any decoder sees it.
 
-#include "platform/platform.h"
+#include "platform/header_probed_decoder.h"
 
 namespace zarq {
 
-class PictureDecoder final : public ImageDecoder {
+class PictureDecoder final : public HeaderProbedDecoder {
  public:
-  std::optional<ImageSize> probe(const std::filesystem::path& file) override;
   bool decodeRows(const std::filesystem::path& file, RowSink& sink) override;
 };
 

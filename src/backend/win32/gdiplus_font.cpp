@@ -1,7 +1,5 @@
 #include "backend/win32/gdiplus_font.h"
 
-#include <algorithm>
-
 namespace zarq::win32 {
 namespace {
 
@@ -14,13 +12,6 @@ constexpr const wchar_t* kFamilies[] = {
     L"SimHei",
     L"Noto Sans CJK SC",
 };
-
-// The name GDI+ gives a family.
-std::wstring nameOf(GdipFontFamily& family) {
-  wchar_t name[LF_FACESIZE] = {};
-  GdipGetFamilyName(family.get(), name, LANG_NEUTRAL);
-  return name;
-}
 
 // Tried in this order before any other installed family.
 constexpr const wchar_t* kFallbackFamilies[] = {
@@ -59,47 +50,8 @@ std::wstring gdiFamilyName(IDWriteFontFamily* family, IDWriteFont* font) {
   return firstName(names.Get());
 }
 
-bool isBlankOrControl(char32_t c) { return c <= 0x20 || (c >= 0x7F && c <= 0xA0); }
-
-}  // namespace
-
-GdiplusFont::GdiplusFont() {
-  for (const wchar_t* name : kFamilies) {
-    GdipFontFamily probe;
-    // A family that is not installed fails with FontFamilyNotFound.
-    if (GdipCreateFontFamilyFromName(name, nullptr, probe.out()) == Gdiplus::Ok) {
-      family_ = name;
-      break;
-    }
-  }
-  GdipFontFamily family;
-  createFamily(family);
-  faces_.push_back({family_.empty() ? nameOf(family) : family_, measureAscent(family), true, {}});
-  ComPtr<IDWriteFactory> factory;
-  if (FAILED(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
-                                 reinterpret_cast<IUnknown**>(factory.GetAddressOf()))) ||
-      FAILED(factory->GetSystemFontCollection(&collection_, FALSE))) {
-    return;
-  }
-  main_ = regularFontOf(faces_[0].family);
-  for (const wchar_t* name : kFallbackFamilies) {
-    if (DWriteFont font = regularFontOf(name)) chain_.push_back({name, std::move(font)});
-  }
-}
-
-float GdiplusFont::measureAscent(GdipFontFamily& family) const {
-  UINT16 ascent = 0, em = 0;
-  GdipGetCellAscent(family.get(), Gdiplus::FontStyleRegular, &ascent);
-  GdipGetEmHeight(family.get(), Gdiplus::FontStyleRegular, &em);
-  return ascent > 0 && em > 0 ? static_cast<float>(ascent) / em : 1.f;
-}
-
-void GdiplusFont::createFamily(GdipFontFamily& family, int face) const {
-  std::wstring name = family_;
-  if (face > 0) {
-    const std::lock_guard lock(mutex_);
-    if (!faces_[face].family.empty()) name = faces_[face].family;
-  }
+// A new family handle of `name`; GDI+'s generic sans-serif for no name.
+void createFamily(GdipFontFamily& family, const std::wstring& name) {
   if (name.empty()) {
     GdipGetGenericFontFamilySansSerif(family.out());
   } else {
@@ -107,15 +59,59 @@ void GdiplusFont::createFamily(GdipFontFamily& family, int face) const {
   }
 }
 
-void GdiplusFont::createFont(GdipFont& font, float sizePx, int face) const {
-  GdipFontFamily family;
-  createFamily(family, face);
-  GdipCreateFont(family.get(), sizePx, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel, font.out());
+// The name GDI+ knows `family` by; the generic sans-serif's for no family.
+std::wstring nameOf(const std::wstring& family) {
+  if (!family.empty()) return family;
+  GdipFontFamily generic;
+  createFamily(generic, family);
+  wchar_t name[LF_FACESIZE] = {};
+  GdipGetFamilyName(generic.get(), name, LANG_NEUTRAL);
+  return name;
 }
 
-float GdiplusFont::ascentEm(int face) const {
-  const std::lock_guard lock(mutex_);
-  return faces_[face].ascentEm;
+// How far the baseline of `name` lies below the top of a line, in em; none when GDI+ cannot
+// open the family.
+std::optional<float> ascentEmOf(const std::wstring& name) {
+  GdipFontFamily family;
+  createFamily(family, name);
+  if (!family) return std::nullopt;
+  UINT16 ascent = 0, em = 0;
+  GdipGetCellAscent(family.get(), Gdiplus::FontStyleRegular, &ascent);
+  GdipGetEmHeight(family.get(), Gdiplus::FontStyleRegular, &em);
+  return ascent > 0 && em > 0 ? static_cast<float>(ascent) / em : 1.f;
+}
+
+// The first of the families that is installed; none for the generic sans-serif.
+std::wstring installedFamily() {
+  for (const wchar_t* name : kFamilies) {
+    GdipFontFamily probe;
+    // A family that is not installed fails with FontFamilyNotFound.
+    if (GdipCreateFontFamilyFromName(name, nullptr, probe.out()) == Gdiplus::Ok) return name;
+  }
+  return {};
+}
+
+}  // namespace
+
+GdiplusFont::GdiplusFont()
+    : family_(installedFamily()),
+      faces_({nameOf(family_), {}}, {{}, ascentEmOf(family_).value_or(1), {}}) {
+  ComPtr<IDWriteFactory> factory;
+  if (FAILED(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
+                                 reinterpret_cast<IUnknown**>(factory.GetAddressOf()))) ||
+      FAILED(factory->GetSystemFontCollection(&collection_, FALSE))) {
+    return;
+  }
+  main_ = regularFontOf(nameOf(family_));
+  for (const wchar_t* name : kFallbackFamilies) {
+    if (DWriteFont font = regularFontOf(name)) chain_.push_back({name, std::move(font)});
+  }
+}
+
+void GdiplusFont::createFont(GdipFont& font, float sizePx, int face) const {
+  GdipFontFamily family;
+  createFamily(family, face > 0 ? faces_.face(face).family : family_);
+  GdipCreateFont(family.get(), sizePx, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel, font.out());
 }
 
 GdiplusFont::DWriteFont GdiplusFont::regularFontOf(const std::wstring& family) const {
@@ -132,7 +128,13 @@ GdiplusFont::DWriteFont GdiplusFont::regularFontOf(const std::wstring& family) c
   return font;
 }
 
-GdiplusFont::Fallback GdiplusFont::anyFamilyWith(char32_t c) const {
+std::optional<GdiplusFont::Fallback> GdiplusFont::familyFor(char32_t c) const {
+  // Without DirectWrite, or without the chosen family in its collection, nothing is known of
+  // any family: everything stays in the chosen one.
+  if (!main_ || has(main_.Get(), c)) return std::nullopt;
+  for (const Fallback& fallback : chain_) {
+    if (has(fallback.font.Get(), c)) return fallback;
+  }
   const UINT32 count = collection_->GetFontFamilyCount();
   for (UINT32 i = 0; i < count; ++i) {
     ComPtr<IDWriteFontFamily> family;
@@ -144,47 +146,31 @@ GdiplusFont::Fallback GdiplusFont::anyFamilyWith(char32_t c) const {
     }
     if (!has(font.Get(), c)) continue;
     std::wstring name = gdiFamilyName(family.Get(), font.Get());
-    if (!name.empty()) return {std::move(name), std::move(font)};
+    if (!name.empty()) return Fallback{std::move(name), std::move(font)};
   }
-  return {};
+  return std::nullopt;
 }
 
-int GdiplusFont::faceFor(const Fallback& fallback) const {
-  if (!fallback.font) return 0;
-  for (std::size_t i = 0; i < faces_.size(); ++i) {
-    if (faces_[i].family == fallback.name) return static_cast<int>(i);
-  }
-  Face face{fallback.name, 1, false, {}};
-  GdipFontFamily family;
-  if (GdipCreateFontFamilyFromName(face.family.c_str(), nullptr, family.out()) == Gdiplus::Ok) {
-    face.ascentEm = measureAscent(family);
-    face.opens = true;
-  }
+std::optional<GdiplusFont::Face> GdiplusFont::open(const Fallback& fallback) const {
+  // A family GDI+ cannot open draws nothing.
+  const std::optional<float> ascentEm = ascentEmOf(fallback.name);
+  if (!ascentEm) return std::nullopt;
+  Face face{fallback.name, *ascentEm, {}};
   fallback.font->CreateFontFace(&face.glyphs);
-  faces_.push_back(std::move(face));
-  return static_cast<int>(faces_.size() - 1);
+  return face;
 }
 
-int GdiplusFont::faceOf(char32_t c) const {
-  // Without DirectWrite, or without the chosen family in its collection, nothing is known of
-  // any family: everything stays in the chosen one.
-  if (!main_ || isBlankOrControl(c)) return 0;
-  const std::lock_guard lock(mutex_);
-  if (const auto known = chosen_.find(c); known != chosen_.end()) return known->second;
-  int face = 0;
-  if (!has(main_.Get(), c)) {
-    const auto named = std::find_if(chain_.begin(), chain_.end(),
-                                    [c](const Fallback& f) { return has(f.font.Get(), c); });
-    face = faceFor(named != chain_.end() ? *named : anyFamilyWith(c));
-  }
-  // A family GDI+ cannot open draws nothing: its characters stay with the chosen family.
-  return chosen_[c] = faces_[face].opens ? face : 0;
+std::vector<FaceRun> GdiplusFont::faceRuns(TextView text) const {
+  return zarq::faceRuns(text, [this](char32_t c) {
+    return faces_.faceOf(
+        c, [this](char32_t lacked) { return familyFor(lacked); },
+        [this](const Fallback& fallback) { return open(fallback); });
+  });
 }
 
 GlyphRun GdiplusFont::glyphs(int face, TextView text) const {
   GlyphRun run;
-  const std::lock_guard lock(mutex_);
-  IDWriteFontFace* glyphs = faces_[face].glyphs.Get();
+  const ComPtr<IDWriteFontFace> glyphs = faces_.face(face).glyphs;
   std::vector<UINT32> codePoints;
   for (std::size_t at = 0; at < text.size(); at = nextCharacter(text, at)) {
     codePoints.push_back(codePointAt(text, at));

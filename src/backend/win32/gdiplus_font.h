@@ -16,9 +16,8 @@
 #include <wrl/client.h>
 // clang-format on
 
-#include <mutex>
+#include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "backend/win32/gdiplus_object.h"
@@ -39,17 +38,13 @@ class GdiplusFont {
   // Picks the family; GDI+ must be running.
   GdiplusFont();
 
-  // A new family handle of face `face` (0: the chosen family), owned by `family`.
-  void createFamily(GdipFontFamily& family, int face = 0) const;
-  // A font of face `face` at `sizePx` pixels, regular style.
+  // A font of face `face` (0: the chosen family) at `sizePx` pixels, regular style.
   void createFont(GdipFont& font, float sizePx, int face = 0) const;
   // How far the face's baseline lies below the top of a line, in em.
-  float ascentEm(int face = 0) const;
+  float ascentEm(int face = 0) const { return faces_.face(face).ascentEm; }
   // The text cut where the face that has its characters changes; one run for a text the
   // chosen family draws whole, none for an empty text.
-  std::vector<FaceRun> faceRuns(TextView text) const {
-    return zarq::faceRuns(text, [this](char32_t c) { return faceOf(c); });
-  }
+  std::vector<FaceRun> faceRuns(TextView text) const;
   // The glyphs of a run in a face other than the first. Those faces are drawn glyph by glyph:
   // GDI+ looks characters up one UTF-16 unit at a time in places (Wine), which would turn a
   // character beyond the first plane into two boxes.
@@ -61,22 +56,19 @@ class GdiplusFont {
   struct Fallback {
     std::wstring name;  // as GDI+ knows it
     DWriteFont font;
+    bool operator==(const Fallback& other) const { return name == other.name; }
   };
   struct Face {
-    std::wstring family;  // as GDI+ knows it
+    std::wstring family;  // as GDI+ knows it; empty for the chosen family
     float ascentEm = 1;
-    bool opens = true;                               // GDI+ can draw in it
     Microsoft::WRL::ComPtr<IDWriteFontFace> glyphs;  // none for the chosen family
   };
-  float measureAscent(GdipFontFamily& family) const;
+  // The face of `fallback`; none when GDI+ cannot draw in it.
+  std::optional<Face> open(const Fallback& fallback) const;
   DWriteFont regularFontOf(const std::wstring& family) const;
-  // Any installed family with the character; no font when none has it.
-  Fallback anyFamilyWith(char32_t c) const;
-  // The face of `fallback`, added to the faces found when it is new; 0 for no font.
-  int faceFor(const Fallback& fallback) const;
-  // The face of a character; 0 when no other installed family has it, or GDI+ cannot open
-  // the one that has.
-  int faceOf(char32_t c) const;
+  // The family that draws a character the chosen one lacks: the first of the named fallbacks
+  // that has it, else any installed family with it.
+  std::optional<Fallback> familyFor(char32_t c) const;
 
   // The chosen family's name; empty for the generic sans-serif.
   std::wstring family_;
@@ -84,11 +76,8 @@ class GdiplusFont {
   DWriteFont main_;
   // The named fallbacks that are installed, in the order they are tried.
   std::vector<Fallback> chain_;
-  // The faces found so far; 0 is the chosen family. Found while text is measured or drawn:
-  // guarded, since the font is shared.
-  mutable std::mutex mutex_;
-  mutable std::vector<Face> faces_;
-  mutable std::unordered_map<char32_t, int> chosen_;
+  // Found while text is measured or drawn.
+  mutable FaceChooser<Fallback, Face> faces_;
 };
 
 }  // namespace zarq::win32

@@ -11,50 +11,19 @@ constexpr CLSID kPngEncoder = {
 
 }  // namespace
 
-GdiplusFrame::GdiplusFrame(GdiplusText& text, float scale) : text_(text), scale_(scale) {}
-
-void GdiplusFrame::setScale(float scale) {
-  if (scale == scale_) return;
-  scale_ = scale;
-  letGo();
-}
-
-void GdiplusFrame::letGo() {
-  canvas_.reset();
-  graphics_.reset();
-  bitmap_.reset();
-  // clear() would keep the memory.
-  std::vector<std::uint32_t>().swap(drawing_);
-  std::vector<std::uint32_t>().swap(shown_);
-}
-
-void GdiplusFrame::makePixels() const {
-  if (!shown_.empty()) return;
-  const std::size_t count = static_cast<std::size_t>(width()) * height();
-  drawing_.assign(count, 0xFF000000);
-  shown_.assign(count, 0xFF000000);
+Canvas& GdiplusFrame::startDrawing(std::uint32_t* pixels) {
   GdipCreateBitmapFromScan0(width(), height(), width() * 4, PixelFormat32bppARGB,
-                            reinterpret_cast<BYTE*>(drawing_.data()), bitmap_.out());
-}
-
-Canvas& GdiplusFrame::beginFrame() {
-  makePixels();
-  canvas_.reset();
+                            reinterpret_cast<BYTE*>(pixels), bitmap_.out());
   GdipGetImageGraphicsContext(bitmap_.get(), graphics_.out());
-  GdipGraphicsClear(graphics_.get(), 0xFF000000);
-  GdipScaleWorldTransform(graphics_.get(), scale_, scale_, Gdiplus::MatrixOrderPrepend);
-  canvas_.emplace(graphics_, text_, scale_);
-  return *canvas_;
+  GdipScaleWorldTransform(graphics_.get(), scale(), scale(), Gdiplus::MatrixOrderPrepend);
+  return canvas_.emplace(graphics_, text_, scale());
 }
 
-void GdiplusFrame::present() {
-  makePixels();
+void GdiplusFrame::stopDrawing() {
   canvas_.reset();
   // Deleting the graphics context finishes its drawing into the pixels.
   graphics_.reset();
-  shown_ = drawing_;
-  ++framesPresented_;
-  if (onPresent_) onPresent_();
+  bitmap_.reset();
 }
 
 std::string GdiplusFrame::pngBytes() const {

@@ -37,88 +37,53 @@ class ComScope {
 
 using Microsoft::WRL::ComPtr;
 
-// The first frame of an image file, decoded by the decoder chosen for its format.
-struct OpenImage {
-  // Declared first, closed last: the stream reads it.
-  FileHandle file;
-  ComPtr<IWICImagingFactory> factory;
-  ComPtr<IStream> stream;
-  ComPtr<IWICBitmapDecoder> decoder;
-  ComPtr<IWICBitmapFrameDecode> frame;
-  ImageSize size;
-};
-
-// Windows' own decoder of each format an illustration comes in, never one that another
-// program installed for its bytes. WebP's comes with Windows 10's media extensions.
-const CLSID* decoderFor(PictureFormat format) {
-  static constexpr CLSID kWebp = {
-      0x7693E886, 0x51C9, 0x4070, {0x84, 0x19, 0x9F, 0x70, 0x73, 0x8E, 0xC8, 0xFA}};
-  switch (format) {
-    case PictureFormat::Png:
-      return &CLSID_WICPngDecoder;
-    case PictureFormat::Jpeg:
-      return &CLSID_WICJpegDecoder;
-    case PictureFormat::Bmp:
-      return &CLSID_WICBmpDecoder;
-    case PictureFormat::Gif:
-      return &CLSID_WICGifDecoder;
-    case PictureFormat::Webp:
-      return &kWebp;
-    case PictureFormat::Other:
-      break;
-  }
-  return nullptr;
-}
-
-bool open(const std::filesystem::path& file, OpenImage& image) {
-  // The bytes decoded are those of the file whose header was checked, never of a file put at
-  // its name since.
-  image.file = openRegularFile(file);
-  if (!image.file) return false;
-  const PictureHeader header = readPictureHeader(image.file.get());
-  if (!mayDecode(header)) return false;
-  image.stream = streamOver(image.file.get());
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(image.factory.GetAddressOf()))) ||
-      FAILED(CoCreateInstance(*decoderFor(header.format), nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IWICBitmapDecoder,
-                              reinterpret_cast<void**>(image.decoder.GetAddressOf()))) ||
-      FAILED(image.decoder->Initialize(image.stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
-      FAILED(image.decoder->GetFrame(0, image.frame.GetAddressOf()))) {
-    return false;
-  }
-  UINT width = 0, height = 0;
-  if (FAILED(image.frame->GetSize(&width, &height)) || width == 0 || height == 0) return false;
-  if (static_cast<long long>(width) * height > kMaxImagePixels) return false;
-  image.size = {static_cast<int>(width), static_cast<int>(height)};
-  return true;
-}
+// Windows' own decoder of each format an illustration comes in (PictureFormat's order), never
+// one that another program installed for its bytes. WebP's comes with Windows 10's media
+// extensions.
+constexpr CLSID kWebpDecoder = {
+    0x7693E886, 0x51C9, 0x4070, {0x84, 0x19, 0x9F, 0x70, 0x73, 0x8E, 0xC8, 0xFA}};
+const CLSID* const kDecoders[] = {&CLSID_WICPngDecoder, &CLSID_WICJpegDecoder, &CLSID_WICBmpDecoder,
+                                  &CLSID_WICGifDecoder, &kWebpDecoder};
 
 }  // namespace
 
-std::optional<ImageSize> WicDecoder::probe(const std::filesystem::path& file) {
-  ComScope com;
-  OpenImage image;
-  if (!open(file, image)) return std::nullopt;
-  return image.size;
-}
-
 bool WicDecoder::decodeRows(const std::filesystem::path& file, RowSink& sink) {
   ComScope com;
-  OpenImage image;
-  if (!open(file, image)) return false;
+  // The bytes decoded are those of the file whose header was checked, never of a file put at
+  // its name since. Declared first, closed last: the stream reads it.
+  const FileHandle in = openRegularFile(file);
+  if (!in) return false;
+  const PictureHeader header = readPictureHeader(in.get());
+  if (!mayDecode(header)) return false;
+  // The first frame, decoded by the decoder chosen for its format.
+  const ComPtr<IStream> stream = streamOver(in.get());
+  ComPtr<IWICImagingFactory> factory;
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  UINT frameWidth = 0, frameHeight = 0;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IWICImagingFactory,
+                              reinterpret_cast<void**>(factory.GetAddressOf()))) ||
+      FAILED(CoCreateInstance(*kDecoders[static_cast<int>(header.format)], nullptr,
+                              CLSCTX_INPROC_SERVER, IID_IWICBitmapDecoder,
+                              reinterpret_cast<void**>(decoder.GetAddressOf()))) ||
+      FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
+      FAILED(decoder->GetFrame(0, frame.GetAddressOf())) ||
+      FAILED(frame->GetSize(&frameWidth, &frameHeight)) || frameWidth == 0 || frameHeight == 0 ||
+      static_cast<long long>(frameWidth) * frameHeight > kMaxImagePixels) {
+    return false;
+  }
   // Straight blue, green, red and alpha bytes, whatever the file holds.
   ComPtr<IWICFormatConverter> converter;
-  if (FAILED(image.factory->CreateFormatConverter(converter.GetAddressOf())) ||
-      FAILED(converter->Initialize(image.frame.Get(), GUID_WICPixelFormat32bppBGRA,
+  if (FAILED(factory->CreateFormatConverter(converter.GetAddressOf())) ||
+      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA,
                                    WICBitmapDitherTypeNone, nullptr, 0,
                                    WICBitmapPaletteTypeCustom))) {
     return false;
   }
-  const int width = image.size.width;
-  const int height = image.size.height;
-  const UINT stride = static_cast<UINT>(width) * 4;
+  const int width = static_cast<int>(frameWidth);
+  const int height = static_cast<int>(frameHeight);
+  const UINT stride = frameWidth * 4;
   std::vector<BYTE> band(static_cast<std::size_t>(stride) * std::min(height, kBandRows));
   std::vector<std::uint32_t> row(width);
   sink.begin(width, height);

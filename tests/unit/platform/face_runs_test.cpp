@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace zarq {
 namespace {
@@ -62,6 +64,48 @@ TEST(FaceRunsTest, ALineStartsAtItsAlignmentWithTheMarginKeptAtTheEdges) {
   EXPECT_EQ(lineStart(Align::Near, layout, 80, 4), 104);
   EXPECT_EQ(lineStart(Align::Centre, layout, 80, 4), 160);
   EXPECT_EQ(lineStart(Align::Far, layout, 80, 4), 216);
+}
+
+// Families by name; a face is its family's name. The font's own is "own"; "broken" cannot be
+// opened.
+TEST(FaceRunsTest, EachCharacterAndEachFamilyIsAskedOnceAndFacesAreNumberedAsNeeded) {
+  const std::map<char32_t, std::string> families = {
+      {U'\U0001F600', "emoji"}, {U'\U0001F601', "emoji"}, {U'谱', "cjk"},  {U'面', "cjk"},
+      {U'\x2603', "broken"},    {U'\xA0', "emoji"},       {U' ', "emoji"}, {U'x', "own"}};
+  FaceChooser<std::string, std::string> chooser("own", "own");
+  std::map<char32_t, int> askedFor;
+  std::map<std::string, int> opened;
+  const auto faceOf = [&](char32_t c) {
+    return chooser.faceOf(
+        c,
+        [&](char32_t lacked) -> std::optional<std::string> {
+          ++askedFor[lacked];
+          const auto found = families.find(lacked);
+          if (found == families.end()) return std::nullopt;
+          return found->second;
+        },
+        [&](const std::string& family) -> std::optional<std::string> {
+          ++opened[family];
+          if (family == "broken") return std::nullopt;
+          return family;
+        });
+  };
+  const struct {
+    char32_t c;
+    int face;
+  } cases[] = {
+      {U'a', 0},          {U'谱', 1},     {U'\U0001F600', 2}, {U'面', 1},
+      {U'\U0001F601', 2}, {U'\x2603', 0}, {U'\x2603', 0},     {U'谱', 1},
+      {U'\xA0', 0},       {U' ', 0},      {U'x', 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(faceOf(c.c), c.face) << std::hex << int(c.c);
+  EXPECT_EQ(chooser.face(0), "own");
+  EXPECT_EQ(chooser.face(1), "cjk");
+  EXPECT_EQ(chooser.face(2), "emoji");
+  // Blanks and control characters are never asked about.
+  EXPECT_EQ(askedFor.count(U'\xA0') + askedFor.count(U' '), 0u);
+  for (const auto& [c, times] : askedFor) EXPECT_EQ(times, 1) << std::hex << int(c);
+  EXPECT_EQ(opened, (std::map<std::string, int>{{"broken", 1}, {"cjk", 1}, {"emoji", 1}}));
 }
 
 }  // namespace

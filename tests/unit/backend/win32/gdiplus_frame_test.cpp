@@ -7,28 +7,6 @@
 namespace zarq::win32 {
 namespace {
 
-TEST(GdiplusFrameTest, AFrameStartsBlackAndShowsWhatWasPaintedOnlyOncePresented) {
-  HeadlessPlatform platform;
-  GdiplusFrame& frame = platform.frame;
-  frame.beginFrame().fillRect({10, 20, 30, 40}, 0xFF336699);
-  EXPECT_EQ(frame.pixel(15, 25), 0xFF000000u);
-  frame.present();
-  EXPECT_EQ(frame.framesPresented(), 1);
-  EXPECT_EQ(frame.pixel(15, 25), 0xFF336699u);
-  EXPECT_EQ(frame.pixel(5, 25), 0xFF000000u);
-  frame.beginFrame();
-  frame.present();
-  EXPECT_EQ(frame.pixel(15, 25), 0xFF000000u);
-  // Let go at rest, the frame is black again until the next one drawn is presented.
-  frame.beginFrame().fillRect({10, 20, 30, 40}, 0xFF336699);
-  frame.present();
-  frame.letGo();
-  EXPECT_EQ(frame.pixel(15, 25), 0xFF000000u);
-  frame.beginFrame().fillRect({10, 20, 30, 40}, 0xFF336699);
-  frame.present();
-  EXPECT_EQ(frame.pixel(15, 25), 0xFF336699u);
-}
-
 TEST(GdiplusFrameTest, AtOneAndAHalfTheLogicalFrameIsPaintedLarger) {
   HeadlessPlatform platform;
   GdiplusFrame& frame = platform.frame;
