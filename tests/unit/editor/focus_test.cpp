@@ -36,14 +36,6 @@ class FocusTest : public testing::InputTest {
     ASSERT_EQ(focused(), control);
   }
   std::size_t steps() const { return form->history.undo.size(); }
-  // Everything that can show on the pages: the boxes that show fields ticked, a type chosen.
-  void showEverything() {
-    showPage(*form, 4);
-    clickBox(box::scoreIncrease);
-    clickBox(box::songNameSplit);
-    clickLabel(label::obtainedType);
-    clickBox(box::obtainedSplit);
-  }
 };
 
 // What Tab stops at on the page, by name, a slider marked so.

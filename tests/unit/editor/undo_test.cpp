@@ -29,11 +29,6 @@ class UndoTest : public testing::InputTest {
     }
   }
   void redo() { command(Command::Redo); }
-  void clickOption(int pair, bool first) {
-    const OptionPair& p = form->optionPairs[pair];
-    const float x = first ? p.x + p.width1 / 2 : p.x + p.width1 + p.gap + p.width2 / 2;
-    click(x, p.y + p.height / 2);
-  }
   void dragSlider(int index, float toX) {
     const Slider& s = form->sliders[index];
     press(s.x, s.y);
