@@ -90,7 +90,7 @@ TEST_F(ChartImportTest, AutoFillWritesEveryFieldTheChartGives) {
 TEST_F(ChartImportTest, AutoFillWithoutTheChartSaysSoAndChangesNothing) {
   const std::vector<Text> before = fieldTexts();
   autoFillFromChart(*form);
-  EXPECT_EQ(messageTexts(), std::vector<Text>{u"Pim酱打不开谱面 ╭(╯^╰)╮"});
+  ASSERT_EQ(messageTexts(), std::vector<Text>{u"Pim酱打不开谱面 ╭(╯^╰)╮"});
   EXPECT_EQ(platform.host.messages[0].title, u"Zarq Radoziro 设置填写器 - 拖拽文件");
   EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(fieldTexts(), before);
@@ -310,7 +310,7 @@ TEST_F(ChartImportTest, AFolderWithoutAChartToCopyOrACancelledDialogChangesNothi
     platform.host.messages.clear();
     if (c.chosen) chooseFolder(*c.chosen);
     importChartFolder(*form);
-    EXPECT_EQ(messageTexts(), c.messages) << c.name;
+    ASSERT_EQ(messageTexts(), c.messages) << c.name;
     if (!c.messages.empty()) EXPECT_EQ(platform.host.messages[0].buttons, c.buttons) << c.name;
     EXPECT_EQ(fieldTexts(), before) << c.name;
   }
