@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -82,7 +83,7 @@ Snapshot runOnce(const SweepPath& path, int failAt, Fault fault) {
 
 }  // namespace
 
-SweepCount sweepFaults(const SweepPath& path) {
+void sweepFaults(const SweepPath& path) {
   Files before;
   {
     TempDir root;
@@ -96,12 +97,13 @@ SweepCount sweepFaults(const SweepPath& path) {
   const SweepRun clean = path.run(counter, cleanRoot.path());
   const Files after = filesBelow(cleanRoot.path());
   EXPECT_TRUE(clean.done && !clean.told) << path.name << ": fails without any fault";
-  SweepCount count{counter.calls(), 0};
-  EXPECT_GT(count.calls, 0) << path.name << ": makes no file-system call";
+  const int calls = counter.calls();
+  int injected = 0;
+  EXPECT_GT(calls, 0) << path.name << ": makes no file-system call";
 
-  for (int n = 1; n <= count.calls; ++n) {
+  for (int n = 1; n <= calls; ++n) {
     for (const Fault fault : kFaults) {
-      ++count.injected;
+      ++injected;
       const Snapshot got = runOnce(path, n, fault);
       const std::string where =
           path.name + ", call " + std::to_string(n) + " fails with " + faultName(fault);
@@ -145,7 +147,8 @@ SweepCount sweepFaults(const SweepPath& path) {
       }
     }
   }
-  return count;
+  std::printf("[ sweep    ] %s: %d calls, %d faults injected\n", path.name.c_str(), calls,
+              injected);
 }
 
 void putFile(const fs::path& file, const std::string& bytes) {

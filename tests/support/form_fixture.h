@@ -24,6 +24,12 @@ class FormTest : public ::testing::Test {
   void SetUp() override { build(); }
 
   TextField& field(int slot) { return form->fields[slot]; }
+  // The texts of the message boxes shown, in order.
+  std::vector<Text> messageTexts() const {
+    std::vector<Text> out;
+    for (const auto& m : platform.host.messages) out.push_back(m.text);
+    return out;
+  }
   // The texts of every visible bubble, in pool order.
   std::vector<Text> visibleStatuses() const {
     std::vector<Text> out;

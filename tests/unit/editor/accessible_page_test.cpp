@@ -120,11 +120,7 @@ TEST_F(AccessiblePageTest, FieldsWithoutCaptionsTakeTheNameOfWhatExplainsThem) {
 // With every box that shows fields ticked: a name tells a control from the others of its
 // role on its page, and every usable Tab stop can be focused by a tool.
 TEST_F(AccessiblePageTest, NamesAreUniqueWithinARoleAndEveryTabStopIsFocusable) {
-  showPage(*form, 4);
-  clickBox(box::scoreIncrease);
-  clickBox(box::songNameSplit);
-  clickLabel(label::obtainedType);
-  clickBox(box::obtainedSplit);
+  showEverything();
   for (int n = 1; n <= kPageCount; ++n) {
     showPage(*form, n);
     const AccessiblePage p = describePage(*form);

@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "common/paths.h"
 #include "editor/mouse.h"
 #include "editor/pages.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
 #include "form/slot_text.h"
+#include "support/fault_sweep.h"
 #include "support/form_fixture.h"
 #include "support/sample_chart.h"
 #include "validate/messages.h"
@@ -34,10 +32,8 @@ std::string copiedInTextMode(const std::string& chart) {
 #endif
 }
 
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contents;
+using testing::putFile;
 
 class ChartImportTest : public testing::FormTest {
  protected:
@@ -49,13 +45,16 @@ class ChartImportTest : public testing::FormTest {
   // A chart folder as the chart editor leaves it, outside the editor's folder.
   std::filesystem::path chartFolder(const std::string& id,
                                     const std::string& chart = testing::kSampleChart) {
-    const std::filesystem::path folder = source.path() / id;
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / (id + ".json"), std::ios::binary) << chart;
-    return folder;
+    putFile(source / id / (id + ".json"), chart);
+    return source / id;
   }
   void chooseFolder(const std::filesystem::path& folder) {
     platform.host.dialogResults.push_back(folder);
+  }
+  // Whether the field's check found the file it names.
+  bool found(int slot) {
+    const std::int16_t bubble = field(slot).bubble;
+    return bubble == kNoBubble || form->bubbles[bubble].status.find(u"未找到") == Text::npos;
   }
 
   testing::TempDir source;
@@ -84,15 +83,14 @@ TEST_F(ChartImportTest, AutoFillWritesEveryFieldTheChartGives) {
   for (const auto& e : expected) EXPECT_EQ(field(e.slot).text, e.text) << e.slot;
   EXPECT_EQ(form->chartScratch.background, u"cover.jpg");
   EXPECT_EQ(form->chartScratch.level, u"HD Lv14");
-  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(testing::kSampleChart));
+  EXPECT_EQ(contents(dir / "runfile.txt"), minifyChart(testing::kSampleChart));
   EXPECT_TRUE(platform.host.messages.empty());
 }
 
 TEST_F(ChartImportTest, AutoFillWithoutTheChartSaysSoAndChangesNothing) {
   const std::vector<Text> before = fieldTexts();
   autoFillFromChart(*form);
-  ASSERT_EQ(platform.host.messages.size(), 1u);
-  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱打不开谱面 ╭(╯^╰)╮");
+  ASSERT_EQ(messageTexts(), std::vector<Text>{u"Pim酱打不开谱面 ╭(╯^╰)╮"});
   EXPECT_EQ(platform.host.messages[0].title, u"Zarq Radoziro 设置填写器 - 拖拽文件");
   EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(fieldTexts(), before);
@@ -193,19 +191,19 @@ TEST_F(ChartImportTest, AFieldBeingEditedKeepsItsCaretInsideTheNewText) {
 
 TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
   const std::filesystem::path folder = chartFolder("MyChart");
-  std::ofstream(folder / "MyChart.JPG", std::ios::binary) << std::string("\xFF\xD8\x00\x01jpeg", 8);
-  std::ofstream(folder / "MyChart.ogg", std::ios::binary) << std::string("OggS\x00\r\n\x1A", 8);
+  putFile(folder / "MyChart.JPG", std::string("\xFF\xD8\x00\x01jpeg", 8));
+  putFile(folder / "MyChart.ogg", std::string("OggS\x00\r\n\x1A", 8));
   chooseFolder(folder);
   importChartFolder(*form);
 
   EXPECT_EQ(platform.host.dialogPrompts, std::vector<Text>{u"打开 Zarq 谱面文件夹"});
   EXPECT_TRUE(platform.host.messages.empty());
   EXPECT_EQ(field(slot::chartId).text, u"MyChart");
-  EXPECT_EQ(readFile(dir / "MyChart.json"), copiedInTextMode(testing::kSampleChart));
-  EXPECT_EQ(readFile(dir / "MyChart.JPG"), readFile(folder / "MyChart.JPG"));
+  EXPECT_EQ(contents(dir / "MyChart.json"), copiedInTextMode(testing::kSampleChart));
+  EXPECT_EQ(contents(dir / "MyChart.JPG"), contents(folder / "MyChart.JPG"));
   // The music is found whatever the case of its suffix, and copied as the field names it.
-  EXPECT_EQ(readFile(dir / "MyChart.OGG"), readFile(folder / "MyChart.ogg"));
-  EXPECT_EQ(readFile(dir / "runfile.txt"), minifyChart(testing::kSampleChart));
+  EXPECT_EQ(contents(dir / "MyChart.OGG"), contents(folder / "MyChart.ogg"));
+  EXPECT_EQ(contents(dir / "runfile.txt"), minifyChart(testing::kSampleChart));
   EXPECT_EQ(field(slot::songName).text, u"Sigma (Haocore Mix)");
   EXPECT_EQ(field(slot::holdBpm).text, u"180.00");
   EXPECT_EQ(field(slot::chartId).committedText, u"MyChart");
@@ -217,20 +215,18 @@ TEST_F(ChartImportTest, FolderImportCopiesChartAndMediaUnderTheFolderName) {
 // Names that differ from the chart ID only in case are found, as on Windows; two files that
 // both could be the illustration leave it not found.
 TEST_F(ChartImportTest, FolderImportFindsTheChartAndMediaWhateverTheirCase) {
-  const std::filesystem::path folder = source.path() / "Demo";
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder / "demo.json", std::ios::binary) << testing::kSampleChart;
-  std::ofstream(folder / "dEmO.ogg", std::ios::binary) << "music";
-  for (const char* name : {"demo.jpg", "DEMO.jpg"}) std::ofstream(folder / name) << name;
+  const std::filesystem::path folder = source / "Demo";
+  putFile(folder / "demo.json", testing::kSampleChart);
+  putFile(folder / "dEmO.ogg", "music");
+  for (const char* name : {"demo.jpg", "DEMO.jpg"}) putFile(folder / name, name);
   chooseFolder(folder);
   platform.host.answers.push_back(MessageAnswer::No);
   importChartFolder(*form);
   EXPECT_EQ(field(slot::chartId).text, u"Demo");
-  EXPECT_EQ(readFile(dir / "Demo.json"), copiedInTextMode(testing::kSampleChart));
-  EXPECT_EQ(readFile(dir / "Demo.OGG"), "music");
+  EXPECT_EQ(contents(dir / "Demo.json"), copiedInTextMode(testing::kSampleChart));
+  EXPECT_EQ(contents(dir / "Demo.OGG"), "music");
 #ifndef _WIN32
-  ASSERT_EQ(platform.host.messages.size(), 1u);
-  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱找不到曲绘 ╭(╯^╰)╮");
+  EXPECT_EQ(messageTexts(), std::vector<Text>{u"Pim酱找不到曲绘 ╭(╯^╰)╮"});
   EXPECT_FALSE(std::filesystem::exists(dir / "Demo.JPG"));
 #endif
 }
@@ -245,16 +241,14 @@ TEST_F(ChartImportTest, ChecksFindFilesThatDifferOnlyInCase) {
   setSlotText(*form, slot::audioExt, u"OGG");
   for (int slot : {slot::chartId, slot::illustrationExt, slot::audioExt}) {
     validateAndCommit(*form, slot, {.forced = true});
-    const std::int16_t bubble = field(slot).bubble;
-    const Text status = bubble == kNoBubble ? Text() : form->bubbles[bubble].status;
-    EXPECT_EQ(status.find(u"未找到"), Text::npos) << slot;
+    EXPECT_TRUE(found(slot)) << slot;
   }
 }
 
 TEST_F(ChartImportTest, FolderImportCopiesAsLongWorkWithTheBusyMarkOnScreen) {
   const std::filesystem::path folder = chartFolder("Big");
-  std::ofstream(folder / "Big.JPG", std::ios::binary) << std::string(1 << 20, 'j');
-  std::ofstream(folder / "Big.OGG", std::ios::binary) << std::string(1 << 20, 'o');
+  putFile(folder / "Big.JPG", std::string(1 << 20, 'j'));
+  putFile(folder / "Big.OGG", std::string(1 << 20, 'o'));
   chooseFolder(folder);
   // Each copy and the scan take half a second; the frames shown meanwhile carry the turning
   // mark in the bottom-right corner: a white ring around (916, 653), on a black page without
@@ -275,7 +269,7 @@ TEST_F(ChartImportTest, FolderImportCopiesAsLongWorkWithTheBusyMarkOnScreen) {
   // The chart's copy, its scan, the illustration, the music: a frame or more each.
   ASSERT_GE(ringPixels.size(), 4u);
   for (const int white : ringPixels) EXPECT_GT(white, 20);
-  EXPECT_EQ(readFile(dir / "Big.OGG"), std::string(1 << 20, 'o'));
+  EXPECT_EQ(contents(dir / "Big.OGG"), std::string(1 << 20, 'o'));
 }
 
 TEST_F(ChartImportTest, FolderImportReportsMissingMediaAndGoesOn) {
@@ -293,49 +287,45 @@ TEST_F(ChartImportTest, FolderImportReportsMissingMediaAndGoesOn) {
   EXPECT_EQ(field(slot::charter).text, u"谱师B");
 }
 
-TEST_F(ChartImportTest, FolderWithoutItsChartOrACancelledDialogChangesNothing) {
-  const std::vector<Text> before = fieldTexts();
-  importChartFolder(*form);  // cancelled
-  EXPECT_TRUE(platform.host.messages.empty());
-
-  const std::filesystem::path folder = source.path() / "Empty";
-  std::filesystem::create_directories(folder);
-  chooseFolder(folder);
-  importChartFolder(*form);
-  ASSERT_EQ(platform.host.messages.size(), 1u);
-  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱找不到谱面 ╭(╯^╰)╮");
-  EXPECT_EQ(platform.host.messages[0].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(fieldTexts(), before);
-  EXPECT_FALSE(std::filesystem::exists(dir / "Empty.json"));
-
-  // A name no one could type as the ID.
-  platform.host.messages.clear();
-  chooseFolder(source.path() / "two\nlines");
-  importChartFolder(*form);
-  ASSERT_EQ(platform.host.messages.size(), 1u);
-  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱打不开谱面 ╭(╯^╰)╮");
-  EXPECT_EQ(fieldTexts(), before);
-}
-
-TEST_F(ChartImportTest, AChartThatCannotBeCopiedIsReportedBeforeAnyFieldChanges) {
+TEST_F(ChartImportTest, AFolderWithoutAChartToCopyOrACancelledDialogChangesNothing) {
+  std::filesystem::create_directories(source / "Empty");
   // A folder where the chart should be: it exists but cannot be read as a file.
-  const std::filesystem::path folder = source.path() / "Odd";
-  std::filesystem::create_directories(folder / "Odd.json");
+  std::filesystem::create_directories(source / "Odd" / "Odd.json");
+  const struct {
+    const char* name;
+    std::optional<std::filesystem::path> chosen;  // none: the dialog cancelled
+    std::vector<Text> messages;
+    MessageButtons buttons;
+  } cases[] = {
+      {"cancelled", std::nullopt, {}, MessageButtons::Ok},
+      {"no chart", source / "Empty", {u"Pim酱找不到谱面 ╭(╯^╰)╮"}, MessageButtons::YesNo},
+      {"a name no one could type as the ID",
+       source / "two\nlines",
+       {u"Pim酱打不开谱面 ╭(╯^╰)╮"},
+       MessageButtons::Ok},
+      {"a folder as the chart", source / "Odd", {u"Pim酱打不开谱面 ╭(╯^╰)╮"}, MessageButtons::Ok},
+  };
   const std::vector<Text> before = fieldTexts();
-  chooseFolder(folder);
-  importChartFolder(*form);
-  ASSERT_EQ(platform.host.messages.size(), 1u);
-  EXPECT_EQ(platform.host.messages[0].text, u"Pim酱打不开谱面 ╭(╯^╰)╮");
-  EXPECT_EQ(fieldTexts(), before);
+  for (const auto& c : cases) {
+    platform.host.messages.clear();
+    if (c.chosen) chooseFolder(*c.chosen);
+    importChartFolder(*form);
+    ASSERT_EQ(messageTexts(), c.messages) << c.name;
+    if (!c.messages.empty()) {
+      EXPECT_EQ(platform.host.messages[0].buttons, c.buttons) << c.name;
+    }
+    EXPECT_EQ(fieldTexts(), before) << c.name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "Empty.json"));
 }
 
 TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
   const Text id = fileNameText(dir.path());
   const std::filesystem::path chart = dir / pathFromText(id + u".json");
-  std::ofstream(chart, std::ios::binary) << testing::kSampleChart;
+  putFile(chart, testing::kSampleChart);
   chooseFolder(dir.path() / "");  // as a dialog may give it, with a trailing separator
   importChartFolder(*form);
-  EXPECT_EQ(readFile(chart), testing::kSampleChart);
+  EXPECT_EQ(contents(chart), testing::kSampleChart);
   EXPECT_EQ(field(slot::chartId).text, id);
   EXPECT_EQ(field(slot::composer).text, u"曲师A");
 }
@@ -368,32 +358,23 @@ TEST_F(ChartImportTest, ALongFolderNameGivesTheShortenedIdToTheIdAndTheCopiesAli
   const std::string name = "Artist_-_A_Long_Song_Title_Extended_Mix_Hard_v2_final_2024";
   const std::string id = name.substr(0, 50);
   const std::filesystem::path folder = chartFolder(name);
-  std::ofstream(folder / (name + ".JPG"), std::ios::binary) << "picture";
-  std::ofstream(folder / (name + ".ogg"), std::ios::binary) << "music";
+  putFile(folder / (name + ".JPG"), "picture");
+  putFile(folder / (name + ".ogg"), "music");
   chooseFolder(folder);
   importChartFolder(*form);
 
   EXPECT_EQ(field(slot::chartId).text, textFromPath(id));
-  EXPECT_EQ(readFile(dir / (id + ".json")), copiedInTextMode(testing::kSampleChart));
-  EXPECT_EQ(readFile(dir / (id + ".JPG")), "picture");
-  EXPECT_EQ(readFile(dir / (id + ".OGG")), "music");
+  EXPECT_EQ(contents(dir / (id + ".json")), copiedInTextMode(testing::kSampleChart));
+  EXPECT_EQ(contents(dir / (id + ".JPG")), "picture");
+  EXPECT_EQ(contents(dir / (id + ".OGG")), "music");
   for (const char* suffix : {".json", ".JPG", ".OGG"}) {
     EXPECT_FALSE(std::filesystem::exists(dir / (name + suffix))) << suffix;
   }
-  for (int slot : {slot::chartId, slot::audioExt}) {
-    const std::int16_t bubble = field(slot).bubble;
-    const Text status = bubble == kNoBubble ? Text() : form->bubbles[bubble].status;
-    EXPECT_EQ(status.find(u"未找到"), Text::npos) << slot;
-  }
+  EXPECT_TRUE(found(slot::chartId));
+  EXPECT_TRUE(found(slot::audioExt));
   ASSERT_EQ(platform.host.messages.size(), 1u);
   EXPECT_NE(platform.host.messages[0].text.find(textFromPath(id) + u"\n"), Text::npos);
 }
-
-}  // namespace
-}  // namespace zarq
-
-namespace zarq {
-namespace {
 
 // The offer hangs under the chart ID once the chart is found; Yes on it runs the auto-fill,
 // and the offer goes until the chart ID changes.

@@ -11,11 +11,6 @@ namespace {
 
 class ClickActionsTest : public testing::InputTest {
  protected:
-  void clickOption(int pair, bool first) {
-    const OptionPair& p = form->optionPairs[pair];
-    const float x = first ? p.x + p.width1 / 2 : p.x + p.width1 + p.gap + p.width2 / 2;
-    click(x, p.y + p.height / 2);
-  }
   Text obtainedContent() const { return form->fields[slot::obtainedContent].text; }
 };
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <iterator>
 
@@ -22,10 +21,7 @@ namespace fs = std::filesystem;
 
 constexpr char16_t kSaveTitle[] = u"Zarq Radoziro 设置填写器 - 保存";
 
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::contents;
 
 class ClosingTest : public testing::FormTest {
  protected:

@@ -14,11 +14,6 @@ namespace {
 
 class CommandsTest : public testing::FormTest {
  protected:
-  std::vector<Text> messageTexts() const {
-    std::vector<Text> out;
-    for (const auto& m : platform.host.messages) out.push_back(m.text);
-    return out;
-  }
   // The field takes the keyboard as a click on it would leave it, the caret at the end.
   void edit(int slot) {
     TextField& f = field(slot);

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "editor/pages.h"
 #include "editor/preset_actions.h"
 #include "support/form_fixture.h"
@@ -22,18 +19,10 @@ std::string chart(const std::string& name) {
   return R"({"ZarqVersion":120,"name":")" + name + R"(","level":"IN  Lv.15","bpm":150})";
 }
 
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contents;
 
 class DropTest : public testing::FormTest {
  protected:
-  std::vector<Text> messageTexts() const {
-    std::vector<Text> out;
-    for (const auto& m : platform.host.messages) out.push_back(m.text);
-    return out;
-  }
   void answer(std::initializer_list<MessageAnswer> answers) {
     platform.host.answers.insert(platform.host.answers.end(), answers);
   }
@@ -97,8 +86,8 @@ TEST_F(DropTest, TwoChartsOnPageOneAreTakenInOrderEachWithItsQuestion) {
   EXPECT_EQ(messageTexts(), (std::vector<Text>{kChartQuestion, kChartQuestion}));
   EXPECT_EQ(field(slot::chartId).text, u"Second");
   EXPECT_EQ(field(slot::chartId).committedText, u"Second");
-  EXPECT_EQ(readFile(dir / "First.json"), chart("one"));
-  EXPECT_EQ(readFile(dir / "Second.json"), chart("two"));
+  EXPECT_EQ(contents(dir / "First.json"), chart("one"));
+  EXPECT_EQ(contents(dir / "Second.json"), chart("two"));
   // Yes to the second question filled the form from the second chart.
   EXPECT_EQ(field(slot::songName).text, u"two");
   EXPECT_EQ(field(slot::holdBpm).text, u"150.00");
@@ -109,7 +98,7 @@ TEST_F(DropTest, AChartAlreadyInTheEditorsFolderIsNeverOverwritten) {
   const std::filesystem::path dropped = elsewhere.write("Mine.json", chart("dropped"));
   answer({MessageAnswer::Yes});
   handleDrop(*form, {dropped});
-  EXPECT_EQ(readFile(dir / "Mine.json"), chart("kept"));
+  EXPECT_EQ(contents(dir / "Mine.json"), chart("kept"));
   EXPECT_EQ(field(slot::songName).text, u"kept");
 }
 
@@ -180,32 +169,32 @@ class AvatarDialogTest : public DropTest {
   void choose(const std::filesystem::path& file) { platform.host.dialogResults.push_back(file); }
 };
 
-TEST_F(AvatarDialogTest, CopiesTheChosenImageIntoTheEditorsFolder) {
-  const std::string bytes("\x89PNG\r\n\x1A\n\x00\x00", 10);
-  choose(elsewhere.write("me.png", bytes));
-  openAvatar(*form);
-  EXPECT_EQ(platform.host.dialogPrompts,
-            std::vector<Text>{u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)"});
-  EXPECT_EQ(field(slot::avatar).text, u"me.png");
-  EXPECT_EQ(field(slot::avatar).committedText, u"me.png");
-  EXPECT_EQ(readFile(dir / "me.png"), bytes);
-  EXPECT_TRUE(platform.host.messages.empty());
-}
-
-TEST_F(AvatarDialogTest, AnImageOfThatNameAlreadyThereIsKept) {
-  dir.write("me.png", "the one already here");
-  choose(elsewhere.write("me.png", "the chosen one"));
-  openAvatar(*form);
-  EXPECT_EQ(readFile(dir / "me.png"), "the one already here");
-  EXPECT_EQ(field(slot::avatar).text, u"me.png");
-}
-
-TEST_F(AvatarDialogTest, TheNameIsCutToFiftyUnitsAndTheCopyTakesThatName) {
-  const std::string longName = std::string(60, 'a') + ".png";
-  choose(elsewhere.write(longName, "image"));
-  openAvatar(*form);
-  EXPECT_EQ(field(slot::avatar).text, Text(50, u'a'));
-  EXPECT_EQ(readFile(dir / std::string(50, 'a')), "image");
+// The chosen image is copied in under its name, cut to fifty units; one of that name already
+// there is kept.
+TEST_F(AvatarDialogTest, CopiesTheChosenImageIntoTheEditorsFolderUnlessOneIsThere) {
+  const std::string png("\x89PNG\r\n\x1A\n\x00\x00", 10);
+  const struct {
+    std::string chosen, already;  // no image there when empty
+    Text avatar;
+    std::string copy;  // the name the copy takes
+  } cases[] = {
+      {"me.png", "", u"me.png", "me.png"},
+      {"you.png", "the one already here", u"you.png", "you.png"},
+      {std::string(60, 'a') + ".png", "", Text(50, u'a'), std::string(50, 'a')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    if (!c.already.empty()) dir.write(c.copy, c.already);
+    platform.host.dialogPrompts.clear();
+    choose(elsewhere.write(c.chosen, png));
+    openAvatar(*form);
+    EXPECT_EQ(platform.host.dialogPrompts,
+              std::vector<Text>{u"图片(*.png;*.jpg;*.jpeg;*.bmp;*.gif)"});
+    EXPECT_EQ(field(slot::avatar).text, c.avatar);
+    EXPECT_EQ(field(slot::avatar).committedText, c.avatar);
+    EXPECT_EQ(contents(dir / c.copy), c.already.empty() ? png : c.already);
+    EXPECT_TRUE(platform.host.messages.empty());
+  }
 }
 
 TEST_F(AvatarDialogTest, AMissingChoiceOrACancelLeavesTheAvatar) {

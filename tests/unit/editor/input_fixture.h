@@ -29,6 +29,19 @@ class InputTest : public FormTest {
     const float dx = label.anchor == Align::Near ? 2.f : label.anchor == Align::Far ? -2.f : 0.f;
     click(label.x + dx, label.y + label.size / 2);
   }
+  void clickOption(int pair, bool first) {
+    const OptionPair& p = form->optionPairs[pair];
+    const float x = first ? p.x + p.width1 / 2 : p.x + p.width1 + p.gap + p.width2 / 2;
+    click(x, p.y + p.height / 2);
+  }
+  // Everything that can show on the pages: the boxes that show fields ticked, a type chosen.
+  void showEverything() {
+    showPage(*form, 4);
+    clickBox(box::scoreIncrease);
+    clickBox(box::songNameSplit);
+    clickLabel(label::obtainedType);
+    clickBox(box::obtainedSplit);
+  }
   // A press and release on a field at `dx` pixels from its left edge.
   void clickField(int slot, float dx) {
     const TextField& f = field(slot);

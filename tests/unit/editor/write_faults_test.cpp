@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -33,6 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FaultyFileSystem;
 using testing::putFile;
+using testing::sweepFaults;
 using testing::SweepPath;
 using testing::SweepRun;
 
@@ -79,11 +79,6 @@ class WriteFaultsTest : public ::testing::Test {
     }
     return {done, !said.empty()};
   }
-  void sweep(const SweepPath& path) {
-    const testing::SweepCount count = testing::sweepFaults(path);
-    std::printf("[ sweep    ] %s: %d calls, %d faults injected\n", path.name.c_str(), count.calls,
-                count.injected);
-  }
 
   testing::TestPlatform platform;
   const std::string oldPreset = presetNamed(platform, "old");
@@ -111,14 +106,14 @@ TEST_F(WriteFaultsTest, ClosingTheWindowSavesTheFormOrAsks) {
                  [&](const fs::path& name, const std::string& bytes) {
                    return keptVersionOf(oldPreset, name, bytes);
                  }};
-  sweep(path);
+  sweepFaults(path);
   // In a folder that takes no new files, save.set is written in place: a kill midway may cut
   // it, once its history holds the old one.
   path.name = "autosave on close, written in place";
   path.refuseNewFilesIn = "work";
   path.stopMayCutTarget = true;
   path.oldKeptBelow = "data";
-  sweep(path);
+  sweepFaults(path);
 }
 
 TEST_F(WriteFaultsTest, TheEndOfASessionSavesTheFormInTheFolderOrInTheFallback) {
@@ -139,44 +134,45 @@ TEST_F(WriteFaultsTest, TheEndOfASessionSavesTheFormInTheFolderOrInTheFallback) 
     return (name.parent_path() == "data" && bytes == expected) ||
            keptVersionOf(oldPreset, name, bytes);
   };
-  sweep(path);
+  sweepFaults(path);
 }
 
 TEST_F(WriteFaultsTest, TheFallbackOfASessionsEndIsWrittenWholeOrSaidToBeLost) {
   const std::string expected = presetNamed(platform, "new");
-  sweep({"the fallback file at the end of a session",
-         [](const fs::path& root) { fs::create_directories(root / "work"); },
-         [&](FaultyFileSystem& files, const fs::path& root) {
-           auto form = start(files, root, 1);
-           setSlotText(*form, slot::chartId, u"new");
-           // A "save.set" that cannot be written: the form goes to the fallback.
-           fs::create_directory(root / "work/save.set");
-           files.begin();
-           ::testing::internal::CaptureStderr();
-           const SessionEndSave saved = onSessionEnd(*form, root / "data");
-           const std::string said = ::testing::internal::GetCapturedStderr();
-           return SweepRun{!saved.fallback.empty(), said.find("it is lost") != std::string::npos};
-         },
-         [&](const fs::path& name, const std::string& bytes) {
-           return name.parent_path() == "data" && bytes == expected;
-         }});
+  sweepFaults(
+      {"the fallback file at the end of a session",
+       [](const fs::path& root) { fs::create_directories(root / "work"); },
+       [&](FaultyFileSystem& files, const fs::path& root) {
+         auto form = start(files, root, 1);
+         setSlotText(*form, slot::chartId, u"new");
+         // A "save.set" that cannot be written: the form goes to the fallback.
+         fs::create_directory(root / "work/save.set");
+         files.begin();
+         ::testing::internal::CaptureStderr();
+         const SessionEndSave saved = onSessionEnd(*form, root / "data");
+         const std::string said = ::testing::internal::GetCapturedStderr();
+         return SweepRun{!saved.fallback.empty(), said.find("it is lost") != std::string::npos};
+       },
+       [&](const fs::path& name, const std::string& bytes) {
+         return name.parent_path() == "data" && bytes == expected;
+       }});
 }
 
 TEST_F(WriteFaultsTest, CtrlSReplacesTheChosenPresetOrSaysWhyNot) {
-  sweep({"Ctrl+S over an existing preset",
-         [&](const fs::path& root) { putFile(root / "elsewhere/p.set", oldPreset); },
-         [&](FaultyFileSystem& files, const fs::path& root) {
-           auto form = start(files, root, 1);
-           setSlotText(*form, slot::chartId, u"new");
-           platform.host.dialogResults.push_back(root / "elsewhere/p.set");
-           platform.host.answers.push_back(MessageAnswer::Yes);
-           files.begin();
-           onCommand(*form, Command::Save);
-           return told();
-         },
-         [&](const fs::path& name, const std::string& bytes) {
-           return keptVersionOf(oldPreset, name, bytes);
-         }});
+  sweepFaults({"Ctrl+S over an existing preset",
+               [&](const fs::path& root) { putFile(root / "elsewhere/p.set", oldPreset); },
+               [&](FaultyFileSystem& files, const fs::path& root) {
+                 auto form = start(files, root, 1);
+                 setSlotText(*form, slot::chartId, u"new");
+                 platform.host.dialogResults.push_back(root / "elsewhere/p.set");
+                 platform.host.answers.push_back(MessageAnswer::Yes);
+                 files.begin();
+                 onCommand(*form, Command::Save);
+                 return told();
+               },
+               [&](const fs::path& name, const std::string& bytes) {
+                 return keptVersionOf(oldPreset, name, bytes);
+               }});
 }
 
 // Written, but its folder could not be pushed to the disk: the file is there and said to be,
@@ -274,74 +270,76 @@ TEST_F(WriteFaultsTest, AFolderThatCannotBeFlushedIsToldAsSuchNotAsAFailure) {
 }
 
 TEST_F(WriteFaultsTest, ADroppedPresetLoadsOrSaysWhyNot) {
-  sweep({"a preset dropped and loaded",
-         [&](const fs::path& root) { putFile(root / "elsewhere/p.set", oldPreset); },
-         [&](FaultyFileSystem& files, const fs::path& root) {
-           auto form = start(files, root, 3);
-           platform.host.answers.push_back(MessageAnswer::Yes);
-           files.begin();
-           onDrop(*form, {root / "elsewhere/p.set"});
-           return told(form->fields[slot::chartId].text == u"old");
-         }});
+  sweepFaults({"a preset dropped and loaded",
+               [&](const fs::path& root) { putFile(root / "elsewhere/p.set", oldPreset); },
+               [&](FaultyFileSystem& files, const fs::path& root) {
+                 auto form = start(files, root, 3);
+                 platform.host.answers.push_back(MessageAnswer::Yes);
+                 files.begin();
+                 onDrop(*form, {root / "elsewhere/p.set"});
+                 return told(form->fields[slot::chartId].text == u"old");
+               }});
 }
 
 TEST_F(WriteFaultsTest, ADroppedChartIsCopiedWholeOrNotAtAll) {
-  sweep({"the chart drop and its auto-fill",
-         [&](const fs::path& root) { putFile(root / "charts/drop.json", testing::kSampleChart); },
-         [&](FaultyFileSystem& files, const fs::path& root) {
-           auto form = start(files, root, 1);
-           platform.host.answers.push_back(MessageAnswer::Yes);
-           files.begin();
-           onDrop(*form, {root / "charts/drop.json"});
-           // A copy that cannot be read back is told by the chart ID's error.
-           SweepRun run = told();
-           run.told = run.told || hasError(*form, slot::chartId);
-           return run;
-         }});
+  sweepFaults(
+      {"the chart drop and its auto-fill",
+       [&](const fs::path& root) { putFile(root / "charts/drop.json", testing::kSampleChart); },
+       [&](FaultyFileSystem& files, const fs::path& root) {
+         auto form = start(files, root, 1);
+         platform.host.answers.push_back(MessageAnswer::Yes);
+         files.begin();
+         onDrop(*form, {root / "charts/drop.json"});
+         // A copy that cannot be read back is told by the chart ID's error.
+         SweepRun run = told();
+         run.told = run.told || hasError(*form, slot::chartId);
+         return run;
+       }});
 }
 
 TEST_F(WriteFaultsTest, TheChartFolderImportCopiesChartPictureAndMusicWholeOrNotAtAll) {
-  sweep({"the chart-folder import (chart, picture, music)",
-         [&](const fs::path& root) {
-           putFile(root / "charts/song/song.json", testing::kSampleChart);
-           putFile(root / "charts/song/song.JPG", std::string(3000, 'p'));
-           putFile(root / "charts/song/song.OGG", std::string(70'000, 'm'));  // two blocks
-           // An earlier import's music, to be replaced.
-           putFile(root / "work/song.OGG", "old music");
-         },
-         [&](FaultyFileSystem& files, const fs::path& root) {
-           auto form = start(files, root, 1);
-           platform.host.dialogResults.push_back(root / "charts/song");
-           files.begin();
-           onCommand(*form, Command::PageDialog);
-           return told();
-         }});
+  sweepFaults({"the chart-folder import (chart, picture, music)",
+               [&](const fs::path& root) {
+                 putFile(root / "charts/song/song.json", testing::kSampleChart);
+                 putFile(root / "charts/song/song.JPG", std::string(3000, 'p'));
+                 putFile(root / "charts/song/song.OGG", std::string(70'000, 'm'));  // two blocks
+                 // An earlier import's music, to be replaced.
+                 putFile(root / "work/song.OGG", "old music");
+               },
+               [&](FaultyFileSystem& files, const fs::path& root) {
+                 auto form = start(files, root, 1);
+                 platform.host.dialogResults.push_back(root / "charts/song");
+                 files.begin();
+                 onCommand(*form, Command::PageDialog);
+                 return told();
+               }});
 }
 
 TEST_F(WriteFaultsTest, TheAvatarIsCopiedWholeOrNotAtAll) {
-  sweep({"the avatar dialog",
-         [&](const fs::path& root) { putFile(root / "pictures/me.png", std::string(70'000, 'a')); },
-         [&](FaultyFileSystem& files, const fs::path& root) {
-           auto form = start(files, root, 4);
-           platform.host.dialogResults.push_back(root / "pictures/me.png");
-           files.begin();
-           onCommand(*form, Command::PageDialog);
-           return told();
-         }});
+  sweepFaults(
+      {"the avatar dialog",
+       [&](const fs::path& root) { putFile(root / "pictures/me.png", std::string(70'000, 'a')); },
+       [&](FaultyFileSystem& files, const fs::path& root) {
+         auto form = start(files, root, 4);
+         platform.host.dialogResults.push_back(root / "pictures/me.png");
+         files.begin();
+         onCommand(*form, Command::PageDialog);
+         return told();
+       }});
 }
 
 TEST_F(WriteFaultsTest, TheAutoFillReplacesRunfileWholeOrNotAtAll) {
-  sweep({"runfile.txt of the auto-fill",
-         [&](const fs::path& root) {
-           putFile(root / "work/20220924.json", testing::kSampleChart);
-           putFile(root / "work/runfile.txt", "an earlier chart");
-         },
-         [&](FaultyFileSystem& files, const fs::path& root) {
-           auto form = start(files, root, 1);
-           files.begin();
-           autoFillFromChart(*form);
-           return told();
-         }});
+  sweepFaults({"runfile.txt of the auto-fill",
+               [&](const fs::path& root) {
+                 putFile(root / "work/20220924.json", testing::kSampleChart);
+                 putFile(root / "work/runfile.txt", "an earlier chart");
+               },
+               [&](FaultyFileSystem& files, const fs::path& root) {
+                 auto form = start(files, root, 1);
+                 files.begin();
+                 autoFillFromChart(*form);
+                 return told();
+               }});
 }
 
 }  // namespace

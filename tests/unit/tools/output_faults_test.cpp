@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "support/fault_sweep.h"
 #include "support/sample_chart.h"
 #include "support/temp_dir.h"
@@ -17,6 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FaultyFileSystem;
 using testing::putFile;
+using testing::sweepFaults;
 using testing::SweepPath;
 using testing::SweepRun;
 
@@ -40,12 +39,6 @@ std::string printedBy(const tool::Args& args) {
   return files.standardOutputBytes;
 }
 
-void sweep(const SweepPath& path) {
-  const testing::SweepCount count = testing::sweepFaults(path);
-  std::printf("[ sweep    ] %s: %d calls, %d faults injected\n", path.name.c_str(), count.calls,
-              count.injected);
-}
-
 TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
   const auto prepare = [](const fs::path& root) {
     putFile(root / "in.json", R"({"songName": "新的"})");
@@ -63,7 +56,7 @@ TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
   const auto keptVersion = [](const fs::path& name, const std::string& bytes) {
     return *name.begin() == "data" && bytes == "the old preset";
   };
-  sweep({"zarq-preset make", prepare, run, keptVersion});
+  sweepFaults({"zarq-preset make", prepare, run, keptVersion});
   // Where no file may be made beside it, the output is written in place, its old content
   // put back after any failure; only a kill midway leaves it cut, and then its history has
   // kept it first.
@@ -73,7 +66,7 @@ TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
 #ifndef _WIN32
   inPlace.oldKeptBelow = "data";
 #endif
-  sweep(inPlace);
+  sweepFaults(inPlace);
 
   // Written whole, only its folder not pushed to the disk: a warning, not a failed write.
   testing::TempDir root;
@@ -89,17 +82,17 @@ TEST(OutputFaults, MakeReplacesItsOutputWholeOrSaysWhyNot) {
 }
 
 TEST(OutputFaults, RenderReplacesItsPictureWholeOrSaysWhyNot) {
-  sweep({"zarq-preset render",
-         [](const fs::path& root) {
-           putFile(root / "page.png", "the old picture");
-           fs::create_directories(root / "empty");
-         },
-         [](FaultyFileSystem& files, const fs::path& root) {
-           return runTool(files,
-                          {"render", "--page", "2", "--dir", text(root / "empty"), "-o",
-                           text(root / "page.png")},
-                          "");
-         }});
+  sweepFaults({"zarq-preset render",
+               [](const fs::path& root) {
+                 putFile(root / "page.png", "the old picture");
+                 fs::create_directories(root / "empty");
+               },
+               [](FaultyFileSystem& files, const fs::path& root) {
+                 return runTool(files,
+                                {"render", "--page", "2", "--dir", text(root / "empty"), "-o",
+                                 text(root / "page.png")},
+                                "");
+               }});
 }
 
 TEST(OutputFaults, ImportPrintsWhollyOrSaysWhyNot) {
@@ -110,9 +103,9 @@ TEST(OutputFaults, ImportPrintsWhollyOrSaysWhyNot) {
   prepare(sample.path());
   const std::string printed = printedBy({"import", text(sample / "chart.json")});
   EXPECT_NE(printed.find("Sigma (Haocore Mix)"), std::string::npos);
-  sweep({"zarq-preset import", prepare, [&](FaultyFileSystem& files, const fs::path& root) {
-           return runTool(files, {"import", text(root / "chart.json")}, printed);
-         }});
+  sweepFaults({"zarq-preset import", prepare, [&](FaultyFileSystem& files, const fs::path& root) {
+                 return runTool(files, {"import", text(root / "chart.json")}, printed);
+               }});
 }
 
 }  // namespace

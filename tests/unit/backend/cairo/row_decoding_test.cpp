@@ -405,9 +405,8 @@ TEST(RowDecodingTest, ATruncatedPngFails) {
   testing::TempDir dir;
   testing::writeImage(dir / "whole.png", testing::randomImage(50, 50, 1),
                       testing::ImageFormat::Png);
-  std::ifstream in(dir / "whole.png", std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  std::ofstream(dir / "cut.png", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+  const std::string bytes = testing::contents(dir / "whole.png");
+  dir.write("cut.png", bytes.substr(0, bytes.size() / 2));
   RecordingSink sink;
   EXPECT_FALSE(PictureDecoder().decodeRows(dir / "cut.png", sink));
 }
