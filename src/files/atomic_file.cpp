@@ -394,7 +394,7 @@ int removeLeftoverTemporaries(FileSystem& files, const fs::path& folder) {
         status.kind != FileStatus::Kind::Regular) {
       continue;
     }
-    if (files.remove(folder / name) == FileError::None) ++removed;
+    if (files.removeAbandoned(folder / name) == FileError::None) ++removed;
   }
   return removed;
 }

@@ -111,6 +111,10 @@ class FileSystem {
   virtual FileError renameNew(const std::filesystem::path& from,
                               const std::filesystem::path& to) = 0;
   virtual FileError remove(const std::filesystem::path& path) = 0;
+  // Removes a new file whose writer has gone (killed while it wrote); Exists, and the file
+  // stays, while a process still writes it as createNew made it. Where the system keeps a file
+  // being written from removal by itself, as Windows does, a removal is enough.
+  virtual FileError removeAbandoned(const std::filesystem::path& path) { return remove(path); }
   // Makes the renames and removals made in `folder` durable.
   virtual FileError syncFolder(const std::filesystem::path& folder) = 0;
   // Creates `folder` and the folders above it that are missing, for this user only.

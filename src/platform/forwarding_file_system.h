@@ -61,6 +61,10 @@ class ForwardingFileSystem : public FileSystem {
     changing();
     return files_.remove(path);
   }
+  FileError removeAbandoned(const std::filesystem::path& path) override {
+    changing();
+    return files_.removeAbandoned(path);
+  }
   FileError syncFolder(const std::filesystem::path& folder) override {
     return files_.syncFolder(folder);
   }

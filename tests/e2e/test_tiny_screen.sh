@@ -30,3 +30,13 @@ window_gone "Zarq Radoziro 设置填写器 - 保存" 10 || fail "the message box
 close_window "$EDITOR_WID"
 wait_editor_exit 10
 [ "$EDITOR_EXIT" = 0 ] || fail "exit code $EDITOR_EXIT"
+
+# The folder chooser of a first start from the menu shows before the window: it fits too.
+XDG_CONFIG_HOME="$PWD/first-start" launch_editor --last-folder
+chooser=$(find_window "选择录制器所在的文件夹" 15) || fail "--last-folder showed no chooser"
+input_handled "$chooser"
+on_screen "$chooser" "the first start's folder chooser"
+timeout 10 xdotool windowfocus --sync "$chooser" || fail "the chooser did not take the keyboard"
+keys Escape
+wait_editor_exit 10
+[ "$EDITOR_EXIT" = 0 ] || fail "cancelling the first chooser: exit $EDITOR_EXIT"

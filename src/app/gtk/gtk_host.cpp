@@ -577,8 +577,9 @@ void GtkHost::show() {
 }
 
 GdkRectangle GtkHost::workArea() const {
-  GdkDisplay* display = gtk_widget_get_display(window_);
-  GdkWindow* own = gtk_widget_get_window(window_);
+  // The chooser of the first start shows before there is a window: the default display's.
+  GdkDisplay* display = window_ ? gtk_widget_get_display(window_) : gdk_display_get_default();
+  GdkWindow* own = window_ ? gtk_widget_get_window(window_) : nullptr;
   GdkMonitor* monitor = own ? gdk_display_get_monitor_at_window(display, own) : nullptr;
   if (!monitor) monitor = gdk_display_get_primary_monitor(display);
   if (!monitor) monitor = gdk_display_get_monitor(display, 0);

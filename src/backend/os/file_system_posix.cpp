@@ -5,6 +5,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/acl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,9 +155,13 @@ class PosixFileSystem final : public FileSystem {
   FileError createNew(const fs::path& path, Handle& handle) override {
     // O_EXCL fails on any link at the path, dangling or not.
     const At at(path);
-    return opened(
+    const FileError error = opened(
         ::openat(at.dir(), at.name(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666),
         handle);
+    // Held while the file is written, so that an editor starting in the folder meanwhile does
+    // not take it for a dead writer's leftover. A file system without locks holds none.
+    if (error == FileError::None) ::flock(fdOf(handle), LOCK_EX | LOCK_NB);
+    return error;
   }
 
   FileError openForUpdate(const fs::path& path, Handle& handle) override {
@@ -277,6 +282,16 @@ class PosixFileSystem final : public FileSystem {
   FileError remove(const fs::path& path) override {
     const At at(path);
     return ::unlinkat(at.dir(), at.name(), 0) == 0 ? FileError::None : lastError();
+  }
+
+  FileError removeAbandoned(const fs::path& path) override {
+    const At at(path);
+    const int fd = ::openat(at.dir(), at.name(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return lastError();
+    const bool beingWritten = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    const FileError error = beingWritten ? FileError::Exists : remove(path);
+    ::close(fd);
+    return error;
   }
 
   FileError syncFolder(const fs::path& folder) override {
