@@ -92,9 +92,10 @@ int runUntilClosed(EditorShell& shell, const std::vector<std::filesystem::path>&
   // A second editor in the folder brings the first one's window to the front, or says that the
   // folder is in use, and ends.
   bool otherShown = false;
-  const std::unique_ptr<FolderLock> lock =
+  std::unique_ptr<FolderLock> lock =
       lockWorkFolder(folder, loop, [&] { return otherShown = shell.showOtherEditor(title); });
   if (!lock) return otherShown ? 0 : 1;
+  loop.holdFolderLock(std::move(lock));
   const auto form = std::make_unique<SettingsForm>(shell.platform(loop), folder);
   form->configHome = places.configHome;
   form->historyRoot = presetHistoryRoot();

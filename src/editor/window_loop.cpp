@@ -276,12 +276,14 @@ void WindowLoop::saveNow(SettingsForm& form, const char* cause) {
 std::optional<int> WindowLoop::endSessionNow(SettingsForm& form) {
   if (gone_) return std::nullopt;
   saveNow(form, nullptr);
+  folderLock_.reset();
   return exitStatus(form);
 }
 
 int WindowLoop::displayGone(SettingsForm& form) {
   // Once the window is gone the form has been saved, or the user chose otherwise.
   if (!gone_) saveNow(form, "the display went away");
+  folderLock_.reset();
   return exitStatus(form);
 }
 

@@ -28,6 +28,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -36,6 +37,7 @@
 #include "editor/window_scale.h"
 #include "platform/accessibility.h"
 #include "platform/desktop.h"
+#include "platform/folder_lock.h"
 #include "platform/forwarding_services.h"
 #include "platform/platform.h"
 #include "platform/shortcuts.h"
@@ -118,6 +120,9 @@ class WindowLoop final : public ForwardingServices<Host> {
   // can be shown or asked any more, and the process ends once this returns. The form is saved
   // as endSessionNow does, and stderr says where; returns the exit status.
   int displayGone(SettingsForm& form);
+  // Holds the folder's lock while the loop lasts. Where the process ends at once (endSessionNow,
+  // displayGone), the lock is let go after the save, so that its file goes with the editor.
+  void holdFolderLock(std::unique_ptr<FolderLock> lock) { folderLock_ = std::move(lock); }
   // The pointer, in the window's pixels.
   void pointerMoved(SettingsForm& form, double x, double y);
   void buttonDown(SettingsForm& form, double x, double y);
@@ -170,6 +175,7 @@ class WindowLoop final : public ForwardingServices<Host> {
   int signal_ = 0;
   SessionEndSave saved_;
   std::function<void()> letGoFrame_;
+  std::unique_ptr<FolderLock> folderLock_;
   std::int64_t framePresentedMs_ = 0;
   bool frameRestPosted_ = false;
 };

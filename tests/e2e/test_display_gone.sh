@@ -44,6 +44,7 @@ chart_id_in() { "$ZARQ_PRESET" dump --fields chartId "$1" | grep -o "\"$2\"" >/d
 editor_loses_its_display saved
 [ "$EDITOR_EXIT" = 0 ] || fail "saved in save.set: exit status $EDITOR_EXIT"
 chart_id_in save.set saved || fail "what was typed is not in save.set"
+[ ! -e .zarq-settings.lock ] || fail "the folder's lock stayed after the editor ended"
 grep -q "saved to .*save.set" "$ZARQ_E2E_LOGS/said.log" ||
   fail "stderr does not say where: $(cat "$ZARQ_E2E_LOGS/said.log")"
 note "the display killed: the form is in save.set, exit 0"

@@ -269,12 +269,15 @@ TEST_F(WindowLoopTest, TheDisplayGoneDuringLongWorkStopsItSavesAndSaysWhere) {
   bool stopped = false;
   int status = -1;
   ::testing::internal::CaptureStderr();
+  loop().holdFolderLock(std::make_unique<FolderLock>(dir.path()));
   host().events = {[&] { status = loop().displayGone(*form); }};
   loop().runLongWork([&] { stopped = workUntilStopped(*form); }, [] {});
   const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_TRUE(stopped);
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
+  // The process ends at once: the folder's lock has gone with it.
+  EXPECT_FALSE(std::filesystem::exists(dir / ".zarq-settings.lock"));
   EXPECT_NE(said.find("display went away"), std::string::npos) << said;
   EXPECT_NE(said.find((dir / "save.set").string()), std::string::npos) << said;
 }
