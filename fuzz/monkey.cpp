@@ -22,6 +22,7 @@
 #include "require.h"
 #include "support/headless.h"
 #include "support/image_files.h"
+#include "support/null_canvas.h"
 #include "support/scripted_host.h"
 #include "targets.h"
 
@@ -70,24 +71,13 @@ void checkPromises(const SettingsForm& form) {
 
 // Frames are drawn through every widget's code but into nothing: a frame of pixels would
 // cost most of the time of an action and shows nothing the promises look at.
-class NullCanvas final : public Canvas {
- public:
-  void fillRect(RectF, Argb) override {}
-  void fillEllipse(RectF, Argb) override {}
-  void strokeLine(float, float, float, float, const Pen&) override {}
-  void strokePath(const Path&, const Pen&) override {}
-  void fillPath(const Path&, Argb) override {}
-  void drawText(TextView, float, RectF, Align, Argb) override {}
-  void drawPixels(PixelView, RectF) override {}
-};
-
 class NullFrames final : public FrameSink {
  public:
   Canvas& beginFrame() override { return canvas_; }
   void present() override {}
 
  private:
-  NullCanvas canvas_;
+  testing::NullCanvas canvas_;
 };
 
 // Text layout and decoders are the same for every input; built once, they cost nothing more.

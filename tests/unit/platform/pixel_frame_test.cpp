@@ -4,12 +4,14 @@
 
 #include <optional>
 
+#include "support/null_canvas.h"
+
 namespace zarq {
 namespace {
 
 // Fills rectangles straight into the pixels, one device pixel a logical one; the rest draws
 // nothing.
-class RectCanvas final : public Canvas {
+class RectCanvas final : public testing::NullCanvas {
  public:
   RectCanvas(std::uint32_t* pixels, int width) : pixels_(pixels), width_(width) {}
   void fillRect(RectF rect, Argb colour) override {
@@ -17,12 +19,6 @@ class RectCanvas final : public Canvas {
       for (int x = int(rect.x); x < int(rect.x + rect.w); ++x) pixels_[y * width_ + x] = colour;
     }
   }
-  void fillEllipse(RectF, Argb) override {}
-  void strokeLine(float, float, float, float, const Pen&) override {}
-  void strokePath(const Path&, const Pen&) override {}
-  void fillPath(const Path&, Argb) override {}
-  void drawText(TextView, float, RectF, Align, Argb) override {}
-  void drawPixels(PixelView, RectF) override {}
 
  private:
   std::uint32_t* pixels_;

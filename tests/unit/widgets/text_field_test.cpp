@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fixed_measurer.h"
+#include "support/null_canvas.h"
 #include "support/scripted_host.h"
 
 namespace zarq {
@@ -11,21 +12,17 @@ namespace {
 using testing::FixedMeasurer;
 
 // Keeps what a field draws: its filled rectangles, texts and lines.
-struct RecordingCanvas : Canvas {
+struct RecordingCanvas : testing::NullCanvas {
   struct Line {
     float x1, y1, x2, y2;
   };
   void fillRect(RectF rect, Argb colour) override {
     if (colour == kSelectionColour) selections.push_back(rect);
   }
-  void fillEllipse(RectF, Argb) override {}
   void strokeLine(float x1, float y1, float x2, float y2, const Pen&) override {
     lines.push_back({x1, y1, x2, y2});
   }
-  void strokePath(const Path&, const Pen&) override {}
-  void fillPath(const Path&, Argb) override {}
   void drawText(TextView text, float, RectF, Align, Argb) override { texts.emplace_back(text); }
-  void drawPixels(PixelView, RectF) override {}
 
   std::vector<RectF> selections;
   std::vector<Text> texts;
