@@ -7,6 +7,7 @@
 // clang-format on
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "backend/win32/handle_stream.h"
@@ -44,6 +45,8 @@ constexpr CLSID kWebpDecoder = {
     0x7693E886, 0x51C9, 0x4070, {0x84, 0x19, 0x9F, 0x70, 0x73, 0x8E, 0xC8, 0xFA}};
 const CLSID* const kDecoders[] = {&CLSID_WICPngDecoder, &CLSID_WICJpegDecoder, &CLSID_WICBmpDecoder,
                                   &CLSID_WICGifDecoder, &kWebpDecoder};
+static_assert(std::size(kDecoders) == static_cast<std::size_t>(PictureFormat::Other),
+              "a decoder for every format but Other, in PictureFormat's order");
 
 }  // namespace
 
