@@ -22,6 +22,10 @@ constexpr int kTemporaryAttempts = 16;
 // is refused rather than risked.
 constexpr std::uint64_t kMostRestorable = std::uint64_t{64} << 20;
 constexpr std::size_t kBlockSize = std::size_t{1} << 16;
+// A writer holds no lock the clean-up sees while it gives its file its name, nor at all from
+// another machine of a shared folder (locks there are often only the machine's own): a
+// temporary file changed this recently may still be on its way to its name.
+constexpr std::int64_t kAbandonedAfterNs = std::int64_t{3600} * 1'000'000'000;
 
 using Handle = FileSystem::Handle;
 
@@ -382,16 +386,16 @@ bool isTemporaryName(const fs::path& name) {
   return true;
 }
 
-int removeLeftoverTemporaries(FileSystem& files, const fs::path& folder) {
+int removeLeftoverTemporaries(FileSystem& files, const fs::path& folder, std::int64_t nowNs) {
   std::vector<fs::path> names;
   if (files.list(folder, names) != FileError::None) return 0;
   int removed = 0;
   for (const fs::path& name : names) {
     if (!isTemporaryName(name)) continue;
     FileStatus status;
-    // Only files: a link or a folder of that name is nobody's leftover.
+    // Only files a while untouched: a link or a folder of that name is nobody's leftover.
     if (files.status(folder / name, status) != FileError::None ||
-        status.kind != FileStatus::Kind::Regular) {
+        status.kind != FileStatus::Kind::Regular || status.modifiedNs > nowNs - kAbandonedAfterNs) {
       continue;
     }
     if (files.removeAbandoned(folder / name) == FileError::None) ++removed;

@@ -110,7 +110,9 @@ FileError removeFile(FileSystem& files, const std::filesystem::path& file);
 // Whether a file name is one this module gives its new files before they take their names.
 bool isTemporaryName(const std::filesystem::path& name);
 // Removes the files of `folder` with such names: left by a process killed while it wrote. One
-// that another process is writing at the moment stays. Returns how many were removed.
-int removeLeftoverTemporaries(FileSystem& files, const std::filesystem::path& folder);
+// that another process may be writing at `nowNs` (see FileStatus::modifiedNs) stays: one it
+// holds locked, or one changed in the last hour. Returns how many were removed.
+int removeLeftoverTemporaries(FileSystem& files, const std::filesystem::path& folder,
+                              std::int64_t nowNs = systemClockNs());
 
 }  // namespace zarq

@@ -1,7 +1,5 @@
 #include "files/kept_listing.h"
 
-#include <chrono>
-
 namespace zarq {
 namespace {
 
@@ -9,12 +7,6 @@ namespace {
 // same time: file systems stamp in steps of up to two seconds (FAT), and a network share's
 // clock may run a little behind this one.
 constexpr std::int64_t kSettleNs = 2'000'000'000;
-
-std::int64_t nowNs() {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(
-             std::chrono::system_clock::now().time_since_epoch())
-      .count();
-}
 
 bool allThere(FileSystem& files, const std::filesystem::path& folder,
               const std::vector<std::filesystem::path>& names) {
@@ -55,7 +47,7 @@ bool KeptListing::unchanged(FileSystem& files, const std::filesystem::path& fold
 
 void KeptListing::take(FileSystem& files, const std::filesystem::path& folder) {
   folder_ = folder;
-  listedAtNs_ = nowNs();
+  listedAtNs_ = systemClockNs();
   const bool statusKnown = files.status(folder, folderStatus_) == FileError::None;
   listing_.take(files, folder);
   kept_ = statusKnown && listing_.error() == FileError::None;

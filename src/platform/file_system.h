@@ -5,6 +5,7 @@
 // fails a chosen call. Reading a preset or a chart that is not being copied may still use
 // openRegularFile below.
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -40,6 +41,13 @@ enum class FileError {
   Stopped,      // stopped on request before it was done
   Other,
 };
+
+// Now, on the clock FileStatus::modifiedNs counts on.
+inline std::int64_t systemClockNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
 
 struct FileStatus {
   enum class Kind { Missing, Regular, Link, Folder, Other } kind = Kind::Missing;

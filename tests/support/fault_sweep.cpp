@@ -52,11 +52,12 @@ bool keptBelow(const Files& files, const fs::path& folder, const std::string& by
   return false;
 }
 
-// The next start's clean-up, in every folder.
+// The clean-up of a start a day later, in every folder.
 void cleanUpAfterStop(const fs::path& root) {
-  removeLeftoverTemporaries(osFileSystem(), root);
+  const std::int64_t dayOn = systemClockNs() + std::int64_t{86400} * 1'000'000'000;
+  removeLeftoverTemporaries(osFileSystem(), root, dayOn);
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_directory()) removeLeftoverTemporaries(osFileSystem(), entry.path());
+    if (entry.is_directory()) removeLeftoverTemporaries(osFileSystem(), entry.path(), dayOn);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <iterator>
 
@@ -316,7 +317,8 @@ TEST_F(ClosingTest, AFolderThatCannotBeListedIsLockedAndHeldToo) {
 #endif
 
 TEST_F(ClosingTest, TheStartRemovesWhatAKilledEditorLeftHalfWritten) {
-  dir.write(".zarq-k1lled00.tmp", "half a preset");
+  const fs::path killed = dir.write(".zarq-k1lled00.tmp", "half a preset");
+  fs::last_write_time(killed, fs::last_write_time(killed) - std::chrono::hours(2));
   dir.write("notes.tmp", "the user's");
   SettingsForm started(platform.platform(), dir.path());
   onWindowCreate(started);
