@@ -10,7 +10,6 @@
 #include <immintrin.h>
 #endif
 
-#include "common/utf.h"
 #include "files/atomic_file.h"
 #include "files/number_reader.h"
 
@@ -307,13 +306,7 @@ bool readKeyString(ChartStream& stream, std::string_view key, Text& destination)
     }
     bytes.push_back(static_cast<char>(c));
   }
-  std::optional<Text> decoded = decodeUtf8(bytes);
-  if (!decoded) {
-    std::fputs("zarq: a chart string is not valid UTF-8\n", stderr);
-    destination.clear();
-    return true;
-  }
-  destination = capped(*decoded, kScannedValueCapacity);
+  destination = scannedText(bytes);
   return true;
 }
 

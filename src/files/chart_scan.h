@@ -99,9 +99,8 @@ bool findKey(ChartStream& stream, std::string_view key);
 double readKeyNumber(ChartStream& stream);
 
 // Finds `key` from the stream's position and decodes the string value after it into
-// `destination` (cut to kScannedValueCapacity units). Returns false, leaving `destination`
-// alone, when the key does not occur. Invalid UTF-8 gives an empty text and one line on
-// stderr.
+// `destination` (as scannedText). Returns false, leaving `destination` alone, when the key
+// does not occur.
 bool readKeyString(ChartStream& stream, std::string_view key, Text& destination);
 
 }  // namespace zarq

@@ -214,14 +214,18 @@ std::size_t KeyScan::readString(Scan& s, const char* at, std::size_t available) 
   return available;
 }
 
-void KeyScan::endString(Scan& s) {
-  std::optional<Text> decoded = decodeUtf8(s.collected);
+Text scannedText(std::string_view bytes) {
+  std::optional<Text> decoded = decodeUtf8(bytes);
   if (!decoded) {
     std::fputs("zarq: a chart string is not valid UTF-8\n", stderr);
-    s.text.clear();
-  } else {
-    s.text = capped(*decoded, kScannedValueCapacity);
+    return {};
   }
+  if (const std::size_t nul = decoded->find(u'\0'); nul != Text::npos) decoded->resize(nul);
+  return capped(*decoded, kScannedValueCapacity);
+}
+
+void KeyScan::endString(Scan& s) {
+  s.text = scannedText(s.collected);
   s.collected = std::string();
   s.found = true;
   // Only the first occurrence counts.

@@ -18,6 +18,11 @@ namespace zarq {
 
 struct ChartValues;
 
+// A string value's bytes as a field takes them: decoded, cut at a NUL (where the preset ends
+// a text) and to kScannedValueCapacity units. Invalid UTF-8 gives an empty text and one line
+// on stderr.
+Text scannedText(std::string_view bytes);
+
 class KeyScan {
  public:
   KeyScan();

@@ -102,6 +102,7 @@ TEST(ChartScanTest, StringValuesAreUnescapedAndDecoded) {
       {"{\"name\":\"曲名\"}", u"曲名"},
       {"{\"name\":\"\xF0\x9F\x8E\xB5 note\"}", u"\U0001F3B5 note"},
       {"{\"name\":\"cut at the line end\nrest\"}", u"cut at the line end"},
+      {std::string("{\"name\":\"cut at a NUL\0rest\"}", 28), u"cut at a NUL"},
   };
   for (const auto& c : cases) {
     ChartStream stream{c.chart};
