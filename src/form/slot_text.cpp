@@ -14,7 +14,7 @@ void setSlotText(SettingsForm& form, int slot, TextView value) {
   };
   field.caret = boundary(field.caret);
   field.scroll = boundary(std::min(field.scroll, field.caret));
-  field.fitText(form.metrics, true);
+  field.fitLazily(form.metrics);
 }
 
 }  // namespace zarq

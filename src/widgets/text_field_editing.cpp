@@ -71,6 +71,7 @@ void TextField::clear() {
   clearSelection();
   text = empty;
   visibleText = empty;
+  fitOwed_ = false;
   caret = index16(deleteLeaves.size());
   scroll = 0;
 }
