@@ -54,7 +54,8 @@ note "only Ctrl+C pressed again cuts the save short"
 # A signal while the import copies a large music file: the copy stops, its temporary file
 # removed, and the form is saved at once instead of after the copy.
 big=$(big_chart_folder 1G)
-rm -f save.set
+# The saves cut short above left theirs, which only a start an hour later removes.
+rm -f save.set .zarq-*.tmp
 start_editor
 rest_pointer
 keys ctrl+shift+o

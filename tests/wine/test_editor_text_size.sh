@@ -20,7 +20,8 @@ set_dword() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1;
 expect_scaled() {
   local factor=$1 size
   for _ in $(seq 20); do
-    size=$(client_size "$EDITOR_WID")
+    # A window being resized may not answer for a moment.
+    size=$(client_size "$EDITOR_WID") || size="unreadable"
     awk -v s="$size" -v b="$base" -v f="$factor" 'BEGIN {
       split(s, a, "x"); split(b, c, "x")
       d1 = a[1] - c[1] * f; d2 = a[2] - c[2] * f
