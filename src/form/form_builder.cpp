@@ -80,7 +80,7 @@ void placeFields(SettingsForm& form, const PageRows& page) {
                (row.filters & kInteger) != 0, linkedSlider(row.slot) >= 0);
     field.fixedEnding = Text(row.fixedEnding);
     field.deleteLeaves = Text(row.deleteLeaves);
-    field.fitLazily(form.metrics);
+    field.fitText(form.metrics, true);
   }
 }
 

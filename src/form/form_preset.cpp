@@ -27,7 +27,7 @@ void putPresetIntoForm(SettingsForm& form, const PresetValues& values, bool take
   for (int s = 0; s < slots; ++s) {
     TextField& field = form.fields[s];
     if (s != slot::outputPath || takeOutputPath) field.setText(values.texts[s]);
-    field.fitLazily(form.metrics);
+    field.fitText(form.metrics, true);
   }
   const int boxes = std::min<int>(std::ssize(values.checkBoxes), kCheckBoxCount);
   for (int b = 0; b < boxes; ++b) {

@@ -14,7 +14,7 @@ void setSlotText(SettingsForm& form, int slot, TextView value) {
   };
   field.caret = boundary(field.caret);
   field.scroll = boundary(std::min(field.scroll, field.caret));
-  field.fitLazily(form.metrics);
+  field.fitText(form.metrics, true);
 }
 
 }  // namespace zarq

@@ -38,25 +38,20 @@ void TextField::setText(TextView value) {
   clearSelection();
 }
 
-Text TextField::runFrom(const std::vector<float>& at, int start) const {
-  const double room = width - height * 0.1 * 4;
-  start = std::min(start, length());
-  int end = length();
-  while (end > start && at[end] - at[start] > room) {
-    end = static_cast<int>(previousCharacter(text, end));
-  }
-  return capped(TextView(text).substr(start, end - start), kVisibleTextCapacity);
-}
-
 void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
-  fitOwed_ = false;
+  const double room = width - height * 0.1 * 4;
   // One layout of the whole text gives the width of every run of it.
   const std::vector<float>& at = metrics.caretPositions(text, fontSize());
   // The run starts and ends between whole characters, never inside a surrogate pair.
   const auto previous = [&](int i) { return static_cast<int>(previousCharacter(text, i)); };
   const auto next = [&](int i) { return static_cast<int>(nextCharacter(text, i)); };
   scroll = static_cast<std::int16_t>(characterBoundary(text, std::max<int>(scroll, 0)));
-  const auto fit = [&] { visibleText = runFrom(at, scroll); };
+  auto fit = [&] {
+    const int start = std::min<int>(scroll, length());
+    int end = length();
+    while (end > start && at[end] - at[start] > room) end = previous(end);
+    visibleText = capped(TextView(text).substr(start, end - start), kVisibleTextCapacity);
+  };
   fit();
   const auto visible = [&] { return static_cast<int>(visibleText.size()); };
   if (!keepCaretCentred || visible() == length()) return;
@@ -74,21 +69,6 @@ void TextField::fitText(TextMetrics& metrics, bool keepCaretCentred) {
     scroll = static_cast<std::int16_t>(next(scroll));
     fit();
   }
-}
-
-void TextField::fitLazily(TextMetrics& metrics) {
-  // Anywhere else the centring fit may scroll, and what the caret keys do next depends on it.
-  if (caret != 0 || scroll != 0) return fitText(metrics, true);
-  visibleText.clear();
-  fitOwed_ = true;
-}
-
-const Text& TextField::visibleRun(TextMetrics& metrics) const {
-  if (fitOwed_) {
-    visibleText = runFrom(metrics.caretPositions(text, fontSize()), scroll);
-    fitOwed_ = false;
-  }
-  return visibleText;
 }
 
 namespace {
@@ -120,16 +100,15 @@ float offsetIn(TextMetrics& metrics, TextView run, int n, float size, float widt
 }  // namespace
 
 float TextField::caretOffset(TextMetrics& metrics, int n) const {
-  return offsetIn(metrics, visibleRun(metrics), n, fontSize(), width, height, alignment);
+  return offsetIn(metrics, visibleText, n, fontSize(), width, height, alignment);
 }
 
 std::int16_t TextField::caretFromPointer(TextMetrics& metrics, int mouseX) const {
   const int d = static_cast<int>(mouseX - x);
   float best = 1000;
   std::int16_t index = 0;
-  const Text& run = visibleRun(metrics);
-  for (int i = 0; i <= static_cast<int>(run.size()); ++i) {
-    if (splitsPair(run, static_cast<std::size_t>(i))) continue;  // no half characters
+  for (int i = 0; i <= static_cast<int>(visibleText.size()); ++i) {
+    if (splitsPair(visibleText, static_cast<std::size_t>(i))) continue;  // no half characters
     const float distance = std::fabs(caretOffset(metrics, i) - d);
     if (distance < best) {
       best = distance;
@@ -167,28 +146,27 @@ void TextField::draw(Canvas& canvas, TextMetrics& metrics, Host& host, const Pal
   if (active && !composing.empty()) return drawComposing(canvas, metrics, host, ink, composing);
   const float h = height;
   const float size = fontSize();
-  const Text& run = visibleRun(metrics);
   const TextRange selected = selection();
   if (active && !selected.empty()) {
-    const int visible = static_cast<int>(run.size());
+    const int visible = static_cast<int>(visibleText.size());
     const float from = caretOffset(metrics, std::clamp(selected.from - scroll, 0, visible));
     const float to = caretOffset(metrics, std::clamp(selected.to - scroll, 0, visible));
     if (to > from) canvas.fillRect({x + from, y + 0.1f * h, to - from, 0.8f * h}, kSelectionColour);
   }
   const Argb brush = inkOf(palette, colour, enabled_);
-  const float w = metrics.measureText(run, size);
+  const float w = metrics.measureText(visibleText, size);
   switch (alignment) {
     case Align::Near:
-      canvas.drawText(run, size, {x + 0.1f * h, y + 0.1f * h, width + 0.2f * h, h}, Align::Near,
-                      brush);
+      canvas.drawText(visibleText, size, {x + 0.1f * h, y + 0.1f * h, width + 0.2f * h, h},
+                      Align::Near, brush);
       break;
     case Align::Centre:
-      canvas.drawText(run, size, {x + (width - w) * 0.5f, y + 0.1f * h, w * 1.2f, h}, Align::Near,
-                      brush);
+      canvas.drawText(visibleText, size, {x + (width - w) * 0.5f, y + 0.1f * h, w * 1.2f, h},
+                      Align::Near, brush);
       break;
     case Align::Far:
-      canvas.drawText(run, size, {x + width - w - 0.1f * h, y + 0.1f * h, w * 1.2f, h}, Align::Near,
-                      brush);
+      canvas.drawText(visibleText, size, {x + width - w - 0.1f * h, y + 0.1f * h, w * 1.2f, h},
+                      Align::Near, brush);
       break;
   }
   const bool flash = flashing(host.clockMs());
@@ -206,10 +184,9 @@ void TextField::drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, 
                               TextView composing) const {
   const float h = height;
   const float size = fontSize();
-  const Text& visible = visibleRun(metrics);
-  int k = std::clamp(caret - scroll, 0, static_cast<int>(visible.size()));
+  int k = std::clamp(caret - scroll, 0, static_cast<int>(visibleText.size()));
   int composingEnd = k + static_cast<int>(composing.size());
-  Text run = visible.substr(0, k) + Text(composing) + visible.substr(k);
+  Text run = visibleText.substr(0, k) + Text(composing) + visibleText.substr(k);
   const double room = width - h * 0.1 * 4;
   const auto fits = [&] {
     const std::vector<float>& at = metrics.caretPositions(run, size);

@@ -30,11 +30,9 @@ class TextField {
  public:
   float x = 0, y = 0;
   float width = 0, height = 0;  // the font is 0.8 x height pixels
-  // Text from `scroll` on, cut to fit; kVisibleTextCapacity at most. Mutable because a field
-  // fitted lazily fills it when it is first drawn or measured.
-  mutable Text visibleText;
-  Text text;           // the value; kFieldTextCapacity at most
-  Text committedText;  // text as of the last validation; "\t" forces the next one
+  Text visibleText;             // text from `scroll` on, cut to fit; kVisibleTextCapacity at most
+  Text text;                    // the value; kFieldTextCapacity at most
+  Text committedText;           // text as of the last validation; "\t" forces the next one
   bool focused = false;
   std::int16_t caret = 0;   // index into text
   std::int16_t scroll = 0;  // index in text of the first visible character
@@ -70,10 +68,6 @@ class TextField {
   void setText(TextView value);
   // Recomputes visibleText and, when asked, scrolls so the caret stays mid-run.
   void fitText(TextMetrics& metrics, bool keepCaretCentred);
-  // fitText(metrics, true), put off until the visible run is first read when that fit could
-  // not scroll (caret and scroll at the start): the fields of pages not shown yet are not laid
-  // out while the form is built or a preset is loaded.
-  void fitLazily(TextMetrics& metrics);
   // Distance from x to the caret placed before character n of visibleText.
   float caretOffset(TextMetrics& metrics, int n) const;
   // Index into visibleText nearest to the pointer; add scroll for an index into text.
@@ -141,13 +135,7 @@ class TextField {
   void placeCaretRightward(TextMetrics& metrics, std::size_t to);
   void drawComposing(Canvas& canvas, TextMetrics& metrics, Host& host, Argb ink,
                      TextView composing) const;
-  // The longest run of whole characters from `start` that fits the box, given the caret
-  // positions of the whole text.
-  Text runFrom(const std::vector<float>& at, int start) const;
-  // visibleText, fitted first if a lazy fit is still owed.
-  const Text& visibleRun(TextMetrics& metrics) const;
 
-  mutable bool fitOwed_ = false;
   bool shown_ = false;
   bool enabled_ = true;
 };

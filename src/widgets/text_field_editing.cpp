@@ -71,7 +71,6 @@ void TextField::clear() {
   clearSelection();
   text = empty;
   visibleText = empty;
-  fitOwed_ = false;
   caret = index16(deleteLeaves.size());
   scroll = 0;
 }

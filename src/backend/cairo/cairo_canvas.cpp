@@ -95,7 +95,7 @@ void CairoCanvas::fillPath(const Path& path, Argb colour) {
 
 void CairoCanvas::drawText(TextView text, float sizePx, RectF layout, Align align, Argb colour) {
   if (text.empty()) return;
-  PangoLayout* line = text_.takeLayout(text, sizePx);
+  PangoLayout* line = text_.createLayout(text, sizePx);
   PangoRectangle logical;
   pango_layout_get_extents(line, nullptr, &logical);
   const double advance = static_cast<double>(logical.width) / PANGO_SCALE;

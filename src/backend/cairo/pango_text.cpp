@@ -6,14 +6,6 @@
 #include "common/utf.h"
 
 namespace zarq {
-namespace {
-
-// Layouts measured but not drawn yet. A frame draws each caption right after measuring it, and
-// what is measured without being drawn (widths for hit tests and tight fits) is let go oldest
-// first, so that an idle window keeps only a few.
-constexpr std::size_t kMeasuredLimit = 32;
-
-}  // namespace
 
 PangoText::PangoText() : PangoText(pango_cairo_font_map_get_default()) {}
 
@@ -27,10 +19,7 @@ PangoText::PangoText(PangoFontMap* fontMap) {
   cairo_font_options_destroy(options);
 }
 
-PangoText::~PangoText() {
-  for (const Measured& m : measured_) g_object_unref(m.layout);
-  g_object_unref(context_);
-}
+PangoText::~PangoText() { g_object_unref(context_); }
 
 PangoLayout* PangoText::createLayout(TextView text, float sizePx) {
   PangoLayout* layout = pango_layout_new(context_);
@@ -45,32 +34,12 @@ PangoLayout* PangoText::createLayout(TextView text, float sizePx) {
   return layout;
 }
 
-PangoLayout* PangoText::measuredLayout(TextView text, float sizePx) {
-  for (const Measured& m : measured_) {
-    if (m.sizePx == sizePx && m.text == text) return m.layout;
-  }
-  if (measured_.size() >= kMeasuredLimit) {
-    g_object_unref(measured_.front().layout);
-    measured_.erase(measured_.begin());
-  }
-  return measured_.emplace_back(std::u16string(text), sizePx, createLayout(text, sizePx)).layout;
-}
-
-PangoLayout* PangoText::takeLayout(TextView text, float sizePx) {
-  for (auto m = measured_.begin(); m != measured_.end(); ++m) {
-    if (m->sizePx == sizePx && m->text == text) {
-      PangoLayout* layout = m->layout;
-      measured_.erase(m);
-      return layout;
-    }
-  }
-  return createLayout(text, sizePx);
-}
-
 float PangoText::advanceWidth(TextView text, float sizePx) {
   if (text.empty()) return 0;
+  PangoLayout* layout = createLayout(text, sizePx);
   PangoRectangle logical;
-  pango_layout_get_extents(measuredLayout(text, sizePx), nullptr, &logical);
+  pango_layout_get_extents(layout, nullptr, &logical);
+  g_object_unref(layout);
   return static_cast<float>(logical.width) / PANGO_SCALE;
 }
 
@@ -89,7 +58,7 @@ std::vector<float> PangoText::caretPositions(TextView text, float sizePx) {
     if (pair) ++i;
   }
 
-  PangoLayout* layout = measuredLayout(text, sizePx);
+  PangoLayout* layout = createLayout(text, sizePx);
   PangoLayoutIter* iter = pango_layout_get_iter(layout);
   // Each cluster spreads its width evenly over the units it covers.
   do {
@@ -112,6 +81,7 @@ std::vector<float> PangoText::caretPositions(TextView text, float sizePx) {
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   positions[text.size()] = static_cast<float>(logical.width) / PANGO_SCALE;
+  g_object_unref(layout);
   // The low half of a surrogate pair shares its character's start.
   for (std::size_t i = 1; i < text.size(); ++i) {
     if (text[i] >= 0xDC00 && text[i] <= 0xDFFF && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF) {

@@ -4,9 +4,6 @@
 
 #include <pango/pangocairo.h>
 
-#include <string>
-#include <vector>
-
 #include "platform/platform.h"
 
 namespace zarq {
@@ -30,23 +27,11 @@ class PangoText final : public TextMeasurer {
   std::vector<float> caretPositions(TextView text, float sizePx) override;
   // Advance width of one line without margins, in pixels.
   float advanceWidth(TextView text, float sizePx);
-  // A layout of one unwrapped line at the given size, owned by the caller: the one this text
-  // was last measured with, where it is still kept, so that a caption measured and then drawn
-  // is laid out once.
-  PangoLayout* takeLayout(TextView text, float sizePx);
+  // A layout of one unwrapped line at the given size, owned by the caller.
+  PangoLayout* createLayout(TextView text, float sizePx);
 
  private:
-  struct Measured {
-    std::u16string text;
-    float sizePx;
-    PangoLayout* layout;
-  };
-  PangoLayout* createLayout(TextView text, float sizePx);
-  // The layout of the text, kept until it is drawn or pushed out by newer ones; borrowed.
-  PangoLayout* measuredLayout(TextView text, float sizePx);
-
   PangoContext* context_ = nullptr;
-  std::vector<Measured> measured_;
 };
 
 }  // namespace zarq

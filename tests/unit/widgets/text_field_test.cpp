@@ -124,43 +124,6 @@ TEST_F(TextFieldTest, TextIsCappedAtItsBufferSize) {
   EXPECT_EQ(f.text.size(), kFieldTextCapacity);
 }
 
-// A field fitted lazily draws, places its caret and takes the pointer as one fitted at once.
-TEST_F(TextFieldTest, ALazyFitShowsWhatAnImmediateOneShows) {
-  const Text emoji = u"\U0001F600";
-  const struct {
-    Text text;
-    Align align;
-  } cases[] = {
-      {u"abc", Align::Near},
-      {u"abcdefghij", Align::Centre},
-      {u"ab" + emoji + u"cd", Align::Far},
-  };
-  for (const auto& c : cases) {
-    TextField lazy;
-    lazy.init(100, 200, 72, 30, c.text, c.align, false, false, false);
-    lazy.fitLazily(metrics);
-    const TextField eager = makeField(c.text, 72, c.align);
-    RecordingCanvas drawnLazily, drawnEagerly;
-    testing::TestPlatform platform;
-    lazy.draw(drawnLazily, metrics, platform.loop, {});
-    eager.draw(drawnEagerly, metrics, platform.loop, {});
-    EXPECT_EQ(drawnLazily.texts, drawnEagerly.texts) << static_cast<int>(c.align);
-    EXPECT_EQ(lazy.visibleText, eager.visibleText);
-    for (int n = 0; n <= static_cast<int>(eager.visibleText.size()); ++n) {
-      EXPECT_FLOAT_EQ(lazy.caretOffset(metrics, n), eager.caretOffset(metrics, n)) << n;
-    }
-  }
-}
-
-// Where the caret is not at the start the centring fit scrolls, so it cannot wait.
-TEST_F(TextFieldTest, ALazyFitAwayFromTheStartHappensAtOnce) {
-  TextField f = makeField(u"abcdefghijklmnopqrst", 72);
-  f.caret = 20;
-  f.fitLazily(metrics);
-  EXPECT_EQ(f.scroll, 15);
-  EXPECT_EQ(f.visibleText, u"pqrst");
-}
-
 TEST_F(TextFieldTest, CaretOffsetsFollowTheAlignment) {
   // Width 100, height 30: "ab" is 24 pixels wide.
   const struct {
