@@ -26,8 +26,11 @@ bool resetPeakMemory() {
   return clear.good() && statusKilobytes("VmHWM") > 0;
 }
 
-std::size_t peakMemory() { return statusKilobytes("VmHWM"); }
-
 std::size_t currentMemory() { return statusKilobytes("VmRSS"); }
+
+std::size_t peakGrowthSince(std::size_t before) {
+  const std::size_t peak = statusKilobytes("VmHWM");
+  return peak > before ? peak - before : 0;
+}
 
 }  // namespace zarq::testing

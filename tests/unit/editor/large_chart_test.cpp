@@ -40,7 +40,7 @@ TEST_F(LargeChartTest, ATwoHundredMegabyteChartImportsInBoundedMemory) {
   ASSERT_TRUE(testing::resetPeakMemory());
   const std::size_t before = testing::currentMemory();
   handleDrop(*form, {chart});
-  const std::size_t growth = testing::peakMemory() - before;
+  const std::size_t growth = testing::peakGrowthSince(before);
 
   ASSERT_EQ(platform.host.messages.size(), 1u);
   EXPECT_EQ(platform.host.messages[0].text, u"收到谱面辣！\n要Pim酱帮你填信息嘛 (。-ω-)");
@@ -64,7 +64,7 @@ TEST_F(LargeChartTest, AGigabyteChartIsScannedForTheCompanionInBoundedMemory) {
   ASSERT_TRUE(testing::resetPeakMemory());
   const std::size_t before = testing::currentMemory();
   const std::optional<ChartValues> values = scanChartFile(chart, Strip::Yes);
-  const std::size_t growth = testing::peakMemory() - before;
+  const std::size_t growth = testing::peakGrowthSince(before);
 
   ASSERT_TRUE(values);
   EXPECT_EQ(values->name, u"大文件");
