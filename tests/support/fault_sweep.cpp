@@ -54,7 +54,7 @@ bool keptBelow(const Files& files, const fs::path& folder, const std::string& by
 
 // The clean-up of a start a day later, in every folder.
 void cleanUpAfterStop(const fs::path& root) {
-  const std::int64_t dayOn = systemClockNs() + std::int64_t{86400} * 1'000'000'000;
+  const std::int64_t dayOn = secondsOn(86400);
   removeLeftoverTemporaries(osFileSystem(), root, dayOn);
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
     if (entry.is_directory()) removeLeftoverTemporaries(osFileSystem(), entry.path(), dayOn);

@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "platform/file_system.h"
+
 namespace zarq::testing {
 
 TempDir::TempDir() {
@@ -37,5 +39,7 @@ std::string contents(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
+
+std::int64_t secondsOn(std::int64_t seconds) { return systemClockNs() + seconds * 1'000'000'000; }
 
 }  // namespace zarq::testing

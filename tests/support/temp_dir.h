@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed afterwards.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -24,5 +25,9 @@ class TempDir {
 
 // The bytes of a file; empty for one that cannot be read.
 std::string contents(const std::filesystem::path& file);
+
+// The system clock `seconds` from now, in nanoseconds: the time of a later start that cleans
+// a folder of leftover temporary files.
+std::int64_t secondsOn(std::int64_t seconds);
 
 }  // namespace zarq::testing

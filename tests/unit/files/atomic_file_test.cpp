@@ -205,8 +205,7 @@ TEST(AtomicFile, OnlyTheModulesOwnLeftoversAreRemovedAtTheNextStart) {
     dir.write(name, "bytes");
   }
   fs::create_directory(dir / ".zarq-folder00.tmp");
-  const std::int64_t dayOn = systemClockNs() + std::int64_t{86400} * 1'000'000'000;
-  EXPECT_EQ(removeLeftoverTemporaries(osFileSystem(), dir.path(), dayOn), 2);
+  EXPECT_EQ(removeLeftoverTemporaries(osFileSystem(), dir.path(), testing::secondsOn(86400)), 2);
   EXPECT_FALSE(fs::exists(dir / ".zarq-a1b2c3d4.tmp"));
   EXPECT_EQ(entries(dir.path()), 7);
 }

@@ -15,8 +15,8 @@ std::span<const std::uint8_t> bytesOf(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-// An hour after now, when only a lock tells a file being written from a leftover.
-std::int64_t anHourOn() { return systemClockNs() + std::int64_t{3601} * 1'000'000'000; }
+// Just over an hour after now, when only a lock tells a file being written from a leftover.
+std::int64_t anHourOn() { return testing::secondsOn(3601); }
 
 // An editor starting in a folder while another process writes a file there finds that
 // process's temporary file beside the target: it is not the leftover of a dead writer, neither
