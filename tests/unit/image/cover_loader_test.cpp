@@ -136,9 +136,11 @@ TEST_F(CoverLoaderTest, GoingAwayNeverWaitsForADecoderThatDoesNotStop) {
   auto doomed = std::make_unique<CoverLoader>(stuck, [] { ++told; });
   doomed->request(1, dir / "red.png");
   stuck.waitForBegun(1);
+  // Going takes microseconds; the bound, far below a decode's 20-second budget, catches a wait
+  // for the decoder that gives up in the end, and holds however busy the machine.
   const auto start = std::chrono::steady_clock::now();
   doomed.reset();
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   stuck.open();
   // The decode it left ends on its own thread, and tells no one.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
