@@ -12,6 +12,16 @@
 #include "terminal.h"
 
 namespace zarq::tool {
+namespace {
+
+// "-", or a link to the file standard output is (/dev/stdout, /dev/fd/1, as scripts name
+// it): written as a file, the link would be replaced, its folder's (the system's /dev for
+// root) holding the bytes and standard output none.
+bool isStandardOutput(const std::filesystem::path& file) {
+  return file == "-" || linksToStandardOutput(file);
+}
+
+}  // namespace
 
 bool reportWrite(const std::filesystem::path& file, const WriteOutcome& outcome) {
   if (outcome) {
@@ -43,7 +53,7 @@ bool reportWrite(const std::filesystem::path& file, const WriteOutcome& outcome)
 
 bool writeOutput(FileSystem& files, const std::filesystem::path& file,
                  std::span<const std::uint8_t> bytes) {
-  if (file == "-") {
+  if (isStandardOutput(file)) {
     return printOut(files, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   }
   return reportWrite(file, writeFileAtomically(files, file, bytes));
@@ -51,13 +61,13 @@ bool writeOutput(FileSystem& files, const std::filesystem::path& file,
 
 bool writePreset(FileSystem& files, const std::filesystem::path& file,
                  std::span<const std::uint8_t> bytes) {
-  if (file == "-") return writeOutput(files, file, bytes);
+  if (isStandardOutput(file)) return writeOutput(files, file, bytes);
   return reportWrite(file, writeFileAtomically(files, file, bytes, Existing::Replace,
                                                historyKeeper(files, presetHistoryRoot(), file)));
 }
 
 bool binaryToTerminal(const std::filesystem::path& file) {
-  if (file != "-" || !standardOutputIsTerminal()) return false;
+  if (!isStandardOutput(file) || !standardOutputIsTerminal()) return false;
   usageError(
       "not writing binary data to the terminal: name a file with -o FILE, or redirect the "
       "output (-o - >FILE)");

@@ -4,6 +4,7 @@
 #include <windows.h>
 #else
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -38,6 +39,7 @@ std::string plainLine(std::string text) {
 #ifdef _WIN32
 bool standardOutputIsTerminal() { return isTerminal(STD_OUTPUT_HANDLE); }
 bool standardErrorIsTerminal() { return isTerminal(STD_ERROR_HANDLE); }
+bool linksToStandardOutput(const std::filesystem::path&) { return false; }
 int standardErrorColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
@@ -46,6 +48,12 @@ int standardErrorColumns() {
 #else
 bool standardOutputIsTerminal() { return isTerminal(STDOUT_FILENO); }
 bool standardErrorIsTerminal() { return isTerminal(STDERR_FILENO); }
+bool linksToStandardOutput(const std::filesystem::path& file) {
+  struct stat link, target, output;
+  return ::lstat(file.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+         ::stat(file.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
+         target.st_dev == output.st_dev && target.st_ino == output.st_ino;
+}
 int standardErrorColumns() {
   winsize size{};
   return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;

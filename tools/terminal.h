@@ -3,11 +3,15 @@
 // garble the screen; whether the standard error is one, where progress can be shown, and
 // how wide; and text that a terminal shows without acting on it.
 
+#include <filesystem>
 #include <string>
 
 namespace zarq::tool {
 
 bool standardOutputIsTerminal();
+// Whether `file` is a link to the very file standard output is (/dev/stdout, /dev/fd/1): a
+// name for standard output rather than a file of its own.
+bool linksToStandardOutput(const std::filesystem::path& file);
 bool standardErrorIsTerminal();
 // UTF-8 text as one line that a terminal only shows: a text of a preset may carry a tab, a
 // line break or an escape sequence, so every control character (C0, DEL, C1) is a blank.

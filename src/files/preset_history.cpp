@@ -6,6 +6,7 @@
 #include <ctime>
 #include <string>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #include "files/atomic_file.h"
@@ -70,6 +71,20 @@ FileError keptIn(FileSystem& files, const fs::path& folder, std::vector<Kept>& k
   return FileError::None;
 }
 
+// The longest name of one file or folder: 255 bytes on Linux, 255 UTF-16 units on Windows.
+constexpr std::size_t kLongestName = 255;
+
+// `at`, or the start of the character a cut there would split (UTF-8 on Linux, a pair of
+// UTF-16 surrogates on Windows).
+std::size_t characterStart(const fs::path::string_type& name, std::size_t at) {
+  using Unit = std::make_unsigned_t<fs::path::value_type>;
+  const auto inside = [](Unit unit) {
+    return sizeof(Unit) == 1 ? (unit & 0xC0) == 0x80 : (unit & 0xFC00) == 0xDC00;
+  };
+  while (at > 0 && at < name.size() && inside(static_cast<Unit>(name[at]))) --at;
+  return at;
+}
+
 // FNV-1a of the folder's path: a short name for it that stays the same between runs.
 std::string folderHash(const fs::path& folder) {
   std::uint64_t hash = 14695981039346656037ull;
@@ -122,9 +137,17 @@ fs::path historyFolder(const fs::path& root, const fs::path& preset) {
   // The path as the system knows it, so that a preset reached through a link to its
   // folder, by a relative name or in another case on Windows, has the one history.
   const fs::path kept = pathAsKept(preset);
-  fs::path name = kept.filename();
-  name += "-" + folderHash(kept.parent_path());
-  return root / name;
+  fs::path::string_type name = kept.filename().native();
+  std::string hash = folderHash(kept.parent_path());
+  // A name too long to take the hash after it keeps its start, cut between characters, and
+  // the hash then tells apart the whole paths, so that long names of one start differ.
+  if (name.size() + 1 + hash.size() > kLongestName) {
+    name.resize(characterStart(name, kLongestName - 1 - hash.size()));
+    hash = folderHash(kept);
+  }
+  fs::path folder(name);
+  folder += "-" + hash;
+  return root / folder;
 }
 
 FileError keepInHistory(FileSystem& files, const fs::path& root, const fs::path& preset) {

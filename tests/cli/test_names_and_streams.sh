@@ -39,6 +39,11 @@ expect_code 0 "$preset" make ff.json -o -dash.set
 expect_code 2 "$preset" dump -dash.set
 expect_code 0 "$preset" dump -- -dash.set
 
+# A link to standard output (/dev/fd/1, /dev/stdout) is standard output, as - is: replaced
+# like a file, it would leave the pipe empty.
+"$preset" make ff.json -o - >dash.out
+"$preset" make ff.json -o /dev/fd/1 | cmp -s - dash.out || fail "-o /dev/fd/1 wrote no preset to the pipe"
+
 # A pipe among the presets of a folder is skipped and named, never waited on.
 mkdir folder
 cp $'a\xff.set' folder/good.set

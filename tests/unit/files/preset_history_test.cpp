@@ -76,5 +76,23 @@ TEST(PresetHistory, EachPresetHasAHistoryOfItsOwn) {
 #endif
 }
 
+// A name as long as the file system takes (80 Chinese characters, say) leaves no room for the
+// folder's hash after it in its history's name; two such names of one start still have a
+// history each.
+TEST(PresetHistory, APresetOfTheLongestNameHasAHistoryToo) {
+  testing::TempDir dir;
+  const fs::path root = dir / "history";
+  for (const char* last : {"a", "b"}) {
+    const fs::path preset = dir.write(std::string(250, 'n') + last + ".set", last);
+    ASSERT_EQ(keepInHistory(osFileSystem(), root, preset), FileError::None) << last;
+  }
+  for (const char* last : {"a", "b"}) {
+    const std::vector<HistoryVersion> versions =
+        history(root, dir / (std::string(250, 'n') + last + ".set"));
+    ASSERT_EQ(versions.size(), 1u) << last;
+    EXPECT_EQ(contents(versions[0].file), last);
+  }
+}
+
 }  // namespace
 }  // namespace zarq
