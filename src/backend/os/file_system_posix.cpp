@@ -2,6 +2,7 @@
 #include <attr/libattr.h>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/acl.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <string_view>
+#include <vector>
 
 #include "backend/os/held_folders.h"
 #include "platform/file_system.h"
@@ -393,6 +395,15 @@ fs::path userDataFolder() {
   if (const char* data = ::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;
   if (const char* home = ::getenv("HOME"); home && home[0] == '/') {
     return fs::path(home) / ".local" / "share";
+  }
+  // Without HOME (a service, cron, env -i) the account's own home, so that presets replaced
+  // there still keep their history.
+  std::vector<char> buffer(16384);
+  passwd account{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &account, buffer.data(), buffer.size(), &found) == 0 && found &&
+      found->pw_dir && found->pw_dir[0] == '/') {
+    return fs::path(found->pw_dir) / ".local" / "share";
   }
   return {};
 }

@@ -4,6 +4,11 @@
 
 #include <ctime>
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 #include "support/temp_dir.h"
 
 namespace zarq {
@@ -75,6 +80,20 @@ TEST(PresetHistory, EachPresetHasAHistoryOfItsOwn) {
   EXPECT_EQ(history(root, dir / "link" / "save.set").size(), 1u);
 #endif
 }
+
+#ifndef _WIN32
+// Without HOME (a service, cron, env -i) the history lies in the account's home all the same.
+TEST(PresetHistory, HasARootWithoutHome) {
+  const std::string home = getenv("HOME") ? getenv("HOME") : "";
+  const std::string data = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
+  unsetenv("HOME");
+  unsetenv("XDG_DATA_HOME");
+  const fs::path root = presetHistoryRoot();
+  if (!home.empty()) setenv("HOME", home.c_str(), 1);
+  if (!data.empty()) setenv("XDG_DATA_HOME", data.c_str(), 1);
+  EXPECT_EQ(root, fs::path(getpwuid(getuid())->pw_dir) / ".local/share/zarq-settings/history");
+}
+#endif
 
 // A name as long as the file system takes (80 Chinese characters, say) leaves no room for the
 // folder's hash after it in its history's name; two such names of one start still have a
