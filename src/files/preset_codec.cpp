@@ -86,6 +86,12 @@ PresetDecoded failed(PresetError error) {
 
 }  // namespace
 
+bool PresetValues::operator==(const PresetValues& other) const {
+  return version == other.version && texts == other.texts && checkBoxes == other.checkBoxes &&
+         std::memcmp(sliders.data(), other.sliders.data(), sizeof sliders) == 0 &&
+         optionPairs == other.optionPairs && obtainedType == other.obtainedType;
+}
+
 std::size_t PresetLayout::size() const {
   return kHeaderSize + textSlots * kTextSlotUnits * 2 + checkBoxes + kPresetSliderCount * 4 +
          kPresetOptionPairCount * 2 + (hasTrailer ? kTrailerUnits * 2 : 0);

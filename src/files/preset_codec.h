@@ -65,7 +65,9 @@ struct PresetValues {
   std::array<std::array<bool, 2>, kPresetOptionPairCount> optionPairs{};
   std::optional<Text> obtainedType;  // absent before 1002
 
-  bool operator==(const PresetValues&) const = default;
+  // Sliders compare as they are stored, bit for bit: one that is not a number (a preset may
+  // hold one) equals itself, so that a form holding it is still the same form.
+  bool operator==(const PresetValues& other) const;
 };
 
 // The first group of a preset that is wrong or cut short; the value is the number the

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <functional>
+#include <limits>
 
 #include "editor/preset_actions.h"
 #include "files/preset_file.h"
@@ -185,6 +186,24 @@ TEST_F(UndoTest, UndoingAStepElsewhereLeavesTheKeyboardInItsField) {
   redo();
   EXPECT_FALSE(form->checkBoxes[box::recordOpening].checked());
   EXPECT_TRUE(editing(slot::songName));
+}
+
+// A preset may hold a slider that is not a number: what changes nothing still makes no step,
+// so that undo takes back the last real one.
+TEST_F(UndoTest, ASliderThatIsNotANumberMakesNoStepsOfItsOwn) {
+  PresetValues preset = values();
+  preset.sliders[sliderId::dim] = std::numeric_limits<float>::quiet_NaN();
+  const std::filesystem::path file = elsewhere.path() / "nan.set";
+  ASSERT_TRUE(writePresetFile(file, preset));
+  host().dialogResults.push_back(file);
+  command(Command::Open);
+  const bool ticked = form->checkBoxes[box::recordOpening].checked();
+  clickBox(box::recordOpening);
+  showPage(*form, 2);
+  editAtEnd(slot::songName);
+  key(Key::Left);
+  undo();
+  EXPECT_EQ(form->checkBoxes[box::recordOpening].checked(), ticked);
 }
 
 TEST_F(UndoTest, UndoRevalidatesThePageOnView) {
