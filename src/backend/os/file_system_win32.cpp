@@ -414,9 +414,10 @@ class Win32FileSystem final : public FileSystem {
   }
 
   FileError createNew(const fs::path& path, Handle& handle) override {
-    // CREATE_NEW fails on anything at the path, a link included.
+    // CREATE_NEW fails on anything at the path, a link included. DELETE lets the writer
+    // remove it through this handle while it is open, should the write be broken off.
     FileError error;
-    const HANDLE h = openFile(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW,
+    const HANDLE h = openFile(path, GENERIC_WRITE | DELETE, FILE_SHARE_READ, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, error);
     return opened(h, error, handle);
   }
