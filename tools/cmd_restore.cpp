@@ -66,6 +66,11 @@ int runRestore(const ParsedArgs& args, FileSystem& files) {
   // The preset it replaces is newer than anything in its history: where the history cannot
   // keep it, putting an old one back would lose it.
   if (status.kind == FileStatus::Kind::Regular) {
+    // One that may not be replaced is said so before its history takes a copy, which would
+    // push the version asked for down the list for nothing.
+    if (const FileError error = files.checkWritable(preset); error != FileError::None) {
+      return reportWrite(preset, WriteOutcome{error}) ? 0 : 1;
+    }
     if (const FileError notKept = keepInHistory(files, root, preset); notKept != FileError::None) {
       return inputError(notPutBack + "the preset it would replace could not be kept in its " +
                         "history first: " + fileErrorWords(notKept));

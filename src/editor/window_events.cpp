@@ -1,7 +1,9 @@
 #include "editor/window_events.h"
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 #include "common/paths.h"
 #include "common/printable.h"
@@ -51,12 +53,20 @@ void lookAtFolderNowAndThen(SettingsForm& form, std::weak_ptr<const bool> alive)
 
 void watchWorkFolder(SettingsForm& form) {
   const std::weak_ptr<const bool> alive = form.lifeline;
-  const bool watched = form.host().watchFolder(form.workDir, [&host = form.host(), &form, alive] {
-    // The watch may call from another thread: the form is reached on the window's.
-    host.postToWindowThread(0, [&form, alive] {
-      if (alive.lock()) onFolderChanged(form);
-    });
-  });
+  // One look waits at a time. A long copy into the folder changes it with every block while
+  // posted work waits for the copy: a look for each change would keep the window busy, deaf
+  // to keys and to its close, for as long again once the copy is done.
+  const auto lookWaiting = std::make_shared<std::atomic<bool>>(false);
+  const bool watched =
+      form.host().watchFolder(form.workDir, [&host = form.host(), &form, alive, lookWaiting] {
+        if (lookWaiting->exchange(true)) return;
+        // The watch may call from another thread: the form is reached on the window's.
+        host.postToWindowThread(0, [&form, alive, lookWaiting] {
+          // Cleared first: a change told during the look is looked at again.
+          lookWaiting->store(false);
+          if (alive.lock()) onFolderChanged(form);
+        });
+      });
   if (!watched) lookAtFolderNowAndThen(form, alive);
 }
 

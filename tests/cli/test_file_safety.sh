@@ -101,6 +101,12 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
   chown 0:0 locked/save.set
   expect_said 1 'locked/save.set' nobody "$preset" make defaults.json -o locked/save.set
   "$preset" dump locked/save.set | grep '"songName": "就地"' >/dev/null || fail "the refused file changed"
+  # Nor does a restore over it take a copy into its history first, which would push the
+  # version asked for down the list.
+  nobody "$preset" history locked/save.set >history.before
+  expect_code 1 nobody "$preset" restore 1 locked/save.set
+  nobody "$preset" history locked/save.set | cmp -s history.before - ||
+    fail "the refused restore changed the history: $(nobody "$preset" history locked/save.set)"
   # Replaced by root, the file stays the user's.
   chown 65534:65534 locked/save.set
   expect_code 0 "$preset" make defaults.json -o locked/save.set

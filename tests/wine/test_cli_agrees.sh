@@ -172,4 +172,21 @@ wine "$windows" make 'lower\a.json' 'upper\A.json' -o 'cased\' 2>cased.err && fa
 grep -qF 'upper\A.json: not made: cased\A.set is the file lower\a.json was made into' cased.err ||
   fail "make of a and A: $(cat cased.err)"
 "$linux" dump cased/a.set | grep -q '"songName": "lower"' || fail "A.json replaced a.json's preset"
+# Ctrl+C while a preset is written (the console's event, which Wine makes of SIGINT) takes
+# the temporary file along, as a signal does on Linux, and only that one. The flush is
+# slowed so that the event comes while the file is still open.
+mkdir interrupted
+touch interrupted/.zarq-others00.tmp
+strace -f -qq -o /dev/null -e trace=fsync,fdatasync -e inject=fsync,fdatasync:delay_enter=3000000 \
+  wine "$windows" make values.json -o 'interrupted\save.set' 2>/dev/null &
+tracer=$!
+for _ in $(seq 200); do
+  [ "$(ls -A interrupted | wc -l)" -gt 1 ] && break
+  sleep 0.1
+done
+ls -A interrupted | grep -qv others00 || fail "Ctrl+C: make never began its file"
+kill -INT "$(pgrep -P "$tracer")"
+wait "$tracer" || true
+[ "$(ls -A interrupted)" = .zarq-others00.tmp ] || fail "Ctrl+C left: $(ls -A interrupted)"
+
 echo "zarq-preset.exe agrees with zarq-preset"

@@ -71,20 +71,37 @@ struct Held {
   HANDLE root() const { return reinterpret_cast<HANDLE>(folder->handle); }
 };
 
+std::optional<std::wstring> fullPathOf(const fs::path& path) {
+  std::wstring full(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0) return std::nullopt;
+    const bool fits = length < full.size();
+    full.resize(length);
+    if (fits) return full;
+  }
+}
+
 // `path` as the calls of Windows programs read it: a device's name ("x\CON.set") names the
 // device, and dots and blanks ending the name are dropped. A held folder's handle would take
 // the name literally and make a file that no other program can open.
 fs::path asWindowsReadsIt(const fs::path& path) {
   if (!path.is_absolute()) return path;
-  std::wstring full(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0) return path;
-    const bool fits = length < full.size();
-    full.resize(length);
-    if (fits) return full;
+  return fullPathOf(path).value_or(path.native());
+}
+
+// `path` as the system's calls take it at any length. Past MAX_PATH characters (12 fewer for
+// a folder to be made) they take only the "\\?\" form, and that literally: it is given the
+// full path Windows itself makes of the name. A path that fits is left as it is.
+std::wstring unlimited(const fs::path& path) {
+  const std::optional<std::wstring> full = fullPathOf(path);
+  if (!full || full->size() < MAX_PATH - 12 || full->starts_with(L"\\\\?\\") ||
+      full->starts_with(L"\\\\.\\")) {
+    return path.native();
   }
+  if (full->starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full->substr(2);
+  return L"\\\\?\\" + *full;
 }
 
 std::optional<Held> heldPlace(const fs::path& path) {
@@ -127,7 +144,7 @@ HANDLE openToLookAt(const fs::path& path, bool throughLinks, DWORD& error) {
                   throughLinks ? 0 : FILE_OPEN_REPARSE_POINT, error);
   }
   const HANDLE handle = CreateFileW(
-      path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+      unlimited(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
       FILE_FLAG_BACKUP_SEMANTICS | (throughLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
   error = handle == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
   return handle;
@@ -186,7 +203,8 @@ HANDLE openFile(const fs::path& path, DWORD access, DWORD share, DWORD dispositi
                           ((flags & FILE_FLAG_OPEN_REPARSE_POINT) ? FILE_OPEN_REPARSE_POINT : 0);
     handle = openAt(*at, access, share, ntDisposition, options, code);
   } else {
-    handle = CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    handle =
+        CreateFileW(unlimited(path).c_str(), access, share, nullptr, disposition, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE) code = GetLastError();
   }
   error = code == kNoConsole ? FileError::NotRegular : errorOf(code);
@@ -414,9 +432,10 @@ class Win32FileSystem final : public FileSystem {
   }
 
   FileError createNew(const fs::path& path, Handle& handle) override {
-    // CREATE_NEW fails on anything at the path, a link included.
+    // CREATE_NEW fails on anything at the path, a link included. DELETE lets the writer
+    // remove it through this handle while it is open, should the write be broken off.
     FileError error;
-    const HANDLE h = openFile(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW,
+    const HANDLE h = openFile(path, GENERIC_WRITE | DELETE, FILE_SHARE_READ, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, error);
     return opened(h, error, handle);
   }
@@ -521,7 +540,8 @@ class Win32FileSystem final : public FileSystem {
   FileError replace(const fs::path& from, const fs::path& to) override {
     const std::optional<Held> a = heldPlace(from), b = heldPlace(to);
     if (a && b) return renameHeld(*a, *b, true);
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+    return MoveFileExW(unlimited(from).c_str(), unlimited(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? FileError::None
                : lastError();
   }
@@ -529,13 +549,14 @@ class Win32FileSystem final : public FileSystem {
   FileError renameNew(const fs::path& from, const fs::path& to) override {
     const std::optional<Held> a = heldPlace(from), b = heldPlace(to);
     if (a && b) return renameHeld(*a, *b, false);
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) ? FileError::None
-                                                                         : lastError();
+    return MoveFileExW(unlimited(from).c_str(), unlimited(to).c_str(), MOVEFILE_WRITE_THROUGH)
+               ? FileError::None
+               : lastError();
   }
 
   FileError remove(const fs::path& path) override {
     if (const std::optional<Held> at = heldPlace(path)) return removeHeld(*at);
-    return DeleteFileW(path.c_str()) ? FileError::None : lastError();
+    return DeleteFileW(unlimited(path).c_str()) ? FileError::None : lastError();
   }
 
   // Renames are written through (MOVEFILE_WRITE_THROUGH); there is nothing more to push.
@@ -543,29 +564,47 @@ class Win32FileSystem final : public FileSystem {
 
   FileError createFolders(const fs::path& folder) override {
     if (const std::optional<Held> at = heldPlace(folder)) return createFoldersHeld(*at);
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (error) return errorOf(static_cast<DWORD>(error.value()));
-    return fs::is_directory(folder, error) ? FileError::None : FileError::NotRegular;
+    // The missing folders of the path one by one, each named in the form its length needs.
+    fs::path made;
+    for (const fs::path& part : folder) {
+      made /= part;
+      if (!made.has_relative_path()) continue;
+      const std::wstring name = unlimited(made);
+      if (const DWORD attributes = GetFileAttributesW(name.c_str());
+          attributes != INVALID_FILE_ATTRIBUTES) {
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return FileError::NotRegular;
+        continue;
+      }
+      if (!CreateDirectoryW(name.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        return lastError();
+      }
+    }
+    return FileError::None;
   }
 
   FileError list(const fs::path& folder, std::vector<fs::path>& names) override {
     names.clear();
     if (const std::optional<Held> at = heldPlace(folder)) return listHeld(*at, names);
-    std::error_code error;
-    for (fs::directory_iterator it(folderOrCurrent(folder), error), end; !error && it != end;
-         it.increment(error)) {
-      names.push_back(it->path().filename());
-    }
-    return error ? errorOf(static_cast<DWORD>(error.value())) : FileError::None;
+    WIN32_FIND_DATAW entry;
+    const HANDLE found =
+        FindFirstFileExW((unlimited(folderOrCurrent(folder)) + L"\\*").c_str(), FindExInfoBasic,
+                         &entry, FindExSearchNameMatch, nullptr, 0);
+    if (found == INVALID_HANDLE_VALUE) return lastError();
+    do {
+      const std::wstring name = entry.cFileName;
+      if (name != L"." && name != L"..") names.emplace_back(name);
+    } while (FindNextFileW(found, &entry));
+    const DWORD code = GetLastError();
+    FindClose(found);
+    return code == ERROR_NO_MORE_FILES ? FileError::None : errorOf(code);
   }
 
   std::unique_ptr<FolderHold> holdFolder(const fs::path& folder) override {
     // Shared for every use, deleting and renaming included, as the user's own folder
     // must stay his to move: a folder moved away is noticed at the close.
-    const HANDLE handle =
-        CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
-                    kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE handle = CreateFileW(
+        unlimited(folder).c_str(), FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
+        kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     return heldFolders().hold(folder, reinterpret_cast<std::intptr_t>(handle), closeFolder);
   }
@@ -580,8 +619,8 @@ class Win32FileSystem final : public FileSystem {
         standard.DeletePending) {
       return FileError::NotFound;
     }
-    const HANDLE named = CreateFileW(held->path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE named = CreateFileW(unlimited(held->path).c_str(), FILE_READ_ATTRIBUTES, kShareAll,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (named == INVALID_HANDLE_VALUE) return FileError::NotFound;
     const bool same = sameFile(reinterpret_cast<HANDLE>(held->handle), named);
     CloseHandle(named);

@@ -215,6 +215,18 @@ TEST_F(LivePreviewTest, AChangedFileIsDecodedAgainAndAnUnchangedOneNever) {
   }
 }
 
+// A copy into the folder tells of a change with every block it writes, while posted work
+// waits for it: the changes told meanwhile are looked at once, and one told after that look
+// is looked at again.
+TEST_F(LivePreviewTest, ChangesToldWhileNoLookRanAreLookedAtOnce) {
+  showChart(u"red");
+  loop().runPosted();
+  for (int i = 0; i < 1000; ++i) host().folderChanged();
+  EXPECT_EQ(loop().runPosted(), 1);
+  host().folderChanged();
+  EXPECT_EQ(loop().runPosted(), 1);
+}
+
 TEST_F(LivePreviewTest, APictureThatCannotBeDecodedIsBlackAndTriedOnce) {
   std::ofstream(dir / "broken.PNG") << "not a picture";
   showChart(u"red");

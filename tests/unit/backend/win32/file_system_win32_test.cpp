@@ -70,5 +70,29 @@ TEST(Win32FileSystem, TheLongPathPrefixNamesThePathWithout) {
   EXPECT_EQ(pathAsWritten(L"\\\\?\\UNC\\host\\share\\p.set"), fs::path(L"\\\\host\\share\\p.set"));
 }
 
+// Outside a held folder (the history in the user's data folder, zarq-preset's outputs) a
+// path longer than Windows' old limit of 260 characters is made, written, replaced, listed
+// and removed like any other.
+TEST(Win32FileSystem, APathPastTheOldLengthLimitIsUsedLikeAnyOther) {
+  FileSystem& files = osFileSystem();
+  testing::TempDir dir;
+  const fs::path folder = dir / std::string(120, 'f') / std::string(120, 'g');
+  const fs::path file = folder / (std::string(60, 'p') + ".set");
+  ASSERT_GT(file.native().size(), 260u);
+  ASSERT_TRUE(makeFolders(files, folder));
+  for (const std::string form : {"old", "newer"}) {
+    ASSERT_EQ(writeFileAtomically(files, file, bytesOf(form)).error, FileError::None) << form;
+  }
+  FileStatus status;
+  EXPECT_EQ(files.status(file, status), FileError::None);
+  EXPECT_EQ(status.size, 5u);
+  std::vector<fs::path> names;
+  EXPECT_EQ(files.list(folder, names), FileError::None);
+  EXPECT_EQ(names, std::vector<fs::path>{file.filename()});
+  EXPECT_EQ(files.remove(file), FileError::None);
+  EXPECT_EQ(files.status(file, status), FileError::None);
+  EXPECT_EQ(status.kind, FileStatus::Kind::Missing);
+}
+
 }  // namespace
 }  // namespace zarq
