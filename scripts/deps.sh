@@ -8,7 +8,7 @@ zarq_packages="cmake ninja-build g++ pkg-config libgtk-3-dev libpng-dev libjpeg-
   librsvg2-bin help2man
   libglib2.0-bin shared-mime-info x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev bash-completion
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca inotify-tools strace
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca inotify-tools strace procps
   libacl1-dev libattr1-dev acl attr"
 
 # The Windows build: mingw-w64, GoogleTest's sources, Wine to run what it makes, the tools

@@ -177,10 +177,10 @@ grep -qF 'upper\A.json: not made: cased\A.set is the file lower\a.json was made 
 # slowed so that the event comes while the file is still open.
 mkdir interrupted
 touch interrupted/.zarq-others00.tmp
-strace -f -qq -o /dev/null -e trace=fsync,fdatasync -e inject=fsync,fdatasync:delay_enter=3000000 \
+strace -f -qq -o /dev/null -e trace=fsync,fdatasync -e inject=fsync,fdatasync:delay_enter=6000000 \
   wine "$windows" make values.json -o 'interrupted\save.set' 2>/dev/null &
 tracer=$!
-for _ in $(seq 200); do
+for _ in $(seq 600); do
   [ "$(ls -A interrupted | wc -l)" -gt 1 ] && break
   sleep 0.1
 done

@@ -585,10 +585,13 @@ class Win32FileSystem final : public FileSystem {
   FileError list(const fs::path& folder, std::vector<fs::path>& names) override {
     names.clear();
     if (const std::optional<Held> at = heldPlace(folder)) return listHeld(*at, names);
+    // One separator before the pattern: the long form takes a doubled one literally.
+    std::wstring pattern = unlimited(folderOrCurrent(folder));
+    if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+    pattern += L'*';
     WIN32_FIND_DATAW entry;
-    const HANDLE found =
-        FindFirstFileExW((unlimited(folderOrCurrent(folder)) + L"\\*").c_str(), FindExInfoBasic,
-                         &entry, FindExSearchNameMatch, nullptr, 0);
+    const HANDLE found = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry,
+                                          FindExSearchNameMatch, nullptr, 0);
     if (found == INVALID_HANDLE_VALUE) return lastError();
     do {
       const std::wstring name = entry.cFileName;
