@@ -174,7 +174,8 @@ grep -qF 'upper\A.json: not made: cased\A.set is the file lower\a.json was made 
 "$linux" dump cased/a.set | grep -q '"songName": "lower"' || fail "A.json replaced a.json's preset"
 # Ctrl+C while a preset is written (the console's event, which Wine makes of SIGINT) takes
 # the temporary file along, as a signal does on Linux, and only that one. The flush is
-# slowed so that the event comes while the file is still open.
+# slowed so that the event comes while the file is still open; a busy machine may still let
+# the write end first, with its save.set, but never with a temporary file of its own left.
 mkdir interrupted
 touch interrupted/.zarq-others00.tmp
 strace -f -qq -o /dev/null -e trace=fsync,fdatasync -e inject=fsync,fdatasync:delay_enter=6000000 \
@@ -187,6 +188,7 @@ done
 ls -A interrupted | grep -qv others00 || fail "Ctrl+C: make never began its file"
 kill -INT "$(pgrep -P "$tracer")"
 wait "$tracer" || true
-[ "$(ls -A interrupted)" = .zarq-others00.tmp ] || fail "Ctrl+C left: $(ls -A interrupted)"
+left=$(ls -A interrupted | grep -vx '.zarq-others00.tmp' | grep -x '\.zarq-.*\.tmp' || true)
+[ -z "$left" ] && [ -e interrupted/.zarq-others00.tmp ] || fail "Ctrl+C left: $(ls -A interrupted)"
 
 echo "zarq-preset.exe agrees with zarq-preset"
