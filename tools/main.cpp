@@ -27,27 +27,7 @@ int wmain(int argc, wchar_t** argv) {
   return zarq::tool::runPreset(args, zarq::interruptibleFileSystem());
 }
 #else
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-
-// A standard stream the caller closed (`<&-`) stays closed in effect: its number is taken by
-// /dev/null opened the other way round, so that reading standard input or writing standard
-// output still fails, while no file a helper thread opens (the fonts' configuration, say)
-// takes that number and is read as the input or written over as the output.
-void holdClosedStreams() {
-  for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-    if (::fcntl(stream, F_GETFD) != -1) continue;
-    const int held = ::open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
-    if (held != -1 && held != stream) ::close(held);
-  }
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  holdClosedStreams();
   return zarq::tool::runPreset(zarq::tool::Args(argv + 1, argv + argc),
                                zarq::interruptibleFileSystem());
 }

@@ -10,7 +10,8 @@
 namespace zarq {
 
 // The system's file system; the first call catches the signals that end a run (those not
-// ignored), or the console's events, for the life of the process. Writes go one at a time.
+// ignored), or the console's events, for the life of the process, and keeps the numbers of
+// closed standard streams taken. Writes go one at a time.
 FileSystem& interruptibleFileSystem();
 
 }  // namespace zarq

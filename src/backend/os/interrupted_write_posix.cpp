@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -49,9 +50,24 @@ void catchEndingSignals() {
   }
 }
 
+// A standard stream the caller closed (`<&-`) stays closed in effect: its number is taken by
+// /dev/null opened the other way round, so that reading standard input or writing standard
+// output still fails, while no file a helper thread opens (the fonts' configuration, say)
+// takes that number and is read as the input or written over as the output.
+void holdClosedStreams() {
+  for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(stream, F_GETFD) != -1) continue;
+    const int held = ::open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+    if (held != -1 && held != stream) ::close(held);
+  }
+}
+
 class InterruptibleFileSystem final : public ForwardingFileSystem {
  public:
-  InterruptibleFileSystem() : ForwardingFileSystem(osFileSystem()) { catchEndingSignals(); }
+  InterruptibleFileSystem() : ForwardingFileSystem(osFileSystem()) {
+    holdClosedStreams();
+    catchEndingSignals();
+  }
 
   // A new file is always written under a temporary name, until it is renamed or removed.
   FileError createNew(const fs::path& path, Handle& handle) override {
