@@ -92,20 +92,11 @@ std::string outOfRangeNumber(const std::string& text) {
 constexpr std::size_t kMostJsonBytes = std::size_t{256} << 20;
 constexpr int kDeepestJson = 16;
 
-// Whether `output` is the very file `in` names (song.json -o song.json, or x.set made into
-// its own folder): the preset would replace the JSON it is made from.
-bool replacesItsInput(FileSystem& files, const fs::path& in, const fs::path& output) {
-  FileStatus source, target;
-  return in != "-" && output != "-" && files.resolvedStatus(in, source) == FileError::None &&
-         source.kind == FileStatus::Kind::Regular &&
-         files.resolvedStatus(output, target) == FileError::None && source.sameFileAs(target);
-}
-
 // One preset from one JSON file; false, once the reason is told, when it cannot be made.
 bool makeOne(ToolPlatform& platform, const fs::path& in, const fs::path& output,
              FileSystem& files) {
   const std::string input = pathText(in);
-  if (replacesItsInput(files, in, output)) {
+  if (replacesInput(files, in, output)) {
     inputError(input + ": not made: it would replace its own input");
     return false;
   }

@@ -3,9 +3,11 @@
 #include <charconv>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "args.h"
 #include "commands.h"
+#include "editor/closing.h"
 #include "editor/pages.h"
 #include "form/preview.h"
 #include "form/render_frame.h"
@@ -36,6 +38,15 @@ int runRender(const ParsedArgs& parsed, FileSystem& files) {
   if (!scale) return usageError("--scale needs a number from 1 to 4", "render");
   const std::optional<std::filesystem::path> dir = formFolder(parsed);
   if (!dir) return 2;
+  // The page is drawn from the folder's save.set and the --preset file: -o naming either
+  // would replace a preset by its picture.
+  std::vector<std::filesystem::path> presets{*dir / kSavedForm};
+  if (parsed.has(kPresetOption)) presets.push_back(pathArg(parsed.value(kPresetOption)));
+  for (const std::filesystem::path& preset : presets) {
+    if (replacesInput(files, preset, out)) {
+      return inputError(pathText(out) + ": not written: it is the preset the page is drawn from");
+    }
+  }
 
   ToolPlatform platform(osFileSystem());
   platform.headless.frame.setScale(*scale);

@@ -51,6 +51,17 @@ bool reportWrite(const std::filesystem::path& file, const WriteOutcome& outcome)
   return false;
 }
 
+bool replacesInput(FileSystem& files, const std::filesystem::path& input,
+                   const std::filesystem::path& output) {
+  FileStatus target, source;
+  if (isStandardOutput(output) || files.resolvedStatus(output, target) != FileError::None) {
+    return false;
+  }
+  if (input == "-") return standardInputIs(target);
+  return files.resolvedStatus(input, source) == FileError::None &&
+         source.kind == FileStatus::Kind::Regular && source.sameFileAs(target);
+}
+
 bool writeOutput(FileSystem& files, const std::filesystem::path& file,
                  std::span<const std::uint8_t> bytes) {
   if (isStandardOutput(file)) {

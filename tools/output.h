@@ -20,6 +20,10 @@ bool writeOutput(FileSystem& files, const std::filesystem::path& file,
 // (files/preset_history.h), and a line on the standard error says so when that failed.
 bool writePreset(FileSystem& files, const std::filesystem::path& file,
                  std::span<const std::uint8_t> bytes);
+// Whether writing `output` would replace the file `input` names ("-": the file standard
+// input reads, if it is one): song.json -o song.json, x.set made into its own folder.
+bool replacesInput(FileSystem& files, const std::filesystem::path& input,
+                   const std::filesystem::path& output);
 // Says how a write to `file` went: a failure as writeOutput does (false), and a preset
 // replaced whose history could not keep it as a warning.
 bool reportWrite(const std::filesystem::path& file, const WriteOutcome& outcome);

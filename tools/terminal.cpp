@@ -40,6 +40,13 @@ std::string plainLine(std::string text) {
 bool standardOutputIsTerminal() { return isTerminal(STD_OUTPUT_HANDLE); }
 bool standardErrorIsTerminal() { return isTerminal(STD_ERROR_HANDLE); }
 bool linksToStandardOutput(const std::filesystem::path&) { return false; }
+bool standardInputIs(const FileStatus& status) {
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  BY_HANDLE_FILE_INFORMATION info;
+  return GetFileType(input) == FILE_TYPE_DISK && GetFileInformationByHandle(input, &info) &&
+         status.device == info.dwVolumeSerialNumber &&
+         status.node == ((std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow);
+}
 int standardErrorColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
@@ -53,6 +60,11 @@ bool linksToStandardOutput(const std::filesystem::path& file) {
   return ::lstat(file.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
          ::stat(file.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
          target.st_dev == output.st_dev && target.st_ino == output.st_ino;
+}
+bool standardInputIs(const FileStatus& status) {
+  struct stat input;
+  return ::fstat(STDIN_FILENO, &input) == 0 && S_ISREG(input.st_mode) &&
+         status.device == input.st_dev && status.node == input.st_ino;
 }
 int standardErrorColumns() {
   winsize size{};

@@ -134,12 +134,13 @@ expect_said 1 'empty.json: not made: many/empty.set is the file sub/a.json was m
   "$preset" make sub/a.json empty.json -o many/
 "$preset" dump many/a.set | grep -q '"songName": "a"' || fail "the second input replaced the first"
 rm many/empty.set
-# An output that is the input itself, named so or as the input's preset in a folder, would
-# lose the JSON.
+# An output that is the input itself, named so, as the input's preset in a folder or as the
+# file standard input reads, would lose the JSON.
 cp some.json self.set
 for out in self.set ./; do
   expect_said 1 'self.set: not made: it would replace its own input' "$preset" make self.set -o "$out"
 done
+expect_said 1 '-: not made: it would replace its own input' "$preset" make - -o self.set <self.set
 cmp -s some.json self.set || fail "make replaced its own input"
 expect_code 0 "$preset" make empty.json -o many
 [ -f many/empty.set ] || fail "make into an existing folder named without a slash"

@@ -18,4 +18,13 @@ for page in 1 2 3 4 5 6; do
   file "$work/p$page.png" | grep "960 x 720" >/dev/null || fail "page $page is not a 960 x 720 PNG"
 done
 cmp -s "$work/p1.png" "$work/p2.png" && fail "pages 1 and 2 look the same"
+
+# -o naming the preset the page is drawn from would replace it by the picture.
+echo '{"chartId": "kept"}' | "$preset" make - -o "$work/save.set"
+cp "$work/save.set" "$work/kept.set"
+expect_said 1 "not written: it is the preset the page is drawn from" \
+  "$preset" render --page 1 --dir "$work" -o "$work/save.set"
+expect_said 1 "not written: it is the preset the page is drawn from" \
+  "$preset" render --page 1 --preset "$work/save.set" -o "$work/./save.set"
+cmp -s "$work/save.set" "$work/kept.set" || fail "render replaced the preset it drew"
 echo "ok"
