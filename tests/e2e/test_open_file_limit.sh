@@ -1,6 +1,7 @@
 # Too few files allowed open at once (ulimit -n) for GTK's dialogs, which abort the process
 # when they cannot load their icons: the editor says so and does not start. A low soft limit
-# alone is raised, and the folder chooser opens.
+# alone is raised, and the folder chooser opens. Started with its standard streams closed, the
+# editor keeps their numbers from the files it opens, which GTK's warnings would write into.
 . "$ZARQ_E2E/lib.sh"
 
 limited_editor() {
@@ -25,3 +26,13 @@ answer_window "打开 Zarq 谱面文件夹" Escape
 close_editor
 "$ZARQ_PRESET" dump --fields chartId save.set | grep -q '"kept"' || fail "the form was not saved"
 note "a low soft limit is raised"
+
+printf '#!/bin/sh\nexec "%s" "$@" <&- >&- 2>&-\n' "$ZARQ_EDITOR" >../closed
+chmod +x ../closed
+ZARQ_EDITOR=../closed start_editor
+for stream in 0 1 2; do
+  [ "$(readlink "/proc/$EDITOR_PID/fd/$stream")" = /dev/null ] ||
+    fail "closed stream $stream became $(readlink "/proc/$EDITOR_PID/fd/$stream")"
+done
+close_editor
+note "closed standard streams stay closed"

@@ -21,6 +21,7 @@
 #include "backend/cairo/picture_decoder.h"
 #include "backend/gtk/glib_owned.h"
 #include "backend/gtk/held_theme.h"
+#include "backend/os/standard_streams.h"
 #include "common/utf.h"
 #include "editor/editor_start.h"
 #include "editor/window_loop.h"
@@ -170,6 +171,7 @@ class GtkShell final : public EditorShell {
 
 int main(int argc, char** argv) {
   using namespace zarq::gtk;
+  zarq::holdClosedStandardStreams();
   if (!enoughOpenFiles()) {
     std::fprintf(stderr, "zarq-settings: at least %d files must be open at once (ulimit -n)\n",
                  static_cast<int>(kLeastOpenFiles));

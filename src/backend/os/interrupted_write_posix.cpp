@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -7,6 +6,7 @@
 #include <cstring>
 
 #include "backend/os/interrupted_write.h"
+#include "backend/os/standard_streams.h"
 #include "platform/forwarding_file_system.h"
 
 namespace zarq {
@@ -50,22 +50,10 @@ void catchEndingSignals() {
   }
 }
 
-// A standard stream the caller closed (`<&-`) stays closed in effect: its number is taken by
-// /dev/null opened the other way round, so that reading standard input or writing standard
-// output still fails, while no file a helper thread opens (the fonts' configuration, say)
-// takes that number and is read as the input or written over as the output.
-void holdClosedStreams() {
-  for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-    if (::fcntl(stream, F_GETFD) != -1) continue;
-    const int held = ::open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
-    if (held != -1 && held != stream) ::close(held);
-  }
-}
-
 class InterruptibleFileSystem final : public ForwardingFileSystem {
  public:
   InterruptibleFileSystem() : ForwardingFileSystem(osFileSystem()) {
-    holdClosedStreams();
+    holdClosedStandardStreams();
     catchEndingSignals();
   }
 
