@@ -58,6 +58,15 @@ std::filesystem::path withPresetExtension(std::filesystem::path path) {
   return path;
 }
 
+// Whether `path` lies in the editor's folder after that folder was unmounted, removed or
+// replaced: it would be written through the old folder, not where the dialog showed it.
+bool inGoneWorkDir(SettingsForm& form, const std::filesystem::path& path) {
+  if (!form.workDirHold) return false;
+  const std::filesystem::path inside = path.lexically_normal().lexically_relative(form.workDir);
+  return !inside.empty() && *inside.begin() != ".." &&
+         form.platform.files.heldFolderInPlace(form.workDir) != FileError::None;
+}
+
 }  // namespace
 
 WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
@@ -86,6 +95,10 @@ bool saveToChosenFile(SettingsForm& form) {
       form.host().chooseSaveFile(kPresetFilter, kPresetPattern);
   if (!chosen) return false;
   const std::filesystem::path path = withPresetExtension(*chosen);
+  if (inGoneWorkDir(form, path)) {
+    tell(form, u"无法写入文件！\n" + workDirGoneText(form.workDir), about::save);
+    return false;
+  }
   FileSystem& files = form.platform.files;
   FileStatus status;
   FileError error = files.status(path, status);

@@ -151,6 +151,33 @@ WriteOutcome writeInPlace(FileSystem& files, const fs::path& target, std::uint64
   return outcome;
 }
 
+// writeInPlace with the bytes of `from`, a file already complete.
+WriteOutcome writeInPlaceFrom(FileSystem& files, const fs::path& from, const fs::path& target,
+                              std::uint64_t size, const KeepOld& keepOld) {
+  Handle source = 0;
+  if (const FileError error = files.openForReading(from, source); error != FileError::None) {
+    return {error};
+  }
+  std::vector<std::uint8_t> block(kBlockSize);
+  const WriteOutcome outcome = writeInPlace(
+      files, target, size,
+      [&](ByteSink& sink) {
+        for (;;) {
+          std::size_t got = 0;
+          if (const FileError error = files.read(source, block, got); error != FileError::None) {
+            return error;
+          }
+          if (got == 0) return FileError::None;
+          if (const FileError error = sink.write({block.data(), got}); error != FileError::None) {
+            return error;
+          }
+        }
+      },
+      keepOld);
+  files.close(source);
+  return outcome;
+}
+
 // A lone line feed becomes CR LF, as a Windows program's text mode writes it; a carriage
 // return at the end of one block still counts for a line feed at the start of the next.
 class CrLfLines {
@@ -207,11 +234,18 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
   WriteOutcome outcome =
       fillTemporary(files, handle, temporary, replacing ? target : fs::path(), produce);
   if (outcome && replacing && keepOld) outcome.notKept = keepOld();
+  bool renameRefused = false;
   if (outcome) {
     outcome.error = existing == Existing::Replace ? files.replace(temporary, target)
                                                   : files.renameNew(temporary, target);
+    renameRefused = outcome.error == FileError::Permission && replacing;
   }
-  if (!outcome) {
+  if (renameRefused) {
+    // A sticky folder (as /tmp) takes new files but lets no one rename over another user's:
+    // a target the user may write is then written in place, from the finished new file.
+    outcome = writeInPlaceFrom(files, temporary, target, old.size, keepOld);
+  }
+  if (!outcome || renameRefused) {
     files.remove(temporary);
     return outcome;
   }

@@ -214,28 +214,37 @@ TEST(AtomicFile, OnlyTheModulesOwnLeftoversAreRemovedAtTheNextStart) {
 using testing::asUnprivilegedUser;
 using testing::kNobody;
 
-// The folder refuses new files to the user; the target's own permissions decide.
-TEST(AtomicFile, InAFolderThatRefusesNewFilesTheTargetIsWrittenInPlaceWhereItMayBe) {
+// The folder refuses new files to the user (0555), or takes them but refuses renaming over
+// another user's file (a sticky folder, as /tmp); the target's own permissions decide.
+TEST(AtomicFile, WhereTheTargetCannotBeReplacedItIsWrittenInPlaceWhereItMayBe) {
   const struct {
     const char* name;
+    unsigned folderMode;
     bool targetWritable;
     bool targetExists;
     bool written;
   } cases[] = {
-      {"writable target", true, true, true},
-      {"read-only target", false, true, false},
-      {"no target", true, false, false},
+      {"writable target", 0555, true, true, true},
+      {"read-only target", 0555, false, true, false},
+      {"no target", 0555, true, false, false},
+      {"another's writable target, sticky folder", 01777, true, true, true},
+      {"another's read-only target, sticky folder", 01777, false, true, false},
   };
   for (const auto& c : cases) {
     TempDir dir;
     const fs::path file = dir / "save.set";
     if (c.targetExists) dir.write("save.set", "old");
     const bool root = ::geteuid() == 0;
-    if (c.targetExists && c.targetWritable && root) {
+    const bool sticky = c.folderMode & 01000;
+    // Root's own file is another user's to the unprivileged writer.
+    if (c.targetExists && c.targetWritable && root && !sticky) {
       ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);
     }
+    if (c.targetExists && c.targetWritable && sticky) {
+      fs::permissions(file, static_cast<fs::perms>(0666));
+    }
     if (c.targetExists && !c.targetWritable && !root) fs::permissions(file, fs::perms::owner_read);
-    fs::permissions(dir.path(), static_cast<fs::perms>(root ? 0755 : 0555));
+    ASSERT_EQ(::chmod(dir.path().c_str(), c.folderMode), 0) << c.name;
     const std::optional<bool> written =
         asUnprivilegedUser([&] { return static_cast<bool>(write(file, "new")); });
     ASSERT_TRUE(written.has_value()) << c.name;
@@ -243,7 +252,7 @@ TEST(AtomicFile, InAFolderThatRefusesNewFilesTheTargetIsWrittenInPlaceWhereItMay
     if (c.targetExists) {
       EXPECT_EQ(contents(file), c.written ? "new" : "old") << c.name;
     }
-    fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0700), 0) << c.name;
     EXPECT_EQ(entries(dir.path()), c.targetExists ? 1 : 0) << c.name;
   }
 }
