@@ -217,6 +217,13 @@ TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
     platform.host.answers.push_back(MessageAnswer::Yes);
     saveToChosenFile(*form);
   };
+  // Another name of the same file, as "SAVE" is on Windows; the form typed into since.
+  const std::function<void()> savedUnderOtherName = [&] {
+    setSlotText(*form, slot::chartId, u"typed again");
+    platform.host.dialogResults.push_back(dir / "." / "save");
+    platform.host.answers.push_back(MessageAnswer::Yes);
+    saveToChosenFile(*form);
+  };
   const struct {
     const char* name;
     bool existedAtStart;
@@ -231,6 +238,7 @@ TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
       {"written anew, same bytes", true, sameBytes, {}, false, true, true},
       {"removed", true, removed, {}, false, true, true},
       {"saved there with Ctrl+S", true, savedWithCtrlS, {}, false, true, true},
+      {"saved there under another name", true, savedUnderOtherName, {}, false, true, true},
   };
   for (const auto& c : cases) {
     fs::remove(dir / "save.set");
