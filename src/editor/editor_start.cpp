@@ -89,12 +89,13 @@ int runUntilClosed(EditorShell& shell, const std::vector<std::filesystem::path>&
   const Text title = windowTitle(folder);
 
   WindowLoop loop(shell.open(folder));
+  const std::filesystem::path preset = line.preset ? places.current / *line.preset : "";
   // A second editor in the folder brings the first one's window to the front, or says that the
-  // folder is in use, and ends.
+  // folder is in use, and ends; a preset it was to open is not opened, which is no success.
   bool otherShown = false;
-  std::unique_ptr<FolderLock> lock =
-      lockWorkFolder(folder, loop, [&] { return otherShown = shell.showOtherEditor(title); });
-  if (!lock) return otherShown ? 0 : 1;
+  std::unique_ptr<FolderLock> lock = lockWorkFolder(
+      folder, loop, [&] { return otherShown = shell.showOtherEditor(title); }, preset);
+  if (!lock) return otherShown && preset.empty() ? 0 : 1;
   loop.holdFolderLock(std::move(lock));
   const auto form = std::make_unique<SettingsForm>(shell.platform(loop), folder);
   form->configHome = places.configHome;
@@ -107,8 +108,7 @@ int runUntilClosed(EditorShell& shell, const std::vector<std::filesystem::path>&
   shell.showWindow(*form, loop);
   // Posted work runs once the window's events, its first frame among them, are handled.
   loop.postToWindowThread(0, [&keeper] { keeper.keep(); });
-  if (line.preset) {
-    const std::filesystem::path preset = places.current / *line.preset;
+  if (!preset.empty()) {
     loop.postToWindowThread(0, [&form, preset] { onOpenPreset(*form, preset); });
   }
   return loop.run(*form);

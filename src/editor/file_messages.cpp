@@ -88,4 +88,9 @@ Text folderInUseText(const std::filesystem::path& folder) {
   return u"这个文件夹已经在另一个设置填写器窗口里打开啦 (。-ω-)\n" + textFromPath(folder);
 }
 
+Text presetNotOpenedText(const std::filesystem::path& folder, const std::filesystem::path& preset) {
+  return folderInUseText(folder) + u"\n" + fileNameText(preset) +
+         u" 没有打开，请在那个窗口里按 Ctrl+O 打开它";
+}
+
 }  // namespace zarq

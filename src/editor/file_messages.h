@@ -39,5 +39,7 @@ Text workDirGoneText(const std::filesystem::path& folder);
 Text unreadableSaveSetText();
 // A second editor started in a folder an editor already works in.
 Text folderInUseText(const std::filesystem::path& folder);
+// The same, and that the preset this start was to open was not opened.
+Text presetNotOpenedText(const std::filesystem::path& folder, const std::filesystem::path& preset);
 
 }  // namespace zarq

@@ -48,6 +48,17 @@ void warnAfterSave(bool silent, const std::filesystem::path& path, FileError err
                toUtf8(textFromPath(path)).c_str(), why, fileErrorWords(error));
 }
 
+// Whether `path` is the editor's "save.set", as written or by another name of the same file
+// ("SAVE.set" where case does not count, a path through "." or a link to its folder).
+bool isSaveSet(SettingsForm& form, const std::filesystem::path& path) {
+  const std::filesystem::path saveSet = form.fileInWorkDir(kSavedForm);
+  if (path == saveSet) return true;
+  FileStatus chosen, ours;
+  FileSystem& files = form.platform.files;
+  return files.status(path, chosen) == FileError::None &&
+         files.status(saveSet, ours) == FileError::None && chosen.sameFileAs(ours);
+}
+
 // A preset name always ends in ".set" exactly as written; "a.SET" becomes "a.SET.set".
 std::filesystem::path withPresetExtension(std::filesystem::path path) {
   const Text name = textFromPath(path);
@@ -73,7 +84,7 @@ WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, b
   const WriteOutcome outcome =
       writePresetFile(path, presetFromForm(form), form.platform.files, form.historyRoot);
   // Saved there by the editor itself, "save.set" is no change of another program's.
-  if (outcome && path == form.fileInWorkDir(kSavedForm)) noteSaveSetSeen(form);
+  if (outcome && isSaveSet(form, path)) noteSaveSetSeen(form);
   if (!outcome) {
     report(form, silent, writeFailureText(path, outcome), about::save);
     return outcome;

@@ -267,22 +267,26 @@ void WindowLoop::endSession(SettingsForm& form, int signal) {
   });
 }
 
-void WindowLoop::saveNow(SettingsForm& form, const char* cause) {
+void WindowLoop::saveNow(SettingsForm& form, const char* cause, bool heldInput) {
   ending_ = true;
   stopLongWork(form);
+  // The process ends once the form is saved: nobody answers any more, and what was typed
+  // before the end is part of the form, as in endSession.
+  if (heldInput) form.heldInput.replayAtEnd();
   saved_ = onSessionEnd(form, fallbackFolder(), cause);
 }
 
 std::optional<int> WindowLoop::endSessionNow(SettingsForm& form) {
   if (gone_) return std::nullopt;
-  saveNow(form, nullptr);
+  saveNow(form, nullptr, true);
   folderLock_.reset();
   return exitStatus(form);
 }
 
 int WindowLoop::displayGone(SettingsForm& form) {
   // Once the window is gone the form has been saved, or the user chose otherwise.
-  if (!gone_) saveNow(form, "the display went away");
+  // Input held back is not handled: without a display it could not draw what it does.
+  if (!gone_) saveNow(form, "the display went away", false);
   folderLock_.reset();
   return exitStatus(form);
 }

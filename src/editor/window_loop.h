@@ -146,8 +146,9 @@ class WindowLoop final : public ForwardingServices<Host> {
   void restFrameIn(int delayMs);
   // Stops the long work under way and gives it a moment to remove what it began writing.
   void stopLongWork(SettingsForm& form);
-  // Saves the form at once, `cause` (or nothing) said on stderr first.
-  void saveNow(SettingsForm& form, const char* cause);
+  // Saves the form at once, `cause` (or nothing) said on stderr first; with `heldInput`, the
+  // input that waited for the stopped long work is taken into it first.
+  void saveNow(SettingsForm& form, const char* cause, bool heldInput);
   int exitStatus(const SettingsForm& form) const;
   bool inClientArea(int x, int y) const;
   int formPixel(double windowPixel) const { return formCoordinate(windowPixel, scale_); }

@@ -19,11 +19,17 @@ void InputQueue::deliver(SettingsForm& form, std::function<void()> input) {
 
 void InputQueue::replay(SettingsForm& form) {
   replayPosted_ = false;
-  while (!held_.empty() && !form.host().longWorkRunning()) {
-    const std::function<void()> input = std::move(held_.front());
-    held_.pop_front();
-    input();
-  }
+  while (!held_.empty() && !form.host().longWorkRunning()) takeNext();
+}
+
+void InputQueue::replayAtEnd() {
+  while (!held_.empty()) takeNext();
+}
+
+void InputQueue::takeNext() {
+  const std::function<void()> input = std::move(held_.front());
+  held_.pop_front();
+  input();
 }
 
 }  // namespace zarq

@@ -18,9 +18,14 @@ class InputQueue {
   // Handles what waits, in order; stops where an input starts long work of its own (what
   // came meanwhile is taken up afterwards, from here).
   void replay(SettingsForm& form);
+  // At the session's end, the long work told to stop: handles everything that waits, long
+  // work or not, so that the form saved holds what was typed before the end.
+  void replayAtEnd();
   bool empty() const { return held_.empty(); }
 
  private:
+  void takeNext();
+
   std::deque<std::function<void()>> held_;
   bool replayPosted_ = false;
 };

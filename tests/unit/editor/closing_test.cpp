@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 
+#include "common/utf.h"
 #include "editor/preset_actions.h"
 #include "editor/work_folder_lock.h"
 #include "files/preset_file.h"
@@ -222,6 +223,13 @@ TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
     platform.host.answers.push_back(MessageAnswer::Yes);
     saveToChosenFile(*form);
   };
+  // Another name of the same file, as "SAVE" is on Windows; the form typed into since.
+  const std::function<void()> savedUnderOtherName = [&] {
+    setSlotText(*form, slot::chartId, u"typed again");
+    platform.host.dialogResults.push_back(dir / "." / "save");
+    platform.host.answers.push_back(MessageAnswer::Yes);
+    saveToChosenFile(*form);
+  };
   const struct {
     const char* name;
     bool existedAtStart;
@@ -236,6 +244,7 @@ TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
       {"written anew, same bytes", true, sameBytes, {}, false, true, true},
       {"removed", true, removed, {}, false, true, true},
       {"saved there with Ctrl+S", true, savedWithCtrlS, {}, false, true, true},
+      {"saved there under another name", true, savedUnderOtherName, {}, false, true, true},
   };
   for (const auto& c : cases) {
     fs::remove(dir / "save.set");
@@ -273,19 +282,24 @@ TEST_F(ClosingTest, OneEditorPerFolder) {
   const struct {
     const char* name;
     bool otherShown;
+    const char* preset;  // the one this start was to open, or ""
     std::size_t messages;
   } cases[] = {
-      {"the other window comes to the front", true, 0},
-      {"it cannot: a message says so", false, 1},
+      {"the other window comes to the front", true, "", 0},
+      {"it cannot: a message says so", false, "", 1},
+      {"the preset to open is not in the other window: a message says so", true, "p.set", 1},
   };
   for (const auto& c : cases) {
     platform.host.messages.clear();
     int asked = 0;
     ::testing::internal::CaptureStderr();
-    const auto second = lockWorkFolder(dir.path(), platform.loop, [&] {
-      ++asked;
-      return c.otherShown;
-    });
+    const auto second = lockWorkFolder(
+        dir.path(), platform.loop,
+        [&] {
+          ++asked;
+          return c.otherShown;
+        },
+        c.preset);
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(second, nullptr) << c.name;
     EXPECT_EQ(asked, 1) << c.name;
@@ -293,6 +307,7 @@ TEST_F(ClosingTest, OneEditorPerFolder) {
     ASSERT_EQ(platform.host.messages.size(), c.messages) << c.name;
     if (c.messages) {
       EXPECT_NE(platform.host.messages[0].text.find(u"另一个设置填写器窗口"), Text::npos);
+      EXPECT_NE(platform.host.messages[0].text.find(fromUtf8(c.preset)), Text::npos) << c.name;
     }
   }
   testing::TempDir other;

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "editor/mouse.h"
+#include "files/preset_file.h"
 #include "form/slot_text.h"
 #include "input_fixture.h"
 
@@ -263,6 +264,19 @@ TEST_F(WindowLoopTest, ASignalDuringLongWorkStopsItThenSaves) {
   loop().runPosted();
   EXPECT_TRUE(std::filesystem::exists(dir / "save.set"));
   EXPECT_EQ(host().windowsClosed, 1);
+}
+
+TEST_F(WindowLoopTest, ALogoffDuringLongWorkSavesWhatWasTypedWhileItRan) {
+  editAtEnd(slot::chartId);
+  const Text typed = field(slot::chartId).text + u"x";
+  std::optional<int> status;
+  // The key waits for the work, and the logoff comes before the work is done.
+  host().events = {[&] { onChar(*form, u'x'); }, [&] { status = loop().endSessionNow(*form); }};
+  loop().runLongWork([&] { workUntilStopped(*form); }, [] {});
+  EXPECT_EQ(status, 0);
+  const PresetRead saved = readPresetFile(dir / "save.set", form->platform.files);
+  ASSERT_TRUE(saved.values);
+  EXPECT_EQ(saved.values->texts[slot::chartId], typed);
 }
 
 TEST_F(WindowLoopTest, TheDisplayGoneDuringLongWorkStopsItSavesAndSaysWhere) {
