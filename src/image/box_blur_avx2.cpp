@@ -98,21 +98,13 @@ bool hasAvx2() {
   return supported;
 }
 
-using Narrow = SimdRows<Avx2, Lanes16<Avx2>>;
-using Wide = SimdRows<Avx2, Lanes32<Avx2>>;
-
 }  // namespace
 
-bool avx2BoxBlurRuns(int radius) {
-  return hasAvx2() && (Narrow::runs(radius) || Wide::runs(radius));
-}
+bool avx2BoxBlurRuns(int radius) { return hasAvx2() && simdBoxBlurRuns<Avx2>(radius); }
 
-// The narrow lanes where the sums fit them: twice the pixels per instruction.
 std::unique_ptr<BoxStage> avx2BoxStage(const BoxSpan& span, int height, int radius,
                                        std::uint32_t* ring) {
-  if (!avx2BoxBlurRuns(radius)) return nullptr;
-  if (Narrow::runs(radius)) return std::make_unique<BoxStageOf<Narrow>>(span, height, radius, ring);
-  return std::make_unique<BoxStageOf<Wide>>(span, height, radius, ring);
+  return hasAvx2() ? simdBoxStage<Avx2>(span, height, radius, ring) : nullptr;
 }
 
 }  // namespace zarq

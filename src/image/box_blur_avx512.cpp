@@ -113,21 +113,13 @@ bool hasAvx512() {
   return supported;
 }
 
-using Narrow = SimdRows<Avx512, Lanes16<Avx512>>;
-using Wide = SimdRows<Avx512, Lanes32<Avx512>>;
-
 }  // namespace
 
-bool avx512BoxBlurRuns(int radius) {
-  return hasAvx512() && (Narrow::runs(radius) || Wide::runs(radius));
-}
+bool avx512BoxBlurRuns(int radius) { return hasAvx512() && simdBoxBlurRuns<Avx512>(radius); }
 
-// The narrow lanes where the sums fit them: twice the pixels per instruction.
 std::unique_ptr<BoxStage> avx512BoxStage(const BoxSpan& span, int height, int radius,
                                          std::uint32_t* ring) {
-  if (!avx512BoxBlurRuns(radius)) return nullptr;
-  if (Narrow::runs(radius)) return std::make_unique<BoxStageOf<Narrow>>(span, height, radius, ring);
-  return std::make_unique<BoxStageOf<Wide>>(span, height, radius, ring);
+  return hasAvx512() ? simdBoxStage<Avx512>(span, height, radius, ring) : nullptr;
 }
 
 }  // namespace zarq

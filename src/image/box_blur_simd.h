@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "image/box_blur_rows.h"
@@ -346,5 +347,23 @@ class SimdRows {
   L lanes_;
   std::vector<std::uint32_t> spare_;
 };
+
+// Whether the instruction set `V` blurs boxes of `radius`, in narrow lanes or wide ones.
+template <class V>
+bool simdBoxBlurRuns(int radius) {
+  return SimdRows<V, Lanes16<V>>::runs(radius) || SimdRows<V, Lanes32<V>>::runs(radius);
+}
+
+// The narrow lanes where the sums fit them (twice the pixels per instruction), else the wide
+// ones; null where neither runs.
+template <class V>
+std::unique_ptr<BoxStage> simdBoxStage(const BoxSpan& span, int height, int radius,
+                                       std::uint32_t* ring) {
+  using Narrow = SimdRows<V, Lanes16<V>>;
+  using Wide = SimdRows<V, Lanes32<V>>;
+  if (Narrow::runs(radius)) return std::make_unique<BoxStageOf<Narrow>>(span, height, radius, ring);
+  if (Wide::runs(radius)) return std::make_unique<BoxStageOf<Wide>>(span, height, radius, ring);
+  return nullptr;
+}
 
 }  // namespace zarq
