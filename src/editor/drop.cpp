@@ -1,11 +1,14 @@
 #include "editor/drop.h"
 
+#include "common/case_fold.h"
 #include "common/paths.h"
 #include "common/printable.h"
 #include "editor/chart_import.h"
+#include "editor/closing.h"
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
 #include "editor/preset_actions.h"
+#include "files/atomic_file.h"
 #include "files/chart_fill.h"
 #include "files/file_access.h"
 #include "form/media_file.h"
@@ -19,6 +22,22 @@ namespace {
 
 constexpr std::size_t kAvatarNameCapacity = 50;
 constexpr TextView kWhatIsThis = u"你拖进来了个什么东西啊 ┐( ‘д’ )┌";
+constexpr TextView kEditorsOwnName = u"这个名字是Pim酱自己的文件用的，头像换个名字叭 ╭(╯^╰)╮\n";
+
+bool startsIgnoringCase(TextView text, TextView start) {
+  return text.size() >= start.size() && equalIgnoringCase(text.substr(0, start.size()), start);
+}
+
+// The names of the files the editor keeps in its folder by itself. A picture copied in under
+// one would be read as the form at the next start (or, made during the session, count as
+// "save.set" changed by another program at the close), be overwritten by the next import, or
+// be removed as a leftover temporary file. Case is ignored, as on Windows it must be.
+bool isEditorsOwnName(TextView name) {
+  const Text saved = textFromPath(kSavedForm);
+  return equalIgnoringCase(name, saved) || startsIgnoringCase(name, saved + u".unreadable") ||
+         equalIgnoringCase(name, u"runfile.txt") ||
+         equalIgnoringCase(name, u".zarq-settings.lock") || isTemporaryName(pathFromText(name));
+}
 
 bool endsWith(TextView text, TextView suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
@@ -101,7 +120,12 @@ void openAvatar(SettingsForm& form) {
     tell(form, u"头像不存在！", about::openAvatar);
     return;
   }
-  setSlotText(form, slot::avatar, capped(fileNameText(*chosen), kAvatarNameCapacity));
+  const Text name = capped(fileNameText(*chosen), kAvatarNameCapacity);
+  if (isEditorsOwnName(name)) {
+    tell(form, Text(kEditorsOwnName) + name, about::openAvatar);
+    return;
+  }
+  setSlotText(form, slot::avatar, name);
   const std::filesystem::path copy = namedFile(form, form.fields[slot::avatar].text);
   // A file of that name in the editor's folder stays as it is. The chosen one may have
   // vanished since the dialog closed.

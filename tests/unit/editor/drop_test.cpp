@@ -197,6 +197,22 @@ TEST_F(AvatarDialogTest, CopiesTheChosenImageIntoTheEditorsFolderUnlessOneIsTher
   }
 }
 
+// A picture named as one of the editor's own files is not copied in under that name: a
+// "save.set" made so would be taken for the form at the next start.
+TEST_F(AvatarDialogTest, ANameOfTheEditorsOwnFilesIsRefused) {
+  for (const std::string name : {"save.set", "SAVE.Set", "save.set.unreadable-2", "runfile.txt",
+                                 ".zarq-settings.lock", ".zarq-abcd1234.tmp"}) {
+    SCOPED_TRACE(name);
+    platform.host.messages.clear();
+    choose(elsewhere.write(name, "not the editor's"));
+    openAvatar(*form);
+    EXPECT_FALSE(std::filesystem::exists(dir / name));
+    EXPECT_EQ(field(slot::avatar).text, u"头像.png");
+    ASSERT_EQ(platform.host.messages.size(), 1u);
+    EXPECT_EQ(platform.host.messages[0].title, u"Zarq Radoziro 设置填写器 - 打开头像");
+  }
+}
+
 TEST_F(AvatarDialogTest, AMissingChoiceOrACancelLeavesTheAvatar) {
   openAvatar(*form);
   choose(elsewhere / "gone.png");
