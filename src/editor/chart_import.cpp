@@ -8,6 +8,7 @@
 #include "common/printable.h"
 #include "editor/long_work.h"
 #include "editor/message_boxes.h"
+#include "editor/preset_actions.h"
 #include "files/chart_fill.h"
 #include "files/chart_scan.h"
 #include "files/file_access.h"
@@ -34,12 +35,14 @@ constexpr TextView kIdShortenedBefore = u"谱面文件夹的名字太长啦，Pi
 constexpr TextView kIdShortenedAfter = u"\n谱面、曲绘和音乐都用这个名字复制过来哦 (。-ω-)";
 
 struct MediaMessages {
+  TextView what;
   TextView notFound;
   TextView cannotOpen;
 };
-constexpr MediaMessages kIllustrationMessages{u"Pim酱找不到曲绘 ╭(╯^╰)╮",
+constexpr MediaMessages kIllustrationMessages{u"曲绘", u"Pim酱找不到曲绘 ╭(╯^╰)╮",
                                               u"Pim酱打不开曲绘 ╭(╯^╰)╮"};
-constexpr MediaMessages kMusicMessages{u"Pim酱找不到音乐 ╭(╯^╰)╮", u"Pim酱打不开音乐 ╭(╯^╰)╮"};
+constexpr MediaMessages kMusicMessages{u"音乐", u"Pim酱找不到音乐 ╭(╯^╰)╮",
+                                       u"Pim酱打不开音乐 ╭(╯^╰)╮"};
 
 // The "not found" messages come with Yes and No, and either answer goes on the same way.
 void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, about::chartFolder); }
@@ -155,6 +158,15 @@ void importMedium(SettingsForm& form, const std::filesystem::path& folder, const
     return;
   }
   const std::filesystem::path copy = form.fileInWorkDir(pathFromText(names.id + dotSuffix));
+  // A chart "save" whose music is "x.set" names "save.SET": where case does not count, the
+  // form the editor keeps, which no medium replaces.
+  if (isSaveSet(form, copy)) {
+    tell(form,
+         fileNameText(copy) + u" 就是编辑器自己的 save.set，Pim酱不会用" + Text(messages.what) +
+             u"替换它 ╭(╯^╰)╮",
+         about::chartFolder);
+    return;
+  }
   const WriteOutcome copied = copyAsLongWork(form, *source, copy, CopyMode::Binary);
   tellCopyOutcome(form, copied, copy, messages.cannotOpen, about::chartFolder);
 }

@@ -48,17 +48,6 @@ void warnAfterSave(bool silent, const std::filesystem::path& path, FileError err
                toUtf8(textFromPath(path)).c_str(), why, fileErrorWords(error));
 }
 
-// Whether `path` is the editor's "save.set", as written or by another name of the same file
-// ("SAVE.set" where case does not count, a path through "." or a link to its folder).
-bool isSaveSet(SettingsForm& form, const std::filesystem::path& path) {
-  const std::filesystem::path saveSet = form.fileInWorkDir(kSavedForm);
-  if (path == saveSet) return true;
-  FileStatus chosen, ours;
-  FileSystem& files = form.platform.files;
-  return files.status(path, chosen) == FileError::None &&
-         files.status(saveSet, ours) == FileError::None && chosen.sameFileAs(ours);
-}
-
 // A preset name always ends in ".set" exactly as written; "a.SET" becomes "a.SET.set".
 std::filesystem::path withPresetExtension(std::filesystem::path path) {
   const Text name = textFromPath(path);
@@ -79,6 +68,15 @@ bool inGoneWorkDir(SettingsForm& form, const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+bool isSaveSet(SettingsForm& form, const std::filesystem::path& path) {
+  const std::filesystem::path saveSet = form.fileInWorkDir(kSavedForm);
+  if (path == saveSet) return true;
+  FileStatus chosen, ours;
+  FileSystem& files = form.platform.files;
+  return files.status(path, chosen) == FileError::None &&
+         files.status(saveSet, ours) == FileError::None && chosen.sameFileAs(ours);
+}
 
 WriteOutcome savePreset(SettingsForm& form, const std::filesystem::path& path, bool silent) {
   const WriteOutcome outcome =

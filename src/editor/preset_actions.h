@@ -30,6 +30,9 @@ bool saveToChosenFile(SettingsForm& form);
 bool loadPreset(SettingsForm& form, const std::filesystem::path& path, bool silent);
 // The same for a preset's bytes read elsewhere.
 bool loadPresetBytes(SettingsForm& form, std::span<const std::uint8_t> bytes, bool silent);
+// Whether `path` is the editor's "save.set", as written or by another name of the same file
+// ("SAVE.set" where case does not count, a path through "." or a link to its folder).
+bool isSaveSet(SettingsForm& form, const std::filesystem::path& path);
 // Puts decoded values into the form as a load does, from the text slots to the page shown
 // afresh. An interactive load keeps the current output path; the start-up load takes the
 // stored one.

@@ -162,7 +162,8 @@ std::filesystem::path pathAsKept(const std::filesystem::path& path);
 
 // `path` as a user writes it: on Windows without the "\\?\" that lifts the length limit
 // ("\\?\C:\x" as "C:\x", "\\?\UNC\host\x" as "\\host\x"), which the standard library takes
-// for a relative path. Elsewhere `path` itself.
+// for a relative path, nor the "\\.\" before a drive or UNC ("\\.\C:\x" as "C:\x").
+// Elsewhere `path` itself.
 std::filesystem::path pathAsWritten(const std::filesystem::path& path);
 
 // Where a program keeps files of its own for this user: $XDG_DATA_HOME or ~/.local/share on

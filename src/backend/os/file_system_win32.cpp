@@ -6,6 +6,7 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -681,6 +682,13 @@ fs::path pathAsWritten(const fs::path& path) {
   const std::wstring& name = path.native();
   if (name.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + name.substr(8);
   if (name.starts_with(L"\\\\?\\")) return name.substr(4);
+  // "\\.\C:\x" is the file "C:\x" too, read as the system reads that; "\\.\COM1" or
+  // "\\.\pipe\x" stays a device's name.
+  if (name.starts_with(L"\\\\.\\UNC\\")) return L"\\\\" + name.substr(8);
+  if (name.size() >= 7 && name.starts_with(L"\\\\.\\") && name[5] == L':' &&
+      (name[6] == L'\\' || name[6] == L'/') && std::iswalpha(name[4])) {
+    return name.substr(4);
+  }
   return path;
 }
 

@@ -330,6 +330,28 @@ TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
   EXPECT_EQ(field(slot::composer).text, u"曲师A");
 }
 
+// A chart folder named "save" whose music is "x.set" would copy it to "save.SET": on
+// Windows the editor's own save.set. That file is not replaced by the import.
+TEST_F(ChartImportTest, AMediumNamedLikeTheEditorsSaveSetIsNotCopiedOverIt) {
+  std::string chart = testing::kSampleChart;
+  chart.replace(chart.find("music.Ogg"), 9, "x.set");
+  const std::filesystem::path folder = chartFolder("save", chart);
+  putFile(folder / "save.set", "the chart folder's preset");
+  putFile(dir / "save.set", "the user's form");
+#ifndef _WIN32
+  // Another name of the same file, as Windows' names that differ only in case are.
+  std::filesystem::create_hard_link(dir / "save.set", dir / "save.SET");
+#endif
+  chooseFolder(folder);
+  platform.host.answers.push_back(MessageAnswer::No);
+  importChartFolder(*form);
+  EXPECT_EQ(contents(dir / "save.set"), "the user's form");
+  EXPECT_EQ(field(slot::audioExt).text, u"SET");
+  EXPECT_EQ(messageTexts(), (std::vector<Text>{u"Pim酱找不到曲绘 ╭(╯^╰)╮",
+                                               u"save.SET 就是编辑器自己的 save.set，Pim酱不会"
+                                               u"用音乐替换它 ╭(╯^╰)╮"}));
+}
+
 // A chart over 256 MB, picked in a folder or named by the chart ID, is refused before a byte
 // of it is copied or stripped.
 TEST_F(ChartImportTest, AChartLargerThanAnyRecorderReadsIsRefusedBeforeAnyCopy) {

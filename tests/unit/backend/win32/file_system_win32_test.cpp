@@ -62,11 +62,13 @@ TEST(Win32FileSystem, TrailingDotsAndBlanksNameTheFileWithout) {
   EXPECT_EQ(names, std::vector<fs::path>{"p.set"});
 }
 
-// The prefix that lifts the length limit names the same file: one history, one folder.
+// The prefix that lifts the length limit, and the device prefix before a drive, name the
+// same file: one history, one folder.
 TEST(Win32FileSystem, TheLongPathPrefixNamesThePathWithout) {
   testing::TempDir dir;
   const fs::path file = dir.write("p.set", "form");
   EXPECT_EQ(pathAsKept(L"\\\\?\\" + file.wstring()), pathAsKept(file));
+  EXPECT_EQ(pathAsKept(L"\\\\.\\" + file.wstring()), pathAsKept(file));
   EXPECT_EQ(pathAsWritten(L"\\\\?\\UNC\\host\\share\\p.set"), fs::path(L"\\\\host\\share\\p.set"));
 }
 
