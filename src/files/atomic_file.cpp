@@ -242,8 +242,10 @@ WriteOutcome writeFileAtomically(FileSystem& files, const fs::path& target,
   }
   if (renameRefused) {
     // A sticky folder (as /tmp) takes new files but lets no one rename over another user's:
-    // a target the user may write is then written in place, from the finished new file.
-    outcome = writeInPlaceFrom(files, temporary, target, old.size, keepOld);
+    // a target the user may write is then written in place, from the finished new file. Its
+    // old content went to the history above; how that went stands for the in-place write's.
+    const FileError kept = outcome.notKept;
+    outcome = writeInPlaceFrom(files, temporary, target, old.size, [kept] { return kept; });
   }
   if (!outcome || renameRefused) {
     files.remove(temporary);
