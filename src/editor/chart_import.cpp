@@ -54,7 +54,7 @@ void askIgnoringAnswer(SettingsForm& form, TextView text) { ask(form, text, abou
 std::optional<ChartValues> scannedChart(SettingsForm& form, const std::filesystem::path& chart,
                                         TextView about) {
   if (refuseHugeChart(form, chart, about)) return std::nullopt;
-  const std::filesystem::path runfile = form.fileInWorkDir("runfile.txt");
+  const std::filesystem::path runfile = form.fileInWorkDir(kRunFile);
   FileSystem& files = form.platform.files;
   WriteOutcome minified;
   std::optional<ChartValues> values;

@@ -10,6 +10,9 @@ namespace zarq {
 
 struct SettingsForm;
 
+// The chart's stripped copy the auto-fill leaves in the editor's folder.
+inline constexpr char kRunFile[] = "runfile.txt";
+
 // A chart larger than any recorder reads (256 MB) is refused, with a message titled
 // `about`, before anything is copied or stripped from it. True when it was refused.
 bool refuseHugeChart(SettingsForm& form, const std::filesystem::path& chart, TextView about);

@@ -15,6 +15,7 @@
 #include "form/render_frame.h"
 #include "form/settings_form.h"
 #include "form/slot_text.h"
+#include "platform/folder_lock.h"
 #include "validate/validation.h"
 
 namespace zarq {
@@ -35,8 +36,9 @@ bool startsIgnoringCase(TextView text, TextView start) {
 bool isEditorsOwnName(TextView name) {
   const Text saved = textFromPath(kSavedForm);
   return equalIgnoringCase(name, saved) || startsIgnoringCase(name, saved + u".unreadable") ||
-         equalIgnoringCase(name, u"runfile.txt") ||
-         equalIgnoringCase(name, u".zarq-settings.lock") || isTemporaryName(pathFromText(name));
+         equalIgnoringCase(name, textFromPath(kRunFile)) ||
+         equalIgnoringCase(name, textFromPath(kFolderLockName)) ||
+         isTemporaryName(pathFromText(name));
 }
 
 bool endsWith(TextView text, TextView suffix) {

@@ -10,6 +10,8 @@
 
 namespace zarq {
 
+inline constexpr char kFolderLockName[] = ".zarq-settings.lock";
+
 class FolderLock {
  public:
   enum class State {

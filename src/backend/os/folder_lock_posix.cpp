@@ -10,7 +10,6 @@
 namespace zarq {
 namespace {
 
-constexpr char kLockName[] = ".zarq-settings.lock";
 // Enough for the holders before this one to end while it opens the file, each removing it.
 constexpr int kLockFileTries = 8;
 
@@ -30,8 +29,8 @@ FolderLock::State lockAtOnce(int fd) {
 // name.
 int lockFile(int folder, FolderLock::State& state) {
   for (int i = 0; i < kLockFileTries; ++i) {
-    const int fd =
-        ::openat(folder, kLockName, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    const int fd = ::openat(folder, kFolderLockName,
+                            O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) return -1;
     struct stat open, named;
     if (::fstat(fd, &open) != 0 || !S_ISREG(open.st_mode)) {
@@ -40,7 +39,8 @@ int lockFile(int folder, FolderLock::State& state) {
     }
     state = lockAtOnce(fd);
     if (state == FolderLock::State::Held &&
-        ::fstatat(folder, kLockName, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(open, named)) {
+        ::fstatat(folder, kFolderLockName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        sameFile(open, named)) {
       return fd;
     }
     ::close(fd);
@@ -53,9 +53,10 @@ int lockFile(int folder, FolderLock::State& state) {
 // Removes the lock file while it is still locked, and only while the name leads to it.
 void removeLockFile(int folder, int fd) {
   struct stat open, named;
-  if (::fstat(fd, &open) == 0 && ::fstatat(folder, kLockName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+  if (::fstat(fd, &open) == 0 &&
+      ::fstatat(folder, kFolderLockName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
       sameFile(open, named)) {
-    ::unlinkat(folder, kLockName, 0);
+    ::unlinkat(folder, kFolderLockName, 0);
   }
   ::close(fd);
 }

@@ -8,7 +8,7 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
   // Shared with nobody, so a second editor's open fails; the link a user could plant under
   // this name is opened as itself, never followed.
   const HANDLE handle = CreateFileW(
-      (folder / L".zarq-settings.lock").c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+      (folder / kFolderLockName).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
       OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT,
       nullptr);
   if (handle != INVALID_HANDLE_VALUE) {
