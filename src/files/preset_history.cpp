@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <string>
 #include <system_error>
 #include <type_traits>
@@ -18,6 +19,8 @@ namespace {
 
 // A version's file: its sequence number and when it was kept, "000042-1738367999.set", so
 // that the order and the time never depend on what a copy of the folder kept of its times.
+// The number takes at least six digits, and more once it passes 999999: a version named
+// with seven must be found as surely as one with six.
 constexpr std::string_view kVersionSuffix = ".set";
 constexpr std::size_t kSequenceDigits = 6;
 
@@ -36,7 +39,9 @@ bool readNumber(std::string_view text, long long& number) {
 bool parseVersionName(const fs::path& name, Kept& kept) {
   const std::string text = name.string();
   const std::size_t dash = text.find('-');
-  if (dash != kSequenceDigits || !text.ends_with(kVersionSuffix)) return false;
+  if (dash == std::string::npos || dash < kSequenceDigits || !text.ends_with(kVersionSuffix)) {
+    return false;
+  }
   long long time = 0;
   if (!readNumber(std::string_view(text).substr(0, dash), kept.sequence) ||
       !readNumber(
@@ -164,6 +169,10 @@ FileError keepInHistory(FileSystem& files, const fs::path& root, const fs::path&
   // that differ out of the history.
   if (!kept.empty() && sameBytes(files, preset, folder / kept.front().name)) {
     return FileError::None;
+  }
+  // A number no later one can follow (a name no save gives) leaves no room for the newest.
+  if (!kept.empty() && kept.front().sequence == std::numeric_limits<long long>::max()) {
+    return FileError::Exists;
   }
   const long long sequence = kept.empty() ? 1 : kept.front().sequence + 1;
   const fs::path version = folder / versionName(sequence, std::time(nullptr));

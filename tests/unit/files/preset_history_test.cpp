@@ -81,6 +81,35 @@ TEST(PresetHistory, EachPresetHasAHistoryOfItsOwn) {
 #endif
 }
 
+// Past 999999 the numbers take a seventh digit; a version so named is listed and followed
+// like any other, and a number nothing can follow makes the keeping fail, never go unlisted.
+TEST(PresetHistory, NumbersPastSixDigitsStayInTheHistory) {
+  struct Case {
+    const char* planted;
+    bool kept;
+  };
+  for (const Case& c : {Case{"999999-1.set", true}, Case{"9999999-1.set", true},
+                        Case{"9223372036854775807-1.set", false}}) {
+    testing::TempDir dir;
+    const fs::path root = dir / "history", preset = dir.write("save.set", "planted");
+    ASSERT_EQ(keepInHistory(osFileSystem(), root, preset), FileError::None);
+    const fs::path folder = history(root, preset).at(0).file.parent_path();
+    fs::rename(history(root, preset).at(0).file, folder / c.planted);
+    for (const char* content : {"older", "newer"}) {
+      dir.write("save.set", content);
+      EXPECT_EQ(keepInHistory(osFileSystem(), root, preset) == FileError::None, c.kept)
+          << c.planted;
+    }
+    std::vector<std::string> kept;
+    for (const HistoryVersion& version : history(root, preset))
+      kept.push_back(contents(version.file));
+    const std::vector<std::string> listed =
+        c.kept ? std::vector<std::string>{"newer", "older", "planted"}
+               : std::vector<std::string>{"planted"};
+    EXPECT_EQ(kept, listed) << c.planted;
+  }
+}
+
 #ifndef _WIN32
 // Without HOME (a service, cron, env -i) the history lies in the account's home all the same.
 TEST(PresetHistory, HasARootWithoutHome) {
