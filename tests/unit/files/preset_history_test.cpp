@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <fstream>
 
 #ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
 #endif
 
+#include "platform/forwarding_file_system.h"
 #include "support/temp_dir.h"
 
 namespace zarq {
@@ -108,6 +110,38 @@ TEST(PresetHistory, NumbersPastSixDigitsStayInTheHistory) {
                : std::vector<std::string>{"planted"};
     EXPECT_EQ(kept, listed) << c.planted;
   }
+}
+
+// Another process keeping its version of the preset between this one's look at the history
+// and its copy takes the number this one chose; this version is kept under the next.
+TEST(PresetHistory, KeepsAVersionWhoseNumberAnotherSaveTookMeanwhile) {
+  class RacedFileSystem : public ForwardingFileSystem {
+   public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    FileError list(const fs::path& folder, std::vector<fs::path>& names) override {
+      const FileError error = ForwardingFileSystem::list(folder, names);
+      if (racing) {
+        racing = false;
+        const std::time_t now = std::time(nullptr);
+        for (std::time_t second : {now, now + 1}) {
+          std::ofstream(folder / ("000002-" + std::to_string(second) + ".set")) << "other";
+        }
+      }
+      return error;
+    }
+    bool racing = false;
+  };
+  testing::TempDir dir;
+  const fs::path root = dir / "history", preset = dir.write("save.set", "first");
+  RacedFileSystem files(osFileSystem());
+  ASSERT_EQ(keepInHistory(files, root, preset), FileError::None);
+  dir.write("save.set", "mine");
+  files.racing = true;
+  ASSERT_EQ(keepInHistory(files, root, preset), FileError::None);
+  std::vector<std::string> kept;
+  for (const HistoryVersion& version : history(root, preset))
+    kept.push_back(contents(version.file));
+  EXPECT_EQ(kept, (std::vector<std::string>{"mine", "other", "other", "first"}));
 }
 
 #ifndef _WIN32
