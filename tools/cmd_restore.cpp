@@ -5,10 +5,12 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "args.h"
 #include "commands.h"
 #include "files/atomic_file.h"
+#include "files/file_access.h"
 #include "files/file_errors.h"
 #include "files/preset_codec.h"
 #include "files/preset_file.h"
@@ -50,12 +52,19 @@ int runRestore(const ParsedArgs& args, FileSystem& files) {
   const HistoryVersion& version = versions[*number - 1];
   const std::string notPutBack =
       pathText(preset) + ": version " + std::to_string(*number) + " is not put back: ";
-  // Read before the history takes the preset it replaces, which may forget this version.
-  std::string why;
-  const std::optional<std::string> kept = readWholeFile(version.file, why, maxPresetSize());
-  if (!kept) return inputError(notPutBack + why);
-  const std::span<const std::uint8_t> bytes{reinterpret_cast<const std::uint8_t*>(kept->data()),
-                                            kept->size()};
+  // Read before the history takes the preset it replaces, which may forget this version;
+  // read as a preset is, so that a pipe or a device of a version's name is refused, not
+  // waited on.
+  std::vector<std::uint8_t> kept(maxPresetSize());
+  std::size_t got = 0;
+  FileSystem::Handle handle = 0;
+  FileError unread = files.openForReading(version.file, handle);
+  if (unread == FileError::None) {
+    unread = readUpTo(files, handle, kept, got);
+    files.close(handle);
+  }
+  if (unread != FileError::None) return inputError(notPutBack + fileErrorWords(unread));
+  const std::span<const std::uint8_t> bytes{kept.data(), got};
   // A damaged version put back would leave a preset that nothing can open where a sound one
   // was.
   if (const PresetRead read = readPresetBytes(bytes); !read.values) {

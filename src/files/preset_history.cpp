@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <string>
 #include <system_error>
 #include <type_traits>
@@ -18,6 +19,8 @@ namespace {
 
 // A version's file: its sequence number and when it was kept, "000042-1738367999.set", so
 // that the order and the time never depend on what a copy of the folder kept of its times.
+// The number takes at least six digits, and more once it passes 999999: a version named
+// with seven must be found as surely as one with six.
 constexpr std::string_view kVersionSuffix = ".set";
 constexpr std::size_t kSequenceDigits = 6;
 
@@ -36,7 +39,9 @@ bool readNumber(std::string_view text, long long& number) {
 bool parseVersionName(const fs::path& name, Kept& kept) {
   const std::string text = name.string();
   const std::size_t dash = text.find('-');
-  if (dash != kSequenceDigits || !text.ends_with(kVersionSuffix)) return false;
+  if (dash == std::string::npos || dash < kSequenceDigits || !text.ends_with(kVersionSuffix)) {
+    return false;
+  }
   long long time = 0;
   if (!readNumber(std::string_view(text).substr(0, dash), kept.sequence) ||
       !readNumber(
@@ -159,18 +164,30 @@ FileError keepInHistory(FileSystem& files, const fs::path& root, const fs::path&
     return made ? made.unflushed : made.error;
   }
   std::vector<Kept> kept;
-  if (const FileError error = keptIn(files, folder, kept); error != FileError::None) return error;
-  // Saving an unchanged form adds nothing: copies of one content would push the versions
-  // that differ out of the history.
-  if (!kept.empty() && sameBytes(files, preset, folder / kept.front().name)) {
-    return FileError::None;
+  // Another save of the preset at the same moment (the editor's close and a `make`, say) may
+  // take the number this one chose: its version is kept all the same, under the next one.
+  for (int tries = 3;; --tries) {
+    if (const FileError error = keptIn(files, folder, kept); error != FileError::None) {
+      return error;
+    }
+    // Saving an unchanged form adds nothing: copies of one content would push the versions
+    // that differ out of the history.
+    if (!kept.empty() && sameBytes(files, preset, folder / kept.front().name)) {
+      return FileError::None;
+    }
+    // A number no later one can follow (a name no save gives) leaves no room for the newest.
+    if (!kept.empty() && kept.front().sequence == std::numeric_limits<long long>::max()) {
+      return FileError::Exists;
+    }
+    const long long sequence = kept.empty() ? 1 : kept.front().sequence + 1;
+    const fs::path version = folder / versionName(sequence, std::time(nullptr));
+    const WriteOutcome copied =
+        copyFileAtomically(files, preset, version, CopyMode::Binary, nullptr, Existing::Keep);
+    if (copied.error == FileError::Exists && tries > 1) continue;
+    if (!copied) return copied.error;
+    if (copied.unflushed != FileError::None) return copied.unflushed;
+    break;
   }
-  const long long sequence = kept.empty() ? 1 : kept.front().sequence + 1;
-  const fs::path version = folder / versionName(sequence, std::time(nullptr));
-  const WriteOutcome copied =
-      copyFileAtomically(files, preset, version, CopyMode::Binary, nullptr, Existing::Keep);
-  if (!copied) return copied.error;
-  if (copied.unflushed != FileError::None) return copied.unflushed;
   // Forgetting the oldest may fail without harm: they are only kept a while longer.
   for (std::size_t old = kHistoryVersions - 1; old < kept.size(); ++old) {
     removeFile(files, folder / kept[old].name);

@@ -83,6 +83,11 @@ damaged=$(ls -t "$XDG_DATA_HOME"/zarq-settings/history/kept.set-*/* | head -n1)
 truncate -s 20 "$damaged"
 expect_code 1 "$preset" restore 1 kept.set
 cmp -s before.set kept.set || fail "restore put a damaged version back"
+# Nor is a pipe planted as the newest version waited on.
+rm "$damaged"
+mkfifo "$(dirname "$damaged")/999999-1.set"
+expect_code 1 timeout 10 "$preset" restore 1 kept.set
+cmp -s before.set kept.set || fail "restore of a pipe changed the preset"
 
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
   mkdir "$work/nobody-data"

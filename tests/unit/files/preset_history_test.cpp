@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <fstream>
 
 #ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
 #endif
 
+#include "platform/forwarding_file_system.h"
 #include "support/temp_dir.h"
 
 namespace zarq {
@@ -79,6 +81,67 @@ TEST(PresetHistory, EachPresetHasAHistoryOfItsOwn) {
   fs::create_directory_symlink(dir / "a", dir / "link");
   EXPECT_EQ(history(root, dir / "link" / "save.set").size(), 1u);
 #endif
+}
+
+// Past 999999 the numbers take a seventh digit; a version so named is listed and followed
+// like any other, and a number nothing can follow makes the keeping fail, never go unlisted.
+TEST(PresetHistory, NumbersPastSixDigitsStayInTheHistory) {
+  struct Case {
+    const char* planted;
+    bool kept;
+  };
+  for (const Case& c : {Case{"999999-1.set", true}, Case{"9999999-1.set", true},
+                        Case{"9223372036854775807-1.set", false}}) {
+    testing::TempDir dir;
+    const fs::path root = dir / "history", preset = dir.write("save.set", "planted");
+    ASSERT_EQ(keepInHistory(osFileSystem(), root, preset), FileError::None);
+    const fs::path folder = history(root, preset).at(0).file.parent_path();
+    fs::rename(history(root, preset).at(0).file, folder / c.planted);
+    for (const char* content : {"older", "newer"}) {
+      dir.write("save.set", content);
+      EXPECT_EQ(keepInHistory(osFileSystem(), root, preset) == FileError::None, c.kept)
+          << c.planted;
+    }
+    std::vector<std::string> kept;
+    for (const HistoryVersion& version : history(root, preset))
+      kept.push_back(contents(version.file));
+    const std::vector<std::string> listed =
+        c.kept ? std::vector<std::string>{"newer", "older", "planted"}
+               : std::vector<std::string>{"planted"};
+    EXPECT_EQ(kept, listed) << c.planted;
+  }
+}
+
+// Another process keeping its version of the preset between this one's look at the history
+// and its copy takes the number this one chose; this version is kept under the next.
+TEST(PresetHistory, KeepsAVersionWhoseNumberAnotherSaveTookMeanwhile) {
+  class RacedFileSystem : public ForwardingFileSystem {
+   public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    FileError list(const fs::path& folder, std::vector<fs::path>& names) override {
+      const FileError error = ForwardingFileSystem::list(folder, names);
+      if (racing) {
+        racing = false;
+        const std::time_t now = std::time(nullptr);
+        for (std::time_t second : {now, now + 1}) {
+          std::ofstream(folder / ("000002-" + std::to_string(second) + ".set")) << "other";
+        }
+      }
+      return error;
+    }
+    bool racing = false;
+  };
+  testing::TempDir dir;
+  const fs::path root = dir / "history", preset = dir.write("save.set", "first");
+  RacedFileSystem files(osFileSystem());
+  ASSERT_EQ(keepInHistory(files, root, preset), FileError::None);
+  dir.write("save.set", "mine");
+  files.racing = true;
+  ASSERT_EQ(keepInHistory(files, root, preset), FileError::None);
+  std::vector<std::string> kept;
+  for (const HistoryVersion& version : history(root, preset))
+    kept.push_back(contents(version.file));
+  EXPECT_EQ(kept, (std::vector<std::string>{"mine", "other", "other", "first"}));
 }
 
 #ifndef _WIN32
