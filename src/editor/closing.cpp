@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "common/paths.h"
 #include "common/utf.h"
@@ -10,6 +11,8 @@
 #include "editor/message_boxes.h"
 #include "editor/preset_actions.h"
 #include "editor/window_events.h"
+#include "files/atomic_file.h"
+#include "files/file_access.h"
 #include "files/file_errors.h"
 #include "files/file_version.h"
 #include "files/preset_file.h"
@@ -35,6 +38,39 @@ std::filesystem::path fallbackName(int n) {
   std::string name = stamp;
   if (n > 1) name += "-" + std::to_string(n);
   return name + ".set";
+}
+
+// A note, in the history of "save.set", of the forms the end of a session saved to the
+// fallback folder instead: the next start in the folder names them, since an editor started
+// from a menu (on Windows any editor) has no terminal that showed the standard error.
+constexpr char kRescueNote[] = "rescued.txt";
+constexpr std::size_t kLongestRescueNote = 1 << 16;
+
+std::filesystem::path rescueNote(SettingsForm& form) {
+  return historyFolder(form.historyRoot, form.fileInWorkDir(kSavedForm)) / kRescueNote;
+}
+
+std::string readRescueNote(FileSystem& files, const std::filesystem::path& note) {
+  FileSystem::Handle handle = 0;
+  if (files.openForReading(note, handle) != FileError::None) return {};
+  std::vector<std::uint8_t> bytes(kLongestRescueNote);
+  std::size_t filled = 0;
+  const FileError error = readUpTo(files, handle, bytes, filled);
+  files.close(handle);
+  return error == FileError::None ? std::string(bytes.begin(), bytes.begin() + filled) : "";
+}
+
+void noteRescue(SettingsForm& form, const std::filesystem::path& fallback) {
+  if (form.historyRoot.empty()) return;
+  const std::filesystem::path note = rescueNote(form);
+  const std::string lines = readRescueNote(form.platform.files, note) + printable(fallback) + "\n";
+  if (const WriteOutcome noted = writeFileMakingFolders(
+          form.platform.files, note,
+          {reinterpret_cast<const std::uint8_t*>(lines.data()), lines.size()});
+      !noted) {
+    std::fprintf(stderr, "zarq-settings: the next start cannot name it (%s)\n",
+                 fileErrorWords(noted.error));
+  }
 }
 
 WriteOutcome saveToFallback(SettingsForm& form, const std::filesystem::path& folder,
@@ -186,6 +222,7 @@ SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fal
     std::fprintf(stderr,
                  "zarq-settings: the form could not be saved to %s (%s); it was saved to %s\n",
                  printable(saveSet).c_str(), why, where.c_str());
+    noteRescue(form, fallback);
   } else {
     std::fprintf(stderr,
                  "zarq-settings: the form could not be saved to %s (%s), nor to %s (%s): it is "
@@ -202,6 +239,17 @@ int exitStatus(const SettingsForm& form, const std::optional<SessionEndSave>& se
   if (!sessionEnd) return form.closedUnsaved ? kExitFormLost : 0;
   if (sessionEnd->savedInFolder) return signal > 0 ? 128 + signal : 0;
   return sessionEnd->fallback.empty() ? kExitFormLost : kExitFormInFallback;
+}
+
+Text takeRescueNote(SettingsForm& form) {
+  if (form.historyRoot.empty()) return {};
+  const std::filesystem::path note = rescueNote(form);
+  std::string lines = readRescueNote(form.platform.files, note);
+  if (lines.empty()) return {};
+  while (lines.ends_with('\n')) lines.pop_back();
+  // Told once: the files themselves stay where they are.
+  removeFile(form.platform.files, note);
+  return rescuedFormsText(fromUtf8(lines));
 }
 
 std::filesystem::path fallbackFolder() {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "common/text.h"
+
 namespace zarq {
 
 struct SettingsForm;
@@ -37,6 +39,9 @@ struct SessionEndSave {
 // the form went there.
 SessionEndSave onSessionEnd(SettingsForm& form, const std::filesystem::path& fallbackFolder,
                             const char* cause = nullptr);
+// The message that names the fallback files the end of an earlier session saved the form to,
+// because "save.set" of this folder could not take it; empty when there are none. Taken once.
+Text takeRescueNote(SettingsForm& form);
 // The folder of the fallback files: "zarq-settings" in the user's data folder.
 std::filesystem::path fallbackFolder();
 

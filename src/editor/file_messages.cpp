@@ -63,6 +63,11 @@ Text closeWithoutSaveSetQuestion(TextView why) {
          u"\n\n是：另存到别的地方\n否：不保存，直接关掉\n取消：回到窗口";
 }
 
+Text rescuedFormsText(TextView files) {
+  return u"上次结束时 Pim酱没能把表单存进 save.set，它被存到了：\n" + Text(files) +
+         u"\n\n按 Ctrl+O 可以打开它 (。-ω-)";
+}
+
 Text saveSetChangedQuestion() {
   return u"save.set 在编辑器打开以后被别的程序改过了 (。-ω-)\n"
          u"\n是：用现在的表单替换它\n否：把表单另存到别的地方\n取消：回到窗口";

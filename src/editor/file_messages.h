@@ -29,6 +29,8 @@ Text closeWithoutSaveSetQuestion(TextView why);
 // The question at the close when another program changed "save.set" since the editor read
 // or wrote it: Yes replaces it, No saves the form elsewhere, Cancel goes back to the window.
 Text saveSetChangedQuestion();
+// The fallback files, one per line, that the end of an earlier session saved the form to.
+Text rescuedFormsText(TextView files);
 // The offer, after "save.set" could not be read at the start, of the newest version its
 // history keeps: the time it was replaced (seconds since 1970) and its chart ID.
 Text lastVersionQuestion(std::int64_t keptAt, TextView chartId);

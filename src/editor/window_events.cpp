@@ -150,6 +150,10 @@ void onWindowCreate(SettingsForm& form) {
   watchWorkFolder(form);
   const bool loaded = buildFormWithSavedForm(form);
   announceChanges(form);
+  // An editor from a menu, or any on Windows, showed no standard error at that end.
+  if (Text rescued = takeRescueNote(form); !rescued.empty()) {
+    form.host().postToWindowThread(0, [&form, rescued] { tell(form, rescued, about::save); });
+  }
   if (loaded) {
     noteSaveSetSeen(form);
     return;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 
+#include "common/paths.h"
 #include "common/utf.h"
 #include "editor/preset_actions.h"
 #include "editor/work_folder_lock.h"
@@ -274,6 +275,30 @@ TEST_F(ClosingTest, ASaveSetChangedUnderTheEditorIsNotReplacedUnasked) {
   EXPECT_EQ(contents(dir / "save.set"), theirs);
   EXPECT_TRUE(contents(saved.fallback) == formBytes()) << said;
   EXPECT_NE(said.find("another program changed it"), std::string::npos) << said;
+}
+
+// An editor on Windows, or started from a menu, shows no standard error: the next start in
+// the folder names the file the end of a session saved the form to, once.
+TEST_F(ClosingTest, TheNextStartNamesWhereTheEndOfASessionSavedTheForm) {
+  startOn(osFileSystem());
+  ASSERT_TRUE(writePresetFile(dir / "save.set", presetFromForm(*form)));
+  setSlotText(*form, slot::chartId, u"typed since");
+  form->historyRoot = dir / "data" / "history";
+  const auto [saved, said] = endSession(dir / "data");
+  ASSERT_FALSE(saved.fallback.empty()) << said;
+  for (const int told : {1, 0}) {
+    platform.host.messages.clear();
+    form = std::make_unique<SettingsForm>(platform.platform(osFileSystem()), dir.path());
+    form->historyRoot = dir / "data" / "history";
+    onWindowCreate(*form);
+    platform.loop.runPosted();
+    const auto names = [&](const RecordedMessage& message) {
+      return message.text.find(textFromPath(saved.fallback)) != Text::npos;
+    };
+    EXPECT_EQ(std::count_if(platform.host.messages.begin(), platform.host.messages.end(), names),
+              told);
+  }
+  EXPECT_TRUE(fs::exists(saved.fallback));
 }
 
 TEST_F(ClosingTest, OneEditorPerFolder) {
