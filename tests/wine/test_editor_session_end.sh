@@ -39,9 +39,13 @@ kept=("$fallbacks"/save-*.set)
 got=$(chart_id_of "${kept[0]}"); [ "$got" = asked ] || fail "the fallback file lacks what was typed: $got, $(cat "$ZARQ_E2E_LOGS/editor.log")"
 note "the session's end saves with a dialog or the close's question open"
 
-# WM_ENDSESSION with no query before it: saved all the same.
+# WM_ENDSESSION with no query before it: saved all the same. The start names the fallback
+# file first, since a Windows program shows nobody its standard error.
 chmod u+w save.set
 start_editor
+find_window "$ZARQ_TITLE - 保存" 15 >/dev/null || fail "the start did not name the fallback file"
+answer_window "$ZARQ_TITLE - 保存" Return
+take_keyboard
 rest_pointer
 type_into_chart_id "unasked"
 # The message is sent, and would overtake keys the window has not read yet.
