@@ -232,7 +232,11 @@ void importChartFolder(SettingsForm& form) {
     tell(form, Text(kIdShortenedBefore) + names.id + Text(kIdShortenedAfter), about::chartFolder);
   }
   const std::optional<ChartValues> values = scannedChart(form, copy, about::chartFolder);
-  if (!values) return;
+  if (!values) {
+    // The chart is here under its ID all the same: its check speaks of it, not of the last.
+    validateAndCommit(form, slot::chartId);
+    return;
+  }
   const ChartFill fill = takeChart(form, *values);
   importMedium(form, *folder, names, slot::illustrationExt, fill.illustrationExt,
                kIllustrationMessages);

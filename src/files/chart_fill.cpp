@@ -39,6 +39,22 @@ ChartValues scanChart(std::string_view minified) {
   return values;
 }
 
+namespace {
+
+// What `scan` found in the whole of `in`, which is read again from its start for a chart with
+// more tempo entries than one pass keeps.
+std::optional<ChartValues> valuesOf(const KeyScan& scan, std::FILE* in, Strip strip,
+                                    const StopFlag* stop) {
+  ChartValues values = scan.values();
+  if (!scan.temposOverflowed()) return values;
+  ChartStream stream(in, ChartStream::kBlockSize, strip, stop);
+  values.meanBpm = meanBpm(stream);
+  if (stream.failed()) return std::nullopt;
+  return values;
+}
+
+}  // namespace
+
 std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip,
                                          const StopFlag* stop) {
   // Only regular files: a pipe or a device could hold the editor up for ever.
@@ -62,19 +78,16 @@ std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Stri
   }
   if (std::ferror(in.get())) return std::nullopt;
   scan.finish({buffer.data(), left});
-  return scannedValues(scan, file, strip, stop);
+  // The file already open: one saved over the chart meanwhile would give its tempo mean.
+  return valuesOf(scan, in.get(), strip, stop);
 }
 
 std::optional<ChartValues> scannedValues(const KeyScan& scan, const std::filesystem::path& file,
                                          Strip strip, const StopFlag* stop) {
-  ChartValues values = scan.values();
-  if (!scan.temposOverflowed()) return values;
+  if (!scan.temposOverflowed()) return scan.values();
   const FileHandle in = openRegularFile(file);
   if (!in) return std::nullopt;
-  ChartStream stream(in.get(), ChartStream::kBlockSize, strip, stop);
-  values.meanBpm = meanBpm(stream);
-  if (stream.failed()) return std::nullopt;
-  return values;
+  return valuesOf(scan, in.get(), strip, stop);
 }
 
 std::optional<double> foldBpm(double mean) {

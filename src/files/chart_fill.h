@@ -25,8 +25,9 @@ struct ChartValues {
 ChartValues scanChart(std::string_view minified);
 // The same for a chart file, read once a block at a time however large it is: stripped as it
 // is read, or, for its stripped copy, as it is. nullopt when it is no regular file or cannot
-// be read to its end, or when `stop` is set meanwhile. The editor scans its copy
-// "runfile.txt" so, zarq-preset the chart itself.
+// be read to its end, or when `stop` is set meanwhile. A chart with more tempo entries than
+// one pass keeps is read again through the file already open, never by its name. The editor
+// scans its copy "runfile.txt" so, zarq-preset the chart itself.
 std::optional<ChartValues> scanChartFile(const std::filesystem::path& file, Strip strip,
                                          const StopFlag* stop = nullptr);
 // What `scan` found, having scanned the whole of `file` (stripped as `strip` says); the file

@@ -117,6 +117,26 @@ import json, sys
 chart_id = [m for m in json.load(open(sys.argv[1]))["messages"] if m["field"] == "chartId"]
 assert [m["kind"] for m in chart_id] == ["prompt"], chart_id
 PY
+# A chart with more tempo entries than one pass keeps is read twice; saved over between the
+# reads (the second held back by strace), it still gives the values of the one chart.
+python3 - "$work/tempos.json" "$work/other.json" <<'PY'
+import sys
+for path, bpm in zip(sys.argv[1:], (150, 200)):
+    with open(path, "w") as f:
+        f.write('{"name": "%d", "judgeLineList": [' % bpm + '{"bpm":%d},' % bpm * 1100000 + "]}")
+PY
+strace -f -qq -o "$work/opens" -P "$work/tempos.json" -e trace=openat \
+  -e inject=openat:delay_enter=3000000:when=2 "$preset" import "$work/tempos.json" >"$work/out" &
+tracer=$!
+for _ in $(seq 100); do
+  grep -q tempos.json "$work/opens" 2>/dev/null && break
+  sleep 0.05
+done
+mv "$work/other.json" "$work/tempos.json"
+wait "$tracer" || fail "import of a chart saved over while read"
+python3 -c 'import json, sys; v = json.load(open(sys.argv[1])); assert (v["songName"], v["holdBpm"]) == ("150", "150.00"), v' \
+  "$work/out" || fail "a chart saved over while read: $(cat "$work/out")"
+
 expect_code 2 "$preset" import
 expect_code 2 "$preset" import a.json b.json
 echo "ok"

@@ -319,6 +319,18 @@ TEST_F(ChartImportTest, AFolderWithoutAChartToCopyOrACancelledDialogChangesNothi
   EXPECT_FALSE(std::filesystem::exists(dir / "Empty.json"));
 }
 
+// The chart copied but its scan not written (a folder in the way of runfile.txt): the ID
+// the form now holds is checked, not the one it replaced.
+TEST_F(ChartImportTest, AChartCopiedButNotScannedIsCheckedUnderItsNewId) {
+  std::filesystem::create_directories(dir / "runfile.txt");
+  chooseFolder(chartFolder("Copied"));
+  importChartFolder(*form);
+  EXPECT_EQ(messageTexts().size(), 1u);
+  EXPECT_EQ(field(slot::chartId).text, u"Copied");
+  EXPECT_EQ(field(slot::chartId).committedText, u"Copied");
+  EXPECT_TRUE(found(slot::chartId));
+}
+
 TEST_F(ChartImportTest, ChoosingTheEditorsOwnFolderKeepsItsChart) {
   const Text id = fileNameText(dir.path());
   const std::filesystem::path chart = dir / pathFromText(id + u".json");
