@@ -55,16 +55,12 @@ int runRestore(const ParsedArgs& args, FileSystem& files) {
   // Read before the history takes the preset it replaces, which may forget this version;
   // read as a preset is, so that a pipe or a device of a version's name is refused, not
   // waited on.
-  std::vector<std::uint8_t> kept(maxPresetSize());
-  std::size_t got = 0;
-  FileSystem::Handle handle = 0;
-  FileError unread = files.openForReading(version.file, handle);
-  if (unread == FileError::None) {
-    unread = readUpTo(files, handle, kept, got);
-    files.close(handle);
+  std::vector<std::uint8_t> kept;
+  if (const FileError unread = readFileHead(files, version.file, maxPresetSize(), kept);
+      unread != FileError::None) {
+    return inputError(notPutBack + fileErrorWords(unread));
   }
-  if (unread != FileError::None) return inputError(notPutBack + fileErrorWords(unread));
-  const std::span<const std::uint8_t> bytes{kept.data(), got};
+  const std::span<const std::uint8_t> bytes{kept};
   // A damaged version put back would leave a preset that nothing can open where a sound one
   // was.
   if (const PresetRead read = readPresetBytes(bytes); !read.values) {

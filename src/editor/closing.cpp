@@ -51,13 +51,9 @@ std::filesystem::path rescueNote(SettingsForm& form) {
 }
 
 std::string readRescueNote(FileSystem& files, const std::filesystem::path& note) {
-  FileSystem::Handle handle = 0;
-  if (files.openForReading(note, handle) != FileError::None) return {};
-  std::vector<std::uint8_t> bytes(kLongestRescueNote);
-  std::size_t filled = 0;
-  const FileError error = readUpTo(files, handle, bytes, filled);
-  files.close(handle);
-  return error == FileError::None ? std::string(bytes.begin(), bytes.begin() + filled) : "";
+  std::vector<std::uint8_t> bytes;
+  readFileHead(files, note, kLongestRescueNote, bytes);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 void noteRescue(SettingsForm& form, const std::filesystem::path& fallback) {

@@ -34,4 +34,19 @@ FileError readUpTo(FileSystem& files, FileSystem::Handle handle, std::span<std::
   return FileError::None;
 }
 
+FileError readFileHead(FileSystem& files, const std::filesystem::path& file, std::size_t most,
+                       std::vector<std::uint8_t>& bytes) {
+  bytes.clear();
+  FileSystem::Handle handle = 0;
+  if (const FileError error = files.openForReading(file, handle); error != FileError::None) {
+    return error;
+  }
+  bytes.resize(most);
+  std::size_t filled = 0;
+  const FileError error = readUpTo(files, handle, bytes, filled);
+  files.close(handle);
+  bytes.resize(error == FileError::None ? filled : 0);
+  return error;
+}
+
 }  // namespace zarq

@@ -11,27 +11,15 @@ Text readFailure(PresetError error) {
   return u"读取失败！(ERROR " + intText(static_cast<int>(error)) + u")";
 }
 
-// Nothing after the largest version is ever read, however long the file is.
-FileError readHead(FileSystem& files, FileSystem::Handle handle, std::vector<std::uint8_t>& bytes) {
-  bytes.resize(maxPresetSize());
-  std::size_t filled = 0;
-  const FileError error = readUpTo(files, handle, bytes, filled);
-  bytes.resize(filled);
-  return error;
-}
-
 }  // namespace
 
 PresetRead readPresetFile(const std::filesystem::path& path, FileSystem& files) {
   PresetRead read;
   read.failure = u"无法读取文件！";
-  // A pipe, a folder or a device of that name is no preset, and must not hold the editor up.
-  FileSystem::Handle handle = 0;
-  read.error = files.openForReading(path, handle);
-  if (read.error != FileError::None) return read;
+  // A pipe, a folder or a device of that name is no preset, and must not hold the editor up;
+  // nothing after the largest version is ever read.
   std::vector<std::uint8_t> bytes;
-  read.error = readHead(files, handle, bytes);
-  files.close(handle);
+  read.error = readFileHead(files, path, maxPresetSize(), bytes);
   if (read.error != FileError::None) return read;
   return readPresetBytes(bytes);
 }
