@@ -29,6 +29,7 @@
 #include "form/preview.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
+#include "validate/validation.h"
 
 namespace zarq {
 namespace {
@@ -145,6 +146,18 @@ bool buildFormWithSavedForm(SettingsForm& form) {
 }
 
 void onWindowCreate(SettingsForm& form) {
+  // A picture whose header passed but whose pixels did not decode is an illustration that
+  // cannot be loaded, and the field says so once the decode has ended; it stops saying so
+  // once the file is fixed and decodes.
+  form.preview.decodeEnded = [&form](bool decoded) {
+    if (decoded && !hasError(form, slot::illustrationExt)) return;
+    form.host().postToWindowThread(0, [&form, alive = std::weak_ptr<const bool>(form.lifeline)] {
+      if (!alive.lock()) return;
+      validateField(form, slot::illustrationExt, {.forced = true, .derive = false});
+      requestFrame(form);
+      showChanges(form);
+    });
+  };
   // Files a killed editor was writing when it died are of no use to anyone.
   removeLeftoverTemporaries(form.platform.files, form.workDir);
   watchWorkFolder(form);

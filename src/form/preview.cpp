@@ -42,6 +42,7 @@ void takeDecoded(SettingsForm& form) {
   p.cover = std::move(result->cover);
   p.loadingFile.reset();
   endBusyWork(form);
+  if (p.decodeEnded) p.decodeEnded(p.cover.has_value());
 }
 
 void showCover(SettingsForm& form) {
@@ -110,6 +111,12 @@ void waitForPreview(SettingsForm& form) {
     form.preview.loader.waitUntilDone();
     updatePreview(form);
   }
+}
+
+bool previewUndecodable(SettingsForm& form) {
+  const PreviewState& p = form.preview;
+  return p.coverFile && !p.cover &&
+         p.coverFile == identifyFile(form.platform.files, mediaFile(form, slot::illustrationExt));
 }
 
 const Image* previewPicture(const SettingsForm& form) {

@@ -48,6 +48,9 @@ struct PreviewState {
   std::optional<FileIdentity> loadingFile;
   std::uint64_t ticket = 0;
   CoverLoader loader;
+  // Called on the window thread, during the frame that takes it, whenever the decode of the
+  // picture looked up ends: true when it gave a picture.
+  std::function<void(bool)> decodeEnded;
 };
 
 // Looks the illustration up again when the name the form gives changed since the last look or
@@ -63,6 +66,9 @@ bool previewLoading(const SettingsForm& form);
 // Looks the picture up, brings the preview up to date and waits for its picture: the tools draw
 // once, and must draw what the form says.
 void waitForPreview(SettingsForm& form);
+// The picture the form names was decoded and gave no picture, though its header passed: its
+// pixels are cut short or damaged.
+bool previewUndecodable(SettingsForm& form);
 // What lies behind every page: the blurred picture, 0xFFRRGGBB, or nullptr for opaque black.
 const Image* previewPicture(const SettingsForm& form);
 // The same picture darkened by a black layer of opacity `alpha` (0 to 255), as a frame

@@ -5,6 +5,7 @@
 #include "files/chart_version.h"
 #include "files/file_access.h"
 #include "form/media_file.h"
+#include "form/preview.h"
 #include "form/slider_link.h"
 #include "validate/file_status_line.h"
 #include "validate/rule_table.h"
@@ -86,9 +87,11 @@ bool mediaUnreadable(RuleContext& c) {
   return !fileReadable(c.form.platform.files, mediaFile(c.form, c.slot));
 }
 
+// Also a picture whose header passes but whose decode for the preview failed: the page would
+// stay black without a word.
 bool illustrationUnloadable(RuleContext& c) {
   const std::optional<ImageSize> size = c.form.platform.images.probe(mediaFile(c.form, c.slot));
-  if (!size || size->width == 0 || size->height == 0) return true;
+  if (!size || size->width == 0 || size->height == 0 || previewUndecodable(c.form)) return true;
   c.image = *size;
   return false;
 }

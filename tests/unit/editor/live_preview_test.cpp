@@ -6,6 +6,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "common/numbers.h"
 #include "common/utf.h"
@@ -237,6 +238,34 @@ TEST_F(LivePreviewTest, APictureThatCannotBeDecodedIsBlackAndTriedOnce) {
   onPaint(*form);
   settle();
   EXPECT_EQ(decodes(), before + 1);
+}
+
+// A header that passes with pixels cut short: the page stays black and the field says that
+// the illustration cannot be loaded, until the file is whole again.
+TEST_F(LivePreviewTest, APictureWhosePixelsDoNotDecodeIsReportedOnceItsDecodeEnds) {
+  const auto messageOf = [this](int slot) -> Text {
+    const std::int16_t record = form->fields[slot].bubble;
+    return record == kNoBubble || !form->bubbles[record].visible ? Text()
+                                                                 : form->bubbles[record].status;
+  };
+  const std::filesystem::path red = dir / "red.PNG";
+  std::ifstream in(red, std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::ofstream(red, std::ios::binary) << whole.substr(0, whole.size() / 2);
+  showChart(u"red");
+  loop().runPosted();
+  EXPECT_TRUE(frameBlack());
+  EXPECT_EQ(messageOf(slot::illustrationExt), u"错误：无法加载曲绘！");
+
+  std::ofstream(red, std::ios::binary) << whole;
+  std::filesystem::last_write_time(red,
+                                   std::filesystem::last_write_time(red) + std::chrono::seconds(5));
+  host().folderChanged();
+  loop().runPosted();
+  settle();
+  loop().runPosted();
+  EXPECT_TRUE(frameShows(expected("red", 80)));
+  EXPECT_EQ(messageOf(slot::illustrationExt), u"");
 }
 
 // The cases where the picture used to stay as it was: each frame drawn by the action itself
