@@ -11,6 +11,7 @@
 #include "files/atomic_file.h"
 #include "files/chart_fill.h"
 #include "files/file_access.h"
+#include "files/set_aside.h"
 #include "form/media_file.h"
 #include "form/render_frame.h"
 #include "form/settings_form.h"
@@ -35,7 +36,8 @@ bool startsIgnoringCase(TextView text, TextView start) {
 // be removed as a leftover temporary file. Case is ignored, as on Windows it must be.
 bool isEditorsOwnName(TextView name) {
   const Text saved = textFromPath(kSavedForm);
-  return equalIgnoringCase(name, saved) || startsIgnoringCase(name, saved + u".unreadable") ||
+  return equalIgnoringCase(name, saved) ||
+         startsIgnoringCase(name, saved + textFromPath(kAsideSuffix)) ||
          equalIgnoringCase(name, textFromPath(kRunFile)) ||
          equalIgnoringCase(name, textFromPath(kFolderLockName)) ||
          isTemporaryName(pathFromText(name));

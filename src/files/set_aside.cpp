@@ -10,7 +10,7 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& file,
   constexpr int kMostNames = 1000;
   for (int n = 1; n <= kMostNames; ++n) {
     std::filesystem::path aside = file;
-    aside += n == 1 ? std::string(".unreadable") : ".unreadable-" + std::to_string(n);
+    aside += n == 1 ? std::string(kAsideSuffix) : kAsideSuffix + ("-" + std::to_string(n));
     const FileError error = files.renameNew(file, aside);
     if (error == FileError::None) {
       // The new name is kept only once the folder is on the disk; a failure here changes

@@ -9,6 +9,8 @@
 
 namespace zarq {
 
+inline constexpr char kAsideSuffix[] = ".unreadable";
+
 // Renames `file` to "FILE.unreadable", or "FILE.unreadable-2", "-3", ... when those are
 // taken. Returns the new name, or nothing when the file could not be moved.
 std::optional<std::filesystem::path> setAside(const std::filesystem::path& file, FileSystem& files);
