@@ -30,6 +30,12 @@ class FormTest : public ::testing::Test {
     for (const auto& m : platform.host.messages) out.push_back(m.text);
     return out;
   }
+  // The status line of the slot's visible bubble; empty when the slot shows nothing.
+  Text messageOf(int slot) const {
+    const std::int16_t record = form->fields[slot].bubble;
+    if (record == kNoBubble || !form->bubbles[record].visible) return u"";
+    return form->bubbles[record].status;
+  }
   // The texts of every visible bubble, in pool order.
   std::vector<Text> visibleStatuses() const {
     std::vector<Text> out;

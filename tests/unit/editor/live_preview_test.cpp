@@ -243,11 +243,6 @@ TEST_F(LivePreviewTest, APictureThatCannotBeDecodedIsBlackAndTriedOnce) {
 // A header that passes with pixels cut short: the page stays black and the field says that
 // the illustration cannot be loaded, until the file is whole again.
 TEST_F(LivePreviewTest, APictureWhosePixelsDoNotDecodeIsReportedOnceItsDecodeEnds) {
-  const auto messageOf = [this](int slot) -> Text {
-    const std::int16_t record = form->fields[slot].bubble;
-    return record == kNoBubble || !form->bubbles[record].visible ? Text()
-                                                                 : form->bubbles[record].status;
-  };
   const std::filesystem::path red = dir / "red.PNG";
   std::ifstream in(red, std::ios::binary);
   const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

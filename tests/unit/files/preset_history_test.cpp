@@ -26,6 +26,14 @@ std::vector<HistoryVersion> history(const fs::path& root, const fs::path& preset
   return versions;
 }
 
+// The contents of the versions listed, newest first.
+std::vector<std::string> keptContents(const fs::path& root, const fs::path& preset) {
+  std::vector<std::string> kept;
+  for (const HistoryVersion& version : history(root, preset))
+    kept.push_back(contents(version.file));
+  return kept;
+}
+
 TEST(PresetHistory, KeepsTheNewestTwentyVersionsNumberedNewestFirst) {
   testing::TempDir dir;
   const fs::path root = dir / "history", preset = dir / "save.set";
@@ -54,10 +62,7 @@ TEST(PresetHistory, KeepsAContentOnceInARow) {
       ASSERT_EQ(keepInHistory(osFileSystem(), root, preset), FileError::None);
     }
   }
-  std::vector<std::string> kept;
-  for (const HistoryVersion& version : history(root, preset))
-    kept.push_back(contents(version.file));
-  EXPECT_EQ(kept, (std::vector<std::string>{"good!", "good", "bad", "good"}));
+  EXPECT_EQ(keptContents(root, preset), (std::vector<std::string>{"good!", "good", "bad", "good"}));
 }
 
 // A preset has one history whatever path names it, and none of another's of the same name.
@@ -102,13 +107,10 @@ TEST(PresetHistory, NumbersPastSixDigitsStayInTheHistory) {
       EXPECT_EQ(keepInHistory(osFileSystem(), root, preset) == FileError::None, c.kept)
           << c.planted;
     }
-    std::vector<std::string> kept;
-    for (const HistoryVersion& version : history(root, preset))
-      kept.push_back(contents(version.file));
     const std::vector<std::string> listed =
         c.kept ? std::vector<std::string>{"newer", "older", "planted"}
                : std::vector<std::string>{"planted"};
-    EXPECT_EQ(kept, listed) << c.planted;
+    EXPECT_EQ(keptContents(root, preset), listed) << c.planted;
   }
 }
 
@@ -138,10 +140,8 @@ TEST(PresetHistory, KeepsAVersionWhoseNumberAnotherSaveTookMeanwhile) {
   dir.write("save.set", "mine");
   files.racing = true;
   ASSERT_EQ(keepInHistory(files, root, preset), FileError::None);
-  std::vector<std::string> kept;
-  for (const HistoryVersion& version : history(root, preset))
-    kept.push_back(contents(version.file));
-  EXPECT_EQ(kept, (std::vector<std::string>{"mine", "other", "other", "first"}));
+  EXPECT_EQ(keptContents(root, preset),
+            (std::vector<std::string>{"mine", "other", "other", "first"}));
 }
 
 #ifndef _WIN32

@@ -25,12 +25,6 @@ class ValidationTest : public FormTest {
  protected:
   // Shows the page the slots under test live on, as the user would see it.
   void onPage(int page) { showPage(*form, page); }
-  // The status line of the slot's visible bubble; empty when the slot shows nothing.
-  Text messageOf(int slot) const {
-    const std::int16_t record = form->fields[slot].bubble;
-    if (record == kNoBubble || !form->bubbles[record].visible) return u"";
-    return form->bubbles[record].status;
-  }
   const StatusBubble* bubbleOf(int slot) const {
     const std::int16_t record = form->fields[slot].bubble;
     return record == kNoBubble ? nullptr : &form->bubbles[record];
